@@ -1,0 +1,313 @@
+#include "cli/CommandLine.h"
+
+#include <array>
+#include <charconv>
+#include <map>
+
+namespace vantorel {
+
+const std::string_view kUsageText =
+    "usage:\n"
+    "  vantorel-cli run GAME OPERATION [--undated] [--input TEXT] [--from TEXT] [--to TEXT] [--power TEXT]\n"
+    "               [--even-odd balls|numbers] [--high-low balls|numbers]\n"
+    "               [--predictions day|month|date-range|normal] [--method balls|numbers]\n"
+    "               [--match box|straight] [--strategy optimistic|pessimistic|nihilistic] [--seed N]\n"
+    "  vantorel-cli analyze\n"
+    "  vantorel-cli import GAME --dated|--undated FILE [--append] [--filter] [--yes]\n"
+    "  vantorel-cli append GAME --dated|--undated \"DRAWING\"\n"
+    "  vantorel-cli compare GAME --dated|--undated FILE\n"
+    "  vantorel-cli pattern GAME --dated|--undated PATTERN [--reversed]\n"
+    "  vantorel-cli backup [--yes]\n"
+    "  vantorel-cli restore [--yes]\n"
+    "  vantorel-cli settings [KEY=VALUE ...]\n"
+    "\n"
+    "GAME: 3, 4, 5, 6 or pb\n"
+    "OPERATION: distribution, even-odd, high-low, totals, overdue, hottest, random, best-guess, date,\n"
+    "           date-range, number, number-range (3 and 4), partial-number (5, 6 and pb)\n"
+    "KEY: 5BC, 6BC, PBC, PBB or PBM\n";
+
+namespace {
+
+// The options each command takes; a flag takes no value.
+enum class OptionKind { Flag, Value };
+using OptionTable = std::map<std::string_view, OptionKind>;
+
+const OptionTable kRunOptions = {
+    {"--undated", OptionKind::Flag},   {"--input", OptionKind::Value},       {"--from", OptionKind::Value},
+    {"--to", OptionKind::Value},       {"--power", OptionKind::Value},       {"--even-odd", OptionKind::Value},
+    {"--high-low", OptionKind::Value}, {"--predictions", OptionKind::Value}, {"--method", OptionKind::Value},
+    {"--match", OptionKind::Value},    {"--strategy", OptionKind::Value},    {"--seed", OptionKind::Value},
+};
+const OptionTable kImportOptions = {{"--dated", OptionKind::Flag},
+                                    {"--undated", OptionKind::Flag},
+                                    {"--append", OptionKind::Flag},
+                                    {"--filter", OptionKind::Flag},
+                                    {"--yes", OptionKind::Flag}};
+const OptionTable kDatedUndatedOptions = {{"--dated", OptionKind::Flag}, {"--undated", OptionKind::Flag}};
+const OptionTable kPatternOptions = {
+    {"--dated", OptionKind::Flag}, {"--undated", OptionKind::Flag}, {"--reversed", OptionKind::Flag}};
+const OptionTable kYesOption = {{"--yes", OptionKind::Flag}};
+const OptionTable kNoOptions = {};
+
+struct Option {
+    std::string_view name;
+    std::string_view value;
+};
+
+// Splits arguments into options (with their values) and positional words. "--name=value" is accepted too.
+bool SplitArguments(const std::vector<std::string_view>& arguments, const OptionTable& table,
+                    std::vector<Option>& options, std::vector<std::string_view>& positionals) {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string_view argument = arguments[i];
+        if (argument.size() < 2 || argument.substr(0, 2) != "--") {
+            positionals.push_back(argument);
+            continue;
+        }
+        std::string_view inlineValue;
+        bool hasInlineValue = false;
+        if (const auto equals = argument.find('='); equals != std::string_view::npos) {
+            inlineValue = argument.substr(equals + 1);
+            argument = argument.substr(0, equals);
+            hasInlineValue = true;
+        }
+        const auto found = table.find(argument);
+        if (found == table.end()) {
+            return false;
+        }
+        if (found->second == OptionKind::Flag) {
+            if (hasInlineValue) {
+                return false;
+            }
+            options.push_back({argument, {}});
+        } else if (hasInlineValue) {
+            options.push_back({argument, inlineValue});
+        } else if (i + 1 < arguments.size()) {
+            options.push_back({argument, arguments[++i]});
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<int> ParseGame(std::string_view word) {
+    static const std::map<std::string_view, int> kGames = {{"3", 0}, {"4", 1}, {"5", 2}, {"6", 3}, {"pb", 4}};
+    const auto found = kGames.find(word);
+    return found == kGames.end() ? std::nullopt : std::optional<int>(found->second);
+}
+
+std::optional<int> ParseOperation(std::string_view word, int gameType) {
+    static const std::map<std::string_view, int> kOperations = {
+        {"distribution", kDistribution}, {"even-odd", kEvenOdd},         {"high-low", kHighLow},
+        {"totals", kTotals},             {"overdue", kOverdue},          {"hottest", kHottest},
+        {"random", kRandom},             {"best-guess", kBestGuess},     {"date", kDateSearch},
+        {"date-range", kDateRangeSearch}, {"number", kNumberSearch},
+    };
+    const bool digitGame = gameType <= 1;
+    if (word == "number-range") {
+        return digitGame ? std::optional<int>(kNumberRangeSearch) : std::nullopt;
+    }
+    if (word == "partial-number") {
+        return digitGame ? std::nullopt : std::optional<int>(kPartialNumberSearch);
+    }
+    const auto found = kOperations.find(word);
+    return found == kOperations.end() ? std::nullopt : std::optional<int>(found->second);
+}
+
+// A Setup choice given by option name and value, as the index of the chosen radio.
+std::optional<int> ParseChoice(std::string_view option, std::string_view value) {
+    static const std::map<std::pair<std::string_view, std::string_view>, int> kChoices = {
+        {{"--even-odd", "balls"}, kEvenOddCountBalls},
+        {{"--even-odd", "numbers"}, kEvenOddCountNumbers},
+        {{"--high-low", "balls"}, kHighLowCountBalls},
+        {{"--high-low", "numbers"}, kHighLowCountNumbers},
+        {{"--predictions", "day"}, kPredictByDay},
+        {{"--predictions", "month"}, kPredictByMonth},
+        {{"--predictions", "date-range"}, kPredictByDateRange},
+        {{"--predictions", "normal"}, kPredictNormal},
+        {{"--method", "balls"}, kPredictUseBalls},
+        {{"--method", "numbers"}, kPredictUseNumbers},
+        {{"--match", "box"}, kSearchBox},
+        {{"--match", "straight"}, kSearchStraight},
+        {{"--strategy", "optimistic"}, kBestGuessOptimistic},
+        {{"--strategy", "pessimistic"}, kBestGuessPessimistic},
+        {{"--strategy", "nihilistic"}, kBestGuessNihilistic},
+    };
+    const auto found = kChoices.find({option, value});
+    return found == kChoices.end() ? std::nullopt : std::optional<int>(found->second);
+}
+
+std::optional<int> ParseSeed(std::string_view value) {
+    int seed = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), seed);
+    if (error != std::errc() || end != value.data() + value.size() || seed < 0) {
+        return std::nullopt;
+    }
+    return seed;
+}
+
+bool ApplyRunOption(const Option& option, CommandLine& line) {
+    if (option.name == "--undated") {
+        line.dated = false;
+    } else if (option.name == "--input") {
+        line.input = option.value;
+    } else if (option.name == "--from") {
+        line.from = option.value;
+    } else if (option.name == "--to") {
+        line.to = option.value;
+    } else if (option.name == "--power") {
+        line.power = option.value;
+    } else if (option.name == "--seed") {
+        const std::optional<int> seed = ParseSeed(option.value);
+        if (!seed) {
+            return false;
+        }
+        line.seed = *seed;
+    } else {
+        const std::optional<int> choice = ParseChoice(option.name, option.value);
+        if (!choice) {
+            return false;
+        }
+        line.choices.Choose(*choice);
+    }
+    return true;
+}
+
+// --dated or --undated, exactly one of them.
+bool ApplyHistoryChoice(const std::vector<Option>& options, CommandLine& line) {
+    int given = 0;
+    for (const Option& option : options) {
+        if (option.name == "--dated" || option.name == "--undated") {
+            line.dated = option.name == "--dated";
+            ++given;
+        }
+    }
+    return given == 1;
+}
+
+bool ApplyFlag(const Option& option, CommandLine& line) {
+    if (option.name == "--append") {
+        line.append = true;
+    } else if (option.name == "--filter") {
+        line.filter = true;
+    } else if (option.name == "--reversed") {
+        line.reversed = true;
+    } else if (option.name == "--yes") {
+        line.yes = true;
+    }
+    return true;
+}
+
+std::optional<CommandLine> ParseRun(const std::vector<Option>& options,
+                                    const std::vector<std::string_view>& positionals) {
+    if (positionals.size() != 2) {
+        return std::nullopt;
+    }
+    CommandLine line;
+    line.command = CliCommand::Run;
+    const std::optional<int> game = ParseGame(positionals[0]);
+    if (!game) {
+        return std::nullopt;
+    }
+    line.gameType = *game;
+    const std::optional<int> operation = ParseOperation(positionals[1], *game);
+    if (!operation) {
+        return std::nullopt;
+    }
+    line.operation = *operation;
+    for (const Option& option : options) {
+        if (!ApplyRunOption(option, line)) {
+            return std::nullopt;
+        }
+    }
+    return line;
+}
+
+// import, append, compare and pattern: GAME, --dated or --undated, one more word.
+std::optional<CommandLine> ParseGameFileCommand(CliCommand command, const std::vector<Option>& options,
+                                                const std::vector<std::string_view>& positionals) {
+    if (positionals.size() != 2) {
+        return std::nullopt;
+    }
+    CommandLine line;
+    line.command = command;
+    const std::optional<int> game = ParseGame(positionals[0]);
+    if (!game || (command == CliCommand::Pattern && *game > 1)) {
+        return std::nullopt;
+    }
+    line.gameType = *game;
+    line.input = positionals[1];
+    if (!ApplyHistoryChoice(options, line)) {
+        return std::nullopt;
+    }
+    for (const Option& option : options) {
+        ApplyFlag(option, line);
+    }
+    return line;
+}
+
+struct CommandEntry {
+    CliCommand command;
+    const OptionTable* options;
+};
+
+const std::map<std::string_view, CommandEntry> kCommands = {
+    {"run", {CliCommand::Run, &kRunOptions}},
+    {"analyze", {CliCommand::Analyze, &kNoOptions}},
+    {"import", {CliCommand::Import, &kImportOptions}},
+    {"append", {CliCommand::Append, &kDatedUndatedOptions}},
+    {"compare", {CliCommand::Compare, &kDatedUndatedOptions}},
+    {"pattern", {CliCommand::Pattern, &kPatternOptions}},
+    {"backup", {CliCommand::Backup, &kYesOption}},
+    {"restore", {CliCommand::Restore, &kYesOption}},
+    {"settings", {CliCommand::Settings, &kNoOptions}},
+};
+
+} // namespace
+
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string_view>& arguments) {
+    if (arguments.empty()) {
+        return std::nullopt;
+    }
+    const auto found = kCommands.find(arguments.front());
+    if (found == kCommands.end()) {
+        return std::nullopt;
+    }
+    const std::vector<std::string_view> rest(arguments.begin() + 1, arguments.end());
+    std::vector<Option> options;
+    std::vector<std::string_view> positionals;
+    if (!SplitArguments(rest, *found->second.options, options, positionals)) {
+        return std::nullopt;
+    }
+    const CliCommand command = found->second.command;
+    switch (command) {
+    case CliCommand::Run:
+        return ParseRun(options, positionals);
+    case CliCommand::Import:
+    case CliCommand::Append:
+    case CliCommand::Compare:
+    case CliCommand::Pattern:
+        return ParseGameFileCommand(command, options, positionals);
+    case CliCommand::Settings: {
+        CommandLine line;
+        line.command = command;
+        line.assignments.assign(positionals.begin(), positionals.end());
+        return line;
+    }
+    case CliCommand::Analyze:
+    case CliCommand::Backup:
+    case CliCommand::Restore:
+        break;
+    }
+    if (!positionals.empty()) {
+        return std::nullopt;
+    }
+    CommandLine line;
+    line.command = command;
+    for (const Option& option : options) {
+        ApplyFlag(option, line);
+    }
+    return line;
+}
+
+} // namespace vantorel

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/Operations.h"
+#include "platform/SetupChoices.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantorel {
+
+enum class CliCommand { Run, Analyze, Import, Append, Compare, Pattern, Backup, Restore, Settings };
+
+
+// One parsed call of vantorel-cli.
+struct CommandLine {
+    CliCommand command = CliCommand::Settings;
+    int gameType = -1;  // 0..4
+    int operation = -1; // run: 0..11
+    bool dated = true;  // the dated history unless --undated
+    std::string input;  // --input, or the FILE / DRAWING / PATTERN argument
+    std::string from;
+    std::string to;
+    std::string power;
+    SetupChoices choices;
+    int seed = 0;
+    bool append = false;
+    bool filter = false;
+    bool reversed = false;
+    bool yes = false;
+    std::vector<std::string> assignments; // settings KEY=VALUE
+};
+
+extern const std::string_view kUsageText;
+
+// Parses the arguments after the program name; nothing when they do not follow the grammar.
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string_view>& arguments);
+
+} // namespace vantorel

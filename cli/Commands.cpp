@@ -1,0 +1,37 @@
+#include "cli/Commands.h"
+
+#include "platform/MessageBox.h"
+
+namespace vantorel {
+
+int NotAvailableYet() {
+    MessageBox("This command is not available in this build.", MessageIcon::Stop);
+    return kExitRefused;
+}
+
+int RunCommand(const CommandLine& line, CliContext& context) {
+    const bool digitGame = line.gameType == 0 || line.gameType == 1;
+    switch (line.command) {
+    case CliCommand::Run:
+        return digitGame ? RunDigitOperation(line, context) : RunLottoOperation(line, context);
+    case CliCommand::Compare:
+        return digitGame ? RunDigitCompare(line, context) : RunLottoCompare(line, context);
+    case CliCommand::Pattern:
+        return RunPattern(line, context);
+    case CliCommand::Import:
+        return RunImport(line, context);
+    case CliCommand::Append:
+        return RunAppend(line, context);
+    case CliCommand::Analyze:
+        return RunAnalyze(line, context);
+    case CliCommand::Backup:
+        return RunBackup(line, context);
+    case CliCommand::Restore:
+        return RunRestore(line, context);
+    case CliCommand::Settings:
+        return RunSettings(line, context);
+    }
+    return kExitUsage;
+}
+
+} // namespace vantorel

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "cli/CliContext.h"
+#include "cli/CommandLine.h"
+
+namespace vantorel {
+
+// Each command returns the exit status of vantorel-cli.
+int RunDigitOperation(const CommandLine& line, CliContext& context);  // run 3|4
+int RunLottoOperation(const CommandLine& line, CliContext& context);  // run 5|6|pb
+int RunDigitCompare(const CommandLine& line, CliContext& context);    // compare 3|4
+int RunLottoCompare(const CommandLine& line, CliContext& context);    // compare 5|6|pb
+int RunPattern(const CommandLine& line, CliContext& context);         // pattern 3|4
+int RunImport(const CommandLine& line, CliContext& context);
+int RunAppend(const CommandLine& line, CliContext& context);
+int RunAnalyze(const CommandLine& line, CliContext& context);
+int RunBackup(const CommandLine& line, CliContext& context);
+int RunRestore(const CommandLine& line, CliContext& context);
+int RunSettings(const CommandLine& line, CliContext& context);
+
+// Dispatches a parsed command line to its command.
+int RunCommand(const CommandLine& line, CliContext& context);
+
+// For commands whose engine is not part of this build: says so and refuses.
+int NotAvailableYet();
+
+} // namespace vantorel

@@ -1,0 +1,17 @@
+#include "cli/StderrMessageSink.h"
+
+#include <ostream>
+
+namespace vantorel {
+
+MessageAnswer StderrMessageSink::Show(std::string_view text, MessageIcon, MessageButtons buttons) {
+    if (!first_) {
+        stream_ << '\n';
+    }
+    first_ = false;
+    stream_ << text << '\n';
+    stream_.flush();
+    return answerYes_ ? AffirmativeAnswer(buttons) : CautiousAnswer(buttons);
+}
+
+} // namespace vantorel

@@ -1,0 +1,16 @@
+# Fails when a source file of an engine folder includes a Qt header. Run as a test:
+#   cmake -DROOT=<source dir> -P CheckNoQtInEngines.cmake
+set(offenders "")
+foreach(folder platform store digit lotto)
+    file(GLOB sources "${ROOT}/${folder}/*.h" "${ROOT}/${folder}/*.cpp")
+    foreach(source IN LISTS sources)
+        file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|Qt)")
+        if(includes)
+            list(APPEND offenders "${source}: ${includes}")
+        endif()
+    endforeach()
+endforeach()
+if(offenders)
+    list(JOIN offenders "\n" report)
+    message(FATAL_ERROR "Engine folders must not include Qt headers:\n${report}")
+endif()

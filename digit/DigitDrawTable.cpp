@@ -1,0 +1,20 @@
+#include "digit/DigitDrawTable.h"
+
+#include "store/SectionReader.h"
+
+namespace vantorel {
+
+DigitDrawTable::DigitDrawTable(int section)
+    : section(section >= 1 && section <= 3 ? section : 0) {
+    dated = IsDatedSection(this->section);
+}
+
+int DigitDrawTable::Load(const std::filesystem::path& historyFile) {
+    SectionContent content;
+    loadStatus = ReadSection(historyFile, {section, 1, kCapacity, dated}, content);
+    numbers = std::move(content.numbers);
+    dates = std::move(content.dates);
+    return loadStatus;
+}
+
+} // namespace vantorel

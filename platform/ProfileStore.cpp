@@ -1,0 +1,39 @@
+#include "platform/ProfileStore.h"
+
+#include "platform/PlainDecimal.h"
+
+namespace vantorel {
+
+int ProfileStore::GetInt(std::string_view section, std::string_view key) const {
+    return PlainDecimal(GetString(section, key));
+}
+
+std::string FoldCase(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return folded;
+}
+
+std::string MemoryProfileStore::CanonicalName(std::string_view section, std::string_view key) {
+    return FoldCase(section) + '/' + FoldCase(key);
+}
+
+std::string MemoryProfileStore::GetString(std::string_view section, std::string_view key) const {
+    const auto found = values_.find(CanonicalName(section, key));
+    return found == values_.end() ? std::string() : found->second;
+}
+
+bool MemoryProfileStore::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    values_[CanonicalName(section, key)] = std::string(value);
+    return true;
+}
+
+void MemoryProfileStore::Remove(std::string_view section, std::string_view key) {
+    values_.erase(CanonicalName(section, key));
+}
+
+} // namespace vantorel

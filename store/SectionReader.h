@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vantorel {
+
+// What one section of the history file looks like: its number, how many numbers make one drawing (after
+// the date, for a dated section) and how many drawings it may hold.
+struct SectionShape {
+    int section = 0;
+    int numbersPerDrawing = 1;
+    int capacity = 0;
+    bool dated = false;
+};
+
+// The drawings of one section as read: `numbers` holds numbersPerDrawing values per drawing, one after
+// the other; `dates` one stored-form date per drawing (dated sections only).
+struct SectionContent {
+    int count = 0;
+    std::vector<int> numbers;
+    std::vector<std::string> dates;
+};
+
+// Section reader results.
+inline constexpr int kSectionLoaded = 1;     // found and read, also when it holds no drawing
+inline constexpr int kHistoryNotOpened = 0;  // the history file could not be opened for reading
+inline constexpr int kSectionRefused = -1;   // absent, or its count exceeds the capacity
+
+// Finds the section's line in the history file and reads its drawings. Sections are looked up by the
+// first whole number of each line, in ascending order; blank lines are skipped. A line that holds fewer
+// drawings than its count is read up to its own end: `count` then says how many were found. The content
+// is emptied first, so a refused section leaves no drawings.
+int ReadSection(const std::filesystem::path& historyFile, const SectionShape& shape, SectionContent& content);
+
+} // namespace vantorel

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace vantorel::test {
+
+// Makes a fresh empty directory the working directory for the lifetime of the object, then returns to
+// the previous one and removes it. The history file and its work files live there.
+class TempWorkingDir final {
+public:
+    TempWorkingDir();
+    ~TempWorkingDir();
+    TempWorkingDir(const TempWorkingDir&) = delete;
+    TempWorkingDir& operator=(const TempWorkingDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path previous_;
+    std::filesystem::path path_;
+};
+
+void WriteFile(const std::filesystem::path& file, std::string_view content);
+std::string ReadFile(const std::filesystem::path& file);
+
+// A fixture file of tests/data.
+std::filesystem::path TestDataPath(std::string_view name);
+
+} // namespace vantorel::test
