@@ -1,9 +1,137 @@
+// vantorel-cli for the digit games: run 3|4, pattern 3|4 and compare 3|4. Standard output is exactly
+// what the result list would show (or, for the chart operations, what the chart would draw).
+
 #include "cli/Commands.h"
+#include "digit/DigitCompare.h"
+#include "digit/DigitOperation.h"
+#include "digit/DigitPattern.h"
+#include "digit/DigitReports.h"
+#include "platform/MessageBox.h"
+#include "store/SectionReader.h"
+
+#include <ostream>
 
 namespace vantorel {
 
-int RunDigitOperation(const CommandLine&, CliContext&) { return NotAvailableYet(); }
-int RunDigitCompare(const CommandLine&, CliContext&) { return NotAvailableYet(); }
-int RunPattern(const CommandLine&, CliContext&) { return NotAvailableYet(); }
+namespace {
+
+// The two histories of a digit game, read from the history file of the current directory.
+struct LoadedDigitGame {
+    explicit LoadedDigitGame(int game)
+        : undated(SectionNumber(game, false)), dated(SectionNumber(game, true)) {
+        undated.Load();
+        dated.Load();
+    }
+    DigitGameTables tables() const { return {undated, dated}; }
+
+    DigitDrawTable undated;
+    DigitDrawTable dated;
+};
+
+// True when the chosen history is loaded; otherwise shows the page's status text.
+bool ChosenHistoryLoaded(int game, const LoadedDigitGame& loaded, bool dated) {
+    if (loaded.tables().Chosen(dated).loadStatus == kSectionLoaded) {
+        return true;
+    }
+    MessageBox(DigitDataStatusText(game, loaded.tables()), MessageIcon::Exclamation);
+    return false;
+}
+
+void PrintLines(std::ostream& out, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        out << line << '\n';
+    }
+}
+
+// The chart of "Distribution": the deciles of the chosen history, then the digit counts.
+void PrintDistribution(std::ostream& out, bool dated, const DigitOperationResult& result) {
+    const auto& deciles = dated ? result.decilesDated : result.decilesUndated;
+    for (std::size_t bucket = 0; bucket < deciles.size(); ++bucket) {
+        out << "bucket " << bucket << ": " << deciles[bucket] << '\n';
+    }
+    for (std::size_t digit = 0; digit < result.digitCounts.size(); ++digit) {
+        out << "digit " << digit << ": " << result.digitCounts[digit] << '\n';
+    }
+}
+
+// The lines of a report text whose lines end with "\n"; a last piece without one is a line as well.
+std::vector<std::string> ReportTextLines(std::string_view text) {
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        lines.emplace_back(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+    return lines;
+}
+
+} // namespace
+
+int RunDigitOperation(const CommandLine& line, CliContext& context) {
+    const int game = line.gameType;
+    const int operation = line.operation;
+    if ((operation == kDateSearch || operation == kDateRangeSearch) && !line.dated) {
+        // As on the page, Date and Date Range search the dated history only.
+        return kExitUsage;
+    }
+    const LoadedDigitGame loaded(game);
+    if (!ChosenHistoryLoaded(game, loaded, line.dated)) {
+        return kExitRefused;
+    }
+    DigitOperationRequest request;
+    request.operation = operation;
+    request.useDatedData = line.dated;
+    request.numberText = line.input;
+    request.fromText = line.from;
+    request.toText = line.to;
+    request.setupChoices = line.choices;
+    request.plantedSeed = line.seed;
+    const DigitOperationResult result = ApplyDigitOperation(loaded.tables(), request, context.clock);
+    if (result.outcome == DigitOutcome::Refused) {
+        return kExitRefused;
+    }
+    switch (operation) {
+    case kDistribution:
+        PrintDistribution(context.out, line.dated, result);
+        break;
+    case kRandom:
+    case kBestGuess:
+        context.out << PaddedNumber(game, result.pickedNumber) << '\n';
+        break;
+    default:
+        PrintLines(context.out,
+                   DigitResultLines(operation, game, line.dated, line.choices, loaded.tables(), result));
+        break;
+    }
+    return result.outcome == DigitOutcome::Done ? kExitDone : kExitRefused;
+}
+
+int RunDigitCompare(const CommandLine& line, CliContext& context) {
+    const LoadedDigitGame loaded(line.gameType);
+    if (!ChosenHistoryLoaded(line.gameType, loaded, line.dated)) {
+        return kExitRefused;
+    }
+    const std::string report = ComparePickFile(loaded.tables().Chosen(line.dated), line.input);
+    PrintLines(context.out, ReportTextLines(report));
+    return report == "File Input ERROR" ? kExitRefused : kExitDone;
+}
+
+int RunPattern(const CommandLine& line, CliContext& context) {
+    if (line.input.empty()) {
+        MessageBox(kNoPatternsEntered);
+        return kExitRefused;
+    }
+    const LoadedDigitGame loaded(line.gameType);
+    if (!ChosenHistoryLoaded(line.gameType, loaded, line.dated)) {
+        return kExitRefused;
+    }
+    const std::string result =
+        FindPattern(loaded.tables().Chosen(line.dated), line.input, line.gameType, !line.reversed);
+    if (result.empty()) {
+        return kExitRefused;
+    }
+    PrintLines(context.out, ReportPattern(result).lines);
+    return kExitDone;
+}
 
 } // namespace vantorel
