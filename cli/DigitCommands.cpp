@@ -2,8 +2,14 @@
 
 namespace vantorel {
 
-int RunDigitOperation(const CommandLine&, CliContext&) { return NotAvailableYet(); }
-int RunDigitCompare(const CommandLine&, CliContext&) { return NotAvailableYet(); }
-int RunPattern(const CommandLine&, CliContext&) { return NotAvailableYet(); }
+int RunDigitOperation(const CommandLine&, CliContext&) {
+    return NotAvailableYet();
+}
+int RunDigitCompare(const CommandLine&, CliContext&) {
+    return NotAvailableYet();
+}
+int RunPattern(const CommandLine&, CliContext&) {
+    return NotAvailableYet();
+}
 
 } // namespace vantorel

@@ -4,8 +4,7 @@
 
 namespace vantorel {
 
-DigitDrawTable::DigitDrawTable(int section)
-    : section(section >= 1 && section <= 3 ? section : 0) {
+DigitDrawTable::DigitDrawTable(int section) : section(section >= 1 && section <= 3 ? section : 0) {
     dated = IsDatedSection(this->section);
 }
 

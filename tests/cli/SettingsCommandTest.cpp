@@ -27,10 +27,14 @@ TEST(SettingsCommand, ValidatesLikeTheSetupPageAndWritesNothingOnRefusal) {
         const char* after;
     } cases[] = {
         {{"5BC=36"}, 0, "Settings Have Been Saved", "5BC=36\n6BC=49\nPBC=49\nPBB=42\nPBM=5\n"},
-        {{"6bc=19", "Pbb=61", "pbm=4"}, 0, "Settings Have Been Saved",
+        {{"6bc=19", "Pbb=61", "pbm=4"},
+         0,
+         "Settings Have Been Saved",
          "5BC=26\n6BC=19\nPBC=49\nPBB=61\nPBM=4\n"},
-        {{"PBM=6"}, 1,
-         "Invalid Selection for Powerball Max.\nPlease select 4 balls or 5 balls.\n\n[Settings at the bottom of "
+        {{"PBM=6"},
+         1,
+         "Invalid Selection for Powerball Max.\nPlease select 4 balls or 5 balls.\n\n[Settings at the bottom "
+         "of "
          "the list]",
          kFirstRunDefaults},
         {{"5BC=40", "PBC=18"}, 1, "PBC must be a whole number from 19 to 61.", kFirstRunDefaults},
@@ -111,9 +115,10 @@ TEST(VantorelCli, FirstRunThenSettingsInTheUsersStore) {
 TEST(VantorelCli, UsageErrorsExitWithTwoAndPrintTheUsage) {
     TempWorkingDir dir;
     const std::string config = (dir.path() / "config").string();
-    for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{}, {"frobnicate"}, {"run", "3", "totals", "--colour", "red"},
-          {"settings", "NOPE=1"}}) {
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{},
+                                                      {"frobnicate"},
+                                                      {"run", "3", "totals", "--colour", "red"},
+                                                      {"settings", "NOPE=1"}}) {
         const test::CliRun run = RunCli(arguments, config);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");

@@ -19,8 +19,10 @@ TEST(PlainDecimal, ConvertsLikeTheDescribedConversion) {
         const char* text;
         int expected;
     } cases[] = {
-        {"26", 26},        {"  42", 42},   {"\t7", 7},  {"12abc", 12},         {"", 0},
-        {"abc", 0},        {"-5", 0},      {"007", 7},  {"99999999999999", INT_MAX}, {" 5 6", 5},
+        {"26", 26},    {"  42", 42}, {"\t7", 7},
+        {"12abc", 12}, {"", 0},      {"abc", 0},
+        {"-5", 0},     {"007", 7},   {"99999999999999", INT_MAX},
+        {" 5 6", 5},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(PlainDecimal(c.text), c.expected) << '"' << c.text << '"';
@@ -113,7 +115,8 @@ TEST(RandomGenerator, SeedsWithThePlantedSeedOrTheClock) {
 
 TEST(SetupChoices, DefaultsAndOneChoicePerGroup) {
     SetupChoices choices;
-    const std::array<std::uint8_t, kSetupChoiceCount> defaults = {0, 1, 0, 1, 0, 0, 0, 1, 1, 0, 0, 1, 0, 1, 0};
+    const std::array<std::uint8_t, kSetupChoiceCount> defaults = {0, 1, 0, 1, 0, 0, 0, 1,
+                                                                  1, 0, 0, 1, 0, 1, 0};
     EXPECT_EQ(choices.flags(), defaults);
 
     choices.Choose(kPredictByMonth);

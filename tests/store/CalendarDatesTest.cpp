@@ -1,5 +1,5 @@
-#include "platform/MessageBox.h"
 #include "store/CalendarDates.h"
+#include "platform/MessageBox.h"
 
 #include <gtest/gtest.h>
 
@@ -54,9 +54,9 @@ TEST_F(CalendarDates, DateHasErrorChecksMonthAndDay) {
         const char* date;
         bool error;
     } cases[] = {
-        {"98/02/29", false}, {"98/02/30", true}, {"98/04/31", true}, {"98/13/01", true}, {"98/00/10", true},
-        {"98/01/0", true},  {"98/12/31", false}, {"98/06/30", false}, {"98/xx/10", true},
-        {"98/01/00", true},  {"98/11/31", true}, {"", true},
+        {"98/02/29", false}, {"98/02/30", true}, {"98/04/31", true},  {"98/13/01", true},
+        {"98/00/10", true},  {"98/01/0", true},  {"98/12/31", false}, {"98/06/30", false},
+        {"98/xx/10", true},  {"98/01/00", true}, {"98/11/31", true},  {"", true},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DateHasError(c.date), c.error) << c.date;
@@ -79,9 +79,9 @@ TEST_F(CalendarDates, DayOfWeekByTheAnchorDayRule) {
     const struct {
         int year, month, day, weekday;
     } cases[] = {
-        {1998, 1, 2, 6},  {2000, 2, 29, 3}, {1984, 1, 1, 1},   {2024, 2, 29, 5}, {2025, 9, 29, 2},
-        {1999, 12, 31, 6}, {2000, 1, 1, 7}, {2016, 1, 1, 6},   {1998, 3, 1, 1},  {2019, 7, 4, 5},
-        {2000, 1, 0, 6},  // days below 1 are not checked
+        {1998, 1, 2, 6},  {2000, 2, 29, 3},  {1984, 1, 1, 1}, {2024, 2, 29, 5},
+        {2025, 9, 29, 2}, {1999, 12, 31, 6}, {2000, 1, 1, 7}, {2016, 1, 1, 6},
+        {1998, 3, 1, 1},  {2019, 7, 4, 5},   {2000, 1, 0, 6}, // days below 1 are not checked
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DayOfWeek(c.year, c.month, c.day), c.weekday) << c.year << '-' << c.month << '-' << c.day;
@@ -94,14 +94,14 @@ TEST_F(CalendarDates, ImpossibleDatesShowTheirMessageAndFail) {
         int year, month, day;
         const char* message;
     } cases[] = {
-        {1998, 13, 1, "MONTH > 12!"},        {1998, 0, 1, "MONTH > 12!"},
-        {1998, 1, 32, "JAN date > 31!"},     {2000, 2, 30, "FEB LEAPYEAR > 29 "},
-        {1998, 2, 29, "FEB !LEAPYR > 28 "},  {1900, 2, 29, "FEB !LEAPYR > 28 "},
-        {2100, 2, 29, "FEB !LEAPYR > 28 "},  {1998, 3, 32, "MAR date > 31!"},
-        {1998, 4, 31, "APR date > 30!"},     {1998, 5, 32, "MAY date > 31!"},
-        {1998, 6, 31, "JUNE date > 30!"},    {1998, 7, 32, "JULY date > 31!"},
-        {1998, 8, 32, "AUG date > 31!"},     {1998, 9, 31, "SEPT date > 30!"},
-        {1998, 10, 32, "OCT date > 31!"},    {1998, 11, 31, "NOV date > 30!"},
+        {1998, 13, 1, "MONTH > 12!"},       {1998, 0, 1, "MONTH > 12!"},
+        {1998, 1, 32, "JAN date > 31!"},    {2000, 2, 30, "FEB LEAPYEAR > 29 "},
+        {1998, 2, 29, "FEB !LEAPYR > 28 "}, {1900, 2, 29, "FEB !LEAPYR > 28 "},
+        {2100, 2, 29, "FEB !LEAPYR > 28 "}, {1998, 3, 32, "MAR date > 31!"},
+        {1998, 4, 31, "APR date > 30!"},    {1998, 5, 32, "MAY date > 31!"},
+        {1998, 6, 31, "JUNE date > 30!"},   {1998, 7, 32, "JULY date > 31!"},
+        {1998, 8, 32, "AUG date > 31!"},    {1998, 9, 31, "SEPT date > 30!"},
+        {1998, 10, 32, "OCT date > 31!"},   {1998, 11, 31, "NOV date > 30!"},
         {1998, 12, 32, "DEC date > 31!"},
     };
     for (const auto& c : cases) {

@@ -1,7 +1,7 @@
+#include "store/SectionReader.h"
 #include "digit/DigitDrawTable.h"
 #include "lotto/LottoDrawTable.h"
 #include "lotto/PowerballDrawTable.h"
-#include "store/SectionReader.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -25,10 +25,18 @@ std::string SectionLine(int section, int count, int drawings, MakeDrawing makeDr
     return line + "\r\n";
 }
 
-std::string DatedDigit(int i) { return "98/01/02 " + std::to_string(i % 1000); }
-std::string DatedLotto5(int) { return "98/01/02 1 2 3 4 5"; }
-std::string DatedLotto6(int) { return "98/01/02 1 2 3 4 5 6"; }
-std::string DatedPowerball(int) { return "98/01/02 1 2 3 4 5 6"; }
+std::string DatedDigit(int i) {
+    return "98/01/02 " + std::to_string(i % 1000);
+}
+std::string DatedLotto5(int) {
+    return "98/01/02 1 2 3 4 5";
+}
+std::string DatedLotto6(int) {
+    return "98/01/02 1 2 3 4 5 6";
+}
+std::string DatedPowerball(int) {
+    return "98/01/02 1 2 3 4 5 6";
+}
 
 TEST(SectionReader, ResultsForFoundAbsentAndMissingSections) {
     const struct {
@@ -37,19 +45,19 @@ TEST(SectionReader, ResultsForFoundAbsentAndMissingSections) {
         int expectedResult;
         int expectedCount;
     } cases[] = {
-        {"5 0\r\n", 5, 1, 0},                     // present and empty
-        {"5 0\r\n", 0, -1, 0},                    // a greater section comes first
+        {"5 0\r\n", 5, 1, 0},  // present and empty
+        {"5 0\r\n", 0, -1, 0}, // a greater section comes first
         {"5 0\r\n", 4, -1, 0},
-        {"5 0\r\n", 6, -1, 0},                    // end of file reached
+        {"5 0\r\n", 6, -1, 0}, // end of file reached
         {"5 0\r\n", 9, -1, 0},
-        {"", 0, -1, 0},                           // empty file
-        {"   \r\n\r\n \t \n", 1, -1, 0},          // blanks only
-        {"0 1 5\r\n\r\n\r\n1 1 98/01/02 7\r\n", 1, 1, 1}, // blank lines between sections
-        {"0 1 5\n1 2 98/01/02 7 98/01/03 8\n", 1, 1, 2},  // bare line feeds
-        {"1 -4 98/01/02 7\r\n", 1, 1, 0},        // negative count: empty
+        {"", 0, -1, 0},                                      // empty file
+        {"   \r\n\r\n \t \n", 1, -1, 0},                     // blanks only
+        {"0 1 5\r\n\r\n\r\n1 1 98/01/02 7\r\n", 1, 1, 1},    // blank lines between sections
+        {"0 1 5\n1 2 98/01/02 7 98/01/03 8\n", 1, 1, 2},     // bare line feeds
+        {"1 -4 98/01/02 7\r\n", 1, 1, 0},                    // negative count: empty
         {"1 99999999999999999999 98/01/02 7\r\n", 1, -1, 0}, // 20-digit count: over capacity
-        {"1 x 98/01/02 7\r\n", 1, -1, 0},         // no count
-        {"junk line\r\n1 1 98/01/02 7\r\n", 1, 1, 1}, // a line without a number is passed over
+        {"1 x 98/01/02 7\r\n", 1, -1, 0},                    // no count
+        {"junk line\r\n1 1 98/01/02 7\r\n", 1, 1, 1},        // a line without a number is passed over
         {"1 3 98/01/02 7\r\n2 1 5\r\n", 1, 1, 1}, // fewer drawings than the count: stop at the line end
         {"1 2 98/01/02 7 98/01/03\r\n", 1, 1, 1}, // an incomplete last drawing is not counted
         {"1 2 98/01/02 7 98/01/03 x\r\n", 1, 1, 1},
@@ -76,7 +84,8 @@ TEST(SectionReader, CapacityLimitsOfEveryTable) {
         int capacity;
         std::string (*drawing)(int);
         int section;
-    } limits[] = {{3649, DatedDigit, 1}, {3649, DatedDigit, 3}, {2599, DatedLotto5, 5}, {1039, DatedLotto6, 7}};
+    } limits[] = {
+        {3649, DatedDigit, 1}, {3649, DatedDigit, 3}, {2599, DatedLotto5, 5}, {1039, DatedLotto6, 7}};
     for (const auto& limit : limits) {
         for (const int count : {limit.capacity, limit.capacity + 1}) {
             WriteFile("vtrmain.dat", SectionLine(limit.section, count, count, limit.drawing));
@@ -106,9 +115,8 @@ TEST(SectionReader, CapacityLimitsOfEveryTable) {
 
 TEST(SectionReader, TheWorkedExampleFile) {
     TempWorkingDir dir;
-    WriteFile("vtrmain.dat",
-              "1 3 98/01/02 123 98/01/03 7 98/01/05 45\r\n4 2 3 15 22 31 40 1 9 17 28 36\r\n"
-              "9 1 98/01/07 5 12 23 34 41 17\r\n");
+    WriteFile("vtrmain.dat", "1 3 98/01/02 123 98/01/03 7 98/01/05 45\r\n4 2 3 15 22 31 40 1 9 17 28 36\r\n"
+                             "9 1 98/01/07 5 12 23 34 41 17\r\n");
     DigitDrawTable digits(1);
     ASSERT_EQ(digits.Load(), 1);
     EXPECT_EQ(digits.numbers, (std::vector<int>{123, 7, 45}));
