@@ -33,10 +33,12 @@ enum class OptionKind { Flag, Value };
 using OptionTable = std::map<std::string_view, OptionKind>;
 
 const OptionTable kRunOptions = {
-    {"--undated", OptionKind::Flag},   {"--input", OptionKind::Value},       {"--from", OptionKind::Value},
-    {"--to", OptionKind::Value},       {"--power", OptionKind::Value},       {"--even-odd", OptionKind::Value},
-    {"--high-low", OptionKind::Value}, {"--predictions", OptionKind::Value}, {"--method", OptionKind::Value},
-    {"--match", OptionKind::Value},    {"--strategy", OptionKind::Value},    {"--seed", OptionKind::Value},
+    {"--undated", OptionKind::Flag},   {"--input", OptionKind::Value},
+    {"--from", OptionKind::Value},     {"--to", OptionKind::Value},
+    {"--power", OptionKind::Value},    {"--even-odd", OptionKind::Value},
+    {"--high-low", OptionKind::Value}, {"--predictions", OptionKind::Value},
+    {"--method", OptionKind::Value},   {"--match", OptionKind::Value},
+    {"--strategy", OptionKind::Value}, {"--seed", OptionKind::Value},
 };
 const OptionTable kImportOptions = {{"--dated", OptionKind::Flag},
                                     {"--undated", OptionKind::Flag},
@@ -98,10 +100,17 @@ std::optional<int> ParseGame(std::string_view word) {
 
 std::optional<int> ParseOperation(std::string_view word, int gameType) {
     static const std::map<std::string_view, int> kOperations = {
-        {"distribution", kDistribution}, {"even-odd", kEvenOdd},         {"high-low", kHighLow},
-        {"totals", kTotals},             {"overdue", kOverdue},          {"hottest", kHottest},
-        {"random", kRandom},             {"best-guess", kBestGuess},     {"date", kDateSearch},
-        {"date-range", kDateRangeSearch}, {"number", kNumberSearch},
+        {"distribution", kDistribution},
+        {"even-odd", kEvenOdd},
+        {"high-low", kHighLow},
+        {"totals", kTotals},
+        {"overdue", kOverdue},
+        {"hottest", kHottest},
+        {"random", kRandom},
+        {"best-guess", kBestGuess},
+        {"date", kDateSearch},
+        {"date-range", kDateRangeSearch},
+        {"number", kNumberSearch},
     };
     const bool digitGame = gameType <= 1;
     if (word == "number-range") {

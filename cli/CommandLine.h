@@ -12,7 +12,6 @@ namespace vantorel {
 
 enum class CliCommand { Run, Analyze, Import, Append, Compare, Pattern, Backup, Restore, Settings };
 
-
 // One parsed call of vantorel-cli.
 struct CommandLine {
     CliCommand command = CliCommand::Settings;

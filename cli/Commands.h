@@ -6,11 +6,11 @@
 namespace vantorel {
 
 // Each command returns the exit status of vantorel-cli.
-int RunDigitOperation(const CommandLine& line, CliContext& context);  // run 3|4
-int RunLottoOperation(const CommandLine& line, CliContext& context);  // run 5|6|pb
-int RunDigitCompare(const CommandLine& line, CliContext& context);    // compare 3|4
-int RunLottoCompare(const CommandLine& line, CliContext& context);    // compare 5|6|pb
-int RunPattern(const CommandLine& line, CliContext& context);         // pattern 3|4
+int RunDigitOperation(const CommandLine& line, CliContext& context); // run 3|4
+int RunLottoOperation(const CommandLine& line, CliContext& context); // run 5|6|pb
+int RunDigitCompare(const CommandLine& line, CliContext& context);   // compare 3|4
+int RunLottoCompare(const CommandLine& line, CliContext& context);   // compare 5|6|pb
+int RunPattern(const CommandLine& line, CliContext& context);        // pattern 3|4
 int RunImport(const CommandLine& line, CliContext& context);
 int RunAppend(const CommandLine& line, CliContext& context);
 int RunAnalyze(const CommandLine& line, CliContext& context);

@@ -2,7 +2,11 @@
 
 namespace vantorel {
 
-int RunLottoOperation(const CommandLine&, CliContext&) { return NotAvailableYet(); }
-int RunLottoCompare(const CommandLine&, CliContext&) { return NotAvailableYet(); }
+int RunLottoOperation(const CommandLine&, CliContext&) {
+    return NotAvailableYet();
+}
+int RunLottoCompare(const CommandLine&, CliContext&) {
+    return NotAvailableYet();
+}
 
 } // namespace vantorel

@@ -14,8 +14,8 @@ namespace vantorel {
 
 namespace {
 
-constexpr std::string_view kInvalidPowerballMax =
-    "Invalid Selection for Powerball Max.\nPlease select 4 balls or 5 balls.\n\n[Settings at the bottom of the list]";
+constexpr std::string_view kInvalidPowerballMax = "Invalid Selection for Powerball Max.\nPlease select 4 "
+                                                  "balls or 5 balls.\n\n[Settings at the bottom of the list]";
 constexpr std::string_view kSettingsSaved = "Settings Have Been Saved";
 constexpr int kLowestMaximum = 19;
 constexpr int kHighestMaximum = 61; // the Setup list's 19..59, then the two ball-count entries
@@ -72,7 +72,8 @@ int RunSettings(const CommandLine& line, CliContext& context) {
     for (const std::string& assignment : line.assignments) {
         const auto equals = assignment.find('=');
         const std::optional<std::size_t> index =
-            equals == std::string::npos ? std::nullopt : KeyIndex(std::string_view(assignment).substr(0, equals));
+            equals == std::string::npos ? std::nullopt
+                                        : KeyIndex(std::string_view(assignment).substr(0, equals));
         if (!index) {
             return kExitUsage;
         }

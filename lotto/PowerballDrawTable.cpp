@@ -18,7 +18,8 @@ int PowerballDrawTable::Load(int firstGroupBalls, const std::filesystem::path& h
     for (std::size_t row = 0; row < numbers.size(); ++row) {
         const auto first = row * static_cast<std::size_t>(perDrawing);
         for (int ball = 0; ball < ballsPerDrawing; ++ball) {
-            numbers[row][static_cast<std::size_t>(ball)] = content.numbers[first + static_cast<std::size_t>(ball)];
+            numbers[row][static_cast<std::size_t>(ball)] =
+                content.numbers[first + static_cast<std::size_t>(ball)];
         }
         powerBalls[row] = content.numbers[first + static_cast<std::size_t>(ballsPerDrawing)];
     }

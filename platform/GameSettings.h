@@ -14,10 +14,12 @@ inline constexpr std::string_view kKeyPBC = "PBC";
 inline constexpr std::string_view kKeyPBB = "PBB";
 inline constexpr std::string_view kKeyPBM = "PBM";
 // The five keys in the order in which they are written and listed.
-inline constexpr std::array<std::string_view, 5> kGameSettingKeys = {kKey5BC, kKey6BC, kKeyPBC, kKeyPBB, kKeyPBM};
+inline constexpr std::array<std::string_view, 5> kGameSettingKeys = {kKey5BC, kKey6BC, kKeyPBC, kKeyPBB,
+                                                                     kKeyPBM};
 
 inline constexpr std::string_view kFirstRunMessage =
-    "VanTorel comes preconfigured for the\nsample data file included with the program.\n\nPlease read the help "
+    "VanTorel comes preconfigured for the\nsample data file included with the program.\n\nPlease read the "
+    "help "
     "file to learn\nmore about configuring VanTorel to\nmeet your game specific requirements.";
 
 // The five game settings as they stand at the start of one operation. Missing or non-numeric values are 0.

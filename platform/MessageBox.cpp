@@ -13,9 +13,13 @@ MessageAnswer MessageBox(std::string_view text, MessageIcon icon, MessageButtons
     return installedSink->Show(text, icon, buttons);
 }
 
-ScopedMessageSink::ScopedMessageSink(MessageSink& sink) : previous_(installedSink) { installedSink = &sink; }
+ScopedMessageSink::ScopedMessageSink(MessageSink& sink) : previous_(installedSink) {
+    installedSink = &sink;
+}
 
-ScopedMessageSink::~ScopedMessageSink() { installedSink = previous_; }
+ScopedMessageSink::~ScopedMessageSink() {
+    installedSink = previous_;
+}
 
 MessageAnswer CautiousAnswer(MessageButtons buttons) {
     switch (buttons) {

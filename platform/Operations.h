@@ -15,7 +15,7 @@ enum Operation : int {
     kDateSearch = 8,
     kDateRangeSearch = 9,
     kNumberSearch = 10,
-    kNumberRangeSearch = 11, // 3 and 4 Number
+    kNumberRangeSearch = 11,   // 3 and 4 Number
     kPartialNumberSearch = 11, // 5 Number, 6 Number and Power Ball
 };
 

@@ -21,8 +21,7 @@ QString MatchingName(const QStringList& existing, const QString& wanted) {
 
 } // namespace
 
-QtProfileStore::QtProfileStore()
-    : settings_(QStringLiteral("Nulvex.Mark"), QStringLiteral("Vantorel")) {}
+QtProfileStore::QtProfileStore() : settings_(QStringLiteral("Nulvex.Mark"), QStringLiteral("Vantorel")) {}
 
 QtProfileStore::QtProfileStore(const QString& iniFile) : settings_(iniFile, QSettings::IniFormat) {}
 
@@ -44,6 +43,8 @@ bool QtProfileStore::WriteString(std::string_view section, std::string_view key,
     return settings_.status() == QSettings::NoError;
 }
 
-bool QtProfileStore::IsEmpty() const { return settings_.allKeys().isEmpty(); }
+bool QtProfileStore::IsEmpty() const {
+    return settings_.allKeys().isEmpty();
+}
 
 } // namespace vantorel

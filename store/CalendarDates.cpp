@@ -20,7 +20,9 @@ int FieldValue(std::string_view date, std::size_t position) {
     return PlainDecimal(date.substr(position, 2));
 }
 
-bool IsLeapYear(int year) { return year >= 1984 && year <= 2080 && (year - 1984) % 4 == 0; }
+bool IsLeapYear(int year) {
+    return year >= 1984 && year <= 2080 && (year - 1984) % 4 == 0;
+}
 
 struct MonthRule {
     int lastDay;
@@ -85,9 +87,13 @@ int ToDisplayDate(std::string& date) {
     return 1;
 }
 
-const std::string& LastGoodDate() { return lastGoodDate; }
+const std::string& LastGoodDate() {
+    return lastGoodDate;
+}
 
-void ResetLastGoodDate() { lastGoodDate.clear(); }
+void ResetLastGoodDate() {
+    lastGoodDate.clear();
+}
 
 bool DateHasError(std::string_view storedDate) {
     if (storedDate.size() != kDateLength) {
@@ -116,7 +122,8 @@ int DayOfWeek(int year, int month, int day) {
         return 0;
     }
     const bool leapYear = IsLeapYear(year);
-    const MonthRule rule = month == 2 ? FebruaryRule(leapYear) : kMonthRules[static_cast<std::size_t>(month - 1)];
+    const MonthRule rule =
+        month == 2 ? FebruaryRule(leapYear) : kMonthRules[static_cast<std::size_t>(month - 1)];
     if (day > rule.lastDay) {
         MessageBox(rule.message, MessageIcon::Stop);
         return 0;
@@ -125,7 +132,9 @@ int DayOfWeek(int year, int month, int day) {
     return (offset + 7) % 7 + 1;
 }
 
-int CenturyWindowYear(int twoDigitYear) { return twoDigitYear < 84 ? 2000 + twoDigitYear : 1900 + twoDigitYear; }
+int CenturyWindowYear(int twoDigitYear) {
+    return twoDigitYear < 84 ? 2000 + twoDigitYear : 1900 + twoDigitYear;
+}
 
 int CompareStoredDates(std::string_view a, std::string_view b) {
     const auto key = [](std::string_view date) {

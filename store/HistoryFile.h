@@ -22,9 +22,15 @@ inline constexpr int kSixNumberCapacity = 1039;
 inline constexpr int kPowerballCapacity = 2079;
 
 // Section number of a game's history: 2 x gameType + dated.
-constexpr int SectionNumber(int gameType, bool dated) { return 2 * gameType + (dated ? 1 : 0); }
-constexpr int GameOfSection(int section) { return section / 2; }
-constexpr bool IsDatedSection(int section) { return section % 2 == 1; }
+constexpr int SectionNumber(int gameType, bool dated) {
+    return 2 * gameType + (dated ? 1 : 0);
+}
+constexpr int GameOfSection(int section) {
+    return section / 2;
+}
+constexpr bool IsDatedSection(int section) {
+    return section % 2 == 1;
+}
 
 constexpr int CapacityOfGame(int gameType) {
     switch (gameType) {

@@ -42,7 +42,8 @@ void ReadDrawings(TokenCursor& words, const SectionShape& shape, int wanted, Sec
 
 } // namespace
 
-int ReadSection(const std::filesystem::path& historyFile, const SectionShape& shape, SectionContent& content) {
+int ReadSection(const std::filesystem::path& historyFile, const SectionShape& shape,
+                SectionContent& content) {
     content = SectionContent{};
     std::ifstream file(historyFile, std::ios::binary);
     if (!file) {

@@ -24,9 +24,9 @@ struct SectionContent {
 };
 
 // Section reader results.
-inline constexpr int kSectionLoaded = 1;     // found and read, also when it holds no drawing
-inline constexpr int kHistoryNotOpened = 0;  // the history file could not be opened for reading
-inline constexpr int kSectionRefused = -1;   // absent, or its count exceeds the capacity
+inline constexpr int kSectionLoaded = 1;    // found and read, also when it holds no drawing
+inline constexpr int kHistoryNotOpened = 0; // the history file could not be opened for reading
+inline constexpr int kSectionRefused = -1;  // absent, or its count exceeds the capacity
 
 // Finds the section's line in the history file and reads its drawings. Sections are looked up by the
 // first whole number of each line, in ascending order; blank lines are skipped. A line that holds fewer

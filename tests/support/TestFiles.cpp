@@ -10,7 +10,8 @@ namespace vantorel::test {
 TempWorkingDir::TempWorkingDir() : previous_(std::filesystem::current_path()) {
     std::random_device entropy;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        auto candidate = std::filesystem::temp_directory_path() / ("vantorel-test-" + std::to_string(entropy()));
+        auto candidate =
+            std::filesystem::temp_directory_path() / ("vantorel-test-" + std::to_string(entropy()));
         if (std::filesystem::create_directory(candidate)) {
             path_ = candidate;
             std::filesystem::current_path(path_);

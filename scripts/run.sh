@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds Vantorel and starts it on the sample history. Installs what it needs on Debian 12 first.
+# The program works on run/vtrmain.dat, a copy of sample/vtrmain.dat made on first use; the original is
+# never touched, and an existing run/vtrmain.dat (with the drawings you added) is kept.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+install_missing_packages
+configure_and_build -DVANTOREL_BUILD_TESTS=OFF
+
+RUN_DIR=${RUN_DIR:-$REPO_DIR/run}
+mkdir -p "$RUN_DIR"
+if [ ! -f "$RUN_DIR/vtrmain.dat" ]; then
+    cp "$REPO_DIR/sample/vtrmain.dat" "$RUN_DIR/vtrmain.dat"
+fi
+cd "$RUN_DIR"
+echo "Totals of the dated 3 Number history in $RUN_DIR/vtrmain.dat:"
+exec "$BUILD_DIR/cli/vantorel-cli" run 3 totals "$@"

@@ -1,0 +1,35 @@
+# Shared by run.sh and test.sh: installs the Debian packages the build needs when any is missing, then
+# configures and builds the project in $BUILD_DIR. Sourced, not run.
+
+REPO_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_DIR=${BUILD_DIR:-$REPO_DIR/build}
+PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev)
+
+install_missing_packages() {
+    local missing=()
+    for package in "${PACKAGES[@]}" "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=sudo
+    fi
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+configure_and_build() {
+    local werror=OFF
+    if [ -n "${CI:-}" ]; then
+        werror=ON
+    fi
+    cmake -S "$REPO_DIR" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVANTOREL_WERROR=$werror "$@"
+    cmake --build "$BUILD_DIR"
+}

@@ -1,0 +1,121 @@
+#include "cli/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace vantorel {
+namespace {
+
+std::vector<std::string_view> Words(const std::string& line, std::vector<std::string>& storage) {
+    std::istringstream stream(line);
+    storage.clear();
+    for (std::string word; stream >> word;) {
+        storage.push_back(word);
+    }
+    return {storage.begin(), storage.end()};
+}
+
+std::optional<CommandLine> Parse(const std::string& line) {
+    std::vector<std::string> storage;
+    return ParseCommandLine(Words(line, storage));
+}
+
+TEST(CommandLine, AcceptsEveryFormOfTheGrammar) {
+    const char* accepted[] = {
+        "run 3 totals",
+        "run 4 number-range --input 0100 --from 0100 --to 0200 --undated",
+        "run 5 partial-number --input 1,2",
+        "run pb number --input 1,2,3,4,5 --power 6",
+        "run 6 best-guess --strategy nihilistic --seed 17",
+        "run 3 overdue --predictions date-range --from 01/01/98 --to 02/01/98 --method numbers",
+        "run 3 even-odd --even-odd balls --high-low balls --match box",
+        "run 3 date --input=01/02/98",
+        "analyze",
+        "import 3 --dated draws.txt",
+        "import pb --undated draws.txt --append --filter --yes",
+        "append 5 --undated 1,2,3,4,5",
+        "compare 6 --dated picks.txt",
+        "pattern 4 --undated 1234 --reversed",
+        "backup",
+        "backup --yes",
+        "restore --yes",
+        "settings",
+        "settings 5BC=30 pbm=4",
+    };
+    for (const char* line : accepted) {
+        EXPECT_TRUE(Parse(line).has_value()) << line;
+    }
+}
+
+TEST(CommandLine, RefusesWhatTheGrammarDoesNot) {
+    const char* refused[] = {
+        "",
+        "bogus",
+        "run",
+        "run 3",
+        "run 7 totals",
+        "run 3 sums",
+        "run 3 partial-number",
+        "run 5 number-range",
+        "run 3 totals extra",
+        "run 3 totals --input",
+        "run 3 totals --even-odd maybe",
+        "run 3 totals --seed -1",
+        "run 3 totals --seed x",
+        "run 3 totals --yes",
+        "analyze --yes",
+        "analyze now",
+        "import 3 draws.txt",
+        "import 3 --dated --undated draws.txt",
+        "import 3 --dated",
+        "append 3 --dated",
+        "compare 3 picks.txt",
+        "pattern 5 --dated 12345",
+        "pattern 3 --dated 123 --append",
+        "backup now",
+        "restore --force",
+        "settings --yes",
+    };
+    for (const char* line : refused) {
+        EXPECT_FALSE(Parse(line).has_value()) << line;
+    }
+}
+
+TEST(CommandLine, CarriesTheValuesAndChoices) {
+    const std::optional<CommandLine> line = Parse(
+        "run 4 best-guess --undated --input 12 --from 01/01/98 --to 02/02/98 --power 7 --even-odd balls "
+        "--high-low balls --predictions month --method numbers --match box --strategy optimistic --seed 99");
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->command, CliCommand::Run);
+    EXPECT_EQ(line->gameType, 1);
+    EXPECT_EQ(line->operation, kBestGuess);
+    EXPECT_FALSE(line->dated);
+    EXPECT_EQ(line->input, "12");
+    EXPECT_EQ(line->from, "01/01/98");
+    EXPECT_EQ(line->to, "02/02/98");
+    EXPECT_EQ(line->power, "7");
+    EXPECT_EQ(line->seed, 99);
+    for (const int choice : {kEvenOddCountBalls, kHighLowCountBalls, kPredictByMonth, kPredictUseNumbers,
+                             kSearchBox, kBestGuessOptimistic}) {
+        EXPECT_TRUE(line->choices[choice]) << choice;
+    }
+
+    const std::optional<CommandLine> import = Parse("import pb --undated a.txt --filter");
+    ASSERT_TRUE(import);
+    EXPECT_EQ(import->gameType, 4);
+    EXPECT_FALSE(import->dated);
+    EXPECT_EQ(import->input, "a.txt");
+    EXPECT_TRUE(import->filter);
+    EXPECT_FALSE(import->append);
+    EXPECT_FALSE(import->yes);
+
+    const std::optional<CommandLine> defaults = Parse("run 3 hottest");
+    ASSERT_TRUE(defaults);
+    EXPECT_TRUE(defaults->dated);
+    EXPECT_EQ(defaults->choices, SetupChoices());
+    EXPECT_EQ(defaults->seed, 0);
+}
+
+} // namespace
+} // namespace vantorel

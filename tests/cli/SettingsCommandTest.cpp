@@ -1,0 +1,130 @@
+#include "cli/Commands.h"
+#include "platform/Clock.h"
+#include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
+#include "platform/ProfileStore.h"
+#include "shell/QtProfileStore.h"
+#include "tests/support/CliProcess.h"
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace vantorel {
+namespace {
+
+using test::RunCli;
+using test::TempWorkingDir;
+
+constexpr const char* kFirstRunDefaults = "5BC=26\n6BC=49\nPBC=49\nPBB=42\nPBM=5\n";
+
+TEST(SettingsCommand, ValidatesLikeTheSetupPageAndWritesNothingOnRefusal) {
+    const struct {
+        std::vector<std::string> assignments;
+        int status;
+        const char* message;
+        const char* after;
+    } cases[] = {
+        {{"5BC=36"}, 0, "Settings Have Been Saved", "5BC=36\n6BC=49\nPBC=49\nPBB=42\nPBM=5\n"},
+        {{"6bc=19", "Pbb=61", "pbm=4"},
+         0,
+         "Settings Have Been Saved",
+         "5BC=26\n6BC=19\nPBC=49\nPBB=61\nPBM=4\n"},
+        {{"PBM=6"},
+         1,
+         "Invalid Selection for Powerball Max.\nPlease select 4 balls or 5 balls.\n\n[Settings at the bottom "
+         "of "
+         "the list]",
+         kFirstRunDefaults},
+        {{"5BC=40", "PBC=18"}, 1, "PBC must be a whole number from 19 to 61.", kFirstRunDefaults},
+        {{"PBC=62"}, 1, "PBC must be a whole number from 19 to 61.", kFirstRunDefaults},
+        {{"PBC=abc"}, 1, "PBC must be a whole number from 19 to 61.", kFirstRunDefaults},
+        {{"XYZ=30"}, 2, nullptr, kFirstRunDefaults},
+        {{"5BC"}, 2, nullptr, kFirstRunDefaults},
+    };
+    for (const auto& c : cases) {
+        MemoryProfileStore profile;
+        RecordingMessageSink sink;
+        const ScopedMessageSink installed(sink);
+        RunFirstTimeSetup(profile);
+        sink.Clear();
+
+        FixedClock clock(0);
+        std::ostringstream out;
+        CliContext context{profile, clock, out};
+        CommandLine line;
+        line.command = CliCommand::Settings;
+        line.assignments = c.assignments;
+        EXPECT_EQ(RunSettings(line, context), c.status) << c.assignments.front();
+        if (c.message != nullptr) {
+            ASSERT_EQ(sink.entries().size(), 1u);
+            EXPECT_EQ(sink.entries()[0].text, c.message);
+        } else {
+            EXPECT_TRUE(sink.entries().empty());
+        }
+        line.assignments.clear();
+        std::ostringstream listing;
+        CliContext listContext{profile, clock, listing};
+        RunSettings(line, listContext);
+        EXPECT_EQ(listing.str(), c.after) << c.assignments.front();
+    }
+}
+
+TEST(QtProfileStore, SectionAndKeyNamesAreCaseInsensitive) {
+    TempWorkingDir dir;
+    const QString file = QString::fromStdString((dir.path() / "Vantorel.conf").string());
+    {
+        QtProfileStore store(file);
+        EXPECT_TRUE(store.IsEmpty());
+        EXPECT_TRUE(store.WriteString("Settings", "PBM", "5"));
+        EXPECT_TRUE(store.WriteString("settings", "pbb", "42"));
+    }
+    QtProfileStore reopened(file);
+    EXPECT_FALSE(reopened.IsEmpty());
+    EXPECT_EQ(reopened.GetString("settings", "PBM"), "5");
+    EXPECT_EQ(reopened.GetString("SETTINGS", "PBB"), "42");
+    EXPECT_EQ(reopened.GetInt("Settings", "5BC"), 0);
+    // One section in the file, spelt as first written; a new key keeps the spelling it was given.
+    const std::string content = test::ReadFile(dir.path() / "Vantorel.conf");
+    EXPECT_NE(content.find("[Settings]"), std::string::npos);
+    EXPECT_EQ(content.find("[settings]"), std::string::npos);
+    EXPECT_NE(content.find("pbb=42"), std::string::npos);
+}
+
+TEST(VantorelCli, FirstRunThenSettingsInTheUsersStore) {
+    TempWorkingDir dir;
+    const std::string config = (dir.path() / "config").string();
+
+    const test::CliRun first = RunCli({"settings"}, config);
+    EXPECT_EQ(first.status, 0);
+    EXPECT_EQ(first.out, kFirstRunDefaults);
+    EXPECT_NE(first.err.find("VanTorel comes preconfigured for the\n"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "config/Nulvex.Mark/Vantorel.conf"));
+
+    const test::CliRun save = RunCli({"settings", "5BC=30"}, config);
+    EXPECT_EQ(save.status, 0);
+    EXPECT_EQ(save.err, "Settings Have Been Saved\n");
+
+    const test::CliRun second = RunCli({"settings"}, config);
+    EXPECT_EQ(second.status, 0);
+    EXPECT_EQ(second.err, "");
+    EXPECT_EQ(second.out, "5BC=30\n6BC=49\nPBC=49\nPBB=42\nPBM=5\n");
+}
+
+TEST(VantorelCli, UsageErrorsExitWithTwoAndPrintTheUsage) {
+    TempWorkingDir dir;
+    const std::string config = (dir.path() / "config").string();
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{},
+                                                      {"frobnicate"},
+                                                      {"run", "3", "totals", "--colour", "red"},
+                                                      {"settings", "NOPE=1"}}) {
+        const test::CliRun run = RunCli(arguments, config);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("usage:\n  vantorel-cli run GAME OPERATION"), std::string::npos);
+    }
+}
+
+} // namespace
+} // namespace vantorel

@@ -1,0 +1,134 @@
+#include "platform/Clock.h"
+#include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
+#include "platform/PlainDecimal.h"
+#include "platform/ProfileStore.h"
+#include "platform/RandomGenerator.h"
+#include "platform/SetupChoices.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <set>
+
+namespace vantorel {
+namespace {
+
+TEST(PlainDecimal, ConvertsLikeTheDescribedConversion) {
+    const struct {
+        const char* text;
+        int expected;
+    } cases[] = {
+        {"26", 26},    {"  42", 42}, {"\t7", 7},
+        {"12abc", 12}, {"", 0},      {"abc", 0},
+        {"-5", 0},     {"007", 7},   {"99999999999999", INT_MAX},
+        {" 5 6", 5},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PlainDecimal(c.text), c.expected) << '"' << c.text << '"';
+    }
+}
+
+TEST(MemoryProfileStore, NamesAreCaseInsensitiveAndMissingKeysReadAsZero) {
+    MemoryProfileStore store;
+    EXPECT_TRUE(store.IsEmpty());
+    store.WriteString("Settings", "PBM", "5");
+    EXPECT_EQ(store.GetString("settings", "pbm"), "5");
+    EXPECT_EQ(store.GetInt("SETTINGS", "Pbm"), 5);
+    EXPECT_EQ(store.GetString("Settings", "5BC"), "");
+    EXPECT_EQ(store.GetInt("Settings", "5BC"), 0);
+    store.WriteString("Settings", "PBB", "x1");
+    EXPECT_EQ(store.GetInt("Settings", "PBB"), 0);
+}
+
+TEST(FirstRun, WritesTheDefaultsOnceAndShowsTheMessageOnce) {
+    MemoryProfileStore store;
+    RecordingMessageSink sink;
+    const ScopedMessageSink installed(sink);
+
+    EXPECT_TRUE(RunFirstTimeSetup(store));
+    const GameSettings settings = GameSettings::Read(store);
+    EXPECT_EQ(settings.fiveNumberMax, 26);
+    EXPECT_EQ(settings.sixNumberMax, 49);
+    EXPECT_EQ(settings.powerballGroup1Max, 49);
+    EXPECT_EQ(settings.powerballGroup2Max, 42);
+    EXPECT_EQ(settings.powerballBalls, 5);
+    ASSERT_EQ(sink.entries().size(), 1u);
+    EXPECT_EQ(sink.entries()[0].text,
+              "VanTorel comes preconfigured for the\nsample data file included with the program.\n\n"
+              "Please read the help file to learn\nmore about configuring VanTorel to\nmeet your game "
+              "specific requirements.");
+    EXPECT_EQ(sink.entries()[0].icon, MessageIcon::None);
+
+    // A key deleted by hand is not a first run: it stays missing and reads as 0.
+    store.Remove("Settings", "5BC");
+    EXPECT_FALSE(RunFirstTimeSetup(store));
+    EXPECT_EQ(store.GetString("Settings", "5BC"), "");
+    EXPECT_EQ(sink.entries().size(), 1u);
+}
+
+TEST(RecordingMessageSink, AnswersFromTheScriptThenCautiously) {
+    RecordingMessageSink sink;
+    const ScopedMessageSink installed(sink);
+    sink.ScriptAnswer(MessageAnswer::Ok);
+    EXPECT_EQ(MessageBox("first", MessageIcon::Question, MessageButtons::OkCancel), MessageAnswer::Ok);
+    EXPECT_EQ(MessageBox("second", MessageIcon::Question, MessageButtons::OkCancel), MessageAnswer::Cancel);
+    EXPECT_EQ(MessageBox("third", MessageIcon::None, MessageButtons::YesNo), MessageAnswer::No);
+    EXPECT_EQ(sink.texts(), (std::vector<std::string>{"first", "second", "third"}));
+}
+
+TEST(MessageBox, WithoutASinkQuestionsGetTheCautiousAnswer) {
+    EXPECT_EQ(MessageBox("q", MessageIcon::Question, MessageButtons::YesNo), MessageAnswer::No);
+    EXPECT_EQ(MessageBox("q", MessageIcon::Question, MessageButtons::OkCancel), MessageAnswer::Cancel);
+}
+
+TEST(RandomGenerator, StaysInRangeAndRepeatsForTheSameSeed) {
+    RandomGenerator first(1);
+    // The classic runtime generator's first values for seed 1.
+    EXPECT_EQ(first.Next(), 41);
+    EXPECT_EQ(first.Next(), 18467);
+    EXPECT_EQ(first.Next(), 6334);
+
+    RandomGenerator a(12345);
+    RandomGenerator b(12345);
+    std::set<int> seen;
+    for (int i = 0; i < 100000; ++i) {
+        const int value = a.Next();
+        ASSERT_EQ(value, b.Next());
+        ASSERT_GE(value, 0);
+        ASSERT_LE(value, RandomSource::kMax);
+        seen.insert(value);
+    }
+    EXPECT_GT(seen.size(), 30000u);
+}
+
+TEST(RandomGenerator, SeedsWithThePlantedSeedOrTheClock) {
+    const FixedClock clock(1000);
+    RandomGenerator planted = RandomGenerator::Seeded(7, clock);
+    RandomGenerator seven(7);
+    EXPECT_EQ(planted.Next(), seven.Next());
+
+    RandomGenerator clocked = RandomGenerator::Seeded(0, clock);
+    RandomGenerator thousand(1000);
+    EXPECT_EQ(clocked.Next(), thousand.Next());
+}
+
+TEST(SetupChoices, DefaultsAndOneChoicePerGroup) {
+    SetupChoices choices;
+    const std::array<std::uint8_t, kSetupChoiceCount> defaults = {0, 1, 0, 1, 0, 0, 0, 1,
+                                                                  1, 0, 0, 1, 0, 1, 0};
+    EXPECT_EQ(choices.flags(), defaults);
+
+    choices.Choose(kPredictByMonth);
+    choices.Choose(kBestGuessNihilistic);
+    EXPECT_TRUE(choices[kPredictByMonth]);
+    EXPECT_FALSE(choices[kPredictNormal]);
+    EXPECT_TRUE(choices[kBestGuessNihilistic]);
+    EXPECT_FALSE(choices[kBestGuessPessimistic]);
+    // Other groups keep their choice.
+    EXPECT_TRUE(choices[kEvenOddCountNumbers]);
+    EXPECT_TRUE(choices[kSearchStraight]);
+}
+
+} // namespace
+} // namespace vantorel

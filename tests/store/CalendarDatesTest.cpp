@@ -1,0 +1,127 @@
+#include "store/CalendarDates.h"
+#include "platform/MessageBox.h"
+
+#include <gtest/gtest.h>
+
+namespace vantorel {
+namespace {
+
+class CalendarDates : public ::testing::Test {
+protected:
+    void SetUp() override { ResetLastGoodDate(); }
+    RecordingMessageSink sink;
+    ScopedMessageSink installed{sink};
+};
+
+TEST_F(CalendarDates, ConversionsMoveCharactersByPosition) {
+    const struct {
+        const char* display;
+        const char* stored;
+    } cases[] = {{"01/02/98", "98/01/02"}, {"12/31/03", "03/12/31"}, {"01-02-98", "98/01/02"}};
+    for (const auto& c : cases) {
+        std::string date = c.display;
+        EXPECT_EQ(ToStoredDate(date), 1);
+        EXPECT_EQ(date, c.stored);
+    }
+    std::string stored = "98/01/02";
+    EXPECT_EQ(ToDisplayDate(stored), 1);
+    EXPECT_EQ(stored, "01/02/98");
+    EXPECT_EQ(LastGoodDate(), "01/02/98");
+    EXPECT_TRUE(sink.entries().empty());
+}
+
+TEST_F(CalendarDates, WrongLengthsShowTheirMessagesAndLeaveTheText) {
+    std::string shortDate = "1/2/98";
+    EXPECT_EQ(ToStoredDate(shortDate), 0);
+    EXPECT_EQ(shortDate, "1/2/98");
+
+    std::string good = "98/03/14";
+    ASSERT_EQ(ToDisplayDate(good), 1);
+    std::string bad = "98/3/14";
+    EXPECT_EQ(ToDisplayDate(bad), 0);
+    EXPECT_EQ(bad, "98/3/14");
+    EXPECT_EQ(LastGoodDate(), "03/14/98");
+
+    ASSERT_EQ(sink.entries().size(), 2u);
+    EXPECT_EQ(sink.entries()[0].text, "Date Length Error");
+    EXPECT_EQ(sink.entries()[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(sink.entries()[1].text, "Date Length Error at 03/14/98");
+    EXPECT_EQ(sink.entries()[1].icon, MessageIcon::Stop);
+}
+
+TEST_F(CalendarDates, DateHasErrorChecksMonthAndDay) {
+    const struct {
+        const char* date;
+        bool error;
+    } cases[] = {
+        {"98/02/29", false}, {"98/02/30", true}, {"98/04/31", true},  {"98/13/01", true},
+        {"98/00/10", true},  {"98/01/0", true},  {"98/12/31", false}, {"98/06/30", false},
+        {"98/xx/10", true},  {"98/01/00", true}, {"98/11/31", true},  {"", true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DateHasError(c.date), c.error) << c.date;
+    }
+}
+
+TEST_F(CalendarDates, SplitDateReadsTheThreeFields) {
+    int first = -1;
+    int second = -1;
+    int third = -1;
+    SplitDate("01/02/98", first, second, third);
+    EXPECT_EQ(std::tuple(first, second, third), std::tuple(1, 2, 98));
+    SplitDate("a1/0b/  ", first, second, third);
+    EXPECT_EQ(std::tuple(first, second, third), std::tuple(0, 0, 0));
+    SplitDate("98", first, second, third);
+    EXPECT_EQ(std::tuple(first, second, third), std::tuple(98, 0, 0));
+}
+
+TEST_F(CalendarDates, DayOfWeekByTheAnchorDayRule) {
+    const struct {
+        int year, month, day, weekday;
+    } cases[] = {
+        {1998, 1, 2, 6},  {2000, 2, 29, 3},  {1984, 1, 1, 1}, {2024, 2, 29, 5},
+        {2025, 9, 29, 2}, {1999, 12, 31, 6}, {2000, 1, 1, 7}, {2016, 1, 1, 6},
+        {1998, 3, 1, 1},  {2019, 7, 4, 5},   {2000, 1, 0, 6}, // days below 1 are not checked
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DayOfWeek(c.year, c.month, c.day), c.weekday) << c.year << '-' << c.month << '-' << c.day;
+    }
+    EXPECT_TRUE(sink.entries().empty());
+}
+
+TEST_F(CalendarDates, ImpossibleDatesShowTheirMessageAndFail) {
+    const struct {
+        int year, month, day;
+        const char* message;
+    } cases[] = {
+        {1998, 13, 1, "MONTH > 12!"},       {1998, 0, 1, "MONTH > 12!"},
+        {1998, 1, 32, "JAN date > 31!"},    {2000, 2, 30, "FEB LEAPYEAR > 29 "},
+        {1998, 2, 29, "FEB !LEAPYR > 28 "}, {1900, 2, 29, "FEB !LEAPYR > 28 "},
+        {2100, 2, 29, "FEB !LEAPYR > 28 "}, {1998, 3, 32, "MAR date > 31!"},
+        {1998, 4, 31, "APR date > 30!"},    {1998, 5, 32, "MAY date > 31!"},
+        {1998, 6, 31, "JUNE date > 30!"},   {1998, 7, 32, "JULY date > 31!"},
+        {1998, 8, 32, "AUG date > 31!"},    {1998, 9, 31, "SEPT date > 30!"},
+        {1998, 10, 32, "OCT date > 31!"},   {1998, 11, 31, "NOV date > 30!"},
+        {1998, 12, 32, "DEC date > 31!"},
+    };
+    for (const auto& c : cases) {
+        sink.Clear();
+        EXPECT_EQ(DayOfWeek(c.year, c.month, c.day), 0) << c.message;
+        ASSERT_EQ(sink.entries().size(), 1u) << c.message;
+        EXPECT_EQ(sink.entries()[0].text, c.message);
+    }
+}
+
+TEST_F(CalendarDates, CenturyWindowOrdersDatesAcrossTheYear2000) {
+    EXPECT_EQ(CenturyWindowYear(83), 2083);
+    EXPECT_EQ(CenturyWindowYear(84), 1984);
+    EXPECT_EQ(CenturyWindowYear(0), 2000);
+    EXPECT_LT(CompareStoredDates("99/12/30", "00/01/02"), 0);
+    EXPECT_GT(CompareStoredDates("00/01/02", "99/12/30"), 0);
+    EXPECT_EQ(CompareStoredDates("98/01/02", "98/01/02"), 0);
+    EXPECT_LT(CompareStoredDates("98/01/02", "98/01/03"), 0);
+    EXPECT_LT(CompareStoredDates("84/01/01", "83/12/31"), 0);
+}
+
+} // namespace
+} // namespace vantorel

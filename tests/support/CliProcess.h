@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vantorel::test {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the built vantorel-cli in the current working directory with the given arguments, its settings
+// store under `configHome` (XDG_CONFIG_HOME), and collects exit status, standard output and error.
+CliRun RunCli(const std::vector<std::string>& arguments, const std::string& configHome);
+
+} // namespace vantorel::test
