@@ -5,6 +5,8 @@
 #include "platform/RandomGenerator.h"
 #include "store/CalendarDates.h"
 
+#include <optional>
+
 namespace vantorel {
 
 namespace {

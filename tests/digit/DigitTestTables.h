@@ -1,0 +1,34 @@
+#pragma once
+
+#include "digit/DigitDrawTable.h"
+
+#include <string>
+#include <vector>
+
+namespace vantorel::test {
+
+// An undated table of the game (0: 3 Number, 1: 4 Number) holding the numbers, as if read.
+inline DigitDrawTable UndatedTable(int game, std::vector<int> numbers) {
+    DigitDrawTable table(SectionNumber(game, false));
+    table.loadStatus = 1;
+    table.numbers = std::move(numbers);
+    return table;
+}
+
+struct DatedDrawing {
+    std::string storedDate;
+    int number;
+};
+
+// A dated table of the game holding the drawings, oldest first, as if read.
+inline DigitDrawTable DatedTable(int game, const std::vector<DatedDrawing>& drawings) {
+    DigitDrawTable table(SectionNumber(game, true));
+    table.loadStatus = 1;
+    for (const DatedDrawing& drawing : drawings) {
+        table.dates.push_back(drawing.storedDate);
+        table.numbers.push_back(drawing.number);
+    }
+    return table;
+}
+
+} // namespace vantorel::test
