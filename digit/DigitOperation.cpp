@@ -142,8 +142,8 @@ DigitOperationResult ApplyDigitOperation(const DigitGameTables& tables, const Di
 std::string DigitDataStatusText(int game, const DigitGameTables& tables) {
     const bool undatedLoaded = tables.undated.loadStatus == 1;
     const bool datedLoaded = tables.dated.loadStatus == 1;
-    const std::string undated = "Undated " + std::to_string(tables.undated.count());
-    const std::string dated = "Dated " + std::to_string(tables.dated.count());
+    const std::string undated = std::string("Undated ") + std::to_string(tables.undated.count());
+    const std::string dated = std::string("Dated ") + std::to_string(tables.dated.count());
     if (undatedLoaded && datedLoaded) {
         return undated + " : " + dated;
     }

@@ -114,7 +114,7 @@ std::string PickByDay(const DigitDrawTable& table, std::string_view dayText, int
     }
     const std::string_view name = kWeekdayNames[static_cast<std::size_t>(day)];
     if (collected.empty()) {
-        return "NO DAYS Matching " + std::string(name) + "found";
+        return std::string("NO DAYS Matching ").append(name).append("found");
     }
     return std::string(name) + PickOfCollected(table, collected, mode);
 }
@@ -137,7 +137,7 @@ std::string PickByMonth(const DigitDrawTable& table, std::string_view monthText,
     }
     const std::string_view name = kMonthNames[static_cast<std::size_t>(month)];
     if (collected.empty()) {
-        return "NO MONTHS Matching " + std::string(name) + "found";
+        return std::string("NO MONTHS Matching ").append(name).append("found");
     }
     return std::string(name) + PickOfCollected(table, collected, mode);
 }
