@@ -1,7 +1,6 @@
 #include "digit/DigitCompare.h"
 
 #include "digit/DigitText.h"
-
 #include "platform/MessageBox.h"
 #include "platform/PlainDecimal.h"
 #include "store/CalendarDates.h"
@@ -14,7 +13,6 @@ namespace vantorel {
 namespace {
 
 constexpr std::string_view kCannotOpen = "Can't open specified file.";
-constexpr std::string_view kFileInputError = "File Input ERROR";
 constexpr std::string_view kTooManyPicks =
     "Too many numbers in the file you specified.\nOnly the first 1000 entries will be searched.";
 constexpr std::string_view kWinner = "We MAY have a WINNER here !\n";

@@ -48,7 +48,7 @@ void RunPrediction(const DigitGameTables& tables, const DigitOperationRequest& r
         result.resultText =
             tables.dated.RestrictedPick(mode, request.numberText, request.fromText, request.toText, choices);
         // "ERROR" and the empty text follow a message that refused the restriction.
-        if (result.resultText.empty() || result.resultText == "ERROR") {
+        if (result.resultText.empty() || result.resultText == kRestrictedPickError) {
             result.outcome = DigitOutcome::Failed;
         }
     } else if (choices[kPredictUseNumbers]) {

@@ -1,7 +1,6 @@
 #include "digit/DigitReports.h"
 
 #include "digit/DigitText.h"
-
 #include "platform/PlainDecimal.h"
 #include "platform/SetupChoices.h"
 #include "store/CalendarDates.h"

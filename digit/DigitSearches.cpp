@@ -15,7 +15,6 @@ namespace vantorel {
 
 namespace {
 
-constexpr std::string_view kError = "ERROR";
 constexpr std::string_view kDateError = "Date Error";
 constexpr std::string_view kBadDayNumber = "       Bad Day Number!\nUse 1 (Sunday) - 7 (Saturday)";
 constexpr std::string_view kBadMonthNumber = "      Bad Month Number!\nUse 1 (January) - 12 (December)";
@@ -95,7 +94,7 @@ std::string PickByDay(const DigitDrawTable& table, std::string_view dayText, int
     const int day = PlainDecimal(dayText);
     if (day < 0 || day > 7) {
         MessageBox(kBadDayNumber);
-        return std::string(kError);
+        return std::string(kRestrictedPickError);
     }
     std::vector<int> collected;
     for (std::size_t i = 0; i < DatedEntries(table); ++i) {
@@ -106,7 +105,7 @@ std::string PickByDay(const DigitDrawTable& table, std::string_view dayText, int
         const int weekday = DayOfWeek(CenturyWindowYear(year), month, dayOfMonth);
         if (weekday == 0) {
             // The weekday calculation has shown why the stored date is impossible.
-            return std::string(kError);
+            return std::string(kRestrictedPickError);
         }
         if (weekday == day) {
             collected.push_back(table.numbers[i]);
@@ -123,7 +122,7 @@ std::string PickByMonth(const DigitDrawTable& table, std::string_view monthText,
     const int month = PlainDecimal(monthText);
     if (month < 0 || month > 12) {
         MessageBox(kBadMonthNumber);
-        return std::string(kError);
+        return std::string(kRestrictedPickError);
     }
     std::vector<int> collected;
     for (std::size_t i = 0; i < DatedEntries(table); ++i) {
@@ -214,7 +213,7 @@ std::vector<int> DigitDrawTable::FindNumberRange(int low, int high) const {
 std::string DigitDrawTable::RestrictedPick(int mode, std::string_view numberText, std::string_view fromText,
                                            std::string_view toText, const SetupChoices& choices) const {
     if (mode != kOverdue && mode != kHottest) {
-        return std::string(kError);
+        return std::string(kRestrictedPickError);
     }
     if (choices[kPredictByDateRange]) {
         return PickByDateRange(*this, fromText, toText, mode);
@@ -225,7 +224,7 @@ std::string DigitDrawTable::RestrictedPick(int mode, std::string_view numberText
     if (choices[kPredictByDay]) {
         return PickByDay(*this, numberText, mode);
     }
-    return std::string(kError);
+    return std::string(kRestrictedPickError);
 }
 
 } // namespace vantorel
