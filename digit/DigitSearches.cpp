@@ -28,7 +28,7 @@ constexpr std::array<std::string_view, 13> kMonthNames = {
     "(July) ",    "(Aug) ", "(Sept) ", "(Oct) ", "(Nov) ", "(Dec) ",
 };
 
-// Adds `index` to the matches unless the list is full; returns false once it is.
+// Adds `index` to the matches; returns false once the list is full.
 bool AddMatch(std::vector<int>& matches, std::size_t index) {
     matches.push_back(static_cast<int>(index));
     return matches.size() < static_cast<std::size_t>(kMatchListLimit);
@@ -48,12 +48,12 @@ std::array<int, 4> SortedPositionDigits(int number, int positions) {
 }
 
 // A calendar day as one comparable value: year × 10000 + month × 100 + day.
-int DayKey(int year, int month, int day) {
+long long DayKey(long long year, int month, int day) {
     return year * 10000 + month * 100 + day;
 }
 
 // The day of a stored date (yy/mm/dd), its year through the century window.
-int StoredDayKey(std::string_view storedDate) {
+long long StoredDayKey(std::string_view storedDate) {
     int year = 0;
     int month = 0;
     int day = 0;
@@ -63,7 +63,7 @@ int StoredDayKey(std::string_view storedDate) {
 
 // A typed date m/d/y (also with "\"): month 1..12, day 1..31, a two-digit year through the century
 // window. A year typed with more digits is taken as written. Nothing when it cannot be read.
-std::optional<int> TypedDayKey(std::string_view text) {
+std::optional<long long> TypedDayKey(std::string_view text) {
     const auto firstSeparator = text.find_first_of("/\\");
     if (firstSeparator == std::string_view::npos) {
         return std::nullopt;
@@ -143,15 +143,15 @@ std::string PickByMonth(const DigitDrawTable& table, std::string_view monthText,
 
 std::string PickByDateRange(const DigitDrawTable& table, std::string_view fromText, std::string_view toText,
                             int mode) {
-    const std::optional<int> from = TypedDayKey(fromText);
-    const std::optional<int> to = TypedDayKey(toText);
+    const std::optional<long long> from = TypedDayKey(fromText);
+    const std::optional<long long> to = TypedDayKey(toText);
     if (!from || !to) {
         MessageBox(kDateError);
         return {};
     }
     std::vector<int> collected;
     for (std::size_t i = 0; i < DatedEntries(table); ++i) {
-        const int key = StoredDayKey(table.dates[i]);
+        const long long key = StoredDayKey(table.dates[i]);
         if (key >= *from && key <= *to) {
             collected.push_back(table.numbers[i]);
         }
@@ -175,10 +175,10 @@ std::vector<int> DigitDrawTable::FindDate(std::string_view storedDate) const {
 std::vector<int> DigitDrawTable::FindDateRange(std::string_view fromStoredDate,
                                                std::string_view toStoredDate) const {
     std::vector<int> matches;
-    const int from = StoredDayKey(fromStoredDate);
-    const int to = StoredDayKey(toStoredDate);
+    const long long from = StoredDayKey(fromStoredDate);
+    const long long to = StoredDayKey(toStoredDate);
     for (std::size_t i = 0; i < DatedEntries(*this); ++i) {
-        const int key = StoredDayKey(dates[i]);
+        const long long key = StoredDayKey(dates[i]);
         if (key >= from && key <= to && !AddMatch(matches, i)) {
             break;
         }
