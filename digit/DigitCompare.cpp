@@ -1,9 +1,9 @@
 #include "digit/DigitCompare.h"
 
+#include "digit/DigitDisplayDates.h"
 #include "digit/DigitText.h"
 #include "platform/MessageBox.h"
 #include "platform/PlainDecimal.h"
-#include "store/CalendarDates.h"
 
 #include <algorithm>
 #include <fstream>
@@ -33,14 +33,14 @@ std::vector<int> ReadPicks(std::ifstream& file) {
 }
 
 // Appends the match line of one drawing, once for each pick that names it.
-void AppendMatchLines(std::string& report, const DigitDrawTable& table, std::size_t entry,
-                      std::size_t picks) {
+void AppendMatchLines(std::string& report, const DigitDrawTable& table, std::size_t entry, std::size_t picks,
+                      digit_detail::DisplayDateWriter& dates) {
     const std::size_t lineStart = report.size();
     digit_detail::AppendDecimal(report, table.numbers[entry]);
     if (table.dated) {
-        std::string date = entry < table.dates.size() ? table.dates[entry] : std::string();
-        ToDisplayDate(date); // a date of the wrong length is reported there and shown as stored
-        report.append("  came in on  ").append(date);
+        report += "  came in on  ";
+        dates.Append(report,
+                     entry < table.dates.size() ? std::string_view(table.dates[entry]) : std::string_view());
     } else {
         report += "  was found.";
     }
@@ -68,10 +68,11 @@ std::string ComparePickFile(const DigitDrawTable& table, const std::filesystem::
 
     std::string report(kWinner);
     const std::size_t headingSize = report.size();
+    digit_detail::DisplayDateWriter dates;
     for (std::size_t entry = 0; entry < table.numbers.size(); ++entry) {
         const auto [first, last] = std::equal_range(picks.begin(), picks.end(), table.numbers[entry]);
         if (first != last) {
-            AppendMatchLines(report, table, entry, static_cast<std::size_t>(last - first));
+            AppendMatchLines(report, table, entry, static_cast<std::size_t>(last - first), dates);
         }
     }
     return report.size() == headingSize ? std::string(kNoMatches) : report;

@@ -1,5 +1,6 @@
 #include "digit/DigitCompare.h"
 #include "platform/MessageBox.h"
+#include "store/CalendarDates.h"
 #include "tests/digit/DigitTestTables.h"
 #include "tests/support/TestFiles.h"
 
@@ -60,6 +61,20 @@ TEST(DigitCompare, ComparesTheFirstThousandPicksOnly) {
     EXPECT_EQ(sink.texts(),
               std::vector<std::string>{"Too many numbers in the file you specified.\nOnly the first "
                                        "1000 entries will be searched."});
+}
+
+TEST(DigitCompare, ADateOfTheWrongLengthIsReportedWithTheLastGoodDate) {
+    const test::TempWorkingDir dir;
+    RecordingMessageSink sink;
+    const ScopedMessageSink installed(sink);
+    ResetLastGoodDate();
+    WriteFile("picks.txt", "7\n");
+    const DigitDrawTable dated =
+        DatedTable(0, {{"98/01/02", 7}, {"98/1/3", 7}, {"98/01/04", 7}, {"98/01/05", 8}});
+    EXPECT_EQ(ComparePickFile(dated, "picks.txt"),
+              kWinner + "7  came in on  01/02/98\n7  came in on  98/1/3\n7  came in on  01/04/98\n");
+    EXPECT_EQ(sink.texts(), std::vector<std::string>{"Date Length Error at 01/02/98"});
+    EXPECT_EQ(LastGoodDate(), "01/04/98");
 }
 
 } // namespace
