@@ -114,6 +114,11 @@ public:
         std::filesystem::remove(file, error);
         return !error;
     }
+
+    bool Exists(const std::filesystem::path& file) override {
+        std::error_code error;
+        return std::filesystem::exists(file, error) || error;
+    }
 };
 
 } // namespace

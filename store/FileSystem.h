@@ -41,6 +41,8 @@ public:
     virtual bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
     // Removes a file; a file that is not there counts as removed.
     virtual bool Remove(const std::filesystem::path& file) = 0;
+    // Whether there is a file by that name, readable or not.
+    virtual bool Exists(const std::filesystem::path& file) = 0;
 };
 
 // The operating system's files. Flush() writes through to the disk, and a rename is made durable too.
@@ -53,6 +55,7 @@ public:
     std::unique_ptr<WritableFile> Create(const std::filesystem::path& file) override;
     bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
     bool Remove(const std::filesystem::path& file) override;
+    bool Exists(const std::filesystem::path& file) override { return files_.count(file) != 0; }
 
     const std::map<std::filesystem::path, std::string>& files() const { return files_; }
     void Put(const std::filesystem::path& file, std::string_view content) { files_[file] = content; }
@@ -81,6 +84,7 @@ public:
     std::unique_ptr<WritableFile> Create(const std::filesystem::path& file) override;
     bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
     bool Remove(const std::filesystem::path& file) override;
+    bool Exists(const std::filesystem::path& file) override { return inner_.Exists(file); }
 
     // Counts the operation and tells whether it is the one that must fail.
     bool Fails(FileOperation operation);

@@ -66,9 +66,7 @@ BackupOutcome BackupHistoryFile(FileSystem& files) {
     if (read != BackupOutcome::kCompleted) {
         return read;
     }
-    std::string oldBackup;
-    const bool backupExists = files.ReadWhole(kBackupPath, oldBackup) != ReadStatus::kMissing;
-    if (backupExists && !Confirmed(kReplaceBackupQuestion)) {
+    if (files.Exists(kBackupPath) && !Confirmed(kReplaceBackupQuestion)) {
         return BackupOutcome::kCancelled;
     }
     return CopyInto(files, kBackupPath, history, kBackupCompleted);
