@@ -105,6 +105,22 @@ ImportShape ShapeOf(int gameType, bool dated, const GameSettings& settings) {
 
 enum class BuildResult { kBuilt, kEmpty, kDateError };
 
+// Appends a blank and the stored form of a display-form date, as ToStoredDate converts it, without a
+// text of its own for every drawing. A date of the wrong length goes to ToStoredDate, which says so.
+bool AppendStoredDate(std::string_view date, std::string& line) {
+    if (date.size() != 8) {
+        std::string wrong(date);
+        return ToStoredDate(wrong) == 1;
+    }
+    line += ' ';
+    line.append(date.substr(6, 2))
+        .append(1, '/')
+        .append(date.substr(0, 2))
+        .append(1, '/')
+        .append(date.substr(3, 2));
+    return true;
+}
+
 // Appends the drawings of `tokens` to `line`, each token after one blank.
 BuildResult WriteDrawings(const std::vector<std::string_view>& tokens, const ImportShape& shape,
                           const ProgressLight& progress, std::string& line) {
@@ -116,16 +132,10 @@ BuildResult WriteDrawings(const std::vector<std::string_view>& tokens, const Imp
         }
         ++blinkCounter;
     };
-    std::string date;
     for (std::size_t first = 0; first < tokens.size(); first += shape.perDrawing) {
         std::size_t next = first;
-        if (shape.dated) {
-            date = tokens[next++];
-            if (ToStoredDate(date) != 1) {
-                return BuildResult::kDateError;
-            }
-            line += ' ';
-            line += date;
+        if (shape.dated && !AppendStoredDate(tokens[next++], line)) {
+            return BuildResult::kDateError;
         }
         for (; next < first + shape.perDrawing; ++next) {
             if (countNumbers) {
@@ -154,7 +164,9 @@ BuildResult BuildSectionLine(std::string_view text, const ImportShape& shape, bo
     if (tokens.empty()) {
         return BuildResult::kEmpty;
     }
-    line = std::to_string(shape.section) + ' ' + std::to_string(tokens.size() / shape.perDrawing);
+    line = std::to_string(shape.section);
+    line += ' ';
+    line += std::to_string(tokens.size() / shape.perDrawing);
     line.reserve(line.size() + text.size() + tokens.size());
     const BuildResult result = WriteDrawings(tokens, shape, progress, line);
     line += kLineEnd;

@@ -6,7 +6,6 @@
 #if defined(_WIN32)
 #include <io.h>
 #else
-#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -22,24 +21,6 @@ bool SyncToDisk(std::FILE* stream) {
     return _commit(_fileno(stream)) == 0;
 #else
     return ::fsync(::fileno(stream)) == 0;
-#endif
-}
-
-// Makes a rename durable by syncing the directory that holds the renamed file. Best effort: some file
-// systems do not sync directories, and the rename itself has already happened.
-void SyncDirectoryOf(const std::filesystem::path& file) {
-#if !defined(_WIN32)
-    std::filesystem::path directory = file.parent_path();
-    if (directory.empty()) {
-        directory = ".";
-    }
-    const int descriptor = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY);
-    if (descriptor >= 0) {
-        ::fsync(descriptor);
-        ::close(descriptor);
-    }
-#else
-    (void)file;
 #endif
 }
 
@@ -81,11 +62,20 @@ public:
             return std::filesystem::exists(file, error) || error ? ReadStatus::kNotOpened
                                                                  : ReadStatus::kMissing;
         }
-        std::string chunk(kReadChunk, '\0');
-        std::size_t got = 0;
-        while ((got = std::fread(chunk.data(), 1, chunk.size(), stream)) > 0) {
-            content.append(chunk, 0, got);
+        // Read in one go when the size is known, then on in chunks in case the file has grown meanwhile.
+        std::size_t expected = kReadChunk;
+        if (std::fseek(stream, 0, SEEK_END) == 0) {
+            const long size = std::ftell(stream);
+            expected = size > 0 ? static_cast<std::size_t>(size) + 1 : kReadChunk;
         }
+        std::rewind(stream);
+        content.resize(expected);
+        std::size_t filled = std::fread(content.data(), 1, content.size(), stream);
+        while (filled == content.size()) {
+            content.resize(content.size() * 2);
+            filled += std::fread(content.data() + filled, 1, content.size() - filled, stream);
+        }
+        content.resize(filled);
         const bool failed = std::ferror(stream) != 0;
         std::fclose(stream);
         return failed ? ReadStatus::kReadFailed : ReadStatus::kRead;
@@ -102,11 +92,7 @@ public:
     bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
         std::error_code error;
         std::filesystem::rename(from, to, error);
-        if (error) {
-            return false;
-        }
-        SyncDirectoryOf(to);
-        return true;
+        return !error;
     }
 
     bool Remove(const std::filesystem::path& file) override {

@@ -45,7 +45,8 @@ public:
     virtual bool Exists(const std::filesystem::path& file) = 0;
 };
 
-// The operating system's files. Flush() writes through to the disk, and a rename is made durable too.
+// The operating system's files. Flush() writes through to the disk. The directory is not synced after a
+// rename: a power cut right after it may undo the rename, which leaves the old file, whole.
 FileSystem& RealFileSystem();
 
 // Files kept in memory by path: fast and deterministic, for tests and fuzzing.
