@@ -14,6 +14,9 @@ namespace vantorel {
 
 namespace {
 
+// Characters that would split the stored date into two words, or its line into two lines.
+constexpr std::string_view kWordBreaks = " \t\r\n\v\f";
+
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -112,6 +115,10 @@ std::optional<std::string> EntryOf(std::string_view text, int gameType, bool dat
         }
         std::string date(text.substr(0, space));
         if (ToStoredDate(date) != 1) {
+            return std::nullopt;
+        }
+        if (date.find_first_of(kWordBreaks) != std::string::npos) {
+            MessageBox(kBadDataEntered, MessageIcon::Stop);
             return std::nullopt;
         }
         const std::size_t firstDigit = text.find_first_of("0123456789", space);

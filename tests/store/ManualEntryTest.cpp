@@ -64,6 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         EntryCase{"ThreeNumberAboveRange", "0 0", "1000", 0, false, 5, nullptr, kBadData},
         EntryCase{"FourNumberAboveRange", "3 0", "01/02/98 10000", 1, true, 5, nullptr, kBadData},
         EntryCase{"DatedWithoutSpace", "1 0", "01/02/98", 0, true, 5, nullptr, kBadData},
+        EntryCase{"LineBreakInDate", "1 0", "01/0\n/98 123", 0, true, 5, nullptr, kBadData},
         EntryCase{"DatedWithoutDigitAfterDate", "1 0", "01/02/98 x", 0, true, 5, nullptr, kBadData},
         EntryCase{"DateOfWrongLength", "1 0", "1/2/98 123", 0, true, 5, nullptr, "Date Length Error"},
         EntryCase{"SectionAbsent", "0 1 5", "01/02/98 1234", 1, true, 5, nullptr,
