@@ -5,9 +5,9 @@ file(MAKE_DIRECTORY ${WORK}/history ${WORK}/config)
 set(ENV{XDG_CONFIG_HOME} ${WORK}/config)
 
 foreach(game IN ITEMS 3:3number 4:4number 5:5number 6:6number pb:powerball)
-    string(REPLACE ":" ";" parts ${game})
-    list(GET parts 0 argument)
-    list(GET parts 1 name)
+    string(REPLACE ":" ";" fields ${game})
+    list(GET fields 0 argument)
+    list(GET fields 1 name)
     foreach(kind IN ITEMS undated dated)
         execute_process(COMMAND ${CLI} import ${argument} --${kind} ${DATA}/sample-${name}-${kind}.txt
                         WORKING_DIRECTORY ${WORK}/history RESULT_VARIABLE status ERROR_VARIABLE messages)
