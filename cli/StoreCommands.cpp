@@ -2,6 +2,7 @@
 
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
+#include "store/DataFileTexts.h"
 #include "store/DataImport.h"
 #include "store/HistoryAnalysis.h"
 #include "store/HistoryBackup.h"
@@ -19,10 +20,6 @@ constexpr std::string_view kExistingEntryWarning =
     "VanTorel Advises You To Abort\n\nWarning\n\nVantorel has determined that you already have an entry for "
     "this "
     "game type in the file !\n\nContinuing Will Cause Data Damage or Loss";
-constexpr std::string_view kUnexpectedProblem = "There was an unexpected problem\nwith the data operation.";
-constexpr std::string_view kNoDataEntered = "No Data Entered !";
-constexpr std::string_view kDataAppendFailed = "Data Append Failed";
-constexpr std::string_view kAppendSuccessful = "Append Successful";
 
 // The warning of a new import over a history that is already in the file, once for each of its lines:
 // OK continues, Cancel is "Abort Now".
