@@ -17,9 +17,9 @@ namespace vantorel {
 namespace {
 
 constexpr std::string_view kExistingEntryWarning =
-    "VanTorel Advises You To Abort\n\nWarning\n\nVantorel has determined that you already have an entry for "
-    "this "
-    "game type in the file !\n\nContinuing Will Cause Data Damage or Loss";
+    "VanTorel Advises You To Abort\n\nWarning\n\n"
+    "Vantorel has determined that you already have an entry for this game type in the file !\n\n"
+    "Continuing Will Cause Data Damage or Loss";
 
 // The warning of a new import over a history that is already in the file, once for each of its lines:
 // OK continues, Cancel is "Abort Now".

@@ -33,9 +33,9 @@ struct CheckTable {
 
 inline constexpr std::string_view kCantOpenForAnalysis =
     "Can't open VTRMAIN.DAT !\n\n The file does not exist or\nis locked by another application.";
-inline constexpr std::string_view kTooMuchData = "          There has been an Error.\n    Either your data "
-                                                 "file contains too\nmuch data or Vantorel has fallen "
-                                                 "over.\n\n      Operation Has Been Aborted";
+inline constexpr std::string_view kTooMuchData =
+    "          There has been an Error.\n    Either your data file contains too\n"
+    "much data or Vantorel has fallen over.\n\n      Operation Has Been Aborted";
 
 // Checks every line of the history file against the file's grammar and the number ranges of `settings`,
 // and records the findings in `table` (emptied first). Shows a message when the file cannot be opened, or

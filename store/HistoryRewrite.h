@@ -16,9 +16,9 @@ inline constexpr std::string_view kLineEnd = "\r\n";
 // Messages shared by the operations that rewrite the history file.
 inline constexpr std::string_view kUnknownError = "Unknown Error\n\nPROGRAM ABORTED";
 inline constexpr std::string_view kUnableToOpenHistory = "Unable to open VTRMAIN.DAT";
-inline constexpr std::string_view kNoCurrentEntry = "There is no current entry\nin the data file for\nthe "
-                                                    "APPEND operation\nthat you have requested.\n(Please See "
-                                                    "Help)\n\nOPERATION ABORTED";
+inline constexpr std::string_view kNoCurrentEntry =
+    "There is no current entry\nin the data file for\nthe APPEND operation\n"
+    "that you have requested.\n(Please See Help)\n\nOPERATION ABORTED";
 // "This history is full.\nIt can hold at most %d drawings.\n\nOPERATION ABORTED" with the capacity.
 std::string HistoryFullMessage(int capacity);
 

@@ -127,7 +127,9 @@ TEST_F(HistoryAnalysisTest, TooMuchDataEndsTheAnalysis) {
     SetHistory("0 1 5\r\n" + line + "\r\n1 0\r\n");
     CheckTable table;
     AnalyseHistoryFile(table, settings);
-    EXPECT_EQ(Messages(), Lines{std::string(kTooMuchData)});
+    EXPECT_EQ(Messages(),
+              Lines{"          There has been an Error.\n    Either your data file contains too\nmuch data "
+                    "or Vantorel has fallen over.\n\n      Operation Has Been Aborted"});
     EXPECT_FALSE(table.wholeFile);
     EXPECT_EQ(ShowAnalysisReport(table)[0], " 3 Number Undated game data" + kFree);
 }
