@@ -1,0 +1,151 @@
+// Import of full dated histories and the integrity analysis of a full history file, next to the time it
+// takes to copy the same bytes into a new file and flush them to the disk once.
+
+#include "bench/BenchFiles.h"
+#include "platform/GameSettings.h"
+#include "store/DataImport.h"
+#include "store/HistoryAnalysis.h"
+#include "store/HistoryFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using namespace vantorel;
+
+GameSettings FirstRunSettings() {
+    GameSettings settings;
+    settings.fiveNumberMax = 26;
+    settings.sixNumberMax = 49;
+    settings.powerballGroup1Max = 49;
+    settings.powerballGroup2Max = 42;
+    settings.powerballBalls = 5;
+    return settings;
+}
+
+// A number written with at least `width` digits.
+std::string Padded(int value, std::size_t width) {
+    std::string digits = std::to_string(value);
+    return std::string(width > digits.size() ? width - digits.size() : 0, '0') + digits;
+}
+
+// A display-form date that changes with the drawing.
+std::string DateOf(int drawing) {
+    return Padded(drawing % 12 + 1, 2) + '/' + Padded(drawing % 28 + 1, 2) + '/' +
+           Padded(drawing / 336 % 100, 2);
+}
+
+// An import file of `drawings` dated drawings of `numbers` numbers each, written as official exports do
+// (zero-padded).
+std::string DatedImportFile(int drawings, int numbers, int highest) {
+    std::string text;
+    for (int drawing = 0; drawing < drawings; ++drawing) {
+        text += DateOf(drawing);
+        for (int number = 0; number < numbers; ++number) {
+            const int value = (drawing * 7 + number * 13) % highest + (numbers == 1 ? 0 : 1);
+            text += ' ' + Padded(value, numbers == 1 ? 3 : 2);
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+// One section line holding `drawings` drawings, for a full history file.
+std::string FullSectionLine(int section, int drawings, int numbers) {
+    std::string line = std::to_string(section) + ' ' + std::to_string(drawings);
+    for (int drawing = 0; drawing < drawings; ++drawing) {
+        if (IsDatedSection(section)) {
+            std::string date = DateOf(drawing);
+            line += ' ' + date.substr(6, 2) + '/' + date.substr(0, 2) + '/' + date.substr(3, 2);
+        }
+        for (int number = 0; number < numbers; ++number) {
+            line += ' ' + std::to_string((drawing * 7 + number * 13) % 26 + 1);
+        }
+    }
+    return line + "\r\n";
+}
+
+void RunImport(benchmark::State& state, int gameType, int drawings, int numbers, int highest) {
+    const bench::BenchWorkDir directory;
+    const std::string text = DatedImportFile(drawings, numbers, highest);
+    bench::WriteBenchFile("import.txt", text);
+    const GameSettings settings = FirstRunSettings();
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::filesystem::remove(std::string(kHistoryFileName));
+        state.ResumeTiming();
+        if (ImportNew("import.txt", gameType, true, {}, false, settings) != 1) {
+            state.SkipWithError("import failed");
+            break;
+        }
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+
+void BM_ImportDatedThreeNumber(benchmark::State& state) {
+    RunImport(state, kThreeNumber, kDigitCapacity, 1, 1000);
+}
+BENCHMARK(BM_ImportDatedThreeNumber)->Unit(benchmark::kMillisecond);
+
+void BM_ImportDatedFiveNumber(benchmark::State& state) {
+    RunImport(state, kFiveNumber, kFiveNumberCapacity, 5, 26);
+}
+BENCHMARK(BM_ImportDatedFiveNumber)->Unit(benchmark::kMillisecond);
+
+// Reads the import file and writes its bytes to a new file, flushed to the disk once: the least that any
+// import of that file has to do.
+void RunCopyAndFlush(benchmark::State& state, int drawings, int numbers, int highest) {
+    const bench::BenchWorkDir directory;
+    const std::string text = DatedImportFile(drawings, numbers, highest);
+    bench::WriteBenchFile("import.txt", text);
+    std::string content(text.size(), '\0');
+    for (auto _ : state) {
+        std::FILE* source = std::fopen("import.txt", "rb");
+        const std::size_t read = std::fread(content.data(), 1, content.size(), source);
+        std::fclose(source);
+        std::FILE* copy = std::fopen("copy.txt", "wb");
+        std::fwrite(content.data(), 1, read, copy);
+        std::fflush(copy);
+        ::fsync(::fileno(copy));
+        std::fclose(copy);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+
+void BM_CopyAndFlushThreeNumberFile(benchmark::State& state) {
+    RunCopyAndFlush(state, kDigitCapacity, 1, 1000);
+}
+BENCHMARK(BM_CopyAndFlushThreeNumberFile)->Unit(benchmark::kMillisecond);
+
+void BM_CopyAndFlushFiveNumberFile(benchmark::State& state) {
+    RunCopyAndFlush(state, kFiveNumberCapacity, 5, 26);
+}
+BENCHMARK(BM_CopyAndFlushFiveNumberFile)->Unit(benchmark::kMillisecond);
+
+void BM_AnalyseFullHistory(benchmark::State& state) {
+    const bench::BenchWorkDir directory;
+    const GameSettings settings = FirstRunSettings();
+    std::string history;
+    for (int section = 0; section < kSectionCount; ++section) {
+        const int gameType = GameOfSection(section);
+        history += FullSectionLine(section, CapacityOfGame(gameType), NumbersPerDrawing(gameType, settings));
+    }
+    bench::WriteBenchFile(std::string(kHistoryFileName), history);
+    CheckTable table;
+    for (auto _ : state) {
+        AnalyseHistoryFile(table, settings);
+        benchmark::DoNotOptimize(table.records.data());
+    }
+    if (ShowAnalysisReport(table).size() != kSectionCount) {
+        state.SkipWithError("the full history should be free of errors");
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * history.size()));
+}
+BENCHMARK(BM_AnalyseFullHistory)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,245 @@
+#include "store/HistoryAnalysis.h"
+
+#include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
+#include "platform/PlainDecimal.h"
+#include "store/CalendarDates.h"
+#include "store/DataImport.h"
+#include "store/HistoryFile.h"
+#include "store/HistoryRewrite.h"
+#include "store/TokenCursor.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <optional>
+
+namespace vantorel {
+
+namespace {
+
+constexpr std::array<std::string_view, kSectionCount> kSectionNames = {
+    " 3 Number Undated game data", " 3 Number Dated game data",   " 4 Number Undated game data",
+    " 4 Number Dated game data",   " 5 Number Undated game data", " 5 Number Dated game data",
+    " 6 Number Undated game data", " 6 Number Dated game data",   " Powerball Undated game data",
+    " Powerball Dated game data"};
+
+constexpr std::string_view kFreeOfErrors = " was found and appears to be free of errors.";
+constexpr std::string_view kHasErrors = " was found and appears to have the following ERRORS:";
+constexpr std::string_view kNotFound = " was not found.";
+constexpr std::string_view kBadCharactersLine = " *** ONE OR MORE BAD CHARACTERS WERE FOUND IN THE DATA";
+constexpr std::string_view kOutOfRangeLine = " *** ONE OR MORE OUT OF RANGE NUMBERS WERE FOUND IN THE DATA";
+constexpr std::string_view kCountMismatchLine =
+    " *** THE NUMBER OF DRAWS DOES NOT AGREE WITH THE ACTUAL COUNT";
+constexpr std::string_view kDateErrorLine = " *** ONE OR MORE OF THE DATES HAS AN ERROR";
+
+// An undated line may hold this many numbers before the analysis gives up, or a full history's worth
+// when that is more.
+constexpr long long kTokenLimit = 3700;
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsBlankOnly(std::string_view text) {
+    return text.find_first_not_of(" \t\r") == std::string_view::npos;
+}
+
+bool HasBadCharacters(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) { return !IsDigit(c) && c != ' ' && c != '/'; });
+}
+
+// The section number that heads a line: the digits of its first word, or for a word that does not start
+// with a digit the value of its first character read as a digit.
+int HeadMarker(std::string_view firstWord) {
+    if (firstWord.empty() || !IsDigit(firstWord.front())) {
+        return firstWord.empty() ? -1 : firstWord.front() - '0';
+    }
+    long long value = 0;
+    for (std::size_t i = 0; i < firstWord.size() && IsDigit(firstWord[i]); ++i) {
+        value = std::min<long long>(value * 10 + (firstWord[i] - '0'), INT_MAX);
+    }
+    return static_cast<int>(value);
+}
+
+// The highest value a number may have at `position` within a drawing's numbers (the lowest is 0).
+struct NumberLimits {
+    int section = 0;
+    int numbers = 1;
+    GameSettings settings;
+
+    int HighestAt(int position) const {
+        switch (GameOfSection(section)) {
+        case kThreeNumber:
+            return 999;
+        case kFourNumber:
+            return 9999;
+        case kFiveNumber:
+            return settings.fiveNumberMax;
+        case kSixNumber:
+            return settings.sixNumberMax;
+        default:
+            return position == numbers - 1 ? settings.powerballGroup2Max : settings.powerballGroup1Max;
+        }
+    }
+
+    bool OutOfRange(std::string_view token, int position) const {
+        const int value = LeadingWholeNumber(token).value_or(0);
+        const bool digitGame = GameOfSection(section) <= kFourNumber;
+        return value > HighestAt(position) || (digitGame && value < 0);
+    }
+};
+
+struct LineFindings {
+    bool outOfRange = false;
+    int drawings = 0;
+    bool partialDrawing = false;
+    bool dateError = false;
+};
+
+LineFindings CheckUndatedDrawings(const std::vector<std::string_view>& tokens, const NumberLimits& limits) {
+    LineFindings findings;
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        findings.outOfRange =
+            findings.outOfRange || limits.OutOfRange(tokens[i], static_cast<int>(i % limits.numbers));
+    }
+    findings.drawings = static_cast<int>(tokens.size() / static_cast<std::size_t>(limits.numbers));
+    findings.partialDrawing = tokens.size() % static_cast<std::size_t>(limits.numbers) != 0;
+    return findings;
+}
+
+LineFindings CheckDatedDrawings(const std::vector<std::string_view>& tokens, const NumberLimits& limits) {
+    LineFindings findings;
+    const std::size_t perDrawing = static_cast<std::size_t>(limits.numbers) + 1;
+    for (std::size_t first = 0; first < tokens.size(); first += perDrawing) {
+        findings.dateError = findings.dateError || DateHasError(tokens[first]);
+        const std::size_t end = std::min(first + perDrawing, tokens.size());
+        for (std::size_t i = first + 1; i < end; ++i) {
+            findings.outOfRange =
+                findings.outOfRange || limits.OutOfRange(tokens[i], static_cast<int>(i - first - 1));
+        }
+        if (end - first == perDrawing) {
+            ++findings.drawings;
+        } else {
+            findings.partialDrawing = true;
+        }
+    }
+    return findings;
+}
+
+int Flag(bool set) {
+    return set ? kFlagSet : kFlagClear;
+}
+
+// Examines one section line into its record. False when the line holds too much data to go on.
+bool CheckLine(std::string_view text, const GameSettings& settings, SectionCheck& record) {
+    TokenCursor words(text);
+    const int marker = HeadMarker(words.NextWord());
+    if (marker < 0 || marker >= kSectionCount) {
+        record.state = kIllegalSection;
+        record.badCharacters = marker;
+        return true;
+    }
+    record.state = marker;
+    record.badCharacters = Flag(HasBadCharacters(text));
+    const std::string_view countWord = words.NextWord();
+    std::vector<std::string_view> tokens;
+    for (std::string_view word = words.NextWord(); !word.empty(); word = words.NextWord()) {
+        tokens.push_back(word);
+    }
+    const int gameType = GameOfSection(marker);
+    const NumberLimits limits{marker, NumbersPerDrawing(gameType, settings), settings};
+    const bool dated = IsDatedSection(marker);
+    const long long fullHistory = static_cast<long long>(CapacityOfGame(gameType)) * limits.numbers;
+    if (!dated && static_cast<long long>(tokens.size()) > std::max(kTokenLimit, fullHistory)) {
+        MessageBox(kTooMuchData, MessageIcon::Stop);
+        return false;
+    }
+    const LineFindings findings =
+        dated ? CheckDatedDrawings(tokens, limits) : CheckUndatedDrawings(tokens, limits);
+    record.outOfRange = Flag(findings.outOfRange);
+    record.dateError = Flag(findings.dateError);
+    const bool countMissing = countWord.empty();
+    record.countMismatch =
+        Flag(countMissing || findings.partialDrawing || findings.drawings != PlainDecimal(countWord));
+    return true;
+}
+
+bool AnyErrorFlag(const SectionCheck& record) {
+    return record.badCharacters == kFlagSet || record.outOfRange == kFlagSet ||
+           record.countMismatch == kFlagSet || record.dateError == kFlagSet;
+}
+
+void ReportRecord(const SectionCheck& record, std::vector<std::string>& lines) {
+    if (record.state == kIllegalSection) {
+        lines.push_back(" *** AN ILLEGAL ENTRY HEAD MARKER NUMBERED " + std::to_string(record.badCharacters) +
+                        " WAS ENCOUNTERED");
+        return;
+    }
+    if (record.state < 0 || record.state >= kSectionCount) {
+        return;
+    }
+    const std::string name(kSectionNames[static_cast<std::size_t>(record.state)]);
+    if (!AnyErrorFlag(record)) {
+        lines.push_back(name + std::string(kFreeOfErrors));
+        return;
+    }
+    lines.push_back(name + std::string(kHasErrors));
+    const std::array<std::pair<int, std::string_view>, 4> errors = {
+        {{record.badCharacters, kBadCharactersLine},
+         {record.outOfRange, kOutOfRangeLine},
+         {record.countMismatch, kCountMismatchLine},
+         {record.dateError, kDateErrorLine}}};
+    for (const auto& [flag, line] : errors) {
+        if (flag == kFlagSet) {
+            lines.emplace_back(line);
+        }
+    }
+}
+
+} // namespace
+
+void AnalyseHistoryFile(CheckTable& table, const GameSettings& settings, FileSystem& files) {
+    table = CheckTable{};
+    std::string history;
+    switch (files.ReadWhole(std::filesystem::path(kHistoryFileName), history)) {
+    case ReadStatus::kRead:
+        break;
+    case ReadStatus::kMissing:
+    case ReadStatus::kNotOpened:
+        MessageBox(kCantOpenForAnalysis, MessageIcon::Stop);
+        return;
+    case ReadStatus::kReadFailed:
+        return;
+    }
+    for (const TextLine& line : SplitLines(history)) {
+        if (IsBlankOnly(line.text)) {
+            continue;
+        }
+        SectionCheck& record = table.records.emplace_back();
+        if (!CheckLine(line.text, settings, record)) {
+            return;
+        }
+    }
+    table.wholeFile = true;
+}
+
+std::vector<std::string> ShowAnalysisReport(const CheckTable& table) {
+    std::vector<std::string> lines;
+    std::array<bool, kSectionCount> found{};
+    for (const SectionCheck& record : table.records) {
+        ReportRecord(record, lines);
+        if (record.state >= 0 && record.state < kSectionCount) {
+            found[static_cast<std::size_t>(record.state)] = true;
+        }
+    }
+    if (table.wholeFile) {
+        for (std::size_t section = 0; section < found.size(); ++section) {
+            if (!found[section]) {
+                lines.push_back(std::string(kSectionNames[section]) + std::string(kNotFound));
+            }
+        }
+    }
+    return lines;
+}
+
+} // namespace vantorel

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "store/FileSystem.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantorel {
+
+struct GameSettings;
+
+inline constexpr int kFlagSet = 1;
+inline constexpr int kFlagClear = -1;
+inline constexpr int kEmptyRecord = -1;
+inline constexpr int kIllegalSection = -2;
+
+// What the analysis found on one line of the history file.
+struct SectionCheck {
+    int state = kEmptyRecord;       // the line's section number 0..9, or kIllegalSection
+    int badCharacters = kFlagClear; // for kIllegalSection: the illegal number instead
+    int outOfRange = kFlagClear;
+    int countMismatch = kFlagClear;
+    int dateError = kFlagClear;
+};
+
+// The check table: one record per section line, in file order (blank lines have none). `wholeFile` tells
+// whether every line was examined, so that the sections not met are known to be absent.
+struct CheckTable {
+    std::vector<SectionCheck> records;
+    bool wholeFile = false;
+};
+
+inline constexpr std::string_view kCantOpenForAnalysis =
+    "Can't open VTRMAIN.DAT !\n\n The file does not exist or\nis locked by another application.";
+inline constexpr std::string_view kTooMuchData =
+    "          There has been an Error.\n    Either your data file contains too\n"
+    "much data or Vantorel has fallen over.\n\n      Operation Has Been Aborted";
+
+// Checks every line of the history file against the file's grammar and the number ranges of `settings`,
+// and records the findings in `table` (emptied first). Shows a message when the file cannot be opened, or
+// when a line holds more numbers than a full history of its section, which ends the analysis there.
+void AnalyseHistoryFile(CheckTable& table, const GameSettings& settings,
+                        FileSystem& files = RealFileSystem());
+
+// The report lines of a check table, in order: one verdict per line of the file, the errors under it, then
+// the sections that the file does not hold.
+std::vector<std::string> ShowAnalysisReport(const CheckTable& table);
+
+} // namespace vantorel

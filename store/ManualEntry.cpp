@@ -1,0 +1,187 @@
+#include "store/ManualEntry.h"
+
+#include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
+#include "store/CalendarDates.h"
+#include "store/DataImport.h"
+#include "store/HistoryFile.h"
+#include "store/HistoryRewrite.h"
+
+#include <optional>
+#include <string>
+
+namespace vantorel {
+
+namespace {
+
+// Characters that would split the stored date into two words, or its line into two lines.
+constexpr std::string_view kWordBreaks = " \t\r\n\v\f";
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+struct LengthWindow {
+    std::size_t shortest;
+    std::size_t longest;
+};
+
+// The lengths a lotto or Power Ball entry may have: of the numbers text when undated, of the whole typed
+// text when dated. A Power Ball drawing of four first-group balls is as long as a 5 Number drawing.
+LengthWindow LengthWindowOf(int section, const GameSettings& settings) {
+    const bool fourBallPowerball = settings.powerballBalls == 4;
+    switch (section) {
+    case 4:
+        return {9, 14};
+    case 5:
+        return {18, 23};
+    case 6:
+        return {11, 17};
+    case 7:
+        return {20, 26};
+    case 8:
+        return fourBallPowerball ? LengthWindow{9, 14} : LengthWindow{11, 17};
+    default:
+        return fourBallPowerball ? LengthWindow{18, 23} : LengthWindow{20, 26};
+    }
+}
+
+// The digits of a digit-game entry, as typed, when they are all digits and their value is one the game
+// draws (0123 is 123 and fits the 3 Number game).
+std::optional<std::string_view> DigitNumbers(std::string_view typed, int gameType) {
+    const long long highest = gameType == kFourNumber ? 9999 : 999;
+    long long value = 0;
+    for (const char c : typed) {
+        if (!IsDigit(c)) {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+        if (value > highest) {
+            return std::nullopt;
+        }
+    }
+    if (typed.empty()) {
+        return std::nullopt;
+    }
+    return typed;
+}
+
+// The numbers of a lotto or Power Ball entry: every non-digit ends a number and stands for one blank, one
+// leading zero of each number is dropped. Nothing unless it holds exactly `wanted` numbers.
+std::optional<std::string> LottoNumbers(std::string_view typed, int wanted) {
+    std::string numbers;
+    std::string current;
+    int found = 0;
+    const auto endNumber = [&] {
+        if (current.size() >= 2 && current.front() == '0') {
+            current.erase(0, 1);
+            current.resize(1);
+        }
+        if (!current.empty()) {
+            ++found;
+        }
+        numbers += current;
+        current.clear();
+    };
+    for (const char c : typed) {
+        if (IsDigit(c)) {
+            current += c;
+        } else {
+            endNumber();
+            numbers += ' ';
+        }
+    }
+    endNumber();
+    if (found != wanted) {
+        return std::nullopt;
+    }
+    return numbers;
+}
+
+// The entry as it is written into the section line, or nothing after a message.
+std::optional<std::string> EntryOf(std::string_view text, int gameType, bool dated,
+                                   const GameSettings& settings) {
+    if (gameType < kThreeNumber || gameType > kPowerball) {
+        MessageBox(kBadDataEntered, MessageIcon::Stop);
+        return std::nullopt;
+    }
+    std::string entry;
+    std::string_view typedNumbers = text;
+    if (dated) {
+        const std::size_t space = text.find(' ');
+        if (space == std::string_view::npos) {
+            MessageBox(kBadDataEntered, MessageIcon::Stop);
+            return std::nullopt;
+        }
+        std::string date(text.substr(0, space));
+        if (ToStoredDate(date) != 1) {
+            return std::nullopt;
+        }
+        if (date.find_first_of(kWordBreaks) != std::string::npos) {
+            MessageBox(kBadDataEntered, MessageIcon::Stop);
+            return std::nullopt;
+        }
+        const std::size_t firstDigit = text.find_first_of("0123456789", space);
+        if (firstDigit == std::string_view::npos) {
+            MessageBox(kBadDataEntered, MessageIcon::Stop);
+            return std::nullopt;
+        }
+        entry = date + ' ';
+        typedNumbers = text.substr(firstDigit);
+    }
+    const int section = SectionNumber(gameType, dated);
+    if (gameType == kThreeNumber || gameType == kFourNumber) {
+        const std::optional<std::string_view> digits = DigitNumbers(typedNumbers, gameType);
+        if (!digits) {
+            MessageBox(kBadDataEntered, MessageIcon::Stop);
+            return std::nullopt;
+        }
+        return entry += *digits;
+    }
+    const std::optional<std::string> numbers =
+        LottoNumbers(typedNumbers, NumbersPerDrawing(gameType, settings));
+    const LengthWindow window = LengthWindowOf(section, settings);
+    const std::size_t length = dated ? text.size() : (numbers ? numbers->size() : 0);
+    if (!numbers || length < window.shortest || length > window.longest) {
+        MessageBox(kBadDataEntered, MessageIcon::Stop);
+        return std::nullopt;
+    }
+    return entry += *numbers;
+}
+
+} // namespace
+
+int AppendEntry(std::string_view text, int gameType, bool dated, const GameSettings& settings,
+                FileSystem& files) {
+    const std::optional<std::string> entry = EntryOf(text, gameType, dated, settings);
+    if (!entry) {
+        return 0;
+    }
+    std::string history;
+    switch (files.ReadWhole(std::filesystem::path(kHistoryFileName), history)) {
+    case ReadStatus::kRead:
+        break;
+    case ReadStatus::kMissing:
+    case ReadStatus::kNotOpened:
+        MessageBox(kUnableToOpenHistory, MessageIcon::Stop);
+        return 0;
+    case ReadStatus::kReadFailed:
+        MessageBox(kUnknownError, MessageIcon::Stop);
+        return 0;
+    }
+    const int capacity = CapacityOfGame(gameType);
+    FilePieces pieces;
+    switch (AppendToSection(history, SectionNumber(gameType, dated), 1, *entry, capacity, pieces)) {
+    case AppendPlan::kNoCurrentEntry:
+        MessageBox(kNoCurrentEntry, MessageIcon::Stop);
+        return 0;
+    case AppendPlan::kFull:
+        MessageBox(HistoryFullMessage(capacity), MessageIcon::Stop);
+        return 0;
+    case AppendPlan::kPlanned:
+        break;
+    }
+    return RewriteHistoryFile(files, pieces, kCantMakeTempFile) ? 1 : 0;
+}
+
+} // namespace vantorel
