@@ -26,7 +26,6 @@ constexpr std::array<std::string_view, kSectionCount> kSectionNames = {
 
 constexpr std::string_view kFreeOfErrors = " was found and appears to be free of errors.";
 constexpr std::string_view kHasErrors = " was found and appears to have the following ERRORS:";
-constexpr std::string_view kNotFound = " was not found.";
 constexpr std::string_view kBadCharactersLine = " *** ONE OR MORE BAD CHARACTERS WERE FOUND IN THE DATA";
 constexpr std::string_view kOutOfRangeLine = " *** ONE OR MORE OUT OF RANGE NUMBERS WERE FOUND IN THE DATA";
 constexpr std::string_view kCountMismatchLine =
@@ -225,19 +224,8 @@ void AnalyseHistoryFile(CheckTable& table, const GameSettings& settings, FileSys
 
 std::vector<std::string> ShowAnalysisReport(const CheckTable& table) {
     std::vector<std::string> lines;
-    std::array<bool, kSectionCount> found{};
     for (const SectionCheck& record : table.records) {
         ReportRecord(record, lines);
-        if (record.state >= 0 && record.state < kSectionCount) {
-            found[static_cast<std::size_t>(record.state)] = true;
-        }
-    }
-    if (table.wholeFile) {
-        for (std::size_t section = 0; section < found.size(); ++section) {
-            if (!found[section]) {
-                lines.push_back(std::string(kSectionNames[section]) + std::string(kNotFound));
-            }
-        }
     }
     return lines;
 }

@@ -25,7 +25,7 @@ struct SectionCheck {
 };
 
 // The check table: one record per section line, in file order (blank lines have none). `wholeFile` tells
-// whether every line was examined, so that the sections not met are known to be absent.
+// whether every line was examined (false after a failed open or the "too much data" stop).
 struct CheckTable {
     std::vector<SectionCheck> records;
     bool wholeFile = false;
