@@ -13,7 +13,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(QStringLiteral("Vantorel Version 2.0"));
     auto* version = new QLabel(QStringLiteral("Version 2.0"), this);
-    auto* purpose = new QLabel(QStringLiteral("History, analysis and predictions for numbers lotteries"), this);
+    auto* purpose =
+        new QLabel(QStringLiteral("History, analysis and predictions for numbers lotteries"), this);
     for (QLabel* caption : {version, purpose}) {
         caption->setAlignment(Qt::AlignCenter);
     }

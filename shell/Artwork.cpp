@@ -27,38 +27,43 @@ void PaintBall(QPainter& painter, const QPointF& centre, qreal radius, QColor co
     painter.drawEllipse(centre, radius * 0.52, radius * 0.52);
     QFont font = painter.font();
     font.setBold(true);
-    font.setPixelSize(std::max(6, static_cast<int>(radius * 0.75)));
+    font.setPixelSize(static_cast<int>(radius * 0.75));
     painter.setFont(font);
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), Qt::AlignCenter,
-                     QString(digit));
+    painter.drawText(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius),
+                     Qt::AlignCenter, QString(digit));
 }
 
 } // namespace
 
 void PaintLogo(QPainter& painter, const QRectF& area) {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal radius = std::min(area.height() * 0.42, area.width() / 12);
-    const qreal ballsWidth = radius * 2 * 3 + radius * 0.5;
+    // Drawn in design units (balls of radius 40 on a line 100 high), then scaled to fit the area.
+    constexpr qreal kRadius = 40;
+    constexpr qreal kBallStep = 90;
+    constexpr qreal kTextLeft = 3 * kBallStep + 10;
+    constexpr qreal kHeight = 100;
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setBold(true);
     font.setItalic(true);
-    font.setPixelSize(std::max(8, static_cast<int>(radius * 1.9)));
+    font.setPixelSize(76);
     const QString name = QStringLiteral("VanTorel");
-    const qreal nameWidth = QFontMetricsF(font).horizontalAdvance(name);
-    const qreal left = area.center().x() - (ballsWidth + radius + nameWidth) / 2;
-    for (std::size_t i = 0; i < kBallColours.size(); ++i) {
-        const QPointF centre(left + radius + static_cast<qreal>(i) * radius * 2.25, area.center().y());
-        PaintBall(painter, centre, radius, QColor::fromRgb(kBallColours[i]), QLatin1Char(kBallDigits[i]));
-    }
     QPainterPath text;
-    text.addText(QPointF(left + ballsWidth + radius, area.center().y() + QFontMetricsF(font).ascent() * 0.38), font,
-                 name);
+    text.addText(QPointF(kTextLeft, kHeight / 2 + QFontMetricsF(font).ascent() * 0.36), font, name);
+    const qreal width = text.boundingRect().right() + 8;
+    const qreal scale = std::min(area.width() / width, area.height() / kHeight);
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(area.center().x() - width * scale / 2, area.center().y() - kHeight * scale / 2);
+    painter.scale(scale, scale);
+    for (std::size_t i = 0; i < kBallColours.size(); ++i) {
+        const QPointF centre(kRadius + static_cast<qreal>(i) * kBallStep, kHeight / 2);
+        PaintBall(painter, centre, kRadius, QColor::fromRgb(kBallColours[i]), QLatin1Char(kBallDigits[i]));
+    }
     QLinearGradient gold(text.boundingRect().topLeft(), text.boundingRect().bottomLeft());
     gold.setColorAt(0.0, QColor(255, 236, 150));
     gold.setColorAt(1.0, QColor(214, 150, 20));
-    painter.setPen(QPen(QColor(90, 50, 0), std::max<qreal>(1.0, radius / 14)));
+    painter.setPen(QPen(QColor(90, 50, 0), 2.5));
     painter.setBrush(gold);
     painter.drawPath(text);
     painter.restore();
@@ -87,7 +92,8 @@ void PaintTitleScreen(QPainter& painter, const QRect& clientArea) {
     const QRectF logo(centre.x() - logoWidth / 2, centre.y() - logoHeight, logoWidth, logoHeight);
     PaintLogo(painter, logo);
     const qreal plateWidth = logoWidth * 0.6;
-    const QRectF plate(centre.x() - plateWidth / 2, centre.y() + logoHeight * 0.35, plateWidth, logoHeight * 0.45);
+    const QRectF plate(centre.x() - plateWidth / 2, centre.y() + logoHeight * 0.35, plateWidth,
+                       logoHeight * 0.45);
     PaintCaptionPlate(painter, plate, QStringLiteral("Double-Clickable Window"));
 }
 

@@ -44,7 +44,8 @@ CMainFrame::CMainFrame(CVantorelDoc& document, HandOver& handOver, ShellServices
     AddDocumentShortcuts();
     resize(640, 480);
     if (const QScreen* screen = this->screen()) {
-        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
+        setGeometry(
+            QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
     }
 }
 
@@ -118,15 +119,17 @@ void CMainFrame::OpenDocument() {
 // Asks for a name as the framework's save does, but writes nothing: the document holds no data, and an
 // empty file written over the chosen one would destroy it.
 void CMainFrame::SaveDocument() {
-    const QString path = QFileDialog::getSaveFileName(this, QString(), QStringLiteral("Vantor"), QString(), nullptr,
-                                                      QFileDialog::DontConfirmOverwrite);
+    const QString path = QFileDialog::getSaveFileName(this, QString(), QStringLiteral("Vantor"), QString(),
+                                                      nullptr, QFileDialog::DontConfirmOverwrite);
     if (!path.isEmpty()) {
         document_.SetFileName(path);
         setWindowTitle(document_.FrameTitle());
     }
 }
 
-void CMainFrame::ShowHelp() { services_.showHelp(kMainWindowHelpContext, this); }
+void CMainFrame::ShowHelp() {
+    services_.showHelp(kMainWindowHelpContext, this);
+}
 
 void CMainFrame::ShowAbout() {
     AboutDialog about(this);

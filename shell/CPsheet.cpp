@@ -8,8 +8,8 @@
 #include "shell/CSpecial.h"
 #include "shell/CViewPP.h"
 #include "shell/HelpWindow.h"
-#include "shell/ShellServices.h"
 #include "shell/SheetPage.h"
+#include "shell/ShellServices.h"
 #include "shell/UnavailablePage.h"
 
 #include <QDialogButtonBox>
@@ -22,18 +22,20 @@ namespace vantorel {
 
 namespace {
 
-constexpr std::string_view kNotConfiguredMessage =
-    "Vantorel is not yet configured.\nSome features will be unavailable..\n\nPlease see help for information\non "
-    "how to enter game-specific settings.";
+constexpr std::string_view kNotConfiguredMessage = "Vantorel is not yet configured.\nSome features will be "
+                                                   "unavailable..\n\nPlease see help for information\non "
+                                                   "how to enter game-specific settings.";
 
-bool ValidPage(int index) { return index >= 0 && index < kPageCount; }
+bool ValidPage(int index) {
+    return index >= 0 && index < kPageCount;
+}
 
 } // namespace
 
 CPsheet::CPsheet(HandOver& handOver, ShellServices& services, QWidget* parent)
     : QDialog(parent), handOver_(handOver), services_(services), tabs_(new QTabWidget(this)),
-      buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply |
-                                        QDialogButtonBox::Help,
+      buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
+                                        QDialogButtonBox::Apply | QDialogButtonBox::Help,
                                     this)) {
     setObjectName(QStringLiteral("operationsSheet"));
     setWindowTitle(QStringLiteral("Vantorel Operations"));
@@ -41,11 +43,15 @@ CPsheet::CPsheet(HandOver& handOver, ShellServices& services, QWidget* parent)
 
     AddPage(new C3num(*this), QStringLiteral("3 Number"));
     AddPage(new C4num(*this), QStringLiteral("4 Number"));
-    AddPage(new UnavailablePage(*this, kFiveNumberPage, QStringLiteral("5 Number")), QStringLiteral("5 Number"));
-    AddPage(new UnavailablePage(*this, kSixNumberPage, QStringLiteral("6 Number")), QStringLiteral("6 Number"));
-    AddPage(new UnavailablePage(*this, kPowerballPage, QStringLiteral("Power Ball")), QStringLiteral("Power Ball"));
+    AddPage(new UnavailablePage(*this, kFiveNumberPage, QStringLiteral("5 Number")),
+            QStringLiteral("5 Number"));
+    AddPage(new UnavailablePage(*this, kSixNumberPage, QStringLiteral("6 Number")),
+            QStringLiteral("6 Number"));
+    AddPage(new UnavailablePage(*this, kPowerballPage, QStringLiteral("Power Ball")),
+            QStringLiteral("Power Ball"));
     AddPage(new CSpecial(*this), QStringLiteral("Setup"));
-    AddPage(new UnavailablePage(*this, kDataFilePage, QStringLiteral("Data File")), QStringLiteral("Data File"));
+    AddPage(new UnavailablePage(*this, kDataFilePage, QStringLiteral("Data File")),
+            QStringLiteral("Data File"));
     AddPage(new CViewPP(*this), QStringLiteral("Deja View"));
 
     buttons_->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
@@ -83,11 +89,17 @@ GamePage* CPsheet::gamePage(int game) const {
     return game >= 0 && game < kGamePageCount ? qobject_cast<GamePage*>(page(game)) : nullptr;
 }
 
-CSpecial& CPsheet::setupPage() const { return *qobject_cast<CSpecial*>(page(kSetupPage)); }
+CSpecial& CPsheet::setupPage() const {
+    return *qobject_cast<CSpecial*>(page(kSetupPage));
+}
 
-CViewPP& CPsheet::resultListPage() const { return *qobject_cast<CViewPP*>(page(kDejaViewPage)); }
+CViewPP& CPsheet::resultListPage() const {
+    return *qobject_cast<CViewPP*>(page(kDejaViewPage));
+}
 
-int CPsheet::activeIndex() const { return tabs_->currentIndex(); }
+int CPsheet::activeIndex() const {
+    return tabs_->currentIndex();
+}
 
 void CPsheet::SetActivePage(int index) {
     if (!ValidPage(index)) {
@@ -123,9 +135,13 @@ void CPsheet::UpdateDefaultButton() {
     }
 }
 
-void CPsheet::EnableOk(bool enable) { buttons_->button(QDialogButtonBox::Ok)->setEnabled(enable); }
+void CPsheet::EnableOk(bool enable) {
+    buttons_->button(QDialogButtonBox::Ok)->setEnabled(enable);
+}
 
-bool CPsheet::IsOkEnabled() const { return buttons_->button(QDialogButtonBox::Ok)->isEnabled(); }
+bool CPsheet::IsOkEnabled() const {
+    return buttons_->button(QDialogButtonBox::Ok)->isEnabled();
+}
 
 void CPsheet::UpdateApplyButton() {
     bool anyModified = false;
@@ -141,7 +157,9 @@ int CPsheet::MarkActiveGame(int game) {
     return game;
 }
 
-void CPsheet::SetChartPending(int flag) { state_.chartPending = flag != 0; }
+void CPsheet::SetChartPending(int flag) {
+    state_.chartPending = flag != 0;
+}
 
 void CPsheet::EnablePageInputs(int page, bool enable) {
     if (GamePage* game = gamePage(page)) {

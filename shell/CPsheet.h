@@ -20,7 +20,7 @@ struct ShellServices;
 
 // The fields of the running sheet that its pages and the chart view read and write. All start at 0.
 struct SheetState {
-    int startPage = 0;  // the page the sheet opens on; game pages write their index on activation
+    int startPage = 0; // the page the sheet opens on; game pages write their index on activation
     int plantedSeed = 0;
     bool seedPlanted = false;
     std::array<int, 7> predictionPicks{};

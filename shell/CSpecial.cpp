@@ -23,8 +23,9 @@ namespace vantorel {
 namespace {
 
 constexpr std::string_view kNoValueSelected = "No Value Selected!";
-constexpr std::string_view kInvalidPowerballMax = "Invalid Selection for Powerball Max.\nPlease select 4 balls or 5 "
-                                                  "balls.\n\n[Settings at the bottom of the list]";
+constexpr std::string_view kInvalidPowerballMax =
+    "Invalid Selection for Powerball Max.\nPlease select 4 balls or 5 "
+    "balls.\n\n[Settings at the bottom of the list]";
 constexpr std::string_view kNoNewMaximums = "No New Game Maximums Entered!";
 constexpr std::string_view kCancelled = "The Operation Has Been Cancelled";
 constexpr std::string_view kSaved = "Settings Have Been Saved";
@@ -75,9 +76,10 @@ QPushButton* MakeButton(const char* objectName, const char* caption, QWidget* pa
 
 std::string ConfirmationText(const std::array<int, CSpecial::kTargetCount>& values) {
     return "   Save Settings:" + std::string("\n5 Number Game:  ") + std::to_string(values[0]) +
-           "\n6 Number Game:  " + std::to_string(values[1]) + "\nPowerball Grp 1:   " + std::to_string(values[2]) +
-           "\nPowerball Grp 2:   " + std::to_string(values[3]) + "\nPowerball Max  :   " +
-           std::to_string(values[4]) + " ?";
+           "\n6 Number Game:  " + std::to_string(values[1]) +
+           "\nPowerball Grp 1:   " + std::to_string(values[2]) +
+           "\nPowerball Grp 2:   " + std::to_string(values[3]) +
+           "\nPowerball Max  :   " + std::to_string(values[4]) + " ?";
 }
 
 } // namespace
@@ -87,16 +89,17 @@ CSpecial::CSpecial(CPsheet& sheet) : SheetPage(sheet, kSetupPage) {
     handOver().setupChoices = SetupChoices();
 
     auto* choices = new QGridLayout;
-    choices->addWidget(BuildChoiceGroup(QStringLiteral("Even - Odd Count"), kEvenOddCountBalls, kEvenOddCountNumbers),
-                       0, 0);
-    choices->addWidget(BuildChoiceGroup(QStringLiteral("Hi - Lo Count"), kHighLowCountBalls, kHighLowCountNumbers), 0,
-                       1);
+    choices->addWidget(
+        BuildChoiceGroup(QStringLiteral("Even - Odd Count"), kEvenOddCountBalls, kEvenOddCountNumbers), 0, 0);
+    choices->addWidget(
+        BuildChoiceGroup(QStringLiteral("Hi - Lo Count"), kHighLowCountBalls, kHighLowCountNumbers), 0, 1);
     choices->addWidget(BuildChoiceGroup(QStringLiteral("Predictions"), kPredictByDay, kPredictNormal), 1, 0);
-    choices->addWidget(BuildChoiceGroup(QStringLiteral("Prediction Method"), kPredictUseBalls, kPredictUseNumbers),
-                       1, 1);
+    choices->addWidget(
+        BuildChoiceGroup(QStringLiteral("Prediction Method"), kPredictUseBalls, kPredictUseNumbers), 1, 1);
     choices->addWidget(BuildChoiceGroup(QStringLiteral("Search Pattern"), kSearchBox, kSearchStraight), 2, 0);
     choices->addWidget(
-        BuildChoiceGroup(QStringLiteral("Best Guess Strategy"), kBestGuessOptimistic, kBestGuessNihilistic), 2, 1);
+        BuildChoiceGroup(QStringLiteral("Best Guess Strategy"), kBestGuessOptimistic, kBestGuessNihilistic),
+        2, 1);
 
     auto* previousPage = MakeButton("previousPageButton", "Previous Page", this);
     connect(previousPage, &QPushButton::clicked, this, &CSpecial::ReturnToPreviousPage);
@@ -155,7 +158,8 @@ QWidget* CSpecial::BuildMaximumsGroup() {
     }
     valueList_->addItem(QStringLiteral("4 Balls"));
     valueList_->addItem(QStringLiteral("5 Balls"));
-    valueList_->setMinimumWidth(valueList_->fontMetrics().horizontalAdvance(QStringLiteral("59 numbers")) + 40);
+    valueList_->setMinimumWidth(valueList_->fontMetrics().horizontalAdvance(QStringLiteral("59 numbers")) +
+                                40);
 
     auto* recordEntry = MakeButton("recordEntryButton", "Record Entry", group);
     auto* saveEntries = MakeButton("saveEntriesButton", "Save Entries", group);
@@ -243,7 +247,9 @@ void CSpecial::SaveEntries() {
 
 void CSpecial::ShowCurrentSettings() {
     const ProfileStore& profile = services().profile;
-    const auto value = [&profile](std::string_view key) { return profile.GetString(kSettingsSection, key); };
+    const auto value = [&profile](std::string_view key) {
+        return profile.GetString(kSettingsSection, key);
+    };
     const std::string text = "5 Number Game is set to " + value(kKey5BC) + " numbers.\n" +
                              "6 Number Game is set to " + value(kKey6BC) + " numbers.\n" +
                              "Powerball Group One is " + value(kKeyPBC) + " numbers.\n" +

@@ -9,6 +9,8 @@ QString CVantorelDoc::FrameTitle() const {
     return document + QStringLiteral(" - Vantorel");
 }
 
-void CVantorelDoc::SetFileName(const QString& path) { name_ = QFileInfo(path).fileName(); }
+void CVantorelDoc::SetFileName(const QString& path) {
+    name_ = QFileInfo(path).fileName();
+}
 
 } // namespace vantorel

@@ -21,7 +21,9 @@ void CVantorelView::paintEvent(QPaintEvent*) {
     Paint(painter, rect());
 }
 
-void CVantorelView::Paint(QPainter& painter, const QRect& area) { PaintTitleScreen(painter, area); }
+void CVantorelView::Paint(QPainter& painter, const QRect& area) {
+    PaintTitleScreen(painter, area);
+}
 
 void CVantorelView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
@@ -64,8 +66,8 @@ void CVantorelView::PrintView() {
         return;
     }
     const QRect page = painter.viewport();
-    const double scale = std::min(static_cast<double>(page.width()) / width(),
-                                  static_cast<double>(page.height()) / height());
+    const double scale =
+        std::min(static_cast<double>(page.width()) / width(), static_cast<double>(page.height()) / height());
     painter.scale(scale, scale);
     Paint(painter, rect());
     painter.end();

@@ -115,7 +115,9 @@ std::vector<std::string> CViewPP::lines() const {
     return result;
 }
 
-void CViewPP::ClearList() { resultList_->clear(); }
+void CViewPP::ClearList() {
+    resultList_->clear();
+}
 
 void CViewPP::ReturnToPreviousPage() {
     const int page = FirstMarked(handOver().returnPageFromList);
@@ -124,7 +126,9 @@ void CViewPP::ReturnToPreviousPage() {
     }
 }
 
-void CViewPP::ExitProgram() { services().exitProgram(); }
+void CViewPP::ExitProgram() {
+    services().exitProgram();
+}
 
 void CViewPP::PrintResultList() {
     const std::vector<std::string> listLines = lines();
@@ -140,7 +144,8 @@ void CViewPP::PrintResultList() {
         return;
     }
     const int firstPage = printer.fromPage() == 0 ? 1 : std::clamp(printer.fromPage(), 1, pageCount);
-    const int lastPage = printer.toPage() == 0 ? pageCount : std::clamp(printer.toPage(), firstPage, pageCount);
+    const int lastPage =
+        printer.toPage() == 0 ? pageCount : std::clamp(printer.toPage(), firstPage, pageCount);
     QPainter painter;
     if (!painter.begin(&printer)) {
         return;

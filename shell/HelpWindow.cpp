@@ -7,7 +7,9 @@
 #include <QVBoxLayout>
 
 // The help pages are resources of the shell library; a static library has to register them itself.
-static void RegisterHelpResources() { Q_INIT_RESOURCE(vantorel); }
+static void RegisterHelpResources() {
+    Q_INIT_RESOURCE(vantorel);
+}
 
 namespace vantorel {
 
@@ -44,8 +46,8 @@ void HelpWindow::ShowPage(int helpContext) {
 
 void HelpWindow::ShowContext(int helpContext, QWidget* parent) {
     QWidget* owner = parent != nullptr ? parent->window() : nullptr;
-    HelpWindow* window = owner != nullptr ? owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly)
-                                          : nullptr;
+    HelpWindow* window =
+        owner != nullptr ? owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
     if (window == nullptr) {
         window = new HelpWindow(owner);
     }

@@ -21,7 +21,8 @@ std::optional<LockKeys> CurrentLockKeys() {
 
 // The core protocol's keyboard LEDs: LED 1 is Caps Lock, 2 Num Lock and 3 Scroll Lock.
 std::optional<LockKeys> CurrentLockKeys() {
-    const auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    const auto* x11 =
+        qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
     if (connection == nullptr) {
         return std::nullopt;
@@ -38,7 +39,9 @@ std::optional<LockKeys> CurrentLockKeys() {
 
 #else
 
-std::optional<LockKeys> CurrentLockKeys() { return std::nullopt; }
+std::optional<LockKeys> CurrentLockKeys() {
+    return std::nullopt;
+}
 
 #endif
 

@@ -12,7 +12,7 @@ namespace vantorel {
 namespace {
 
 constexpr std::array<std::string_view, 5> kGameNames = {"3 Number", "4 Number", "5 Number", "6 Number",
-                                                         "Powerball"};
+                                                        "Powerball"};
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kMargin = 720.0;
 constexpr double kFirstLineDepth = 1600.0;
@@ -30,7 +30,8 @@ void DrawTextAt(QPainter& painter, QPointF topLeft, const std::string& text) {
     painter.drawText(topLeft, QString::fromStdString(text));
 }
 
-void PrintPage(QPrinter& printer, QPainter& painter, const std::string& pageText, int printGame, int pageNumber) {
+void PrintPage(QPrinter& printer, QPainter& painter, const std::string& pageText, int printGame,
+               int pageNumber) {
     DrawTextAt(painter, FromTwips(printer, kMargin, kMargin), PrintHeading(printGame, pageNumber));
     double depth = kFirstLineDepth;
     std::string_view rest = pageText;
@@ -60,15 +61,15 @@ std::vector<std::string> SplitIntoPrintPages(const std::vector<std::string>& lin
 }
 
 std::string PrintHeading(int printGame, int pageNumber) {
-    const std::string_view game =
-        printGame >= 0 && printGame < static_cast<int>(kGameNames.size()) ? kGameNames[static_cast<std::size_t>(printGame)]
-                                                                          : kGameNames[0];
+    const std::string_view game = printGame >= 0 && printGame < static_cast<int>(kGameNames.size())
+                                      ? kGameNames[static_cast<std::size_t>(printGame)]
+                                      : kGameNames[0];
     return "VanTorel " + std::string(game) + " Game Statistics - Page No. " + std::to_string(pageNumber) +
            " of the List";
 }
 
-bool PrintPages(QPrinter& printer, QPainter& painter, const std::vector<std::string>& pageTexts, int printGame,
-                int firstPage, int lastPage) {
+bool PrintPages(QPrinter& printer, QPainter& painter, const std::vector<std::string>& pageTexts,
+                int printGame, int firstPage, int lastPage) {
     QFont font = painter.font();
     font.setPointSize(kPrintPointSize);
     painter.setFont(font);

@@ -22,7 +22,7 @@ std::string PrintHeading(int printGame, int pageNumber);
 // Prints pages firstPage..lastPage (from 1) of the page texts on an open painter of the printer, in units
 // of 1/1440 inch from the top-left corner of the printable area: the heading at (720, 720 down) and the
 // lines at x 720 from 1600 down, 280 apart. Returns false when a new page cannot be started.
-bool PrintPages(QPrinter& printer, QPainter& painter, const std::vector<std::string>& pageTexts, int printGame,
-                int firstPage, int lastPage);
+bool PrintPages(QPrinter& printer, QPainter& painter, const std::vector<std::string>& pageTexts,
+                int printGame, int firstPage, int lastPage);
 
 } // namespace vantorel

@@ -6,9 +6,13 @@ namespace vantorel {
 
 SheetPage::SheetPage(CPsheet& sheet, int pageIndex) : sheet_(sheet), pageIndex_(pageIndex) {}
 
-HandOver& SheetPage::handOver() const { return sheet_.handOver(); }
+HandOver& SheetPage::handOver() const {
+    return sheet_.handOver();
+}
 
-ShellServices& SheetPage::services() const { return sheet_.services(); }
+ShellServices& SheetPage::services() const {
+    return sheet_.services();
+}
 
 void SheetPage::SetModified(bool modified) {
     modified_ = modified;

@@ -10,7 +10,9 @@ class C3num final : public DigitGamePage {
     Q_DISABLE_COPY_MOVE(C3num)
 
 public:
-    explicit C3num(CPsheet& sheet) : DigitGamePage(sheet, kThreeNumber) { setObjectName(QStringLiteral("threeNumberPage")); }
+    explicit C3num(CPsheet& sheet) : DigitGamePage(sheet, kThreeNumber) {
+        setObjectName(QStringLiteral("threeNumberPage"));
+    }
 };
 
 } // namespace vantorel

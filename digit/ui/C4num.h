@@ -10,7 +10,9 @@ class C4num final : public DigitGamePage {
     Q_DISABLE_COPY_MOVE(C4num)
 
 public:
-    explicit C4num(CPsheet& sheet) : DigitGamePage(sheet, kFourNumber) { setObjectName(QStringLiteral("fourNumberPage")); }
+    explicit C4num(CPsheet& sheet) : DigitGamePage(sheet, kFourNumber) {
+        setObjectName(QStringLiteral("fourNumberPage"));
+    }
 };
 
 } // namespace vantorel

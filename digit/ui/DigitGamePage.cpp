@@ -43,7 +43,9 @@ constexpr std::array<OperationCaption, kOperationCount> kOperationCaptions = {{
     {"numberRangeRadio", "Number Range"},
 }};
 
-bool IsChartOperation(int op) { return op == kDistribution || op == kRandom || op == kBestGuess; }
+bool IsChartOperation(int op) {
+    return op == kDistribution || op == kRandom || op == kBestGuess;
+}
 
 QLineEdit* MakeInput(const char* objectName, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
@@ -67,9 +69,8 @@ DigitGamePage::DigitGamePage(CPsheet& sheet, int game)
     statusLabel_->setObjectName(QStringLiteral("statusLabel"));
     statusLabel_->setFrameShape(QFrame::StyledPanel);
     statusLabel_->setFrameShadow(QFrame::Sunken);
-    statusLabel_->setMinimumWidth(statusLabel_->fontMetrics().horizontalAdvance(
-                                      QStringLiteral("Undated 3649 : Dated 3649")) +
-                                  16);
+    statusLabel_->setMinimumWidth(
+        statusLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Undated 3649 : Dated 3649")) + 16);
     connect(datedCheck_, &QCheckBox::clicked, this, [this] { OnDataSourceClicked(true); });
     connect(undatedCheck_, &QCheckBox::clicked, this, [this] { OnDataSourceClicked(false); });
 
@@ -88,9 +89,8 @@ DigitGamePage::DigitGamePage(CPsheet& sheet, int game)
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(sourceRow);
-    layout->addLayout(groups);
+    layout->addLayout(groups, 1);
     layout->addWidget(BuildInputRow());
-    layout->addStretch();
 }
 
 QWidget* DigitGamePage::BuildOperationGroup(const QString& title, int firstOperation) {
@@ -109,10 +109,11 @@ QWidget* DigitGamePage::BuildOperationGroup(const QString& title, int firstOpera
 }
 
 QWidget* DigitGamePage::BuildInputRow() {
-    auto* row = new QWidget(this);
+    auto* row = new QGroupBox(QStringLiteral("Inputs"), this);
     numberLabel_ = new QLabel(QStringLiteral("Number"), row);
     numberLabel_->setObjectName(QStringLiteral("numberLabel"));
-    numberLabel_->setMinimumWidth(numberLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Month [1-12]")) + 4);
+    numberLabel_->setMinimumWidth(
+        numberLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Month [1-12]")) + 4);
     numberEdit_ = MakeInput("numberEdit", row);
     fromEdit_ = MakeInput("fromEdit", row);
     toEdit_ = MakeInput("toEdit", row);
@@ -130,7 +131,6 @@ QWidget* DigitGamePage::BuildInputRow() {
     seedLabel_->hide();
 
     auto* grid = new QGridLayout(row);
-    grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(numberLabel_, 0, 0);
     grid->addWidget(new QLabel(QStringLiteral("From"), row), 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("To"), row), 0, 2);
@@ -143,7 +143,9 @@ QWidget* DigitGamePage::BuildInputRow() {
     return row;
 }
 
-std::vector<QWidget*> DigitGamePage::inputFields() const { return {numberEdit_, fromEdit_, toEdit_}; }
+std::vector<QWidget*> DigitGamePage::inputFields() const {
+    return {numberEdit_, fromEdit_, toEdit_};
+}
 
 void DigitGamePage::OnSetActive() {
     ActivateGamePage();
@@ -168,7 +170,8 @@ void DigitGamePage::ShowDataState() {
     undatedCheck_->setEnabled(undatedLoaded);
     for (int op = 0; op < kOperationCount; ++op) {
         const bool needsDates = op == kDateSearch || op == kDateRangeSearch;
-        operationRadios_[static_cast<std::size_t>(op)]->setEnabled(datedLoaded || (undatedLoaded && !needsDates));
+        operationRadios_[static_cast<std::size_t>(op)]->setEnabled(datedLoaded ||
+                                                                   (undatedLoaded && !needsDates));
     }
     if (!undatedLoaded && !datedLoaded) {
         return;
@@ -189,7 +192,8 @@ void DigitGamePage::AdjustInputsToPredictions() {
     if (choices[kPredictByDay] || choices[kPredictByMonth]) {
         SetFields(true, false, false);
         numberEdit_->setFocus();
-        numberLabel_->setText(choices[kPredictByDay] ? QStringLiteral("Day [1-7]") : QStringLiteral("Month [1-12]"));
+        numberLabel_->setText(choices[kPredictByDay] ? QStringLiteral("Day [1-7]")
+                                                     : QStringLiteral("Month [1-12]"));
         sheet().EnableOk(false);
     } else if (choices[kPredictByDateRange]) {
         SetFields(false, true, true);
@@ -205,7 +209,8 @@ void DigitGamePage::AdjustInputsToPageOperation() {
     if (pageOperation_ == kDateSearch || pageOperation_ == kNumberSearch) {
         numberEdit_->setEnabled(true);
         numberEdit_->setFocus();
-        numberLabel_->setText(pageOperation_ == kDateSearch ? QStringLiteral("Date") : QStringLiteral("Number"));
+        numberLabel_->setText(pageOperation_ == kDateSearch ? QStringLiteral("Date")
+                                                            : QStringLiteral("Number"));
     } else if (pageOperation_ == kDateRangeSearch || pageOperation_ == kNumberRangeSearch) {
         fromEdit_->setEnabled(true);
         toEdit_->setEnabled(true);
@@ -356,8 +361,8 @@ std::vector<std::string> DigitGamePage::ResultListLines() {
     result.totals = pageIndex() == kThreeNumber ? state.digitTotals3 : state.digitTotals4;
     result.resultText = state.resultText;
     result.matchList = state.matchList;
-    return DigitResultLines(state.currentOperation, pageIndex(), state.useDatedData, state.setupChoices, tables(),
-                            result);
+    return DigitResultLines(state.currentOperation, pageIndex(), state.useDatedData, state.setupChoices,
+                            tables(), result);
 }
 
 } // namespace vantorel

@@ -2,6 +2,7 @@
 
 #include "digit/DigitPattern.h"
 #include "platform/MessageBox.h"
+#include "shell/Artwork.h"
 #include "shell/CPsheet.h"
 #include "shell/CViewPP.h"
 #include "store/HistoryFile.h"
@@ -43,7 +44,8 @@ PatternDialog::PatternDialog(QWidget* parent)
     : QDialog(parent), threeNumberRadio_(MakeRadio("threeNumberRadio", "3  Number", this)),
       fourNumberRadio_(MakeRadio("fourNumberRadio", "4  Number", this)),
       strictOrderRadio_(MakeRadio("strictOrderRadio", "Strict Order", this)),
-      allowReversedRadio_(MakeRadio("allowReversedRadio", "Allow Reversed", this)), patternEdit_(new QLineEdit(this)) {
+      allowReversedRadio_(MakeRadio("allowReversedRadio", "Allow Reversed", this)),
+      patternEdit_(new QLineEdit(this)) {
     setObjectName(QStringLiteral("patternDialog"));
     setWindowTitle(QStringLiteral("Vantorel Pattern Searching"));
     patternEdit_->setObjectName(QStringLiteral("patternEdit"));
@@ -91,6 +93,7 @@ PatternDialog::PatternDialog(QWidget* parent)
     groups->addWidget(gameType);
     groups->addWidget(ordering);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new LogoBanner(this, 36));
     layout->addLayout(groups);
     layout->addLayout(patternRow);
     layout->addWidget(buttons);

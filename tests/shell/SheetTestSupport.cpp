@@ -1,12 +1,16 @@
 #include "tests/shell/SheetTestSupport.h"
 
 #include "platform/GameSettings.h"
+#include "shell/CVantorelView.h"
 #include "shell/CViewPP.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QPrinter>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <regex>
 
@@ -17,8 +21,12 @@ SheetTest::SheetTest() : services(profile, clock), sinkInstalled_(messages) {
         constexpr std::array<std::string_view, 5> kFirstRunValues = {"26", "49", "49", "42", "5"};
         profile.WriteString(kSettingsSection, kGameSettingKeys[i], kFirstRunValues[i]);
     }
-    services.showHelp = [this](int context, QWidget*) { helpContexts.push_back(context); };
-    services.exitProgram = [this] { ++exitRequests; };
+    services.showHelp = [this](int context, QWidget*) {
+        helpContexts.push_back(context);
+    };
+    services.exitProgram = [this] {
+        ++exitRequests;
+    };
     printerChoice = [this](QPrinter& printer, int) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString((workDir() / "print.pdf").string()));
@@ -30,11 +38,17 @@ SheetTest::SheetTest() : services(profile, clock), sinkInstalled_(messages) {
     };
 }
 
-SheetTest::~SheetTest() { sheet.reset(); }
+SheetTest::~SheetTest() {
+    sheet.reset();
+}
 
-void SheetTest::WriteHistory(std::string_view content) { WriteFile("vtrmain.dat", content); }
+void SheetTest::WriteHistory(std::string_view content) {
+    WriteFile("vtrmain.dat", content);
+}
 
-void SheetTest::UseSampleHistory() { WriteHistory(ReadFile(TestDataPath("shared/sample-vtrmain.dat"))); }
+void SheetTest::UseSampleHistory() {
+    WriteHistory(ReadFile(TestDataPath("shared/sample-vtrmain.dat")));
+}
 
 CPsheet& SheetTest::OpenSheet(int startPage) {
     sheet = std::make_unique<CPsheet>(handOver, services);
@@ -92,24 +106,46 @@ bool SheetTest::IsChecked(int page, std::string_view name) const {
 }
 
 std::string SheetTest::Text(int page, std::string_view name) const {
-    if (const auto* edit = Root(page)->findChild<QLineEdit*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())))) {
+    if (const auto* edit = Root(page)->findChild<QLineEdit*>(
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())))) {
         return edit->text().toStdString();
     }
     const auto* label = Find<QLabel>(name, page);
     return label != nullptr ? label->text().toStdString() : std::string();
 }
 
-std::vector<std::string> SheetTest::ResultLines() const { return sheet->resultListPage().lines(); }
+std::vector<std::string> SheetTest::ResultLines() const {
+    return sheet->resultListPage().lines();
+}
 
-bool SheetTest::ApplyEnabled() const { return Find<QAbstractButton>("applyButton")->isEnabled(); }
+bool SheetTest::ApplyEnabled() const {
+    return Find<QAbstractButton>("applyButton")->isEnabled();
+}
 
-bool SheetTest::OkEnabled() const { return sheet->IsOkEnabled(); }
+bool SheetTest::OkEnabled() const {
+    return sheet->IsOkEnabled();
+}
+
+void RunSheetFromView(CVantorelView& view, const std::function<void(CPsheet&)>& whileOpen) {
+    bool ran = false;
+    QTimer::singleShot(0, &view, [&] {
+        QPointer<CPsheet> running = qobject_cast<CPsheet*>(QApplication::activeModalWidget());
+        ASSERT_FALSE(running.isNull()) << "the sheet is not running";
+        ran = true;
+        whileOpen(*running);
+        if (!running.isNull() && running->isVisible()) {
+            running->reject();
+        }
+    });
+    QTest::mouseDClick(&view, Qt::LeftButton, Qt::NoModifier, view.rect().center());
+    EXPECT_TRUE(ran);
+}
 
 int PdfPageCount(const std::filesystem::path& pdf) {
     const std::string content = ReadFile(pdf);
     const std::regex page(R"(/Type\s*/Page[^s])");
-    return static_cast<int>(std::distance(std::sregex_iterator(content.begin(), content.end(), page),
-                                          std::sregex_iterator()));
+    return static_cast<int>(
+        std::distance(std::sregex_iterator(content.begin(), content.end(), page), std::sregex_iterator()));
 }
 
 } // namespace vantorel::test

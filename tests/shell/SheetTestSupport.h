@@ -5,8 +5,8 @@
 #include "platform/ProfileStore.h"
 #include "shell/CPsheet.h"
 #include "shell/HandOver.h"
-#include "shell/ShellServices.h"
 #include "shell/SheetPage.h"
+#include "shell/ShellServices.h"
 #include "tests/support/TestFiles.h"
 
 #include <QAbstractButton>
@@ -23,6 +23,10 @@
 #include <vector>
 
 class QPrinter;
+
+namespace vantorel {
+class CVantorelView;
+} // namespace vantorel
 
 namespace vantorel::test {
 
@@ -45,7 +49,8 @@ protected:
 
     // A widget of the sheet by object name, searched in the given page (or the whole sheet).
     template <class Widget> Widget* Find(std::string_view name, int page = -1) const {
-        auto* widget = Root(page)->findChild<Widget*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        auto* widget = Root(page)->findChild<Widget*>(
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
         EXPECT_NE(widget, nullptr) << "no widget " << name;
         return widget;
     }
@@ -85,6 +90,10 @@ protected:
 private:
     ScopedMessageSink sinkInstalled_;
 };
+
+// Double-clicks the view, which runs the sheet modally; `whileOpen` acts on the running sheet, which is
+// cancelled afterwards unless `whileOpen` closed it.
+void RunSheetFromView(CVantorelView& view, const std::function<void(CPsheet&)>& whileOpen);
 
 // The number of pages of a PDF file written by Qt.
 int PdfPageCount(const std::filesystem::path& pdf);
