@@ -42,7 +42,7 @@ CMainFrame::CMainFrame(CVantorelDoc& document, HandOver& handOver, ShellServices
     BuildMenus();
     BuildStatusBar();
     AddDocumentShortcuts();
-    resize(640, 480);
+    resize(860, 640);
     if (const QScreen* screen = this->screen()) {
         setGeometry(
             QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));

@@ -71,6 +71,9 @@ CPsheet::CPsheet(HandOver& handOver, ShellServices& services, QWidget* parent)
 }
 
 CPsheet::~CPsheet() {
+    // The pages end while the sheet is still whole: the Setup page hands its choices over as it goes.
+    disconnect(tabs_, nullptr, this, nullptr);
+    delete tabs_;
     if (handOver_.activeSheet == this) {
         handOver_.activeSheet = nullptr;
     }

@@ -60,27 +60,6 @@ QLineEdit* MakeInput(const char* objectName, QWidget* parent) {
 
 DigitGamePage::DigitGamePage(CPsheet& sheet, int game)
     : GamePage(sheet, game), undated_(SectionNumber(game, false)), dated_(SectionNumber(game, true)) {
-    auto* dataSourceLabel = new QLabel(QStringLiteral("Data Source:"), this);
-    datedCheck_ = new QCheckBox(QStringLiteral("Dated"), this);
-    datedCheck_->setObjectName(QStringLiteral("datedCheck"));
-    undatedCheck_ = new QCheckBox(QStringLiteral("Undated"), this);
-    undatedCheck_->setObjectName(QStringLiteral("undatedCheck"));
-    statusLabel_ = new QLabel(this);
-    statusLabel_->setObjectName(QStringLiteral("statusLabel"));
-    statusLabel_->setFrameShape(QFrame::StyledPanel);
-    statusLabel_->setFrameShadow(QFrame::Sunken);
-    statusLabel_->setMinimumWidth(
-        statusLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Undated 3649 : Dated 3649")) + 16);
-    connect(datedCheck_, &QCheckBox::clicked, this, [this] { OnDataSourceClicked(true); });
-    connect(undatedCheck_, &QCheckBox::clicked, this, [this] { OnDataSourceClicked(false); });
-
-    auto* sourceRow = new QHBoxLayout;
-    sourceRow->addWidget(dataSourceLabel);
-    sourceRow->addWidget(datedCheck_);
-    sourceRow->addWidget(undatedCheck_);
-    sourceRow->addStretch();
-    sourceRow->addWidget(statusLabel_);
-
     operations_ = new QButtonGroup(this);
     auto* groups = new QHBoxLayout;
     groups->addWidget(BuildOperationGroup(QStringLiteral("Analyze"), kDistribution));
@@ -88,9 +67,32 @@ DigitGamePage::DigitGamePage(CPsheet& sheet, int game)
     groups->addWidget(BuildOperationGroup(QStringLiteral("Search"), kDateSearch));
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(sourceRow);
+    layout->addLayout(BuildDataSourceRow());
     layout->addLayout(groups, 1);
     layout->addWidget(BuildInputRow());
+}
+
+QLayout* DigitGamePage::BuildDataSourceRow() {
+    datedCheck_ = new QCheckBox(QStringLiteral("Dated"), this);
+    datedCheck_->setObjectName(QStringLiteral("datedCheck"));
+    undatedCheck_ = new QCheckBox(QStringLiteral("Undated"), this);
+    undatedCheck_->setObjectName(QStringLiteral("undatedCheck"));
+    connect(datedCheck_, &QCheckBox::clicked, this, [this] { OnDataSourceClicked(true); });
+    connect(undatedCheck_, &QCheckBox::clicked, this, [this] { OnDataSourceClicked(false); });
+    statusLabel_ = new QLabel(this);
+    statusLabel_->setObjectName(QStringLiteral("statusLabel"));
+    statusLabel_->setFrameShape(QFrame::StyledPanel);
+    statusLabel_->setFrameShadow(QFrame::Sunken);
+    statusLabel_->setMinimumWidth(
+        statusLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Undated 3649 : Dated 3649")) + 16);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("Data Source:"), this));
+    row->addWidget(datedCheck_);
+    row->addWidget(undatedCheck_);
+    row->addStretch();
+    row->addWidget(statusLabel_);
+    return row;
 }
 
 QWidget* DigitGamePage::BuildOperationGroup(const QString& title, int firstOperation) {

@@ -11,6 +11,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -42,6 +43,7 @@ public:
     int pickedNumber() const { return pickedNumber_; }
 
 private:
+    QLayout* BuildDataSourceRow();
     QWidget* BuildOperationGroup(const QString& title, int firstOperation);
     QWidget* BuildInputRow();
     void ShowDataState();

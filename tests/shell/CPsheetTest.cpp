@@ -148,24 +148,5 @@ TEST_F(CPsheetTest, HelpAsksForTheActivePagesContext) {
     EXPECT_EQ(helpContexts, (std::vector<int>{5010, 5012, 5005}));
 }
 
-TEST_F(CPsheetTest, SharedHelpersKeepTheirFlagsOneHot) {
-    OpenSheet();
-    EXPECT_EQ(sheet->MarkActiveGame(kSixNumberPage), kSixNumberPage);
-    EXPECT_EQ(handOver.activeGame, (PageFlags{0, 0, 0, 1, 0, 0, 0, 0}));
-    EXPECT_EQ(sheet->state().pageFlags, handOver.activeGame);
-    handOver.SelectOperation(kNumberSearch);
-    EXPECT_EQ(handOver.HighestChosenOperation(), kNumberSearch);
-    EXPECT_EQ(std::count(handOver.chosenOperation.begin(), handOver.chosenOperation.end(), 1), 1);
-    sheet->SetChartPending(7);
-    EXPECT_TRUE(sheet->state().chartPending);
-    sheet->SetChartPending(0);
-    EXPECT_FALSE(sheet->state().chartPending);
-    sheet->EnablePageInputs(kThreeNumberPage, true);
-    EXPECT_TRUE(IsEnabled(kThreeNumberPage, "fromEdit"));
-    sheet->EnablePageInputs(kSetupPage, false); // not a game page: nothing happens
-    sheet->EnablePageInputs(kThreeNumberPage, false);
-    EXPECT_FALSE(IsEnabled(kThreeNumberPage, "numberEdit"));
-}
-
 } // namespace
 } // namespace vantorel::test

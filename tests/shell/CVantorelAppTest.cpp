@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
@@ -123,6 +124,21 @@ TEST(HelpPagesTest, EveryContextHasAPage) {
         ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << context;
         EXPECT_GT(page.size(), 400) << context;
     }
+}
+
+TEST(DesktopProgramTest, WithoutADisplaySaysSoAndPointsToTheCommandLineCompanion) {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(VANTOREL_DESKTOP_PATH), {});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitCode(), 1);
+    const std::string error = program.readAllStandardError().toStdString();
+    EXPECT_NE(error.find("no display"), std::string::npos) << error;
+    EXPECT_NE(error.find("vantorel-cli"), std::string::npos) << error;
 }
 
 TEST(QtMessageSinkTest, ShowsTheTextCaptionedVantorelAndReturnsTheAnswer) {

@@ -63,6 +63,7 @@ int main(int argc, char* argv[]) {
     app.InitInstance();
     Save(*app.mainFrame(), directory, QStringLiteral("main-window"));
 
+    app.handOver().plantedSeed = 17; // shows the "Seed is Planted" note
     CPsheet sheet(app.handOver(), app.services(), app.mainFrame());
     app.handOver().activeSheet = &sheet;
     sheet.show();
