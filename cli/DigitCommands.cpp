@@ -113,7 +113,7 @@ int RunDigitCompare(const CommandLine& line, CliContext& context) {
     }
     const std::string report = ComparePickFile(loaded.tables().Chosen(line.dated), line.input);
     PrintLines(context.out, ReportTextLines(report));
-    return report == "File Input ERROR" ? kExitRefused : kExitDone;
+    return report == kFileInputError ? kExitRefused : kExitDone;
 }
 
 int RunPattern(const CommandLine& line, CliContext& context) {

@@ -1,8 +1,9 @@
 #include "digit/DigitCompare.h"
 
+#include "digit/DigitDisplayDates.h"
+#include "digit/DigitText.h"
 #include "platform/MessageBox.h"
 #include "platform/PlainDecimal.h"
-#include "store/CalendarDates.h"
 
 #include <algorithm>
 #include <fstream>
@@ -12,7 +13,6 @@ namespace vantorel {
 namespace {
 
 constexpr std::string_view kCannotOpen = "Can't open specified file.";
-constexpr std::string_view kFileInputError = "File Input ERROR";
 constexpr std::string_view kTooManyPicks =
     "Too many numbers in the file you specified.\nOnly the first 1000 entries will be searched.";
 constexpr std::string_view kWinner = "We MAY have a WINNER here !\n";
@@ -32,15 +32,25 @@ std::vector<int> ReadPicks(std::ifstream& file) {
     return picks;
 }
 
-// The match line of one drawing of a pick.
-std::string MatchLine(const DigitDrawTable& table, std::size_t entry) {
-    const std::string pick = std::to_string(table.numbers[entry]);
-    if (!table.dated) {
-        return pick + "  was found.\n";
+// Appends the match line of one drawing, once for each pick that names it.
+void AppendMatchLines(std::string& report, const DigitDrawTable& table, std::size_t entry, std::size_t picks,
+                      digit_detail::DisplayDateWriter& dates) {
+    const std::size_t lineStart = report.size();
+    digit_detail::AppendDecimal(report, table.numbers[entry]);
+    if (table.dated) {
+        report += "  came in on  ";
+        dates.Append(report,
+                     entry < table.dates.size() ? std::string_view(table.dates[entry]) : std::string_view());
+    } else {
+        report += "  was found.";
     }
-    std::string date = entry < table.dates.size() ? table.dates[entry] : std::string();
-    ToDisplayDate(date); // a date of the wrong length is reported there and shown as stored
-    return pick + "  came in on  " + date + "\n";
+    report += '\n';
+    const std::size_t lineLength = report.size() - lineStart;
+    // Room first, so that repeating the line reads from storage that stays in place.
+    report.reserve(report.size() + lineLength * (picks - 1));
+    for (std::size_t i = 1; i < picks; ++i) {
+        report.append(report.data() + lineStart, lineLength);
+    }
 }
 
 } // namespace
@@ -56,21 +66,16 @@ std::string ComparePickFile(const DigitDrawTable& table, const std::filesystem::
     std::vector<int> picks = ReadPicks(file);
     std::sort(picks.begin(), picks.end());
 
-    std::string matchLines;
+    std::string report(kWinner);
+    const std::size_t headingSize = report.size();
+    digit_detail::DisplayDateWriter dates;
     for (std::size_t entry = 0; entry < table.numbers.size(); ++entry) {
         const auto [first, last] = std::equal_range(picks.begin(), picks.end(), table.numbers[entry]);
-        if (first == last) {
-            continue;
-        }
-        const std::string line = MatchLine(table, entry);
-        for (auto pick = first; pick != last; ++pick) {
-            matchLines += line;
+        if (first != last) {
+            AppendMatchLines(report, table, entry, static_cast<std::size_t>(last - first), dates);
         }
     }
-    if (matchLines.empty()) {
-        return std::string(kNoMatches);
-    }
-    return std::string(kWinner) + matchLines;
+    return report.size() == headingSize ? std::string(kNoMatches) : report;
 }
 
 } // namespace vantorel

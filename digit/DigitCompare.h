@@ -4,11 +4,15 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace vantorel {
 
 // At most this many picks of a pick file are compared.
 inline constexpr int kPickFileLimit = 1000;
+
+// The report of a pick file that cannot be opened.
+inline constexpr std::string_view kFileInputError = "File Input ERROR";
 
 // Compares the picks of a text file (one a line, read from the line's leading digits) with the table.
 // Returns lines each ended by "\n": "We MAY have a WINNER here !\n" and one line per drawing of a pick

@@ -18,6 +18,9 @@ class SetupChoices;
 // A search stops after this many matches, so `matchList` never holds more.
 inline constexpr int kMatchListLimit = 729;
 
+// The restricted prediction's result after a refused day or month number or an impossible stored date.
+inline constexpr std::string_view kRestrictedPickError = "ERROR";
+
 // Two counts of one analysis: even and odd (Even - Odd), or high and low (High - Low).
 struct CountPair {
     int first = 0;

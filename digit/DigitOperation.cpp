@@ -48,7 +48,7 @@ void RunPrediction(const DigitGameTables& tables, const DigitOperationRequest& r
         result.resultText =
             tables.dated.RestrictedPick(mode, request.numberText, request.fromText, request.toText, choices);
         // "ERROR" and the empty text follow a message that refused the restriction.
-        if (result.resultText.empty() || result.resultText == "ERROR") {
+        if (result.resultText.empty() || result.resultText == kRestrictedPickError) {
             result.outcome = DigitOutcome::Failed;
         }
     } else if (choices[kPredictUseNumbers]) {
@@ -142,8 +142,8 @@ DigitOperationResult ApplyDigitOperation(const DigitGameTables& tables, const Di
 std::string DigitDataStatusText(int game, const DigitGameTables& tables) {
     const bool undatedLoaded = tables.undated.loadStatus == 1;
     const bool datedLoaded = tables.dated.loadStatus == 1;
-    const std::string undated = "Undated " + std::to_string(tables.undated.count());
-    const std::string dated = "Dated " + std::to_string(tables.dated.count());
+    const std::string undated = std::string("Undated ") + std::to_string(tables.undated.count());
+    const std::string dated = std::string("Dated ") + std::to_string(tables.dated.count());
     if (undatedLoaded && datedLoaded) {
         return undated + " : " + dated;
     }

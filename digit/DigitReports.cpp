@@ -1,10 +1,16 @@
 #include "digit/DigitReports.h"
 
+#include "digit/DigitText.h"
 #include "platform/PlainDecimal.h"
 #include "platform/SetupChoices.h"
 #include "store/CalendarDates.h"
 
+#include <algorithm>
+
 namespace vantorel {
+
+using digit_detail::AppendDecimal;
+using digit_detail::AppendPadded;
 
 namespace {
 
@@ -42,11 +48,8 @@ int RoundedPercent(int part, int total) {
 } // namespace
 
 std::string PaddedNumber(int game, int number) {
-    std::string text = std::to_string(number);
-    const auto width = static_cast<std::size_t>(DigitPositionsOf(game));
-    if (number >= 0 && text.size() < width) {
-        text.insert(0, width - text.size(), '0');
-    }
+    std::string text;
+    AppendPadded(text, number, static_cast<std::size_t>(DigitPositionsOf(game)));
     return text;
 }
 
@@ -72,10 +75,10 @@ std::vector<std::string> AddDigitStatisticLine(int kind, int game, const SetupCh
 
 std::vector<std::string> AddDigitOverdueHottestLine(int operation, std::string_view resultText) {
     if (operation == kOverdue) {
-        return {" Overdue Number(s): " + std::string(resultText)};
+        return {std::string(" Overdue Number(s): ").append(resultText)};
     }
     if (operation == kHottest) {
-        return {" Hottest Number(s): " + std::string(resultText)};
+        return {std::string(" Hottest Number(s): ").append(resultText)};
     }
     return {};
 }
@@ -84,12 +87,22 @@ std::vector<std::string> ReportTotals(int game, const std::vector<int>& totals) 
     if (!IsDigitGame(game)) {
         return {};
     }
+    const auto range = static_cast<std::ptrdiff_t>(game == kFourNumber ? 10000 : 1000);
+    const auto end = totals.begin() + std::min(range, static_cast<std::ptrdiff_t>(totals.size()));
+    const auto width = static_cast<std::size_t>(DigitPositionsOf(game));
     std::vector<std::string> lines;
-    const std::size_t range = game == kFourNumber ? 10000 : 1000;
-    for (std::size_t number = std::min(range, totals.size()); number-- > 0;) {
-        if (totals[number] != 0) {
-            lines.push_back(" " + PaddedNumber(game, static_cast<int>(number)) + "  has come in  " +
-                            std::to_string(totals[number]) + "  time(s)");
+    lines.reserve(
+        static_cast<std::size_t>(std::count_if(totals.begin(), end, [](int times) { return times != 0; })));
+    for (auto times = end; times-- != totals.begin();) {
+        if (*times != 0) {
+            std::string line;
+            line.reserve(40); // one allocation for the whole line
+            line += ' ';
+            AppendPadded(line, static_cast<int>(times - totals.begin()), width);
+            line += "  has come in  ";
+            AppendDecimal(line, *times);
+            line += "  time(s)";
+            lines.push_back(std::move(line));
         }
     }
     return lines;
@@ -109,10 +122,15 @@ std::vector<std::string> ReportPickedNumbers(int game, int operation, std::strin
         }
         return {singleHeading + PaddedNumber(game, PlainDecimal(resultText))};
     }
-    std::vector<std::string> lines = {tieHeading};
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(std::count(resultText.begin(), resultText.end(), '\n')) + 1);
+    lines.push_back(tieHeading);
+    const auto width = static_cast<std::size_t>(DigitPositionsOf(game));
     for (std::size_t end = resultText.find('\n'); end != std::string_view::npos;
          resultText.remove_prefix(end + 1), end = resultText.find('\n')) {
-        lines.push_back("  " + PaddedNumber(game, PlainDecimal(resultText.substr(0, end))));
+        std::string line = "  ";
+        AppendPadded(line, PlainDecimal(resultText.substr(0, end)), width);
+        lines.push_back(std::move(line));
     }
     return lines;
 }

@@ -15,7 +15,6 @@ namespace vantorel {
 
 namespace {
 
-constexpr std::string_view kError = "ERROR";
 constexpr std::string_view kDateError = "Date Error";
 constexpr std::string_view kBadDayNumber = "       Bad Day Number!\nUse 1 (Sunday) - 7 (Saturday)";
 constexpr std::string_view kBadMonthNumber = "      Bad Month Number!\nUse 1 (January) - 12 (December)";
@@ -29,7 +28,7 @@ constexpr std::array<std::string_view, 13> kMonthNames = {
     "(July) ",    "(Aug) ", "(Sept) ", "(Oct) ", "(Nov) ", "(Dec) ",
 };
 
-// Adds `index` to the matches unless the list is full; returns false once it is.
+// Adds `index` to the matches; returns false once the list is full.
 bool AddMatch(std::vector<int>& matches, std::size_t index) {
     matches.push_back(static_cast<int>(index));
     return matches.size() < static_cast<std::size_t>(kMatchListLimit);
@@ -49,12 +48,12 @@ std::array<int, 4> SortedPositionDigits(int number, int positions) {
 }
 
 // A calendar day as one comparable value: year × 10000 + month × 100 + day.
-int DayKey(int year, int month, int day) {
+long long DayKey(long long year, int month, int day) {
     return year * 10000 + month * 100 + day;
 }
 
 // The day of a stored date (yy/mm/dd), its year through the century window.
-int StoredDayKey(std::string_view storedDate) {
+long long StoredDayKey(std::string_view storedDate) {
     int year = 0;
     int month = 0;
     int day = 0;
@@ -64,7 +63,7 @@ int StoredDayKey(std::string_view storedDate) {
 
 // A typed date m/d/y (also with "\"): month 1..12, day 1..31, a two-digit year through the century
 // window. A year typed with more digits is taken as written. Nothing when it cannot be read.
-std::optional<int> TypedDayKey(std::string_view text) {
+std::optional<long long> TypedDayKey(std::string_view text) {
     const auto firstSeparator = text.find_first_of("/\\");
     if (firstSeparator == std::string_view::npos) {
         return std::nullopt;
@@ -95,7 +94,7 @@ std::string PickByDay(const DigitDrawTable& table, std::string_view dayText, int
     const int day = PlainDecimal(dayText);
     if (day < 0 || day > 7) {
         MessageBox(kBadDayNumber);
-        return std::string(kError);
+        return std::string(kRestrictedPickError);
     }
     std::vector<int> collected;
     for (std::size_t i = 0; i < DatedEntries(table); ++i) {
@@ -106,7 +105,7 @@ std::string PickByDay(const DigitDrawTable& table, std::string_view dayText, int
         const int weekday = DayOfWeek(CenturyWindowYear(year), month, dayOfMonth);
         if (weekday == 0) {
             // The weekday calculation has shown why the stored date is impossible.
-            return std::string(kError);
+            return std::string(kRestrictedPickError);
         }
         if (weekday == day) {
             collected.push_back(table.numbers[i]);
@@ -114,7 +113,7 @@ std::string PickByDay(const DigitDrawTable& table, std::string_view dayText, int
     }
     const std::string_view name = kWeekdayNames[static_cast<std::size_t>(day)];
     if (collected.empty()) {
-        return "NO DAYS Matching " + std::string(name) + "found";
+        return std::string("NO DAYS Matching ").append(name).append("found");
     }
     return std::string(name) + PickOfCollected(table, collected, mode);
 }
@@ -123,7 +122,7 @@ std::string PickByMonth(const DigitDrawTable& table, std::string_view monthText,
     const int month = PlainDecimal(monthText);
     if (month < 0 || month > 12) {
         MessageBox(kBadMonthNumber);
-        return std::string(kError);
+        return std::string(kRestrictedPickError);
     }
     std::vector<int> collected;
     for (std::size_t i = 0; i < DatedEntries(table); ++i) {
@@ -137,22 +136,22 @@ std::string PickByMonth(const DigitDrawTable& table, std::string_view monthText,
     }
     const std::string_view name = kMonthNames[static_cast<std::size_t>(month)];
     if (collected.empty()) {
-        return "NO MONTHS Matching " + std::string(name) + "found";
+        return std::string("NO MONTHS Matching ").append(name).append("found");
     }
     return std::string(name) + PickOfCollected(table, collected, mode);
 }
 
 std::string PickByDateRange(const DigitDrawTable& table, std::string_view fromText, std::string_view toText,
                             int mode) {
-    const std::optional<int> from = TypedDayKey(fromText);
-    const std::optional<int> to = TypedDayKey(toText);
+    const std::optional<long long> from = TypedDayKey(fromText);
+    const std::optional<long long> to = TypedDayKey(toText);
     if (!from || !to) {
         MessageBox(kDateError);
         return {};
     }
     std::vector<int> collected;
     for (std::size_t i = 0; i < DatedEntries(table); ++i) {
-        const int key = StoredDayKey(table.dates[i]);
+        const long long key = StoredDayKey(table.dates[i]);
         if (key >= *from && key <= *to) {
             collected.push_back(table.numbers[i]);
         }
@@ -176,10 +175,10 @@ std::vector<int> DigitDrawTable::FindDate(std::string_view storedDate) const {
 std::vector<int> DigitDrawTable::FindDateRange(std::string_view fromStoredDate,
                                                std::string_view toStoredDate) const {
     std::vector<int> matches;
-    const int from = StoredDayKey(fromStoredDate);
-    const int to = StoredDayKey(toStoredDate);
+    const long long from = StoredDayKey(fromStoredDate);
+    const long long to = StoredDayKey(toStoredDate);
     for (std::size_t i = 0; i < DatedEntries(*this); ++i) {
-        const int key = StoredDayKey(dates[i]);
+        const long long key = StoredDayKey(dates[i]);
         if (key >= from && key <= to && !AddMatch(matches, i)) {
             break;
         }
@@ -214,7 +213,7 @@ std::vector<int> DigitDrawTable::FindNumberRange(int low, int high) const {
 std::string DigitDrawTable::RestrictedPick(int mode, std::string_view numberText, std::string_view fromText,
                                            std::string_view toText, const SetupChoices& choices) const {
     if (mode != kOverdue && mode != kHottest) {
-        return std::string(kError);
+        return std::string(kRestrictedPickError);
     }
     if (choices[kPredictByDateRange]) {
         return PickByDateRange(*this, fromText, toText, mode);
@@ -225,7 +224,7 @@ std::string DigitDrawTable::RestrictedPick(int mode, std::string_view numberText
     if (choices[kPredictByDay]) {
         return PickByDay(*this, numberText, mode);
     }
-    return std::string(kError);
+    return std::string(kRestrictedPickError);
 }
 
 } // namespace vantorel

@@ -3,6 +3,7 @@
 
 #include "digit/DigitDigits.h"
 #include "digit/DigitDrawTable.h"
+#include "digit/DigitText.h"
 #include "platform/Clock.h"
 #include "platform/Operations.h"
 #include "platform/RandomGenerator.h"
@@ -113,13 +114,15 @@ std::string DigitDrawTable::PickByNumber(int mode) const {
     const std::vector<int> totals = CountTotals();
     const auto extreme = mode == kHottest ? std::max_element(totals.begin(), totals.end())
                                           : std::min_element(totals.begin(), totals.end());
-    if (std::count(totals.begin(), totals.end(), *extreme) == 1) {
+    const auto ties = std::count(totals.begin(), totals.end(), *extreme);
+    if (ties == 1) {
         return std::to_string(extreme - totals.begin());
     }
     std::string tieList;
+    tieList.reserve(static_cast<std::size_t>(ties) * static_cast<std::size_t>(digitPositions() + 1));
     for (std::size_t number = 0; number < totals.size(); ++number) {
         if (totals[number] == *extreme) {
-            tieList += std::to_string(number);
+            digit_detail::AppendDecimal(tieList, static_cast<long long>(number));
             tieList += '\n';
         }
     }

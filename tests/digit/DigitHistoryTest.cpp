@@ -95,13 +95,5 @@ TEST_F(NewYorkHistoryTest, HottestAndOverdueDigitPerPositionAgreeWithTheDrawnTex
     }
 }
 
-TEST_F(NewYorkHistoryTest, DateRangeFindsTheDrawingsOfAMonth) {
-    int january2016 = 0;
-    for (const TextDrawing& drawing : drawings) {
-        january2016 += drawing.displayDate.substr(0, 3) == "01/" && drawing.displayDate.substr(6) == "16";
-    }
-    EXPECT_EQ(static_cast<int>(table.FindDateRange("16/01/01", "16/01/31").size()), january2016);
-}
-
 } // namespace
 } // namespace vantorel

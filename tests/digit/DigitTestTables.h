@@ -1,6 +1,7 @@
 #pragma once
 
 #include "digit/DigitDrawTable.h"
+#include "platform/SetupChoices.h"
 
 #include <string>
 #include <vector>
@@ -29,6 +30,15 @@ inline DigitDrawTable DatedTable(int game, const std::vector<DatedDrawing>& draw
         table.numbers.push_back(drawing.number);
     }
     return table;
+}
+
+// Setup choices with the given radios chosen, the defaults elsewhere.
+inline SetupChoices Choices(std::initializer_list<int> chosen) {
+    SetupChoices choices;
+    for (const int choice : chosen) {
+        choices.Choose(choice);
+    }
+    return choices;
 }
 
 } // namespace vantorel::test
