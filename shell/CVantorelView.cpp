@@ -52,7 +52,6 @@ void CVantorelView::OpenSheet() {
         }
         update();
     } // the sheet and its pages end here; the Setup page keeps its choices for the next run
-    emit sheetClosed();
 }
 
 void CVantorelView::PrintView() {

@@ -22,11 +22,10 @@ public:
     // Prints what the view shows, on one page.
     void PrintView();
 
+    // What the last run of the sheet left for the chart.
     int plantedSeed() const { return plantedSeed_; }
+    bool lottoChartPending() const { return lottoChartPending_; }
     const PageFlags& pageFlags() const { return pageFlags_; }
-
-signals:
-    void sheetClosed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
