@@ -1,0 +1,370 @@
+#include "digit/ui/DigitGamePage.h"
+
+#include "digit/DigitReports.h"
+#include "shell/CPsheet.h"
+#include "shell/ShellServices.h"
+#include "store/SectionReader.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace vantorel {
+
+namespace {
+
+constexpr int kInputLength = 8;
+
+struct OperationCaption {
+    const char* objectName;
+    const char* caption;
+};
+
+// The operation radios by operation number.
+constexpr std::array<OperationCaption, kOperationCount> kOperationCaptions = {{
+    {"distributionRadio", "Distribution"},
+    {"evenOddRadio", "Even - Odd"},
+    {"highLowRadio", "High - Low"},
+    {"totalsRadio", "Totals"},
+    {"overdueRadio", "Overdue"},
+    {"hottestRadio", "Hottest"},
+    {"randomRadio", "Random"},
+    {"bestGuessRadio", "Best Guess"},
+    {"dateRadio", "Date"},
+    {"dateRangeRadio", "Date Range"},
+    {"numberRadio", "Number"},
+    {"numberRangeRadio", "Number Range"},
+}};
+
+bool IsChartOperation(int op) {
+    return op == kDistribution || op == kRandom || op == kBestGuess;
+}
+
+QLineEdit* MakeInput(const char* objectName, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(objectName));
+    edit->setMaxLength(kInputLength);
+    edit->setEnabled(false);
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00MM")) + 12);
+    return edit;
+}
+
+} // namespace
+
+DigitGamePage::DigitGamePage(CPsheet& sheet, int game)
+    : GamePage(sheet, game), undated_(SectionNumber(game, false)), dated_(SectionNumber(game, true)) {
+    operations_ = new QButtonGroup(this);
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(BuildOperationGroup(QStringLiteral("Analyze"), kDistribution));
+    groups->addWidget(BuildOperationGroup(QStringLiteral("Predict"), kOverdue));
+    groups->addWidget(BuildOperationGroup(QStringLiteral("Search"), kDateSearch));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(BuildDataSourceRow());
+    layout->addLayout(groups, 1);
+    layout->addWidget(BuildInputRow());
+}
+
+QLayout* DigitGamePage::BuildDataSourceRow() {
+    datedCheck_ = new QCheckBox(QStringLiteral("Dated"), this);
+    datedCheck_->setObjectName(QStringLiteral("datedCheck"));
+    undatedCheck_ = new QCheckBox(QStringLiteral("Undated"), this);
+    undatedCheck_->setObjectName(QStringLiteral("undatedCheck"));
+    connect(datedCheck_, &QCheckBox::clicked, this, [this] { OnDataSourceClicked(true); });
+    connect(undatedCheck_, &QCheckBox::clicked, this, [this] { OnDataSourceClicked(false); });
+    statusLabel_ = new QLabel(this);
+    statusLabel_->setObjectName(QStringLiteral("statusLabel"));
+    statusLabel_->setFrameShape(QFrame::StyledPanel);
+    statusLabel_->setFrameShadow(QFrame::Sunken);
+    statusLabel_->setMinimumWidth(
+        statusLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Undated 3649 : Dated 3649")) + 16);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("Data Source:"), this));
+    row->addWidget(datedCheck_);
+    row->addWidget(undatedCheck_);
+    row->addStretch();
+    row->addWidget(statusLabel_);
+    return row;
+}
+
+QWidget* DigitGamePage::BuildOperationGroup(const QString& title, int firstOperation) {
+    auto* group = new QGroupBox(title, this);
+    auto* layout = new QVBoxLayout(group);
+    for (int op = firstOperation; op < firstOperation + 4; ++op) {
+        const OperationCaption& caption = kOperationCaptions[static_cast<std::size_t>(op)];
+        auto* radio = new QRadioButton(QString::fromLatin1(caption.caption), group);
+        radio->setObjectName(QString::fromLatin1(caption.objectName));
+        operations_->addButton(radio, op);
+        operationRadios_[static_cast<std::size_t>(op)] = radio;
+        layout->addWidget(radio);
+        connect(radio, &QRadioButton::clicked, this, [this, op] { OnOperationClicked(op); });
+    }
+    return group;
+}
+
+QWidget* DigitGamePage::BuildInputRow() {
+    auto* row = new QGroupBox(QStringLiteral("Inputs"), this);
+    numberLabel_ = new QLabel(QStringLiteral("Number"), row);
+    numberLabel_->setObjectName(QStringLiteral("numberLabel"));
+    numberLabel_->setMinimumWidth(
+        numberLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Month [1-12]")) + 4);
+    numberEdit_ = MakeInput("numberEdit", row);
+    fromEdit_ = MakeInput("fromEdit", row);
+    toEdit_ = MakeInput("toEdit", row);
+    for (QLineEdit* edit : {numberEdit_, fromEdit_, toEdit_}) {
+        connect(edit, &QLineEdit::textEdited, this, [this] { SetModified(true); });
+    }
+    clearInputsButton_ = new QPushButton(QStringLiteral("Clear Inputs"), row);
+    clearInputsButton_->setObjectName(QStringLiteral("clearInputsButton"));
+    clearInputsButton_->setEnabled(false);
+    clearInputsButton_->setAutoDefault(false);
+    connect(clearInputsButton_, &QPushButton::clicked, this, &DigitGamePage::ClearInputs);
+    seedLabel_ = new QLabel(QStringLiteral("Seed is Planted"), row);
+    seedLabel_->setObjectName(QStringLiteral("seedLabel"));
+    seedLabel_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    seedLabel_->hide();
+
+    auto* grid = new QGridLayout(row);
+    grid->addWidget(numberLabel_, 0, 0);
+    grid->addWidget(new QLabel(QStringLiteral("From"), row), 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("To"), row), 0, 2);
+    grid->addWidget(numberEdit_, 1, 0);
+    grid->addWidget(fromEdit_, 1, 1);
+    grid->addWidget(toEdit_, 1, 2);
+    grid->addWidget(clearInputsButton_, 1, 4);
+    grid->addWidget(seedLabel_, 0, 4, Qt::AlignCenter);
+    grid->setColumnStretch(3, 1);
+    return row;
+}
+
+std::vector<QWidget*> DigitGamePage::inputFields() const {
+    return {numberEdit_, fromEdit_, toEdit_};
+}
+
+void DigitGamePage::OnSetActive() {
+    ActivateGamePage();
+    undated_.Load();
+    dated_.Load();
+    ShowDataState();
+    AdjustInputsToPredictions();
+    AdjustInputsToPageOperation();
+    SheetState& state = sheet().state();
+    if (handOver().plantedSeed != 0) {
+        state.plantedSeed = handOver().plantedSeed;
+    }
+    seedLabel_->setVisible(state.plantedSeed != 0);
+    handOver().currentOperation = kDistribution;
+}
+
+void DigitGamePage::ShowDataState() {
+    const bool undatedLoaded = undated_.loadStatus == kSectionLoaded;
+    const bool datedLoaded = dated_.loadStatus == kSectionLoaded;
+    statusLabel_->setText(QString::fromStdString(DigitDataStatusText(pageIndex(), tables())));
+    datedCheck_->setEnabled(datedLoaded);
+    undatedCheck_->setEnabled(undatedLoaded);
+    for (int op = 0; op < kOperationCount; ++op) {
+        const bool needsDates = op == kDateSearch || op == kDateRangeSearch;
+        operationRadios_[static_cast<std::size_t>(op)]->setEnabled(datedLoaded ||
+                                                                   (undatedLoaded && !needsDates));
+    }
+    if (!undatedLoaded && !datedLoaded) {
+        return;
+    }
+    datedCheck_->setChecked(datedLoaded);
+    undatedCheck_->setChecked(!datedLoaded);
+    handOver().useDatedData = datedLoaded;
+}
+
+void DigitGamePage::SetFields(bool number, bool from, bool to) {
+    numberEdit_->setEnabled(number);
+    fromEdit_->setEnabled(from);
+    toEdit_->setEnabled(to);
+}
+
+void DigitGamePage::AdjustInputsToPredictions() {
+    const SetupChoices& choices = handOver().setupChoices;
+    if (choices[kPredictByDay] || choices[kPredictByMonth]) {
+        SetFields(true, false, false);
+        numberEdit_->setFocus();
+        numberLabel_->setText(choices[kPredictByDay] ? QStringLiteral("Day [1-7]")
+                                                     : QStringLiteral("Month [1-12]"));
+        sheet().EnableOk(false);
+    } else if (choices[kPredictByDateRange]) {
+        SetFields(false, true, true);
+        fromEdit_->setFocus();
+        numberLabel_->setText(QStringLiteral("Number"));
+    } else {
+        SetFields(false, false, false);
+        numberLabel_->setText(QStringLiteral("Number"));
+    }
+}
+
+void DigitGamePage::AdjustInputsToPageOperation() {
+    if (pageOperation_ == kDateSearch || pageOperation_ == kNumberSearch) {
+        numberEdit_->setEnabled(true);
+        numberEdit_->setFocus();
+        numberLabel_->setText(pageOperation_ == kDateSearch ? QStringLiteral("Date")
+                                                            : QStringLiteral("Number"));
+    } else if (pageOperation_ == kDateRangeSearch || pageOperation_ == kNumberRangeSearch) {
+        fromEdit_->setEnabled(true);
+        toEdit_->setEnabled(true);
+    }
+}
+
+void DigitGamePage::OnOperationClicked(int op) {
+    SetModified(true);
+    ChooseOperation(op);
+    pageOperation_ = op;
+    SetFields(false, false, false);
+    clearInputsButton_->setEnabled(op >= kDateSearch);
+    switch (op) {
+    case kDistribution:
+        handOver().currentOperation = kDistribution;
+        break;
+    case kOverdue:
+    case kHottest:
+        AdjustInputsToPredictions();
+        handOver().currentOperation = op;
+        break;
+    case kDateSearch:
+    case kNumberSearch:
+        numberEdit_->setEnabled(true);
+        numberEdit_->setFocus();
+        numberLabel_->setText(op == kDateSearch ? QStringLiteral("Date") : QStringLiteral("Number"));
+        break;
+    case kDateRangeSearch:
+    case kNumberRangeSearch:
+        fromEdit_->setEnabled(true);
+        toEdit_->setEnabled(true);
+        fromEdit_->setFocus();
+        numberLabel_->setText(op == kDateRangeSearch ? QStringLiteral("Date") : QStringLiteral("Number"));
+        break;
+    default:
+        break;
+    }
+}
+
+void DigitGamePage::OnDataSourceClicked(bool dated) {
+    SetModified(true);
+    if (pageOperation_ == kDistribution || pageOperation_ == kBestGuess) {
+        SetModified(false);
+    }
+    // The clicked box stays checked: the data source is always one of the two histories.
+    datedCheck_->setChecked(dated);
+    undatedCheck_->setChecked(!dated);
+    operationRadios_[kDateSearch]->setEnabled(dated);
+    operationRadios_[kDateRangeSearch]->setEnabled(dated);
+    handOver().useDatedData = dated;
+}
+
+void DigitGamePage::ClearInputs() {
+    SetModified(true);
+    SetFields(true, true, true);
+    numberText_.clear();
+    fromText_.clear();
+    toText_.clear();
+    numberEdit_->clear();
+    fromEdit_->clear();
+    toEdit_->clear();
+    numberEdit_->setFocus();
+}
+
+int DigitGamePage::CheckedOperation() const {
+    for (int op = 0; op < kOperationCount; ++op) {
+        if (operationRadios_[static_cast<std::size_t>(op)]->isChecked()) {
+            return op;
+        }
+    }
+    return -1;
+}
+
+bool DigitGamePage::OnApply() {
+    // Every shown page applies; the operation runs once, on the page of the active game.
+    if (handOver().activeGame[static_cast<std::size_t>(pageIndex())] == 0) {
+        return true;
+    }
+    handOver().matchList.clear();
+    numberText_ = numberEdit_->text().toStdString();
+    fromText_ = fromEdit_->text().toStdString();
+    toText_ = toEdit_->text().toStdString();
+    const int op = CheckedOperation();
+    if (op < 0) {
+        return true;
+    }
+    DigitOperationRequest request;
+    request.operation = op;
+    request.useDatedData = handOver().useDatedData;
+    request.numberText = numberText_;
+    request.fromText = fromText_;
+    request.toText = toText_;
+    request.setupChoices = handOver().setupChoices;
+    request.plantedSeed = sheet().state().plantedSeed;
+    const DigitOperationResult result = ApplyDigitOperation(tables(), request, services().clock);
+    if (result.outcome == DigitOutcome::Refused) {
+        return false;
+    }
+    KeepResults(result);
+    if (IsChartOperation(op)) {
+        SetModified(false);
+        sheet().MarkActiveGame(pageIndex());
+    } else {
+        sheet().SetActivePage(kDejaViewPage);
+    }
+    return true;
+}
+
+void DigitGamePage::KeepResults(const DigitOperationResult& result) {
+    HandOver& state = handOver();
+    state.currentOperation = result.currentOperation;
+    switch (result.currentOperation) {
+    case kDistribution:
+        decilesUndated_ = result.decilesUndated;
+        decilesDated_ = result.decilesDated;
+        digitCounts_ = result.digitCounts;
+        break;
+    case kEvenOdd:
+    case kHighLow:
+        state.firstCount = result.firstCount;
+        state.secondCount = result.secondCount;
+        break;
+    case kTotals:
+        (pageIndex() == kThreeNumber ? state.digitTotals3 : state.digitTotals4) = result.totals;
+        break;
+    case kOverdue:
+    case kHottest:
+        state.resultText = result.resultText;
+        break;
+    case kRandom:
+    case kBestGuess:
+        pickedNumber_ = result.pickedNumber;
+        if (result.chartPending) {
+            sheet().SetChartPending(1);
+        }
+        break;
+    default:
+        state.matchList = result.matchList;
+        break;
+    }
+}
+
+std::vector<std::string> DigitGamePage::ResultListLines() {
+    const HandOver& state = handOver();
+    DigitOperationResult result;
+    result.firstCount = state.firstCount;
+    result.secondCount = state.secondCount;
+    result.totals = pageIndex() == kThreeNumber ? state.digitTotals3 : state.digitTotals4;
+    result.resultText = state.resultText;
+    result.matchList = state.matchList;
+    return DigitResultLines(state.currentOperation, pageIndex(), state.useDatedData, state.setupChoices,
+                            tables(), result);
+}
+
+} // namespace vantorel

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "digit/DigitDrawTable.h"
+#include "digit/DigitOperation.h"
+#include "shell/SheetPage.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QLayout;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace vantorel {
+
+// A digit-game page ("3 Number" or "4 Number"): loads the game's undated and dated history at every
+// activation, lets the user choose an operation and the data source and type its inputs, and runs the
+// operation when the sheet applies the page. The two pages differ only in their game.
+class DigitGamePage : public GamePage {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(DigitGamePage)
+
+public:
+    DigitGamePage(CPsheet& sheet, int game);
+
+    void OnSetActive() override;
+    bool OnApply() override;
+    std::vector<std::string> ResultListLines() override;
+    std::vector<QWidget*> inputFields() const override;
+
+    DigitGameTables tables() const { return {undated_, dated_}; }
+    const DigitDrawTable& table(bool dated) const { return dated ? dated_ : undated_; }
+
+    // What the operations left for the chart view.
+    const std::array<int, 10>& decilesUndated() const { return decilesUndated_; }
+    const std::array<int, 10>& decilesDated() const { return decilesDated_; }
+    const std::array<int, 10>& digitCounts() const { return digitCounts_; }
+    int pickedNumber() const { return pickedNumber_; }
+
+private:
+    QLayout* BuildDataSourceRow();
+    QWidget* BuildOperationGroup(const QString& title, int firstOperation);
+    QWidget* BuildInputRow();
+    void ShowDataState();
+    void SetFields(bool number, bool from, bool to);
+    void AdjustInputsToPredictions();
+    void AdjustInputsToPageOperation();
+    void OnOperationClicked(int op);
+    void OnDataSourceClicked(bool dated);
+    void ClearInputs();
+    int CheckedOperation() const;
+    void KeepResults(const DigitOperationResult& result);
+
+    DigitDrawTable undated_;
+    DigitDrawTable dated_;
+    std::string numberText_;
+    std::string fromText_;
+    std::string toText_;
+    std::array<int, 10> decilesUndated_{};
+    std::array<int, 10> decilesDated_{};
+    std::array<int, 10> digitCounts_{};
+    int pickedNumber_ = 0;
+    int pageOperation_ = -1;
+
+    QCheckBox* datedCheck_ = nullptr;
+    QCheckBox* undatedCheck_ = nullptr;
+    QLabel* statusLabel_ = nullptr;
+    QButtonGroup* operations_ = nullptr;
+    std::array<QRadioButton*, kOperationCount> operationRadios_{};
+    QLineEdit* numberEdit_ = nullptr;
+    QLineEdit* fromEdit_ = nullptr;
+    QLineEdit* toEdit_ = nullptr;
+    QLabel* numberLabel_ = nullptr;
+    QPushButton* clearInputsButton_ = nullptr;
+    QLabel* seedLabel_ = nullptr;
+};
+
+} // namespace vantorel

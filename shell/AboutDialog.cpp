@@ -1,0 +1,36 @@
+#include "shell/AboutDialog.h"
+
+#include "shell/Artwork.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vantorel {
+
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("aboutDialog"));
+    setWindowTitle(QStringLiteral("Vantorel Version 2.0"));
+    auto* version = new QLabel(QStringLiteral("Version 2.0"), this);
+    auto* purpose =
+        new QLabel(QStringLiteral("History, analysis and predictions for numbers lotteries"), this);
+    for (QLabel* caption : {version, purpose}) {
+        caption->setAlignment(Qt::AlignCenter);
+    }
+    QFont bold = version->font();
+    bold.setBold(true);
+    version->setFont(bold);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->setCenterButtons(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new LogoBanner(this, 64));
+    layout->addWidget(version);
+    layout->addWidget(purpose);
+    layout->addWidget(buttons);
+    setFixedSize(sizeHint());
+}
+
+} // namespace vantorel

@@ -1,0 +1,244 @@
+#include "shell/CPsheet.h"
+
+#include "digit/ui/C3num.h"
+#include "digit/ui/C4num.h"
+#include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
+#include "platform/ProfileStore.h"
+#include "shell/CSpecial.h"
+#include "shell/CViewPP.h"
+#include "shell/HelpWindow.h"
+#include "shell/SheetPage.h"
+#include "shell/ShellServices.h"
+#include "shell/UnavailablePage.h"
+
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace vantorel {
+
+namespace {
+
+constexpr std::string_view kNotConfiguredMessage = "Vantorel is not yet configured.\nSome features will be "
+                                                   "unavailable..\n\nPlease see help for information\non "
+                                                   "how to enter game-specific settings.";
+
+bool ValidPage(int index) {
+    return index >= 0 && index < kPageCount;
+}
+
+} // namespace
+
+CPsheet::CPsheet(HandOver& handOver, ShellServices& services, QWidget* parent)
+    : QDialog(parent), handOver_(handOver), services_(services), tabs_(new QTabWidget(this)),
+      buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
+                                        QDialogButtonBox::Apply | QDialogButtonBox::Help,
+                                    this)) {
+    setObjectName(QStringLiteral("operationsSheet"));
+    setWindowTitle(QStringLiteral("Vantorel Operations"));
+    tabs_->setObjectName(QStringLiteral("pageTabs"));
+
+    AddPage(new C3num(*this), QStringLiteral("3 Number"));
+    AddPage(new C4num(*this), QStringLiteral("4 Number"));
+    AddPage(new UnavailablePage(*this, kFiveNumberPage, QStringLiteral("5 Number")),
+            QStringLiteral("5 Number"));
+    AddPage(new UnavailablePage(*this, kSixNumberPage, QStringLiteral("6 Number")),
+            QStringLiteral("6 Number"));
+    AddPage(new UnavailablePage(*this, kPowerballPage, QStringLiteral("Power Ball")),
+            QStringLiteral("Power Ball"));
+    AddPage(new CSpecial(*this), QStringLiteral("Setup"));
+    AddPage(new UnavailablePage(*this, kDataFilePage, QStringLiteral("Data File")),
+            QStringLiteral("Data File"));
+    AddPage(new CViewPP(*this), QStringLiteral("Deja View"));
+
+    buttons_->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
+    buttons_->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
+    buttons_->button(QDialogButtonBox::Apply)->setObjectName(QStringLiteral("applyButton"));
+    buttons_->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("helpButton"));
+    buttons_->button(QDialogButtonBox::Apply)->setEnabled(false);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &CPsheet::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &CPsheet::reject);
+    connect(buttons_, &QDialogButtonBox::helpRequested, this, &CPsheet::ShowHelp);
+    connect(buttons_->button(QDialogButtonBox::Apply), &QPushButton::clicked, this, &CPsheet::Apply);
+    connect(tabs_, &QTabWidget::currentChanged, this, &CPsheet::OnCurrentTabChanged);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addWidget(buttons_);
+}
+
+CPsheet::~CPsheet() {
+    // The pages end while the sheet is still whole: the Setup page hands its choices over as it goes.
+    disconnect(tabs_, nullptr, this, nullptr);
+    delete tabs_;
+    if (handOver_.activeSheet == this) {
+        handOver_.activeSheet = nullptr;
+    }
+}
+
+void CPsheet::AddPage(SheetPage* page, const QString& title) {
+    pages_[static_cast<std::size_t>(page->pageIndex())] = page;
+    tabs_->addTab(page, title);
+}
+
+SheetPage* CPsheet::page(int index) const {
+    return ValidPage(index) ? pages_[static_cast<std::size_t>(index)] : nullptr;
+}
+
+GamePage* CPsheet::gamePage(int game) const {
+    return game >= 0 && game < kGamePageCount ? qobject_cast<GamePage*>(page(game)) : nullptr;
+}
+
+CSpecial& CPsheet::setupPage() const {
+    return *qobject_cast<CSpecial*>(page(kSetupPage));
+}
+
+CViewPP& CPsheet::resultListPage() const {
+    return *qobject_cast<CViewPP*>(page(kDejaViewPage));
+}
+
+int CPsheet::activeIndex() const {
+    return tabs_->currentIndex();
+}
+
+void CPsheet::SetActivePage(int index) {
+    if (!ValidPage(index)) {
+        return;
+    }
+    if (tabs_->currentIndex() != index) {
+        tabs_->setCurrentIndex(index); // activates the page through currentChanged
+    } else if (initialised_) {
+        ActivatePage(index);
+    }
+}
+
+void CPsheet::OnCurrentTabChanged(int index) {
+    if (initialised_ && ValidPage(index)) {
+        ActivatePage(index);
+    }
+}
+
+void CPsheet::ActivatePage(int index) {
+    shownInThisRun_[static_cast<std::size_t>(index)] = true;
+    pages_[static_cast<std::size_t>(index)]->OnSetActive();
+    UpdateDefaultButton();
+}
+
+void CPsheet::UpdateDefaultButton() {
+    QPushButton* pageDefault = pages_[static_cast<std::size_t>(activeIndex())]->defaultButton();
+    QPushButton* ok = buttons_->button(QDialogButtonBox::Ok);
+    if (pageDefault != nullptr) {
+        ok->setDefault(false);
+        pageDefault->setDefault(true);
+    } else {
+        ok->setDefault(true);
+    }
+}
+
+void CPsheet::EnableOk(bool enable) {
+    buttons_->button(QDialogButtonBox::Ok)->setEnabled(enable);
+}
+
+bool CPsheet::IsOkEnabled() const {
+    return buttons_->button(QDialogButtonBox::Ok)->isEnabled();
+}
+
+void CPsheet::UpdateApplyButton() {
+    bool anyModified = false;
+    for (const SheetPage* each : pages_) {
+        anyModified = anyModified || (each != nullptr && each->IsModified());
+    }
+    buttons_->button(QDialogButtonBox::Apply)->setEnabled(anyModified);
+}
+
+int CPsheet::MarkActiveGame(int game) {
+    MarkOneHot(handOver_.activeGame, game);
+    MarkOneHot(state_.pageFlags, game);
+    return game;
+}
+
+void CPsheet::SetChartPending(int flag) {
+    state_.chartPending = flag != 0;
+}
+
+void CPsheet::EnablePageInputs(int page, bool enable) {
+    if (GamePage* game = gamePage(page)) {
+        game->SetInputsEnabled(enable);
+    }
+}
+
+void CPsheet::ClearPagesModified() {
+    for (SheetPage* each : pages_) {
+        each->SetModified(false);
+    }
+}
+
+int CPsheet::RunSheet(QWidget* parent) {
+    SetActivePage(state_.startPage);
+    state_.pageFlags = handOver_.activeGame;
+    if (parent != nullptr) {
+        setParent(parent, windowFlags());
+    }
+    return exec();
+}
+
+void CPsheet::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!initialised_) {
+        InitSheet();
+    }
+}
+
+void CPsheet::InitSheet() {
+    initialised_ = true;
+    ActivatePage(activeIndex());
+
+    const std::string fiveNumberMax = services_.profile.GetString(kSettingsSection, kKey5BC);
+    if (fiveNumberMax.empty() && !state_.notConfigured) {
+        MessageBox(kNotConfiguredMessage);
+        state_.notConfigured = true;
+    } else {
+        ClearPagesModified();
+    }
+}
+
+bool CPsheet::ApplyShownPages() {
+    for (std::size_t i = 0; i < pages_.size(); ++i) {
+        if (shownInThisRun_[i] && !pages_[i]->OnApply()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void CPsheet::Apply() {
+    if (ApplyShownPages()) {
+        ClearPagesModified();
+    }
+}
+
+void CPsheet::accept() {
+    if (ApplyShownPages()) {
+        QDialog::accept();
+    }
+}
+
+void CPsheet::ShowHelp() {
+    const int index = activeIndex();
+    if (ValidPage(index)) {
+        services_.showHelp(kFirstPageHelpContext + index, this);
+    }
+}
+
+void CPsheet::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        ShowHelp();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace vantorel

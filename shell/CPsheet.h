@@ -1,0 +1,98 @@
+#pragma once
+
+#include "shell/HandOver.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QDialogButtonBox;
+class QPushButton;
+class QTabWidget;
+
+namespace vantorel {
+
+class CSpecial;
+class CViewPP;
+class GamePage;
+class SheetPage;
+struct ShellServices;
+
+// The fields of the running sheet that its pages and the chart view read and write. All start at 0.
+struct SheetState {
+    int startPage = 0; // the page the sheet opens on; game pages write their index on activation
+    int plantedSeed = 0;
+    bool seedPlanted = false;
+    std::array<int, 7> predictionPicks{};
+    bool lottoChartPending = false;
+    PageFlags pageFlags{}; // the sheet's copy of activeGame
+    bool notConfigured = false;
+    bool fileReportPending = false;
+    bool chartPending = false;
+};
+
+// "Vantorel Operations": the modal sheet with the eight pages, built afresh for every run. It owns the
+// pages and with them every draw table, so the history is in memory only while the sheet is open.
+class CPsheet final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CPsheet)
+
+public:
+    CPsheet(HandOver& handOver, ShellServices& services, QWidget* parent = nullptr);
+    ~CPsheet() override;
+
+    SheetState& state() { return state_; }
+    HandOver& handOver() const { return handOver_; }
+    ShellServices& services() const { return services_; }
+
+    SheetPage* page(int index) const;
+    // The game page of a game (0..4); nothing for a game whose page is not part of this build.
+    GamePage* gamePage(int game) const;
+    CSpecial& setupPage() const;
+    CViewPP& resultListPage() const;
+
+    int activeIndex() const;
+    // Shows the page and runs its activation, also when it is already the current page.
+    void SetActivePage(int index);
+    void EnableOk(bool enable);
+    bool IsOkEnabled() const;
+    // Enables Apply while any page is marked modified.
+    void UpdateApplyButton();
+
+    // The helpers that the pages share.
+    int MarkActiveGame(int game);
+    void SetChartPending(int flag);
+    void EnablePageInputs(int page, bool enable);
+    void ClearPagesModified();
+    int RunSheet(QWidget* parent);
+
+    // The Apply button: every page shown in this run applies, in page order.
+    void Apply();
+    // The sheet's help command: help at context 5005 + the active page's index.
+    void ShowHelp();
+
+    void accept() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void AddPage(SheetPage* page, const QString& title);
+    void InitSheet();
+    void OnCurrentTabChanged(int index);
+    void ActivatePage(int index);
+    bool ApplyShownPages();
+    void UpdateDefaultButton();
+
+    HandOver& handOver_;
+    ShellServices& services_;
+    SheetState state_;
+    QTabWidget* tabs_;
+    QDialogButtonBox* buttons_;
+    std::array<SheetPage*, kPageCount> pages_{};
+    std::array<bool, kPageCount> shownInThisRun_{};
+    bool initialised_ = false;
+};
+
+} // namespace vantorel

@@ -1,0 +1,268 @@
+#include "shell/CSpecial.h"
+
+#include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
+#include "platform/ProfileStore.h"
+#include "shell/Artwork.h"
+#include "shell/CPsheet.h"
+#include "shell/ShellServices.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <string>
+
+namespace vantorel {
+
+namespace {
+
+constexpr std::string_view kNoValueSelected = "No Value Selected!";
+constexpr std::string_view kInvalidPowerballMax =
+    "Invalid Selection for Powerball Max.\nPlease select 4 balls or 5 "
+    "balls.\n\n[Settings at the bottom of the list]";
+constexpr std::string_view kNoNewMaximums = "No New Game Maximums Entered!";
+constexpr std::string_view kCancelled = "The Operation Has Been Cancelled";
+constexpr std::string_view kSaved = "Settings Have Been Saved";
+constexpr std::string_view kNotSaved = "The settings could not be saved.";
+
+constexpr int kLowestListValue = 19;
+constexpr int kHighestBallNumber = 59;
+constexpr int kBallCountOffset = 56; // "4 Balls" and "5 Balls" stand at the values 60 and 61
+constexpr int kPowerballBallsTarget = 4;
+
+struct ChoiceCaption {
+    const char* objectName;
+    const char* caption;
+};
+
+// The captions of the fifteen choices, by choice index.
+constexpr std::array<ChoiceCaption, kSetupChoiceCount> kChoiceCaptions = {{
+    {"evenOddCountBallsRadio", "Count Balls"},
+    {"evenOddCountNumbersRadio", "Count Numbers"},
+    {"highLowCountBallsRadio", "Count Balls"},
+    {"highLowCountNumbersRadio", "Count Numbers"},
+    {"dayRadio", "Day"},
+    {"monthRadio", "Month"},
+    {"dateRangeRadio", "Date Range"},
+    {"normalRadio", "Normal"},
+    {"useBallsRadio", "Use Balls"},
+    {"useNumbersRadio", "Use Numbers"},
+    {"boxNumberRadio", "Box Number"},
+    {"straightNumberRadio", "Straight Number"},
+    {"optimisticRadio", "Optimistic"},
+    {"pessimisticRadio", "Pessimistic"},
+    {"nihilisticRadio", "Nihilistic"},
+}};
+
+constexpr std::array<ChoiceCaption, CSpecial::kTargetCount> kTargetCaptions = {{
+    {"fiveNumberGameRadio", "5 Number Game"},
+    {"sixNumberGameRadio", "6 Number Game"},
+    {"powerballGroup1Radio", "Powerball Group 1"},
+    {"powerballGroup2Radio", "Powerball Group 2"},
+    {"powerballBallsRadio", "Powerball Balls"},
+}};
+
+QPushButton* MakeButton(const char* objectName, const char* caption, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    return button;
+}
+
+std::string ConfirmationText(const std::array<int, CSpecial::kTargetCount>& values) {
+    return "   Save Settings:" + std::string("\n5 Number Game:  ") + std::to_string(values[0]) +
+           "\n6 Number Game:  " + std::to_string(values[1]) +
+           "\nPowerball Grp 1:   " + std::to_string(values[2]) +
+           "\nPowerball Grp 2:   " + std::to_string(values[3]) +
+           "\nPowerball Max  :   " + std::to_string(values[4]) + " ?";
+}
+
+} // namespace
+
+CSpecial::CSpecial(CPsheet& sheet) : SheetPage(sheet, kSetupPage) {
+    setObjectName(QStringLiteral("setupPage"));
+    handOver().setupChoices = SetupChoices();
+
+    auto* choices = new QGridLayout;
+    choices->addWidget(
+        BuildChoiceGroup(QStringLiteral("Even - Odd Count"), kEvenOddCountBalls, kEvenOddCountNumbers), 0, 0);
+    choices->addWidget(
+        BuildChoiceGroup(QStringLiteral("Hi - Lo Count"), kHighLowCountBalls, kHighLowCountNumbers), 0, 1);
+    choices->addWidget(BuildChoiceGroup(QStringLiteral("Predictions"), kPredictByDay, kPredictNormal), 1, 0);
+    choices->addWidget(
+        BuildChoiceGroup(QStringLiteral("Prediction Method"), kPredictUseBalls, kPredictUseNumbers), 1, 1);
+    choices->addWidget(BuildChoiceGroup(QStringLiteral("Search Pattern"), kSearchBox, kSearchStraight), 2, 0);
+    choices->addWidget(
+        BuildChoiceGroup(QStringLiteral("Best Guess Strategy"), kBestGuessOptimistic, kBestGuessNihilistic),
+        2, 1);
+
+    auto* previousPage = MakeButton("previousPageButton", "Previous Page", this);
+    connect(previousPage, &QPushButton::clicked, this, &CSpecial::ReturnToPreviousPage);
+    auto* right = new QVBoxLayout;
+    right->addWidget(BuildMaximumsGroup(), 1);
+    right->addWidget(new LogoBanner(this, 44));
+    auto* bottomRow = new QHBoxLayout;
+    bottomRow->addStretch();
+    bottomRow->addWidget(previousPage);
+    right->addLayout(bottomRow);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(choices);
+    layout->addLayout(right, 1);
+
+    ShowChoices();
+}
+
+CSpecial::~CSpecial() {
+    handOver().setupChoicesSaved = handOver().setupChoices;
+    handOver().setupChoicesSavedValid = true;
+}
+
+QWidget* CSpecial::BuildChoiceGroup(const QString& title, int firstChoice, int lastChoice) {
+    auto* group = new QGroupBox(title, this);
+    auto* buttons = new QButtonGroup(group);
+    auto* layout = new QVBoxLayout(group);
+    for (int choice = firstChoice; choice <= lastChoice; ++choice) {
+        const ChoiceCaption& caption = kChoiceCaptions[static_cast<std::size_t>(choice)];
+        auto* radio = new QRadioButton(QString::fromLatin1(caption.caption), group);
+        radio->setObjectName(QString::fromLatin1(caption.objectName));
+        buttons->addButton(radio, choice);
+        layout->addWidget(radio);
+        choiceRadios_[static_cast<std::size_t>(choice)] = radio;
+        connect(radio, &QRadioButton::clicked, this, [this, choice] { OnChoiceClicked(choice); });
+    }
+    layout->addStretch();
+    return group;
+}
+
+QWidget* CSpecial::BuildMaximumsGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Number Maximums"), this);
+    auto* targets = new QVBoxLayout;
+    for (std::size_t i = 0; i < kTargetCaptions.size(); ++i) {
+        auto* radio = new QRadioButton(QString::fromLatin1(kTargetCaptions[i].caption), group);
+        radio->setObjectName(QString::fromLatin1(kTargetCaptions[i].objectName));
+        targets->addWidget(radio);
+        targetRadios_[i] = radio;
+    }
+    targets->addStretch();
+
+    valueList_ = new QListWidget(group);
+    valueList_->setObjectName(QStringLiteral("valueList"));
+    for (int value = kLowestListValue; value <= kHighestBallNumber; ++value) {
+        valueList_->addItem(QStringLiteral("%1 numbers").arg(value));
+    }
+    valueList_->addItem(QStringLiteral("4 Balls"));
+    valueList_->addItem(QStringLiteral("5 Balls"));
+    valueList_->setMinimumWidth(valueList_->fontMetrics().horizontalAdvance(QStringLiteral("59 numbers")) +
+                                40);
+
+    auto* recordEntry = MakeButton("recordEntryButton", "Record Entry", group);
+    auto* saveEntries = MakeButton("saveEntriesButton", "Save Entries", group);
+    auto* currentSettings = MakeButton("currentSettingsButton", "Current Settings", group);
+    connect(recordEntry, &QPushButton::clicked, this, &CSpecial::RecordEntry);
+    connect(saveEntries, &QPushButton::clicked, this, &CSpecial::SaveEntries);
+    connect(currentSettings, &QPushButton::clicked, this, &CSpecial::ShowCurrentSettings);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(recordEntry);
+    buttons->addWidget(saveEntries);
+    buttons->addWidget(currentSettings);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(targets);
+    top->addWidget(valueList_, 1);
+    auto* layout = new QVBoxLayout(group);
+    layout->addLayout(top, 1);
+    layout->addLayout(buttons);
+    return group;
+}
+
+void CSpecial::ShowChoices() {
+    const SetupChoices& shown =
+        handOver().setupChoicesSavedValid ? handOver().setupChoicesSaved : handOver().setupChoices;
+    for (int choice = 0; choice < kSetupChoiceCount; ++choice) {
+        if (shown[choice]) {
+            choiceRadios_[static_cast<std::size_t>(choice)]->setChecked(true);
+        }
+    }
+}
+
+void CSpecial::OnChoiceClicked(int choice) {
+    handOver().ChooseSetup(choice);
+    ShowChoices();
+}
+
+void CSpecial::OnSetActive() {
+    handOver().MarkListReturnPage(kSetupPage);
+    enteredMaximums_.fill(0);
+    for (const int choice : {kPredictByDay, kPredictByMonth, kPredictByDateRange}) {
+        choiceRadios_[static_cast<std::size_t>(choice)]->setEnabled(handOver().useDatedData);
+    }
+}
+
+void CSpecial::RecordEntry() {
+    const QList<QListWidgetItem*> selected = valueList_->selectedItems();
+    if (selected.isEmpty()) {
+        MessageBox(kNoValueSelected);
+        return;
+    }
+    const int value = kLowestListValue + valueList_->row(selected.front());
+    for (int target = 0; target < kPowerballBallsTarget; ++target) {
+        if (targetRadios_[static_cast<std::size_t>(target)]->isChecked()) {
+            enteredMaximums_[static_cast<std::size_t>(target)] = value;
+        }
+    }
+    if (targetRadios_[kPowerballBallsTarget]->isChecked()) {
+        if (value - kBallCountOffset < 4) {
+            MessageBox(kInvalidPowerballMax);
+        } else {
+            enteredMaximums_[kPowerballBallsTarget] = value - kBallCountOffset;
+        }
+    }
+}
+
+void CSpecial::SaveEntries() {
+    if (std::all_of(enteredMaximums_.begin(), enteredMaximums_.end(), [](int value) { return value == 0; })) {
+        MessageBox(kNoNewMaximums);
+        return;
+    }
+    const MessageAnswer answer =
+        MessageBox(ConfirmationText(enteredMaximums_), MessageIcon::Question, MessageButtons::OkCancel);
+    if (answer != MessageAnswer::Ok) {
+        MessageBox(kCancelled);
+        return;
+    }
+    bool written = true;
+    for (std::size_t i = 0; i < kGameSettingKeys.size(); ++i) {
+        written = services().profile.WriteString(kSettingsSection, kGameSettingKeys[i],
+                                                 std::to_string(enteredMaximums_[i])) &&
+                  written;
+    }
+    MessageBox(written ? kSaved : kNotSaved);
+}
+
+void CSpecial::ShowCurrentSettings() {
+    const ProfileStore& profile = services().profile;
+    const auto value = [&profile](std::string_view key) {
+        return profile.GetString(kSettingsSection, key);
+    };
+    const std::string text = "5 Number Game is set to " + value(kKey5BC) + " numbers.\n" +
+                             "6 Number Game is set to " + value(kKey6BC) + " numbers.\n" +
+                             "Powerball Group One is " + value(kKeyPBC) + " numbers.\n" +
+                             "Powerball Group Two is " + value(kKeyPBB) + " numbers.\n" + value(kKeyPBM) +
+                             " balls are drawn from Powerball Group 1.";
+    MessageBox(text, MessageIcon::Information);
+}
+
+void CSpecial::ReturnToPreviousPage() {
+    const int page = FirstMarked(handOver().returnPageFromSetup);
+    if (page >= 0) {
+        sheet().SetActivePage(page);
+    }
+}
+
+} // namespace vantorel

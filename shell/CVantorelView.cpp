@@ -1,0 +1,75 @@
+#include "shell/CVantorelView.h"
+
+#include "shell/Artwork.h"
+#include "shell/CPsheet.h"
+#include "shell/ShellServices.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrinter>
+
+namespace vantorel {
+
+CVantorelView::CVantorelView(HandOver& handOver, ShellServices& services, QWidget* parent)
+    : QWidget(parent), handOver_(handOver), services_(services) {
+    setObjectName(QStringLiteral("chartView"));
+    setMinimumSize(480, 320);
+}
+
+void CVantorelView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    Paint(painter, rect());
+}
+
+void CVantorelView::Paint(QPainter& painter, const QRect& area) {
+    PaintTitleScreen(painter, area);
+}
+
+void CVantorelView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        OpenSheet();
+        return;
+    }
+    QWidget::mouseDoubleClickEvent(event);
+}
+
+void CVantorelView::OpenSheet() {
+    lottoChartPending_ = false;
+    {
+        CPsheet sheet(handOver_, services_);
+        sheet.state().notConfigured = handOver_.configWarningShown;
+        sheet.state().startPage = handOver_.savedStartPage;
+        handOver_.activeSheet = &sheet;
+        sheet.RunSheet(this);
+
+        const SheetState& left = sheet.state();
+        plantedSeed_ = left.plantedSeed;
+        lottoChartPending_ = left.lottoChartPending;
+        pageFlags_ = left.pageFlags;
+        handOver_.savedStartPage = left.startPage;
+        if (left.notConfigured) {
+            handOver_.configWarningShown = true;
+        }
+        update();
+    } // the sheet and its pages end here; the Setup page keeps its choices for the next run
+}
+
+void CVantorelView::PrintView() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("VanTorel"));
+    if (!services_.choosePrinter(printer, 1, this)) {
+        return;
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return;
+    }
+    const QRect page = painter.viewport();
+    const double scale =
+        std::min(static_cast<double>(page.width()) / width(), static_cast<double>(page.height()) / height());
+    painter.scale(scale, scale);
+    Paint(painter, rect());
+    painter.end();
+}
+
+} // namespace vantorel

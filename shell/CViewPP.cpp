@@ -1,0 +1,157 @@
+#include "shell/CViewPP.h"
+
+#include "digit/DigitReports.h"
+#include "platform/MessageBox.h"
+#include "shell/Artwork.h"
+#include "shell/CPsheet.h"
+#include "shell/ResultListPrinting.h"
+#include "shell/ShellServices.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace vantorel {
+
+namespace {
+
+constexpr std::string_view kNothingToPrint = "There is nothing to print.";
+
+QPushButton* MakeButton(const char* objectName, const char* caption, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    return button;
+}
+
+} // namespace
+
+CViewPP::CViewPP(CPsheet& sheet) : SheetPage(sheet, kDejaViewPage), resultList_(new QListWidget(this)) {
+    setObjectName(QStringLiteral("dejaViewPage"));
+    resultList_->setObjectName(QStringLiteral("resultList"));
+    resultList_->setSortingEnabled(false);
+    resultList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    resultList_->setUniformItemSizes(true);
+
+    auto* clearList = MakeButton("clearListButton", "Clear List", this);
+    previousPageButton_ = MakeButton("previousPageButton", "Previous Page", this);
+    auto* exitProgram = MakeButton("exitButton", "Exit Vantorel", this);
+    auto* printList = MakeButton("printListButton", "Print List", this);
+    connect(clearList, &QPushButton::clicked, this, &CViewPP::ClearList);
+    connect(previousPageButton_, &QPushButton::clicked, this, &CViewPP::ReturnToPreviousPage);
+    connect(exitProgram, &QPushButton::clicked, this, &CViewPP::ExitProgram);
+    connect(printList, &QPushButton::clicked, this, &CViewPP::PrintResultList);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(clearList);
+    buttons->addWidget(previousPageButton_);
+    buttons->addStretch();
+    buttons->addWidget(printList);
+    buttons->addWidget(exitProgram);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new LogoBanner(this, 40));
+    layout->addWidget(resultList_, 1);
+    layout->addLayout(buttons);
+}
+
+void CViewPP::FillResultList() {
+    handOver().MarkSetupReturnPage(kDejaViewPage);
+    if (sheet().state().fileReportPending) {
+        AddFileReportText();
+        return;
+    }
+    const int highest = handOver().HighestChosenOperation();
+    if (highest >= 0) {
+        handOver().currentOperation = highest;
+    }
+    const int op = handOver().currentOperation;
+    if (op >= 0 && op < kOperationCount) {
+        if (GamePage* game = sheet().gamePage(handOver().ActiveGame())) {
+            AddLines(game->ResultListLines());
+        }
+    }
+    sheet().EnableOk(false);
+}
+
+void CViewPP::AddFileReportText() {
+    std::string_view text = handOver().fileReportText;
+    std::vector<std::string> pieces;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        pieces.emplace_back(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+    handOver().fileReportText.clear();
+    AddLines(pieces);
+}
+
+void CViewPP::ReportPattern(std::string_view resultText) {
+    const PatternReport report = vantorel::ReportPattern(resultText);
+    if (report.clearList) {
+        ClearList();
+    }
+    AddLines(report.lines);
+}
+
+void CViewPP::AddLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        resultList_->addItem(QString::fromStdString(line));
+    }
+    if (!lines.empty()) {
+        resultList_->scrollToBottom();
+    }
+}
+
+std::vector<std::string> CViewPP::lines() const {
+    std::vector<std::string> result;
+    result.reserve(static_cast<std::size_t>(resultList_->count()));
+    for (int row = 0; row < resultList_->count(); ++row) {
+        result.push_back(resultList_->item(row)->text().toStdString());
+    }
+    return result;
+}
+
+void CViewPP::ClearList() {
+    resultList_->clear();
+}
+
+void CViewPP::ReturnToPreviousPage() {
+    const int page = FirstMarked(handOver().returnPageFromList);
+    if (page >= 0) {
+        sheet().SetActivePage(page);
+    }
+}
+
+void CViewPP::ExitProgram() {
+    services().exitProgram();
+}
+
+void CViewPP::PrintResultList() {
+    const std::vector<std::string> listLines = lines();
+    if (listLines.empty()) {
+        MessageBox(kNothingToPrint);
+        return;
+    }
+    pageTexts_ = SplitIntoPrintPages(listLines);
+    const int pageCount = static_cast<int>(pageTexts_.size());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("VanTorel"));
+    if (!services().choosePrinter(printer, pageCount, this)) {
+        return;
+    }
+    const int firstPage = printer.fromPage() == 0 ? 1 : std::clamp(printer.fromPage(), 1, pageCount);
+    const int lastPage =
+        printer.toPage() == 0 ? pageCount : std::clamp(printer.toPage(), firstPage, pageCount);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return;
+    }
+    PrintPages(printer, painter, pageTexts_, handOver().printGame, firstPage, lastPage);
+    painter.end();
+}
+
+} // namespace vantorel

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "shell/SheetPage.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QListWidget;
+class QPushButton;
+
+namespace vantorel {
+
+// "Deja View": the list of result lines. On every activation it adds the report that the hand-over state
+// names (a data-file text, or the report of the last operation of the active game); lines accumulate
+// until "Clear List", and the list can be printed.
+class CViewPP final : public SheetPage {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CViewPP)
+
+public:
+    explicit CViewPP(CPsheet& sheet);
+
+    void OnSetActive() override { FillResultList(); }
+    QPushButton* defaultButton() override { return previousPageButton_; }
+
+    void FillResultList();
+    // The result of a pattern search: when it has hits the list is emptied first.
+    void ReportPattern(std::string_view resultText);
+    void AddLines(const std::vector<std::string>& lines);
+    std::vector<std::string> lines() const;
+
+    void ClearList();
+    void ReturnToPreviousPage();
+    void ExitProgram();
+    void PrintResultList();
+
+    // The page texts of the last print.
+    const std::vector<std::string>& pageTexts() const { return pageTexts_; }
+
+private:
+    void AddFileReportText();
+
+    QListWidget* resultList_;
+    QPushButton* previousPageButton_ = nullptr;
+    std::vector<std::string> pageTexts_;
+};
+
+} // namespace vantorel

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "platform/Operations.h"
+#include "platform/SetupChoices.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vantorel {
+
+class CPsheet;
+
+// Page indexes of the operations sheet; the game pages use the game numbers.
+enum PageIndex : int {
+    kThreeNumberPage = 0,
+    kFourNumberPage = 1,
+    kFiveNumberPage = 2,
+    kSixNumberPage = 3,
+    kPowerballPage = 4,
+    kSetupPage = 5,
+    kDataFilePage = 6,
+    kDejaViewPage = 7,
+};
+inline constexpr int kPageCount = 8;
+inline constexpr int kGamePageCount = 5;
+
+// Eight one-hot flags by page index.
+using PageFlags = std::array<std::uint8_t, kPageCount>;
+
+// Sets flag `index` and clears the others.
+inline void MarkOneHot(PageFlags& flags, int index) {
+    for (int i = 0; i < kPageCount; ++i) {
+        flags[static_cast<std::size_t>(i)] = i == index ? 1 : 0;
+    }
+}
+
+// The first index whose flag is set, -1 when none is.
+inline int FirstMarked(const PageFlags& flags) {
+    for (int i = 0; i < kPageCount; ++i) {
+        if (flags[static_cast<std::size_t>(i)] != 0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// The state that the pages of the operations sheet hand to each other and that survives from one run of
+// the sheet to the next (not from one program run to the next). The application owns the one instance.
+struct HandOver {
+    CPsheet* activeSheet = nullptr;
+    PageFlags activeGame{};
+    std::array<std::uint8_t, kOperationCount> chosenOperation{};
+    int currentOperation = -1;
+    bool useDatedData = false; // the game pages work on the dated history
+    std::vector<int> matchList;
+    int firstCount = 0;
+    int secondCount = 0;
+    std::string resultText;
+    std::vector<int> digitTotals3 = std::vector<int>(1000, 0);
+    std::vector<int> digitTotals4 = std::vector<int>(10000, 0);
+    std::string fileReportText;
+    PageFlags returnPageFromList{};
+    PageFlags returnPageFromSetup{};
+    int savedStartPage = 0;
+    bool configWarningShown = false;
+    SetupChoices setupChoices;
+    SetupChoices setupChoicesSaved;
+    bool setupChoicesSavedValid = false;
+    int printGame = 0;   // the game page activated last: chooses the heading of printed lists
+    int plantedSeed = 0; // the seed planted on the Data File page, 0 when none
+
+    // Marks `op` as the one chosen operation.
+    void SelectOperation(int op);
+    void MarkListReturnPage(int page) { MarkOneHot(returnPageFromList, page); }
+    void MarkSetupReturnPage(int page) { MarkOneHot(returnPageFromSetup, page); }
+    // The highest chosen operation, -1 when none is chosen.
+    int HighestChosenOperation() const;
+    // The game page whose flag is set in activeGame, -1 when none.
+    int ActiveGame() const;
+    // Sets one strategy choice in both the working and the saved copy.
+    void ChooseSetup(int choice);
+};
+
+} // namespace vantorel

@@ -1,0 +1,53 @@
+#include "shell/SheetPage.h"
+
+#include "shell/CPsheet.h"
+
+namespace vantorel {
+
+SheetPage::SheetPage(CPsheet& sheet, int pageIndex) : sheet_(sheet), pageIndex_(pageIndex) {}
+
+HandOver& SheetPage::handOver() const {
+    return sheet_.handOver();
+}
+
+ShellServices& SheetPage::services() const {
+    return sheet_.services();
+}
+
+void SheetPage::SetModified(bool modified) {
+    modified_ = modified;
+    sheet_.UpdateApplyButton();
+}
+
+void GamePage::SetInputsEnabled(bool enabled) {
+    for (QWidget* field : inputFields()) {
+        field->setEnabled(enabled);
+    }
+}
+
+void GamePage::ActivateGamePage() {
+    update();
+    const int game = pageIndex();
+    handOver().MarkListReturnPage(game);
+    handOver().MarkSetupReturnPage(game);
+    sheet().state().startPage = sheet().MarkActiveGame(game);
+    handOver().printGame = game;
+    if (handOver().setupChoicesSavedValid) {
+        handOver().setupChoices = handOver().setupChoicesSaved;
+    }
+    sheet().EnableOk(false);
+    SetModified(false);
+}
+
+void GamePage::ChooseOperation(int op) {
+    sheet().SetChartPending(op == kBestGuess ? 1 : 0);
+    if (op == kDistribution || op == kRandom || op == kBestGuess) {
+        sheet().ClearPagesModified();
+        sheet().EnableOk(true);
+    } else {
+        sheet().EnableOk(false);
+    }
+    handOver().SelectOperation(op);
+}
+
+} // namespace vantorel

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+class QPushButton;
+
+namespace vantorel {
+
+class CPsheet;
+struct HandOver;
+struct ShellServices;
+
+// The base of the operations sheet's pages. The sheet calls OnSetActive() when the page is shown and
+// OnApply() on every page shown in this run when the user presses Apply or OK. A command on a page marks
+// it modified, which enables the sheet's Apply button.
+class SheetPage : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SheetPage)
+
+public:
+    SheetPage(CPsheet& sheet, int pageIndex);
+
+    int pageIndex() const { return pageIndex_; }
+
+    virtual void OnSetActive() {}
+    // Returns false to keep the sheet open on this page.
+    virtual bool OnApply() { return true; }
+    // The button that Enter presses while the page is shown; the sheet's OK button when none.
+    virtual QPushButton* defaultButton() { return nullptr; }
+
+    void SetModified(bool modified);
+    bool IsModified() const { return modified_; }
+
+protected:
+    CPsheet& sheet() const { return sheet_; }
+    HandOver& handOver() const;
+    ShellServices& services() const;
+
+private:
+    CPsheet& sheet_;
+    int pageIndex_;
+    bool modified_ = false;
+};
+
+// The base of the five game pages: the activation and operation-radio steps that every game page shares,
+// and the report lines of its game that the "Deja View" page asks for.
+class GamePage : public SheetPage {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(GamePage)
+
+public:
+    using SheetPage::SheetPage;
+
+    // The result list lines of this game for the operation in currentOperation.
+    virtual std::vector<std::string> ResultListLines() = 0;
+    // The page's input fields, enabled and disabled together.
+    virtual std::vector<QWidget*> inputFields() const = 0;
+
+    void SetInputsEnabled(bool enabled);
+
+protected:
+    // The activation steps that every game page shares: return-page markers, activeGame and startPage,
+    // the saved Setup choices, OK disabled and the page unmodified.
+    void ActivateGamePage();
+    // The first steps of every operation radio: chartPending, the OK button and chosenOperation.
+    void ChooseOperation(int op);
+};
+
+} // namespace vantorel

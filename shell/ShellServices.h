@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+namespace vantorel {
+
+class Clock;
+class ProfileStore;
+
+// What the windows of the desktop program take from outside: the settings store, the clock that seeds
+// unplanted randomness, and the modal services (help, print dialog, ending the program) that tests
+// replace.
+struct ShellServices {
+    // The desktop defaults: the help window, the platform's print dialog and an immediate exit.
+    ShellServices(ProfileStore& profileStore, const Clock& programClock);
+
+    ProfileStore& profile;
+    const Clock& clock;
+    // Opens help at a context number (5000 main window, 5005 + page index for the sheet's pages).
+    std::function<void(int helpContext, QWidget* parent)> showHelp;
+    // Asks for a printer and the pages 1..pageCount to print; false when the user cancels. The printer
+    // holds the chosen range afterwards (fromPage() 0 means all pages).
+    std::function<bool(QPrinter& printer, int pageCount, QWidget* parent)> choosePrinter;
+    // Ends the program at once with status 0.
+    std::function<void()> exitProgram;
+};
+
+} // namespace vantorel

@@ -1,0 +1,152 @@
+#include "tests/shell/SheetTestSupport.h"
+
+#include "platform/GameSettings.h"
+#include "shell/CVantorelView.h"
+#include "shell/CViewPP.h"
+
+#include <QLabel>
+#include <QTabWidget>
+#include <QTest>
+
+#include <algorithm>
+#include <set>
+
+namespace vantorel::test {
+namespace {
+
+constexpr std::string_view kNotConfigured = "Vantorel is not yet configured.\nSome features will be "
+                                            "unavailable..\n\nPlease see help for information\non "
+                                            "how to enter game-specific settings.";
+
+class CPsheetTest : public SheetTest {
+protected:
+    CPsheetTest() { UseSampleHistory(); }
+};
+
+TEST_F(CPsheetTest, HasTheEightPagesInOrder) {
+    OpenSheet();
+    EXPECT_EQ(sheet->windowTitle().toStdString(), "Vantorel Operations");
+    const auto* tabs = Find<QTabWidget>("pageTabs");
+    const std::vector<std::string> expected = {"3 Number",   "4 Number", "5 Number",  "6 Number",
+                                               "Power Ball", "Setup",    "Data File", "Deja View"};
+    ASSERT_EQ(tabs->count(), kPageCount);
+    for (int i = 0; i < kPageCount; ++i) {
+        EXPECT_EQ(tabs->tabText(i).toStdString(), expected[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(sheet->page(i)->pageIndex(), i);
+    }
+    for (const int page : {kFiveNumberPage, kSixNumberPage, kPowerballPage, kDataFilePage}) {
+        EXPECT_NE(
+            Find<QLabel>("unavailableNotice", page)->text().toStdString().find("not available in this build"),
+            std::string::npos);
+    }
+}
+
+TEST_F(CPsheetTest, NotConfiguredWarningOnlyWhen5BCIsEmpty) {
+    OpenSheet();
+    EXPECT_TRUE(messages.texts().empty());
+    CloseSheet();
+    profile.WriteString("settings", "5bc", "");
+    OpenSheet();
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{std::string(kNotConfigured)});
+    EXPECT_TRUE(sheet->state().notConfigured);
+}
+
+TEST_F(CPsheetTest, NotConfiguredWarningIsShownOncePerProgramRun) {
+    profile.Remove(kSettingsSection, kKey5BC);
+    CVantorelView view(handOver, services);
+    RunSheetFromView(view, [](CPsheet&) {});
+    RunSheetFromView(view, [](CPsheet&) {});
+    EXPECT_EQ(messages.texts().size(), 1U);
+    EXPECT_TRUE(handOver.configWarningShown);
+    EXPECT_EQ(handOver.activeSheet, nullptr); // the sheet is gone after the run
+}
+
+TEST_F(CPsheetTest, ReopensOnTheLastGamePageUsed) {
+    CVantorelView view(handOver, services);
+    RunSheetFromView(view, [](CPsheet& running) {
+        EXPECT_EQ(running.activeIndex(), kThreeNumberPage); // the first run opens on "3 Number"
+        running.SetActivePage(kFourNumberPage);
+        running.SetActivePage(kSetupPage);
+        running.SetActivePage(kDejaViewPage);
+    });
+    RunSheetFromView(view, [](CPsheet& running) {
+        EXPECT_EQ(running.activeIndex(), kFourNumberPage);
+        EXPECT_EQ(running.state().pageFlags[kFourNumberPage], 1);
+    });
+}
+
+TEST_F(CPsheetTest, OkAndApplyFollowTheChosenOperation) {
+    OpenSheet();
+    EXPECT_FALSE(ApplyEnabled());
+    EXPECT_FALSE(OkEnabled()); // game page activation
+
+    Click(kThreeNumberPage, "totalsRadio");
+    EXPECT_TRUE(ApplyEnabled());
+    EXPECT_FALSE(OkEnabled());
+
+    Click(kThreeNumberPage, "randomRadio");
+    EXPECT_FALSE(ApplyEnabled());
+    EXPECT_TRUE(OkEnabled());
+
+    sheet->SetActivePage(kFourNumberPage);
+    EXPECT_FALSE(OkEnabled());
+
+    Click(kFourNumberPage, "evenOddRadio");
+    EXPECT_TRUE(ApplyEnabled());
+    Click(kFourNumberPage, "distributionRadio");
+    EXPECT_FALSE(ApplyEnabled());
+    EXPECT_TRUE(OkEnabled());
+    EXPECT_EQ(handOver.chosenOperation[kDistribution], 1);
+    EXPECT_EQ(handOver.HighestChosenOperation(), kDistribution);
+}
+
+TEST_F(CPsheetTest, ApplyRunsTheActiveGamesOperationOnceAndTurnsToDejaView) {
+    OpenSheet();
+    sheet->SetActivePage(kFourNumberPage); // both digit pages have now been shown
+    Click(kFourNumberPage, "totalsRadio");
+    ClickSheetButton("applyButton");
+
+    EXPECT_EQ(sheet->activeIndex(), kDejaViewPage);
+    EXPECT_FALSE(ApplyEnabled());
+    EXPECT_FALSE(OkEnabled());
+    const std::vector<std::string> lines = ResultLines();
+    ASSERT_FALSE(lines.empty());
+    // One report of the 4 Number totals: every number once, highest first.
+    EXPECT_EQ(lines.front().find(" 9"), 0U);
+    EXPECT_NE(lines.front().find("  has come in  "), std::string::npos);
+    const std::set<std::string> distinct(lines.begin(), lines.end());
+    EXPECT_EQ(distinct.size(), lines.size());
+    EXPECT_EQ(handOver.currentOperation, kTotals);
+}
+
+TEST_F(CPsheetTest, OkAppliesAndClosesForChartOperations) {
+    OpenSheet();
+    Click(kThreeNumberPage, "bestGuessRadio");
+    EXPECT_TRUE(sheet->state().chartPending);
+    ClickSheetButton("okButton");
+    EXPECT_EQ(sheet->result(), QDialog::Accepted);
+    EXPECT_EQ(handOver.currentOperation, kBestGuess);
+    EXPECT_TRUE(ResultLines().empty());
+}
+
+TEST_F(CPsheetTest, CancelClosesWithoutApplying) {
+    OpenSheet();
+    Click(kThreeNumberPage, "totalsRadio");
+    ClickSheetButton("cancelButton");
+    EXPECT_EQ(sheet->result(), QDialog::Rejected);
+    EXPECT_EQ(handOver.currentOperation, kDistribution); // set by the activation, not by a run of Totals
+}
+
+TEST_F(CPsheetTest, HelpAsksForTheActivePagesContext) {
+    OpenSheet();
+    sheet->SetActivePage(kSetupPage);
+    ClickSheetButton("helpButton");
+    sheet->SetActivePage(kDejaViewPage);
+    QTest::keyClick(sheet.get(), Qt::Key_F1);
+    sheet->SetActivePage(kThreeNumberPage);
+    ClickSheetButton("helpButton");
+    EXPECT_EQ(helpContexts, (std::vector<int>{5010, 5012, 5005}));
+}
+
+} // namespace
+} // namespace vantorel::test

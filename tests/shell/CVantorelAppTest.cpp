@@ -1,0 +1,162 @@
+#include "tests/shell/SheetTestSupport.h"
+
+#include "platform/GameSettings.h"
+#include "shell/CMainFrame.h"
+#include "shell/CVantorelApp.h"
+#include "shell/CVantorelView.h"
+#include "shell/HelpWindow.h"
+#include "shell/QtMessageSink.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+
+namespace vantorel::test {
+namespace {
+
+// Records each message together with whether the main window existed when it was shown.
+class WindowCheckingSink final : public MessageSink {
+public:
+    MessageAnswer Show(std::string_view text, MessageIcon, MessageButtons) override {
+        bool frameExists = false;
+        for (const QWidget* widget : QApplication::topLevelWidgets()) {
+            frameExists = frameExists || qobject_cast<const CMainFrame*>(widget) != nullptr;
+        }
+        shown.push_back({std::string(text), frameExists});
+        return MessageAnswer::Ok;
+    }
+    std::vector<std::pair<std::string, bool>> shown;
+};
+
+class CVantorelAppTest : public ::testing::Test {
+protected:
+    MemoryProfileStore profile;
+    FixedClock clock{0};
+    WindowCheckingSink sink;
+    ScopedMessageSink installed{sink};
+};
+
+TEST_F(CVantorelAppTest, FirstStartWritesTheDefaultsAndSaysSoBeforeTheWindowExists) {
+    {
+        CVantorelApp app(profile, clock);
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_EQ(app.mainFrame()->windowTitle().toStdString(), "VanTorel");
+    }
+    ASSERT_EQ(sink.shown.size(), 1U);
+    EXPECT_EQ(sink.shown[0].first, kFirstRunMessage);
+    EXPECT_FALSE(sink.shown[0].second);
+    std::vector<std::string> values;
+    for (const std::string_view key : kGameSettingKeys) {
+        values.push_back(profile.GetString("settings", key));
+    }
+    EXPECT_EQ(values, (std::vector<std::string>{"26", "49", "49", "42", "5"}));
+
+    // A later start writes nothing and says nothing, even with a key deleted by hand.
+    profile.Remove(kSettingsSection, kKeyPBM);
+    CVantorelApp again(profile, clock);
+    ASSERT_TRUE(again.InitInstance());
+    EXPECT_EQ(sink.shown.size(), 1U);
+    EXPECT_EQ(profile.GetString(kSettingsSection, kKeyPBM), "");
+    EXPECT_EQ(GameSettings::Read(profile).powerballBalls, 0);
+}
+
+TEST_F(CVantorelAppTest, MainWindowHasTheMenusAndTheStatusBarPanes) {
+    CVantorelApp app(profile, clock);
+    app.InitInstance();
+    CMainFrame& frame = *app.mainFrame();
+    std::vector<std::string> menus;
+    for (const QAction* menu : frame.menuBar()->actions()) {
+        menus.push_back(menu->text().toStdString());
+        for (const QAction* item : menu->menu()->actions()) {
+            menus.push_back("  " + item->text().toStdString());
+        }
+    }
+    EXPECT_EQ(menus,
+              (std::vector<std::string>{"&File", "  E&xit", "&Help", "  &Help", "  &About Vantorel..."}));
+    EXPECT_EQ(frame.statusBar()->findChild<QLabel*>(QStringLiteral("messagePane"))->text().toStdString(),
+              "Ready");
+    for (const char* indicator : {"capsIndicator", "numIndicator", "scrollIndicator"}) {
+        EXPECT_NE(frame.statusBar()->findChild<QLabel*>(QString::fromLatin1(indicator)), nullptr)
+            << indicator;
+    }
+}
+
+TEST_F(CVantorelAppTest, HelpCommandAsksForTheMainWindowContext) {
+    CVantorelApp app(profile, clock);
+    std::vector<int> contexts;
+    app.services().showHelp = [&contexts](int context, QWidget*) {
+        contexts.push_back(context);
+    };
+    app.InitInstance();
+    app.mainFrame()->findChild<QAction*>(QStringLiteral("helpAction"))->trigger();
+    EXPECT_EQ(contexts, std::vector<int>{5000});
+}
+
+TEST_F(CVantorelAppTest, DoubleClickRunsAFreshSheetEachTime) {
+    TempWorkingDir directory;
+    WriteFile("vtrmain.dat", ReadFile(TestDataPath("shared/sample-vtrmain.dat")));
+    CVantorelApp app(profile, clock);
+    app.InitInstance();
+    CVantorelView& view = app.mainFrame()->view();
+    const CPsheet* first = nullptr;
+    RunSheetFromView(view, [&first](CPsheet& sheet) {
+        first = &sheet;
+        EXPECT_EQ(sheet.windowTitle().toStdString(), "Vantorel Operations");
+        EXPECT_TRUE(sheet.isModal());
+    });
+    EXPECT_EQ(app.handOver().activeSheet, nullptr);
+    RunSheetFromView(view, [&app](CPsheet& sheet) {
+        EXPECT_EQ(app.handOver().activeSheet, &sheet);
+        EXPECT_EQ(sheet.findChildren<SheetPage*>().size(), static_cast<qsizetype>(kPageCount));
+    });
+}
+
+TEST(HelpPagesTest, EveryContextHasAPage) {
+    EnsureHelpResources();
+    for (const int context : {5000, 5005, 5006, 5007, 5008, 5009, 5010, 5011, 5012}) {
+        QFile page(QLatin1Char(':') + HelpPageUrl(context).path());
+        ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << context;
+        EXPECT_GT(page.size(), 400) << context;
+    }
+}
+
+TEST(DesktopProgramTest, WithoutADisplaySaysSoAndPointsToTheCommandLineCompanion) {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(VANTOREL_DESKTOP_PATH), {});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitCode(), 1);
+    const std::string error = program.readAllStandardError().toStdString();
+    EXPECT_NE(error.find("no display"), std::string::npos) << error;
+    EXPECT_NE(error.find("vantorel-cli"), std::string::npos) << error;
+}
+
+TEST(QtMessageSinkTest, ShowsTheTextCaptionedVantorelAndReturnsTheAnswer) {
+    QtMessageSink sink;
+    std::string caption;
+    std::string text;
+    QTimer::singleShot(0, qApp, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        caption = box->windowTitle().toStdString();
+        text = box->text().toStdString();
+        box->button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_EQ(sink.Show("Save?\nReally", MessageIcon::Question, MessageButtons::OkCancel),
+              MessageAnswer::Cancel);
+    EXPECT_EQ(caption, "Vantorel");
+    EXPECT_EQ(text, "Save?\nReally");
+}
+
+} // namespace
+} // namespace vantorel::test

@@ -1,0 +1,103 @@
+// shell_screenshots DIR: saves pictures of the main window, every page of the operations sheet (on the
+// history file of the current directory, after a few operations), the pattern dialog, the About dialog
+// and a help page into DIR, for a person to look at. Run it on a real display (for example under Xvfb).
+
+#include "digit/ui/PatternDialog.h"
+#include "platform/Clock.h"
+#include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
+#include "platform/ProfileStore.h"
+#include "shell/AboutDialog.h"
+#include "shell/CMainFrame.h"
+#include "shell/CPsheet.h"
+#include "shell/CVantorelApp.h"
+#include "shell/HelpWindow.h"
+#include "shell/SheetPage.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTest>
+
+#include <iostream>
+
+namespace {
+
+using namespace vantorel;
+
+void Save(QWidget& widget, const QDir& directory, const QString& name) {
+    QApplication::processEvents();
+    widget.grab().save(directory.filePath(name + QStringLiteral(".png")));
+}
+
+void Click(CPsheet& sheet, int page, const char* name) {
+    sheet.SetActivePage(page);
+    auto* button = sheet.page(page)->findChild<QAbstractButton*>(QString::fromLatin1(name));
+    if (button != nullptr) {
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(4, button->height() / 2));
+    }
+}
+
+void Type(CPsheet& sheet, int page, const char* name, const char* text) {
+    if (auto* edit = sheet.page(page)->findChild<QLineEdit*>(QString::fromLatin1(name))) {
+        edit->clear();
+        QTest::keyClicks(edit, QString::fromLatin1(text));
+    }
+}
+
+void Apply(CPsheet& sheet) {
+    QTest::mouseClick(sheet.findChild<QAbstractButton*>(QStringLiteral("applyButton")), Qt::LeftButton);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    const QDir directory(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    RecordingMessageSink messages;
+    const ScopedMessageSink installed(messages);
+    MemoryProfileStore profile;
+    const SystemClock clock;
+    CVantorelApp app(profile, clock);
+    app.InitInstance();
+    Save(*app.mainFrame(), directory, QStringLiteral("main-window"));
+
+    app.handOver().plantedSeed = 17; // shows the "Seed is Planted" note
+    CPsheet sheet(app.handOver(), app.services(), app.mainFrame());
+    app.handOver().activeSheet = &sheet;
+    sheet.show();
+    QApplication::processEvents();
+    Save(sheet, directory, QStringLiteral("page0-3number-fresh"));
+
+    Click(sheet, kThreeNumberPage, "hottestRadio");
+    Save(sheet, directory, QStringLiteral("page0-3number-hottest"));
+    Apply(sheet);
+    Click(sheet, kThreeNumberPage, "totalsRadio");
+    Apply(sheet);
+    Click(sheet, kFourNumberPage, "numberRadio");
+    Type(sheet, kFourNumberPage, "numberEdit", "1234");
+    Save(sheet, directory, QStringLiteral("page1-4number-number"));
+    Apply(sheet);
+    Save(sheet, directory, QStringLiteral("page7-dejaview"));
+    for (int page = kFiveNumberPage; page <= kSetupPage + 1; ++page) {
+        sheet.SetActivePage(page);
+        Save(sheet, directory, QStringLiteral("page%1").arg(page));
+    }
+
+    PatternDialog pattern(&sheet);
+    pattern.show();
+    Save(pattern, directory, QStringLiteral("pattern-dialog"));
+    AboutDialog about(app.mainFrame());
+    about.show();
+    Save(about, directory, QStringLiteral("about-dialog"));
+    HelpWindow help(app.mainFrame());
+    help.ShowPage(5005);
+    help.show();
+    Save(help, directory, QStringLiteral("help-5005"));
+
+    for (const std::string& text : messages.texts()) {
+        std::cout << "message: " << text << "\n---\n";
+    }
+    return 0;
+}
