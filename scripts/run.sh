@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds Vantorel and starts it on the sample history. Installs what it needs on Debian 12 first.
+# Builds Vantorel and starts the desktop program on the sample history. Installs what it needs on Debian 12 first.
 # The program works on run/vtrmain.dat, a copy of sample/vtrmain.dat made on first use; the original is
 # never touched, and an existing run/vtrmain.dat (with the drawings you added) is kept.
 set -euo pipefail
@@ -14,5 +14,5 @@ if [ ! -f "$RUN_DIR/vtrmain.dat" ]; then
     cp "$REPO_DIR/sample/vtrmain.dat" "$RUN_DIR/vtrmain.dat"
 fi
 cd "$RUN_DIR"
-echo "Totals of the dated 3 Number history in $RUN_DIR/vtrmain.dat:"
-exec "$BUILD_DIR/cli/vantorel-cli" run 3 totals "$@"
+echo "Starting Vantorel on $RUN_DIR/vtrmain.dat"
+exec "$BUILD_DIR/shell/vantorel" "$@"
