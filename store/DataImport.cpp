@@ -337,16 +337,9 @@ int ImportAppend(const std::filesystem::path& importFile, int gameType, bool dat
     const std::string_view drawings = parts.rest.empty() ? parts.rest : parts.rest.substr(1);
     const int capacity = CapacityOfGame(gameType);
     FilePieces pieces;
-    switch (AppendToSection(history, SectionNumber(gameType, dated), CountValue(parts.count), drawings,
-                            capacity, pieces)) {
-    case AppendPlan::kNoCurrentEntry:
-        MessageBox(kNoCurrentEntry, MessageIcon::Stop);
+    if (!PlanAppendOrExplain(history, SectionNumber(gameType, dated), CountValue(parts.count), drawings,
+                             capacity, pieces)) {
         return 0;
-    case AppendPlan::kFull:
-        MessageBox(HistoryFullMessage(capacity), MessageIcon::Stop);
-        return 0;
-    case AppendPlan::kPlanned:
-        break;
     }
     return RewriteHistoryFile(files, pieces, kTempfileOpenFailure) ? 1 : 0;
 }

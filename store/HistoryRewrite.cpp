@@ -150,6 +150,21 @@ AppendPlan AppendToSection(std::string_view history, int section, int added, std
     return AppendPlan::kPlanned;
 }
 
+bool PlanAppendOrExplain(std::string_view history, int section, int added, std::string_view drawings,
+                         int capacity, FilePieces& pieces) {
+    switch (AppendToSection(history, section, added, drawings, capacity, pieces)) {
+    case AppendPlan::kNoCurrentEntry:
+        MessageBox(kNoCurrentEntry, MessageIcon::Stop);
+        return false;
+    case AppendPlan::kFull:
+        MessageBox(HistoryFullMessage(capacity), MessageIcon::Stop);
+        return false;
+    case AppendPlan::kPlanned:
+        break;
+    }
+    return true;
+}
+
 FilePieces LinesWithLineEnds(std::string_view content) {
     FilePieces pieces;
     for (const TextLine& line : SplitLines(content)) {

@@ -60,6 +60,10 @@ enum class AppendPlan { kPlanned, kNoCurrentEntry, kFull };
 // when the new count would pass `capacity`.
 AppendPlan AppendToSection(std::string_view history, int section, int added, std::string_view drawings,
                            int capacity, FilePieces& pieces);
+// AppendToSection that tells the user why an append is refused ("no current entry" or "history full");
+// true when `pieces` hold the new file.
+bool PlanAppendOrExplain(std::string_view history, int section, int added, std::string_view drawings,
+                         int capacity, FilePieces& pieces);
 
 // Every line of `content` followed by the program's line end; a last line without a line end gets one.
 FilePieces LinesWithLineEnds(std::string_view content);

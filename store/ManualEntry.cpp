@@ -171,15 +171,8 @@ int AppendEntry(std::string_view text, int gameType, bool dated, const GameSetti
     }
     const int capacity = CapacityOfGame(gameType);
     FilePieces pieces;
-    switch (AppendToSection(history, SectionNumber(gameType, dated), 1, *entry, capacity, pieces)) {
-    case AppendPlan::kNoCurrentEntry:
-        MessageBox(kNoCurrentEntry, MessageIcon::Stop);
+    if (!PlanAppendOrExplain(history, SectionNumber(gameType, dated), 1, *entry, capacity, pieces)) {
         return 0;
-    case AppendPlan::kFull:
-        MessageBox(HistoryFullMessage(capacity), MessageIcon::Stop);
-        return 0;
-    case AppendPlan::kPlanned:
-        break;
     }
     return RewriteHistoryFile(files, pieces, kCantMakeTempFile) ? 1 : 0;
 }
