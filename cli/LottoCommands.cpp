@@ -92,7 +92,13 @@ void PrintPicks(int gameType, const LottoResult& result, const GameSettings& set
     std::string line;
     for (std::size_t i = 0; i < chart.picks.size(); ++i) {
         const bool powerBall = gameType == kPowerball && i + 1 == chart.picks.size();
-        line += (i == 0 ? "" : " ") + std::string(powerBall ? "+ " : "") + std::to_string(chart.picks[i]);
+        if (i > 0) {
+            line += ' ';
+        }
+        if (powerBall) {
+            line += "+ ";
+        }
+        line += std::to_string(chart.picks[i]);
     }
     out << line << '\n';
 }

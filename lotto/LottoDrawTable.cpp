@@ -89,12 +89,12 @@ const std::string& LottoDrawTable::Date(int row) const {
 }
 
 std::vector<int> LottoDrawTable::SortedBalls(int row) const {
-    std::vector<int> balls;
-    for (int position = 0; position < ballsPerDrawing(); ++position) {
-        balls.push_back(Ball(row, position));
+    if (row < 0 || row >= count()) {
+        return {};
     }
-    std::sort(balls.begin(), balls.end());
-    return balls;
+    const auto balls = static_cast<std::size_t>(ballsPerDrawing());
+    const LottoRow sorted = SortedFirst(numbers[static_cast<std::size_t>(row)], balls);
+    return {sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(balls)};
 }
 
 std::vector<int> LottoDrawTable::CountBalls(int maximum) const {
@@ -163,14 +163,17 @@ std::string LottoDrawTable::FindDate(std::string dateText) const {
         MessageBox(kInvalidDate);
         return std::string(kDateErrorText);
     }
+    const int wantedKey = DateKey(wanted);
     for (int row = 0; row < count(); ++row) {
-        if (!IsComparableDate(Date(row)) || CompareStoredDates(Date(row), wanted) != 0) {
+        if (!IsComparableDate(Date(row)) || DateKey(Date(row)) != wantedKey) {
             continue;
         }
-        std::string line =
-            " The Numbers drawn on  " + DisplayDateOf(Date(row)).value_or(std::string()) + "  were  ";
+        std::string line = " The Numbers drawn on  ";
+        AppendDisplayDate(line, Date(row));
+        line += "  were  ";
         for (const int ball : SortedBalls(row)) {
-            line += std::to_string(ball) + "  ";
+            AppendNumber(line, ball);
+            line += "  ";
         }
         return line;
     }
@@ -178,29 +181,30 @@ std::string LottoDrawTable::FindDate(std::string dateText) const {
     return wanted;
 }
 
-std::string LottoDrawTable::FindDateRange(std::string fromText, std::string toText) const {
+std::optional<std::vector<int>> LottoDrawTable::FindDateRange(std::string fromText,
+                                                              std::string toText) const {
     std::string from = std::move(fromText);
     std::string to = std::move(toText);
     ToStoredDate(from);
     ToStoredDate(to);
     if (DateHasError(from) || DateHasError(to)) {
         MessageBox(kInvalidDate);
-        return std::string(kDateErrorText);
+        return std::nullopt;
     }
-    std::string text;
+    const int fromKey = DateKey(from);
+    const int toKey = DateKey(to);
+    std::vector<int> rows;
     for (int row = 0; row < count(); ++row) {
         const std::string& date = Date(row);
-        if (!IsComparableDate(date) || CompareStoredDates(date, from) < 0 ||
-            CompareStoredDates(date, to) > 0) {
+        if (!IsComparableDate(date)) {
             continue;
         }
-        text += ' ' + DisplayDateOf(date).value_or(date) + "        ";
-        for (const int ball : SortedBalls(row)) {
-            text += BallCell(ball) + "  ";
+        const int key = DateKey(date);
+        if (key >= fromKey && key <= toKey) {
+            rows.push_back(row);
         }
-        text += '*';
     }
-    return text;
+    return rows;
 }
 
 bool LottoDrawTable::BallInRange(int number, const GameSettings& settings) const {
@@ -232,8 +236,7 @@ int LottoDrawTable::FindNumbers(std::string_view queryText, MatchList& matchList
     std::sort(query.begin(), query.end());
     const auto balls = static_cast<std::size_t>(ballsPerDrawing());
     for (int row = 0; row < count(); ++row) {
-        LottoRow sorted = numbers[static_cast<std::size_t>(row)];
-        std::sort(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(balls));
+        const LottoRow sorted = SortedFirst(numbers[static_cast<std::size_t>(row)], balls);
         if (std::equal(query.begin(), query.end(), sorted.begin(),
                        sorted.begin() + static_cast<std::ptrdiff_t>(balls))) {
             AppendMatch(matchList, row);

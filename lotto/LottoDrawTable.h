@@ -4,6 +4,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -71,9 +72,9 @@ public:
     // Date: the result line of the drawing on the typed date (mm/dd/yy), the date itself in display
     // form when no drawing has it, or "Date Error" after its message.
     std::string FindDate(std::string dateText) const;
-    // Date Range: one result line per drawing from the first to the last date (both included), each
-    // ended by "*"; empty when none; "Date Error" after its message.
-    std::string FindDateRange(std::string fromText, std::string toText) const;
+    // Date Range: the rows of every drawing from the first to the last date, both included, in table
+    // order; nothing after the message of an invalid date (the result list then shows "Date Error").
+    std::optional<std::vector<int>> FindDateRange(std::string fromText, std::string toText) const;
     // Number: the drawings that consist of exactly the typed numbers. Partial Number: the drawings that
     // hold all of them. Both return 1, or 0 after a message refused the query (the list stays empty).
     int FindNumbers(std::string_view queryText, MatchList& matchList, const GameSettings& settings) const;

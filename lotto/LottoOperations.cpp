@@ -83,8 +83,13 @@ LottoResult ApplyLottoOperation(int operation, const LottoDrawTable& table, cons
         break;
     case kDateRangeSearch:
         if (DateFieldsChecked({&inputs.from, &inputs.to}, result)) {
-            result.resultText = table.FindDateRange(inputs.from, inputs.to);
-            result.refused = result.resultText == kDateErrorText;
+            std::optional<std::vector<int>> rows = table.FindDateRange(inputs.from, inputs.to);
+            result.refused = !rows;
+            if (rows) {
+                result.matchList = std::move(*rows);
+            } else {
+                result.resultText = kDateErrorText;
+            }
         }
         break;
     case kNumberSearch:
@@ -181,7 +186,7 @@ std::vector<std::string> LottoListLines(const LottoDrawTable& table, const Lotto
     case kDateSearch:
         return ReportText(result.resultText);
     case kDateRangeSearch:
-        return ReportDateRange(result.resultText);
+        return result.refused ? ReportText(result.resultText) : ReportDateRange(table, result.matchList);
     case kNumberSearch:
     case kPartialNumberSearch:
         return ReportMatches(table, result.matchList, result.operation);

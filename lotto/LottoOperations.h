@@ -41,6 +41,8 @@ struct LottoResult {
     int firstCount = 0;               // Even - Odd: even balls; High - Low: high balls (5 and 6 Number)
     int secondCount = 0;              // odd balls; low balls
     std::string resultText;
+    // Number, Partial Number: the matching rows (at most kMatchListLimit). Date Range: every row in the
+    // range.
     MatchList matchList;
     std::vector<int> pbDrawRecord;   // Power Ball Date: the drawing found, empty when none
     std::vector<int> firstGroupList; // Power Ball Overdue / Hottest

@@ -12,6 +12,9 @@ namespace {
 
 constexpr std::size_t kDisplayDateLength = 8;
 constexpr std::size_t kSevenShown = 7;
+// Room for a ball with its padding, and for the fixed texts and the date of a line.
+constexpr std::size_t kBallRoom = kNumberWidth + 6;
+constexpr std::size_t kFixedRoom = 48;
 
 std::string ShareLine(int first, int second, int kind) {
     const std::string_view upper = kind == 1 ? " Even" : " High";
@@ -20,25 +23,45 @@ std::string ShareLine(int first, int second, int kind) {
            std::to_string(second) + '%' + std::string(lower);
 }
 
-// A first-group ball of the Power Ball Totals: its digits, then two spaces for one digit, three for more.
-std::string TotalsBall(int ball) {
-    const std::string digits = std::to_string(ball);
-    return digits + (digits.size() == 1 ? "  " : "   ");
-}
-
-std::string DisplayedDate(const std::string& storedDate) {
-    return DisplayDateOf(storedDate).value_or(storedDate);
-}
-
 bool ValidRow(int row, int count) {
     return row >= 0 && row < count;
+}
+
+// The room of a line with `balls` balls and a date (shown as stored when it cannot be converted).
+std::size_t LineRoom(int balls, const std::string& storedDate) {
+    return static_cast<std::size_t>(balls + 1) * kBallRoom + kFixedRoom + storedDate.size();
+}
+
+// The display date of a row, or the stored text when it cannot be converted.
+void WriteRowDate(LineWriter& line, DisplayDateWriter& dates, const std::string& storedDate) {
+    if (!line.Date(dates, storedDate)) {
+        line.Text(storedDate);
+    }
+}
+
+// The lines of the listed rows, in list order; rows outside the table are passed over. Each line is
+// written into a scratch text and kept as a copy of just its length.
+template <typename WriteLine>
+std::vector<std::string> MatchLines(const std::vector<int>& matchList, int count, WriteLine writeLine) {
+    std::vector<std::string> lines;
+    lines.reserve(matchList.size());
+    std::string scratch;
+    for (const int row : matchList) {
+        if (ValidRow(row, count)) {
+            scratch.clear();
+            writeLine(scratch, row);
+            lines.emplace_back(scratch);
+        }
+    }
+    return lines;
 }
 
 } // namespace
 
 std::string BallCell(int ball) {
-    const std::string digits = std::to_string(ball);
-    return digits + (digits.size() == 1 ? "   " : " ");
+    std::string cell;
+    LineWriter(cell, kBallRoom).BallCell(ball);
+    return cell;
 }
 
 std::vector<std::string> ReportShare(float share, int kind) {
@@ -67,20 +90,23 @@ std::vector<std::string> ReportText(std::string_view text) {
     return {std::string(text)};
 }
 
-std::vector<std::string> ReportDateRange(std::string_view text) {
-    if (text.empty()) {
+std::vector<std::string> ReportDateRange(const LottoDrawTable& table, const std::vector<int>& rows) {
+    if (rows.empty()) {
         return {" No drawings found in specified date range."};
     }
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t star = text.find('*'); star != std::string_view::npos; star = text.find('*', start)) {
-        lines.emplace_back(text.substr(start, star - start));
-        start = star + 1;
-    }
-    if (start < text.size()) {
-        lines.emplace_back(text.substr(start));
-    }
-    return lines;
+    DisplayDateWriter dates;
+    const auto balls = static_cast<std::size_t>(table.ballsPerDrawing());
+    return MatchLines(rows, table.count(), [&](std::string& line, int row) {
+        LineWriter writer(line, LineRoom(table.ballsPerDrawing(), table.Date(row)));
+        writer.Skip(1);
+        WriteRowDate(writer, dates, table.Date(row));
+        writer.Skip(8);
+        const LottoRow sorted = SortedFirst(table.numbers[static_cast<std::size_t>(row)], balls);
+        for (std::size_t position = 0; position < balls; ++position) {
+            writer.BallCell(sorted[position]);
+            writer.Skip(2);
+        }
+    });
 }
 
 std::vector<std::string> ReportSevenBalls(std::string_view text, int mode) {
@@ -90,21 +116,29 @@ std::vector<std::string> ReportSevenBalls(std::string_view text, int mode) {
 }
 
 std::vector<std::string> ReportLottoTotals(const LottoDrawTable& table) {
+    DisplayDateWriter dates;
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(table.count()));
+    const auto balls = static_cast<std::size_t>(table.ballsPerDrawing());
+    std::string line;
     for (int row = 0; row < table.count(); ++row) {
-        std::string line;
+        line.clear();
+        LineWriter writer(line, LineRoom(table.ballsPerDrawing(), table.Date(row)));
         if (table.dated) {
-            const std::optional<std::string> date = DisplayDateOf(table.Date(row));
-            if (!date) {
+            writer.Skip(1);
+            if (!writer.Date(dates, table.Date(row))) {
                 break;
             }
-            line = ' ' + *date + "    ";
+            writer.Skip(4);
         }
-        for (const int ball : table.SortedBalls(row)) {
-            line += (table.dated ? "" : " ") + BallCell(ball) + "  ";
+        const LottoRow sorted = SortedFirst(table.numbers[static_cast<std::size_t>(row)], balls);
+        for (std::size_t position = 0; position < balls; ++position) {
+            writer.Skip(table.dated ? 0 : 1);
+            writer.BallCell(sorted[position]);
+            writer.Skip(2);
         }
-        lines.push_back(std::move(line));
+        writer.Finish();
+        lines.emplace_back(line);
     }
     return lines;
 }
@@ -118,71 +152,71 @@ std::vector<std::string> ReportMatches(const LottoDrawTable& table, const MatchL
         }
         return {" No drawings containing those numbers were found."};
     }
-    std::vector<std::string> lines;
-    for (const int row : matchList) {
-        if (!ValidRow(row, table.count())) {
-            continue;
-        }
-        std::string line;
+    DisplayDateWriter dates;
+    return MatchLines(matchList, table.count(), [&](std::string& line, int row) {
+        LineWriter writer(line, LineRoom(table.ballsPerDrawing(), table.Date(row)));
         for (int position = 0; position < table.ballsPerDrawing(); ++position) {
-            line += BallCell(table.Ball(row, position)) + (table.dated ? "  " : " ");
+            writer.BallCell(table.Ball(row, position));
+            writer.Skip(table.dated ? 2 : 1);
         }
         if (table.dated) {
-            line += std::string("   ") + (number ? " Came  In  on     " : " Partial  Match  on     ") +
-                    DisplayedDate(table.Date(row));
+            writer.Text(number ? "    Came  In  on     " : "    Partial  Match  on     ");
+            WriteRowDate(writer, dates, table.Date(row));
         } else {
-            line += number ? "was FOUND in the Undated Data." : "Partial Match in Undated Data.";
+            writer.Text(number ? "was FOUND in the Undated Data." : "Partial Match in Undated Data.");
         }
-        lines.push_back(std::move(line));
-    }
-    return lines;
+    });
 }
 
 std::vector<std::string> ReportMatches(const PowerballDrawTable& table, const MatchList& matchList) {
     if (matchList.empty()) {
         return {" No drawings containing those numbers were found."};
     }
-    std::vector<std::string> lines;
-    for (const int row : matchList) {
-        if (!ValidRow(row, table.count())) {
-            continue;
-        }
-        std::string line;
+    DisplayDateWriter dates;
+    return MatchLines(matchList, table.count(), [&](std::string& line, int row) {
+        LineWriter writer(line, LineRoom(table.ballsPerDrawing, table.Date(row)));
         for (int position = 0; position < table.ballsPerDrawing; ++position) {
-            line += BallCell(table.Ball(row, position)) + (table.dated ? "  " : " ");
+            writer.BallCell(table.Ball(row, position));
+            writer.Skip(table.dated ? 2 : 1);
         }
-        line += " Powerball = " + BallCell(table.PowerBall(row));
+        writer.Text(" Powerball = ");
+        writer.BallCell(table.PowerBall(row));
         if (table.dated) {
-            line += "    Partial  Match  on     " + DisplayedDate(table.Date(row));
+            writer.Text("    Partial  Match  on     ");
+            WriteRowDate(writer, dates, table.Date(row));
         } else {
-            line += "Partial Match in Undated Data.";
+            writer.Text("Partial Match in Undated Data.");
         }
-        lines.push_back(std::move(line));
-    }
-    return lines;
+    });
 }
 
 std::vector<std::string> ReportPowerballTotals(const PowerballDrawTable& table) {
+    DisplayDateWriter dates;
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(table.count()));
+    std::string line;
     for (int row = 0; row < table.count(); ++row) {
-        std::string line;
+        line.clear();
+        LineWriter writer(line, LineRoom(table.ballsPerDrawing, table.Date(row)));
         if (table.dated) {
-            const std::optional<std::string> date = DisplayDateOf(table.Date(row));
-            if (!date) {
+            if (!writer.Date(dates, table.Date(row))) {
                 break;
             }
-            line = *date + "   ";
+            writer.Skip(3);
         }
-        int oneDigitBalls = 0;
+        // Each ball's digits, then two spaces for one digit or three for more; a filler of three spaces
+        // for each one-digit ball lines up the Power Ball.
+        std::size_t oneDigitBalls = 0;
         for (int position = 0; position < table.ballsPerDrawing; ++position) {
-            const int ball = table.Ball(row, position);
-            line += TotalsBall(ball);
-            oneDigitBalls += std::to_string(ball).size() == 1 ? 1 : 0;
+            const bool oneDigit = writer.Number(table.Ball(row, position)) == 1;
+            oneDigitBalls += oneDigit ? 1 : 0;
+            writer.Skip(oneDigit ? 2 : 3);
         }
-        line += std::string(static_cast<std::size_t>(1 + 3 * oneDigitBalls), ' ');
-        line += " Powerball  =  " + std::to_string(table.PowerBall(row));
-        lines.push_back(std::move(line));
+        writer.Skip(1 + 3 * oneDigitBalls);
+        writer.Text(" Powerball  =  ");
+        writer.Number(table.PowerBall(row));
+        writer.Finish();
+        lines.emplace_back(line);
     }
     return lines;
 }
@@ -222,20 +256,18 @@ std::vector<std::string> ReportPowerballRange(const PowerballDrawTable& table, c
     if (matchList.empty()) {
         return {"No  Drawings  Found  in  Specified  Date  Range."};
     }
-    std::vector<std::string> lines;
-    for (const int row : matchList) {
-        if (!ValidRow(row, table.count())) {
-            continue;
-        }
-        std::string line;
+    DisplayDateWriter dates;
+    return MatchLines(matchList, table.count(), [&](std::string& line, int row) {
+        LineWriter writer(line, LineRoom(table.ballsPerDrawing, table.Date(row)));
         for (int position = 0; position < table.ballsPerDrawing; ++position) {
-            line += BallCell(table.Ball(row, position)) + "  ";
+            writer.BallCell(table.Ball(row, position));
+            writer.Skip(2);
         }
-        line += " Powerball = " + BallCell(table.PowerBall(row)) + "    Came  In  on     " +
-                DisplayedDate(table.Date(row));
-        lines.push_back(std::move(line));
-    }
-    return lines;
+        writer.Text(" Powerball = ");
+        writer.BallCell(table.PowerBall(row));
+        writer.Text("    Came  In  on     ");
+        WriteRowDate(writer, dates, table.Date(row));
+    });
 }
 
 std::vector<std::string> ReportPowerballNumber(const PowerballDrawTable& table, const MatchList& matchList) {
@@ -243,21 +275,22 @@ std::vector<std::string> ReportPowerballNumber(const PowerballDrawTable& table, 
         return {"No  drawing  matching  all  " + std::to_string(table.ballsPerDrawing + 1) +
                 "  numbers  was  found."};
     }
-    std::vector<std::string> lines;
-    for (const int row : matchList) {
-        if (!ValidRow(row, table.count())) {
-            continue;
-        }
-        std::string line;
+    DisplayDateWriter dates;
+    return MatchLines(matchList, table.count(), [&](std::string& line, int row) {
+        LineWriter writer(line, LineRoom(table.ballsPerDrawing, table.Date(row)));
         for (int position = 0; position < table.ballsPerDrawing; ++position) {
-            line += std::to_string(table.Ball(row, position)) + "  ";
+            writer.Number(table.Ball(row, position));
+            writer.Skip(2);
         }
-        line += "Powerball = " + std::to_string(table.PowerBall(row));
-        line += table.dated ? "  Matches  the  Numbers  Drawn on  " + DisplayedDate(table.Date(row))
-                            : std::string("  Was  Found  in  the  Undated  Data.");
-        lines.push_back(std::move(line));
-    }
-    return lines;
+        writer.Text("Powerball = ");
+        writer.Number(table.PowerBall(row));
+        if (table.dated) {
+            writer.Text("  Matches  the  Numbers  Drawn on  ");
+            WriteRowDate(writer, dates, table.Date(row));
+        } else {
+            writer.Text("  Was  Found  in  the  Undated  Data.");
+        }
+    });
 }
 
 } // namespace vantorel

@@ -26,8 +26,8 @@ std::vector<std::string> ReportShareOfCounts(int firstCount, int secondCount, in
 // A Date result: an 8-character text is the date of a search that found nothing, anything else is the
 // line itself.
 std::vector<std::string> ReportText(std::string_view text);
-// A Date Range result: one line per "*"-ended piece.
-std::vector<std::string> ReportDateRange(std::string_view text);
+// A Date Range result: one line per row, the balls sorted.
+std::vector<std::string> ReportDateRange(const LottoDrawTable& table, const std::vector<int>& rows);
 // Overdue (kSevenOverdue) or Hottest (kSevenHottest) of 5 and 6 Number.
 std::vector<std::string> ReportSevenBalls(std::string_view text, int mode);
 // Totals: every drawing of the table, balls sorted. A stored date that cannot be shown ends the listing.

@@ -31,14 +31,11 @@ std::pair<int, int> ShownShares(long long part, long long whole) {
     return percent ? std::pair{100 - *percent, *percent} : std::pair{0, 0};
 }
 
-std::vector<int> CountInto(std::size_t slots, const std::vector<int>& values) {
-    std::vector<int> counts(slots, 0);
-    for (const int value : values) {
-        if (value >= 1 && value < static_cast<int>(counts.size())) {
-            ++counts[static_cast<std::size_t>(value)];
-        }
+// Counts a ball in its slot; ball 0 and values outside the slots are not counted.
+void CountBall(std::vector<int>& counts, int ball) {
+    if (ball >= 1 && ball < static_cast<int>(counts.size())) {
+        ++counts[static_cast<std::size_t>(ball)];
     }
-    return counts;
 }
 
 // The balls 1..maximum drawn at least once, ranked by count (fewest first for overdue, most first for
@@ -120,16 +117,21 @@ const std::string& PowerballDrawTable::Date(int row) const {
 }
 
 std::vector<int> PowerballDrawTable::CountBalls(int maximum) const {
-    std::vector<int> firstGroup;
-    firstGroup.reserve(numbers.size() * static_cast<std::size_t>(ballsPerDrawing));
+    std::vector<int> counts(static_cast<std::size_t>(std::max(kPowerballTallyLimit, maximum)) + 1, 0);
     for (const PowerballRow& row : numbers) {
-        firstGroup.insert(firstGroup.end(), row.begin(), row.begin() + ballsPerDrawing);
+        for (int position = 0; position < ballsPerDrawing; ++position) {
+            CountBall(counts, row[static_cast<std::size_t>(position)]);
+        }
     }
-    return CountInto(static_cast<std::size_t>(std::max(kPowerballTallyLimit, maximum)) + 1, firstGroup);
+    return counts;
 }
 
 std::vector<int> PowerballDrawTable::CountPowerBalls(int maximum) const {
-    return CountInto(static_cast<std::size_t>(std::max(kPowerballTallyLimit, maximum)) + 1, powerBalls);
+    std::vector<int> counts(static_cast<std::size_t>(std::max(kPowerballTallyLimit, maximum)) + 1, 0);
+    for (const int ball : powerBalls) {
+        CountBall(counts, ball);
+    }
+    return counts;
 }
 
 std::string PowerballDrawTable::ShareText(int kind, const GameSettings& settings) const {
@@ -180,8 +182,9 @@ std::vector<int> PowerballDrawTable::FindDrawDate(std::string dateText) const {
     if (ToStoredDate(wanted) == 0) {
         return {};
     }
+    const int wantedKey = DateKey(wanted);
     for (int row = 0; row < count(); ++row) {
-        if (IsComparableDate(Date(row)) && CompareStoredDates(Date(row), wanted) == 0) {
+        if (IsComparableDate(Date(row)) && DateKey(Date(row)) == wantedKey) {
             std::vector<int> record;
             for (int position = 0; position < ballsPerDrawing; ++position) {
                 record.push_back(Ball(row, position));

@@ -40,9 +40,9 @@ TEST(LottoReports, TotalsStopAtADateThatCannotBeShown) {
 TEST(LottoReports, DateResultsBecomeLines) {
     EXPECT_EQ(ReportText("02/02/98"), Lines{" No record of a drawing on 02/02/98"});
     EXPECT_EQ(ReportText("Date Error"), Lines{"Date Error"});
-    EXPECT_EQ(ReportDateRange("first*second*"), (Lines{"first", "second"}));
-    EXPECT_EQ(ReportDateRange("Date Error"), Lines{"Date Error"});
-    EXPECT_EQ(ReportDateRange(""), Lines{" No drawings found in specified date range."});
+    const LottoDrawTable table = MakeDatedLottoTable(5, {{"98/01/31", {7, 12, 3, 30, 45}}});
+    EXPECT_EQ(ReportDateRange(table, {0}), Lines{" 01/31/98        3     7     12   30   45   "});
+    EXPECT_EQ(ReportDateRange(table, {}), Lines{" No drawings found in specified date range."});
 }
 
 TEST(LottoReports, PowerballDateLines) {
