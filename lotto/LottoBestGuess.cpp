@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <initializer_list>
 #include <optional>
 #include <string_view>
@@ -178,9 +179,9 @@ std::array<std::vector<int>, 2> InterleavedLists(const std::vector<int>& hottest
     return {even, odd};
 }
 
-// The alternating fill (no random source) or the Nihilistic walk over the interleaved lists; false when
-// six slots were not filled within the round limit.
-bool SixNumberWalk(PickSlots& picks, const std::vector<int>& even, const std::vector<int>& odd,
+// The alternating fill (no random source) or the Nihilistic walk over the interleaved lists; it gives up
+// after the round limit.
+void SixNumberWalk(PickSlots& picks, const std::vector<int>& even, const std::vector<int>& odd,
                    RandomSource* random) {
     std::size_t cursor = 0;
     // An entry already picked is passed over: the cursor moves on without filling a slot.
@@ -188,10 +189,7 @@ bool SixNumberWalk(PickSlots& picks, const std::vector<int>& even, const std::ve
         picks.Append(number);
         ++cursor;
     };
-    for (int round = 1; picks.appended() < 6; ++round) {
-        if (round > kSixNumberRounds) {
-            return false;
-        }
+    for (int round = 1; picks.appended() < 6 && round <= kSixNumberRounds; ++round) {
         if (random == nullptr) {
             if (EntryAt(even, cursor) != 0) {
                 take(EntryAt(even, cursor));
@@ -210,7 +208,6 @@ bool SixNumberWalk(PickSlots& picks, const std::vector<int>& even, const std::ve
             take(EntryAt(other, cursor));
         }
     }
-    return true;
 }
 
 // The slot rules of the Power Ball Optimistic and Pessimistic strategies.
@@ -314,7 +311,8 @@ BestGuessStrategy StrategyOf(const SetupChoices& choices) {
 
 int RandomDigit(RandomSource& random) {
     for (int draw = 0; draw < kRandomDrawLimit; ++draw) {
-        const int digit = random.Next() % 10;
+        // The last digit of the value as text, also for a value with a sign.
+        const int digit = std::abs(random.Next() % 10);
         if (digit <= 6) {
             return digit;
         }
@@ -354,14 +352,12 @@ std::vector<int> SixNumberGuess(const std::vector<int>& hottest, const std::vect
     } else {
         const auto [even, odd] = InterleavedLists(hottest, overdue);
         RandomSource* walkRandom = strategy == BestGuessStrategy::Nihilistic ? &random : nullptr;
-        if (!SixNumberWalk(picks, even, odd, walkRandom)) {
-            std::vector<int> result = std::move(picks).Take();
-            result.front() = kNoPrediction;
-            return result;
-        }
+        SixNumberWalk(picks, even, odd, walkRandom);
     }
+    // Six slots not filled (the walk gave up, or too few numbers for the quotas): no prediction.
+    const bool complete = picks.Complete();
     std::vector<int> result = std::move(picks).Take();
-    if (std::find(result.begin(), result.end(), 0) != result.end()) {
+    if (!complete) {
         result.front() = kNoPrediction;
     }
     return result;

@@ -28,12 +28,6 @@ bool HasDuplicates(std::vector<int> numbers) {
     return std::adjacent_find(numbers.begin(), numbers.end()) != numbers.end();
 }
 
-void AppendMatch(MatchList& matchList, int row) {
-    if (static_cast<int>(matchList.size()) < kMatchListLimit) {
-        matchList.push_back(row);
-    }
-}
-
 // The counts that SevenBalls takes, in the order it lists them: the seven smallest counts above 0
 // (overdue) or the seven largest counts above 0, largest first (hottest).
 std::vector<int> SevenCounts(std::vector<int> sortedCounts, int mode) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lotto/LottoDrawTable.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -34,6 +36,13 @@ std::optional<std::string_view> NextPiece(std::string_view& rest);
 // A number typed in a query: blanks skipped, an optional sign, digits up to the first non-digit; nothing
 // read gives 0. Values beyond the range of int saturate.
 int QueryNumber(std::string_view piece);
+
+// Records a match, up to the limit of the result list's store.
+inline void AppendMatch(MatchList& matchList, int row) {
+    if (static_cast<int>(matchList.size()) < kMatchListLimit) {
+        matchList.push_back(row);
+    }
+}
 
 // A stored date that a date search can compare: 8 characters.
 bool IsComparableDate(std::string_view storedDate);

@@ -7,6 +7,8 @@
 #include "store/SectionReader.h"
 
 #include <algorithm>
+#include <optional>
+#include <string>
 
 namespace vantorel {
 
@@ -55,12 +57,6 @@ std::vector<int> RankGroup(const std::vector<int>& counts, int maximum, int mode
     });
     balls.resize(std::min(balls.size(), kGroupListLength));
     return balls;
-}
-
-void AppendMatch(MatchList& matchList, int row) {
-    if (static_cast<int>(matchList.size()) < kMatchListLimit) {
-        matchList.push_back(row);
-    }
 }
 
 std::string NotEnoughBallsMessage(bool dated, int firstGroupBalls) {

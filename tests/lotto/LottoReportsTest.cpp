@@ -45,11 +45,5 @@ TEST(LottoReports, DateResultsBecomeLines) {
     EXPECT_EQ(ReportDateRange(table, {}), Lines{" No drawings found in specified date range."});
 }
 
-TEST(LottoReports, PowerballDateLines) {
-    EXPECT_EQ(ReportPowerballDate({5, 12, 23, 34, 17}, "01/07/98"),
-              Lines{"5  12  23  34  Powerball = 17  were the Numbers Drawn On  01/07/98"});
-    EXPECT_EQ(ReportPowerballDate({}, "01/07/98"), Lines{"No  Powerball  record  found  for  01/07/98"});
-}
-
 } // namespace
 } // namespace vantorel
