@@ -188,6 +188,7 @@ std::optional<std::vector<int>> LottoDrawTable::FindDateRange(std::string fromTe
     const int fromKey = DateKey(from);
     const int toKey = DateKey(to);
     std::vector<int> rows;
+    rows.reserve(numbers.size());
     for (int row = 0; row < count(); ++row) {
         const std::string& date = Date(row);
         if (!IsComparableDate(date)) {

@@ -27,9 +27,10 @@ bool ValidRow(int row, int count) {
     return row >= 0 && row < count;
 }
 
-// The room of a line with `balls` balls and a date (shown as stored when it cannot be converted).
+// The room of a line with `balls` ball cells (a Power Ball line counts its Power Ball) and a date,
+// which is shown as stored when it cannot be converted.
 std::size_t LineRoom(int balls, const std::string& storedDate) {
-    return static_cast<std::size_t>(balls + 1) * kBallRoom + kFixedRoom + storedDate.size();
+    return static_cast<std::size_t>(std::max(balls, 0)) * kBallRoom + kFixedRoom + storedDate.size();
 }
 
 // The display date of a row, or the stored text when it cannot be converted.
@@ -122,6 +123,7 @@ std::vector<std::string> ReportLottoTotals(const LottoDrawTable& table) {
     const auto balls = static_cast<std::size_t>(table.ballsPerDrawing());
     std::string line;
     for (int row = 0; row < table.count(); ++row) {
+        const LottoRow sorted = SortedFirst(table.numbers[static_cast<std::size_t>(row)], balls);
         line.clear();
         LineWriter writer(line, LineRoom(table.ballsPerDrawing(), table.Date(row)));
         if (table.dated) {
@@ -131,7 +133,6 @@ std::vector<std::string> ReportLottoTotals(const LottoDrawTable& table) {
             }
             writer.Skip(4);
         }
-        const LottoRow sorted = SortedFirst(table.numbers[static_cast<std::size_t>(row)], balls);
         for (std::size_t position = 0; position < balls; ++position) {
             writer.Skip(table.dated ? 0 : 1);
             writer.BallCell(sorted[position]);
@@ -174,7 +175,7 @@ std::vector<std::string> ReportMatches(const PowerballDrawTable& table, const Ma
     }
     DisplayDateWriter dates;
     return MatchLines(matchList, table.count(), [&](std::string& line, int row) {
-        LineWriter writer(line, LineRoom(table.ballsPerDrawing, table.Date(row)));
+        LineWriter writer(line, LineRoom(table.ballsPerDrawing + 1, table.Date(row)));
         for (int position = 0; position < table.ballsPerDrawing; ++position) {
             writer.BallCell(table.Ball(row, position));
             writer.Skip(table.dated ? 2 : 1);
@@ -197,7 +198,7 @@ std::vector<std::string> ReportPowerballTotals(const PowerballDrawTable& table) 
     std::string line;
     for (int row = 0; row < table.count(); ++row) {
         line.clear();
-        LineWriter writer(line, LineRoom(table.ballsPerDrawing, table.Date(row)));
+        LineWriter writer(line, LineRoom(table.ballsPerDrawing + 1, table.Date(row)));
         if (table.dated) {
             if (!writer.Date(dates, table.Date(row))) {
                 break;
@@ -258,7 +259,7 @@ std::vector<std::string> ReportPowerballRange(const PowerballDrawTable& table, c
     }
     DisplayDateWriter dates;
     return MatchLines(matchList, table.count(), [&](std::string& line, int row) {
-        LineWriter writer(line, LineRoom(table.ballsPerDrawing, table.Date(row)));
+        LineWriter writer(line, LineRoom(table.ballsPerDrawing + 1, table.Date(row)));
         for (int position = 0; position < table.ballsPerDrawing; ++position) {
             writer.BallCell(table.Ball(row, position));
             writer.Skip(2);
@@ -277,7 +278,7 @@ std::vector<std::string> ReportPowerballNumber(const PowerballDrawTable& table, 
     }
     DisplayDateWriter dates;
     return MatchLines(matchList, table.count(), [&](std::string& line, int row) {
-        LineWriter writer(line, LineRoom(table.ballsPerDrawing, table.Date(row)));
+        LineWriter writer(line, LineRoom(table.ballsPerDrawing + 1, table.Date(row)));
         for (int position = 0; position < table.ballsPerDrawing; ++position) {
             writer.Number(table.Ball(row, position));
             writer.Skip(2);

@@ -130,7 +130,7 @@ inline constexpr std::array<Exchange, 16> kSortSeven = {{{0, 6},
                                                          {3, 4},
                                                          {5, 6}}};
 
-template <typename Row> void ExchangeIfGreater(Row& row, std::size_t first, std::size_t second) {
+template <typename Row> inline void ExchangeIfGreater(Row& row, std::size_t first, std::size_t second) {
     const auto low = std::min(row[first], row[second]);
     const auto high = std::max(row[first], row[second]);
     row[first] = low;
@@ -139,17 +139,17 @@ template <typename Row> void ExchangeIfGreater(Row& row, std::size_t first, std:
 
 // Runs a network's exchanges, unrolled at compile time.
 template <const auto& Network, typename Row, std::size_t... Step>
-void SortByNetwork(Row& row, std::index_sequence<Step...>) {
+inline void SortByNetwork(Row& row, std::index_sequence<Step...>) {
     (ExchangeIfGreater(row, Network[Step].first, Network[Step].second), ...);
 }
 
-template <const auto& Network, typename Row> void SortByNetwork(Row& row) {
+template <const auto& Network, typename Row> inline void SortByNetwork(Row& row) {
     SortByNetwork<Network>(row, std::make_index_sequence<Network.size()>());
 }
 
 // The first `count` entries of a row sorted ascending (the others as they were). Drawings and picks
 // hold 5, 6 or 7 numbers, which sorting networks of branch-free exchanges sort fastest.
-template <typename Row> Row SortedFirst(Row row, std::size_t count) {
+template <typename Row> inline Row SortedFirst(Row row, std::size_t count) {
     const std::size_t end = std::min(count, row.size());
     if (end == 5) {
         SortByNetwork<kSortFive>(row);
