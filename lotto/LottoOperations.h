@@ -16,6 +16,8 @@ struct GameSettings;
 //   LottoResult result = ApplyLottoOperation(operation, table, inputs, settings, choices, random);
 //   lines = LottoListLines(table, result);          // what the "Deja View" list shows
 // `table` is the history chosen by the data source; Date and Date Range always search the dated one.
+// `random` serves Best Guess and is seeded with the clock's seconds; the planted seed serves the random
+// picks of the chart view (LottoChartPicks).
 
 // The texts typed on the page.
 struct LottoInputs {
