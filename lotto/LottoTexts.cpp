@@ -38,10 +38,6 @@ int QueryNumber(std::string_view piece) {
     return static_cast<int>(negative ? -value : value);
 }
 
-bool IsComparableDate(std::string_view storedDate) {
-    return storedDate.size() == 8;
-}
-
 namespace {
 
 bool IsDigit(char c) {

@@ -45,7 +45,9 @@ inline void AppendMatch(MatchList& matchList, int row) {
 }
 
 // A stored date that a date search can compare: 8 characters.
-bool IsComparableDate(std::string_view storedDate);
+inline bool IsComparableDate(std::string_view storedDate) {
+    return storedDate.size() == 8;
+}
 
 // A stored date as one number that orders dates in time through the century window (yy below 84 is
 // 20yy): the order of CompareStoredDates.
