@@ -1,12 +1,206 @@
+// vantorel-cli run 5|6|pb and compare 5|6|pb: the 5 Number, 6 Number and Power Ball operations.
+
 #include "cli/Commands.h"
+
+#include "lotto/LottoDrawTable.h"
+#include "lotto/LottoOperations.h"
+#include "lotto/PowerballDrawTable.h"
+#include "platform/Clock.h"
+#include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
+#include "platform/Operations.h"
+#include "platform/RandomGenerator.h"
+#include "store/SectionReader.h"
+
+#include <algorithm>
+#include <ostream>
+#include <string>
+#include <vector>
 
 namespace vantorel {
 
-int RunLottoOperation(const CommandLine&, CliContext&) {
-    return NotAvailableYet();
+namespace {
+
+constexpr std::string_view kInsufficientBestGuess = "Insufficient Best Guess Data";
+constexpr std::string_view kFileInputError = "File Input ERROR";
+
+// The two histories of a game as its page loads them.
+template <typename Table> struct GameTables {
+    Table undated;
+    Table dated;
+
+    const Table& Chosen(bool useDated) const { return useDated ? dated : undated; }
+};
+
+GameTables<LottoDrawTable> LoadLottoTables(int gameType) {
+    GameTables<LottoDrawTable> tables{LottoDrawTable(SectionNumber(gameType, false)),
+                                      LottoDrawTable(SectionNumber(gameType, true))};
+    tables.undated.Load();
+    tables.dated.Load();
+    return tables;
 }
-int RunLottoCompare(const CommandLine&, CliContext&) {
-    return NotAvailableYet();
+
+GameTables<PowerballDrawTable> LoadPowerballTables(const GameSettings& settings) {
+    GameTables<PowerballDrawTable> tables{PowerballDrawTable(false), PowerballDrawTable(true)};
+    tables.undated.Load(settings.powerballBalls);
+    tables.dated.Load(settings.powerballBalls);
+    return tables;
+}
+
+// Refuses with the page's status text when the chosen history is not available.
+template <typename Table>
+bool ChosenHistoryAvailable(int gameType, const GameTables<Table>& tables, bool useDated) {
+    if (tables.Chosen(useDated).loadStatus == kSectionLoaded) {
+        return true;
+    }
+    MessageBox(LottoStatusText(gameType, tables.undated.loadStatus, tables.undated.count(),
+                               tables.dated.loadStatus, tables.dated.count()),
+               MessageIcon::Stop);
+    return false;
+}
+
+void PrintLines(const std::vector<std::string>& lines, std::ostream& out) {
+    for (const std::string& line : lines) {
+        out << line << '\n';
+    }
+}
+
+// Distribution as the chart view draws it: one count per ball of each group.
+void PrintDistribution(const LottoResult& result, int maximum, int powerMaximum, std::ostream& out) {
+    const auto printGroup = [&out](std::string_view name, const std::vector<int>& counts, int highest) {
+        for (int ball = 1; ball <= highest; ++ball) {
+            const int count =
+                ball < static_cast<int>(counts.size()) ? counts[static_cast<std::size_t>(ball)] : 0;
+            out << name << ' ' << ball << ": " << count << '\n';
+        }
+    };
+    printGroup("ball", result.ballCounts, maximum);
+    printGroup("powerball", result.powerBallCounts, powerMaximum);
+}
+
+// Random and Best Guess picks as the chart view draws them; Power Ball writes "+ P" after the first group.
+void PrintPicks(int gameType, const LottoResult& result, const GameSettings& settings, int plantedSeed,
+                const Clock& clock, std::ostream& out) {
+    RandomGenerator chartRandom = RandomGenerator::Seeded(plantedSeed, clock);
+    const ChartPicks chart = LottoChartPicks(gameType, result, settings, chartRandom);
+    if (chart.insufficient) {
+        out << kInsufficientBestGuess << '\n';
+    }
+    if (chart.picks.empty()) {
+        return;
+    }
+    std::string line;
+    for (std::size_t i = 0; i < chart.picks.size(); ++i) {
+        const bool powerBall = gameType == kPowerball && i + 1 == chart.picks.size();
+        if (i > 0) {
+            line += ' ';
+        }
+        if (powerBall) {
+            line += "+ ";
+        }
+        line += std::to_string(chart.picks[i]);
+    }
+    out << line << '\n';
+}
+
+bool IsChartOperation(int operation) {
+    return operation == kDistribution || operation == kRandom || operation == kBestGuess;
+}
+
+// Date searches read the dated history whatever source was chosen.
+bool UsesDatedHistory(const CommandLine& line) {
+    return line.dated || line.operation == kDateSearch || line.operation == kDateRangeSearch;
+}
+
+int ExitStatusOf(const LottoResult& result) {
+    return !result.listed || result.refused ? kExitRefused : kExitDone;
+}
+
+int RunOnPowerball(const CommandLine& line, CliContext& context, const GameSettings& settings) {
+    const GameTables<PowerballDrawTable> tables = LoadPowerballTables(settings);
+    const bool useDated = UsesDatedHistory(line);
+    if (!ChosenHistoryAvailable(kPowerball, tables, useDated)) {
+        return kExitRefused;
+    }
+    const PowerballDrawTable& table = tables.Chosen(useDated);
+    RandomGenerator random(static_cast<std::uint32_t>(context.clock.SecondsNow()));
+    const LottoInputs inputs{line.input, line.from, line.to, line.power};
+    const LottoResult result =
+        ApplyPowerballOperation(line.operation, table, inputs, settings, line.choices, random);
+    if (line.operation == kDistribution) {
+        PrintDistribution(result, settings.powerballGroup1Max, settings.powerballGroup2Max, context.out);
+    } else if (IsChartOperation(line.operation)) {
+        PrintPicks(kPowerball, result, settings, line.seed, context.clock, context.out);
+    } else {
+        PrintLines(PowerballListLines(table, result), context.out);
+    }
+    return ExitStatusOf(result);
+}
+
+int RunOnLotto(const CommandLine& line, CliContext& context, const GameSettings& settings) {
+    const GameTables<LottoDrawTable> tables = LoadLottoTables(line.gameType);
+    const bool useDated = UsesDatedHistory(line);
+    if (!ChosenHistoryAvailable(line.gameType, tables, useDated)) {
+        return kExitRefused;
+    }
+    const LottoDrawTable& table = tables.Chosen(useDated);
+    RandomGenerator random(static_cast<std::uint32_t>(context.clock.SecondsNow()));
+    const LottoInputs inputs{line.input, line.from, line.to, line.power};
+    const LottoResult result =
+        ApplyLottoOperation(line.operation, table, inputs, settings, line.choices, random);
+    if (line.operation == kDistribution) {
+        PrintDistribution(result, table.GameMaximum(settings), 0, context.out);
+    } else if (IsChartOperation(line.operation)) {
+        PrintPicks(line.gameType, result, settings, line.seed, context.clock, context.out);
+    } else {
+        PrintLines(LottoListLines(table, result), context.out);
+    }
+    return ExitStatusOf(result);
+}
+
+// The comparison report, one line per "\n"-ended piece.
+int PrintComparison(const std::string& report, std::ostream& out) {
+    std::size_t start = 0;
+    for (std::size_t end = report.find('\n'); end != std::string::npos; end = report.find('\n', start)) {
+        out << std::string_view(report).substr(start, end - start) << '\n';
+        start = end + 1;
+    }
+    if (start < report.size()) {
+        out << std::string_view(report).substr(start) << '\n';
+    }
+    return report == kFileInputError ? kExitRefused : kExitDone;
+}
+
+} // namespace
+
+int RunLottoOperation(const CommandLine& line, CliContext& context) {
+    const GameSettings settings = GameSettings::Read(context.profile);
+    if (line.gameType == kPowerball) {
+        return RunOnPowerball(line, context, settings);
+    }
+    if (line.gameType == kFiveNumber || line.gameType == kSixNumber) {
+        return RunOnLotto(line, context, settings);
+    }
+    return kExitUsage;
+}
+
+int RunLottoCompare(const CommandLine& line, CliContext& context) {
+    const GameSettings settings = GameSettings::Read(context.profile);
+    if (line.gameType == kPowerball) {
+        const GameTables<PowerballDrawTable> tables = LoadPowerballTables(settings);
+        if (!ChosenHistoryAvailable(kPowerball, tables, line.dated)) {
+            return kExitRefused;
+        }
+        return PrintComparison(tables.Chosen(line.dated).ComparePicks(line.input), context.out);
+    }
+    if (line.gameType != kFiveNumber && line.gameType != kSixNumber) {
+        return kExitUsage;
+    }
+    const GameTables<LottoDrawTable> tables = LoadLottoTables(line.gameType);
+    if (!ChosenHistoryAvailable(line.gameType, tables, line.dated)) {
+        return kExitRefused;
+    }
+    return PrintComparison(tables.Chosen(line.dated).ComparePicks(line.input), context.out);
 }
 
 } // namespace vantorel

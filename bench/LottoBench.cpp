@@ -1,0 +1,281 @@
+// Every 5 Number, 6 Number and Power Ball operation on full dated histories, next to the time to read
+// the same section from the history file. Compare each "Operation/<game>/..." time with "Load/<game>".
+
+#include "bench/BenchFiles.h"
+#include "lotto/LottoDrawTable.h"
+#include "lotto/LottoOperations.h"
+#include "lotto/PowerballDrawTable.h"
+#include "platform/GameSettings.h"
+#include "platform/Operations.h"
+#include "platform/RandomGenerator.h"
+#include "platform/SetupChoices.h"
+#include "store/CalendarDates.h"
+#include "store/HistoryFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+namespace vantorel {
+namespace {
+
+constexpr int kPicks = 1000;
+
+GameSettings BenchSettings() {
+    GameSettings settings;
+    settings.fiveNumberMax = 45;
+    settings.sixNumberMax = 49;
+    settings.powerballGroup1Max = 49;
+    settings.powerballGroup2Max = 42;
+    settings.powerballBalls = 5;
+    return settings;
+}
+
+// Drawing dates, every third day from January 1, 1985 (the histories reach into the 2000s).
+class DrawingDates {
+public:
+    std::string Next() {
+        const std::string stored = TwoDigits(year_ % 100) + '/' + TwoDigits(month_) + '/' + TwoDigits(day_);
+        for (int step = 0; step < 3; ++step) {
+            if (++day_ > DaysInMonth()) {
+                day_ = 1;
+                if (++month_ > 12) {
+                    month_ = 1;
+                    ++year_;
+                }
+            }
+        }
+        return stored;
+    }
+
+private:
+    static std::string TwoDigits(int value) {
+        std::string digits = std::to_string(value);
+        return digits.size() == 1 ? '0' + digits : digits;
+    }
+    int DaysInMonth() const {
+        constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        return month_ == 2 && year_ % 4 == 0 ? 29 : kDays[static_cast<std::size_t>(month_ - 1)];
+    }
+    int year_ = 1985;
+    int month_ = 1;
+    int day_ = 1;
+};
+
+std::vector<int> DistinctBalls(RandomGenerator& random, int count, int maximum) {
+    std::vector<int> balls;
+    while (static_cast<int>(balls.size()) < count) {
+        const int ball = random.Next() % maximum + 1;
+        if (std::find(balls.begin(), balls.end(), ball) == balls.end()) {
+            balls.push_back(ball);
+        }
+    }
+    return balls;
+}
+
+std::string Joined(const std::vector<int>& numbers) {
+    std::string text;
+    for (const int number : numbers) {
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += std::to_string(number);
+    }
+    return text;
+}
+
+struct GameShape {
+    int section;
+    int drawings;
+    int balls;
+    int maximum;
+    int powerMaximum; // 0: no Power Ball
+};
+
+// One full dated section and a pick file of 1000 picks, every tenth of them a drawing in reverse order.
+void WriteSection(const GameShape& shape, std::string& history, const std::string& pickFile) {
+    RandomGenerator random(static_cast<std::uint32_t>(shape.section));
+    DrawingDates dates;
+    std::vector<std::vector<int>> drawings;
+    history += std::to_string(shape.section) + ' ' + std::to_string(shape.drawings);
+    for (int row = 0; row < shape.drawings; ++row) {
+        std::vector<int> drawing = DistinctBalls(random, shape.balls, shape.maximum);
+        if (shape.powerMaximum > 0) {
+            drawing.push_back(random.Next() % shape.powerMaximum + 1);
+        }
+        history += ' ' + dates.Next() + ' ' + Joined(drawing);
+        drawings.push_back(std::move(drawing));
+    }
+    history += "\r\n";
+    std::string picks;
+    for (int pick = 0; pick < kPicks; ++pick) {
+        std::vector<int> numbers = drawings[static_cast<std::size_t>(pick * 2) % drawings.size()];
+        if (pick % 10 == 0) {
+            std::reverse(numbers.begin(), numbers.end());
+        } else {
+            numbers = DistinctBalls(random, static_cast<int>(numbers.size()), shape.maximum);
+        }
+        picks += Joined(numbers) + "\n";
+    }
+    bench::WriteBenchFile(pickFile, picks);
+}
+
+const GameShape kFiveNumber = {5, kFiveNumberCapacity, 5, 45, 0};
+const GameShape kSixNumber = {7, kSixNumberCapacity, 6, 49, 0};
+const GameShape kPowerballGame = {9, kPowerballCapacity, 5, 49, 42};
+
+// The history file and the pick files, written once in a temporary working directory.
+void PrepareFiles() {
+    static const bench::BenchWorkDir directory;
+    static const bool written = [] {
+        std::string history;
+        WriteSection(kFiveNumber, history, "picks5.txt");
+        WriteSection(kSixNumber, history, "picks6.txt");
+        WriteSection(kPowerballGame, history, "picksPB.txt");
+        bench::WriteBenchFile(kHistoryFileName, history);
+        return true;
+    }();
+    benchmark::DoNotOptimize(written);
+}
+
+std::string DisplayDate(std::string date) {
+    ToDisplayDate(date);
+    return date;
+}
+
+// The typed inputs of each search: the last drawing's date and numbers, the whole history's date range,
+// and one ball for the partial search.
+LottoInputs SearchInputs(int operation, const std::string& firstDate, const std::string& lastDate,
+                         const std::vector<int>& lastBalls) {
+    LottoInputs inputs{std::string(), DisplayDate(firstDate), DisplayDate(lastDate), std::string()};
+    if (operation == kDateSearch) {
+        inputs.query = DisplayDate(lastDate);
+    } else if (operation == kNumberSearch) {
+        inputs.query = Joined(lastBalls);
+    } else if (operation == kPartialNumberSearch) {
+        inputs.query.assign(1, '7');
+    }
+    return inputs;
+}
+
+LottoInputs InputsFor(const LottoDrawTable& table, int operation) {
+    const int last = table.count() - 1;
+    std::vector<int> balls;
+    for (int position = 0; position < table.ballsPerDrawing(); ++position) {
+        balls.push_back(table.Ball(last, position));
+    }
+    return SearchInputs(operation, table.Date(0), table.Date(last), balls);
+}
+
+LottoInputs InputsFor(const PowerballDrawTable& table, int operation) {
+    const int last = table.count() - 1;
+    std::vector<int> balls;
+    for (int position = 0; position < table.ballsPerDrawing; ++position) {
+        balls.push_back(table.Ball(last, position));
+    }
+    LottoInputs inputs = SearchInputs(operation, table.Date(0), table.Date(last), balls);
+    if (operation == kNumberSearch) {
+        inputs.power = std::to_string(table.PowerBall(last));
+    }
+    return inputs;
+}
+
+LottoDrawTable LoadedLotto(int section) {
+    PrepareFiles();
+    LottoDrawTable table(section);
+    table.Load();
+    return table;
+}
+
+PowerballDrawTable LoadedPowerball() {
+    PrepareFiles();
+    PowerballDrawTable table(true);
+    table.Load(BenchSettings().powerballBalls);
+    return table;
+}
+
+void LoadLotto(benchmark::State& state, int section) {
+    PrepareFiles();
+    for (auto _ : state) {
+        LottoDrawTable table(section);
+        benchmark::DoNotOptimize(table.Load());
+    }
+}
+
+void LoadPowerball(benchmark::State& state) {
+    PrepareFiles();
+    for (auto _ : state) {
+        PowerballDrawTable table(true);
+        benchmark::DoNotOptimize(table.Load(BenchSettings().powerballBalls));
+    }
+}
+
+// One operation as the page runs it: apply, then the result list's lines or the chart's picks.
+void LottoOperation(benchmark::State& state, int section, int operation) {
+    const LottoDrawTable table = LoadedLotto(section);
+    const LottoInputs inputs = InputsFor(table, operation);
+    const GameSettings settings = BenchSettings();
+    const SetupChoices choices;
+    for (auto _ : state) {
+        RandomGenerator random(1);
+        const LottoResult result = ApplyLottoOperation(operation, table, inputs, settings, choices, random);
+        benchmark::DoNotOptimize(LottoListLines(table, result));
+        benchmark::DoNotOptimize(LottoChartPicks(table.gameType(), result, settings, random));
+    }
+}
+
+void PowerballOperation(benchmark::State& state, int operation) {
+    const PowerballDrawTable table = LoadedPowerball();
+    const LottoInputs inputs = InputsFor(table, operation);
+    const GameSettings settings = BenchSettings();
+    const SetupChoices choices;
+    for (auto _ : state) {
+        RandomGenerator random(1);
+        const LottoResult result =
+            ApplyPowerballOperation(operation, table, inputs, settings, choices, random);
+        benchmark::DoNotOptimize(PowerballListLines(table, result));
+        benchmark::DoNotOptimize(LottoChartPicks(kPowerball, result, settings, random));
+    }
+}
+
+void CompareLotto(benchmark::State& state, int section, const char* pickFile) {
+    const LottoDrawTable table = LoadedLotto(section);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(table.ComparePicks(pickFile));
+    }
+}
+
+void ComparePowerball(benchmark::State& state) {
+    const PowerballDrawTable table = LoadedPowerball();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(table.ComparePicks("picksPB.txt"));
+    }
+}
+
+constexpr std::array<const char*, kOperationCount> kOperationNames = {
+    "distribution", "even-odd",   "high-low", "totals",     "overdue", "hottest",
+    "random",       "best-guess", "date",     "date-range", "number",  "partial-number"};
+
+const bool registered = [] {
+    benchmark::RegisterBenchmark("Load/5", LoadLotto, kFiveNumber.section);
+    benchmark::RegisterBenchmark("Load/6", LoadLotto, kSixNumber.section);
+    benchmark::RegisterBenchmark("Load/pb", LoadPowerball);
+    for (int operation = 0; operation < kOperationCount; ++operation) {
+        const std::string name = kOperationNames[static_cast<std::size_t>(operation)];
+        benchmark::RegisterBenchmark(("Operation/5/" + name).c_str(), LottoOperation, kFiveNumber.section,
+                                     operation);
+        benchmark::RegisterBenchmark(("Operation/6/" + name).c_str(), LottoOperation, kSixNumber.section,
+                                     operation);
+        benchmark::RegisterBenchmark(("Operation/pb/" + name).c_str(), PowerballOperation, operation);
+    }
+    benchmark::RegisterBenchmark("Compare/5", CompareLotto, kFiveNumber.section, "picks5.txt");
+    benchmark::RegisterBenchmark("Compare/6", CompareLotto, kSixNumber.section, "picks6.txt");
+    benchmark::RegisterBenchmark("Compare/pb", ComparePowerball);
+    return true;
+}();
+
+} // namespace
+} // namespace vantorel

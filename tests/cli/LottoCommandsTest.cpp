@@ -1,0 +1,207 @@
+#include "cli/Commands.h"
+#include "platform/Clock.h"
+#include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
+#include "platform/ProfileStore.h"
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <sstream>
+
+namespace vantorel {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+constexpr std::string_view kHistory = "4 3 3 15 22 31 40 1 9 17 28 36 5 12 33 40 41\r\n"
+                                      "5 2 98/01/02 40 31 22 15 3 98/01/31 7 12 3 30 45\r\n"
+                                      "8 1 5 12 23 34 41 17\r\n"
+                                      "9 2 98/01/07 5 12 23 34 41 17 98/01/10 1 2 3 4 5 6\r\n";
+// The same with empty 6 Number histories.
+constexpr std::string_view kHistoryWithEmptySixNumber = "4 3 3 15 22 31 40 1 9 17 28 36 5 12 33 40 41\r\n"
+                                                        "5 2 98/01/02 40 31 22 15 3 98/01/31 7 12 3 30 45\r\n"
+                                                        "6 0\r\n"
+                                                        "7 0\r\n"
+                                                        "8 1 5 12 23 34 41 17\r\n";
+
+class LottoCommands : public ::testing::Test {
+protected:
+    LottoCommands() {
+        test::WriteFile("vtrmain.dat", kHistory);
+        const std::vector<std::pair<std::string_view, std::string_view>> settings = {
+            {kKey5BC, "45"}, {kKey6BC, "49"}, {kKeyPBC, "49"}, {kKeyPBB, "42"}, {kKeyPBM, "5"}};
+        for (const auto& [key, value] : settings) {
+            profile.WriteString(kSettingsSection, key, value);
+        }
+    }
+
+    // Runs one command line; the standard output as lines.
+    Lines Run(const std::vector<std::string_view>& arguments) {
+        const std::optional<CommandLine> line = ParseCommandLine(arguments);
+        EXPECT_TRUE(line.has_value());
+        std::ostringstream out;
+        CliContext context{profile, clock, out};
+        status = line ? RunCommand(*line, context) : kExitUsage;
+        Lines lines;
+        std::istringstream text(out.str());
+        for (std::string next; std::getline(text, next);) {
+            lines.push_back(next);
+        }
+        return lines;
+    }
+
+    test::TempWorkingDir directory;
+    MemoryProfileStore profile;
+    FixedClock clock{1000};
+    RecordingMessageSink sink;
+    ScopedMessageSink installed{sink};
+    int status = -1;
+};
+
+TEST_F(LottoCommands, ListOperationsPrintTheResultLines) {
+    struct Case {
+        std::vector<std::string_view> arguments;
+        Lines lines;
+    };
+    const std::vector<Case> cases = {
+        {{"run", "5", "totals", "--undated"},
+         {" 3      15    22    31    40   ", " 1      9      17    28    36   ",
+          " 5      12    33    40    41   "}},
+        {{"run", "5", "even-odd", "--undated"}, {" Balls are 40% Even  -  60% Odd."}},
+        {{"run", "5", "date", "--undated", "--input", "01/31/98"},
+         {" The Numbers drawn on  01/31/98  were  3  7  12  30  45  "}},
+        {{"run", "5", "date-range", "--from", "01/31/98", "--to", "02/28/98"},
+         {" 01/31/98        3     7     12   30   45   "}},
+        {{"run", "5", "partial-number", "--input", "3 7"},
+         {"7     12   3     30   45   " + std::string(3, ' ') + " Partial  Match  on     01/31/98"}},
+        {{"run", "pb", "even-odd"},
+         {"Group 1 Balls are  40%  Even  -  60%  Odd  :  Powerballs are  50%  Even  -  50%  Odd."}},
+        {{"run", "pb", "overdue", "--undated"},
+         {"The  Seven  Most  Overdue  Group 1    Balls  are  5  12  23  34  41  ",
+          "The  Seven  Most  Overdue  Powerball  Balls  are  17  "}},
+        {{"run", "pb", "date", "--input", "01/10/98"},
+         {"1  2  3  4  5  Powerball = 6  were the Numbers Drawn On  01/10/98"}},
+        {{"run", "pb", "number", "--input", "5 12 23 34 41", "--power", "17", "--undated"},
+         {"5  12  23  34  41  Powerball = 17  Was  Found  in  the  Undated  Data."}},
+        {{"run", "pb", "partial-number", "--power", "6"},
+         {"1     2     3     4     5     " + std::string(" Powerball = 6   ") + "   " +
+          " Partial  Match  on     01/10/98"}},
+        {{"run", "pb", "totals"},
+         {"01/07/98   5  12   23   34   41   " + std::string(4, ' ') + " Powerball  =  17",
+          "01/10/98   1  2  3  4  5  " + std::string(16, ' ') + " Powerball  =  6"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Run(c.arguments), c.lines) << c.arguments[1] << ' ' << c.arguments[2];
+        EXPECT_EQ(status, kExitDone) << c.arguments[1] << ' ' << c.arguments[2];
+    }
+    EXPECT_TRUE(sink.texts().empty());
+}
+
+TEST_F(LottoCommands, RefusalsPrintTheirMessageAndExitWithOne) {
+    struct Case {
+        std::vector<std::string_view> arguments;
+        Lines lines;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {{"run", "5", "number", "--input", "5 12"},
+         {" No data found matching all 5 numbers."},
+         "Parse error in query string or not\nenough information entered to\ncompletely evaluate the "
+         "query.\n\n  "
+         "Operation Aborted."},
+        {{"run", "5", "date", "--input", "2/1/98"},
+         {},
+         "No Date Entered or\nInvalid Date Format\n\n(format is mm/dd/yy)"},
+        {{"run", "pb", "number", "--input", "5 12", "--power", "17"},
+         {},
+         "Not Enough Balls in Query.\n\nThis function requires  All  6\nBalls including the Powerball."},
+        {{"run", "pb", "partial-number"}, {}, "No Numbers Entered"},
+        {{"run", "6", "hottest"}, {}, "No 6 Number Game Data Available"},
+        {{"run", "pb", "totals", "--undated", "--seed", "2"},
+         {"5  12   23   34   41   " + std::string(4, ' ') + " Powerball  =  17"},
+         ""},
+    };
+    for (const Case& c : cases) {
+        sink.Clear();
+        EXPECT_EQ(Run(c.arguments), c.lines) << c.arguments[2];
+        EXPECT_EQ(status, c.message.empty() ? kExitDone : kExitRefused) << c.arguments[2];
+        EXPECT_EQ(sink.texts(), c.message.empty() ? Lines{} : Lines{c.message}) << c.arguments[2];
+    }
+}
+
+TEST_F(LottoCommands, MissingChosenHistoryShowsTheStatusText) {
+    test::WriteFile("vtrmain.dat", "4 1 1 2 3 4 5\r\n");
+    EXPECT_TRUE(Run({"run", "5", "totals"}).empty());
+    EXPECT_EQ(status, kExitRefused);
+    EXPECT_EQ(sink.texts(), Lines{"Undated 1"});
+}
+
+TEST_F(LottoCommands, DistributionPrintsTheChartData) {
+    profile.WriteString(kSettingsSection, kKey5BC, "5");
+    const Lines lotto = Run({"run", "5", "distribution", "--undated"});
+    EXPECT_EQ(lotto, (Lines{"ball 1: 1", "ball 2: 0", "ball 3: 1", "ball 4: 0", "ball 5: 1"}));
+
+    profile.WriteString(kSettingsSection, kKeyPBC, "3");
+    profile.WriteString(kSettingsSection, kKeyPBB, "6");
+    EXPECT_EQ(Run({"run", "pb", "distribution"}),
+              (Lines{"ball 1: 1", "ball 2: 1", "ball 3: 1", "powerball 1: 0", "powerball 2: 0",
+                     "powerball 3: 0", "powerball 4: 0", "powerball 5: 0", "powerball 6: 1"}));
+}
+
+// The numbers of a picks line; Power Ball's "+" is skipped.
+std::vector<int> NumbersOf(const std::string& line) {
+    std::istringstream words(line);
+    std::vector<int> numbers;
+    for (std::string word; words >> word;) {
+        if (word != "+") {
+            numbers.push_back(std::stoi(word));
+        }
+    }
+    return numbers;
+}
+
+TEST_F(LottoCommands, RandomPicksRepeatWithAPlantedSeed) {
+    test::WriteFile("vtrmain.dat", kHistoryWithEmptySixNumber);
+    const Lines first = Run({"run", "6", "random", "--seed", "9"});
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(Run({"run", "6", "random", "--seed", "9", "--undated"}), first);
+    const std::vector<int> picks = NumbersOf(first.front());
+    EXPECT_EQ(std::set<int>(picks.begin(), picks.end()).size(), 6u);
+    EXPECT_TRUE(std::all_of(picks.begin(), picks.end(), [](int pick) { return pick >= 1 && pick <= 49; }));
+
+    const Lines powerball = Run({"run", "pb", "random", "--undated", "--seed", "4"});
+    ASSERT_EQ(powerball.size(), 1u);
+    EXPECT_NE(powerball.front().find(" + "), std::string::npos);
+    EXPECT_EQ(NumbersOf(powerball.front()).size(), 6u);
+}
+
+TEST_F(LottoCommands, BestGuessWithTooLittleHistoryShowsTheNoticeAndRandomPicks) {
+    test::WriteFile("vtrmain.dat", kHistoryWithEmptySixNumber);
+    const Lines lines = Run({"run", "6", "best-guess", "--undated", "--seed", "9"});
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines.front(), "Insufficient Best Guess Data");
+    EXPECT_EQ(lines.back(), Run({"run", "6", "random", "--undated", "--seed", "9"}).front());
+
+    const Lines guess = Run({"run", "5", "best-guess", "--strategy", "optimistic"});
+    ASSERT_EQ(guess.size(), 1u);
+    EXPECT_EQ(NumbersOf(guess.front()).size(), 5u);
+}
+
+TEST_F(LottoCommands, CompareReportsPossibleWinners) {
+    test::WriteFile("picks.txt", "3 15 22 31 40\n1 2 3 4 5 6\n");
+    EXPECT_EQ(Run({"compare", "5", "--dated", "picks.txt"}),
+              (Lines{"We MAY have a WINNER here !", "40 31 22 15 3 was found on 01/02/98"}));
+    EXPECT_EQ(status, kExitDone);
+    EXPECT_EQ(Run({"compare", "pb", "--dated", "picks.txt"}),
+              (Lines{"We MAY have a WINNER here !", "1 2 3 4 5 with Powerball 6 was found on 01/10/98"}));
+    EXPECT_EQ(Run({"compare", "pb", "--undated", "picks.txt"}), Lines{"Sorry...No Matches Were Found."});
+    EXPECT_EQ(Run({"compare", "5", "--undated", "absent.txt"}), Lines{"File Input ERROR"});
+    EXPECT_EQ(status, kExitRefused);
+    EXPECT_EQ(sink.texts(), Lines{"Can't open specified file."});
+}
+
+} // namespace
+} // namespace vantorel
