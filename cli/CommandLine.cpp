@@ -229,6 +229,10 @@ std::optional<CommandLine> ParseRun(const std::vector<Option>& options,
             return std::nullopt;
         }
     }
+    // As on the game pages, Date and Date Range are offered for the dated history only.
+    if ((line.operation == kDateSearch || line.operation == kDateRangeSearch) && !line.dated) {
+        return std::nullopt;
+    }
     return line;
 }
 

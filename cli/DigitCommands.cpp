@@ -70,10 +70,6 @@ std::vector<std::string> ReportTextLines(std::string_view text) {
 int RunDigitOperation(const CommandLine& line, CliContext& context) {
     const int game = line.gameType;
     const int operation = line.operation;
-    if ((operation == kDateSearch || operation == kDateRangeSearch) && !line.dated) {
-        // As on the page, Date and Date Range search the dated history only.
-        return kExitUsage;
-    }
     const LoadedDigitGame loaded(game);
     if (!ChosenHistoryLoaded(game, loaded, line.dated)) {
         return kExitRefused;

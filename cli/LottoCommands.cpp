@@ -107,18 +107,13 @@ bool IsChartOperation(int operation) {
     return operation == kDistribution || operation == kRandom || operation == kBestGuess;
 }
 
-// Date searches read the dated history whatever source was chosen.
-bool UsesDatedHistory(const CommandLine& line) {
-    return line.dated || line.operation == kDateSearch || line.operation == kDateRangeSearch;
-}
-
 int ExitStatusOf(const LottoResult& result) {
     return !result.listed || result.refused ? kExitRefused : kExitDone;
 }
 
 int RunOnPowerball(const CommandLine& line, CliContext& context, const GameSettings& settings) {
     const GameTables<PowerballDrawTable> tables = LoadPowerballTables(settings);
-    const bool useDated = UsesDatedHistory(line);
+    const bool useDated = line.dated;
     if (!ChosenHistoryAvailable(kPowerball, tables, useDated)) {
         return kExitRefused;
     }
@@ -139,7 +134,7 @@ int RunOnPowerball(const CommandLine& line, CliContext& context, const GameSetti
 
 int RunOnLotto(const CommandLine& line, CliContext& context, const GameSettings& settings) {
     const GameTables<LottoDrawTable> tables = LoadLottoTables(line.gameType);
-    const bool useDated = UsesDatedHistory(line);
+    const bool useDated = line.dated;
     if (!ChosenHistoryAvailable(line.gameType, tables, useDated)) {
         return kExitRefused;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Operations.h"
 #include "store/HistoryFile.h"
 
 #include <array>
@@ -14,9 +15,6 @@ namespace vantorel {
 class Clock;
 class RandomSource;
 class SetupChoices;
-
-// A search stops after this many matches, so `matchList` never holds more.
-inline constexpr int kMatchListLimit = 729;
 
 // The restricted prediction's result after a refused day or month number or an impossible stored date.
 inline constexpr std::string_view kRestrictedPickError = "ERROR";

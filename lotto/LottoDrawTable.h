@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Operations.h"
 #include "store/HistoryFile.h"
 
 #include <array>
@@ -16,10 +17,8 @@ struct GameSettings;
 // The balls of one lotto drawing in the order the file lists them; a 5 Number drawing uses the first five.
 using LottoRow = std::array<int, 6>;
 
-// Row indexes of the drawings a search found, oldest first. A search records at most kMatchListLimit
-// of them (the result list's store holds 730 entries, the last one ending the list).
+// Row indexes of the drawings a search found, oldest first; at most kMatchListLimit of them.
 using MatchList = std::vector<int>;
-inline constexpr int kMatchListLimit = 729;
 
 // Modes of SevenBalls.
 inline constexpr int kSevenOverdue = 0;

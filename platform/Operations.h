@@ -21,4 +21,8 @@ enum Operation : int {
 
 inline constexpr int kOperationCount = 12;
 
+// A search stops after this many matches: the result list's match store holds 730 entries, the last one
+// ending the list.
+inline constexpr int kMatchListLimit = 729;
+
 } // namespace vantorel

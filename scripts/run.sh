@@ -6,7 +6,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 install_missing_packages
-configure_and_build -DVANTOREL_BUILD_TESTS=OFF
+configure_and_build vantorel vantorel-cli
 
 RUN_DIR=${RUN_DIR:-$REPO_DIR/run}
 mkdir -p "$RUN_DIR"

@@ -24,12 +24,18 @@ install_missing_packages() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# configure_and_build [TARGET ...]: configures $BUILD_DIR (tests included) and builds the given targets,
+# or everything.
 configure_and_build() {
     local werror=OFF
     if [ -n "${CI:-}" ]; then
         werror=ON
     fi
     cmake -S "$REPO_DIR" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DVANTOREL_WERROR=$werror "$@"
-    cmake --build "$BUILD_DIR"
+        -DVANTOREL_WERROR=$werror -DVANTOREL_BUILD_TESTS=ON
+    if [ $# -gt 0 ]; then
+        cmake --build "$BUILD_DIR" --target "$@"
+    else
+        cmake --build "$BUILD_DIR"
+    fi
 }

@@ -4,6 +4,6 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 install_missing_packages
-configure_and_build -DVANTOREL_BUILD_TESTS=ON
+configure_and_build
 cd "$BUILD_DIR"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600 -j"$(nproc)"

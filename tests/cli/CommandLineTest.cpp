@@ -64,6 +64,8 @@ TEST(CommandLine, RefusesWhatTheGrammarDoesNot) {
         "run 3 totals --seed -1",
         "run 3 totals --seed x",
         "run 3 totals --yes",
+        "run 3 date --undated --input 01/02/98",
+        "run pb date-range --undated --from 01/01/98 --to 02/01/98",
         "analyze --yes",
         "analyze now",
         "import 3 draws.txt",

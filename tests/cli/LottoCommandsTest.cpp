@@ -71,7 +71,7 @@ TEST_F(LottoCommands, ListOperationsPrintTheResultLines) {
          {" 3      15    22    31    40   ", " 1      9      17    28    36   ",
           " 5      12    33    40    41   "}},
         {{"run", "5", "even-odd", "--undated"}, {" Balls are 40% Even  -  60% Odd."}},
-        {{"run", "5", "date", "--undated", "--input", "01/31/98"},
+        {{"run", "5", "date", "--input", "01/31/98"},
          {" The Numbers drawn on  01/31/98  were  3  7  12  30  45  "}},
         {{"run", "5", "date-range", "--from", "01/31/98", "--to", "02/28/98"},
          {" 01/31/98        3     7     12   30   45   "}},

@@ -40,10 +40,8 @@ TEST_F(HistoryAnalysisTest, WorkedExampleIsFreeOfErrorsAndAbsentSectionsAddNoLin
     settings.fiveNumberMax = 40;
     SetHistory("1 3 98/01/02 123 98/01/03 7 98/01/05 45\r\n4 2 3 15 22 31 40 1 9 17 28 36\r\n"
                "9 1 98/01/07 5 12 23 34 41 17\r\n");
-    EXPECT_EQ(
-        Report(),
-        (Lines{" 3 Number Dated game data" + kFree, " 5 Number Undated game data" + kFree,
-               " Powerball Dated game data" + kFree}));
+    EXPECT_EQ(Report(), (Lines{" 3 Number Dated game data" + kFree, " 5 Number Undated game data" + kFree,
+                               " Powerball Dated game data" + kFree}));
 }
 
 TEST_F(HistoryAnalysisTest, EachKindOfErrorHasItsLine) {
