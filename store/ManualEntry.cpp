@@ -108,21 +108,16 @@ std::optional<std::string> EntryOf(std::string_view text, int gameType, bool dat
     std::string entry;
     std::string_view typedNumbers = text;
     if (dated) {
+        // The date is the text before the first blank (all of it when there is none), and its length is
+        // checked first; an entry without a blank or a digit after its date has no numbers.
         const std::size_t space = text.find(' ');
-        if (space == std::string_view::npos) {
-            MessageBox(kBadDataEntered, MessageIcon::Stop);
-            return std::nullopt;
-        }
         std::string date(text.substr(0, space));
         if (ToStoredDate(date) != 1) {
             return std::nullopt;
         }
-        if (date.find_first_of(kWordBreaks) != std::string::npos) {
-            MessageBox(kBadDataEntered, MessageIcon::Stop);
-            return std::nullopt;
-        }
-        const std::size_t firstDigit = text.find_first_of("0123456789", space);
-        if (firstDigit == std::string_view::npos) {
+        const std::size_t firstDigit =
+            space == std::string_view::npos ? space : text.find_first_of("0123456789", space);
+        if (firstDigit == std::string_view::npos || date.find_first_of(kWordBreaks) != std::string::npos) {
             MessageBox(kBadDataEntered, MessageIcon::Stop);
             return std::nullopt;
         }
