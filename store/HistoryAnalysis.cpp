@@ -149,7 +149,11 @@ bool CheckLine(std::string_view text, const GameSettings& settings, SectionCheck
     const NumberLimits limits{marker, NumbersPerDrawing(gameType, settings), settings};
     const bool dated = IsDatedSection(marker);
     const long long fullHistory = static_cast<long long>(CapacityOfGame(gameType)) * limits.numbers;
-    if (!dated && static_cast<long long>(tokens.size()) > std::max(kTokenLimit, fullHistory)) {
+    const auto tokenLimit = static_cast<std::size_t>(std::max(kTokenLimit, fullHistory));
+    if (!dated && tokens.size() > tokenLimit) {
+        // The numbers up to the one that passed the limit have been checked; the count has not.
+        tokens.resize(tokenLimit + 1);
+        record.outOfRange = Flag(CheckUndatedDrawings(tokens, limits).outOfRange);
         MessageBox(kTooMuchData, MessageIcon::Stop);
         return false;
     }

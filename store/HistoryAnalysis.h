@@ -43,8 +43,8 @@ inline constexpr std::string_view kTooMuchData =
 void AnalyseHistoryFile(CheckTable& table, const GameSettings& settings,
                         FileSystem& files = RealFileSystem());
 
-// The report lines of a check table, in order: one verdict per line of the file, the errors under it, then
-// the sections that the file does not hold.
+// The report lines of a check table, in order: one verdict per line of the file and the errors under it.
+// A section that the file does not hold adds no line.
 std::vector<std::string> ShowAnalysisReport(const CheckTable& table);
 
 } // namespace vantorel
