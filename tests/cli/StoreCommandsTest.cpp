@@ -1,3 +1,7 @@
+// The history maintenance commands of vantorel-cli (import, append, analyze, backup, restore), run in this
+// process on files of a fresh working directory: the history file afterwards, the messages in order, the
+// standard output and the exit status.
+
 #include "cli/Commands.h"
 
 #include "platform/Clock.h"
@@ -8,30 +12,70 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <sstream>
 
 namespace vantorel::test {
 namespace {
 
 using Lines = std::vector<std::string>;
+using Text = std::optional<std::string>; // nothing: no such file, or (after) the file as it was
+
+void PrepareFile(const char* name, const Text& content) {
+    if (content) {
+        WriteFile(name, *content);
+    }
+}
+
+std::string Repeat(std::string_view text, int times) {
+    std::string repeated;
+    for (int i = 0; i < times; ++i) {
+        repeated += text;
+    }
+    return repeated;
+}
+
+const std::string kBadData = "Insufficient Data or\nBad Data Entered";
+const std::string kAppendFailed = "Data Append Failed";
+const std::string kMassageFailed = "Failure in Data Massage";
+const std::string kUnexpected = "There was an unexpected problem\nwith the data operation.";
+const std::string kNoEntry =
+    "There is no current entry\nin the data file for\nthe APPEND operation\nthat you "
+    "have requested.\n(Please See Help)\n\nOPERATION ABORTED";
+const std::string kWarning = "VanTorel Advises You To Abort\n\nWarning\n\nVantorel has determined that you "
+                             "already have an entry for this game type in the file !\n\nContinuing Will "
+                             "Cause Data Damage or Loss";
+const std::string kMainNotFound = "Main data file\nVTRMAIN.DAT\nnot found.";
+const std::string kRestoreQuestion =
+    "Are you certain you wish to\nreplace the current datafile\nwith the backup copy?";
+const std::string kFree = " was found and appears to be free of errors.";
+const std::string kErrors = " was found and appears to have the following ERRORS:";
+const std::string kRange = " *** ONE OR MORE OUT OF RANGE NUMBERS WERE FOUND IN THE DATA";
+const std::string kCount = " *** THE NUMBER OF DRAWS DOES NOT AGREE WITH THE ACTUAL COUNT";
+const std::string kBad = " *** ONE OR MORE BAD CHARACTERS WERE FOUND IN THE DATA";
 
 class StoreCommandsTest : public ::testing::Test {
 protected:
     StoreCommandsTest() {
-        const ScopedMessageSink quiet(firstRunMessages);
+        const ScopedMessageSink quiet(messages);
         RunFirstTimeSetup(profile);
     }
 
-    // Runs one vantorel-cli command line in this process.
+    // Runs one command line as vantorel-cli does: with --yes every question is answered OK.
     int Run(const std::vector<std::string_view>& arguments) {
+        messages = RecordingMessageSink(); // no answers left over from the command before
         out.str({});
+        const ScopedMessageSink installed(messages);
+        if (std::find(arguments.begin(), arguments.end(), "--yes") != arguments.end()) {
+            for (int i = 0; i < 4; ++i) {
+                messages.ScriptAnswer(MessageAnswer::Ok);
+            }
+        }
         const std::optional<CommandLine> line = ParseCommandLine(arguments);
         EXPECT_TRUE(line.has_value());
-        if (!line) {
-            return kExitUsage;
-        }
         CliContext context{profile, clock, out};
-        return RunCommand(*line, context);
+        return line ? RunCommand(*line, context) : kExitUsage;
     }
 
     Lines OutputLines() const {
@@ -44,87 +88,247 @@ protected:
     }
 
     TempWorkingDir directory;
-    RecordingMessageSink firstRunMessages;
     RecordingMessageSink messages;
-    ScopedMessageSink installed{messages};
     MemoryProfileStore profile;
     FixedClock clock{0};
     std::ostringstream out;
 };
 
-TEST_F(StoreCommandsTest, ImportNewAsksBeforeAddingASecondLineOfAHistory) {
-    WriteFile("draws.txt", "01/02/98 123\n01/03/98 007\n");
-    EXPECT_EQ(Run({"import", "3", "--dated", "draws.txt"}), kExitDone);
-    EXPECT_EQ(ReadFile("vtrmain.dat"), "1 2 98/01/02 123 98/01/03 7\r\n");
-    EXPECT_TRUE(messages.texts().empty());
+struct CommandCase {
+    std::vector<std::string> arguments;
+    Text history; // vtrmain.dat before
+    Text draws;   // the import file draws.txt
+    int exitStatus = 0;
+    Text after; // vtrmain.dat after; nothing: as before
+    Lines messages;
+    Lines output;
+    std::string setting; // KEY=VALUE in the profile
+};
 
-    // Without --yes the warning is answered "Abort Now".
-    EXPECT_EQ(Run({"import", "3", "--dated", "draws.txt"}), kExitRefused);
-    ASSERT_EQ(messages.texts().size(), 1u);
-    EXPECT_NE(messages.texts()[0].find("already have an entry for this game type"), std::string::npos);
-    EXPECT_EQ(messages.entries()[0].buttons, MessageButtons::OkCancel);
-    EXPECT_EQ(ReadFile("vtrmain.dat"), "1 2 98/01/02 123 98/01/03 7\r\n");
-
-    messages.ScriptAnswer(MessageAnswer::Ok);
-    EXPECT_EQ(Run({"import", "3", "--dated", "draws.txt", "--yes"}), kExitDone);
-    EXPECT_EQ(ReadFile("vtrmain.dat"), "1 2 98/01/02 123 98/01/03 7\r\n1 2 98/01/02 123 98/01/03 7\r\n");
+std::vector<std::string> Words(std::string_view text) {
+    std::vector<std::string> words;
+    std::istringstream stream{std::string(text)};
+    for (std::string word; stream >> word;) {
+        words.push_back(word);
+    }
+    return words;
 }
 
-TEST_F(StoreCommandsTest, ImportAppendAndFilter) {
-    WriteFile("vtrmain.dat", "5 1 98/01/01 1 2 3 4 5\r\n");
-    WriteFile("draws.txt", "01/02/98 06 07 08 09 10 $4,000\n");
-    EXPECT_EQ(Run({"import", "5", "--dated", "draws.txt", "--append", "--filter"}), kExitDone);
-    EXPECT_EQ(ReadFile("vtrmain.dat"), "5 2 98/01/01 1 2 3 4 5 98/01/02 6 7 8 9 10\r\n");
-    EXPECT_EQ(Run({"import", "6", "--dated", "nothing.txt", "--append"}), kExitRefused);
-    EXPECT_EQ(messages.texts().back(), "Failure in data massage !");
+// import GAME KIND draws.txt FLAGS..., from "GAME KIND FLAGS...".
+CommandCase Import(std::string_view arguments, Text history, Text draws, int exitStatus, Text after,
+                   Lines messages = {}, std::string setting = {}) {
+    std::vector<std::string> words = Words(arguments);
+    words.insert(words.begin(), "import");
+    words.insert(words.begin() + 3, "draws.txt");
+    return {words, history, draws, exitStatus, after, messages, {}, setting};
 }
 
-TEST_F(StoreCommandsTest, FailedNewImportSaysSo) {
-    EXPECT_EQ(Run({"import", "4", "--undated", "missing.txt"}), kExitRefused);
-    EXPECT_EQ(messages.texts(), (Lines{"Unable to open missing.txt", "Failure in Data Massage",
-                                       "There was an unexpected problem\nwith the data operation."}));
+// A new import into a directory without a history file: the one section line it writes.
+CommandCase New(std::string_view arguments, std::string draws, std::string sectionLine,
+                std::string setting = {}) {
+    return Import(arguments, {}, draws, 0, sectionLine + "\r\n", {}, setting);
 }
 
-TEST_F(StoreCommandsTest, AppendPrintsSuccessOrFails) {
-    WriteFile("vtrmain.dat", "8 0\r\n");
-    EXPECT_EQ(Run({"append", "pb", "--undated", "1 2 3 4 5 6"}), kExitDone);
-    EXPECT_EQ(OutputLines(), Lines{"Append Successful"});
-    EXPECT_EQ(ReadFile("vtrmain.dat"), "8 1 1 2 3 4 5 6\r\n");
-    EXPECT_EQ(Run({"append", "pb", "--undated", "1 2 3"}), kExitRefused);
-    EXPECT_EQ(messages.texts(), (Lines{"Insufficient Data or\nBad Data Entered", "Data Append Failed"}));
-    messages.Clear();
-    EXPECT_EQ(Run({"append", "3", "--undated", ""}), kExitRefused);
-    EXPECT_EQ(messages.texts(), Lines{"No Data Entered !"});
+// append GAME KIND "DRAWING" on a history of one line.
+CommandCase Append(std::string_view arguments, std::string drawing, Text history, Text after,
+                   Lines messages = {}, std::string setting = {}) {
+    std::vector<std::string> words = Words(arguments);
+    words.insert(words.begin(), "append");
+    words.push_back(drawing);
+    const bool added = after.has_value();
+    return {words,  history, {}, added ? 0 : 1, after, messages, added ? Lines{"Append Successful"} : Lines{},
+            setting};
 }
 
-TEST_F(StoreCommandsTest, AnalyzePrintsTheReport) {
-    WriteFile("vtrmain.dat", ReadFile(TestDataPath("shared/sample-vtrmain.dat")));
-    EXPECT_EQ(Run({"analyze"}), kExitDone);
-    const Lines report = OutputLines();
-    ASSERT_EQ(report.size(), 10u);
-    EXPECT_EQ(report[9], " Powerball Dated game data was found and appears to be free of errors.");
-    std::filesystem::remove("vtrmain.dat");
-    EXPECT_EQ(Run({"analyze"}), kExitRefused);
-    EXPECT_TRUE(OutputLines().empty());
+CommandCase BadEntry(std::string_view arguments, std::string drawing, std::string history,
+                     std::string setting = {}) {
+    return Append(arguments, drawing, history, {}, {kBadData, kAppendFailed}, setting);
 }
 
-TEST_F(StoreCommandsTest, BackupAndRestoreTakeTheCautiousAnswerUnlessYes) {
-    WriteFile("vtrmain.dat", "0 1 5\r\n");
+CommandCase Analyze(Text history, int exitStatus, Lines output, Lines messages = {},
+                    std::string setting = {}) {
+    return {{"analyze"}, history, {}, exitStatus, {}, messages, output, setting};
+}
+
+TEST_F(StoreCommandsTest, CommandsRewriteTheHistoryOrRefuseWithTheirMessages) {
+    const std::string full3 =
+        "This history is full.\nIt can hold at most 3649 drawings.\n\nOPERATION ABORTED";
+    const std::string full6 =
+        "This history is full.\nIt can hold at most 1039 drawings.\n\nOPERATION ABORTED";
+    const std::string full5 =
+        "This history is full.\nIt can hold at most 2599 drawings.\n\nOPERATION ABORTED";
+    const std::string unableToOpen = "Unable to open VTRMAIN.DAT";
+    const std::vector<CommandCase> cases = {
+        // import NEW: the section line that the import file gives
+        New("5 --undated", "3,15,22,31,40 1-9-17-28-36", "4 2 3 15 22 31 40 1 9 17 28 36"),
+        New("3 --dated", "01/02/98 123\n01/03/98 007\n", "1 2 98/01/02 123 98/01/03 7"),
+        New("4 --undated", "12345 0000 0012 0123 0001", "2 5 1234 0 12 123 1"),
+        New("3 --undated", "0456 000 045 5", "0 4 45 0 45 5"),
+        New("3 --dated", "01/02/98 1234 01/03/98 0070 01/04/98", "1 2 98/01/02 1234 98/01/03 7"),
+        New("5 --undated", "012 05 0 7 9 1 2 3 4 5 6 7", "4 2 1 5 0 7 9 1 2 3 4 5"),
+        New("pb --dated", "11/01/97 01 02 03 04 05", "9 1 97/11/01 1 2 3 4 5", "PBM=4"),
+        New("5 --dated --filter",
+            "Date Numbers\n01/02/98 1 2 3 4 5 $1,000,000\n\n01/03/98 6 7 8 9 10 (3 won)\n",
+            "5 2 98/01/02 1 2 3 4 5 98/01/03 6 7 8 9 10"),
+        New("3 --undated --filter", "123 paid 500\r\n456\r\n", "0 2 123 456"),
+        New("6 --undated --filter", "1 2 3\n1 2 3 4 5 6 7\n", "6 1 1 2 3 4 5 6"),
+        // import NEW into a history: before the first line of the same or a greater section
+        Import("5 --dated --yes", "1 1 98/01/01 5\r\n5 0\r\n5 0\r\n9 0\r\n", "01/02/98 1 2 3 4 5", 0,
+               "1 1 98/01/01 5\r\n5 1 98/01/02 1 2 3 4 5\r\n5 0\r\n5 0\r\n9 0\r\n", {kWarning, kWarning}),
+        Import("5 --dated", "5 0\r\n5 0\r\n", "01/02/98 1 2 3 4 5", 1, {}, {kWarning}),
+        Import("5 --undated", "0 1 5\n\n1 1 98/01/01 5", "1 2 3 4 5", 0,
+               "0 1 5\n\n1 1 98/01/01 5\r\n4 1 1 2 3 4 5\r\n"),
+        // import APPEND
+        Import("4 --undated --append", "0 3 1 2 3\r\n2 8 1 2 3 4 5 6 7 8\r\n3 0\r\n", "9 10 11", 0,
+               "0 3 1 2 3\r\n2 11 1 2 3 4 5 6 7 8 9 10 11\r\n3 0\r\n"),
+        Import("5 --dated --append --filter", "5 1 98/01/01 1 2 3 4 5\r\n",
+               "01/02/98 06 07 08 09 10 $4,000\n", 0, "5 2 98/01/01 1 2 3 4 5 98/01/02 6 7 8 9 10\r\n"),
+        Import("6 --undated --append", "6 1038 x\r\n", "1 2 3 4 5 6", 0, "6 1039 x 1 2 3 4 5 6\r\n"),
+        Import("6 --undated --append", "6 1038 x\r\n", "1 2 3 4 5 6 1 2 3 4 5 6", 1, {}, {full6}),
+        Import("3 --undated --append", "1 1 98/01/01 5\r\n", "123", 1, {}, {kNoEntry}),
+        Import("3 --undated --append", {}, "123", 1, {}, {unableToOpen}),
+        // imports that fail
+        Import("4 --undated", {}, {}, 1, {}, {"Unable to open draws.txt", kMassageFailed, kUnexpected}),
+        Import("4 --undated --append", "2 0\r\n", {}, 1, {},
+               {"Unable to open draws.txt", "Failure in data massage !"}),
+        Import("5 --undated", "1 0\r\n", "words, 1 2 3 4", 1, {},
+               {"File is Empty !", kMassageFailed, kUnexpected}),
+        Import("3 --dated", "0 0\r\n", "1/2/98 123", 1, {},
+               {"Date Length Error", "Error in Date String\nOperation Aborted", kUnexpected}),
+        Import("3 --undated", {}, Repeat("7\n", 3650), 1, {}, {full3, kUnexpected}),
+        // append: the typed drawing at the end of its section line
+        Append("3 --dated", "01/02/98 007", "0 1 5\r\n1 2 98/01/01 5 97/12/31 12\n3 0\r\n",
+               "0 1 5\r\n1 3 98/01/01 5 97/12/31 12 98/01/02 007\r\n3 0\r\n"),
+        Append("3 --undated", "10", "0 9 1 2 3 4 5 6 7 8 9\r\n", "0 10 1 2 3 4 5 6 7 8 9 10\r\n"),
+        Append("3 --undated", "0123", "0 0\r\n", "0 1 0123\r\n"),
+        Append("4 --undated", "9999", "2 0\r\n", "2 1 9999\r\n"),
+        Append("5 --dated", "01/02/98 03,15,22,31,40", "5 0\r\n", "5 1 98/01/02 3 15 22 31 40\r\n"),
+        Append("5 --undated", "3, 15 22 31 40", "4 0\r\n", "4 1 3  15 22 31 40\r\n"),
+        Append("5 --undated", "1 2 3 4 5", "4 0\r\n", "4 1 1 2 3 4 5\r\n"),
+        Append("pb --undated", "1 2 3 4 5", "8 0\r\n", "8 1 1 2 3 4 5\r\n", {}, "PBM=4"),
+        Append("pb --dated", "01/02/98 1 2 3 4 5 06", "9 0\r\n", "9 1 98/01/02 1 2 3 4 5 6\r\n"),
+        // append refused
+        BadEntry("5 --undated", "1 2 3 4", "4 0\r\n"),
+        BadEntry("5 --undated", "1 2 3 4 5 6", "4 0\r\n"),
+        BadEntry("pb --undated", "1 2 3 4 5", "8 0\r\n"),
+        BadEntry("3 --undated", "12a3", "0 0\r\n"),
+        BadEntry("3 --undated", "1000", "0 0\r\n"),
+        BadEntry("4 --dated", "01/02/98 10000", "3 0\r\n"),
+        BadEntry("3 --dated", "01/02/98", "1 0\r\n"),
+        BadEntry("3 --dated", "01/02/98 x", "1 0\r\n"),
+        BadEntry("3 --dated", "01/0\n/98 123", "1 0\r\n"),
+        Append("3 --dated", "1/2/98 123", "1 0\r\n", {}, {"Date Length Error", kAppendFailed}),
+        Append("3 --dated", "1/2/98", "1 0\r\n", {}, {"Date Length Error", kAppendFailed}),
+        Append("4 --dated", "01/02/98 1234", "0 1 5\r\n", {}, {kNoEntry, kAppendFailed}),
+        Append("5 --undated", "1 2 3 4 5", "4 2599\r\n", {}, {full5, kAppendFailed}),
+        Append("3 --undated", "123", {}, {}, {unableToOpen, kAppendFailed}),
+        Append("3 --undated", "", "0 0\r\n", {}, {"No Data Entered !"}),
+        // analyze: one verdict per line, in file order; absent sections add no line
+        Analyze("1 3 98/01/02 123 98/01/03 7 98/01/05 45\r\n4 2 3 15 22 31 40 1 9 17 28 36\r\n"
+                "9 1 98/01/07 5 12 23 34 41 17\r\n",
+                0,
+                {" 3 Number Dated game data" + kFree, " 5 Number Undated game data" + kFree,
+                 " Powerball Dated game data" + kFree},
+                {}, "5BC=40"),
+        Analyze("4 3 1 2 3 4 5 6 7 8 9 10\r\n4 2 1 2 3 4 5 6 7 8 9 10 11\r\n"
+                "5 2 98/02/29 1 2 3 4 5 98/13/01 1 2 3 4 5\r\n0 2 12,34\r\n0 2 1000 999\r\n2 1 10000\r\n"
+                "4 1 1 2 3 4 27\r\n6 1 1 2 3 4 5 50\r\n8 1 1 2 3 4 49 43\r\n9 1 98/01/07 1 2 3 4 50 17\r\n"
+                "9 1 98/01/07 1 2 3 4 5\r\n3 2 98/01/02 1234 98/01/03\r\n1\t1 98/01/02 123\r\n\r\n12 1 5\r\n"
+                "x 1 5\r\n7 0\r\n8 1 1 2 3 4 49 42\r\n",
+                0,
+                {" 5 Number Undated game data" + kErrors,
+                 kCount,
+                 " 5 Number Undated game data" + kErrors,
+                 kCount,
+                 " 5 Number Dated game data" + kErrors,
+                 " *** ONE OR MORE OF THE DATES HAS AN ERROR",
+                 " 3 Number Undated game data" + kErrors,
+                 kBad,
+                 kCount,
+                 " 3 Number Undated game data" + kErrors,
+                 kRange,
+                 " 4 Number Undated game data" + kErrors,
+                 kRange,
+                 " 5 Number Undated game data" + kErrors,
+                 kRange,
+                 " 6 Number Undated game data" + kErrors,
+                 kRange,
+                 " Powerball Undated game data" + kErrors,
+                 kRange,
+                 " Powerball Dated game data" + kErrors,
+                 kRange,
+                 " Powerball Dated game data" + kErrors,
+                 kCount,
+                 " 4 Number Dated game data" + kErrors,
+                 kCount,
+                 " 3 Number Dated game data" + kErrors,
+                 kBad,
+                 " *** AN ILLEGAL ENTRY HEAD MARKER NUMBERED 12 WAS ENCOUNTERED",
+                 " *** AN ILLEGAL ENTRY HEAD MARKER NUMBERED 72 WAS ENCOUNTERED",
+                 " 6 Number Dated game data" + kFree,
+                 " Powerball Undated game data" + kFree}),
+        Analyze("4 2599" + Repeat(" 7", 2599 * 5) + "\r\n", 0, {" 5 Number Undated game data" + kFree}),
+        Analyze("0 1 5\r\n0 3701" + Repeat(" 7", 3700) + " 1000\r\n1 0\r\n", 1,
+                {" 3 Number Undated game data" + kFree, " 3 Number Undated game data" + kErrors, kRange},
+                {"          There has been an Error.\n    Either your data file contains too\nmuch data or "
+                 "Vantorel has fallen over.\n\n      Operation Has Been Aborted"}),
+        Analyze("", 0, {}),
+        Analyze(
+            {}, 1, {},
+            {"Can't open VTRMAIN.DAT !\n\n The file does not exist or\nis locked by another application."}),
+    };
+    for (const CommandCase& c : cases) {
+        for (const char* file : {"vtrmain.dat", "draws.txt"}) {
+            std::filesystem::remove(file);
+        }
+        PrepareFile("vtrmain.dat", c.history);
+        PrepareFile("draws.txt", c.draws);
+        profile.WriteString("Settings", "PBM", "5");
+        profile.WriteString("Settings", "5BC", "26");
+        if (!c.setting.empty()) {
+            profile.WriteString("Settings", c.setting.substr(0, 3), c.setting.substr(4));
+        }
+        const std::string context = ::testing::PrintToString(c.arguments);
+        EXPECT_EQ(Run({c.arguments.begin(), c.arguments.end()}), c.exitStatus) << context;
+        const Text expected = c.after ? c.after : c.history;
+        EXPECT_EQ(std::filesystem::exists("vtrmain.dat"), expected.has_value()) << context;
+        EXPECT_EQ(expected ? ReadFile("vtrmain.dat") : "", expected.value_or("")) << context;
+        EXPECT_EQ(messages.texts(), c.messages) << context;
+        EXPECT_EQ(OutputLines(), c.output) << context;
+        EXPECT_FALSE(std::filesystem::exists("~tmp.~") || std::filesystem::exists("~.~")) << context;
+    }
+}
+
+TEST_F(StoreCommandsTest, BackupAndRestoreCopyLineByLineAndTakeTheCautiousAnswerUnlessYes) {
+    WriteFile("vtrmain.dat", "0 1 5\n1 0");
     EXPECT_EQ(Run({"restore"}), kExitRefused);
+    EXPECT_EQ(messages.texts(), Lines{"Backup data file\nMAINDAT.BAK\nnot found."});
     EXPECT_EQ(Run({"backup"}), kExitDone);
+    EXPECT_EQ(messages.texts(), Lines{"Backup completed."});
+    EXPECT_EQ(ReadFile("maindat.bak"), "0 1 5\r\n1 0\r\n");
+
     WriteFile("vtrmain.dat", "0 2 5 6\r\n");
     EXPECT_EQ(Run({"backup"}), kExitRefused);
-    EXPECT_EQ(ReadFile("maindat.bak"), "0 1 5\r\n");
+    EXPECT_EQ(messages.texts(), Lines{"Replace current backup copy?"});
+    EXPECT_EQ(messages.entries()[0].buttons, MessageButtons::OkCancel);
     EXPECT_EQ(Run({"restore"}), kExitRefused);
-    messages.ScriptAnswer(MessageAnswer::Ok);
+    EXPECT_EQ(messages.texts(), Lines{kRestoreQuestion});
+    EXPECT_EQ(ReadFile("maindat.bak"), "0 1 5\r\n1 0\r\n");
+    EXPECT_EQ(ReadFile("vtrmain.dat"), "0 2 5 6\r\n");
+
     EXPECT_EQ(Run({"restore", "--yes"}), kExitDone);
-    EXPECT_EQ(ReadFile("vtrmain.dat"), "0 1 5\r\n");
-    EXPECT_EQ(messages.texts(),
-              (Lines{"Backup data file\nMAINDAT.BAK\nnot found.", "Backup completed.",
-                     "Replace current backup copy?",
-                     "Are you certain you wish to\nreplace the current datafile\nwith the backup copy?",
-                     "Are you certain you wish to\nreplace the current datafile\nwith the backup copy?",
-                     "Restore completed."}));
+    EXPECT_EQ(messages.texts(), (Lines{kRestoreQuestion, "Restore completed."}));
+    EXPECT_EQ(ReadFile("vtrmain.dat"), "0 1 5\r\n1 0\r\n");
+    WriteFile("vtrmain.dat", "");
+    EXPECT_EQ(Run({"backup", "--yes"}), kExitDone);
+    EXPECT_EQ(ReadFile("maindat.bak"), "");
+
+    std::filesystem::remove("vtrmain.dat");
+    EXPECT_EQ(Run({"backup"}), kExitRefused);
+    EXPECT_EQ(messages.texts(), Lines{kMainNotFound});
+    EXPECT_EQ(Run({"restore", "--yes"}), kExitRefused);
+    EXPECT_EQ(messages.texts(), Lines{kMainNotFound});
+    EXPECT_FALSE(std::filesystem::exists("~tmp.~"));
 }
 
 } // namespace
