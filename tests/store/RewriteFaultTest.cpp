@@ -38,13 +38,6 @@ constexpr Rewrite kRewrites[] = {
     {Operation::kRestore, "", "0 1 5\r\n1 0\r\n", "vtrmain.dat"},
 };
 
-// A fault to inject, and what it must cause.
-struct Fault {
-    std::function<void(FaultInjectingFileSystem&)> apply;
-    bool mustFail;     // false: a work file that cannot be removed, or a disk with enough space
-    bool unknownError; // the failure shows "Unknown Error"
-};
-
 class RewriteFaultTest : public StoreFixture {
 protected:
     // Lays out the files and returns the protected file's content.
@@ -94,33 +87,34 @@ TEST_F(RewriteFaultTest, EveryFailingStepAndAFullDiskLeaveTheFileAsItWas) {
         ASSERT_NE(before, after);
         EXPECT_FALSE(WorkFilesLeft()) << name;
 
-        // Every file operation fails in turn, then the disk is full after `space` bytes.
-        std::vector<Fault> faults;
-        for (int kind = 0; kind < kFileOperationCount; ++kind) {
-            const auto operation = static_cast<FileOperation>(kind);
-            for (int occurrence = 0; occurrence < counting.Count(operation); ++occurrence) {
-                faults.push_back(
-                    {[=](FaultInjectingFileSystem& files) { files.FailOperation(operation, occurrence); },
-                     operation != FileOperation::kRemove, operation >= FileOperation::kWrite});
-            }
-        }
-        for (std::size_t space = 0; space < 200; space += 7) {
-            faults.push_back(
-                {[=](FaultInjectingFileSystem& files) { files.LimitDiskSpace(space); }, false, true});
-        }
-        for (std::size_t i = 0; i < faults.size(); ++i) {
-            const std::string context = name + " fault " + std::to_string(i);
+        // Runs the operation with a fault; when it fails, the protected file must be as before, the work
+        // files gone and a message shown ("Unknown Error" once writing has begun).
+        const auto check = [&](const std::string& context, bool mustFail, bool unknownError,
+                               const std::function<void(FaultInjectingFileSystem&)>& fault) {
             Prepare(rewrite);
             FaultInjectingFileSystem failing(RealFileSystem());
-            faults[i].apply(failing);
+            fault(failing);
             const bool done = Run(rewrite, failing);
             EXPECT_EQ(ReadFile(rewrite.protectedFile), done ? after : before) << context;
-            EXPECT_FALSE(done && faults[i].mustFail) << context;
+            EXPECT_FALSE(done && mustFail) << context;
             if (!done) {
                 EXPECT_EQ(History(), kHistory) << context;
                 EXPECT_FALSE(WorkFilesLeft()) << context;
-                EXPECT_TRUE(faults[i].unknownError ? ShowedUnknownError() : !Messages().empty()) << context;
+                EXPECT_TRUE(unknownError ? ShowedUnknownError() : !Messages().empty()) << context;
             }
+        };
+        for (int kind = 0; kind < kFileOperationCount; ++kind) {
+            const auto operation = static_cast<FileOperation>(kind);
+            for (int occurrence = 0; occurrence < counting.Count(operation); ++occurrence) {
+                // A work file that cannot be removed is only a leftover.
+                check(name + " operation " + std::to_string(kind) + " #" + std::to_string(occurrence),
+                      operation != FileOperation::kRemove, operation >= FileOperation::kWrite,
+                      [&](FaultInjectingFileSystem& files) { files.FailOperation(operation, occurrence); });
+            }
+        }
+        for (std::size_t space = 0; space < 200; space += 7) {
+            check(name + " space " + std::to_string(space), false, true,
+                  [space](FaultInjectingFileSystem& files) { files.LimitDiskSpace(space); });
         }
     }
 }
