@@ -64,6 +64,11 @@ std::string ComparePickFile(const DigitDrawTable& table, const std::filesystem::
     // Every pick equal to a drawn number gives one line for that drawing, so the picks are kept sorted
     // and each drawing looks up how many picks name it, instead of walking all picks per drawing.
     std::vector<int> picks = ReadPicks(file);
+    if (file.bad()) {
+        // Opened but unreadable (a directory, a read error): as unusable as a file that cannot be opened.
+        MessageBox(kCannotOpen);
+        return std::string(kFileInputError);
+    }
     std::sort(picks.begin(), picks.end());
 
     std::string report(kWinner);

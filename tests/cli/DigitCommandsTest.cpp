@@ -20,6 +20,9 @@ constexpr const char* kHistory = "0 4 7 70 700 77\r\n"
                                  "1 4 98/01/02 123 98/01/03 7 98/01/05 45 98/01/05 7\r\n"
                                  "3 2 98/01/02 1234 98/01/03 45\r\n";
 constexpr const char* kNoDate = "No Date Entered or\nInvalid Date Format\n\n(format is mm/dd/yy)";
+constexpr const char* kBadDay = "       Bad Day Number!\nUse 1 (Sunday) - 7 (Saturday)";
+constexpr const char* kTooLong3 = "Too many digits...\n\nMust be 1 or 2 digits\nfor a 3 number game.";
+constexpr const char* kTooLong4 = "Too many digits...\n\nMust be 1 to 3 digits\nfor a 4 number game.";
 
 struct CliCase {
     std::string command; // the arguments, separated by single blanks
@@ -48,11 +51,13 @@ protected:
         status = line ? RunCommand(*line, context) : -1;
         return out.str();
     }
-    void Check(const CliCase& c) {
-        int status = 0;
-        EXPECT_EQ(Run(c.command, status), c.out) << c.command;
-        EXPECT_EQ(status, c.status) << c.command;
-        EXPECT_EQ(sink.texts(), c.messages) << c.command;
+    void Check(const std::vector<CliCase>& cases) {
+        for (const CliCase& c : cases) {
+            int status = 0;
+            EXPECT_EQ(Run(c.command, status), c.out) << c.command;
+            EXPECT_EQ(status, c.status) << c.command;
+            EXPECT_EQ(sink.texts(), c.messages) << c.command;
+        }
     }
 
     test::TempWorkingDir dir;
@@ -62,7 +67,7 @@ protected:
 };
 
 TEST_F(DigitCommandsTest, RunPrintsTheResultListLines) {
-    const CliCase cases[] = {
+    Check({
         {"run 3 totals", 0,
          " 123  has come in  1  time(s)\n 045  has come in  1  time(s)\n 007  has come in  2  time(s)\n"},
         {"run 3 even-odd --undated --even-odd balls", 0, " Balls are 58% Even  -  42% Odd\n"},
@@ -75,14 +80,12 @@ TEST_F(DigitCommandsTest, RunPrintsTheResultListLines) {
         {"run 3 overdue --predictions date-range --from 1/3/98 --to 1/5/98", 0,
          " Overdue Number(s): ???  ( 9 8 7 6 5 4 3 2 1 )  ( 9 8 7 6 5 3 2 1 )  ( 9 8 6 4 3 2 1 0 )\n"},
         // Refusals inside an operation still reach the list, and the status says the operation failed.
-        {"run 3 overdue --predictions day --input 9",
-         1,
-         " Overdue Number(s): ERROR\n",
-         {"       Bad Day Number!\nUse 1 (Sunday) - 7 (Saturday)"}},
+        {"run 3 overdue --predictions day --input 9", 1, " Overdue Number(s): ERROR\n", {kBadDay}},
         {"run 3 hottest --predictions month --method numbers",
          1,
          " The hottest number is  \n",
          {"Too damn many switches"}},
+        // Date keeps the first drawing of the day and shows the stored date; Number converts it.
         {"run 3 date --input 01/05/98", 0, "045 came in on 98/01/05\n"},
         {"run 3 date --input 01/06/98", 0, " No data found for specified date or range...\n"},
         {"run 3 date --input 1/5/98", 1, "", {kNoDate}},
@@ -95,73 +98,56 @@ TEST_F(DigitCommandsTest, RunPrintsTheResultListLines) {
          "007 came in on 01/03/98\n045 came in on 01/05/98\n007 came in on 01/05/98\n"},
         {"run 3 number-range --undated --from 70 --to 700", 0, "070 was found  3 times\n"},
         {"run 4 number --input 45", 0, "0045 came in on 01/03/98\n"},
-        // As on the page, Date and Date Range search only the dated history.
         // A history that is not loaded fails with the page's status line.
         {"run 4 totals --undated", 1, "", {"Dated 2"}},
-    };
-    for (const CliCase& c : cases) {
-        Check(c);
-    }
+    });
 }
 
 TEST_F(DigitCommandsTest, ChartOperationsPrintTheChartData) {
-    Check(
-        {"run 3 distribution", 0,
-         "bucket 0: 3\nbucket 1: 1\nbucket 2: 0\nbucket 3: 0\nbucket 4: 0\nbucket 5: 0\nbucket 6: 0\nbucket "
-         "7: 0\n"
-         "bucket 8: 0\nbucket 9: 0\ndigit 0: 5\ndigit 1: 1\ndigit 2: 1\ndigit 3: 1\ndigit 4: 1\ndigit 5: 1\n"
-         "digit 6: 0\ndigit 7: 2\ndigit 8: 0\ndigit 9: 0\n"});
-
-    // A planted seed repeats Random whatever the clock says; it does not reach Best Guess, which the
-    // clock seeds.
+    Check({{"run 3 distribution", 0,
+            "bucket 0: 3\nbucket 1: 1\nbucket 2: 0\nbucket 3: 0\nbucket 4: 0\nbucket 5: 0\nbucket 6: 0\n"
+            "bucket 7: 0\nbucket 8: 0\nbucket 9: 0\ndigit 0: 5\ndigit 1: 1\ndigit 2: 1\ndigit 3: 1\n"
+            "digit 4: 1\ndigit 5: 1\ndigit 6: 0\ndigit 7: 2\ndigit 8: 0\ndigit 9: 0\n"}});
+    // A planted seed repeats Random whatever the clock says; Best Guess is seeded by the clock only.
     int status = 0;
     const std::string random = Run("run 4 random --seed 5", status, 1);
     EXPECT_EQ(random.size(), 5u) << "four digits, padded";
     EXPECT_EQ(Run("run 4 random --seed 5", status, 2), random);
     EXPECT_EQ(Run("run 3 best-guess --strategy nihilistic --seed 5", status),
               Run("run 3 best-guess --strategy nihilistic --seed 6", status));
-
     // More high and more even numbers; the overdue digits are 2, 5 and 8 without ties.
     WriteFile("vtrmain.dat",
               "0 21 0 111 222 333 444 555 666 777 888 999 0 111 322 433 544 665 776 887 999 0 666\r\n");
-    Check({"run 3 best-guess --undated", 0, "258\n"});
+    Check({{"run 3 best-guess --undated", 0, "258\n"}});
 }
 
 TEST_F(DigitCommandsTest, PatternAndComparePrintTheirLines) {
     WriteFile("picks.txt", "7\r\n45\r\n");
-    const CliCase cases[] = {
+    Check({
         {"pattern 3 --dated 7", 0, "The pattern 7 was found in 2 draws:\n007  007  \n"},
         {"pattern 3 --undated 07 --reversed", 0,
          "The pattern 07 or 70 was found in 4 draws:\n007  070  700  077  \n"},
         {"pattern 4 --dated 9", 0, "NO HITS for 9\n"},
-        {"pattern 3 --dated 123",
-         1,
-         "",
-         {"Too many digits...\n\nMust be 1 or 2 digits\nfor a 3 number game."}},
+        {"pattern 3 --dated 123", 1, "", {kTooLong3}},
+        {"pattern 4 --dated 1234", 1, "", {kTooLong4}},
         {"pattern 3 --dated ", 1, "", {"No Patterns Entered !"}},
         {"pattern 4 --undated 1", 1, "", {"Dated 2"}},
         {"compare 3 --dated picks.txt", 0,
-         "We MAY have a WINNER here !\n7  came in on  01/03/98\n45  came in on  01/05/98\n7  came in on  "
-         "01/05/98\n"},
+         "We MAY have a WINNER here !\n7  came in on  01/03/98\n45  came in on  01/05/98\n"
+         "7  came in on  01/05/98\n"},
         {"compare 3 --undated picks.txt", 0, "We MAY have a WINNER here !\n7  was found.\n"},
         {"compare 4 --dated missing.txt", 1, "File Input ERROR\n", {"Can't open specified file."}},
-    };
-    for (const CliCase& c : cases) {
-        Check(c);
-    }
+    });
     std::filesystem::remove("vtrmain.dat");
-    Check({"run 3 totals", 1, "", {"No 3 Number Game Data Available"}});
+    Check({{"run 3 totals", 1, "", {"No 3 Number Game Data Available"}},
+           {"run 4 random", 1, "", {"No 4 Number Game Data Available"}}});
 }
 
-TEST(VantorelCli, DigitCommandsPrintToStandardOutput) {
+TEST(VantorelCli, DigitCommandsPrintLinesToStandardOutputAndMessagesToStandardError) {
     test::TempWorkingDir dir;
     WriteFile("vtrmain.dat", kHistory);
     const std::string config = (dir.path() / "config").string();
-    const test::CliRun totals = test::RunCli({"run", "3", "totals", "--undated"}, config);
-    EXPECT_EQ(totals.status, 0);
-    EXPECT_EQ(totals.out, " 700  has come in  1  time(s)\n 077  has come in  1  time(s)\n"
-                          " 070  has come in  1  time(s)\n 007  has come in  1  time(s)\n");
-
+    EXPECT_EQ(test::RunCli({"run", "3", "number", "--input", "45"}, config).out, "045 came in on 01/05/98\n");
     const test::CliRun refused = test::RunCli({"run", "3", "date", "--input", "1/5/98"}, config);
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.out, "");

@@ -4,11 +4,12 @@
 #include "platform/SetupChoices.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vantorel::test {
 
-// An undated table of the game (0: 3 Number, 1: 4 Number) holding the numbers, as if read.
+// A table of the game (0: 3 Number, 1: 4 Number) holding the numbers, as if read.
 inline DigitDrawTable UndatedTable(int game, std::vector<int> numbers) {
     DigitDrawTable table(SectionNumber(game, false));
     table.loadStatus = 1;
@@ -16,18 +17,13 @@ inline DigitDrawTable UndatedTable(int game, std::vector<int> numbers) {
     return table;
 }
 
-struct DatedDrawing {
-    std::string storedDate;
-    int number;
-};
-
-// A dated table of the game holding the drawings, oldest first, as if read.
-inline DigitDrawTable DatedTable(int game, const std::vector<DatedDrawing>& drawings) {
+// A dated table of the game holding the drawings (stored date, number), oldest first, as if read.
+inline DigitDrawTable DatedTable(int game, const std::vector<std::pair<std::string, int>>& drawings) {
     DigitDrawTable table(SectionNumber(game, true));
     table.loadStatus = 1;
-    for (const DatedDrawing& drawing : drawings) {
-        table.dates.push_back(drawing.storedDate);
-        table.numbers.push_back(drawing.number);
+    for (const auto& [storedDate, number] : drawings) {
+        table.dates.push_back(storedDate);
+        table.numbers.push_back(number);
     }
     return table;
 }
