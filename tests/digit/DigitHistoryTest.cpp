@@ -1,0 +1,99 @@
+// A real history: the New York evening numbers, written into a history file and read back, checked
+// against figures that the test counts from the text of the drawings.
+
+#include "digit/DigitDrawTable.h"
+#include "digit/DigitReports.h"
+#include "platform/Operations.h"
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace vantorel {
+namespace {
+
+struct TextDrawing {
+    std::string displayDate; // mm/dd/yy
+    std::string digits;      // the three digits as drawn
+};
+
+std::vector<TextDrawing> ReadDrawings() {
+    std::ifstream file(test::TestDataPath("shared/ny-numbers-evening.txt"));
+    std::vector<TextDrawing> drawings;
+    TextDrawing drawing;
+    while (file >> drawing.displayDate >> drawing.digits) {
+        drawings.push_back(drawing);
+    }
+    return drawings;
+}
+
+// The dated 3 Number section line: dates turned to yy/mm/dd, numbers without leading zeros.
+std::string DatedSectionLine(const std::vector<TextDrawing>& drawings) {
+    std::string line = "1 " + std::to_string(drawings.size());
+    for (const TextDrawing& drawing : drawings) {
+        const std::string& d = drawing.displayDate;
+        line += ' ' + d.substr(6, 2) + '/' + d.substr(0, 2) + '/' + d.substr(3, 2);
+        line += ' ' + std::to_string(std::stoi(drawing.digits));
+    }
+    return line + "\r\n";
+}
+
+class NewYorkHistoryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        drawings = ReadDrawings();
+        ASSERT_EQ(drawings.size(), 3549u);
+        test::WriteFile("vtrmain.dat", "0 0\r\n" + DatedSectionLine(drawings));
+        ASSERT_EQ(table.Load(), 1);
+    }
+
+    test::TempWorkingDir dir;
+    std::vector<TextDrawing> drawings;
+    DigitDrawTable table{1};
+};
+
+TEST_F(NewYorkHistoryTest, TotalsAgreeWithTheDrawnTexts) {
+    std::map<std::string, int> timesDrawn;
+    for (const TextDrawing& drawing : drawings) {
+        ++timesDrawn[drawing.digits];
+    }
+    const std::vector<std::string> lines = ReportTotals(kThreeNumber, table.CountTotals());
+    ASSERT_EQ(lines.size(), timesDrawn.size());
+    // The lines run from the highest number down, as the map does backwards.
+    auto expected = timesDrawn.rbegin();
+    for (const std::string& line : lines) {
+        EXPECT_EQ(line,
+                  " " + expected->first + "  has come in  " + std::to_string(expected->second) + "  time(s)");
+        ++expected;
+    }
+}
+
+TEST_F(NewYorkHistoryTest, HottestAndOverdueDigitPerPositionAgreeWithTheDrawnTexts) {
+    for (const int mode : {kHottest, kOverdue}) {
+        std::string expected;
+        for (std::size_t position = 0; position < 3; ++position) {
+            std::map<char, int> tally;
+            for (char digit = '0'; digit <= '9'; ++digit) {
+                tally[digit] = 0;
+            }
+            for (const TextDrawing& drawing : drawings) {
+                ++tally[drawing.digits[position]];
+            }
+            const auto best = mode == kHottest
+                                  ? std::max_element(tally.begin(), tally.end(),
+                                                     [](auto a, auto b) { return a.second < b.second; })
+                                  : std::min_element(tally.begin(), tally.end(),
+                                                     [](auto a, auto b) { return a.second < b.second; });
+            const auto shared = std::count_if(tally.begin(), tally.end(),
+                                              [&best](auto entry) { return entry.second == best->second; });
+            expected += shared == 1 ? best->first : '?';
+        }
+        EXPECT_EQ(table.PickByPosition(mode).substr(0, 3), expected) << "mode " << mode;
+    }
+}
+
+} // namespace
+} // namespace vantorel
