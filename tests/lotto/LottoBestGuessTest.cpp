@@ -1,23 +1,14 @@
 #include "lotto/LottoBestGuess.h"
-#include "lotto/LottoOperations.h"
 #include "lotto/LottoRandomPicks.h"
-#include "platform/MessageBox.h"
 #include "platform/Operations.h"
-#include "platform/RandomGenerator.h"
-#include "platform/SetupChoices.h"
 #include "tests/lotto/LottoTestTables.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <set>
-
 namespace vantorel {
 namespace {
 
-using test::MakeLottoTable;
-using test::MakePowerballTable;
-using test::Settings;
+using namespace test;
 using Picks = std::vector<int>;
 using enum BestGuessStrategy;
 
@@ -120,11 +111,6 @@ TEST(PowerballBestGuess, FallsBackToTheFixedEntries) {
     EXPECT_EQ(PowerballGuess(lists, 5, Optimistic, random), (Picks{1, 3, 5, 2, 4, 1}));
 }
 
-TEST(RandomDigits, RedrawDigitsAboveSix) {
-    ScriptedRandom random({7, 18, 29, 36});
-    EXPECT_EQ(RandomDigit(random), 6);
-}
-
 TEST(LottoBestGuessOperation, ChecksTheGamesMaximumAndHistory) {
     RecordingMessageSink sink;
     const ScopedMessageSink installed(sink);
@@ -157,7 +143,7 @@ TEST(LottoBestGuessOperation, SixNumberGuessFromATable) {
 
 TEST(PowerballBestGuessOperation, ChecksBothGroups) {
     ScriptedRandom random({0});
-    std::vector<test::DatedRow> rows;
+    std::vector<DatedRow> rows;
     for (int i = 0; i < 10; ++i) {
         rows.push_back({"", {i + 1, i + 11, i + 21, i + 31, i + 41, i + 1}});
     }
@@ -171,48 +157,19 @@ TEST(PowerballBestGuessOperation, ChecksBothGroups) {
 }
 
 TEST(RandomPicks, DistinctNumbersInRangeWithoutEndlessWaits) {
-    RandomGenerator random(7);
-    const Picks picks = RandomLottoPicks(6, 49, random);
-    ASSERT_EQ(picks.size(), 6u);
-    EXPECT_EQ(std::set<int>(picks.begin(), picks.end()).size(), 6u);
-    EXPECT_TRUE(std::all_of(picks.begin(), picks.end(), [](int pick) { return pick >= 1 && pick <= 49; }));
-    RandomGenerator again(7);
-    EXPECT_EQ(RandomLottoPicks(6, 49, again), picks);
-
+    // Values modulo 100 until they lie in 1..maximum and differ from the picks so far.
     ScriptedRandom scripted({105, 5, 205, 0, 3});
     EXPECT_EQ(RandomLottoPicks(2, 10, scripted), (Picks{5, 3}));
-
+    ScriptedRandom power({11, 7, 142});
+    EXPECT_EQ(RandomPowerballPicks(1, 10, 42, power), (Picks{7, 42}));
+    ScriptedRandom digits({7, 18, 29, 36});
+    EXPECT_EQ(RandomDigit(digits), 6);
+    RandomGenerator random(7);
     EXPECT_TRUE(RandomLottoPicks(5, 4, random).empty());
-    EXPECT_TRUE(RandomLottoPicks(5, 0, random).empty());
+    EXPECT_TRUE(RandomPowerballPicks(5, 49, 0, random).empty());
     const Picks wide = RandomLottoPicks(6, 150, random);
     EXPECT_EQ(wide.size(), 6u);
     EXPECT_TRUE(std::all_of(wide.begin(), wide.end(), [](int pick) { return pick <= 99; }));
-
-    const Picks powerball = RandomPowerballPicks(5, 49, 42, random);
-    ASSERT_EQ(powerball.size(), 6u);
-    EXPECT_LE(powerball.back(), 42);
-    EXPECT_TRUE(RandomPowerballPicks(5, 49, 0, random).empty());
-}
-
-TEST(ChartPicks, BestGuessPicksOrRandomPicksUnderTheNotice) {
-    const GameSettings settings = Settings(26, 49);
-    RandomGenerator random(3);
-    LottoResult guess;
-    guess.operation = kBestGuess;
-    guess.predictionPicks = {1, 2, 3, 4, 5};
-    EXPECT_EQ(LottoChartPicks(kFiveNumber, guess, settings, random).picks, guess.predictionPicks);
-
-    guess.predictionPicks = {kNoPrediction, 0, 0, 0, 0, 0};
-    const ChartPicks notice = LottoChartPicks(kSixNumber, guess, settings, random);
-    EXPECT_TRUE(notice.insufficient);
-    EXPECT_EQ(notice.picks.size(), 6u);
-
-    LottoResult drawn;
-    drawn.operation = kRandom;
-    drawn.predictionPicks = {0};
-    const ChartPicks randomPicks = LottoChartPicks(kPowerball, drawn, settings, random);
-    EXPECT_FALSE(randomPicks.insufficient);
-    EXPECT_EQ(randomPicks.picks.size(), 6u);
 }
 
 } // namespace
