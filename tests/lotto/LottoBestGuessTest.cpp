@@ -14,6 +14,8 @@ using enum BestGuessStrategy;
 
 const Picks kHottest = {1, 3, 5, 8, 10, 2, 7};
 const Picks kOverdue = {4, 9, 6, 11, 13, 20, 15};
+const Picks kAllOdd = {1, 3, 5, 7, 9, 11, 13};
+const Picks kAllEven = {2, 4, 6, 8, 10, 12, 14};
 
 struct GuessCase {
     std::string name;
@@ -25,15 +27,13 @@ struct GuessCase {
 };
 
 TEST(FiveNumberBestGuess, QuotaPassesFallbacksAndNihilistic) {
-    const Picks allOdd = {1, 3, 5, 7, 9, 11, 13};
-    const Picks allEven = {2, 4, 6, 8, 10, 12, 14};
     const std::vector<GuessCase> cases = {
         {"odd draw, optimistic", kHottest, kOverdue, Optimistic, {1}, {1, 3, 8, 9, 4}},
         {"even draw, pessimistic", kHottest, kOverdue, Pessimistic, {2}, {1, 8, 9, 4, 6}},
         {"odd draw, pessimistic", kHottest, kOverdue, Pessimistic, {1}, {1, 8, 9, 11, 4}},
         {"even draw, optimistic", kHottest, kOverdue, Optimistic, {2}, {1, 8, 10, 9, 4}},
-        {"optimistic fallback", allOdd, allEven, Optimistic, {1}, {1, 3, 5, 8, 10}},
-        {"pessimistic fallback", allOdd, allEven, Pessimistic, {1}, {1, 3, 6, 8, 10}},
+        {"optimistic fallback", kAllOdd, kAllEven, Optimistic, {1}, {1, 3, 5, 8, 10}},
+        {"pessimistic fallback", kAllOdd, kAllEven, Pessimistic, {1}, {1, 3, 6, 8, 10}},
         {"nihilistic odd, odd", kHottest, kOverdue, Nihilistic, {1, 3}, {1, 3, 5, 8, 10}},
         {"nihilistic odd, even", kHottest, kOverdue, Nihilistic, {1, 2}, {4, 9, 6, 11, 13}},
         {"nihilistic even, even", kHottest, kOverdue, Nihilistic, {2, 2}, {1, 3, 5, 8, 10}},
@@ -53,18 +53,8 @@ TEST(SixNumberBestGuess, QuotaPassesAlternatingFillAndNihilistic) {
     const std::vector<GuessCase> cases = {
         {"optimistic", kHottest, kOverdue, Optimistic, {0}, {1, 3, 9, 8, 10, 4}},
         {"pessimistic", kHottest, kOverdue, Pessimistic, {0}, {1, 9, 11, 8, 4, 6}},
-        {"alternating fill",
-         {1, 3, 5, 7, 9, 11, 13},
-         {2, 4, 6, 8, 10, 12, 14},
-         Pessimistic,
-         {0},
-         {2, 3, 6, 7, 10, 11}},
-        {"only odd numbers",
-         {1, 3, 5, 7, 9, 11, 13},
-         {15, 17, 19, 21, 23, 25, 27},
-         Optimistic,
-         {0},
-         {1, 15, 3, 17, 5, 19}},
+        {"alternating fill", kAllOdd, kAllEven, Pessimistic, {0}, {2, 3, 6, 7, 10, 11}},
+        {"only odd numbers", kAllOdd, {15, 17, 19, 21, 23, 25, 27}, Optimistic, {0}, {1, 15, 3, 17, 5, 19}},
         {"too few numbers", {1, 3}, {1, 3}, Pessimistic, {0}, {kNoPrediction, 3, 0, 0, 0, 0}},
         {"nihilistic", kHottest, kOverdue, Nihilistic, {2, 1}, {1, 6, 9, 10, 11, 20}},
         {"nihilistic, too few", {}, {}, Nihilistic, {2, 1}, {kNoPrediction, 0, 0, 0, 0, 0}},
@@ -119,6 +109,10 @@ TEST(LottoBestGuessOperation, ChecksTheGamesMaximumAndHistory) {
     const LottoDrawTable table = MakeLottoTable(4, {{1, 2, 3, 4, 5}, {6, 7, 8, 9, 30}, {10, 11, 12, 13, 14}});
 
     EXPECT_EQ(BestGuess(table, Settings(45, 49), choices, random).front(), 1);
+    // 6 Number: hottest 1 2 3 4 5 6 7 (1..6 twice), overdue 7 8 9 10 11 12 13; the pessimistic quotas.
+    const LottoDrawTable six = MakeLottoTable(
+        6, {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}, {13, 14, 15, 16, 17, 18}});
+    EXPECT_EQ(BestGuess(six, Settings(26, 49), choices, random), (Picks{1, 7, 9, 2, 8, 10}));
     // The picks 1 2 3 4 6 hold one above a 5BC of 5.
     EXPECT_EQ(BestGuess(table, Settings(5, 49), choices, random).front(), kNoPrediction);
     EXPECT_EQ(BestGuess(MakeLottoTable(4, {}), Settings(45, 49), choices, random).front(), kNoPrediction);
@@ -129,16 +123,6 @@ TEST(LottoBestGuessOperation, ChecksTheGamesMaximumAndHistory) {
     EXPECT_TRUE(result.refused);
     EXPECT_TRUE(result.chartPending);
     EXPECT_EQ(sink.texts().size(), 1u);
-}
-
-TEST(LottoBestGuessOperation, SixNumberGuessFromATable) {
-    SetupChoices choices;
-    choices.Choose(kBestGuessOptimistic);
-    ScriptedRandom random({0});
-    // Hottest 1 2 3 4 5 6 7 (1..6 twice), overdue 7 8 9 10 11 12 13.
-    const LottoDrawTable table = MakeLottoTable(
-        6, {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}, {13, 14, 15, 16, 17, 18}});
-    EXPECT_EQ(BestGuess(table, Settings(26, 49), choices, random), (Picks{1, 3, 7, 2, 4, 8}));
 }
 
 TEST(PowerballBestGuessOperation, ChecksBothGroups) {
