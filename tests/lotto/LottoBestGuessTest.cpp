@@ -38,6 +38,8 @@ TEST(FiveNumberBestGuess, QuotaPassesFallbacksAndNihilistic) {
         {"nihilistic odd, even", kHottest, kOverdue, Nihilistic, {1, 2}, {4, 9, 6, 11, 13}},
         {"nihilistic even, even", kHottest, kOverdue, Nihilistic, {2, 2}, {1, 3, 5, 8, 10}},
         {"nihilistic even, odd", kHottest, kOverdue, Nihilistic, {2, 1}, {4, 9, 6, 11, 13}},
+        // Pass 2 starts at the second entry of H, passing over an even first entry.
+        {"second pass start", {2, 1, 4, 6, 3, 5, 7}, kOverdue, Pessimistic, {2}, {1, 4, 9, 6, 20}},
         // Lists that share numbers: a number is picked once, the next one of its kind takes the slot.
         {"shared lists", {1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 6, 7}, Pessimistic, {2}, {1, 2, 3, 4, 6}},
         // Too few numbers: the open slots stay 0.

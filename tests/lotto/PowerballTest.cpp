@@ -1,12 +1,7 @@
 #include "platform/Operations.h"
 #include "tests/lotto/LottoTestTables.h"
-#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
-
-#include <fstream>
-#include <map>
-#include <sstream>
 
 namespace vantorel {
 namespace {
@@ -164,49 +159,10 @@ TEST(PowerballTotals, BallsInStoredOrderWithTheFiller) {
     const PowerballDrawTable undated = MakePowerballTable(5, {{"", {3, 15, 22, 7, 41, 9}}}, false);
     EXPECT_EQ(RunPowerball(undated, kTotals, {}).lines,
               Lines{"3  15   22   7  41   " + std::string(7, ' ') + " Powerball  =  9"});
+    // Four first-group balls: all of two digits, so the filler is one space.
     const PowerballDrawTable dated = MakePowerballTable(4, {{"98/01/07", {10, 20, 30, 40, 42}}}, true);
     EXPECT_EQ(RunPowerball(dated, kTotals, {}).lines,
               Lines{"01/07/98   10   20   30   40     Powerball  =  42"});
-}
-
-TEST(PowerballHistory, RealDrawingsFrom1997To2002) {
-    // The file's "mm/dd/yy n n n n n p" lines as a dated section; counts taken straight from the text.
-    std::ifstream file(TestDataPath("shared/powerball-1997-2002.txt"));
-    std::string section;
-    std::map<int, int> firstGroup;
-    std::map<int, int> power;
-    int drawings = 0;
-    int november1997 = 0;
-    for (std::string line; std::getline(file, line); ++drawings) {
-        std::istringstream words(line);
-        std::string date;
-        words >> date;
-        november1997 += date.starts_with("11/") && date.ends_with("/97") ? 1 : 0;
-        section += ' ' + date.substr(6, 2) + '/' + date.substr(0, 2) + '/' + date.substr(3, 2);
-        for (int i = 0, number = 0; words >> number; ++i) {
-            ++(i < 5 ? firstGroup : power)[number];
-            section += ' ' + std::to_string(number);
-        }
-    }
-    const TempWorkingDir directory;
-    WriteFile("vtrmain.dat", "9 " + std::to_string(drawings) + section + "\r\n");
-    PowerballDrawTable table(true);
-    ASSERT_EQ(table.Load(5), 1);
-    ASSERT_EQ(table.count(), 515);
-
-    const GameSettings settings = Settings(26, 49, 49, 42, 5);
-    ScriptedRandom random({0});
-    const auto run = [&](int operation, const LottoInputs& inputs) {
-        return ApplyPowerballOperation(operation, table, inputs, settings, SetupChoices(), random);
-    };
-    const LottoResult distribution = run(kDistribution, {});
-    for (int ball = 1; ball <= 49; ++ball) {
-        EXPECT_EQ(distribution.ballCounts[static_cast<std::size_t>(ball)], firstGroup[ball]) << ball;
-        EXPECT_EQ(distribution.powerBallCounts[static_cast<std::size_t>(ball)], power[ball]) << ball;
-    }
-    EXPECT_EQ(static_cast<int>(run(kDateRangeSearch, Range("11/01/97", "11/30/97")).matchList.size()),
-              november1997);
-    EXPECT_EQ(run(kDateSearch, Query("11/08/97")).pbDrawRecord, (std::vector<int>{7, 17, 21, 40, 49, 37}));
 }
 
 } // namespace
