@@ -1,28 +1,21 @@
 #include "lotto/LottoBestGuess.h"
-#include "lotto/LottoOperations.h"
 #include "lotto/LottoRandomPicks.h"
-#include "platform/MessageBox.h"
 #include "platform/Operations.h"
-#include "platform/RandomGenerator.h"
-#include "platform/SetupChoices.h"
 #include "tests/lotto/LottoTestTables.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <set>
-
 namespace vantorel {
 namespace {
 
-using test::MakeLottoTable;
-using test::MakePowerballTable;
-using test::Settings;
+using namespace test;
 using Picks = std::vector<int>;
 using enum BestGuessStrategy;
 
 const Picks kHottest = {1, 3, 5, 8, 10, 2, 7};
 const Picks kOverdue = {4, 9, 6, 11, 13, 20, 15};
+const Picks kAllOdd = {1, 3, 5, 7, 9, 11, 13};
+const Picks kAllEven = {2, 4, 6, 8, 10, 12, 14};
 
 struct GuessCase {
     std::string name;
@@ -34,19 +27,19 @@ struct GuessCase {
 };
 
 TEST(FiveNumberBestGuess, QuotaPassesFallbacksAndNihilistic) {
-    const Picks allOdd = {1, 3, 5, 7, 9, 11, 13};
-    const Picks allEven = {2, 4, 6, 8, 10, 12, 14};
     const std::vector<GuessCase> cases = {
         {"odd draw, optimistic", kHottest, kOverdue, Optimistic, {1}, {1, 3, 8, 9, 4}},
         {"even draw, pessimistic", kHottest, kOverdue, Pessimistic, {2}, {1, 8, 9, 4, 6}},
         {"odd draw, pessimistic", kHottest, kOverdue, Pessimistic, {1}, {1, 8, 9, 11, 4}},
         {"even draw, optimistic", kHottest, kOverdue, Optimistic, {2}, {1, 8, 10, 9, 4}},
-        {"optimistic fallback", allOdd, allEven, Optimistic, {1}, {1, 3, 5, 8, 10}},
-        {"pessimistic fallback", allOdd, allEven, Pessimistic, {1}, {1, 3, 6, 8, 10}},
+        {"optimistic fallback", kAllOdd, kAllEven, Optimistic, {1}, {1, 3, 5, 8, 10}},
+        {"pessimistic fallback", kAllOdd, kAllEven, Pessimistic, {1}, {1, 3, 6, 8, 10}},
         {"nihilistic odd, odd", kHottest, kOverdue, Nihilistic, {1, 3}, {1, 3, 5, 8, 10}},
         {"nihilistic odd, even", kHottest, kOverdue, Nihilistic, {1, 2}, {4, 9, 6, 11, 13}},
         {"nihilistic even, even", kHottest, kOverdue, Nihilistic, {2, 2}, {1, 3, 5, 8, 10}},
         {"nihilistic even, odd", kHottest, kOverdue, Nihilistic, {2, 1}, {4, 9, 6, 11, 13}},
+        // Pass 2 starts at the second entry of H, passing over an even first entry.
+        {"second pass start", {2, 1, 4, 6, 3, 5, 7}, kOverdue, Pessimistic, {2}, {1, 4, 9, 6, 20}},
         // Lists that share numbers: a number is picked once, the next one of its kind takes the slot.
         {"shared lists", {1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 4, 5, 6, 7}, Pessimistic, {2}, {1, 2, 3, 4, 6}},
         // Too few numbers: the open slots stay 0.
@@ -62,18 +55,8 @@ TEST(SixNumberBestGuess, QuotaPassesAlternatingFillAndNihilistic) {
     const std::vector<GuessCase> cases = {
         {"optimistic", kHottest, kOverdue, Optimistic, {0}, {1, 3, 9, 8, 10, 4}},
         {"pessimistic", kHottest, kOverdue, Pessimistic, {0}, {1, 9, 11, 8, 4, 6}},
-        {"alternating fill",
-         {1, 3, 5, 7, 9, 11, 13},
-         {2, 4, 6, 8, 10, 12, 14},
-         Pessimistic,
-         {0},
-         {2, 3, 6, 7, 10, 11}},
-        {"only odd numbers",
-         {1, 3, 5, 7, 9, 11, 13},
-         {15, 17, 19, 21, 23, 25, 27},
-         Optimistic,
-         {0},
-         {1, 15, 3, 17, 5, 19}},
+        {"alternating fill", kAllOdd, kAllEven, Pessimistic, {0}, {2, 3, 6, 7, 10, 11}},
+        {"only odd numbers", kAllOdd, {15, 17, 19, 21, 23, 25, 27}, Optimistic, {0}, {1, 15, 3, 17, 5, 19}},
         {"too few numbers", {1, 3}, {1, 3}, Pessimistic, {0}, {kNoPrediction, 3, 0, 0, 0, 0}},
         {"nihilistic", kHottest, kOverdue, Nihilistic, {2, 1}, {1, 6, 9, 10, 11, 20}},
         {"nihilistic, too few", {}, {}, Nihilistic, {2, 1}, {kNoPrediction, 0, 0, 0, 0, 0}},
@@ -120,11 +103,6 @@ TEST(PowerballBestGuess, FallsBackToTheFixedEntries) {
     EXPECT_EQ(PowerballGuess(lists, 5, Optimistic, random), (Picks{1, 3, 5, 2, 4, 1}));
 }
 
-TEST(RandomDigits, RedrawDigitsAboveSix) {
-    ScriptedRandom random({7, 18, 29, 36});
-    EXPECT_EQ(RandomDigit(random), 6);
-}
-
 TEST(LottoBestGuessOperation, ChecksTheGamesMaximumAndHistory) {
     RecordingMessageSink sink;
     const ScopedMessageSink installed(sink);
@@ -133,6 +111,10 @@ TEST(LottoBestGuessOperation, ChecksTheGamesMaximumAndHistory) {
     const LottoDrawTable table = MakeLottoTable(4, {{1, 2, 3, 4, 5}, {6, 7, 8, 9, 30}, {10, 11, 12, 13, 14}});
 
     EXPECT_EQ(BestGuess(table, Settings(45, 49), choices, random).front(), 1);
+    // 6 Number: hottest 1 2 3 4 5 6 7 (1..6 twice), overdue 7 8 9 10 11 12 13; the pessimistic quotas.
+    const LottoDrawTable six = MakeLottoTable(
+        6, {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}, {13, 14, 15, 16, 17, 18}});
+    EXPECT_EQ(BestGuess(six, Settings(26, 49), choices, random), (Picks{1, 7, 9, 2, 8, 10}));
     // The picks 1 2 3 4 6 hold one above a 5BC of 5.
     EXPECT_EQ(BestGuess(table, Settings(5, 49), choices, random).front(), kNoPrediction);
     EXPECT_EQ(BestGuess(MakeLottoTable(4, {}), Settings(45, 49), choices, random).front(), kNoPrediction);
@@ -145,19 +127,9 @@ TEST(LottoBestGuessOperation, ChecksTheGamesMaximumAndHistory) {
     EXPECT_EQ(sink.texts().size(), 1u);
 }
 
-TEST(LottoBestGuessOperation, SixNumberGuessFromATable) {
-    SetupChoices choices;
-    choices.Choose(kBestGuessOptimistic);
-    ScriptedRandom random({0});
-    // Hottest 1 2 3 4 5 6 7 (1..6 twice), overdue 7 8 9 10 11 12 13.
-    const LottoDrawTable table = MakeLottoTable(
-        6, {{1, 2, 3, 4, 5, 6}, {1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}, {13, 14, 15, 16, 17, 18}});
-    EXPECT_EQ(BestGuess(table, Settings(26, 49), choices, random), (Picks{1, 3, 7, 2, 4, 8}));
-}
-
 TEST(PowerballBestGuessOperation, ChecksBothGroups) {
     ScriptedRandom random({0});
-    std::vector<test::DatedRow> rows;
+    std::vector<DatedRow> rows;
     for (int i = 0; i < 10; ++i) {
         rows.push_back({"", {i + 1, i + 11, i + 21, i + 31, i + 41, i + 1}});
     }
@@ -171,48 +143,19 @@ TEST(PowerballBestGuessOperation, ChecksBothGroups) {
 }
 
 TEST(RandomPicks, DistinctNumbersInRangeWithoutEndlessWaits) {
-    RandomGenerator random(7);
-    const Picks picks = RandomLottoPicks(6, 49, random);
-    ASSERT_EQ(picks.size(), 6u);
-    EXPECT_EQ(std::set<int>(picks.begin(), picks.end()).size(), 6u);
-    EXPECT_TRUE(std::all_of(picks.begin(), picks.end(), [](int pick) { return pick >= 1 && pick <= 49; }));
-    RandomGenerator again(7);
-    EXPECT_EQ(RandomLottoPicks(6, 49, again), picks);
-
+    // Values modulo 100 until they lie in 1..maximum and differ from the picks so far.
     ScriptedRandom scripted({105, 5, 205, 0, 3});
     EXPECT_EQ(RandomLottoPicks(2, 10, scripted), (Picks{5, 3}));
-
+    ScriptedRandom power({11, 7, 142});
+    EXPECT_EQ(RandomPowerballPicks(1, 10, 42, power), (Picks{7, 42}));
+    ScriptedRandom digits({7, 18, 29, 36});
+    EXPECT_EQ(RandomDigit(digits), 6);
+    RandomGenerator random(7);
     EXPECT_TRUE(RandomLottoPicks(5, 4, random).empty());
-    EXPECT_TRUE(RandomLottoPicks(5, 0, random).empty());
+    EXPECT_TRUE(RandomPowerballPicks(5, 49, 0, random).empty());
     const Picks wide = RandomLottoPicks(6, 150, random);
     EXPECT_EQ(wide.size(), 6u);
     EXPECT_TRUE(std::all_of(wide.begin(), wide.end(), [](int pick) { return pick <= 99; }));
-
-    const Picks powerball = RandomPowerballPicks(5, 49, 42, random);
-    ASSERT_EQ(powerball.size(), 6u);
-    EXPECT_LE(powerball.back(), 42);
-    EXPECT_TRUE(RandomPowerballPicks(5, 49, 0, random).empty());
-}
-
-TEST(ChartPicks, BestGuessPicksOrRandomPicksUnderTheNotice) {
-    const GameSettings settings = Settings(26, 49);
-    RandomGenerator random(3);
-    LottoResult guess;
-    guess.operation = kBestGuess;
-    guess.predictionPicks = {1, 2, 3, 4, 5};
-    EXPECT_EQ(LottoChartPicks(kFiveNumber, guess, settings, random).picks, guess.predictionPicks);
-
-    guess.predictionPicks = {kNoPrediction, 0, 0, 0, 0, 0};
-    const ChartPicks notice = LottoChartPicks(kSixNumber, guess, settings, random);
-    EXPECT_TRUE(notice.insufficient);
-    EXPECT_EQ(notice.picks.size(), 6u);
-
-    LottoResult drawn;
-    drawn.operation = kRandom;
-    drawn.predictionPicks = {0};
-    const ChartPicks randomPicks = LottoChartPicks(kPowerball, drawn, settings, random);
-    EXPECT_FALSE(randomPicks.insufficient);
-    EXPECT_EQ(randomPicks.picks.size(), 6u);
 }
 
 } // namespace
