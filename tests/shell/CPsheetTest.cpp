@@ -25,37 +25,32 @@ TEST_F(CPsheetTest, HasTheEightPagesInOrder) {
     }
 }
 
-TEST_F(CPsheetTest, NotConfiguredWarningOncePerProgramRunWhen5BCIsEmpty) {
+// Every double-click runs a fresh sheet modally. It reopens on the last game page used; with "5BC" empty
+// it warns, once per program run.
+TEST_F(CPsheetTest, EachDoubleClickRunsAFreshSheet) {
     CVantorelView view(handOver, services);
     RunSheetFromView(view, [this](CPsheet& running) {
         EXPECT_TRUE(running.isModal());
         EXPECT_EQ(handOver.activeSheet, &running);
+        EXPECT_EQ(running.activeIndex(), kThreeNumberPage);
+        running.SetActivePage(kFourNumberPage);
+        running.SetActivePage(kSetupPage);
+        running.SetActivePage(kDejaViewPage);
     });
     EXPECT_TRUE(messages.texts().empty());
     EXPECT_EQ(handOver.activeSheet, nullptr); // the sheet is gone after the run
 
     profile.WriteString("settings", "5bc", "");
-    RunSheetFromView(view, [](CPsheet&) {});
+    RunSheetFromView(view, [](CPsheet& running) {
+        EXPECT_EQ(running.activeIndex(), kFourNumberPage);
+        EXPECT_EQ(running.state().pageFlags[kFourNumberPage], 1);
+    });
     RunSheetFromView(view, [](CPsheet&) {});
     EXPECT_EQ(messages.texts(), std::vector<std::string>{
                                     "Vantorel is not yet configured.\nSome features will be unavailable..\n\n"
                                     "Please see help for information\non how to enter game-specific "
                                     "settings."});
     EXPECT_TRUE(handOver.configWarningShown);
-}
-
-TEST_F(CPsheetTest, ReopensOnTheLastGamePageUsed) {
-    CVantorelView view(handOver, services);
-    RunSheetFromView(view, [](CPsheet& running) {
-        EXPECT_EQ(running.activeIndex(), kThreeNumberPage); // the first run opens on "3 Number"
-        running.SetActivePage(kFourNumberPage);
-        running.SetActivePage(kSetupPage);
-        running.SetActivePage(kDejaViewPage);
-    });
-    RunSheetFromView(view, [](CPsheet& running) {
-        EXPECT_EQ(running.activeIndex(), kFourNumberPage);
-        EXPECT_EQ(running.state().pageFlags[kFourNumberPage], 1);
-    });
 }
 
 TEST_F(CPsheetTest, OkAndApplyFollowTheChosenOperation) {

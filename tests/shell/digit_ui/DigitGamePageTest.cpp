@@ -96,40 +96,33 @@ protected:
     }
 };
 
+// The report texts themselves are the engine's; these cases follow each way in which the page hands the
+// inputs, the data source, the game and the Setup choices to the operation and the report.
 TEST_F(DigitGamePageTest, EveryListOperationEndsInItsReportLines) {
     EXPECT_EQ(Run({.operation = "totalsRadio"}),
               (Lines{" 900  has come in  1  time(s)", " 123  has come in  1  time(s)",
                      " 045  has come in  1  time(s)", " 007  has come in  1  time(s)"}));
-    EXPECT_EQ(Run({.operation = "evenOddRadio"}), Lines{" Numbers are 25% Even  -  75% Odd"});
     EXPECT_EQ(Run({.setup = {"evenOddCountBallsRadio"}, .operation = "evenOddRadio"}),
               Lines{" Balls are 58% Even  -  42% Odd"});
     EXPECT_EQ(Run({.operation = "highLowRadio"}), Lines{" Numbers are 25% High  -  75% Low"});
-    EXPECT_EQ(Run({.operation = "hottestRadio"}), Lines{" Hottest Number(s): 00?  ( 0 3 5 7 )"});
     EXPECT_EQ(Run({.setup = {"useNumbersRadio"}, .operation = "hottestRadio"}),
               (Lines{" Hottest Numbers (there were ties) are :  ", "  007", "  045", "  123", "  900"}));
     EXPECT_EQ(Run({.setup = {"monthRadio"}, .operation = "hottestRadio", .number = "1"}),
               Lines{" Hottest Number(s): (Jan) 0??  ( 0 2 4 )  ( 3 5 7 )"});
     EXPECT_EQ(Run({.operation = "numberRadio", .number = "123"}), Lines{"123 came in on 01/05/98"});
-    EXPECT_EQ(Run({.operation = "numberRadio", .number = "555"}), Lines{" Number was not found..."});
     EXPECT_EQ(Run({.undated = true, .operation = "numberRadio", .number = "7"}),
               Lines{"007 was found  2 times"});
     EXPECT_EQ(Run({.operation = "numberRangeRadio", .from = "40", .to = "200"}),
               (Lines{"123 came in on 01/05/98", "045 came in on 01/05/98"}));
     EXPECT_EQ(Run({.operation = "dateRadio", .number = "01/05/98"}), Lines{"123 came in on 98/01/05"});
-    EXPECT_EQ(Run({.operation = "dateRadio", .number = "02/02/99"}),
-              Lines{" No data found for specified date or range..."});
     EXPECT_EQ(Run({.operation = "dateRangeRadio", .from = "01/04/98", .to = "02/01/99"}),
               (Lines{"123 came in on 98/01/05", "045 came in on 98/01/05", "900 came in on 99/02/01"}));
-    EXPECT_EQ(Run({.game = 1, .operation = "totalsRadio"}),
-              (Lines{" 1234  has come in  1  time(s)", " 0045  has come in  1  time(s)"}));
     EXPECT_EQ(Run({.game = 1, .operation = "numberRadio", .number = "45"}),
               Lines{"0045 came in on 01/05/98"});
-    EXPECT_EQ(Run({.game = 1,
-                   .setup = {"boxNumberRadio"},
-                   .undated = true,
-                   .operation = "numberRadio",
-                   .number = "1234"}),
-              Lines{"1234 was found  2 times"});
+    EXPECT_EQ(Run({.setup = {"boxNumberRadio"}, .operation = "numberRadio", .number = "321"}),
+              Lines{"123 came in on 01/05/98"});
+    EXPECT_EQ(Run({.game = 1, .undated = true, .operation = "numberRadio", .number = "1234"}),
+              Lines{"1234 was found  1 times"});
     EXPECT_TRUE(messages.texts().empty());
 
     // A whole-number prediction restricted by day says so and reports nothing.
@@ -155,15 +148,17 @@ TEST_F(DigitGamePageTest, DistributionLeavesTheSeriesForTheChartAndClosesWithOk)
     ClickSheetButton("okButton");
     EXPECT_EQ(sheet->result(), QDialog::Accepted);
     EXPECT_EQ(page(0).decilesDated(), (std::array<int, 10>{2, 1, 0, 0, 0, 0, 0, 0, 0, 1}));
-    EXPECT_EQ(page(0).decilesUndated(), (std::array<int, 10>{}));
     EXPECT_EQ(page(0).digitCounts(), (std::array<int, 10>{5, 1, 1, 1, 1, 1, 0, 1, 0, 1}));
     EXPECT_EQ(sheet->state().pageFlags[kThreeNumberPage], 1);
 }
 
 TEST_F(DigitGamePageTest, RandomRepeatsWithAPlantedSeed) {
+    OpenSheet();
+    EXPECT_TRUE(Find("seedLabel", kThreeNumberPage)->isHidden());
     handOver.plantedSeed = 17;
     OpenSheet(kFourNumberPage);
     EXPECT_EQ(sheet->state().plantedSeed, 17);
+    EXPECT_FALSE(Find("seedLabel", kFourNumberPage)->isHidden()); // "Seed is Planted"
     const int expected = PlainDecimal(RandomDigits(4, 17, clock));
     for (int run = 0; run < 2; ++run) {
         Click(kFourNumberPage, "randomRadio");
@@ -184,8 +179,6 @@ TEST_F(DigitGamePageTest, ControlsFollowWhichHistoriesAreLoaded) {
     } cases[] = {
         {"", 0, "dated off, undated off, date searches off, others off", "No 3 Number Game Data Available",
          true},
-        {"6 1 1 2 3 4 5 6\r\n", 1, "dated off, undated off, date searches off, others off",
-         "No 4 Number Game Data Available", true},
         {"0 2 7 8\r\n", 0, "dated off, undated on checked, date searches off, others on", "Undated 2", false},
         {"1 1 98/01/03 7\r\n", 0, "dated on checked, undated off, date searches on, others on", "Dated 1",
          true},
@@ -224,16 +217,6 @@ TEST_F(DigitGamePageTest, DataSourceBoxesSwitchTheDateSearches) {
     EXPECT_EQ(ControlState(kThreeNumberPage), "dated on checked, undated on, date searches on, others on");
     EXPECT_TRUE(handOver.useDatedData);
     EXPECT_TRUE(ApplyEnabled());
-}
-
-TEST_F(DigitGamePageTest, SeedIsPlantedNoteOnBothPages) {
-    OpenSheet();
-    EXPECT_TRUE(Find("seedLabel", kThreeNumberPage)->isHidden());
-    handOver.plantedSeed = 5;
-    OpenSheet(kFourNumberPage);
-    EXPECT_FALSE(Find("seedLabel", kFourNumberPage)->isHidden());
-    sheet->SetActivePage(kThreeNumberPage);
-    EXPECT_FALSE(Find("seedLabel", kThreeNumberPage)->isHidden());
 }
 
 TEST_F(DigitGamePageTest, InputFieldsFollowTheOperationAndThePredictionsChoice) {

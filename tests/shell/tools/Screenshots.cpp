@@ -31,23 +31,15 @@ void Save(QWidget& widget, const QDir& directory, const QString& name) {
     widget.grab().save(directory.filePath(name + QStringLiteral(".png")));
 }
 
+// Clicks a button of a page, or (page -1) of the sheet itself.
 void Click(CPsheet& sheet, int page, const char* name) {
-    sheet.SetActivePage(page);
-    auto* button = sheet.page(page)->findChild<QAbstractButton*>(QString::fromLatin1(name));
-    if (button != nullptr) {
+    QWidget* root = page < 0 ? static_cast<QWidget*>(&sheet) : sheet.page(page);
+    if (page >= 0) {
+        sheet.SetActivePage(page);
+    }
+    if (auto* button = root->findChild<QAbstractButton*>(QString::fromLatin1(name))) {
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(4, button->height() / 2));
     }
-}
-
-void Type(CPsheet& sheet, int page, const char* name, const char* text) {
-    if (auto* edit = sheet.page(page)->findChild<QLineEdit*>(QString::fromLatin1(name))) {
-        edit->clear();
-        QTest::keyClicks(edit, QString::fromLatin1(text));
-    }
-}
-
-void Apply(CPsheet& sheet) {
-    QTest::mouseClick(sheet.findChild<QAbstractButton*>(QStringLiteral("applyButton")), Qt::LeftButton);
 }
 
 } // namespace
@@ -72,13 +64,14 @@ int main(int argc, char* argv[]) {
 
     Click(sheet, kThreeNumberPage, "hottestRadio");
     Save(sheet, directory, QStringLiteral("page0-3number-hottest"));
-    Apply(sheet);
+    Click(sheet, -1, "applyButton");
     Click(sheet, kThreeNumberPage, "totalsRadio");
-    Apply(sheet);
+    Click(sheet, -1, "applyButton");
     Click(sheet, kFourNumberPage, "numberRadio");
-    Type(sheet, kFourNumberPage, "numberEdit", "1234");
+    QTest::keyClicks(sheet.page(kFourNumberPage)->findChild<QLineEdit*>(QStringLiteral("numberEdit")),
+                     QStringLiteral("1234"));
     Save(sheet, directory, QStringLiteral("page1-4number-number"));
-    Apply(sheet);
+    Click(sheet, -1, "applyButton");
     Save(sheet, directory, QStringLiteral("page7-dejaview"));
     for (int page = kFiveNumberPage; page <= kSetupPage + 1; ++page) {
         sheet.SetActivePage(page);
