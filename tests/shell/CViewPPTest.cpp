@@ -127,15 +127,6 @@ TEST_F(CViewPPTest, EveryVisitAddsTheReportAgainUntilCleared) {
     EXPECT_TRUE(ResultLines().empty());
 }
 
-TEST_F(CViewPPTest, NoGameAddsNothingAndDisablesOk) {
-    Click(kThreeNumberPage, "randomRadio");
-    EXPECT_TRUE(OkEnabled());
-    handOver.activeGame = {};
-    sheet->SetActivePage(kDejaViewPage);
-    EXPECT_TRUE(ResultLines().empty());
-    EXPECT_FALSE(OkEnabled());
-}
-
 TEST_F(CViewPPTest, PreviousPageAndExit) {
     sheet->SetActivePage(kFourNumberPage);
     Click(kDejaViewPage, "previousPageButton");

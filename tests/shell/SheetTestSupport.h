@@ -74,13 +74,6 @@ protected:
         return *sheet;
     }
 
-    // Destroys the sheet as the chart view does after the modal run, keeping what it leaves for the next.
-    void CloseSheet() {
-        handOver.savedStartPage = sheet->state().startPage;
-        handOver.configWarningShown = handOver.configWarningShown || sheet->state().notConfigured;
-        sheet.reset();
-    }
-
     // A widget by object name, in the given page or (-1) anywhere in the sheet.
     template <class Widget = QWidget> Widget* Find(std::string_view name, int page = -1) const {
         QWidget* root = page < 0 ? static_cast<QWidget*>(sheet.get()) : sheet->page(page);
@@ -117,11 +110,9 @@ protected:
     }
     // The text of an edit field or a label.
     std::string Text(int page, std::string_view name) const {
-        if (const auto* edit = sheet->page(page)->findChild<QLineEdit*>(ToQString(name))) {
-            return edit->text().toStdString();
-        }
-        const auto* label = Find<QLabel>(name, page);
-        return label != nullptr ? label->text().toStdString() : std::string();
+        const QWidget* widget = Find(name, page);
+        const auto* edit = qobject_cast<const QLineEdit*>(widget);
+        return (edit != nullptr ? edit->text() : qobject_cast<const QLabel*>(widget)->text()).toStdString();
     }
 
     std::vector<std::string> ResultLines() const { return sheet->resultListPage().lines(); }

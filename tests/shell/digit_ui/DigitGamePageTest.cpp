@@ -142,16 +142,6 @@ TEST_F(DigitGamePageTest, DateSearchWithoutAUsableDateStaysOnThePage) {
     EXPECT_TRUE(ApplyEnabled());
 }
 
-TEST_F(DigitGamePageTest, DistributionLeavesTheSeriesForTheChartAndClosesWithOk) {
-    OpenSheet();
-    Click(kThreeNumberPage, "distributionRadio");
-    ClickSheetButton("okButton");
-    EXPECT_EQ(sheet->result(), QDialog::Accepted);
-    EXPECT_EQ(page(0).decilesDated(), (std::array<int, 10>{2, 1, 0, 0, 0, 0, 0, 0, 0, 1}));
-    EXPECT_EQ(page(0).digitCounts(), (std::array<int, 10>{5, 1, 1, 1, 1, 1, 0, 1, 0, 1}));
-    EXPECT_EQ(sheet->state().pageFlags[kThreeNumberPage], 1);
-}
-
 TEST_F(DigitGamePageTest, RandomRepeatsWithAPlantedSeed) {
     OpenSheet();
     EXPECT_TRUE(Find("seedLabel", kThreeNumberPage)->isHidden());
