@@ -4,6 +4,8 @@
 #include "digit/ui/DigitGamePage.h"
 #include "platform/PlainDecimal.h"
 
+#include <QRadioButton>
+
 #include <set>
 
 namespace vantorel::test {
@@ -14,11 +16,6 @@ constexpr std::string_view kHistory = "0 5 7 70 700 123 7\r\n"
                                       "1 4 98/01/03 7 98/01/05 123 98/01/05 45 99/02/01 900\r\n"
                                       "2 3 1234 4321 45\r\n"
                                       "3 2 98/01/05 45 98/01/06 1234\r\n";
-
-const std::array<const char*, kOperationCount> kOperationRadios = {
-    "distributionRadio", "evenOddRadio",   "highLowRadio", "totalsRadio",
-    "overdueRadio",      "hottestRadio",   "randomRadio",  "bestGuessRadio",
-    "dateRadio",         "dateRangeRadio", "numberRadio",  "numberRangeRadio"};
 
 using Lines = std::vector<std::string>;
 
@@ -84,9 +81,9 @@ protected:
         };
         std::set<bool> dateSearches;
         std::set<bool> others;
-        for (int op = 0; op < kOperationCount; ++op) {
-            const bool enabled = IsEnabled(game, kOperationRadios[static_cast<std::size_t>(op)]);
-            (op == kDateSearch || op == kDateRangeSearch ? dateSearches : others).insert(enabled);
+        for (const QRadioButton* radio : sheet->page(game)->findChildren<QRadioButton*>()) {
+            const bool byDate = radio->objectName().startsWith(QStringLiteral("date"));
+            (byDate ? dateSearches : others).insert(radio->isEnabled());
         }
         const auto radios = [](const std::set<bool>& states) {
             return states.size() > 1 ? "mixed" : *states.begin() ? "on" : "off";
@@ -217,7 +214,6 @@ TEST_F(DigitGamePageTest, InputFieldsFollowTheOperationAndThePredictionsChoice) 
         std::string label;
         bool clearInputs;
     } cases[] = {
-        {{}, "totalsRadio", {false, false, false}, "Number", false},
         {{}, "hottestRadio", {false, false, false}, "Number", false},
         {{"dayRadio"}, "overdueRadio", {true, false, false}, "Day [1-7]", false},
         {{"monthRadio"}, "hottestRadio", {true, false, false}, "Month [1-12]", false},
