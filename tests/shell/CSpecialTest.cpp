@@ -1,17 +1,11 @@
 #include "tests/shell/SheetTestSupport.h"
 
-#include "platform/GameSettings.h"
 #include "shell/CSpecial.h"
-#include "shell/CVantorelView.h"
 
 #include <QListWidget>
-#include <QTest>
 
 namespace vantorel::test {
 namespace {
-
-constexpr std::string_view kInvalidPowerballMax = "Invalid Selection for Powerball Max.\nPlease select 4 "
-                                                  "balls or 5 balls.\n\n[Settings at the bottom of the list]";
 
 class CSpecialTest : public SheetTest {
 protected:
@@ -21,15 +15,12 @@ protected:
         sheet->SetActivePage(kSetupPage);
     }
 
-    // Selects the value list's entry for `value` (19..59 numbers, 60 "4 Balls", 61 "5 Balls").
-    void SelectValue(int value) {
-        auto* list = Find<QListWidget>("valueList", kSetupPage);
-        list->setCurrentRow(value - 19);
-    }
+    QListWidget* valueList() const { return Find<QListWidget>("valueList", kSetupPage); }
 
+    // Records the list entry of `value` (19..59 numbers, 60 "4 Balls", 61 "5 Balls") for the target.
     void Record(std::string_view target, int value) {
         Click(kSetupPage, target);
-        SelectValue(value);
+        valueList()->setCurrentRow(value - 19);
         Click(kSetupPage, "recordEntryButton");
     }
 
@@ -44,70 +35,51 @@ protected:
     const std::array<int, 5>& entered() const { return sheet->setupPage().enteredMaximums(); }
 };
 
-TEST_F(CSpecialTest, ValueListHoldsTheNumbersAndTheBallCounts) {
-    const auto* list = Find<QListWidget>("valueList", kSetupPage);
-    ASSERT_EQ(list->count(), 43);
-    EXPECT_EQ(list->item(0)->text().toStdString(), "19 numbers");
-    EXPECT_EQ(list->item(40)->text().toStdString(), "59 numbers");
-    EXPECT_EQ(list->item(41)->text().toStdString(), "4 Balls");
-    EXPECT_EQ(list->item(42)->text().toStdString(), "5 Balls");
-}
-
-TEST_F(CSpecialTest, RecordEntryRefusesANumberEntryForThePowerballBallCount) {
-    Record("powerballBallsRadio", 45);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{std::string(kInvalidPowerballMax)});
-    EXPECT_EQ(entered()[4], 0);
-    Record("powerballBallsRadio", 61);
-    EXPECT_EQ(entered()[4], 5);
-    EXPECT_EQ(messages.texts().size(), 1U);
-}
-
-TEST_F(CSpecialTest, RecordEntryNeedsASelectedValue) {
+TEST_F(CSpecialTest, RecordEntryNeedsATargetAndAValueThatFitsIt) {
+    ASSERT_EQ(valueList()->count(), 43);
+    EXPECT_EQ(valueList()->item(0)->text().toStdString(), "19 numbers");
+    EXPECT_EQ(valueList()->item(40)->text().toStdString(), "59 numbers");
+    EXPECT_EQ(valueList()->item(41)->text().toStdString(), "4 Balls");
+    EXPECT_EQ(valueList()->item(42)->text().toStdString(), "5 Balls");
+    valueList()->setCurrentRow(11);
+    Click(kSetupPage, "recordEntryButton"); // no target: nothing recorded, nothing said
     Click(kSetupPage, "fiveNumberGameRadio");
-    Find<QListWidget>("valueList", kSetupPage)->clearSelection();
+    valueList()->clearSelection();
     Click(kSetupPage, "recordEntryButton");
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"No Value Selected!"});
+    Record("powerballBallsRadio", 45);
     EXPECT_EQ(entered(), (std::array<int, 5>{}));
+    Record("powerballBallsRadio", 61);
+    EXPECT_EQ(entered(), (std::array<int, 5>{0, 0, 0, 0, 5}));
+    EXPECT_EQ(messages.texts(),
+              (std::vector<std::string>{"No Value Selected!",
+                                        "Invalid Selection for Powerball Max.\nPlease select 4 "
+                                        "balls or 5 balls.\n\n[Settings at the bottom of the "
+                                        "list]"}));
 }
 
-TEST_F(CSpecialTest, RecordEntryWithoutATargetRecordsNothing) {
-    SelectValue(30);
-    Click(kSetupPage, "recordEntryButton");
-    EXPECT_TRUE(messages.texts().empty());
-    EXPECT_EQ(entered(), (std::array<int, 5>{}));
-}
-
-TEST_F(CSpecialTest, SaveEntriesWritesAllFiveAfterConfirmation) {
+TEST_F(CSpecialTest, SaveEntriesWritesAllFiveOnlyAfterConfirmation) {
     Record("fiveNumberGameRadio", 30);
     Record("fiveNumberGameRadio", 36); // a later entry for the same target replaces the earlier one
+    const std::string confirmation =
+        "   Save Settings:\n5 Number Game:  36\n6 Number Game:  0\nPowerball Grp 1:   "
+        "0\nPowerball Grp 2:   0\nPowerball Max  :   0 ?";
+    Click(kSetupPage, "saveEntriesButton"); // answered with Cancel
+    EXPECT_EQ(messages.texts(), (std::vector<std::string>{confirmation, "The Operation Has Been Cancelled"}));
+    EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"26", "49", "49", "42", "5"}));
+
+    messages.Clear();
     messages.ScriptAnswer(MessageAnswer::Ok);
     Click(kSetupPage, "saveEntriesButton");
-    ASSERT_EQ(messages.entries().size(), 2U);
-    EXPECT_EQ(messages.entries()[0].text,
-              "   Save Settings:\n5 Number Game:  36\n6 Number Game:  0\nPowerball Grp 1:   "
-              "0\nPowerball Grp 2:   0\nPowerball Max  :   0 ?");
+    EXPECT_EQ(messages.texts(), (std::vector<std::string>{confirmation, "Settings Have Been Saved"}));
     EXPECT_EQ(messages.entries()[0].icon, MessageIcon::Question);
     EXPECT_EQ(messages.entries()[0].buttons, MessageButtons::OkCancel);
-    EXPECT_EQ(messages.entries()[1].text, "Settings Have Been Saved");
     EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"36", "0", "0", "0", "0"}));
-}
 
-TEST_F(CSpecialTest, CancelledSaveWritesNothing) {
-    Record("sixNumberGameRadio", 59);
-    Record("powerballGroup2Radio", 19);
-    messages.ScriptAnswer(MessageAnswer::Cancel);
-    Click(kSetupPage, "saveEntriesButton");
-    EXPECT_EQ(messages.texts().back(), "The Operation Has Been Cancelled");
-    EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"26", "49", "49", "42", "5"}));
-}
-
-TEST_F(CSpecialTest, EntriesAreForgottenWhenThePageIsLeft) {
-    Record("fiveNumberGameRadio", 36);
+    // Leaving the page forgets the entries.
+    messages.Clear();
     sheet->SetActivePage(kThreeNumberPage);
-    sheet->SetActivePage(kSetupPage);
     Click(kSetupPage, "saveEntriesButton");
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"No New Game Maximums Entered!"});
-    EXPECT_EQ(StoredSettings()[0], "26");
 }
 
 TEST_F(CSpecialTest, CurrentSettingsShowsTheStoredTexts) {
@@ -128,7 +100,6 @@ TEST_F(CSpecialTest, ChoicesShowTheDefaultsAndStayOneHotPerGroup) {
     }
     Click(kSetupPage, "evenOddCountBallsRadio");
     Click(kSetupPage, "monthRadio");
-    EXPECT_TRUE(IsChecked(kSetupPage, "evenOddCountBallsRadio"));
     EXPECT_TRUE(IsChecked(kSetupPage, "highLowCountNumbersRadio"));
     EXPECT_FALSE(IsChecked(kSetupPage, "normalRadio"));
     SetupChoices expected;
@@ -139,14 +110,12 @@ TEST_F(CSpecialTest, ChoicesShowTheDefaultsAndStayOneHotPerGroup) {
 }
 
 TEST_F(CSpecialTest, DateRestrictionsAreDisabledWhileTheGamePageUsesUndatedData) {
-    sheet->SetActivePage(kThreeNumberPage);
     Click(kThreeNumberPage, "undatedCheck");
     sheet->SetActivePage(kSetupPage);
     for (const char* name : {"dayRadio", "monthRadio", "dateRangeRadio"}) {
         EXPECT_FALSE(IsEnabled(kSetupPage, name)) << name;
     }
     EXPECT_TRUE(IsEnabled(kSetupPage, "normalRadio"));
-    sheet->SetActivePage(kThreeNumberPage);
     Click(kThreeNumberPage, "datedCheck");
     sheet->SetActivePage(kSetupPage);
     EXPECT_TRUE(IsEnabled(kSetupPage, "dayRadio"));
@@ -154,18 +123,14 @@ TEST_F(CSpecialTest, DateRestrictionsAreDisabledWhileTheGamePageUsesUndatedData)
 
 TEST_F(CSpecialTest, PreviousPageReturnsToThePageItCameFrom) {
     sheet->SetActivePage(kFourNumberPage);
-    sheet->SetActivePage(kSetupPage);
     Click(kSetupPage, "previousPageButton");
     EXPECT_EQ(sheet->activeIndex(), kFourNumberPage);
     sheet->SetActivePage(kDejaViewPage);
-    sheet->SetActivePage(kSetupPage);
     Click(kSetupPage, "previousPageButton");
     EXPECT_EQ(sheet->activeIndex(), kDejaViewPage);
 }
 
-using CSpecialChoicesTest = SheetTest;
-
-TEST_F(CSpecialChoicesTest, SurviveClosingTheSheetUntilTheProgramRestarts) {
+TEST_F(SheetTest, SetupChoicesSurviveClosingTheSheetUntilTheProgramRestarts) {
     UseSampleHistory();
     const auto radio = [](CPsheet& running, const char* name) {
         return running.page(kSetupPage)->findChild<QAbstractButton*>(QString::fromLatin1(name));
@@ -173,8 +138,7 @@ TEST_F(CSpecialChoicesTest, SurviveClosingTheSheetUntilTheProgramRestarts) {
     CVantorelView view(handOver, services);
     RunSheetFromView(view, [&radio](CPsheet& running) {
         running.SetActivePage(kSetupPage);
-        QAbstractButton* optimistic = radio(running, "optimisticRadio");
-        QTest::mouseClick(optimistic, Qt::LeftButton, Qt::NoModifier, QPoint(4, optimistic->height() / 2));
+        ClickButton(radio(running, "optimisticRadio"));
     });
     RunSheetFromView(view, [this, &radio](CPsheet& running) {
         // The game page the sheet opens on has restored the saved choices for the engines.

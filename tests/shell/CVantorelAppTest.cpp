@@ -1,21 +1,15 @@
 #include "tests/shell/SheetTestSupport.h"
 
-#include "platform/GameSettings.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVantorelApp.h"
-#include "shell/CVantorelView.h"
 #include "shell/HelpWindow.h"
 #include "shell/QtMessageSink.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStatusBar>
-#include <QTest>
-#include <QTimer>
 
 namespace vantorel::test {
 namespace {
@@ -66,8 +60,12 @@ TEST_F(CVantorelAppTest, FirstStartWritesTheDefaultsAndSaysSoBeforeTheWindowExis
     EXPECT_EQ(GameSettings::Read(profile).powerballBalls, 0);
 }
 
-TEST_F(CVantorelAppTest, MainWindowHasTheMenusAndTheStatusBarPanes) {
+TEST_F(CVantorelAppTest, MainWindowHasTheMenusTheStatusBarPanesAndHelp) {
     CVantorelApp app(profile, clock);
+    std::vector<int> contexts;
+    app.services().showHelp = [&contexts](int context, QWidget*) {
+        contexts.push_back(context);
+    };
     app.InitInstance();
     CMainFrame& frame = *app.mainFrame();
     std::vector<std::string> menus;
@@ -85,36 +83,8 @@ TEST_F(CVantorelAppTest, MainWindowHasTheMenusAndTheStatusBarPanes) {
         EXPECT_NE(frame.statusBar()->findChild<QLabel*>(QString::fromLatin1(indicator)), nullptr)
             << indicator;
     }
-}
-
-TEST_F(CVantorelAppTest, HelpCommandAsksForTheMainWindowContext) {
-    CVantorelApp app(profile, clock);
-    std::vector<int> contexts;
-    app.services().showHelp = [&contexts](int context, QWidget*) {
-        contexts.push_back(context);
-    };
-    app.InitInstance();
-    app.mainFrame()->findChild<QAction*>(QStringLiteral("helpAction"))->trigger();
+    frame.findChild<QAction*>(QStringLiteral("helpAction"))->trigger();
     EXPECT_EQ(contexts, std::vector<int>{5000});
-}
-
-TEST_F(CVantorelAppTest, DoubleClickRunsAFreshSheetEachTime) {
-    TempWorkingDir directory;
-    WriteFile("vtrmain.dat", ReadFile(TestDataPath("shared/sample-vtrmain.dat")));
-    CVantorelApp app(profile, clock);
-    app.InitInstance();
-    CVantorelView& view = app.mainFrame()->view();
-    const CPsheet* first = nullptr;
-    RunSheetFromView(view, [&first](CPsheet& sheet) {
-        first = &sheet;
-        EXPECT_EQ(sheet.windowTitle().toStdString(), "Vantorel Operations");
-        EXPECT_TRUE(sheet.isModal());
-    });
-    EXPECT_EQ(app.handOver().activeSheet, nullptr);
-    RunSheetFromView(view, [&app](CPsheet& sheet) {
-        EXPECT_EQ(app.handOver().activeSheet, &sheet);
-        EXPECT_EQ(sheet.findChildren<SheetPage*>().size(), static_cast<qsizetype>(kPageCount));
-    });
 }
 
 TEST(HelpPagesTest, EveryContextHasAPage) {

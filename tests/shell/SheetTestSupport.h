@@ -1,80 +1,125 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
 #include "shell/CPsheet.h"
+#include "shell/CVantorelView.h"
+#include "shell/CViewPP.h"
 #include "shell/HandOver.h"
 #include "shell/SheetPage.h"
 #include "shell/ShellServices.h"
 #include "tests/support/TestFiles.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
-#include <QWidget>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-class QPrinter;
-
-namespace vantorel {
-class CVantorelView;
-} // namespace vantorel
-
 namespace vantorel::test {
 
+inline QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Clicks a button with the mouse, as a user does.
+inline void ClickButton(QAbstractButton* button) {
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(4, button->height() / 2));
+}
+
 // One program run as the widget tests see it: a fresh working directory, an in-memory settings store
-// holding the first-run values, a fixed clock, and recorded messages, help requests, print jobs and exit
-// requests. Tests open the operations sheet on it and drive its pages.
+// holding the first-run values, a fixed clock, and recorded messages, help requests and exit requests.
+// Tests open the operations sheet on it and drive its pages by the widgets' object names.
 class SheetTest : public ::testing::Test {
 protected:
-    SheetTest();
-    ~SheetTest() override;
+    SheetTest() : services(profile, clock), sinkInstalled_(messages) {
+        constexpr std::array<std::string_view, 5> kFirstRunValues = {"26", "49", "49", "42", "5"};
+        for (std::size_t i = 0; i < kGameSettingKeys.size(); ++i) {
+            profile.WriteString(kSettingsSection, kGameSettingKeys[i], kFirstRunValues[i]);
+        }
+        services.showHelp = [this](int context, QWidget*) {
+            helpContexts.push_back(context);
+        };
+        services.exitProgram = [this] {
+            ++exitRequests;
+        };
+    }
 
-    // vtrmain.dat of the working directory.
-    void WriteHistory(std::string_view content);
-    void UseSampleHistory();
+    void WriteHistory(std::string_view content) { WriteFile("vtrmain.dat", content); }
+    void UseSampleHistory() { WriteHistory(ReadFile(TestDataPath("shared/sample-vtrmain.dat"))); }
 
-    // Builds the sheet and shows it, opening on `startPage`, as the chart view does.
-    CPsheet& OpenSheet(int startPage = 0);
-    // Destroys the sheet as the chart view does after the modal run, keeping what it leaves for the next.
-    void CloseSheet();
+    // Builds the sheet and shows it on `startPage`, as the chart view does.
+    CPsheet& OpenSheet(int startPage = 0) {
+        sheet.reset();
+        sheet = std::make_unique<CPsheet>(handOver, services);
+        sheet->state().notConfigured = handOver.configWarningShown;
+        sheet->state().startPage = startPage;
+        handOver.activeSheet = sheet.get();
+        sheet->SetActivePage(startPage);
+        sheet->state().pageFlags = handOver.activeGame;
+        sheet->show();
+        return *sheet;
+    }
 
-    // A widget of the sheet by object name, searched in the given page (or the whole sheet).
-    template <class Widget> Widget* Find(std::string_view name, int page = -1) const {
-        auto* widget = Root(page)->findChild<Widget*>(
-            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    // A widget by object name, in the given page or (-1) anywhere in the sheet.
+    template <class Widget = QWidget> Widget* Find(std::string_view name, int page = -1) const {
+        QWidget* root = page < 0 ? static_cast<QWidget*>(sheet.get()) : sheet->page(page);
+        auto* widget = root->findChild<Widget*>(ToQString(name));
         EXPECT_NE(widget, nullptr) << "no widget " << name;
         return widget;
     }
 
-    // The page, or the whole sheet for -1.
-    QWidget* Root(int page) const;
-    // Shows the page and clicks a button of it with the mouse.
-    void Click(int page, std::string_view name);
-    // Clicks one of the sheet's own buttons: okButton, cancelButton, applyButton, helpButton.
-    void ClickSheetButton(std::string_view name);
-    // Types into an edit field of the page (after emptying it).
-    void Type(int page, std::string_view name, std::string_view text);
-    bool IsEnabled(int page, std::string_view name) const;
-    bool IsChecked(int page, std::string_view name) const;
-    std::string Text(int page, std::string_view name) const;
+    // Shows the page and clicks one of its buttons.
+    void Click(int page, std::string_view name) {
+        if (sheet->activeIndex() != page) {
+            sheet->SetActivePage(page);
+        }
+        ClickButton(Find<QAbstractButton>(name, page));
+    }
+    // The sheet's own buttons: okButton, cancelButton, applyButton, helpButton.
+    void ClickSheetButton(std::string_view name) { ClickButton(Find<QAbstractButton>(name)); }
 
-    // The lines of the "Deja View" list.
-    std::vector<std::string> ResultLines() const;
-    bool ApplyEnabled() const;
-    bool OkEnabled() const;
+    // Types into an edit field of the page, after emptying it.
+    void Type(int page, std::string_view name, std::string_view text) {
+        auto* edit = Find<QLineEdit>(name, page);
+        ASSERT_NE(edit, nullptr);
+        edit->clear();
+        QTest::keyClicks(edit, ToQString(text));
+    }
 
-    const std::filesystem::path& workDir() const { return workDir_.path(); }
+    bool IsEnabled(int page, std::string_view name) const {
+        const QWidget* widget = Find(name, page);
+        return widget != nullptr && widget->isEnabled();
+    }
+    bool IsChecked(int page, std::string_view name) const {
+        const auto* button = Find<QAbstractButton>(name, page);
+        return button != nullptr && button->isChecked();
+    }
+    // The text of an edit field or a label.
+    std::string Text(int page, std::string_view name) const {
+        const QWidget* widget = Find(name, page);
+        const auto* edit = qobject_cast<const QLineEdit*>(widget);
+        return (edit != nullptr ? edit->text() : qobject_cast<const QLabel*>(widget)->text()).toStdString();
+    }
 
-    TempWorkingDir workDir_;
+    std::vector<std::string> ResultLines() const { return sheet->resultListPage().lines(); }
+    bool ApplyEnabled() const { return Find<QAbstractButton>("applyButton")->isEnabled(); }
+    bool OkEnabled() const { return sheet->IsOkEnabled(); }
+
+    TempWorkingDir workDir;
     RecordingMessageSink messages;
     MemoryProfileStore profile;
     FixedClock clock{1000};
@@ -82,9 +127,6 @@ protected:
     HandOver handOver;
     std::vector<int> helpContexts;
     int exitRequests = 0;
-    // Answers the print dialog: by default prints every page to print.pdf in the working directory.
-    std::function<bool(QPrinter&, int pageCount)> printerChoice;
-    std::vector<int> printDialogPageCounts;
     std::unique_ptr<CPsheet> sheet;
 
 private:
@@ -93,9 +135,19 @@ private:
 
 // Double-clicks the view, which runs the sheet modally; `whileOpen` acts on the running sheet, which is
 // cancelled afterwards unless `whileOpen` closed it.
-void RunSheetFromView(CVantorelView& view, const std::function<void(CPsheet&)>& whileOpen);
-
-// The number of pages of a PDF file written by Qt.
-int PdfPageCount(const std::filesystem::path& pdf);
+inline void RunSheetFromView(CVantorelView& view, const std::function<void(CPsheet&)>& whileOpen) {
+    bool ran = false;
+    QTimer::singleShot(0, &view, [&] {
+        const QPointer<CPsheet> running = qobject_cast<CPsheet*>(QApplication::activeModalWidget());
+        ASSERT_FALSE(running.isNull()) << "the sheet is not running";
+        ran = true;
+        whileOpen(*running);
+        if (!running.isNull() && running->isVisible()) {
+            running->reject();
+        }
+    });
+    QTest::mouseDClick(&view, Qt::LeftButton, Qt::NoModifier, view.rect().center());
+    EXPECT_TRUE(ran);
+}
 
 } // namespace vantorel::test

@@ -4,7 +4,9 @@
 #include "digit/ui/DigitGamePage.h"
 #include "platform/PlainDecimal.h"
 
-#include <QLabel>
+#include <QRadioButton>
+
+#include <set>
 
 namespace vantorel::test {
 namespace {
@@ -15,10 +17,18 @@ constexpr std::string_view kHistory = "0 5 7 70 700 123 7\r\n"
                                       "2 3 1234 4321 45\r\n"
                                       "3 2 98/01/05 45 98/01/06 1234\r\n";
 
-const std::array<const char*, kOperationCount> kOperationRadios = {
-    "distributionRadio", "evenOddRadio",   "highLowRadio", "totalsRadio",
-    "overdueRadio",      "hottestRadio",   "randomRadio",  "bestGuessRadio",
-    "dateRadio",         "dateRangeRadio", "numberRadio",  "numberRangeRadio"};
+using Lines = std::vector<std::string>;
+
+// One operation as a user runs it on a fresh sheet: Setup choices, data source, operation and inputs.
+struct Request {
+    int game = kThreeNumberPage;
+    Lines setup = {};
+    bool undated = false;
+    const char* operation = "";
+    const char* number = "";
+    const char* from = "";
+    const char* to = "";
+};
 
 class DigitGamePageTest : public SheetTest {
 protected:
@@ -27,132 +37,95 @@ protected:
     DigitGamePage& page(int game) const { return *qobject_cast<DigitGamePage*>(sheet->page(game)); }
 
     // Sets Setup choices by their radios, then turns to the game page.
-    void ChooseOnSetup(int game, const std::vector<std::string>& choices) {
+    void ChooseOnSetup(int game, const Lines& choices) {
         for (const std::string& choice : choices) {
             Click(kSetupPage, choice);
         }
         sheet->SetActivePage(game);
     }
 
+    // Runs the request with Apply on a new sheet of a new program run; the lines of "Deja View".
+    Lines Run(const Request& request) {
+        handOver = HandOver();
+        OpenSheet(request.game);
+        ChooseOnSetup(request.game, request.setup);
+        if (request.undated) {
+            Click(request.game, "undatedCheck");
+        }
+        Click(request.game, request.operation);
+        for (const auto& [field, text] :
+             {std::pair{"numberEdit", request.number}, std::pair{"fromEdit", request.from},
+              std::pair{"toEdit", request.to}}) {
+            if (*text != '\0') {
+                Type(request.game, field, text);
+            }
+        }
+        EXPECT_TRUE(ApplyEnabled()) << request.operation;
+        ClickSheetButton("applyButton");
+        EXPECT_EQ(sheet->activeIndex(), kDejaViewPage) << request.operation;
+        Lines lines = ResultLines();
+        sheet.reset();
+        return lines;
+    }
+
     std::vector<bool> EnabledFields(int game) const {
         return {IsEnabled(game, "numberEdit"), IsEnabled(game, "fromEdit"), IsEnabled(game, "toEdit")};
     }
-};
 
-struct OperationCase {
-    int game;
-    std::vector<std::string> setupChoices;
-    bool undated;
-    const char* operation;
-    const char* number;
-    const char* from;
-    const char* to;
-    std::vector<std::string> lines;
-};
-
-TEST_F(DigitGamePageTest, EveryListOperationEndsInItsReportLines) {
-    const OperationCase cases[] = {
-        {0,
-         {},
-         false,
-         "totalsRadio",
-         "",
-         "",
-         "",
-         {" 900  has come in  1  time(s)", " 123  has come in  1  time(s)", " 045  has come in  1  time(s)",
-          " 007  has come in  1  time(s)"}},
-        {0,
-         {},
-         true,
-         "totalsRadio",
-         "",
-         "",
-         "",
-         {" 700  has come in  1  time(s)", " 123  has come in  1  time(s)", " 070  has come in  1  time(s)",
-          " 007  has come in  2  time(s)"}},
-        {0, {}, false, "evenOddRadio", "", "", "", {" Numbers are 25% Even  -  75% Odd"}},
-        {0,
-         {"evenOddCountBallsRadio"},
-         false,
-         "evenOddRadio",
-         "",
-         "",
-         "",
-         {" Balls are 58% Even  -  42% Odd"}},
-        {0, {}, false, "highLowRadio", "", "", "", {" Numbers are 25% High  -  75% Low"}},
-        {0, {}, false, "hottestRadio", "", "", "", {" Hottest Number(s): 00?  ( 0 3 5 7 )"}},
-        {0,
-         {"useNumbersRadio"},
-         false,
-         "hottestRadio",
-         "",
-         "",
-         "",
-         {" Hottest Numbers (there were ties) are :  ", "  007", "  045", "  123", "  900"}},
-        {0,
-         {"monthRadio"},
-         false,
-         "hottestRadio",
-         "1",
-         "",
-         "",
-         {" Hottest Number(s): (Jan) 0??  ( 0 2 4 )  ( 3 5 7 )"}},
-        {0, {}, false, "numberRadio", "123", "", "", {"123 came in on 01/05/98"}},
-        {0, {}, false, "numberRadio", "555", "", "", {" Number was not found..."}},
-        {0, {}, true, "numberRadio", "7", "", "", {"007 was found  2 times"}},
-        {0, {"boxNumberRadio"}, true, "numberRadio", "7", "", "", {"007 was found  4 times"}},
-        {0,
-         {},
-         false,
-         "numberRangeRadio",
-         "",
-         "40",
-         "200",
-         {"123 came in on 01/05/98", "045 came in on 01/05/98"}},
-        {0, {}, false, "dateRadio", "01/05/98", "", "", {"123 came in on 98/01/05"}},
-        {0, {}, false, "dateRadio", "02/02/99", "", "", {" No data found for specified date or range..."}},
-        {0,
-         {},
-         false,
-         "dateRangeRadio",
-         "",
-         "01/04/98",
-         "02/01/99",
-         {"123 came in on 98/01/05", "045 came in on 98/01/05", "900 came in on 99/02/01"}},
-        {1,
-         {},
-         false,
-         "totalsRadio",
-         "",
-         "",
-         "",
-         {" 1234  has come in  1  time(s)", " 0045  has come in  1  time(s)"}},
-        {1, {}, false, "numberRadio", "45", "", "", {"0045 came in on 01/05/98"}},
-        {1, {"boxNumberRadio"}, true, "numberRadio", "1234", "", "", {"1234 was found  2 times"}},
-    };
-    for (const OperationCase& each : cases) {
-        SCOPED_TRACE(std::string(each.operation) + " on game " + std::to_string(each.game));
-        handOver = HandOver();
-        OpenSheet(each.game);
-        ChooseOnSetup(each.game, each.setupChoices);
-        if (each.undated) {
-            Click(each.game, "undatedCheck");
+    // The data source boxes and the operation radios in words, e.g. "dated on checked, undated off, date
+    // searches on, others on".
+    std::string ControlState(int game) const {
+        const auto box = [&](const char* name) {
+            return std::string(name) + (IsEnabled(game, std::string(name) + "Check") ? " on" : " off") +
+                   (IsChecked(game, std::string(name) + "Check") ? " checked" : "");
+        };
+        std::set<bool> dateSearches;
+        std::set<bool> others;
+        for (const QRadioButton* radio : sheet->page(game)->findChildren<QRadioButton*>()) {
+            const bool byDate = radio->objectName().startsWith(QStringLiteral("date"));
+            (byDate ? dateSearches : others).insert(radio->isEnabled());
         }
-        Click(each.game, each.operation);
-        if (*each.number != '\0') {
-            Type(each.game, "numberEdit", each.number);
-        }
-        if (*each.from != '\0') {
-            Type(each.game, "fromEdit", each.from);
-            Type(each.game, "toEdit", each.to);
-        }
-        EXPECT_TRUE(ApplyEnabled());
-        ClickSheetButton("applyButton");
-        EXPECT_EQ(sheet->activeIndex(), kDejaViewPage);
-        EXPECT_EQ(ResultLines(), each.lines);
-        EXPECT_TRUE(messages.texts().empty());
-        sheet.reset();
+        const auto radios = [](const std::set<bool>& states) {
+            return states.size() > 1 ? "mixed" : *states.begin() ? "on" : "off";
+        };
+        return box("dated") + ", " + box("undated") + ", date searches " + radios(dateSearches) +
+               ", others " + radios(others);
     }
+};
+
+// The report texts themselves are the engine's; these cases follow each way in which the page hands the
+// inputs, the data source, the game and the Setup choices to the operation and the report.
+TEST_F(DigitGamePageTest, EveryListOperationEndsInItsReportLines) {
+    EXPECT_EQ(Run({.operation = "totalsRadio"}),
+              (Lines{" 900  has come in  1  time(s)", " 123  has come in  1  time(s)",
+                     " 045  has come in  1  time(s)", " 007  has come in  1  time(s)"}));
+    EXPECT_EQ(Run({.setup = {"evenOddCountBallsRadio"}, .operation = "evenOddRadio"}),
+              Lines{" Balls are 58% Even  -  42% Odd"});
+    EXPECT_EQ(Run({.operation = "highLowRadio"}), Lines{" Numbers are 25% High  -  75% Low"});
+    EXPECT_EQ(Run({.setup = {"useNumbersRadio"}, .operation = "hottestRadio"}),
+              (Lines{" Hottest Numbers (there were ties) are :  ", "  007", "  045", "  123", "  900"}));
+    EXPECT_EQ(Run({.setup = {"monthRadio"}, .operation = "hottestRadio", .number = "1"}),
+              Lines{" Hottest Number(s): (Jan) 0??  ( 0 2 4 )  ( 3 5 7 )"});
+    EXPECT_EQ(Run({.operation = "numberRadio", .number = "123"}), Lines{"123 came in on 01/05/98"});
+    EXPECT_EQ(Run({.undated = true, .operation = "numberRadio", .number = "7"}),
+              Lines{"007 was found  2 times"});
+    EXPECT_EQ(Run({.operation = "numberRangeRadio", .from = "40", .to = "200"}),
+              (Lines{"123 came in on 01/05/98", "045 came in on 01/05/98"}));
+    EXPECT_EQ(Run({.operation = "dateRadio", .number = "01/05/98"}), Lines{"123 came in on 98/01/05"});
+    EXPECT_EQ(Run({.operation = "dateRangeRadio", .from = "01/04/98", .to = "02/01/99"}),
+              (Lines{"123 came in on 98/01/05", "045 came in on 98/01/05", "900 came in on 99/02/01"}));
+    EXPECT_EQ(Run({.game = 1, .operation = "numberRadio", .number = "45"}),
+              Lines{"0045 came in on 01/05/98"});
+    EXPECT_EQ(Run({.setup = {"boxNumberRadio"}, .operation = "numberRadio", .number = "321"}),
+              Lines{"123 came in on 01/05/98"});
+    EXPECT_EQ(Run({.game = 1, .undated = true, .operation = "numberRadio", .number = "1234"}),
+              Lines{"1234 was found  1 times"});
+    EXPECT_TRUE(messages.texts().empty());
+
+    // A whole-number prediction restricted by day says so and reports nothing.
+    EXPECT_EQ(Run({.setup = {"useNumbersRadio", "dayRadio"}, .operation = "overdueRadio", .number = "2"}),
+              Lines{" The most overdue number is  "});
+    EXPECT_EQ(messages.texts(), Lines{"Too damn many switches"});
 }
 
 TEST_F(DigitGamePageTest, DateSearchWithoutAUsableDateStaysOnThePage) {
@@ -160,38 +133,19 @@ TEST_F(DigitGamePageTest, DateSearchWithoutAUsableDateStaysOnThePage) {
     Click(kThreeNumberPage, "dateRadio");
     Type(kThreeNumberPage, "numberEdit", "1/5/98");
     ClickSheetButton("applyButton");
-    EXPECT_EQ(messages.texts(),
-              std::vector<std::string>{"No Date Entered or\nInvalid Date Format\n\n(format is mm/dd/yy)"});
+    EXPECT_EQ(messages.texts(), Lines{"No Date Entered or\nInvalid Date Format\n\n(format is mm/dd/yy)"});
     EXPECT_EQ(sheet->activeIndex(), kThreeNumberPage);
     EXPECT_TRUE(ResultLines().empty());
     EXPECT_TRUE(ApplyEnabled());
 }
 
-TEST_F(DigitGamePageTest, WholeNumberPredictionRestrictedByDateSaysSoAndReportsNothing) {
-    OpenSheet();
-    ChooseOnSetup(kThreeNumberPage, {"useNumbersRadio", "dayRadio"});
-    Click(kThreeNumberPage, "overdueRadio");
-    Type(kThreeNumberPage, "numberEdit", "2");
-    ClickSheetButton("applyButton");
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Too damn many switches"});
-    EXPECT_EQ(ResultLines(), std::vector<std::string>{" The most overdue number is  "});
-}
-
-TEST_F(DigitGamePageTest, DistributionLeavesTheSeriesForTheChartAndClosesWithOk) {
-    OpenSheet();
-    Click(kThreeNumberPage, "distributionRadio");
-    ClickSheetButton("okButton");
-    EXPECT_EQ(sheet->result(), QDialog::Accepted);
-    EXPECT_EQ(page(0).decilesDated(), (std::array<int, 10>{2, 1, 0, 0, 0, 0, 0, 0, 0, 1}));
-    EXPECT_EQ(page(0).decilesUndated(), (std::array<int, 10>{}));
-    EXPECT_EQ(page(0).digitCounts(), (std::array<int, 10>{5, 1, 1, 1, 1, 1, 0, 1, 0, 1}));
-    EXPECT_EQ(sheet->state().pageFlags[kThreeNumberPage], 1);
-}
-
 TEST_F(DigitGamePageTest, RandomRepeatsWithAPlantedSeed) {
+    OpenSheet();
+    EXPECT_TRUE(Find("seedLabel", kThreeNumberPage)->isHidden());
     handOver.plantedSeed = 17;
     OpenSheet(kFourNumberPage);
     EXPECT_EQ(sheet->state().plantedSeed, 17);
+    EXPECT_FALSE(Find("seedLabel", kFourNumberPage)->isHidden()); // "Seed is Planted"
     const int expected = PlainDecimal(RandomDigits(4, 17, clock));
     for (int run = 0; run < 2; ++run) {
         Click(kFourNumberPage, "randomRadio");
@@ -202,40 +156,25 @@ TEST_F(DigitGamePageTest, RandomRepeatsWithAPlantedSeed) {
     EXPECT_EQ(handOver.currentOperation, kRandom);
 }
 
-TEST_F(DigitGamePageTest, BestGuessPicksANumberOfTheGame) {
-    OpenSheet();
-    Click(kThreeNumberPage, "bestGuessRadio");
-    ClickSheetButton("okButton");
-    EXPECT_GE(page(0).pickedNumber(), 0);
-    EXPECT_LE(page(0).pickedNumber(), 999);
-    EXPECT_TRUE(sheet->state().chartPending);
-    EXPECT_EQ(handOver.currentOperation, kBestGuess);
-}
-
-struct AvailabilityCase {
-    std::string_view history;
-    int game;
-    bool datedEnabled;
-    bool undatedEnabled;
-    bool searchesByDateEnabled;
-    bool otherOperationsEnabled;
-    bool datedChecked;
-    bool undatedChecked;
-    std::string status;
-    bool useDatedData;
-};
-
 TEST_F(DigitGamePageTest, ControlsFollowWhichHistoriesAreLoaded) {
-    const AvailabilityCase cases[] = {
-        {"", 0, false, false, false, false, false, false, "No 3 Number Game Data Available", true},
-        {"6 1 1 2 3 4 5 6\r\n", 1, false, false, false, false, false, false,
-         "No 4 Number Game Data Available", true},
-        {"0 2 7 8\r\n", 0, false, true, false, true, false, true, "Undated 2", false},
-        {"1 1 98/01/03 7\r\n", 0, true, false, true, true, true, false, "Dated 1", true},
-        {kHistory, 0, true, true, true, true, true, false, "Undated 5 : Dated 4", true},
-        {kHistory, 1, true, true, true, true, true, false, "Undated 3 : Dated 2", true},
+    const struct {
+        std::string_view history;
+        int game;
+        std::string controls;
+        std::string status;
+        bool useDatedData;
+    } cases[] = {
+        {"", 0, "dated off, undated off, date searches off, others off", "No 3 Number Game Data Available",
+         true},
+        {"0 2 7 8\r\n", 0, "dated off, undated on checked, date searches off, others on", "Undated 2", false},
+        {"1 1 98/01/03 7\r\n", 0, "dated on checked, undated off, date searches on, others on", "Dated 1",
+         true},
+        {kHistory, 0, "dated on checked, undated on, date searches on, others on", "Undated 5 : Dated 4",
+         true},
+        {kHistory, 1, "dated on checked, undated on, date searches on, others on", "Undated 3 : Dated 2",
+         true},
     };
-    for (const AvailabilityCase& each : cases) {
+    for (const auto& each : cases) {
         SCOPED_TRACE(each.status);
         std::filesystem::remove("vtrmain.dat");
         if (!each.history.empty()) {
@@ -244,36 +183,27 @@ TEST_F(DigitGamePageTest, ControlsFollowWhichHistoriesAreLoaded) {
         handOver = HandOver();
         handOver.useDatedData = true; // stays as it is when nothing is loaded
         OpenSheet(each.game);
-        EXPECT_EQ(IsEnabled(each.game, "datedCheck"), each.datedEnabled);
-        EXPECT_EQ(IsEnabled(each.game, "undatedCheck"), each.undatedEnabled);
-        EXPECT_EQ(IsChecked(each.game, "datedCheck"), each.datedChecked);
-        EXPECT_EQ(IsChecked(each.game, "undatedCheck"), each.undatedChecked);
-        for (int op = 0; op < kOperationCount; ++op) {
-            const bool byDate = op == kDateSearch || op == kDateRangeSearch;
-            EXPECT_EQ(IsEnabled(each.game, kOperationRadios[static_cast<std::size_t>(op)]),
-                      byDate ? each.searchesByDateEnabled : each.otherOperationsEnabled)
-                << kOperationRadios[static_cast<std::size_t>(op)];
-        }
+        EXPECT_EQ(ControlState(each.game), each.controls);
         EXPECT_EQ(Text(each.game, "statusLabel"), each.status);
         EXPECT_EQ(handOver.useDatedData, each.useDatedData);
-        sheet.reset();
     }
 }
 
 TEST_F(DigitGamePageTest, DataSourceBoxesSwitchTheDateSearches) {
     OpenSheet();
+    Click(kThreeNumberPage, "distributionRadio");
     Click(kThreeNumberPage, "undatedCheck");
-    EXPECT_FALSE(IsChecked(kThreeNumberPage, "datedCheck"));
-    EXPECT_TRUE(IsChecked(kThreeNumberPage, "undatedCheck"));
-    EXPECT_FALSE(IsEnabled(kThreeNumberPage, "dateRadio"));
-    EXPECT_FALSE(IsEnabled(kThreeNumberPage, "dateRangeRadio"));
-    EXPECT_FALSE(handOver.useDatedData);
     Click(kThreeNumberPage, "undatedCheck"); // a second click keeps the choice
-    EXPECT_TRUE(IsChecked(kThreeNumberPage, "undatedCheck"));
+    EXPECT_EQ(ControlState(kThreeNumberPage), "dated on, undated on checked, date searches off, others on");
+    EXPECT_FALSE(handOver.useDatedData);
+    EXPECT_FALSE(ApplyEnabled()); // "Distribution" stays ready for OK
+    EXPECT_TRUE(OkEnabled());
+
+    Click(kThreeNumberPage, "randomRadio");
     Click(kThreeNumberPage, "datedCheck");
-    EXPECT_TRUE(IsEnabled(kThreeNumberPage, "dateRadio"));
-    EXPECT_TRUE(IsEnabled(kThreeNumberPage, "dateRangeRadio"));
+    EXPECT_EQ(ControlState(kThreeNumberPage), "dated on checked, undated on, date searches on, others on");
     EXPECT_TRUE(handOver.useDatedData);
+    EXPECT_TRUE(ApplyEnabled());
 }
 
 TEST_F(DigitGamePageTest, InputFieldsFollowTheOperationAndThePredictionsChoice) {
@@ -284,7 +214,6 @@ TEST_F(DigitGamePageTest, InputFieldsFollowTheOperationAndThePredictionsChoice) 
         std::string label;
         bool clearInputs;
     } cases[] = {
-        {{}, "totalsRadio", {false, false, false}, "Number", false},
         {{}, "hottestRadio", {false, false, false}, "Number", false},
         {{"dayRadio"}, "overdueRadio", {true, false, false}, "Day [1-7]", false},
         {{"monthRadio"}, "hottestRadio", {true, false, false}, "Month [1-12]", false},
@@ -304,7 +233,6 @@ TEST_F(DigitGamePageTest, InputFieldsFollowTheOperationAndThePredictionsChoice) 
         EXPECT_EQ(EnabledFields(kThreeNumberPage), each.fields);
         EXPECT_EQ(Text(kThreeNumberPage, "numberLabel"), each.label);
         EXPECT_EQ(IsEnabled(kThreeNumberPage, "clearInputsButton"), each.clearInputs);
-        sheet.reset();
     }
 }
 
@@ -329,28 +257,6 @@ TEST_F(DigitGamePageTest, ClearInputsEmptiesAndEnablesTheFields) {
     Click(kThreeNumberPage, "clearInputsButton");
     EXPECT_EQ(EnabledFields(kThreeNumberPage), (std::vector<bool>{true, true, true}));
     EXPECT_EQ(Text(kThreeNumberPage, "fromEdit"), "");
-    EXPECT_TRUE(ApplyEnabled());
-}
-
-TEST_F(DigitGamePageTest, SeedIsPlantedNoteOnBothPages) {
-    OpenSheet();
-    EXPECT_TRUE(Find<QLabel>("seedLabel", kThreeNumberPage)->isHidden());
-    sheet.reset();
-    handOver.plantedSeed = 5;
-    OpenSheet();
-    EXPECT_FALSE(Find<QLabel>("seedLabel", kThreeNumberPage)->isHidden());
-    sheet->SetActivePage(kFourNumberPage);
-    EXPECT_FALSE(Find<QLabel>("seedLabel", kFourNumberPage)->isHidden());
-}
-
-TEST_F(DigitGamePageTest, DataSourceClickKeepsDistributionReadyForOk) {
-    OpenSheet();
-    Click(kThreeNumberPage, "distributionRadio");
-    Click(kThreeNumberPage, "undatedCheck");
-    EXPECT_FALSE(ApplyEnabled());
-    EXPECT_TRUE(OkEnabled());
-    Click(kThreeNumberPage, "randomRadio");
-    Click(kThreeNumberPage, "datedCheck");
     EXPECT_TRUE(ApplyEnabled());
 }
 

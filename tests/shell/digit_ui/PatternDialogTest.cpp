@@ -2,21 +2,15 @@
 
 #include "digit/ui/PatternDialog.h"
 
-#include <QTest>
-
 namespace vantorel::test {
 namespace {
 
 class PatternDialogTest : public SheetTest {
 protected:
-    void ClickDialog(std::string_view name) {
-        auto* button = dialog.findChild<QAbstractButton*>(
-            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-        ASSERT_NE(button, nullptr) << name;
-        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(4, button->height() / 2));
-    }
-    bool Checked(const char* name) const {
-        return dialog.findChild<QAbstractButton*>(QString::fromLatin1(name))->isChecked();
+    PatternDialogTest() { dialog.show(); }
+
+    QAbstractButton* Button(const char* name) const {
+        return dialog.findChild<QAbstractButton*>(QString::fromLatin1(name));
     }
     void TypePattern(const char* text) {
         QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("patternEdit")),
@@ -26,31 +20,22 @@ protected:
     PatternDialog dialog;
 };
 
-TEST_F(PatternDialogTest, OpensOnThreeNumberStrictOrder) {
-    dialog.show();
+TEST_F(PatternDialogTest, OpensOnThreeNumberStrictOrderAndSearchesWhatWasChosen) {
     EXPECT_EQ(dialog.windowTitle().toStdString(), "Vantorel Pattern Searching");
-    EXPECT_TRUE(Checked("threeNumberRadio"));
-    EXPECT_FALSE(Checked("fourNumberRadio"));
-    EXPECT_TRUE(Checked("strictOrderRadio"));
-    EXPECT_FALSE(Checked("allowReversedRadio"));
-    EXPECT_EQ(dialog.findChild<QAbstractButton*>(QStringLiteral("threeNumberRadio"))->text().toStdString(),
-              "3  Number");
-}
+    EXPECT_EQ(Button("threeNumberRadio")->text().toStdString(), "3  Number");
+    EXPECT_TRUE(Button("threeNumberRadio")->isChecked());
+    EXPECT_TRUE(Button("strictOrderRadio")->isChecked());
 
-TEST_F(PatternDialogTest, SearchNeedsAPattern) {
-    dialog.show();
-    ClickDialog("searchButton");
+    ClickButton(Button("searchButton"));
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"No Patterns Entered !"});
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_FALSE(dialog.request().has_value());
-}
 
-TEST_F(PatternDialogTest, SearchReturnsTheChosenGameOrderingAndPattern) {
-    dialog.show();
-    ClickDialog("fourNumberRadio");
-    ClickDialog("allowReversedRadio");
+    ClickButton(Button("fourNumberRadio"));
+    ClickButton(Button("allowReversedRadio"));
+    EXPECT_FALSE(Button("threeNumberRadio")->isChecked());
+    EXPECT_FALSE(Button("strictOrderRadio")->isChecked());
     TypePattern("1234");
-    ClickDialog("searchButton");
+    ClickButton(Button("searchButton"));
     EXPECT_FALSE(dialog.isVisible());
     ASSERT_TRUE(dialog.request().has_value());
     EXPECT_EQ(dialog.request()->game, 1);
@@ -59,9 +44,8 @@ TEST_F(PatternDialogTest, SearchReturnsTheChosenGameOrderingAndPattern) {
 }
 
 TEST_F(PatternDialogTest, CancelAsksForNothing) {
-    dialog.show();
     TypePattern("47");
-    ClickDialog("cancelButton");
+    ClickButton(Button("cancelButton"));
     EXPECT_FALSE(dialog.request().has_value());
     EXPECT_TRUE(messages.texts().empty());
 }
@@ -69,12 +53,14 @@ TEST_F(PatternDialogTest, CancelAsksForNothing) {
 TEST_F(PatternDialogTest, SearchReportsOnDejaView) {
     WriteHistory("0 4 470 74 147 407\r\n1 1 98/01/03 7\r\n");
     OpenSheet();
+    sheet->resultListPage().AddLines({"earlier"});
     SearchPattern(*sheet, PatternRequest{0, false, "47"}, false);
     EXPECT_EQ(sheet->activeIndex(), kDejaViewPage);
+    // A result with hits replaces the list; one without is added to it.
     EXPECT_EQ(ResultLines(),
               (std::vector<std::string>{"The pattern 47 or 74 was found in 3 draws:", "470  074  147  "}));
-
     SearchPattern(*sheet, PatternRequest{0, true, "9"}, true);
+    EXPECT_EQ(ResultLines().size(), 3U);
     EXPECT_EQ(ResultLines().back(), "NO HITS for 9");
 
     sheet->SetActivePage(kThreeNumberPage);
