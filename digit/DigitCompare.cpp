@@ -1,9 +1,9 @@
 #include "digit/DigitCompare.h"
 
-#include "digit/DigitDisplayDates.h"
 #include "digit/DigitText.h"
 #include "platform/MessageBox.h"
 #include "platform/PlainDecimal.h"
+#include "store/DisplayDateWriter.h"
 
 #include <algorithm>
 #include <fstream>
@@ -34,13 +34,16 @@ std::vector<int> ReadPicks(std::ifstream& file) {
 
 // Appends the match line of one drawing, once for each pick that names it.
 void AppendMatchLines(std::string& report, const DigitDrawTable& table, std::size_t entry, std::size_t picks,
-                      digit_detail::DisplayDateWriter& dates) {
+                      DisplayDateWriter& dates) {
     const std::size_t lineStart = report.size();
     digit_detail::AppendDecimal(report, table.numbers[entry]);
     if (table.dated) {
         report += "  came in on  ";
-        dates.Append(report,
-                     entry < table.dates.size() ? std::string_view(table.dates[entry]) : std::string_view());
+        const std::string_view storedDate =
+            entry < table.dates.size() ? std::string_view(table.dates[entry]) : std::string_view();
+        if (!dates.Append(report, storedDate)) {
+            report += storedDate; // shown as stored after ToDisplayDate's message
+        }
     } else {
         report += "  was found.";
     }
@@ -73,7 +76,7 @@ std::string ComparePickFile(const DigitDrawTable& table, const std::filesystem::
 
     std::string report(kWinner);
     const std::size_t headingSize = report.size();
-    digit_detail::DisplayDateWriter dates;
+    DisplayDateWriter dates;
     for (std::size_t entry = 0; entry < table.numbers.size(); ++entry) {
         const auto [first, last] = std::equal_range(picks.begin(), picks.end(), table.numbers[entry]);
         if (first != last) {

@@ -88,33 +88,6 @@ bool AppendDisplayDate(std::string& line, std::string_view storedDate) {
     return true;
 }
 
-DisplayDateWriter::~DisplayDateWriter() {
-    RememberLastConverted();
-}
-
-bool DisplayDateWriter::Append(std::string& line, std::string_view storedDate) {
-    std::array<char, 8> display{};
-    if (!Convert(storedDate, display)) {
-        return false;
-    }
-    line.append(display.data(), display.size());
-    return true;
-}
-
-bool DisplayDateWriter::Convert(std::string_view storedDate, std::array<char, 8>& display) {
-    if (storedDate.size() != display.size()) {
-        // ToDisplayDate shows its message, naming the last date converted before this one.
-        RememberLastConverted();
-        std::string date(storedDate);
-        return ToDisplayDate(date) != 0;
-    }
-    // mm/dd/yy from yy/mm/dd, as ToDisplayDate moves the characters.
-    display = {storedDate[3], storedDate[4], '/',           storedDate[6],
-               storedDate[7], '/',           storedDate[0], storedDate[1]};
-    lastConverted_ = storedDate;
-    return true;
-}
-
 LineWriter::LineWriter(std::string& text, std::size_t longest) : text_(text), position_(text.size()) {
     text_.resize(position_ + longest, ' ');
 }
@@ -151,14 +124,6 @@ bool LineWriter::Date(DisplayDateWriter& dates, std::string_view storedDate) {
     }
     Text(std::string_view(display.data(), display.size()));
     return true;
-}
-
-void DisplayDateWriter::RememberLastConverted() {
-    if (!lastConverted_.empty()) {
-        std::string date(lastConverted_);
-        ToDisplayDate(date);
-        lastConverted_ = {};
-    }
 }
 
 } // namespace vantorel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lotto/LottoDrawTable.h"
+#include "store/DisplayDateWriter.h"
 
 #include <algorithm>
 #include <array>
@@ -58,28 +59,6 @@ void AppendNumber(std::string& line, int number);
 // The display form of a stored date (through ToDisplayDate, which shows its message on a wrong length);
 // false, with nothing appended, when it cannot be converted.
 bool AppendDisplayDate(std::string& line, std::string_view storedDate);
-
-// Writes the display form of many stored dates into result lines, with the effect of ToDisplayDate on
-// each in turn: a date of the wrong length shows ToDisplayDate's message naming the last date converted
-// before it, and after the listing the last good date is the last date converted. Dates of the right
-// length are converted here, without ToDisplayDate's temporary texts.
-class DisplayDateWriter final {
-public:
-    DisplayDateWriter() = default;
-    ~DisplayDateWriter();
-    DisplayDateWriter(const DisplayDateWriter&) = delete;
-    DisplayDateWriter& operator=(const DisplayDateWriter&) = delete;
-
-    // False, with nothing appended, when the date cannot be converted. The stored date must outlive the
-    // writer.
-    bool Append(std::string& line, std::string_view storedDate);
-    // The same, writing the 8 characters of the display form to `display`.
-    bool Convert(std::string_view storedDate, std::array<char, 8>& display);
-
-private:
-    void RememberLastConverted();
-    std::string_view lastConverted_;
-};
 
 // Writes one result line at the end of a text in place. The text is first extended by room for the
 // longest line, filled with spaces, so padding is a skip and fields are written straight into it; Finish()
