@@ -290,11 +290,16 @@ int MassageNewData(const std::filesystem::path& importFile, int gameType, bool d
     return kMassaged;
 }
 
-int ImportNew(const std::filesystem::path& importFile, int gameType, bool dated,
-              const ProgressLight& progress, bool filterImport, const GameSettings& settings,
-              FileSystem& files) {
-    if (!Massage(importFile, gameType, dated, progress, filterImport, settings, files,
-                 kDataMassageFailedNew)) {
+namespace {
+
+// The common course of both imports: massage the import file into the work file "~.~", read the section
+// line back and hand it to `rewrite`, which returns the import's result. "~.~" is removed afterwards,
+// whatever happens.
+template <typename Rewrite>
+int ImportThroughWorkFile(const std::filesystem::path& importFile, int gameType, bool dated,
+                          const ProgressLight& progress, bool filterImport, const GameSettings& settings,
+                          FileSystem& files, std::string_view massageFailure, Rewrite rewrite) {
+    if (!Massage(importFile, gameType, dated, progress, filterImport, settings, files, massageFailure)) {
         return 0;
     }
     const WorkFileRemover removeMassagedLine(files, std::filesystem::path(kSecondWorkFileName));
@@ -303,45 +308,51 @@ int ImportNew(const std::filesystem::path& importFile, int gameType, bool dated,
     if (!ReadMassagedLine(files, sectionLine, parts)) {
         return 0;
     }
-    const int capacity = CapacityOfGame(gameType);
-    if (CountValue(parts.count) > capacity) {
-        MessageBox(HistoryFullMessage(capacity), MessageIcon::Stop);
-        return 0;
-    }
-    std::string history;
-    if (!ReadHistory(files, true, history)) {
-        return 0;
-    }
-    const FilePieces pieces = InsertSectionLine(history, SectionNumber(gameType, dated), sectionLine);
-    return RewriteHistoryFile(files, pieces, kTempfileOpenFailure) ? 1 : 0;
+    return rewrite(std::string_view(sectionLine), parts);
+}
+
+} // namespace
+
+int ImportNew(const std::filesystem::path& importFile, int gameType, bool dated,
+              const ProgressLight& progress, bool filterImport, const GameSettings& settings,
+              FileSystem& files) {
+    return ImportThroughWorkFile(
+        importFile, gameType, dated, progress, filterImport, settings, files, kDataMassageFailedNew,
+        [&](std::string_view sectionLine, const SectionLineParts& parts) {
+            const int capacity = CapacityOfGame(gameType);
+            if (CountValue(parts.count) > capacity) {
+                MessageBox(HistoryFullMessage(capacity), MessageIcon::Stop);
+                return 0;
+            }
+            std::string history;
+            if (!ReadHistory(files, true, history)) {
+                return 0;
+            }
+            const FilePieces pieces = InsertSectionLine(history, SectionNumber(gameType, dated), sectionLine);
+            return RewriteHistoryFile(files, pieces, kTempfileOpenFailure) ? 1 : 0;
+        });
 }
 
 int ImportAppend(const std::filesystem::path& importFile, int gameType, bool dated,
                  const ProgressLight& progress, bool filterImport, const GameSettings& settings,
                  FileSystem& files) {
-    if (!Massage(importFile, gameType, dated, progress, filterImport, settings, files,
-                 kDataMassageFailedAppend)) {
-        return 0;
-    }
-    const WorkFileRemover removeMassagedLine(files, std::filesystem::path(kSecondWorkFileName));
-    std::string sectionLine;
-    SectionLineParts parts;
-    if (!ReadMassagedLine(files, sectionLine, parts)) {
-        return 0;
-    }
-    std::string history;
-    if (!ReadHistory(files, false, history)) {
-        return 0;
-    }
-    // The drawings follow the count after one blank.
-    const std::string_view drawings = parts.rest.empty() ? parts.rest : parts.rest.substr(1);
-    const int capacity = CapacityOfGame(gameType);
-    FilePieces pieces;
-    if (!PlanAppendOrExplain(history, SectionNumber(gameType, dated), CountValue(parts.count), drawings,
-                             capacity, pieces)) {
-        return 0;
-    }
-    return RewriteHistoryFile(files, pieces, kTempfileOpenFailure) ? 1 : 0;
+    return ImportThroughWorkFile(
+        importFile, gameType, dated, progress, filterImport, settings, files, kDataMassageFailedAppend,
+        [&](std::string_view, const SectionLineParts& parts) {
+            std::string history;
+            if (!ReadHistory(files, false, history)) {
+                return 0;
+            }
+            // The drawings follow the count after one blank.
+            const std::string_view drawings = parts.rest.empty() ? parts.rest : parts.rest.substr(1);
+            const int capacity = CapacityOfGame(gameType);
+            FilePieces pieces;
+            if (!PlanAppendOrExplain(history, SectionNumber(gameType, dated), CountValue(parts.count),
+                                     drawings, capacity, pieces)) {
+                return 0;
+            }
+            return RewriteHistoryFile(files, pieces, kTempfileOpenFailure) ? 1 : 0;
+        });
 }
 
 int ExistingSectionLines(int section, FileSystem& files) {
