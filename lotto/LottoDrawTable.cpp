@@ -212,14 +212,7 @@ int LottoDrawTable::FindNumbers(std::string_view queryText, MatchList& matchList
     std::string_view rest = text;
     std::vector<int> query;
     for (int i = 0; i < ballsPerDrawing(); ++i) {
-        const std::optional<std::string_view> piece = NextPiece(rest);
-        if (!piece) {
-            MessageBox(kQueryParseError);
-            return 0;
-        }
-        query.push_back(QueryNumber(*piece));
-        if (!BallInRange(query.back(), settings)) {
-            MessageBox(kBallAboveLimit);
+        if (!ReadQueryBall(rest, settings, query)) {
             return 0;
         }
     }
@@ -240,6 +233,21 @@ int LottoDrawTable::FindNumbers(std::string_view queryText, MatchList& matchList
     return 1;
 }
 
+bool LottoDrawTable::ReadQueryBall(std::string_view& rest, const GameSettings& settings,
+                                   std::vector<int>& query) const {
+    const std::optional<std::string_view> piece = NextPiece(rest);
+    if (!piece) {
+        MessageBox(kQueryParseError);
+        return false;
+    }
+    query.push_back(QueryNumber(*piece));
+    if (!BallInRange(query.back(), settings)) {
+        MessageBox(kBallAboveLimit);
+        return false;
+    }
+    return true;
+}
+
 int LottoDrawTable::FindPartial(std::string_view queryText, MatchList& matchList,
                                 const GameSettings& settings) const {
     // Every number is read up to the space that ends it; the space after the last one is added here, so
@@ -248,14 +256,7 @@ int LottoDrawTable::FindPartial(std::string_view queryText, MatchList& matchList
     std::string_view rest = text;
     std::vector<int> query;
     while (static_cast<int>(query.size()) < kPartialReadLimit && rest.size() >= 2) {
-        const std::optional<std::string_view> piece = NextPiece(rest);
-        if (!piece) {
-            MessageBox(kQueryParseError);
-            return 0;
-        }
-        query.push_back(QueryNumber(*piece));
-        if (!BallInRange(query.back(), settings)) {
-            MessageBox(kBallAboveLimit);
+        if (!ReadQueryBall(rest, settings, query)) {
             return 0;
         }
     }

@@ -89,6 +89,11 @@ public:
     std::vector<LottoRow> numbers;
     int section = 4;
     std::vector<std::string> dates;
+
+private:
+    // Reads the next number of a typed query into `query`; false after the parse-error or upper-limit
+    // message.
+    bool ReadQueryBall(std::string_view& rest, const GameSettings& settings, std::vector<int>& query) const;
 };
 
 } // namespace vantorel
