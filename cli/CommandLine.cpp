@@ -20,11 +20,25 @@ const std::string_view kUsageText =
     "  vantorel-cli backup [--yes]\n"
     "  vantorel-cli restore [--yes]\n"
     "  vantorel-cli settings [KEY=VALUE ...]\n"
+    "  vantorel-cli --version | --help\n"
     "\n"
     "GAME: 3, 4, 5, 6 or pb\n"
     "OPERATION: distribution, even-odd, high-low, totals, overdue, hottest, random, best-guess, date,\n"
     "           date-range, number, number-range (3 and 4), partial-number (5, 6 and pb)\n"
-    "KEY: 5BC, 6BC, PBC, PBB or PBM\n";
+    "KEY: 5BC, 6BC, PBC, PBB or PBM\n"
+    "--dir DIR (any command): work on the history file of DIR instead of the current directory\n";
+
+std::string HelpText() {
+    constexpr std::string_view kPurpose =
+        "vantorel-cli runs the operations of Vantorel on the drawing history vtrmain.dat and prints the\n"
+        "result lines to standard output and messages to standard error.\n\n";
+    constexpr std::string_view kDetails =
+        "\n"
+        "With --dir, a relative FILE is still taken from the current directory.\n"
+        "Exit status: 0 done, 1 refused or failed (after its message), 2 usage error.\n"
+        "The manual page vantorel-cli(1) describes every command.\n";
+    return std::string(kPurpose).append(kUsageText).append(kDetails);
+}
 
 namespace {
 
@@ -51,17 +65,37 @@ const OptionTable kPatternOptions = {
 const OptionTable kYesOption = {{"--yes", OptionKind::Flag}};
 const OptionTable kNoOptions = {};
 
+// Options that every command takes, before the command word or among its own options.
+const OptionTable kCommonOptions = {{"--dir", OptionKind::Value}};
+
 struct Option {
     std::string_view name;
     std::string_view value;
 };
 
-// Splits arguments into options (with their values) and positional words. "--name=value" is accepted too.
-bool SplitArguments(const std::vector<std::string_view>& arguments, const OptionTable& table,
-                    std::vector<Option>& options, std::vector<std::string_view>& positionals) {
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
+const OptionKind* FindOption(const OptionTable& table, std::string_view name) {
+    for (const OptionTable* options : {&table, &kCommonOptions}) {
+        if (const auto found = options->find(name); found != options->end()) {
+            return &found->second;
+        }
+    }
+    return nullptr;
+}
+
+// Splits arguments from `start` on into options (with their values) and positional words. "--name=value"
+// is accepted too. With `stopAtWord` it stops at the first positional word. Returns the index where it
+// stopped, or nothing for an unknown option or a missing value.
+std::optional<std::size_t> SplitArguments(const std::vector<std::string_view>& arguments, std::size_t start,
+                                          const OptionTable& table, bool stopAtWord,
+                                          std::vector<Option>& options,
+                                          std::vector<std::string_view>& positionals) {
+    std::size_t i = start;
+    for (; i < arguments.size(); ++i) {
         std::string_view argument = arguments[i];
         if (argument.size() < 2 || argument.substr(0, 2) != "--") {
+            if (stopAtWord) {
+                break;
+            }
             positionals.push_back(argument);
             continue;
         }
@@ -72,13 +106,13 @@ bool SplitArguments(const std::vector<std::string_view>& arguments, const Option
             argument = argument.substr(0, equals);
             hasInlineValue = true;
         }
-        const auto found = table.find(argument);
-        if (found == table.end()) {
-            return false;
+        const OptionKind* kind = FindOption(table, argument);
+        if (kind == nullptr) {
+            return std::nullopt;
         }
-        if (found->second == OptionKind::Flag) {
+        if (*kind == OptionKind::Flag) {
             if (hasInlineValue) {
-                return false;
+                return std::nullopt;
             }
             options.push_back({argument, {}});
         } else if (hasInlineValue) {
@@ -86,10 +120,24 @@ bool SplitArguments(const std::vector<std::string_view>& arguments, const Option
         } else if (i + 1 < arguments.size()) {
             options.push_back({argument, arguments[++i]});
         } else {
-            return false;
+            return std::nullopt;
         }
     }
-    return true;
+    return i;
+}
+
+// Moves the --dir option out of `options` into `directory`; false when it is given twice.
+bool TakeDirectory(std::vector<Option>& options, std::optional<std::string>& directory) {
+    int given = 0;
+    std::erase_if(options, [&](const Option& option) {
+        if (option.name != "--dir") {
+            return false;
+        }
+        directory = option.value;
+        ++given;
+        return true;
+    });
+    return given <= 1;
 }
 
 std::optional<int> ParseGame(std::string_view word) {
@@ -276,23 +324,9 @@ const std::map<std::string_view, CommandEntry> kCommands = {
     {"settings", {CliCommand::Settings, &kNoOptions}},
 };
 
-} // namespace
-
-std::optional<CommandLine> ParseCommandLine(const std::vector<std::string_view>& arguments) {
-    if (arguments.empty()) {
-        return std::nullopt;
-    }
-    const auto found = kCommands.find(arguments.front());
-    if (found == kCommands.end()) {
-        return std::nullopt;
-    }
-    const std::vector<std::string_view> rest(arguments.begin() + 1, arguments.end());
-    std::vector<Option> options;
-    std::vector<std::string_view> positionals;
-    if (!SplitArguments(rest, *found->second.options, options, positionals)) {
-        return std::nullopt;
-    }
-    const CliCommand command = found->second.command;
+// The command's own grammar, once its options and words are split.
+std::optional<CommandLine> ParseCommand(CliCommand command, const std::vector<Option>& options,
+                                        const std::vector<std::string_view>& positionals) {
     switch (command) {
     case CliCommand::Run:
         return ParseRun(options, positionals);
@@ -310,6 +344,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string_view>&
     case CliCommand::Analyze:
     case CliCommand::Backup:
     case CliCommand::Restore:
+    case CliCommand::Help:
+    case CliCommand::Version:
         break;
     }
     if (!positionals.empty()) {
@@ -319,6 +355,38 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string_view>&
     line.command = command;
     for (const Option& option : options) {
         ApplyFlag(option, line);
+    }
+    return line;
+}
+
+} // namespace
+
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string_view>& arguments) {
+    if (arguments.size() == 1 &&
+        (arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "--version")) {
+        CommandLine line;
+        line.command = arguments[0] == "--version" ? CliCommand::Version : CliCommand::Help;
+        return line;
+    }
+    std::vector<Option> options;
+    std::vector<std::string_view> positionals;
+    const std::optional<std::size_t> commandWord =
+        SplitArguments(arguments, 0, kNoOptions, true, options, positionals);
+    if (!commandWord || *commandWord == arguments.size()) {
+        return std::nullopt;
+    }
+    const auto found = kCommands.find(arguments[*commandWord]);
+    if (found == kCommands.end() ||
+        !SplitArguments(arguments, *commandWord + 1, *found->second.options, false, options, positionals)) {
+        return std::nullopt;
+    }
+    std::optional<std::string> directory;
+    if (!TakeDirectory(options, directory)) {
+        return std::nullopt;
+    }
+    std::optional<CommandLine> line = ParseCommand(found->second.command, options, positionals);
+    if (line) {
+        line->directory = std::move(directory);
     }
     return line;
 }

@@ -10,7 +10,19 @@
 
 namespace vantorel {
 
-enum class CliCommand { Run, Analyze, Import, Append, Compare, Pattern, Backup, Restore, Settings };
+enum class CliCommand {
+    Run,
+    Analyze,
+    Import,
+    Append,
+    Compare,
+    Pattern,
+    Backup,
+    Restore,
+    Settings,
+    Help,
+    Version
+};
 
 // One parsed call of vantorel-cli.
 struct CommandLine {
@@ -29,9 +41,12 @@ struct CommandLine {
     bool reversed = false;
     bool yes = false;
     std::vector<std::string> assignments; // settings KEY=VALUE
+    std::optional<std::string> directory; // --dir: the folder of the history file, if not the current one
 };
 
 extern const std::string_view kUsageText;
+// What --help prints: what the program does, the usage text and the exit statuses.
+std::string HelpText();
 
 // Parses the arguments after the program name; nothing when they do not follow the grammar.
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string_view>& arguments);

@@ -1,23 +1,62 @@
-// vantorel-cli: runs one operation on the history file of the current directory and prints the result
-// lines that the "Deja View" list would show.
+// vantorel-cli: runs one operation on the history file of the current directory (or of --dir DIR) and
+// prints the result lines that the "Deja View" list would show.
 
+#include "VantorelBuild.h"
 #include "cli/Commands.h"
 #include "cli/StderrMessageSink.h"
 #include "platform/Clock.h"
 #include "platform/GameSettings.h"
 #include "shell/QtProfileStore.h"
 
+#include <filesystem>
 #include <iostream>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
+namespace {
+
+using namespace vantorel;
+
+// Makes the history folder of --dir the working directory, where the store keeps the history, its backup
+// and its work files. A FILE argument was typed relative to where the user stands, so it is made absolute
+// first. False (after saying why) when the folder cannot be entered.
+bool EnterHistoryFolder(CommandLine& line) {
+    const bool takesFile = line.command == CliCommand::Import || line.command == CliCommand::Compare;
+    std::error_code error;
+    if (takesFile && !line.input.empty()) {
+        line.input = std::filesystem::absolute(line.input, error).string();
+    }
+    if (!error) {
+        std::filesystem::current_path(*line.directory, error);
+    }
+    if (error) {
+        std::cerr << "vantorel-cli: cannot work in the folder \"" << *line.directory
+                  << "\": " << error.message() << '\n';
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
-    using namespace vantorel;
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    const std::optional<CommandLine> line = ParseCommandLine(arguments);
+    std::optional<CommandLine> line = ParseCommandLine(arguments);
     if (!line) {
         std::cerr << kUsageText;
         return kExitUsage;
+    }
+    if (line->command == CliCommand::Help) {
+        std::cout << HelpText();
+        return kExitDone;
+    }
+    if (line->command == CliCommand::Version) {
+        std::cout << "vantorel-cli " << kVantorelVersion << '\n';
+        return kExitDone;
+    }
+    if (line->directory && !EnterHistoryFolder(*line)) {
+        return kExitRefused;
     }
     StderrMessageSink sink(std::cerr, false);
     const ScopedMessageSink installed(sink);

@@ -1,16 +1,23 @@
 // vantorel: the desktop program.
 
+#include "VantorelBuild.h"
 #include "platform/Clock.h"
 #include "shell/CVantorelApp.h"
 #include "shell/QtMessageSink.h"
 #include "shell/QtProfileStore.h"
+#include "startup/DesktopCommandLine.h"
+#include "startup/HistoryFolder.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 
 #include <cstdlib>
 #include <iostream>
 
 namespace {
+
+constexpr int kExitUsage = 2;
 
 // Without a display Qt would abort while starting; say so in words instead.
 bool DisplayAvailable() {
@@ -22,9 +29,42 @@ bool DisplayAvailable() {
 #endif
 }
 
+QStringList ArgumentsAfterProgramName(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    return arguments;
+}
+
+// The program's icon in every size drawn for it, for the window decorations and the task bar.
+QIcon ProgramIcon() {
+    const QDir icons(QStringLiteral(":/icons"));
+    QIcon icon;
+    for (const QString& file : icons.entryList({QStringLiteral("*.png")})) {
+        icon.addFile(icons.filePath(file));
+    }
+    return icon;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    using namespace vantorel;
+    // The same names that the application object gives the settings store; the data folder follows them.
+    QCoreApplication::setOrganizationName(QStringLiteral("Nulvex.Mark"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vantorel"));
+
+    // --help and --version answer before Qt looks for a display.
+    const DesktopCommandLine early = ParseDesktopCommandLine(ArgumentsAfterProgramName(argc, argv));
+    if (early.request == DesktopRequest::Help) {
+        std::cout << DesktopHelpText(UserDataFolder()).toStdString();
+        return EXIT_SUCCESS;
+    }
+    if (early.request == DesktopRequest::Version) {
+        std::cout << DesktopVersionText().toStdString();
+        return EXIT_SUCCESS;
+    }
     if (!DisplayAvailable()) {
         std::cerr << "vantorel: no display is available for the desktop program.\n"
                      "Start it in a graphical session, or use vantorel-cli to run the same operations on the "
@@ -32,8 +72,19 @@ int main(int argc, char* argv[]) {
         return EXIT_FAILURE;
     }
     QApplication application(argc, argv);
+    // Qt has taken its own options (-style, -platform ...) out of the arguments by now.
+    const DesktopCommandLine line = ParseDesktopCommandLine(QCoreApplication::arguments().mid(1));
+    if (line.request == DesktopRequest::Invalid) {
+        std::cerr << "vantorel: " << line.problem.toStdString() << "\nTry \"vantorel --help\".\n";
+        return kExitUsage;
+    }
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId.data(), kDesktopId.size()));
+    QApplication::setWindowIcon(ProgramIcon());
     vantorel::QtMessageSink sink;
     const vantorel::ScopedMessageSink installed(sink);
+    if (!EnterHistoryFolder(line.history, QCoreApplication::applicationDirPath())) {
+        return EXIT_FAILURE;
+    }
     vantorel::QtProfileStore profile;
     const vantorel::SystemClock clock;
     vantorel::CVantorelApp app(profile, clock);

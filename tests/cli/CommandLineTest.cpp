@@ -42,6 +42,12 @@ TEST(CommandLine, AcceptsEveryFormOfTheGrammar) {
         "restore --yes",
         "settings",
         "settings 5BC=30 pbm=4",
+        "--dir history analyze",
+        "run 3 totals --dir=history",
+        "--dir=a import 3 --dated draws.txt --yes",
+        "--help",
+        "-h",
+        "--version",
     };
     for (const char* line : accepted) {
         EXPECT_TRUE(Parse(line).has_value()) << line;
@@ -78,6 +84,14 @@ TEST(CommandLine, RefusesWhatTheGrammarDoesNot) {
         "backup now",
         "restore --force",
         "settings --yes",
+        "--dir",
+        "--dir history",
+        "analyze --dir",
+        "--dir a --dir b analyze",
+        "--dir a analyze --dir=b",
+        "--help run",
+        "--version --dir a",
+        "run --help",
     };
     for (const char* line : refused) {
         EXPECT_FALSE(Parse(line).has_value()) << line;
@@ -117,6 +131,15 @@ TEST(CommandLine, CarriesTheValuesAndChoices) {
     EXPECT_TRUE(defaults->dated);
     EXPECT_EQ(defaults->choices, SetupChoices());
     EXPECT_EQ(defaults->seed, 0);
+    EXPECT_FALSE(defaults->directory);
+
+    const std::optional<CommandLine> elsewhere = Parse("--dir ../lotto compare 6 --dated picks.txt");
+    ASSERT_TRUE(elsewhere);
+    EXPECT_EQ(elsewhere->command, CliCommand::Compare);
+    EXPECT_EQ(elsewhere->directory, "../lotto");
+    EXPECT_EQ(elsewhere->input, "picks.txt");
+    EXPECT_EQ(Parse("--version")->command, CliCommand::Version);
+    EXPECT_EQ(Parse("-h")->command, CliCommand::Help);
 }
 
 } // namespace
