@@ -71,6 +71,7 @@ if(TARGET vantorel)
 endif()
 
 # Packages: cpack -G DEB (dependencies found by dpkg-shlibdeps) and cpack -G TGZ, in the build folder.
+# Configure with -DCMAKE_INSTALL_PREFIX=/usr for a Debian package that installs where Debian's do.
 set(CPACK_PACKAGE_NAME vantorel)
 set(CPACK_PACKAGE_VENDOR Nulvex.Mark)
 set(CPACK_PACKAGE_CONTACT "Nulvex.Mark")
@@ -86,11 +87,14 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+configure_file(${PROJECT_SOURCE_DIR}/packaging/CPackProjectConfig.cmake.in ${generated}/CPackProjectConfig.cmake
+    @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${generated}/CPackProjectConfig.cmake)
 include(CPack)
 
 if(VANTOREL_BUILD_TESTS AND TARGET vantorel)
     add_subdirectory(tests/startup)
     add_test(NAME installed_tree
         COMMAND bash ${PROJECT_SOURCE_DIR}/tests/packaging/check-installed-tree.sh ${PROJECT_BINARY_DIR}
-                ${PROJECT_BINARY_DIR}/install-check)
+                ${PROJECT_BINARY_DIR}/install-check ${PROJECT_VERSION})
 endif()

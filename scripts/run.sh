@@ -15,4 +15,4 @@ if [ ! -f "$RUN_DIR/vtrmain.dat" ]; then
 fi
 cd "$RUN_DIR"
 echo "Starting Vantorel on $RUN_DIR/vtrmain.dat"
-exec "$BUILD_DIR/shell/vantorel" "$@"
+exec "$BUILD_DIR/shell/vantorel" "$RUN_DIR" "$@"

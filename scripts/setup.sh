@@ -3,7 +3,10 @@
 
 REPO_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$REPO_DIR/build}
-PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev)
+# The build and its tests; the validators and helpers that the test of the installed tree runs
+# (desktop-file-utils, appstream, man-db, bash-completion); dpkg-dev and file for cpack -G DEB.
+PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+    desktop-file-utils appstream man-db bash-completion dpkg-dev file)
 
 install_missing_packages() {
     local missing=()
