@@ -76,12 +76,11 @@ set(CPACK_PACKAGE_NAME vantorel)
 set(CPACK_PACKAGE_VENDOR Nulvex.Mark)
 set(CPACK_PACKAGE_CONTACT "Nulvex.Mark")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "keep, analyse and search the drawing history of numbers lotteries")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Vantorel keeps the drawing history of five numbers-lottery games (3 Number, 4 Number, 5 Number, "
     "6 Number and Power Ball) in one text file, analyses it, predicts from it and searches it. The "
     "desktop program shows charts and printable result lists; vantorel-cli prints the same results for "
     "scripts. A sample history of real public drawing results is included.")
-string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

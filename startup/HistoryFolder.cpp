@@ -24,10 +24,6 @@ HistoryFolder Refused(const QString& problem) {
     return {{}, problem, {}};
 }
 
-HistoryFolder MissingFolder(const QString& folder) {
-    return Refused(QStringLiteral("The folder \"%1\" does not exist.").arg(Shown(folder)));
-}
-
 // Adds the owner's write permission that an installed, read-only sample would otherwise pass on.
 void MakeWritableByOwner(const QString& file) {
     QFile::setPermissions(file, QFile::permissions(file) | QFileDevice::ReadOwner | QFileDevice::WriteOwner |
@@ -43,15 +39,16 @@ HistoryFolder FolderOfHistoryArgument(const QString& argument, const QDir& base)
     }
     if (named.fileName() != kHistoryFile) {
         if (!named.exists()) {
-            return MissingFolder(named.absoluteFilePath());
+            return Refused(QStringLiteral("\"%1\" does not exist.").arg(Shown(named.absoluteFilePath())));
         }
         return Refused(QStringLiteral("\"%1\" is not a Vantorel history: the history file is named %2.\n"
-                                      "Name that file or the folder that holds it.")
+                                      "Name a file called so, or the folder that holds it.")
                            .arg(Shown(named.absoluteFilePath()), kHistoryFile));
     }
     const QFileInfo folder(named.absolutePath());
     if (!folder.isDir()) {
-        return MissingFolder(folder.absoluteFilePath());
+        return Refused(
+            QStringLiteral("The folder \"%1\" does not exist.").arg(Shown(folder.absoluteFilePath())));
     }
     return {folder.absoluteFilePath(), {}, {}};
 }
