@@ -7,11 +7,17 @@
 #include "platform/GameSettings.h"
 #include "shell/QtProfileStore.h"
 
+#include <exception>
 #include <iostream>
 #include <string_view>
 #include <vector>
 
-int main(int argc, char* argv[]) {
+namespace {
+
+constexpr std::string_view kUnexpectedFailure =
+    "vantorel-cli: the operation stopped on an unexpected problem: ";
+
+int RunCli(int argc, char* argv[]) {
     using namespace vantorel;
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     const std::optional<CommandLine> line = ParseCommandLine(arguments);
@@ -33,4 +39,19 @@ int main(int argc, char* argv[]) {
     }
     std::cout.flush();
     return status;
+}
+
+} // namespace
+
+// Nothing leaves main() as an exception: whatever escapes an operation is told and ends the run with the
+// status of a failed operation.
+int main(int argc, char* argv[]) {
+    try {
+        return RunCli(argc, argv);
+    } catch (const std::exception& problem) {
+        std::cerr << kUnexpectedFailure << problem.what() << '\n';
+    } catch (...) {
+        std::cerr << kUnexpectedFailure << "unknown\n";
+    }
+    return vantorel::kExitRefused;
 }

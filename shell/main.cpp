@@ -6,9 +6,12 @@
 #include "shell/QtProfileStore.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 #include <cstdlib>
+#include <exception>
 #include <iostream>
+#include <string>
 
 namespace {
 
@@ -22,23 +25,73 @@ bool DisplayAvailable() {
 #endif
 }
 
-} // namespace
+constexpr std::string_view kUnexpectedFailure = "Vantorel stopped on an unexpected problem:\n";
 
-int main(int argc, char* argv[]) {
+// The last resort for anything that escapes the program: say what happened, on standard error and, while
+// the application still runs, in a message box.
+void ReportUnexpectedFailure(std::string_view what, bool applicationRuns) {
+    const std::string text = std::string(kUnexpectedFailure) + std::string(what);
+    std::cerr << text << '\n';
+    if (applicationRuns) {
+        QMessageBox::critical(nullptr, QStringLiteral("Vantorel"), QString::fromStdString(text));
+    }
+}
+
+// Exceptions must not cross Qt's event loop: one that escapes an event handler is caught here, told, and
+// ends the program with exit status 1.
+class GuardedApplication final : public QApplication {
+public:
+    GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& problem) {
+            ReportUnexpectedFailure(problem.what(), true);
+        } catch (...) {
+            ReportUnexpectedFailure("unknown", true);
+        }
+        QCoreApplication::exit(EXIT_FAILURE);
+        return false;
+    }
+};
+
+int RunDesktop(int argc, char* argv[]) {
     if (!DisplayAvailable()) {
         std::cerr << "vantorel: no display is available for the desktop program.\n"
                      "Start it in a graphical session, or use vantorel-cli to run the same operations on the "
                      "command line (vantorel-cli without arguments lists them).\n";
         return EXIT_FAILURE;
     }
-    QApplication application(argc, argv);
-    vantorel::QtMessageSink sink;
-    const vantorel::ScopedMessageSink installed(sink);
-    vantorel::QtProfileStore profile;
-    const vantorel::SystemClock clock;
-    vantorel::CVantorelApp app(profile, clock);
-    if (!app.InitInstance()) {
-        return EXIT_FAILURE;
+    GuardedApplication application(argc, argv);
+    try {
+        vantorel::QtMessageSink sink;
+        const vantorel::ScopedMessageSink installed(sink);
+        vantorel::QtProfileStore profile;
+        const vantorel::SystemClock clock;
+        vantorel::CVantorelApp app(profile, clock);
+        if (!app.InitInstance()) {
+            return EXIT_FAILURE;
+        }
+        return QApplication::exec();
+    } catch (const std::exception& problem) {
+        ReportUnexpectedFailure(problem.what(), true);
+    } catch (...) {
+        ReportUnexpectedFailure("unknown", true);
     }
-    return QApplication::exec();
+    return EXIT_FAILURE;
+}
+
+} // namespace
+
+// Nothing leaves main() as an exception.
+int main(int argc, char* argv[]) {
+    try {
+        return RunDesktop(argc, argv);
+    } catch (const std::exception& problem) {
+        ReportUnexpectedFailure(problem.what(), false);
+    } catch (...) {
+        ReportUnexpectedFailure("unknown", false);
+    }
+    return EXIT_FAILURE;
 }
