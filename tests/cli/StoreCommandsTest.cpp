@@ -329,6 +329,21 @@ TEST_F(StoreCommandsTest, BackupAndRestoreCopyLineByLineAndTakeTheCautiousAnswer
     EXPECT_EQ(Run({"backup", "--yes"}), kExitDone);
     EXPECT_EQ(ReadFile("maindat.bak"), "");
 
+    // A backup that does not read as a history is not restored.
+    const std::string notAHistory = "Backup data file\nMAINDAT.BAK\nis not a Vantorel history.\nNothing was "
+                                    "changed.\n\nOPERATION ABORTED";
+    WriteFile("vtrmain.dat", "0 1 5\r\n");
+    for (const char* backup :
+         {"Dear diary\r\n", "0 1 5\r\nx 1 5\r\n", "5 2600\r\n", "12 1 5\r\n", "0x 1 5\r\n"}) {
+        WriteFile("maindat.bak", backup);
+        EXPECT_EQ(Run({"restore", "--yes"}), kExitRefused) << backup;
+        EXPECT_EQ(messages.texts(), Lines{notAHistory}) << backup;
+        EXPECT_EQ(ReadFile("vtrmain.dat"), "0 1 5\r\n");
+    }
+    WriteFile("maindat.bak", "0 1 5\r\n\r\n5 2599\r9 0");
+    EXPECT_EQ(Run({"restore", "--yes"}), kExitDone);
+    EXPECT_EQ(ReadFile("vtrmain.dat"), "0 1 5\r\n\r\n5 2599\r\n9 0\r\n");
+
     std::filesystem::remove("vtrmain.dat");
     EXPECT_EQ(Run({"backup"}), kExitRefused);
     EXPECT_EQ(messages.texts(), Lines{kMainNotFound});
