@@ -174,16 +174,16 @@ AppendPlan AppendToSection(std::string_view history, int section, int added, std
     std::optional<SectionLineParts> parts;
     while (!parts) {
         if (!lines.Next(line)) {
-            return AppendPlan::kNoCurrentEntry;
+            return AppendPlan::kSectionAbsent;
         }
         const std::optional<int> lineSection = SectionOfLine(line);
         if (lineSection && *lineSection > section) {
-            return AppendPlan::kNoCurrentEntry;
+            return AppendPlan::kSectionAbsent;
         }
         if (lineSection && *lineSection == section) {
             parts = SplitSectionLine(line);
             if (!parts) {
-                return AppendPlan::kNoCurrentEntry;
+                return AppendPlan::kSectionAbsent;
             }
         } else {
             AppendLine(newHistory, line);
@@ -205,7 +205,7 @@ AppendPlan AppendToSection(std::string_view history, int section, int added, std
 bool PlanAppendOrExplain(std::string_view history, int section, int added, std::string_view drawings,
                          int capacity, std::string& newHistory) {
     switch (AppendToSection(history, section, added, drawings, capacity, newHistory)) {
-    case AppendPlan::kNoCurrentEntry:
+    case AppendPlan::kSectionAbsent:
         MessageBox(kNoCurrentEntry, MessageIcon::Stop);
         return false;
     case AppendPlan::kFull:

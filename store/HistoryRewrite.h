@@ -78,7 +78,7 @@ int CountValue(std::string_view count);
 // end.
 std::string InsertSectionLine(std::string_view history, int section, std::string_view sectionLine);
 
-enum class AppendPlan { kPlanned, kNoCurrentEntry, kFull };
+enum class AppendPlan { kPlanned, kSectionAbsent, kFull };
 // The history with `drawings` (drawings separated by blanks, no leading blank) added at the end of the
 // first line of `section`, whose count grows by `added`, into `newHistory`. Refused when the section is
 // absent, or when the new count would pass `capacity`.
