@@ -12,6 +12,7 @@
 #include <exception>
 #include <iostream>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -37,6 +38,18 @@ void ReportUnexpectedFailure(std::string_view what, bool applicationRuns) {
     }
 }
 
+// Runs `work`; an exception that escapes it is reported and gives EXIT_FAILURE.
+template <typename Work> int ReportingFailures(bool applicationRuns, Work work) {
+    try {
+        return work();
+    } catch (const std::exception& problem) {
+        ReportUnexpectedFailure(problem.what(), applicationRuns);
+    } catch (...) {
+        ReportUnexpectedFailure("unknown", applicationRuns);
+    }
+    return EXIT_FAILURE;
+}
+
 // Exceptions must not cross Qt's event loop: one that escapes an event handler is caught here, told, and
 // ends the program with exit status 1.
 class GuardedApplication final : public QApplication {
@@ -44,15 +57,15 @@ public:
     GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
     bool notify(QObject* receiver, QEvent* event) override {
-        try {
-            return QApplication::notify(receiver, event);
-        } catch (const std::exception& problem) {
-            ReportUnexpectedFailure(problem.what(), true);
-        } catch (...) {
-            ReportUnexpectedFailure("unknown", true);
+        bool handled = false;
+        const int status = ReportingFailures(true, [&] {
+            handled = QApplication::notify(receiver, event);
+            return EXIT_SUCCESS;
+        });
+        if (status != EXIT_SUCCESS) {
+            QCoreApplication::exit(EXIT_FAILURE);
         }
-        QCoreApplication::exit(EXIT_FAILURE);
-        return false;
+        return handled;
     }
 };
 
@@ -64,7 +77,7 @@ int RunDesktop(int argc, char* argv[]) {
         return EXIT_FAILURE;
     }
     GuardedApplication application(argc, argv);
-    try {
+    return ReportingFailures(true, [] {
         vantorel::QtMessageSink sink;
         const vantorel::ScopedMessageSink installed(sink);
         vantorel::QtProfileStore profile;
@@ -74,24 +87,12 @@ int RunDesktop(int argc, char* argv[]) {
             return EXIT_FAILURE;
         }
         return QApplication::exec();
-    } catch (const std::exception& problem) {
-        ReportUnexpectedFailure(problem.what(), true);
-    } catch (...) {
-        ReportUnexpectedFailure("unknown", true);
-    }
-    return EXIT_FAILURE;
+    });
 }
 
 } // namespace
 
 // Nothing leaves main() as an exception.
 int main(int argc, char* argv[]) {
-    try {
-        return RunDesktop(argc, argv);
-    } catch (const std::exception& problem) {
-        ReportUnexpectedFailure(problem.what(), false);
-    } catch (...) {
-        ReportUnexpectedFailure("unknown", false);
-    }
-    return EXIT_FAILURE;
+    return ReportingFailures(false, [&] { return RunDesktop(argc, argv); });
 }
