@@ -210,6 +210,12 @@ bool ReadHistoryForChange(FileSystem& files, bool missingIsEmpty, std::string& h
     return false;
 }
 
+// Replaces the history file with `content`: 1, or 0 after the message that names the cause.
+int ReplaceHistory(FileSystem& files, std::string_view content) {
+    return ReplaceFileOrExplain(files, std::filesystem::path(kHistoryFileName), kHistoryLabel, content) ? 1
+                                                                                                        : 0;
+}
+
 // The common course of both imports: the import file becomes one section line, and `rewrite` puts it
 // into the history while this writer holds the history's lock; `rewrite` returns the import's result.
 // A failed massage shows `massageFailure` after its own message, a file with too many drawings the
@@ -302,10 +308,7 @@ int ImportNew(const std::filesystem::path& importFile, int gameType, bool dated,
                                  }
                                  const std::string newHistory =
                                      InsertSectionLine(history, SectionNumber(gameType, dated), sectionLine);
-                                 return ReplaceFileOrExplain(files, std::filesystem::path(kHistoryFileName),
-                                                             kHistoryLabel, newHistory)
-                                            ? 1
-                                            : 0;
+                                 return ReplaceHistory(files, newHistory);
                              });
 }
 
@@ -327,10 +330,7 @@ int ImportAppend(const std::filesystem::path& importFile, int gameType, bool dat
                                      drawings, CapacityOfGame(gameType), newHistory)) {
                 return 0;
             }
-            return ReplaceFileOrExplain(files, std::filesystem::path(kHistoryFileName), kHistoryLabel,
-                                        newHistory)
-                       ? 1
-                       : 0;
+            return ReplaceHistory(files, newHistory);
         });
 }
 
