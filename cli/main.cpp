@@ -8,6 +8,7 @@
 #include "platform/GameSettings.h"
 #include "shell/QtProfileStore.h"
 
+#include <exception>
 #include <filesystem>
 #include <iostream>
 #include <string_view>
@@ -17,6 +18,9 @@
 namespace {
 
 using namespace vantorel;
+
+constexpr std::string_view kUnexpectedFailure =
+    "vantorel-cli: the operation stopped on an unexpected problem: ";
 
 // Makes the history folder of --dir the working directory, where the store keeps the history, its backup
 // and its work files. A FILE argument was typed relative to where the user stands, so it is made absolute
@@ -38,9 +42,7 @@ bool EnterHistoryFolder(CommandLine& line) {
     return true;
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
+int RunCli(int argc, char* argv[]) {
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
     std::optional<CommandLine> line = ParseCommandLine(arguments);
     if (!line) {
@@ -72,4 +74,19 @@ int main(int argc, char* argv[]) {
     }
     std::cout.flush();
     return status;
+}
+
+} // namespace
+
+// Nothing leaves main() as an exception: whatever escapes an operation is told and ends the run with the
+// status of a failed operation.
+int main(int argc, char* argv[]) {
+    try {
+        return RunCli(argc, argv);
+    } catch (const std::exception& problem) {
+        std::cerr << kUnexpectedFailure << problem.what() << '\n';
+    } catch (...) {
+        std::cerr << kUnexpectedFailure << "unknown\n";
+    }
+    return vantorel::kExitRefused;
 }

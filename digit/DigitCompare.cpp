@@ -4,9 +4,9 @@
 #include "platform/MessageBox.h"
 #include "platform/PlainDecimal.h"
 #include "store/DisplayDateWriter.h"
+#include "store/TextLines.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace vantorel {
 
@@ -17,20 +17,6 @@ constexpr std::string_view kTooManyPicks =
     "Too many numbers in the file you specified.\nOnly the first 1000 entries will be searched.";
 constexpr std::string_view kWinner = "We MAY have a WINNER here !\n";
 constexpr std::string_view kNoMatches = "Sorry...No Matches Were Found.\n";
-
-// The picks of the file, one a line, at most kPickFileLimit of them; says so when the file holds more.
-std::vector<int> ReadPicks(std::ifstream& file) {
-    std::vector<int> picks;
-    std::string line;
-    while (std::getline(file, line)) {
-        if (picks.size() == static_cast<std::size_t>(kPickFileLimit)) {
-            MessageBox(kTooManyPicks);
-            break;
-        }
-        picks.push_back(PlainDecimal(line));
-    }
-    return picks;
-}
 
 // Appends the match line of one drawing, once for each pick that names it.
 void AppendMatchLines(std::string& report, const DigitDrawTable& table, std::size_t entry, std::size_t picks,
@@ -59,18 +45,21 @@ void AppendMatchLines(std::string& report, const DigitDrawTable& table, std::siz
 } // namespace
 
 std::string ComparePickFile(const DigitDrawTable& table, const std::filesystem::path& pickFile) {
-    std::ifstream file(pickFile, std::ios::binary);
-    if (!file) {
+    // A folder, device or pipe, or a read error, is as unusable as a file that cannot be opened.
+    const PickFileLines lines = ReadPickFile(pickFile, static_cast<std::size_t>(kPickFileLimit));
+    if (!lines.opened) {
         MessageBox(kCannotOpen);
         return std::string(kFileInputError);
     }
+    if (lines.moreLines) {
+        MessageBox(kTooManyPicks);
+    }
     // Every pick equal to a drawn number gives one line for that drawing, so the picks are kept sorted
     // and each drawing looks up how many picks name it, instead of walking all picks per drawing.
-    std::vector<int> picks = ReadPicks(file);
-    if (file.bad()) {
-        // Opened but unreadable (a directory, a read error): as unusable as a file that cannot be opened.
-        MessageBox(kCannotOpen);
-        return std::string(kFileInputError);
+    std::vector<int> picks;
+    picks.reserve(lines.lines.size());
+    for (const std::string& line : lines.lines) {
+        picks.push_back(PlainDecimal(line));
     }
     std::sort(picks.begin(), picks.end());
 

@@ -8,6 +8,7 @@
 #include "store/HistoryFile.h"
 #include "store/HistoryRewrite.h"
 #include "store/ManualEntry.h"
+#include "store/TextLines.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -26,6 +27,15 @@ void Require(bool condition) {
     if (!condition) {
         std::abort();
     }
+}
+
+std::vector<std::string_view> Lines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    LineCursor cursor(text);
+    for (std::string_view line; cursor.Next(line);) {
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 } // namespace
@@ -49,19 +59,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     files.Put(std::string(kHistoryFileName), kHistory);
     const int result = AppendEntry(text, gameType, dated, settings, files);
 
-    Require(files.files().count(std::string(kWorkFileName)) == 0);
+    Require(files.files().size() == 1); // the history: no work file is left
     const std::string& history = files.files().at(std::string(kHistoryFileName));
     if (result != 1) {
         Require(history == kHistory);
         return 0;
     }
     const int section = SectionNumber(gameType, dated);
-    const std::vector<TextLine> before = SplitLines(kHistory);
-    const std::vector<TextLine> after = SplitLines(history);
+    const std::vector<std::string_view> before = Lines(kHistory);
+    const std::vector<std::string_view> after = Lines(history);
     Require(before.size() == after.size());
     for (std::size_t line = 0; line < after.size(); ++line) {
-        Require(static_cast<int>(line) == section ? after[line].text.size() > before[line].text.size()
-                                                  : after[line].text == before[line].text);
+        Require(static_cast<int>(line) == section ? after[line].size() > before[line].size()
+                                                  : after[line] == before[line]);
     }
     CheckTable table;
     AnalyseHistoryFile(table, settings, files);

@@ -4,11 +4,11 @@
 #include "lotto/LottoTexts.h"
 #include "lotto/PowerballDrawTable.h"
 #include "platform/MessageBox.h"
+#include "store/TextLines.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <fstream>
 #include <optional>
 #include <vector>
 
@@ -83,21 +83,18 @@ private:
 static_assert(kPickLimit * 2 <= 2048, "the pick index keeps at least half of its slots free");
 
 std::optional<PickIndex> ReadPickIndex(const std::filesystem::path& fileName, std::size_t numbersPerPick) {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file) {
+    // A folder, device or pipe, or a read error, is as unusable as a file that cannot be opened.
+    const PickFileLines lines = ReadPickFile(fileName, kPickLimit);
+    if (!lines.opened) {
         MessageBox(kCannotOpenFile);
         return std::nullopt;
     }
+    if (lines.moreLines) {
+        MessageBox(kTooManyPicks);
+    }
     PickIndex index;
-    std::size_t picks = 0;
-    std::string line;
-    while (std::getline(file, line)) {
-        if (picks == kPickLimit) {
-            MessageBox(kTooManyPicks);
-            break;
-        }
+    for (const std::string& line : lines.lines) {
         index.Add(PickOfLine(line, numbersPerPick));
-        ++picks;
     }
     return index;
 }

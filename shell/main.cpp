@@ -11,9 +11,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QMessageBox>
 
 #include <cstdlib>
+#include <exception>
 #include <iostream>
+#include <string>
+#include <string_view>
 
 namespace {
 
@@ -47,9 +51,50 @@ QIcon ProgramIcon() {
     return icon;
 }
 
-} // namespace
+constexpr std::string_view kUnexpectedFailure = "Vantorel stopped on an unexpected problem:\n";
 
-int main(int argc, char* argv[]) {
+// The last resort for anything that escapes the program: say what happened, on standard error and, while
+// the application still runs, in a message box.
+void ReportUnexpectedFailure(std::string_view what, bool applicationRuns) {
+    const std::string text = std::string(kUnexpectedFailure) + std::string(what);
+    std::cerr << text << '\n';
+    if (applicationRuns) {
+        QMessageBox::critical(nullptr, QStringLiteral("Vantorel"), QString::fromStdString(text));
+    }
+}
+
+// Runs `work`; an exception that escapes it is reported and gives EXIT_FAILURE.
+template <typename Work> int ReportingFailures(bool applicationRuns, Work work) {
+    try {
+        return work();
+    } catch (const std::exception& problem) {
+        ReportUnexpectedFailure(problem.what(), applicationRuns);
+    } catch (...) {
+        ReportUnexpectedFailure("unknown", applicationRuns);
+    }
+    return EXIT_FAILURE;
+}
+
+// Exceptions must not cross Qt's event loop: one that escapes an event handler is caught here, told, and
+// ends the program with exit status 1.
+class GuardedApplication final : public QApplication {
+public:
+    GuardedApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        bool handled = false;
+        const int status = ReportingFailures(true, [&] {
+            handled = QApplication::notify(receiver, event);
+            return EXIT_SUCCESS;
+        });
+        if (status != EXIT_SUCCESS) {
+            QCoreApplication::exit(EXIT_FAILURE);
+        }
+        return handled;
+    }
+};
+
+int RunDesktop(int argc, char* argv[]) {
     using namespace vantorel;
     // The same names that the application object gives the settings store; the data folder follows them.
     QCoreApplication::setOrganizationName(QStringLiteral("Nulvex.Mark"));
@@ -71,7 +116,7 @@ int main(int argc, char* argv[]) {
                      "command line (vantorel-cli without arguments lists them).\n";
         return EXIT_FAILURE;
     }
-    QApplication application(argc, argv);
+    GuardedApplication application(argc, argv);
     // Qt has taken its own options (-style, -platform ...) out of the arguments by now.
     const DesktopCommandLine line = ParseDesktopCommandLine(QCoreApplication::arguments().mid(1));
     if (line.request == DesktopRequest::Invalid) {
@@ -85,11 +130,20 @@ int main(int argc, char* argv[]) {
     if (!EnterHistoryFolder(line.history, QCoreApplication::applicationDirPath())) {
         return EXIT_FAILURE;
     }
-    vantorel::QtProfileStore profile;
-    const vantorel::SystemClock clock;
-    vantorel::CVantorelApp app(profile, clock);
-    if (!app.InitInstance()) {
-        return EXIT_FAILURE;
-    }
-    return QApplication::exec();
+    return ReportingFailures(true, [] {
+        vantorel::QtProfileStore profile;
+        const vantorel::SystemClock clock;
+        vantorel::CVantorelApp app(profile, clock);
+        if (!app.InitInstance()) {
+            return EXIT_FAILURE;
+        }
+        return QApplication::exec();
+    });
+}
+
+} // namespace
+
+// Nothing leaves main() as an exception.
+int main(int argc, char* argv[]) {
+    return ReportingFailures(false, [&] { return RunDesktop(argc, argv); });
 }

@@ -5,6 +5,7 @@
 #include "store/CalendarDates.h"
 #include "store/HistoryFile.h"
 #include "store/HistoryRewrite.h"
+#include "store/TextLines.h"
 
 #include <algorithm>
 #include <string>
@@ -14,18 +15,16 @@ namespace vantorel {
 
 namespace {
 
-// The widest first group that a Power Ball table row holds.
-constexpr int kMaxPowerballBalls = 6;
 constexpr int kProgressStep = 25;
 
 bool IsTokenCharacter(char c) {
     return (c >= '0' && c <= '9') || c == '/';
 }
 
-// Appends the tokens of `text` (runs of digits and "/") to `tokens`.
-void CollectTokens(std::string_view text, std::vector<std::string_view>& tokens) {
+// Appends the tokens of `text` (runs of digits and "/") to `tokens`, until `tokens` holds `most`.
+void CollectTokens(std::string_view text, std::vector<std::string_view>& tokens, std::size_t most) {
     std::size_t position = 0;
-    while (position < text.size()) {
+    while (position < text.size() && tokens.size() < most) {
         while (position < text.size() && !IsTokenCharacter(text[position])) {
             ++position;
         }
@@ -39,30 +38,27 @@ void CollectTokens(std::string_view text, std::vector<std::string_view>& tokens)
     }
 }
 
-// The tokens of whole drawings, `perDrawing` tokens each. Unfiltered, the tokens run on across lines and a
-// last incomplete drawing is dropped; filtered, each line gives the first `perDrawing` tokens it holds,
-// or nothing when it holds fewer.
-std::vector<std::string_view> DrawingTokens(std::string_view text, std::size_t perDrawing, bool filter) {
+// The tokens of whole drawings, `perDrawing` tokens each, at most `mostDrawings` drawings (the caller
+// asks for one more than a history holds, to see that the file holds too many). Unfiltered, the tokens
+// run on across lines and a last incomplete drawing is dropped; filtered, each line gives the first
+// `perDrawing` tokens it holds, or nothing when it holds fewer.
+std::vector<std::string_view> DrawingTokens(std::string_view text, std::size_t perDrawing, bool filter,
+                                            std::size_t mostDrawings) {
+    const std::size_t mostTokens = perDrawing * mostDrawings;
     std::vector<std::string_view> tokens;
     if (!filter) {
-        CollectTokens(text, tokens);
+        CollectTokens(text, tokens, mostTokens);
         tokens.resize(tokens.size() - tokens.size() % perDrawing);
         return tokens;
     }
     std::vector<std::string_view> lineTokens;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) {
-            end = text.size();
-        }
+    LineCursor lines(text);
+    for (std::string_view line; tokens.size() < mostTokens && lines.Next(line);) {
         lineTokens.clear();
-        CollectTokens(text.substr(start, end - start), lineTokens);
-        if (lineTokens.size() >= perDrawing) {
-            tokens.insert(tokens.end(), lineTokens.begin(),
-                          lineTokens.begin() + static_cast<long>(perDrawing));
+        CollectTokens(line, lineTokens, perDrawing);
+        if (lineTokens.size() == perDrawing) {
+            tokens.insert(tokens.end(), lineTokens.begin(), lineTokens.end());
         }
-        start = end + 1;
     }
     return tokens;
 }
@@ -78,13 +74,9 @@ std::string_view NormalisedDigitNumber(std::string_view token, std::size_t width
     return firstNonZero == std::string_view::npos ? head.substr(head.size() - 1) : head.substr(firstNonZero);
 }
 
-// A lotto or Power Ball number with one leading zero removed: "05" is "5", "012" is "1".
-std::string_view LottoNumber(std::string_view token) {
-    return token.size() >= 2 && token.front() == '0' ? token.substr(1, 1) : token;
-}
-
 struct ImportShape {
     int section = 0;
+    int capacity = 0;
     std::size_t numbers = 1;    // numbers per drawing
     std::size_t perDrawing = 1; // tokens per drawing: the numbers, and the date of a dated drawing
     bool dated = false;
@@ -95,6 +87,7 @@ struct ImportShape {
 ImportShape ShapeOf(int gameType, bool dated, const GameSettings& settings) {
     ImportShape shape;
     shape.section = SectionNumber(gameType, dated);
+    shape.capacity = CapacityOfGame(gameType);
     shape.numbers = static_cast<std::size_t>(NumbersPerDrawing(gameType, settings));
     shape.perDrawing = shape.numbers + (dated ? 1 : 0);
     shape.dated = dated;
@@ -103,7 +96,8 @@ ImportShape ShapeOf(int gameType, bool dated, const GameSettings& settings) {
     return shape;
 }
 
-enum class BuildResult { kBuilt, kEmpty, kDateError };
+// kFailed: a message has been shown.
+enum class BuildResult { kBuilt, kFailed, kDateError, kTooMany };
 
 // Appends a blank and the stored form of a display-form date, as ToStoredDate converts it, without a
 // text of its own for every drawing. A date of the wrong length goes to ToStoredDate, which says so.
@@ -143,7 +137,7 @@ BuildResult WriteDrawings(const std::vector<std::string_view>& tokens, const Imp
             }
             line += ' ';
             if (!shape.digitGame) {
-                line += LottoNumber(tokens[next]);
+                line += StoredLottoNumber(tokens[next]);
             } else if (shape.dated) {
                 line += NormalisedDigitNumber(tokens[next], shape.digitWidth);
             } else {
@@ -157,86 +151,116 @@ BuildResult WriteDrawings(const std::vector<std::string_view>& tokens, const Imp
     return BuildResult::kBuilt;
 }
 
-// The section line for the import text, ending with the line end.
+// The section line for the import text, without line end.
 BuildResult BuildSectionLine(std::string_view text, const ImportShape& shape, bool filter,
                              const ProgressLight& progress, std::string& line) {
-    const std::vector<std::string_view> tokens = DrawingTokens(text, shape.perDrawing, filter);
+    const auto mostDrawings = static_cast<std::size_t>(shape.capacity) + 1;
+    const std::vector<std::string_view> tokens = DrawingTokens(text, shape.perDrawing, filter, mostDrawings);
     if (tokens.empty()) {
-        return BuildResult::kEmpty;
+        MessageBox(kFileIsEmpty, MessageIcon::Stop);
+        return BuildResult::kFailed;
+    }
+    const std::size_t drawings = tokens.size() / shape.perDrawing;
+    if (drawings > static_cast<std::size_t>(shape.capacity)) {
+        return BuildResult::kTooMany;
     }
     line = std::to_string(shape.section);
     line += ' ';
-    line += std::to_string(tokens.size() / shape.perDrawing);
+    line += std::to_string(drawings);
     line.reserve(line.size() + text.size() + tokens.size());
-    const BuildResult result = WriteDrawings(tokens, shape, progress, line);
-    line += kLineEnd;
-    return result;
+    return WriteDrawings(tokens, shape, progress, line);
 }
 
-bool WriteWorkLine(FileSystem& files, const std::filesystem::path& workFile, std::string_view line) {
-    std::unique_ptr<WritableFile> file = files.Create(workFile);
-    if (!file) {
-        MessageBox(kTempfileOpenFailure, MessageIcon::Stop);
-        return false;
+// MassageNewData, with a file that holds too many drawings told apart from the other failures.
+BuildResult MassageIntoLine(const std::filesystem::path& importFile, int gameType, bool dated,
+                            const ProgressLight& progress, bool filterImport, const GameSettings& settings,
+                            std::string& line, FileSystem& files) {
+    line.clear();
+    if (gameType < kThreeNumber || gameType > kPowerball) {
+        MessageBox(kIllegalGameType, MessageIcon::Stop);
+        return BuildResult::kFailed;
     }
-    const bool written = file->Write(line);
-    if (!file->Close() || !written) {
-        MessageBox(kUnknownError, MessageIcon::Stop);
-        return false;
-    }
-    return true;
-}
-
-// Reads the section line that MassageNewData left in "~.~" and splits it.
-bool ReadMassagedLine(FileSystem& files, std::string& line, SectionLineParts& parts) {
-    if (files.ReadWhole(std::filesystem::path(kSecondWorkFileName), line) != ReadStatus::kRead) {
-        MessageBox(kTempfileOpenFailure, MessageIcon::Stop);
-        return false;
-    }
-    const std::vector<TextLine> lines = SplitLines(line);
-    const std::optional<SectionLineParts> split =
-        lines.empty() ? std::nullopt : SplitSectionLine(lines.front().text);
-    if (!split) {
-        MessageBox(kUnknownError, MessageIcon::Stop);
-        return false;
-    }
-    parts = *split;
-    return true;
-}
-
-// Reads the history file. A missing file reads as empty when `missingIsEmpty`; otherwise it, or a file
-// that cannot be opened, shows "Unable to open VTRMAIN.DAT", and a read error "Unknown Error".
-bool ReadHistory(FileSystem& files, bool missingIsEmpty, std::string& history) {
-    switch (files.ReadWhole(std::filesystem::path(kHistoryFileName), history)) {
+    std::string text;
+    switch (files.ReadWhole(importFile, text, kLargestImportFile)) {
     case ReadStatus::kRead:
-        return true;
-    case ReadStatus::kMissing:
-        if (missingIsEmpty) {
-            return true;
-        }
-        [[fallthrough]];
-    case ReadStatus::kNotOpened:
-        MessageBox(kUnableToOpenHistory, MessageIcon::Stop);
-        return false;
-    case ReadStatus::kReadFailed:
         break;
+    case ReadStatus::kTooLarge:
+        MessageBox(ImportTooLargeMessage(importFile), MessageIcon::Stop);
+        return BuildResult::kFailed;
+    case ReadStatus::kReadFailed:
+        MessageBox(NotReadMessage(importFile.string()), MessageIcon::Stop);
+        return BuildResult::kFailed;
+    case ReadStatus::kMissing:
+    case ReadStatus::kNotOpened:
+    case ReadStatus::kNotAFile:
+        MessageBox(std::string(kUnableToOpen) + importFile.string(), MessageIcon::Stop);
+        return BuildResult::kFailed;
     }
-    MessageBox(kUnknownError, MessageIcon::Stop);
+    return BuildSectionLine(text, ShapeOf(gameType, dated, settings), filterImport, progress, line);
+}
+
+// Reads the history file for a change. A missing file reads as empty when `missingIsEmpty`; otherwise
+// it, or a file that cannot be opened, shows "Unable to open VTRMAIN.DAT".
+bool ReadHistoryForChange(FileSystem& files, bool missingIsEmpty, std::string& history) {
+    const ReadStatus status = ReadHistoryFile(files, std::filesystem::path(kHistoryFileName), history);
+    if (status == ReadStatus::kRead || (status == ReadStatus::kMissing && missingIsEmpty)) {
+        return true;
+    }
+    ShowReadFailure(status, kHistoryLabel, kUnableToOpenHistory);
     return false;
 }
 
-// Runs MassageNewData and shows the caller's message for its failure.
-bool Massage(const std::filesystem::path& importFile, int gameType, bool dated, const ProgressLight& progress,
-             bool filterImport, const GameSettings& settings, FileSystem& files, std::string_view failure) {
-    const int result = MassageNewData(importFile, gameType, dated, progress, filterImport, settings, files);
-    if (result == kMassaged) {
-        return true;
+// Replaces the history file with `content`: 1, or 0 after the message that names the cause.
+int ReplaceHistory(FileSystem& files, std::string_view content) {
+    return ReplaceFileOrExplain(files, std::filesystem::path(kHistoryFileName), kHistoryLabel, content) ? 1
+                                                                                                        : 0;
+}
+
+// The common course of both imports: the import file becomes one section line, and `rewrite` puts it
+// into the history while this writer holds the history's lock; `rewrite` returns the import's result.
+// A failed massage shows `massageFailure` after its own message, a file with too many drawings the
+// history-full message.
+template <typename Rewrite>
+int ImportSectionLine(const std::filesystem::path& importFile, int gameType, bool dated,
+                      const ProgressLight& progress, bool filterImport, const GameSettings& settings,
+                      FileSystem& files, std::string_view massageFailure, Rewrite rewrite) {
+    std::string sectionLine;
+    switch (
+        MassageIntoLine(importFile, gameType, dated, progress, filterImport, settings, sectionLine, files)) {
+    case BuildResult::kBuilt:
+        break;
+    case BuildResult::kFailed:
+        MessageBox(massageFailure, MessageIcon::Stop);
+        return 0;
+    case BuildResult::kDateError:
+        MessageBox(kDateStringError, MessageIcon::Stop);
+        return 0;
+    case BuildResult::kTooMany:
+        MessageBox(HistoryFullMessage(CapacityOfGame(gameType)), MessageIcon::Stop);
+        return 0;
     }
-    MessageBox(result == kMassageDateError ? kDateStringError : failure, MessageIcon::Stop);
-    return false;
+    const std::unique_ptr<WriterLock> lock = LockHistoryOrExplain(files, kHistoryLabel);
+    if (!lock) {
+        return 0;
+    }
+    return rewrite(std::string_view(sectionLine));
 }
 
 } // namespace
+
+std::string ImportTooLargeMessage(const std::filesystem::path& importFile) {
+    return "The file " + importFile.string() + "\nis too large to import (more than " +
+           std::to_string(kLargestImportFile) + " bytes).\nA full history is far smaller.";
+}
+
+std::string_view StoredLottoNumber(std::string_view number) {
+    std::size_t zeros = 0;
+    while (zeros + 1 < number.size() && number[zeros] == '0' && number[zeros + 1] >= '0' &&
+           number[zeros + 1] <= '9') {
+        ++zeros;
+    }
+    return number.substr(zeros);
+}
 
 int PowerballBallsPerDrawing(const GameSettings& settings) {
     return std::clamp(settings.powerballBalls, 0, kMaxPowerballBalls);
@@ -257,113 +281,70 @@ int NumbersPerDrawing(int gameType, const GameSettings& settings) {
 
 int MassageNewData(const std::filesystem::path& importFile, int gameType, bool dated,
                    const ProgressLight& progress, bool filterImport, const GameSettings& settings,
-                   FileSystem& files) {
-    if (gameType < kThreeNumber || gameType > kPowerball) {
-        MessageBox(kIllegalGameType, MessageIcon::Stop);
-        return kMassageFailed;
-    }
-    std::string text;
-    const ReadStatus read = files.ReadWhole(importFile, text);
-    if (read == ReadStatus::kReadFailed) {
-        MessageBox(kUnknownError, MessageIcon::Stop);
-        return kMassageFailed;
-    }
-    if (read != ReadStatus::kRead) {
-        MessageBox(std::string(kUnableToOpen) + importFile.string(), MessageIcon::Stop);
-        return kMassageFailed;
-    }
-    std::string line;
-    switch (BuildSectionLine(text, ShapeOf(gameType, dated, settings), filterImport, progress, line)) {
-    case BuildResult::kEmpty:
-        MessageBox(kFileIsEmpty, MessageIcon::Stop);
-        return kMassageFailed;
+                   std::string& sectionLine, FileSystem& files) {
+    switch (
+        MassageIntoLine(importFile, gameType, dated, progress, filterImport, settings, sectionLine, files)) {
+    case BuildResult::kBuilt:
+        return kMassaged;
     case BuildResult::kDateError:
         return kMassageDateError;
-    case BuildResult::kBuilt:
+    case BuildResult::kTooMany:
+        MessageBox(HistoryFullMessage(CapacityOfGame(gameType)), MessageIcon::Stop);
+        return kMassageFailed;
+    case BuildResult::kFailed:
         break;
     }
-    const std::filesystem::path workFile(kSecondWorkFileName);
-    if (!WriteWorkLine(files, workFile, line)) {
-        files.Remove(workFile);
-        return kMassageFailed;
-    }
-    return kMassaged;
+    return kMassageFailed;
 }
-
-namespace {
-
-// The common course of both imports: massage the import file into the work file "~.~", read the section
-// line back and hand it to `rewrite`, which returns the import's result. "~.~" is removed afterwards,
-// whatever happens.
-template <typename Rewrite>
-int ImportThroughWorkFile(const std::filesystem::path& importFile, int gameType, bool dated,
-                          const ProgressLight& progress, bool filterImport, const GameSettings& settings,
-                          FileSystem& files, std::string_view massageFailure, Rewrite rewrite) {
-    if (!Massage(importFile, gameType, dated, progress, filterImport, settings, files, massageFailure)) {
-        return 0;
-    }
-    const WorkFileRemover removeMassagedLine(files, std::filesystem::path(kSecondWorkFileName));
-    std::string sectionLine;
-    SectionLineParts parts;
-    if (!ReadMassagedLine(files, sectionLine, parts)) {
-        return 0;
-    }
-    return rewrite(std::string_view(sectionLine), parts);
-}
-
-} // namespace
 
 int ImportNew(const std::filesystem::path& importFile, int gameType, bool dated,
               const ProgressLight& progress, bool filterImport, const GameSettings& settings,
               FileSystem& files) {
-    return ImportThroughWorkFile(
-        importFile, gameType, dated, progress, filterImport, settings, files, kDataMassageFailedNew,
-        [&](std::string_view sectionLine, const SectionLineParts& parts) {
-            const int capacity = CapacityOfGame(gameType);
-            if (CountValue(parts.count) > capacity) {
-                MessageBox(HistoryFullMessage(capacity), MessageIcon::Stop);
-                return 0;
-            }
-            std::string history;
-            if (!ReadHistory(files, true, history)) {
-                return 0;
-            }
-            const FilePieces pieces = InsertSectionLine(history, SectionNumber(gameType, dated), sectionLine);
-            return RewriteHistoryFile(files, pieces, kTempfileOpenFailure) ? 1 : 0;
-        });
+    return ImportSectionLine(importFile, gameType, dated, progress, filterImport, settings, files,
+                             kDataMassageFailedNew, [&](std::string_view sectionLine) {
+                                 std::string history;
+                                 if (!ReadHistoryForChange(files, true, history)) {
+                                     return 0;
+                                 }
+                                 const std::string newHistory =
+                                     InsertSectionLine(history, SectionNumber(gameType, dated), sectionLine);
+                                 return ReplaceHistory(files, newHistory);
+                             });
 }
 
 int ImportAppend(const std::filesystem::path& importFile, int gameType, bool dated,
                  const ProgressLight& progress, bool filterImport, const GameSettings& settings,
                  FileSystem& files) {
-    return ImportThroughWorkFile(
+    return ImportSectionLine(
         importFile, gameType, dated, progress, filterImport, settings, files, kDataMassageFailedAppend,
-        [&](std::string_view, const SectionLineParts& parts) {
+        [&](std::string_view sectionLine) {
             std::string history;
-            if (!ReadHistory(files, false, history)) {
+            const std::optional<SectionLineParts> parts = SplitSectionLine(sectionLine);
+            if (!parts || !ReadHistoryForChange(files, false, history)) {
                 return 0;
             }
             // The drawings follow the count after one blank.
-            const std::string_view drawings = parts.rest.empty() ? parts.rest : parts.rest.substr(1);
-            const int capacity = CapacityOfGame(gameType);
-            FilePieces pieces;
-            if (!PlanAppendOrExplain(history, SectionNumber(gameType, dated), CountValue(parts.count),
-                                     drawings, capacity, pieces)) {
+            const std::string_view drawings = parts->rest.empty() ? parts->rest : parts->rest.substr(1);
+            std::string newHistory;
+            if (!PlanAppendOrExplain(history, SectionNumber(gameType, dated), CountValue(parts->count),
+                                     drawings, CapacityOfGame(gameType), newHistory)) {
                 return 0;
             }
-            return RewriteHistoryFile(files, pieces, kTempfileOpenFailure) ? 1 : 0;
+            return ReplaceHistory(files, newHistory);
         });
 }
 
 int ExistingSectionLines(int section, FileSystem& files) {
     std::string history;
-    if (files.ReadWhole(std::filesystem::path(kHistoryFileName), history) != ReadStatus::kRead) {
+    if (ReadHistoryFile(files, std::filesystem::path(kHistoryFileName), history) != ReadStatus::kRead) {
         return 0;
     }
-    const std::vector<TextLine> lines = SplitLines(history);
-    return static_cast<int>(std::count_if(lines.begin(), lines.end(), [section](const TextLine& line) {
-        return SectionOfLine(line.text) == section;
-    }));
+    int existing = 0;
+    LineCursor lines(history);
+    for (std::string_view line; lines.Next(line);) {
+        existing += SectionOfLine(line) == section ? 1 : 0;
+    }
+    return existing;
 }
 
 } // namespace vantorel

@@ -4,13 +4,13 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <string_view>
 
 namespace vantorel {
 
 struct GameSettings;
 
-inline constexpr std::string_view kTempfileOpenFailure = "Tempfile Open() Failure";
 inline constexpr std::string_view kFileIsEmpty = "File is Empty !";
 inline constexpr std::string_view kIllegalGameType = "Illegal gameType parameter in MassageNewData()";
 inline constexpr std::string_view kUnableToOpen = "Unable to open ";
@@ -22,20 +22,27 @@ inline constexpr std::string_view kDateStringError = "Error in Date String\nOper
 // lotto or Power Ball history). May be empty.
 using ProgressLight = std::function<void()>;
 
+// An import file larger than this is refused before it is read: a full history of any game, written
+// with a long line of other text beside every drawing, stays far below it.
+inline constexpr std::size_t kLargestImportFile = std::size_t{8} << 20;
+// "The file <path>\nis too large to import (more than 8388608 bytes).\nA full history is far smaller."
+std::string ImportTooLargeMessage(const std::filesystem::path& importFile);
+
 // Results of MassageNewData.
-inline constexpr int kMassaged = 1;          // "~.~" holds the finished section line
+inline constexpr int kMassaged = 1;          // `sectionLine` holds the finished section line
 inline constexpr int kMassageFailed = 0;     // a message has been shown
 inline constexpr int kMassageDateError = -1; // a date of the file does not have 8 characters
 
-// Turns an import file into one section line of the history `2 x gameType + dated` in the work file "~.~".
+// Turns an import file into one section line of the history `2 x gameType + dated` (without line end).
 // Tokens are runs of digits and "/"; everything else separates them. Only whole drawings are written: a
-// dated drawing is a date in the form mm/dd/yy followed by the drawing's numbers. Digit-game numbers lose
-// their leading zeros, lotto and Power Ball numbers one leading zero. With `filterImport`, every line holds
-// one drawing at its start and the rest of the line is ignored; a line too short for a drawing is skipped.
-// The Power Ball width is the PBM of `settings`.
+// dated drawing is a date in the form mm/dd/yy followed by the drawing's numbers. Numbers lose their
+// leading zeros (a digit-game number is first cut to the game's width). With `filterImport`, every line
+// holds one drawing at its start and the rest of the line is ignored; a line too short for a drawing is
+// skipped. The Power Ball width is the PBM of `settings`. A file with more drawings than the history can
+// hold is refused with the history-full message, as soon as that is clear.
 int MassageNewData(const std::filesystem::path& importFile, int gameType, bool dated,
                    const ProgressLight& progress, bool filterImport, const GameSettings& settings,
-                   FileSystem& files = RealFileSystem());
+                   std::string& sectionLine, FileSystem& files = RealFileSystem());
 
 // "Data Import (NEW)": writes the file's drawings as a new section line, placed before any line of the
 // same or a greater section (an old line of the same section stays behind the new one, unused). Creates
@@ -53,6 +60,10 @@ int ImportAppend(const std::filesystem::path& importFile, int gameType, bool dat
 // How many lines of the history file belong to the section: the lines that a new import of it would
 // leave behind its own line. 0 when there is no history file.
 int ExistingSectionLines(int section, FileSystem& files = RealFileSystem());
+
+// A lotto or Power Ball number as it is stored: without leading zeros ("012" is "12", "05" is "5", "0"
+// stays "0").
+std::string_view StoredLottoNumber(std::string_view number);
 
 // The number of first-group Power Ball numbers a drawing has for the PBM setting, kept within the width
 // that the Power Ball table holds.

@@ -1,109 +1,231 @@
 #include "store/FileSystem.h"
 
-#include <cstdio>
-#include <system_error>
+#include "store/FileDescriptor.h"
+#include "store/HistoryFile.h"
 
-#if defined(_WIN32)
-#include <io.h>
-#else
+#include <cerrno>
+#include <fcntl.h>
+#include <random>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
-#endif
 
 namespace vantorel {
 
 namespace {
 
-constexpr std::size_t kReadChunk = 1 << 16;
+// Symbolic links followed to the file they name; a longer chain is taken for a loop.
+constexpr int kMostLinkHops = 40;
+constexpr int kWorkFileNameTries = 100;
+constexpr std::chrono::milliseconds kLockRetryPause{5};
 
-// Makes the data of an open stream durable.
-bool SyncToDisk(std::FILE* stream) {
-#if defined(_WIN32)
-    return _commit(_fileno(stream)) == 0;
-#else
-    return ::fsync(::fileno(stream)) == 0;
-#endif
+// The file that `file` names after following symbolic links (itself when it is none, or when a link
+// cannot be read).
+std::filesystem::path ResolveLinks(std::filesystem::path file) {
+    for (int hop = 0; hop < kMostLinkHops; ++hop) {
+        std::error_code error;
+        const std::filesystem::file_status status = std::filesystem::symlink_status(file, error);
+        if (error || !std::filesystem::is_symlink(status)) {
+            return file;
+        }
+        const std::filesystem::path link = std::filesystem::read_symlink(file, error);
+        if (error) {
+            return file;
+        }
+        file = link.is_absolute() ? link : file.parent_path() / link;
+    }
+    return file;
+}
+
+std::filesystem::path FolderOf(const std::filesystem::path& file) {
+    const std::filesystem::path folder = file.parent_path();
+    return folder.empty() ? std::filesystem::path(".") : folder;
+}
+
+// Eight random letters and digits for a work file's name.
+std::string RandomSuffix() {
+    static constexpr std::string_view kAlphabet =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device device;
+    std::uniform_int_distribution<std::size_t> pick(0, kAlphabet.size() - 1);
+    std::string suffix(8, ' ');
+    for (char& c : suffix) {
+        c = kAlphabet[pick(device)];
+    }
+    return suffix;
+}
+
+// Whether the user may change a regular file. The administrator may write anything, so for him a file
+// counts as writable only while it carries a write permission: a history marked read-only stays alone.
+bool MayChange(const std::filesystem::path& file, const struct stat& status) {
+    if (::geteuid() == 0) {
+        return (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+    }
+    return ::faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) == 0;
+}
+
+void SyncFolder(const std::filesystem::path& folder) {
+    const FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.valid()) {
+        ::fsync(directory.get());
+    }
 }
 
 class RealWritableFile final : public WritableFile {
 public:
-    explicit RealWritableFile(std::FILE* stream) : stream_(stream) {}
-    ~RealWritableFile() override {
-        if (stream_ != nullptr) {
-            std::fclose(stream_);
-        }
-    }
-    RealWritableFile(const RealWritableFile&) = delete;
-    RealWritableFile& operator=(const RealWritableFile&) = delete;
+    explicit RealWritableFile(FileDescriptor file) : file_(std::move(file)) {}
 
-    bool Write(std::string_view text) override {
-        return stream_ != nullptr && std::fwrite(text.data(), 1, text.size(), stream_) == text.size();
-    }
-    bool Flush() override { return stream_ != nullptr && std::fflush(stream_) == 0 && SyncToDisk(stream_); }
-    bool Close() override {
-        if (stream_ == nullptr) {
-            return false;
+    FileFault Write(std::string_view text) override {
+        while (!text.empty()) {
+            const ssize_t written = ::write(file_.get(), text.data(), text.size());
+            if (written < 0 && errno == EINTR) {
+                continue;
+            }
+            if (written <= 0) {
+                return written < 0 ? FaultOfError(errno) : FileFault::kNoSpace;
+            }
+            text.remove_prefix(static_cast<std::size_t>(written));
         }
-        const bool closed = std::fclose(stream_) == 0;
-        stream_ = nullptr;
-        return closed;
+        return FileFault::kNone;
+    }
+    FileFault Flush() override { return ::fsync(file_.get()) == 0 ? FileFault::kNone : FaultOfError(errno); }
+    FileFault Close() override {
+        if (!file_.valid()) {
+            return FileFault::kOther;
+        }
+        return file_.Reset() ? FileFault::kNone : FaultOfError(errno);
     }
 
 private:
-    std::FILE* stream_;
+    FileDescriptor file_;
+};
+
+class RealWriterLock final : public WriterLock {
+public:
+    explicit RealWriterLock(FileDescriptor file) : file_(std::move(file)) {}
+
+private:
+    FileDescriptor file_; // closing it releases the lock
 };
 
 class RealFileSystemImpl final : public FileSystem {
 public:
-    ReadStatus ReadWhole(const std::filesystem::path& file, std::string& content) override {
+    ReadStatus ReadWhole(const std::filesystem::path& file, std::string& content,
+                         std::size_t limit) override {
         content.clear();
-        std::FILE* stream = std::fopen(file.string().c_str(), "rb");
-        if (stream == nullptr) {
-            std::error_code error;
-            return std::filesystem::exists(file, error) || error ? ReadStatus::kNotOpened
-                                                                 : ReadStatus::kMissing;
+        OpenedForReading opened = OpenRegularFile(file);
+        if (opened.status != ReadStatus::kRead) {
+            return opened.status;
         }
-        // Read in one go when the size is known, then on in chunks in case the file has grown meanwhile.
-        std::size_t expected = kReadChunk;
-        if (std::fseek(stream, 0, SEEK_END) == 0) {
-            const long size = std::ftell(stream);
-            expected = size > 0 ? static_cast<std::size_t>(size) + 1 : kReadChunk;
+        if (opened.size > limit) {
+            return ReadStatus::kTooLarge;
         }
-        std::rewind(stream);
-        content.resize(expected);
-        std::size_t filled = std::fread(content.data(), 1, content.size(), stream);
-        while (filled == content.size()) {
-            content.resize(content.size() * 2);
-            filled += std::fread(content.data() + filled, 1, content.size() - filled, stream);
+        // One byte more than the size, to notice a file that grew meanwhile.
+        content.resize(static_cast<std::size_t>(opened.size) + 1);
+        const long long read = ReadFully(opened.file.get(), content.data(), content.size());
+        if (read < 0) {
+            content.clear();
+            return ReadStatus::kReadFailed;
         }
-        content.resize(filled);
-        const bool failed = std::ferror(stream) != 0;
-        std::fclose(stream);
-        return failed ? ReadStatus::kReadFailed : ReadStatus::kRead;
+        content.resize(static_cast<std::size_t>(read));
+        if (content.size() > limit) {
+            content.clear();
+            return ReadStatus::kTooLarge;
+        }
+        return ReadStatus::kRead;
     }
 
-    std::unique_ptr<WritableFile> Create(const std::filesystem::path& file) override {
-        std::FILE* stream = std::fopen(file.string().c_str(), "wb");
-        if (stream == nullptr) {
-            return nullptr;
+    WorkFile CreateWorkFile(const std::filesystem::path& file) override {
+        WorkFile work;
+        work.target = ResolveLinks(file);
+        struct stat target {};
+        const bool targetExists = ::lstat(work.target.c_str(), &target) == 0;
+        if (!targetExists && errno != ENOENT) {
+            work.fault = FaultOfError(errno);
+            return work;
         }
-        return std::make_unique<RealWritableFile>(stream);
+        if (targetExists && !S_ISREG(target.st_mode)) {
+            work.fault = FileFault::kNotAFile;
+            return work;
+        }
+        if (targetExists && !MayChange(work.target, target)) {
+            work.fault = FileFault::kPermissionDenied;
+            return work;
+        }
+        // Private until it carries the target's permissions; a new file gets the usual ones.
+        const mode_t mode = targetExists ? S_IRUSR | S_IWUSR : 0666;
+        FileDescriptor created;
+        for (int attempt = 0; attempt < kWorkFileNameTries && !created.valid(); ++attempt) {
+            work.path = FolderOf(work.target) / (std::string(kWorkFilePrefix) + RandomSuffix());
+            created = FileDescriptor(
+                ::open(work.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+            if (!created.valid() && errno != EEXIST) {
+                break;
+            }
+        }
+        if (!created.valid()) {
+            work.fault = FaultOfError(errno);
+            work.path.clear();
+            return work;
+        }
+        if (targetExists) {
+            if (::fchown(created.get(), target.st_uid, target.st_gid) != 0) {
+                // Only the administrator may give a file away; the writer then owns the new history.
+            }
+            if (::fchmod(created.get(), target.st_mode & 07777) != 0) {
+                work.fault = FaultOfError(errno);
+                created.Reset();
+                ::unlink(work.path.c_str());
+                work.path.clear();
+                return work;
+            }
+        }
+        work.file = std::make_unique<RealWritableFile>(std::move(created));
+        return work;
     }
 
-    bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
-        std::error_code error;
-        std::filesystem::rename(from, to, error);
-        return !error;
+    FileFault Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+        if (::rename(from.c_str(), to.c_str()) != 0) {
+            return FaultOfError(errno);
+        }
+        SyncFolder(FolderOf(to));
+        return FileFault::kNone;
     }
 
-    bool Remove(const std::filesystem::path& file) override {
-        std::error_code error;
-        std::filesystem::remove(file, error);
-        return !error;
+    FileFault Remove(const std::filesystem::path& file) override {
+        return ::unlink(file.c_str()) == 0 || errno == ENOENT ? FileFault::kNone : FaultOfError(errno);
     }
 
     bool Exists(const std::filesystem::path& file) override {
-        std::error_code error;
-        return std::filesystem::exists(file, error) || error;
+        struct stat status {};
+        return ::lstat(file.c_str(), &status) == 0 || errno != ENOENT;
+    }
+
+    std::unique_ptr<WriterLock> LockWriters(const std::filesystem::path& file, std::chrono::milliseconds wait,
+                                            FileFault& fault) override {
+        const std::filesystem::path lockFile = FolderOf(ResolveLinks(file)) / std::string(kLockFileName);
+        FileDescriptor lock(::open(lockFile.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                                   S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH));
+        if (!lock.valid()) {
+            fault = FaultOfError(errno);
+            return nullptr;
+        }
+        struct stat status {};
+        if (::fstat(lock.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+            fault = FileFault::kNotAFile;
+            return nullptr;
+        }
+        const auto deadline = std::chrono::steady_clock::now() + wait;
+        while (::flock(lock.get(), LOCK_EX | LOCK_NB) != 0) {
+            if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= deadline) {
+                fault = FaultOfError(errno);
+                return nullptr;
+            }
+            std::this_thread::sleep_for(kLockRetryPause);
+        }
+        fault = FileFault::kNone;
+        return std::make_unique<RealWriterLock>(std::move(lock));
     }
 };
 
@@ -121,19 +243,19 @@ public:
     MemoryWritableFile(MemoryFileSystem& owner, std::filesystem::path file)
         : owner_(owner), file_(std::move(file)) {}
 
-    bool Write(std::string_view text) override {
+    FileFault Write(std::string_view text) override {
         const auto found = owner_.files_.find(file_);
         if (closed_ || found == owner_.files_.end()) {
-            return false;
+            return FileFault::kOther;
         }
         found->second.append(text);
-        return true;
+        return FileFault::kNone;
     }
-    bool Flush() override { return !closed_; }
-    bool Close() override {
+    FileFault Flush() override { return closed_ ? FileFault::kOther : FileFault::kNone; }
+    FileFault Close() override {
         const bool wasOpen = !closed_;
         closed_ = true;
-        return wasOpen;
+        return wasOpen ? FileFault::kNone : FileFault::kOther;
     }
 
 private:
@@ -142,35 +264,51 @@ private:
     bool closed_ = false;
 };
 
-ReadStatus MemoryFileSystem::ReadWhole(const std::filesystem::path& file, std::string& content) {
+ReadStatus MemoryFileSystem::ReadWhole(const std::filesystem::path& file, std::string& content,
+                                       std::size_t limit) {
+    content.clear();
     const auto found = files_.find(file);
     if (found == files_.end()) {
-        content.clear();
         return ReadStatus::kMissing;
+    }
+    if (found->second.size() > limit) {
+        return ReadStatus::kTooLarge;
     }
     content = found->second;
     return ReadStatus::kRead;
 }
 
-std::unique_ptr<WritableFile> MemoryFileSystem::Create(const std::filesystem::path& file) {
-    files_[file].clear();
-    return std::make_unique<MemoryWritableFile>(*this, file);
+WorkFile MemoryFileSystem::CreateWorkFile(const std::filesystem::path& file) {
+    WorkFile work;
+    work.target = file;
+    do {
+        work.path = FolderOf(file) / (std::string(kWorkFilePrefix) + std::to_string(workFilesMade_++));
+    } while (files_.count(work.path) != 0);
+    files_[work.path].clear();
+    work.file = std::make_unique<MemoryWritableFile>(*this, work.path);
+    return work;
 }
 
-bool MemoryFileSystem::Rename(const std::filesystem::path& from, const std::filesystem::path& to) {
+FileFault MemoryFileSystem::Rename(const std::filesystem::path& from, const std::filesystem::path& to) {
     auto found = files_.find(from);
     if (found == files_.end()) {
-        return false;
+        return FileFault::kMissing;
     }
     std::string content = std::move(found->second);
     files_.erase(found);
     files_[to] = std::move(content);
-    return true;
+    return FileFault::kNone;
 }
 
-bool MemoryFileSystem::Remove(const std::filesystem::path& file) {
+FileFault MemoryFileSystem::Remove(const std::filesystem::path& file) {
     files_.erase(file);
-    return true;
+    return FileFault::kNone;
+}
+
+std::unique_ptr<WriterLock> MemoryFileSystem::LockWriters(const std::filesystem::path&,
+                                                          std::chrono::milliseconds, FileFault& fault) {
+    fault = FileFault::kNone;
+    return std::make_unique<WriterLock>();
 }
 
 namespace {
@@ -180,22 +318,26 @@ public:
     FaultInjectingWritableFile(FaultInjectingFileSystem& owner, std::unique_ptr<WritableFile> inner)
         : owner_(owner), inner_(std::move(inner)) {}
 
-    bool Write(std::string_view text) override {
-        if (owner_.Fails(FileOperation::kWrite)) {
-            return false;
+    FileFault Write(std::string_view text) override {
+        if (const FileFault fault = owner_.Fails(FileOperation::kWrite); fault != FileFault::kNone) {
+            return fault;
         }
         std::size_t fitting = 0;
         if (!owner_.TakeDiskSpace(text.size(), fitting)) {
             inner_->Write(text.substr(0, fitting));
-            return false;
+            return FileFault::kNoSpace;
         }
         return inner_->Write(text);
     }
-    bool Flush() override { return !owner_.Fails(FileOperation::kFlush) && inner_->Flush(); }
-    bool Close() override {
+    FileFault Flush() override {
+        const FileFault fault = owner_.Fails(FileOperation::kFlush);
+        return fault != FileFault::kNone ? fault : inner_->Flush();
+    }
+    FileFault Close() override {
         // A failed close still releases the file, as the operating system does.
-        const bool closed = inner_->Close();
-        return !owner_.Fails(FileOperation::kClose) && closed;
+        const FileFault closed = inner_->Close();
+        const FileFault fault = owner_.Fails(FileOperation::kClose);
+        return fault != FileFault::kNone ? fault : closed;
     }
 
 private:
@@ -205,15 +347,17 @@ private:
 
 } // namespace
 
-void FaultInjectingFileSystem::FailOperation(FileOperation operation, int occurrence) {
+void FaultInjectingFileSystem::FailOperation(FileOperation operation, int occurrence, FileFault fault) {
     failing_ = true;
     failingOperation_ = operation;
     failingOccurrence_ = occurrence;
+    failingFault_ = fault;
 }
 
-bool FaultInjectingFileSystem::Fails(FileOperation operation) {
+FileFault FaultInjectingFileSystem::Fails(FileOperation operation) {
     const int occurrence = counts_[static_cast<std::size_t>(operation)]++;
-    return failing_ && operation == failingOperation_ && occurrence == failingOccurrence_;
+    const bool fails = failing_ && operation == failingOperation_ && occurrence == failingOccurrence_;
+    return fails ? failingFault_ : FileFault::kNone;
 }
 
 bool FaultInjectingFileSystem::TakeDiskSpace(std::size_t bytes, std::size_t& fitting) {
@@ -227,39 +371,53 @@ bool FaultInjectingFileSystem::TakeDiskSpace(std::size_t bytes, std::size_t& fit
     return false;
 }
 
-ReadStatus FaultInjectingFileSystem::ReadWhole(const std::filesystem::path& file, std::string& content) {
-    if (Fails(FileOperation::kOpenForReading)) {
+ReadStatus FaultInjectingFileSystem::ReadWhole(const std::filesystem::path& file, std::string& content,
+                                               std::size_t limit) {
+    if (Fails(FileOperation::kOpenForReading) != FileFault::kNone) {
         content.clear();
         return ReadStatus::kNotOpened;
     }
-    const ReadStatus status = inner_.ReadWhole(file, content);
+    const ReadStatus status = inner_.ReadWhole(file, content, limit);
     if (status != ReadStatus::kRead) {
         return status;
     }
-    if (Fails(FileOperation::kRead)) {
+    if (Fails(FileOperation::kRead) != FileFault::kNone) {
         content.clear();
         return ReadStatus::kReadFailed;
     }
     return status;
 }
 
-std::unique_ptr<WritableFile> FaultInjectingFileSystem::Create(const std::filesystem::path& file) {
-    if (Fails(FileOperation::kCreate)) {
-        return nullptr;
+WorkFile FaultInjectingFileSystem::CreateWorkFile(const std::filesystem::path& file) {
+    if (const FileFault fault = Fails(FileOperation::kCreate); fault != FileFault::kNone) {
+        WorkFile refused;
+        refused.target = file;
+        refused.fault = fault;
+        return refused;
     }
-    std::unique_ptr<WritableFile> inner = inner_.Create(file);
-    if (!inner) {
-        return nullptr;
+    WorkFile work = inner_.CreateWorkFile(file);
+    if (work.file) {
+        work.file = std::make_unique<FaultInjectingWritableFile>(*this, std::move(work.file));
     }
-    return std::make_unique<FaultInjectingWritableFile>(*this, std::move(inner));
+    return work;
 }
 
-bool FaultInjectingFileSystem::Rename(const std::filesystem::path& from, const std::filesystem::path& to) {
-    return !Fails(FileOperation::kRename) && inner_.Rename(from, to);
+FileFault FaultInjectingFileSystem::Rename(const std::filesystem::path& from,
+                                           const std::filesystem::path& to) {
+    const FileFault fault = Fails(FileOperation::kRename);
+    return fault != FileFault::kNone ? fault : inner_.Rename(from, to);
 }
 
-bool FaultInjectingFileSystem::Remove(const std::filesystem::path& file) {
-    return !Fails(FileOperation::kRemove) && inner_.Remove(file);
+FileFault FaultInjectingFileSystem::Remove(const std::filesystem::path& file) {
+    const FileFault fault = Fails(FileOperation::kRemove);
+    return fault != FileFault::kNone ? fault : inner_.Remove(file);
+}
+
+std::unique_ptr<WriterLock> FaultInjectingFileSystem::LockWriters(const std::filesystem::path& file,
+                                                                  std::chrono::milliseconds wait,
+                                                                  FileFault& fault) {
+    fault = Fails(FileOperation::kLock);
+    return fault != FileFault::kNone ? nullptr : inner_.LockWriters(file, wait, fault);
 }
 
 } // namespace vantorel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+#include <cstddef>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -8,22 +10,50 @@
 
 namespace vantorel {
 
+// Why a file operation failed, in the terms a message names to the user.
+enum class FileFault {
+    kNone,
+    kMissing,          // there is no such file (or folder on the way to it)
+    kNotAFile,         // a folder, device, pipe or link stands where a file belongs
+    kTooLarge,         // larger than the operation allows
+    kPermissionDenied, // the user may not read or change it (or it is marked read-only)
+    kNoSpace,          // the disk or the user's quota is full
+    kInUse,            // another Vantorel program is changing the history
+    kOther,            // any other failure the system reported
+};
+
 // A file opened for writing. Every call reports whether it worked; a file that is destroyed without
 // Close() is closed quietly.
 class WritableFile {
 public:
     virtual ~WritableFile() = default;
-    virtual bool Write(std::string_view text) = 0;
+    virtual FileFault Write(std::string_view text) = 0;
     // Pushes everything written so far to the disk.
-    virtual bool Flush() = 0;
-    virtual bool Close() = 0;
+    virtual FileFault Flush() = 0;
+    virtual FileFault Close() = 0;
 };
 
 enum class ReadStatus {
     kRead,       // the whole file was read
     kMissing,    // there is no such file
     kNotOpened,  // the file is there but could not be opened
+    kNotAFile,   // a folder, device or pipe stands where the file belongs
+    kTooLarge,   // the file holds more than the reader allows; nothing was read
     kReadFailed, // it was opened, but reading it failed
+};
+
+// A fresh work file, made for replacing `target` in one step.
+struct WorkFile {
+    std::unique_ptr<WritableFile> file; // nothing when it could not be made; `fault` says why
+    std::filesystem::path path;         // the work file, beside the target
+    std::filesystem::path target;       // the file to replace: the one named, after symbolic links
+    FileFault fault = FileFault::kNone;
+};
+
+// Held by one writer of a history at a time; released when destroyed.
+class WriterLock {
+public:
+    virtual ~WriterLock() = default;
 };
 
 // The file operations through which the history file, its backup and their work files are read and
@@ -33,30 +63,42 @@ class FileSystem {
 public:
     virtual ~FileSystem() = default;
 
-    // Reads a whole file as bytes into `content` (emptied first).
-    virtual ReadStatus ReadWhole(const std::filesystem::path& file, std::string& content) = 0;
-    // Creates or empties a file for writing; nothing when it cannot be created.
-    virtual std::unique_ptr<WritableFile> Create(const std::filesystem::path& file) = 0;
+    // Reads a whole regular file of at most `limit` bytes into `content` (emptied first).
+    virtual ReadStatus ReadWhole(const std::filesystem::path& file, std::string& content,
+                                 std::size_t limit) = 0;
+    // Makes a work file for replacing `file`: under a name nobody uses yet, in the folder of the file that
+    // `file` names after symbolic links, never through a link, with that file's permissions. Refuses a
+    // target that is not a regular file or that the user may not change.
+    virtual WorkFile CreateWorkFile(const std::filesystem::path& file) = 0;
     // Moves `from` over `to` in one step: afterwards `to` is either the old or the new file.
-    virtual bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+    virtual FileFault Rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
     // Removes a file; a file that is not there counts as removed.
-    virtual bool Remove(const std::filesystem::path& file) = 0;
-    // Whether there is a file by that name, readable or not.
+    virtual FileFault Remove(const std::filesystem::path& file) = 0;
+    // Whether there is anything by that name, readable or not.
     virtual bool Exists(const std::filesystem::path& file) = 0;
+    // Takes the lock that writers of `file` share (one lock per folder that holds the file after symbolic
+    // links), waiting at most `wait` for another writer to finish; nothing and kInUse when it does not.
+    virtual std::unique_ptr<WriterLock> LockWriters(const std::filesystem::path& file,
+                                                    std::chrono::milliseconds wait, FileFault& fault) = 0;
 };
 
-// The operating system's files. Flush() writes through to the disk. The directory is not synced after a
-// rename: a power cut right after it may undo the rename, which leaves the old file, whole.
+// The operating system's files. Work files are created exclusively, flushed to the disk before they
+// replace a file, and the folder is flushed after the rename. The writers' lock is an exclusive lock on
+// the file "vtrmain.lck", which is created once beside the history and never removed, because the file
+// that is replaced changes with every rename.
 FileSystem& RealFileSystem();
 
-// Files kept in memory by path: fast and deterministic, for tests and fuzzing.
+// Files kept in memory by path: fast and deterministic, for tests and fuzzing. Links, permissions and
+// locks do not exist there.
 class MemoryFileSystem final : public FileSystem {
 public:
-    ReadStatus ReadWhole(const std::filesystem::path& file, std::string& content) override;
-    std::unique_ptr<WritableFile> Create(const std::filesystem::path& file) override;
-    bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
-    bool Remove(const std::filesystem::path& file) override;
+    ReadStatus ReadWhole(const std::filesystem::path& file, std::string& content, std::size_t limit) override;
+    WorkFile CreateWorkFile(const std::filesystem::path& file) override;
+    FileFault Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
+    FileFault Remove(const std::filesystem::path& file) override;
     bool Exists(const std::filesystem::path& file) override { return files_.count(file) != 0; }
+    std::unique_ptr<WriterLock> LockWriters(const std::filesystem::path& file, std::chrono::milliseconds wait,
+                                            FileFault& fault) override;
 
     const std::map<std::filesystem::path, std::string>& files() const { return files_; }
     void Put(const std::filesystem::path& file, std::string_view content) { files_[file] = content; }
@@ -64,31 +106,34 @@ public:
 private:
     friend class MemoryWritableFile;
     std::map<std::filesystem::path, std::string> files_;
+    int workFilesMade_ = 0;
 };
 
 // The operations that a fault can be injected into.
-enum class FileOperation { kOpenForReading, kRead, kCreate, kWrite, kFlush, kClose, kRename, kRemove };
-inline constexpr int kFileOperationCount = 8;
+enum class FileOperation { kOpenForReading, kRead, kCreate, kWrite, kFlush, kClose, kRename, kRemove, kLock };
+inline constexpr int kFileOperationCount = 9;
 
 // Passes every operation to another file system and counts them by kind. When told to, it makes the
-// n-th operation of one kind fail (0 is the first) without passing it on, and it can play a full disk:
-// a write that would pass a byte budget writes only what fits and fails.
+// n-th operation of one kind fail (0 is the first) with the given fault, without passing it on, and it
+// can play a full disk: a write that would pass a byte budget writes only what fits and fails.
 class FaultInjectingFileSystem final : public FileSystem {
 public:
     explicit FaultInjectingFileSystem(FileSystem& inner) : inner_(inner) {}
 
-    void FailOperation(FileOperation operation, int occurrence);
+    void FailOperation(FileOperation operation, int occurrence, FileFault fault = FileFault::kOther);
     void LimitDiskSpace(std::size_t bytes) { diskSpace_ = bytes; }
     int Count(FileOperation operation) const { return counts_[static_cast<std::size_t>(operation)]; }
 
-    ReadStatus ReadWhole(const std::filesystem::path& file, std::string& content) override;
-    std::unique_ptr<WritableFile> Create(const std::filesystem::path& file) override;
-    bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
-    bool Remove(const std::filesystem::path& file) override;
+    ReadStatus ReadWhole(const std::filesystem::path& file, std::string& content, std::size_t limit) override;
+    WorkFile CreateWorkFile(const std::filesystem::path& file) override;
+    FileFault Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
+    FileFault Remove(const std::filesystem::path& file) override;
     bool Exists(const std::filesystem::path& file) override { return inner_.Exists(file); }
+    std::unique_ptr<WriterLock> LockWriters(const std::filesystem::path& file, std::chrono::milliseconds wait,
+                                            FileFault& fault) override;
 
-    // Counts the operation and tells whether it is the one that must fail.
-    bool Fails(FileOperation operation);
+    // Counts the operation; the fault it must fail with, or kNone.
+    FileFault Fails(FileOperation operation);
     // Takes `bytes` from the disk space; false when they do not fit (then the space is used up).
     bool TakeDiskSpace(std::size_t bytes, std::size_t& fitting);
 
@@ -98,6 +143,7 @@ private:
     bool failing_ = false;
     FileOperation failingOperation_ = FileOperation::kRead;
     int failingOccurrence_ = 0;
+    FileFault failingFault_ = FileFault::kOther;
     std::size_t diskSpace_ = static_cast<std::size_t>(-1);
 };
 

@@ -7,6 +7,7 @@
 #include "store/DataImport.h"
 #include "store/HistoryFile.h"
 #include "store/HistoryRewrite.h"
+#include "store/TextLines.h"
 #include "store/TokenCursor.h"
 
 #include <algorithm>
@@ -35,6 +36,9 @@ constexpr std::string_view kDateErrorLine = " *** ONE OR MORE OF THE DATES HAS A
 // An undated line may hold this many numbers before the analysis gives up, or a full history's worth
 // when that is more.
 constexpr long long kTokenLimit = 3700;
+// More section lines than any history has (ten sections, a few kept twice): the analysis gives up there,
+// as it does for a line with too many numbers, so that the table stays small.
+constexpr std::size_t kMostSectionLines = 1000;
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -93,35 +97,44 @@ struct LineFindings {
     int drawings = 0;
     bool partialDrawing = false;
     bool dateError = false;
+    bool tooMuchData = false; // an undated line with more numbers than the limit: the rest was not read
 };
 
-LineFindings CheckUndatedDrawings(const std::vector<std::string_view>& tokens, const NumberLimits& limits) {
+// Walks the drawings' words one by one, so that a line of any length needs no more memory than a word.
+LineFindings CheckUndatedDrawings(TokenCursor& words, const NumberLimits& limits, std::size_t tokenLimit) {
     LineFindings findings;
-    for (std::size_t i = 0; i < tokens.size(); ++i) {
+    const auto numbers = static_cast<std::size_t>(limits.numbers);
+    std::size_t count = 0;
+    for (std::string_view word = words.NextWord(); !word.empty(); word = words.NextWord()) {
         findings.outOfRange =
-            findings.outOfRange || limits.OutOfRange(tokens[i], static_cast<int>(i % limits.numbers));
+            findings.outOfRange || limits.OutOfRange(word, static_cast<int>(count % numbers));
+        if (++count > tokenLimit) {
+            findings.tooMuchData = true;
+            return findings;
+        }
     }
-    findings.drawings = static_cast<int>(tokens.size() / static_cast<std::size_t>(limits.numbers));
-    findings.partialDrawing = tokens.size() % static_cast<std::size_t>(limits.numbers) != 0;
+    findings.drawings = static_cast<int>(count / numbers);
+    findings.partialDrawing = count % numbers != 0;
     return findings;
 }
 
-LineFindings CheckDatedDrawings(const std::vector<std::string_view>& tokens, const NumberLimits& limits) {
+LineFindings CheckDatedDrawings(TokenCursor& words, const NumberLimits& limits) {
     LineFindings findings;
     const std::size_t perDrawing = static_cast<std::size_t>(limits.numbers) + 1;
-    for (std::size_t first = 0; first < tokens.size(); first += perDrawing) {
-        findings.dateError = findings.dateError || DateHasError(tokens[first]);
-        const std::size_t end = std::min(first + perDrawing, tokens.size());
-        for (std::size_t i = first + 1; i < end; ++i) {
-            findings.outOfRange =
-                findings.outOfRange || limits.OutOfRange(tokens[i], static_cast<int>(i - first - 1));
-        }
-        if (end - first == perDrawing) {
-            ++findings.drawings;
+    std::size_t inDrawing = 0; // words of the current drawing read so far
+    for (std::string_view word = words.NextWord(); !word.empty(); word = words.NextWord()) {
+        if (inDrawing == 0) {
+            findings.dateError = findings.dateError || DateHasError(word);
         } else {
-            findings.partialDrawing = true;
+            findings.outOfRange =
+                findings.outOfRange || limits.OutOfRange(word, static_cast<int>(inDrawing - 1));
+        }
+        if (++inDrawing == perDrawing) {
+            ++findings.drawings;
+            inDrawing = 0;
         }
     }
+    findings.partialDrawing = inDrawing != 0;
     return findings;
 }
 
@@ -141,25 +154,18 @@ bool CheckLine(std::string_view text, const GameSettings& settings, SectionCheck
     record.state = marker;
     record.badCharacters = Flag(HasBadCharacters(text));
     const std::string_view countWord = words.NextWord();
-    std::vector<std::string_view> tokens;
-    for (std::string_view word = words.NextWord(); !word.empty(); word = words.NextWord()) {
-        tokens.push_back(word);
-    }
     const int gameType = GameOfSection(marker);
     const NumberLimits limits{marker, NumbersPerDrawing(gameType, settings), settings};
-    const bool dated = IsDatedSection(marker);
     const long long fullHistory = static_cast<long long>(CapacityOfGame(gameType)) * limits.numbers;
     const auto tokenLimit = static_cast<std::size_t>(std::max(kTokenLimit, fullHistory));
-    if (!dated && tokens.size() > tokenLimit) {
+    const LineFindings findings = IsDatedSection(marker) ? CheckDatedDrawings(words, limits)
+                                                         : CheckUndatedDrawings(words, limits, tokenLimit);
+    record.outOfRange = Flag(findings.outOfRange);
+    if (findings.tooMuchData) {
         // The numbers up to the one that passed the limit have been checked; the count has not.
-        tokens.resize(tokenLimit + 1);
-        record.outOfRange = Flag(CheckUndatedDrawings(tokens, limits).outOfRange);
         MessageBox(kTooMuchData, MessageIcon::Stop);
         return false;
     }
-    const LineFindings findings =
-        dated ? CheckDatedDrawings(tokens, limits) : CheckUndatedDrawings(tokens, limits);
-    record.outOfRange = Flag(findings.outOfRange);
     record.dateError = Flag(findings.dateError);
     const bool countMissing = countWord.empty();
     record.countMismatch =
@@ -204,22 +210,22 @@ void ReportRecord(const SectionCheck& record, std::vector<std::string>& lines) {
 void AnalyseHistoryFile(CheckTable& table, const GameSettings& settings, FileSystem& files) {
     table = CheckTable{};
     std::string history;
-    switch (files.ReadWhole(std::filesystem::path(kHistoryFileName), history)) {
-    case ReadStatus::kRead:
-        break;
-    case ReadStatus::kMissing:
-    case ReadStatus::kNotOpened:
-        MessageBox(kCantOpenForAnalysis, MessageIcon::Stop);
-        return;
-    case ReadStatus::kReadFailed:
+    const ReadStatus read = ReadHistoryFile(files, std::filesystem::path(kHistoryFileName), history);
+    if (read != ReadStatus::kRead) {
+        ShowReadFailure(read, kHistoryLabel, kCantOpenForAnalysis);
         return;
     }
-    for (const TextLine& line : SplitLines(history)) {
-        if (IsBlankOnly(line.text)) {
+    LineCursor lines(history);
+    for (std::string_view line; lines.Next(line);) {
+        if (IsBlankOnly(line)) {
             continue;
         }
+        if (table.records.size() == kMostSectionLines) {
+            MessageBox(kTooMuchData, MessageIcon::Stop);
+            return;
+        }
         SectionCheck& record = table.records.emplace_back();
-        if (!CheckLine(line.text, settings, record)) {
+        if (!CheckLine(line, settings, record)) {
             return;
         }
     }

@@ -13,6 +13,8 @@ inline constexpr std::string_view kRestoreQuestion =
     "Are you certain you wish to\nreplace the current datafile\nwith the backup copy?";
 inline constexpr std::string_view kBackupCompleted = "Backup completed.";
 inline constexpr std::string_view kRestoreCompleted = "Restore completed.";
+inline constexpr std::string_view kBackupNotAHistory =
+    "Backup data file\nMAINDAT.BAK\nis not a Vantorel history.\nNothing was changed.\n\nOPERATION ABORTED";
 
 // How a backup or restore ended. The backup dialog closes after kCompleted and kCancelled and stays open
 // otherwise.
@@ -24,12 +26,14 @@ bool HistoryFileReadable(FileSystem& files = RealFileSystem());
 bool BackupFileReadable(FileSystem& files = RealFileSystem());
 
 // Copies the history file line by line into "maindat.bak" (every line ends with "\r\n"), asking first
-// whether to replace a backup that is already there. The copy is written to the work file and renamed
-// over the backup in one step, so an old backup stays whole until the new one is complete.
+// whether to replace a backup that is already there. The copy is written to a work file and renamed
+// over the backup in one step, so an old backup stays whole until the new one is complete. The history
+// is locked against other writers while it is copied.
 BackupOutcome BackupHistoryFile(FileSystem& files = RealFileSystem());
 
-// After confirmation, makes the history file a line-by-line copy of the backup, through the work file and
-// one rename, so that there is never a moment without a complete history file.
+// After confirmation, makes the history file a line-by-line copy of the backup, through a work file and
+// one rename, so that there is never a moment without a complete history file. A backup that does not
+// read as a history (every line a section line whose count its section can hold) is refused.
 BackupOutcome RestoreHistoryFile(FileSystem& files = RealFileSystem());
 
 } // namespace vantorel

@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "store/HistoryFile.h"
+#include "store/TextLines.h"
 #include "store/TokenCursor.h"
 
 #include <climits>
@@ -24,10 +25,30 @@ std::size_t SkipLineBlanks(std::string_view text, std::size_t position) {
     return position;
 }
 
-std::string LineWithEnd(const TextLine& line) {
-    std::string piece(line.text);
-    piece += line.ending.empty() ? kLineEnd : line.ending;
-    return piece;
+void AppendLine(std::string& content, std::string_view line) {
+    content += line;
+    content += kLineEnd;
+}
+
+std::string_view CauseOf(FileFault fault) {
+    switch (fault) {
+    case FileFault::kNoSpace:
+        return kCauseNoSpace;
+    case FileFault::kPermissionDenied:
+        return kCausePermissionDenied;
+    case FileFault::kInUse:
+        return kCauseInUse;
+    case FileFault::kNotAFile:
+        return kCauseNotAFile;
+    case FileFault::kTooLarge:
+        return kCauseTooLarge;
+    case FileFault::kMissing:
+        return kCauseMissing;
+    case FileFault::kNone:
+    case FileFault::kOther:
+        break;
+    }
+    return kCauseOther;
 }
 
 } // namespace
@@ -37,24 +58,57 @@ std::string HistoryFullMessage(int capacity) {
            " drawings.\n\nOPERATION ABORTED";
 }
 
-std::vector<TextLine> SplitLines(std::string_view content) {
-    std::vector<TextLine> lines;
-    std::size_t start = 0;
-    while (start < content.size()) {
-        const std::size_t feed = content.find('\n', start);
-        if (feed == std::string_view::npos) {
-            lines.push_back({content.substr(start), {}});
-            break;
-        }
-        std::size_t textEnd = feed;
-        if (textEnd > start && content[textEnd - 1] == '\r') {
-            --textEnd;
-        }
-        lines.push_back(
-            {content.substr(start, textEnd - start), content.substr(textEnd, feed + 1 - textEnd)});
-        start = feed + 1;
+std::string NotWrittenMessage(std::string_view label, FileFault fault) {
+    std::string message(label);
+    message.append(" could not be written:\n").append(CauseOf(fault)).append(".\n").append(kNothingChanged);
+    return message;
+}
+
+std::string NotReadMessage(std::string_view label) {
+    std::string message(label);
+    message.append(" could not be read.\n").append(kNothingChanged);
+    return message;
+}
+
+std::string TooLargeMessage(std::string_view label) {
+    std::string message(label);
+    message.append(" is too large to be a Vantorel history\n(more than ")
+        .append(std::to_string(kLargestHistoryFile))
+        .append(" bytes).\n")
+        .append(kNothingChanged);
+    return message;
+}
+
+ReadStatus ReadHistoryFile(FileSystem& files, const std::filesystem::path& file, std::string& content) {
+    return files.ReadWhole(file, content, kLargestHistoryFile);
+}
+
+void ShowReadFailure(ReadStatus status, std::string_view label, std::string_view notOpened) {
+    switch (status) {
+    case ReadStatus::kRead:
+        return;
+    case ReadStatus::kTooLarge:
+        MessageBox(TooLargeMessage(label), MessageIcon::Stop);
+        return;
+    case ReadStatus::kReadFailed:
+        MessageBox(NotReadMessage(label), MessageIcon::Stop);
+        return;
+    case ReadStatus::kMissing:
+    case ReadStatus::kNotOpened:
+    case ReadStatus::kNotAFile:
+        break;
     }
-    return lines;
+    MessageBox(notOpened, MessageIcon::Stop);
+}
+
+std::unique_ptr<WriterLock> LockHistoryOrExplain(FileSystem& files, std::string_view label) {
+    FileFault fault = FileFault::kNone;
+    std::unique_ptr<WriterLock> lock =
+        files.LockWriters(std::filesystem::path(kHistoryFileName), kWriterWait, fault);
+    if (!lock) {
+        MessageBox(NotWrittenMessage(label, fault), MessageIcon::Stop);
+    }
+    return lock;
 }
 
 std::optional<int> SectionOfLine(std::string_view line) {
@@ -72,8 +126,7 @@ std::optional<SectionLineParts> SplitSectionLine(std::string_view line) {
     while (countEnd < line.size() && IsDigit(line[countEnd])) {
         ++countEnd;
     }
-    const bool countEndsWord =
-        countEnd == line.size() || IsLineBlank(line[countEnd]) || line[countEnd] == '\r';
+    const bool countEndsWord = countEnd == line.size() || IsLineBlank(line[countEnd]);
     if (countEnd == countStart || !countEndsWord) {
         return std::nullopt;
     }
@@ -92,68 +145,67 @@ int CountValue(std::string_view count) {
     return static_cast<int>(value);
 }
 
-FilePieces InsertSectionLine(std::string_view history, int section, std::string_view sectionLine) {
-    FilePieces pieces;
+std::string InsertSectionLine(std::string_view history, int section, std::string_view sectionLine) {
+    std::string content;
+    content.reserve(history.size() + sectionLine.size() + kLineEnd.size());
     bool inserted = false;
-    for (const TextLine& line : SplitLines(history)) {
+    LineCursor lines(history);
+    for (std::string_view line; lines.Next(line);) {
         if (!inserted) {
-            const std::optional<int> lineSection = SectionOfLine(line.text);
+            const std::optional<int> lineSection = SectionOfLine(line);
             if (lineSection && *lineSection >= section) {
-                pieces.emplace_back(sectionLine);
+                AppendLine(content, sectionLine);
                 inserted = true;
             }
         }
-        pieces.push_back(LineWithEnd(line));
+        AppendLine(content, line);
     }
     if (!inserted) {
-        pieces.emplace_back(sectionLine);
+        AppendLine(content, sectionLine);
     }
-    return pieces;
+    return content;
 }
 
 AppendPlan AppendToSection(std::string_view history, int section, int added, std::string_view drawings,
-                           int capacity, FilePieces& pieces) {
-    pieces.clear();
-    const std::vector<TextLine> lines = SplitLines(history);
-    std::size_t index = 0;
-    for (; index < lines.size(); ++index) {
-        const std::optional<int> lineSection = SectionOfLine(lines[index].text);
+                           int capacity, std::string& newHistory) {
+    newHistory.clear();
+    LineCursor lines(history);
+    std::string_view line;
+    std::optional<SectionLineParts> parts;
+    while (!parts) {
+        if (!lines.Next(line)) {
+            return AppendPlan::kSectionAbsent;
+        }
+        const std::optional<int> lineSection = SectionOfLine(line);
         if (lineSection && *lineSection > section) {
-            return AppendPlan::kNoCurrentEntry;
+            return AppendPlan::kSectionAbsent;
         }
         if (lineSection && *lineSection == section) {
-            break;
+            parts = SplitSectionLine(line);
+            if (!parts) {
+                return AppendPlan::kSectionAbsent;
+            }
+        } else {
+            AppendLine(newHistory, line);
         }
-        pieces.push_back(LineWithEnd(lines[index]));
-    }
-    if (index == lines.size()) {
-        return AppendPlan::kNoCurrentEntry;
-    }
-    const std::optional<SectionLineParts> parts = SplitSectionLine(lines[index].text);
-    if (!parts) {
-        return AppendPlan::kNoCurrentEntry;
     }
     const long long newCount = static_cast<long long>(CountValue(parts->count)) + added;
     if (newCount > capacity) {
         return AppendPlan::kFull;
     }
-    std::string changed(parts->head);
-    changed += std::to_string(newCount);
-    changed += parts->rest;
-    changed += ' ';
-    changed += drawings;
-    changed += kLineEnd;
-    pieces.push_back(std::move(changed));
-    for (++index; index < lines.size(); ++index) {
-        pieces.push_back(LineWithEnd(lines[index]));
+    newHistory.reserve(history.size() + drawings.size() + 16);
+    newHistory.append(parts->head).append(std::to_string(newCount)).append(parts->rest);
+    newHistory.append(1, ' ').append(drawings).append(kLineEnd);
+    while (lines.Next(line)) {
+        AppendLine(newHistory, line);
     }
     return AppendPlan::kPlanned;
 }
 
 bool PlanAppendOrExplain(std::string_view history, int section, int added, std::string_view drawings,
-                         int capacity, FilePieces& pieces) {
-    switch (AppendToSection(history, section, added, drawings, capacity, pieces)) {
-    case AppendPlan::kNoCurrentEntry:
+                         int capacity, std::string& newHistory) {
+    switch (AppendToSection(history, section, added, drawings, capacity, newHistory)) {
+    case AppendPlan::kSectionAbsent:
         MessageBox(kNoCurrentEntry, MessageIcon::Stop);
         return false;
     case AppendPlan::kFull:
@@ -165,53 +217,49 @@ bool PlanAppendOrExplain(std::string_view history, int section, int added, std::
     return true;
 }
 
-FilePieces LinesWithLineEnds(std::string_view content) {
-    FilePieces pieces;
-    for (const TextLine& line : SplitLines(content)) {
-        std::string piece(line.text);
-        piece += kLineEnd;
-        pieces.push_back(std::move(piece));
+std::string WithLineEnds(std::string_view content) {
+    std::string copy;
+    copy.reserve(content.size() + kLineEnd.size());
+    LineCursor lines(content);
+    for (std::string_view line; lines.Next(line);) {
+        AppendLine(copy, line);
     }
-    return pieces;
+    return copy;
 }
 
-ReplaceResult ReplaceFile(FileSystem& files, const std::filesystem::path& target, const FilePieces& pieces) {
-    const std::filesystem::path workFile(kWorkFileName);
-    std::unique_ptr<WritableFile> file = files.Create(workFile);
-    if (!file) {
-        files.Remove(workFile);
-        return ReplaceResult::kWorkFileNotCreated;
+FileFault ReplaceFile(FileSystem& files, const std::filesystem::path& file, std::string_view content) {
+    if (content.size() > kLargestHistoryFile) {
+        return FileFault::kTooLarge;
     }
-    bool written = true;
-    for (const std::string& piece : pieces) {
-        if (!file->Write(piece)) {
-            written = false;
-            break;
-        }
+    WorkFile work = files.CreateWorkFile(file);
+    if (!work.file) {
+        return work.fault == FileFault::kNone ? FileFault::kOther : work.fault;
     }
-    written = written && file->Flush();
+    FileFault fault = work.file->Write(content);
+    if (fault == FileFault::kNone) {
+        fault = work.file->Flush();
+    }
     // Closed in every case, so that the work file can be removed.
-    written = file->Close() && written;
-    file.reset();
-    if (!written || !files.Rename(workFile, target)) {
-        files.Remove(workFile);
-        return ReplaceResult::kFailed;
+    const FileFault closed = work.file->Close();
+    fault = fault == FileFault::kNone ? closed : fault;
+    work.file.reset();
+    if (fault == FileFault::kNone) {
+        fault = files.Rename(work.path, work.target);
     }
-    return ReplaceResult::kReplaced;
+    if (fault != FileFault::kNone) {
+        files.Remove(work.path);
+    }
+    return fault;
 }
 
-bool RewriteHistoryFile(FileSystem& files, const FilePieces& pieces, std::string_view notCreatedMessage) {
-    switch (ReplaceFile(files, std::filesystem::path(kHistoryFileName), pieces)) {
-    case ReplaceResult::kReplaced:
-        return true;
-    case ReplaceResult::kWorkFileNotCreated:
-        MessageBox(notCreatedMessage, MessageIcon::Stop);
+bool ReplaceFileOrExplain(FileSystem& files, const std::filesystem::path& file, std::string_view label,
+                          std::string_view content) {
+    const FileFault fault = ReplaceFile(files, file, content);
+    if (fault != FileFault::kNone) {
+        MessageBox(NotWrittenMessage(label, fault), MessageIcon::Stop);
         return false;
-    case ReplaceResult::kFailed:
-        break;
     }
-    MessageBox(kUnknownError, MessageIcon::Stop);
-    return false;
+    return true;
 }
 
 } // namespace vantorel

@@ -66,21 +66,17 @@ std::optional<std::string_view> DigitNumbers(std::string_view typed, int gameTyp
     return typed;
 }
 
-// The numbers of a lotto or Power Ball entry: every non-digit ends a number and stands for one blank, one
-// leading zero of each number is dropped. Nothing unless it holds exactly `wanted` numbers.
+// The numbers of a lotto or Power Ball entry: every non-digit ends a number and stands for one blank, each
+// number loses its leading zeros. Nothing unless it holds exactly `wanted` numbers.
 std::optional<std::string> LottoNumbers(std::string_view typed, int wanted) {
     std::string numbers;
     std::string current;
     int found = 0;
     const auto endNumber = [&] {
-        if (current.size() >= 2 && current.front() == '0') {
-            current.erase(0, 1);
-            current.resize(1);
-        }
         if (!current.empty()) {
             ++found;
         }
-        numbers += current;
+        numbers += StoredLottoNumber(current);
         current.clear();
     };
     for (const char c : typed) {
@@ -152,24 +148,23 @@ int AppendEntry(std::string_view text, int gameType, bool dated, const GameSetti
     if (!entry) {
         return 0;
     }
+    const std::unique_ptr<WriterLock> lock = LockHistoryOrExplain(files, kHistoryLabel);
+    if (!lock) {
+        return 0;
+    }
+    const std::filesystem::path historyFile(kHistoryFileName);
     std::string history;
-    switch (files.ReadWhole(std::filesystem::path(kHistoryFileName), history)) {
-    case ReadStatus::kRead:
-        break;
-    case ReadStatus::kMissing:
-    case ReadStatus::kNotOpened:
-        MessageBox(kUnableToOpenHistory, MessageIcon::Stop);
-        return 0;
-    case ReadStatus::kReadFailed:
-        MessageBox(kUnknownError, MessageIcon::Stop);
+    const ReadStatus read = ReadHistoryFile(files, historyFile, history);
+    if (read != ReadStatus::kRead) {
+        ShowReadFailure(read, kHistoryLabel, kUnableToOpenHistory);
         return 0;
     }
-    const int capacity = CapacityOfGame(gameType);
-    FilePieces pieces;
-    if (!PlanAppendOrExplain(history, SectionNumber(gameType, dated), 1, *entry, capacity, pieces)) {
+    std::string newHistory;
+    if (!PlanAppendOrExplain(history, SectionNumber(gameType, dated), 1, *entry, CapacityOfGame(gameType),
+                             newHistory)) {
         return 0;
     }
-    return RewriteHistoryFile(files, pieces, kCantMakeTempFile) ? 1 : 0;
+    return ReplaceFileOrExplain(files, historyFile, kHistoryLabel, newHistory) ? 1 : 0;
 }
 
 } // namespace vantorel

@@ -1,8 +1,8 @@
 #include "store/SectionReader.h"
 
+#include "store/HistoryFile.h"
+#include "store/TextLines.h"
 #include "store/TokenCursor.h"
-
-#include <fstream>
 
 namespace vantorel {
 
@@ -45,12 +45,18 @@ void ReadDrawings(TokenCursor& words, const SectionShape& shape, int wanted, Sec
 int ReadSection(const std::filesystem::path& historyFile, const SectionShape& shape,
                 SectionContent& content) {
     content = SectionContent{};
-    std::ifstream file(historyFile, std::ios::binary);
-    if (!file) {
+    // Lines are read in pieces and kept up to the longest a section can have, so that no file, however
+    // large, is held in memory.
+    FileLineReader file(historyFile, kLongestSectionLine);
+    if (file.status() != ReadStatus::kRead) {
         return kHistoryNotOpened;
     }
     std::string line;
-    while (std::getline(file, line)) {
+    while (file.Next(line)) {
+        if (file.cut()) {
+            // Only whole words count: a full section's drawings always fit in what was kept.
+            line.resize(line.find_last_of(" \t") == std::string::npos ? 0 : line.find_last_of(" \t"));
+        }
         TokenCursor words(line);
         // A line that does not start with a number cannot be compared and is passed over.
         const std::optional<int> lineSection = LeadingWholeNumber(words.NextWord());
@@ -69,7 +75,7 @@ int ReadSection(const std::filesystem::path& historyFile, const SectionShape& sh
         }
         return kSectionLoaded;
     }
-    return kSectionRefused;
+    return file.failed() ? kHistoryNotOpened : kSectionRefused;
 }
 
 } // namespace vantorel

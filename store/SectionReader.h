@@ -25,11 +25,12 @@ struct SectionContent {
 
 // Section reader results.
 inline constexpr int kSectionLoaded = 1;    // found and read, also when it holds no drawing
-inline constexpr int kHistoryNotOpened = 0; // the history file could not be opened for reading
+inline constexpr int kHistoryNotOpened = 0; // the history file could not be opened or read (or is no file)
 inline constexpr int kSectionRefused = -1;  // absent, or its count exceeds the capacity
 
 // Finds the section's line in the history file and reads its drawings. Sections are looked up by the
-// first whole number of each line, in ascending order; blank lines are skipped. A line that holds fewer
+// first whole number of each line, in ascending order; blank lines are skipped. Of a line longer than a
+// full section can be, only the part a full section fills is read. A line that holds fewer
 // drawings than its count is read up to its own end: `count` then says how many were found. The content
 // is emptied first, so a refused section leaves no drawings.
 int ReadSection(const std::filesystem::path& historyFile, const SectionShape& shape, SectionContent& content);

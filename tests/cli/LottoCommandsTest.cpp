@@ -103,7 +103,12 @@ TEST_F(LottoCommands, OperationsPrintTheirLinesOrTheirMessage) {
         {{"run", "pb", "partial-number"}, {}, "No Numbers Entered"},
         {{"run", "6", "hottest"}, {}, "Undated 0"},
         {{"compare", "5", "--undated", "absent.txt"}, {"File Input ERROR"}, "Can't open specified file."},
+        {{"compare", "5", "--undated", "folder"}, {"File Input ERROR"}, "Can't open specified file."},
+        {{"compare", "6", "--undated", "folder"}, {"File Input ERROR"}, "Can't open specified file."},
+        {{"compare", "pb", "--dated", "folder"}, {"File Input ERROR"}, "Can't open specified file."},
+        {{"compare", "pb", "--dated", "/dev/zero"}, {"File Input ERROR"}, "Can't open specified file."},
     };
+    std::filesystem::create_directory("folder");
     for (const Case& c : cases) {
         sink.Clear();
         EXPECT_EQ(Run(c.arguments), c.lines) << c.arguments[1] << ' ' << c.arguments[2];
@@ -148,6 +153,10 @@ TEST_F(LottoCommands, CompareReportsPossibleWinners) {
     EXPECT_EQ(Run({"compare", "pb", "--dated", "picks.txt"}),
               (Lines{"We MAY have a WINNER here !", "1 2 3 4 5 with Powerball 6 was found on 01/10/98"}));
     EXPECT_EQ(Run({"compare", "pb", "--undated", "picks.txt"}), Lines{"Sorry...No Matches Were Found."});
+    // Lines may end with a carriage return alone.
+    test::WriteFile("picks.txt", "1 2 3 4 5 6\r3 15 22 31 40\r");
+    EXPECT_EQ(Run({"compare", "5", "--dated", "picks.txt"}),
+              (Lines{"We MAY have a WINNER here !", "40 31 22 15 3 was found on 01/02/98"}));
 }
 
 } // namespace

@@ -165,7 +165,7 @@ TEST_F(StoreCommandsTest, CommandsRewriteTheHistoryOrRefuseWithTheirMessages) {
         New("4 --undated", "12345 0000 0012 0123 0001", "2 5 1234 0 12 123 1"),
         New("3 --undated", "0456 000 045 5", "0 4 45 0 45 5"),
         New("3 --dated", "01/02/98 1234 01/03/98 0070 01/04/98", "1 2 98/01/02 1234 98/01/03 7"),
-        New("5 --undated", "012 05 0 7 9 1 2 3 4 5 6 7", "4 2 1 5 0 7 9 1 2 3 4 5"),
+        New("5 --undated", "012 05 0 7 9 1 2 3 4 005 6 7", "4 2 12 5 0 7 9 1 2 3 4 5"),
         New("pb --dated", "11/01/97 01 02 03 04 05", "9 1 97/11/01 1 2 3 4 5", "PBM=4"),
         New("5 --dated --filter",
             "Date Numbers\n01/02/98 1 2 3 4 5 $1,000,000\n\n01/03/98 6 7 8 9 10 (3 won)\n",
@@ -177,7 +177,7 @@ TEST_F(StoreCommandsTest, CommandsRewriteTheHistoryOrRefuseWithTheirMessages) {
                "1 1 98/01/01 5\r\n5 1 98/01/02 1 2 3 4 5\r\n5 0\r\n5 0\r\n9 0\r\n", {kWarning, kWarning}),
         Import("5 --dated", "5 0\r\n5 0\r\n", "01/02/98 1 2 3 4 5", 1, {}, {kWarning}),
         Import("5 --undated", "0 1 5\n\n1 1 98/01/01 5", "1 2 3 4 5", 0,
-               "0 1 5\n\n1 1 98/01/01 5\r\n4 1 1 2 3 4 5\r\n"),
+               "0 1 5\r\n\r\n1 1 98/01/01 5\r\n4 1 1 2 3 4 5\r\n"),
         // import APPEND
         Import("4 --undated --append", "0 3 1 2 3\r\n2 8 1 2 3 4 5 6 7 8\r\n3 0\r\n", "9 10 11", 0,
                "0 3 1 2 3\r\n2 11 1 2 3 4 5 6 7 8 9 10 11\r\n3 0\r\n"),
@@ -207,6 +207,12 @@ TEST_F(StoreCommandsTest, CommandsRewriteTheHistoryOrRefuseWithTheirMessages) {
         Append("5 --undated", "1 2 3 4 5", "4 0\r\n", "4 1 1 2 3 4 5\r\n"),
         Append("pb --undated", "1 2 3 4 5", "8 0\r\n", "8 1 1 2 3 4 5\r\n", {}, "PBM=4"),
         Append("pb --dated", "01/02/98 1 2 3 4 5 06", "9 0\r\n", "9 1 98/01/02 1 2 3 4 5 6\r\n"),
+        Append("5 --undated", "012 05 7 9 10", "4 0\r\n", "4 1 12 5 7 9 10\r\n"),
+        // every kind of line end is one; a rewrite writes CR LF
+        Append("3 --undated", "7", "0 1 5\r1 0\r9 0\r", "0 2 5 7\r\n1 0\r\n9 0\r\n"),
+        Import("3 --undated --append", "0 1 5\r1 0\n9 0", "7 8", 0, "0 3 5 7 8\r\n1 0\r\n9 0\r\n"),
+        Import("5 --undated --filter", {}, "1 2 3 4 5 $9\r6 7 8 9 10 $1\r", 0,
+               "4 2 1 2 3 4 5 6 7 8 9 10\r\n"),
         // append refused
         BadEntry("5 --undated", "1 2 3 4", "4 0\r\n"),
         BadEntry("5 --undated", "1 2 3 4 5 6", "4 0\r\n"),
@@ -295,7 +301,7 @@ TEST_F(StoreCommandsTest, CommandsRewriteTheHistoryOrRefuseWithTheirMessages) {
         EXPECT_EQ(expected ? ReadFile("vtrmain.dat") : "", expected.value_or("")) << context;
         EXPECT_EQ(messages.texts(), c.messages) << context;
         EXPECT_EQ(OutputLines(), c.output) << context;
-        EXPECT_FALSE(std::filesystem::exists("~tmp.~") || std::filesystem::exists("~.~")) << context;
+        EXPECT_FALSE(WorkFilesLeftIn(".")) << context;
     }
 }
 
@@ -323,12 +329,27 @@ TEST_F(StoreCommandsTest, BackupAndRestoreCopyLineByLineAndTakeTheCautiousAnswer
     EXPECT_EQ(Run({"backup", "--yes"}), kExitDone);
     EXPECT_EQ(ReadFile("maindat.bak"), "");
 
+    // A backup that does not read as a history is not restored.
+    const std::string notAHistory = "Backup data file\nMAINDAT.BAK\nis not a Vantorel history.\nNothing was "
+                                    "changed.\n\nOPERATION ABORTED";
+    WriteFile("vtrmain.dat", "0 1 5\r\n");
+    for (const char* backup :
+         {"Dear diary\r\n", "0 1 5\r\nx 1 5\r\n", "5 2600\r\n", "12 1 5\r\n", "0x 1 5\r\n"}) {
+        WriteFile("maindat.bak", backup);
+        EXPECT_EQ(Run({"restore", "--yes"}), kExitRefused) << backup;
+        EXPECT_EQ(messages.texts(), Lines{notAHistory}) << backup;
+        EXPECT_EQ(ReadFile("vtrmain.dat"), "0 1 5\r\n");
+    }
+    WriteFile("maindat.bak", "0 1 5\r\n\r\n5 2599\r9 0");
+    EXPECT_EQ(Run({"restore", "--yes"}), kExitDone);
+    EXPECT_EQ(ReadFile("vtrmain.dat"), "0 1 5\r\n\r\n5 2599\r\n9 0\r\n");
+
     std::filesystem::remove("vtrmain.dat");
     EXPECT_EQ(Run({"backup"}), kExitRefused);
     EXPECT_EQ(messages.texts(), Lines{kMainNotFound});
     EXPECT_EQ(Run({"restore", "--yes"}), kExitRefused);
     EXPECT_EQ(messages.texts(), Lines{kMainNotFound});
-    EXPECT_FALSE(std::filesystem::exists("~tmp.~"));
+    EXPECT_FALSE(WorkFilesLeftIn("."));
 }
 
 } // namespace

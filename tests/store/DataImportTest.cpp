@@ -26,7 +26,8 @@ TEST_F(StoreFixture, ImportBlinksEveryTwentyFiveDrawingsOrNumbersAndKnowsItsGame
                   1);
         EXPECT_EQ(blinks, expected) << gameType;
     }
-    EXPECT_EQ(MassageNewData("import.txt", 5, true, {}, false, settings), kMassageFailed);
+    std::string line;
+    EXPECT_EQ(MassageNewData("import.txt", 5, true, {}, false, settings, line), kMassageFailed);
     EXPECT_EQ(Messages(), std::vector<std::string>{"Illegal gameType parameter in MassageNewData()"});
 }
 

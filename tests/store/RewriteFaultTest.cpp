@@ -12,7 +12,9 @@
 #include <chrono>
 #include <csignal>
 #include <functional>
+#include <optional>
 #include <random>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,22 +30,39 @@ struct Rewrite {
     const char* importText;    // import.txt; the history file is kHistory
     const char* backup;        // maindat.bak, nullptr: none
     const char* protectedFile; // the file that must not change when the operation fails
+    std::string_view label;    // how the messages name it
 };
 
 constexpr Rewrite kRewrites[] = {
-    {Operation::kImportNew, "01/02/98 01 02 03 04 05\n01/03/98 6 7 8 9 10\n", nullptr, "vtrmain.dat"},
-    {Operation::kImportAppend, "1 2 3 4 5 6 7 8 9 10", nullptr, "vtrmain.dat"},
-    {Operation::kAppendEntry, "", nullptr, "vtrmain.dat"},
-    {Operation::kBackupReplacingOld, "", "0 1 5\r\n", "maindat.bak"},
-    {Operation::kRestore, "", "0 1 5\r\n1 0\r\n", "vtrmain.dat"},
+    {Operation::kImportNew, "01/02/98 01 02 03 04 05\n01/03/98 6 7 8 9 10\n", nullptr, "vtrmain.dat",
+     kHistoryLabel},
+    {Operation::kImportAppend, "1 2 3 4 5 6 7 8 9 10", nullptr, "vtrmain.dat", kHistoryLabel},
+    {Operation::kAppendEntry, "", nullptr, "vtrmain.dat", kHistoryLabel},
+    {Operation::kBackupReplacingOld, "", "0 1 5\r\n", "maindat.bak", kBackupLabel},
+    {Operation::kRestore, "", "0 1 5\r\n1 0\r\n", "vtrmain.dat", kHistoryLabel},
 };
+
+// The fault each kind of operation fails with, so that the message can be seen to name it.
+FileFault InjectedFault(FileOperation operation) {
+    switch (operation) {
+    case FileOperation::kCreate:
+        return FileFault::kPermissionDenied;
+    case FileOperation::kWrite:
+    case FileOperation::kFlush:
+        return FileFault::kNoSpace;
+    case FileOperation::kLock:
+        return FileFault::kInUse;
+    default:
+        return FileFault::kOther;
+    }
+}
 
 class RewriteFaultTest : public StoreFixture {
 protected:
     // Lays out the files and returns the protected file's content.
     std::string Prepare(const Rewrite& rewrite) {
-        for (const char* file : {"maindat.bak", "~tmp.~", "~.~"}) {
-            std::filesystem::remove(file);
+        for (const auto& entry : std::filesystem::directory_iterator(".")) {
+            std::filesystem::remove(entry.path());
         }
         SetHistory(kHistory);
         WriteFile("import.txt", rewrite.importText);
@@ -70,14 +89,9 @@ protected:
         }
         return false;
     }
-
-    bool ShowedUnknownError() const {
-        const std::vector<std::string> shown = Messages();
-        return std::find(shown.begin(), shown.end(), std::string(kUnknownError)) != shown.end();
-    }
 };
 
-TEST_F(RewriteFaultTest, EveryFailingStepAndAFullDiskLeaveTheFileAsItWas) {
+TEST_F(RewriteFaultTest, EveryFailingStepAndAFullDiskLeaveTheFileAsItWasAndNameTheCause) {
     for (const Rewrite& rewrite : kRewrites) {
         const std::string name = "operation " + std::to_string(static_cast<int>(rewrite.operation));
         const std::string before = Prepare(rewrite);
@@ -88,8 +102,9 @@ TEST_F(RewriteFaultTest, EveryFailingStepAndAFullDiskLeaveTheFileAsItWas) {
         EXPECT_FALSE(WorkFilesLeft()) << name;
 
         // Runs the operation with a fault; when it fails, the protected file must be as before, the work
-        // files gone and a message shown ("Unknown Error" once writing has begun).
-        const auto check = [&](const std::string& context, bool mustFail, bool unknownError,
+        // files gone and a message shown: once writing has begun, the one that names the cause.
+        const auto check = [&](const std::string& context, bool mustFail,
+                               const std::optional<std::string>& expected,
                                const std::function<void(FaultInjectingFileSystem&)>& fault) {
             Prepare(rewrite);
             FaultInjectingFileSystem failing(RealFileSystem());
@@ -100,36 +115,53 @@ TEST_F(RewriteFaultTest, EveryFailingStepAndAFullDiskLeaveTheFileAsItWas) {
             if (!done) {
                 EXPECT_EQ(History(), kHistory) << context;
                 EXPECT_FALSE(WorkFilesLeft()) << context;
-                EXPECT_TRUE(unknownError ? ShowedUnknownError() : !Messages().empty()) << context;
+                ASSERT_FALSE(Messages().empty()) << context;
+                if (expected) {
+                    EXPECT_EQ(Messages().back(), *expected) << context;
+                }
             }
         };
         for (int kind = 0; kind < kFileOperationCount; ++kind) {
             const auto operation = static_cast<FileOperation>(kind);
+            const FileFault fault = InjectedFault(operation);
+            const bool writing = operation >= FileOperation::kCreate && operation != FileOperation::kRemove;
             for (int occurrence = 0; occurrence < counting.Count(operation); ++occurrence) {
                 // A work file that cannot be removed is only a leftover.
                 check(name + " operation " + std::to_string(kind) + " #" + std::to_string(occurrence),
-                      operation != FileOperation::kRemove, operation >= FileOperation::kWrite,
-                      [&](FaultInjectingFileSystem& files) { files.FailOperation(operation, occurrence); });
+                      operation != FileOperation::kRemove,
+                      writing ? std::optional(NotWrittenMessage(rewrite.label, fault)) : std::nullopt,
+                      [&](FaultInjectingFileSystem& files) {
+                          files.FailOperation(operation, occurrence, fault);
+                      });
             }
         }
         for (std::size_t space = 0; space < 200; space += 7) {
-            check(name + " space " + std::to_string(space), false, true,
+            check(name + " space " + std::to_string(space), false,
+                  NotWrittenMessage(rewrite.label, FileFault::kNoSpace),
                   [space](FaultInjectingFileSystem& files) { files.LimitDiskSpace(space); });
         }
     }
 }
 
-// The real file system on a device that is always full: the flush to the disk fails.
-TEST_F(RewriteFaultTest, RealFullDeviceLeavesTheHistoryAsItWas) {
-    if (!std::filesystem::exists("/dev/full")) {
-        GTEST_SKIP() << "no /dev/full";
-    }
+// The real file system with a file-size limit in a child process: the write fails as on a full disk.
+TEST_F(RewriteFaultTest, RealWriteFailureLeavesTheHistoryAndNamesTheCause) {
     SetHistory(kHistory);
-    std::filesystem::create_symlink("/dev/full", "~tmp.~");
-    EXPECT_EQ(AppendEntry("123", 0, false, settings), 0);
-    EXPECT_EQ(Messages(), std::vector<std::string>{std::string(kUnknownError)});
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{16, 16};
+        setrlimit(RLIMIT_FSIZE, &small);
+        const bool refused = AppendEntry("123", 0, false, settings) == 0;
+        const bool named =
+            Messages() == std::vector<std::string>{NotWrittenMessage(kHistoryLabel, FileFault::kNoSpace)};
+        _exit(refused && named ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(History(), kHistory);
-    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status("~tmp.~")));
+    EXPECT_FALSE(WorkFilesLeft());
 }
 
 // A process killed at any moment of an import leaves either the old or the new history file.

@@ -19,9 +19,7 @@ protected:
     std::string History() const { return ReadFile(std::string(kHistoryFileName)); }
     void SetHistory(std::string_view content) const { WriteFile(std::string(kHistoryFileName), content); }
     std::vector<std::string> Messages() const { return messages.texts(); }
-    static bool WorkFilesLeft() {
-        return std::filesystem::exists("~tmp.~") || std::filesystem::exists("~.~");
-    }
+    static bool WorkFilesLeft() { return WorkFilesLeftIn("."); }
 
     TempWorkingDir directory;
     RecordingMessageSink messages;

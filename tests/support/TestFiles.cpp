@@ -42,6 +42,16 @@ std::string ReadFile(const std::filesystem::path& file) {
     return content.str();
 }
 
+bool WorkFilesLeftIn(const std::filesystem::path& folder) {
+    for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("~tmp.~", 0) == 0 || name == "~.~") {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::filesystem::path TestDataPath(std::string_view name) {
     return std::filesystem::path(VANTOREL_TEST_DATA_DIR) / std::string(name);
 }

@@ -25,6 +25,9 @@ private:
 void WriteFile(const std::filesystem::path& file, std::string_view content);
 std::string ReadFile(const std::filesystem::path& file);
 
+// Whether a folder holds a work file of a rewrite ("~tmp.~" and a suffix, or the older "~.~").
+bool WorkFilesLeftIn(const std::filesystem::path& folder = ".");
+
 // A fixture file of tests/data.
 std::filesystem::path TestDataPath(std::string_view name);
 

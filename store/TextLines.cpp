@@ -1,0 +1,106 @@
+#include "store/TextLines.h"
+
+#include <algorithm>
+
+namespace vantorel {
+
+namespace {
+
+constexpr std::size_t kReadPiece = 1 << 16;
+// A pick names a handful of numbers; no useful pick line is longer.
+constexpr std::size_t kLongestPickLine = 4096;
+
+bool IsLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+
+} // namespace
+
+bool LineCursor::Next(std::string_view& line) {
+    if (position_ >= text_.size()) {
+        return false;
+    }
+    const auto start = text_.begin() + static_cast<std::ptrdiff_t>(position_);
+    const auto end = std::find_if(start, text_.end(), IsLineEnd);
+    line = text_.substr(position_, static_cast<std::size_t>(end - start));
+    position_ += line.size();
+    if (position_ < text_.size()) {
+        const bool crlf =
+            text_[position_] == '\r' && position_ + 1 < text_.size() && text_[position_ + 1] == '\n';
+        position_ += crlf ? 2 : 1;
+    }
+    return true;
+}
+
+FileLineReader::FileLineReader(const std::filesystem::path& file, std::size_t longestKept)
+    : longestKept_(longestKept) {
+    OpenedForReading opened = OpenRegularFile(file);
+    status_ = opened.status;
+    if (status_ == ReadStatus::kRead) {
+        file_ = std::move(opened.file);
+        buffer_.resize(kReadPiece);
+    }
+}
+
+bool FileLineReader::Refill() {
+    if (status_ != ReadStatus::kRead || failed_) {
+        return false;
+    }
+    const long long read = ReadFully(file_.get(), buffer_.data(), buffer_.size());
+    failed_ = read < 0;
+    position_ = 0;
+    filled_ = read > 0 ? static_cast<std::size_t>(read) : 0;
+    return filled_ > 0;
+}
+
+bool FileLineReader::Next(std::string& line) {
+    line.clear();
+    cut_ = false;
+    bool started = false;
+    for (;;) {
+        if (position_ == filled_ && !Refill()) {
+            return started && !failed_;
+        }
+        if (skipFeed_) {
+            skipFeed_ = false;
+            if (buffer_[position_] == '\n') {
+                ++position_;
+                continue;
+            }
+        }
+        const auto start = buffer_.begin() + static_cast<std::ptrdiff_t>(position_);
+        const auto filledEnd = buffer_.begin() + static_cast<std::ptrdiff_t>(filled_);
+        const auto stop = std::find_if(start, filledEnd, IsLineEnd);
+        const auto length = static_cast<std::size_t>(stop - start);
+        const std::size_t room = longestKept_ - std::min(longestKept_, line.size());
+        line.append(start, start + static_cast<std::ptrdiff_t>(std::min(length, room)));
+        cut_ = cut_ || length > room;
+        started = true;
+        position_ += length;
+        if (stop != filledEnd) {
+            skipFeed_ = *stop == '\r';
+            ++position_;
+            return true;
+        }
+    }
+}
+
+PickFileLines ReadPickFile(const std::filesystem::path& file, std::size_t mostLines) {
+    PickFileLines picks;
+    FileLineReader reader(file, kLongestPickLine);
+    if (reader.status() != ReadStatus::kRead) {
+        return picks;
+    }
+    std::string line;
+    while (reader.Next(line)) {
+        if (picks.lines.size() == mostLines) {
+            picks.moreLines = true;
+            break;
+        }
+        picks.lines.push_back(line);
+    }
+    picks.opened = !reader.failed();
+    return picks;
+}
+
+} // namespace vantorel
