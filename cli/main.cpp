@@ -5,7 +5,7 @@
 #include "cli/StderrMessageSink.h"
 #include "platform/Clock.h"
 #include "platform/GameSettings.h"
-#include "shell/QtProfileStore.h"
+#include "settings/QtProfileStore.h"
 
 #include <iostream>
 #include <string_view>

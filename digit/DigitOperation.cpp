@@ -125,6 +125,11 @@ DigitOperationResult ApplyDigitOperation(const DigitGameTables& tables, const Di
         RunDateSearch(tables, request, result);
         break;
     case kNumberSearch:
+        if (!ReadsDigits(request.numberText)) {
+            MessageBox(kNoNumberEntered);
+            result.outcome = DigitOutcome::Refused;
+            break;
+        }
         result.matchList = table.FindNumber(PlainDecimal(request.numberText), choices);
         break;
     case kNumberRangeSearch:

@@ -1,9 +1,10 @@
 // vantorel: the desktop program.
 
 #include "platform/Clock.h"
+#include "settings/QtProfileStore.h"
 #include "shell/CVantorelApp.h"
 #include "shell/QtMessageSink.h"
-#include "shell/QtProfileStore.h"
+#include "shell/pages/SheetPages.h"
 
 #include <QApplication>
 
@@ -36,7 +37,7 @@ int main(int argc, char* argv[]) {
     const vantorel::ScopedMessageSink installed(sink);
     vantorel::QtProfileStore profile;
     const vantorel::SystemClock clock;
-    vantorel::CVantorelApp app(profile, clock);
+    vantorel::CVantorelApp app(profile, clock, &vantorel::BuildSheetPages);
     if (!app.InitInstance()) {
         return EXIT_FAILURE;
     }

@@ -3,7 +3,7 @@
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
-#include "shell/QtProfileStore.h"
+#include "settings/QtProfileStore.h"
 #include "tests/support/CliProcess.h"
 #include "tests/support/TestFiles.h"
 

@@ -1,6 +1,6 @@
 #include "tests/shell/SheetTestSupport.h"
 
-#include "digit/ui/PatternDialog.h"
+#include "shell/pages/PatternDialog.h"
 
 namespace vantorel::test {
 namespace {

@@ -1,8 +1,8 @@
 #include "tests/shell/SheetTestSupport.h"
 
 #include "digit/DigitDrawTable.h"
-#include "digit/ui/DigitGamePage.h"
 #include "platform/PlainDecimal.h"
+#include "shell/pages/DigitGamePage.h"
 
 #include <QRadioButton>
 
@@ -33,8 +33,6 @@ struct Request {
 class DigitGamePageTest : public SheetTest {
 protected:
     DigitGamePageTest() { WriteHistory(kHistory); }
-
-    DigitGamePage& page(int game) const { return *qobject_cast<DigitGamePage*>(sheet->page(game)); }
 
     // Sets Setup choices by their radios, then turns to the game page.
     void ChooseOnSetup(int game, const Lines& choices) {
@@ -150,7 +148,8 @@ TEST_F(DigitGamePageTest, RandomRepeatsWithAPlantedSeed) {
     for (int run = 0; run < 2; ++run) {
         Click(kFourNumberPage, "randomRadio");
         sheet->Apply(); // what OK does before it closes
-        EXPECT_EQ(page(1).pickedNumber(), expected);
+        ASSERT_NE(results.DigitPick(kFourNumber), nullptr);
+        EXPECT_EQ(results.DigitPick(kFourNumber)->pickedNumber, expected);
         EXPECT_TRUE(sheet->state().chartPending);
     }
     EXPECT_EQ(handOver.currentOperation, kRandom);
