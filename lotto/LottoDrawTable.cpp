@@ -44,8 +44,9 @@ std::vector<int> SevenCounts(std::vector<int> sortedCounts, int mode) {
 
 } // namespace
 
-LottoDrawTable::LottoDrawTable(int section) : section(section >= 4 && section <= 7 ? section : 4) {
-    dated = IsDatedSection(this->section);
+LottoDrawTable::LottoDrawTable(int sectionNumber)
+    : section(sectionNumber >= 4 && sectionNumber <= 7 ? sectionNumber : 4) {
+    dated = IsDatedSection(section);
 }
 
 int LottoDrawTable::Load(const std::filesystem::path& historyFile) {

@@ -69,7 +69,7 @@ std::string NotEnoughBallsMessage(bool dated, int firstGroupBalls) {
 
 } // namespace
 
-PowerballDrawTable::PowerballDrawTable(bool dated) : dated(dated) {}
+PowerballDrawTable::PowerballDrawTable(bool datedHistory) : dated(datedHistory) {}
 
 int PowerballDrawTable::Load(int firstGroupBalls, const std::filesystem::path& historyFile) {
     ballsPerDrawing = std::clamp(firstGroupBalls, 0, kMaxBallsPerDrawing);

@@ -119,7 +119,7 @@ AppendPlan AppendToSection(std::string_view history, int section, int added, std
     for (; index < lines.size(); ++index) {
         const std::optional<int> lineSection = SectionOfLine(lines[index].text);
         if (lineSection && *lineSection > section) {
-            return AppendPlan::kNoCurrentEntry;
+            return AppendPlan::kNothingToAppendTo;
         }
         if (lineSection && *lineSection == section) {
             break;
@@ -127,11 +127,11 @@ AppendPlan AppendToSection(std::string_view history, int section, int added, std
         pieces.push_back(LineWithEnd(lines[index]));
     }
     if (index == lines.size()) {
-        return AppendPlan::kNoCurrentEntry;
+        return AppendPlan::kNothingToAppendTo;
     }
     const std::optional<SectionLineParts> parts = SplitSectionLine(lines[index].text);
     if (!parts) {
-        return AppendPlan::kNoCurrentEntry;
+        return AppendPlan::kNothingToAppendTo;
     }
     const long long newCount = static_cast<long long>(CountValue(parts->count)) + added;
     if (newCount > capacity) {
@@ -153,7 +153,7 @@ AppendPlan AppendToSection(std::string_view history, int section, int added, std
 bool PlanAppendOrExplain(std::string_view history, int section, int added, std::string_view drawings,
                          int capacity, FilePieces& pieces) {
     switch (AppendToSection(history, section, added, drawings, capacity, pieces)) {
-    case AppendPlan::kNoCurrentEntry:
+    case AppendPlan::kNothingToAppendTo:
         MessageBox(kNoCurrentEntry, MessageIcon::Stop);
         return false;
     case AppendPlan::kFull:

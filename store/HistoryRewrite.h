@@ -54,7 +54,7 @@ using FilePieces = std::vector<std::string>;
 // the same or a greater section; a line of the same section stays, behind the new one.
 FilePieces InsertSectionLine(std::string_view history, int section, std::string_view sectionLine);
 
-enum class AppendPlan { kPlanned, kNoCurrentEntry, kFull };
+enum class AppendPlan { kPlanned, kNothingToAppendTo, kFull };
 // Pieces of the history with `drawings` (drawings separated by blanks, no leading blank) added at the end
 // of the first line of `section`, whose count grows by `added`. Refused when the section is absent, or
 // when the new count would pass `capacity`.
