@@ -193,6 +193,9 @@ void CPsheet::InitSheet() {
     if (!IsConfigured(services_.profile) && !state_.notConfigured) {
         MessageBox(kNotConfiguredMessage);
         state_.notConfigured = true;
+        // The warning's own loop runs while the sheet is being shown, and the window system may then give
+        // the sheet a default size: it gets back the room its pages and every whole tab need.
+        resize(size().expandedTo(sizeHint()));
     } else {
         ClearPagesModified();
     }
