@@ -2,8 +2,6 @@
 
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
-#include "shell/CSpecial.h"
-#include "shell/CViewPP.h"
 #include "shell/HelpWindow.h"
 #include "shell/SheetPage.h"
 #include "shell/ShellServices.h"
@@ -84,14 +82,6 @@ SheetPage* CPsheet::page(int index) const {
 
 GamePage* CPsheet::gamePage(int game) const {
     return game >= 0 && game < kGamePageCount ? qobject_cast<GamePage*>(page(game)) : nullptr;
-}
-
-CSpecial& CPsheet::setupPage() const {
-    return *qobject_cast<CSpecial*>(page(kSetupPage));
-}
-
-CViewPP& CPsheet::resultListPage() const {
-    return *qobject_cast<CViewPP*>(page(kDejaViewPage));
 }
 
 int CPsheet::activeIndex() const {

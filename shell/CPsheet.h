@@ -12,8 +12,6 @@ class QTabWidget;
 
 namespace vantorel {
 
-class CSpecial;
-class CViewPP;
 class GamePage;
 class SheetPage;
 class SheetResults;
@@ -51,8 +49,8 @@ public:
     SheetPage* page(int index) const;
     // The game page of a game (0..4); nothing for a game whose page is not part of this build.
     GamePage* gamePage(int game) const;
-    CSpecial& setupPage() const;
-    CViewPP& resultListPage() const;
+    // The page at `index` as the class it is; nothing when it is another.
+    template <class Page> Page* pageAs(int index) const { return qobject_cast<Page*>(page(index)); }
 
     int activeIndex() const;
     // Shows the page and runs its activation, also when it is already the current page.

@@ -147,11 +147,11 @@ void SearchPattern(CPsheet& sheet, const PatternRequest& request, bool dated) {
     }
     sheet.SetActivePage(kDejaViewPage);
     const PatternReport report = ReportPattern(result);
-    CViewPP& list = sheet.resultListPage();
+    CViewPP* list = sheet.pageAs<CViewPP>(kDejaViewPage);
     if (report.clearList) {
-        list.ClearList();
+        list->ClearList();
     }
-    list.AddLines(report.lines);
+    list->AddLines(report.lines);
 }
 
 void OpenPatternSearch(CPsheet& sheet, bool dated) {

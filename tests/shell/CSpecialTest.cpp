@@ -32,7 +32,9 @@ protected:
         return values;
     }
 
-    const GameSettingChanges& entered() const { return sheet->setupPage().enteredMaximums(); }
+    const GameSettingChanges& entered() const {
+        return sheet->pageAs<CSpecial>(kSetupPage)->enteredMaximums();
+    }
 };
 
 TEST_F(CSpecialTest, RecordEntryNeedsATargetAndAValueThatFitsIt) {

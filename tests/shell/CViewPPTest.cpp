@@ -62,7 +62,7 @@ protected:
         OpenSheet();
     }
 
-    CViewPP& list() const { return sheet->resultListPage(); }
+    CViewPP& list() const { return *sheet->pageAs<CViewPP>(kDejaViewPage); }
 
     int PrintedPages() const {
         const std::string content = ReadFile(printed);

@@ -116,7 +116,7 @@ protected:
         return (edit != nullptr ? edit->text() : qobject_cast<const QLabel*>(widget)->text()).toStdString();
     }
 
-    std::vector<std::string> ResultLines() const { return sheet->resultListPage().lines(); }
+    std::vector<std::string> ResultLines() const { return sheet->pageAs<CViewPP>(kDejaViewPage)->lines(); }
     bool ApplyEnabled() const { return Find<QAbstractButton>("applyButton")->isEnabled(); }
     bool OkEnabled() const { return sheet->IsOkEnabled(); }
 
