@@ -2,12 +2,12 @@
 // comparison with a 1000-pick file, and the reads they are measured against: the section, and the
 // section with the pick file.
 
-#include "bench/BenchFiles.h"
 #include "digit/DigitCompare.h"
 #include "digit/DigitOperation.h"
 #include "digit/DigitReports.h"
 #include "platform/Clock.h"
 #include "platform/PlainDecimal.h"
+#include "tests/support/TestFiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -60,12 +60,12 @@ const char* GameName(int game) {
 // A working directory holding the game's history and pick file, and the game's tables read from it.
 struct Fixture {
     explicit Fixture(int game) : undated(SectionNumber(game, false)), dated(SectionNumber(game, true)) {
-        WriteBenchFile("vtrmain.dat", FullHistory(game));
-        WriteBenchFile("picks.txt", PickFile(game));
+        test::WriteFile("vtrmain.dat", FullHistory(game));
+        test::WriteFile("picks.txt", PickFile(game));
         undated.Load();
         dated.Load();
     }
-    BenchWorkDir dir;
+    test::TempWorkingDir dir;
     DigitDrawTable undated;
     DigitDrawTable dated;
 };

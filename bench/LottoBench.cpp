@@ -1,7 +1,6 @@
 // Every 5 Number, 6 Number and Power Ball operation on full dated histories, next to the time to read
 // the same section from the history file. Compare each "Operation/<game>/..." time with "Load/<game>".
 
-#include "bench/BenchFiles.h"
 #include "lotto/LottoDrawTable.h"
 #include "lotto/LottoOperations.h"
 #include "lotto/PowerballDrawTable.h"
@@ -11,6 +10,7 @@
 #include "platform/SetupChoices.h"
 #include "store/CalendarDates.h"
 #include "store/HistoryFile.h"
+#include "tests/support/TestFiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -120,7 +120,7 @@ void WriteSection(const GameShape& shape, std::string& history, const std::strin
         }
         picks += Joined(numbers) + "\n";
     }
-    bench::WriteBenchFile(pickFile, picks);
+    test::WriteFile(pickFile, picks);
 }
 
 const GameShape kFiveNumber = {5, kFiveNumberCapacity, 5, 45, 0};
@@ -129,13 +129,13 @@ const GameShape kPowerballGame = {9, kPowerballCapacity, 5, 49, 42};
 
 // The history file and the pick files, written once in a temporary working directory.
 void PrepareFiles() {
-    static const bench::BenchWorkDir directory;
+    static const test::TempWorkingDir directory;
     static const bool written = [] {
         std::string history;
         WriteSection(kFiveNumber, history, "picks5.txt");
         WriteSection(kSixNumber, history, "picks6.txt");
         WriteSection(kPowerballGame, history, "picksPB.txt");
-        bench::WriteBenchFile(kHistoryFileName, history);
+        test::WriteFile(kHistoryFileName, history);
         return true;
     }();
     benchmark::DoNotOptimize(written);

@@ -1,9 +1,9 @@
 // Reading full sections from the history file: the yardstick the operations of the games are measured
 // against.
 
-#include "bench/BenchFiles.h"
 #include "digit/DigitDrawTable.h"
 #include "lotto/LottoDrawTable.h"
+#include "tests/support/TestFiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -40,8 +40,8 @@ std::string FullDatedFiveNumberSection() {
 }
 
 void BM_ReadDated3NumberSection(benchmark::State& state) {
-    const BenchWorkDir dir;
-    WriteBenchFile("vtrmain.dat", FullDatedDigitSection());
+    const test::TempWorkingDir dir;
+    test::WriteFile("vtrmain.dat", FullDatedDigitSection());
     for (auto _ : state) {
         DigitDrawTable table(1);
         benchmark::DoNotOptimize(table.Load());
@@ -51,10 +51,10 @@ void BM_ReadDated3NumberSection(benchmark::State& state) {
 BENCHMARK(BM_ReadDated3NumberSection);
 
 void BM_ReadDated5NumberSection(benchmark::State& state) {
-    const BenchWorkDir dir;
+    const test::TempWorkingDir dir;
     const std::string section = FullDatedFiveNumberSection();
     state.counters["bytes"] = static_cast<double>(section.size());
-    WriteBenchFile("vtrmain.dat", section);
+    test::WriteFile("vtrmain.dat", section);
     for (auto _ : state) {
         LottoDrawTable table(5);
         benchmark::DoNotOptimize(table.Load());

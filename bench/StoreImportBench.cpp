@@ -1,11 +1,11 @@
 // Import of full dated histories and the integrity analysis of a full history file, next to the time it
 // takes to copy the same bytes into a new file and flush them to the disk once.
 
-#include "bench/BenchFiles.h"
 #include "platform/GameSettings.h"
 #include "store/DataImport.h"
 #include "store/HistoryAnalysis.h"
 #include "store/HistoryFile.h"
+#include "tests/support/TestFiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -71,9 +71,9 @@ std::string FullSectionLine(int section, int drawings, int numbers) {
 }
 
 void RunImport(benchmark::State& state, int gameType, int drawings, int numbers, int highest) {
-    const bench::BenchWorkDir directory;
+    const test::TempWorkingDir directory;
     const std::string text = DatedImportFile(drawings, numbers, highest);
-    bench::WriteBenchFile("import.txt", text);
+    test::WriteFile("import.txt", text);
     const GameSettings settings = FirstRunSettings();
     for (auto _ : state) {
         state.PauseTiming();
@@ -100,9 +100,9 @@ BENCHMARK(BM_ImportDatedFiveNumber)->Unit(benchmark::kMillisecond);
 // Reads the import file and writes its bytes to a new file, flushed to the disk once: the least that any
 // import of that file has to do.
 void RunCopyAndFlush(benchmark::State& state, int drawings, int numbers, int highest) {
-    const bench::BenchWorkDir directory;
+    const test::TempWorkingDir directory;
     const std::string text = DatedImportFile(drawings, numbers, highest);
-    bench::WriteBenchFile("import.txt", text);
+    test::WriteFile("import.txt", text);
     std::string content(text.size(), '\0');
     for (auto _ : state) {
         std::FILE* source = std::fopen("import.txt", "rb");
@@ -128,14 +128,14 @@ void BM_CopyAndFlushFiveNumberFile(benchmark::State& state) {
 BENCHMARK(BM_CopyAndFlushFiveNumberFile)->Unit(benchmark::kMillisecond);
 
 void BM_AnalyseFullHistory(benchmark::State& state) {
-    const bench::BenchWorkDir directory;
+    const test::TempWorkingDir directory;
     const GameSettings settings = FirstRunSettings();
     std::string history;
     for (int section = 0; section < kSectionCount; ++section) {
         const int gameType = GameOfSection(section);
         history += FullSectionLine(section, CapacityOfGame(gameType), NumbersPerDrawing(gameType, settings));
     }
-    bench::WriteBenchFile(std::string(kHistoryFileName), history);
+    test::WriteFile(std::string(kHistoryFileName), history);
     CheckTable table;
     for (auto _ : state) {
         AnalyseHistoryFile(table, settings);

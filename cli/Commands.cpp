@@ -1,12 +1,13 @@
 #include "cli/Commands.h"
 
-#include "platform/MessageBox.h"
+#include <ostream>
 
 namespace vantorel {
 
-int NotAvailableYet() {
-    MessageBox("This command is not available in this build.", MessageIcon::Stop);
-    return kExitRefused;
+void PrintLines(std::ostream& out, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        out << line << '\n';
+    }
 }
 
 int RunCommand(const CommandLine& line, CliContext& context) {

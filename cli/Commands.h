@@ -3,6 +3,10 @@
 #include "cli/CliContext.h"
 #include "cli/CommandLine.h"
 
+#include <iosfwd>
+#include <string>
+#include <vector>
+
 namespace vantorel {
 
 // Each command returns the exit status of vantorel-cli.
@@ -18,10 +22,10 @@ int RunBackup(const CommandLine& line, CliContext& context);
 int RunRestore(const CommandLine& line, CliContext& context);
 int RunSettings(const CommandLine& line, CliContext& context);
 
+// Prints each line followed by "\n".
+void PrintLines(std::ostream& out, const std::vector<std::string>& lines);
+
 // Dispatches a parsed command line to its command.
 int RunCommand(const CommandLine& line, CliContext& context);
-
-// For commands whose engine is not part of this build: says so and refuses.
-int NotAvailableYet();
 
 } // namespace vantorel

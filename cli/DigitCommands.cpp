@@ -7,6 +7,7 @@
 #include "digit/DigitPattern.h"
 #include "digit/DigitReports.h"
 #include "platform/MessageBox.h"
+#include "platform/SplitLines.h"
 #include "store/SectionReader.h"
 
 #include <ostream>
@@ -37,12 +38,6 @@ bool ChosenHistoryLoaded(int game, const LoadedDigitGame& loaded, bool dated) {
     return false;
 }
 
-void PrintLines(std::ostream& out, const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) {
-        out << line << '\n';
-    }
-}
-
 // The chart of "Distribution": the deciles of the chosen history, then the digit counts.
 void PrintDistribution(std::ostream& out, bool dated, const DigitOperationResult& result) {
     const auto& deciles = dated ? result.decilesDated : result.decilesUndated;
@@ -52,17 +47,6 @@ void PrintDistribution(std::ostream& out, bool dated, const DigitOperationResult
     for (std::size_t digit = 0; digit < result.digitCounts.size(); ++digit) {
         out << "digit " << digit << ": " << result.digitCounts[digit] << '\n';
     }
-}
-
-// The lines of a report text whose lines end with "\n"; a last piece without one is a line as well.
-std::vector<std::string> ReportTextLines(std::string_view text) {
-    std::vector<std::string> lines;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        lines.emplace_back(text.substr(0, end));
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    }
-    return lines;
 }
 
 } // namespace
@@ -108,7 +92,7 @@ int RunDigitCompare(const CommandLine& line, CliContext& context) {
         return kExitRefused;
     }
     const std::string report = ComparePickFile(loaded.tables().Chosen(line.dated), line.input);
-    PrintLines(context.out, ReportTextLines(report));
+    PrintLines(context.out, SplitLines(report));
     return report == kFileInputError ? kExitRefused : kExitDone;
 }
 

@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Operations.h"
 #include "platform/RandomGenerator.h"
+#include "platform/SplitLines.h"
 #include "store/SectionReader.h"
 
 #include <algorithm>
@@ -57,12 +58,6 @@ bool ChosenHistoryAvailable(int gameType, const GameTables<Table>& tables, bool 
                                tables.dated.loadStatus, tables.dated.count()),
                MessageIcon::Stop);
     return false;
-}
-
-void PrintLines(const std::vector<std::string>& lines, std::ostream& out) {
-    for (const std::string& line : lines) {
-        out << line << '\n';
-    }
 }
 
 // Distribution as the chart view draws it: one count per ball of each group.
@@ -127,7 +122,7 @@ int RunOnPowerball(const CommandLine& line, CliContext& context, const GameSetti
     } else if (IsChartOperation(line.operation)) {
         PrintPicks(kPowerball, result, settings, line.seed, context.clock, context.out);
     } else {
-        PrintLines(PowerballListLines(table, result), context.out);
+        PrintLines(context.out, PowerballListLines(table, result));
     }
     return ExitStatusOf(result);
 }
@@ -148,21 +143,14 @@ int RunOnLotto(const CommandLine& line, CliContext& context, const GameSettings&
     } else if (IsChartOperation(line.operation)) {
         PrintPicks(line.gameType, result, settings, line.seed, context.clock, context.out);
     } else {
-        PrintLines(LottoListLines(table, result), context.out);
+        PrintLines(context.out, LottoListLines(table, result));
     }
     return ExitStatusOf(result);
 }
 
 // The comparison report, one line per "\n"-ended piece.
 int PrintComparison(const std::string& report, std::ostream& out) {
-    std::size_t start = 0;
-    for (std::size_t end = report.find('\n'); end != std::string::npos; end = report.find('\n', start)) {
-        out << std::string_view(report).substr(start, end - start) << '\n';
-        start = end + 1;
-    }
-    if (start < report.size()) {
-        out << std::string_view(report).substr(start) << '\n';
-    }
+    PrintLines(out, SplitLines(report));
     return report == kFileInputError ? kExitRefused : kExitDone;
 }
 

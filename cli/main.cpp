@@ -6,7 +6,7 @@
 #include "cli/StderrMessageSink.h"
 #include "platform/Clock.h"
 #include "platform/GameSettings.h"
-#include "shell/QtProfileStore.h"
+#include "settings/QtProfileStore.h"
 
 #include <exception>
 #include <filesystem>

@@ -1,5 +1,5 @@
 # Vantorel as an installed desktop application: the build facts both programs print (version, desktop id,
-# where the sample history lies), the desktop program's start-up library and icon, the install rules, the
+# where the sample history lies), the desktop program's icon, the install rules, the
 # Debian package and tarball made by CPack, and the test of an installed tree.
 include(GNUInstallDirs)
 
@@ -17,8 +17,6 @@ target_include_directories(vantorel_build_info INTERFACE ${generated})
 target_link_libraries(vantorel-cli PRIVATE vantorel_build_info)
 
 if(TARGET vantorel)
-    add_subdirectory(startup)
-    target_link_libraries(vantorel PRIVATE startup)
     target_sources(vantorel PRIVATE ${PROJECT_SOURCE_DIR}/res/icons/icons.qrc)
     set_target_properties(vantorel PROPERTIES AUTORCC ON)
     # An uninstalled program finds the sample history where an installed one would.
@@ -92,7 +90,6 @@ set(CPACK_PROJECT_CONFIG_FILE ${generated}/CPackProjectConfig.cmake)
 include(CPack)
 
 if(VANTOREL_BUILD_TESTS AND TARGET vantorel)
-    add_subdirectory(tests/startup)
     add_test(NAME installed_tree
         COMMAND bash ${PROJECT_SOURCE_DIR}/tests/packaging/check-installed-tree.sh ${PROJECT_BINARY_DIR}
                 ${PROJECT_BINARY_DIR}/install-check ${PROJECT_VERSION})

@@ -124,7 +124,7 @@ int DigitDrawTable::BestGuess(const SetupChoices& choices, RandomSource& random)
     if (choices[kBestGuessNihilistic]) {
         return NihilisticGuess(*this, random);
     }
-    const int mode = choices[kBestGuessPessimistic] || !choices[kBestGuessOptimistic] ? kBestGuess : kHottest;
+    const bool pessimistic = choices[kBestGuessPessimistic] || !choices[kBestGuessOptimistic];
 
     // The split of the history by whole numbers, whatever the counting choices say.
     const int highestLow = numberRange() / 2 - 1;
@@ -134,13 +134,14 @@ int DigitDrawTable::BestGuess(const SetupChoices& choices, RandomSource& random)
     const bool highLead = high > count() - high;
     const bool evenLead = even > count() - even;
 
-    // Pessimistic goes against the side that has led, Optimistic with it.
-    const bool pessimistic = mode == kBestGuess;
+    // Pessimistic goes against the side that has led and takes the overdue digits, Optimistic goes with
+    // it and takes the hottest.
     const bool lowFirst = pessimistic ? highLead : !highLead;
     const bool oddLast = pessimistic ? evenLead : !evenLead;
 
     const int positions = digitPositions();
-    const std::vector<Candidates> candidates = CandidatesOf(PickByPosition(mode), positions);
+    const std::vector<Candidates> candidates =
+        CandidatesOf(PickByPosition(pessimistic ? PickMode::Overdue : PickMode::Hottest), positions);
     int guess = FirstDigit(candidates.front(), lowFirst, random);
     for (int position = 1; position < positions - 1; ++position) {
         guess = guess * 10 + MiddleDigit(candidates[static_cast<std::size_t>(position)], random);

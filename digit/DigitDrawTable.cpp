@@ -4,8 +4,9 @@
 
 namespace vantorel {
 
-DigitDrawTable::DigitDrawTable(int section) : section(section >= 1 && section <= 3 ? section : 0) {
-    dated = IsDatedSection(this->section);
+DigitDrawTable::DigitDrawTable(int sectionNumber)
+    : section(sectionNumber >= 1 && sectionNumber <= 3 ? sectionNumber : 0) {
+    dated = IsDatedSection(section);
 }
 
 int DigitDrawTable::Load(const std::filesystem::path& historyFile) {

@@ -59,10 +59,10 @@ public:
     // Both add to the counts they are given; they do not clear them.
     void CountDeciles(std::array<int, 10>& deciles, double rangeSize) const;
     void CountDigits(std::array<int, 10>& digitCounts) const;
-    // Hottest (mode 5) or overdue (modes 4 and 7) digit per position, with tie lists.
-    std::string PickByPosition(int mode) const;
-    // Hottest (mode 5) or overdue (mode 4) whole number; ties are listed, each followed by "\n".
-    std::string PickByNumber(int mode) const;
+    // Hottest or overdue digit per position, with tie lists.
+    std::string PickByPosition(PickMode mode) const;
+    // Hottest or overdue whole number; ties are listed, each followed by "\n".
+    std::string PickByNumber(PickMode mode) const;
 
     // Searches: indexes of matching entries in table order, at most kMatchListLimit of them.
     // Dates are in the stored form yy/mm/dd.
@@ -71,11 +71,11 @@ public:
     std::vector<int> FindNumber(int number, const SetupChoices& choices) const;
     std::vector<int> FindNumberRange(int low, int high) const;
 
-    // Overdue (mode 4) or Hottest (mode 5) digits per position restricted to one weekday, one month or
+    // Overdue or Hottest digits per position restricted to one weekday, one month or
     // one date range of this dated table, as the "Predictions" choice says. Shows its messages; gives
     // "ERROR" after a bad day or month number or a stored date the weekday calculation rejects, and the
     // empty text after "Date Error".
-    std::string RestrictedPick(int mode, std::string_view numberText, std::string_view fromText,
+    std::string RestrictedPick(PickMode mode, std::string_view numberText, std::string_view fromText,
                                std::string_view toText, const SetupChoices& choices) const;
 
     // The "Best Guess" number by the strategy that the choices name. `random` must be freshly seeded
@@ -90,7 +90,7 @@ public:
 };
 
 // PickByPosition over any list of numbers of a game with `positions` digits (3 or 4).
-std::string PickByPosition(std::span<const int> numbers, int positions, int mode);
+std::string PickByPosition(std::span<const int> numbers, int positions, PickMode mode);
 
 // `digits` random digits: the last decimal digit of one generator value each.
 std::string RandomDigits(int digits, RandomSource& random);

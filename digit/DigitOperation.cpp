@@ -34,7 +34,7 @@ void RunDistribution(const DigitDrawTable& table, bool useDatedData, DigitOperat
 void RunPrediction(const DigitGameTables& tables, const DigitOperationRequest& request,
                    DigitOperationResult& result) {
     const SetupChoices& choices = request.setupChoices;
-    const int mode = request.operation;
+    const PickMode mode = PickModeOf(request.operation);
     const bool restricted = request.useDatedData && !choices[kPredictNormal];
     if (!restricted) {
         if (choices[kPredictUseBalls]) {
@@ -125,6 +125,11 @@ DigitOperationResult ApplyDigitOperation(const DigitGameTables& tables, const Di
         RunDateSearch(tables, request, result);
         break;
     case kNumberSearch:
+        if (!ReadsDigits(request.numberText)) {
+            MessageBox(kNoNumberEntered);
+            result.outcome = DigitOutcome::Refused;
+            break;
+        }
         result.matchList = table.FindNumber(PlainDecimal(request.numberText), choices);
         break;
     case kNumberRangeSearch:

@@ -16,6 +16,8 @@ class Clock;
 inline constexpr std::string_view kNoDateEntered =
     "No Date Entered or\nInvalid Date Format\n\n(format is mm/dd/yy)";
 inline constexpr std::string_view kTooManySwitches = "Too damn many switches";
+inline constexpr std::string_view kNoNumberEntered =
+    "No Number Entered or\nInvalid Number Format\n\n(digits only, for example 123)";
 
 // The two histories of one digit game, as its page holds them.
 struct DigitGameTables {
@@ -60,7 +62,8 @@ struct DigitOperationResult {
 };
 
 // Runs one operation of a digit-game page on the dated or undated table, as the request says, and
-// returns its result. The clock seeds Random when no seed is planted, and Best Guess always.
+// returns its result. A Number search whose field reads no digit is refused with kNoNumberEntered. The clock
+// seeds Random when no seed is planted, and Best Guess always.
 DigitOperationResult ApplyDigitOperation(const DigitGameTables& tables, const DigitOperationRequest& request,
                                          const Clock& clock);
 

@@ -86,11 +86,11 @@ std::size_t DatedEntries(const DigitDrawTable& table) {
     return std::min(table.numbers.size(), table.dates.size());
 }
 
-std::string PickOfCollected(const DigitDrawTable& table, const std::vector<int>& collected, int mode) {
+std::string PickOfCollected(const DigitDrawTable& table, const std::vector<int>& collected, PickMode mode) {
     return PickByPosition(collected, table.digitPositions(), mode);
 }
 
-std::string PickByDay(const DigitDrawTable& table, std::string_view dayText, int mode) {
+std::string PickByDay(const DigitDrawTable& table, std::string_view dayText, PickMode mode) {
     const int day = PlainDecimal(dayText);
     if (day < 0 || day > 7) {
         MessageBox(kBadDayNumber);
@@ -118,7 +118,7 @@ std::string PickByDay(const DigitDrawTable& table, std::string_view dayText, int
     return std::string(name) + PickOfCollected(table, collected, mode);
 }
 
-std::string PickByMonth(const DigitDrawTable& table, std::string_view monthText, int mode) {
+std::string PickByMonth(const DigitDrawTable& table, std::string_view monthText, PickMode mode) {
     const int month = PlainDecimal(monthText);
     if (month < 0 || month > 12) {
         MessageBox(kBadMonthNumber);
@@ -142,7 +142,7 @@ std::string PickByMonth(const DigitDrawTable& table, std::string_view monthText,
 }
 
 std::string PickByDateRange(const DigitDrawTable& table, std::string_view fromText, std::string_view toText,
-                            int mode) {
+                            PickMode mode) {
     const std::optional<long long> from = TypedDayKey(fromText);
     const std::optional<long long> to = TypedDayKey(toText);
     if (!from || !to) {
@@ -210,11 +210,9 @@ std::vector<int> DigitDrawTable::FindNumberRange(int low, int high) const {
     return matches;
 }
 
-std::string DigitDrawTable::RestrictedPick(int mode, std::string_view numberText, std::string_view fromText,
-                                           std::string_view toText, const SetupChoices& choices) const {
-    if (mode != kOverdue && mode != kHottest) {
-        return std::string(kRestrictedPickError);
-    }
+std::string DigitDrawTable::RestrictedPick(PickMode mode, std::string_view numberText,
+                                           std::string_view fromText, std::string_view toText,
+                                           const SetupChoices& choices) const {
     if (choices[kPredictByDateRange]) {
         return PickByDateRange(*this, fromText, toText, mode);
     }

@@ -82,10 +82,7 @@ void PickPosition(const DigitTally& tally, bool hottest, std::string& characters
 
 } // namespace
 
-std::string PickByPosition(std::span<const int> numbers, int positions, int mode) {
-    if (mode != kOverdue && mode != kHottest && mode != kBestGuess) {
-        return {};
-    }
+std::string PickByPosition(std::span<const int> numbers, int positions, PickMode mode) {
     std::array<DigitTally, 4> tallies{};
     for (const int number : numbers) {
         if (const auto digits = DigitsOf(number, positions)) {
@@ -98,22 +95,20 @@ std::string PickByPosition(std::span<const int> numbers, int positions, int mode
     std::string characters;
     std::string tieLists;
     for (int position = 0; position < positions; ++position) {
-        PickPosition(tallies[static_cast<std::size_t>(position)], mode == kHottest, characters, tieLists);
+        PickPosition(tallies[static_cast<std::size_t>(position)], mode == PickMode::Hottest, characters,
+                     tieLists);
     }
     return characters + tieLists;
 }
 
-std::string DigitDrawTable::PickByPosition(int mode) const {
+std::string DigitDrawTable::PickByPosition(PickMode mode) const {
     return vantorel::PickByPosition(numbers, digitPositions(), mode);
 }
 
-std::string DigitDrawTable::PickByNumber(int mode) const {
-    if (mode != kOverdue && mode != kHottest) {
-        return {};
-    }
+std::string DigitDrawTable::PickByNumber(PickMode mode) const {
     const std::vector<int> totals = CountTotals();
-    const auto extreme = mode == kHottest ? std::max_element(totals.begin(), totals.end())
-                                          : std::min_element(totals.begin(), totals.end());
+    const auto extreme = mode == PickMode::Hottest ? std::max_element(totals.begin(), totals.end())
+                                                   : std::min_element(totals.begin(), totals.end());
     const auto ties = std::count(totals.begin(), totals.end(), *extreme);
     if (ties == 1) {
         return std::to_string(extreme - totals.begin());

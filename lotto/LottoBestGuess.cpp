@@ -396,12 +396,12 @@ std::vector<int> PowerballGuess(const PowerballGuessLists& lists, int firstGroup
 std::vector<int> BestGuess(const LottoDrawTable& table, const GameSettings& settings,
                            const SetupChoices& choices, RandomSource& random) {
     const auto balls = static_cast<std::size_t>(table.ballsPerDrawing());
-    const std::string hottestText = table.SevenBalls(kSevenHottest, settings);
+    const std::string hottestText = table.SevenBalls(PickMode::Hottest, settings);
     if (hottestText == kSetupErrorText) {
         return NoPrediction(balls);
     }
     const std::vector<int> hottest = NumbersOf(hottestText);
-    const std::vector<int> overdue = NumbersOf(table.SevenBalls(kSevenOverdue, settings));
+    const std::vector<int> overdue = NumbersOf(table.SevenBalls(PickMode::Overdue, settings));
     const BestGuessStrategy strategy = StrategyOf(choices);
     if (table.gameType() == kSixNumber) {
         return SixNumberGuess(hottest, overdue, strategy, random);
@@ -417,8 +417,8 @@ std::vector<int> BestGuess(const LottoDrawTable& table, const GameSettings& sett
 std::vector<int> BestGuess(const PowerballDrawTable& table, const GameSettings& settings,
                            const SetupChoices& choices, RandomSource& random) {
     PowerballGuessLists lists;
-    table.SevenPerGroup(lists.overdue, lists.overduePower, kGroupOverdue, settings);
-    table.SevenPerGroup(lists.hottest, lists.hottestPower, kGroupHottest, settings);
+    table.SevenPerGroup(lists.overdue, lists.overduePower, PickMode::Overdue, settings);
+    table.SevenPerGroup(lists.hottest, lists.hottestPower, PickMode::Hottest, settings);
     // The even percentages of both groups: the numbers before the first and the third percent sign of the
     // Even - Odd line.
     const std::string shares = table.ShareText(kShareEvenOdd, settings);

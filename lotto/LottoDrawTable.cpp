@@ -30,12 +30,12 @@ bool HasDuplicates(std::vector<int> numbers) {
 
 // The counts that SevenBalls takes, in the order it lists them: the seven smallest counts above 0
 // (overdue) or the seven largest counts above 0, largest first (hottest).
-std::vector<int> SevenCounts(std::vector<int> sortedCounts, int mode) {
+std::vector<int> SevenCounts(std::vector<int> sortedCounts, PickMode mode) {
     std::sort(sortedCounts.begin(), sortedCounts.end());
     const auto firstDrawn =
         std::find_if(sortedCounts.begin(), sortedCounts.end(), [](int c) { return c > 0; });
     std::vector<int> drawn(firstDrawn, sortedCounts.end());
-    if (mode == kSevenHottest) {
+    if (mode == PickMode::Hottest) {
         std::reverse(drawn.begin(), drawn.end());
     }
     drawn.resize(std::min(drawn.size(), kSevenBallCount));
@@ -44,8 +44,9 @@ std::vector<int> SevenCounts(std::vector<int> sortedCounts, int mode) {
 
 } // namespace
 
-LottoDrawTable::LottoDrawTable(int section) : section(section >= 4 && section <= 7 ? section : 4) {
-    dated = IsDatedSection(this->section);
+LottoDrawTable::LottoDrawTable(int sectionNumber)
+    : section(sectionNumber >= 4 && sectionNumber <= 7 ? sectionNumber : 4) {
+    dated = IsDatedSection(section);
 }
 
 int LottoDrawTable::Load(const std::filesystem::path& historyFile) {
@@ -132,13 +133,10 @@ void LottoDrawTable::CountHighLow(int& highCount, int& lowCount, int maximum) co
     }
 }
 
-std::string LottoDrawTable::SevenBalls(int mode, const GameSettings& settings) const {
+std::string LottoDrawTable::SevenBalls(PickMode mode, const GameSettings& settings) const {
     if (GameMaximum(settings) > TallyLimit()) {
         MessageBox(MaximumTooLargeMessage(gameType()));
         return std::string(kSetupErrorText);
-    }
-    if (mode != kSevenOverdue && mode != kSevenHottest) {
-        return "ScrewBalls";
     }
     std::vector<int> tally = CountBalls(TallyLimit());
     std::string text;

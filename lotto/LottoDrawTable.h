@@ -20,10 +20,6 @@ using LottoRow = std::array<int, 6>;
 // Row indexes of the drawings a search found, oldest first; at most kMatchListLimit of them.
 using MatchList = std::vector<int>;
 
-// Modes of SevenBalls.
-inline constexpr int kSevenOverdue = 0;
-inline constexpr int kSevenHottest = 1;
-
 // The text SevenBalls leaves when the game's maximum is beyond what its tallies hold.
 inline constexpr std::string_view kSetupErrorText = "Setup Error";
 
@@ -62,11 +58,10 @@ public:
     void CountEvenOdd(int& oddCount, int& evenCount) const;
     // High - Low: a ball up to half of `maximum` (integer division) is Low, a greater one High.
     void CountHighLow(int& highCount, int& lowCount, int maximum) const;
-    // The seven most overdue (kSevenOverdue: drawn least often among the balls drawn at least once) or
-    // the seven hottest (kSevenHottest) ball numbers, each followed by one space, ties to the lower
-    // number. Fewer balls are listed when fewer were drawn. A maximum beyond TallyLimit() shows its
-    // message and gives "Setup Error"; any other mode gives "ScrewBalls".
-    std::string SevenBalls(int mode, const GameSettings& settings) const;
+    // The seven most overdue (drawn least often among the balls drawn at least once) or the seven hottest
+    // ball numbers, each followed by one space, ties to the lower number. Fewer balls are listed when fewer
+    // were drawn. A maximum beyond TallyLimit() shows its message and gives "Setup Error".
+    std::string SevenBalls(PickMode mode, const GameSettings& settings) const;
 
     // Date: the result line of the drawing on the typed date (mm/dd/yy), the date itself in display
     // form when no drawing has it, or "Date Error" after its message.

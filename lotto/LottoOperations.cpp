@@ -64,7 +64,7 @@ LottoResult ApplyLottoOperation(int operation, const LottoDrawTable& table, cons
         break;
     case kOverdue:
     case kHottest:
-        result.resultText = table.SevenBalls(operation == kOverdue ? kSevenOverdue : kSevenHottest, settings);
+        result.resultText = table.SevenBalls(PickModeOf(operation), settings);
         result.refused = result.resultText == kSetupErrorText;
         break;
     case kRandom:
@@ -124,8 +124,7 @@ LottoResult ApplyPowerballOperation(int operation, const PowerballDrawTable& tab
         break;
     case kOverdue:
     case kHottest:
-        table.SevenPerGroup(result.firstGroupList, result.powerBallList,
-                            operation == kOverdue ? kGroupOverdue : kGroupHottest, settings);
+        table.SevenPerGroup(result.firstGroupList, result.powerBallList, PickModeOf(operation), settings);
         break;
     case kRandom:
         StartRandom(result);
@@ -180,9 +179,9 @@ std::vector<std::string> LottoListLines(const LottoDrawTable& table, const Lotto
     case kTotals:
         return ReportLottoTotals(table);
     case kOverdue:
-        return ReportSevenBalls(result.resultText, kSevenOverdue);
+        return ReportSevenBalls(result.resultText, PickMode::Overdue);
     case kHottest:
-        return ReportSevenBalls(result.resultText, kSevenHottest);
+        return ReportSevenBalls(result.resultText, PickMode::Hottest);
     case kDateSearch:
         return ReportText(result.resultText);
     case kDateRangeSearch:
@@ -206,9 +205,9 @@ std::vector<std::string> PowerballListLines(const PowerballDrawTable& table, con
     case kTotals:
         return ReportPowerballTotals(table);
     case kOverdue:
-        return ReportSevenPerGroup(result.firstGroupList, result.powerBallList, kGroupOverdue);
+        return ReportSevenPerGroup(result.firstGroupList, result.powerBallList, PickMode::Overdue);
     case kHottest:
-        return ReportSevenPerGroup(result.firstGroupList, result.powerBallList, kGroupHottest);
+        return ReportSevenPerGroup(result.firstGroupList, result.powerBallList, PickMode::Hottest);
     case kDateSearch:
         return ReportPowerballDate(result.pbDrawRecord, result.resultText);
     case kDateRangeSearch:

@@ -145,12 +145,12 @@ std::string LottoDrawTable::ComparePicks(const std::filesystem::path& fileName) 
         std::copy_n(numbers[static_cast<std::size_t>(row)].begin(), balls, values.begin());
         return values;
     };
-    DisplayDateWriter dates;
+    DisplayDateWriter dateWriter;
     const auto appendLine = [&](std::string& report, int row) {
         const LottoRow& values = numbers[static_cast<std::size_t>(row)];
         AppendJoined(report, values.data(), values.data() + balls);
         if (dated) {
-            AppendFoundOn(report, dates, Date(row));
+            AppendFoundOn(report, dateWriter, Date(row));
         } else {
             report += gameType() == kFiveNumber ? " was found.\n" : " was found !\n";
         }
@@ -167,14 +167,14 @@ std::string PowerballDrawTable::ComparePicks(const std::filesystem::path& fileNa
         values[firstGroup] = PowerBall(row);
         return values;
     };
-    DisplayDateWriter dates;
+    DisplayDateWriter dateWriter;
     const auto appendLine = [&](std::string& report, int row) {
         const PowerballRow& balls = numbers[static_cast<std::size_t>(row)];
         AppendJoined(report, balls.data(), balls.data() + firstGroup);
         report += " with Powerball ";
         AppendNumber(report, PowerBall(row));
         if (dated) {
-            AppendFoundOn(report, dates, Date(row));
+            AppendFoundOn(report, dateWriter, Date(row));
         } else {
             report += " was found in the Undated Data.\n";
         }

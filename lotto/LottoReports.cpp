@@ -110,9 +110,9 @@ std::vector<std::string> ReportDateRange(const LottoDrawTable& table, const std:
     });
 }
 
-std::vector<std::string> ReportSevenBalls(std::string_view text, int mode) {
+std::vector<std::string> ReportSevenBalls(std::string_view text, PickMode mode) {
     const std::string_view caption =
-        mode == kSevenOverdue ? " The seven most overdue balls are " : " The seven hottest balls are ";
+        mode == PickMode::Overdue ? " The seven most overdue balls are " : " The seven hottest balls are ";
     return {std::string(caption) + std::string(text)};
 }
 
@@ -223,8 +223,8 @@ std::vector<std::string> ReportPowerballTotals(const PowerballDrawTable& table) 
 }
 
 std::vector<std::string> ReportSevenPerGroup(const std::vector<int>& firstGroup,
-                                             const std::vector<int>& powerBalls, int mode) {
-    const bool overdue = mode == kGroupOverdue;
+                                             const std::vector<int>& powerBalls, PickMode mode) {
+    const bool overdue = mode == PickMode::Overdue;
     const auto line = [](std::string caption, const std::vector<int>& list) {
         for (std::size_t i = 0; i < std::min(list.size(), kSevenShown); ++i) {
             caption += std::to_string(list[i]) + "  ";

@@ -28,8 +28,8 @@ std::vector<std::string> ReportShareOfCounts(int firstCount, int secondCount, in
 std::vector<std::string> ReportText(std::string_view text);
 // A Date Range result: one line per row, the balls sorted.
 std::vector<std::string> ReportDateRange(const LottoDrawTable& table, const std::vector<int>& rows);
-// Overdue (kSevenOverdue) or Hottest (kSevenHottest) of 5 and 6 Number.
-std::vector<std::string> ReportSevenBalls(std::string_view text, int mode);
+// Overdue or Hottest of 5 and 6 Number.
+std::vector<std::string> ReportSevenBalls(std::string_view text, PickMode mode);
 // Totals: every drawing of the table, balls sorted. A stored date that cannot be shown ends the listing.
 std::vector<std::string> ReportLottoTotals(const LottoDrawTable& table);
 // Number (kNumberSearch) or Partial Number (kPartialNumberSearch) matches of 5 and 6 Number.
@@ -39,10 +39,9 @@ std::vector<std::string> ReportMatches(const LottoDrawTable& table, const MatchL
 std::vector<std::string> ReportMatches(const PowerballDrawTable& table, const MatchList& matchList);
 
 std::vector<std::string> ReportPowerballTotals(const PowerballDrawTable& table);
-// The two Overdue (kGroupOverdue) or Hottest (kGroupHottest) lines, with the first seven numbers of
-// each list.
+// The two Overdue or Hottest lines, with the first seven numbers of each list.
 std::vector<std::string> ReportSevenPerGroup(const std::vector<int>& firstGroup,
-                                             const std::vector<int>& powerBalls, int mode);
+                                             const std::vector<int>& powerBalls, PickMode mode);
 // Date: `pbDrawRecord` (first-group balls, then the Power Ball; empty when none was found) and the date
 // as typed.
 std::vector<std::string> ReportPowerballDate(const std::vector<int>& pbDrawRecord,

@@ -42,7 +42,7 @@ void CountBall(std::vector<int>& counts, int ball) {
 
 // The balls 1..maximum drawn at least once, ranked by count (fewest first for overdue, most first for
 // hottest), ties to the lower number; at most eight.
-std::vector<int> RankGroup(const std::vector<int>& counts, int maximum, int mode) {
+std::vector<int> RankGroup(const std::vector<int>& counts, int maximum, PickMode mode) {
     std::vector<int> balls;
     for (int ball = 1; ball <= maximum && ball < static_cast<int>(counts.size()); ++ball) {
         if (counts[static_cast<std::size_t>(ball)] > 0) {
@@ -53,7 +53,7 @@ std::vector<int> RankGroup(const std::vector<int>& counts, int maximum, int mode
         return counts[static_cast<std::size_t>(ball)];
     };
     std::stable_sort(balls.begin(), balls.end(), [&](int a, int b) {
-        return mode == kGroupOverdue ? countOf(a) < countOf(b) : countOf(a) > countOf(b);
+        return mode == PickMode::Overdue ? countOf(a) < countOf(b) : countOf(a) > countOf(b);
     });
     balls.resize(std::min(balls.size(), kGroupListLength));
     return balls;
@@ -69,7 +69,7 @@ std::string NotEnoughBallsMessage(bool dated, int firstGroupBalls) {
 
 } // namespace
 
-PowerballDrawTable::PowerballDrawTable(bool dated) : dated(dated) {}
+PowerballDrawTable::PowerballDrawTable(bool datedHistory) : dated(datedHistory) {}
 
 int PowerballDrawTable::Load(int firstGroupBalls, const std::filesystem::path& historyFile) {
     ballsPerDrawing = std::clamp(firstGroupBalls, 0, kMaxBallsPerDrawing);
@@ -162,13 +162,8 @@ std::string PowerballDrawTable::ShareText(int kind, const GameSettings& settings
            std::string(lower) + ".";
 }
 
-void PowerballDrawTable::SevenPerGroup(std::vector<int>& firstOut, std::vector<int>& powerOut, int mode,
+void PowerballDrawTable::SevenPerGroup(std::vector<int>& firstOut, std::vector<int>& powerOut, PickMode mode,
                                        const GameSettings& settings) const {
-    firstOut.clear();
-    powerOut.clear();
-    if (mode != kGroupOverdue && mode != kGroupHottest) {
-        return;
-    }
     firstOut = RankGroup(CountBalls(settings.powerballGroup1Max), settings.powerballGroup1Max, mode);
     powerOut = RankGroup(CountPowerBalls(settings.powerballGroup2Max), settings.powerballGroup2Max, mode);
 }

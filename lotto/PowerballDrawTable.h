@@ -20,10 +20,6 @@ using PowerballRow = std::array<int, 6>;
 inline constexpr int kShareEvenOdd = 1;
 inline constexpr int kShareHighLow = 2;
 
-// Modes of SevenPerGroup.
-inline constexpr int kGroupOverdue = 1;
-inline constexpr int kGroupHottest = 2;
-
 // Tallies of a Power Ball group hold at least the ball numbers 0..68.
 inline constexpr int kPowerballTallyLimit = 68;
 
@@ -57,10 +53,10 @@ public:
     // Even - Odd (kShareEvenOdd) or High - Low (kShareHighLow) of both groups as one finished line;
     // "Error in Analysis" for any other kind. An empty history shows 0 percent throughout.
     std::string ShareText(int kind, const GameSettings& settings) const;
-    // Overdue (kGroupOverdue: drawn least often among the balls drawn at least once) or Hottest
-    // (kGroupHottest: drawn most often) ball numbers of each group, at most eight per group, ties to the
-    // lower number, only numbers from 1 to the group's maximum (PBC, PBB).
-    void SevenPerGroup(std::vector<int>& firstOut, std::vector<int>& powerOut, int mode,
+    // Overdue (drawn least often among the balls drawn at least once) or Hottest (drawn most often) ball
+    // numbers of each group, at most eight per group, ties to the lower number, only numbers from 1 to the
+    // group's maximum (PBC, PBB).
+    void SevenPerGroup(std::vector<int>& firstOut, std::vector<int>& powerOut, PickMode mode,
                        const GameSettings& settings) const;
 
     // Date: the first drawing on the typed date as its first-group balls followed by its Power Ball;

@@ -1,37 +1,112 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace vantorel {
 
 class ProfileStore;
 
+// Where the settings live: the profile location and the application title name the store (on Linux the
+// INI file $XDG_CONFIG_HOME/Nulvex.Mark/Vantorel.conf), and the game settings are one section of it.
+inline constexpr std::string_view kProfileOrganization = "Nulvex.Mark";
+inline constexpr std::string_view kProfileApplication = "Vantorel";
 inline constexpr std::string_view kSettingsSection = "Settings";
-inline constexpr std::string_view kKey5BC = "5BC";
-inline constexpr std::string_view kKey6BC = "6BC";
-inline constexpr std::string_view kKeyPBC = "PBC";
-inline constexpr std::string_view kKeyPBB = "PBB";
-inline constexpr std::string_view kKeyPBM = "PBM";
-// The five keys in the order in which they are written and listed.
-inline constexpr std::array<std::string_view, 5> kGameSettingKeys = {kKey5BC, kKey6BC, kKeyPBC, kKeyPBB,
-                                                                     kKeyPBM};
+
+// The five game settings, in the order in which they are written and listed.
+enum class GameSettingKey : int {
+    FiveNumberMax,      // "5BC": highest ball of the 5 Number game
+    SixNumberMax,       // "6BC": highest ball of the 6 Number game
+    PowerballGroup1Max, // "PBC": highest ball of the first Power Ball group
+    PowerballGroup2Max, // "PBB": highest Power Ball
+    PowerballBalls,     // "PBM": how many first-group balls a Power Ball drawing has
+};
+inline constexpr std::size_t kGameSettingCount = 5;
+
+// What one key is: its name in the store, the value the first run writes, and the values it accepts.
+struct GameSettingRule {
+    std::string_view key;
+    std::string_view firstRunValue;
+    int lowest;
+    int highest;
+};
+
+// One row per key, in key order. The maximums accept the Setup list's 19 to 59 and the two entries below
+// them (60 and 61), which the Setup page records for any target.
+inline constexpr std::array<GameSettingRule, kGameSettingCount> kGameSettingRules = {{
+    {"5BC", "26", 19, 61},
+    {"6BC", "49", 19, 61},
+    {"PBC", "49", 19, 61},
+    {"PBB", "42", 19, 61},
+    {"PBM", "5", 4, 5},
+}};
+
+constexpr const GameSettingRule& RuleOf(GameSettingKey key) {
+    return kGameSettingRules[static_cast<std::size_t>(key)];
+}
+
+inline constexpr std::string_view kKey5BC = RuleOf(GameSettingKey::FiveNumberMax).key;
+inline constexpr std::string_view kKey6BC = RuleOf(GameSettingKey::SixNumberMax).key;
+inline constexpr std::string_view kKeyPBC = RuleOf(GameSettingKey::PowerballGroup1Max).key;
+inline constexpr std::string_view kKeyPBB = RuleOf(GameSettingKey::PowerballGroup2Max).key;
+inline constexpr std::string_view kKeyPBM = RuleOf(GameSettingKey::PowerballBalls).key;
 
 inline constexpr std::string_view kFirstRunMessage =
     "VanTorel comes preconfigured for the\nsample data file included with the program.\n\nPlease read the "
-    "help "
-    "file to learn\nmore about configuring VanTorel to\nmeet your game specific requirements.";
+    "help file to learn\nmore about configuring VanTorel to\nmeet your game specific requirements.";
+inline constexpr std::string_view kNotConfiguredMessage =
+    "Vantorel is not yet configured.\nSome features will be unavailable..\n\nPlease see help for "
+    "information\non how to enter game-specific settings.";
+inline constexpr std::string_view kInvalidPowerballBalls =
+    "Invalid Selection for Powerball Max.\nPlease select 4 balls or 5 balls.\n\n[Settings at the bottom of "
+    "the list]";
+inline constexpr std::string_view kNoNewMaximums = "No New Game Maximums Entered!";
+inline constexpr std::string_view kSettingsCancelled = "The Operation Has Been Cancelled";
+inline constexpr std::string_view kSettingsSaved = "Settings Have Been Saved";
+inline constexpr std::string_view kSettingsNotSaved = "The settings could not be saved.";
 
 // The five game settings as they stand at the start of one operation. Missing or non-numeric values are 0.
 struct GameSettings {
-    int fiveNumberMax = 0;      // "5BC": highest ball of the 5 Number game
-    int sixNumberMax = 0;       // "6BC": highest ball of the 6 Number game
-    int powerballGroup1Max = 0; // "PBC": highest ball of the first Power Ball group
-    int powerballGroup2Max = 0; // "PBB": highest Power Ball
-    int powerballBalls = 0;     // "PBM": how many first-group balls a Power Ball drawing has
+    int fiveNumberMax = 0;
+    int sixNumberMax = 0;
+    int powerballGroup1Max = 0;
+    int powerballGroup2Max = 0;
+    int powerballBalls = 0;
 
     static GameSettings Read(const ProfileStore& store);
 };
+
+// The stored texts of the five keys, in key order, as they are (a missing key is the empty text).
+using GameSettingTexts = std::array<std::string, kGameSettingCount>;
+GameSettingTexts ReadGameSettingTexts(const ProfileStore& store);
+
+// New values for some of the keys; a key without a value keeps what the store holds.
+using GameSettingChanges = std::array<std::optional<int>, kGameSettingCount>;
+
+// The texts the five keys hold once `changes` are written.
+GameSettingTexts TextsAfterChanges(const GameSettingTexts& stored, const GameSettingChanges& changes);
+
+// Writes the changed keys, in key order; false when the store could not keep one of them.
+bool WriteGameSettings(ProfileStore& store, const GameSettingChanges& changes);
+
+// The key named `name`, compared without regard to case.
+std::optional<GameSettingKey> FindGameSettingKey(std::string_view name);
+
+// True when `value` can be stored for the key; otherwise shows why not and returns false. `value` is empty
+// when the text given was no whole number. The Power Ball ball count is refused with the Setup page's
+// message, a maximum with one that names the key and its range.
+bool AcceptGameSetting(GameSettingKey key, std::optional<int> value);
+
+// The Setup page's confirmation before saving, showing the texts the keys will hold.
+std::string SaveConfirmationText(const GameSettingTexts& texts);
+// The Setup page's "Current Settings" text for the stored texts.
+std::string CurrentSettingsText(const GameSettingTexts& texts);
+
+// An empty "5BC" is what the operations sheet takes as "not yet configured".
+bool IsConfigured(const ProfileStore& store);
 
 // The first-run step: when the store holds no trace of an earlier run, writes the five defaults in order
 // (and a marker, so that deleting a key by hand is not taken for a first run) and shows the first-run

@@ -9,4 +9,7 @@ namespace vantorel {
 // sign. Values beyond the range of int saturate at its maximum.
 int PlainDecimal(std::string_view text);
 
+// True when the plain decimal conversion of the text reads at least one digit.
+bool ReadsDigits(std::string_view text);
+
 } // namespace vantorel

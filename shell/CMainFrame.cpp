@@ -35,8 +35,9 @@ QLabel* AddIndicator(QStatusBar* bar, const char* objectName, const QString& tex
 
 } // namespace
 
-CMainFrame::CMainFrame(CVantorelDoc& document, HandOver& handOver, ShellServices& services)
-    : document_(document), services_(services), view_(new CVantorelView(handOver, services, this)) {
+CMainFrame::CMainFrame(CVantorelDoc& document, HandOver& handOver, SheetResults& results,
+                       ShellServices& services)
+    : document_(document), services_(services), view_(new CVantorelView(handOver, results, services, this)) {
     setObjectName(QStringLiteral("mainFrame"));
     setCentralWidget(view_);
     BuildMenus();

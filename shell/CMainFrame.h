@@ -8,6 +8,7 @@ namespace vantorel {
 
 class CVantorelDoc;
 class CVantorelView;
+class SheetResults;
 struct HandOver;
 struct ShellServices;
 
@@ -18,7 +19,7 @@ class CMainFrame final : public QMainWindow {
     Q_DISABLE_COPY_MOVE(CMainFrame)
 
 public:
-    CMainFrame(CVantorelDoc& document, HandOver& handOver, ShellServices& services);
+    CMainFrame(CVantorelDoc& document, HandOver& handOver, SheetResults& results, ShellServices& services);
 
     CVantorelView& view() const { return *view_; }
 

@@ -1,16 +1,10 @@
 #include "shell/CPsheet.h"
 
-#include "digit/ui/C3num.h"
-#include "digit/ui/C4num.h"
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
-#include "platform/ProfileStore.h"
-#include "shell/CSpecial.h"
-#include "shell/CViewPP.h"
 #include "shell/HelpWindow.h"
 #include "shell/SheetPage.h"
 #include "shell/ShellServices.h"
-#include "shell/UnavailablePage.h"
 
 #include <QDialogButtonBox>
 #include <QKeyEvent>
@@ -22,9 +16,9 @@ namespace vantorel {
 
 namespace {
 
-constexpr std::string_view kNotConfiguredMessage = "Vantorel is not yet configured.\nSome features will be "
-                                                   "unavailable..\n\nPlease see help for information\non "
-                                                   "how to enter game-specific settings.";
+constexpr std::array<const char*, kPageCount> kPageTitles = {
+    "3 Number", "4 Number", "5 Number", "6 Number", "Power Ball", "Setup", "Data File", "Deja View",
+};
 
 bool ValidPage(int index) {
     return index >= 0 && index < kPageCount;
@@ -32,27 +26,19 @@ bool ValidPage(int index) {
 
 } // namespace
 
-CPsheet::CPsheet(HandOver& handOver, ShellServices& services, QWidget* parent)
-    : QDialog(parent), handOver_(handOver), services_(services), tabs_(new QTabWidget(this)),
+CPsheet::CPsheet(HandOver& handOver, SheetResults& results, ShellServices& services, QWidget* parent)
+    : QDialog(parent), handOver_(handOver), results_(results), services_(services),
+      tabs_(new QTabWidget(this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
                                         QDialogButtonBox::Apply | QDialogButtonBox::Help,
                                     this)) {
     setObjectName(QStringLiteral("operationsSheet"));
     setWindowTitle(QStringLiteral("Vantorel Operations"));
     tabs_->setObjectName(QStringLiteral("pageTabs"));
-
-    AddPage(new C3num(*this), QStringLiteral("3 Number"));
-    AddPage(new C4num(*this), QStringLiteral("4 Number"));
-    AddPage(new UnavailablePage(*this, kFiveNumberPage, QStringLiteral("5 Number")),
-            QStringLiteral("5 Number"));
-    AddPage(new UnavailablePage(*this, kSixNumberPage, QStringLiteral("6 Number")),
-            QStringLiteral("6 Number"));
-    AddPage(new UnavailablePage(*this, kPowerballPage, QStringLiteral("Power Ball")),
-            QStringLiteral("Power Ball"));
-    AddPage(new CSpecial(*this), QStringLiteral("Setup"));
-    AddPage(new UnavailablePage(*this, kDataFilePage, QStringLiteral("Data File")),
-            QStringLiteral("Data File"));
-    AddPage(new CViewPP(*this), QStringLiteral("Deja View"));
+    // Every tab stays whole: the tab row sets the least width of the sheet.
+    tabs_->setUsesScrollButtons(false);
+    tabs_->setElideMode(Qt::ElideNone);
+    AddPages();
 
     buttons_->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
     buttons_->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
@@ -70,18 +56,24 @@ CPsheet::CPsheet(HandOver& handOver, ShellServices& services, QWidget* parent)
     layout->addWidget(buttons_);
 }
 
-CPsheet::~CPsheet() {
-    // The pages end while the sheet is still whole: the Setup page hands its choices over as it goes.
-    disconnect(tabs_, nullptr, this, nullptr);
-    delete tabs_;
-    if (handOver_.activeSheet == this) {
-        handOver_.activeSheet = nullptr;
-    }
+QString CPsheet::PageTitle(int index) {
+    return ValidPage(index) ? QString::fromLatin1(kPageTitles[static_cast<std::size_t>(index)]) : QString();
 }
 
-void CPsheet::AddPage(SheetPage* page, const QString& title) {
-    pages_[static_cast<std::size_t>(page->pageIndex())] = page;
-    tabs_->addTab(page, title);
+// The factory's pages take their places by index; a place it leaves empty gets a blank page.
+void CPsheet::AddPages() {
+    for (SheetPage* made : services_.buildPages(*this)) {
+        if (made != nullptr && ValidPage(made->pageIndex())) {
+            pages_[static_cast<std::size_t>(made->pageIndex())] = made;
+        }
+    }
+    for (int index = 0; index < kPageCount; ++index) {
+        SheetPage*& place = pages_[static_cast<std::size_t>(index)];
+        if (place == nullptr) {
+            place = new SheetPage(*this, index);
+        }
+        tabs_->addTab(place, PageTitle(index));
+    }
 }
 
 SheetPage* CPsheet::page(int index) const {
@@ -90,14 +82,6 @@ SheetPage* CPsheet::page(int index) const {
 
 GamePage* CPsheet::gamePage(int game) const {
     return game >= 0 && game < kGamePageCount ? qobject_cast<GamePage*>(page(game)) : nullptr;
-}
-
-CSpecial& CPsheet::setupPage() const {
-    return *qobject_cast<CSpecial*>(page(kSetupPage));
-}
-
-CViewPP& CPsheet::resultListPage() const {
-    return *qobject_cast<CViewPP*>(page(kDejaViewPage));
 }
 
 int CPsheet::activeIndex() const {
@@ -196,10 +180,12 @@ void CPsheet::InitSheet() {
     initialised_ = true;
     ActivatePage(activeIndex());
 
-    const std::string fiveNumberMax = services_.profile.GetString(kSettingsSection, kKey5BC);
-    if (fiveNumberMax.empty() && !state_.notConfigured) {
+    if (!IsConfigured(services_.profile) && !state_.notConfigured) {
         MessageBox(kNotConfiguredMessage);
         state_.notConfigured = true;
+        // The warning's own loop runs while the sheet is being shown, and the window system may then give
+        // the sheet a default size: it gets back the room its pages and every whole tab need.
+        resize(size().expandedTo(sizeHint()));
     } else {
         ClearPagesModified();
     }

@@ -12,44 +12,45 @@ class QTabWidget;
 
 namespace vantorel {
 
-class CSpecial;
-class CViewPP;
 class GamePage;
 class SheetPage;
+class SheetResults;
 struct ShellServices;
 
 // The fields of the running sheet that its pages and the chart view read and write. All start at 0.
 struct SheetState {
-    int startPage = 0; // the page the sheet opens on; game pages write their index on activation
-    int plantedSeed = 0;
-    bool seedPlanted = false;
-    std::array<int, 7> predictionPicks{};
-    bool lottoChartPending = false;
-    PageFlags pageFlags{}; // the sheet's copy of activeGame
-    bool notConfigured = false;
-    bool fileReportPending = false;
-    bool chartPending = false;
+    int startPage = 0;              // the page the sheet opens on; game pages write their index on activation
+    int plantedSeed = 0;            // the program-wide seed, copied in by the game pages
+    bool lottoChartPending = false; // a lotto "Distribution" left ball counts for the chart
+    PageFlags pageFlags{};          // the sheet's copy of activeGame
+    bool notConfigured = false;     // the "not yet configured" warning has been shown
+    bool chartPending = false;      // the last operation chosen leaves picks for the chart
 };
 
 // "Vantorel Operations": the modal sheet with the eight pages, built afresh for every run. It owns the
-// pages and with them every draw table, so the history is in memory only while the sheet is open.
+// pages (made by the page factory of ShellServices) and with them every draw table, so the history is in
+// memory only while the sheet is open. What the operations produce goes to the SheetResults it is given.
 class CPsheet final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CPsheet)
 
 public:
-    CPsheet(HandOver& handOver, ShellServices& services, QWidget* parent = nullptr);
-    ~CPsheet() override;
+    CPsheet(HandOver& handOver, SheetResults& results, ShellServices& services, QWidget* parent = nullptr);
+
+    // The tab title of a page ("3 Number" ... "Deja View").
+    static QString PageTitle(int index);
 
     SheetState& state() { return state_; }
+    const SheetState& state() const { return state_; }
     HandOver& handOver() const { return handOver_; }
+    SheetResults& results() const { return results_; }
     ShellServices& services() const { return services_; }
 
     SheetPage* page(int index) const;
     // The game page of a game (0..4); nothing for a game whose page is not part of this build.
     GamePage* gamePage(int game) const;
-    CSpecial& setupPage() const;
-    CViewPP& resultListPage() const;
+    // The page at `index` as the class it is; nothing when it is another.
+    template <class Page> Page* pageAs(int index) const { return qobject_cast<Page*>(page(index)); }
 
     int activeIndex() const;
     // Shows the page and runs its activation, also when it is already the current page.
@@ -78,7 +79,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void AddPage(SheetPage* page, const QString& title);
+    void AddPages();
     void InitSheet();
     void OnCurrentTabChanged(int index);
     void ActivatePage(int index);
@@ -86,6 +87,7 @@ private:
     void UpdateDefaultButton();
 
     HandOver& handOver_;
+    SheetResults& results_;
     ShellServices& services_;
     SheetState state_;
     QTabWidget* tabs_;

@@ -1,8 +1,6 @@
 #include "shell/CSpecial.h"
 
-#include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
-#include "platform/ProfileStore.h"
 #include "shell/Artwork.h"
 #include "shell/CPsheet.h"
 #include "shell/ShellServices.h"
@@ -16,6 +14,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <string>
 
 namespace vantorel {
@@ -23,18 +22,10 @@ namespace vantorel {
 namespace {
 
 constexpr std::string_view kNoValueSelected = "No Value Selected!";
-constexpr std::string_view kInvalidPowerballMax =
-    "Invalid Selection for Powerball Max.\nPlease select 4 balls or 5 "
-    "balls.\n\n[Settings at the bottom of the list]";
-constexpr std::string_view kNoNewMaximums = "No New Game Maximums Entered!";
-constexpr std::string_view kCancelled = "The Operation Has Been Cancelled";
-constexpr std::string_view kSaved = "Settings Have Been Saved";
-constexpr std::string_view kNotSaved = "The settings could not be saved.";
 
 constexpr int kLowestListValue = 19;
 constexpr int kHighestBallNumber = 59;
 constexpr int kBallCountOffset = 56; // "4 Balls" and "5 Balls" stand at the values 60 and 61
-constexpr int kPowerballBallsTarget = 4;
 
 struct ChoiceCaption {
     const char* objectName;
@@ -60,7 +51,8 @@ constexpr std::array<ChoiceCaption, kSetupChoiceCount> kChoiceCaptions = {{
     {"nihilisticRadio", "Nihilistic"},
 }};
 
-constexpr std::array<ChoiceCaption, CSpecial::kTargetCount> kTargetCaptions = {{
+// The target radios, in key order.
+constexpr std::array<ChoiceCaption, kGameSettingCount> kTargetCaptions = {{
     {"fiveNumberGameRadio", "5 Number Game"},
     {"sixNumberGameRadio", "6 Number Game"},
     {"powerballGroup1Radio", "Powerball Group 1"},
@@ -72,14 +64,6 @@ QPushButton* MakeButton(const char* objectName, const char* caption, QWidget* pa
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
     button->setObjectName(QString::fromLatin1(objectName));
     return button;
-}
-
-std::string ConfirmationText(const std::array<int, CSpecial::kTargetCount>& values) {
-    return "   Save Settings:" + std::string("\n5 Number Game:  ") + std::to_string(values[0]) +
-           "\n6 Number Game:  " + std::to_string(values[1]) +
-           "\nPowerball Grp 1:   " + std::to_string(values[2]) +
-           "\nPowerball Grp 2:   " + std::to_string(values[3]) +
-           "\nPowerball Max  :   " + std::to_string(values[4]) + " ?";
 }
 
 } // namespace
@@ -116,11 +100,6 @@ CSpecial::CSpecial(CPsheet& sheet) : SheetPage(sheet, kSetupPage) {
     layout->addLayout(right, 1);
 
     ShowChoices();
-}
-
-CSpecial::~CSpecial() {
-    handOver().setupChoicesSaved = handOver().setupChoices;
-    handOver().setupChoicesSavedValid = true;
 }
 
 QWidget* CSpecial::BuildChoiceGroup(const QString& title, int firstChoice, int lastChoice) {
@@ -198,7 +177,7 @@ void CSpecial::OnChoiceClicked(int choice) {
 
 void CSpecial::OnSetActive() {
     handOver().MarkListReturnPage(kSetupPage);
-    enteredMaximums_.fill(0);
+    enteredMaximums_ = {};
     for (const int choice : {kPredictByDay, kPredictByMonth, kPredictByDateRange}) {
         choiceRadios_[static_cast<std::size_t>(choice)]->setEnabled(handOver().useDatedData);
     }
@@ -211,51 +190,37 @@ void CSpecial::RecordEntry() {
         return;
     }
     const int value = kLowestListValue + valueList_->row(selected.front());
-    for (int target = 0; target < kPowerballBallsTarget; ++target) {
-        if (targetRadios_[static_cast<std::size_t>(target)]->isChecked()) {
-            enteredMaximums_[static_cast<std::size_t>(target)] = value;
+    for (std::size_t target = 0; target < kGameSettingCount; ++target) {
+        if (!targetRadios_[target]->isChecked()) {
+            continue;
         }
-    }
-    if (targetRadios_[kPowerballBallsTarget]->isChecked()) {
-        if (value - kBallCountOffset < 4) {
-            MessageBox(kInvalidPowerballMax);
-        } else {
-            enteredMaximums_[kPowerballBallsTarget] = value - kBallCountOffset;
+        const auto key = static_cast<GameSettingKey>(target);
+        const int recorded = key == GameSettingKey::PowerballBalls ? value - kBallCountOffset : value;
+        if (AcceptGameSetting(key, recorded)) {
+            enteredMaximums_[target] = recorded;
         }
     }
 }
 
 void CSpecial::SaveEntries() {
-    if (std::all_of(enteredMaximums_.begin(), enteredMaximums_.end(), [](int value) { return value == 0; })) {
+    if (std::none_of(enteredMaximums_.begin(), enteredMaximums_.end(),
+                     [](const std::optional<int>& value) { return value.has_value(); })) {
         MessageBox(kNoNewMaximums);
         return;
     }
+    const GameSettingTexts afterSaving =
+        TextsAfterChanges(ReadGameSettingTexts(services().profile), enteredMaximums_);
     const MessageAnswer answer =
-        MessageBox(ConfirmationText(enteredMaximums_), MessageIcon::Question, MessageButtons::OkCancel);
+        MessageBox(SaveConfirmationText(afterSaving), MessageIcon::Question, MessageButtons::OkCancel);
     if (answer != MessageAnswer::Ok) {
-        MessageBox(kCancelled);
+        MessageBox(kSettingsCancelled);
         return;
     }
-    bool written = true;
-    for (std::size_t i = 0; i < kGameSettingKeys.size(); ++i) {
-        written = services().profile.WriteString(kSettingsSection, kGameSettingKeys[i],
-                                                 std::to_string(enteredMaximums_[i])) &&
-                  written;
-    }
-    MessageBox(written ? kSaved : kNotSaved);
+    MessageBox(WriteGameSettings(services().profile, enteredMaximums_) ? kSettingsSaved : kSettingsNotSaved);
 }
 
 void CSpecial::ShowCurrentSettings() {
-    const ProfileStore& profile = services().profile;
-    const auto value = [&profile](std::string_view key) {
-        return profile.GetString(kSettingsSection, key);
-    };
-    const std::string text = "5 Number Game is set to " + value(kKey5BC) + " numbers.\n" +
-                             "6 Number Game is set to " + value(kKey6BC) + " numbers.\n" +
-                             "Powerball Group One is " + value(kKeyPBC) + " numbers.\n" +
-                             "Powerball Group Two is " + value(kKeyPBB) + " numbers.\n" + value(kKeyPBM) +
-                             " balls are drawn from Powerball Group 1.";
-    MessageBox(text, MessageIcon::Information);
+    MessageBox(CurrentSettingsText(ReadGameSettingTexts(services().profile)), MessageIcon::Information);
 }
 
 void CSpecial::ReturnToPreviousPage() {

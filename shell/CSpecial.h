@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/GameSettings.h"
 #include "platform/SetupChoices.h"
 #include "shell/SheetPage.h"
 
@@ -13,22 +14,18 @@ namespace vantorel {
 
 // The "Setup" page: the fifteen strategy choices that the engines read (kept from one run of the sheet to
 // the next through setupChoicesSaved) and the five game maximums, which it writes to the profile only
-// when the user saves and confirms.
+// when the user saves and confirms. A maximum not recorded in this visit keeps its stored value.
 class CSpecial final : public SheetPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CSpecial)
 
 public:
-    // The settings targets in the order of their keys: 5BC, 6BC, PBC, PBB, PBM.
-    static constexpr int kTargetCount = 5;
-
     explicit CSpecial(CPsheet& sheet);
-    // Keeps the choices for the next run of the sheet.
-    ~CSpecial() override;
 
     void OnSetActive() override;
 
-    const std::array<int, kTargetCount>& enteredMaximums() const { return enteredMaximums_; }
+    // The values recorded in this visit, by key; a key without one is not recorded.
+    const GameSettingChanges& enteredMaximums() const { return enteredMaximums_; }
 
 private:
     QWidget* BuildChoiceGroup(const QString& title, int firstChoice, int lastChoice);
@@ -41,9 +38,9 @@ private:
     void ReturnToPreviousPage();
 
     std::array<QRadioButton*, kSetupChoiceCount> choiceRadios_{};
-    std::array<QRadioButton*, kTargetCount> targetRadios_{};
+    std::array<QRadioButton*, kGameSettingCount> targetRadios_{};
     QListWidget* valueList_ = nullptr;
-    std::array<int, kTargetCount> enteredMaximums_{};
+    GameSettingChanges enteredMaximums_;
 };
 
 } // namespace vantorel

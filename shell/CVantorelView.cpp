@@ -2,6 +2,7 @@
 
 #include "shell/Artwork.h"
 #include "shell/CPsheet.h"
+#include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
 
 #include <QMouseEvent>
@@ -10,8 +11,9 @@
 
 namespace vantorel {
 
-CVantorelView::CVantorelView(HandOver& handOver, ShellServices& services, QWidget* parent)
-    : QWidget(parent), handOver_(handOver), services_(services) {
+CVantorelView::CVantorelView(HandOver& handOver, SheetResults& results, ShellServices& services,
+                             QWidget* parent)
+    : QWidget(parent), handOver_(handOver), results_(results), services_(services) {
     setObjectName(QStringLiteral("chartView"));
     setMinimumSize(480, 320);
 }
@@ -34,24 +36,23 @@ void CVantorelView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CVantorelView::OpenSheet() {
-    lottoChartPending_ = false;
-    {
-        CPsheet sheet(handOver_, services_);
-        sheet.state().notConfigured = handOver_.configWarningShown;
-        sheet.state().startPage = handOver_.savedStartPage;
-        handOver_.activeSheet = &sheet;
-        sheet.RunSheet(this);
+    chart_ = ChartData();
+    results_.BeginRun();
+    CPsheet sheet(handOver_, results_, services_);
+    sheet.state().notConfigured = handOver_.configWarningShown;
+    sheet.state().startPage = handOver_.savedStartPage;
+    sheet.RunSheet(this);
+    CollectResults(sheet.state());
+    update();
+}
 
-        const SheetState& left = sheet.state();
-        plantedSeed_ = left.plantedSeed;
-        lottoChartPending_ = left.lottoChartPending;
-        pageFlags_ = left.pageFlags;
-        handOver_.savedStartPage = left.startPage;
-        if (left.notConfigured) {
-            handOver_.configWarningShown = true;
-        }
-        update();
-    } // the sheet and its pages end here; the Setup page keeps its choices for the next run
+void CVantorelView::CollectResults(const SheetState& left) {
+    chart_ = CollectChartData(left, results_);
+    handOver_.savedStartPage = left.startPage;
+    if (left.notConfigured) {
+        handOver_.configWarningShown = true;
+    }
+    handOver_.SaveSetupChoices();
 }
 
 void CVantorelView::PrintView() {

@@ -1,10 +1,10 @@
 #include "shell/CViewPP.h"
 
-#include "digit/DigitReports.h"
 #include "platform/MessageBox.h"
 #include "shell/Artwork.h"
 #include "shell/CPsheet.h"
 #include "shell/ResultListPrinting.h"
+#include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
 
 #include <QHBoxLayout>
@@ -60,8 +60,8 @@ CViewPP::CViewPP(CPsheet& sheet) : SheetPage(sheet, kDejaViewPage), resultList_(
 
 void CViewPP::FillResultList() {
     handOver().MarkSetupReturnPage(kDejaViewPage);
-    if (sheet().state().fileReportPending) {
-        AddFileReportText();
+    if (results().fileReportPending()) {
+        AddLines(results().TakeFileReportLines()); // the OK button stays as it is
         return;
     }
     const int highest = handOver().HighestChosenOperation();
@@ -75,26 +75,6 @@ void CViewPP::FillResultList() {
         }
     }
     sheet().EnableOk(false);
-}
-
-void CViewPP::AddFileReportText() {
-    std::string_view text = handOver().fileReportText;
-    std::vector<std::string> pieces;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        pieces.emplace_back(text.substr(0, end));
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    }
-    handOver().fileReportText.clear();
-    AddLines(pieces);
-}
-
-void CViewPP::ReportPattern(std::string_view resultText) {
-    const PatternReport report = vantorel::ReportPattern(resultText);
-    if (report.clearList) {
-        ClearList();
-    }
-    AddLines(report.lines);
 }
 
 void CViewPP::AddLines(const std::vector<std::string>& lines) {

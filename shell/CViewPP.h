@@ -3,7 +3,6 @@
 #include "shell/SheetPage.h"
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 class QListWidget;
@@ -12,8 +11,8 @@ class QPushButton;
 namespace vantorel {
 
 // "Deja View": the list of result lines. On every activation it adds the report that the hand-over state
-// names (a data-file text, or the report of the last operation of the active game); lines accumulate
-// until "Clear List", and the list can be printed.
+// names (a data-file report, or the lines the active game page gives for its last operation); lines
+// accumulate until "Clear List", and the list can be printed.
 class CViewPP final : public SheetPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CViewPP)
@@ -25,8 +24,7 @@ public:
     QPushButton* defaultButton() override { return previousPageButton_; }
 
     void FillResultList();
-    // The result of a pattern search: when it has hits the list is emptied first.
-    void ReportPattern(std::string_view resultText);
+    // Appends lines at the end of the list and shows the last one.
     void AddLines(const std::vector<std::string>& lines);
     std::vector<std::string> lines() const;
 
@@ -39,8 +37,6 @@ public:
     const std::vector<std::string>& pageTexts() const { return pageTexts_; }
 
 private:
-    void AddFileReportText();
-
     QListWidget* resultList_;
     QPushButton* previousPageButton_ = nullptr;
     std::vector<std::string> pageTexts_;

@@ -27,4 +27,9 @@ void HandOver::ChooseSetup(int choice) {
     setupChoicesSaved.Choose(choice);
 }
 
+void HandOver::SaveSetupChoices() {
+    setupChoicesSaved = setupChoices;
+    setupChoicesSavedValid = true;
+}
+
 } // namespace vantorel

@@ -5,12 +5,8 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
-#include <vector>
 
 namespace vantorel {
-
-class CPsheet;
 
 // Page indexes of the operations sheet; the game pages use the game numbers.
 enum PageIndex : int {
@@ -47,20 +43,13 @@ inline int FirstMarked(const PageFlags& flags) {
 }
 
 // The state that the pages of the operations sheet hand to each other and that survives from one run of
-// the sheet to the next (not from one program run to the next). The application owns the one instance.
+// the sheet to the next (not from one program run to the next): flags and choices only. What operations
+// produce is kept in SheetResults. The application owns the one instance.
 struct HandOver {
-    CPsheet* activeSheet = nullptr;
     PageFlags activeGame{};
     std::array<std::uint8_t, kOperationCount> chosenOperation{};
     int currentOperation = -1;
     bool useDatedData = false; // the game pages work on the dated history
-    std::vector<int> matchList;
-    int firstCount = 0;
-    int secondCount = 0;
-    std::string resultText;
-    std::vector<int> digitTotals3 = std::vector<int>(1000, 0);
-    std::vector<int> digitTotals4 = std::vector<int>(10000, 0);
-    std::string fileReportText;
     PageFlags returnPageFromList{};
     PageFlags returnPageFromSetup{};
     int savedStartPage = 0;
@@ -81,6 +70,9 @@ struct HandOver {
     int ActiveGame() const;
     // Sets one strategy choice in both the working and the saved copy.
     void ChooseSetup(int choice);
+    // Keeps the working choices for the next run of the sheet, which starts from the defaults and gets them
+    // back on the first activation of a game page.
+    void SaveSetupChoices();
 };
 
 } // namespace vantorel

@@ -4,10 +4,14 @@
 
 namespace vantorel {
 
-SheetPage::SheetPage(CPsheet& sheet, int pageIndex) : sheet_(sheet), pageIndex_(pageIndex) {}
+SheetPage::SheetPage(CPsheet& sheet, int pageIndex) : QWidget(&sheet), sheet_(sheet), pageIndex_(pageIndex) {}
 
 HandOver& SheetPage::handOver() const {
     return sheet_.handOver();
+}
+
+SheetResults& SheetPage::results() const {
+    return sheet_.results();
 }
 
 ShellServices& SheetPage::services() const {

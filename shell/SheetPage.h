@@ -10,10 +10,12 @@ class QPushButton;
 namespace vantorel {
 
 class CPsheet;
+class SheetResults;
 struct HandOver;
 struct ShellServices;
 
-// The base of the operations sheet's pages. The sheet calls OnSetActive() when the page is shown and
+// The base of the operations sheet's pages; a page is a child of its sheet from the start. A bare
+// SheetPage is a blank page. The sheet calls OnSetActive() when the page is shown and
 // OnApply() on every page shown in this run when the user presses Apply or OK. A command on a page marks
 // it modified, which enables the sheet's Apply button.
 class SheetPage : public QWidget {
@@ -37,6 +39,7 @@ public:
 protected:
     CPsheet& sheet() const { return sheet_; }
     HandOver& handOver() const;
+    SheetResults& results() const;
     ShellServices& services() const;
 
 private:

@@ -21,8 +21,10 @@ bool ChooseWithPrintDialog(QPrinter& printer, int pageCount, QWidget* parent) {
 
 } // namespace
 
-ShellServices::ShellServices(ProfileStore& profileStore, const Clock& programClock)
-    : profile(profileStore), clock(programClock), showHelp(&HelpWindow::ShowContext),
-      choosePrinter(&ChooseWithPrintDialog), exitProgram([] { std::exit(EXIT_SUCCESS); }) {}
+ShellServices::ShellServices(ProfileStore& profileStore, const Clock& programClock,
+                             SheetPageFactory pageFactory)
+    : profile(profileStore), clock(programClock), buildPages(std::move(pageFactory)),
+      showHelp(&HelpWindow::ShowContext), choosePrinter(&ChooseWithPrintDialog),
+      exitProgram([] { std::exit(EXIT_SUCCESS); }) {}
 
 } // namespace vantorel

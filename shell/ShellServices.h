@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 class QPrinter;
 class QWidget;
@@ -8,17 +9,24 @@ class QWidget;
 namespace vantorel {
 
 class Clock;
+class CPsheet;
 class ProfileStore;
+class SheetPage;
+
+// Makes the pages of a new operations sheet, each a child of the sheet; the sheet places them by their
+// page index.
+using SheetPageFactory = std::function<std::vector<SheetPage*>(CPsheet& sheet)>;
 
 // What the windows of the desktop program take from outside: the settings store, the clock that seeds
-// unplanted randomness, and the modal services (help, print dialog, ending the program) that tests
-// replace.
+// unplanted randomness, the sheet's pages, and the modal services (help, print dialog, ending the
+// program) that tests replace.
 struct ShellServices {
     // The desktop defaults: the help window, the platform's print dialog and an immediate exit.
-    ShellServices(ProfileStore& profileStore, const Clock& programClock);
+    ShellServices(ProfileStore& profileStore, const Clock& programClock, SheetPageFactory pageFactory);
 
     ProfileStore& profile;
     const Clock& clock;
+    SheetPageFactory buildPages;
     // Opens help at a context number (5000 main window, 5005 + page index for the sheet's pages).
     std::function<void(int helpContext, QWidget* parent)> showHelp;
     // Asks for a printer and the pages 1..pageCount to print; false when the user cancels. The printer

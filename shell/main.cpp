@@ -2,9 +2,10 @@
 
 #include "VantorelBuild.h"
 #include "platform/Clock.h"
+#include "settings/QtProfileStore.h"
 #include "shell/CVantorelApp.h"
 #include "shell/QtMessageSink.h"
-#include "shell/QtProfileStore.h"
+#include "shell/pages/SheetPages.h"
 #include "startup/DesktopCommandLine.h"
 #include "startup/HistoryFolder.h"
 
@@ -133,7 +134,7 @@ int RunDesktop(int argc, char* argv[]) {
     return ReportingFailures(true, [] {
         vantorel::QtProfileStore profile;
         const vantorel::SystemClock clock;
-        vantorel::CVantorelApp app(profile, clock);
+        vantorel::CVantorelApp app(profile, clock, &vantorel::BuildSheetPages);
         if (!app.InitInstance()) {
             return EXIT_FAILURE;
         }

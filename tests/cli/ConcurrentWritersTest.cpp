@@ -27,7 +27,7 @@ constexpr int kNumbersPerImport = 3;
 
 // Starts vantorel-cli with the arguments, its output thrown away; returns the process id.
 pid_t StartCli(const std::vector<std::string>& arguments, const std::string& configHome) {
-    std::vector<std::string> words{VANTOREL_CLI_PATH};
+    std::vector<std::string> words{CliProgramPath()};
     words.insert(words.end(), arguments.begin(), arguments.end());
     const pid_t child = fork();
     if (child == 0) {

@@ -1,13 +1,9 @@
-#include "cli/Commands.h"
-#include "platform/Clock.h"
-#include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
+#include "tests/cli/CliRunner.h"
 #include "tests/support/CliProcess.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace vantorel {
 namespace {
@@ -20,6 +16,8 @@ constexpr const char* kHistory = "0 4 7 70 700 77\r\n"
                                  "1 4 98/01/02 123 98/01/03 7 98/01/05 45 98/01/05 7\r\n"
                                  "3 2 98/01/02 1234 98/01/03 45\r\n";
 constexpr const char* kNoDate = "No Date Entered or\nInvalid Date Format\n\n(format is mm/dd/yy)";
+constexpr const char* kNoNumber =
+    "No Number Entered or\nInvalid Number Format\n\n(digits only, for example 123)";
 constexpr const char* kBadDay = "       Bad Day Number!\nUse 1 (Sunday) - 7 (Saturday)";
 constexpr const char* kTooLong3 = "Too many digits...\n\nMust be 1 or 2 digits\nfor a 3 number game.";
 constexpr const char* kTooLong4 = "Too many digits...\n\nMust be 1 to 3 digits\nfor a 4 number game.";
@@ -35,35 +33,22 @@ class DigitCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override { WriteFile("vtrmain.dat", kHistory); }
 
-    // Parses and runs one command line in-process, as vantorel-cli does; returns its standard output.
-    std::string Run(const std::string& command, int& status, std::int64_t seconds = 4242) {
-        std::vector<std::string_view> words;
-        for (std::size_t start = 0, end = 0; end != std::string::npos; start = end + 1) {
-            end = command.find(' ', start);
-            words.push_back(std::string_view(command).substr(start, end - start));
-        }
-        const std::optional<CommandLine> line = ParseCommandLine(words);
-        EXPECT_TRUE(line.has_value()) << command;
-        sink.Clear();
-        std::ostringstream out;
-        const FixedClock clock(seconds);
-        CliContext context{profile, clock, out};
-        status = line ? RunCommand(*line, context) : -1;
-        return out.str();
+    // The standard output of one command line.
+    std::string Run(const std::string& command, std::int64_t seconds = test::CliRunner::kClockSeconds) {
+        return cli.Run(command, seconds).out;
     }
     void Check(const std::vector<CliCase>& cases) {
         for (const CliCase& c : cases) {
-            int status = 0;
-            EXPECT_EQ(Run(c.command, status), c.out) << c.command;
-            EXPECT_EQ(status, c.status) << c.command;
-            EXPECT_EQ(sink.texts(), c.messages) << c.command;
+            const test::CliOutcome outcome = cli.Run(c.command);
+            EXPECT_EQ(outcome.out, c.out) << c.command;
+            EXPECT_EQ(outcome.status, c.status) << c.command;
+            EXPECT_EQ(outcome.messages(), c.messages) << c.command;
         }
     }
 
     test::TempWorkingDir dir;
-    RecordingMessageSink sink;
-    ScopedMessageSink installed{sink};
     MemoryProfileStore profile;
+    test::CliRunner cli{profile};
 };
 
 TEST_F(DigitCommandsTest, RunPrintsTheResultListLines) {
@@ -94,6 +79,9 @@ TEST_F(DigitCommandsTest, RunPrintsTheResultListLines) {
         {"run 3 date-range --from 01/03/98", 1, "", {kNoDate}},
         {"run 3 number --undated --input 7 --match box", 0, "007 was found  3 times\n"},
         {"run 3 number --input 5", 0, " Number was not found...\n"},
+        // A number field that reads no digit is refused, not taken for 000.
+        {"run 3 number --input abc", 1, "", {kNoNumber}},
+        {"run 3 number --undated --input ", 1, "", {kNoNumber}},
         {"run 3 number-range --from 0 --to 50", 0,
          "007 came in on 01/03/98\n045 came in on 01/05/98\n007 came in on 01/05/98\n"},
         {"run 3 number-range --undated --from 70 --to 700", 0, "070 was found  3 times\n"},
@@ -109,12 +97,11 @@ TEST_F(DigitCommandsTest, ChartOperationsPrintTheChartData) {
             "bucket 7: 0\nbucket 8: 0\nbucket 9: 0\ndigit 0: 5\ndigit 1: 1\ndigit 2: 1\ndigit 3: 1\n"
             "digit 4: 1\ndigit 5: 1\ndigit 6: 0\ndigit 7: 2\ndigit 8: 0\ndigit 9: 0\n"}});
     // A planted seed repeats Random whatever the clock says; Best Guess is seeded by the clock only.
-    int status = 0;
-    const std::string random = Run("run 4 random --seed 5", status, 1);
+    const std::string random = Run("run 4 random --seed 5", 1);
     EXPECT_EQ(random.size(), 5u) << "four digits, padded";
-    EXPECT_EQ(Run("run 4 random --seed 5", status, 2), random);
-    EXPECT_EQ(Run("run 3 best-guess --strategy nihilistic --seed 5", status),
-              Run("run 3 best-guess --strategy nihilistic --seed 6", status));
+    EXPECT_EQ(Run("run 4 random --seed 5", 2), random);
+    EXPECT_EQ(Run("run 3 best-guess --strategy nihilistic --seed 5"),
+              Run("run 3 best-guess --strategy nihilistic --seed 6"));
     // More high and more even numbers; the overdue digits are 2, 5 and 8 without ties.
     WriteFile("vtrmain.dat",
               "0 21 0 111 222 333 444 555 666 777 888 999 0 111 322 433 544 665 776 887 999 0 666\r\n");

@@ -1,14 +1,12 @@
-#include "cli/Commands.h"
-#include "platform/Clock.h"
+#include "cli/CliContext.h"
 #include "platform/GameSettings.h"
-#include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
+#include "tests/cli/CliRunner.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
 namespace vantorel {
 namespace {
@@ -33,33 +31,22 @@ protected:
     }
 
     // Runs one command line; the standard output as lines.
-    Lines Run(const std::vector<std::string_view>& arguments) {
-        const std::optional<CommandLine> line = ParseCommandLine(arguments);
-        EXPECT_TRUE(line.has_value());
-        std::ostringstream out;
-        CliContext context{profile, clock, out};
-        status = line ? RunCommand(*line, context) : kExitUsage;
-        Lines lines;
-        std::istringstream text(out.str());
-        for (std::string next; std::getline(text, next);) {
-            lines.push_back(next);
-        }
-        return lines;
+    Lines Run(const std::vector<std::string>& arguments) {
+        last = cli.Run(arguments, 1000);
+        return last.lines();
     }
 
     test::TempWorkingDir directory;
     MemoryProfileStore profile;
-    FixedClock clock{1000};
-    RecordingMessageSink sink;
-    ScopedMessageSink installed{sink};
-    int status = -1;
+    test::CliRunner cli{profile};
+    test::CliOutcome last;
 };
 
 // Every operation prints its result lines; a refusal prints its message (and the list line, if any) and
 // exits with 1.
 TEST_F(LottoCommands, OperationsPrintTheirLinesOrTheirMessage) {
     struct Case {
-        std::vector<std::string_view> arguments;
+        std::vector<std::string> arguments;
         Lines lines;
         std::string message = ""; // none: the operation is done
     };
@@ -110,10 +97,9 @@ TEST_F(LottoCommands, OperationsPrintTheirLinesOrTheirMessage) {
     };
     std::filesystem::create_directory("folder");
     for (const Case& c : cases) {
-        sink.Clear();
         EXPECT_EQ(Run(c.arguments), c.lines) << c.arguments[1] << ' ' << c.arguments[2];
-        EXPECT_EQ(status, c.message.empty() ? kExitDone : kExitRefused) << c.arguments[2];
-        EXPECT_EQ(sink.texts(), c.message.empty() ? Lines{} : Lines{c.message}) << c.arguments[2];
+        EXPECT_EQ(last.status, c.message.empty() ? kExitDone : kExitRefused) << c.arguments[2];
+        EXPECT_EQ(last.messages(), c.message.empty() ? Lines{} : Lines{c.message}) << c.arguments[2];
     }
 }
 
@@ -149,7 +135,7 @@ TEST_F(LottoCommands, CompareReportsPossibleWinners) {
     test::WriteFile("picks.txt", "3 15 22 31 40\n1 2 3 4 5 6\n");
     EXPECT_EQ(Run({"compare", "5", "--dated", "picks.txt"}),
               (Lines{"We MAY have a WINNER here !", "40 31 22 15 3 was found on 01/02/98"}));
-    EXPECT_EQ(status, kExitDone);
+    EXPECT_EQ(last.status, kExitDone);
     EXPECT_EQ(Run({"compare", "pb", "--dated", "picks.txt"}),
               (Lines{"We MAY have a WINNER here !", "1 2 3 4 5 with Powerball 6 was found on 01/10/98"}));
     EXPECT_EQ(Run({"compare", "pb", "--undated", "picks.txt"}), Lines{"Sorry...No Matches Were Found."});

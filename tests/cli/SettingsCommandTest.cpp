@@ -1,15 +1,12 @@
-#include "cli/Commands.h"
-#include "platform/Clock.h"
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
-#include "shell/QtProfileStore.h"
+#include "settings/QtProfileStore.h"
+#include "tests/cli/CliRunner.h"
 #include "tests/support/CliProcess.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace vantorel {
 namespace {
@@ -45,29 +42,20 @@ TEST(SettingsCommand, ValidatesLikeTheSetupPageAndWritesNothingOnRefusal) {
     };
     for (const auto& c : cases) {
         MemoryProfileStore profile;
-        RecordingMessageSink sink;
-        const ScopedMessageSink installed(sink);
-        RunFirstTimeSetup(profile);
-        sink.Clear();
-
-        FixedClock clock(0);
-        std::ostringstream out;
-        CliContext context{profile, clock, out};
-        CommandLine line;
-        line.command = CliCommand::Settings;
-        line.assignments = c.assignments;
-        EXPECT_EQ(RunSettings(line, context), c.status) << c.assignments.front();
-        if (c.message != nullptr) {
-            ASSERT_EQ(sink.entries().size(), 1u);
-            EXPECT_EQ(sink.entries()[0].text, c.message);
-        } else {
-            EXPECT_TRUE(sink.entries().empty());
+        {
+            RecordingMessageSink quiet;
+            const ScopedMessageSink installed(quiet);
+            RunFirstTimeSetup(profile);
         }
-        line.assignments.clear();
-        std::ostringstream listing;
-        CliContext listContext{profile, clock, listing};
-        RunSettings(line, listContext);
-        EXPECT_EQ(listing.str(), c.after) << c.assignments.front();
+        const test::CliRunner cli(profile);
+        std::vector<std::string> arguments = c.assignments;
+        arguments.insert(arguments.begin(), "settings");
+        const test::CliOutcome outcome = cli.Run(arguments);
+        EXPECT_EQ(outcome.status, c.status) << c.assignments.front();
+        EXPECT_EQ(outcome.messages(),
+                  c.message != nullptr ? std::vector<std::string>{c.message} : std::vector<std::string>{})
+            << c.assignments.front();
+        EXPECT_EQ(cli.Run("settings").out, c.after) << c.assignments.front();
     }
 }
 

@@ -2,12 +2,12 @@
 // process on files of a fresh working directory: the history file afterwards, the messages in order, the
 // standard output and the exit status.
 
-#include "cli/Commands.h"
-
+#include "cli/CliContext.h"
 #include "platform/Clock.h"
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
+#include "tests/cli/CliRunner.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -58,40 +58,22 @@ const std::string kBad = " *** ONE OR MORE BAD CHARACTERS WERE FOUND IN THE DATA
 class StoreCommandsTest : public ::testing::Test {
 protected:
     StoreCommandsTest() {
-        const ScopedMessageSink quiet(messages);
+        RecordingMessageSink quiet;
+        const ScopedMessageSink installed(quiet);
         RunFirstTimeSetup(profile);
     }
 
-    // Runs one command line as vantorel-cli does: with --yes every question is answered OK.
-    int Run(const std::vector<std::string_view>& arguments) {
-        messages = RecordingMessageSink(); // no answers left over from the command before
-        out.str({});
-        const ScopedMessageSink installed(messages);
-        if (std::find(arguments.begin(), arguments.end(), "--yes") != arguments.end()) {
-            for (int i = 0; i < 4; ++i) {
-                messages.ScriptAnswer(MessageAnswer::Ok);
-            }
-        }
-        const std::optional<CommandLine> line = ParseCommandLine(arguments);
-        EXPECT_TRUE(line.has_value());
-        CliContext context{profile, clock, out};
-        return line ? RunCommand(*line, context) : kExitUsage;
+    // Runs one command line as vantorel-cli does.
+    int Run(const std::vector<std::string>& arguments) {
+        last = cli.Run(arguments, 0);
+        return last.status;
     }
-
-    Lines OutputLines() const {
-        Lines lines;
-        std::istringstream stream(out.str());
-        for (std::string line; std::getline(stream, line);) {
-            lines.push_back(line);
-        }
-        return lines;
-    }
+    Lines messages() const { return last.messages(); }
 
     TempWorkingDir directory;
-    RecordingMessageSink messages;
     MemoryProfileStore profile;
-    FixedClock clock{0};
-    std::ostringstream out;
+    CliRunner cli{profile};
+    CliOutcome last;
 };
 
 struct CommandCase {
@@ -295,12 +277,12 @@ TEST_F(StoreCommandsTest, CommandsRewriteTheHistoryOrRefuseWithTheirMessages) {
             profile.WriteString("Settings", c.setting.substr(0, 3), c.setting.substr(4));
         }
         const std::string context = ::testing::PrintToString(c.arguments);
-        EXPECT_EQ(Run({c.arguments.begin(), c.arguments.end()}), c.exitStatus) << context;
+        EXPECT_EQ(Run(c.arguments), c.exitStatus) << context;
         const Text expected = c.after ? c.after : c.history;
         EXPECT_EQ(std::filesystem::exists("vtrmain.dat"), expected.has_value()) << context;
         EXPECT_EQ(expected ? ReadFile("vtrmain.dat") : "", expected.value_or("")) << context;
-        EXPECT_EQ(messages.texts(), c.messages) << context;
-        EXPECT_EQ(OutputLines(), c.output) << context;
+        EXPECT_EQ(messages(), c.messages) << context;
+        EXPECT_EQ(last.lines(), c.output) << context;
         EXPECT_FALSE(WorkFilesLeftIn(".")) << context;
     }
 }
@@ -308,22 +290,22 @@ TEST_F(StoreCommandsTest, CommandsRewriteTheHistoryOrRefuseWithTheirMessages) {
 TEST_F(StoreCommandsTest, BackupAndRestoreCopyLineByLineAndTakeTheCautiousAnswerUnlessYes) {
     WriteFile("vtrmain.dat", "0 1 5\n1 0");
     EXPECT_EQ(Run({"restore"}), kExitRefused);
-    EXPECT_EQ(messages.texts(), Lines{"Backup data file\nMAINDAT.BAK\nnot found."});
+    EXPECT_EQ(messages(), Lines{"Backup data file\nMAINDAT.BAK\nnot found."});
     EXPECT_EQ(Run({"backup"}), kExitDone);
-    EXPECT_EQ(messages.texts(), Lines{"Backup completed."});
+    EXPECT_EQ(messages(), Lines{"Backup completed."});
     EXPECT_EQ(ReadFile("maindat.bak"), "0 1 5\r\n1 0\r\n");
 
     WriteFile("vtrmain.dat", "0 2 5 6\r\n");
     EXPECT_EQ(Run({"backup"}), kExitRefused);
-    EXPECT_EQ(messages.texts(), Lines{"Replace current backup copy?"});
-    EXPECT_EQ(messages.entries()[0].buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(messages(), Lines{"Replace current backup copy?"});
+    EXPECT_EQ(last.shown[0].buttons, MessageButtons::OkCancel);
     EXPECT_EQ(Run({"restore"}), kExitRefused);
-    EXPECT_EQ(messages.texts(), Lines{kRestoreQuestion});
+    EXPECT_EQ(messages(), Lines{kRestoreQuestion});
     EXPECT_EQ(ReadFile("maindat.bak"), "0 1 5\r\n1 0\r\n");
     EXPECT_EQ(ReadFile("vtrmain.dat"), "0 2 5 6\r\n");
 
     EXPECT_EQ(Run({"restore", "--yes"}), kExitDone);
-    EXPECT_EQ(messages.texts(), (Lines{kRestoreQuestion, "Restore completed."}));
+    EXPECT_EQ(messages(), (Lines{kRestoreQuestion, "Restore completed."}));
     EXPECT_EQ(ReadFile("vtrmain.dat"), "0 1 5\r\n1 0\r\n");
     WriteFile("vtrmain.dat", "");
     EXPECT_EQ(Run({"backup", "--yes"}), kExitDone);
@@ -337,7 +319,7 @@ TEST_F(StoreCommandsTest, BackupAndRestoreCopyLineByLineAndTakeTheCautiousAnswer
          {"Dear diary\r\n", "0 1 5\r\nx 1 5\r\n", "5 2600\r\n", "12 1 5\r\n", "0x 1 5\r\n"}) {
         WriteFile("maindat.bak", backup);
         EXPECT_EQ(Run({"restore", "--yes"}), kExitRefused) << backup;
-        EXPECT_EQ(messages.texts(), Lines{notAHistory}) << backup;
+        EXPECT_EQ(messages(), Lines{notAHistory}) << backup;
         EXPECT_EQ(ReadFile("vtrmain.dat"), "0 1 5\r\n");
     }
     WriteFile("maindat.bak", "0 1 5\r\n\r\n5 2599\r9 0");
@@ -346,9 +328,9 @@ TEST_F(StoreCommandsTest, BackupAndRestoreCopyLineByLineAndTakeTheCautiousAnswer
 
     std::filesystem::remove("vtrmain.dat");
     EXPECT_EQ(Run({"backup"}), kExitRefused);
-    EXPECT_EQ(messages.texts(), Lines{kMainNotFound});
+    EXPECT_EQ(messages(), Lines{kMainNotFound});
     EXPECT_EQ(Run({"restore", "--yes"}), kExitRefused);
-    EXPECT_EQ(messages.texts(), Lines{kMainNotFound});
+    EXPECT_EQ(messages(), Lines{kMainNotFound});
     EXPECT_FALSE(WorkFilesLeftIn("."));
 }
 

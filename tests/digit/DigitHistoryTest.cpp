@@ -72,7 +72,7 @@ TEST_F(NewYorkHistoryTest, TotalsAgreeWithTheDrawnTexts) {
 }
 
 TEST_F(NewYorkHistoryTest, HottestAndOverdueDigitPerPositionAgreeWithTheDrawnTexts) {
-    for (const int mode : {kHottest, kOverdue}) {
+    for (const PickMode mode : {PickMode::Hottest, PickMode::Overdue}) {
         std::string expected;
         for (std::size_t position = 0; position < 3; ++position) {
             std::map<char, int> tally;
@@ -82,7 +82,7 @@ TEST_F(NewYorkHistoryTest, HottestAndOverdueDigitPerPositionAgreeWithTheDrawnTex
             for (const TextDrawing& drawing : drawings) {
                 ++tally[drawing.digits[position]];
             }
-            const auto best = mode == kHottest
+            const auto best = mode == PickMode::Hottest
                                   ? std::max_element(tally.begin(), tally.end(),
                                                      [](auto a, auto b) { return a.second < b.second; })
                                   : std::min_element(tally.begin(), tally.end(),
@@ -91,7 +91,8 @@ TEST_F(NewYorkHistoryTest, HottestAndOverdueDigitPerPositionAgreeWithTheDrawnTex
                                               [&best](auto entry) { return entry.second == best->second; });
             expected += shared == 1 ? best->first : '?';
         }
-        EXPECT_EQ(table.PickByPosition(mode).substr(0, 3), expected) << "mode " << mode;
+        EXPECT_EQ(table.PickByPosition(mode).substr(0, 3), expected)
+            << (mode == PickMode::Hottest ? "hottest" : "overdue");
     }
 }
 

@@ -60,16 +60,19 @@ TEST(DigitTable, PickByPositionNamesTheDigitOrTheTiedDigits) {
     const struct {
         int game;
         std::vector<int> numbers;
-        int mode;
+        PickMode mode;
         std::string expected;
     } cases[] = {
-        {0, {374, 374, 123, 5000}, kHottest, "374"},
-        {0, {324, 364, 324, 364, 314}, kHottest, "3?4  ( 2 6 )"},
-        {0, {123, 456}, kHottest, "???  ( 1 4 )  ( 2 5 )  ( 3 6 )"},
-        {0, {123}, kOverdue, "???  ( 9 8 7 6 5 4 3 2 0 )  ( 9 8 7 6 5 4 3 1 0 )  ( 9 8 7 6 5 4 2 1 0 )"},
-        {0, {}, kHottest, "???" + hot + hot + hot},
-        {1, {}, kBestGuess, "????" + overdue + overdue + overdue + overdue},
-        {1, {1234, 1234, 5678}, kHottest, "1234"},
+        {0, {374, 374, 123, 5000}, PickMode::Hottest, "374"},
+        {0, {324, 364, 324, 364, 314}, PickMode::Hottest, "3?4  ( 2 6 )"},
+        {0, {123, 456}, PickMode::Hottest, "???  ( 1 4 )  ( 2 5 )  ( 3 6 )"},
+        {0,
+         {123},
+         PickMode::Overdue,
+         "???  ( 9 8 7 6 5 4 3 2 0 )  ( 9 8 7 6 5 4 3 1 0 )  ( 9 8 7 6 5 4 2 1 0 )"},
+        {0, {}, PickMode::Hottest, "???" + hot + hot + hot},
+        {1, {}, PickMode::Overdue, "????" + overdue + overdue + overdue + overdue},
+        {1, {1234, 1234, 5678}, PickMode::Hottest, "1234"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(UndatedTable(c.game, c.numbers).PickByPosition(c.mode), c.expected) << c.expected;
@@ -80,11 +83,11 @@ TEST(DigitTable, PickByNumberGivesOneNumberOrTheTiedNumbersEachOnALine) {
     std::vector<int> allBut5And17(1000);
     std::iota(allBut5And17.begin(), allBut5And17.end(), 0);
     std::erase_if(allBut5And17, [](int n) { return n == 5 || n == 17; });
-    EXPECT_EQ(UndatedTable(0, {123, 123, 7, 45}).PickByNumber(kHottest), "123");
-    EXPECT_EQ(UndatedTable(0, {7, 123, 123, 7}).PickByNumber(kHottest), "7\n123\n");
-    EXPECT_EQ(UndatedTable(0, allBut5And17).PickByNumber(kOverdue), "5\n17\n");
+    EXPECT_EQ(UndatedTable(0, {123, 123, 7, 45}).PickByNumber(PickMode::Hottest), "123");
+    EXPECT_EQ(UndatedTable(0, {7, 123, 123, 7}).PickByNumber(PickMode::Hottest), "7\n123\n");
+    EXPECT_EQ(UndatedTable(0, allBut5And17).PickByNumber(PickMode::Overdue), "5\n17\n");
     // With no drawing every number of the game is tied.
-    const std::string all = UndatedTable(1, {}).PickByNumber(kOverdue);
+    const std::string all = UndatedTable(1, {}).PickByNumber(PickMode::Overdue);
     EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 10000);
     EXPECT_EQ(all.substr(all.size() - 10), "9998\n9999\n");
 }
@@ -143,15 +146,16 @@ TEST(DigitTable, RestrictedPickByDayMonthOrDateRange) {
     };
     for (const auto& c : cases) {
         sink.Clear();
-        EXPECT_EQ(table.RestrictedPick(kHottest, c.typed, c.typed, "3/15/98", Choices({c.restriction})),
-                  c.expected)
+        EXPECT_EQ(
+            table.RestrictedPick(PickMode::Hottest, c.typed, c.typed, "3/15/98", Choices({c.restriction})),
+            c.expected)
             << c.typed;
         EXPECT_EQ(sink.texts(), c.message.empty() ? Texts{} : Texts{c.message}) << c.typed;
     }
     // A stored date that the weekday calculation rejects shows its message and ends in "ERROR".
     sink.Clear();
     const DigitDrawTable impossible = DatedTable(0, {{"98/01/02", 123}, {"98/02/30", 456}});
-    EXPECT_EQ(impossible.RestrictedPick(kHottest, "6", "", "", Choices({kPredictByDay})), "ERROR");
+    EXPECT_EQ(impossible.RestrictedPick(PickMode::Hottest, "6", "", "", Choices({kPredictByDay})), "ERROR");
     EXPECT_EQ(sink.texts(), Texts{"FEB !LEAPYR > 28 "});
 }
 

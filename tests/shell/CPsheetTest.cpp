@@ -28,17 +28,15 @@ TEST_F(CPsheetTest, HasTheEightPagesInOrder) {
 // Every double-click runs a fresh sheet modally. It reopens on the last game page used; with "5BC" empty
 // it warns, once per program run.
 TEST_F(CPsheetTest, EachDoubleClickRunsAFreshSheet) {
-    CVantorelView view(handOver, services);
-    RunSheetFromView(view, [this](CPsheet& running) {
+    CVantorelView view(handOver, results, services);
+    RunSheetFromView(view, [](CPsheet& running) {
         EXPECT_TRUE(running.isModal());
-        EXPECT_EQ(handOver.activeSheet, &running);
         EXPECT_EQ(running.activeIndex(), kThreeNumberPage);
         running.SetActivePage(kFourNumberPage);
         running.SetActivePage(kSetupPage);
         running.SetActivePage(kDejaViewPage);
     });
     EXPECT_TRUE(messages.texts().empty());
-    EXPECT_EQ(handOver.activeSheet, nullptr); // the sheet is gone after the run
 
     profile.WriteString("settings", "5bc", "");
     RunSheetFromView(view, [](CPsheet& running) {

@@ -26,13 +26,15 @@ protected:
 
     std::vector<std::string> StoredSettings() const {
         std::vector<std::string> values;
-        for (const std::string_view key : kGameSettingKeys) {
-            values.push_back(profile.GetString("SETTINGS", key));
+        for (const GameSettingRule& rule : kGameSettingRules) {
+            values.push_back(profile.GetString("SETTINGS", rule.key));
         }
         return values;
     }
 
-    const std::array<int, 5>& entered() const { return sheet->setupPage().enteredMaximums(); }
+    const GameSettingChanges& entered() const {
+        return sheet->pageAs<CSpecial>(kSetupPage)->enteredMaximums();
+    }
 };
 
 TEST_F(CSpecialTest, RecordEntryNeedsATargetAndAValueThatFitsIt) {
@@ -47,9 +49,9 @@ TEST_F(CSpecialTest, RecordEntryNeedsATargetAndAValueThatFitsIt) {
     valueList()->clearSelection();
     Click(kSetupPage, "recordEntryButton");
     Record("powerballBallsRadio", 45);
-    EXPECT_EQ(entered(), (std::array<int, 5>{}));
+    EXPECT_EQ(entered(), GameSettingChanges{});
     Record("powerballBallsRadio", 61);
-    EXPECT_EQ(entered(), (std::array<int, 5>{0, 0, 0, 0, 5}));
+    EXPECT_EQ(entered(), (GameSettingChanges{std::nullopt, std::nullopt, std::nullopt, std::nullopt, 5}));
     EXPECT_EQ(messages.texts(),
               (std::vector<std::string>{"No Value Selected!",
                                         "Invalid Selection for Powerball Max.\nPlease select 4 "
@@ -57,15 +59,19 @@ TEST_F(CSpecialTest, RecordEntryNeedsATargetAndAValueThatFitsIt) {
                                         "list]"}));
 }
 
-TEST_F(CSpecialTest, SaveEntriesWritesAllFiveOnlyAfterConfirmation) {
+// Only the recorded maximums are written; the others keep what the store holds, and the confirmation shows
+// the values the keys will hold.
+TEST_F(CSpecialTest, SaveEntriesWritesTheRecordedMaximumsOnlyAfterConfirmation) {
+    profile.Remove(kSettingsSection, kKeyPBB);
     Record("fiveNumberGameRadio", 30);
     Record("fiveNumberGameRadio", 36); // a later entry for the same target replaces the earlier one
+    Record("powerballBallsRadio", 60);
     const std::string confirmation =
-        "   Save Settings:\n5 Number Game:  36\n6 Number Game:  0\nPowerball Grp 1:   "
-        "0\nPowerball Grp 2:   0\nPowerball Max  :   0 ?";
+        "   Save Settings:\n5 Number Game:  36\n6 Number Game:  49\nPowerball Grp 1:   "
+        "49\nPowerball Grp 2:   \nPowerball Max  :   4 ?";
     Click(kSetupPage, "saveEntriesButton"); // answered with Cancel
     EXPECT_EQ(messages.texts(), (std::vector<std::string>{confirmation, "The Operation Has Been Cancelled"}));
-    EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"26", "49", "49", "42", "5"}));
+    EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"26", "49", "49", "", "5"}));
 
     messages.Clear();
     messages.ScriptAnswer(MessageAnswer::Ok);
@@ -73,7 +79,7 @@ TEST_F(CSpecialTest, SaveEntriesWritesAllFiveOnlyAfterConfirmation) {
     EXPECT_EQ(messages.texts(), (std::vector<std::string>{confirmation, "Settings Have Been Saved"}));
     EXPECT_EQ(messages.entries()[0].icon, MessageIcon::Question);
     EXPECT_EQ(messages.entries()[0].buttons, MessageButtons::OkCancel);
-    EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"36", "0", "0", "0", "0"}));
+    EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"36", "49", "49", "", "4"}));
 
     // Leaving the page forgets the entries.
     messages.Clear();
@@ -135,7 +141,7 @@ TEST_F(SheetTest, SetupChoicesSurviveClosingTheSheetUntilTheProgramRestarts) {
     const auto radio = [](CPsheet& running, const char* name) {
         return running.page(kSetupPage)->findChild<QAbstractButton*>(QString::fromLatin1(name));
     };
-    CVantorelView view(handOver, services);
+    CVantorelView view(handOver, results, services);
     RunSheetFromView(view, [&radio](CPsheet& running) {
         running.SetActivePage(kSetupPage);
         ClickButton(radio(running, "optimisticRadio"));
@@ -148,7 +154,8 @@ TEST_F(SheetTest, SetupChoicesSurviveClosingTheSheetUntilTheProgramRestarts) {
     });
 
     HandOver restarted; // a new program run starts from the defaults
-    CVantorelView afterRestart(restarted, services);
+    SheetResults restartedResults;
+    CVantorelView afterRestart(restarted, restartedResults, services);
     RunSheetFromView(afterRestart, [&restarted, &radio](CPsheet& running) {
         EXPECT_TRUE(restarted.setupChoices[kBestGuessPessimistic]);
         EXPECT_TRUE(radio(running, "pessimisticRadio")->isChecked());

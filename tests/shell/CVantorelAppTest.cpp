@@ -38,7 +38,7 @@ protected:
 
 TEST_F(CVantorelAppTest, FirstStartWritesTheDefaultsAndSaysSoBeforeTheWindowExists) {
     {
-        CVantorelApp app(profile, clock);
+        CVantorelApp app(profile, clock, &BuildSheetPages);
         ASSERT_TRUE(app.InitInstance());
         EXPECT_EQ(app.mainFrame()->windowTitle().toStdString(), "VanTorel");
     }
@@ -46,14 +46,14 @@ TEST_F(CVantorelAppTest, FirstStartWritesTheDefaultsAndSaysSoBeforeTheWindowExis
     EXPECT_EQ(sink.shown[0].first, kFirstRunMessage);
     EXPECT_FALSE(sink.shown[0].second);
     std::vector<std::string> values;
-    for (const std::string_view key : kGameSettingKeys) {
-        values.push_back(profile.GetString("settings", key));
+    for (const GameSettingRule& rule : kGameSettingRules) {
+        values.push_back(profile.GetString("settings", rule.key));
     }
     EXPECT_EQ(values, (std::vector<std::string>{"26", "49", "49", "42", "5"}));
 
     // A later start writes nothing and says nothing, even with a key deleted by hand.
     profile.Remove(kSettingsSection, kKeyPBM);
-    CVantorelApp again(profile, clock);
+    CVantorelApp again(profile, clock, &BuildSheetPages);
     ASSERT_TRUE(again.InitInstance());
     EXPECT_EQ(sink.shown.size(), 1U);
     EXPECT_EQ(profile.GetString(kSettingsSection, kKeyPBM), "");
@@ -61,7 +61,7 @@ TEST_F(CVantorelAppTest, FirstStartWritesTheDefaultsAndSaysSoBeforeTheWindowExis
 }
 
 TEST_F(CVantorelAppTest, MainWindowHasTheMenusTheStatusBarPanesAndHelp) {
-    CVantorelApp app(profile, clock);
+    CVantorelApp app(profile, clock, &BuildSheetPages);
     std::vector<int> contexts;
     app.services().showHelp = [&contexts](int context, QWidget*) {
         contexts.push_back(context);

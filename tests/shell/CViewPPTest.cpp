@@ -62,7 +62,7 @@ protected:
         OpenSheet();
     }
 
-    CViewPP& list() const { return sheet->resultListPage(); }
+    CViewPP& list() const { return *sheet->pageAs<CViewPP>(kDejaViewPage); }
 
     int PrintedPages() const {
         const std::string content = ReadFile(printed);
@@ -102,11 +102,10 @@ TEST_F(CViewPPTest, EmptyListOrCancelledDialogPrintsNothing) {
 }
 
 TEST_F(CViewPPTest, DataFileTextIsShownOnceInsteadOfGameReports) {
-    sheet->state().fileReportPending = true;
-    handOver.fileReportText = "first\n\nthird\nlast without end";
+    results.KeepFileReport("first\n\nthird\nlast without end");
     sheet->SetActivePage(kDejaViewPage);
     EXPECT_EQ(ResultLines(), (std::vector<std::string>{"first", "", "third", "last without end"}));
-    EXPECT_TRUE(handOver.fileReportText.empty());
+    EXPECT_TRUE(results.TakeFileReportLines().empty());
 
     // A game operation chosen afterwards adds nothing until the next run of the sheet.
     Click(kThreeNumberPage, "totalsRadio");

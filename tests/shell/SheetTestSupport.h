@@ -9,7 +9,9 @@
 #include "shell/CViewPP.h"
 #include "shell/HandOver.h"
 #include "shell/SheetPage.h"
+#include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
+#include "shell/pages/SheetPages.h"
 #include "tests/support/TestFiles.h"
 
 #include <QAbstractButton>
@@ -45,10 +47,9 @@ inline void ClickButton(QAbstractButton* button) {
 // Tests open the operations sheet on it and drive its pages by the widgets' object names.
 class SheetTest : public ::testing::Test {
 protected:
-    SheetTest() : services(profile, clock), sinkInstalled_(messages) {
-        constexpr std::array<std::string_view, 5> kFirstRunValues = {"26", "49", "49", "42", "5"};
-        for (std::size_t i = 0; i < kGameSettingKeys.size(); ++i) {
-            profile.WriteString(kSettingsSection, kGameSettingKeys[i], kFirstRunValues[i]);
+    SheetTest() : services(profile, clock, &BuildSheetPages), sinkInstalled_(messages) {
+        for (const GameSettingRule& rule : kGameSettingRules) {
+            profile.WriteString(kSettingsSection, rule.key, rule.firstRunValue);
         }
         services.showHelp = [this](int context, QWidget*) {
             helpContexts.push_back(context);
@@ -64,10 +65,10 @@ protected:
     // Builds the sheet and shows it on `startPage`, as the chart view does.
     CPsheet& OpenSheet(int startPage = 0) {
         sheet.reset();
-        sheet = std::make_unique<CPsheet>(handOver, services);
+        results.BeginRun();
+        sheet = std::make_unique<CPsheet>(handOver, results, services);
         sheet->state().notConfigured = handOver.configWarningShown;
         sheet->state().startPage = startPage;
-        handOver.activeSheet = sheet.get();
         sheet->SetActivePage(startPage);
         sheet->state().pageFlags = handOver.activeGame;
         sheet->show();
@@ -115,7 +116,7 @@ protected:
         return (edit != nullptr ? edit->text() : qobject_cast<const QLabel*>(widget)->text()).toStdString();
     }
 
-    std::vector<std::string> ResultLines() const { return sheet->resultListPage().lines(); }
+    std::vector<std::string> ResultLines() const { return sheet->pageAs<CViewPP>(kDejaViewPage)->lines(); }
     bool ApplyEnabled() const { return Find<QAbstractButton>("applyButton")->isEnabled(); }
     bool OkEnabled() const { return sheet->IsOkEnabled(); }
 
@@ -125,6 +126,7 @@ protected:
     FixedClock clock{1000};
     ShellServices services;
     HandOver handOver;
+    SheetResults results;
     std::vector<int> helpContexts;
     int exitRequests = 0;
     std::unique_ptr<CPsheet> sheet;

@@ -18,10 +18,14 @@ std::string Quoted(const std::string& text) {
 }
 } // namespace
 
+std::string CliProgramPath() {
+    return VANTOREL_CLI_PATH;
+}
+
 CliRun RunCli(const std::vector<std::string>& arguments, const std::string& configHome) {
     const std::filesystem::path out = std::filesystem::current_path() / ".cli-out";
     const std::filesystem::path err = std::filesystem::current_path() / ".cli-err";
-    std::string command = "XDG_CONFIG_HOME=" + Quoted(configHome) + ' ' + Quoted(VANTOREL_CLI_PATH);
+    std::string command = "XDG_CONFIG_HOME=" + Quoted(configHome) + ' ' + Quoted(CliProgramPath());
     for (const std::string& argument : arguments) {
         command += ' ' + Quoted(argument);
     }

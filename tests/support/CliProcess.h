@@ -11,6 +11,9 @@ struct CliRun {
     std::string err;
 };
 
+// The path of the built vantorel-cli.
+std::string CliProgramPath();
+
 // Runs the built vantorel-cli in the current working directory with the given arguments, its settings
 // store under `configHome` (XDG_CONFIG_HOME), and collects exit status, standard output and error.
 CliRun RunCli(const std::vector<std::string>& arguments, const std::string& configHome);

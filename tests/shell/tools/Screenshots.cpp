@@ -2,7 +2,6 @@
 // history file of the current directory, after a few operations), the pattern dialog, the About dialog
 // and a help page into DIR, for a person to look at. Run it on a real display (for example under Xvfb).
 
-#include "digit/ui/PatternDialog.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
@@ -12,6 +11,8 @@
 #include "shell/CVantorelApp.h"
 #include "shell/HelpWindow.h"
 #include "shell/SheetPage.h"
+#include "shell/pages/PatternDialog.h"
+#include "shell/pages/SheetPages.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -48,13 +49,12 @@ int main(int argc, char* argv[]) {
     const ScopedMessageSink installed(messages);
     MemoryProfileStore profile;
     const SystemClock clock;
-    CVantorelApp app(profile, clock);
+    CVantorelApp app(profile, clock, &BuildSheetPages);
     app.InitInstance();
     Save(*app.mainFrame(), directory, QStringLiteral("main-window"));
 
     app.handOver().plantedSeed = 17; // shows the "Seed is Planted" note
-    CPsheet sheet(app.handOver(), app.services(), app.mainFrame());
-    app.handOver().activeSheet = &sheet;
+    CPsheet sheet(app.handOver(), app.results(), app.services(), app.mainFrame());
     sheet.show();
     QApplication::processEvents();
     Save(sheet, directory, QStringLiteral("page0-3number-fresh"));

@@ -10,7 +10,7 @@ class UnavailablePage final : public SheetPage {
     Q_DISABLE_COPY_MOVE(UnavailablePage)
 
 public:
-    UnavailablePage(CPsheet& sheet, int pageIndex, const QString& title);
+    UnavailablePage(CPsheet& sheet, int pageIndex);
 };
 
 } // namespace vantorel

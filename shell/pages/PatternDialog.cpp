@@ -1,6 +1,7 @@
-#include "digit/ui/PatternDialog.h"
+#include "shell/pages/PatternDialog.h"
 
 #include "digit/DigitPattern.h"
+#include "digit/DigitReports.h"
 #include "platform/MessageBox.h"
 #include "shell/Artwork.h"
 #include "shell/CPsheet.h"
@@ -145,7 +146,12 @@ void SearchPattern(CPsheet& sheet, const PatternRequest& request, bool dated) {
         return;
     }
     sheet.SetActivePage(kDejaViewPage);
-    sheet.resultListPage().ReportPattern(result);
+    const PatternReport report = ReportPattern(result);
+    CViewPP* list = sheet.pageAs<CViewPP>(kDejaViewPage);
+    if (report.clearList) {
+        list->ClearList();
+    }
+    list->AddLines(report.lines);
 }
 
 void OpenPatternSearch(CPsheet& sheet, bool dated) {

@@ -1,7 +1,8 @@
-#include "digit/ui/DigitGamePage.h"
+#include "shell/pages/DigitGamePage.h"
 
 #include "digit/DigitReports.h"
 #include "shell/CPsheet.h"
+#include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
 #include "store/SectionReader.h"
 
@@ -291,7 +292,6 @@ bool DigitGamePage::OnApply() {
     if (handOver().activeGame[static_cast<std::size_t>(pageIndex())] == 0) {
         return true;
     }
-    handOver().matchList.clear();
     numberText_ = numberEdit_->text().toStdString();
     fromText_ = fromEdit_->text().toStdString();
     toText_ = toEdit_->text().toStdString();
@@ -309,6 +309,7 @@ bool DigitGamePage::OnApply() {
     request.plantedSeed = sheet().state().plantedSeed;
     const DigitOperationResult result = ApplyDigitOperation(tables(), request, services().clock);
     if (result.outcome == DigitOutcome::Refused) {
+        results().KeepDigitResult(pageIndex(), result);
         return false;
     }
     KeepResults(result);
@@ -322,49 +323,17 @@ bool DigitGamePage::OnApply() {
 }
 
 void DigitGamePage::KeepResults(const DigitOperationResult& result) {
-    HandOver& state = handOver();
-    state.currentOperation = result.currentOperation;
-    switch (result.currentOperation) {
-    case kDistribution:
-        decilesUndated_ = result.decilesUndated;
-        decilesDated_ = result.decilesDated;
-        digitCounts_ = result.digitCounts;
-        break;
-    case kEvenOdd:
-    case kHighLow:
-        state.firstCount = result.firstCount;
-        state.secondCount = result.secondCount;
-        break;
-    case kTotals:
-        (pageIndex() == kThreeNumber ? state.digitTotals3 : state.digitTotals4) = result.totals;
-        break;
-    case kOverdue:
-    case kHottest:
-        state.resultText = result.resultText;
-        break;
-    case kRandom:
-    case kBestGuess:
-        pickedNumber_ = result.pickedNumber;
-        if (result.chartPending) {
-            sheet().SetChartPending(1);
-        }
-        break;
-    default:
-        state.matchList = result.matchList;
-        break;
+    handOver().currentOperation = result.currentOperation;
+    results().KeepDigitResult(pageIndex(), result);
+    if (result.chartPending) {
+        sheet().SetChartPending(1);
     }
 }
 
 std::vector<std::string> DigitGamePage::ResultListLines() {
     const HandOver& state = handOver();
-    DigitOperationResult result;
-    result.firstCount = state.firstCount;
-    result.secondCount = state.secondCount;
-    result.totals = pageIndex() == kThreeNumber ? state.digitTotals3 : state.digitTotals4;
-    result.resultText = state.resultText;
-    result.matchList = state.matchList;
     return DigitResultLines(state.currentOperation, pageIndex(), state.useDatedData, state.setupChoices,
-                            tables(), result);
+                            tables(), results().LastDigitResult(pageIndex()));
 }
 
 } // namespace vantorel

@@ -7,9 +7,10 @@
 
 namespace vantorel {
 
-// The profile store over QSettings: organisation "Nulvex.Mark", application "Vantorel" (on Linux the INI
-// file $XDG_CONFIG_HOME/Nulvex.Mark/Vantorel.conf). Section and key names are matched without regard to
-// case: an existing spelling in the file is reused, so "settings" and "Settings" reach the same values.
+// The profile store over QSettings, at the profile location and application title of GameSettings.h (on
+// Linux the INI file $XDG_CONFIG_HOME/Nulvex.Mark/Vantorel.conf). Section and key names are matched without
+// regard to case: an existing spelling in the file is reused, so "settings" and "Settings" reach the same
+// values.
 class QtProfileStore final : public ProfileStore {
 public:
     QtProfileStore();

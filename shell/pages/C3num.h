@@ -1,6 +1,6 @@
 #pragma once
 
-#include "digit/ui/DigitGamePage.h"
+#include "shell/pages/DigitGamePage.h"
 
 namespace vantorel {
 

@@ -1,4 +1,6 @@
-#include "shell/QtProfileStore.h"
+#include "settings/QtProfileStore.h"
+
+#include "platform/GameSettings.h"
 
 #include <QStringList>
 
@@ -21,7 +23,8 @@ QString MatchingName(const QStringList& existing, const QString& wanted) {
 
 } // namespace
 
-QtProfileStore::QtProfileStore() : settings_(QStringLiteral("Nulvex.Mark"), QStringLiteral("Vantorel")) {}
+QtProfileStore::QtProfileStore()
+    : settings_(ToQString(kProfileOrganization), ToQString(kProfileApplication)) {}
 
 QtProfileStore::QtProfileStore(const QString& iniFile) : settings_(iniFile, QSettings::IniFormat) {}
 

@@ -1,6 +1,6 @@
 #include "tests/shell/SheetTestSupport.h"
 
-#include "digit/ui/PatternDialog.h"
+#include "shell/pages/PatternDialog.h"
 
 namespace vantorel::test {
 namespace {
@@ -53,7 +53,7 @@ TEST_F(PatternDialogTest, CancelAsksForNothing) {
 TEST_F(PatternDialogTest, SearchReportsOnDejaView) {
     WriteHistory("0 4 470 74 147 407\r\n1 1 98/01/03 7\r\n");
     OpenSheet();
-    sheet->resultListPage().AddLines({"earlier"});
+    sheet->pageAs<CViewPP>(kDejaViewPage)->AddLines({"earlier"});
     SearchPattern(*sheet, PatternRequest{0, false, "47"}, false);
     EXPECT_EQ(sheet->activeIndex(), kDejaViewPage);
     // A result with hits replaces the list; one without is added to it.

@@ -20,7 +20,8 @@ namespace vantorel {
 
 // A digit-game page ("3 Number" or "4 Number"): loads the game's undated and dated history at every
 // activation, lets the user choose an operation and the data source and type its inputs, and runs the
-// operation when the sheet applies the page. The two pages differ only in their game.
+// operation when the sheet applies the page. The whole result goes to the sheet's SheetResults, where the
+// result list and the chart view find it. The two pages differ only in their game.
 class DigitGamePage : public GamePage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DigitGamePage)
@@ -35,12 +36,6 @@ public:
 
     DigitGameTables tables() const { return {undated_, dated_}; }
     const DigitDrawTable& table(bool dated) const { return dated ? dated_ : undated_; }
-
-    // What the operations left for the chart view.
-    const std::array<int, 10>& decilesUndated() const { return decilesUndated_; }
-    const std::array<int, 10>& decilesDated() const { return decilesDated_; }
-    const std::array<int, 10>& digitCounts() const { return digitCounts_; }
-    int pickedNumber() const { return pickedNumber_; }
 
 private:
     QLayout* BuildDataSourceRow();
@@ -61,10 +56,6 @@ private:
     std::string numberText_;
     std::string fromText_;
     std::string toText_;
-    std::array<int, 10> decilesUndated_{};
-    std::array<int, 10> decilesDated_{};
-    std::array<int, 10> digitCounts_{};
-    int pickedNumber_ = 0;
     int pageOperation_ = -1;
 
     QCheckBox* datedCheck_ = nullptr;

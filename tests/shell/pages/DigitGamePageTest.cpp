@@ -1,8 +1,8 @@
 #include "tests/shell/SheetTestSupport.h"
 
 #include "digit/DigitDrawTable.h"
-#include "digit/ui/DigitGamePage.h"
 #include "platform/PlainDecimal.h"
+#include "shell/pages/DigitGamePage.h"
 
 #include <QRadioButton>
 
@@ -33,8 +33,6 @@ struct Request {
 class DigitGamePageTest : public SheetTest {
 protected:
     DigitGamePageTest() { WriteHistory(kHistory); }
-
-    DigitGamePage& page(int game) const { return *qobject_cast<DigitGamePage*>(sheet->page(game)); }
 
     // Sets Setup choices by their radios, then turns to the game page.
     void ChooseOnSetup(int game, const Lines& choices) {
@@ -128,15 +126,30 @@ TEST_F(DigitGamePageTest, EveryListOperationEndsInItsReportLines) {
     EXPECT_EQ(messages.texts(), Lines{"Too damn many switches"});
 }
 
-TEST_F(DigitGamePageTest, DateSearchWithoutAUsableDateStaysOnThePage) {
-    OpenSheet();
-    Click(kThreeNumberPage, "dateRadio");
-    Type(kThreeNumberPage, "numberEdit", "1/5/98");
-    ClickSheetButton("applyButton");
-    EXPECT_EQ(messages.texts(), Lines{"No Date Entered or\nInvalid Date Format\n\n(format is mm/dd/yy)"});
-    EXPECT_EQ(sheet->activeIndex(), kThreeNumberPage);
-    EXPECT_TRUE(ResultLines().empty());
-    EXPECT_TRUE(ApplyEnabled());
+// A search without a usable date or number says so and stays on the page, ready for a corrected input.
+TEST_F(DigitGamePageTest, SearchWithoutAUsableInputStaysOnThePage) {
+    const struct {
+        const char* operation;
+        const char* typed;
+        std::string message;
+    } cases[] = {
+        {"dateRadio", "1/5/98", "No Date Entered or\nInvalid Date Format\n\n(format is mm/dd/yy)"},
+        {"numberRadio", "abc",
+         "No Number Entered or\nInvalid Number Format\n\n(digits only, for example 123)"},
+        {"numberRadio", "", "No Number Entered or\nInvalid Number Format\n\n(digits only, for example 123)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        messages.Clear();
+        OpenSheet();
+        Click(kThreeNumberPage, c.operation);
+        Type(kThreeNumberPage, "numberEdit", c.typed);
+        ClickSheetButton("applyButton");
+        EXPECT_EQ(messages.texts(), Lines{c.message});
+        EXPECT_EQ(sheet->activeIndex(), kThreeNumberPage);
+        EXPECT_TRUE(ResultLines().empty());
+        EXPECT_TRUE(ApplyEnabled());
+    }
 }
 
 TEST_F(DigitGamePageTest, RandomRepeatsWithAPlantedSeed) {
@@ -150,7 +163,8 @@ TEST_F(DigitGamePageTest, RandomRepeatsWithAPlantedSeed) {
     for (int run = 0; run < 2; ++run) {
         Click(kFourNumberPage, "randomRadio");
         sheet->Apply(); // what OK does before it closes
-        EXPECT_EQ(page(1).pickedNumber(), expected);
+        ASSERT_NE(results.DigitPick(kFourNumber), nullptr);
+        EXPECT_EQ(results.DigitPick(kFourNumber)->pickedNumber, expected);
         EXPECT_TRUE(sheet->state().chartPending);
     }
     EXPECT_EQ(handOver.currentOperation, kRandom);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <vector>
+
+namespace vantorel {
+
+class CPsheet;
+class SheetPage;
+
+// The eight pages of a new operations sheet, in page order, each a child of the sheet. Pages that this
+// build does not include yet are held by a notice that says so.
+std::vector<SheetPage*> BuildSheetPages(CPsheet& sheet);
+
+} // namespace vantorel

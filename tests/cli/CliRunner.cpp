@@ -1,0 +1,72 @@
+#include "tests/cli/CliRunner.h"
+
+#include "cli/Commands.h"
+#include "platform/Clock.h"
+#include "platform/SplitLines.h"
+
+#include <algorithm>
+#include <sstream>
+
+namespace vantorel::test {
+
+namespace {
+
+// Records every message and answers as vantorel-cli does.
+class AnsweringSink final : public MessageSink {
+public:
+    explicit AnsweringSink(bool yes) : yes_(yes) {}
+
+    MessageAnswer Show(std::string_view text, MessageIcon icon, MessageButtons buttons) override {
+        shown.push_back({std::string(text), icon, buttons});
+        return yes_ ? AffirmativeAnswer(buttons) : CautiousAnswer(buttons);
+    }
+
+    std::vector<RecordingMessageSink::Entry> shown;
+
+private:
+    bool yes_;
+};
+
+} // namespace
+
+std::vector<std::string> CliOutcome::messages() const {
+    std::vector<std::string> texts;
+    for (const RecordingMessageSink::Entry& entry : shown) {
+        texts.push_back(entry.text);
+    }
+    return texts;
+}
+
+std::vector<std::string> CliOutcome::lines() const {
+    return SplitLines(out);
+}
+
+CliOutcome CliRunner::Run(const std::vector<std::string>& arguments, std::int64_t clockSeconds) const {
+    CliOutcome outcome;
+    const std::vector<std::string_view> words(arguments.begin(), arguments.end());
+    const std::optional<CommandLine> line = ParseCommandLine(words);
+    if (!line) {
+        outcome.status = kExitUsage;
+        return outcome;
+    }
+    AnsweringSink sink(line->yes);
+    const ScopedMessageSink installed(sink);
+    std::ostringstream out;
+    const FixedClock clock(clockSeconds);
+    CliContext context{profile_, clock, out};
+    outcome.status = RunCommand(*line, context);
+    outcome.out = out.str();
+    outcome.shown = sink.shown;
+    return outcome;
+}
+
+CliOutcome CliRunner::Run(std::string_view command, std::int64_t clockSeconds) const {
+    std::vector<std::string> words;
+    for (std::size_t start = 0, end = 0; end != std::string_view::npos; start = end + 1) {
+        end = command.find(' ', start);
+        words.emplace_back(command.substr(start, end - start));
+    }
+    return Run(words, clockSeconds);
+}
+
+} // namespace vantorel::test
