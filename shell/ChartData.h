@@ -3,6 +3,7 @@
 #include "shell/HandOver.h"
 
 #include <array>
+#include <vector>
 
 namespace vantorel {
 
@@ -34,6 +35,10 @@ struct ChartData {
     PageFlags pageFlags{};          // which game was active in the last run
     std::array<DigitSeries, kDigitSeriesCount> digitSeries{};
     std::array<int, 10> chartPicks{}; // the digit counts of the series taken, or a lotto game's picks
+    // A lotto "Distribution": ballCounts[b] is how often ball b was drawn (index 0 unused); for Power Ball
+    // the first group, with powerBallCounts[b] for the second group.
+    std::vector<int> ballCounts;
+    std::vector<int> powerBallCounts;
 };
 
 // Collects the chart data of a run of the sheet that has just closed: the sheet's seed, chart flags and

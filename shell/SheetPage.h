@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,9 @@ public:
     virtual std::vector<std::string> ResultListLines() = 0;
     // The page's input fields, enabled and disabled together.
     virtual std::vector<QWidget*> inputFields() const = 0;
+    // "Compare External File" of the Data File page: the report ("\n"-ended lines) of comparing a pick file
+    // with the page's dated or undated table as the page last loaded it.
+    virtual std::string ComparePickFile(const std::filesystem::path& pickFile, bool dated) const = 0;
 
     void SetInputsEnabled(bool enabled);
 

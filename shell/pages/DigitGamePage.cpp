@@ -1,5 +1,6 @@
 #include "shell/pages/DigitGamePage.h"
 
+#include "digit/DigitCompare.h"
 #include "digit/DigitReports.h"
 #include "shell/CPsheet.h"
 #include "shell/SheetResults.h"
@@ -328,6 +329,10 @@ void DigitGamePage::KeepResults(const DigitOperationResult& result) {
     if (result.chartPending) {
         sheet().SetChartPending(1);
     }
+}
+
+std::string DigitGamePage::ComparePickFile(const std::filesystem::path& pickFile, bool dated) const {
+    return vantorel::ComparePickFile(table(dated), pickFile);
 }
 
 std::vector<std::string> DigitGamePage::ResultListLines() {
