@@ -37,13 +37,7 @@ std::filesystem::path BenchDataPath(std::string_view name) {
 }
 
 GameSettings FirstRunSettings() {
-    GameSettings settings;
-    settings.fiveNumberMax = 26;
-    settings.sixNumberMax = 49;
-    settings.powerballGroup1Max = 49;
-    settings.powerballGroup2Max = 42;
-    settings.powerballBalls = 5;
-    return settings;
+    return GameSettings{26, 49, 49, 42, 5};
 }
 
 std::string Padded(int value, std::size_t width) {

@@ -25,12 +25,8 @@ namespace {
 constexpr int kPicks = 1000;
 
 GameSettings BenchSettings() {
-    GameSettings settings;
+    GameSettings settings = bench::FirstRunSettings();
     settings.fiveNumberMax = 45;
-    settings.sixNumberMax = 49;
-    settings.powerballGroup1Max = 49;
-    settings.powerballGroup2Max = 42;
-    settings.powerballBalls = 5;
     return settings;
 }
 

@@ -172,16 +172,26 @@ std::optional<int> DigitsValue(std::string_view text, std::size_t shortest, std:
     return value;
 }
 
-// mm/dd/yyyy, m/d/yyyy and mm/dd/yy (month and day of one or two digits).
-std::optional<CalendarDay> SlashDate(std::string_view word) {
-    const std::size_t first = word.find('/');
-    const std::size_t second = first == std::string_view::npos ? first : word.find('/', first + 1);
+// The three fields of a word between two `separator`s; nothing when it has fewer than two.
+std::optional<std::array<std::string_view, 3>> ThreeFields(std::string_view word, char separator) {
+    const std::size_t first = word.find(separator);
+    const std::size_t second = first == std::string_view::npos ? first : word.find(separator, first + 1);
     if (second == std::string_view::npos) {
         return std::nullopt;
     }
-    const std::optional<int> month = DigitsValue(word.substr(0, first), 1, 2);
-    const std::optional<int> day = DigitsValue(word.substr(first + 1, second - first - 1), 1, 2);
-    const std::string_view yearText = word.substr(second + 1);
+    return std::array{word.substr(0, first), word.substr(first + 1, second - first - 1),
+                      word.substr(second + 1)};
+}
+
+// mm/dd/yyyy, m/d/yyyy and mm/dd/yy (month and day of one or two digits).
+std::optional<CalendarDay> SlashDate(std::string_view word) {
+    const auto fields = ThreeFields(word, '/');
+    if (!fields) {
+        return std::nullopt;
+    }
+    const std::string_view yearText = (*fields)[2];
+    const std::optional<int> month = DigitsValue((*fields)[0], 1, 2);
+    const std::optional<int> day = DigitsValue((*fields)[1], 1, 2);
     const std::optional<int> year = DigitsValue(yearText, 2, 4);
     if (!month || !day || !year || yearText.size() == 3) {
         return std::nullopt;
@@ -191,15 +201,13 @@ std::optional<CalendarDay> SlashDate(std::string_view word) {
 
 // yyyy-mm-dd (month and day of one or two digits), also with a time after a "T".
 std::optional<CalendarDay> DashDate(std::string_view word) {
-    word = word.substr(0, word.find('T'));
-    const std::size_t first = word.find('-');
-    const std::size_t second = first == std::string_view::npos ? first : word.find('-', first + 1);
-    if (second == std::string_view::npos) {
+    const auto fields = ThreeFields(word.substr(0, word.find('T')), '-');
+    if (!fields) {
         return std::nullopt;
     }
-    const std::optional<int> year = DigitsValue(word.substr(0, first), 4, 4);
-    const std::optional<int> month = DigitsValue(word.substr(first + 1, second - first - 1), 1, 2);
-    const std::optional<int> day = DigitsValue(word.substr(second + 1), 1, 2);
+    const std::optional<int> year = DigitsValue((*fields)[0], 4, 4);
+    const std::optional<int> month = DigitsValue((*fields)[1], 1, 2);
+    const std::optional<int> day = DigitsValue((*fields)[2], 1, 2);
     if (!year || !month || !day) {
         return std::nullopt;
     }
