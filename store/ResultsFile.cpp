@@ -25,21 +25,8 @@ bool IsAllDigits(std::string_view text) {
 
 // Characters that end a word of a results line.
 bool IsWordBreak(char c) {
-    switch (c) {
-    case ' ':
-    case '\t':
-    case ',':
-    case '|':
-    case ';':
-    case '"':
-    case '\r':
-    case '\n':
-    case '\v':
-    case '\f':
-        return true;
-    default:
-        return false;
-    }
+    constexpr std::string_view kWordBreaks = " \t,|;\"\r\n\v\f";
+    return kWordBreaks.find(c) != std::string_view::npos;
 }
 
 char LowerCase(char c) {
@@ -51,6 +38,7 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
                                               [](char x, char y) { return LowerCase(x) == LowerCase(y); });
 }
 
+// A name without the blanks and quotes around it.
 std::string_view TrimmedName(std::string_view text) {
     constexpr std::string_view kAround = " \t\"";
     const std::size_t first = text.find_first_not_of(kAround);
@@ -109,31 +97,6 @@ void SplitWords(std::string_view line, char separator, std::vector<Word>& words)
     endWord(line.size());
 }
 
-// The fields of a header line between its column separators, trimmed of blanks and quotes.
-std::vector<std::string_view> HeaderFields(std::string_view header, char separator) {
-    std::vector<std::string_view> fields;
-    if (separator == kBlankColumns) {
-        std::vector<Word> words;
-        SplitWords(header, separator, words);
-        for (const Word& word : words) {
-            fields.push_back(word.text);
-        }
-        return fields;
-    }
-    bool quoted = false;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= header.size(); ++i) {
-        if (i < header.size() && header[i] == '"') {
-            quoted = !quoted;
-        }
-        if (i == header.size() || (header[i] == separator && !quoted)) {
-            fields.push_back(TrimmedName(header.substr(start, i - start)));
-            start = i + 1;
-        }
-    }
-    return fields;
-}
-
 // Where the numbers of the game stand: the column under the header's name, and how the columns of the
 // file are separated.
 struct ChosenColumn {
@@ -142,14 +105,22 @@ struct ChosenColumn {
 };
 
 std::optional<ChosenColumn> FindColumn(std::string_view text, std::string_view name) {
+    std::vector<Word> words;
     LineCursor lines(text);
     for (std::string_view line; lines.Next(line);) {
         const char separator = ColumnSeparatorOf(line);
-        const std::vector<std::string_view> fields = HeaderFields(line, separator);
-        for (std::size_t field = 0; field < fields.size(); ++field) {
-            if (SameNameIgnoringCase(fields[field], name)) {
-                return ChosenColumn{static_cast<int>(field), separator};
+        SplitWords(line, separator, words);
+        for (auto first = words.begin(); first != words.end();) {
+            // A column's name runs from its first word to its last one.
+            const auto end = std::find_if(
+                first, words.end(), [&first](const Word& word) { return word.column != first->column; });
+            const std::string_view last = std::prev(end)->text;
+            const std::string_view field(
+                first->text.data(), static_cast<std::size_t>(last.data() - first->text.data()) + last.size());
+            if (SameNameIgnoringCase(field, name)) {
+                return ChosenColumn{first->column, separator};
             }
+            first = end;
         }
     }
     return std::nullopt;
@@ -279,6 +250,20 @@ NumberLimits LimitsOf(int gameType, int position, int numbers, const GameSetting
     }
 }
 
+// Why a date cannot be stored, or nothing when it can.
+std::string DateProblem(const CalendarDay& date, int line, std::string_view written) {
+    if (date.year < kFirstStorableYear || date.year > kLastStorableYear) {
+        return "Line " + std::to_string(line) + ": the year " + std::to_string(date.year) + " is outside " +
+               std::to_string(kFirstStorableYear) + " to " + std::to_string(kLastStorableYear) +
+               ",\nthe years that a history can hold.";
+    }
+    if (!IsCalendarDay(date)) {
+        return "Line " + std::to_string(line) + ": " + std::string(written) +
+               " is not a day of the calendar.";
+    }
+    return {};
+}
+
 std::string OutOfRangeProblem(int line, std::string_view written, const NumberLimits& limits) {
     std::string problem = "Line " + std::to_string(line) + ": the " + std::string(limits.what) + ' ' +
                           std::string(written) + " is outside " + std::to_string(limits.lowest) + " to " +
@@ -375,15 +360,8 @@ bool ResultsReader::ReadLine(std::string_view text, int line, std::vector<Result
     if (found == 0) {
         return true;
     }
-    if (date->year < kFirstStorableYear || date->year > kLastStorableYear) {
-        problem = "Line " + std::to_string(line) + ": the year " + std::to_string(date->year) +
-                  " is outside " + std::to_string(kFirstStorableYear) + " to " +
-                  std::to_string(kLastStorableYear) + ",\nthe years that a history can hold.";
-        return false;
-    }
-    if (!IsCalendarDay(*date)) {
-        problem = "Line " + std::to_string(line) + ": " + std::string(words_[dateWord].text) +
-                  " is not a day of the calendar.";
+    problem = DateProblem(*date, line, words_[dateWord].text);
+    if (!problem.empty()) {
         return false;
     }
     if (!digitGame && found < static_cast<std::size_t>(numbers_)) {
