@@ -1,6 +1,7 @@
 // Every 5 Number, 6 Number and Power Ball operation on full dated histories, next to the time to read
 // the same section from the history file. Compare each "Operation/<game>/..." time with "Load/<game>".
 
+#include "bench/BenchHistories.h"
 #include "lotto/LottoDrawTable.h"
 #include "lotto/LottoOperations.h"
 #include "lotto/PowerballDrawTable.h"
@@ -25,12 +26,8 @@ namespace {
 constexpr int kPicks = 1000;
 
 GameSettings BenchSettings() {
-    GameSettings settings;
+    GameSettings settings = bench::FirstRunSettings();
     settings.fiveNumberMax = 45;
-    settings.sixNumberMax = 49;
-    settings.powerballGroup1Max = 49;
-    settings.powerballGroup2Max = 42;
-    settings.powerballBalls = 5;
     return settings;
 }
 

@@ -1,6 +1,7 @@
 // Import of full dated histories and the integrity analysis of a full history file, next to the time it
 // takes to copy the same bytes into a new file and flush them to the disk once.
 
+#include "bench/BenchHistories.h"
 #include "platform/GameSettings.h"
 #include "store/DataImport.h"
 #include "store/HistoryAnalysis.h"
@@ -17,28 +18,10 @@
 namespace {
 
 using namespace vantorel;
-
-GameSettings FirstRunSettings() {
-    GameSettings settings;
-    settings.fiveNumberMax = 26;
-    settings.sixNumberMax = 49;
-    settings.powerballGroup1Max = 49;
-    settings.powerballGroup2Max = 42;
-    settings.powerballBalls = 5;
-    return settings;
-}
-
-// A number written with at least `width` digits.
-std::string Padded(int value, std::size_t width) {
-    std::string digits = std::to_string(value);
-    return std::string(width > digits.size() ? width - digits.size() : 0, '0') + digits;
-}
-
-// A display-form date that changes with the drawing.
-std::string DateOf(int drawing) {
-    return Padded(drawing % 12 + 1, 2) + '/' + Padded(drawing % 28 + 1, 2) + '/' +
-           Padded(drawing / 336 % 100, 2);
-}
+using bench::DateOf;
+using bench::FirstRunSettings;
+using bench::FullHistory;
+using bench::Padded;
 
 // An import file of `drawings` dated drawings of `numbers` numbers each, written as official exports do
 // (zero-padded).
@@ -53,21 +36,6 @@ std::string DatedImportFile(int drawings, int numbers, int highest) {
         text += '\n';
     }
     return text;
-}
-
-// One section line holding `drawings` drawings, for a full history file.
-std::string FullSectionLine(int section, int drawings, int numbers) {
-    std::string line = std::to_string(section) + ' ' + std::to_string(drawings);
-    for (int drawing = 0; drawing < drawings; ++drawing) {
-        if (IsDatedSection(section)) {
-            std::string date = DateOf(drawing);
-            line += ' ' + date.substr(6, 2) + '/' + date.substr(0, 2) + '/' + date.substr(3, 2);
-        }
-        for (int number = 0; number < numbers; ++number) {
-            line += ' ' + std::to_string((drawing * 7 + number * 13) % 26 + 1);
-        }
-    }
-    return line + "\r\n";
 }
 
 void RunImport(benchmark::State& state, int gameType, int drawings, int numbers, int highest) {
@@ -130,11 +98,7 @@ BENCHMARK(BM_CopyAndFlushFiveNumberFile)->Unit(benchmark::kMillisecond);
 void BM_AnalyseFullHistory(benchmark::State& state) {
     const test::TempWorkingDir directory;
     const GameSettings settings = FirstRunSettings();
-    std::string history;
-    for (int section = 0; section < kSectionCount; ++section) {
-        const int gameType = GameOfSection(section);
-        history += FullSectionLine(section, CapacityOfGame(gameType), NumbersPerDrawing(gameType, settings));
-    }
+    const std::string history = FullHistory(settings);
     test::WriteFile(std::string(kHistoryFileName), history);
     CheckTable table;
     for (auto _ : state) {

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <map>
@@ -14,6 +15,7 @@ const std::string_view kUsageText =
     "               [--match box|straight] [--strategy optimistic|pessimistic|nihilistic] [--seed N]\n"
     "  vantorel-cli analyze\n"
     "  vantorel-cli import GAME --dated|--undated FILE [--append] [--filter] [--yes]\n"
+    "  vantorel-cli import GAME --dated FILE --results [--column NAME] [--yes]\n"
     "  vantorel-cli append GAME --dated|--undated \"DRAWING\"\n"
     "  vantorel-cli compare GAME --dated|--undated FILE\n"
     "  vantorel-cli pattern GAME --dated|--undated PATTERN [--reversed]\n"
@@ -54,11 +56,10 @@ const OptionTable kRunOptions = {
     {"--method", OptionKind::Value},   {"--match", OptionKind::Value},
     {"--strategy", OptionKind::Value}, {"--seed", OptionKind::Value},
 };
-const OptionTable kImportOptions = {{"--dated", OptionKind::Flag},
-                                    {"--undated", OptionKind::Flag},
-                                    {"--append", OptionKind::Flag},
-                                    {"--filter", OptionKind::Flag},
-                                    {"--yes", OptionKind::Flag}};
+const OptionTable kImportOptions = {{"--dated", OptionKind::Flag},  {"--undated", OptionKind::Flag},
+                                    {"--append", OptionKind::Flag}, {"--filter", OptionKind::Flag},
+                                    {"--yes", OptionKind::Flag},    {"--results", OptionKind::Flag},
+                                    {"--column", OptionKind::Value}};
 const OptionTable kDatedUndatedOptions = {{"--dated", OptionKind::Flag}, {"--undated", OptionKind::Flag}};
 const OptionTable kPatternOptions = {
     {"--dated", OptionKind::Flag}, {"--undated", OptionKind::Flag}, {"--reversed", OptionKind::Flag}};
@@ -251,8 +252,23 @@ bool ApplyFlag(const Option& option, CommandLine& line) {
         line.reversed = true;
     } else if (option.name == "--yes") {
         line.yes = true;
+    } else if (option.name == "--results") {
+        line.results = true;
+    } else if (option.name == "--column") {
+        line.column = option.value;
     }
     return true;
+}
+
+// A results import reads a dated history's file as published, so it takes neither --undated, --append nor
+// --filter; --column names a column of such a file and is nothing without --results.
+bool ResultsOptionsAgree(const std::vector<Option>& options, const CommandLine& line) {
+    const bool columnGiven = std::any_of(options.begin(), options.end(),
+                                         [](const Option& option) { return option.name == "--column"; });
+    if (!line.results) {
+        return !columnGiven;
+    }
+    return line.dated && !line.append && !line.filter && !(columnGiven && line.column.empty());
 }
 
 std::optional<CommandLine> ParseRun(const std::vector<Option>& options,
@@ -303,6 +319,9 @@ std::optional<CommandLine> ParseGameFileCommand(CliCommand command, const std::v
     }
     for (const Option& option : options) {
         ApplyFlag(option, line);
+    }
+    if (!ResultsOptionsAgree(options, line)) {
+        return std::nullopt;
     }
     return line;
 }

@@ -8,6 +8,7 @@
 #include "store/HistoryBackup.h"
 #include "store/HistoryFile.h"
 #include "store/ManualEntry.h"
+#include "store/ResultsImport.h"
 
 #include <ostream>
 #include <string>
@@ -43,6 +44,9 @@ int ExitStatus(bool done) {
 int RunImport(const CommandLine& line, CliContext& context) {
     const GameSettings settings = GameSettings::Read(context.profile);
     const std::filesystem::path importFile(line.input);
+    if (line.results) {
+        return ExitStatus(ImportResults(importFile, line.gameType, line.column, {}, settings) == 1);
+    }
     if (line.append) {
         return ExitStatus(ImportAppend(importFile, line.gameType, line.dated, {}, line.filter, settings) ==
                           1);

@@ -181,49 +181,20 @@ BuildResult MassageIntoLine(const std::filesystem::path& importFile, int gameTyp
         return BuildResult::kFailed;
     }
     std::string text;
-    switch (files.ReadWhole(importFile, text, kLargestImportFile)) {
-    case ReadStatus::kRead:
-        break;
-    case ReadStatus::kTooLarge:
-        MessageBox(ImportTooLargeMessage(importFile), MessageIcon::Stop);
-        return BuildResult::kFailed;
-    case ReadStatus::kReadFailed:
-        MessageBox(NotReadMessage(importFile.string()), MessageIcon::Stop);
-        return BuildResult::kFailed;
-    case ReadStatus::kMissing:
-    case ReadStatus::kNotOpened:
-    case ReadStatus::kNotAFile:
-        MessageBox(std::string(kUnableToOpen) + importFile.string(), MessageIcon::Stop);
+    if (!ReadImportFile(importFile, text, files)) {
         return BuildResult::kFailed;
     }
     return BuildSectionLine(text, ShapeOf(gameType, dated, settings), filterImport, progress, line);
 }
 
-// Reads the history file for a change. A missing file reads as empty when `missingIsEmpty`; otherwise
-// it, or a file that cannot be opened, shows "Unable to open VTRMAIN.DAT".
-bool ReadHistoryForChange(FileSystem& files, bool missingIsEmpty, std::string& history) {
-    const ReadStatus status = ReadHistoryFile(files, std::filesystem::path(kHistoryFileName), history);
-    if (status == ReadStatus::kRead || (status == ReadStatus::kMissing && missingIsEmpty)) {
-        return true;
-    }
-    ShowReadFailure(status, kHistoryLabel, kUnableToOpenHistory);
-    return false;
-}
-
-// Replaces the history file with `content`: 1, or 0 after the message that names the cause.
-int ReplaceHistory(FileSystem& files, std::string_view content) {
-    return ReplaceFileOrExplain(files, std::filesystem::path(kHistoryFileName), kHistoryLabel, content) ? 1
-                                                                                                        : 0;
-}
-
-// The common course of both imports: the import file becomes one section line, and `rewrite` puts it
-// into the history while this writer holds the history's lock; `rewrite` returns the import's result.
-// A failed massage shows `massageFailure` after its own message, a file with too many drawings the
-// history-full message.
-template <typename Rewrite>
+// The common course of both imports: the import file becomes one section line, and
+// `plan(sectionLine, history, newHistory)` decides the new history with it (see ChangeHistory; a missing
+// history reads as empty when `missingIsEmpty`). A failed massage shows `massageFailure` after its own
+// message, a file with too many drawings the history-full message. 1 on success, 0 after a message.
+template <typename Plan>
 int ImportSectionLine(const std::filesystem::path& importFile, int gameType, bool dated,
                       const ProgressLight& progress, bool filterImport, const GameSettings& settings,
-                      FileSystem& files, std::string_view massageFailure, Rewrite rewrite) {
+                      FileSystem& files, std::string_view massageFailure, bool missingIsEmpty, Plan plan) {
     std::string sectionLine;
     switch (
         MassageIntoLine(importFile, gameType, dated, progress, filterImport, settings, sectionLine, files)) {
@@ -239,11 +210,13 @@ int ImportSectionLine(const std::filesystem::path& importFile, int gameType, boo
         MessageBox(HistoryFullMessage(CapacityOfGame(gameType)), MessageIcon::Stop);
         return 0;
     }
-    const std::unique_ptr<WriterLock> lock = LockHistoryOrExplain(files, kHistoryLabel);
-    if (!lock) {
-        return 0;
-    }
-    return rewrite(std::string_view(sectionLine));
+    const std::string_view line(sectionLine);
+    return ChangeHistory(files, missingIsEmpty,
+                         [&](std::string_view history, std::string& newHistory) {
+                             return plan(line, history, newHistory);
+                         })
+               ? 1
+               : 0;
 }
 
 } // namespace
@@ -300,38 +273,54 @@ int MassageNewData(const std::filesystem::path& importFile, int gameType, bool d
 int ImportNew(const std::filesystem::path& importFile, int gameType, bool dated,
               const ProgressLight& progress, bool filterImport, const GameSettings& settings,
               FileSystem& files) {
+    const int section = SectionNumber(gameType, dated);
+    const auto insert = [section](std::string_view sectionLine, std::string_view history,
+                                  std::string& newHistory) {
+        newHistory = InsertSectionLine(history, section, sectionLine);
+        return HistoryChange::kReplace;
+    };
     return ImportSectionLine(importFile, gameType, dated, progress, filterImport, settings, files,
-                             kDataMassageFailedNew, [&](std::string_view sectionLine) {
-                                 std::string history;
-                                 if (!ReadHistoryForChange(files, true, history)) {
-                                     return 0;
-                                 }
-                                 const std::string newHistory =
-                                     InsertSectionLine(history, SectionNumber(gameType, dated), sectionLine);
-                                 return ReplaceHistory(files, newHistory);
-                             });
+                             kDataMassageFailedNew, true, insert);
 }
 
 int ImportAppend(const std::filesystem::path& importFile, int gameType, bool dated,
                  const ProgressLight& progress, bool filterImport, const GameSettings& settings,
                  FileSystem& files) {
-    return ImportSectionLine(
-        importFile, gameType, dated, progress, filterImport, settings, files, kDataMassageFailedAppend,
-        [&](std::string_view sectionLine) {
-            std::string history;
-            const std::optional<SectionLineParts> parts = SplitSectionLine(sectionLine);
-            if (!parts || !ReadHistoryForChange(files, false, history)) {
-                return 0;
-            }
-            // The drawings follow the count after one blank.
-            const std::string_view drawings = parts->rest.empty() ? parts->rest : parts->rest.substr(1);
-            std::string newHistory;
-            if (!PlanAppendOrExplain(history, SectionNumber(gameType, dated), CountValue(parts->count),
-                                     drawings, CapacityOfGame(gameType), newHistory)) {
-                return 0;
-            }
-            return ReplaceHistory(files, newHistory);
-        });
+    const int section = SectionNumber(gameType, dated);
+    const int capacity = CapacityOfGame(gameType);
+    const auto append = [section, capacity](std::string_view sectionLine, std::string_view history,
+                                            std::string& newHistory) {
+        const std::optional<SectionLineParts> parts = SplitSectionLine(sectionLine);
+        if (!parts) {
+            return HistoryChange::kRefused;
+        }
+        // The drawings follow the count after one blank.
+        const std::string_view drawings = parts->rest.empty() ? parts->rest : parts->rest.substr(1);
+        return PlanAppendOrExplain(history, section, CountValue(parts->count), drawings, capacity, newHistory)
+                   ? HistoryChange::kReplace
+                   : HistoryChange::kRefused;
+    };
+    return ImportSectionLine(importFile, gameType, dated, progress, filterImport, settings, files,
+                             kDataMassageFailedAppend, false, append);
+}
+
+bool ReadImportFile(const std::filesystem::path& importFile, std::string& text, FileSystem& files) {
+    switch (files.ReadWhole(importFile, text, kLargestImportFile)) {
+    case ReadStatus::kRead:
+        return true;
+    case ReadStatus::kTooLarge:
+        MessageBox(ImportTooLargeMessage(importFile), MessageIcon::Stop);
+        return false;
+    case ReadStatus::kReadFailed:
+        MessageBox(NotReadMessage(importFile.string()), MessageIcon::Stop);
+        return false;
+    case ReadStatus::kMissing:
+    case ReadStatus::kNotOpened:
+    case ReadStatus::kNotAFile:
+        break;
+    }
+    MessageBox(std::string(kUnableToOpen) + importFile.string(), MessageIcon::Stop);
+    return false;
 }
 
 int ExistingSectionLines(int section, FileSystem& files) {

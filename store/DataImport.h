@@ -28,6 +28,11 @@ inline constexpr std::size_t kLargestImportFile = std::size_t{8} << 20;
 // "The file <path>\nis too large to import (more than 8388608 bytes).\nA full history is far smaller."
 std::string ImportTooLargeMessage(const std::filesystem::path& importFile);
 
+// Reads a whole import file of at most kLargestImportFile bytes. False after the message that says why
+// not: "Unable to open " and the path, the too-large message, or the could-not-be-read message.
+bool ReadImportFile(const std::filesystem::path& importFile, std::string& text,
+                    FileSystem& files = RealFileSystem());
+
 // Results of MassageNewData.
 inline constexpr int kMassaged = 1;          // `sectionLine` holds the finished section line
 inline constexpr int kMassageFailed = 0;     // a message has been shown

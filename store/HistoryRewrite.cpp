@@ -145,25 +145,54 @@ int CountValue(std::string_view count) {
     return static_cast<int>(value);
 }
 
-std::string InsertSectionLine(std::string_view history, int section, std::string_view sectionLine) {
+namespace {
+
+// The history with `sectionLine` placed before the first line of the same or a greater section; the first
+// line of the same section is left out when `replacing`.
+std::string PlaceSectionLine(std::string_view history, int section, std::string_view sectionLine,
+                             bool replacing) {
     std::string content;
     content.reserve(history.size() + sectionLine.size() + kLineEnd.size());
-    bool inserted = false;
+    bool placed = false;
     LineCursor lines(history);
     for (std::string_view line; lines.Next(line);) {
-        if (!inserted) {
+        if (!placed) {
             const std::optional<int> lineSection = SectionOfLine(line);
             if (lineSection && *lineSection >= section) {
                 AppendLine(content, sectionLine);
-                inserted = true;
+                placed = true;
+                if (replacing && *lineSection == section) {
+                    continue;
+                }
             }
         }
         AppendLine(content, line);
     }
-    if (!inserted) {
+    if (!placed) {
         AppendLine(content, sectionLine);
     }
     return content;
+}
+
+} // namespace
+
+std::string InsertSectionLine(std::string_view history, int section, std::string_view sectionLine) {
+    return PlaceSectionLine(history, section, sectionLine, false);
+}
+
+std::string ReplaceSectionLine(std::string_view history, int section, std::string_view sectionLine) {
+    return PlaceSectionLine(history, section, sectionLine, true);
+}
+
+std::optional<std::string_view> FindSectionLine(std::string_view history, int section) {
+    LineCursor lines(history);
+    for (std::string_view line; lines.Next(line);) {
+        const std::optional<int> lineSection = SectionOfLine(line);
+        if (lineSection && *lineSection >= section) {
+            return *lineSection == section ? std::optional(line) : std::nullopt;
+        }
+    }
+    return std::nullopt;
 }
 
 AppendPlan AppendToSection(std::string_view history, int section, int added, std::string_view drawings,
@@ -215,6 +244,30 @@ bool PlanAppendOrExplain(std::string_view history, int section, int added, std::
         break;
     }
     return true;
+}
+
+bool ChangeHistory(FileSystem& files, bool missingIsEmpty, const HistoryPlan& plan) {
+    const std::unique_ptr<WriterLock> lock = LockHistoryOrExplain(files, kHistoryLabel);
+    if (!lock) {
+        return false;
+    }
+    const std::filesystem::path historyFile(kHistoryFileName);
+    std::string history;
+    const ReadStatus read = ReadHistoryFile(files, historyFile, history);
+    if (read != ReadStatus::kRead && !(read == ReadStatus::kMissing && missingIsEmpty)) {
+        ShowReadFailure(read, kHistoryLabel, kUnableToOpenHistory);
+        return false;
+    }
+    std::string newHistory;
+    switch (plan(history, newHistory)) {
+    case HistoryChange::kReplace:
+        break;
+    case HistoryChange::kUnchanged:
+        return true;
+    case HistoryChange::kRefused:
+        return false;
+    }
+    return ReplaceFileOrExplain(files, historyFile, kHistoryLabel, newHistory);
 }
 
 std::string WithLineEnds(std::string_view content) {

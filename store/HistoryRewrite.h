@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -77,6 +78,13 @@ int CountValue(std::string_view count);
 // section; a line of the same section stays, behind the new one. Every line ends with the program's line
 // end.
 std::string InsertSectionLine(std::string_view history, int section, std::string_view sectionLine);
+// The history with its first line of `section` replaced by `sectionLine` (without line end), or with
+// `sectionLine` inserted where InsertSectionLine puts it when the section is absent. Every line ends with
+// the program's line end.
+std::string ReplaceSectionLine(std::string_view history, int section, std::string_view sectionLine);
+// The line that the section readers take for `section`: the first one that starts with its number, as
+// long as no line of a greater section comes first. Nothing when the section is absent.
+std::optional<std::string_view> FindSectionLine(std::string_view history, int section);
 
 enum class AppendPlan { kPlanned, kSectionAbsent, kFull };
 // The history with `drawings` (drawings separated by blanks, no leading blank) added at the end of the
@@ -88,6 +96,19 @@ AppendPlan AppendToSection(std::string_view history, int section, int added, std
 // true when `newHistory` holds the new file.
 bool PlanAppendOrExplain(std::string_view history, int section, int added, std::string_view drawings,
                          int capacity, std::string& newHistory);
+
+// What a change of the history decided, given the history as it is.
+enum class HistoryChange {
+    kReplace,   // the new content is to replace the history
+    kUnchanged, // nothing to write; the operation is done
+    kRefused,   // the operation stops (after its message)
+};
+// The course of every change of the history file: takes the writers' lock, reads the history (a missing
+// file reads as empty when `missingIsEmpty`, otherwise it is "Unable to open VTRMAIN.DAT"), lets `plan`
+// decide on the new content and replaces the history with it, all under the lock. True when the history
+// was replaced or left unchanged by the plan; false after a message.
+using HistoryPlan = std::function<HistoryChange(std::string_view history, std::string& newHistory)>;
+bool ChangeHistory(FileSystem& files, bool missingIsEmpty, const HistoryPlan& plan);
 
 // Every line of `content` followed by the program's line end; a last line without a line end gets one.
 std::string WithLineEnds(std::string_view content);

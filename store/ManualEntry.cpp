@@ -148,23 +148,16 @@ int AppendEntry(std::string_view text, int gameType, bool dated, const GameSetti
     if (!entry) {
         return 0;
     }
-    const std::unique_ptr<WriterLock> lock = LockHistoryOrExplain(files, kHistoryLabel);
-    if (!lock) {
-        return 0;
-    }
-    const std::filesystem::path historyFile(kHistoryFileName);
-    std::string history;
-    const ReadStatus read = ReadHistoryFile(files, historyFile, history);
-    if (read != ReadStatus::kRead) {
-        ShowReadFailure(read, kHistoryLabel, kUnableToOpenHistory);
-        return 0;
-    }
-    std::string newHistory;
-    if (!PlanAppendOrExplain(history, SectionNumber(gameType, dated), 1, *entry, CapacityOfGame(gameType),
-                             newHistory)) {
-        return 0;
-    }
-    return ReplaceFileOrExplain(files, historyFile, kHistoryLabel, newHistory) ? 1 : 0;
+    const int section = SectionNumber(gameType, dated);
+    const int capacity = CapacityOfGame(gameType);
+    return ChangeHistory(files, false,
+                         [&](std::string_view history, std::string& newHistory) {
+                             return PlanAppendOrExplain(history, section, 1, *entry, capacity, newHistory)
+                                        ? HistoryChange::kReplace
+                                        : HistoryChange::kRefused;
+                         })
+               ? 1
+               : 0;
 }
 
 } // namespace vantorel

@@ -34,6 +34,8 @@ TEST(CommandLine, AcceptsEveryFormOfTheGrammar) {
         "analyze",
         "import 3 --dated draws.txt",
         "import pb --undated draws.txt --append --filter --yes",
+        "import pb --dated results.csv --results",
+        "import 3 --results --dated results.csv --column=Evening --yes",
         "append 5 --undated 1,2,3,4,5",
         "compare 6 --dated picks.txt",
         "pattern 4 --undated 1234 --reversed",
@@ -78,6 +80,14 @@ TEST(CommandLine, RefusesWhatTheGrammarDoesNot) {
         "import 3 --dated --undated draws.txt",
         "import 3 --dated",
         "append 3 --dated",
+        "import 3 --undated results.csv --results",
+        "import 3 results.csv --results",
+        "import 3 --dated results.csv --results --append",
+        "import 3 --dated results.csv --results --filter",
+        "import 3 --dated results.csv --column Evening",
+        "import 3 --dated results.csv --results --column",
+        "import 3 --dated results.csv --results --column=",
+        "append 3 --dated 01/02/98 --results",
         "compare 3 picks.txt",
         "pattern 5 --dated 12345",
         "pattern 3 --dated 123 --append",
@@ -125,6 +135,12 @@ TEST(CommandLine, CarriesTheValuesAndChoices) {
     EXPECT_TRUE(import->filter);
     EXPECT_FALSE(import->append);
     EXPECT_FALSE(import->yes);
+    EXPECT_FALSE(import->results);
+
+    const std::optional<CommandLine> results = Parse("import 6 --dated r.csv --results --column=numbers");
+    ASSERT_TRUE(results);
+    EXPECT_TRUE(results->results);
+    EXPECT_EQ(results->column, "numbers");
 
     const std::optional<CommandLine> defaults = Parse("run 3 hottest");
     ASSERT_TRUE(defaults);

@@ -5,6 +5,7 @@
 #include "store/HistoryBackup.h"
 #include "store/HistoryRewrite.h"
 #include "store/ManualEntry.h"
+#include "store/ResultsImport.h"
 
 #include "tests/store/StoreFixture.h"
 
@@ -23,7 +24,14 @@ namespace {
 
 const std::string kHistory = "0 2 5 7\r\n1 1 98/01/01 5\r\n4 1 1 2 3 4 5\r\n9 0\r\n";
 
-enum class Operation { kImportNew, kImportAppend, kAppendEntry, kBackupReplacingOld, kRestore };
+enum class Operation {
+    kImportNew,
+    kImportAppend,
+    kImportResults,
+    kAppendEntry,
+    kBackupReplacingOld,
+    kRestore
+};
 
 struct Rewrite {
     Operation operation;
@@ -37,6 +45,8 @@ constexpr Rewrite kRewrites[] = {
     {Operation::kImportNew, "01/02/98 01 02 03 04 05\n01/03/98 6 7 8 9 10\n", nullptr, "vtrmain.dat",
      kHistoryLabel},
     {Operation::kImportAppend, "1 2 3 4 5 6 7 8 9 10", nullptr, "vtrmain.dat", kHistoryLabel},
+    {Operation::kImportResults, "Date,Numbers\n2020-09-30,6,7,8,9,10\n2020-09-26,1,2,3,4,5\n", nullptr,
+     "vtrmain.dat", kHistoryLabel},
     {Operation::kAppendEntry, "", nullptr, "vtrmain.dat", kHistoryLabel},
     {Operation::kBackupReplacingOld, "", "0 1 5\r\n", "maindat.bak", kBackupLabel},
     {Operation::kRestore, "", "0 1 5\r\n1 0\r\n", "vtrmain.dat", kHistoryLabel},
@@ -80,6 +90,8 @@ protected:
             return ImportNew("import.txt", 2, true, {}, false, settings, files) == 1;
         case Operation::kImportAppend:
             return ImportAppend("import.txt", 2, false, {}, false, settings, files) == 1;
+        case Operation::kImportResults:
+            return ImportResults("import.txt", 2, {}, {}, settings, files) == 1;
         case Operation::kAppendEntry:
             return AppendEntry("01/02/98 007", 0, true, settings, files) == 1;
         case Operation::kBackupReplacingOld:

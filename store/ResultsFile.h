@@ -1,0 +1,62 @@
+#pragma once
+
+#include "store/HistoryFile.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantorel {
+
+struct GameSettings;
+
+// Results files as lotteries and open-data portals publish them: one drawing a line, its date in one of
+// the forms mm/dd/yyyy, m/d/yyyy, mm/dd/yy or yyyy-mm-dd, then the game's numbers in order. Fields are
+// separated by blanks, tabs, commas, "|" or ";" (double quotes are ignored). A line without a date is
+// passed over (headers, notes, blank lines); so is a line with a date and no number after it. Words and
+// the rest of the line after the drawing (multiplier "2X", bonus ball, jackpot) are ignored, and so is
+// anything before the date (a draw number). A digit-game number is written as one number (007 or 7) or as
+// its digits one by one (0 0 7).
+//
+// Where a file holds several games in columns, a column name chooses where the numbers start: the first
+// line that has a field of that name (compared case-insensitively, blanks and quotes around it ignored)
+// is the header; its first separator among tab, comma, ";" and "|" separates the columns (blanks, when
+// it has none of them). A line whose field under that name is empty holds no drawing of the game.
+
+// The most numbers a drawing has: the widest Power Ball first group and the power ball.
+inline constexpr int kMostNumbersPerDrawing = kMaxPowerballBalls + 1;
+
+// The oldest and newest years that the stored form's two-digit year can hold.
+inline constexpr int kFirstStorableYear = 1984;
+inline constexpr int kLastStorableYear = 2083;
+
+// One drawing of a results file.
+struct ResultsDrawing {
+    int line = 0;    // where it is in the file, counted from 1
+    int dateKey = 0; // year * 10000 + month * 100 + day, the year with four digits
+    std::array<int, kMostNumbersPerDrawing> numbers{};
+};
+
+// The date of a drawing in the stored form yy/mm/dd.
+std::string StoredDateOf(const ResultsDrawing& drawing);
+// The drawing as a dated section line writes it: the stored date and the numbers, separated by blanks.
+std::string SectionTextOf(const ResultsDrawing& drawing, int numbersPerDrawing);
+
+// What a results file gave.
+struct ResultsReading {
+    std::vector<ResultsDrawing> drawings; // oldest first, one per date
+    int repeatedLines = 0;                // lines that gave a drawing of an earlier line again
+    std::string problem;                  // why nothing can be taken from the file; empty when read
+};
+
+// Reads the drawings of the game `gameType` from the text of a results file, the numbers checked against
+// the game's maximums in `settings` (5BC, 6BC, PBC and PBB; PBM first-group numbers and the power ball
+// for Power Ball; 0..999 and 0..9999 for the digit games). An empty `column` takes the numbers right after
+// the date. The first line that breaks the rules (a number out of range, too few numbers, an impossible
+// date, a year the stored form cannot hold) makes `problem` name it with its line number; two lines that
+// give different drawings for one date do too. Lines that give the same drawing again are kept once.
+ResultsReading ReadResultsText(std::string_view text, int gameType, const GameSettings& settings,
+                               std::string_view column = {});
+
+} // namespace vantorel

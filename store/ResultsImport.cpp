@@ -1,0 +1,226 @@
+#include "store/ResultsImport.h"
+
+#include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
+#include "store/CalendarDates.h"
+#include "store/HistoryFile.h"
+#include "store/HistoryRewrite.h"
+#include "store/ResultsFile.h"
+#include "store/TokenCursor.h"
+
+#include <algorithm>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+namespace vantorel {
+
+namespace {
+
+constexpr int kProgressStep = 25;
+constexpr std::string_view kIllegalGameTypeForResults = "Illegal gameType parameter in ImportResults()";
+
+std::string WithNothingChanged(std::string_view problem) {
+    return std::string(problem).append("\n").append(kNothingChanged);
+}
+
+// A drawing of the history's section line, as the line writes it.
+struct HeldDrawing {
+    std::string_view date;
+    std::string_view text; // from the date to the drawing's last number
+};
+
+// The drawings of a dated section line; nothing when the line does not hold as many as its count says.
+std::optional<std::vector<HeldDrawing>> HeldDrawingsOf(std::string_view line, int numbersPerDrawing) {
+    const std::optional<SectionLineParts> parts = SplitSectionLine(line);
+    if (!parts) {
+        return std::nullopt;
+    }
+    std::vector<std::string_view> words;
+    TokenCursor cursor(parts->rest);
+    for (std::string_view word = cursor.NextWord(); !word.empty(); word = cursor.NextWord()) {
+        words.push_back(word);
+    }
+    const auto perDrawing = static_cast<std::size_t>(numbersPerDrawing) + 1;
+    const auto count = static_cast<std::size_t>(CountValue(parts->count));
+    if (words.size() != count * perDrawing) {
+        return std::nullopt;
+    }
+    std::vector<HeldDrawing> held;
+    held.reserve(count);
+    for (std::size_t first = 0; first < words.size(); first += perDrawing) {
+        const std::string_view date = words[first];
+        const std::string_view last = words[first + perDrawing - 1];
+        held.push_back(
+            {date, std::string_view(date.data(),
+                                    static_cast<std::size_t>(last.data() - date.data()) + last.size())});
+    }
+    return held;
+}
+
+// Whether a drawing the history holds has the numbers of a drawing of the file.
+bool HasNumbers(const HeldDrawing& held, const ResultsDrawing& drawing, int numbersPerDrawing) {
+    TokenCursor words(held.text);
+    words.NextWord(); // the date
+    for (int i = 0; i < numbersPerDrawing; ++i) {
+        if (LeadingWholeNumber(words.NextWord()) != drawing.numbers[static_cast<std::size_t>(i)]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The drawings of the new section line, oldest first, and what became of the file's drawings.
+struct MergedSection {
+    std::vector<std::string> freshTexts; // the file's drawings that the history did not hold
+    std::vector<std::string_view> kept;  // the drawings of the new line
+    ResultsImportCounts counts;
+};
+
+// Places the file's new drawings (oldest first) among the held ones: each before the first held drawing
+// of a later date, so a history in date order stays in date order and the held drawings keep their order.
+// Then keeps the newest `capacity` of them.
+MergedSection Merge(const std::vector<HeldDrawing>& held, const ResultsReading& reading,
+                    int numbersPerDrawing, int capacity) {
+    MergedSection merged;
+    merged.counts.repeatedLines = reading.repeatedLines;
+    std::unordered_map<std::string_view, const HeldDrawing*> heldByDate;
+    for (const HeldDrawing& drawing : held) {
+        heldByDate.emplace(drawing.date, &drawing);
+    }
+    for (const ResultsDrawing& drawing : reading.drawings) {
+        const auto found = heldByDate.find(StoredDateOf(drawing));
+        if (found == heldByDate.end()) {
+            merged.freshTexts.push_back(SectionTextOf(drawing, numbersPerDrawing));
+            continue;
+        }
+        ++merged.counts.alreadyHeld;
+        merged.counts.heldDiffering += HasNumbers(*found->second, drawing, numbersPerDrawing) ? 0 : 1;
+    }
+
+    std::vector<std::pair<std::string_view, bool>> all; // drawing, whether it comes from the file
+    all.reserve(held.size() + merged.freshTexts.size());
+    auto fresh = merged.freshTexts.begin();
+    for (const HeldDrawing& drawing : held) {
+        for (; fresh != merged.freshTexts.end() && CompareStoredDates(*fresh, drawing.date) < 0; ++fresh) {
+            all.emplace_back(*fresh, true);
+        }
+        all.emplace_back(drawing.text, false);
+    }
+    for (; fresh != merged.freshTexts.end(); ++fresh) {
+        all.emplace_back(*fresh, true);
+    }
+
+    const std::size_t excess =
+        all.size() > static_cast<std::size_t>(capacity) ? all.size() - static_cast<std::size_t>(capacity) : 0;
+    const auto firstKept = all.begin() + static_cast<std::ptrdiff_t>(excess);
+    merged.counts.leftOut =
+        static_cast<int>(std::count_if(all.begin(), firstKept, [](const auto& d) { return d.second; }));
+    merged.counts.removed = static_cast<int>(excess) - merged.counts.leftOut;
+    merged.counts.added = static_cast<int>(merged.freshTexts.size()) - merged.counts.leftOut;
+    merged.kept.reserve(all.size() - excess);
+    std::transform(firstKept, all.end(), std::back_inserter(merged.kept),
+                   [](const auto& d) { return d.first; });
+    return merged;
+}
+
+std::string SectionLineOf(int section, const std::vector<std::string_view>& drawings,
+                          const ProgressLight& progress) {
+    std::size_t length = 16;
+    for (const std::string_view drawing : drawings) {
+        length += drawing.size() + 1;
+    }
+    std::string line = std::to_string(section) + ' ' + std::to_string(drawings.size());
+    line.reserve(length);
+    for (std::size_t written = 0; written < drawings.size(); ++written) {
+        if (progress && written % kProgressStep == 0) {
+            progress();
+        }
+        line.append(1, ' ').append(drawings[written]);
+    }
+    return line;
+}
+
+// Decides the new history for the drawings of the file, or refuses after a message.
+HistoryChange PlanResults(std::string_view history, const ResultsReading& reading, int gameType,
+                          const GameSettings& settings, const ProgressLight& progress,
+                          ResultsImportCounts& counts, std::string& newHistory) {
+    const int section = SectionNumber(gameType, true);
+    const int numbers = NumbersPerDrawing(gameType, settings);
+    const int capacity = CapacityOfGame(gameType);
+    std::vector<HeldDrawing> held;
+    if (const std::optional<std::string_view> line = FindSectionLine(history, section)) {
+        std::optional<std::vector<HeldDrawing>> drawings = HeldDrawingsOf(*line, numbers);
+        if (!drawings) {
+            MessageBox(WithNothingChanged(kHeldSectionDamaged), MessageIcon::Stop);
+            return HistoryChange::kRefused;
+        }
+        held = std::move(*drawings);
+    }
+    const MergedSection merged = Merge(held, reading, numbers, capacity);
+    counts = merged.counts;
+    if (counts.added == 0) {
+        return HistoryChange::kUnchanged;
+    }
+    if (counts.removed > 0 &&
+        MessageBox(RemoveOldestQuestion(capacity, counts.removed), MessageIcon::Exclamation,
+                   MessageButtons::YesNo) != MessageAnswer::Yes) {
+        return HistoryChange::kRefused;
+    }
+    newHistory = ReplaceSectionLine(history, section, SectionLineOf(section, merged.kept, progress));
+    return HistoryChange::kReplace;
+}
+
+void AppendCount(std::string& text, std::string_view label, int count, bool always = false) {
+    if (always || count > 0) {
+        text.append("\n").append(label).append(": ").append(std::to_string(count));
+    }
+}
+
+} // namespace
+
+std::string RemoveOldestQuestion(int capacity, int removed) {
+    return "This history can hold at most " + std::to_string(capacity) +
+           " drawings.\nTo make room for the newer drawings of the file,\nits " + std::to_string(removed) +
+           " oldest drawings would be removed.\n\nRemove them?";
+}
+
+std::string ResultsImportSummary(const ResultsImportCounts& counts) {
+    std::string text(counts.added > 0 ? kResultsImportSuccessful : kNoNewDrawings);
+    text += '\n';
+    AppendCount(text, "New drawings written", counts.added, true);
+    AppendCount(text, "Already in the history", counts.alreadyHeld, true);
+    AppendCount(text, "Already in the history with other numbers (kept as they were)", counts.heldDiffering);
+    AppendCount(text, "Lines repeating a drawing (read once)", counts.repeatedLines);
+    AppendCount(text, "Older drawings left out (no room)", counts.leftOut);
+    AppendCount(text, "Oldest drawings removed from the history", counts.removed);
+    return text;
+}
+
+int ImportResults(const std::filesystem::path& resultsFile, int gameType, std::string_view column,
+                  const ProgressLight& progress, const GameSettings& settings, FileSystem& files) {
+    if (gameType < kThreeNumber || gameType > kPowerball) {
+        MessageBox(kIllegalGameTypeForResults, MessageIcon::Stop);
+        return 0;
+    }
+    std::string text;
+    if (!ReadImportFile(resultsFile, text, files)) {
+        return 0;
+    }
+    const ResultsReading reading = ReadResultsText(text, gameType, settings, column);
+    if (!reading.problem.empty()) {
+        MessageBox(WithNothingChanged(reading.problem), MessageIcon::Stop);
+        return 0;
+    }
+    ResultsImportCounts counts;
+    const bool done = ChangeHistory(files, true, [&](std::string_view history, std::string& newHistory) {
+        return PlanResults(history, reading, gameType, settings, progress, counts, newHistory);
+    });
+    if (!done) {
+        return 0;
+    }
+    MessageBox(ResultsImportSummary(counts), MessageIcon::Information);
+    return 1;
+}
+
+} // namespace vantorel

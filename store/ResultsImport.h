@@ -1,0 +1,50 @@
+#pragma once
+
+#include "store/DataImport.h"
+#include "store/FileSystem.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace vantorel {
+
+struct GameSettings;
+
+inline constexpr std::string_view kResultsImportSuccessful = "Results Import Successful";
+inline constexpr std::string_view kNoNewDrawings = "No new drawings: VTRMAIN.DAT was not changed.";
+inline constexpr std::string_view kHeldSectionDamaged =
+    "The history of this game in VTRMAIN.DAT\ndoes not hold as many drawings as its count says\n"
+    "(the file analysis shows it).";
+
+// "This history can hold at most <capacity> drawings.\nTo make room for the newer drawings of the file,\n
+// its <removed> oldest drawings would be removed.\n\nRemove them?"
+std::string RemoveOldestQuestion(int capacity, int removed);
+
+// What a results import did, for its closing message.
+struct ResultsImportCounts {
+    int added = 0;         // drawings written
+    int alreadyHeld = 0;   // drawings of the file whose date the history held
+    int heldDiffering = 0; // of those, the ones the history holds with other numbers (kept as they are)
+    int repeatedLines = 0; // lines of the file that gave a drawing of an earlier line again
+    int leftOut = 0;       // older drawings of the file that did not fit
+    int removed = 0;       // oldest drawings of the history removed to make room
+};
+// The closing message: kResultsImportSuccessful (or kNoNewDrawings when nothing was added), a blank
+// line, and one line for each count that applies ("New drawings written: 12").
+std::string ResultsImportSummary(const ResultsImportCounts& counts);
+
+// Imports a results file as published (see ReadResultsText) into the dated history of `gameType`, the
+// numbers starting in `column` when it is not empty. Drawings whose date the history holds are not
+// written again; the others are placed in date order among the drawings it holds, so importing a newer
+// file again only adds the new drawings. When the history cannot hold them all, the newest are kept: the
+// older drawings of the file are left out, and the oldest drawings of the history are removed only when
+// the user agrees (a Yes/No question). A missing history file or section is created. The history line is
+// rewritten only when a drawing is added, under the writers' lock and through a fresh work file, like
+// every rewrite. Shows the closing message (or why nothing was written) and returns 1 when the import is
+// done, 0 after a message.
+int ImportResults(const std::filesystem::path& resultsFile, int gameType, std::string_view column,
+                  const ProgressLight& progress, const GameSettings& settings,
+                  FileSystem& files = RealFileSystem());
+
+} // namespace vantorel

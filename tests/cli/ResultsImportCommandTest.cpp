@@ -1,0 +1,136 @@
+// The results files that lotteries publish, imported unchanged by the real vantorel-cli: the drawings
+// against the file's own lines, the counts, the update with this week's file, and the result of an
+// operation on what was imported.
+
+#include "settings/QtProfileStore.h"
+#include "tests/support/CliProcess.h"
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace vantorel::test {
+namespace {
+
+// The words of the history line of `section`: section, count, then the drawings.
+std::vector<std::string> SectionWords(const std::string& history, char section) {
+    std::istringstream lines(history);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.front() == section) {
+            std::istringstream words(line);
+            std::vector<std::string> all;
+            for (std::string word; words >> word;) {
+                all.push_back(word);
+            }
+            return all;
+        }
+    }
+    return {};
+}
+
+// The drawing of a dated section line at `index` (0 = oldest), its date and `numbers` numbers.
+std::string DrawingAt(const std::vector<std::string>& words, std::size_t index, std::size_t numbers) {
+    std::string drawing;
+    const std::size_t first = 2 + index * (numbers + 1);
+    for (std::size_t i = first; i <= first + numbers && i < words.size(); ++i) {
+        drawing += (drawing.empty() ? "" : " ") + words[i];
+    }
+    return drawing;
+}
+
+class ResultsImportCommand : public ::testing::Test {
+protected:
+    ResultsImportCommand() {
+        // The maximums of today's games, set in the store as the Setup page would save them.
+        QtProfileStore store(QString::fromStdString(config + "/Nulvex.Mark/Vantorel.conf"));
+        for (const auto& [key, value] :
+             {std::pair{"5BC", "26"}, {"6BC", "59"}, {"PBC", "59"}, {"PBB", "42"}, {"PBM", "5"}}) {
+            store.WriteString("Settings", key, value);
+        }
+    }
+
+    CliRun Import(const std::string& game, const std::filesystem::path& file, bool yes = false) const {
+        std::vector<std::string> arguments = {"import", game, "--dated", file.string(), "--results"};
+        if (yes) {
+            arguments.emplace_back("--yes");
+        }
+        return RunCli(arguments, config);
+    }
+
+    TempWorkingDir directory;
+    std::string config = (directory.path() / "config").string();
+};
+
+TEST_F(ResultsImportCommand, NewYorkLottoKeepsTheNewestDrawingsThatFitAndUpdatesWithThisWeeksFile) {
+    const std::filesystem::path published = TestDataPath("shared/official/ny-lotto-6-59.csv");
+    const CliRun first = Import("6", published);
+    EXPECT_EQ(first.status, 0);
+    EXPECT_EQ(first.err,
+              "Results Import Successful\n\nNew drawings written: 1039\nAlready in the history: 0\n"
+              "Older drawings left out (no room): 1474\n");
+    std::vector<std::string> words = SectionWords(ReadFile("vtrmain.dat"), '7');
+    ASSERT_EQ(words.size(), 2u + 1039u * 7u);
+    EXPECT_EQ(words[1], "1039");
+    // The file is not in date order; its lines 573, 2 and 2514 are "10/28/2015,01 16 18 25 28 55,31,",
+    // "09/26/2020,14 19 20 23 55 57,22," and "10/11/2025,03 10 28 32 37 53,19,".
+    EXPECT_EQ(DrawingAt(words, 0, 6), "15/10/28 1 16 18 25 28 55");
+    EXPECT_EQ(DrawingAt(words, 1038, 6), "25/10/11 3 10 28 32 37 53");
+    EXPECT_NE(ReadFile("vtrmain.dat").find(" 20/09/26 14 19 20 23 55 57 "), std::string::npos);
+    EXPECT_EQ(RunCli({"analyze"}, config).out,
+              " 6 Number Dated game data was found and appears to be free of errors.\n");
+    const CliRun hottest = RunCli({"run", "6", "hottest"}, config);
+    EXPECT_EQ(hottest.status, 0);
+    EXPECT_EQ(hottest.out, " The seven hottest balls are 57 10 49 31 54 27 30 \n");
+
+    // This week's file, newest first as the portal writes it: two new drawings on top.
+    const std::string before = ReadFile("vtrmain.dat");
+    std::string thisWeek = ReadFile(published);
+    thisWeek.insert(thisWeek.find('\n') + 1,
+                    "10/18/2025,01 02 03 04 05 59,7,\n10/15/2025,11 12 13 14 15 16,8,\n");
+    WriteFile("this-week.csv", thisWeek);
+    const CliRun cautious = Import("6", "this-week.csv");
+    EXPECT_EQ(cautious.status, 1);
+    EXPECT_EQ(cautious.err,
+              "This history can hold at most 1039 drawings.\nTo make room for the newer drawings of "
+              "the file,\nits 2 oldest drawings would be removed.\n\nRemove them?\n");
+    EXPECT_EQ(ReadFile("vtrmain.dat"), before);
+
+    const CliRun update = Import("6", "this-week.csv", true);
+    EXPECT_EQ(update.status, 0);
+    EXPECT_NE(update.err.find("New drawings written: 2\nAlready in the history: 1039\n"), std::string::npos);
+    words = SectionWords(ReadFile("vtrmain.dat"), '7');
+    ASSERT_EQ(words.size(), 2u + 1039u * 7u);
+    EXPECT_EQ(DrawingAt(words, 0, 6), "15/11/04 12 14 21 45 50 55");
+    EXPECT_EQ(DrawingAt(words, 1037, 6), "25/10/15 11 12 13 14 15 16");
+    EXPECT_EQ(DrawingAt(words, 1038, 6), "25/10/18 1 2 3 4 5 59");
+}
+
+TEST_F(ResultsImportCommand, PowerballEighteenYearsFitAndANarrowerMatrixIsRefusedWithItsLine) {
+    const std::filesystem::path published = TestDataPath("shared/official/powerball-1997-2015.csv");
+    const CliRun imported = Import("pb", published);
+    EXPECT_EQ(imported.status, 0);
+    EXPECT_EQ(imported.err,
+              "Results Import Successful\n\nNew drawings written: 1871\nAlready in the history: 0\n");
+    const std::vector<std::string> words = SectionWords(ReadFile("vtrmain.dat"), '9');
+    ASSERT_EQ(words.size(), 2u + 1871u * 7u);
+    // Lines 2, 1000 and 1872 of the file.
+    EXPECT_EQ(DrawingAt(words, 0, 6), "97/11/01 22 25 28 33 37 20");
+    EXPECT_EQ(DrawingAt(words, 998, 6), "07/05/26 1 5 21 46 51 29");
+    EXPECT_EQ(DrawingAt(words, 1870, 6), "15/10/03 6 26 33 44 46 4");
+
+    // With the maximums of the first years, the first larger ball is named and nothing is written.
+    const std::string before = ReadFile("vtrmain.dat");
+    std::filesystem::remove("vtrmain.dat");
+    QtProfileStore(QString::fromStdString(config + "/Nulvex.Mark/Vantorel.conf"))
+        .WriteString("Settings", "PBC", "49");
+    const CliRun refused = Import("pb", published);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err.substr(0, refused.err.find('\n')),
+              "Line 518: the number 52 is outside 1 to 49 (setting PBC).");
+    EXPECT_FALSE(std::filesystem::exists("vtrmain.dat"));
+    EXPECT_EQ(RunCli({"import", "pb", "--undated", published.string(), "--results"}, config).status, 2);
+}
+
+} // namespace
+} // namespace vantorel::test

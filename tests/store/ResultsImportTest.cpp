@@ -1,0 +1,198 @@
+// The results import into the dated history: what the history file holds afterwards and the messages, for
+// a new history, an update, drawings older than the newest held, a full history and the refusals.
+
+#include "store/ResultsImport.h"
+
+#include "store/HistoryRewrite.h"
+
+#include "tests/store/StoreFixture.h"
+
+#include <chrono>
+#include <optional>
+
+namespace vantorel::test {
+namespace {
+
+namespace chrono = std::chrono;
+
+using Lines = std::vector<std::string>;
+
+std::string Summary(int added, int alreadyHeld, int heldDiffering = 0) {
+    ResultsImportCounts counts;
+    counts.added = added;
+    counts.alreadyHeld = alreadyHeld;
+    counts.heldDiffering = heldDiffering;
+    return ResultsImportSummary(counts);
+}
+
+std::string Refusal(std::string_view problem) {
+    return std::string(problem) + "\n" + std::string(kNothingChanged);
+}
+
+struct ImportCase {
+    const char* what;
+    std::optional<std::string> history; // vtrmain.dat before; nothing: no history file
+    std::string results;                // results.csv
+    std::optional<std::string> after;   // vtrmain.dat after; nothing: as before
+    Lines messages;
+};
+
+class ResultsImportTest : public StoreFixture {
+protected:
+    int Import(int gameType = kFiveNumber, const ProgressLight& progress = {}) {
+        return ImportResults("results.csv", gameType, {}, progress, settings);
+    }
+};
+
+TEST_F(ResultsImportTest, WritesOnlyTheDrawingsTheHistoryLacksInDateOrder) {
+    const std::string sep26 = "20/09/26 1 2 3 4 5";
+    const std::string sep30 = "20/09/30 6 7 8 9 10";
+    const std::string oct03 = "20/10/03 11 12 13 14 15";
+    const std::vector<ImportCase> cases = {
+        {"a missing history is created, oldest first",
+         {},
+         "Draw Date,Winning Numbers\n09/30/2020,06 07 08 09 10\n09/26/2020,01 02 03 04 05\n",
+         "5 2 " + sep26 + " " + sep30 + "\r\n",
+         {"Results Import Successful\n\nNew drawings written: 2\nAlready in the history: 0"}},
+        {"an update adds the newer drawings, the other lines stay",
+         "1 1 98/01/01 5\r\n5 2 " + sep26 + " " + sep30 + "\n9 0\r\n",
+         "10/03/2020 11 12 13 14 15\n09/30/2020 6 7 8 9 10\n09/26/2020 1 2 3 4 5\n",
+         "1 1 98/01/01 5\r\n5 3 " + sep26 + " " + sep30 + " " + oct03 + "\r\n9 0\r\n",
+         {Summary(1, 2)}},
+        {"a drawing older than the newest held goes in its place; held drawings keep their text",
+         "5 2 20/09/26 01 2 3 4 5 " + oct03 + "\r\n",
+         "09/30/2020 6 7 8 9 10\n",
+         "5 3 20/09/26 01 2 3 4 5 " + sep30 + " " + oct03 + "\r\n",
+         {Summary(1, 0)}},
+        {"the century window orders 1999 before 2000",
+         "5 1 99/12/31 1 2 3 4 5\r\n",
+         "2000-01-01 1 2 3 4 5\n1999-12-30 1 2 3 4 5\n",
+         "5 3 99/12/30 1 2 3 4 5 99/12/31 1 2 3 4 5 00/01/01 1 2 3 4 5\r\n",
+         {Summary(2, 0)}},
+        {"a new section goes between its neighbours",
+         "4 0\r\n6 0\r\n",
+         "09/26/2020 1 2 3 4 5\n",
+         "4 0\r\n5 1 " + sep26 + "\r\n6 0\r\n",
+         {Summary(1, 0)}},
+        {"only the first line of the section, the one in use, is replaced",
+         "5 1 " + sep26 + "\r\n5 0\r\n",
+         "09/30/2020 6 7 8 9 10\n",
+         "5 2 " + sep26 + " " + sep30 + "\r\n5 0\r\n",
+         {Summary(1, 0)}},
+        {"nothing new leaves the file as it was",
+         "5 2 " + sep26 + "  " + sep30 + "\n",
+         "09/30/2020 6 7 8 9 10\n09/26/2020 1 2 3 4 5\n",
+         {},
+         {"No new drawings: VTRMAIN.DAT was not changed.\n\nNew drawings written: 0\nAlready in the history: "
+          "2"}},
+        {"a date held with other numbers keeps the history's drawing",
+         "5 1 " + sep26 + "\r\n",
+         "09/26/2020 1 2 3 4 6\n09/30/2020 6 7 8 9 10\n",
+         "5 2 " + sep26 + " " + sep30 + "\r\n",
+         {Summary(1, 1, 1)}},
+        {"a section that does not hold its count is not touched",
+         "5 3 " + sep26 + "\r\n",
+         "09/30/2020 6 7 8 9 10\n",
+         {},
+         {Refusal(kHeldSectionDamaged)}},
+        {"one bad line refuses the whole file",
+         "5 0\r\n",
+         "09/26/2020 1 2 3 4 5\n09/30/2020 6 7 8 9 27\n",
+         {},
+         {Refusal("Line 2: the number 27 is outside 1 to 26 (setting 5BC).")}},
+    };
+    for (const ImportCase& c : cases) {
+        std::filesystem::remove(kHistoryFileName);
+        if (c.history) {
+            SetHistory(*c.history);
+        }
+        WriteFile("results.csv", c.results);
+        messages.Clear();
+        EXPECT_EQ(Import(), c.after || c.messages.front().starts_with("No new") ? 1 : 0) << c.what;
+        if (c.history || c.after) {
+            EXPECT_EQ(History(), c.after ? *c.after : *c.history) << c.what;
+        }
+        EXPECT_EQ(Messages(), c.messages) << c.what;
+        EXPECT_FALSE(WorkFilesLeft()) << c.what;
+    }
+    std::filesystem::remove("results.csv");
+    messages.Clear();
+    EXPECT_EQ(Import(), 0);
+    EXPECT_EQ(Messages(), Lines{"Unable to open results.csv"});
+}
+
+// `count` daily drawings of 6 Number from `first` on, the file in display form and the section's words.
+struct DailyDrawings {
+    std::string file;
+    std::vector<std::string> stored;
+};
+
+DailyDrawings Daily(chrono::sys_days first, int count) {
+    DailyDrawings drawings;
+    for (int i = 0; i < count; ++i) {
+        const chrono::year_month_day day{first + chrono::days{i}};
+        const auto two = [](unsigned value) {
+            return std::string(value < 10 ? "0" : "") + std::to_string(value);
+        };
+        const std::string numbers = " " + std::to_string(i % 40 + 1) + " 42 43 44 45 46";
+        const unsigned year = static_cast<unsigned>(static_cast<int>(day.year()));
+        drawings.file += two(static_cast<unsigned>(day.month())) + "/" +
+                         two(static_cast<unsigned>(day.day())) + "/" + std::to_string(year) + numbers + "\n";
+        drawings.stored.push_back(two(year % 100) + "/" + two(static_cast<unsigned>(day.month())) + "/" +
+                                  two(static_cast<unsigned>(day.day())) + numbers);
+    }
+    return drawings;
+}
+
+std::string SixNumberLine(const std::vector<std::string>& stored, std::size_t from) {
+    std::string line = "7 " + std::to_string(stored.size() - from);
+    for (std::size_t i = from; i < stored.size(); ++i) {
+        line += " " + stored[i];
+    }
+    return line + "\r\n";
+}
+
+TEST_F(ResultsImportTest, AFullHistoryKeepsTheNewestAndRemovesHeldDrawingsOnlyWhenTheUserAgrees) {
+    constexpr int kOver = 6;
+    const chrono::sys_days first{chrono::year{2001} / 1 / 1};
+    const DailyDrawings lastWeek = Daily(first, kSixNumberCapacity + kOver);
+    const DailyDrawings thisWeek = Daily(first, kSixNumberCapacity + kOver + 2);
+    WriteFile("results.csv", lastWeek.file);
+    ASSERT_EQ(Import(kSixNumber), 1);
+    EXPECT_EQ(History(), SixNumberLine(lastWeek.stored, kOver));
+    ResultsImportCounts counts;
+    counts.added = kSixNumberCapacity;
+    counts.leftOut = kOver;
+    EXPECT_EQ(Messages(), Lines{ResultsImportSummary(counts)});
+    const std::string full = History();
+
+    // This week's file: two newer drawings. Room for them means removing the two oldest held.
+    WriteFile("results.csv", thisWeek.file);
+    messages = RecordingMessageSink();
+    messages.ScriptAnswer(MessageAnswer::No);
+    EXPECT_EQ(Import(kSixNumber), 0);
+    EXPECT_EQ(History(), full);
+    const std::string question = RemoveOldestQuestion(kSixNumberCapacity, 2);
+    EXPECT_EQ(Messages(), Lines{question});
+
+    messages = RecordingMessageSink();
+    messages.ScriptAnswer(MessageAnswer::Yes);
+    ASSERT_EQ(Import(kSixNumber), 1);
+    EXPECT_EQ(History(), SixNumberLine(thisWeek.stored, kOver + 2));
+    counts = ResultsImportCounts{2, kSixNumberCapacity, 0, 0, kOver, 2};
+    EXPECT_EQ(Messages(), (Lines{question, ResultsImportSummary(counts)}));
+    EXPECT_EQ(question,
+              "This history can hold at most 1039 drawings.\nTo make room for the newer drawings of the "
+              "file,\nits 2 oldest drawings would be removed.\n\nRemove them?");
+}
+
+TEST_F(ResultsImportTest, BlinksEveryTwentyFiveDrawingsWritten) {
+    const DailyDrawings drawings = Daily(chrono::sys_days{chrono::year{2020} / 1 / 1}, 60);
+    WriteFile("results.csv", drawings.file);
+    int blinks = 0;
+    ASSERT_EQ(Import(kSixNumber, [&blinks] { ++blinks; }), 1);
+    EXPECT_EQ(blinks, 3); // at 0, 25 and 50
+}
+
+} // namespace
+} // namespace vantorel::test
