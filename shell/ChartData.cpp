@@ -83,12 +83,14 @@ ChartData CollectChartData(const SheetState& sheet, const SheetResults& results)
     chart.lottoChartPending = sheet.lottoChartPending;
     chart.pageFlags = sheet.pageFlags;
     const int game = FirstMarked(sheet.pageFlags);
-    if (sheet.chartPending && IsDigitGame(game)) {
-        chart.pickMode = PickedNumber(results, game);
-    } else if (sheet.chartPending && IsLottoGame(game)) {
+    const bool lottoPicks = sheet.chartPending && IsLottoGame(game);
+    if (lottoPicks) {
         CollectLottoPicks(results, game, chart);
+    } else if (sheet.chartPending && IsDigitGame(game)) {
+        chart.pickMode = PickedNumber(results, game);
     }
-    if (chart.pickMode != 1) {
+    // Decided by the game, not by pickMode 1, which is also the digit pick 001.
+    if (!lottoPicks) {
         CollectDigitSeries(results, chart);
     }
     if (sheet.lottoChartPending && IsLottoGame(game)) {

@@ -134,7 +134,9 @@ void LottoGamePage::ShowDataState() {
     }
     (datedLoaded ? datedRadio_ : undatedRadio_)->setChecked(true);
     handOver().useDatedData = datedLoaded;
-    ShowInputsFor(CheckedOperation(operationRadios_));
+    // The fields of the operation still chosen, unless the history it needs is gone.
+    const int op = CheckedOperation(operationRadios_);
+    ShowInputsFor(op >= 0 && operationRadios_[static_cast<std::size_t>(op)]->isEnabled() ? op : -1);
 }
 
 // The input fields, their label and "Clear Inputs" as the operation needs them.

@@ -10,11 +10,9 @@
 
 #include <QPrinter>
 #include <QProcess>
-#include <QRadioButton>
 #include <QStandardPaths>
 
 #include <array>
-#include <set>
 
 namespace vantorel::test {
 namespace {
@@ -101,26 +99,7 @@ protected:
             table, ApplyLottoOperation(request.operation, table, inputs, settings, SetupChoices(), random));
     }
 
-    // The source radios and the operation radios in words, e.g. "dated on checked, undated off, date
-    // searches on, others on".
-    std::string ControlState(int game) const {
-        const auto source = [&](const char* name) {
-            const std::string radio = std::string(name) + "Radio";
-            return std::string(name) + (IsEnabled(game, radio) ? " on" : " off") +
-                   (IsChecked(game, radio) ? " checked" : "");
-        };
-        std::set<bool> dateSearches;
-        std::set<bool> others;
-        for (int op = 0; op < kOperationCount; ++op) {
-            (IsDateSearch(op) ? dateSearches : others)
-                .insert(IsEnabled(game, kOperationRadios[static_cast<std::size_t>(op)]));
-        }
-        const auto radios = [](const std::set<bool>& states) {
-            return states.size() > 1 ? "mixed" : *states.begin() ? "on" : "off";
-        };
-        return source("dated") + ", " + source("undated") + ", date searches " + radios(dateSearches) +
-               ", others " + radios(others);
-    }
+    std::string ControlState(int game) const { return SheetTest::ControlState(game, "Radio"); }
 
     // Which input fields are enabled: query, Power Ball (Power Ball page only), From, To.
     std::string EnabledFields(int game) const {
@@ -237,45 +216,28 @@ TEST_F(LottoGamePageTest, SearchMessagesAndWhereTheSheetGoesNext) {
 }
 
 TEST_F(LottoGamePageTest, ControlsFollowWhichHistoriesAreLoaded) {
-    const struct {
-        std::string_view history;
-        int game;
-        std::string controls;
-        std::string status;
-        bool useDatedData;
-    } cases[] = {
-        {"", kFiveNumberPage, "dated off, undated off, date searches off, others off",
-         "No 5 Number Game Data Available", true},
-        {"0 1 7\r\n", kSixNumberPage, "dated off, undated off, date searches off, others off",
-         "No 6 Number Game Data Available", true},
-        {"", kPowerballPage, "dated off, undated off, date searches off, others off",
-         "No Powerball Game Data Available", true},
-        {"4 2 1 2 3 4 5 6 7 8 9 10\r\n", kFiveNumberPage,
-         "dated off, undated on checked, date searches off, others on", "Undated 2", false},
-        {"7 1 06/03/11 1 2 3 4 5 6\r\n", kSixNumberPage,
-         "dated on checked, undated off, date searches on, others on", "Dated 1", true},
-        {"8 1 1 2 3 4 5 6\r\n9 2 99/01/02 1 2 3 4 5 6 99/01/05 6 5 4 3 2 1\r\n", kPowerballPage,
-         "dated on checked, undated on, date searches on, others on", "Undated 1 : Dated 2", true},
-        {"4 0\r\n5 1 22/01/01 1 2 3 4 5\r\n", kFiveNumberPage,
-         "dated on checked, undated on, date searches on, others on", "Undated 0 : Dated 1", true},
-    };
-    for (const auto& each : cases) {
-        SCOPED_TRACE(each.status);
-        std::filesystem::remove("vtrmain.dat");
-        if (!each.history.empty()) {
-            WriteHistory(each.history);
-        }
-        handOver = HandOver();
-        handOver.useDatedData = true; // stays as it is when nothing is loaded
-        OpenSheet(each.game);
-        EXPECT_EQ(ControlState(each.game), each.controls);
-        EXPECT_EQ(Text(each.game, "statusLabel"), each.status);
-        EXPECT_EQ(handOver.useDatedData, each.useDatedData);
-    }
+    ExpectDataStates(
+        {
+            {"", kFiveNumberPage, "dated off, undated off, date searches off, others off",
+             "No 5 Number Game Data Available", true},
+            {"0 1 7\r\n", kSixNumberPage, "dated off, undated off, date searches off, others off",
+             "No 6 Number Game Data Available", true},
+            {"", kPowerballPage, "dated off, undated off, date searches off, others off",
+             "No Powerball Game Data Available", true},
+            {"4 2 1 2 3 4 5 6 7 8 9 10\r\n", kFiveNumberPage,
+             "dated off, undated on checked, date searches off, others on", "Undated 2", false},
+            {"7 1 06/03/11 1 2 3 4 5 6\r\n", kSixNumberPage,
+             "dated on checked, undated off, date searches on, others on", "Dated 1", true},
+            {"8 1 1 2 3 4 5 6\r\n9 2 99/01/02 1 2 3 4 5 6 99/01/05 6 5 4 3 2 1\r\n", kPowerballPage,
+             "dated on checked, undated on, date searches on, others on", "Undated 1 : Dated 2", true},
+            {"4 0\r\n5 1 22/01/01 1 2 3 4 5\r\n", kFiveNumberPage,
+             "dated on checked, undated on, date searches on, others on", "Undated 0 : Dated 1", true},
+        },
+        "Radio");
 }
 
-// A field left enabled by a search is disabled when the history is gone at the next activation, and
-// enabled again once it is back.
+// A field left enabled by a search is disabled when the history it needs is gone at the next activation,
+// and enabled again once it is back.
 TEST_F(LottoGamePageTest, InputFieldsFollowTheHistoryAcrossActivations) {
     OpenSheet(kPowerballPage);
     Click(kPowerballPage, "numberRadio");
@@ -289,6 +251,13 @@ TEST_F(LottoGamePageTest, InputFieldsFollowTheHistoryAcrossActivations) {
     sheet->SetActivePage(kPowerballPage);
     EXPECT_EQ(EnabledFields(kPowerballPage), "1100");
     EXPECT_TRUE(IsEnabled(kPowerballPage, "clearInputsButton"));
+
+    // A date search chosen before the dated history went away leaves no field open.
+    Click(kPowerballPage, "dateRangeRadio");
+    EXPECT_EQ(EnabledFields(kPowerballPage), "0011");
+    WriteHistory("8 1 1 2 3 4 5 6\r\n");
+    sheet->SetActivePage(kPowerballPage);
+    EXPECT_EQ(EnabledFields(kPowerballPage), "0000");
 }
 
 TEST_F(LottoGamePageTest, PowerBallFieldAndQueryLabelFollowTheOperation) {
