@@ -94,18 +94,23 @@ QWidget* LottoGamePage::BuildInputRow() {
     grid->setColumnStretch(5, 1);
     grid->addWidget(seedLabel_, 0, 6, Qt::AlignCenter);
     grid->addWidget(clearInputsButton_, 1, 6);
-    for (QWidget* field : inputFields()) {
-        connect(static_cast<QLineEdit*>(field), &QLineEdit::textEdited, this, [this] { SetModified(true); });
+    for (QLineEdit* field : Fields()) {
+        connect(field, &QLineEdit::textEdited, this, [this] { SetModified(true); });
     }
     return row;
 }
 
-std::vector<QWidget*> LottoGamePage::inputFields() const {
-    std::vector<QWidget*> fields = {numberEdit_, fromEdit_, toEdit_};
+std::vector<QLineEdit*> LottoGamePage::Fields() const {
+    std::vector<QLineEdit*> fields = {numberEdit_, fromEdit_, toEdit_};
     if (powerBallEdit_ != nullptr) {
         fields.push_back(powerBallEdit_);
     }
     return fields;
+}
+
+std::vector<QWidget*> LottoGamePage::inputFields() const {
+    const std::vector<QLineEdit*> fields = Fields();
+    return {fields.begin(), fields.end()};
 }
 
 GameSettings LottoGamePage::ReadGameSettings() const {
@@ -187,8 +192,8 @@ void LottoGamePage::OnDataSourceClicked(bool dated) {
 void LottoGamePage::ClearInputs() {
     SetModified(true);
     SetInputsEnabled(true);
-    for (QWidget* field : inputFields()) {
-        static_cast<QLineEdit*>(field)->clear();
+    for (QLineEdit* field : Fields()) {
+        field->clear();
     }
     numberEdit_->setFocus();
 }

@@ -53,6 +53,8 @@ public:
 private:
     QLayout* BuildDataSourceRow();
     QWidget* BuildInputRow();
+    // The input fields: query, From, To and, on the Power Ball page, the Power Ball.
+    std::vector<QLineEdit*> Fields() const;
     // The game settings as they stand now: read at the start of every activation and operation.
     GameSettings ReadGameSettings() const;
     void ShowDataState();

@@ -172,6 +172,23 @@ TEST_F(LottoGamePageTest, EveryListOperationEndsInTheEngineLines) {
               Lines{"2  4  15  37  43  Powerball = 40  were the Numbers Drawn On  11/24/99"});
 }
 
+// Turning to "Deja View" again repeats the report of the operation that ran, from the history it ran on;
+// an operation chosen afterwards but not applied has nothing to report yet.
+TEST_F(LottoGamePageTest, DejaViewReportsTheOperationThatRanOnItsHistory) {
+    const Request search = {
+        .game = kFiveNumberPage, .undated = true, .operation = kNumberSearch, .number = "24 20 6 25 17"};
+    const Lines found = Run(search);
+    ASSERT_EQ(found, EngineLines(search));
+    ASSERT_EQ(found.size(), 1U);
+    Click(kFiveNumberPage, "datedRadio");
+    sheet->SetActivePage(kDejaViewPage);
+    EXPECT_EQ(ResultLines(), (Lines{found[0], found[0]}));
+
+    Click(kFiveNumberPage, "hottestRadio");
+    sheet->SetActivePage(kDejaViewPage);
+    EXPECT_EQ(ResultLines().size(), 2U);
+}
+
 // A search that ends early says so and leaves the page on screen for a corrected input; a query refused
 // while it is read still turns to "Deja View", which says that nothing was found.
 TEST_F(LottoGamePageTest, SearchMessagesAndWhereTheSheetGoesNext) {
