@@ -89,7 +89,6 @@ ChartData CollectChartData(const SheetState& sheet, const SheetResults& results)
     } else if (sheet.chartPending && IsDigitGame(game)) {
         chart.pickMode = PickedNumber(results, game);
     }
-    // Decided by the game, not by pickMode 1, which is also the digit pick 001.
     if (!lottoPicks) {
         CollectDigitSeries(results, chart);
     }
