@@ -3,14 +3,44 @@
 #include "shell/CPsheet.h"
 #include "shell/SheetResults.h"
 
+#include <algorithm>
 #include <numeric>
 
 namespace vantorel {
 
 namespace {
 
+// A lotto "Best Guess" hands over at most six picks: 5 Number, 6 Number, or Power Ball's first group and
+// its Power Ball.
+constexpr std::size_t kHandedOverPicks = 6;
+
 bool IsDigitGame(int game) {
     return game == kThreeNumber || game == kFourNumber;
+}
+
+bool IsLottoGame(int game) {
+    return game >= kFiveNumber && game <= kPowerball;
+}
+
+// A lotto game's picks: a "Best Guess" of this run hands its picks over (the first one kNoPrediction when
+// the history was too short); after "Random", or with no pick result, the chart draws random picks.
+void CollectLottoPicks(const SheetResults& results, int game, ChartData& chart) {
+    chart.pickMode = 1;
+    const LottoResult* pick = results.LottoPick(game);
+    if (pick == nullptr || pick->predictionPicks.empty() || pick->predictionPicks.front() == 0) {
+        return;
+    }
+    chart.picksPresent = true;
+    const std::size_t count = std::min(pick->predictionPicks.size(), kHandedOverPicks);
+    std::copy_n(pick->predictionPicks.begin(), count, chart.chartPicks.begin());
+}
+
+// The per-ball counts of the lotto game's "Distribution" of this run, both groups for Power Ball.
+void CollectBallCounts(const SheetResults& results, int game, ChartData& chart) {
+    if (const LottoResult* distribution = results.LottoDistribution(game)) {
+        chart.ballCounts = distribution->ballCounts;
+        chart.powerBallCounts = distribution->powerBallCounts;
+    }
 }
 
 // The picked number of the digit game's last "Random" or "Best Guess" of the run; 0 when none ran.
@@ -53,12 +83,17 @@ ChartData CollectChartData(const SheetState& sheet, const SheetResults& results)
     chart.lottoChartPending = sheet.lottoChartPending;
     chart.pageFlags = sheet.pageFlags;
     const int game = FirstMarked(sheet.pageFlags);
-    const bool lottoPicks = sheet.chartPending && game >= kFiveNumberPage && game <= kPowerballPage;
-    if (sheet.chartPending) {
-        chart.pickMode = IsDigitGame(game) ? PickedNumber(results, game) : lottoPicks ? 1 : 0;
+    const bool lottoPicks = sheet.chartPending && IsLottoGame(game);
+    if (lottoPicks) {
+        CollectLottoPicks(results, game, chart);
+    } else if (sheet.chartPending && IsDigitGame(game)) {
+        chart.pickMode = PickedNumber(results, game);
     }
     if (!lottoPicks) {
         CollectDigitSeries(results, chart);
+    }
+    if (sheet.lottoChartPending && IsLottoGame(game)) {
+        CollectBallCounts(results, game, chart);
     }
     return chart;
 }

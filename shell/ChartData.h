@@ -42,8 +42,9 @@ struct ChartData {
 };
 
 // Collects the chart data of a run of the sheet that has just closed: the sheet's seed, chart flags and
-// page flags; the picked number when the last operation chosen leaves picks; and, unless a lotto game's
-// picks are shown, the deciles and digit counts of every digit "Distribution" of the run.
+// page flags; the picked number (digit game) or the "Best Guess" picks (lotto game) when the last operation
+// chosen leaves picks; unless a lotto game's picks are shown, the deciles and digit counts of every digit
+// "Distribution" of the run; and the ball counts of the active lotto game's "Distribution".
 ChartData CollectChartData(const SheetState& sheet, const SheetResults& results);
 
 } // namespace vantorel

@@ -54,4 +54,12 @@ void GamePage::ChooseOperation(int op) {
     handOver().SelectOperation(op);
 }
 
+void GamePage::ShowPlantedSeed(QWidget& seedNote) {
+    SheetState& state = sheet().state();
+    if (handOver().plantedSeed != 0) {
+        state.plantedSeed = handOver().plantedSeed;
+    }
+    seedNote.setVisible(state.plantedSeed != 0);
+}
+
 } // namespace vantorel

@@ -74,6 +74,9 @@ protected:
     void ActivateGamePage();
     // The first steps of every operation radio: chartPending, the OK button and chosenOperation.
     void ChooseOperation(int op);
+    // Copies the seed planted on the Data File page into the sheet, and shows the "Seed is Planted" note
+    // while the sheet has a seed.
+    void ShowPlantedSeed(QWidget& seedNote);
 };
 
 } // namespace vantorel

@@ -5,27 +5,48 @@
 namespace vantorel {
 
 namespace {
+
 const DigitOperationResult kNoDigitResult;
+const LottoGameResult kNoLottoResult;
+
+// Where a lotto game's results are kept: 5 Number first.
+std::size_t LottoSlot(int game) {
+    return static_cast<std::size_t>(game - kFiveNumber);
+}
+
+template <class Result> const Result* Held(const std::optional<Result>& kept) {
+    return kept ? &*kept : nullptr;
+}
+
 } // namespace
 
+template <class Result> void SheetResults::GameResults<Result>::Keep(const Result& result, int operation) {
+    last = result;
+    if (operation == kDistribution) {
+        distribution = result;
+    } else if (operation == kRandom || operation == kBestGuess) {
+        pick = result;
+    }
+}
+
+template <class Result> void SheetResults::GameResults<Result>::ForgetChartResults() {
+    distribution.reset();
+    pick.reset();
+}
+
 void SheetResults::BeginRun() {
-    for (DigitGameResults& game : digit_) {
-        game.distribution.reset();
-        game.pick.reset();
+    for (GameResults<DigitOperationResult>& game : digit_) {
+        game.ForgetChartResults();
+    }
+    for (GameResults<LottoGameResult>& game : lotto_) {
+        game.ForgetChartResults();
     }
     fileReportPending_ = false;
 }
 
 void SheetResults::KeepDigitResult(int game, const DigitOperationResult& result) {
-    if (!IsDigitGame(game)) {
-        return;
-    }
-    DigitGameResults& kept = digit_[static_cast<std::size_t>(game)];
-    kept.last = result;
-    if (result.currentOperation == kDistribution) {
-        kept.distribution = result;
-    } else if (result.currentOperation == kRandom || result.currentOperation == kBestGuess) {
-        kept.pick = result;
+    if (IsDigitGame(game)) {
+        digit_[static_cast<std::size_t>(game)].Keep(result, result.currentOperation);
     }
 }
 
@@ -34,19 +55,36 @@ const DigitOperationResult& SheetResults::LastDigitResult(int game) const {
 }
 
 const DigitOperationResult* SheetResults::DigitDistribution(int game) const {
-    if (!IsDigitGame(game)) {
-        return nullptr;
-    }
-    const auto& kept = digit_[static_cast<std::size_t>(game)].distribution;
-    return kept ? &*kept : nullptr;
+    return IsDigitGame(game) ? Held(digit_[static_cast<std::size_t>(game)].distribution) : nullptr;
 }
 
 const DigitOperationResult* SheetResults::DigitPick(int game) const {
-    if (!IsDigitGame(game)) {
-        return nullptr;
+    return IsDigitGame(game) ? Held(digit_[static_cast<std::size_t>(game)].pick) : nullptr;
+}
+
+void SheetResults::KeepLottoResult(int game, const LottoResult& result, bool dated) {
+    if (IsLottoGame(game)) {
+        lotto_[LottoSlot(game)].Keep(LottoGameResult{result, dated}, result.operation);
     }
-    const auto& kept = digit_[static_cast<std::size_t>(game)].pick;
-    return kept ? &*kept : nullptr;
+}
+
+const SheetResults::GameResults<LottoGameResult>* SheetResults::LottoGame(int game) const {
+    return IsLottoGame(game) ? &lotto_[LottoSlot(game)] : nullptr;
+}
+
+const LottoGameResult& SheetResults::LastLottoResult(int game) const {
+    const GameResults<LottoGameResult>* kept = LottoGame(game);
+    return kept != nullptr ? kept->last : kNoLottoResult;
+}
+
+const LottoResult* SheetResults::LottoDistribution(int game) const {
+    const GameResults<LottoGameResult>* kept = LottoGame(game);
+    return kept != nullptr && kept->distribution ? &kept->distribution->result : nullptr;
+}
+
+const LottoResult* SheetResults::LottoPick(int game) const {
+    const GameResults<LottoGameResult>* kept = LottoGame(game);
+    return kept != nullptr && kept->pick ? &kept->pick->result : nullptr;
 }
 
 void SheetResults::KeepFileReport(std::string text) {

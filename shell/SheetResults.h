@@ -1,6 +1,7 @@
 #pragma once
 
 #include "digit/DigitOperation.h"
+#include "lotto/LottoOperations.h"
 
 #include <array>
 #include <optional>
@@ -8,6 +9,12 @@
 #include <vector>
 
 namespace vantorel {
+
+// A lotto operation's result and the history it ran on (Date and Date Range always run on the dated one).
+struct LottoGameResult {
+    LottoResult result;
+    bool dated = false;
+};
 
 // What the operations produce, kept by the application so that it outlives the operations sheet: the
 // "Deja View" list reports from it while the sheet runs, and the chart view collects from it after the
@@ -30,6 +37,13 @@ public:
     const DigitOperationResult* DigitDistribution(int game) const;
     const DigitOperationResult* DigitPick(int game) const;
 
+    // The same for the lotto games (2: 5 Number, 3: 6 Number, 4: Power Ball). An operation that ended
+    // early with a message is kept too, for the same reason.
+    void KeepLottoResult(int game, const LottoResult& result, bool dated);
+    const LottoGameResult& LastLottoResult(int game) const;
+    const LottoResult* LottoDistribution(int game) const;
+    const LottoResult* LottoPick(int game) const;
+
     // A report of the Data File page, lines ended by "\n": the list shows it in place of game reports for
     // the rest of this run of the sheet.
     void KeepFileReport(std::string text);
@@ -38,15 +52,22 @@ public:
     std::vector<std::string> TakeFileReportLines();
 
 private:
-    struct DigitGameResults {
-        DigitOperationResult last;
-        std::optional<DigitOperationResult> distribution;
-        std::optional<DigitOperationResult> pick;
+    // One game's last result, and its chart results of this run.
+    template <class Result> struct GameResults {
+        Result last;
+        std::optional<Result> distribution;
+        std::optional<Result> pick;
+
+        void Keep(const Result& result, int operation);
+        void ForgetChartResults();
     };
 
     static bool IsDigitGame(int game) { return game == kThreeNumber || game == kFourNumber; }
+    static bool IsLottoGame(int game) { return game >= kFiveNumber && game <= kPowerball; }
+    const GameResults<LottoGameResult>* LottoGame(int game) const;
 
-    std::array<DigitGameResults, 2> digit_;
+    std::array<GameResults<DigitOperationResult>, 2> digit_;
+    std::array<GameResults<LottoGameResult>, 3> lotto_;
     std::string fileReportText_;
     bool fileReportPending_ = false;
 };

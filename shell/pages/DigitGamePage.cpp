@@ -5,17 +5,16 @@
 #include "shell/CPsheet.h"
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
+#include "shell/pages/GamePageControls.h"
 #include "store/SectionReader.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace vantorel {
@@ -24,38 +23,8 @@ namespace {
 
 constexpr int kInputLength = 8;
 
-struct OperationCaption {
-    const char* objectName;
-    const char* caption;
-};
-
-// The operation radios by operation number.
-constexpr std::array<OperationCaption, kOperationCount> kOperationCaptions = {{
-    {"distributionRadio", "Distribution"},
-    {"evenOddRadio", "Even - Odd"},
-    {"highLowRadio", "High - Low"},
-    {"totalsRadio", "Totals"},
-    {"overdueRadio", "Overdue"},
-    {"hottestRadio", "Hottest"},
-    {"randomRadio", "Random"},
-    {"bestGuessRadio", "Best Guess"},
-    {"dateRadio", "Date"},
-    {"dateRangeRadio", "Date Range"},
-    {"numberRadio", "Number"},
-    {"numberRangeRadio", "Number Range"},
-}};
-
-bool IsChartOperation(int op) {
-    return op == kDistribution || op == kRandom || op == kBestGuess;
-}
-
-QLineEdit* MakeInput(const char* objectName, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(objectName));
-    edit->setMaxLength(kInputLength);
-    edit->setEnabled(false);
-    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00MM")) + 12);
-    return edit;
+QLineEdit* MakeInput(const char* objectName, QWidget& parent) {
+    return MakeInputField(objectName, kInputLength, QStringLiteral("00/00/00MM"), parent);
 }
 
 } // namespace
@@ -63,14 +32,11 @@ QLineEdit* MakeInput(const char* objectName, QWidget* parent) {
 DigitGamePage::DigitGamePage(CPsheet& sheet, int game)
     : GamePage(sheet, game), undated_(SectionNumber(game, false)), dated_(SectionNumber(game, true)) {
     operations_ = new QButtonGroup(this);
-    auto* groups = new QHBoxLayout;
-    groups->addWidget(BuildOperationGroup(QStringLiteral("Analyze"), kDistribution));
-    groups->addWidget(BuildOperationGroup(QStringLiteral("Predict"), kOverdue));
-    groups->addWidget(BuildOperationGroup(QStringLiteral("Search"), kDateSearch));
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(BuildDataSourceRow());
-    layout->addLayout(groups, 1);
+    layout->addLayout(BuildOperationGroups(*this, *operations_, operationRadios_, LastOperation::NumberRange,
+                                           [this](int op) { OnOperationClicked(op); }),
+                      1);
     layout->addWidget(BuildInputRow());
 }
 
@@ -81,35 +47,8 @@ QLayout* DigitGamePage::BuildDataSourceRow() {
     undatedCheck_->setObjectName(QStringLiteral("undatedCheck"));
     connect(datedCheck_, &QCheckBox::clicked, this, [this] { OnDataSourceClicked(true); });
     connect(undatedCheck_, &QCheckBox::clicked, this, [this] { OnDataSourceClicked(false); });
-    statusLabel_ = new QLabel(this);
-    statusLabel_->setObjectName(QStringLiteral("statusLabel"));
-    statusLabel_->setFrameShape(QFrame::StyledPanel);
-    statusLabel_->setFrameShadow(QFrame::Sunken);
-    statusLabel_->setMinimumWidth(
-        statusLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Undated 3649 : Dated 3649")) + 16);
-
-    auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("Data Source:"), this));
-    row->addWidget(datedCheck_);
-    row->addWidget(undatedCheck_);
-    row->addStretch();
-    row->addWidget(statusLabel_);
-    return row;
-}
-
-QWidget* DigitGamePage::BuildOperationGroup(const QString& title, int firstOperation) {
-    auto* group = new QGroupBox(title, this);
-    auto* layout = new QVBoxLayout(group);
-    for (int op = firstOperation; op < firstOperation + 4; ++op) {
-        const OperationCaption& caption = kOperationCaptions[static_cast<std::size_t>(op)];
-        auto* radio = new QRadioButton(QString::fromLatin1(caption.caption), group);
-        radio->setObjectName(QString::fromLatin1(caption.objectName));
-        operations_->addButton(radio, op);
-        operationRadios_[static_cast<std::size_t>(op)] = radio;
-        layout->addWidget(radio);
-        connect(radio, &QRadioButton::clicked, this, [this, op] { OnOperationClicked(op); });
-    }
-    return group;
+    statusLabel_ = MakeStatusLabel(*this);
+    return vantorel::BuildDataSourceRow(*this, *datedCheck_, *undatedCheck_, *statusLabel_);
 }
 
 QWidget* DigitGamePage::BuildInputRow() {
@@ -118,21 +57,15 @@ QWidget* DigitGamePage::BuildInputRow() {
     numberLabel_->setObjectName(QStringLiteral("numberLabel"));
     numberLabel_->setMinimumWidth(
         numberLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Month [1-12]")) + 4);
-    numberEdit_ = MakeInput("numberEdit", row);
-    fromEdit_ = MakeInput("fromEdit", row);
-    toEdit_ = MakeInput("toEdit", row);
+    numberEdit_ = MakeInput("numberEdit", *row);
+    fromEdit_ = MakeInput("fromEdit", *row);
+    toEdit_ = MakeInput("toEdit", *row);
     for (QLineEdit* edit : {numberEdit_, fromEdit_, toEdit_}) {
         connect(edit, &QLineEdit::textEdited, this, [this] { SetModified(true); });
     }
-    clearInputsButton_ = new QPushButton(QStringLiteral("Clear Inputs"), row);
-    clearInputsButton_->setObjectName(QStringLiteral("clearInputsButton"));
-    clearInputsButton_->setEnabled(false);
-    clearInputsButton_->setAutoDefault(false);
+    clearInputsButton_ = MakeClearInputsButton(*row);
     connect(clearInputsButton_, &QPushButton::clicked, this, &DigitGamePage::ClearInputs);
-    seedLabel_ = new QLabel(QStringLiteral("Seed is Planted"), row);
-    seedLabel_->setObjectName(QStringLiteral("seedLabel"));
-    seedLabel_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
-    seedLabel_->hide();
+    seedLabel_ = MakeSeedNote(*row);
 
     auto* grid = new QGridLayout(row);
     grid->addWidget(numberLabel_, 0, 0);
@@ -158,11 +91,7 @@ void DigitGamePage::OnSetActive() {
     ShowDataState();
     AdjustInputsToPredictions();
     AdjustInputsToPageOperation();
-    SheetState& state = sheet().state();
-    if (handOver().plantedSeed != 0) {
-        state.plantedSeed = handOver().plantedSeed;
-    }
-    seedLabel_->setVisible(state.plantedSeed != 0);
+    ShowPlantedSeed(*seedLabel_);
     handOver().currentOperation = kDistribution;
 }
 
@@ -172,11 +101,7 @@ void DigitGamePage::ShowDataState() {
     statusLabel_->setText(QString::fromStdString(DigitDataStatusText(pageIndex(), tables())));
     datedCheck_->setEnabled(datedLoaded);
     undatedCheck_->setEnabled(undatedLoaded);
-    for (int op = 0; op < kOperationCount; ++op) {
-        const bool needsDates = op == kDateSearch || op == kDateRangeSearch;
-        operationRadios_[static_cast<std::size_t>(op)]->setEnabled(datedLoaded ||
-                                                                   (undatedLoaded && !needsDates));
-    }
+    EnableOperationRadios(operationRadios_, undatedLoaded, datedLoaded);
     if (!undatedLoaded && !datedLoaded) {
         return;
     }
@@ -262,8 +187,7 @@ void DigitGamePage::OnDataSourceClicked(bool dated) {
     // The clicked box stays checked: the data source is always one of the two histories.
     datedCheck_->setChecked(dated);
     undatedCheck_->setChecked(!dated);
-    operationRadios_[kDateSearch]->setEnabled(dated);
-    operationRadios_[kDateRangeSearch]->setEnabled(dated);
+    EnableDateSearches(operationRadios_, dated);
     handOver().useDatedData = dated;
 }
 
@@ -279,15 +203,6 @@ void DigitGamePage::ClearInputs() {
     numberEdit_->setFocus();
 }
 
-int DigitGamePage::CheckedOperation() const {
-    for (int op = 0; op < kOperationCount; ++op) {
-        if (operationRadios_[static_cast<std::size_t>(op)]->isChecked()) {
-            return op;
-        }
-    }
-    return -1;
-}
-
 bool DigitGamePage::OnApply() {
     // Every shown page applies; the operation runs once, on the page of the active game.
     if (handOver().activeGame[static_cast<std::size_t>(pageIndex())] == 0) {
@@ -296,7 +211,7 @@ bool DigitGamePage::OnApply() {
     numberText_ = numberEdit_->text().toStdString();
     fromText_ = fromEdit_->text().toStdString();
     toText_ = toEdit_->text().toStdString();
-    const int op = CheckedOperation();
+    const int op = CheckedOperation(operationRadios_);
     if (op < 0) {
         return true;
     }

@@ -40,7 +40,6 @@ public:
 
 private:
     QLayout* BuildDataSourceRow();
-    QWidget* BuildOperationGroup(const QString& title, int firstOperation);
     QWidget* BuildInputRow();
     void ShowDataState();
     void SetFields(bool number, bool from, bool to);
@@ -49,7 +48,6 @@ private:
     void OnOperationClicked(int op);
     void OnDataSourceClicked(bool dated);
     void ClearInputs();
-    int CheckedOperation() const;
     void KeepResults(const DigitOperationResult& result);
 
     DigitDrawTable undated_;

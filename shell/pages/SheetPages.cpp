@@ -5,6 +5,9 @@
 #include "shell/HandOver.h"
 #include "shell/pages/C3num.h"
 #include "shell/pages/C4num.h"
+#include "shell/pages/C5num.h"
+#include "shell/pages/C6num.h"
+#include "shell/pages/CPowerball.h"
 #include "shell/pages/UnavailablePage.h"
 
 namespace vantorel {
@@ -13,9 +16,9 @@ std::vector<SheetPage*> BuildSheetPages(CPsheet& sheet) {
     return {
         new C3num(sheet),
         new C4num(sheet),
-        new UnavailablePage(sheet, kFiveNumberPage),
-        new UnavailablePage(sheet, kSixNumberPage),
-        new UnavailablePage(sheet, kPowerballPage),
+        new C5num(sheet),
+        new C6num(sheet),
+        new CPowerball(sheet),
         new CSpecial(sheet),
         new UnavailablePage(sheet, kDataFilePage),
         new CViewPP(sheet),

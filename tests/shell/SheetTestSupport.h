@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -26,6 +27,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -114,6 +116,55 @@ protected:
         const QWidget* widget = Find(name, page);
         const auto* edit = qobject_cast<const QLineEdit*>(widget);
         return (edit != nullptr ? edit->text() : qobject_cast<const QLabel*>(widget)->text()).toStdString();
+    }
+
+    // A game page's data source buttons (named "dated" and "undated" + `sourceSuffix`) and operation radios
+    // in words, e.g. "dated on checked, undated off, date searches on, others on".
+    std::string ControlState(int game, std::string_view sourceSuffix) const {
+        const auto source = [&](const std::string& name) {
+            const std::string button = name + std::string(sourceSuffix);
+            return name + (IsEnabled(game, button) ? " on" : " off") +
+                   (IsChecked(game, button) ? " checked" : "");
+        };
+        std::set<bool> dateSearches;
+        std::set<bool> others;
+        for (const QRadioButton* radio : sheet->page(game)->findChildren<QRadioButton*>()) {
+            const QString name = radio->objectName();
+            if (name.startsWith(QStringLiteral("dated")) || name.startsWith(QStringLiteral("undated"))) {
+                continue;
+            }
+            (name.startsWith(QStringLiteral("date")) ? dateSearches : others).insert(radio->isEnabled());
+        }
+        const auto radios = [](const std::set<bool>& states) {
+            return states.size() > 1 ? "mixed" : *states.begin() ? "on" : "off";
+        };
+        return source("dated") + ", " + source("undated") + ", date searches " + radios(dateSearches) +
+               ", others " + radios(others);
+    }
+
+    // A game page opened on a history file (none when empty): its controls as ControlState says, its
+    // status text and the data source it chose.
+    struct DataStateCase {
+        std::string_view history;
+        int game;
+        std::string controls;
+        std::string status;
+        bool useDatedData;
+    };
+    void ExpectDataStates(const std::vector<DataStateCase>& cases, std::string_view sourceSuffix) {
+        for (const DataStateCase& each : cases) {
+            SCOPED_TRACE(each.status);
+            std::filesystem::remove("vtrmain.dat");
+            if (!each.history.empty()) {
+                WriteHistory(each.history);
+            }
+            handOver = HandOver();
+            handOver.useDatedData = true; // stays as it is when nothing is loaded
+            OpenSheet(each.game);
+            EXPECT_EQ(ControlState(each.game, sourceSuffix), each.controls);
+            EXPECT_EQ(Text(each.game, "statusLabel"), each.status);
+            EXPECT_EQ(handOver.useDatedData, each.useDatedData);
+        }
     }
 
     std::vector<std::string> ResultLines() const { return sheet->pageAs<CViewPP>(kDejaViewPage)->lines(); }

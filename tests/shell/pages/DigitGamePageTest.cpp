@@ -4,10 +4,6 @@
 #include "platform/PlainDecimal.h"
 #include "shell/pages/DigitGamePage.h"
 
-#include <QRadioButton>
-
-#include <set>
-
 namespace vantorel::test {
 namespace {
 
@@ -70,25 +66,7 @@ protected:
         return {IsEnabled(game, "numberEdit"), IsEnabled(game, "fromEdit"), IsEnabled(game, "toEdit")};
     }
 
-    // The data source boxes and the operation radios in words, e.g. "dated on checked, undated off, date
-    // searches on, others on".
-    std::string ControlState(int game) const {
-        const auto box = [&](const char* name) {
-            return std::string(name) + (IsEnabled(game, std::string(name) + "Check") ? " on" : " off") +
-                   (IsChecked(game, std::string(name) + "Check") ? " checked" : "");
-        };
-        std::set<bool> dateSearches;
-        std::set<bool> others;
-        for (const QRadioButton* radio : sheet->page(game)->findChildren<QRadioButton*>()) {
-            const bool byDate = radio->objectName().startsWith(QStringLiteral("date"));
-            (byDate ? dateSearches : others).insert(radio->isEnabled());
-        }
-        const auto radios = [](const std::set<bool>& states) {
-            return states.size() > 1 ? "mixed" : *states.begin() ? "on" : "off";
-        };
-        return box("dated") + ", " + box("undated") + ", date searches " + radios(dateSearches) +
-               ", others " + radios(others);
-    }
+    std::string ControlState(int game) const { return SheetTest::ControlState(game, "Check"); }
 };
 
 // The report texts themselves are the engine's; these cases follow each way in which the page hands the
@@ -171,36 +149,20 @@ TEST_F(DigitGamePageTest, RandomRepeatsWithAPlantedSeed) {
 }
 
 TEST_F(DigitGamePageTest, ControlsFollowWhichHistoriesAreLoaded) {
-    const struct {
-        std::string_view history;
-        int game;
-        std::string controls;
-        std::string status;
-        bool useDatedData;
-    } cases[] = {
-        {"", 0, "dated off, undated off, date searches off, others off", "No 3 Number Game Data Available",
-         true},
-        {"0 2 7 8\r\n", 0, "dated off, undated on checked, date searches off, others on", "Undated 2", false},
-        {"1 1 98/01/03 7\r\n", 0, "dated on checked, undated off, date searches on, others on", "Dated 1",
-         true},
-        {kHistory, 0, "dated on checked, undated on, date searches on, others on", "Undated 5 : Dated 4",
-         true},
-        {kHistory, 1, "dated on checked, undated on, date searches on, others on", "Undated 3 : Dated 2",
-         true},
-    };
-    for (const auto& each : cases) {
-        SCOPED_TRACE(each.status);
-        std::filesystem::remove("vtrmain.dat");
-        if (!each.history.empty()) {
-            WriteHistory(each.history);
-        }
-        handOver = HandOver();
-        handOver.useDatedData = true; // stays as it is when nothing is loaded
-        OpenSheet(each.game);
-        EXPECT_EQ(ControlState(each.game), each.controls);
-        EXPECT_EQ(Text(each.game, "statusLabel"), each.status);
-        EXPECT_EQ(handOver.useDatedData, each.useDatedData);
-    }
+    ExpectDataStates(
+        {
+            {"", 0, "dated off, undated off, date searches off, others off",
+             "No 3 Number Game Data Available", true},
+            {"0 2 7 8\r\n", 0, "dated off, undated on checked, date searches off, others on", "Undated 2",
+             false},
+            {"1 1 98/01/03 7\r\n", 0, "dated on checked, undated off, date searches on, others on", "Dated 1",
+             true},
+            {kHistory, 0, "dated on checked, undated on, date searches on, others on", "Undated 5 : Dated 4",
+             true},
+            {kHistory, 1, "dated on checked, undated on, date searches on, others on", "Undated 3 : Dated 2",
+             true},
+        },
+        "Check");
 }
 
 TEST_F(DigitGamePageTest, DataSourceBoxesSwitchTheDateSearches) {

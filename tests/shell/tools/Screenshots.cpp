@@ -20,6 +20,9 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 using namespace vantorel;
@@ -29,15 +32,43 @@ void Save(QWidget& widget, const QDir& directory, const QString& name) {
     widget.grab().save(directory.filePath(name + QStringLiteral(".png")));
 }
 
-// Clicks a button of a page, or (page -1) of the sheet itself.
+// Clicks a button of a page (turning to the page when it is not shown), or (page -1) of the sheet itself.
 void Click(CPsheet& sheet, int page, const char* name) {
     QWidget* root = page < 0 ? static_cast<QWidget*>(&sheet) : sheet.page(page);
-    if (page >= 0) {
+    if (page >= 0 && sheet.activeIndex() != page) {
         sheet.SetActivePage(page);
     }
     if (auto* button = root->findChild<QAbstractButton*>(QString::fromLatin1(name))) {
         QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(4, button->height() / 2));
     }
+}
+
+void Type(CPsheet& sheet, int page, const char* field, const char* text) {
+    if (auto* edit = sheet.page(page)->findChild<QLineEdit*>(QString::fromLatin1(field))) {
+        edit->clear();
+        QTest::keyClicks(edit, QString::fromLatin1(text));
+    }
+}
+
+// One lotto operation as a user runs it: the page with its inputs, then "Deja View" after Apply.
+struct LottoShot {
+    int page;
+    const char* name;
+    bool undated;
+    const char* operation;
+    std::vector<std::pair<const char*, const char*>> inputs;
+};
+
+void SaveLottoShot(CPsheet& sheet, const LottoShot& shot, const QDir& directory) {
+    Click(sheet, shot.page, shot.undated ? "undatedRadio" : "datedRadio");
+    Click(sheet, shot.page, shot.operation);
+    for (const auto& [field, text] : shot.inputs) {
+        Type(sheet, shot.page, field, text);
+    }
+    Save(sheet, directory, QStringLiteral("page%1-%2").arg(shot.page).arg(QString::fromLatin1(shot.name)));
+    Click(sheet, -1, "applyButton");
+    Save(sheet, directory, QStringLiteral("page7-after-%1").arg(QString::fromLatin1(shot.name)));
+    Click(sheet, kDejaViewPage, "clearListButton");
 }
 
 } // namespace
@@ -67,6 +98,26 @@ int main(int argc, char* argv[]) {
     Save(sheet, directory, QStringLiteral("page1-4number-number"));
     Click(sheet, -1, "applyButton");
     Save(sheet, directory, QStringLiteral("page7-dejaview"));
+    const LottoShot lottoShots[] = {
+        {kFiveNumberPage, "5number-number", false, "numberRadio", {{"numberEdit", "7 11 18 21 22"}}},
+        {kFiveNumberPage, "5number-evenodd", true, "evenOddRadio", {}},
+        {kSixNumberPage, "6number-partial", true, "partialNumberRadio", {{"numberEdit", "15 22 29"}}},
+        {kSixNumberPage,
+         "6number-daterange",
+         false,
+         "dateRangeRadio",
+         {{"fromEdit", "03/11/06"}, {"toEdit", "04/30/06"}}},
+        {kPowerballPage,
+         "powerball-number",
+         false,
+         "numberRadio",
+         {{"numberEdit", "2 4 15 37 43"}, {"powerBallEdit", "40"}}},
+        {kPowerballPage, "powerball-hottest", false, "hottestRadio", {}},
+        {kPowerballPage, "powerball-totals", true, "totalsRadio", {}},
+    };
+    for (const LottoShot& shot : lottoShots) {
+        SaveLottoShot(sheet, shot, directory);
+    }
     for (int page = kFiveNumberPage; page <= kSetupPage + 1; ++page) {
         sheet.SetActivePage(page);
         Save(sheet, directory, QStringLiteral("page%1").arg(page));
@@ -79,8 +130,10 @@ int main(int argc, char* argv[]) {
     about.show();
     Save(about, directory, QStringLiteral("about-dialog"));
     HelpWindow help(app.mainFrame());
-    help.ShowPage(5005);
     help.show();
-    Save(help, directory, QStringLiteral("help-5005"));
+    for (const int context : {5005, 5007, 5009}) {
+        help.ShowPage(context);
+        Save(help, directory, QStringLiteral("help-%1").arg(context));
+    }
     return 0;
 }

@@ -1,0 +1,96 @@
+#include "lotto/LottoGameTables.h"
+
+#include "platform/GameSettings.h"
+#include "store/SectionReader.h"
+
+namespace vantorel {
+
+namespace {
+
+// The engine calls by kind of table; the Power Ball ones read the PBM setting.
+int LoadTable(LottoDrawTable& table, const GameSettings&, const std::filesystem::path& historyFile) {
+    return table.Load(historyFile);
+}
+int LoadTable(PowerballDrawTable& table, const GameSettings& settings,
+              const std::filesystem::path& historyFile) {
+    return table.Load(settings.powerballBalls, historyFile);
+}
+
+LottoResult ApplyOperation(int operation, const LottoDrawTable& table, const LottoInputs& inputs,
+                           const GameSettings& settings, const SetupChoices& choices, RandomSource& random) {
+    return ApplyLottoOperation(operation, table, inputs, settings, choices, random);
+}
+LottoResult ApplyOperation(int operation, const PowerballDrawTable& table, const LottoInputs& inputs,
+                           const GameSettings& settings, const SetupChoices& choices, RandomSource& random) {
+    return ApplyPowerballOperation(operation, table, inputs, settings, choices, random);
+}
+
+std::vector<std::string> ListLinesOf(const LottoDrawTable& table, const LottoResult& result) {
+    return LottoListLines(table, result);
+}
+std::vector<std::string> ListLinesOf(const PowerballDrawTable& table, const LottoResult& result) {
+    return PowerballListLines(table, result);
+}
+
+} // namespace
+
+LottoGameTables::LottoGameTables(int gameType)
+    : gameType_(gameType == kSixNumber || gameType == kPowerball ? gameType : kFiveNumber),
+      histories_(MakeHistories(gameType_)) {}
+
+LottoGameTables::AnyHistories LottoGameTables::MakeHistories(int gameType) {
+    if (gameType == kPowerball) {
+        return Histories<PowerballDrawTable>{PowerballDrawTable(false), PowerballDrawTable(true)};
+    }
+    return Histories<LottoDrawTable>{LottoDrawTable(SectionNumber(gameType, false)),
+                                     LottoDrawTable(SectionNumber(gameType, true))};
+}
+
+void LottoGameTables::Load(const GameSettings& settings, const std::filesystem::path& historyFile) {
+    std::visit(
+        [&](auto& histories) {
+            LoadTable(histories.undated, settings, historyFile);
+            LoadTable(histories.dated, settings, historyFile);
+        },
+        histories_);
+}
+
+bool LottoGameTables::Available(bool dated) const {
+    return std::visit([dated](const auto& histories) { return histories.Chosen(dated).loadStatus; },
+                      histories_) == kSectionLoaded;
+}
+
+int LottoGameTables::Count(bool dated) const {
+    return std::visit([dated](const auto& histories) { return histories.Chosen(dated).count(); }, histories_);
+}
+
+std::string LottoGameTables::StatusText() const {
+    return std::visit(
+        [this](const auto& histories) {
+            return LottoStatusText(gameType_, histories.undated.loadStatus, histories.undated.count(),
+                                   histories.dated.loadStatus, histories.dated.count());
+        },
+        histories_);
+}
+
+LottoResult LottoGameTables::Apply(int operation, bool dated, const LottoInputs& inputs,
+                                   const GameSettings& settings, const SetupChoices& choices,
+                                   RandomSource& random) const {
+    return std::visit(
+        [&](const auto& histories) {
+            return ApplyOperation(operation, histories.Chosen(dated), inputs, settings, choices, random);
+        },
+        histories_);
+}
+
+std::vector<std::string> LottoGameTables::ListLines(bool dated, const LottoResult& result) const {
+    return std::visit([&](const auto& histories) { return ListLinesOf(histories.Chosen(dated), result); },
+                      histories_);
+}
+
+std::string LottoGameTables::ComparePicks(bool dated, const std::filesystem::path& pickFile) const {
+    return std::visit([&](const auto& histories) { return histories.Chosen(dated).ComparePicks(pickFile); },
+                      histories_);
+}
+
+} // namespace vantorel

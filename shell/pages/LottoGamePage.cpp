@@ -1,0 +1,266 @@
+#include "shell/pages/LottoGamePage.h"
+
+#include "platform/GameSettings.h"
+#include "platform/RandomGenerator.h"
+#include "shell/CPsheet.h"
+#include "shell/SheetResults.h"
+#include "shell/ShellServices.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace vantorel {
+
+namespace {
+
+constexpr int kDateFieldLength = 8;
+constexpr int kPowerBallLength = 2;
+
+bool IsDateSearch(int op) {
+    return op == kDateSearch || op == kDateRangeSearch;
+}
+
+bool IsNumberSearch(int op) {
+    return op == kNumberSearch || op == kPartialNumberSearch;
+}
+
+QRadioButton* MakeSourceRadio(const char* objectName, const QString& caption, QWidget& parent) {
+    auto* radio = new QRadioButton(caption, &parent);
+    radio->setObjectName(QString::fromLatin1(objectName));
+    return radio;
+}
+
+} // namespace
+
+LottoGamePage::LottoGamePage(CPsheet& sheet, const LottoPageTraits& traits)
+    : GamePage(sheet, traits.game), traits_(traits), tables_(traits.game) {
+    setObjectName(QString::fromLatin1(traits.objectName));
+    operations_ = new QButtonGroup(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(BuildDataSourceRow());
+    layout->addLayout(BuildOperationGroups(*this, *operations_, operationRadios_,
+                                           LastOperation::PartialNumber,
+                                           [this](int op) { OnOperationClicked(op); }),
+                      1);
+    layout->addWidget(BuildInputRow());
+}
+
+QLayout* LottoGamePage::BuildDataSourceRow() {
+    datedRadio_ = MakeSourceRadio("datedRadio", QStringLiteral("Dated"), *this);
+    undatedRadio_ = MakeSourceRadio("undatedRadio", QStringLiteral("Undated"), *this);
+    auto* sources = new QButtonGroup(this);
+    sources->addButton(datedRadio_);
+    sources->addButton(undatedRadio_);
+    connect(datedRadio_, &QRadioButton::clicked, this, [this] { OnDataSourceClicked(true); });
+    connect(undatedRadio_, &QRadioButton::clicked, this, [this] { OnDataSourceClicked(false); });
+    statusLabel_ = MakeStatusLabel(*this);
+    return vantorel::BuildDataSourceRow(*this, *datedRadio_, *undatedRadio_, *statusLabel_);
+}
+
+QWidget* LottoGamePage::BuildInputRow() {
+    auto* row = new QGroupBox(QStringLiteral("Inputs"), this);
+    numberLabel_ = new QLabel(QString::fromLatin1(traits_.numberCaption), row);
+    numberLabel_->setObjectName(QStringLiteral("numberLabel"));
+    numberEdit_ = MakeInputField("numberEdit", traits_.queryLength,
+                                 QString(traits_.queryLength, QLatin1Char('0')), *row);
+    const QString dateSample = QStringLiteral("00/00/00MM");
+    fromEdit_ = MakeInputField("fromEdit", kDateFieldLength, dateSample, *row);
+    toEdit_ = MakeInputField("toEdit", traits_.toLength, dateSample, *row);
+    clearInputsButton_ = MakeClearInputsButton(*row);
+    connect(clearInputsButton_, &QPushButton::clicked, this, &LottoGamePage::ClearInputs);
+    seedLabel_ = MakeSeedNote(*row);
+
+    auto* grid = new QGridLayout(row);
+    grid->addWidget(numberLabel_, 0, 0, 1, 3);
+    grid->addWidget(numberEdit_, 1, 0);
+    if (traits_.powerBallField) {
+        auto* plus = new QLabel(QStringLiteral("+"), row);
+        plus->setObjectName(QStringLiteral("powerBallPlus"));
+        powerBallEdit_ = MakeInputField("powerBallEdit", kPowerBallLength, QStringLiteral("000"), *row);
+        plus->setBuddy(powerBallEdit_);
+        grid->addWidget(plus, 1, 1);
+        grid->addWidget(powerBallEdit_, 1, 2);
+    }
+    grid->addWidget(new QLabel(QStringLiteral("From"), row), 0, 3);
+    grid->addWidget(new QLabel(QStringLiteral("To"), row), 0, 4);
+    grid->addWidget(fromEdit_, 1, 3);
+    grid->addWidget(toEdit_, 1, 4);
+    grid->setColumnStretch(5, 1);
+    grid->addWidget(seedLabel_, 0, 6, Qt::AlignCenter);
+    grid->addWidget(clearInputsButton_, 1, 6);
+    for (QLineEdit* field : Fields()) {
+        connect(field, &QLineEdit::textEdited, this, [this] { SetModified(true); });
+    }
+    return row;
+}
+
+std::vector<QLineEdit*> LottoGamePage::Fields() const {
+    std::vector<QLineEdit*> fields = {numberEdit_, fromEdit_, toEdit_};
+    if (powerBallEdit_ != nullptr) {
+        fields.push_back(powerBallEdit_);
+    }
+    return fields;
+}
+
+std::vector<QWidget*> LottoGamePage::inputFields() const {
+    const std::vector<QLineEdit*> fields = Fields();
+    return {fields.begin(), fields.end()};
+}
+
+GameSettings LottoGamePage::ReadGameSettings() const {
+    return GameSettings::Read(services().profile);
+}
+
+void LottoGamePage::OnSetActive() {
+    ActivateGamePage();
+    tables_.Load(ReadGameSettings());
+    ShowDataState();
+    ShowPlantedSeed(*seedLabel_);
+    handOver().currentOperation = kDistribution;
+}
+
+void LottoGamePage::ShowDataState() {
+    const bool undatedLoaded = tables_.Available(false);
+    const bool datedLoaded = tables_.Available(true);
+    statusLabel_->setText(QString::fromStdString(tables_.StatusText()));
+    datedRadio_->setEnabled(datedLoaded);
+    undatedRadio_->setEnabled(undatedLoaded);
+    EnableOperationRadios(operationRadios_, undatedLoaded, datedLoaded);
+    if (!undatedLoaded && !datedLoaded) {
+        SetInputsEnabled(false);
+        clearInputsButton_->setEnabled(false);
+        return;
+    }
+    (datedLoaded ? datedRadio_ : undatedRadio_)->setChecked(true);
+    handOver().useDatedData = datedLoaded;
+    // The fields of the operation still chosen, unless the history it needs is gone.
+    const int op = CheckedOperation(operationRadios_);
+    ShowInputsFor(op >= 0 && operationRadios_[static_cast<std::size_t>(op)]->isEnabled() ? op : -1);
+}
+
+// The input fields, their label and "Clear Inputs" as the operation needs them.
+void LottoGamePage::ShowInputsFor(int op) {
+    const bool query = op == kDateSearch || IsNumberSearch(op);
+    const bool range = op == kDateRangeSearch;
+    numberEdit_->setEnabled(query);
+    fromEdit_->setEnabled(range);
+    toEdit_->setEnabled(range);
+    if (powerBallEdit_ != nullptr) {
+        powerBallEdit_->setEnabled(IsNumberSearch(op));
+    }
+    clearInputsButton_->setEnabled(op >= kDateSearch);
+    if (IsDateSearch(op)) {
+        numberLabel_->setText(QStringLiteral("Date"));
+    } else if (op == kNumberSearch) {
+        numberLabel_->setText(QString::fromLatin1(traits_.numberCaption));
+    } else if (op == kPartialNumberSearch) {
+        numberLabel_->setText(QString::fromLatin1(traits_.partialCaption));
+    }
+    if (query) {
+        numberEdit_->setFocus();
+    } else if (range) {
+        fromEdit_->setFocus();
+    }
+}
+
+void LottoGamePage::OnOperationClicked(int op) {
+    SetModified(true);
+    ChooseOperation(op);
+    ShowInputsFor(op);
+    if (op == kDistribution || op == kOverdue || op == kHottest) {
+        handOver().currentOperation = op;
+    }
+}
+
+void LottoGamePage::OnDataSourceClicked(bool dated) {
+    SetModified(true);
+    (dated ? datedRadio_ : undatedRadio_)->setChecked(true);
+    EnableDateSearches(operationRadios_, dated);
+    handOver().useDatedData = dated;
+    const int op = CheckedOperation(operationRadios_);
+    if (op == kDistribution || op == kBestGuess) {
+        SetModified(false);
+    }
+}
+
+void LottoGamePage::ClearInputs() {
+    SetModified(true);
+    SetInputsEnabled(true);
+    for (QLineEdit* field : Fields()) {
+        field->clear();
+    }
+    numberEdit_->setFocus();
+}
+
+LottoInputs LottoGamePage::TypedInputs() const {
+    LottoInputs inputs;
+    inputs.query = numberEdit_->text().toStdString();
+    inputs.from = fromEdit_->text().toStdString();
+    inputs.to = toEdit_->text().toStdString();
+    if (powerBallEdit_ != nullptr) {
+        inputs.power = powerBallEdit_->text().toStdString();
+    }
+    return inputs;
+}
+
+bool LottoGamePage::OnApply() {
+    // Every shown page applies; the operation runs once, on the page of the active game.
+    if (handOver().activeGame[static_cast<std::size_t>(pageIndex())] == 0) {
+        return true;
+    }
+    const int op = CheckedOperation(operationRadios_);
+    if (op >= 0) {
+        // Date and Date Range search the dated history whichever source is chosen.
+        const bool dated = IsDateSearch(op) || handOver().useDatedData;
+        // Best Guess draws with the clock; a planted seed serves the random picks the chart view draws.
+        RandomGenerator random = RandomGenerator::Seeded(0, services().clock);
+        const LottoResult result =
+            tables_.Apply(op, dated, TypedInputs(), ReadGameSettings(), handOver().setupChoices, random);
+        KeepResult(result, dated);
+        if (!result.listed) {
+            return false; // ended early with a message: the page stays for a corrected input
+        }
+        if (!IsChartOperation(op)) {
+            sheet().SetActivePage(kDejaViewPage);
+            return true;
+        }
+    }
+    SetModified(false);
+    sheet().MarkActiveGame(pageIndex());
+    return true;
+}
+
+void LottoGamePage::KeepResult(const LottoResult& result, bool dated) {
+    results().KeepLottoResult(pageIndex(), result, dated);
+    if (!result.listed) {
+        return;
+    }
+    handOver().currentOperation = result.operation;
+    if (result.lottoChartPending) {
+        sheet().state().lottoChartPending = true;
+    }
+    if (result.chartPending) {
+        sheet().SetChartPending(1);
+    }
+}
+
+std::vector<std::string> LottoGamePage::ResultListLines() {
+    // Only the operation that ran reports: one chosen afterwards but not applied has no result yet.
+    const LottoGameResult& kept = results().LastLottoResult(pageIndex());
+    if (kept.result.operation != handOver().currentOperation) {
+        return {};
+    }
+    return tables_.ListLines(kept.dated, kept.result);
+}
+
+std::string LottoGamePage::ComparePickFile(const std::filesystem::path& pickFile, bool dated) const {
+    return tables_.ComparePicks(dated, pickFile);
+}
+
+} // namespace vantorel
