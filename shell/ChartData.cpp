@@ -56,6 +56,7 @@ ChartData CollectChartData(const SheetState& sheet, const SheetResults& results)
     const bool lottoPicks = sheet.chartPending && game >= kFiveNumberPage && game <= kPowerballPage;
     if (sheet.chartPending) {
         chart.pickMode = IsDigitGame(game) ? PickedNumber(results, game) : lottoPicks ? 1 : 0;
+        chart.digitPickPresent = IsDigitGame(game) && results.DigitPick(game) != nullptr;
     }
     if (!lottoPicks) {
         CollectDigitSeries(results, chart);
