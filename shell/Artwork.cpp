@@ -15,8 +15,9 @@ namespace {
 constexpr std::array<QRgb, 3> kLogoBallColours = {0xffd62828, 0xfff7b32b, 0xff2a7de1};
 constexpr std::array<char, 3> kLogoBallDigits = {'3', '4', '7'};
 // Lotto balls take their colour from their tens (1..9, 10..19, ... 90..99), digit balls from their digit.
-constexpr std::array<QRgb, 10> kTensColours = {0xfff7b32b, 0xff2a7de1, 0xffd62828, 0xff7a7a7a, 0xff2e9e48,
-                                               0xff8e44ad, 0xffe67e22, 0xff16a3a3, 0xffd6458f, 0xff8d5a2b};
+// Red is kept for the Power Ball.
+constexpr std::array<QRgb, 10> kTensColours = {0xfff7b32b, 0xff2a7de1, 0xffd6458f, 0xff7a7a7a, 0xff2e9e48,
+                                               0xff8e44ad, 0xffe67e22, 0xff16a3a3, 0xff8d5a2b, 0xff9a9a20};
 constexpr QRgb kPowerBallColour = 0xffc0182a;
 
 // A shiny ball with a white disc in the middle that carries the label.
@@ -125,6 +126,7 @@ void PaintPlusSign(QPainter& painter, const QRectF& box) {
     const qreal thickness = arm * 0.55;
     const QPointF centre = box.center();
     QPainterPath plus;
+    plus.setFillRule(Qt::WindingFill);
     plus.addRect(centre.x() - arm, centre.y() - thickness / 2, 2 * arm, thickness);
     plus.addRect(centre.x() - thickness / 2, centre.y() - arm, thickness, 2 * arm);
     painter.save();

@@ -44,7 +44,8 @@ constexpr QPointF kSixNumberHottestBallAt(151, 22);
 constexpr QPointF kHottestPowerballAt(233, 22);
 constexpr int kAxisLabelTop = 261;
 constexpr int kBarsLeft = 17;
-constexpr int kPowerBarsLeft = 20;
+// A Power Ball bar stands 3 units into its ball's slot and is 5 wide, less in slots too narrow for that.
+constexpr int kPowerBarOffset = 3;
 constexpr int kPowerBarWidth = 5;
 constexpr int kBarBottom = 259; // the first row below the bars
 constexpr int kTallestBar = 220;
@@ -227,10 +228,9 @@ int PowerballMaximum(int game, const GameSettings& settings) {
     return game == kPowerballPage ? ChartMaximum(settings.powerballGroup2Max) : 0;
 }
 
-// The slot of one ball: the chart's width shared by the balls. Power Ball shares it by the larger group,
-// so that the group-2 bars stay on the canvas too.
-int SlotWidth(int game, int maximum, int powerMaximum) {
-    const int balls = std::max(maximum, powerMaximum);
+// The slot of one ball: the chart's width shared by the balls (for Power Ball those of the larger group,
+// so that the group-2 bars stay on the canvas too).
+int SlotWidth(int game, int balls) {
     if (balls <= 0) {
         return 0;
     }
@@ -347,12 +347,13 @@ void ChartPainter::PaintLottoChart(int game) {
               kTitleColour);
     WriteText(painter_, kDistributionTitleAt, QStringLiteral("Number Distribution"), title, kCanvasWidth,
               kTitleColour);
-    const int maximum = FirstGroupMaximum(game, picture_.settings);
-    const int slotWidth = SlotWidth(game, maximum, PowerballMaximum(game, picture_.settings));
+    const int balls =
+        std::max(FirstGroupMaximum(game, picture_.settings), PowerballMaximum(game, picture_.settings));
+    const int slotWidth = SlotWidth(game, balls);
     if (slotWidth > 0) {
         PaintLottoBars(game, slotWidth);
     }
-    PaintBallAxis(maximum, slotWidth);
+    PaintBallAxis(balls, slotWidth);
 }
 
 void ChartPainter::PaintLottoBars(int game, int slotWidth) {
@@ -371,9 +372,11 @@ void ChartPainter::PaintLottoBars(int game, int slotWidth) {
     if (!powerball) {
         return;
     }
+    const int powerOffset = std::min(kPowerBarOffset, slotWidth / 3);
+    const int powerWidth = std::max(1, std::min(kPowerBarWidth, slotWidth - powerOffset));
     const int powerHottest =
         PaintBarGroup(painter_, {chart.powerBallCounts, PowerballMaximum(game, picture_.settings),
-                                 kPowerBarsLeft, slotWidth, kPowerBarWidth, kYellow, kGreen});
+                                 kBarsLeft + powerOffset, slotWidth, powerWidth, kYellow, kGreen});
     if (powerHottest != 0) {
         WriteText(painter_, kHottestPowerballAt, WithNumber(kHottestPowerballText, powerHottest), font,
                   kCanvasWidth);

@@ -51,6 +51,29 @@ QImage TitleScreen() {
     return image;
 }
 
+// The page descriptions of a PDF that Qt wrote: its compressed streams, uncompressed.
+std::string PdfPageContent(const std::string& pdf) {
+    std::string content;
+    const std::regex stream(R"(>>\s*stream\r?\n)");
+    for (auto match = std::sregex_iterator(pdf.begin(), pdf.end(), stream); match != std::sregex_iterator();
+         ++match) {
+        const std::size_t begin = static_cast<std::size_t>(match->position() + match->length());
+        const std::size_t end = pdf.find("endstream", begin);
+        if (end == std::string::npos) {
+            break;
+        }
+        const std::size_t object = pdf.rfind(" obj", begin);
+        if (object == std::string::npos || pdf.find("/FlateDecode", object) > begin) {
+            continue;
+        }
+        // qUncompress wants the size ahead of the data; it grows its buffer when the guess is short.
+        QByteArray compressed("\0\0\x10\0", 4);
+        compressed.append(pdf.data() + begin, static_cast<qsizetype>(end - begin));
+        content += qUncompress(compressed).toStdString();
+    }
+    return content;
+}
+
 class CVantorelViewTest : public SheetTest {
 protected:
     CVantorelViewTest() {
@@ -155,6 +178,7 @@ TEST_F(CVantorelViewTest, PrintingAndExportShowWhatTheWindowShows) {
     const std::regex page(R"(/Type\s*/Page[^s])");
     EXPECT_EQ(
         std::distance(std::sregex_iterator(printed.begin(), printed.end(), page), std::sregex_iterator()), 1);
+    EXPECT_NE(PdfPageContent(printed).find("0.501960813 0 1 scn"), std::string::npos); // a violet bar
 
     const QString png = QString::fromStdString((workDir.path() / "chart.png").string());
     const QString svg = QString::fromStdString((workDir.path() / "chart.svg").string());
