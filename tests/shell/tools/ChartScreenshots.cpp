@@ -1,12 +1,9 @@
-// chart_screenshots DIR: saves what the main window shows for every chart, on the history file of the
-// current directory, at the default window size and filling the screen, into DIR, for a person to look at.
-// Run it on a real display (for example under Xvfb). The digit charts come from the operations sheet as a
-// user runs it; the lotto charts from the lotto operations on the same history.
+#include "tests/shell/tools/ChartScreenshots.h"
 
+#include "lotto/LottoBestGuess.h"
 #include "lotto/LottoOperations.h"
 #include "lotto/PowerballDrawTable.h"
 #include "platform/Clock.h"
-#include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
 #include "platform/RandomGenerator.h"
 #include "platform/SetupChoices.h"
@@ -15,7 +12,6 @@
 #include "shell/CVantorelApp.h"
 #include "shell/CVantorelView.h"
 #include "shell/SheetPage.h"
-#include "shell/pages/SheetPages.h"
 #include "store/HistoryFile.h"
 
 #include <QAbstractButton>
@@ -26,13 +22,13 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <functional>
+#include <array>
 #include <string>
 #include <vector>
 
-namespace {
+namespace vantorel::tools {
 
-using namespace vantorel;
+namespace {
 
 // Runs the sheet from the view as a double-click does, clicks the page's buttons and presses OK.
 ChartData RunFromSheet(CVantorelView& view, int page, const std::vector<const char*>& buttons) {
@@ -91,106 +87,81 @@ void Save(CMainFrame& frame, const QDir& directory, const QString& name) {
     frame.screen()->grabWindow(frame.winId()).save(directory.filePath(name + QStringLiteral(".png")));
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    const QDir directory(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    RecordingMessageSink messages;
-    const ScopedMessageSink installed(messages);
-    MemoryProfileStore profile;
-    const SystemClock clock;
-    CVantorelApp app(profile, clock, &BuildSheetPages);
-    app.InitInstance();
-    CMainFrame& frame = *app.mainFrame();
-    CVantorelView& view = frame.view();
-    if (!QTest::qWaitForWindowExposed(&frame)) {
-        return 1;
-    }
-    const GameSettings settings = GameSettings::Read(profile);
-
-    struct Chart {
-        QString name;
-        std::function<ChartData()> make;
-    };
-    const std::vector<Chart> charts = {
-        {QStringLiteral("3number-distribution"),
-         [&] {
-             return RunFromSheet(view, kThreeNumberPage, {"distributionRadio"});
-         }},
-        {QStringLiteral("4number-distribution"),
-         [&] {
-             return RunFromSheet(view, kFourNumberPage, {"distributionRadio"});
-         }},
-        {QStringLiteral("3number-random"),
-         [&] {
-             return RunFromSheet(view, kThreeNumberPage, {"randomRadio"});
-         }},
-        {QStringLiteral("4number-bestguess"),
-         [&] {
-             return RunFromSheet(view, kFourNumberPage, {"bestGuessRadio"});
-         }},
-        {QStringLiteral("5number-distribution"),
-         [&] {
-             return LottoChart(kFiveNumber, RunLotto(kFiveNumber, kDistribution, settings, clock));
-         }},
-        {QStringLiteral("6number-distribution"),
-         [&] {
-             return LottoChart(kSixNumber, RunLotto(kSixNumber, kDistribution, settings, clock));
-         }},
-        {QStringLiteral("powerball-distribution"),
-         [&] {
-             return LottoChart(kPowerball, RunLotto(kPowerball, kDistribution, settings, clock));
-         }},
-        {QStringLiteral("5number-random"),
-         [&] {
-             return LottoChart(kFiveNumber, RunLotto(kFiveNumber, kRandom, settings, clock));
-         }},
-        {QStringLiteral("6number-bestguess"),
-         [&] {
-             return LottoChart(kSixNumber, RunLotto(kSixNumber, kBestGuess, settings, clock));
-         }},
-        {QStringLiteral("powerball-bestguess"),
-         [&] {
-             return LottoChart(kPowerball, RunLotto(kPowerball, kBestGuess, settings, clock));
-         }},
-        {QStringLiteral("powerball-random"),
-         [&] {
-             return LottoChart(kPowerball, RunLotto(kPowerball, kRandom, settings, clock));
-         }},
-        {QStringLiteral("5number-insufficient-bestguess"),
-         [&] {
-             LottoResult tooLittle;
-             tooLittle.chartPending = true;
-             tooLittle.predictionPicks = {-1};
-             return LottoChart(kFiveNumber, tooLittle);
-         }},
-        // The widest maximums: every Power Ball up to 99, the first group up to 49.
-        {QStringLiteral("powerball-distribution-99"),
-         [&] {
-             profile.WriteString(kSettingsSection, kKeyPBB, "99");
-             LottoResult wide = RunLotto(kPowerball, kDistribution, settings, clock);
-             wide.powerBallCounts.resize(100);
-             for (std::size_t ball = 43; ball < wide.powerBallCounts.size(); ++ball) {
-                 wide.powerBallCounts[ball] = static_cast<int>(ball % 7);
-             }
-             return LottoChart(kPowerball, wide);
-         }},
-    };
-
-    const QRect defaultGeometry = frame.geometry();
-    Save(frame, directory, QStringLiteral("chart-title-screen"));
-    for (const Chart& chart : charts) {
-        frame.setGeometry(defaultGeometry);
-        QApplication::processEvents();
-        const ChartData data = chart.make();
-        view.ShowChart(data);
-        Save(frame, directory, QStringLiteral("chart-") + chart.name);
-        frame.setGeometry(frame.screen()->availableGeometry());
+// The chart at the frame's default size and filling the screen.
+void SaveAtBothSizes(CMainFrame& frame, const QRect& defaultGeometry, const ChartData& chart,
+                     const QDir& directory, const QString& name) {
+    for (const QRect& geometry : {defaultGeometry, frame.screen()->availableGeometry()}) {
+        frame.setGeometry(geometry);
         QApplication::processEvents();
         QTest::qWait(150);
-        view.ShowChart(data);
-        Save(frame, directory, QStringLiteral("chart-") + chart.name + QStringLiteral("-maximised"));
+        frame.view().ShowChart(chart);
+        Save(frame, directory,
+             QStringLiteral("chart-") + name +
+                 (geometry == defaultGeometry ? QString() : QStringLiteral("-maximised")));
     }
-    return 0;
 }
+
+struct SheetChart {
+    const char* name;
+    int page;
+    const char* radio;
+};
+constexpr std::array<SheetChart, 4> kSheetCharts = {{
+    {"3number-distribution", kThreeNumberPage, "distributionRadio"},
+    {"4number-distribution", kFourNumberPage, "distributionRadio"},
+    {"3number-random", kThreeNumberPage, "randomRadio"},
+    {"4number-bestguess", kFourNumberPage, "bestGuessRadio"},
+}};
+
+struct LottoChartRun {
+    const char* name;
+    int game;
+    int operation;
+};
+constexpr std::array<LottoChartRun, 7> kLottoCharts = {{
+    {"5number-distribution", kFiveNumber, kDistribution},
+    {"6number-distribution", kSixNumber, kDistribution},
+    {"powerball-distribution", kPowerball, kDistribution},
+    {"5number-random", kFiveNumber, kRandom},
+    {"6number-bestguess", kSixNumber, kBestGuess},
+    {"powerball-bestguess", kPowerball, kBestGuess},
+    {"powerball-random", kPowerball, kRandom},
+}};
+
+} // namespace
+
+void SaveChartPictures(CVantorelApp& app, ProfileStore& profile, const Clock& clock, const QDir& directory) {
+    CMainFrame& frame = *app.mainFrame();
+    if (!QTest::qWaitForWindowExposed(&frame)) {
+        return;
+    }
+    const QRect defaultGeometry = frame.geometry();
+    Save(frame, directory, QStringLiteral("chart-title-screen"));
+    for (const SheetChart& chart : kSheetCharts) {
+        frame.setGeometry(defaultGeometry);
+        const ChartData data = RunFromSheet(frame.view(), chart.page, {chart.radio});
+        SaveAtBothSizes(frame, defaultGeometry, data, directory, QString::fromLatin1(chart.name));
+    }
+    const GameSettings settings = GameSettings::Read(profile);
+    for (const LottoChartRun& chart : kLottoCharts) {
+        const ChartData data = LottoChart(chart.game, RunLotto(chart.game, chart.operation, settings, clock));
+        SaveAtBothSizes(frame, defaultGeometry, data, directory, QString::fromLatin1(chart.name));
+    }
+    LottoResult tooLittle;
+    tooLittle.chartPending = true;
+    tooLittle.predictionPicks = {kNoPrediction};
+    SaveAtBothSizes(frame, defaultGeometry, LottoChart(kFiveNumber, tooLittle), directory,
+                    QStringLiteral("5number-insufficient-bestguess"));
+
+    // The widest maximums: Power Balls up to 99 beside a first group up to 49.
+    profile.WriteString(kSettingsSection, kKeyPBB, "99");
+    LottoResult wide = RunLotto(kPowerball, kDistribution, settings, clock);
+    wide.powerBallCounts.resize(100);
+    for (std::size_t ball = 43; ball < wide.powerBallCounts.size(); ++ball) {
+        wide.powerBallCounts[ball] = static_cast<int>(ball % 7);
+    }
+    SaveAtBothSizes(frame, defaultGeometry, LottoChart(kPowerball, wide), directory,
+                    QStringLiteral("powerball-distribution-99"));
+}
+
+} // namespace vantorel::tools
