@@ -2,8 +2,8 @@
 
 #include "lotto/LottoOperations.h"
 #include "shell/Artwork.h"
-#include "shell/CPsheet.h"
 #include "shell/ChartPicture.h"
+#include "shell/HandOver.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

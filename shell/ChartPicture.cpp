@@ -2,7 +2,7 @@
 
 #include "lotto/LottoOperations.h"
 #include "platform/Operations.h"
-#include "shell/CPsheet.h"
+#include "shell/HandOver.h"
 
 #include <algorithm>
 
