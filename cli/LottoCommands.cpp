@@ -22,7 +22,6 @@ namespace vantorel {
 
 namespace {
 
-constexpr std::string_view kInsufficientBestGuess = "Insufficient Best Guess Data";
 constexpr std::string_view kFileInputError = "File Input ERROR";
 
 // The two histories of a game as its page loads them.

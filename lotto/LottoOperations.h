@@ -3,6 +3,7 @@
 #include "lotto/LottoDrawTable.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantorel {
@@ -72,6 +73,7 @@ std::vector<std::string> PowerballListLines(const PowerballDrawTable& table, con
 // What the chart view shows for Random and Best Guess: the picks of a Best Guess, or random picks (after
 // Random, or under the "Insufficient Best Guess Data" notice when Best Guess could not predict) drawn
 // from `random`, which the caller seeds with the planted seed or the clock.
+inline constexpr std::string_view kInsufficientBestGuess = "Insufficient Best Guess Data";
 struct ChartPicks {
     bool insufficient = false;
     std::vector<int> picks; // Power Ball: the first-group picks, then the Power Ball

@@ -12,10 +12,18 @@ namespace vantorel {
 
 namespace {
 
-constexpr std::array<QRgb, 3> kBallColours = {0xffd62828, 0xfff7b32b, 0xff2a7de1};
-constexpr std::array<char, 3> kBallDigits = {'3', '4', '7'};
+constexpr std::array<QRgb, 3> kLogoBallColours = {0xffd62828, 0xfff7b32b, 0xff2a7de1};
+constexpr std::array<char, 3> kLogoBallDigits = {'3', '4', '7'};
+// Lotto balls take their colour from their tens (1..9, 10..19, ... 90..99), digit balls from their digit.
+// Red is kept for the Power Ball.
+constexpr std::array<QRgb, 10> kTensColours = {0xfff7b32b, 0xff2a7de1, 0xffd6458f, 0xff7a7a7a, 0xff2e9e48,
+                                               0xff8e44ad, 0xffe67e22, 0xff16a3a3, 0xff8d5a2b, 0xff9a9a20};
+constexpr QRgb kPowerBallColour = 0xffc0182a;
 
-void PaintBall(QPainter& painter, const QPointF& centre, qreal radius, QColor colour, QChar digit) {
+// A shiny ball with a white disc in the middle that carries the label.
+void PaintBall(QPainter& painter, const QPointF& centre, qreal radius, QColor colour, const QString& label) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
     QRadialGradient shine(centre - QPointF(radius / 3, radius / 3), radius * 1.3);
     shine.setColorAt(0.0, colour.lighter(170));
     shine.setColorAt(0.5, colour);
@@ -24,14 +32,22 @@ void PaintBall(QPainter& painter, const QPointF& centre, qreal radius, QColor co
     painter.setBrush(shine);
     painter.drawEllipse(centre, radius, radius);
     painter.setBrush(QColor(255, 255, 255, 235));
-    painter.drawEllipse(centre, radius * 0.52, radius * 0.52);
-    QFont font = painter.font();
-    font.setBold(true);
-    font.setPixelSize(static_cast<int>(radius * 0.75));
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius),
-                     Qt::AlignCenter, QString(digit));
+    painter.drawEllipse(centre, radius * 0.56, radius * 0.56);
+    if (!label.isEmpty()) {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setBold(true);
+        font.setPixelSize(std::max(1, static_cast<int>(radius * (label.size() > 1 ? 0.62 : 0.75))));
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius),
+                         Qt::AlignCenter, label);
+    }
+    painter.restore();
+}
+
+void PaintBallInBox(QPainter& painter, const QRectF& box, QColor colour, const QString& label) {
+    const qreal radius = std::min(box.width(), box.height()) / 2;
+    PaintBall(painter, box.center(), radius, colour, label);
 }
 
 } // namespace
@@ -56,9 +72,10 @@ void PaintLogo(QPainter& painter, const QRectF& area) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(area.center().x() - width * scale / 2, area.center().y() - kHeight * scale / 2);
     painter.scale(scale, scale);
-    for (std::size_t i = 0; i < kBallColours.size(); ++i) {
+    for (std::size_t i = 0; i < kLogoBallColours.size(); ++i) {
         const QPointF centre(kRadius + static_cast<qreal>(i) * kBallStep, kHeight / 2);
-        PaintBall(painter, centre, kRadius, QColor::fromRgb(kBallColours[i]), QLatin1Char(kBallDigits[i]));
+        PaintBall(painter, centre, kRadius, QColor::fromRgb(kLogoBallColours[i]),
+                  QString(QLatin1Char(kLogoBallDigits[i])));
     }
     QLinearGradient gold(text.boundingRect().topLeft(), text.boundingRect().bottomLeft());
     gold.setColorAt(0.0, QColor(255, 236, 150));
@@ -84,17 +101,40 @@ void PaintCaptionPlate(QPainter& painter, const QRectF& area, const QString& cap
     painter.restore();
 }
 
-void PaintTitleScreen(QPainter& painter, const QRect& clientArea) {
-    painter.fillRect(clientArea, Qt::black);
-    const qreal logoWidth = std::min<qreal>(clientArea.width() * 0.8, 520);
-    const qreal logoHeight = logoWidth / 5;
-    const QPointF centre = QRectF(clientArea).center();
-    const QRectF logo(centre.x() - logoWidth / 2, centre.y() - logoHeight, logoWidth, logoHeight);
-    PaintLogo(painter, logo);
-    const qreal plateWidth = logoWidth * 0.6;
-    const QRectF plate(centre.x() - plateWidth / 2, centre.y() + logoHeight * 0.35, plateWidth,
-                       logoHeight * 0.45);
-    PaintCaptionPlate(painter, plate, QStringLiteral("Double-Clickable Window"));
+void PaintLottoBall(QPainter& painter, const QRectF& box, int number) {
+    const bool drawable = number >= kLowestBallPicture && number <= kHighestBallPicture;
+    const QColor colour = drawable ? QColor::fromRgb(kTensColours[static_cast<std::size_t>(number / 10)])
+                                   : QColor(Qt::lightGray);
+    PaintBallInBox(painter, box, colour, drawable ? QString::number(number) : QString());
+}
+
+void PaintPowerBall(QPainter& painter, const QRectF& box, int number) {
+    const bool drawable = number >= kLowestBallPicture && number <= kHighestBallPicture;
+    PaintBallInBox(painter, box, QColor::fromRgb(kPowerBallColour),
+                   drawable ? QString::number(number) : QString());
+}
+
+void PaintDigitBall(QPainter& painter, const QRectF& box, int digit) {
+    const bool drawable = digit >= 0 && digit <= 9;
+    const QColor colour =
+        drawable ? QColor::fromRgb(kTensColours[static_cast<std::size_t>(digit)]) : QColor(Qt::lightGray);
+    PaintBallInBox(painter, box, colour, drawable ? QString::number(digit) : QString());
+}
+
+void PaintPlusSign(QPainter& painter, const QRectF& box) {
+    const qreal arm = std::min(box.width(), box.height()) * 0.36;
+    const qreal thickness = arm * 0.55;
+    const QPointF centre = box.center();
+    QPainterPath plus;
+    plus.setFillRule(Qt::WindingFill);
+    plus.addRect(centre.x() - arm, centre.y() - thickness / 2, 2 * arm, thickness);
+    plus.addRect(centre.x() - thickness / 2, centre.y() - arm, thickness, 2 * arm);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(90, 50, 0), 1.5));
+    painter.setBrush(QColor(247, 179, 43));
+    painter.drawPath(plus.simplified());
+    painter.restore();
 }
 
 LogoBanner::LogoBanner(QWidget* parent, int height) : QWidget(parent) {

@@ -11,9 +11,16 @@ namespace vantorel {
 // caption plate of the title screen.
 void PaintLogo(QPainter& painter, const QRectF& area);
 void PaintCaptionPlate(QPainter& painter, const QRectF& area, const QString& caption);
-// The title screen of the main window: black, with the logo and the "Double-Clickable Window" caption
-// centred.
-void PaintTitleScreen(QPainter& painter, const QRect& clientArea);
+
+// Ball pictures, each filling the square box: a lotto ball with its number, a Power Ball, a digit ball. A
+// number without a picture (outside 1..99, or 0..9 for digits) gives a blank grey ball.
+inline constexpr int kLowestBallPicture = 1;
+inline constexpr int kHighestBallPicture = 99;
+void PaintLottoBall(QPainter& painter, const QRectF& box, int number);
+void PaintPowerBall(QPainter& painter, const QRectF& box, int number);
+void PaintDigitBall(QPainter& painter, const QRectF& box, int digit);
+// The plus sign that stands between the first-group picks and the Power Ball.
+void PaintPlusSign(QPainter& painter, const QRectF& box);
 
 // A widget that shows the logo on a dark banner (Setup page, "Deja View", About dialog).
 class LogoBanner final : public QWidget {

@@ -53,6 +53,11 @@ CMainFrame::CMainFrame(CVantorelDoc& document, HandOver& handOver, SheetResults&
 void CMainFrame::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
+    QAction* exportChart =
+        file->addAction(QStringLiteral("&Export Chart..."), view_, &CVantorelView::ExportChart);
+    exportChart->setObjectName(QStringLiteral("exportChartAction"));
+    exportChart->setStatusTip(QStringLiteral("Save the chart as a PNG or SVG picture"));
+    file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("exitAction"));
     exit->setStatusTip(QStringLiteral("Quit the application"));

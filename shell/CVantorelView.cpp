@@ -1,7 +1,11 @@
 #include "shell/CVantorelView.h"
 
-#include "shell/Artwork.h"
+#include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
+#include "platform/RandomGenerator.h"
 #include "shell/CPsheet.h"
+#include "shell/ChartFile.h"
+#include "shell/ChartPainter.h"
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
 
@@ -9,22 +13,31 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <algorithm>
+
 namespace vantorel {
+
+namespace {
+
+constexpr std::string_view kNotAChartFile = "Charts are saved as PNG or SVG pictures.\nPlease choose a "
+                                            "name ending in .png or .svg.";
+constexpr std::string_view kChartNotSaved = "The chart could not be saved to\n";
+
+} // namespace
 
 CVantorelView::CVantorelView(HandOver& handOver, SheetResults& results, ShellServices& services,
                              QWidget* parent)
     : QWidget(parent), handOver_(handOver), results_(results), services_(services) {
     setObjectName(QStringLiteral("chartView"));
-    setMinimumSize(480, 320);
+    setMinimumSize(ChartPainter::kChartCanvasWidth, ChartPainter::kChartCanvasHeight);
 }
 
 void CVantorelView::paintEvent(QPaintEvent*) {
+    shown_ = picture_;
+    // Lotto picks are shown once: the next repaint no longer draws them.
+    picture_.lottoPicks.reset();
     QPainter painter(this);
-    Paint(painter, rect());
-}
-
-void CVantorelView::Paint(QPainter& painter, const QRect& area) {
-    PaintTitleScreen(painter, area);
+    ChartPainter(painter, shown_).Paint(rect());
 }
 
 void CVantorelView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -36,23 +49,28 @@ void CVantorelView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CVantorelView::OpenSheet() {
-    chart_ = ChartData();
+    picture_ = ChartPicture();
     results_.BeginRun();
     CPsheet sheet(handOver_, results_, services_);
     sheet.state().notConfigured = handOver_.configWarningShown;
     sheet.state().startPage = handOver_.savedStartPage;
     sheet.RunSheet(this);
     CollectResults(sheet.state());
-    update();
 }
 
 void CVantorelView::CollectResults(const SheetState& left) {
-    chart_ = CollectChartData(left, results_);
+    ShowChart(CollectChartData(left, results_));
     handOver_.savedStartPage = left.startPage;
     if (left.notConfigured) {
         handOver_.configWarningShown = true;
     }
     handOver_.SaveSetupChoices();
+}
+
+void CVantorelView::ShowChart(const ChartData& chart) {
+    RandomGenerator random = RandomGenerator::Seeded(chart.plantedSeed, services_.clock);
+    picture_ = MakeChartPicture(chart, GameSettings::Read(services_.profile), random);
+    update();
 }
 
 void CVantorelView::PrintView() {
@@ -65,12 +83,32 @@ void CVantorelView::PrintView() {
     if (!painter.begin(&printer)) {
         return;
     }
-    const QRect page = painter.viewport();
-    const double scale =
-        std::min(static_cast<double>(page.width()) / width(), static_cast<double>(page.height()) / height());
+    const QRectF page = painter.viewport();
+    const double scale = std::min(page.width() / width(), page.height() / height());
+    painter.translate((page.width() - width() * scale) / 2, 0);
     painter.scale(scale, scale);
-    Paint(painter, rect());
+    ChartPainter(painter, shown_).Paint(rect());
     painter.end();
+}
+
+void CVantorelView::ExportChart() {
+    const QString path = services_.chooseChartFile(this);
+    if (!path.isEmpty()) {
+        ExportChartTo(path);
+    }
+}
+
+bool CVantorelView::ExportChartTo(const QString& path) {
+    const std::optional<ChartFileFormat> format = ChartFileFormatOf(path);
+    if (!format) {
+        MessageBox(kNotAChartFile, MessageIcon::Exclamation);
+        return false;
+    }
+    if (!WriteChartFile(shown_, size(), devicePixelRatioF(), path, *format)) {
+        MessageBox(std::string(kChartNotSaved) + path.toStdString(), MessageIcon::Exclamation);
+        return false;
+    }
+    return true;
 }
 
 } // namespace vantorel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/ChartData.h"
+#include "shell/ChartPicture.h"
 
 #include <QWidget>
 
@@ -12,8 +13,9 @@ struct ShellServices;
 struct SheetState;
 
 // The main window's view. A left-button double-click builds the operations sheet afresh, runs it modally,
-// collects what it left for the chart and destroys it; painting shows the title screen that invites the
-// double-click.
+// collects what it left for the chart and destroys it. Painting shows the chart of the last run (the title
+// screen when there is none), scaled to fill the window. Lotto picks are shown on the first repaint only;
+// digit picks and the charts stay until the next double-click.
 class CVantorelView final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CVantorelView)
@@ -23,11 +25,20 @@ public:
                   QWidget* parent = nullptr);
 
     void OpenSheet();
-    // Prints what the view shows, on one page.
+    // Shows the chart of newly collected chart data, replacing everything shown before: reads the game
+    // maximums and takes the lotto picks (with the planted seed, or the clock when there is none).
+    void ShowChart(const ChartData& chart);
+    // Prints what the window shows, fitted to one page.
     void PrintView();
+    // Asks for a file and saves what the window shows there as a PNG or SVG picture.
+    void ExportChart();
+    // Saves what the window shows to `path` (".png" or ".svg"); false after a message when it cannot.
+    bool ExportChartTo(const QString& path);
 
     // What the last run of the sheet left for the chart.
-    const ChartData& chart() const { return chart_; }
+    const ChartData& chart() const { return picture_.chart; }
+    // What the window shows: the picture of its last repaint.
+    const ChartPicture& shownPicture() const { return shown_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,12 +48,12 @@ private:
     // The closing steps after the modal run: the chart data, the start page and the "not yet configured"
     // mark for the next run, and the Setup choices kept for it.
     void CollectResults(const SheetState& left);
-    void Paint(QPainter& painter, const QRect& area);
 
     HandOver& handOver_;
     SheetResults& results_;
     ShellServices& services_;
-    ChartData chart_;
+    ChartPicture picture_; // what the next repaint draws
+    ChartPicture shown_;   // what the last repaint drew
 };
 
 } // namespace vantorel

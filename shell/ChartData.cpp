@@ -88,6 +88,7 @@ ChartData CollectChartData(const SheetState& sheet, const SheetResults& results)
         CollectLottoPicks(results, game, chart);
     } else if (sheet.chartPending && IsDigitGame(game)) {
         chart.pickMode = PickedNumber(results, game);
+        chart.digitPickPresent = results.DigitPick(game) != nullptr;
     }
     if (!lottoPicks) {
         CollectDigitSeries(results, chart);

@@ -31,6 +31,7 @@ struct ChartData {
     int plantedSeed = 0;            // the sheet's seed; 0 = none
     bool lottoChartPending = false; // a lotto "Distribution" ran
     int pickMode = 0;               // 0: no picks; a lotto game: 1; a digit game: its picked number
+    bool digitPickPresent = false;  // a digit "Random" or "Best Guess" left its number (000 too) in pickMode
     bool picksPresent = false;      // a lotto "Best Guess" handed its picks over
     PageFlags pageFlags{};          // which game was active in the last run
     std::array<DigitSeries, kDigitSeriesCount> digitSeries{};

@@ -2,6 +2,7 @@
 
 #include "shell/HelpWindow.h"
 
+#include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -19,12 +20,30 @@ bool ChooseWithPrintDialog(QPrinter& printer, int pageCount, QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+// The save dialog for the chart: PNG or SVG, the suffix of the chosen type added when the name has none.
+QString ChooseChartFileWithDialog(QWidget* parent) {
+    const QString png = QStringLiteral("PNG image (*.png)");
+    const QString svg = QStringLiteral("SVG drawing (*.svg)");
+    QFileDialog dialog(parent, QStringLiteral("Export Chart"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({png, svg});
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.selectFile(QStringLiteral("chart.png"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, svg](const QString& filter) {
+        dialog.setDefaultSuffix(filter == svg ? QStringLiteral("svg") : QStringLiteral("png"));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
 } // namespace
 
 ShellServices::ShellServices(ProfileStore& profileStore, const Clock& programClock,
                              SheetPageFactory pageFactory)
     : profile(profileStore), clock(programClock), buildPages(std::move(pageFactory)),
       showHelp(&HelpWindow::ShowContext), choosePrinter(&ChooseWithPrintDialog),
-      exitProgram([] { std::exit(EXIT_SUCCESS); }) {}
+      chooseChartFile(&ChooseChartFileWithDialog), exitProgram([] { std::exit(EXIT_SUCCESS); }) {}
 
 } // namespace vantorel

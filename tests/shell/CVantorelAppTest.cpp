@@ -75,8 +75,8 @@ TEST_F(CVantorelAppTest, MainWindowHasTheMenusTheStatusBarPanesAndHelp) {
             menus.push_back("  " + item->text().toStdString());
         }
     }
-    EXPECT_EQ(menus,
-              (std::vector<std::string>{"&File", "  E&xit", "&Help", "  &Help", "  &About Vantorel..."}));
+    EXPECT_EQ(menus, (std::vector<std::string>{"&File", "  &Export Chart...", "  ", "  E&xit", "&Help",
+                                               "  &Help", "  &About Vantorel..."}));
     EXPECT_EQ(frame.statusBar()->findChild<QLabel*>(QStringLiteral("messagePane"))->text().toStdString(),
               "Ready");
     for (const char* indicator : {"capsIndicator", "numIndicator", "scrollIndicator"}) {

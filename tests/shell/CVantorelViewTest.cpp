@@ -4,11 +4,17 @@
 #include "platform/PlainDecimal.h"
 #include "shell/CMainFrame.h"
 #include "shell/CVantorelApp.h"
+#include "shell/ChartPainter.h"
 #include "shell/QtMessageSink.h"
 
+#include <QImage>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
 #include <QTabBar>
 #include <QTabWidget>
+
+#include <regex>
 
 namespace vantorel::test {
 namespace {
@@ -32,9 +38,48 @@ void PressOk(CPsheet& running) {
     ClickButton(running.findChild<QAbstractButton*>(QStringLiteral("okButton")));
 }
 
+// What the view shows at the chart's logical size, painted as a repaint does.
+QImage Shown(CVantorelView& view) {
+    return view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage TitleScreen() {
+    QImage image(ChartPainter::kChartCanvasWidth, ChartPainter::kChartCanvasHeight, QImage::Format_RGB32);
+    QPainter painter(&image);
+    const ChartPicture nothing;
+    ChartPainter(painter, nothing).Paint(image.rect());
+    return image;
+}
+
+// The page descriptions of a PDF that Qt wrote: its compressed streams, uncompressed.
+std::string PdfPageContent(const std::string& pdf) {
+    std::string content;
+    const std::regex stream(R"(>>\s*stream\r?\n)");
+    for (auto match = std::sregex_iterator(pdf.begin(), pdf.end(), stream); match != std::sregex_iterator();
+         ++match) {
+        const std::size_t begin = static_cast<std::size_t>(match->position() + match->length());
+        const std::size_t end = pdf.find("endstream", begin);
+        if (end == std::string::npos) {
+            break;
+        }
+        const std::size_t object = pdf.rfind(" obj", begin);
+        if (object == std::string::npos || pdf.find("/FlateDecode", object) > begin) {
+            continue;
+        }
+        // qUncompress wants the size ahead of the data; it grows its buffer when the guess is short.
+        QByteArray compressed("\0\0\x10\0", 4);
+        compressed.append(pdf.data() + begin, static_cast<qsizetype>(end - begin));
+        content += qUncompress(compressed).toStdString();
+    }
+    return content;
+}
+
 class CVantorelViewTest : public SheetTest {
 protected:
-    CVantorelViewTest() { WriteHistory(kHistory); }
+    CVantorelViewTest() {
+        WriteHistory(kHistory);
+        view.resize(ChartPainter::kChartCanvasWidth, ChartPainter::kChartCanvasHeight);
+    }
 
     // Runs one chart operation on a game page and closes the sheet with OK.
     void RunChartOperation(int game, std::vector<const char*> clicks) {
@@ -82,6 +127,74 @@ TEST_F(CVantorelViewTest, ChartOperationsOfTheDigitPagesReachTheViewAfterTheShee
     RunSheetFromView(view, [](CPsheet&) {});
     EXPECT_EQ(view.chart().pickMode, 0);
     EXPECT_EQ(view.chart().pageFlags[kThreeNumberPage], 1); // the page the sheet opened on
+}
+
+// Digit picks and charts stay through repaints until the next double-click, which replaces them even when
+// the sheet is cancelled.
+TEST_F(CVantorelViewTest, DigitPicksStayUntilTheNextDoubleClick) {
+    EXPECT_EQ(Shown(view), TitleScreen());
+    RunChartOperation(kFourNumberPage, {"randomRadio"});
+    const QImage picks = Shown(view);
+    EXPECT_NE(picks, TitleScreen());
+    EXPECT_EQ(Shown(view), picks);
+
+    RunSheetFromView(view, [](CPsheet&) {});
+    EXPECT_EQ(Shown(view), TitleScreen());
+}
+
+// Lotto picks are shown on the first repaint only: a Best Guess without enough history shows its notice
+// with random picks under it, and the next repaint shows neither.
+TEST_F(CVantorelViewTest, LottoPicksAndTheNoticeAreShownOnce) {
+    ChartData guess;
+    MarkOneHot(guess.pageFlags, kFiveNumberPage);
+    guess.pickMode = 1;
+    guess.picksPresent = true;
+    guess.chartPicks[0] = -1;
+    view.ShowChart(guess);
+    const QImage first = Shown(view);
+    ASSERT_TRUE(view.shownPicture().lottoPicks.has_value());
+    EXPECT_TRUE(view.shownPicture().lottoPicks->insufficient);
+    EXPECT_EQ(view.shownPicture().lottoPicks->picks.size(), 5U);
+    EXPECT_EQ(first.pixel(ChartPainter::kChartCanvasWidth / 2 - 110, ChartPainter::kChartCanvasHeight / 2),
+              qRgb(30, 30, 60)); // the notice's plate
+    EXPECT_EQ(Shown(view), TitleScreen());
+    EXPECT_FALSE(view.shownPicture().lottoPicks.has_value());
+}
+
+// Ctrl+P prints the chart on one page; File > Export Chart saves what the window shows as PNG or SVG.
+TEST_F(CVantorelViewTest, PrintingAndExportShowWhatTheWindowShows) {
+    RunChartOperation(kThreeNumberPage, {"distributionRadio"});
+    const QImage chart = Shown(view);
+
+    const std::filesystem::path pdf = workDir.path() / "chart.pdf";
+    services.choosePrinter = [&pdf](QPrinter& printer, int pageCount, QWidget*) {
+        EXPECT_EQ(pageCount, 1);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf.string()));
+        return true;
+    };
+    view.PrintView();
+    const std::string printed = ReadFile(pdf);
+    const std::regex page(R"(/Type\s*/Page[^s])");
+    EXPECT_EQ(
+        std::distance(std::sregex_iterator(printed.begin(), printed.end(), page), std::sregex_iterator()), 1);
+    EXPECT_NE(PdfPageContent(printed).find("0.501960813 0 1 scn"), std::string::npos); // a violet bar
+
+    const QString png = QString::fromStdString((workDir.path() / "chart.png").string());
+    const QString svg = QString::fromStdString((workDir.path() / "chart.svg").string());
+    std::vector<QString> chosen = {png, svg, QStringLiteral("chart.txt")};
+    services.chooseChartFile = [&chosen](QWidget*) {
+        const QString next = chosen.front();
+        chosen.erase(chosen.begin());
+        return next;
+    };
+    view.ExportChart();
+    EXPECT_EQ(QImage(png).convertToFormat(QImage::Format_RGB32), chart);
+    view.ExportChart();
+    EXPECT_NE(ReadFile(workDir.path() / "chart.svg").find("<svg"), std::string::npos);
+    view.ExportChart();
+    EXPECT_FALSE(std::filesystem::exists(workDir.path() / "chart.txt"));
+    EXPECT_EQ(messages.texts().size(), 1U);
 }
 
 // The whole program with its own message boxes: on a display (xcb, for example under xvfb-run) the

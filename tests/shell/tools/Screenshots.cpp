@@ -1,6 +1,7 @@
 // shell_screenshots DIR: saves pictures of the main window, every page of the operations sheet (on the
-// history file of the current directory, after a few operations), the pattern dialog, the About dialog
-// and a help page into DIR, for a person to look at. Run it on a real display (for example under Xvfb).
+// history file of the current directory, after a few operations), the pattern dialog, the About dialog,
+// a help page and every chart of the main window into DIR, for a person to look at. Run it on a real
+// display (for example under Xvfb).
 
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
@@ -13,6 +14,7 @@
 #include "shell/SheetPage.h"
 #include "shell/pages/PatternDialog.h"
 #include "shell/pages/SheetPages.h"
+#include "tests/shell/tools/ChartScreenshots.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -135,5 +137,10 @@ int main(int argc, char* argv[]) {
         help.ShowPage(context);
         Save(help, directory, QStringLiteral("help-%1").arg(context));
     }
+    help.hide();
+    about.hide();
+    pattern.hide();
+    sheet.hide();
+    tools::SaveChartPictures(app, profile, clock, directory);
     return 0;
 }
