@@ -2,6 +2,7 @@
 
 #include "shell/HelpWindow.h"
 
+#include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -19,12 +20,17 @@ bool ChooseWithPrintDialog(QPrinter& printer, int pageCount, QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+// QFileDialog's own open dialog takes only files that exist.
+QString ChooseWithFileDialog(const QString& caption, const QString& filter, QWidget* parent) {
+    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+}
+
 } // namespace
 
 ShellServices::ShellServices(ProfileStore& profileStore, const Clock& programClock,
                              SheetPageFactory pageFactory)
     : profile(profileStore), clock(programClock), buildPages(std::move(pageFactory)),
       showHelp(&HelpWindow::ShowContext), choosePrinter(&ChooseWithPrintDialog),
-      exitProgram([] { std::exit(EXIT_SUCCESS); }) {}
+      chooseFileToOpen(&ChooseWithFileDialog), exitProgram([] { std::exit(EXIT_SUCCESS); }) {}
 
 } // namespace vantorel

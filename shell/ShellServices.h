@@ -4,6 +4,7 @@
 #include <vector>
 
 class QPrinter;
+class QString;
 class QWidget;
 
 namespace vantorel {
@@ -18,10 +19,10 @@ class SheetPage;
 using SheetPageFactory = std::function<std::vector<SheetPage*>(CPsheet& sheet)>;
 
 // What the windows of the desktop program take from outside: the settings store, the clock that seeds
-// unplanted randomness, the sheet's pages, and the modal services (help, print dialog, ending the
-// program) that tests replace.
+// unplanted randomness, the sheet's pages, and the modal services (help, print dialog, file dialog,
+// ending the program) that tests replace.
 struct ShellServices {
-    // The desktop defaults: the help window, the platform's print dialog and an immediate exit.
+    // The desktop defaults: the help window, the platform's print and file dialogs and an immediate exit.
     ShellServices(ProfileStore& profileStore, const Clock& programClock, SheetPageFactory pageFactory);
 
     ProfileStore& profile;
@@ -32,6 +33,9 @@ struct ShellServices {
     // Asks for a printer and the pages 1..pageCount to print; false when the user cancels. The printer
     // holds the chosen range afterwards (fromPage() 0 means all pages).
     std::function<bool(QPrinter& printer, int pageCount, QWidget* parent)> choosePrinter;
+    // Asks for an existing file to open, offering the files that `filter` names (Qt's form, "Text Files
+    // (*.txt);;All Files (*)"); the chosen path, or an empty text when the user cancels.
+    std::function<QString(const QString& caption, const QString& filter, QWidget* parent)> chooseFileToOpen;
     // Ends the program at once with status 0.
     std::function<void()> exitProgram;
 };

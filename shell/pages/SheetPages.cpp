@@ -5,6 +5,7 @@
 #include "shell/HandOver.h"
 #include "shell/pages/C3num.h"
 #include "shell/pages/C4num.h"
+#include "shell/pages/CAdvanced.h"
 #include "shell/pages/UnavailablePage.h"
 
 namespace vantorel {
@@ -17,7 +18,7 @@ std::vector<SheetPage*> BuildSheetPages(CPsheet& sheet) {
         new UnavailablePage(sheet, kSixNumberPage),
         new UnavailablePage(sheet, kPowerballPage),
         new CSpecial(sheet),
-        new UnavailablePage(sheet, kDataFilePage),
+        new CAdvanced(sheet),
         new CViewPP(sheet),
     };
 }
