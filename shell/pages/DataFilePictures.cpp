@@ -13,6 +13,16 @@ namespace vantorel {
 
 namespace {
 
+constexpr char kProcessingWord[] = "Processing";
+constexpr char kCompletedWords[] = "Operation Completed";
+constexpr char kNewDataWords[] = "The New Data is Now Available";
+constexpr char kWarningWord[] = "Warning";
+constexpr char kExistingEntryWords[] =
+    "Vantorel has determined that you already have an entry for this game type in the file !";
+constexpr char kDamageWords[] = "Continuing Will Cause Data Damage or Loss";
+constexpr char kBackupTitleWords[] = "Datafile Backup";
+constexpr char kBackupPromptWords[] = "Click the appropriate button to backup or restore your data file.";
+
 const QColor kPlateColour(30, 30, 60);
 const QColor kPlateEdge(214, 150, 20);
 const QColor kGold(255, 236, 150);
@@ -25,13 +35,39 @@ QSize PictureSize(DataFilePicture picture) {
     case DataFilePicture::kProcessing:
     case DataFilePicture::kProcessingOff:
     case DataFilePicture::kCompleted:
-        return {250, 64};
+        return {300, 64};
     case DataFilePicture::kExistingHistoryWarning:
-        return {440, 150};
+        return {480, 150};
     case DataFilePicture::kBackupTitle:
         return {400, 60};
     case DataFilePicture::kBackupPrompt:
         return {400, 48};
+    }
+    return {};
+}
+
+// The words a picture shows, for screen readers.
+QString PictureWords(DataFilePicture picture) {
+    const auto words = [](std::initializer_list<const char*> parts) {
+        QStringList joined;
+        for (const char* part : parts) {
+            joined.append(QString::fromLatin1(part));
+        }
+        return joined.join(QStringLiteral(". "));
+    };
+    switch (picture) {
+    case DataFilePicture::kProcessing:
+        return words({kProcessingWord});
+    case DataFilePicture::kProcessingOff:
+        return {};
+    case DataFilePicture::kCompleted:
+        return words({kCompletedWords, kNewDataWords});
+    case DataFilePicture::kExistingHistoryWarning:
+        return words({kWarningWord, kExistingEntryWords, kDamageWords});
+    case DataFilePicture::kBackupTitle:
+        return words({"Vantorel", kBackupTitleWords});
+    case DataFilePicture::kBackupPrompt:
+        return words({kBackupPromptWords});
     }
     return {};
 }
@@ -61,6 +97,19 @@ QFont SizedFont(const QPainter& painter, int pixelSize, bool bold) {
     return font;
 }
 
+// Draws one line of text in the font of `pixelSize`, made smaller where the line would not fit `area`.
+void DrawFittedLine(QPainter& painter, const QRectF& area, int flags, const QString& text, int pixelSize,
+                    bool bold) {
+    constexpr int kSmallestPixelSize = 8;
+    QFont font = SizedFont(painter, pixelSize, bold);
+    while (font.pixelSize() > kSmallestPixelSize &&
+           QFontMetricsF(font).horizontalAdvance(text) > area.width()) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    painter.setFont(font);
+    painter.drawText(area, flags, text);
+}
+
 // The plate of the progress light: the lamp on the left, the word beside it while it is lit.
 void PaintProgressLight(QPainter& painter, const QRectF& area, bool lit) {
     PaintPlate(painter, area);
@@ -69,10 +118,9 @@ void PaintProgressLight(QPainter& painter, const QRectF& area, bool lit) {
     if (!lit) {
         return;
     }
-    painter.setFont(SizedFont(painter, static_cast<int>(area.height() * 0.36), true));
     painter.setPen(kAmber);
-    painter.drawText(area.adjusted(area.height(), 0, -8, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                     QStringLiteral("Processing"));
+    DrawFittedLine(painter, area.adjusted(area.height(), 0, -8, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                   QString::fromLatin1(kProcessingWord), static_cast<int>(area.height() * 0.36), true);
 }
 
 void PaintCheckMark(QPainter& painter, const QPointF& centre, qreal radius) {
@@ -94,12 +142,12 @@ void PaintCompleted(QPainter& painter, const QRectF& area) {
     const QRectF text = area.adjusted(area.height(), 6, -8, -6);
     const qreal half = text.height() / 2;
     painter.setPen(kGold);
-    painter.setFont(SizedFont(painter, static_cast<int>(area.height() * 0.28), true));
-    painter.drawText(QRectF(text.left(), text.top(), text.width(), half), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Operation Completed"));
-    painter.setFont(SizedFont(painter, static_cast<int>(area.height() * 0.22), false));
-    painter.drawText(QRectF(text.left(), text.top() + half, text.width(), half),
-                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("The New Data is Now Available"));
+    DrawFittedLine(painter, QRectF(text.left(), text.top(), text.width(), half),
+                   Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(kCompletedWords),
+                   static_cast<int>(area.height() * 0.28), true);
+    DrawFittedLine(painter, QRectF(text.left(), text.top() + half, text.width(), half),
+                   Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(kNewDataWords),
+                   static_cast<int>(area.height() * 0.22), false);
 }
 
 void PaintWarningSign(QPainter& painter, const QRectF& area) {
@@ -125,20 +173,17 @@ void PaintExistingHistoryWarning(QPainter& painter, const QRectF& area) {
 
     const QRectF text = area.adjusted(sign + 30, 10, -12, -10);
     painter.setPen(kWarningRed);
-    painter.setFont(SizedFont(painter, 26, true));
     const QRectF title(text.left(), text.top(), text.width(), 32);
-    painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Warning"));
+    DrawFittedLine(painter, title, Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(kWarningWord), 26,
+                   true);
     painter.setPen(Qt::black);
     painter.setFont(SizedFont(painter, 13, false));
     const QRectF body(text.left(), title.bottom() + 4, text.width(), text.height() - title.height() - 34);
     painter.drawText(body, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                     QStringLiteral("Vantorel has determined that you already have an entry for this game "
-                                    "type in the file !"));
+                     QString::fromLatin1(kExistingEntryWords));
     painter.setPen(kWarningRed);
-    painter.setFont(SizedFont(painter, 14, true));
-    painter.drawText(QRectF(text.left(), text.bottom() - 26, text.width(), 26),
-                     Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Continuing Will Cause Data Damage or Loss"));
+    DrawFittedLine(painter, QRectF(text.left(), text.bottom() - 26, text.width(), 26),
+                   Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(kDamageWords), 14, true);
 }
 
 void PaintBackupTitle(QPainter& painter, const QRectF& area) {
@@ -151,9 +196,8 @@ void PaintBackupTitle(QPainter& painter, const QRectF& area) {
     const qreal logoWidth = area.width() * 0.36;
     PaintLogo(painter, QRectF(area.left() + 6, area.top() + 6, logoWidth, area.height() - 12));
     painter.setPen(kGold);
-    painter.setFont(SizedFont(painter, static_cast<int>(area.height() * 0.34), true));
-    painter.drawText(area.adjusted(logoWidth + 14, 0, -8, 0), Qt::AlignCenter,
-                     QStringLiteral("Datafile Backup"));
+    DrawFittedLine(painter, area.adjusted(logoWidth + 14, 0, -8, 0), Qt::AlignCenter,
+                   QString::fromLatin1(kBackupTitleWords), static_cast<int>(area.height() * 0.34), true);
 }
 
 void PaintBackupPrompt(QPainter& painter, const QRectF& area) {
@@ -163,13 +207,14 @@ void PaintBackupPrompt(QPainter& painter, const QRectF& area) {
     painter.setPen(Qt::black);
     painter.setFont(SizedFont(painter, 13, false));
     painter.drawText(area.adjusted(10, 4, -10, -4), Qt::AlignCenter | Qt::TextWordWrap,
-                     QStringLiteral("Click the appropriate button to backup or restore your data file."));
+                     QString::fromLatin1(kBackupPromptWords));
 }
 
 } // namespace
 
 DrawnPicture::DrawnPicture(DataFilePicture picture, QWidget* parent) : QWidget(parent), picture_(picture) {
     setFixedSize(PictureSize(picture));
+    setAccessibleName(PictureWords(picture));
 }
 
 QSize DrawnPicture::sizeHint() const {
