@@ -567,6 +567,8 @@ void CAdvanced::AppendTypedDrawing(int game, bool dated) {
         return;
     }
     const std::string drawing = entryEdit_->text().toStdString();
+    // The field keeps the focus, so that the next drawing (or a correction) can be typed at once.
+    entryEdit_->setFocus();
     if (AppendEntry(drawing, game, dated, GameSettings::Read(services().profile)) != 1) {
         MessageBox(kDataAppendFailed, MessageIcon::Stop);
         return;
