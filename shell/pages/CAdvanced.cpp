@@ -341,13 +341,17 @@ std::filesystem::path CAdvanced::EntryPath() const {
 #endif
 }
 
-void CAdvanced::ChooseImportFile() {
-    const QString path = ChooseFile(QStringLiteral("Choose the file to import"));
+void CAdvanced::ChooseFileToApply(const QString& caption) {
+    const QString path = ChooseFile(caption);
     if (path.isEmpty()) {
         return;
     }
     ShowChosenFile(path);
     applySelectionButton_->setEnabled(true);
+}
+
+void CAdvanced::ChooseImportFile() {
+    ChooseFileToApply(QStringLiteral("Choose the file to import"));
 }
 
 void CAdvanced::ChooseCompareFile() {
@@ -366,12 +370,7 @@ void CAdvanced::StartAutomaticEntry() {
         MessageBox(kNoGameOrDataType);
         return;
     }
-    const QString path = ChooseFile(QStringLiteral("Choose the file to append"));
-    if (path.isEmpty()) {
-        return;
-    }
-    ShowChosenFile(path);
-    applySelectionButton_->setEnabled(true);
+    ChooseFileToApply(QStringLiteral("Choose the file to append"));
 }
 
 void CAdvanced::StartManualEntry() {

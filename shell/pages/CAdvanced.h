@@ -120,6 +120,8 @@ private:
     void ShowChosenFile(const QString& path);
     void PrepareEntryForTyping();
     QString ChooseFile(const QString& caption);
+    // Lets the user choose a file; unless the dialog is cancelled, shows it and enables "Apply Selection".
+    void ChooseFileToApply(const QString& caption);
     std::filesystem::path EntryPath() const;
 
     // The progress light.
