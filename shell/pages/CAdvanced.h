@@ -2,6 +2,7 @@
 
 #include "shell/SheetPage.h"
 #include "store/DataImport.h"
+#include "store/HistoryFile.h"
 
 #include <QElapsedTimer>
 
@@ -142,7 +143,7 @@ private:
     void NoteHistoryChanged();
 
     QComboBox* operationList_ = nullptr;
-    std::array<QRadioButton*, 5> gameRadios_{};
+    std::array<QRadioButton*, kGameCount> gameRadios_{};
     QRadioButton* datedRadio_ = nullptr;
     QRadioButton* undatedRadio_ = nullptr;
     QPushButton* manualButton_ = nullptr;

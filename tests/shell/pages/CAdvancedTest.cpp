@@ -321,6 +321,19 @@ TEST_F(CAdvancedTest, ManualEntryAppendsOneDrawingOrSaysWhyNot) {
     }
 }
 
+TEST_F(CAdvancedTest, EnterInTheEntryFieldEntersTheDrawingAndKeepsTheSheetOpen) {
+    ChooseOperation("Data Import (APPEND)");
+    Select("threeNumberGameRadio", "undatedDataRadio");
+    Press("manualButton");
+    for (const char* drawing : {"456", "789"}) {
+        auto* entry = Find<QLineEdit>("entryEdit", kDataFilePage);
+        QTest::keyClicks(entry, QString::fromLatin1(drawing)); // replaces the selected notice
+        QTest::keyClick(entry, Qt::Key_Return);
+    }
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(History().substr(0, 22), "0 5 7 70 123 456 789\r\n");
+}
+
 TEST_F(CAdvancedTest, AnalysisReportGoesToDejaView) {
     WriteHistory("0 2 7 70\r\n1 1 98/02/30 7\r\n");
     ChooseOperation("Analyze Datafile Errors");
@@ -343,6 +356,7 @@ TEST_F(CAdvancedTest, ComparisonReportGoesToDejaView) {
     Press("threeNumberGameRadio");
     Press("applySelectionButton");
     EXPECT_EQ(messages.texts(), (Lines{"No Game Type Selected !", "No Comaprison Data Selected !"}));
+    EXPECT_FALSE(results.fileReportPending()); // a refused comparison leaves the game reports alone
 
     Press("datedDataRadio");
     Press("applySelectionButton");
@@ -513,7 +527,8 @@ TEST_F(CAdvancedTest, ImportKeepsTheWindowPaintedAndThePageDisabled) {
     } during;
     QTimer::singleShot(0, sheet.get(), [&] {
         during.ran = true;
-        during.pageEnabled = IsEnabled(kDataFilePage, "applySelectionButton");
+        during.pageEnabled =
+            IsEnabled(kDataFilePage, "automaticButton") || IsEnabled(kDataFilePage, "operationList");
         during.lightShown = Shown("processingPicture") != Shown("blankPicture");
         during.history = History();
     });
@@ -523,7 +538,8 @@ TEST_F(CAdvancedTest, ImportKeepsTheWindowPaintedAndThePageDisabled) {
     EXPECT_TRUE(during.lightShown);
     EXPECT_EQ(during.history, kHistory); // before the history was replaced
     EXPECT_EQ(History().substr(0, 8), "0 203 7 ");
-    EXPECT_TRUE(IsEnabled(kDataFilePage, "applySelectionButton"));
+    EXPECT_TRUE(IsEnabled(kDataFilePage, "applySelectionButton") &&
+                IsEnabled(kDataFilePage, "automaticButton"));
 }
 
 TEST_F(CAdvancedTest, ALongPathIsImportedWhole) {
