@@ -25,6 +25,7 @@ struct SheetState {
     PageFlags pageFlags{};          // the sheet's copy of activeGame
     bool notConfigured = false;     // the "not yet configured" warning has been shown
     bool chartPending = false;      // the last operation chosen leaves picks for the chart
+    int historyRewrites = 0;        // how often the Data File page has changed the history file in this run
 };
 
 // "Vantorel Operations": the modal sheet with the eight pages, built afresh for every run. It owns the

@@ -63,7 +63,9 @@ public:
     // The page's input fields, enabled and disabled together.
     virtual std::vector<QWidget*> inputFields() const = 0;
     // "Compare External File" of the Data File page: the report ("\n"-ended lines) of comparing a pick file
-    // with the page's dated or undated table as the page last loaded it.
+    // with the page's dated or undated table as the page last loaded it (read anew when the page has not
+    // loaded it in this run, or the Data File page has changed the history since); an empty text, after a
+    // message, when that history is not loaded.
     virtual std::string ComparePickFile(const std::filesystem::path& pickFile, bool dated) const = 0;
 
     void SetInputsEnabled(bool enabled);

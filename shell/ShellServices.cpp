@@ -38,12 +38,18 @@ QString ChooseChartFileWithDialog(QWidget* parent) {
     return dialog.selectedFiles().constFirst();
 }
 
+// QFileDialog's own open dialog takes only files that exist.
+QString ChooseWithFileDialog(const QString& caption, const QString& filter, QWidget* parent) {
+    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+}
+
 } // namespace
 
 ShellServices::ShellServices(ProfileStore& profileStore, const Clock& programClock,
                              SheetPageFactory pageFactory)
     : profile(profileStore), clock(programClock), buildPages(std::move(pageFactory)),
       showHelp(&HelpWindow::ShowContext), choosePrinter(&ChooseWithPrintDialog),
-      chooseChartFile(&ChooseChartFileWithDialog), exitProgram([] { std::exit(EXIT_SUCCESS); }) {}
+      chooseChartFile(&ChooseChartFileWithDialog), chooseFileToOpen(&ChooseWithFileDialog),
+      exitProgram([] { std::exit(EXIT_SUCCESS); }) {}
 
 } // namespace vantorel

@@ -19,8 +19,8 @@ class SheetPage;
 using SheetPageFactory = std::function<std::vector<SheetPage*>(CPsheet& sheet)>;
 
 // What the windows of the desktop program take from outside: the settings store, the clock that seeds
-// unplanted randomness, the sheet's pages, and the modal services (help, print dialog, ending the
-// program) that tests replace.
+// unplanted randomness, the sheet's pages, and the modal services (help, print dialog, file dialog,
+// ending the program) that tests replace.
 struct ShellServices {
     // The desktop defaults: the help window, the platform's print and file dialogs and an immediate exit.
     ShellServices(ProfileStore& profileStore, const Clock& programClock, SheetPageFactory pageFactory);
@@ -36,6 +36,9 @@ struct ShellServices {
     // Asks where to save the chart as a picture: a path ending in ".png" or ".svg", or an empty text when
     // the user cancels.
     std::function<QString(QWidget* parent)> chooseChartFile;
+    // Asks for an existing file to open, offering the files that `filter` names (Qt's form, "Text Files
+    // (*.txt);;All Files (*)"); the chosen path, or an empty text when the user cancels.
+    std::function<QString(const QString& caption, const QString& filter, QWidget* parent)> chooseFileToOpen;
     // Ends the program at once with status 0.
     std::function<void()> exitProgram;
 };

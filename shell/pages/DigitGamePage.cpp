@@ -2,6 +2,7 @@
 
 #include "digit/DigitCompare.h"
 #include "digit/DigitReports.h"
+#include "platform/MessageBox.h"
 #include "shell/CPsheet.h"
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
@@ -25,6 +26,18 @@ constexpr int kInputLength = 8;
 
 QLineEdit* MakeInput(const char* objectName, QWidget& parent) {
     return MakeInputField(objectName, kInputLength, QStringLiteral("00/00/00MM"), parent);
+}
+
+// The comparison of a pick file with the chosen history; nothing, after the page's status text as a
+// message, when that history is not loaded.
+std::string CompareWithHistory(int game, const DigitGameTables& tables, bool dated,
+                               const std::filesystem::path& pickFile) {
+    const DigitDrawTable& chosen = tables.Chosen(dated);
+    if (chosen.loadStatus != kSectionLoaded) {
+        MessageBox(DigitDataStatusText(game, tables), MessageIcon::Exclamation);
+        return {};
+    }
+    return ComparePickFile(chosen, pickFile);
 }
 
 } // namespace
@@ -88,6 +101,7 @@ void DigitGamePage::OnSetActive() {
     ActivateGamePage();
     undated_.Load();
     dated_.Load();
+    loadedAtRewrite_ = sheet().state().historyRewrites;
     ShowDataState();
     AdjustInputsToPredictions();
     AdjustInputsToPageOperation();
@@ -247,7 +261,16 @@ void DigitGamePage::KeepResults(const DigitOperationResult& result) {
 }
 
 std::string DigitGamePage::ComparePickFile(const std::filesystem::path& pickFile, bool dated) const {
-    return vantorel::ComparePickFile(table(dated), pickFile);
+    if (loadedAtRewrite_ == sheet().state().historyRewrites) {
+        return CompareWithHistory(pageIndex(), tables(), dated, pickFile);
+    }
+    // The page has not loaded its tables in this run yet, or the Data File page has changed the history
+    // since: the tables as the history file holds them now.
+    DigitDrawTable undated(SectionNumber(pageIndex(), false));
+    DigitDrawTable datedTable(SectionNumber(pageIndex(), true));
+    undated.Load();
+    datedTable.Load();
+    return CompareWithHistory(pageIndex(), {undated, datedTable}, dated, pickFile);
 }
 
 std::vector<std::string> DigitGamePage::ResultListLines() {

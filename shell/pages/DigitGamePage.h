@@ -56,6 +56,8 @@ private:
     std::string fromText_;
     std::string toText_;
     int pageOperation_ = -1;
+    // The sheet's count of history rewrites when the tables were loaded; -1 before the first load.
+    int loadedAtRewrite_ = -1;
 
     QCheckBox* datedCheck_ = nullptr;
     QCheckBox* undatedCheck_ = nullptr;

@@ -1,6 +1,7 @@
 #include "shell/pages/LottoGamePage.h"
 
 #include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
 #include "platform/RandomGenerator.h"
 #include "shell/CPsheet.h"
 #include "shell/SheetResults.h"
@@ -113,6 +114,21 @@ std::vector<QWidget*> LottoGamePage::inputFields() const {
     return {fields.begin(), fields.end()};
 }
 
+namespace {
+
+// The comparison of a pick file with the chosen history; nothing, after the page's status text as a
+// message, when that history is not loaded.
+std::string CompareWithHistory(const LottoGameTables& tables, bool dated,
+                               const std::filesystem::path& pickFile) {
+    if (!tables.Available(dated)) {
+        MessageBox(tables.StatusText(), MessageIcon::Exclamation);
+        return {};
+    }
+    return tables.ComparePicks(dated, pickFile);
+}
+
+} // namespace
+
 GameSettings LottoGamePage::ReadGameSettings() const {
     return GameSettings::Read(services().profile);
 }
@@ -120,6 +136,7 @@ GameSettings LottoGamePage::ReadGameSettings() const {
 void LottoGamePage::OnSetActive() {
     ActivateGamePage();
     tables_.Load(ReadGameSettings());
+    loadedAtRewrite_ = sheet().state().historyRewrites;
     ShowDataState();
     ShowPlantedSeed(*seedLabel_);
     handOver().currentOperation = kDistribution;
@@ -260,7 +277,14 @@ std::vector<std::string> LottoGamePage::ResultListLines() {
 }
 
 std::string LottoGamePage::ComparePickFile(const std::filesystem::path& pickFile, bool dated) const {
-    return tables_.ComparePicks(dated, pickFile);
+    if (loadedAtRewrite_ == sheet().state().historyRewrites) {
+        return CompareWithHistory(tables_, dated, pickFile);
+    }
+    // The page has not loaded its tables in this run yet, or the Data File page has changed the history
+    // since: the tables as the history file holds them now.
+    LottoGameTables current(tables_.gameType());
+    current.Load(ReadGameSettings());
+    return CompareWithHistory(current, dated, pickFile);
 }
 
 } // namespace vantorel

@@ -67,6 +67,7 @@ private:
 
     const LottoPageTraits traits_;
     LottoGameTables tables_;
+    int loadedAtRewrite_ = -1; // the sheet's count of history rewrites when the tables were last loaded
 
     QRadioButton* datedRadio_ = nullptr;
     QRadioButton* undatedRadio_ = nullptr;

@@ -7,21 +7,15 @@
 #include "shell/pages/C4num.h"
 #include "shell/pages/C5num.h"
 #include "shell/pages/C6num.h"
+#include "shell/pages/CAdvanced.h"
 #include "shell/pages/CPowerball.h"
-#include "shell/pages/UnavailablePage.h"
 
 namespace vantorel {
 
 std::vector<SheetPage*> BuildSheetPages(CPsheet& sheet) {
     return {
-        new C3num(sheet),
-        new C4num(sheet),
-        new C5num(sheet),
-        new C6num(sheet),
-        new CPowerball(sheet),
-        new CSpecial(sheet),
-        new UnavailablePage(sheet, kDataFilePage),
-        new CViewPP(sheet),
+        new C3num(sheet),      new C4num(sheet),    new C5num(sheet),     new C6num(sheet),
+        new CPowerball(sheet), new CSpecial(sheet), new CAdvanced(sheet), new CViewPP(sheet),
     };
 }
 

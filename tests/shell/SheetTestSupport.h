@@ -44,8 +44,20 @@ inline void ClickButton(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(4, button->height() / 2));
 }
 
+// A clock that stands still until a test sets it.
+class SettableClock final : public Clock {
+public:
+    explicit SettableClock(std::int64_t seconds) : seconds_(seconds) {}
+    std::int64_t SecondsNow() const override { return seconds_; }
+    void Set(std::int64_t seconds) { seconds_ = seconds; }
+
+private:
+    std::int64_t seconds_;
+};
+
 // One program run as the widget tests see it: a fresh working directory, an in-memory settings store
-// holding the first-run values, a fixed clock, and recorded messages, help requests and exit requests.
+// holding the first-run values, a clock that stands still, and recorded messages, help requests and exit
+// requests.
 // Tests open the operations sheet on it and drive its pages by the widgets' object names.
 class SheetTest : public ::testing::Test {
 protected:
@@ -174,7 +186,7 @@ protected:
     TempWorkingDir workDir;
     RecordingMessageSink messages;
     MemoryProfileStore profile;
-    FixedClock clock{1000};
+    SettableClock clock{1000};
     ShellServices services;
     HandOver handOver;
     SheetResults results;

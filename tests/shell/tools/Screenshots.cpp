@@ -1,7 +1,8 @@
 // shell_screenshots DIR: saves pictures of the main window, every page of the operations sheet (on the
-// history file of the current directory, after a few operations), the pattern dialog, the About dialog,
-// a help page and every chart of the main window into DIR, for a person to look at. Run it on a real
-// display (for example under Xvfb).
+// history file of the current directory, after a few operations), the Data File page in the states of an
+// import and a manual entry (on a copy of that history in a folder of its own), the pattern, backup and
+// import warning dialogs, the About dialog, help pages and every chart of the main window into DIR, for a
+// person to look at. Run it on a real display (for example under Xvfb).
 
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
@@ -12,15 +13,22 @@
 #include "shell/CVantorelApp.h"
 #include "shell/HelpWindow.h"
 #include "shell/SheetPage.h"
+#include "shell/pages/BackupDialog.h"
 #include "shell/pages/PatternDialog.h"
 #include "shell/pages/SheetPages.h"
 #include "tests/shell/tools/ChartScreenshots.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QDate>
+#include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <utility>
 #include <vector>
@@ -45,10 +53,10 @@ void Click(CPsheet& sheet, int page, const char* name) {
     }
 }
 
-void Type(CPsheet& sheet, int page, const char* field, const char* text) {
-    if (auto* edit = sheet.page(page)->findChild<QLineEdit*>(QString::fromLatin1(field))) {
+void Type(CPsheet& sheet, int page, const char* name, const QString& text) {
+    if (auto* edit = sheet.page(page)->findChild<QLineEdit*>(QString::fromLatin1(name))) {
         edit->clear();
-        QTest::keyClicks(edit, QString::fromLatin1(text));
+        QTest::keyClicks(edit, text);
     }
 }
 
@@ -65,12 +73,86 @@ void SaveLottoShot(CPsheet& sheet, const LottoShot& shot, const QDir& directory)
     Click(sheet, shot.page, shot.undated ? "undatedRadio" : "datedRadio");
     Click(sheet, shot.page, shot.operation);
     for (const auto& [field, text] : shot.inputs) {
-        Type(sheet, shot.page, field, text);
+        Type(sheet, shot.page, field, QString::fromLatin1(text));
     }
     Save(sheet, directory, QStringLiteral("page%1-%2").arg(shot.page).arg(QString::fromLatin1(shot.name)));
     Click(sheet, -1, "applyButton");
     Save(sheet, directory, QStringLiteral("page7-after-%1").arg(QString::fromLatin1(shot.name)));
     Click(sheet, kDejaViewPage, "clearListButton");
+}
+
+// Picks an item of the Data File page's operation list, as a click in the open list does.
+void ChooseOperation(CPsheet& sheet, const QString& item) {
+    auto* list = sheet.page(kDataFilePage)->findChild<QComboBox*>(QStringLiteral("operationList"));
+    const int index = list->findText(item);
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+// Saves the modal dialog that the next click opens, then cancels it.
+void SaveNextDialog(const QDir& directory, const QString& name) {
+    QTimer::singleShot(100, [directory, name] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            Save(*dialog, directory, name);
+            dialog->reject();
+        }
+    });
+}
+
+// A file of 300 dated 3 Number drawings, one a day from the first of January 2026.
+QString WriteImportFile(const QDir& folder) {
+    const QString path = folder.filePath(QStringLiteral("drawings.txt"));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        const QDate first(2026, 1, 1);
+        for (int day = 0; day < 300; ++day) {
+            file.write(QStringLiteral("%1 %2\n")
+                           .arg(first.addDays(day).toString(QStringLiteral("MM/dd/yy")))
+                           .arg((day * 37) % 1000, 3, 10, QLatin1Char('0'))
+                           .toLatin1());
+        }
+    }
+    return path;
+}
+
+// The Data File page through an APPEND import, a manual entry and the dialogs, on a copy of the history.
+void SaveDataFilePage(CVantorelApp& app, CPsheet& sheet, const QDir& directory) {
+    const QTemporaryDir scratch;
+    QFile::copy(QStringLiteral("vtrmain.dat"), scratch.filePath(QStringLiteral("vtrmain.dat")));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(scratch.path());
+    const QString importFile = WriteImportFile(QDir(scratch.path()));
+    app.services().chooseFileToOpen = [importFile](const QString&, const QString&, QWidget*) {
+        return importFile;
+    };
+
+    sheet.SetActivePage(kDataFilePage);
+    Save(sheet, directory, QStringLiteral("page6-datafile-fresh"));
+    ChooseOperation(sheet, QStringLiteral("Data Import (APPEND)"));
+    Click(sheet, kDataFilePage, "threeNumberGameRadio");
+    Click(sheet, kDataFilePage, "datedDataRadio");
+    Click(sheet, kDataFilePage, "automaticButton");
+    Save(sheet, directory, QStringLiteral("page6-datafile-file-chosen"));
+    // Taken while the import runs: the page disabled, the progress light on.
+    QTimer::singleShot(0, [&] { Save(sheet, directory, QStringLiteral("page6-datafile-importing")); });
+    Click(sheet, kDataFilePage, "applySelectionButton");
+    Save(sheet, directory, QStringLiteral("page6-datafile-imported"));
+    Click(sheet, kDataFilePage, "manualButton");
+    Type(sheet, kDataFilePage, "entryEdit", QStringLiteral("10/28/26 123"));
+    Save(sheet, directory, QStringLiteral("page6-datafile-typed"));
+    Click(sheet, kDataFilePage, "enterDataButton");
+    Save(sheet, directory, QStringLiteral("page6-datafile-appended"));
+
+    ChooseOperation(sheet, QStringLiteral("Data Import (NEW)"));
+    Click(sheet, kDataFilePage, "importButton");
+    SaveNextDialog(directory, QStringLiteral("existing-history-warning"));
+    Click(sheet, kDataFilePage, "applySelectionButton");
+    ChooseOperation(sheet, QStringLiteral("Backup Datafile"));
+    SaveNextDialog(directory, QStringLiteral("backup-dialog"));
+    Click(sheet, kDataFilePage, "backupButton");
+    sheet.SetActivePage(kThreeNumberPage);
+    Save(sheet, directory, QStringLiteral("page0-3number-after-import"));
+    QDir::setCurrent(previous);
 }
 
 } // namespace
@@ -95,8 +177,7 @@ int main(int argc, char* argv[]) {
     Click(sheet, kThreeNumberPage, "totalsRadio");
     Click(sheet, -1, "applyButton");
     Click(sheet, kFourNumberPage, "numberRadio");
-    QTest::keyClicks(sheet.page(kFourNumberPage)->findChild<QLineEdit*>(QStringLiteral("numberEdit")),
-                     QStringLiteral("1234"));
+    Type(sheet, kFourNumberPage, "numberEdit", QStringLiteral("1234"));
     Save(sheet, directory, QStringLiteral("page1-4number-number"));
     Click(sheet, -1, "applyButton");
     Save(sheet, directory, QStringLiteral("page7-dejaview"));
@@ -120,10 +201,11 @@ int main(int argc, char* argv[]) {
     for (const LottoShot& shot : lottoShots) {
         SaveLottoShot(sheet, shot, directory);
     }
-    for (int page = kFiveNumberPage; page <= kSetupPage + 1; ++page) {
+    for (int page = kFiveNumberPage; page <= kSetupPage; ++page) {
         sheet.SetActivePage(page);
         Save(sheet, directory, QStringLiteral("page%1").arg(page));
     }
+    SaveDataFilePage(app, sheet, directory);
 
     PatternDialog pattern(&sheet);
     pattern.show();

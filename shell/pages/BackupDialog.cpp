@@ -1,0 +1,65 @@
+#include "shell/pages/BackupDialog.h"
+
+#include "shell/pages/DataFilePictures.h"
+#include "store/HistoryBackup.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vantorel {
+
+namespace {
+
+QPushButton* AddButton(QDialogButtonBox& buttons, const char* objectName, const char* caption,
+                       QDialogButtonBox::ButtonRole role) {
+    QPushButton* button = buttons.addButton(QString::fromLatin1(caption), role);
+    button->setObjectName(QString::fromLatin1(objectName));
+    return button;
+}
+
+} // namespace
+
+BackupDialog::BackupDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("backupDialog"));
+    setWindowTitle(QStringLiteral("Vantorel Data Backup"));
+    auto* buttons = new QDialogButtonBox(this);
+    backupButton_ =
+        AddButton(*buttons, "backupDatafileButton", "Backup Datafile", QDialogButtonBox::ActionRole);
+    restoreButton_ =
+        AddButton(*buttons, "restoreDatafileButton", "Restore Datafile", QDialogButtonBox::ActionRole);
+    QPushButton* cancel = AddButton(*buttons, "cancelButton", "Cancel", QDialogButtonBox::RejectRole);
+    backupButton_->setDefault(true);
+    backupButton_->setEnabled(HistoryFileReadable());
+    restoreButton_->setEnabled(BackupFileReadable());
+    connect(backupButton_, &QPushButton::clicked, this, &BackupDialog::BackupDatafile);
+    connect(restoreButton_, &QPushButton::clicked, this, &BackupDialog::RestoreDatafile);
+    connect(cancel, &QPushButton::clicked, this, &BackupDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new DrawnPicture(DataFilePicture::kBackupTitle, this), 0, Qt::AlignHCenter);
+    layout->addWidget(new DrawnPicture(DataFilePicture::kBackupPrompt, this), 0, Qt::AlignHCenter);
+    layout->addWidget(buttons);
+    setFixedSize(sizeHint());
+}
+
+void BackupDialog::BackupDatafile() {
+    Finish(BackupHistoryFile());
+}
+
+void BackupDialog::RestoreDatafile() {
+    const BackupOutcome outcome = RestoreHistoryFile();
+    restored_ = restored_ || outcome == BackupOutcome::kCompleted;
+    Finish(outcome);
+}
+
+// A done or cancelled operation closes the dialog; after a failure it stays open.
+void BackupDialog::Finish(BackupOutcome outcome) {
+    if (outcome == BackupOutcome::kCompleted) {
+        accept();
+    } else if (outcome == BackupOutcome::kCancelled) {
+        reject();
+    }
+}
+
+} // namespace vantorel

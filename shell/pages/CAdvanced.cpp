@@ -1,0 +1,626 @@
+#include "shell/pages/CAdvanced.h"
+
+#include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
+#include "platform/PlainDecimal.h"
+#include "shell/Artwork.h"
+#include "shell/CPsheet.h"
+#include "shell/CViewPP.h"
+#include "shell/SheetResults.h"
+#include "shell/ShellServices.h"
+#include "shell/pages/BackupDialog.h"
+#include "shell/pages/DataFilePictures.h"
+#include "shell/pages/ExistingHistoryWarning.h"
+#include "shell/pages/PatternDialog.h"
+#include "store/DataFileTexts.h"
+#include "store/HistoryAnalysis.h"
+#include "store/HistoryFile.h"
+#include "store/ManualEntry.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace vantorel {
+
+namespace {
+
+// How often the window is repainted while an import runs.
+constexpr qint64 kRepaintIntervalMs = 40;
+
+// The controls that an item of the operation list enables (true) or disables (false).
+struct ControlRow {
+    bool dataRadios;
+    bool filterData;
+    bool manualAutomatic;
+    bool backup;
+    bool entryField;
+    bool enterData;
+    bool compare;
+    bool import;
+    std::optional<bool> applySelection; // nothing: left as it is
+    bool gameRadios;
+};
+
+struct ListItem {
+    const char* caption;
+    DataFileOperation operation;
+    ControlRow controls;
+};
+
+constexpr bool kOn = true;
+constexpr bool kOff = false;
+
+// The operation list, in its order, with the controls each item enables, in the order of ControlRow: the
+// data radios, "Filter Data", "Manual" and "Automatic", "Backup", the entry field, "Enter Data",
+// "Compare", "Import", "Apply Selection" and the game radios.
+using enum DataFileOperation;
+const std::array<ListItem, 8> kListItems = {{
+    // clang-format off
+    //                                           data  filt  m/a   back  entry enter comp  imp   apply games
+    {"Analyze Datafile Errors", kAnalyze,       {kOff, kOff, kOff, kOff, kOff, kOff, kOff, kOff, kOn,  kOff}},
+    {"Compare External File", kCompare,         {kOn,  kOff, kOff, kOff, kOff, kOff, kOn,  kOff, kOn,  kOn}},
+    {"Data Import (NEW)", kImportNew,           {kOn,  kOn,  kOff, kOff, kOff, kOff, kOff, kOn,  kOff, kOn}},
+    {"Data Import (APPEND)", kImportAppend,     {kOn,  kOn,  kOn,  kOff, kOff, kOff, kOff, kOff, kOff, kOn}},
+    {"Pattern Searching", kPatternSearch,       {kOn,  kOff, kOff, kOff, kOff, kOn,  kOff, kOff, kOff, kOff}},
+    {"Repair Datafile Errors", kRepair,         {kOff, kOff, kOff, kOff, kOff, kOff, kOff, kOff, kOn,  kOff}},
+    {"Backup Datafile", kBackup,                {kOff, kOff, kOff, kOn,  kOff, kOff, kOff, kOff, {},   kOff}},
+    {"Seed Random Machine", kSeed,              {kOff, kOff, kOff, kOff, kOn,  kOn,  kOff, kOff, kOn,  kOff}},
+    // clang-format on
+}};
+
+struct GameCaption {
+    const char* objectName;
+    const char* caption;
+};
+
+constexpr std::array<GameCaption, kGameCount> kGameCaptions = {{
+    {"threeNumberGameRadio", "3 Number Game"},
+    {"fourNumberGameRadio", "4 Number Game"},
+    {"fiveNumberGameRadio", "5 Number Game"},
+    {"sixNumberGameRadio", "6 Number Game"},
+    {"powerballGameRadio", "Powerball Game"},
+}};
+
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRadioButton* MakeRadio(const char* objectName, const char* caption, QWidget* parent) {
+    auto* radio = new QRadioButton(QString::fromLatin1(caption), parent);
+    radio->setObjectName(QString::fromLatin1(objectName));
+    return radio;
+}
+
+// "The 5 Number page is not available in this build, so its history cannot be compared."
+std::string GamePageMissingMessage(int game) {
+    return "The " + CPsheet::PageTitle(game).toStdString() +
+           " page is not available in this build, so its history cannot be compared.";
+}
+
+} // namespace
+
+std::string SeedPlantedMessage(std::string_view seedText) {
+    return "Seed " + std::string(seedText) + " is planted.\nTo unplant enter a seed of 0.";
+}
+
+CAdvanced::CAdvanced(CPsheet& sheet) : SheetPage(sheet, kDataFilePage) {
+    setObjectName(QStringLiteral("dataFilePage"));
+
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(BuildGameGroup());
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(BuildDataGroup());
+    middle->addWidget(BuildPictureArea(), 0, Qt::AlignCenter);
+    middle->addStretch();
+    choices->addLayout(middle, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new LogoBanner(this, 40));
+    layout->addWidget(BuildOperationRow());
+    layout->addLayout(choices, 1);
+    layout->addWidget(BuildFileButtons());
+    layout->addWidget(BuildEntryRow());
+
+    // The page's start: nothing chosen, every button disabled, no picture.
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             manualButton_, automaticButton_, filterDataButton_, enterDataButton_, backupButton_,
+             compareButton_, importButton_, applySelectionButton_, entryEdit_, datedRadio_, undatedRadio_}) {
+        control->setEnabled(false);
+    }
+    for (QRadioButton* radio : gameRadios_) {
+        radio->setEnabled(false);
+    }
+    HideProgress();
+    completionPicture_->hide();
+}
+
+QPushButton* CAdvanced::MakeButton(const char* objectName, const char* caption,
+                                   void (CAdvanced::*handler)()) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), this);
+    button->setObjectName(QString::fromLatin1(objectName));
+    connect(button, &QPushButton::clicked, this, handler);
+    return button;
+}
+
+QWidget* CAdvanced::BuildOperationRow() {
+    auto* row = new QWidget(this);
+    auto* label = new QLabel(QStringLiteral("Select  Operation"), row);
+    label->setObjectName(QStringLiteral("selectOperationLabel"));
+    operationList_ = new QComboBox(row);
+    operationList_->setObjectName(QStringLiteral("operationList"));
+    for (const ListItem& item : kListItems) {
+        operationList_->addItem(QString::fromLatin1(item.caption));
+    }
+    operationList_->setPlaceholderText(QStringLiteral("(choose an operation)"));
+    operationList_->setCurrentIndex(-1);
+    label->setBuddy(operationList_);
+    connect(operationList_, &QComboBox::activated, this, &CAdvanced::OnOperationChosen);
+    applySelectionButton_ = MakeButton("applySelectionButton", "Apply Selection", &CAdvanced::ApplySelection);
+
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(label);
+    layout->addWidget(operationList_, 1);
+    layout->addWidget(applySelectionButton_);
+    return row;
+}
+
+QWidget* CAdvanced::BuildGameGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Game Selection"), this);
+    auto* layout = new QVBoxLayout(group);
+    for (std::size_t game = 0; game < gameRadios_.size(); ++game) {
+        gameRadios_[game] = MakeRadio(kGameCaptions[game].objectName, kGameCaptions[game].caption, group);
+        connect(gameRadios_[game], &QRadioButton::clicked, this, &CAdvanced::HideCompletion);
+        layout->addWidget(gameRadios_[game]);
+    }
+    layout->addStretch();
+    return group;
+}
+
+QWidget* CAdvanced::BuildDataGroup() {
+    auto* group = new QGroupBox(QStringLiteral("Comparison and Import"), this);
+    datedRadio_ = MakeRadio("datedDataRadio", "Use Dated Data", group);
+    undatedRadio_ = MakeRadio("undatedDataRadio", "Use Undated Data", group);
+    auto* layout = new QVBoxLayout(group);
+    for (QRadioButton* radio : {datedRadio_, undatedRadio_}) {
+        connect(radio, &QRadioButton::clicked, this, &CAdvanced::HideCompletion);
+        layout->addWidget(radio);
+    }
+    return group;
+}
+
+// The progress light's two pictures and the completion picture share one place of a fixed size, so the
+// page does not move when they come and go.
+QWidget* CAdvanced::BuildPictureArea() {
+    pictureArea_ = new QWidget(this);
+    pictureArea_->setObjectName(QStringLiteral("pictureArea"));
+    processingPicture_ = new DrawnPicture(DataFilePicture::kProcessing, pictureArea_);
+    processingPicture_->setObjectName(QStringLiteral("processingPicture"));
+    blankPicture_ = new DrawnPicture(DataFilePicture::kProcessingOff, pictureArea_);
+    blankPicture_->setObjectName(QStringLiteral("blankPicture"));
+    completionPicture_ = new DrawnPicture(DataFilePicture::kCompleted, pictureArea_);
+    completionPicture_->setObjectName(QStringLiteral("completionPicture"));
+    auto* layout = new QGridLayout(pictureArea_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (DrawnPicture* picture : {processingPicture_, blankPicture_, completionPicture_}) {
+        layout->addWidget(picture, 0, 0);
+    }
+    pictureArea_->setFixedSize(completionPicture_->sizeHint());
+    return pictureArea_;
+}
+
+QWidget* CAdvanced::BuildFileButtons() {
+    auto* group = new QGroupBox(QStringLiteral("Data Entry and Files"), this);
+    manualButton_ = MakeButton("manualButton", "Manual", &CAdvanced::StartManualEntry);
+    automaticButton_ = MakeButton("automaticButton", "Automatic", &CAdvanced::StartAutomaticEntry);
+    filterDataButton_ = MakeButton("filterDataButton", "Filter Data", &CAdvanced::AskToFilter);
+    importButton_ = MakeButton("importButton", "Import", &CAdvanced::ChooseImportFile);
+    compareButton_ = MakeButton("compareButton", "Compare", &CAdvanced::ChooseCompareFile);
+    backupButton_ = MakeButton("backupButton", "Backup", &CAdvanced::OpenBackupDialog);
+    auto* layout = new QHBoxLayout(group);
+    for (QPushButton* button : {manualButton_, automaticButton_, filterDataButton_}) {
+        button->setParent(group);
+        layout->addWidget(button);
+    }
+    layout->addStretch();
+    for (QPushButton* button : {importButton_, compareButton_, backupButton_}) {
+        button->setParent(group);
+        layout->addWidget(button);
+    }
+    return group;
+}
+
+QWidget* CAdvanced::BuildEntryRow() {
+    auto* row = new QWidget(this);
+    entryEdit_ = new QLineEdit(row);
+    entryEdit_->setObjectName(QStringLiteral("entryEdit"));
+    entryEdit_->setMaxLength(kEntryFieldLength);
+    enterDataButton_ = MakeButton("enterDataButton", "Enter Data", &CAdvanced::EnterData);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(entryEdit_, 1);
+    layout->addWidget(enterDataButton_);
+    return row;
+}
+
+void CAdvanced::OnSetActive() {
+    handOver().MarkListReturnPage(kDataFilePage);
+    handOver().MarkSetupReturnPage(kDataFilePage);
+    HideCompletion();
+    update();
+}
+
+std::optional<DataFileOperation> CAdvanced::ChosenOperation() const {
+    const int index = operationList_->currentIndex();
+    if (index < 0 || index >= static_cast<int>(kListItems.size())) {
+        return std::nullopt;
+    }
+    return kListItems[static_cast<std::size_t>(index)].operation;
+}
+
+void CAdvanced::OnOperationChosen(int index) {
+    if (index < 0 || index >= static_cast<int>(kListItems.size())) {
+        return;
+    }
+    const ControlRow& row = kListItems[static_cast<std::size_t>(index)].controls;
+    datedRadio_->setEnabled(row.dataRadios);
+    undatedRadio_->setEnabled(row.dataRadios);
+    filterDataButton_->setEnabled(row.filterData);
+    manualButton_->setEnabled(row.manualAutomatic);
+    automaticButton_->setEnabled(row.manualAutomatic);
+    backupButton_->setEnabled(row.backup);
+    entryEdit_->setEnabled(row.entryField);
+    if (row.entryField) {
+        PrepareEntryForTyping();
+    }
+    enterDataButton_->setEnabled(row.enterData);
+    compareButton_->setEnabled(row.compare);
+    importButton_->setEnabled(row.import);
+    if (row.applySelection) {
+        applySelectionButton_->setEnabled(*row.applySelection);
+    }
+    for (QRadioButton* radio : gameRadios_) {
+        radio->setEnabled(row.gameRadios);
+    }
+}
+
+int CAdvanced::SelectedGame() const {
+    for (std::size_t game = 0; game < gameRadios_.size(); ++game) {
+        if (gameRadios_[game]->isChecked()) {
+            return static_cast<int>(game);
+        }
+    }
+    return -1;
+}
+
+int CAdvanced::SelectedDataType() const {
+    if (datedRadio_->isChecked()) {
+        return 1;
+    }
+    return undatedRadio_->isChecked() ? 0 : -1;
+}
+
+void CAdvanced::HideCompletion() {
+    completionPicture_->hide();
+    RepaintPictures();
+}
+
+// ---- Choosing files and entry modes ----
+
+QString CAdvanced::ChooseFile(const QString& caption) {
+    return services().chooseFileToOpen(caption, Latin1(kDataFileFilter), this);
+}
+
+void CAdvanced::ShowChosenFile(const QString& path) {
+    entryEdit_->setMaxLength(std::max(kEntryFieldLength, static_cast<int>(path.size())));
+    entryEdit_->setText(path);
+    entryEdit_->setCursorPosition(0);
+}
+
+void CAdvanced::PrepareEntryForTyping() {
+    entryEdit_->setMaxLength(kEntryFieldLength);
+}
+
+std::filesystem::path CAdvanced::EntryPath() const {
+#ifdef Q_OS_WIN
+    return std::filesystem::path(entryEdit_->text().toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(entryEdit_->text()).toStdString());
+#endif
+}
+
+void CAdvanced::ChooseFileToApply(const QString& caption) {
+    const QString path = ChooseFile(caption);
+    if (path.isEmpty()) {
+        return;
+    }
+    ShowChosenFile(path);
+    applySelectionButton_->setEnabled(true);
+}
+
+void CAdvanced::ChooseImportFile() {
+    ChooseFileToApply(QStringLiteral("Choose the file to import"));
+}
+
+void CAdvanced::ChooseCompareFile() {
+    const QString path = ChooseFile(QStringLiteral("Choose the file of picks to compare"));
+    if (!path.isEmpty()) {
+        ShowChosenFile(path);
+    }
+}
+
+void CAdvanced::StartAutomaticEntry() {
+    automaticEntry_ = true;
+    entryEdit_->clear();
+    enterDataButton_->setEnabled(false);
+    entryEdit_->setEnabled(false);
+    if (SelectedGame() < 0 || !DataTypeChosen()) {
+        MessageBox(kNoGameOrDataType);
+        return;
+    }
+    ChooseFileToApply(QStringLiteral("Choose the file to append"));
+}
+
+void CAdvanced::StartManualEntry() {
+    automaticEntry_ = false;
+    entryEdit_->clear();
+    if (SelectedGame() < 0 && !DataTypeChosen()) {
+        MessageBox(kNoGameOrDataType);
+        return;
+    }
+    PrepareEntryForTyping();
+    enterDataButton_->setEnabled(true);
+    entryEdit_->setEnabled(true);
+    entryEdit_->setFocus();
+}
+
+void CAdvanced::AskToFilter() {
+    filterImport_ =
+        MessageBox(kFilterQuestion, MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
+void CAdvanced::OpenBackupDialog() {
+    BackupDialog dialog(this);
+    dialog.exec();
+    if (dialog.restored()) {
+        NoteHistoryChanged();
+    }
+}
+
+// ---- "Apply Selection" ----
+
+void CAdvanced::ApplySelection() {
+    HideCompletion(); // it tells of the last import only until something else starts
+    const int game = SelectedGame();
+    const std::optional<DataFileOperation> operation = ChosenOperation();
+    if (!operation) {
+        MessageBox(kNoOperationSelected);
+        return;
+    }
+    switch (*operation) {
+    case DataFileOperation::kAnalyze:
+        AnalyseDatafile();
+        break;
+    case DataFileOperation::kCompare:
+        CompareExternalFile(game);
+        break;
+    case DataFileOperation::kImportNew:
+        ImportNewHistory(game);
+        break;
+    case DataFileOperation::kImportAppend:
+        if (automaticEntry_) {
+            ImportIntoHistory(game);
+        }
+        break;
+    case DataFileOperation::kRepair:
+        MessageBox(kRepairPlanned, MessageIcon::Information);
+        break;
+    case DataFileOperation::kPatternSearch:
+    case DataFileOperation::kBackup:
+    case DataFileOperation::kSeed:
+        break;
+    }
+}
+
+void CAdvanced::AnalyseDatafile() {
+    datedRadio_->setEnabled(false);
+    undatedRadio_->setEnabled(false);
+    applySelectionButton_->setEnabled(false);
+    ShowProcessing();
+    CheckTable table;
+    WhileBusy([&] { AnalyseHistoryFile(table, GameSettings::Read(services().profile)); });
+    ShowProgressOff();
+    applySelectionButton_->setEnabled(true);
+    sheet().SetActivePage(kDejaViewPage);
+    if (CViewPP* list = sheet().pageAs<CViewPP>(kDejaViewPage)) {
+        list->AddLines(ShowAnalysisReport(table));
+    }
+}
+
+void CAdvanced::CompareExternalFile(int game) {
+    if (game < 0) {
+        MessageBox(kNoGameTypeSelected);
+        return;
+    }
+    const int dataType = SelectedDataType();
+    if (dataType < 0) {
+        MessageBox(kNoComparisonDataSelected);
+        return;
+    }
+    const GamePage* gamePage = sheet().gamePage(game);
+    if (gamePage == nullptr) {
+        MessageBox(GamePageMissingMessage(game));
+        return;
+    }
+    std::string report = gamePage->ComparePickFile(EntryPath(), dataType == 1);
+    if (report.empty()) {
+        return; // refused, with its message
+    }
+    results().KeepFileReport(std::move(report));
+    sheet().SetActivePage(kDejaViewPage);
+}
+
+void CAdvanced::ImportNewHistory(int game) {
+    const int dataType = SelectedDataType();
+    if (game < 0 || dataType < 0) {
+        MessageBox(kSelectGameAndData);
+        return;
+    }
+    const bool dated = dataType == 1;
+    // Once for every line of this history that the file holds already.
+    for (int line = ExistingSectionLines(SectionNumber(game, dated)); line > 0; --line) {
+        if (!ContinueOverExistingHistory(this)) {
+            return;
+        }
+    }
+    if (!RunImport(&ImportNew, game, dated)) {
+        MessageBox(kUnexpectedProblem, MessageIcon::Stop);
+    }
+}
+
+void CAdvanced::ImportIntoHistory(int game) {
+    const int dataType = SelectedDataType();
+    if (game < 0 || dataType < 0) {
+        MessageBox(kSelectGameAndData);
+        return;
+    }
+    RunImport(&ImportAppend, game, dataType == 1);
+}
+
+bool CAdvanced::RunImport(ImportRoutine import, int game, bool dated) {
+    HideCompletion();
+    ShowProcessing();
+    applySelectionButton_->setEnabled(false);
+    const GameSettings settings = GameSettings::Read(services().profile);
+    const std::filesystem::path importFile = EntryPath();
+    int result = 0;
+    lastRepaint_.invalidate();
+    WhileBusy([&] {
+        result = import(
+            importFile, game, dated, [this] { BlinkProgress(); }, filterImport_, settings, RealFileSystem());
+    });
+    applySelectionButton_->setEnabled(true);
+    HideProgress();
+    const bool imported = result == 1;
+    if (imported) {
+        completionPicture_->show();
+        NoteHistoryChanged();
+    }
+    RepaintPictures();
+    return imported;
+}
+
+void CAdvanced::WhileBusy(const std::function<void()>& work) {
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    setEnabled(false);
+    work();
+    // Input that waited while the work ran reaches the page while it is still disabled.
+    QCoreApplication::processEvents();
+    setEnabled(true);
+    if (!focus.isNull() && focus->isEnabled()) {
+        focus->setFocus();
+    }
+}
+
+void CAdvanced::NoteHistoryChanged() {
+    ++sheet().state().historyRewrites;
+}
+
+// ---- "Enter Data" ----
+
+void CAdvanced::EnterData() {
+    const std::optional<DataFileOperation> operation = ChosenOperation();
+    if (entryEdit_->text().isEmpty() && operation != DataFileOperation::kPatternSearch) {
+        MessageBox(kNoDataEntered);
+        return;
+    }
+    const int dataType = SelectedDataType();
+    if (operation != DataFileOperation::kSeed && dataType < 0) {
+        MessageBox(kNoDatedUndatedSelection);
+        return;
+    }
+    if (operation == DataFileOperation::kImportAppend) {
+        AppendTypedDrawing(SelectedGame(), dataType == 1);
+    } else if (operation == DataFileOperation::kPatternSearch) {
+        OpenPatternSearch(sheet(), dataType == 1);
+    } else if (operation == DataFileOperation::kSeed) {
+        PlantSeed();
+    }
+}
+
+void CAdvanced::AppendTypedDrawing(int game, bool dated) {
+    if (game < 0) {
+        MessageBox(kNoGameTypeSelected);
+        return;
+    }
+    const std::string drawing = entryEdit_->text().toStdString();
+    // The field keeps the focus, so that the next drawing (or a correction) can be typed at once.
+    entryEdit_->setFocus();
+    if (AppendEntry(drawing, game, dated, GameSettings::Read(services().profile)) != 1) {
+        MessageBox(kDataAppendFailed, MessageIcon::Stop);
+        return;
+    }
+    NoteHistoryChanged();
+    entryEdit_->setText(Latin1(kAppendSuccessful));
+    entryEdit_->selectAll(); // the next drawing typed replaces the notice
+}
+
+// A seed whose value is 0 (also "00" or a text without digits) plants nothing, as 0 is no seed.
+void CAdvanced::PlantSeed() {
+    const std::string text = entryEdit_->text().toStdString();
+    const int seed = PlainDecimal(text);
+    handOver().plantedSeed = seed;
+    sheet().state().plantedSeed = seed;
+    MessageBox(seed != 0 ? SeedPlantedMessage(text) : std::string(kSeedUnplanted), MessageIcon::Information);
+    entryEdit_->clear();
+}
+
+// ---- The progress light ----
+
+void CAdvanced::ShowProcessing() {
+    processingPicture_->show();
+    blankPicture_->hide();
+    RepaintPictures();
+}
+
+void CAdvanced::ShowProgressOff() {
+    processingPicture_->hide();
+    blankPicture_->show();
+    RepaintPictures();
+}
+
+void CAdvanced::HideProgress() {
+    processingPicture_->hide();
+    blankPicture_->hide();
+}
+
+// Swaps the two pictures of the progress light. The rest of the window is repainted every
+// kRepaintIntervalMs; user input waits until the import is done.
+void CAdvanced::BlinkProgress() {
+    const bool lit = !processingPicture_->isHidden();
+    processingPicture_->setHidden(lit);
+    blankPicture_->setHidden(!lit);
+    RepaintPictures();
+    if (!lastRepaint_.isValid() || lastRepaint_.elapsed() >= kRepaintIntervalMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        lastRepaint_.start();
+    }
+}
+
+void CAdvanced::RepaintPictures() {
+    pictureArea_->repaint();
+}
+
+} // namespace vantorel

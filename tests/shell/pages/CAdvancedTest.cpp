@@ -1,0 +1,590 @@
+#include "tests/shell/SheetTestSupport.h"
+
+#include "digit/DigitDrawTable.h"
+#include "platform/PlainDecimal.h"
+#include "shell/pages/C4num.h"
+#include "shell/pages/CAdvanced.h"
+#include "store/DataFileTexts.h"
+#include "store/DataImport.h"
+#include "store/HistoryBackup.h"
+#include "store/HistoryRewrite.h"
+#include "store/ManualEntry.h"
+
+#include <QComboBox>
+#include <QDialog>
+
+#include <filesystem>
+
+namespace vantorel::test {
+namespace {
+
+// 3 Number: undated 7 70 123, dated 123 (01/02/98) and 7 (01/03/98). 4 Number: undated 1234 45, no dated
+// history.
+constexpr std::string_view kHistory = "0 3 7 70 123\r\n"
+                                      "1 2 98/01/02 123 98/01/03 7\r\n"
+                                      "2 2 1234 45\r\n";
+
+using Lines = std::vector<std::string>;
+
+// Acts on the modal dialogs that open while a test clicks: each one is recorded by its title and handed to
+// the next action, which closes it; a dialog with no action left is cancelled.
+class ModalDialogs final {
+public:
+    using Action = std::function<void(QDialog&)>;
+
+    explicit ModalDialogs(std::vector<Action> actions) : actions_(std::move(actions)) {
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { ActOnOpenDialog(); });
+        timer_.start(5);
+    }
+
+    const Lines& titles() const { return titles_; }
+
+private:
+    void ActOnOpenDialog() {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) {
+            return;
+        }
+        titles_.push_back(dialog->windowTitle().toStdString());
+        if (next_ < actions_.size()) {
+            actions_[next_++](*dialog);
+        } else {
+            dialog->reject();
+        }
+    }
+
+    QTimer timer_;
+    std::vector<Action> actions_;
+    std::size_t next_ = 0;
+    Lines titles_;
+};
+
+// The action that clicks a button of the dialog.
+ModalDialogs::Action ClickIn(const char* button) {
+    return [button](QDialog& dialog) {
+        ClickButton(dialog.findChild<QAbstractButton*>(QString::fromLatin1(button)));
+    };
+}
+
+class CAdvancedTest : public SheetTest {
+protected:
+    CAdvancedTest() {
+        WriteHistory(kHistory);
+        services.chooseFileToOpen = [this](const QString&, const QString& filter, QWidget*) {
+            fileDialogFilters.push_back(filter.toStdString());
+            return chosenFile;
+        };
+        OpenSheet();
+        sheet->SetActivePage(kDataFilePage);
+    }
+
+    // Picks an item of the operation list, as a click in the open list does.
+    void ChooseOperation(std::string_view item) {
+        auto* list = Find<QComboBox>("operationList", kDataFilePage);
+        const int index = list->findText(ToQString(item));
+        ASSERT_GE(index, 0) << item;
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+    void Press(std::string_view button) { Click(kDataFilePage, button); }
+    // Clicks the game and data radios named (an empty name clicks none).
+    void Select(std::string_view gameRadio, std::string_view dataRadio) {
+        for (const std::string_view radio : {gameRadio, dataRadio}) {
+            if (!radio.empty()) {
+                Press(radio);
+            }
+        }
+    }
+    // A file chosen with "Import" ("Compare", "Automatic") as the next file dialog answers.
+    void ChooseFile(std::string_view button, const std::filesystem::path& file) {
+        chosenFile = QString::fromStdString(file.string());
+        Press(button);
+    }
+    void TypeEntry(std::string_view text) { Type(kDataFilePage, "entryEdit", text); }
+
+    bool Shown(std::string_view picture) const { return !Find(picture, kDataFilePage)->isHidden(); }
+    std::string History() const { return ReadFile("vtrmain.dat"); }
+
+    // The enabled controls of the page, in table order.
+    std::string EnabledControls() const {
+        const std::pair<const char*, Lines> controls[] = {
+            {"data", {"datedDataRadio", "undatedDataRadio"}},
+            {"filter", {"filterDataButton"}},
+            {"manual", {"manualButton", "automaticButton"}},
+            {"backup", {"backupButton"}},
+            {"entry", {"entryEdit"}},
+            {"enter", {"enterDataButton"}},
+            {"compare", {"compareButton"}},
+            {"import", {"importButton"}},
+            {"apply", {"applySelectionButton"}},
+            {"games",
+             {"threeNumberGameRadio", "fourNumberGameRadio", "fiveNumberGameRadio", "sixNumberGameRadio",
+              "powerballGameRadio"}},
+        };
+        std::string enabled;
+        for (const auto& [name, widgets] : controls) {
+            std::size_t on = 0;
+            for (const std::string& widget : widgets) {
+                on += IsEnabled(kDataFilePage, widget) ? 1 : 0;
+            }
+            if (on != 0) {
+                enabled += (enabled.empty() ? "" : " ") + std::string(name) +
+                           (on == widgets.size() ? "" : "(partly)");
+            }
+        }
+        return enabled;
+    }
+
+    QString chosenFile;
+    Lines fileDialogFilters;
+};
+
+TEST_F(CAdvancedTest, EachOperationEnablesTheControlsItNeeds) {
+    EXPECT_EQ(EnabledControls(), "");
+    EXPECT_FALSE(Shown("processingPicture") || Shown("blankPicture") || Shown("completionPicture"));
+    const struct {
+        std::string_view item;
+        std::string controls;
+    } steps[] = {
+        {"Analyze Datafile Errors", "apply"},
+        {"Compare External File", "data compare apply games"},
+        {"Data Import (NEW)", "data filter import games"},
+        {"Data Import (APPEND)", "data filter manual games"},
+        {"Pattern Searching", "data enter"},
+        {"Backup Datafile", "backup"}, // "Apply Selection" stays as it was
+        {"Repair Datafile Errors", "apply"},
+        {"Backup Datafile", "backup apply"},
+        {"Seed Random Machine", "entry enter apply"},
+    };
+    for (const auto& step : steps) {
+        ChooseOperation(step.item);
+        EXPECT_EQ(EnabledControls(), step.controls) << step.item;
+    }
+    auto* list = Find<QComboBox>("operationList", kDataFilePage);
+    Lines items;
+    for (int i = 0; i < list->count(); ++i) {
+        items.push_back(list->itemText(i).toStdString());
+    }
+    EXPECT_EQ(items, (Lines{"Analyze Datafile Errors", "Compare External File", "Data Import (NEW)",
+                            "Data Import (APPEND)", "Pattern Searching", "Repair Datafile Errors",
+                            "Backup Datafile", "Seed Random Machine"}));
+}
+
+TEST_F(CAdvancedTest, ImportNewWritesANewHistoryAndWarnsOnceForEachLineItWouldShadow) {
+    WriteFile("new.txt", "Drawings of January\n01/04/98 456\n01/05/98 089\n");
+    ChooseOperation("Data Import (NEW)");
+    Select("fourNumberGameRadio", "datedDataRadio");
+    ChooseFile("importButton", "new.txt");
+    EXPECT_EQ(fileDialogFilters, Lines{"Text Files (*.txt);;Data Files (*.dat);;All Files (*)"});
+    EXPECT_EQ(Text(kDataFilePage, "entryEdit"), "new.txt");
+    ASSERT_TRUE(IsEnabled(kDataFilePage, "applySelectionButton"));
+    {
+        const ModalDialogs dialogs({});
+        Press("applySelectionButton");
+        EXPECT_TRUE(dialogs.titles().empty()); // the file holds no 4 Number dated history yet
+    }
+    const std::string newLine = "3 2 98/01/04 456 98/01/05 89\r\n";
+    EXPECT_EQ(History(), std::string(kHistory) + newLine);
+    EXPECT_TRUE(Shown("completionPicture"));
+    EXPECT_FALSE(Shown("processingPicture") || Shown("blankPicture"));
+    EXPECT_TRUE(messages.texts().empty());
+
+    // Two lines of the history now (the new one and a copy): two warnings, and "Abort Now" on the second
+    // changes nothing.
+    WriteHistory(std::string(kHistory) + newLine + newLine);
+    const std::string twoLines = History();
+    {
+        const ModalDialogs dialogs({ClickIn("continueButton"), ClickIn("abortNowButton")});
+        Press("applySelectionButton");
+        EXPECT_EQ(dialogs.titles(), Lines(2, "VanTorel Advises You To Abort"));
+    }
+    EXPECT_EQ(History(), twoLines);
+    EXPECT_FALSE(Shown("completionPicture"));
+    {
+        const ModalDialogs dialogs({ClickIn("continueButton"), ClickIn("continueButton")});
+        Press("applySelectionButton");
+    }
+    EXPECT_EQ(History(), std::string(kHistory) + newLine + newLine + newLine);
+    EXPECT_TRUE(messages.texts().empty());
+}
+
+TEST_F(CAdvancedTest, ImportNewNeedsGameAndDataType) {
+    WriteFile("new.txt", "456\n");
+    ChooseOperation("Data Import (NEW)");
+    Press("fourNumberGameRadio");
+    ChooseFile("importButton", "new.txt");
+    Press("applySelectionButton");
+    EXPECT_EQ(messages.texts(), Lines{"You must select both a Game Selection\nand a Comparison and Import "
+                                      "Selection.\n\nThe operation cannot continue."});
+    EXPECT_EQ(History(), kHistory);
+}
+
+TEST_F(CAdvancedTest, AnImportThatFailsLeavesTheHistoryAsItWas) {
+    ChooseOperation("Data Import (NEW)");
+    Select("threeNumberGameRadio", "undatedDataRadio");
+    ChooseFile("importButton", "missing.txt");
+    const ModalDialogs dialogs({ClickIn("continueButton")});
+    Press("applySelectionButton");
+    EXPECT_EQ(messages.texts(), (Lines{"Unable to open missing.txt", "Failure in Data Massage",
+                                       "There was an unexpected problem\nwith the data operation."}));
+    EXPECT_EQ(History(), kHistory);
+    EXPECT_FALSE(Shown("completionPicture") || Shown("processingPicture") || Shown("blankPicture"));
+    EXPECT_TRUE(IsEnabled(kDataFilePage, "applySelectionButton"));
+    EXPECT_FALSE(WorkFilesLeftIn());
+}
+
+TEST_F(CAdvancedTest, ImportAppendWithAndWithoutFilteringReachesTheGamePage) {
+    // Prize amounts after each drawing: only filtering keeps them out.
+    WriteFile("prizes.txt", "01/04/98 456 $500\n01/05/98 089 $20\n");
+    WriteFile("plain.txt", "01/06/98 321\n");
+    ChooseOperation("Data Import (APPEND)");
+    Select("threeNumberGameRadio", "datedDataRadio");
+    messages.ScriptAnswer(MessageAnswer::Yes);
+    Press("filterDataButton");
+    ChooseFile("automaticButton", "prizes.txt");
+    Press("applySelectionButton");
+    ASSERT_EQ(messages.texts(),
+              Lines{"This will filter extraneous\ntext entries from a data\nimport operation.\n(Please See "
+                    "Help)\n\nEnable Filtering?"});
+    EXPECT_TRUE(Shown("completionPicture"));
+
+    messages.ScriptAnswer(MessageAnswer::No);
+    Press("filterDataButton");
+    ChooseFile("automaticButton", "plain.txt");
+    Press("applySelectionButton");
+    EXPECT_EQ(History(), "0 3 7 70 123\r\n"
+                         "1 5 98/01/02 123 98/01/03 7 98/01/04 456 98/01/05 89 98/01/06 321\r\n"
+                         "2 2 1234 45\r\n");
+
+    // After "Manual" the chosen file is forgotten and "Apply Selection" appends nothing.
+    Press("manualButton");
+    Press("applySelectionButton");
+    EXPECT_EQ(messages.texts().size(), 2U);
+
+    sheet->SetActivePage(kThreeNumberPage);
+    EXPECT_EQ(Text(kThreeNumberPage, "statusLabel"), "Undated 3 : Dated 5");
+}
+
+TEST_F(CAdvancedTest, AutomaticAndManualAskForGameAndDataType) {
+    ChooseOperation("Data Import (APPEND)");
+    Press("threeNumberGameRadio");
+    Press("automaticButton"); // a game, but no data type
+    EXPECT_TRUE(fileDialogFilters.empty());
+    sheet->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(sheet.get()));
+    Press("manualButton"); // a game is enough to type a drawing
+    EXPECT_TRUE(IsEnabled(kDataFilePage, "entryEdit"));
+    EXPECT_TRUE(Find("entryEdit", kDataFilePage)->hasFocus());
+    EXPECT_EQ(messages.texts(), Lines{"No Game Type or\nData Type Selected.."});
+}
+
+TEST_F(CAdvancedTest, ManualEntryAppendsOneDrawingOrSaysWhyNot) {
+    const struct {
+        std::string_view game;
+        std::string_view data;
+        std::string_view typed;
+        Lines messages;
+        std::string_view history; // the whole file afterwards; empty when unchanged
+    } cases[] = {
+        {"threeNumberGameRadio",
+         "datedDataRadio",
+         "01/04/98 007",
+         {},
+         "0 3 7 70 123\r\n1 3 98/01/02 123 98/01/03 7 98/01/04 007\r\n2 2 1234 45\r\n"},
+        {"threeNumberGameRadio",
+         "undatedDataRadio",
+         "12a3",
+         {std::string(kBadDataEntered), "Data Append Failed"},
+         ""},
+        {"threeNumberGameRadio", "datedDataRadio", "", {"No Data Entered !"}, ""},
+        {"threeNumberGameRadio", "", "123", {"No Dated-Undated Selection !"}, ""},
+        {"", "undatedDataRadio", "123", {"No Game Type Selected !"}, ""},
+        {"fourNumberGameRadio",
+         "datedDataRadio",
+         "01/04/98 1234",
+         {std::string(kNoCurrentEntry), "Data Append Failed"},
+         ""},
+    };
+    for (const auto& each : cases) {
+        WriteHistory(kHistory);
+        messages.Clear();
+        OpenSheet();
+        ChooseOperation("Data Import (APPEND)");
+        Select(each.game, each.data);
+        Press("manualButton");
+        TypeEntry(each.typed);
+        Press("enterDataButton");
+        EXPECT_EQ(messages.texts(), each.messages) << each.typed;
+        EXPECT_EQ(History(), each.history.empty() ? kHistory : each.history) << each.typed;
+        EXPECT_EQ(Text(kDataFilePage, "entryEdit"), each.messages.empty() ? "Append Successful" : each.typed);
+    }
+}
+
+TEST_F(CAdvancedTest, EnterInTheEntryFieldEntersTheDrawingAndKeepsTheSheetOpen) {
+    ChooseOperation("Data Import (APPEND)");
+    Select("threeNumberGameRadio", "undatedDataRadio");
+    Press("manualButton");
+    for (const char* drawing : {"456", "789"}) {
+        auto* entry = Find<QLineEdit>("entryEdit", kDataFilePage);
+        QTest::keyClicks(entry, QString::fromLatin1(drawing)); // replaces the selected notice
+        QTest::keyClick(entry, Qt::Key_Return);
+    }
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(History().substr(0, 22), "0 5 7 70 123 456 789\r\n");
+}
+
+TEST_F(CAdvancedTest, AnalysisReportGoesToDejaView) {
+    WriteHistory("0 2 7 70\r\n1 1 98/02/30 7\r\n");
+    ChooseOperation("Analyze Datafile Errors");
+    Press("applySelectionButton");
+    EXPECT_EQ(sheet->activeIndex(), kDejaViewPage);
+    EXPECT_EQ(ResultLines(), (Lines{" 3 Number Undated game data was found and appears to be free of errors.",
+                                    " 3 Number Dated game data was found and appears to have the following "
+                                    "ERRORS:",
+                                    " *** ONE OR MORE OF THE DATES HAS AN ERROR"}));
+    EXPECT_TRUE(Shown("blankPicture"));
+    EXPECT_TRUE(IsEnabled(kDataFilePage, "applySelectionButton"));
+    EXPECT_TRUE(messages.texts().empty());
+}
+
+TEST_F(CAdvancedTest, ComparisonReportGoesToDejaView) {
+    WriteFile("picks.txt", "7\n45\n");
+    ChooseOperation("Compare External File");
+    ChooseFile("compareButton", "picks.txt");
+    Press("applySelectionButton");
+    Press("threeNumberGameRadio");
+    Press("applySelectionButton");
+    EXPECT_EQ(messages.texts(), (Lines{"No Game Type Selected !", "No Comaprison Data Selected !"}));
+    EXPECT_FALSE(results.fileReportPending()); // a refused comparison leaves the game reports alone
+
+    Press("datedDataRadio");
+    Press("applySelectionButton");
+    EXPECT_EQ(sheet->activeIndex(), kDejaViewPage);
+    EXPECT_EQ(ResultLines(), (Lines{"We MAY have a WINNER here !", "7  came in on  01/03/98"}));
+
+    // The 4 Number page has not been shown in this run: its history is read for the comparison.
+    sheet->SetActivePage(kDataFilePage);
+    Select("fourNumberGameRadio", "undatedDataRadio");
+    Press("applySelectionButton");
+    EXPECT_EQ(ResultLines().back(), "45  was found.");
+    // A history that the file does not hold is not compared.
+    sheet->SetActivePage(kDataFilePage);
+    Press("datedDataRadio");
+    Press("applySelectionButton");
+    EXPECT_EQ(messages.texts().back(), "Undated 2");
+    EXPECT_EQ(sheet->activeIndex(), kDataFilePage);
+}
+
+TEST_F(CAdvancedTest, ComparisonSeesDrawingsAddedSinceThePageWasShown) {
+    struct Case {
+        int page;
+        const char* gameRadio;
+        const char* drawing;
+        const char* pick;
+        Lines expected;
+    };
+    const Case cases[] = {
+        {kThreeNumberPage,
+         "threeNumberGameRadio",
+         "01/04/98 456",
+         "456",
+         {"We MAY have a WINNER here !", "456  came in on  01/04/98"}},
+        {kSixNumberPage,
+         "sixNumberGameRadio",
+         "01/04/98 4 9 13 29 31 36",
+         "4 9 13 29 31 36",
+         {"We MAY have a WINNER here !", "4 9 13 29 31 36 was found on 01/04/98"}},
+    };
+    for (const Case& c : cases) {
+        WriteHistory(std::string(kHistory) + "7 0\r\n"); // an empty dated 6 Number history
+        WriteFile("picks.txt", std::string(c.pick) + "\n");
+        sheet->SetActivePage(c.page); // loads the game's tables before the drawing is added
+        sheet->SetActivePage(kDataFilePage);
+        ChooseOperation("Data Import (APPEND)");
+        Select(c.gameRadio, "datedDataRadio");
+        Press("manualButton");
+        TypeEntry(c.drawing);
+        Press("enterDataButton");
+        ChooseOperation("Compare External File");
+        ChooseFile("compareButton", "picks.txt");
+        Press("applySelectionButton");
+        EXPECT_EQ(ResultLines(), c.expected) << c.drawing;
+        Click(kDejaViewPage, "clearListButton");
+    }
+}
+
+TEST_F(CAdvancedTest, ComparisonWithAGamePageThatThisBuildLacksIsRefused) {
+    services.buildPages = [](CPsheet& built) {
+        return std::vector<SheetPage*>{new SheetPage(built, kThreeNumberPage), new C4num(built),
+                                       new CAdvanced(built), new CViewPP(built)};
+    };
+    OpenSheet(kFourNumberPage);
+    sheet->SetActivePage(kDataFilePage);
+    ChooseOperation("Compare External File");
+    Select("threeNumberGameRadio", "datedDataRadio");
+    Press("applySelectionButton");
+    EXPECT_EQ(messages.texts(),
+              Lines{"The 3 Number page is not available in this build, so its history cannot be compared."});
+    EXPECT_EQ(sheet->activeIndex(), kDataFilePage);
+}
+
+TEST_F(CAdvancedTest, PatternSearchThroughEnterData) {
+    ChooseOperation("Pattern Searching");
+    Press("enterDataButton");
+    EXPECT_EQ(messages.texts(), Lines{"No Dated-Undated Selection !"});
+
+    Press("undatedDataRadio");
+    const ModalDialogs dialogs({[](QDialog& dialog) {
+        QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("patternEdit")), QStringLiteral("7"));
+        ClickButton(dialog.findChild<QAbstractButton*>(QStringLiteral("searchButton")));
+    }});
+    Press("enterDataButton");
+    EXPECT_EQ(dialogs.titles(), Lines{"Vantorel Pattern Searching"});
+    EXPECT_EQ(sheet->activeIndex(), kDejaViewPage);
+    EXPECT_EQ(ResultLines(), (Lines{"The pattern 7 was found in 2 draws:", "007  070  "}));
+}
+
+TEST_F(CAdvancedTest, APlantedSeedRepeatsRandomUntilUnplanted) {
+    const auto plant = [this](std::string_view seed) {
+        sheet->SetActivePage(kDataFilePage);
+        ChooseOperation("Seed Random Machine");
+        TypeEntry(seed);
+        Press("enterDataButton");
+        EXPECT_EQ(Text(kDataFilePage, "entryEdit"), "");
+    };
+    const auto randomPick = [this] {
+        Click(kThreeNumberPage, "randomRadio");
+        ClickSheetButton("okButton");
+        const DigitOperationResult* pick = results.DigitPick(kThreeNumber);
+        return pick == nullptr ? -1 : pick->pickedNumber;
+    };
+    plant("17");
+    EXPECT_EQ(handOver.plantedSeed, 17);
+    sheet->SetActivePage(kThreeNumberPage);
+    EXPECT_FALSE(Find("seedLabel", kThreeNumberPage)->isHidden()); // "Seed is Planted"
+    const int first = randomPick();
+    clock.Set(987654);
+    OpenSheet();
+    EXPECT_EQ(randomPick(), first);
+
+    // Seed 0, and a seed that is no number, unplant it.
+    for (const std::string_view seed : {"0", "none"}) {
+        OpenSheet();
+        plant("17");
+        plant(seed);
+        EXPECT_EQ(handOver.plantedSeed, 0);
+        EXPECT_EQ(sheet->state().plantedSeed, 0);
+        sheet->SetActivePage(kThreeNumberPage);
+        EXPECT_TRUE(Find("seedLabel", kThreeNumberPage)->isHidden());
+    }
+    EXPECT_EQ(messages.texts(),
+              (Lines{"Seed 17 is planted.\nTo unplant enter a seed of 0.",
+                     "Seed 17 is planted.\nTo unplant enter a seed of 0.", "Seed is unplanted.",
+                     "Seed 17 is planted.\nTo unplant enter a seed of 0.", "Seed is unplanted."}));
+}
+
+TEST_F(CAdvancedTest, BackupAndRestoreThroughTheBackupDialog) {
+    const auto buttonStates = [](Lines& states) {
+        return [&states](QDialog& dialog) {
+            for (const char* name : {"backupDatafileButton", "restoreDatafileButton"}) {
+                states.push_back(std::string(name) +
+                                 (dialog.findChild<QAbstractButton*>(QString::fromLatin1(name))->isEnabled()
+                                      ? " on"
+                                      : " off"));
+            }
+            dialog.reject();
+        };
+    };
+    ChooseOperation("Backup Datafile");
+    Lines states;
+    {
+        const ModalDialogs dialogs({buttonStates(states), ClickIn("backupDatafileButton")});
+        Press("backupButton");
+        Press("backupButton");
+        EXPECT_EQ(dialogs.titles(), Lines(2, "Vantorel Data Backup"));
+    }
+    EXPECT_EQ(ReadFile("maindat.bak"), kHistory);
+    WriteHistory("0 1 5");
+    {
+        messages.ScriptAnswer(MessageAnswer::Ok);
+        const ModalDialogs dialogs({buttonStates(states), ClickIn("restoreDatafileButton")});
+        Press("backupButton");
+        Press("backupButton");
+    }
+    EXPECT_EQ(History(), kHistory);
+    EXPECT_EQ(messages.texts(),
+              (Lines{"Backup completed.", std::string(kRestoreQuestion), "Restore completed."}));
+
+    std::filesystem::remove("vtrmain.dat");
+    {
+        const ModalDialogs dialogs({buttonStates(states)});
+        Press("backupButton");
+    }
+    std::filesystem::remove("maindat.bak");
+    WriteHistory(kHistory);
+    {
+        const ModalDialogs dialogs({buttonStates(states)});
+        Press("backupButton");
+    }
+    EXPECT_EQ(states, (Lines{"backupDatafileButton on", "restoreDatafileButton off",    // no backup yet
+                             "backupDatafileButton on", "restoreDatafileButton on",     // both files
+                             "backupDatafileButton off", "restoreDatafileButton on",    // no history
+                             "backupDatafileButton on", "restoreDatafileButton off"})); // no backup
+}
+
+TEST_F(CAdvancedTest, ImportKeepsTheWindowPaintedAndThePageDisabled) {
+    std::string drawings;
+    for (int i = 0; i < 200; ++i) {
+        drawings += std::to_string(100 + i) + '\n';
+    }
+    WriteFile("many.txt", drawings);
+    ChooseOperation("Data Import (APPEND)");
+    Select("threeNumberGameRadio", "undatedDataRadio");
+    ChooseFile("automaticButton", "many.txt");
+    struct {
+        bool ran = false;
+        bool pageEnabled = true;
+        bool lightShown = false;
+        std::string history;
+    } during;
+    QTimer::singleShot(0, sheet.get(), [&] {
+        during.ran = true;
+        during.pageEnabled =
+            IsEnabled(kDataFilePage, "automaticButton") || IsEnabled(kDataFilePage, "operationList");
+        during.lightShown = Shown("processingPicture") != Shown("blankPicture");
+        during.history = History();
+    });
+    Press("applySelectionButton");
+    ASSERT_TRUE(during.ran); // events were processed while the import ran
+    EXPECT_FALSE(during.pageEnabled);
+    EXPECT_TRUE(during.lightShown);
+    EXPECT_EQ(during.history, kHistory); // before the history was replaced
+    EXPECT_EQ(History().substr(0, 8), "0 203 7 ");
+    EXPECT_TRUE(IsEnabled(kDataFilePage, "applySelectionButton") &&
+                IsEnabled(kDataFilePage, "automaticButton"));
+}
+
+TEST_F(CAdvancedTest, ALongPathIsImportedWhole) {
+    const std::filesystem::path folder =
+        std::filesystem::absolute("a folder whose name is long enough to pass the length of the entry field");
+    std::filesystem::create_directory(folder);
+    WriteFile(folder / "drawings.txt", "456\n");
+    ChooseOperation("Data Import (APPEND)");
+    Select("threeNumberGameRadio", "undatedDataRadio");
+    ChooseFile("automaticButton", folder / "drawings.txt");
+    Press("applySelectionButton");
+    EXPECT_TRUE(messages.texts().empty());
+    EXPECT_EQ(History().substr(0, 17), "0 4 7 70 123 456\r");
+}
+
+TEST_F(CAdvancedTest, RepairIsAnnouncedWithoutChangingTheFile) {
+    ChooseOperation("Repair Datafile Errors");
+    Press("applySelectionButton");
+    ASSERT_EQ(messages.texts().size(), 1U);
+    EXPECT_EQ(messages.texts().front(), kRepairPlanned);
+    EXPECT_EQ(messages.texts().front().find('@'), std::string::npos);
+    EXPECT_EQ(History(), kHistory);
+}
+
+} // namespace
+} // namespace vantorel::test
