@@ -48,15 +48,13 @@ GameSettingTexts TextsAfterChanges(const GameSettingTexts& stored, const GameSet
 }
 
 bool WriteGameSettings(ProfileStore& store, const GameSettingChanges& changes) {
-    bool written = true;
-    for (std::size_t i = 0; i < kGameSettingCount; ++i) {
-        if (changes[i]) {
-            written =
-                store.WriteString(kSettingsSection, kGameSettingRules[i].key, std::to_string(*changes[i])) &&
-                written;
+    return store.Update([&changes](ProfileValues& values) {
+        for (std::size_t i = 0; i < kGameSettingCount; ++i) {
+            if (changes[i]) {
+                values.Set(kSettingsSection, kGameSettingRules[i].key, std::to_string(*changes[i]));
+            }
         }
-    }
-    return written;
+    });
 }
 
 std::optional<GameSettingKey> FindGameSettingKey(std::string_view name) {

@@ -1,7 +1,6 @@
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
-#include "settings/QtProfileStore.h"
 #include "tests/cli/CliRunner.h"
 #include "tests/support/CliProcess.h"
 #include "tests/support/TestFiles.h"
@@ -57,27 +56,6 @@ TEST(SettingsCommand, ValidatesLikeTheSetupPageAndWritesNothingOnRefusal) {
             << c.assignments.front();
         EXPECT_EQ(cli.Run("settings").out, c.after) << c.assignments.front();
     }
-}
-
-TEST(QtProfileStore, SectionAndKeyNamesAreCaseInsensitive) {
-    TempWorkingDir dir;
-    const QString file = QString::fromStdString((dir.path() / "Vantorel.conf").string());
-    {
-        QtProfileStore store(file);
-        EXPECT_TRUE(store.IsEmpty());
-        EXPECT_TRUE(store.WriteString("Settings", "PBM", "5"));
-        EXPECT_TRUE(store.WriteString("settings", "pbb", "42"));
-    }
-    QtProfileStore reopened(file);
-    EXPECT_FALSE(reopened.IsEmpty());
-    EXPECT_EQ(reopened.GetString("settings", "PBM"), "5");
-    EXPECT_EQ(reopened.GetString("SETTINGS", "PBB"), "42");
-    EXPECT_EQ(reopened.GetInt("Settings", "5BC"), 0);
-    // One section in the file, spelt as first written; a new key keeps the spelling it was given.
-    const std::string content = test::ReadFile(dir.path() / "Vantorel.conf");
-    EXPECT_NE(content.find("[Settings]"), std::string::npos);
-    EXPECT_EQ(content.find("[settings]"), std::string::npos);
-    EXPECT_NE(content.find("pbb=42"), std::string::npos);
 }
 
 TEST(VantorelCli, FirstRunThenSettingsInTheUsersStore) {
