@@ -3,7 +3,6 @@
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 
-#include <charconv>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -11,15 +10,6 @@
 namespace vantorel {
 
 namespace {
-
-std::optional<int> WholeNumber(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || text.front() == '-') {
-        return std::nullopt;
-    }
-    return value;
-}
 
 void PrintSettings(const ProfileStore& profile, std::ostream& out) {
     const GameSettingTexts texts = ReadGameSettingTexts(profile);
@@ -45,14 +35,14 @@ int RunSettings(const CommandLine& line, CliContext& context) {
         if (!key) {
             return kExitUsage;
         }
-        const std::optional<int> value = WholeNumber(std::string_view(assignment).substr(equals + 1));
+        const std::optional<int> value = WholeNumberOf(std::string_view(assignment).substr(equals + 1));
         if (!AcceptGameSetting(*key, value)) {
             return kExitRefused;
         }
         changes[static_cast<std::size_t>(*key)] = value;
     }
     if (!WriteGameSettings(context.profile, changes)) {
-        MessageBox(kSettingsNotSaved, MessageIcon::Stop);
+        MessageBox(SettingsNotSavedMessage(context.profile), MessageIcon::Stop);
         return kExitRefused;
     }
     MessageBox(kSettingsSaved, MessageIcon::None);

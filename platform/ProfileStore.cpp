@@ -8,6 +8,16 @@ bool ProfileStore::WriteString(std::string_view section, std::string_view key, s
     return Update([&](ProfileValues& values) { values.Set(section, key, value); });
 }
 
+std::vector<std::string> ProfileStore::GetStrings(std::string_view section,
+                                                  const std::vector<std::string_view>& keys) const {
+    std::vector<std::string> texts;
+    texts.reserve(keys.size());
+    for (const std::string_view key : keys) {
+        texts.push_back(GetString(section, key));
+    }
+    return texts;
+}
+
 int ProfileStore::GetInt(std::string_view section, std::string_view key) const {
     return PlainDecimal(GetString(section, key));
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantorel {
 
@@ -27,6 +28,9 @@ public:
     virtual ~ProfileStore() = default;
 
     virtual std::string GetString(std::string_view section, std::string_view key) const = 0;
+    // The texts of several keys of one section, read at one moment.
+    virtual std::vector<std::string> GetStrings(std::string_view section,
+                                                const std::vector<std::string_view>& keys) const;
     // True while the store holds no value at all: no trace of an earlier run.
     virtual bool IsEmpty() const = 0;
     // Lets `change` read the values as they stand now and set some, and keeps what it set, as one step: no

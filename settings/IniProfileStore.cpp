@@ -134,6 +134,17 @@ std::string IniProfileStore::GetString(std::string_view section, std::string_vie
     return content ? content->Get(section, key).value_or(std::string()) : std::string();
 }
 
+std::vector<std::string> IniProfileStore::GetStrings(std::string_view section,
+                                                     const std::vector<std::string_view>& keys) const {
+    const std::optional<IniFile> content = Read();
+    std::vector<std::string> texts;
+    texts.reserve(keys.size());
+    for (const std::string_view key : keys) {
+        texts.push_back(content ? content->Get(section, key).value_or(std::string()) : std::string());
+    }
+    return texts;
+}
+
 bool IniProfileStore::IsEmpty() const {
     // A file that cannot be read is a trace of an earlier run: the first run must not write over it.
     const std::optional<IniFile> content = Read();

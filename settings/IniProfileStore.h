@@ -31,6 +31,8 @@ public:
                              std::chrono::milliseconds lockWait = kProfileLockWait);
 
     std::string GetString(std::string_view section, std::string_view key) const override;
+    std::vector<std::string> GetStrings(std::string_view section,
+                                        const std::vector<std::string_view>& keys) const override;
     bool IsEmpty() const override;
     bool Update(const std::function<void(ProfileValues&)>& change) override;
     std::string Problem() const override { return problem_; }

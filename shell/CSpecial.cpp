@@ -216,7 +216,11 @@ void CSpecial::SaveEntries() {
         MessageBox(kSettingsCancelled);
         return;
     }
-    MessageBox(WriteGameSettings(services().profile, enteredMaximums_) ? kSettingsSaved : kSettingsNotSaved);
+    if (!WriteGameSettings(services().profile, enteredMaximums_)) {
+        MessageBox(SettingsNotSavedMessage(services().profile), MessageIcon::Stop);
+        return;
+    }
+    MessageBox(kSettingsSaved);
 }
 
 void CSpecial::ShowCurrentSettings() {

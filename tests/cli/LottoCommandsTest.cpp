@@ -103,16 +103,25 @@ TEST_F(LottoCommands, OperationsPrintTheirLinesOrTheirMessage) {
     }
 }
 
+// One line per ball up to the game's maximum.
 TEST_F(LottoCommands, DistributionPrintsTheChartData) {
-    profile.WriteString(kSettingsSection, kKey5BC, "5");
+    profile.WriteString(kSettingsSection, kKey5BC, "19");
     const Lines lotto = Run({"run", "5", "distribution", "--undated"});
-    EXPECT_EQ(lotto, (Lines{"ball 1: 1", "ball 2: 0", "ball 3: 1", "ball 4: 0", "ball 5: 1"}));
+    ASSERT_EQ(lotto.size(), 19U);
+    EXPECT_EQ(Lines(lotto.begin(), lotto.begin() + 5),
+              (Lines{"ball 1: 1", "ball 2: 0", "ball 3: 1", "ball 4: 0", "ball 5: 1"}));
+    EXPECT_EQ(lotto.back(), "ball 19: 0");
 
-    profile.WriteString(kSettingsSection, kKeyPBC, "3");
-    profile.WriteString(kSettingsSection, kKeyPBB, "6");
-    EXPECT_EQ(Run({"run", "pb", "distribution"}),
-              (Lines{"ball 1: 1", "ball 2: 1", "ball 3: 1", "powerball 1: 0", "powerball 2: 0",
-                     "powerball 3: 0", "powerball 4: 0", "powerball 5: 0", "powerball 6: 1"}));
+    profile.WriteString(kSettingsSection, kKeyPBC, "19");
+    profile.WriteString(kSettingsSection, kKeyPBB, "20");
+    const Lines powerball = Run({"run", "pb", "distribution"});
+    ASSERT_EQ(powerball.size(), 39U);
+    EXPECT_EQ(Lines(powerball.begin(), powerball.begin() + 3),
+              (Lines{"ball 1: 1", "ball 2: 1", "ball 3: 1"}));
+    EXPECT_EQ(Lines(powerball.begin() + 19, powerball.begin() + 25),
+              (Lines{"powerball 1: 0", "powerball 2: 0", "powerball 3: 0", "powerball 4: 0", "powerball 5: 0",
+                     "powerball 6: 1"}));
+    EXPECT_EQ(powerball.back(), "powerball 20: 0");
 }
 
 TEST_F(LottoCommands, PicksLineRepeatsWithAPlantedSeedAndShowsTheNotice) {

@@ -1,3 +1,4 @@
+#include "cli/CliContext.h"
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
@@ -6,6 +7,8 @@
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace vantorel {
 namespace {
@@ -58,6 +61,70 @@ TEST(SettingsCommand, ValidatesLikeTheSetupPageAndWritesNothingOnRefusal) {
     }
 }
 
+// A hand-edited setting refuses exactly the operations that read it, with a message naming it, and the
+// history is not touched; the other operations run as before.
+TEST(SettingsCommand, HandEditedValuesRefuseOnlyTheOperationsThatNeedThem) {
+    const std::string history = "4 1 1 2 3 4 5\r\n8 1 1 2 3 4 5 6\r\n9 1 98/01/07 5 12 23 34 41 17\r\n";
+    const struct {
+        const char* setting;
+        std::vector<std::string> arguments;
+        bool refused;
+    } cases[] = {
+        {"PBC=2147483647", {"run", "pb", "distribution"}, true},
+        {"PBC=2147483647", {"run", "pb", "hottest"}, true},
+        {"PBB=2147483647", {"run", "pb", "best-guess"}, true},
+        {"PBB=2147483647", {"run", "pb", "random"}, true},
+        {"PBC=2147483647", {"run", "pb", "totals"}, false},
+        {"PBC=2147483647", {"compare", "pb", "--dated", "picks.txt"}, false},
+        {"PBM=0", {"run", "pb", "totals"}, true},
+        {"PBM=0", {"import", "pb", "--undated", "draws.txt", "--yes"}, true},
+        {"PBM=0", {"append", "pb", "--undated", "1 2 3 4 5 6"}, true},
+        {"PBM=0", {"compare", "pb", "--dated", "picks.txt"}, true},
+        {"PBM=0", {"import", "5", "--undated", "draws.txt", "--append"}, false},
+        {"5BC=2147483647", {"run", "5", "distribution", "--undated"}, true},
+        {"5BC=2147483647", {"run", "5", "number", "--undated", "--input", "1 2 3 4 5"}, true},
+        {"5BC=abc", {"run", "5", "even-odd", "--undated"}, false},
+        {"5BC=abc", {"run", "3", "hottest"}, false},
+        {"6BC=", {"analyze"}, true},
+        {"PBB=1x", {"analyze"}, true},
+    };
+    for (const auto& c : cases) {
+        test::TempWorkingDir dir;
+        test::WriteFile("vtrmain.dat", history);
+        test::WriteFile("draws.txt", "1 2 3 4 5\n");
+        test::WriteFile("picks.txt", "1 2 3 4 5 6\n");
+        MemoryProfileStore profile;
+        {
+            RecordingMessageSink quiet;
+            const ScopedMessageSink installed(quiet);
+            RunFirstTimeSetup(profile);
+        }
+        const std::string_view setting(c.setting);
+        profile.WriteString(kSettingsSection, setting.substr(0, setting.find('=')),
+                            setting.substr(setting.find('=') + 1));
+        const test::CliOutcome outcome = test::CliRunner(profile).Run(c.arguments);
+        std::string what(c.setting);
+        for (const std::string& argument : c.arguments) {
+            what += ' ' + argument;
+        }
+        EXPECT_EQ(test::ReadFile("vtrmain.dat") == history, c.refused || c.arguments[0] != "import") << what;
+        if (!c.refused) {
+            for (const std::string& message : outcome.messages()) {
+                EXPECT_EQ(message.find("The setting"), std::string::npos) << what;
+            }
+            continue;
+        }
+        EXPECT_EQ(outcome.status, kExitRefused) << what;
+        EXPECT_EQ(outcome.out, "") << what;
+        ASSERT_EQ(outcome.messages().size(), 1U) << what;
+        const std::string key(setting.substr(0, setting.find('=')));
+        EXPECT_EQ(outcome.messages().front().rfind("The setting " + key + ' ', 0), 0U)
+            << outcome.messages().front();
+        EXPECT_NE(outcome.messages().front().find("vantorel-cli settings " + key + "=<value>"),
+                  std::string::npos);
+    }
+}
+
 TEST(VantorelCli, FirstRunThenSettingsInTheUsersStore) {
     TempWorkingDir dir;
     const std::string config = (dir.path() / "config").string();
@@ -76,6 +143,47 @@ TEST(VantorelCli, FirstRunThenSettingsInTheUsersStore) {
     EXPECT_EQ(second.status, 0);
     EXPECT_EQ(second.err, "");
     EXPECT_EQ(second.out, "5BC=30\n6BC=49\nPBC=49\nPBB=42\nPBM=5\n");
+}
+
+// Two programs starting at once on a fresh store, one of them setting a value: the value is kept, the
+// defaults fill the rest, and one of them shows the first-run message.
+TEST(VantorelCli, TwoFirstRunsAtOnceNeverOverwriteAnExplicitSetting) {
+    TempWorkingDir dir;
+    constexpr int kRounds = 40;
+    for (int round = 0; round < kRounds; ++round) {
+        const std::string config = (dir.path() / ("config" + std::to_string(round))).string();
+        const std::string program =
+            "XDG_CONFIG_HOME='" + config + "' '" + test::CliProgramPath() + "' settings";
+        const std::string both = "(" + program + " >/dev/null 2>first.err & " + program +
+                                 " PBC=51 >/dev/null 2>second.err & wait)";
+        ASSERT_EQ(std::system(both.c_str()), 0);
+        const std::string messages = test::ReadFile("first.err") + test::ReadFile("second.err");
+        std::size_t firstRuns = 0;
+        for (std::size_t at = messages.find("VanTorel comes"); at != std::string::npos;
+             at = messages.find("VanTorel comes", at + 1)) {
+            ++firstRuns;
+        }
+        EXPECT_EQ(firstRuns, 1U) << "round " << round << ":\n" << messages;
+        EXPECT_EQ(RunCli({"settings"}, config).out, "5BC=26\n6BC=49\nPBC=51\nPBB=42\nPBM=5\n")
+            << "round " << round;
+    }
+}
+
+// A value edited by hand in the user's file is refused by the operation that needs it, at once.
+TEST(VantorelCli, AHandEditedMaximumIsRefusedBeforeAnythingIsSizedFromIt) {
+    TempWorkingDir dir;
+    const std::string config = (dir.path() / "config").string();
+    std::filesystem::create_directories(dir.path() / "config/Nulvex.Mark");
+    test::WriteFile(dir.path() / "config/Nulvex.Mark/Vantorel.conf",
+                    "[Program]\nInstalled=1\n[Settings]\n5BC=26\n6BC=2147483647\nPBC=49\nPBB=42\nPBM=5\n");
+    test::WriteFile("vtrmain.dat", "6 1 1 2 3 4 5 6\r\n");
+    const test::CliRun run = RunCli({"run", "6", "hottest", "--undated"}, config);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "The setting 6BC holds \"2147483647\", which is out of range.\n6BC, the highest ball of "
+              "the 6 Number game, is a whole number from 19 to 61.\n\nSet it on the Setup page, or "
+              "with\nvantorel-cli settings 6BC=<value>\n\nOPERATION ABORTED\n");
 }
 
 TEST(VantorelCli, UsageErrorsExitWithTwoAndPrintTheUsage) {
