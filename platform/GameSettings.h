@@ -37,13 +37,14 @@ struct GameSettingRule {
     int highest;
 };
 
-// One row per key, in key order. The maximums accept the Setup list's 19 to 59 and the two entries below
-// them (60 and 61), which the Setup page records for any target.
+// One row per key, in key order. The lotto maximums accept the Setup list's 19 to 59 and the two entries
+// below them (60 and 61), which the Setup page records for any target. The Power Ball groups reach today's
+// games: up to 99 balls in group 1 (Powerball 69, Mega Millions 70) and 1 to 99 in group 2 (Cash4Life 4).
 inline constexpr std::array<GameSettingRule, kGameSettingCount> kGameSettingRules = {{
     {"5BC", "the highest ball of the 5 Number game", "26", 19, 61},
     {"6BC", "the highest ball of the 6 Number game", "49", 19, 61},
-    {"PBC", "the highest ball of Powerball group 1", "49", 19, 61},
-    {"PBB", "the highest ball of Powerball group 2", "42", 19, 61},
+    {"PBC", "the highest ball of Powerball group 1", "49", 19, 99},
+    {"PBB", "the highest ball of Powerball group 2", "42", 1, 99},
     {"PBM", "how many balls a drawing takes from Powerball group 1", "5", 4, 5},
 }};
 

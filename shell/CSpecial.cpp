@@ -9,9 +9,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -26,6 +28,7 @@ constexpr std::string_view kNoValueSelected = "No Value Selected!";
 constexpr int kLowestListValue = 19;
 constexpr int kHighestBallNumber = 59;
 constexpr int kBallCountOffset = 56; // "4 Balls" and "5 Balls" stand at the values 60 and 61
+constexpr int kHighestOtherValue = 99;
 
 struct ChoiceCaption {
     const char* objectName;
@@ -151,11 +154,34 @@ QWidget* CSpecial::BuildMaximumsGroup() {
     buttons->addWidget(saveEntries);
     buttons->addWidget(currentSettings);
 
+    otherValue_ = new QSpinBox(group);
+    otherValue_->setObjectName(QStringLiteral("otherValueSpin"));
+    otherValue_->setRange(0, kHighestOtherValue);
+    otherValue_->setSpecialValueText(QStringLiteral(" "));
+    auto* otherLabel = new QLabel(QStringLiteral("&Other value (1 to %1):").arg(kHighestOtherValue), group);
+    otherLabel->setBuddy(otherValue_);
+    // The list entry and the typed value exclude each other: the one touched last is recorded.
+    connect(otherValue_, &QSpinBox::valueChanged, this, [this](int value) {
+        if (value != 0) {
+            valueList_->clearSelection();
+        }
+    });
+    connect(valueList_, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!valueList_->selectedItems().isEmpty()) {
+            otherValue_->setValue(0);
+        }
+    });
+    auto* other = new QHBoxLayout;
+    other->addWidget(otherLabel);
+    other->addWidget(otherValue_);
+    other->addStretch();
+
     auto* top = new QHBoxLayout;
     top->addLayout(targets);
     top->addWidget(valueList_, 1);
     auto* layout = new QVBoxLayout(group);
     layout->addLayout(top, 1);
+    layout->addLayout(other);
     layout->addLayout(buttons);
     return group;
 }
@@ -185,17 +211,20 @@ void CSpecial::OnSetActive() {
 
 void CSpecial::RecordEntry() {
     const QList<QListWidgetItem*> selected = valueList_->selectedItems();
-    if (selected.isEmpty()) {
+    const bool typed = selected.isEmpty() && otherValue_->value() != 0;
+    if (selected.isEmpty() && !typed) {
         MessageBox(kNoValueSelected);
         return;
     }
-    const int value = kLowestListValue + valueList_->row(selected.front());
+    const int value = typed ? otherValue_->value() : kLowestListValue + valueList_->row(selected.front());
     for (std::size_t target = 0; target < kGameSettingCount; ++target) {
         if (!targetRadios_[target]->isChecked()) {
             continue;
         }
+        // A typed ball count is the count itself; the list's two entries stand 56 above it.
         const auto key = static_cast<GameSettingKey>(target);
-        const int recorded = key == GameSettingKey::PowerballBalls ? value - kBallCountOffset : value;
+        const bool ballCount = key == GameSettingKey::PowerballBalls && !typed;
+        const int recorded = ballCount ? value - kBallCountOffset : value;
         if (AcceptGameSetting(key, recorded)) {
             enteredMaximums_[target] = recorded;
         }

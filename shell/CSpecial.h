@@ -8,13 +8,16 @@
 
 class QButtonGroup;
 class QListWidget;
+class QSpinBox;
 class QRadioButton;
 
 namespace vantorel {
 
 // The "Setup" page: the fifteen strategy choices that the engines read (kept from one run of the sheet to
 // the next through setupChoicesSaved) and the five game maximums, which it writes to the profile only
-// when the user saves and confirms. A maximum not recorded in this visit keeps its stored value.
+// when the user saves and confirms. A maximum not recorded in this visit keeps its stored value. Beside the
+// described value list, "Other value" takes any value from 1 to 99, which "Record Entry" records when no
+// list entry is selected (choosing one clears the other), checked against the target's range.
 class CSpecial final : public SheetPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CSpecial)
@@ -40,6 +43,8 @@ private:
     std::array<QRadioButton*, kSetupChoiceCount> choiceRadios_{};
     std::array<QRadioButton*, kGameSettingCount> targetRadios_{};
     QListWidget* valueList_ = nullptr;
+    // A value typed instead of chosen from the list (the Power Ball groups reach beyond it); 0 when none.
+    QSpinBox* otherValue_ = nullptr;
     GameSettingChanges enteredMaximums_;
 };
 

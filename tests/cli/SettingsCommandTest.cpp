@@ -36,9 +36,12 @@ TEST(SettingsCommand, ValidatesLikeTheSetupPageAndWritesNothingOnRefusal) {
          "of "
          "the list]",
          kFirstRunDefaults},
-        {{"5BC=40", "PBC=18"}, 1, "PBC must be a whole number from 19 to 61.", kFirstRunDefaults},
-        {{"PBC=62"}, 1, "PBC must be a whole number from 19 to 61.", kFirstRunDefaults},
-        {{"PBC=abc"}, 1, "PBC must be a whole number from 19 to 61.", kFirstRunDefaults},
+        {{"PBC=99", "PBB=1"}, 0, "Settings Have Been Saved", "5BC=26\n6BC=49\nPBC=99\nPBB=1\nPBM=5\n"},
+        {{"5BC=40", "PBC=18"}, 1, "PBC must be a whole number from 19 to 99.", kFirstRunDefaults},
+        {{"PBC=100"}, 1, "PBC must be a whole number from 19 to 99.", kFirstRunDefaults},
+        {{"PBB=0"}, 1, "PBB must be a whole number from 1 to 99.", kFirstRunDefaults},
+        {{"5BC=62"}, 1, "5BC must be a whole number from 19 to 61.", kFirstRunDefaults},
+        {{"PBC=abc"}, 1, "PBC must be a whole number from 19 to 99.", kFirstRunDefaults},
         {{"XYZ=30"}, 2, nullptr, kFirstRunDefaults},
         {{"5BC"}, 2, nullptr, kFirstRunDefaults},
     };

@@ -78,13 +78,14 @@ TEST(ReadGameSettings, ChecksTheNeededKeysAndNamesEveryBadOne) {
         std::optional<std::array<int, kGameSettingCount>> read;
         std::string message;
     } cases[] = {
-        {{"26", "49", "59", "26", "5"}, GameSettingKeys::All(), {{26, 49, 59, 26, 5}}, ""},
+        {{"26", "49", "69", "26", "5"}, GameSettingKeys::All(), {{26, 49, 69, 26, 5}}, ""},
+        {{"26", "49", "99", "1", "4"}, GameSettingKeys::All(), {{26, 49, 99, 1, 4}}, ""},
         {{" 26 ", "049", "2147483647", "x", "0"}, {FiveNumberMax, SixNumberMax}, {{26, 49, 0, 0, 0}}, ""},
         {{"26", "49", "2147483647", "26", "5"},
          {PowerballGroup1Max, PowerballBalls},
          std::nullopt,
          "The setting PBC holds \"2147483647\", which is out of range.\nPBC, the highest ball of Powerball "
-         "group 1, is a whole number from 19 to 61." +
+         "group 1, is a whole number from 19 to 99." +
              fix + "PBC=<value>\n\nOPERATION ABORTED"},
         {{nullptr, "49", "49", "42", "5"},
          {FiveNumberMax},
@@ -96,7 +97,7 @@ TEST(ReadGameSettings, ChecksTheNeededKeysAndNamesEveryBadOne) {
          {PowerballGroup2Max, PowerballBalls},
          std::nullopt,
          "The setting PBB holds \"26abc\", which is not a whole number.\nPBB, the highest ball of Powerball "
-         "group 2, is a whole number from 19 to 61.\n\nThe setting PBM holds \"0\", which is out of "
+         "group 2, is a whole number from 1 to 99.\n\nThe setting PBM holds \"0\", which is out of "
          "range.\nPBM, how many balls a drawing takes from Powerball group 1, is 4 or 5.\n\nSet them on the "
          "Setup page, or with\nvantorel-cli settings PBB=<value> PBM=<value>\n\nOPERATION ABORTED"},
         {{"26", "", "49", "42", "5"},

@@ -3,9 +3,16 @@
 #include "shell/CSpecial.h"
 
 #include <QListWidget>
+#include <QSpinBox>
+
+#include <algorithm>
 
 namespace vantorel::test {
 namespace {
+
+// The target radios in key order.
+constexpr const char* kTargets[] = {"fiveNumberGameRadio", "sixNumberGameRadio", "powerballGroup1Radio",
+                                    "powerballGroup2Radio", "powerballBallsRadio"};
 
 class CSpecialTest : public SheetTest {
 protected:
@@ -86,6 +93,59 @@ TEST_F(CSpecialTest, SaveEntriesWritesTheRecordedMaximumsOnlyAfterConfirmation) 
     sheet->SetActivePage(kThreeNumberPage);
     Click(kSetupPage, "saveEntriesButton");
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"No New Game Maximums Entered!"});
+}
+
+// Beyond the list: a typed value, checked against the target's range; the list entry and the typed value
+// exclude each other.
+TEST_F(CSpecialTest, OtherValueRecordsThePowerballGroupsOfTodaysGames) {
+    auto* other = Find<QSpinBox>("otherValueSpin", kSetupPage);
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(other->maximum(), 99);
+    const struct {
+        const char* target;
+        int typed;
+        std::optional<int> recorded;
+        const char* message;
+    } cases[] = {
+        {"powerballGroup1Radio", 99, 99, nullptr},
+        {"powerballGroup2Radio", 1, 1, nullptr},
+        {"powerballBallsRadio", 4, 4, nullptr},
+        {"powerballBallsRadio", 45, std::nullopt,
+         "Invalid Selection for Powerball Max.\nPlease select 4 balls or 5 balls.\n\n[Settings at the bottom "
+         "of "
+         "the list]"},
+        {"fiveNumberGameRadio", 70, std::nullopt, "5BC must be a whole number from 19 to 61."},
+        {"powerballGroup1Radio", 18, std::nullopt, "PBC must be a whole number from 19 to 99."},
+    };
+    for (const auto& c : cases) {
+        sheet->SetActivePage(kThreeNumberPage);
+        sheet->SetActivePage(kSetupPage);
+        messages.Clear();
+        Click(kSetupPage, c.target);
+        valueList()->setCurrentRow(3);
+        other->setValue(c.typed);
+        EXPECT_TRUE(valueList()->selectedItems().isEmpty());
+        Click(kSetupPage, "recordEntryButton");
+        const auto target = static_cast<std::size_t>(
+            std::find_if(std::begin(kTargets), std::end(kTargets),
+                         [&](const char* t) { return t == std::string_view(c.target); }) -
+            std::begin(kTargets));
+        EXPECT_EQ(entered()[target], c.recorded) << c.target << ' ' << c.typed;
+        EXPECT_EQ(messages.texts(),
+                  c.message != nullptr ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+    }
+    // Choosing a list entry again clears the typed value: the entry is recorded.
+    Record("powerballGroup2Radio", 40);
+    EXPECT_EQ(other->value(), 0);
+    EXPECT_EQ(entered()[3], 40);
+
+    // Saved like any recorded value.
+    other->setValue(69);
+    Click(kSetupPage, "powerballGroup1Radio");
+    Click(kSetupPage, "recordEntryButton");
+    messages.ScriptAnswer(MessageAnswer::Ok);
+    Click(kSetupPage, "saveEntriesButton");
+    EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"26", "49", "69", "40", "5"}));
 }
 
 TEST_F(CSpecialTest, CurrentSettingsShowsTheStoredTexts) {
