@@ -41,6 +41,8 @@ struct CommandLine {
     bool reversed = false;
     bool yes = false;
     std::vector<std::string> assignments; // settings KEY=VALUE
+    std::optional<std::string> preset;    // settings --preset NAME
+    bool listPresets = false;             // settings --presets
     std::optional<std::string> directory; // --dir: the folder of the history file, if not the current one
 };
 

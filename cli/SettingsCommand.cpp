@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "platform/GamePresets.h"
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 
@@ -18,9 +19,44 @@ void PrintSettings(const ProfileStore& profile, std::ostream& out) {
     }
 }
 
+int SaveSettings(ProfileStore& profile, const GameSettingChanges& changes) {
+    if (!WriteGameSettings(profile, changes)) {
+        MessageBox(SettingsNotSavedMessage(profile), MessageIcon::Stop);
+        return kExitRefused;
+    }
+    MessageBox(kSettingsSaved, MessageIcon::None);
+    return kExitDone;
+}
+
+std::string UnknownPresetMessage(std::string_view name) {
+    std::string message = "There is no preset named \"" + std::string(name) + "\".\nThe presets are:";
+    for (const GamePreset& preset : kGamePresets) {
+        message += ' ' + std::string(preset.name) + (&preset == &kGamePresets.back() ? "." : ",");
+    }
+    return message + "\nvantorel-cli settings --presets lists them with their games.";
+}
+
+int UsePreset(std::string_view name, CliContext& context) {
+    const GamePreset* preset = FindGamePreset(name);
+    if (preset == nullptr) {
+        MessageBox(UnknownPresetMessage(name), MessageIcon::Stop);
+        return kExitRefused;
+    }
+    return SaveSettings(context.profile, preset->values);
+}
+
 } // namespace
 
 int RunSettings(const CommandLine& line, CliContext& context) {
+    if (line.listPresets) {
+        for (const GamePreset& preset : kGamePresets) {
+            context.out << PresetListLine(preset) << '\n';
+        }
+        return kExitDone;
+    }
+    if (line.preset) {
+        return UsePreset(*line.preset, context);
+    }
     if (line.assignments.empty()) {
         PrintSettings(context.profile, context.out);
         return kExitDone;
@@ -41,12 +77,7 @@ int RunSettings(const CommandLine& line, CliContext& context) {
         }
         changes[static_cast<std::size_t>(*key)] = value;
     }
-    if (!WriteGameSettings(context.profile, changes)) {
-        MessageBox(SettingsNotSavedMessage(context.profile), MessageIcon::Stop);
-        return kExitRefused;
-    }
-    MessageBox(kSettingsSaved, MessageIcon::None);
-    return kExitDone;
+    return SaveSettings(context.profile, changes);
 }
 
 } // namespace vantorel

@@ -1,11 +1,13 @@
 #include "shell/CSpecial.h"
 
+#include "platform/GamePresets.h"
 #include "platform/MessageBox.h"
 #include "shell/Artwork.h"
 #include "shell/CPsheet.h"
 #include "shell/ShellServices.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -62,6 +64,10 @@ constexpr std::array<ChoiceCaption, kGameSettingCount> kTargetCaptions = {{
     {"powerballGroup2Radio", "Powerball Group 2"},
     {"powerballBallsRadio", "Powerball Balls"},
 }};
+
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QPushButton* MakeButton(const char* objectName, const char* caption, QWidget* parent) {
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
@@ -176,6 +182,21 @@ QWidget* CSpecial::BuildMaximumsGroup() {
     other->addWidget(otherValue_);
     other->addStretch();
 
+    presets_ = new QComboBox(group);
+    presets_->setObjectName(QStringLiteral("presetCombo"));
+    for (const GamePreset& preset : kGamePresets) {
+        presets_->addItem(Latin1(preset.title) + QStringLiteral(" (") + Latin1(preset.matrix) +
+                          QLatin1Char(')'));
+    }
+    auto* presetLabel = new QLabel(QStringLiteral("&Preset:"), group);
+    presetLabel->setBuddy(presets_);
+    auto* usePreset = MakeButton("usePresetButton", "Use Preset", group);
+    connect(usePreset, &QPushButton::clicked, this, &CSpecial::UsePreset);
+    auto* presetRow = new QHBoxLayout;
+    presetRow->addWidget(presetLabel);
+    presetRow->addWidget(presets_, 1);
+    presetRow->addWidget(usePreset);
+
     auto* top = new QHBoxLayout;
     top->addLayout(targets);
     top->addWidget(valueList_, 1);
@@ -183,6 +204,7 @@ QWidget* CSpecial::BuildMaximumsGroup() {
     layout->addLayout(top, 1);
     layout->addLayout(other);
     layout->addLayout(buttons);
+    layout->addLayout(presetRow);
     return group;
 }
 
@@ -237,15 +259,25 @@ void CSpecial::SaveEntries() {
         MessageBox(kNoNewMaximums);
         return;
     }
-    const GameSettingTexts afterSaving =
-        TextsAfterChanges(ReadGameSettingTexts(services().profile), enteredMaximums_);
+    ConfirmAndSave(enteredMaximums_);
+}
+
+void CSpecial::UsePreset() {
+    const int chosen = presets_->currentIndex();
+    if (chosen >= 0 && chosen < static_cast<int>(kGamePresets.size())) {
+        ConfirmAndSave(kGamePresets[static_cast<std::size_t>(chosen)].values);
+    }
+}
+
+void CSpecial::ConfirmAndSave(const GameSettingChanges& changes) {
+    const GameSettingTexts afterSaving = TextsAfterChanges(ReadGameSettingTexts(services().profile), changes);
     const MessageAnswer answer =
         MessageBox(SaveConfirmationText(afterSaving), MessageIcon::Question, MessageButtons::OkCancel);
     if (answer != MessageAnswer::Ok) {
         MessageBox(kSettingsCancelled);
         return;
     }
-    if (!WriteGameSettings(services().profile, enteredMaximums_)) {
+    if (!WriteGameSettings(services().profile, changes)) {
         MessageBox(SettingsNotSavedMessage(services().profile), MessageIcon::Stop);
         return;
     }

@@ -64,6 +64,74 @@ TEST(SettingsCommand, ValidatesLikeTheSetupPageAndWritesNothingOnRefusal) {
     }
 }
 
+// A preset sets the keys of its game and no other; names are matched loosely; the list shows every preset.
+TEST(SettingsCommand, PresetsSetTheirGamesMaximumsInOneStep) {
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+        const char* message;
+        const char* after;
+    } cases[] = {
+        {{"--preset", "powerball"}, 0, "Settings Have Been Saved", "5BC=26\n6BC=49\nPBC=69\nPBB=26\nPBM=5\n"},
+        {{"--preset=Mega-Millions"},
+         0,
+         "Settings Have Been Saved",
+         "5BC=26\n6BC=49\nPBC=70\nPBB=24\nPBM=5\n"},
+        {{"--preset", "Lotto America"},
+         0,
+         "Settings Have Been Saved",
+         "5BC=26\n6BC=49\nPBC=52\nPBB=10\nPBM=5\n"},
+        {{"--preset", "CASH4LIFE"}, 0, "Settings Have Been Saved", "5BC=26\n6BC=49\nPBC=60\nPBB=4\nPBM=5\n"},
+        {{"--preset", "lotto_6_59"},
+         0,
+         "Settings Have Been Saved",
+         "5BC=26\n6BC=59\nPBC=49\nPBB=42\nPBM=5\n"},
+        {{"--preset", "lotto 6/49"}, 0, "Settings Have Been Saved", kFirstRunDefaults},
+        {{"--preset", "lotto-5-39"},
+         0,
+         "Settings Have Been Saved",
+         "5BC=39\n6BC=49\nPBC=49\nPBB=42\nPBM=5\n"},
+        {{"--preset", "keno"},
+         1,
+         "There is no preset named \"keno\".\nThe presets are: powerball, mega-millions, lotto-america, "
+         "cash4life, lotto-6-59, lotto-6-49, lotto-5-39.\nvantorel-cli settings --presets lists them with "
+         "their "
+         "games.",
+         kFirstRunDefaults},
+        {{"--preset", ""}, 1, nullptr, kFirstRunDefaults},
+        {{"--preset", "powerball", "5BC=30"}, 2, nullptr, kFirstRunDefaults},
+        {{"--preset", "powerball", "--preset", "cash4life"}, 2, nullptr, kFirstRunDefaults},
+        {{"--presets", "--preset", "powerball"}, 2, nullptr, kFirstRunDefaults},
+        {{"--preset"}, 2, nullptr, kFirstRunDefaults},
+    };
+    for (const auto& c : cases) {
+        MemoryProfileStore profile;
+        {
+            RecordingMessageSink quiet;
+            const ScopedMessageSink installed(quiet);
+            RunFirstTimeSetup(profile);
+        }
+        const test::CliRunner cli(profile);
+        std::vector<std::string> arguments = c.arguments;
+        arguments.insert(arguments.begin(), "settings");
+        const test::CliOutcome outcome = cli.Run(arguments);
+        EXPECT_EQ(outcome.status, c.status) << c.arguments.back();
+        if (c.message != nullptr) {
+            EXPECT_EQ(outcome.messages(), std::vector<std::string>{c.message}) << c.arguments.back();
+        }
+        EXPECT_EQ(cli.Run("settings").out, c.after) << c.arguments.back();
+    }
+    MemoryProfileStore profile;
+    EXPECT_EQ(test::CliRunner(profile).Run("settings --presets").out,
+              "powerball      Powerball      5 of 69 + 1 of 26  Power Ball game  PBC=69 PBB=26 PBM=5\n"
+              "mega-millions  Mega Millions  5 of 70 + 1 of 24  Power Ball game  PBC=70 PBB=24 PBM=5\n"
+              "lotto-america  Lotto America  5 of 52 + 1 of 10  Power Ball game  PBC=52 PBB=10 PBM=5\n"
+              "cash4life      Cash4Life      5 of 60 + 1 of 4   Power Ball game  PBC=60 PBB=4 PBM=5\n"
+              "lotto-6-59     6 of 59 lotto  6 of 59            6 Number game    6BC=59\n"
+              "lotto-6-49     6 of 49 lotto  6 of 49            6 Number game    6BC=49\n"
+              "lotto-5-39     5 of 39 game   5 of 39            5 Number game    5BC=39\n");
+}
+
 // A hand-edited setting refuses exactly the operations that read it, with a message naming it, and the
 // history is not touched; the other operations run as before.
 TEST(SettingsCommand, HandEditedValuesRefuseOnlyTheOperationsThatNeedThem) {

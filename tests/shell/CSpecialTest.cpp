@@ -1,7 +1,9 @@
 #include "tests/shell/SheetTestSupport.h"
 
+#include "platform/GamePresets.h"
 #include "shell/CSpecial.h"
 
+#include <QComboBox>
 #include <QListWidget>
 #include <QSpinBox>
 
@@ -146,6 +148,32 @@ TEST_F(CSpecialTest, OtherValueRecordsThePowerballGroupsOfTodaysGames) {
     messages.ScriptAnswer(MessageAnswer::Ok);
     Click(kSetupPage, "saveEntriesButton");
     EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"26", "49", "69", "40", "5"}));
+}
+
+// A preset is one step with the usual confirmation; it changes only the keys of its game.
+TEST_F(CSpecialTest, UsePresetSavesItsGamesMaximumsAfterConfirmation) {
+    auto* presets = Find<QComboBox>("presetCombo", kSetupPage);
+    ASSERT_NE(presets, nullptr);
+    ASSERT_EQ(presets->count(), static_cast<int>(kGamePresets.size()));
+    EXPECT_EQ(presets->itemText(1).toStdString(), "Mega Millions (5 of 70 + 1 of 24)");
+    presets->setCurrentIndex(0);
+    const std::string confirmation = "   Save Settings:\n5 Number Game:  26\n6 Number Game:  49\nPowerball "
+                                     "Grp 1:   69\nPowerball Grp 2:   "
+                                     "26\nPowerball Max  :   5 ?";
+    Click(kSetupPage, "usePresetButton"); // answered with Cancel
+    EXPECT_EQ(messages.texts(), (std::vector<std::string>{confirmation, "The Operation Has Been Cancelled"}));
+    EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"26", "49", "49", "42", "5"}));
+
+    messages.Clear();
+    messages.ScriptAnswer(MessageAnswer::Ok);
+    Click(kSetupPage, "usePresetButton");
+    EXPECT_EQ(messages.texts(), (std::vector<std::string>{confirmation, "Settings Have Been Saved"}));
+    EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"26", "49", "69", "26", "5"}));
+
+    presets->setCurrentIndex(4); // a 6 of 59 lotto
+    messages.ScriptAnswer(MessageAnswer::Ok);
+    Click(kSetupPage, "usePresetButton");
+    EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"26", "59", "69", "26", "5"}));
 }
 
 TEST_F(CSpecialTest, CurrentSettingsShowsTheStoredTexts) {
