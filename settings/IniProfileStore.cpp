@@ -51,26 +51,6 @@ std::string_view ReadCause(ReadStatus status) {
     return "the system reported an error";
 }
 
-std::string_view WriteCause(FileFault fault) {
-    switch (fault) {
-    case FileFault::kNoSpace:
-        return kCauseNoSpace;
-    case FileFault::kPermissionDenied:
-        return kCausePermissionDenied;
-    case FileFault::kInUse:
-        return kCauseInUse;
-    case FileFault::kNotAFile:
-        return kCauseNotAFile;
-    case FileFault::kMissing:
-        return kCauseMissing;
-    case FileFault::kNone:
-    case FileFault::kTooLarge:
-    case FileFault::kOther:
-        break;
-    }
-    return kCauseOther;
-}
-
 std::string FileProblem(const std::filesystem::path& file, std::string_view what, std::string_view cause) {
     return "The settings file " + file.string() + " could not be " + std::string(what) + ": " +
            std::string(cause) + '.';
@@ -161,7 +141,7 @@ bool IniProfileStore::Update(const std::function<void(ProfileValues&)>& change) 
     const std::filesystem::path lockFile = file_.parent_path() / (file_.filename().string() + ".lck");
     const std::unique_ptr<WriterLock> lock = LockFileExclusively(lockFile, lockWait_, fault);
     if (!lock) {
-        return Fail(FileProblem(file_, "written", WriteCause(fault)));
+        return Fail(FileProblem(file_, "written", CauseOf(fault)));
     }
     std::optional<IniFile> content = Read();
     if (!content) {
@@ -174,7 +154,7 @@ bool IniProfileStore::Update(const std::function<void(ProfileValues&)>& change) 
     }
     fault = ReplaceFile(files_, file_, content->Text());
     if (fault != FileFault::kNone) {
-        return Fail(FileProblem(file_, "written", WriteCause(fault)));
+        return Fail(FileProblem(file_, "written", CauseOf(fault)));
     }
     return true;
 }

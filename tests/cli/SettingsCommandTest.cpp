@@ -18,13 +18,43 @@ using test::TempWorkingDir;
 
 constexpr const char* kFirstRunDefaults = "5BC=26\n6BC=49\nPBC=49\nPBB=42\nPBM=5\n";
 
+void RunFirstTimeQuietly(ProfileStore& profile) {
+    RecordingMessageSink quiet;
+    const ScopedMessageSink installed(quiet);
+    RunFirstTimeSetup(profile);
+}
+
+// One settings command on the first-run defaults: its exit status, its message (nullptr: none) and the
+// settings afterwards.
+struct SettingsCase {
+    std::vector<std::string> arguments; // after "settings"
+    int status;
+    const char* message;
+    const char* after;
+};
+
+void CheckSettingsCommands(const std::vector<SettingsCase>& cases) {
+    for (const SettingsCase& c : cases) {
+        MemoryProfileStore profile;
+        RunFirstTimeQuietly(profile);
+        const test::CliRunner cli(profile);
+        std::vector<std::string> arguments = c.arguments;
+        arguments.insert(arguments.begin(), "settings");
+        const test::CliOutcome outcome = cli.Run(arguments);
+        std::string what;
+        for (const std::string& argument : c.arguments) {
+            what += argument + ' ';
+        }
+        EXPECT_EQ(outcome.status, c.status) << what;
+        EXPECT_EQ(outcome.messages(),
+                  c.message != nullptr ? std::vector<std::string>{c.message} : std::vector<std::string>{})
+            << what;
+        EXPECT_EQ(cli.Run("settings").out, c.after) << what;
+    }
+}
+
 TEST(SettingsCommand, ValidatesLikeTheSetupPageAndWritesNothingOnRefusal) {
-    const struct {
-        std::vector<std::string> assignments;
-        int status;
-        const char* message;
-        const char* after;
-    } cases[] = {
+    CheckSettingsCommands({
         {{"5BC=36"}, 0, "Settings Have Been Saved", "5BC=36\n6BC=49\nPBC=49\nPBB=42\nPBM=5\n"},
         {{"6bc=19", "Pbb=61", "pbm=4"},
          0,
@@ -44,34 +74,12 @@ TEST(SettingsCommand, ValidatesLikeTheSetupPageAndWritesNothingOnRefusal) {
         {{"PBC=abc"}, 1, "PBC must be a whole number from 19 to 99.", kFirstRunDefaults},
         {{"XYZ=30"}, 2, nullptr, kFirstRunDefaults},
         {{"5BC"}, 2, nullptr, kFirstRunDefaults},
-    };
-    for (const auto& c : cases) {
-        MemoryProfileStore profile;
-        {
-            RecordingMessageSink quiet;
-            const ScopedMessageSink installed(quiet);
-            RunFirstTimeSetup(profile);
-        }
-        const test::CliRunner cli(profile);
-        std::vector<std::string> arguments = c.assignments;
-        arguments.insert(arguments.begin(), "settings");
-        const test::CliOutcome outcome = cli.Run(arguments);
-        EXPECT_EQ(outcome.status, c.status) << c.assignments.front();
-        EXPECT_EQ(outcome.messages(),
-                  c.message != nullptr ? std::vector<std::string>{c.message} : std::vector<std::string>{})
-            << c.assignments.front();
-        EXPECT_EQ(cli.Run("settings").out, c.after) << c.assignments.front();
-    }
+    });
 }
 
 // A preset sets the keys of its game and no other; names are matched loosely; the list shows every preset.
 TEST(SettingsCommand, PresetsSetTheirGamesMaximumsInOneStep) {
-    const struct {
-        std::vector<std::string> arguments;
-        int status;
-        const char* message;
-        const char* after;
-    } cases[] = {
+    CheckSettingsCommands({
         {{"--preset", "powerball"}, 0, "Settings Have Been Saved", "5BC=26\n6BC=49\nPBC=69\nPBB=26\nPBM=5\n"},
         {{"--preset=Mega-Millions"},
          0,
@@ -98,29 +106,18 @@ TEST(SettingsCommand, PresetsSetTheirGamesMaximumsInOneStep) {
          "their "
          "games.",
          kFirstRunDefaults},
-        {{"--preset", ""}, 1, nullptr, kFirstRunDefaults},
+        {{"--preset", ""},
+         1,
+         "There is no preset named \"\".\nThe presets are: powerball, mega-millions, lotto-america, "
+         "cash4life, lotto-6-59, lotto-6-49, lotto-5-39.\nvantorel-cli settings --presets lists them with "
+         "their "
+         "games.",
+         kFirstRunDefaults},
         {{"--preset", "powerball", "5BC=30"}, 2, nullptr, kFirstRunDefaults},
         {{"--preset", "powerball", "--preset", "cash4life"}, 2, nullptr, kFirstRunDefaults},
         {{"--presets", "--preset", "powerball"}, 2, nullptr, kFirstRunDefaults},
         {{"--preset"}, 2, nullptr, kFirstRunDefaults},
-    };
-    for (const auto& c : cases) {
-        MemoryProfileStore profile;
-        {
-            RecordingMessageSink quiet;
-            const ScopedMessageSink installed(quiet);
-            RunFirstTimeSetup(profile);
-        }
-        const test::CliRunner cli(profile);
-        std::vector<std::string> arguments = c.arguments;
-        arguments.insert(arguments.begin(), "settings");
-        const test::CliOutcome outcome = cli.Run(arguments);
-        EXPECT_EQ(outcome.status, c.status) << c.arguments.back();
-        if (c.message != nullptr) {
-            EXPECT_EQ(outcome.messages(), std::vector<std::string>{c.message}) << c.arguments.back();
-        }
-        EXPECT_EQ(cli.Run("settings").out, c.after) << c.arguments.back();
-    }
+    });
     MemoryProfileStore profile;
     EXPECT_EQ(test::CliRunner(profile).Run("settings --presets").out,
               "powerball      Powerball      5 of 69 + 1 of 26  Power Ball game  PBC=69 PBB=26 PBM=5\n"
@@ -165,11 +162,7 @@ TEST(SettingsCommand, HandEditedValuesRefuseOnlyTheOperationsThatNeedThem) {
         test::WriteFile("draws.txt", "1 2 3 4 5\n");
         test::WriteFile("picks.txt", "1 2 3 4 5 6\n");
         MemoryProfileStore profile;
-        {
-            RecordingMessageSink quiet;
-            const ScopedMessageSink installed(quiet);
-            RunFirstTimeSetup(profile);
-        }
+        RunFirstTimeQuietly(profile);
         const std::string_view setting(c.setting);
         profile.WriteString(kSettingsSection, setting.substr(0, setting.find('=')),
                             setting.substr(setting.find('=') + 1));

@@ -41,6 +41,22 @@ protected:
         return values;
     }
 
+    // Presses `button` twice: answered with Cancel, which writes nothing, then with OK, which saves.
+    void ExpectSavedAfterConfirmation(std::string_view button, const std::string& confirmation,
+                                      const std::vector<std::string>& before,
+                                      const std::vector<std::string>& after) {
+        messages.Clear();
+        Click(kSetupPage, button);
+        EXPECT_EQ(messages.texts(),
+                  (std::vector<std::string>{confirmation, "The Operation Has Been Cancelled"}));
+        EXPECT_EQ(StoredSettings(), before);
+        messages.Clear();
+        messages.ScriptAnswer(MessageAnswer::Ok);
+        Click(kSetupPage, button);
+        EXPECT_EQ(messages.texts(), (std::vector<std::string>{confirmation, "Settings Have Been Saved"}));
+        EXPECT_EQ(StoredSettings(), after);
+    }
+
     const GameSettingChanges& entered() const {
         return sheet->pageAs<CSpecial>(kSetupPage)->enteredMaximums();
     }
@@ -78,17 +94,10 @@ TEST_F(CSpecialTest, SaveEntriesWritesTheRecordedMaximumsOnlyAfterConfirmation) 
     const std::string confirmation =
         "   Save Settings:\n5 Number Game:  36\n6 Number Game:  49\nPowerball Grp 1:   "
         "49\nPowerball Grp 2:   \nPowerball Max  :   4 ?";
-    Click(kSetupPage, "saveEntriesButton"); // answered with Cancel
-    EXPECT_EQ(messages.texts(), (std::vector<std::string>{confirmation, "The Operation Has Been Cancelled"}));
-    EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"26", "49", "49", "", "5"}));
-
-    messages.Clear();
-    messages.ScriptAnswer(MessageAnswer::Ok);
-    Click(kSetupPage, "saveEntriesButton");
-    EXPECT_EQ(messages.texts(), (std::vector<std::string>{confirmation, "Settings Have Been Saved"}));
+    ExpectSavedAfterConfirmation("saveEntriesButton", confirmation, {"26", "49", "49", "", "5"},
+                                 {"36", "49", "49", "", "4"});
     EXPECT_EQ(messages.entries()[0].icon, MessageIcon::Question);
     EXPECT_EQ(messages.entries()[0].buttons, MessageButtons::OkCancel);
-    EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"36", "49", "49", "", "4"}));
 
     // Leaving the page forgets the entries.
     messages.Clear();
@@ -157,18 +166,10 @@ TEST_F(CSpecialTest, UsePresetSavesItsGamesMaximumsAfterConfirmation) {
     ASSERT_EQ(presets->count(), static_cast<int>(kGamePresets.size()));
     EXPECT_EQ(presets->itemText(1).toStdString(), "Mega Millions (5 of 70 + 1 of 24)");
     presets->setCurrentIndex(0);
-    const std::string confirmation = "   Save Settings:\n5 Number Game:  26\n6 Number Game:  49\nPowerball "
-                                     "Grp 1:   69\nPowerball Grp 2:   "
-                                     "26\nPowerball Max  :   5 ?";
-    Click(kSetupPage, "usePresetButton"); // answered with Cancel
-    EXPECT_EQ(messages.texts(), (std::vector<std::string>{confirmation, "The Operation Has Been Cancelled"}));
-    EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"26", "49", "49", "42", "5"}));
-
-    messages.Clear();
-    messages.ScriptAnswer(MessageAnswer::Ok);
-    Click(kSetupPage, "usePresetButton");
-    EXPECT_EQ(messages.texts(), (std::vector<std::string>{confirmation, "Settings Have Been Saved"}));
-    EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"26", "49", "69", "26", "5"}));
+    const std::string confirmation = "   Save Settings:\n5 Number Game:  26\n6 Number Game:  49\n"
+                                     "Powerball Grp 1:   69\nPowerball Grp 2:   26\nPowerball Max  :   5 ?";
+    ExpectSavedAfterConfirmation("usePresetButton", confirmation, {"26", "49", "49", "42", "5"},
+                                 {"26", "49", "69", "26", "5"});
 
     presets->setCurrentIndex(4); // a 6 of 59 lotto
     messages.ScriptAnswer(MessageAnswer::Ok);
