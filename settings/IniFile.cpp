@@ -39,30 +39,19 @@ std::size_t LineEndLength(std::string_view text, std::size_t position) {
     return text.compare(position, 2, "\r\n") == 0 ? 2 : 1;
 }
 
-// The length of the line that starts at `start`: it ends at a line end outside quotes, or at a line end
-// after a comment; a backslash takes the next character (a line end too) into the line.
+// The length of the line that starts at `start`: up to its line end, unless a backslash outside a comment
+// continues it on the next line. QSettings also lets quotes run over line ends, but it never writes a line
+// end inside quotes, and a stray quote in a file edited by hand would take the rest of the file into one
+// line; here a line end always ends a quoted text.
 std::size_t LogicalLineLength(std::string_view text, std::size_t start) {
-    bool inQuotes = false;
     bool inComment = false;
     std::size_t i = start;
-    while (i < text.size()) {
-        const char c = text[i];
-        if (IsLineEnd(c)) {
-            if (!inQuotes || inComment) {
-                break;
-            }
-            i += LineEndLength(text, i);
-            continue;
-        }
-        if (!inComment && c == '\\') {
+    while (i < text.size() && !IsLineEnd(text[i])) {
+        if (!inComment && text[i] == '\\') {
             i += 1 + std::max<std::size_t>(LineEndLength(text, i + 1), i + 1 < text.size() ? 1 : 0);
             continue;
         }
-        if (!inComment && c == '"') {
-            inQuotes = !inQuotes;
-        } else if (!inComment && !inQuotes && c == ';') {
-            inComment = true;
-        }
+        inComment = inComment || text[i] == ';';
         ++i;
     }
     return std::min(i, text.size()) - start;

@@ -30,7 +30,7 @@ public:
 
 private:
     enum class LineKind { kOther, kSection, kEntry };
-    // One line as it stands in the file; a value in quotes or continued by a backslash may span several.
+    // One line as it stands in the file; a value continued by a backslash at a line end spans several.
     struct Line {
         LineKind kind = LineKind::kOther;
         std::string text;    // as read, without its line end

@@ -100,12 +100,6 @@ TEST(ReadGameSettings, ChecksTheNeededKeysAndNamesEveryBadOne) {
          "group 2, is a whole number from 1 to 99.\n\nThe setting PBM holds \"0\", which is out of "
          "range.\nPBM, how many balls a drawing takes from Powerball group 1, is 4 or 5.\n\nSet them on the "
          "Setup page, or with\nvantorel-cli settings PBB=<value> PBM=<value>\n\nOPERATION ABORTED"},
-        {{"26", "", "49", "42", "5"},
-         {SixNumberMax},
-         std::nullopt,
-         "The setting 6BC is not set.\n6BC, the highest ball of the 6 Number game, is a whole number from 19 "
-         "to 61." +
-             fix + "6BC=<value>\n\nOPERATION ABORTED"},
         {{"1234567890123456789012345678901234567890", "49", "49", "42", "5"},
          {FiveNumberMax},
          std::nullopt,

@@ -14,7 +14,7 @@ TEST(IniFile, ReadsEntriesAsQSettingsDoes) {
                              "escaped=\\x41\\102C\r\n"
                              "long=first \\\r\n"
                              "second\r\n"
-                             "multi=\"one\r\ntwo\"\r\n"
+                             "stray=\"open quote\r\n"
                              "at=@@x\r\n"
                              "wrapped=@String(y)\r\n"
                              "odd line without equals\r\n"
@@ -35,7 +35,7 @@ TEST(IniFile, ReadsEntriesAsQSettingsDoes) {
         {"Settings", "quoted", "a;b,c\"d\\e\tf"},
         {"Settings", "escaped", "ABC"},
         {"Settings", "long", "first second"},
-        {"Settings", "multi", "one\r\ntwo"},
+        {"Settings", "stray", "open quote"}, // a quote left open ends with its line
         {"Settings", "at", "@x"},
         {"Settings", "wrapped", "y"},
         {"Settings", "odd line without equals", std::nullopt},
