@@ -22,6 +22,7 @@ const std::string_view kUsageText =
     "  vantorel-cli backup [--yes]\n"
     "  vantorel-cli restore [--yes]\n"
     "  vantorel-cli settings [KEY=VALUE ...]\n"
+    "  vantorel-cli settings --preset NAME | --presets\n"
     "  vantorel-cli --version | --help\n"
     "\n"
     "GAME: 3, 4, 5, 6 or pb\n"
@@ -64,6 +65,7 @@ const OptionTable kDatedUndatedOptions = {{"--dated", OptionKind::Flag}, {"--und
 const OptionTable kPatternOptions = {
     {"--dated", OptionKind::Flag}, {"--undated", OptionKind::Flag}, {"--reversed", OptionKind::Flag}};
 const OptionTable kYesOption = {{"--yes", OptionKind::Flag}};
+const OptionTable kSettingsOptions = {{"--preset", OptionKind::Value}, {"--presets", OptionKind::Flag}};
 const OptionTable kNoOptions = {};
 
 // Options that every command takes, before the command word or among its own options.
@@ -326,6 +328,25 @@ std::optional<CommandLine> ParseGameFileCommand(CliCommand command, const std::v
     return line;
 }
 
+// settings: KEY=VALUE words, or one preset, or the list of presets.
+std::optional<CommandLine> ParseSettings(const std::vector<Option>& options,
+                                         const std::vector<std::string_view>& positionals) {
+    CommandLine line;
+    line.command = CliCommand::Settings;
+    line.assignments.assign(positionals.begin(), positionals.end());
+    for (const Option& option : options) {
+        if (option.name == "--presets") {
+            line.listPresets = true;
+        } else if (line.preset) {
+            return std::nullopt;
+        } else {
+            line.preset = std::string(option.value);
+        }
+    }
+    const int forms = (line.assignments.empty() ? 0 : 1) + (line.preset ? 1 : 0) + (line.listPresets ? 1 : 0);
+    return forms <= 1 ? std::optional<CommandLine>(line) : std::nullopt;
+}
+
 struct CommandEntry {
     CliCommand command;
     const OptionTable* options;
@@ -340,7 +361,7 @@ const std::map<std::string_view, CommandEntry> kCommands = {
     {"pattern", {CliCommand::Pattern, &kPatternOptions}},
     {"backup", {CliCommand::Backup, &kYesOption}},
     {"restore", {CliCommand::Restore, &kYesOption}},
-    {"settings", {CliCommand::Settings, &kNoOptions}},
+    {"settings", {CliCommand::Settings, &kSettingsOptions}},
 };
 
 // The command's own grammar, once its options and words are split.
@@ -354,12 +375,8 @@ std::optional<CommandLine> ParseCommand(CliCommand command, const std::vector<Op
     case CliCommand::Compare:
     case CliCommand::Pattern:
         return ParseGameFileCommand(command, options, positionals);
-    case CliCommand::Settings: {
-        CommandLine line;
-        line.command = command;
-        line.assignments.assign(positionals.begin(), positionals.end());
-        return line;
-    }
+    case CliCommand::Settings:
+        return ParseSettings(options, positionals);
     case CliCommand::Analyze:
     case CliCommand::Backup:
     case CliCommand::Restore:

@@ -43,6 +43,8 @@ struct CommandLine {
     bool results = false; // import: a results file as published
     std::string column;   // import --results: the header's name of the column where the numbers start
     std::vector<std::string> assignments; // settings KEY=VALUE
+    std::optional<std::string> preset;    // settings --preset NAME
+    bool listPresets = false;             // settings --presets
     std::optional<std::string> directory; // --dir: the folder of the history file, if not the current one
 };
 

@@ -11,6 +11,7 @@
 #include "platform/Operations.h"
 #include "platform/RandomGenerator.h"
 #include "platform/SplitLines.h"
+#include "store/DataImport.h"
 #include "store/SectionReader.h"
 
 #include <algorithm>
@@ -156,20 +157,26 @@ int PrintComparison(const std::string& report, std::ostream& out) {
 } // namespace
 
 int RunLottoOperation(const CommandLine& line, CliContext& context) {
-    const GameSettings settings = GameSettings::Read(context.profile);
-    if (line.gameType == kPowerball) {
-        return RunOnPowerball(line, context, settings);
+    if (line.gameType != kPowerball && line.gameType != kFiveNumber && line.gameType != kSixNumber) {
+        return kExitUsage;
     }
-    if (line.gameType == kFiveNumber || line.gameType == kSixNumber) {
-        return RunOnLotto(line, context, settings);
+    const std::optional<GameSettings> settings =
+        ReadGameSettings(context.profile, SettingsNeededBy(line.gameType, line.operation));
+    if (!settings) {
+        return kExitRefused;
     }
-    return kExitUsage;
+    return line.gameType == kPowerball ? RunOnPowerball(line, context, *settings)
+                                       : RunOnLotto(line, context, *settings);
 }
 
 int RunLottoCompare(const CommandLine& line, CliContext& context) {
-    const GameSettings settings = GameSettings::Read(context.profile);
+    const std::optional<GameSettings> settings =
+        ReadGameSettings(context.profile, SettingsOfDrawingShape(line.gameType));
+    if (!settings) {
+        return kExitRefused;
+    }
     if (line.gameType == kPowerball) {
-        const GameTables<PowerballDrawTable> tables = LoadPowerballTables(settings);
+        const GameTables<PowerballDrawTable> tables = LoadPowerballTables(*settings);
         if (!ChosenHistoryAvailable(kPowerball, tables, line.dated)) {
             return kExitRefused;
         }

@@ -1,9 +1,9 @@
 #include "cli/Commands.h"
 
+#include "platform/GamePresets.h"
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 
-#include <charconv>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -12,15 +12,6 @@ namespace vantorel {
 
 namespace {
 
-std::optional<int> WholeNumber(std::string_view text) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() || text.front() == '-') {
-        return std::nullopt;
-    }
-    return value;
-}
-
 void PrintSettings(const ProfileStore& profile, std::ostream& out) {
     const GameSettingTexts texts = ReadGameSettingTexts(profile);
     for (std::size_t i = 0; i < kGameSettingCount; ++i) {
@@ -28,9 +19,44 @@ void PrintSettings(const ProfileStore& profile, std::ostream& out) {
     }
 }
 
+int SaveSettings(ProfileStore& profile, const GameSettingChanges& changes) {
+    if (!WriteGameSettings(profile, changes)) {
+        MessageBox(SettingsNotSavedMessage(profile), MessageIcon::Stop);
+        return kExitRefused;
+    }
+    MessageBox(kSettingsSaved, MessageIcon::None);
+    return kExitDone;
+}
+
+std::string UnknownPresetMessage(std::string_view name) {
+    std::string message = "There is no preset named \"" + std::string(name) + "\".\nThe presets are:";
+    for (const GamePreset& preset : kGamePresets) {
+        message += ' ' + std::string(preset.name) + (&preset == &kGamePresets.back() ? "." : ",");
+    }
+    return message + "\nvantorel-cli settings --presets lists them with their games.";
+}
+
+int UsePreset(std::string_view name, CliContext& context) {
+    const GamePreset* preset = FindGamePreset(name);
+    if (preset == nullptr) {
+        MessageBox(UnknownPresetMessage(name), MessageIcon::Stop);
+        return kExitRefused;
+    }
+    return SaveSettings(context.profile, preset->values);
+}
+
 } // namespace
 
 int RunSettings(const CommandLine& line, CliContext& context) {
+    if (line.listPresets) {
+        for (const GamePreset& preset : kGamePresets) {
+            context.out << PresetListLine(preset) << '\n';
+        }
+        return kExitDone;
+    }
+    if (line.preset) {
+        return UsePreset(*line.preset, context);
+    }
     if (line.assignments.empty()) {
         PrintSettings(context.profile, context.out);
         return kExitDone;
@@ -45,18 +71,13 @@ int RunSettings(const CommandLine& line, CliContext& context) {
         if (!key) {
             return kExitUsage;
         }
-        const std::optional<int> value = WholeNumber(std::string_view(assignment).substr(equals + 1));
+        const std::optional<int> value = WholeNumberOf(std::string_view(assignment).substr(equals + 1));
         if (!AcceptGameSetting(*key, value)) {
             return kExitRefused;
         }
         changes[static_cast<std::size_t>(*key)] = value;
     }
-    if (!WriteGameSettings(context.profile, changes)) {
-        MessageBox(kSettingsNotSaved, MessageIcon::Stop);
-        return kExitRefused;
-    }
-    MessageBox(kSettingsSaved, MessageIcon::None);
-    return kExitDone;
+    return SaveSettings(context.profile, changes);
 }
 
 } // namespace vantorel

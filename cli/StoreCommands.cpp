@@ -42,19 +42,24 @@ int ExitStatus(bool done) {
 } // namespace
 
 int RunImport(const CommandLine& line, CliContext& context) {
-    const GameSettings settings = GameSettings::Read(context.profile);
+    const std::optional<GameSettings> settings =
+        ReadGameSettings(context.profile, line.results ? SettingsOfResultsImport(line.gameType)
+                                                       : SettingsOfDrawingShape(line.gameType));
+    if (!settings) {
+        return kExitRefused;
+    }
     const std::filesystem::path importFile(line.input);
     if (line.results) {
-        return ExitStatus(ImportResults(importFile, line.gameType, line.column, {}, settings) == 1);
+        return ExitStatus(ImportResults(importFile, line.gameType, line.column, {}, *settings) == 1);
     }
     if (line.append) {
-        return ExitStatus(ImportAppend(importFile, line.gameType, line.dated, {}, line.filter, settings) ==
+        return ExitStatus(ImportAppend(importFile, line.gameType, line.dated, {}, line.filter, *settings) ==
                           1);
     }
     if (!ContinueOverExistingHistory(SectionNumber(line.gameType, line.dated))) {
         return kExitRefused;
     }
-    if (ImportNew(importFile, line.gameType, line.dated, {}, line.filter, settings) != 1) {
+    if (ImportNew(importFile, line.gameType, line.dated, {}, line.filter, *settings) != 1) {
         MessageBox(kUnexpectedProblem, MessageIcon::Stop);
         return kExitRefused;
     }
@@ -66,8 +71,12 @@ int RunAppend(const CommandLine& line, CliContext& context) {
         MessageBox(kNoDataEntered, MessageIcon::Stop);
         return kExitRefused;
     }
-    const GameSettings settings = GameSettings::Read(context.profile);
-    if (AppendEntry(line.input, line.gameType, line.dated, settings) != 1) {
+    const std::optional<GameSettings> settings =
+        ReadGameSettings(context.profile, SettingsOfDrawingShape(line.gameType));
+    if (!settings) {
+        return kExitRefused;
+    }
+    if (AppendEntry(line.input, line.gameType, line.dated, *settings) != 1) {
         MessageBox(kDataAppendFailed, MessageIcon::Stop);
         return kExitRefused;
     }
@@ -76,8 +85,13 @@ int RunAppend(const CommandLine& line, CliContext& context) {
 }
 
 int RunAnalyze(const CommandLine&, CliContext& context) {
+    // The analysis checks the numbers of every lotto and Power Ball section against their settings.
+    const std::optional<GameSettings> settings = ReadGameSettings(context.profile, GameSettingKeys::All());
+    if (!settings) {
+        return kExitRefused;
+    }
     CheckTable table;
-    AnalyseHistoryFile(table, GameSettings::Read(context.profile));
+    AnalyseHistoryFile(table, *settings);
     for (const std::string& reportLine : ShowAnalysisReport(table)) {
         context.out << reportLine << '\n';
     }

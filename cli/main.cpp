@@ -6,7 +6,7 @@
 #include "cli/StderrMessageSink.h"
 #include "platform/Clock.h"
 #include "platform/GameSettings.h"
-#include "settings/QtProfileStore.h"
+#include "settings/IniProfileStore.h"
 
 #include <exception>
 #include <filesystem>
@@ -57,12 +57,14 @@ int RunCli(int argc, char* argv[]) {
         std::cout << "vantorel-cli " << kVantorelVersion << '\n';
         return kExitDone;
     }
+    // Located before --dir changes the working directory, so that a relative XDG_CONFIG_HOME is taken from
+    // where the user stands.
+    IniProfileStore profile;
     if (line->directory && !EnterHistoryFolder(*line)) {
         return kExitRefused;
     }
     StderrMessageSink sink(std::cerr, false);
     const ScopedMessageSink installed(sink);
-    QtProfileStore profile;
     RunFirstTimeSetup(profile);
     sink.SetAnswerYes(line->yes);
 

@@ -1,7 +1,10 @@
-# Fails when a source file of an engine folder includes a Qt header. Run as a test:
-#   cmake -DROOT=<source dir> -P CheckNoQtInEngines.cmake
+# Fails when a source file of an engine folder (or of the FOLDERS given) includes a Qt header. Run as a test:
+#   cmake -DROOT=<source dir> [-DFOLDERS=a;b] -P CheckNoQtInEngines.cmake
+if(NOT FOLDERS)
+    set(FOLDERS platform store digit lotto)
+endif()
 set(offenders "")
-foreach(folder platform store digit lotto)
+foreach(folder IN LISTS FOLDERS)
     file(GLOB sources "${ROOT}/${folder}/*.h" "${ROOT}/${folder}/*.cpp")
     foreach(source IN LISTS sources)
         file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|Qt)")
@@ -12,5 +15,5 @@ foreach(folder platform store digit lotto)
 endforeach()
 if(offenders)
     list(JOIN offenders "\n" report)
-    message(FATAL_ERROR "Engine folders must not include Qt headers:\n${report}")
+    message(FATAL_ERROR "These folders must not include Qt headers:\n${report}")
 endif()

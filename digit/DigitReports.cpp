@@ -4,6 +4,7 @@
 #include "platform/PlainDecimal.h"
 #include "platform/SetupChoices.h"
 #include "store/CalendarDates.h"
+#include "store/HistoryFile.h"
 
 #include <algorithm>
 
@@ -16,10 +17,6 @@ namespace {
 
 constexpr std::string_view kNumberNotFound = " Number was not found...";
 constexpr std::string_view kNoDateData = " No data found for specified date or range...";
-
-bool IsDigitGame(int game) {
-    return game == kThreeNumber || game == kFourNumber;
-}
 
 int DigitPositionsOf(int game) {
     return game == kFourNumber ? 4 : 3;

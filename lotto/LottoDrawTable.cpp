@@ -93,7 +93,8 @@ std::vector<int> LottoDrawTable::SortedBalls(int row) const {
 }
 
 std::vector<int> LottoDrawTable::CountBalls(int maximum) const {
-    std::vector<int> ballCounts(static_cast<std::size_t>(std::max(TallyLimit(), maximum)) + 1, 0);
+    const int highest = std::max(TallyLimit(), std::clamp(maximum, 0, kHighestBallSetting));
+    std::vector<int> ballCounts(static_cast<std::size_t>(highest) + 1, 0);
     const auto balls = static_cast<std::size_t>(ballsPerDrawing());
     for (const LottoRow& row : numbers) {
         for (std::size_t position = 0; position < balls; ++position) {

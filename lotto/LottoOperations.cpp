@@ -9,6 +9,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Operations.h"
 #include "platform/SetupChoices.h"
+#include "store/DataImport.h"
 #include "store/SectionReader.h"
 
 #include <algorithm>
@@ -249,6 +250,27 @@ ChartPicks LottoChartPicks(int gameType, const LottoResult& result, const GameSe
         break;
     }
     return chart;
+}
+
+GameSettingKeys SettingsNeededBy(int gameType, int operation) {
+    const bool readsMaximum = operation == kDistribution || operation == kHighLow || operation == kOverdue ||
+                              operation == kHottest || operation == kRandom || operation == kBestGuess;
+    switch (gameType) {
+    case kFiveNumber:
+    case kSixNumber: {
+        const bool checksBalls = operation == kNumberSearch || operation == kPartialNumberSearch;
+        const GameSettingKey maximum =
+            gameType == kFiveNumber ? GameSettingKey::FiveNumberMax : GameSettingKey::SixNumberMax;
+        return readsMaximum || checksBalls ? GameSettingKeys{maximum} : GameSettingKeys{};
+    }
+    case kPowerball:
+        return SettingsOfDrawingShape(kPowerball) |
+               (readsMaximum
+                    ? GameSettingKeys{GameSettingKey::PowerballGroup1Max, GameSettingKey::PowerballGroup2Max}
+                    : GameSettingKeys{});
+    default:
+        return {};
+    }
 }
 
 std::string LottoStatusText(int gameType, int undatedStatus, int undatedCount, int datedStatus,

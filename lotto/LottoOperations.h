@@ -12,6 +12,7 @@ class PowerballDrawTable;
 class RandomSource;
 class SetupChoices;
 struct GameSettings;
+class GameSettingKeys;
 
 // One operation of the 5 Number, 6 Number and Power Ball pages, as the page and vantorel-cli run it:
 //   LottoResult result = ApplyLottoOperation(operation, table, inputs, settings, choices, random);
@@ -80,6 +81,11 @@ struct ChartPicks {
 };
 ChartPicks LottoChartPicks(int gameType, const LottoResult& result, const GameSettings& settings,
                            RandomSource& random);
+
+// The settings an operation of the 5 Number (kFiveNumber), 6 Number or Power Ball game reads: the game's
+// maximum (5BC or 6BC; PBC and PBB) where it sizes tallies, checks balls or draws picks, and for Power
+// Ball always PBM, which its history is read with.
+GameSettingKeys SettingsNeededBy(int gameType, int operation);
 
 // The page's status text for its two histories (load status and count of each).
 std::string LottoStatusText(int gameType, int undatedStatus, int undatedCount, int datedStatus,

@@ -33,6 +33,14 @@ std::pair<int, int> ShownShares(long long part, long long whole) {
     return percent ? std::pair{100 - *percent, *percent} : std::pair{0, 0};
 }
 
+// Slots 0 up to the larger of 68 and the group's maximum, which is never beyond what a setting accepts.
+std::vector<int> TallyOf(int maximum) {
+    return std::vector<int>(static_cast<std::size_t>(
+                                std::max(kPowerballTallyLimit, std::clamp(maximum, 0, kHighestBallSetting))) +
+                                1,
+                            0);
+}
+
 // Counts a ball in its slot; ball 0 and values outside the slots are not counted.
 void CountBall(std::vector<int>& counts, int ball) {
     if (ball >= 1 && ball < static_cast<int>(counts.size())) {
@@ -113,7 +121,7 @@ const std::string& PowerballDrawTable::Date(int row) const {
 }
 
 std::vector<int> PowerballDrawTable::CountBalls(int maximum) const {
-    std::vector<int> counts(static_cast<std::size_t>(std::max(kPowerballTallyLimit, maximum)) + 1, 0);
+    std::vector<int> counts = TallyOf(maximum);
     for (const PowerballRow& row : numbers) {
         for (int position = 0; position < ballsPerDrawing; ++position) {
             CountBall(counts, row[static_cast<std::size_t>(position)]);
@@ -123,7 +131,7 @@ std::vector<int> PowerballDrawTable::CountBalls(int maximum) const {
 }
 
 std::vector<int> PowerballDrawTable::CountPowerBalls(int maximum) const {
-    std::vector<int> counts(static_cast<std::size_t>(std::max(kPowerballTallyLimit, maximum)) + 1, 0);
+    std::vector<int> counts = TallyOf(maximum);
     for (const int ball : powerBalls) {
         CountBall(counts, ball);
     }

@@ -3,6 +3,10 @@
 #include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
 
+#include <algorithm>
+#include <charconv>
+#include <vector>
+
 namespace vantorel {
 
 namespace {
@@ -10,30 +14,105 @@ namespace {
 constexpr std::string_view kProgramSection = "Program";
 constexpr std::string_view kInstalledKey = "Installed";
 
+// A stored text longer than this is shown cut in a message.
+constexpr std::size_t kLongestShownValue = 24;
+
+// The snapshot's field of each key, in key order.
+constexpr std::array<int GameSettings::*, kGameSettingCount> kSettingFields = {
+    &GameSettings::fiveNumberMax, &GameSettings::sixNumberMax, &GameSettings::powerballGroup1Max,
+    &GameSettings::powerballGroup2Max, &GameSettings::powerballBalls};
+
 constexpr GameSettingKey KeyAt(std::size_t index) {
     return static_cast<GameSettingKey>(index);
 }
 
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The value when `text` is one the key accepts.
+std::optional<int> AcceptedValue(const GameSettingRule& rule, std::string_view text) {
+    const std::optional<int> value = WholeNumberOf(text);
+    return value && *value >= rule.lowest && *value <= rule.highest ? value : std::nullopt;
+}
+
+// "from 19 to 99", or "4 or 5" for two values.
+std::string RangeText(const GameSettingRule& rule) {
+    const std::string lowest = std::to_string(rule.lowest);
+    const std::string highest = std::to_string(rule.highest);
+    return rule.highest == rule.lowest + 1 ? lowest + " or " + highest : "from " + lowest + " to " + highest;
+}
+
+// What is wrong with the stored text of a key, and what it should be.
+std::string KeyProblem(const GameSettingRule& rule, std::string_view text) {
+    std::string problem = "The setting " + std::string(rule.key);
+    if (text.empty()) {
+        problem += " is not set.";
+    } else {
+        const bool cut = text.size() > kLongestShownValue;
+        problem += " holds \"" + std::string(text.substr(0, kLongestShownValue)) + (cut ? "...\"" : "\"");
+        problem += WholeNumberOf(text) ? ", which is out of range." : ", which is not a whole number.";
+    }
+    return problem + '\n' + std::string(rule.key) + ", " + std::string(rule.meaning) + ", is " +
+           (rule.highest == rule.lowest + 1 ? "" : "a whole number ") + RangeText(rule) + '.';
+}
+
+// The message of a refused read: every bad key, then how to set them.
+std::string BadSettingsMessage(const std::vector<std::size_t>& badKeys, const GameSettingTexts& texts,
+                               const std::string& storeProblem) {
+    std::string message = storeProblem.empty() ? "" : storeProblem + "\n\n";
+    std::string command = "vantorel-cli settings";
+    for (const std::size_t i : badKeys) {
+        message += KeyProblem(kGameSettingRules[i], texts[i]) + "\n\n";
+        command += ' ' + std::string(kGameSettingRules[i].key) + "=<value>";
+    }
+    message += badKeys.size() == 1 ? "Set it" : "Set them";
+    return message + " on the Setup page, or with\n" + command + "\n\nOPERATION ABORTED";
+}
+
 } // namespace
 
-GameSettings GameSettings::Read(const ProfileStore& store) {
-    const auto value = [&store](GameSettingKey key) {
-        return store.GetInt(kSettingsSection, RuleOf(key).key);
-    };
+std::optional<int> WholeNumberOf(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || text.front() == '-') {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<GameSettings> ReadGameSettings(const ProfileStore& store, GameSettingKeys needed) {
+    const GameSettingTexts texts = ReadGameSettingTexts(store);
     GameSettings settings;
-    settings.fiveNumberMax = value(GameSettingKey::FiveNumberMax);
-    settings.sixNumberMax = value(GameSettingKey::SixNumberMax);
-    settings.powerballGroup1Max = value(GameSettingKey::PowerballGroup1Max);
-    settings.powerballGroup2Max = value(GameSettingKey::PowerballGroup2Max);
-    settings.powerballBalls = value(GameSettingKey::PowerballBalls);
-    return settings;
+    std::vector<std::size_t> badKeys;
+    for (std::size_t i = 0; i < kGameSettingCount; ++i) {
+        const std::optional<int> value = AcceptedValue(kGameSettingRules[i], texts[i]);
+        settings.*kSettingFields[i] = value.value_or(0);
+        if (!value && needed.Contains(KeyAt(i))) {
+            badKeys.push_back(i);
+        }
+    }
+    if (badKeys.empty()) {
+        return settings;
+    }
+    MessageBox(BadSettingsMessage(badKeys, texts, store.Problem()), MessageIcon::Stop);
+    return std::nullopt;
 }
 
 GameSettingTexts ReadGameSettingTexts(const ProfileStore& store) {
-    GameSettingTexts texts;
-    for (std::size_t i = 0; i < kGameSettingCount; ++i) {
-        texts[i] = store.GetString(kSettingsSection, kGameSettingRules[i].key);
+    std::vector<std::string_view> keys;
+    for (const GameSettingRule& rule : kGameSettingRules) {
+        keys.push_back(rule.key);
     }
+    const std::vector<std::string> read = store.GetStrings(kSettingsSection, keys);
+    GameSettingTexts texts;
+    std::copy_n(read.begin(), std::min(read.size(), texts.size()), texts.begin());
     return texts;
 }
 
@@ -48,15 +127,13 @@ GameSettingTexts TextsAfterChanges(const GameSettingTexts& stored, const GameSet
 }
 
 bool WriteGameSettings(ProfileStore& store, const GameSettingChanges& changes) {
-    bool written = true;
-    for (std::size_t i = 0; i < kGameSettingCount; ++i) {
-        if (changes[i]) {
-            written =
-                store.WriteString(kSettingsSection, kGameSettingRules[i].key, std::to_string(*changes[i])) &&
-                written;
+    return store.Update([&changes](ProfileValues& values) {
+        for (std::size_t i = 0; i < kGameSettingCount; ++i) {
+            if (changes[i]) {
+                values.Set(kSettingsSection, kGameSettingRules[i].key, std::to_string(*changes[i]));
+            }
         }
-    }
-    return written;
+    });
 }
 
 std::optional<GameSettingKey> FindGameSettingKey(std::string_view name) {
@@ -76,11 +153,15 @@ bool AcceptGameSetting(GameSettingKey key, std::optional<int> value) {
     if (key == GameSettingKey::PowerballBalls) {
         MessageBox(kInvalidPowerballBalls);
     } else {
-        MessageBox(std::string(rule.key) + " must be a whole number from " + std::to_string(rule.lowest) +
-                       " to " + std::to_string(rule.highest) + ".",
+        MessageBox(std::string(rule.key) + " must be a whole number " + RangeText(rule) + ".",
                    MessageIcon::Stop);
     }
     return false;
+}
+
+std::string SettingsNotSavedMessage(const ProfileStore& store) {
+    const std::string problem = store.Problem();
+    return std::string(kSettingsNotSaved) + (problem.empty() ? "" : "\n" + problem);
 }
 
 std::string SaveConfirmationText(const GameSettingTexts& texts) {
@@ -103,10 +184,23 @@ bool RunFirstTimeSetup(ProfileStore& store) {
     if (!store.IsEmpty()) {
         return false;
     }
-    for (const GameSettingRule& rule : kGameSettingRules) {
-        store.WriteString(kSettingsSection, rule.key, rule.firstRunValue);
+    bool firstRun = false;
+    const bool kept = store.Update([&firstRun](ProfileValues& values) {
+        // Looked at again under the store's lock: another program may have started meanwhile.
+        if (!values.IsEmpty()) {
+            return;
+        }
+        for (const GameSettingRule& rule : kGameSettingRules) {
+            if (!values.Get(kSettingsSection, rule.key)) {
+                values.Set(kSettingsSection, rule.key, rule.firstRunValue);
+            }
+        }
+        values.Set(kProgramSection, kInstalledKey, "1");
+        firstRun = true;
+    });
+    if (!kept || !firstRun) {
+        return false;
     }
-    store.WriteString(kProgramSection, kInstalledKey, "1");
     MessageBox(kFirstRunMessage, MessageIcon::None, MessageButtons::Ok);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,27 +27,67 @@ enum class GameSettingKey : int {
 };
 inline constexpr std::size_t kGameSettingCount = 5;
 
-// What one key is: its name in the store, the value the first run writes, and the values it accepts.
+// What one key is: its name in the store, what it means (for messages), the value the first run writes,
+// and the values it accepts.
 struct GameSettingRule {
     std::string_view key;
+    std::string_view meaning;
     std::string_view firstRunValue;
     int lowest;
     int highest;
 };
 
-// One row per key, in key order. The maximums accept the Setup list's 19 to 59 and the two entries below
-// them (60 and 61), which the Setup page records for any target.
+// One row per key, in key order. The lotto maximums accept the Setup list's 19 to 59 and the two entries
+// below them (60 and 61), which the Setup page records for any target. The Power Ball groups reach today's
+// games: up to 99 balls in group 1 (Powerball 69, Mega Millions 70) and 1 to 99 in group 2 (Cash4Life 4).
 inline constexpr std::array<GameSettingRule, kGameSettingCount> kGameSettingRules = {{
-    {"5BC", "26", 19, 61},
-    {"6BC", "49", 19, 61},
-    {"PBC", "49", 19, 61},
-    {"PBB", "42", 19, 61},
-    {"PBM", "5", 4, 5},
+    {"5BC", "the highest ball of the 5 Number game", "26", 19, 61},
+    {"6BC", "the highest ball of the 6 Number game", "49", 19, 61},
+    {"PBC", "the highest ball of Powerball group 1", "49", 19, 99},
+    {"PBB", "the highest ball of Powerball group 2", "42", 1, 99},
+    {"PBM", "how many balls a drawing takes from Powerball group 1", "5", 4, 5},
 }};
 
 constexpr const GameSettingRule& RuleOf(GameSettingKey key) {
     return kGameSettingRules[static_cast<std::size_t>(key)];
 }
+
+// The highest ball number any maximum accepts: tallies never need more slots than this.
+inline constexpr int kHighestBallSetting = [] {
+    int highest = 0;
+    for (std::size_t i = 0; i + 1 < kGameSettingCount; ++i) {
+        highest = kGameSettingRules[i].highest > highest ? kGameSettingRules[i].highest : highest;
+    }
+    return highest;
+}();
+
+// A set of the five keys: the ones an operation reads.
+class GameSettingKeys final {
+public:
+    constexpr GameSettingKeys() = default;
+    constexpr GameSettingKeys(std::initializer_list<GameSettingKey> keys) {
+        for (const GameSettingKey key : keys) {
+            bits_ |= Bit(key);
+        }
+    }
+    static constexpr GameSettingKeys All() {
+        return {GameSettingKey::FiveNumberMax, GameSettingKey::SixNumberMax,
+                GameSettingKey::PowerballGroup1Max, GameSettingKey::PowerballGroup2Max,
+                GameSettingKey::PowerballBalls};
+    }
+
+    constexpr bool Contains(GameSettingKey key) const { return (bits_ & Bit(key)) != 0; }
+    constexpr GameSettingKeys operator|(GameSettingKeys other) const {
+        GameSettingKeys both;
+        both.bits_ = bits_ | other.bits_;
+        return both;
+    }
+    constexpr bool operator==(const GameSettingKeys&) const = default;
+
+private:
+    static constexpr unsigned Bit(GameSettingKey key) { return 1U << static_cast<unsigned>(key); }
+    unsigned bits_ = 0;
+};
 
 inline constexpr std::string_view kKey5BC = RuleOf(GameSettingKey::FiveNumberMax).key;
 inline constexpr std::string_view kKey6BC = RuleOf(GameSettingKey::SixNumberMax).key;
@@ -68,16 +109,25 @@ inline constexpr std::string_view kSettingsCancelled = "The Operation Has Been C
 inline constexpr std::string_view kSettingsSaved = "Settings Have Been Saved";
 inline constexpr std::string_view kSettingsNotSaved = "The settings could not be saved.";
 
-// The five game settings as they stand at the start of one operation. Missing or non-numeric values are 0.
+// The five game settings as they stand at the start of one operation. A snapshot made by ReadGameSettings
+// holds only checked values: a key the operation does not need is 0 when its stored value is not one the
+// key accepts.
 struct GameSettings {
     int fiveNumberMax = 0;
     int sixNumberMax = 0;
     int powerballGroup1Max = 0;
     int powerballGroup2Max = 0;
     int powerballBalls = 0;
-
-    static GameSettings Read(const ProfileStore& store);
 };
+
+// The one way engines and pages get their settings: reads the five keys at the start of an operation and
+// checks every key in `needed`. A needed key that is missing, not a whole number, or outside its range
+// refuses the operation: its message names each such key with its value, its range and how to set it,
+// and nothing is returned.
+std::optional<GameSettings> ReadGameSettings(const ProfileStore& store, GameSettingKeys needed);
+
+// A whole number written with digits only (blanks around it allowed); nothing for any other text.
+std::optional<int> WholeNumberOf(std::string_view text);
 
 // The stored texts of the five keys, in key order, as they are (a missing key is the empty text).
 using GameSettingTexts = std::array<std::string, kGameSettingCount>;
@@ -100,6 +150,9 @@ std::optional<GameSettingKey> FindGameSettingKey(std::string_view name);
 // message, a maximum with one that names the key and its range.
 bool AcceptGameSetting(GameSettingKey key, std::optional<int> value);
 
+// "The settings could not be saved." and, when the store knows it, why.
+std::string SettingsNotSavedMessage(const ProfileStore& store);
+
 // The Setup page's confirmation before saving, showing the texts the keys will hold.
 std::string SaveConfirmationText(const GameSettingTexts& texts);
 // The Setup page's "Current Settings" text for the stored texts.
@@ -110,7 +163,9 @@ bool IsConfigured(const ProfileStore& store);
 
 // The first-run step: when the store holds no trace of an earlier run, writes the five defaults in order
 // (and a marker, so that deleting a key by hand is not taken for a first run) and shows the first-run
-// message. Returns true when it did so.
+// message. Returns true when it did so. The check and the writing are one update of the store, and only
+// absent keys are written, so a first run of another program at the same time never overwrites a value
+// that was set meanwhile, and only one of them shows the message.
 bool RunFirstTimeSetup(ProfileStore& store);
 
 } // namespace vantorel

@@ -4,6 +4,20 @@
 
 namespace vantorel {
 
+bool ProfileStore::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    return Update([&](ProfileValues& values) { values.Set(section, key, value); });
+}
+
+std::vector<std::string> ProfileStore::GetStrings(std::string_view section,
+                                                  const std::vector<std::string_view>& keys) const {
+    std::vector<std::string> texts;
+    texts.reserve(keys.size());
+    for (const std::string_view key : keys) {
+        texts.push_back(GetString(section, key));
+    }
+    return texts;
+}
+
 int ProfileStore::GetInt(std::string_view section, std::string_view key) const {
     return PlainDecimal(GetString(section, key));
 }
@@ -23,12 +37,20 @@ std::string MemoryProfileStore::CanonicalName(std::string_view section, std::str
 }
 
 std::string MemoryProfileStore::GetString(std::string_view section, std::string_view key) const {
-    const auto found = values_.find(CanonicalName(section, key));
-    return found == values_.end() ? std::string() : found->second;
+    return Get(section, key).value_or(std::string());
 }
 
-bool MemoryProfileStore::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+std::optional<std::string> MemoryProfileStore::Get(std::string_view section, std::string_view key) const {
+    const auto found = values_.find(CanonicalName(section, key));
+    return found == values_.end() ? std::nullopt : std::optional<std::string>(found->second);
+}
+
+void MemoryProfileStore::Set(std::string_view section, std::string_view key, std::string_view value) {
     values_[CanonicalName(section, key)] = std::string(value);
+}
+
+bool MemoryProfileStore::Update(const std::function<void(ProfileValues&)>& change) {
+    change(*this);
     return true;
 }
 

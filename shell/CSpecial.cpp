@@ -1,17 +1,21 @@
 #include "shell/CSpecial.h"
 
+#include "platform/GamePresets.h"
 #include "platform/MessageBox.h"
 #include "shell/Artwork.h"
 #include "shell/CPsheet.h"
 #include "shell/ShellServices.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -26,6 +30,7 @@ constexpr std::string_view kNoValueSelected = "No Value Selected!";
 constexpr int kLowestListValue = 19;
 constexpr int kHighestBallNumber = 59;
 constexpr int kBallCountOffset = 56; // "4 Balls" and "5 Balls" stand at the values 60 and 61
+constexpr int kHighestOtherValue = 99;
 
 struct ChoiceCaption {
     const char* objectName;
@@ -59,6 +64,10 @@ constexpr std::array<ChoiceCaption, kGameSettingCount> kTargetCaptions = {{
     {"powerballGroup2Radio", "Powerball Group 2"},
     {"powerballBallsRadio", "Powerball Balls"},
 }};
+
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QPushButton* MakeButton(const char* objectName, const char* caption, QWidget* parent) {
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
@@ -151,12 +160,51 @@ QWidget* CSpecial::BuildMaximumsGroup() {
     buttons->addWidget(saveEntries);
     buttons->addWidget(currentSettings);
 
+    otherValue_ = new QSpinBox(group);
+    otherValue_->setObjectName(QStringLiteral("otherValueSpin"));
+    otherValue_->setRange(0, kHighestOtherValue);
+    otherValue_->setSpecialValueText(QStringLiteral(" "));
+    auto* otherLabel = new QLabel(QStringLiteral("&Other value (1 to %1):").arg(kHighestOtherValue), group);
+    otherLabel->setBuddy(otherValue_);
+    // The list entry and the typed value exclude each other: the one touched last is recorded.
+    connect(otherValue_, &QSpinBox::valueChanged, this, [this](int value) {
+        if (value != 0) {
+            valueList_->clearSelection();
+        }
+    });
+    connect(valueList_, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!valueList_->selectedItems().isEmpty()) {
+            otherValue_->setValue(0);
+        }
+    });
+    auto* other = new QHBoxLayout;
+    other->addWidget(otherLabel);
+    other->addWidget(otherValue_);
+    other->addStretch();
+
+    presets_ = new QComboBox(group);
+    presets_->setObjectName(QStringLiteral("presetCombo"));
+    for (const GamePreset& preset : kGamePresets) {
+        presets_->addItem(Latin1(preset.title) + QStringLiteral(" (") + Latin1(preset.matrix) +
+                          QLatin1Char(')'));
+    }
+    auto* presetLabel = new QLabel(QStringLiteral("&Preset:"), group);
+    presetLabel->setBuddy(presets_);
+    auto* usePreset = MakeButton("usePresetButton", "Use Preset", group);
+    connect(usePreset, &QPushButton::clicked, this, &CSpecial::UsePreset);
+    auto* presetRow = new QHBoxLayout;
+    presetRow->addWidget(presetLabel);
+    presetRow->addWidget(presets_, 1);
+    presetRow->addWidget(usePreset);
+
     auto* top = new QHBoxLayout;
     top->addLayout(targets);
     top->addWidget(valueList_, 1);
     auto* layout = new QVBoxLayout(group);
     layout->addLayout(top, 1);
+    layout->addLayout(other);
     layout->addLayout(buttons);
+    layout->addLayout(presetRow);
     return group;
 }
 
@@ -185,17 +233,20 @@ void CSpecial::OnSetActive() {
 
 void CSpecial::RecordEntry() {
     const QList<QListWidgetItem*> selected = valueList_->selectedItems();
-    if (selected.isEmpty()) {
+    const bool typed = selected.isEmpty() && otherValue_->value() != 0;
+    if (selected.isEmpty() && !typed) {
         MessageBox(kNoValueSelected);
         return;
     }
-    const int value = kLowestListValue + valueList_->row(selected.front());
+    const int value = typed ? otherValue_->value() : kLowestListValue + valueList_->row(selected.front());
     for (std::size_t target = 0; target < kGameSettingCount; ++target) {
         if (!targetRadios_[target]->isChecked()) {
             continue;
         }
+        // A typed ball count is the count itself; the list's two entries stand 56 above it.
         const auto key = static_cast<GameSettingKey>(target);
-        const int recorded = key == GameSettingKey::PowerballBalls ? value - kBallCountOffset : value;
+        const bool ballCount = key == GameSettingKey::PowerballBalls && !typed;
+        const int recorded = ballCount ? value - kBallCountOffset : value;
         if (AcceptGameSetting(key, recorded)) {
             enteredMaximums_[target] = recorded;
         }
@@ -208,15 +259,29 @@ void CSpecial::SaveEntries() {
         MessageBox(kNoNewMaximums);
         return;
     }
-    const GameSettingTexts afterSaving =
-        TextsAfterChanges(ReadGameSettingTexts(services().profile), enteredMaximums_);
+    ConfirmAndSave(enteredMaximums_);
+}
+
+void CSpecial::UsePreset() {
+    const int chosen = presets_->currentIndex();
+    if (chosen >= 0 && chosen < static_cast<int>(kGamePresets.size())) {
+        ConfirmAndSave(kGamePresets[static_cast<std::size_t>(chosen)].values);
+    }
+}
+
+void CSpecial::ConfirmAndSave(const GameSettingChanges& changes) {
+    const GameSettingTexts afterSaving = TextsAfterChanges(ReadGameSettingTexts(services().profile), changes);
     const MessageAnswer answer =
         MessageBox(SaveConfirmationText(afterSaving), MessageIcon::Question, MessageButtons::OkCancel);
     if (answer != MessageAnswer::Ok) {
         MessageBox(kSettingsCancelled);
         return;
     }
-    MessageBox(WriteGameSettings(services().profile, enteredMaximums_) ? kSettingsSaved : kSettingsNotSaved);
+    if (!WriteGameSettings(services().profile, changes)) {
+        MessageBox(SettingsNotSavedMessage(services().profile), MessageIcon::Stop);
+        return;
+    }
+    MessageBox(kSettingsSaved);
 }
 
 void CSpecial::ShowCurrentSettings() {

@@ -7,14 +7,19 @@
 #include <array>
 
 class QButtonGroup;
+class QComboBox;
 class QListWidget;
+class QSpinBox;
 class QRadioButton;
 
 namespace vantorel {
 
 // The "Setup" page: the fifteen strategy choices that the engines read (kept from one run of the sheet to
 // the next through setupChoicesSaved) and the five game maximums, which it writes to the profile only
-// when the user saves and confirms. A maximum not recorded in this visit keeps its stored value.
+// when the user saves and confirms. A maximum not recorded in this visit keeps its stored value. Beside the
+// described value list, "Other value" takes any value from 1 to 99, which "Record Entry" records when no
+// list entry is selected (choosing one clears the other), checked against the target's range. A preset
+// of a common current game saves its game's maximums in one step, after the same confirmation.
 class CSpecial final : public SheetPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CSpecial)
@@ -34,12 +39,18 @@ private:
     void OnChoiceClicked(int choice);
     void RecordEntry();
     void SaveEntries();
+    void UsePreset();
+    // Shows the confirmation of the texts the keys will hold and writes the changes after OK.
+    void ConfirmAndSave(const GameSettingChanges& changes);
     void ShowCurrentSettings();
     void ReturnToPreviousPage();
 
     std::array<QRadioButton*, kSetupChoiceCount> choiceRadios_{};
     std::array<QRadioButton*, kGameSettingCount> targetRadios_{};
     QListWidget* valueList_ = nullptr;
+    // A value typed instead of chosen from the list (the Power Ball groups reach beyond it); 0 when none.
+    QSpinBox* otherValue_ = nullptr;
+    QComboBox* presets_ = nullptr;
     GameSettingChanges enteredMaximums_;
 };
 

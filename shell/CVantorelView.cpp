@@ -1,13 +1,16 @@
 #include "shell/CVantorelView.h"
 
+#include "lotto/LottoOperations.h"
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
+#include "platform/Operations.h"
 #include "platform/RandomGenerator.h"
 #include "shell/CPsheet.h"
 #include "shell/ChartFile.h"
 #include "shell/ChartPainter.h"
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
+#include "store/HistoryFile.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -69,8 +72,19 @@ void CVantorelView::CollectResults(const SheetState& left) {
 
 void CVantorelView::ShowChart(const ChartData& chart) {
     RandomGenerator random = RandomGenerator::Seeded(chart.plantedSeed, services_.clock);
-    picture_ = MakeChartPicture(chart, GameSettings::Read(services_.profile), random);
+    picture_ = MakeChartPicture(chart, ChartSettings(chart), random);
     update();
+}
+
+GameSettings CVantorelView::ChartSettings(const ChartData& chart) const {
+    const int game = FirstMarked(chart.pageFlags);
+    if (!IsLottoGame(game) || (!chart.lottoChartPending && chart.pickMode == 0)) {
+        return {}; // the digit charts need no settings
+    }
+    // The maximums the lotto chart and the random picks are drawn with; a setting that cannot be used is
+    // named in a message, and the chart is drawn with a maximum of 0: empty.
+    const GameSettingKeys needed = SettingsNeededBy(game, kDistribution) | SettingsNeededBy(game, kRandom);
+    return ReadGameSettings(services_.profile, needed).value_or(GameSettings{});
 }
 
 void CVantorelView::PrintView() {

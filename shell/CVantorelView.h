@@ -48,6 +48,8 @@ private:
     // The closing steps after the modal run: the chart data, the start page and the "not yet configured"
     // mark for the next run, and the Setup choices kept for it.
     void CollectResults(const SheetState& left);
+    // The settings the chart is drawn with: the lotto game's maximums when it shows a lotto chart or picks.
+    GameSettings ChartSettings(const ChartData& chart) const;
 
     HandOver& handOver_;
     SheetResults& results_;

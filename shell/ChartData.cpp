@@ -2,6 +2,7 @@
 
 #include "shell/CPsheet.h"
 #include "shell/SheetResults.h"
+#include "store/HistoryFile.h"
 
 #include <algorithm>
 #include <numeric>
@@ -13,14 +14,6 @@ namespace {
 // A lotto "Best Guess" hands over at most six picks: 5 Number, 6 Number, or Power Ball's first group and
 // its Power Ball.
 constexpr std::size_t kHandedOverPicks = 6;
-
-bool IsDigitGame(int game) {
-    return game == kThreeNumber || game == kFourNumber;
-}
-
-bool IsLottoGame(int game) {
-    return game >= kFiveNumber && game <= kPowerball;
-}
 
 // A lotto game's picks: a "Best Guess" of this run hands its picks over (the first one kNoPrediction when
 // the history was too short); after "Random", or with no pick result, the chart draws random picks.

@@ -4,6 +4,7 @@
 #include "shell/Artwork.h"
 #include "shell/ChartPicture.h"
 #include "shell/HandOver.h"
+#include "store/HistoryFile.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -252,10 +253,6 @@ QString LottoGameTitle(int game) {
 QString DigitRowLabel(int row) {
     const QString hundreds = QString::number(row);
     return hundreds + QStringLiteral("00(0) - ") + hundreds + QStringLiteral("99(9)");
-}
-
-bool IsDigitGame(int game) {
-    return game == kThreeNumberPage || game == kFourNumberPage;
 }
 
 // The digits of a picked number, left to right: three for 3 Number, four for 4 Number.

@@ -3,16 +3,13 @@
 #include "lotto/LottoOperations.h"
 #include "platform/Operations.h"
 #include "shell/HandOver.h"
+#include "store/HistoryFile.h"
 
 #include <algorithm>
 
 namespace vantorel {
 
 namespace {
-
-bool IsLottoGame(int game) {
-    return game == kFiveNumberPage || game == kSixNumberPage || game == kPowerballPage;
-}
 
 // How many picks a Best Guess hands over: 5, 6, or the Power Ball game's first-group balls and its Power
 // Ball.

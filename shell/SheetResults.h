@@ -62,8 +62,6 @@ private:
         void ForgetChartResults();
     };
 
-    static bool IsDigitGame(int game) { return game == kThreeNumber || game == kFourNumber; }
-    static bool IsLottoGame(int game) { return game >= kFiveNumber && game <= kPowerball; }
     const GameResults<LottoGameResult>* LottoGame(int game) const;
 
     std::array<GameResults<DigitOperationResult>, 2> digit_;

@@ -2,7 +2,7 @@
 
 #include "VantorelBuild.h"
 #include "platform/Clock.h"
-#include "settings/QtProfileStore.h"
+#include "settings/IniProfileStore.h"
 #include "shell/CVantorelApp.h"
 #include "shell/QtMessageSink.h"
 #include "shell/pages/SheetPages.h"
@@ -16,6 +16,7 @@
 
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -128,11 +129,14 @@ int RunDesktop(int argc, char* argv[]) {
     QApplication::setWindowIcon(ProgramIcon());
     vantorel::QtMessageSink sink;
     const vantorel::ScopedMessageSink installed(sink);
+    // Located before the history folder becomes the working directory, so that a relative
+    // XDG_CONFIG_HOME is taken from where the program was started.
+    const std::filesystem::path profileFile = UserProfileFile();
     if (!EnterHistoryFolder(line.history, QCoreApplication::applicationDirPath())) {
         return EXIT_FAILURE;
     }
-    return ReportingFailures(true, [] {
-        vantorel::QtProfileStore profile;
+    return ReportingFailures(true, [&profileFile] {
+        vantorel::IniProfileStore profile(profileFile);
         const vantorel::SystemClock clock;
         vantorel::CVantorelApp app(profile, clock, &vantorel::BuildSheetPages);
         if (!app.InitInstance()) {

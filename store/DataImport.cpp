@@ -239,6 +239,10 @@ int PowerballBallsPerDrawing(const GameSettings& settings) {
     return std::clamp(settings.powerballBalls, 0, kMaxPowerballBalls);
 }
 
+GameSettingKeys SettingsOfDrawingShape(int gameType) {
+    return gameType == kPowerball ? GameSettingKeys{GameSettingKey::PowerballBalls} : GameSettingKeys{};
+}
+
 int NumbersPerDrawing(int gameType, const GameSettings& settings) {
     switch (gameType) {
     case kFiveNumber:

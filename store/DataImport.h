@@ -10,6 +10,7 @@
 namespace vantorel {
 
 struct GameSettings;
+class GameSettingKeys;
 
 inline constexpr std::string_view kFileIsEmpty = "File is Empty !";
 inline constexpr std::string_view kIllegalGameType = "Illegal gameType parameter in MassageNewData()";
@@ -75,5 +76,8 @@ std::string_view StoredLottoNumber(std::string_view number);
 int PowerballBallsPerDrawing(const GameSettings& settings);
 // How many numbers one drawing of the game has (after its date): 1, 1, 5, 6, or PBM + 1.
 int NumbersPerDrawing(int gameType, const GameSettings& settings);
+// The settings that tell the shape of a drawing of the game, which its import, manual entry and table
+// reading need: PBM for Power Ball, none for the others.
+GameSettingKeys SettingsOfDrawingShape(int gameType);
 
 } // namespace vantorel

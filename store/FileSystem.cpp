@@ -204,32 +204,36 @@ public:
 
     std::unique_ptr<WriterLock> LockWriters(const std::filesystem::path& file, std::chrono::milliseconds wait,
                                             FileFault& fault) override {
-        const std::filesystem::path lockFile = FolderOf(ResolveLinks(file)) / std::string(kLockFileName);
-        FileDescriptor lock(::open(lockFile.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
-                                   S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH));
-        if (!lock.valid()) {
-            fault = FaultOfError(errno);
-            return nullptr;
-        }
-        struct stat status {};
-        if (::fstat(lock.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-            fault = FileFault::kNotAFile;
-            return nullptr;
-        }
-        const auto deadline = std::chrono::steady_clock::now() + wait;
-        while (::flock(lock.get(), LOCK_EX | LOCK_NB) != 0) {
-            if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= deadline) {
-                fault = FaultOfError(errno);
-                return nullptr;
-            }
-            std::this_thread::sleep_for(kLockRetryPause);
-        }
-        fault = FileFault::kNone;
-        return std::make_unique<RealWriterLock>(std::move(lock));
+        return LockFileExclusively(FolderOf(ResolveLinks(file)) / std::string(kLockFileName), wait, fault);
     }
 };
 
 } // namespace
+
+std::unique_ptr<WriterLock> LockFileExclusively(const std::filesystem::path& lockFile,
+                                                std::chrono::milliseconds wait, FileFault& fault) {
+    FileDescriptor lock(::open(lockFile.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                               S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH));
+    if (!lock.valid()) {
+        fault = FaultOfError(errno);
+        return nullptr;
+    }
+    struct stat status {};
+    if (::fstat(lock.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        fault = FileFault::kNotAFile;
+        return nullptr;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    while (::flock(lock.get(), LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= deadline) {
+            fault = FaultOfError(errno);
+            return nullptr;
+        }
+        std::this_thread::sleep_for(kLockRetryPause);
+    }
+    fault = FileFault::kNone;
+    return std::make_unique<RealWriterLock>(std::move(lock));
+}
 
 FileSystem& RealFileSystem() {
     static RealFileSystemImpl fileSystem;

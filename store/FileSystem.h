@@ -88,6 +88,12 @@ public:
 // that is replaced changes with every rename.
 FileSystem& RealFileSystem();
 
+// Takes an exclusive lock on `lockFile` (created when missing, never removed, never through a link),
+// waiting at most `wait` for its holder; nothing and the fault (kInUse after the wait) when it cannot.
+// RealFileSystem's writers' lock is this lock on "vtrmain.lck".
+std::unique_ptr<WriterLock> LockFileExclusively(const std::filesystem::path& lockFile,
+                                                std::chrono::milliseconds wait, FileFault& fault);
+
 // Files kept in memory by path: fast and deterministic, for tests and fuzzing. Links, permissions and
 // locks do not exist there.
 class MemoryFileSystem final : public FileSystem {

@@ -16,6 +16,12 @@ inline constexpr std::string_view kLockFileName = "vtrmain.lck";
 // Games by gameType.
 enum GameType : int { kThreeNumber = 0, kFourNumber = 1, kFiveNumber = 2, kSixNumber = 3, kPowerball = 4 };
 inline constexpr int kGameCount = 5;
+constexpr bool IsDigitGame(int gameType) {
+    return gameType == kThreeNumber || gameType == kFourNumber;
+}
+constexpr bool IsLottoGame(int gameType) {
+    return gameType >= kFiveNumber && gameType <= kPowerball;
+}
 inline constexpr int kSectionCount = 10;
 
 // Drawings a section may hold; a count above this is refused by the readers.

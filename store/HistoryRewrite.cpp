@@ -30,6 +30,8 @@ void AppendLine(std::string& content, std::string_view line) {
     content += kLineEnd;
 }
 
+} // namespace
+
 std::string_view CauseOf(FileFault fault) {
     switch (fault) {
     case FileFault::kNoSpace:
@@ -50,8 +52,6 @@ std::string_view CauseOf(FileFault fault) {
     }
     return kCauseOther;
 }
-
-} // namespace
 
 std::string HistoryFullMessage(int capacity) {
     return "This history is full.\nIt can hold at most " + std::to_string(capacity) +

@@ -37,6 +37,8 @@ inline constexpr std::string_view kCauseMissing = "its folder is missing";
 inline constexpr std::string_view kCauseOther = "the system reported an error";
 inline constexpr std::string_view kNothingChanged = "Nothing was changed.\n\nOPERATION ABORTED";
 
+// The cause a message names for a fault ("permission denied", ...).
+std::string_view CauseOf(FileFault fault);
 // "<label> could not be written:\n<cause>.\nNothing was changed.\n\nOPERATION ABORTED".
 std::string NotWrittenMessage(std::string_view label, FileFault fault);
 // "<label> could not be read.\nNothing was changed.\n\nOPERATION ABORTED".

@@ -197,6 +197,20 @@ std::string ResultsImportSummary(const ResultsImportCounts& counts) {
     return text;
 }
 
+GameSettingKeys SettingsOfResultsImport(int gameType) {
+    switch (gameType) {
+    case kFiveNumber:
+        return {GameSettingKey::FiveNumberMax};
+    case kSixNumber:
+        return {GameSettingKey::SixNumberMax};
+    case kPowerball:
+        return SettingsOfDrawingShape(kPowerball) |
+               GameSettingKeys{GameSettingKey::PowerballGroup1Max, GameSettingKey::PowerballGroup2Max};
+    default:
+        return {};
+    }
+}
+
 int ImportResults(const std::filesystem::path& resultsFile, int gameType, std::string_view column,
                   const ProgressLight& progress, const GameSettings& settings, FileSystem& files) {
     if (gameType < kThreeNumber || gameType > kPowerball) {

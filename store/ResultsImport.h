@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/GameSettings.h"
 #include "store/DataImport.h"
 #include "store/FileSystem.h"
 
@@ -8,8 +9,6 @@
 #include <string_view>
 
 namespace vantorel {
-
-struct GameSettings;
 
 inline constexpr std::string_view kResultsImportSuccessful = "Results Import Successful";
 inline constexpr std::string_view kNoNewDrawings = "No new drawings: VTRMAIN.DAT was not changed.";
@@ -33,6 +32,10 @@ struct ResultsImportCounts {
 // The closing message: kResultsImportSuccessful (or kNoNewDrawings when nothing was added), a blank
 // line, and one line for each count that applies ("New drawings written: 12").
 std::string ResultsImportSummary(const ResultsImportCounts& counts);
+
+// The settings a results import of the game reads: the shape of a drawing and the maximums its numbers
+// are checked against.
+GameSettingKeys SettingsOfResultsImport(int gameType);
 
 // Imports a results file as published (see ReadResultsText) into the dated history of `gameType`, the
 // numbers starting in `column` when it is not empty. Drawings whose date the history holds are not

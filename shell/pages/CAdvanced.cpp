@@ -435,12 +435,17 @@ void CAdvanced::ApplySelection() {
 }
 
 void CAdvanced::AnalyseDatafile() {
+    // The analysis checks every section against the settings, so all five must be usable.
+    const std::optional<GameSettings> settings = ReadGameSettings(services().profile, GameSettingKeys::All());
+    if (!settings) {
+        return;
+    }
     datedRadio_->setEnabled(false);
     undatedRadio_->setEnabled(false);
     applySelectionButton_->setEnabled(false);
     ShowProcessing();
     CheckTable table;
-    WhileBusy([&] { AnalyseHistoryFile(table, GameSettings::Read(services().profile)); });
+    WhileBusy([&] { AnalyseHistoryFile(table, *settings); });
     ShowProgressOff();
     applySelectionButton_->setEnabled(true);
     sheet().SetActivePage(kDejaViewPage);
@@ -478,6 +483,11 @@ void CAdvanced::ImportNewHistory(int game) {
         MessageBox(kSelectGameAndData);
         return;
     }
+    const std::optional<GameSettings> settings =
+        ReadGameSettings(services().profile, SettingsOfDrawingShape(game));
+    if (!settings) {
+        return;
+    }
     const bool dated = dataType == 1;
     // Once for every line of this history that the file holds already.
     for (int line = ExistingSectionLines(SectionNumber(game, dated)); line > 0; --line) {
@@ -485,7 +495,7 @@ void CAdvanced::ImportNewHistory(int game) {
             return;
         }
     }
-    if (!RunImport(&ImportNew, game, dated)) {
+    if (!RunImport(&ImportNew, game, dated, *settings)) {
         MessageBox(kUnexpectedProblem, MessageIcon::Stop);
     }
 }
@@ -496,14 +506,16 @@ void CAdvanced::ImportIntoHistory(int game) {
         MessageBox(kSelectGameAndData);
         return;
     }
-    RunImport(&ImportAppend, game, dataType == 1);
+    if (const std::optional<GameSettings> settings =
+            ReadGameSettings(services().profile, SettingsOfDrawingShape(game))) {
+        RunImport(&ImportAppend, game, dataType == 1, *settings);
+    }
 }
 
-bool CAdvanced::RunImport(ImportRoutine import, int game, bool dated) {
+bool CAdvanced::RunImport(ImportRoutine import, int game, bool dated, const GameSettings& settings) {
     HideCompletion();
     ShowProcessing();
     applySelectionButton_->setEnabled(false);
-    const GameSettings settings = GameSettings::Read(services().profile);
     const std::filesystem::path importFile = EntryPath();
     int result = 0;
     lastRepaint_.invalidate();
@@ -568,7 +580,12 @@ void CAdvanced::AppendTypedDrawing(int game, bool dated) {
     const std::string drawing = entryEdit_->text().toStdString();
     // The field keeps the focus, so that the next drawing (or a correction) can be typed at once.
     entryEdit_->setFocus();
-    if (AppendEntry(drawing, game, dated, GameSettings::Read(services().profile)) != 1) {
+    const std::optional<GameSettings> settings =
+        ReadGameSettings(services().profile, SettingsOfDrawingShape(game));
+    if (!settings) {
+        return;
+    }
+    if (AppendEntry(drawing, game, dated, *settings) != 1) {
         MessageBox(kDataAppendFailed, MessageIcon::Stop);
         return;
     }

@@ -136,7 +136,7 @@ private:
                                   const GameSettings&, FileSystem&);
     // Runs the import of the chosen file with the progress light, the page disabled meanwhile; shows the
     // completion picture and returns true when it succeeded.
-    bool RunImport(ImportRoutine import, int game, bool dated);
+    bool RunImport(ImportRoutine import, int game, bool dated, const GameSettings& settings);
     // Runs `work` with the page disabled (see the class comment).
     void WhileBusy(const std::function<void()>& work);
     // The game pages read the history anew when they are next shown; a comparison before that reads it too.

@@ -6,6 +6,7 @@
 #include "shell/CPsheet.h"
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
+#include "store/DataImport.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -129,13 +130,22 @@ std::string CompareWithHistory(const LottoGameTables& tables, bool dated,
 
 } // namespace
 
-GameSettings LottoGamePage::ReadGameSettings() const {
-    return GameSettings::Read(services().profile);
+std::optional<GameSettings> LottoGamePage::ReadSettings(GameSettingKeys needed) const {
+    return ReadGameSettings(services().profile, needed);
+}
+
+LottoGameTables LottoGamePage::LoadTables() const {
+    LottoGameTables tables(tables_.gameType());
+    if (const std::optional<GameSettings> settings =
+            ReadSettings(SettingsOfDrawingShape(tables.gameType()))) {
+        tables.Load(*settings);
+    }
+    return tables;
 }
 
 void LottoGamePage::OnSetActive() {
     ActivateGamePage();
-    tables_.Load(ReadGameSettings());
+    tables_ = LoadTables();
     loadedAtRewrite_ = sheet().state().historyRewrites;
     ShowDataState();
     ShowPlantedSeed(*seedLabel_);
@@ -235,10 +245,14 @@ bool LottoGamePage::OnApply() {
     if (op >= 0) {
         // Date and Date Range search the dated history whichever source is chosen.
         const bool dated = IsDateSearch(op) || handOver().useDatedData;
+        const std::optional<GameSettings> settings = ReadSettings(SettingsNeededBy(tables_.gameType(), op));
+        if (!settings) {
+            return false; // refused with a message naming the setting: the page stays
+        }
         // Best Guess draws with the clock; a planted seed serves the random picks the chart view draws.
         RandomGenerator random = RandomGenerator::Seeded(0, services().clock);
         const LottoResult result =
-            tables_.Apply(op, dated, TypedInputs(), ReadGameSettings(), handOver().setupChoices, random);
+            tables_.Apply(op, dated, TypedInputs(), *settings, handOver().setupChoices, random);
         KeepResult(result, dated);
         if (!result.listed) {
             return false; // ended early with a message: the page stays for a corrected input
@@ -282,9 +296,7 @@ std::string LottoGamePage::ComparePickFile(const std::filesystem::path& pickFile
     }
     // The page has not loaded its tables in this run yet, or the Data File page has changed the history
     // since: the tables as the history file holds them now.
-    LottoGameTables current(tables_.gameType());
-    current.Load(ReadGameSettings());
-    return CompareWithHistory(current, dated, pickFile);
+    return CompareWithHistory(LoadTables(), dated, pickFile);
 }
 
 } // namespace vantorel

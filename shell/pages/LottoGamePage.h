@@ -1,9 +1,11 @@
 #pragma once
 
 #include "lotto/LottoGameTables.h"
+#include "platform/GameSettings.h"
 #include "shell/SheetPage.h"
 #include "shell/pages/GamePageControls.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -55,8 +57,12 @@ private:
     QWidget* BuildInputRow();
     // The input fields: query, From, To and, on the Power Ball page, the Power Ball.
     std::vector<QLineEdit*> Fields() const;
-    // The game settings as they stand now: read at the start of every activation and operation.
-    GameSettings ReadGameSettings() const;
+    // The game settings as they stand now, read at the start of every activation and operation, with the
+    // keys in `needed` checked; nothing (after a message naming the bad key) when one of them cannot be used.
+    std::optional<GameSettings> ReadSettings(GameSettingKeys needed) const;
+    // The game's two histories as the file holds them now, read with the settings a drawing's shape needs;
+    // neither is available when those settings cannot be used.
+    LottoGameTables LoadTables() const;
     void ShowDataState();
     void ShowInputsFor(int op);
     void OnOperationClicked(int op);

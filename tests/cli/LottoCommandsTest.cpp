@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 namespace vantorel {
 namespace {
@@ -103,16 +104,25 @@ TEST_F(LottoCommands, OperationsPrintTheirLinesOrTheirMessage) {
     }
 }
 
+// One line per ball up to the game's maximum.
 TEST_F(LottoCommands, DistributionPrintsTheChartData) {
-    profile.WriteString(kSettingsSection, kKey5BC, "5");
+    profile.WriteString(kSettingsSection, kKey5BC, "19");
     const Lines lotto = Run({"run", "5", "distribution", "--undated"});
-    EXPECT_EQ(lotto, (Lines{"ball 1: 1", "ball 2: 0", "ball 3: 1", "ball 4: 0", "ball 5: 1"}));
+    ASSERT_EQ(lotto.size(), 19U);
+    EXPECT_EQ(Lines(lotto.begin(), lotto.begin() + 5),
+              (Lines{"ball 1: 1", "ball 2: 0", "ball 3: 1", "ball 4: 0", "ball 5: 1"}));
+    EXPECT_EQ(lotto.back(), "ball 19: 0");
 
-    profile.WriteString(kSettingsSection, kKeyPBC, "3");
-    profile.WriteString(kSettingsSection, kKeyPBB, "6");
-    EXPECT_EQ(Run({"run", "pb", "distribution"}),
-              (Lines{"ball 1: 1", "ball 2: 1", "ball 3: 1", "powerball 1: 0", "powerball 2: 0",
-                     "powerball 3: 0", "powerball 4: 0", "powerball 5: 0", "powerball 6: 1"}));
+    profile.WriteString(kSettingsSection, kKeyPBC, "19");
+    profile.WriteString(kSettingsSection, kKeyPBB, "20");
+    const Lines powerball = Run({"run", "pb", "distribution"});
+    ASSERT_EQ(powerball.size(), 39U);
+    EXPECT_EQ(Lines(powerball.begin(), powerball.begin() + 3),
+              (Lines{"ball 1: 1", "ball 2: 1", "ball 3: 1"}));
+    EXPECT_EQ(Lines(powerball.begin() + 19, powerball.begin() + 25),
+              (Lines{"powerball 1: 0", "powerball 2: 0", "powerball 3: 0", "powerball 4: 0", "powerball 5: 0",
+                     "powerball 6: 1"}));
+    EXPECT_EQ(powerball.back(), "powerball 20: 0");
 }
 
 TEST_F(LottoCommands, PicksLineRepeatsWithAPlantedSeedAndShowsTheNotice) {
@@ -143,6 +153,102 @@ TEST_F(LottoCommands, CompareReportsPossibleWinners) {
     test::WriteFile("picks.txt", "1 2 3 4 5 6\r3 15 22 31 40\r");
     EXPECT_EQ(Run({"compare", "5", "--dated", "picks.txt"}),
               (Lines{"We MAY have a WINNER here !", "40 31 22 15 3 was found on 01/02/98"}));
+}
+
+// Today's matrices: every Power Ball operation on a history that holds the highest balls of both groups.
+struct Matrix {
+    const char* group1Max;
+    const char* group2Max;
+    int highest;      // the highest first-group ball in the history
+    int highestPower; // the highest Power Ball in it, drawn most often
+    const char* history;
+};
+
+const Matrix kMatrices[] = {
+    {"69", "26", 69, 26,
+     "8 3 5 17 33 60 69 26 1 2 3 4 69 26 10 20 30 40 69 25\r\n"
+     "9 4 26/01/03 5 17 33 60 69 26 26/01/07 1 2 3 4 69 26 26/01/10 10 20 30 40 69 25 "
+     "26/01/14 11 22 33 44 68 26\r\n"},
+    {"99", "1", 99, 1,
+     "8 3 5 17 33 60 99 1 1 2 3 4 99 1 10 20 30 40 98 1\r\n"
+     "9 4 26/01/03 5 17 33 60 99 1 26/01/07 1 2 3 4 99 1 26/01/10 10 20 30 40 98 1 26/01/14 11 22 33 44 99 "
+     "1\r\n"},
+};
+
+// The numbers of a picks line ("a b c d e + p"): the first group, then the Power Ball.
+std::pair<std::vector<int>, int> PicksOf(const std::string& line) {
+    std::vector<int> first;
+    std::istringstream words(line);
+    for (std::string word; words >> word && word != "+";) {
+        first.push_back(std::stoi(word));
+    }
+    int power = 0;
+    words >> power;
+    return {first, power};
+}
+
+TEST_F(LottoCommands, PowerballOperationsWorkWithTodaysMatrices) {
+    for (const Matrix& m : kMatrices) {
+        SCOPED_TRACE(std::string("PBC ") + m.group1Max + ", PBB " + m.group2Max);
+        test::WriteFile("vtrmain.dat", m.history);
+        profile.WriteString(kSettingsSection, kKeyPBC, m.group1Max);
+        profile.WriteString(kSettingsSection, kKeyPBB, m.group2Max);
+        const std::string top = std::to_string(m.highest);
+        const std::string power = std::to_string(m.highestPower);
+
+        // The tallies reach both maximums and count the highest balls.
+        const Lines distribution = Run({"run", "pb", "distribution"});
+        ASSERT_EQ(distribution.size(),
+                  static_cast<std::size_t>(std::stoi(m.group1Max) + std::stoi(m.group2Max)));
+        EXPECT_EQ(distribution[static_cast<std::size_t>(m.highest - 1)], "ball " + top + ": 3");
+        EXPECT_EQ(distribution.back(),
+                  std::string("powerball ") + m.group2Max + ": " + (m.highestPower == 1 ? "4" : "3"));
+        EXPECT_NE(Run({"run", "pb", "hottest"}).front().find("Balls  are  " + top + "  "), std::string::npos);
+        EXPECT_EQ(Run({"run", "pb", "hottest", "--undated"}).back(),
+                  "The  Seven  Hottest  Powerball Balls  are  " + power + "  " +
+                      (m.highestPower == 1 ? "" : "25  "));
+        EXPECT_EQ(Run({"run", "pb", "high-low"}).size(), 1U);
+        EXPECT_EQ(last.status, kExitDone);
+
+        // Searches find the drawings with the highest balls.
+        EXPECT_EQ(Run({"run", "pb", "number", "--input", "1 2 3 4 " + top, "--power", power})
+                      .front()
+                      .rfind("1  2  3  4  " + top + "  Powerball = " + power, 0),
+                  0U);
+        EXPECT_EQ(Run({"run", "pb", "partial-number", "--input", top, "--power", power, "--undated"}).size(),
+                  2U);
+        EXPECT_EQ(Run({"run", "pb", "date-range", "--from", "01/01/26", "--to", "01/31/26"}).size(), 4U);
+
+        // Picks stay within both groups.
+        for (const char* operation : {"random", "best-guess"}) {
+            for (const char* seed : {"1", "7", "99"}) {
+                const Lines picks = Run({"run", "pb", operation, "--seed", seed});
+                ASSERT_FALSE(picks.empty()) << operation;
+                EXPECT_EQ(last.status, kExitDone);
+                const auto [first, ball] = PicksOf(picks.back());
+                EXPECT_EQ(first.size(), 5U) << picks.back();
+                for (const int pick : first) {
+                    EXPECT_TRUE(pick >= 1 && pick <= std::stoi(m.group1Max)) << picks.back();
+                }
+                EXPECT_TRUE(ball >= 1 && ball <= std::stoi(m.group2Max)) << picks.back();
+            }
+        }
+
+        // A pick file, an import, a manual entry and the analysis take the highest balls.
+        test::WriteFile("picks.txt", "1 2 3 4 " + top + " " + power + "\n");
+        EXPECT_EQ(Run({"compare", "pb", "--dated", "picks.txt"}).front(), "We MAY have a WINNER here !");
+        test::WriteFile("draws.txt", "01/24/26 3 6 9 12 " + top + " " + power + "\n");
+        EXPECT_EQ(Run({"import", "pb", "--dated", "draws.txt", "--append"}), Lines{});
+        EXPECT_EQ(last.status, kExitDone);
+        EXPECT_EQ(Run({"append", "pb", "--dated", "01/28/26 2 4 6 8 " + top + " " + power}),
+                  Lines{"Append Successful"});
+        EXPECT_EQ(Run({"run", "pb", "date", "--input", "01/24/26"}),
+                  Lines{"3  6  9  12  " + top + "  Powerball = " + power +
+                        "  were the Numbers Drawn On  01/24/26"});
+        EXPECT_EQ(Run({"analyze"}),
+                  (Lines{" Powerball Undated game data was found and appears to be free of errors.",
+                         " Powerball Dated game data was found and appears to be free of errors."}));
+    }
 }
 
 } // namespace

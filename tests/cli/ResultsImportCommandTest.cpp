@@ -2,7 +2,7 @@
 // against the file's own lines, the counts, the update with this week's file, and the result of an
 // operation on what was imported.
 
-#include "settings/QtProfileStore.h"
+#include "settings/IniProfileStore.h"
 #include "tests/support/CliProcess.h"
 #include "tests/support/TestFiles.h"
 
@@ -43,7 +43,7 @@ class ResultsImportCommand : public ::testing::Test {
 protected:
     ResultsImportCommand() {
         // The maximums of today's games, set in the store as the Setup page would save them.
-        QtProfileStore store(QString::fromStdString(config + "/Nulvex.Mark/Vantorel.conf"));
+        IniProfileStore store(config + "/Nulvex.Mark/Vantorel.conf");
         for (const auto& [key, value] :
              {std::pair{"5BC", "26"}, {"6BC", "59"}, {"PBC", "59"}, {"PBB", "42"}, {"PBM", "5"}}) {
             store.WriteString("Settings", key, value);
@@ -122,8 +122,7 @@ TEST_F(ResultsImportCommand, PowerballEighteenYearsFitAndANarrowerMatrixIsRefuse
     // With the maximums of the first years, the first larger ball is named and nothing is written.
     const std::string before = ReadFile("vtrmain.dat");
     std::filesystem::remove("vtrmain.dat");
-    QtProfileStore(QString::fromStdString(config + "/Nulvex.Mark/Vantorel.conf"))
-        .WriteString("Settings", "PBC", "49");
+    IniProfileStore(config + "/Nulvex.Mark/Vantorel.conf").WriteString("Settings", "PBC", "49");
     const CliRun refused = Import("pb", published);
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.err.substr(0, refused.err.find('\n')),

@@ -1,12 +1,14 @@
+#include "cli/CliContext.h"
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
-#include "settings/QtProfileStore.h"
 #include "tests/cli/CliRunner.h"
 #include "tests/support/CliProcess.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace vantorel {
 namespace {
@@ -16,13 +18,43 @@ using test::TempWorkingDir;
 
 constexpr const char* kFirstRunDefaults = "5BC=26\n6BC=49\nPBC=49\nPBB=42\nPBM=5\n";
 
+void RunFirstTimeQuietly(ProfileStore& profile) {
+    RecordingMessageSink quiet;
+    const ScopedMessageSink installed(quiet);
+    RunFirstTimeSetup(profile);
+}
+
+// One settings command on the first-run defaults: its exit status, its message (nullptr: none) and the
+// settings afterwards.
+struct SettingsCase {
+    std::vector<std::string> arguments; // after "settings"
+    int status;
+    const char* message;
+    const char* after;
+};
+
+void CheckSettingsCommands(const std::vector<SettingsCase>& cases) {
+    for (const SettingsCase& c : cases) {
+        MemoryProfileStore profile;
+        RunFirstTimeQuietly(profile);
+        const test::CliRunner cli(profile);
+        std::vector<std::string> arguments = c.arguments;
+        arguments.insert(arguments.begin(), "settings");
+        const test::CliOutcome outcome = cli.Run(arguments);
+        std::string what;
+        for (const std::string& argument : c.arguments) {
+            what += argument + ' ';
+        }
+        EXPECT_EQ(outcome.status, c.status) << what;
+        EXPECT_EQ(outcome.messages(),
+                  c.message != nullptr ? std::vector<std::string>{c.message} : std::vector<std::string>{})
+            << what;
+        EXPECT_EQ(cli.Run("settings").out, c.after) << what;
+    }
+}
+
 TEST(SettingsCommand, ValidatesLikeTheSetupPageAndWritesNothingOnRefusal) {
-    const struct {
-        std::vector<std::string> assignments;
-        int status;
-        const char* message;
-        const char* after;
-    } cases[] = {
+    CheckSettingsCommands({
         {{"5BC=36"}, 0, "Settings Have Been Saved", "5BC=36\n6BC=49\nPBC=49\nPBB=42\nPBM=5\n"},
         {{"6bc=19", "Pbb=61", "pbm=4"},
          0,
@@ -34,50 +66,124 @@ TEST(SettingsCommand, ValidatesLikeTheSetupPageAndWritesNothingOnRefusal) {
          "of "
          "the list]",
          kFirstRunDefaults},
-        {{"5BC=40", "PBC=18"}, 1, "PBC must be a whole number from 19 to 61.", kFirstRunDefaults},
-        {{"PBC=62"}, 1, "PBC must be a whole number from 19 to 61.", kFirstRunDefaults},
-        {{"PBC=abc"}, 1, "PBC must be a whole number from 19 to 61.", kFirstRunDefaults},
+        {{"PBC=99", "PBB=1"}, 0, "Settings Have Been Saved", "5BC=26\n6BC=49\nPBC=99\nPBB=1\nPBM=5\n"},
+        {{"5BC=40", "PBC=18"}, 1, "PBC must be a whole number from 19 to 99.", kFirstRunDefaults},
+        {{"PBC=100"}, 1, "PBC must be a whole number from 19 to 99.", kFirstRunDefaults},
+        {{"PBB=0"}, 1, "PBB must be a whole number from 1 to 99.", kFirstRunDefaults},
+        {{"5BC=62"}, 1, "5BC must be a whole number from 19 to 61.", kFirstRunDefaults},
+        {{"PBC=abc"}, 1, "PBC must be a whole number from 19 to 99.", kFirstRunDefaults},
         {{"XYZ=30"}, 2, nullptr, kFirstRunDefaults},
         {{"5BC"}, 2, nullptr, kFirstRunDefaults},
-    };
-    for (const auto& c : cases) {
-        MemoryProfileStore profile;
-        {
-            RecordingMessageSink quiet;
-            const ScopedMessageSink installed(quiet);
-            RunFirstTimeSetup(profile);
-        }
-        const test::CliRunner cli(profile);
-        std::vector<std::string> arguments = c.assignments;
-        arguments.insert(arguments.begin(), "settings");
-        const test::CliOutcome outcome = cli.Run(arguments);
-        EXPECT_EQ(outcome.status, c.status) << c.assignments.front();
-        EXPECT_EQ(outcome.messages(),
-                  c.message != nullptr ? std::vector<std::string>{c.message} : std::vector<std::string>{})
-            << c.assignments.front();
-        EXPECT_EQ(cli.Run("settings").out, c.after) << c.assignments.front();
-    }
+    });
 }
 
-TEST(QtProfileStore, SectionAndKeyNamesAreCaseInsensitive) {
-    TempWorkingDir dir;
-    const QString file = QString::fromStdString((dir.path() / "Vantorel.conf").string());
-    {
-        QtProfileStore store(file);
-        EXPECT_TRUE(store.IsEmpty());
-        EXPECT_TRUE(store.WriteString("Settings", "PBM", "5"));
-        EXPECT_TRUE(store.WriteString("settings", "pbb", "42"));
+// A preset sets the keys of its game and no other; names are matched loosely; the list shows every preset.
+TEST(SettingsCommand, PresetsSetTheirGamesMaximumsInOneStep) {
+    CheckSettingsCommands({
+        {{"--preset", "powerball"}, 0, "Settings Have Been Saved", "5BC=26\n6BC=49\nPBC=69\nPBB=26\nPBM=5\n"},
+        {{"--preset=Mega-Millions"},
+         0,
+         "Settings Have Been Saved",
+         "5BC=26\n6BC=49\nPBC=70\nPBB=24\nPBM=5\n"},
+        {{"--preset", "Lotto America"},
+         0,
+         "Settings Have Been Saved",
+         "5BC=26\n6BC=49\nPBC=52\nPBB=10\nPBM=5\n"},
+        {{"--preset", "CASH4LIFE"}, 0, "Settings Have Been Saved", "5BC=26\n6BC=49\nPBC=60\nPBB=4\nPBM=5\n"},
+        {{"--preset", "lotto_6_59"},
+         0,
+         "Settings Have Been Saved",
+         "5BC=26\n6BC=59\nPBC=49\nPBB=42\nPBM=5\n"},
+        {{"--preset", "lotto 6/49"}, 0, "Settings Have Been Saved", kFirstRunDefaults},
+        {{"--preset", "lotto-5-39"},
+         0,
+         "Settings Have Been Saved",
+         "5BC=39\n6BC=49\nPBC=49\nPBB=42\nPBM=5\n"},
+        {{"--preset", "keno"},
+         1,
+         "There is no preset named \"keno\".\nThe presets are: powerball, mega-millions, lotto-america, "
+         "cash4life, lotto-6-59, lotto-6-49, lotto-5-39.\nvantorel-cli settings --presets lists them with "
+         "their "
+         "games.",
+         kFirstRunDefaults},
+        {{"--preset", ""},
+         1,
+         "There is no preset named \"\".\nThe presets are: powerball, mega-millions, lotto-america, "
+         "cash4life, lotto-6-59, lotto-6-49, lotto-5-39.\nvantorel-cli settings --presets lists them with "
+         "their "
+         "games.",
+         kFirstRunDefaults},
+        {{"--preset", "powerball", "5BC=30"}, 2, nullptr, kFirstRunDefaults},
+        {{"--preset", "powerball", "--preset", "cash4life"}, 2, nullptr, kFirstRunDefaults},
+        {{"--presets", "--preset", "powerball"}, 2, nullptr, kFirstRunDefaults},
+        {{"--preset"}, 2, nullptr, kFirstRunDefaults},
+    });
+    MemoryProfileStore profile;
+    EXPECT_EQ(test::CliRunner(profile).Run("settings --presets").out,
+              "powerball      Powerball      5 of 69 + 1 of 26  Power Ball game  PBC=69 PBB=26 PBM=5\n"
+              "mega-millions  Mega Millions  5 of 70 + 1 of 24  Power Ball game  PBC=70 PBB=24 PBM=5\n"
+              "lotto-america  Lotto America  5 of 52 + 1 of 10  Power Ball game  PBC=52 PBB=10 PBM=5\n"
+              "cash4life      Cash4Life      5 of 60 + 1 of 4   Power Ball game  PBC=60 PBB=4 PBM=5\n"
+              "lotto-6-59     6 of 59 lotto  6 of 59            6 Number game    6BC=59\n"
+              "lotto-6-49     6 of 49 lotto  6 of 49            6 Number game    6BC=49\n"
+              "lotto-5-39     5 of 39 game   5 of 39            5 Number game    5BC=39\n");
+}
+
+// A hand-edited setting refuses exactly the operations that read it, with a message naming it, and the
+// history is not touched; the other operations run as before.
+TEST(SettingsCommand, HandEditedValuesRefuseOnlyTheOperationsThatNeedThem) {
+    const std::string history = "4 1 1 2 3 4 5\r\n8 1 1 2 3 4 5 6\r\n9 1 98/01/07 5 12 23 34 41 17\r\n";
+    const struct {
+        const char* setting;
+        std::vector<std::string> arguments;
+        bool refused;
+    } cases[] = {
+        {"PBC=2147483647", {"run", "pb", "distribution"}, true},
+        {"PBB=2147483647", {"run", "pb", "best-guess"}, true},
+        {"PBC=2147483647", {"run", "pb", "totals"}, false},
+        {"PBC=2147483647", {"compare", "pb", "--dated", "picks.txt"}, false},
+        {"PBM=0", {"run", "pb", "totals"}, true},
+        {"PBM=0", {"import", "pb", "--undated", "draws.txt", "--yes"}, true},
+        {"PBM=0", {"append", "pb", "--undated", "1 2 3 4 5 6"}, true},
+        {"PBM=0", {"compare", "pb", "--dated", "picks.txt"}, true},
+        {"PBM=0", {"import", "5", "--undated", "draws.txt", "--append"}, false},
+        {"5BC=2147483647", {"run", "5", "distribution", "--undated"}, true},
+        {"5BC=2147483647", {"run", "5", "number", "--undated", "--input", "1 2 3 4 5"}, true},
+        {"5BC=abc", {"run", "5", "even-odd", "--undated"}, false},
+        {"5BC=abc", {"run", "3", "hottest"}, false},
+        {"6BC=", {"analyze"}, true},
+    };
+    for (const auto& c : cases) {
+        test::TempWorkingDir dir;
+        test::WriteFile("vtrmain.dat", history);
+        test::WriteFile("draws.txt", "1 2 3 4 5\n");
+        test::WriteFile("picks.txt", "1 2 3 4 5 6\n");
+        MemoryProfileStore profile;
+        RunFirstTimeQuietly(profile);
+        const std::string_view setting(c.setting);
+        profile.WriteString(kSettingsSection, setting.substr(0, setting.find('=')),
+                            setting.substr(setting.find('=') + 1));
+        const test::CliOutcome outcome = test::CliRunner(profile).Run(c.arguments);
+        std::string what(c.setting);
+        for (const std::string& argument : c.arguments) {
+            what += ' ' + argument;
+        }
+        EXPECT_EQ(test::ReadFile("vtrmain.dat") == history, c.refused || c.arguments[0] != "import") << what;
+        if (!c.refused) {
+            for (const std::string& message : outcome.messages()) {
+                EXPECT_EQ(message.find("The setting"), std::string::npos) << what;
+            }
+            continue;
+        }
+        EXPECT_EQ(outcome.status, kExitRefused) << what;
+        EXPECT_EQ(outcome.out, "") << what;
+        ASSERT_EQ(outcome.messages().size(), 1U) << what;
+        const std::string key(setting.substr(0, setting.find('=')));
+        EXPECT_EQ(outcome.messages().front().rfind("The setting " + key + ' ', 0), 0U)
+            << outcome.messages().front();
+        EXPECT_NE(outcome.messages().front().find("vantorel-cli settings " + key + "=<value>"),
+                  std::string::npos);
     }
-    QtProfileStore reopened(file);
-    EXPECT_FALSE(reopened.IsEmpty());
-    EXPECT_EQ(reopened.GetString("settings", "PBM"), "5");
-    EXPECT_EQ(reopened.GetString("SETTINGS", "PBB"), "42");
-    EXPECT_EQ(reopened.GetInt("Settings", "5BC"), 0);
-    // One section in the file, spelt as first written; a new key keeps the spelling it was given.
-    const std::string content = test::ReadFile(dir.path() / "Vantorel.conf");
-    EXPECT_NE(content.find("[Settings]"), std::string::npos);
-    EXPECT_EQ(content.find("[settings]"), std::string::npos);
-    EXPECT_NE(content.find("pbb=42"), std::string::npos);
 }
 
 TEST(VantorelCli, FirstRunThenSettingsInTheUsersStore) {
@@ -98,6 +204,47 @@ TEST(VantorelCli, FirstRunThenSettingsInTheUsersStore) {
     EXPECT_EQ(second.status, 0);
     EXPECT_EQ(second.err, "");
     EXPECT_EQ(second.out, "5BC=30\n6BC=49\nPBC=49\nPBB=42\nPBM=5\n");
+}
+
+// Two programs starting at once on a fresh store, one of them setting a value: the value is kept, the
+// defaults fill the rest, and one of them shows the first-run message.
+TEST(VantorelCli, TwoFirstRunsAtOnceNeverOverwriteAnExplicitSetting) {
+    TempWorkingDir dir;
+    constexpr int kRounds = 40;
+    for (int round = 0; round < kRounds; ++round) {
+        const std::string config = (dir.path() / ("config" + std::to_string(round))).string();
+        const std::string program =
+            "XDG_CONFIG_HOME='" + config + "' '" + test::CliProgramPath() + "' settings";
+        const std::string both = "(" + program + " >/dev/null 2>first.err & " + program +
+                                 " PBC=51 >/dev/null 2>second.err & wait)";
+        ASSERT_EQ(std::system(both.c_str()), 0);
+        const std::string messages = test::ReadFile("first.err") + test::ReadFile("second.err");
+        std::size_t firstRuns = 0;
+        for (std::size_t at = messages.find("VanTorel comes"); at != std::string::npos;
+             at = messages.find("VanTorel comes", at + 1)) {
+            ++firstRuns;
+        }
+        EXPECT_EQ(firstRuns, 1U) << "round " << round << ":\n" << messages;
+        EXPECT_EQ(RunCli({"settings"}, config).out, "5BC=26\n6BC=49\nPBC=51\nPBB=42\nPBM=5\n")
+            << "round " << round;
+    }
+}
+
+// A value edited by hand in the user's file is refused by the operation that needs it, at once.
+TEST(VantorelCli, AHandEditedMaximumIsRefusedBeforeAnythingIsSizedFromIt) {
+    TempWorkingDir dir;
+    const std::string config = (dir.path() / "config").string();
+    std::filesystem::create_directories(dir.path() / "config/Nulvex.Mark");
+    test::WriteFile(dir.path() / "config/Nulvex.Mark/Vantorel.conf",
+                    "[Program]\nInstalled=1\n[Settings]\n5BC=26\n6BC=2147483647\nPBC=49\nPBB=42\nPBM=5\n");
+    test::WriteFile("vtrmain.dat", "6 1 1 2 3 4 5 6\r\n");
+    const test::CliRun run = RunCli({"run", "6", "hottest", "--undated"}, config);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err,
+              "The setting 6BC holds \"2147483647\", which is out of range.\n6BC, the highest ball of "
+              "the 6 Number game, is a whole number from 19 to 61.\n\nSet it on the Setup page, or "
+              "with\nvantorel-cli settings 6BC=<value>\n\nOPERATION ABORTED\n");
 }
 
 TEST(VantorelCli, UsageErrorsExitWithTwoAndPrintTheUsage) {

@@ -47,7 +47,7 @@ TEST(FirstRun, WritesTheDefaultsOnceAndShowsTheMessageOnce) {
     const ScopedMessageSink installed(sink);
 
     EXPECT_TRUE(RunFirstTimeSetup(store));
-    const GameSettings settings = GameSettings::Read(store);
+    const GameSettings settings = ReadGameSettings(store, GameSettingKeys::All()).value();
     EXPECT_EQ(settings.fiveNumberMax, 26);
     EXPECT_EQ(settings.sixNumberMax, 49);
     EXPECT_EQ(settings.powerballGroup1Max, 49);
@@ -65,6 +65,65 @@ TEST(FirstRun, WritesTheDefaultsOnceAndShowsTheMessageOnce) {
     EXPECT_FALSE(RunFirstTimeSetup(store));
     EXPECT_EQ(store.GetString("Settings", "5BC"), "");
     EXPECT_EQ(sink.entries().size(), 1u);
+}
+
+// A needed key that is missing, no whole number or out of range refuses the read with one message naming
+// every such key; a key that is not needed never refuses and reads as 0 unless it is valid.
+TEST(ReadGameSettings, ChecksTheNeededKeysAndNamesEveryBadOne) {
+    using enum GameSettingKey;
+    const std::string fix = "\n\nSet it on the Setup page, or with\nvantorel-cli settings ";
+    const struct {
+        std::array<const char*, kGameSettingCount> stored; // nullptr: missing
+        GameSettingKeys needed;
+        std::optional<std::array<int, kGameSettingCount>> read;
+        std::string message;
+    } cases[] = {
+        {{"26", "49", "69", "26", "5"}, GameSettingKeys::All(), {{26, 49, 69, 26, 5}}, ""},
+        {{"26", "49", "99", "1", "4"}, GameSettingKeys::All(), {{26, 49, 99, 1, 4}}, ""},
+        {{" 26 ", "049", "2147483647", "x", "0"}, {FiveNumberMax, SixNumberMax}, {{26, 49, 0, 0, 0}}, ""},
+        {{"26", "49", "2147483647", "26", "5"},
+         {PowerballGroup1Max, PowerballBalls},
+         std::nullopt,
+         "The setting PBC holds \"2147483647\", which is out of range.\nPBC, the highest ball of Powerball "
+         "group 1, is a whole number from 19 to 99." +
+             fix + "PBC=<value>\n\nOPERATION ABORTED"},
+        {{nullptr, "49", "49", "42", "5"},
+         {FiveNumberMax},
+         std::nullopt,
+         "The setting 5BC is not set.\n5BC, the highest ball of the 5 Number game, is a whole number from 19 "
+         "to 61." +
+             fix + "5BC=<value>\n\nOPERATION ABORTED"},
+        {{"26", "49", "49", "26abc", "0"},
+         {PowerballGroup2Max, PowerballBalls},
+         std::nullopt,
+         "The setting PBB holds \"26abc\", which is not a whole number.\nPBB, the highest ball of Powerball "
+         "group 2, is a whole number from 1 to 99.\n\nThe setting PBM holds \"0\", which is out of "
+         "range.\nPBM, how many balls a drawing takes from Powerball group 1, is 4 or 5.\n\nSet them on the "
+         "Setup page, or with\nvantorel-cli settings PBB=<value> PBM=<value>\n\nOPERATION ABORTED"},
+        {{"1234567890123456789012345678901234567890", "49", "49", "42", "5"},
+         {FiveNumberMax},
+         std::nullopt,
+         "The setting 5BC holds \"123456789012345678901234...\", which is not a whole number.\n5BC, the "
+         "highest ball of the 5 Number game, is a whole number from 19 to 61." +
+             fix + "5BC=<value>\n\nOPERATION ABORTED"},
+    };
+    for (const auto& c : cases) {
+        MemoryProfileStore store;
+        for (std::size_t i = 0; i < kGameSettingCount; ++i) {
+            if (c.stored[i] != nullptr) {
+                store.WriteString(kSettingsSection, kGameSettingRules[i].key, c.stored[i]);
+            }
+        }
+        RecordingMessageSink sink;
+        const ScopedMessageSink installed(sink);
+        const std::optional<GameSettings> read = ReadGameSettings(store, c.needed);
+        const auto values = [](const GameSettings& s) {
+            return std::array<int, kGameSettingCount>{s.fiveNumberMax, s.sixNumberMax, s.powerballGroup1Max,
+                                                      s.powerballGroup2Max, s.powerballBalls};
+        };
+        EXPECT_EQ(read ? std::optional(values(*read)) : std::nullopt, c.read) << c.message;
+        EXPECT_EQ(sink.texts(), c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
+    }
 }
 
 TEST(RecordingMessageSink, AnswersFromTheScriptThenCautiously) {

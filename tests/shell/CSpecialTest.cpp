@@ -1,11 +1,20 @@
 #include "tests/shell/SheetTestSupport.h"
 
+#include "platform/GamePresets.h"
 #include "shell/CSpecial.h"
 
+#include <QComboBox>
 #include <QListWidget>
+#include <QSpinBox>
+
+#include <algorithm>
 
 namespace vantorel::test {
 namespace {
+
+// The target radios in key order.
+constexpr const char* kTargets[] = {"fiveNumberGameRadio", "sixNumberGameRadio", "powerballGroup1Radio",
+                                    "powerballGroup2Radio", "powerballBallsRadio"};
 
 class CSpecialTest : public SheetTest {
 protected:
@@ -30,6 +39,22 @@ protected:
             values.push_back(profile.GetString("SETTINGS", rule.key));
         }
         return values;
+    }
+
+    // Presses `button` twice: answered with Cancel, which writes nothing, then with OK, which saves.
+    void ExpectSavedAfterConfirmation(std::string_view button, const std::string& confirmation,
+                                      const std::vector<std::string>& before,
+                                      const std::vector<std::string>& after) {
+        messages.Clear();
+        Click(kSetupPage, button);
+        EXPECT_EQ(messages.texts(),
+                  (std::vector<std::string>{confirmation, "The Operation Has Been Cancelled"}));
+        EXPECT_EQ(StoredSettings(), before);
+        messages.Clear();
+        messages.ScriptAnswer(MessageAnswer::Ok);
+        Click(kSetupPage, button);
+        EXPECT_EQ(messages.texts(), (std::vector<std::string>{confirmation, "Settings Have Been Saved"}));
+        EXPECT_EQ(StoredSettings(), after);
     }
 
     const GameSettingChanges& entered() const {
@@ -69,23 +94,87 @@ TEST_F(CSpecialTest, SaveEntriesWritesTheRecordedMaximumsOnlyAfterConfirmation) 
     const std::string confirmation =
         "   Save Settings:\n5 Number Game:  36\n6 Number Game:  49\nPowerball Grp 1:   "
         "49\nPowerball Grp 2:   \nPowerball Max  :   4 ?";
-    Click(kSetupPage, "saveEntriesButton"); // answered with Cancel
-    EXPECT_EQ(messages.texts(), (std::vector<std::string>{confirmation, "The Operation Has Been Cancelled"}));
-    EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"26", "49", "49", "", "5"}));
-
-    messages.Clear();
-    messages.ScriptAnswer(MessageAnswer::Ok);
-    Click(kSetupPage, "saveEntriesButton");
-    EXPECT_EQ(messages.texts(), (std::vector<std::string>{confirmation, "Settings Have Been Saved"}));
+    ExpectSavedAfterConfirmation("saveEntriesButton", confirmation, {"26", "49", "49", "", "5"},
+                                 {"36", "49", "49", "", "4"});
     EXPECT_EQ(messages.entries()[0].icon, MessageIcon::Question);
     EXPECT_EQ(messages.entries()[0].buttons, MessageButtons::OkCancel);
-    EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"36", "49", "49", "", "4"}));
 
     // Leaving the page forgets the entries.
     messages.Clear();
     sheet->SetActivePage(kThreeNumberPage);
     Click(kSetupPage, "saveEntriesButton");
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"No New Game Maximums Entered!"});
+}
+
+// Beyond the list: a typed value, checked against the target's range; the list entry and the typed value
+// exclude each other.
+TEST_F(CSpecialTest, OtherValueRecordsThePowerballGroupsOfTodaysGames) {
+    auto* other = Find<QSpinBox>("otherValueSpin", kSetupPage);
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(other->maximum(), 99);
+    const struct {
+        const char* target;
+        int typed;
+        std::optional<int> recorded;
+        const char* message;
+    } cases[] = {
+        {"powerballGroup1Radio", 99, 99, nullptr},
+        {"powerballGroup2Radio", 1, 1, nullptr},
+        {"powerballBallsRadio", 4, 4, nullptr},
+        {"powerballBallsRadio", 45, std::nullopt,
+         "Invalid Selection for Powerball Max.\nPlease select 4 balls or 5 balls.\n\n[Settings at the bottom "
+         "of "
+         "the list]"},
+        {"fiveNumberGameRadio", 70, std::nullopt, "5BC must be a whole number from 19 to 61."},
+        {"powerballGroup1Radio", 18, std::nullopt, "PBC must be a whole number from 19 to 99."},
+    };
+    for (const auto& c : cases) {
+        sheet->SetActivePage(kThreeNumberPage);
+        sheet->SetActivePage(kSetupPage);
+        messages.Clear();
+        Click(kSetupPage, c.target);
+        valueList()->setCurrentRow(3);
+        other->setValue(c.typed);
+        EXPECT_TRUE(valueList()->selectedItems().isEmpty());
+        Click(kSetupPage, "recordEntryButton");
+        const auto target = static_cast<std::size_t>(
+            std::find_if(std::begin(kTargets), std::end(kTargets),
+                         [&](const char* t) { return t == std::string_view(c.target); }) -
+            std::begin(kTargets));
+        EXPECT_EQ(entered()[target], c.recorded) << c.target << ' ' << c.typed;
+        EXPECT_EQ(messages.texts(),
+                  c.message != nullptr ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+    }
+    // Choosing a list entry again clears the typed value: the entry is recorded.
+    Record("powerballGroup2Radio", 40);
+    EXPECT_EQ(other->value(), 0);
+    EXPECT_EQ(entered()[3], 40);
+
+    // Saved like any recorded value.
+    other->setValue(69);
+    Click(kSetupPage, "powerballGroup1Radio");
+    Click(kSetupPage, "recordEntryButton");
+    messages.ScriptAnswer(MessageAnswer::Ok);
+    Click(kSetupPage, "saveEntriesButton");
+    EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"26", "49", "69", "40", "5"}));
+}
+
+// A preset is one step with the usual confirmation; it changes only the keys of its game.
+TEST_F(CSpecialTest, UsePresetSavesItsGamesMaximumsAfterConfirmation) {
+    auto* presets = Find<QComboBox>("presetCombo", kSetupPage);
+    ASSERT_NE(presets, nullptr);
+    ASSERT_EQ(presets->count(), static_cast<int>(kGamePresets.size()));
+    EXPECT_EQ(presets->itemText(1).toStdString(), "Mega Millions (5 of 70 + 1 of 24)");
+    presets->setCurrentIndex(0);
+    const std::string confirmation = "   Save Settings:\n5 Number Game:  26\n6 Number Game:  49\n"
+                                     "Powerball Grp 1:   69\nPowerball Grp 2:   26\nPowerball Max  :   5 ?";
+    ExpectSavedAfterConfirmation("usePresetButton", confirmation, {"26", "49", "49", "42", "5"},
+                                 {"26", "49", "69", "26", "5"});
+
+    presets->setCurrentIndex(4); // a 6 of 59 lotto
+    messages.ScriptAnswer(MessageAnswer::Ok);
+    Click(kSetupPage, "usePresetButton");
+    EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"26", "59", "69", "26", "5"}));
 }
 
 TEST_F(CSpecialTest, CurrentSettingsShowsTheStoredTexts) {

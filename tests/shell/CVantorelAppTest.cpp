@@ -57,7 +57,7 @@ TEST_F(CVantorelAppTest, FirstStartWritesTheDefaultsAndSaysSoBeforeTheWindowExis
     ASSERT_TRUE(again.InitInstance());
     EXPECT_EQ(sink.shown.size(), 1U);
     EXPECT_EQ(profile.GetString(kSettingsSection, kKeyPBM), "");
-    EXPECT_EQ(GameSettings::Read(profile).powerballBalls, 0);
+    EXPECT_EQ(ReadGameSettings(profile, {}).value().powerballBalls, 0);
 }
 
 TEST_F(CVantorelAppTest, MainWindowHasTheMenusTheStatusBarPanesAndHelp) {

@@ -83,7 +83,7 @@ protected:
 
     // What the lotto engine lists for the same request on the same history.
     Lines EngineLines(const Request& request) const {
-        const GameSettings settings = GameSettings::Read(profile);
+        const GameSettings settings = *ReadGameSettings(profile, GameSettingKeys::All());
         const bool dated = !request.undated || IsDateSearch(request.operation);
         const LottoInputs inputs{request.number, request.from, request.to, request.power};
         ScriptedRandom random({0});
@@ -232,6 +232,19 @@ TEST_F(LottoGamePageTest, SearchMessagesAndWhereTheSheetGoesNext) {
     }
 }
 
+TEST_F(LottoGamePageTest, AHandEditedMaximumRefusesTheOperationsThatReadIt) {
+    profile.WriteString("Settings", "PBC", "2147483647");
+    // Reading the history needs only PBM: the page opens as usual.
+    Prepare({.game = kPowerballPage, .operation = kDistribution});
+    EXPECT_TRUE(messages.texts().empty());
+    ClickSheetButton("okButton");
+    ASSERT_EQ(messages.texts().size(), 1U);
+    EXPECT_EQ(messages.texts().front().substr(0, messages.texts().front().find('\n')),
+              "The setting PBC holds \"2147483647\", which is out of range.");
+    EXPECT_TRUE(sheet->isVisible()); // the sheet stays on the page
+    EXPECT_EQ(sheet->activeIndex(), kPowerballPage);
+}
+
 TEST_F(LottoGamePageTest, ControlsFollowWhichHistoriesAreLoaded) {
     ExpectDataStates(
         {
@@ -369,7 +382,7 @@ std::vector<int> FirstPicks(const ChartData& chart, std::size_t count) {
 
 TEST_F(LottoGamePageTest, ChartOperationsReachTheViewAfterTheSheetIsGone) {
     CVantorelView view(handOver, results, services);
-    const GameSettings settings = GameSettings::Read(profile);
+    const GameSettings settings = *ReadGameSettings(profile, GameSettingKeys::All());
 
     // Distribution: the ball counts of the chosen history, both groups for Power Ball.
     PowerballDrawTable undatedPowerball(false);
@@ -430,7 +443,7 @@ TEST_F(LottoGamePageTest, ComparesAPickFileWithTheTablesAsLoaded) {
     const auto* page = sheet->pageAs<LottoGamePage>(kPowerballPage);
     ASSERT_NE(page, nullptr);
     PowerballDrawTable dated(true);
-    dated.Load(GameSettings::Read(profile).powerballBalls);
+    dated.Load(ReadGameSettings(profile, GameSettingKeys::All())->powerballBalls);
     const std::string report = page->ComparePickFile("picks.txt", true);
     EXPECT_EQ(report, dated.ComparePicks("picks.txt"));
     EXPECT_NE(report.find('\n'), std::string::npos);

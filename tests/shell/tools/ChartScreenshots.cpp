@@ -142,7 +142,7 @@ void SaveChartPictures(CVantorelApp& app, ProfileStore& profile, const Clock& cl
         const ChartData data = RunFromSheet(frame.view(), chart.page, {chart.radio});
         SaveAtBothSizes(frame, defaultGeometry, data, directory, QString::fromLatin1(chart.name));
     }
-    const GameSettings settings = GameSettings::Read(profile);
+    const GameSettings settings = ReadGameSettings(profile, GameSettingKeys::All()).value_or(GameSettings{});
     for (const LottoChartRun& chart : kLottoCharts) {
         const ChartData data = LottoChart(chart.game, RunLotto(chart.game, chart.operation, settings, clock));
         SaveAtBothSizes(frame, defaultGeometry, data, directory, QString::fromLatin1(chart.name));

@@ -1,0 +1,203 @@
+#include "settings/IniProfileStore.h"
+
+#include "platform/GameSettings.h"
+#include "tests/support/TestFiles.h"
+
+#include <QSettings>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace vantorel {
+namespace {
+
+using test::ReadFile;
+using test::TempWorkingDir;
+using test::WriteFile;
+
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Values and keys that the two implementations must pass to each other unchanged.
+const std::vector<std::array<std::string, 3>> kExchanged = {
+    {"Settings", "5BC", "26"},
+    {"Settings", "PBM", "5"},
+    {"Program", "Installed", "1"},
+    {"Settings", "odd key/x", " a;b,c\"d\\e\tf "},
+    {"Other", "at", "@sign"},
+    {"Other", "empty", ""},
+    {"Other", "caf\xC3\xA9", "th\xC3\xA9"},
+    {"Other", "long", std::string(300, 'x')},
+};
+
+TEST(IniProfileStore, ReadsWhatQSettingsWroteAndQSettingsReadsWhatItWrote) {
+    TempWorkingDir dir;
+    const std::filesystem::path byQt = dir.path() / "qt.conf";
+    {
+        QSettings settings(Q(byQt.string()), QSettings::IniFormat);
+        for (const auto& [section, key, value] : kExchanged) {
+            settings.setValue(Q(section) + QLatin1Char('/') + Q(key), Q(value));
+        }
+    }
+    const IniProfileStore ours(byQt);
+    for (const auto& [section, key, value] : kExchanged) {
+        EXPECT_EQ(ours.GetString(FoldCase(section), key), value) << key;
+    }
+
+    const std::filesystem::path byUs = dir.path() / "ours.conf";
+    IniProfileStore store(byUs);
+    for (const auto& [section, key, value] : kExchanged) {
+        ASSERT_TRUE(store.WriteString(section, key, value)) << store.Problem();
+    }
+    const QSettings settings(Q(byUs.string()), QSettings::IniFormat);
+    EXPECT_EQ(settings.status(), QSettings::NoError);
+    EXPECT_EQ(settings.allKeys().size(), static_cast<qsizetype>(kExchanged.size()));
+    for (const auto& [section, key, value] : kExchanged) {
+        EXPECT_EQ(settings.value(Q(section) + QLatin1Char('/') + Q(key)).toString().toStdString(), value)
+            << key;
+    }
+}
+
+TEST(IniProfileStore, ReplacesTheFileInOneStepAndKeepsWhatTheUserSetOnIt) {
+    TempWorkingDir dir;
+    const std::filesystem::path target = dir.path() / "real.conf";
+    const std::filesystem::path link = dir.path() / "Vantorel.conf";
+    WriteFile(target, "; my notes\n[settings]\npbc=49\n[Window]\ngeometry=@ByteArray(xyz)\n");
+    ::chmod(target.c_str(), 0600);
+    std::filesystem::create_symlink("real.conf", link);
+
+    IniProfileStore store(link);
+    EXPECT_EQ(store.GetString("Settings", "PBC"), "49");
+    EXPECT_FALSE(store.IsEmpty());
+    ASSERT_TRUE(store.WriteString("Settings", "PBC", "69"));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadFile(target), "; my notes\n[settings]\npbc=69\n[Window]\ngeometry=@ByteArray(xyz)\n");
+    struct stat status {};
+    ASSERT_EQ(::stat(target.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0600u);
+    EXPECT_FALSE(test::WorkFilesLeftIn(dir.path()));
+    // Writing the value it already holds leaves the file alone.
+    const auto written = std::filesystem::last_write_time(target);
+    ASSERT_TRUE(store.WriteString("SETTINGS", "pbc", "69"));
+    EXPECT_EQ(std::filesystem::last_write_time(target), written);
+}
+
+TEST(IniProfileStore, AFailureAtAnyStepLeavesTheFileAsItWas) {
+    TempWorkingDir dir;
+    const std::filesystem::path file = dir.path() / "Vantorel.conf";
+    const std::string before = "[Settings]\n5BC=26\n";
+    for (const FileOperation operation :
+         {FileOperation::kOpenForReading, FileOperation::kRead, FileOperation::kCreate, FileOperation::kWrite,
+          FileOperation::kFlush, FileOperation::kClose, FileOperation::kRename}) {
+        WriteFile(file, before);
+        FaultInjectingFileSystem faults(RealFileSystem());
+        faults.FailOperation(operation, 0, FileFault::kNoSpace);
+        IniProfileStore store(file, faults);
+        EXPECT_FALSE(store.WriteString("Settings", "5BC", "30")) << static_cast<int>(operation);
+        EXPECT_NE(store.Problem().find(file.string()), std::string::npos) << store.Problem();
+        EXPECT_EQ(ReadFile(file), before);
+        EXPECT_FALSE(test::WorkFilesLeftIn(dir.path()));
+    }
+}
+
+TEST(IniProfileStore, AFileThatCannotBeReadIsNeverWrittenOver) {
+    TempWorkingDir dir;
+    const struct {
+        const char* name;
+        std::function<void(const std::filesystem::path&)> make;
+        const char* cause;
+    } cases[] = {
+        {"a folder", [](const auto& file) { std::filesystem::create_directory(file); }, "it is not a file"},
+        {"too large", [](const auto& file) { WriteFile(file, std::string(kLargestProfileFile + 1, ';')); },
+         "it is larger than a settings file can be"},
+    };
+    for (const auto& c : cases) {
+        const std::filesystem::path file = dir.path() / c.name;
+        c.make(file);
+        IniProfileStore store(file);
+        EXPECT_EQ(store.GetString("Settings", "5BC"), "") << c.name;
+        EXPECT_EQ(store.Problem(),
+                  "The settings file " + file.string() + " could not be read: " + c.cause + '.');
+        EXPECT_FALSE(store.IsEmpty()) << c.name;
+        EXPECT_FALSE(store.WriteString("Settings", "5BC", "26")) << c.name;
+    }
+}
+
+TEST(IniProfileStore, AnUpdateWaitsForTheLockOfAnotherWriterThenGivesUp) {
+    TempWorkingDir dir;
+    const std::filesystem::path file = dir.path() / "Vantorel.conf";
+    FileFault fault = FileFault::kNone;
+    const auto held = LockFileExclusively(dir.path() / "Vantorel.conf.lck", kProfileLockWait, fault);
+    ASSERT_TRUE(held);
+    IniProfileStore store(file, RealFileSystem(), std::chrono::milliseconds(50));
+    EXPECT_FALSE(store.WriteString("Settings", "5BC", "26"));
+    EXPECT_EQ(store.Problem(), "The settings file " + file.string() +
+                                   " could not be written: it is in use by another Vantorel program.");
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+// The file QSettings names for the profile location and application title, asked in a child process with
+// the given environment (QSettings keeps the paths it found for the life of a process).
+std::string QSettingsFileName(const char* xdgConfigHome, const char* home) {
+    int channel[2];
+    if (::pipe(channel) != 0) {
+        return "no pipe";
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        xdgConfigHome != nullptr ? ::setenv("XDG_CONFIG_HOME", xdgConfigHome, 1)
+                                 : ::unsetenv("XDG_CONFIG_HOME");
+        ::setenv("HOME", home, 1);
+        const std::string name =
+            QSettings(Q(kProfileOrganization), Q(kProfileApplication)).fileName().toStdString();
+        const ssize_t written = ::write(channel[1], name.data(), name.size());
+        ::_exit(written == static_cast<ssize_t>(name.size()) ? 0 : 1);
+    }
+    ::close(channel[1]);
+    std::string name;
+    char buffer[256];
+    for (ssize_t read = 0; (read = ::read(channel[0], buffer, sizeof buffer)) > 0;) {
+        name.append(buffer, static_cast<std::size_t>(read));
+    }
+    ::close(channel[0]);
+    ::waitpid(child, nullptr, 0);
+    return name;
+}
+
+TEST(UserProfileFile, IsTheFileQSettingsUsed) {
+    TempWorkingDir dir;
+    const auto setVariable = [](const char* name, const char* value) {
+        value != nullptr ? ::setenv(name, value, 1) : ::unsetenv(name);
+    };
+    const char* const xdg = std::getenv("XDG_CONFIG_HOME");
+    const std::optional<std::string> savedXdg =
+        xdg != nullptr ? std::optional<std::string>(xdg) : std::nullopt;
+    const std::string savedHome = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+    const struct {
+        const char* xdg;
+        std::filesystem::path expected;
+    } cases[] = {
+        {"/srv/config", "/srv/config/Nulvex.Mark/Vantorel.conf"},
+        {nullptr, "/home/u/.config/Nulvex.Mark/Vantorel.conf"},
+        {"", "/home/u/.config/Nulvex.Mark/Vantorel.conf"},
+        {"relative", dir.path() / "relative/Nulvex.Mark/Vantorel.conf"},
+    };
+    for (const auto& c : cases) {
+        setVariable("XDG_CONFIG_HOME", c.xdg);
+        setVariable("HOME", "/home/u");
+        EXPECT_EQ(UserProfileFile(), c.expected) << (c.xdg != nullptr ? c.xdg : "unset");
+        EXPECT_EQ(QSettingsFileName(c.xdg, "/home/u"), c.expected.string());
+    }
+    setVariable("XDG_CONFIG_HOME", savedXdg ? savedXdg->c_str() : nullptr);
+    setVariable("HOME", savedHome.c_str());
+}
+
+} // namespace
+} // namespace vantorel
