@@ -274,7 +274,7 @@ QWidget* CAdvanced::BuildResultsColumnField(QWidget* parent) {
     resultsColumnEdit_ = new QLineEdit(field);
     resultsColumnEdit_->setObjectName(QStringLiteral("resultsColumnEdit"));
     resultsColumnEdit_->setMaxLength(kEntryFieldLength);
-    resultsColumnEdit_->setPlaceholderText(QStringLiteral("after the date"));
+    resultsColumnEdit_->setPlaceholderText(QStringLiteral("optional"));
     resultsColumnEdit_->setToolTip(QStringLiteral(
         "For a results file that holds several games in columns: the header's name of the column where "
         "the game's numbers start. Leave it empty to read the numbers right after the date."));
