@@ -70,10 +70,12 @@ std::string SeedPlantedMessage(std::string_view seedText);
 
 // "Data File": the page that keeps the history file current. The user picks an operation from the list,
 // which enables the controls it needs; chooses the game and the dated or undated history; chooses a file
-// or types a drawing or a seed; and starts the operation with "Apply Selection" or "Enter Data". Imports
-// show a blinking progress light and, when done, the completion picture; text results go to "Deja View".
-// While an import or the analysis runs the page is disabled, and the window is repainted without taking
-// user input, so nothing can start a second operation before the first has finished.
+// or types a drawing or a seed; and starts the operation with "Apply Selection" or "Enter Data". A results
+// file as a lottery publishes it updates a game's dated history, read from the column named in the results
+// column field when the file holds several games. Imports show a blinking progress light and, when done, the
+// completion picture; text results go to "Deja View". While an import or the analysis runs the page is
+// disabled, and the window is repainted without taking user input, so nothing can start a second operation
+// before the first has finished.
 class CAdvanced final : public SheetPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CAdvanced)
