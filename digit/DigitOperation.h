@@ -13,8 +13,6 @@ namespace vantorel {
 
 class Clock;
 
-inline constexpr std::string_view kNoDateEntered =
-    "No Date Entered or\nInvalid Date Format\n\n(format is mm/dd/yy)";
 inline constexpr std::string_view kTooManySwitches = "Too damn many switches";
 inline constexpr std::string_view kNoNumberEntered =
     "No Number Entered or\nInvalid Number Format\n\n(digits only, for example 123)";

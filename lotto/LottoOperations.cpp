@@ -9,6 +9,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Operations.h"
 #include "platform/SetupChoices.h"
+#include "store/CalendarDates.h"
 #include "store/DataImport.h"
 #include "store/SectionReader.h"
 

@@ -14,8 +14,6 @@
 namespace vantorel {
 
 // Messages and fixed texts of the lotto and Power Ball operations that more than one routine uses.
-inline constexpr std::string_view kNoDateEntered =
-    "No Date Entered or\nInvalid Date Format\n\n(format is mm/dd/yy)";
 inline constexpr std::string_view kInvalidDate = "The date enetred is invalid.\n     Operation Aborted.";
 inline constexpr std::string_view kDateErrorText = "Date Error";
 inline constexpr std::string_view kQueryParseError =

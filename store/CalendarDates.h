@@ -10,6 +10,9 @@ namespace vantorel {
 
 inline constexpr std::string_view kDateLengthError = "Date Length Error";
 inline constexpr std::string_view kDateLengthErrorAt = "Date Length Error at ";
+// A date search whose date is missing or not in the display form.
+inline constexpr std::string_view kNoDateEntered =
+    "No Date Entered or\nInvalid Date Format\n\n(format is mm/dd/yy)";
 
 // Display form to stored form, in place. A text that is not 8 characters long shows "Date Length Error",
 // stays as it was and gives 0; success gives 1.

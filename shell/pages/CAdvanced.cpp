@@ -16,6 +16,7 @@
 #include "store/HistoryAnalysis.h"
 #include "store/HistoryFile.h"
 #include "store/ManualEntry.h"
+#include "store/ResultsImport.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -39,9 +40,12 @@ namespace {
 // How often the window is repainted while an import runs.
 constexpr qint64 kRepaintIntervalMs = 40;
 
+// Which of the two data radios an item of the operation list enables.
+enum class DataRadios { kNeither, kBoth, kDatedOnly };
+
 // The controls that an item of the operation list enables (true) or disables (false).
 struct ControlRow {
-    bool dataRadios;
+    DataRadios dataRadios;
     bool filterData;
     bool manualAutomatic;
     bool backup;
@@ -51,6 +55,7 @@ struct ControlRow {
     bool import;
     std::optional<bool> applySelection; // nothing: left as it is
     bool gameRadios;
+    bool resultsColumn;
 };
 
 struct ListItem {
@@ -61,22 +66,26 @@ struct ListItem {
 
 constexpr bool kOn = true;
 constexpr bool kOff = false;
+constexpr DataRadios kNone = DataRadios::kNeither;
+constexpr DataRadios kBoth = DataRadios::kBoth;
+constexpr DataRadios kDated = DataRadios::kDatedOnly;
 
 // The operation list, in its order, with the controls each item enables, in the order of ControlRow: the
 // data radios, "Filter Data", "Manual" and "Automatic", "Backup", the entry field, "Enter Data",
-// "Compare", "Import", "Apply Selection" and the game radios.
+// "Compare", "Import", "Apply Selection", the game radios and the results column field.
 using enum DataFileOperation;
-const std::array<ListItem, 8> kListItems = {{
+const std::array<ListItem, 9> kListItems = {{
     // clang-format off
-    //                                           data  filt  m/a   back  entry enter comp  imp   apply games
-    {"Analyze Datafile Errors", kAnalyze,       {kOff, kOff, kOff, kOff, kOff, kOff, kOff, kOff, kOn,  kOff}},
-    {"Compare External File", kCompare,         {kOn,  kOff, kOff, kOff, kOff, kOff, kOn,  kOff, kOn,  kOn}},
-    {"Data Import (NEW)", kImportNew,           {kOn,  kOn,  kOff, kOff, kOff, kOff, kOff, kOn,  kOff, kOn}},
-    {"Data Import (APPEND)", kImportAppend,     {kOn,  kOn,  kOn,  kOff, kOff, kOff, kOff, kOff, kOff, kOn}},
-    {"Pattern Searching", kPatternSearch,       {kOn,  kOff, kOff, kOff, kOff, kOn,  kOff, kOff, kOff, kOff}},
-    {"Repair Datafile Errors", kRepair,         {kOff, kOff, kOff, kOff, kOff, kOff, kOff, kOff, kOn,  kOff}},
-    {"Backup Datafile", kBackup,                {kOff, kOff, kOff, kOn,  kOff, kOff, kOff, kOff, {},   kOff}},
-    {"Seed Random Machine", kSeed,              {kOff, kOff, kOff, kOff, kOn,  kOn,  kOff, kOff, kOn,  kOff}},
+    //                                           data   filt  m/a   back  entry enter comp  imp   apply games column
+    {"Analyze Datafile Errors", kAnalyze,       {kNone,  kOff, kOff, kOff, kOff, kOff, kOff, kOff, kOn,  kOff, kOff}},
+    {"Compare External File", kCompare,         {kBoth,  kOff, kOff, kOff, kOff, kOff, kOn,  kOff, kOn,  kOn,  kOff}},
+    {"Data Import (NEW)", kImportNew,           {kBoth,  kOn,  kOff, kOff, kOff, kOff, kOff, kOn,  kOff, kOn,  kOff}},
+    {"Data Import (APPEND)", kImportAppend,     {kBoth,  kOn,  kOn,  kOff, kOff, kOff, kOff, kOff, kOff, kOn,  kOff}},
+    {"Pattern Searching", kPatternSearch,       {kBoth,  kOff, kOff, kOff, kOff, kOn,  kOff, kOff, kOff, kOff, kOff}},
+    {"Repair Datafile Errors", kRepair,         {kNone,  kOff, kOff, kOff, kOff, kOff, kOff, kOff, kOn,  kOff, kOff}},
+    {"Backup Datafile", kBackup,                {kNone,  kOff, kOff, kOn,  kOff, kOff, kOff, kOff, {},   kOff, kOff}},
+    {"Seed Random Machine", kSeed,              {kNone,  kOff, kOff, kOff, kOn,  kOn,  kOff, kOff, kOn,  kOff, kOff}},
+    {"Results Import (UPDATE)", kResultsImport, {kDated, kOff, kOff, kOff, kOff, kOff, kOff, kOn,  kOff, kOn,  kOn}},
     // clang-format on
 }};
 
@@ -134,9 +143,10 @@ CAdvanced::CAdvanced(CPsheet& sheet) : SheetPage(sheet, kDataFilePage) {
     layout->addWidget(BuildEntryRow());
 
     // The page's start: nothing chosen, every button disabled, no picture.
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             manualButton_, automaticButton_, filterDataButton_, enterDataButton_, backupButton_,
-             compareButton_, importButton_, applySelectionButton_, entryEdit_, datedRadio_, undatedRadio_}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{manualButton_, automaticButton_, filterDataButton_, enterDataButton_,
+                                         backupButton_, compareButton_, importButton_, applySelectionButton_,
+                                         entryEdit_, resultsColumnEdit_, datedRadio_, undatedRadio_}) {
         control->setEnabled(false);
     }
     for (QRadioButton* radio : gameRadios_) {
@@ -251,8 +261,29 @@ QWidget* CAdvanced::BuildEntryRow() {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(entryEdit_, 1);
+    layout->addWidget(BuildResultsColumnField(row));
     layout->addWidget(enterDataButton_);
     return row;
+}
+
+// Beside the chosen path: the column of a results file that holds the game's numbers, for files that
+// hold several games in columns. Empty, the numbers are read right after the date.
+QWidget* CAdvanced::BuildResultsColumnField(QWidget* parent) {
+    auto* field = new QWidget(parent);
+    auto* label = new QLabel(QStringLiteral("Column"), field);
+    resultsColumnEdit_ = new QLineEdit(field);
+    resultsColumnEdit_->setObjectName(QStringLiteral("resultsColumnEdit"));
+    resultsColumnEdit_->setMaxLength(kEntryFieldLength);
+    resultsColumnEdit_->setPlaceholderText(QStringLiteral("optional"));
+    resultsColumnEdit_->setToolTip(QStringLiteral(
+        "For a results file that holds several games in columns: the header's name of the column where "
+        "the game's numbers start. Leave it empty to read the numbers right after the date."));
+    label->setBuddy(resultsColumnEdit_);
+    auto* layout = new QHBoxLayout(field);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(label);
+    layout->addWidget(resultsColumnEdit_);
+    return field;
 }
 
 void CAdvanced::OnSetActive() {
@@ -275,8 +306,8 @@ void CAdvanced::OnOperationChosen(int index) {
         return;
     }
     const ControlRow& row = kListItems[static_cast<std::size_t>(index)].controls;
-    datedRadio_->setEnabled(row.dataRadios);
-    undatedRadio_->setEnabled(row.dataRadios);
+    datedRadio_->setEnabled(row.dataRadios != DataRadios::kNeither);
+    undatedRadio_->setEnabled(row.dataRadios == DataRadios::kBoth);
     filterDataButton_->setEnabled(row.filterData);
     manualButton_->setEnabled(row.manualAutomatic);
     automaticButton_->setEnabled(row.manualAutomatic);
@@ -294,6 +325,7 @@ void CAdvanced::OnOperationChosen(int index) {
     for (QRadioButton* radio : gameRadios_) {
         radio->setEnabled(row.gameRadios);
     }
+    resultsColumnEdit_->setEnabled(row.resultsColumn);
 }
 
 int CAdvanced::SelectedGame() const {
@@ -319,8 +351,8 @@ void CAdvanced::HideCompletion() {
 
 // ---- Choosing files and entry modes ----
 
-QString CAdvanced::ChooseFile(const QString& caption) {
-    return services().chooseFileToOpen(caption, Latin1(kDataFileFilter), this);
+QString CAdvanced::ChooseFile(const QString& caption, const QString& filter) {
+    return services().chooseFileToOpen(caption, filter.isEmpty() ? Latin1(kDataFileFilter) : filter, this);
 }
 
 void CAdvanced::ShowChosenFile(const QString& path) {
@@ -341,8 +373,8 @@ std::filesystem::path CAdvanced::EntryPath() const {
 #endif
 }
 
-void CAdvanced::ChooseFileToApply(const QString& caption) {
-    const QString path = ChooseFile(caption);
+void CAdvanced::ChooseFileToApply(const QString& caption, const QString& filter) {
+    const QString path = ChooseFile(caption, filter);
     if (path.isEmpty()) {
         return;
     }
@@ -351,7 +383,11 @@ void CAdvanced::ChooseFileToApply(const QString& caption) {
 }
 
 void CAdvanced::ChooseImportFile() {
-    ChooseFileToApply(QStringLiteral("Choose the file to import"));
+    if (ChosenOperation() == DataFileOperation::kResultsImport) {
+        ChooseFileToApply(QStringLiteral("Choose the results file to import"), Latin1(kResultsFileFilter));
+    } else {
+        ChooseFileToApply(QStringLiteral("Choose the file to import"));
+    }
 }
 
 void CAdvanced::ChooseCompareFile() {
@@ -427,6 +463,9 @@ void CAdvanced::ApplySelection() {
     case DataFileOperation::kRepair:
         MessageBox(kRepairPlanned, MessageIcon::Information);
         break;
+    case DataFileOperation::kResultsImport:
+        ImportResultsFile(game);
+        break;
     case DataFileOperation::kPatternSearch:
     case DataFileOperation::kBackup:
     case DataFileOperation::kSeed:
@@ -495,7 +534,10 @@ void CAdvanced::ImportNewHistory(int game) {
             return;
         }
     }
-    if (!RunImport(&ImportNew, game, dated, *settings)) {
+    const auto importNew = [&](const std::filesystem::path& importFile, const ProgressLight& progress) {
+        return ImportNew(importFile, game, dated, progress, filterImport_, *settings);
+    };
+    if (!RunImport(importNew)) {
         MessageBox(kUnexpectedProblem, MessageIcon::Stop);
     }
 }
@@ -506,23 +548,45 @@ void CAdvanced::ImportIntoHistory(int game) {
         MessageBox(kSelectGameAndData);
         return;
     }
-    if (const std::optional<GameSettings> settings =
-            ReadGameSettings(services().profile, SettingsOfDrawingShape(game))) {
-        RunImport(&ImportAppend, game, dataType == 1, *settings);
+    const std::optional<GameSettings> settings =
+        ReadGameSettings(services().profile, SettingsOfDrawingShape(game));
+    if (!settings) {
+        return;
     }
+    RunImport([&](const std::filesystem::path& importFile, const ProgressLight& progress) {
+        return ImportAppend(importFile, game, dataType == 1, progress, filterImport_, *settings);
+    });
 }
 
-bool CAdvanced::RunImport(ImportRoutine import, int game, bool dated, const GameSettings& settings) {
+// Reads a results file as published into the game's dated history; ImportResults asks and tells the rest.
+void CAdvanced::ImportResultsFile(int game) {
+    if (game < 0) {
+        MessageBox(kNoGameTypeSelected);
+        return;
+    }
+    if (undatedRadio_->isChecked()) {
+        MessageBox(kResultsNeedDatedData);
+        return;
+    }
+    const std::optional<GameSettings> settings =
+        ReadGameSettings(services().profile, SettingsOfResultsImport(game));
+    if (!settings) {
+        return;
+    }
+    const std::string column = resultsColumnEdit_->text().trimmed().toStdString();
+    RunImport([&](const std::filesystem::path& resultsFile, const ProgressLight& progress) {
+        return ImportResults(resultsFile, game, column, progress, *settings);
+    });
+}
+
+bool CAdvanced::RunImport(const ImportRoutine& import) {
     HideCompletion();
     ShowProcessing();
     applySelectionButton_->setEnabled(false);
     const std::filesystem::path importFile = EntryPath();
     int result = 0;
     lastRepaint_.invalidate();
-    WhileBusy([&] {
-        result = import(
-            importFile, game, dated, [this] { BlinkProgress(); }, filterImport_, settings, RealFileSystem());
-    });
+    WhileBusy([&] { result = import(importFile, [this] { BlinkProgress(); }); });
     applySelectionButton_->setEnabled(true);
     HideProgress();
     const bool imported = result == 1;

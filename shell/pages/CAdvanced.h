@@ -32,11 +32,15 @@ enum class DataFileOperation {
     kRepair,
     kBackup,
     kSeed,
+    kResultsImport,
 };
 
 // The file types that the page's file dialogs offer.
 inline constexpr std::string_view kDataFileFilter = "Text Files (*.txt);;Data Files (*.dat);;All Files (*)";
-// The most characters that can be typed into the entry field.
+// The file types offered for a results file, which lotteries mostly publish as comma-separated values.
+inline constexpr std::string_view kResultsFileFilter =
+    "Results Files (*.csv *.txt);;Text Files (*.txt);;All Files (*)";
+// The most characters that can be typed into the entry field, and into the results column field.
 inline constexpr int kEntryFieldLength = 64;
 
 inline constexpr std::string_view kNoOperationSelected = "No Operation Selected !";
@@ -51,6 +55,8 @@ inline constexpr std::string_view kFilterQuestion =
     "This will filter extraneous\ntext entries from a data\nimport operation.\n(Please See Help)\n\n"
     "Enable Filtering?";
 inline constexpr std::string_view kSeedUnplanted = "Seed is unplanted.";
+inline constexpr std::string_view kResultsNeedDatedData =
+    "A results file is imported into the dated history of a game.\nPlease choose \"Use Dated Data\".";
 inline constexpr std::string_view kRepairPlanned =
     "Repairing data file errors is planned for a coming version of Vantorel.\n\n"
     "Which repairs it will make depends on the errors that users really meet. If \"Analyze Datafile "
@@ -64,10 +70,12 @@ std::string SeedPlantedMessage(std::string_view seedText);
 
 // "Data File": the page that keeps the history file current. The user picks an operation from the list,
 // which enables the controls it needs; chooses the game and the dated or undated history; chooses a file
-// or types a drawing or a seed; and starts the operation with "Apply Selection" or "Enter Data". Imports
-// show a blinking progress light and, when done, the completion picture; text results go to "Deja View".
-// While an import or the analysis runs the page is disabled, and the window is repainted without taking
-// user input, so nothing can start a second operation before the first has finished.
+// or types a drawing or a seed; and starts the operation with "Apply Selection" or "Enter Data". A results
+// file as a lottery publishes it updates a game's dated history, read from the column named in the results
+// column field when the file holds several games. Imports show a blinking progress light and, when done, the
+// completion picture; text results go to "Deja View". While an import or the analysis runs the page is
+// disabled, and the window is repainted without taking user input, so nothing can start a second operation
+// before the first has finished.
 class CAdvanced final : public SheetPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CAdvanced)
@@ -88,6 +96,7 @@ private:
     QWidget* BuildDataGroup();
     QWidget* BuildPictureArea();
     QWidget* BuildFileButtons();
+    QWidget* BuildResultsColumnField(QWidget* parent);
     QWidget* BuildEntryRow();
     QPushButton* MakeButton(const char* objectName, const char* caption, void (CAdvanced::*handler)());
 
@@ -113,6 +122,7 @@ private:
     void CompareExternalFile(int game);
     void ImportNewHistory(int game);
     void ImportIntoHistory(int game);
+    void ImportResultsFile(int game);
     // "Enter Data" by operation.
     void AppendTypedDrawing(int game, bool dated);
     void PlantSeed();
@@ -120,9 +130,10 @@ private:
     // Shows `path` in the entry field, however long it is; typing is limited to kEntryFieldLength.
     void ShowChosenFile(const QString& path);
     void PrepareEntryForTyping();
-    QString ChooseFile(const QString& caption);
+    // The file dialog, offering the file types of `filter` (kDataFileFilter when it is empty).
+    QString ChooseFile(const QString& caption, const QString& filter = {});
     // Lets the user choose a file; unless the dialog is cancelled, shows it and enables "Apply Selection".
-    void ChooseFileToApply(const QString& caption);
+    void ChooseFileToApply(const QString& caption, const QString& filter = {});
     std::filesystem::path EntryPath() const;
 
     // The progress light.
@@ -131,12 +142,13 @@ private:
     void HideProgress();
     void BlinkProgress();
     void RepaintPictures();
-    // ImportNew or ImportAppend.
-    using ImportRoutine = int (*)(const std::filesystem::path&, int, bool, const ProgressLight&, bool,
-                                  const GameSettings&, FileSystem&);
+    // One of the store's imports of `importFile`, swapping the progress light through `progress`; 1 when
+    // it succeeded.
+    using ImportRoutine =
+        std::function<int(const std::filesystem::path& importFile, const ProgressLight& progress)>;
     // Runs the import of the chosen file with the progress light, the page disabled meanwhile; shows the
     // completion picture and returns true when it succeeded.
-    bool RunImport(ImportRoutine import, int game, bool dated, const GameSettings& settings);
+    bool RunImport(const ImportRoutine& import);
     // Runs `work` with the page disabled (see the class comment).
     void WhileBusy(const std::function<void()>& work);
     // The game pages read the history anew when they are next shown; a comparison before that reads it too.
@@ -155,6 +167,7 @@ private:
     QPushButton* enterDataButton_ = nullptr;
     QPushButton* applySelectionButton_ = nullptr;
     QLineEdit* entryEdit_ = nullptr;
+    QLineEdit* resultsColumnEdit_ = nullptr; // the header's name of the column a results file is read from
     QWidget* pictureArea_ = nullptr;
     DrawnPicture* processingPicture_ = nullptr;
     DrawnPicture* blankPicture_ = nullptr;

@@ -79,6 +79,10 @@ if [ -f "$helpers" ]; then
     [[ " $(complete_line vantorel-cli run 3 '') " == *" number-range "* ]] || fail "completion of 3's operations"
     [[ " $(complete_line vantorel-cli run pb '') " == *" partial-number "* ]] || fail "completion of pb's operations"
     [ "$(complete_line vantorel-cli --dir /tmp run 3 --strategy n)" = "nihilistic" ] || fail "completion after --dir"
+    [ "$(complete_line vantorel-cli import 6 --dated results.csv --r)" = "--results" ] || fail "completion of --results"
+    [ -z "$(complete_line vantorel-cli import 6 --results --column '')" ] ||
+        fail "completion after --column (a column name, not a file)"
+    [ "$(complete_line vantorel-cli settings --preset mega)" = "mega-millions" ] || fail "completion of a preset"
 else
     fail "$helpers is missing; install the Debian package bash-completion (scripts/setup.sh does)"
 fi

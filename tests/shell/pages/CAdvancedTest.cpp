@@ -120,6 +120,7 @@ protected:
             {"games",
              {"threeNumberGameRadio", "fourNumberGameRadio", "fiveNumberGameRadio", "sixNumberGameRadio",
               "powerballGameRadio"}},
+            {"column", {"resultsColumnEdit"}},
         };
         std::string enabled;
         for (const auto& [name, widgets] : controls) {
@@ -155,11 +156,13 @@ TEST_F(CAdvancedTest, EachOperationEnablesTheControlsItNeeds) {
         {"Repair Datafile Errors", "apply"},
         {"Backup Datafile", "backup apply"},
         {"Seed Random Machine", "entry enter apply"},
+        {"Results Import (UPDATE)", "data(partly) import games column"},
     };
     for (const auto& step : steps) {
         ChooseOperation(step.item);
         EXPECT_EQ(EnabledControls(), step.controls) << step.item;
     }
+    EXPECT_TRUE(IsEnabled(kDataFilePage, "datedDataRadio")); // a results file fills the dated history only
     auto* list = Find<QComboBox>("operationList", kDataFilePage);
     Lines items;
     for (int i = 0; i < list->count(); ++i) {
@@ -167,7 +170,128 @@ TEST_F(CAdvancedTest, EachOperationEnablesTheControlsItNeeds) {
     }
     EXPECT_EQ(items, (Lines{"Analyze Datafile Errors", "Compare External File", "Data Import (NEW)",
                             "Data Import (APPEND)", "Pattern Searching", "Repair Datafile Errors",
-                            "Backup Datafile", "Seed Random Machine"}));
+                            "Backup Datafile", "Seed Random Machine", "Results Import (UPDATE)"}));
+}
+
+// A results file as a lottery publishes it: a header, four-digit years, a bonus column, newest first.
+constexpr std::string_view kSixNumberResults = "Draw Date,Winning Numbers,Bonus #,Extra #\n"
+                                               "01/10/1998,03 15 22 31 40 49,7,\n"
+                                               "01/03/1998,01 02 03 04 05 06,11,2X\n"
+                                               "01/07/1998,10 11 12 13 14 15,2,\n";
+
+class ResultsImportPageTest : public CAdvancedTest {
+protected:
+    // Chooses the item, the game and the file (and, when given, the column) and applies.
+    void ImportResults(std::string_view gameRadio, const std::filesystem::path& file,
+                       std::string_view column = {}) {
+        ChooseOperation("Results Import (UPDATE)");
+        Press(gameRadio);
+        ChooseFile("importButton", file);
+        Type(kDataFilePage, "resultsColumnEdit", column);
+        Press("applySelectionButton");
+    }
+};
+
+TEST_F(ResultsImportPageTest, AddsTheDrawingsInDateOrderAndOnlyOnce) {
+    const struct {
+        std::string_view held; // the 6 Number dated history before, empty when the file holds none
+        std::string_view after;
+        std::string_view message;
+        std::string_view status;
+    } cases[] = {
+        {"", "7 3 98/01/03 1 2 3 4 5 6 98/01/07 10 11 12 13 14 15 98/01/10 3 15 22 31 40 49\r\n",
+         "Results Import Successful\n\nNew drawings written: 3\nAlready in the history: 0", "Dated 3"},
+        {"7 2 98/01/01 9 19 29 39 41 42 98/01/07 10 11 12 13 14 15\r\n",
+         "7 4 98/01/01 9 19 29 39 41 42 98/01/03 1 2 3 4 5 6 98/01/07 10 11 12 13 14 15 98/01/10 3 15 22 31 "
+         "40 "
+         "49\r\n",
+         "Results Import Successful\n\nNew drawings written: 2\nAlready in the history: 1", "Dated 4"},
+    };
+    WriteFile("lotto.csv", kSixNumberResults);
+    WriteFile("picks.txt", "1 2 3 4 5 6\n");
+    for (const auto& each : cases) {
+        SCOPED_TRACE(each.status);
+        WriteHistory(std::string(kHistory) + std::string(each.held));
+        messages.Clear();
+        OpenSheet(kSixNumberPage); // the page has read the history before the import
+        sheet->SetActivePage(kDataFilePage);
+        ImportResults("sixNumberGameRadio", "lotto.csv");
+        EXPECT_EQ(fileDialogFilters.back(), "Results Files (*.csv *.txt);;Text Files (*.txt);;All Files (*)");
+        EXPECT_EQ(messages.texts(), Lines{std::string(each.message)});
+        EXPECT_EQ(History(), std::string(kHistory) + std::string(each.after));
+        EXPECT_TRUE(Shown("completionPicture"));
+        EXPECT_FALSE(Shown("processingPicture") || Shown("blankPicture"));
+        // A comparison sees the new drawings, though the 6 Number page read the history before.
+        ChooseOperation("Compare External File");
+        Press("datedDataRadio");
+        ChooseFile("compareButton", "picks.txt");
+        Press("applySelectionButton");
+        EXPECT_EQ(ResultLines(), (Lines{"We MAY have a WINNER here !", "1 2 3 4 5 6 was found on 01/03/98"}));
+        sheet->SetActivePage(kSixNumberPage);
+        EXPECT_EQ(Text(kSixNumberPage, "statusLabel"), each.status);
+
+        // The same file again adds nothing and leaves the file as it was.
+        const std::string imported = History();
+        sheet->SetActivePage(kDataFilePage);
+        messages.Clear();
+        ImportResults("sixNumberGameRadio", "lotto.csv");
+        EXPECT_EQ(messages.texts().at(0).substr(0, 46), "No new drawings: VTRMAIN.DAT was not changed.\n");
+        EXPECT_EQ(History(), imported);
+    }
+}
+
+TEST_F(ResultsImportPageTest, TheColumnFieldChoosesTheGameOfAFileWithSeveral) {
+    WriteFile("numbers.csv", "Draw Date|Midday Daily|Evening Daily\n"
+                             "01/05/1998|4 5 6|7 8 9\n"
+                             "01/04/1998|0 1 2|3 3 3\n");
+    ImportResults("threeNumberGameRadio", "numbers.csv", " evening daily ");
+    EXPECT_EQ(History(), "0 3 7 70 123\r\n"
+                         "1 4 98/01/02 123 98/01/03 7 98/01/04 333 98/01/05 789\r\n"
+                         "2 2 1234 45\r\n");
+}
+
+// Each refusal leaves the history file as it was and the page without the completion picture.
+TEST_F(ResultsImportPageTest, RefusesWithItsMessageAndWritesNothing) {
+    WriteFile("lotto.csv", kSixNumberResults);
+    WriteFile("too-high.csv", std::string(kSixNumberResults) + "01/14/1998,03 15 22 31 40 50,7,\n");
+    const struct {
+        std::string_view name;
+        std::function<void()> prepare;
+        std::string_view gameRadio;
+        std::string_view file;
+        std::string_view message; // the start of the only message shown
+    } cases[] = {
+        {"no game", [] {}, "", "lotto.csv", "No Game Type Selected !"},
+        {"undated data chosen",
+         [this] {
+             ChooseOperation("Data Import (NEW)");
+             Press("undatedDataRadio");
+         },
+         "sixNumberGameRadio", "lotto.csv",
+         "A results file is imported into the dated history of a game.\nPlease choose \"Use Dated Data\"."},
+        {"number above the maximum", [] {}, "sixNumberGameRadio", "too-high.csv", "Line 5: "},
+        {"unusable setting", [this] { profile.WriteString(kSettingsSection, kKey6BC, "sixty"); },
+         "sixNumberGameRadio", "lotto.csv", "The setting 6BC"},
+    };
+    for (const auto& each : cases) {
+        SCOPED_TRACE(each.name);
+        WriteHistory(kHistory);
+        messages.Clear();
+        OpenSheet();
+        sheet->SetActivePage(kDataFilePage);
+        each.prepare();
+        ChooseOperation("Results Import (UPDATE)");
+        if (!each.gameRadio.empty()) {
+            Press(each.gameRadio);
+        }
+        ChooseFile("importButton", each.file);
+        Press("applySelectionButton");
+        ASSERT_EQ(messages.texts().size(), 1U);
+        EXPECT_EQ(messages.texts().front().substr(0, each.message.size()), each.message);
+        EXPECT_EQ(History(), kHistory);
+        EXPECT_FALSE(Shown("completionPicture"));
+        EXPECT_FALSE(WorkFilesLeftIn());
+    }
 }
 
 TEST_F(CAdvancedTest, ImportNewWritesANewHistoryAndWarnsOnceForEachLineItWouldShadow) {

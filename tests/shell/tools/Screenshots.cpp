@@ -1,8 +1,8 @@
 // shell_screenshots DIR: saves pictures of the main window, every page of the operations sheet (on the
 // history file of the current directory, after a few operations), the Data File page in the states of an
-// import and a manual entry (on a copy of that history in a folder of its own), the pattern, backup and
-// import warning dialogs, the About dialog, help pages and every chart of the main window into DIR, for a
-// person to look at. Run it on a real display (for example under Xvfb).
+// import, a manual entry and a results import (on a copy of that history in a folder of its own), the
+// pattern, backup and import warning dialogs, the About dialog, help pages and every chart of the main window
+// into DIR, for a person to look at. Run it on a real display (for example under Xvfb).
 
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
@@ -12,6 +12,7 @@
 #include "shell/CPsheet.h"
 #include "shell/CVantorelApp.h"
 #include "shell/HelpWindow.h"
+#include "shell/QtMessageSink.h"
 #include "shell/SheetPage.h"
 #include "shell/pages/BackupDialog.h"
 #include "shell/pages/PatternDialog.h"
@@ -26,6 +27,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -115,6 +117,77 @@ QString WriteImportFile(const QDir& folder) {
     return path;
 }
 
+// Saves the first message box that opens from now on, then closes it.
+class MessageBoxShot final {
+public:
+    MessageBoxShot(const QDir& directory, QString name) : directory_(directory), name_(std::move(name)) {
+        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                timer_.stop();
+                Save(*box, directory_, name_);
+                box->accept();
+            }
+        });
+        timer_.start(20);
+    }
+
+private:
+    QTimer timer_;
+    QDir directory_;
+    QString name_;
+};
+
+// A results file as a lottery publishes it, the midday and evening drawings of a 4 digit game in two
+// columns, newest first: the 20 days from the 1st of November 2026 on.
+QString WriteResultsFile(const QDir& folder) {
+    const QString path = folder.filePath(QStringLiteral("win4.csv"));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        file.write("Draw Date,Midday Daily,Evening Daily\n");
+        const QDate first(2026, 11, 1);
+        for (int day = 19; day >= 0; --day) {
+            file.write(QStringLiteral("%1,%2,%3\n")
+                           .arg(first.addDays(day).toString(QStringLiteral("MM/dd/yyyy")))
+                           .arg((day * 4111) % 10000, 4, 10, QLatin1Char('0'))
+                           .arg((day * 7919) % 10000, 4, 10, QLatin1Char('0'))
+                           .toLatin1());
+        }
+    }
+    return path;
+}
+
+// "Results Import (UPDATE)" of the evening column of such a file, with the closing message as the user
+// sees it, and the 4 Number page afterwards.
+void SaveResultsImport(CVantorelApp& app, CPsheet& sheet, const QDir& directory, const QDir& scratch) {
+    const QString resultsFile = WriteResultsFile(scratch);
+    app.services().chooseFileToOpen = [resultsFile](const QString&, const QString&, QWidget*) {
+        return resultsFile;
+    };
+    ChooseOperation(sheet, QStringLiteral("Results Import (UPDATE)"));
+    Click(sheet, kDataFilePage, "fourNumberGameRadio");
+    Click(sheet, kDataFilePage, "importButton");
+    Type(sheet, kDataFilePage, "resultsColumnEdit", QStringLiteral("Evening Daily"));
+    Save(sheet, directory, QStringLiteral("page6-datafile-results-chosen"));
+    {
+        QtMessageSink boxes;
+        const ScopedMessageSink shown(boxes);
+        const MessageBoxShot closingMessage(directory, QStringLiteral("results-import-message"));
+        Click(sheet, kDataFilePage, "applySelectionButton");
+    }
+    Save(sheet, directory, QStringLiteral("page6-datafile-results-imported"));
+    sheet.SetActivePage(kFourNumberPage);
+    if (auto* dated = sheet.page(kFourNumberPage)->findChild<QAbstractButton*>(QStringLiteral("datedCheck"));
+        dated != nullptr && !dated->isChecked()) {
+        Click(sheet, kFourNumberPage, "datedCheck");
+    }
+    Click(sheet, kFourNumberPage, "dateRadio");
+    Type(sheet, kFourNumberPage, "numberEdit", QStringLiteral("11/20/26"));
+    Click(sheet, -1, "applyButton");
+    Save(sheet, directory, QStringLiteral("page7-after-results-import"));
+    sheet.SetActivePage(kFourNumberPage);
+    Save(sheet, directory, QStringLiteral("page1-4number-after-results-import"));
+}
+
 // The Data File page through an APPEND import, a manual entry and the dialogs, on a copy of the history.
 void SaveDataFilePage(CVantorelApp& app, CPsheet& sheet, const QDir& directory) {
     const QTemporaryDir scratch;
@@ -152,6 +225,7 @@ void SaveDataFilePage(CVantorelApp& app, CPsheet& sheet, const QDir& directory) 
     Click(sheet, kDataFilePage, "backupButton");
     sheet.SetActivePage(kThreeNumberPage);
     Save(sheet, directory, QStringLiteral("page0-3number-after-import"));
+    SaveResultsImport(app, sheet, directory, QDir(scratch.path()));
     QDir::setCurrent(previous);
 }
 
@@ -215,10 +289,13 @@ int main(int argc, char* argv[]) {
     Save(about, directory, QStringLiteral("about-dialog"));
     HelpWindow help(app.mainFrame());
     help.show();
-    for (const int context : {5005, 5007, 5009}) {
+    for (const int context : {5005, 5007, 5009, 5011}) {
         help.ShowPage(context);
         Save(help, directory, QStringLiteral("help-%1").arg(context));
     }
+    help.resize(help.width(), 1900); // the whole Data File page, with its tables and lists
+    help.ShowPage(5011);
+    Save(help, directory, QStringLiteral("help-5011-whole"));
     help.hide();
     about.hide();
     pattern.hide();
