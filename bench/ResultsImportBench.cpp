@@ -139,7 +139,7 @@ void BM_ResultsUpdateWithNothingNew(benchmark::State& state) {
     const GameSettings settings = bench::FirstRunSettings();
     ImportedHistory(settings);
     for (auto _ : state) {
-        if (ImportResults("results.csv", kPowerball, {}, {}, settings) != 1) {
+        if (ImportResults("results.csv", kPowerball, {}, {}, settings) != kNothingNewToImport) {
             state.SkipWithError("import failed");
             break;
         }

@@ -50,7 +50,8 @@ int RunImport(const CommandLine& line, CliContext& context) {
     }
     const std::filesystem::path importFile(line.input);
     if (line.results) {
-        return ExitStatus(ImportResults(importFile, line.gameType, line.column, {}, *settings) == 1);
+        // Done also when every drawing of the file was held already.
+        return ExitStatus(ImportResults(importFile, line.gameType, line.column, {}, *settings) != 0);
     }
     if (line.append) {
         return ExitStatus(ImportAppend(importFile, line.gameType, line.dated, {}, line.filter, *settings) ==

@@ -234,7 +234,7 @@ int ImportResults(const std::filesystem::path& resultsFile, int gameType, std::s
         return 0;
     }
     MessageBox(ResultsImportSummary(counts), MessageIcon::Information);
-    return 1;
+    return counts.added > 0 ? 1 : kNothingNewToImport;
 }
 
 } // namespace vantorel

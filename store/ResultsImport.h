@@ -33,6 +33,9 @@ struct ResultsImportCounts {
 // line, and one line for each count that applies ("New drawings written: 12").
 std::string ResultsImportSummary(const ResultsImportCounts& counts);
 
+// ImportResults found nothing to write: every drawing of the file is in the history already.
+inline constexpr int kNothingNewToImport = -1;
+
 // The settings a results import of the game reads: the shape of a drawing and the maximums its numbers
 // are checked against.
 GameSettingKeys SettingsOfResultsImport(int gameType);
@@ -44,8 +47,9 @@ GameSettingKeys SettingsOfResultsImport(int gameType);
 // older drawings of the file are left out, and the oldest drawings of the history are removed only when
 // the user agrees (a Yes/No question). A missing history file or section is created. The history line is
 // rewritten only when a drawing is added, under the writers' lock and through a fresh work file, like
-// every rewrite. Shows the closing message (or why nothing was written) and returns 1 when the import is
-// done, 0 after a message.
+// every rewrite. Shows the closing message (or why nothing was written) and returns 1 when drawings were
+// written, kNothingNewToImport when the file held none that the history lacks (the file is untouched),
+// 0 after a message that says why nothing was written.
 int ImportResults(const std::filesystem::path& resultsFile, int gameType, std::string_view column,
                   const ProgressLight& progress, const GameSettings& settings,
                   FileSystem& files = RealFileSystem());

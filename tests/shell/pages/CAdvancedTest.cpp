@@ -237,6 +237,7 @@ TEST_F(ResultsImportPageTest, AddsTheDrawingsInDateOrderAndOnlyOnce) {
         ImportResults("sixNumberGameRadio", "lotto.csv");
         EXPECT_EQ(messages.texts().at(0).substr(0, 46), "No new drawings: VTRMAIN.DAT was not changed.\n");
         EXPECT_EQ(History(), imported);
+        EXPECT_FALSE(Shown("completionPicture")); // no new data to announce
     }
 }
 
