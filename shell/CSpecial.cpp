@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "shell/Artwork.h"
 #include "shell/CPsheet.h"
+#include "shell/NamedControls.h"
 #include "shell/ShellServices.h"
 
 #include <QButtonGroup>
@@ -65,16 +66,6 @@ constexpr std::array<ChoiceCaption, kGameSettingCount> kTargetCaptions = {{
     {"powerballBallsRadio", "Powerball Balls"},
 }};
 
-QString Latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QPushButton* MakeButton(const char* objectName, const char* caption, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(objectName));
-    return button;
-}
-
 } // namespace
 
 CSpecial::CSpecial(CPsheet& sheet) : SheetPage(sheet, kSetupPage) {
@@ -94,7 +85,7 @@ CSpecial::CSpecial(CPsheet& sheet) : SheetPage(sheet, kSetupPage) {
         BuildChoiceGroup(QStringLiteral("Best Guess Strategy"), kBestGuessOptimistic, kBestGuessNihilistic),
         2, 1);
 
-    auto* previousPage = MakeButton("previousPageButton", "Previous Page", this);
+    auto* previousPage = MakeNamed<QPushButton>("previousPageButton", "Previous Page", this);
     connect(previousPage, &QPushButton::clicked, this, &CSpecial::ReturnToPreviousPage);
     auto* right = new QVBoxLayout;
     right->addWidget(BuildMaximumsGroup(), 1);
@@ -149,9 +140,9 @@ QWidget* CSpecial::BuildMaximumsGroup() {
     valueList_->setMinimumWidth(valueList_->fontMetrics().horizontalAdvance(QStringLiteral("59 numbers")) +
                                 40);
 
-    auto* recordEntry = MakeButton("recordEntryButton", "Record Entry", group);
-    auto* saveEntries = MakeButton("saveEntriesButton", "Save Entries", group);
-    auto* currentSettings = MakeButton("currentSettingsButton", "Current Settings", group);
+    auto* recordEntry = MakeNamed<QPushButton>("recordEntryButton", "Record Entry", group);
+    auto* saveEntries = MakeNamed<QPushButton>("saveEntriesButton", "Save Entries", group);
+    auto* currentSettings = MakeNamed<QPushButton>("currentSettingsButton", "Current Settings", group);
     connect(recordEntry, &QPushButton::clicked, this, &CSpecial::RecordEntry);
     connect(saveEntries, &QPushButton::clicked, this, &CSpecial::SaveEntries);
     connect(currentSettings, &QPushButton::clicked, this, &CSpecial::ShowCurrentSettings);
@@ -190,7 +181,7 @@ QWidget* CSpecial::BuildMaximumsGroup() {
     }
     auto* presetLabel = new QLabel(QStringLiteral("&Preset:"), group);
     presetLabel->setBuddy(presets_);
-    auto* usePreset = MakeButton("usePresetButton", "Use Preset", group);
+    auto* usePreset = MakeNamed<QPushButton>("usePresetButton", "Use Preset", group);
     connect(usePreset, &QPushButton::clicked, this, &CSpecial::UsePreset);
     auto* presetRow = new QHBoxLayout;
     presetRow->addWidget(presetLabel);

@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "shell/Artwork.h"
 #include "shell/CPsheet.h"
+#include "shell/NamedControls.h"
 #include "shell/ResultListPrinting.h"
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
@@ -22,12 +23,6 @@ namespace {
 
 constexpr std::string_view kNothingToPrint = "There is nothing to print.";
 
-QPushButton* MakeButton(const char* objectName, const char* caption, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-    button->setObjectName(QString::fromLatin1(objectName));
-    return button;
-}
-
 } // namespace
 
 CViewPP::CViewPP(CPsheet& sheet) : SheetPage(sheet, kDejaViewPage), resultList_(new QListWidget(this)) {
@@ -37,10 +32,10 @@ CViewPP::CViewPP(CPsheet& sheet) : SheetPage(sheet, kDejaViewPage), resultList_(
     resultList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     resultList_->setUniformItemSizes(true);
 
-    auto* clearList = MakeButton("clearListButton", "Clear List", this);
-    previousPageButton_ = MakeButton("previousPageButton", "Previous Page", this);
-    auto* exitProgram = MakeButton("exitButton", "Exit Vantorel", this);
-    auto* printList = MakeButton("printListButton", "Print List", this);
+    auto* clearList = MakeNamed<QPushButton>("clearListButton", "Clear List", this);
+    previousPageButton_ = MakeNamed<QPushButton>("previousPageButton", "Previous Page", this);
+    auto* exitProgram = MakeNamed<QPushButton>("exitButton", "Exit Vantorel", this);
+    auto* printList = MakeNamed<QPushButton>("printListButton", "Print List", this);
     connect(clearList, &QPushButton::clicked, this, &CViewPP::ClearList);
     connect(previousPageButton_, &QPushButton::clicked, this, &CViewPP::ReturnToPreviousPage);
     connect(exitProgram, &QPushButton::clicked, this, &CViewPP::ExitProgram);

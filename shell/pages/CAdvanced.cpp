@@ -6,6 +6,7 @@
 #include "shell/Artwork.h"
 #include "shell/CPsheet.h"
 #include "shell/CViewPP.h"
+#include "shell/NamedControls.h"
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
 #include "shell/pages/BackupDialog.h"
@@ -102,16 +103,6 @@ constexpr std::array<GameCaption, kGameCount> kGameCaptions = {{
     {"powerballGameRadio", "Powerball Game"},
 }};
 
-QString Latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QRadioButton* MakeRadio(const char* objectName, const char* caption, QWidget* parent) {
-    auto* radio = new QRadioButton(QString::fromLatin1(caption), parent);
-    radio->setObjectName(QString::fromLatin1(objectName));
-    return radio;
-}
-
 // "The 5 Number page is not available in this build, so its history cannot be compared."
 std::string GamePageMissingMessage(int game) {
     return "The " + CPsheet::PageTitle(game).toStdString() +
@@ -158,8 +149,7 @@ CAdvanced::CAdvanced(CPsheet& sheet) : SheetPage(sheet, kDataFilePage) {
 
 QPushButton* CAdvanced::MakeButton(const char* objectName, const char* caption,
                                    void (CAdvanced::*handler)()) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), this);
-    button->setObjectName(QString::fromLatin1(objectName));
+    auto* button = MakeNamed<QPushButton>(objectName, caption, this);
     connect(button, &QPushButton::clicked, this, handler);
     return button;
 }
@@ -191,7 +181,8 @@ QWidget* CAdvanced::BuildGameGroup() {
     auto* group = new QGroupBox(QStringLiteral("Game Selection"), this);
     auto* layout = new QVBoxLayout(group);
     for (std::size_t game = 0; game < gameRadios_.size(); ++game) {
-        gameRadios_[game] = MakeRadio(kGameCaptions[game].objectName, kGameCaptions[game].caption, group);
+        gameRadios_[game] =
+            MakeNamed<QRadioButton>(kGameCaptions[game].objectName, kGameCaptions[game].caption, group);
         connect(gameRadios_[game], &QRadioButton::clicked, this, &CAdvanced::HideCompletion);
         layout->addWidget(gameRadios_[game]);
     }
@@ -201,8 +192,8 @@ QWidget* CAdvanced::BuildGameGroup() {
 
 QWidget* CAdvanced::BuildDataGroup() {
     auto* group = new QGroupBox(QStringLiteral("Comparison and Import"), this);
-    datedRadio_ = MakeRadio("datedDataRadio", "Use Dated Data", group);
-    undatedRadio_ = MakeRadio("undatedDataRadio", "Use Undated Data", group);
+    datedRadio_ = MakeNamed<QRadioButton>("datedDataRadio", "Use Dated Data", group);
+    undatedRadio_ = MakeNamed<QRadioButton>("undatedDataRadio", "Use Undated Data", group);
     auto* layout = new QVBoxLayout(group);
     for (QRadioButton* radio : {datedRadio_, undatedRadio_}) {
         connect(radio, &QRadioButton::clicked, this, &CAdvanced::HideCompletion);

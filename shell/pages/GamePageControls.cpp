@@ -1,5 +1,7 @@
 #include "shell/pages/GamePageControls.h"
 
+#include "shell/NamedControls.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -131,8 +133,7 @@ QLineEdit* MakeInputField(const char* objectName, int maxLength, const QString& 
 }
 
 QPushButton* MakeClearInputsButton(QWidget& parent) {
-    auto* button = new QPushButton(QStringLiteral("Clear Inputs"), &parent);
-    button->setObjectName(QStringLiteral("clearInputsButton"));
+    auto* button = MakeNamed<QPushButton>("clearInputsButton", "Clear Inputs", &parent);
     button->setEnabled(false);
     button->setAutoDefault(false);
     return button;

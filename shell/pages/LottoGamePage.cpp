@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/RandomGenerator.h"
 #include "shell/CPsheet.h"
+#include "shell/NamedControls.h"
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
 #include "store/DataImport.h"
@@ -32,12 +33,6 @@ bool IsNumberSearch(int op) {
     return op == kNumberSearch || op == kPartialNumberSearch;
 }
 
-QRadioButton* MakeSourceRadio(const char* objectName, const QString& caption, QWidget& parent) {
-    auto* radio = new QRadioButton(caption, &parent);
-    radio->setObjectName(QString::fromLatin1(objectName));
-    return radio;
-}
-
 } // namespace
 
 LottoGamePage::LottoGamePage(CPsheet& sheet, const LottoPageTraits& traits)
@@ -54,8 +49,8 @@ LottoGamePage::LottoGamePage(CPsheet& sheet, const LottoPageTraits& traits)
 }
 
 QLayout* LottoGamePage::BuildDataSourceRow() {
-    datedRadio_ = MakeSourceRadio("datedRadio", QStringLiteral("Dated"), *this);
-    undatedRadio_ = MakeSourceRadio("undatedRadio", QStringLiteral("Undated"), *this);
+    datedRadio_ = MakeNamed<QRadioButton>("datedRadio", "Dated", this);
+    undatedRadio_ = MakeNamed<QRadioButton>("undatedRadio", "Undated", this);
     auto* sources = new QButtonGroup(this);
     sources->addButton(datedRadio_);
     sources->addButton(undatedRadio_);

@@ -6,6 +6,7 @@
 #include "shell/Artwork.h"
 #include "shell/CPsheet.h"
 #include "shell/CViewPP.h"
+#include "shell/NamedControls.h"
 #include "store/HistoryFile.h"
 
 #include <QDialogButtonBox>
@@ -23,12 +24,6 @@ namespace {
 
 constexpr int kPatternLength = 3;
 
-QRadioButton* MakeRadio(const char* objectName, const char* caption, QWidget* parent) {
-    auto* radio = new QRadioButton(QString::fromLatin1(caption), parent);
-    radio->setObjectName(QString::fromLatin1(objectName));
-    return radio;
-}
-
 QGroupBox* MakeGroup(const QString& title, QRadioButton* first, QRadioButton* second, QWidget* parent) {
     auto* group = new QGroupBox(title, parent);
     first->setParent(group);
@@ -42,10 +37,10 @@ QGroupBox* MakeGroup(const QString& title, QRadioButton* first, QRadioButton* se
 } // namespace
 
 PatternDialog::PatternDialog(QWidget* parent)
-    : QDialog(parent), threeNumberRadio_(MakeRadio("threeNumberRadio", "3  Number", this)),
-      fourNumberRadio_(MakeRadio("fourNumberRadio", "4  Number", this)),
-      strictOrderRadio_(MakeRadio("strictOrderRadio", "Strict Order", this)),
-      allowReversedRadio_(MakeRadio("allowReversedRadio", "Allow Reversed", this)),
+    : QDialog(parent), threeNumberRadio_(MakeNamed<QRadioButton>("threeNumberRadio", "3  Number", this)),
+      fourNumberRadio_(MakeNamed<QRadioButton>("fourNumberRadio", "4  Number", this)),
+      strictOrderRadio_(MakeNamed<QRadioButton>("strictOrderRadio", "Strict Order", this)),
+      allowReversedRadio_(MakeNamed<QRadioButton>("allowReversedRadio", "Allow Reversed", this)),
       patternEdit_(new QLineEdit(this)) {
     setObjectName(QStringLiteral("patternDialog"));
     setWindowTitle(QStringLiteral("Vantorel Pattern Searching"));
