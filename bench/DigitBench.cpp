@@ -161,9 +161,9 @@ void OperationWithLines(benchmark::State& state, int game, const OperationCase& 
     const FixedClock clock(1234567);
     for (auto _ : state) {
         const DigitOperationResult result = ApplyDigitOperation(tables, request, clock);
-        const std::vector<std::string> lines =
+        const ReportLines lines =
             DigitResultLines(request.operation, game, true, request.setupChoices, tables, result);
-        benchmark::DoNotOptimize(lines.data());
+        benchmark::DoNotOptimize(lines.text().data());
     }
 }
 

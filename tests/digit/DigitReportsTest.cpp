@@ -17,7 +17,7 @@ using test::Choices;
 using test::DatedTable;
 using test::UndatedTable;
 using test::WriteFile;
-using Lines = std::vector<std::string>;
+using Lines = ReportLines;
 
 TEST(DigitReports, TotalsAndPickedNumbersArePadded) {
     EXPECT_EQ(ReportTotals(1, UndatedTable(1, {45, 9999, 999, 5, 45}).CountTotals()),
