@@ -18,6 +18,7 @@ using test::DatedTable;
 using test::UndatedTable;
 using test::WriteFile;
 using Lines = ReportLines;
+using Texts = std::vector<std::string>;
 
 TEST(DigitReports, TotalsAndPickedNumbersArePadded) {
     EXPECT_EQ(ReportTotals(1, UndatedTable(1, {45, 9999, 999, 5, 45}).CountTotals()),
@@ -49,7 +50,7 @@ TEST(DigitReports, AStoredDateOfTheWrongLengthIsReportedAndShownAsStored) {
     const DigitDrawTable dated = DatedTable(0, {{"98/01/03", 7}, {"98/1/05", 45}});
     EXPECT_EQ(ReportNumberMatches(0, {0, 1, 9}, true, {dated, dated}),
               (Lines{"007 came in on 01/03/98", "045 came in on 98/1/05"}));
-    EXPECT_EQ(sink.texts(), Lines{"Date Length Error at 01/03/98"});
+    EXPECT_EQ(sink.texts(), Texts{"Date Length Error at 01/03/98"});
     // The Date report shows the stored date as it is, without converting it.
     EXPECT_EQ(ReportDateMatches(0, {1}, dated), Lines{"045 came in on 98/1/05"});
 }
@@ -128,11 +129,11 @@ TEST_F(DigitCompareTest, ReportsEveryDrawingOfEveryPickInHistoryOrder) {
         WriteFile("picks.txt", c.file);
         EXPECT_EQ(ComparePickFile(c.table, "picks.txt"), c.expected) << c.file;
     }
-    EXPECT_EQ(sink.texts(), Lines{});
+    EXPECT_EQ(sink.texts(), Texts{});
     // A missing file, and one that opens but cannot be read (a directory).
     EXPECT_EQ(ComparePickFile(dated, "missing.txt"), "File Input ERROR");
     EXPECT_EQ(ComparePickFile(dated, dir.path()), "File Input ERROR");
-    EXPECT_EQ(sink.texts(), Lines(2, "Can't open specified file."));
+    EXPECT_EQ(sink.texts(), Texts(2, "Can't open specified file."));
 }
 
 TEST_F(DigitCompareTest, ComparesTheFirstThousandPicksAndReportsADateOfTheWrongLength) {
@@ -140,9 +141,9 @@ TEST_F(DigitCompareTest, ComparesTheFirstThousandPicksAndReportsADateOfTheWrongL
     WriteFile("exact.txt", picks + "7\n");
     WriteFile("more.txt", picks + "5\n7\n7\n");
     EXPECT_EQ(ComparePickFile(UndatedTable(0, {7}), "exact.txt"), kWinner + "7  was found.\n");
-    EXPECT_EQ(sink.texts(), Lines{});
+    EXPECT_EQ(sink.texts(), Texts{});
     EXPECT_EQ(ComparePickFile(UndatedTable(0, {7}), "more.txt"), kNoMatches);
-    EXPECT_EQ(sink.texts(), Lines{"Too many numbers in the file you specified.\nOnly the first 1000 entries "
+    EXPECT_EQ(sink.texts(), Texts{"Too many numbers in the file you specified.\nOnly the first 1000 entries "
                                   "will be searched."});
     sink.Clear();
     ResetLastGoodDate();
@@ -151,7 +152,7 @@ TEST_F(DigitCompareTest, ComparesTheFirstThousandPicksAndReportsADateOfTheWrongL
         DatedTable(0, {{"98/01/02", 7}, {"98/1/3", 7}, {"98/01/04", 7}, {"98/01/05", 8}});
     EXPECT_EQ(ComparePickFile(dated, "picks.txt"),
               kWinner + "7  came in on  01/02/98\n7  came in on  98/1/3\n7  came in on  01/04/98\n");
-    EXPECT_EQ(sink.texts(), Lines{"Date Length Error at 01/02/98"});
+    EXPECT_EQ(sink.texts(), Texts{"Date Length Error at 01/02/98"});
     EXPECT_EQ(LastGoodDate(), "01/04/98");
 }
 
