@@ -13,6 +13,8 @@
 #include "store/HistoryFile.h"
 #include "tests/support/TestFiles.h"
 
+#include "bench/SteadyBench.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -22,6 +24,8 @@
 
 namespace vantorel {
 namespace {
+
+using bench::Steady;
 
 constexpr int kPicks = 1000;
 
@@ -93,11 +97,11 @@ struct GameShape {
 };
 
 // One full dated section and a pick file of 1000 picks, every tenth of them a drawing in reverse order.
-void WriteSection(const GameShape& shape, std::string& history, const std::string& pickFile) {
+std::string WriteSection(const GameShape& shape, const std::string& pickFile) {
     RandomGenerator random(static_cast<std::uint32_t>(shape.section));
     DrawingDates dates;
     std::vector<std::vector<int>> drawings;
-    history += std::to_string(shape.section) + ' ' + std::to_string(shape.drawings);
+    std::string history = std::to_string(shape.section) + ' ' + std::to_string(shape.drawings);
     for (int row = 0; row < shape.drawings; ++row) {
         std::vector<int> drawing = DistinctBalls(random, shape.balls, shape.maximum);
         if (shape.powerMaximum > 0) {
@@ -118,21 +122,22 @@ void WriteSection(const GameShape& shape, std::string& history, const std::strin
         picks += Joined(numbers) + "\n";
     }
     test::WriteFile(pickFile, picks);
+    return history;
 }
 
 const GameShape kFiveNumber = {5, kFiveNumberCapacity, 5, 45, 0};
 const GameShape kSixNumber = {7, kSixNumberCapacity, 6, 49, 0};
 const GameShape kPowerballGame = {9, kPowerballCapacity, 5, 49, 42};
 
-// The history file and the pick files, written once in a temporary working directory.
+// A full history file with these sections, and the pick files, written once in a temporary working
+// directory.
 void PrepareFiles() {
     static const test::TempWorkingDir directory;
     static const bool written = [] {
-        std::string history;
-        WriteSection(kFiveNumber, history, "picks5.txt");
-        WriteSection(kSixNumber, history, "picks6.txt");
-        WriteSection(kPowerballGame, history, "picksPB.txt");
-        test::WriteFile(kHistoryFileName, history);
+        const std::vector<std::string> lines = {WriteSection(kFiveNumber, "picks5.txt"),
+                                                WriteSection(kSixNumber, "picks6.txt"),
+                                                WriteSection(kPowerballGame, "picksPB.txt")};
+        test::WriteFile(kHistoryFileName, bench::FullHistoryWith(BenchSettings(), lines));
         return true;
     }();
     benchmark::DoNotOptimize(written);
@@ -257,20 +262,20 @@ constexpr std::array<const char*, kOperationCount> kOperationNames = {
     "random",       "best-guess", "date",     "date-range", "number",  "partial-number"};
 
 const bool registered = [] {
-    benchmark::RegisterBenchmark("Load/5", LoadLotto, kFiveNumber.section);
-    benchmark::RegisterBenchmark("Load/6", LoadLotto, kSixNumber.section);
-    benchmark::RegisterBenchmark("Load/pb", LoadPowerball);
+    Steady(benchmark::RegisterBenchmark("Load/5", LoadLotto, kFiveNumber.section));
+    Steady(benchmark::RegisterBenchmark("Load/6", LoadLotto, kSixNumber.section));
+    Steady(benchmark::RegisterBenchmark("Load/pb", LoadPowerball));
     for (int operation = 0; operation < kOperationCount; ++operation) {
         const std::string name = kOperationNames[static_cast<std::size_t>(operation)];
-        benchmark::RegisterBenchmark(("Operation/5/" + name).c_str(), LottoOperation, kFiveNumber.section,
-                                     operation);
-        benchmark::RegisterBenchmark(("Operation/6/" + name).c_str(), LottoOperation, kSixNumber.section,
-                                     operation);
-        benchmark::RegisterBenchmark(("Operation/pb/" + name).c_str(), PowerballOperation, operation);
+        Steady(benchmark::RegisterBenchmark(("Operation/5/" + name).c_str(), LottoOperation, kFiveNumber.section,
+                                     operation));
+        Steady(benchmark::RegisterBenchmark(("Operation/6/" + name).c_str(), LottoOperation, kSixNumber.section,
+                                     operation));
+        Steady(benchmark::RegisterBenchmark(("Operation/pb/" + name).c_str(), PowerballOperation, operation));
     }
-    benchmark::RegisterBenchmark("Compare/5", CompareLotto, kFiveNumber.section, "picks5.txt");
-    benchmark::RegisterBenchmark("Compare/6", CompareLotto, kSixNumber.section, "picks6.txt");
-    benchmark::RegisterBenchmark("Compare/pb", ComparePowerball);
+    Steady(benchmark::RegisterBenchmark("Compare/5", CompareLotto, kFiveNumber.section, "picks5.txt"));
+    Steady(benchmark::RegisterBenchmark("Compare/6", CompareLotto, kSixNumber.section, "picks6.txt"));
+    Steady(benchmark::RegisterBenchmark("Compare/pb", ComparePowerball));
     return true;
 }();
 
