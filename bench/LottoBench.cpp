@@ -1,5 +1,6 @@
-// Every 5 Number, 6 Number and Power Ball operation on full dated histories, next to the time to read
-// the same section from the history file. Compare each "Operation/<game>/..." time with "Load/<game>".
+// Every 5 Number, 6 Number and Power Ball operation on full dated histories in a full history file, next
+// to the time to read the same section from it. Compare each "Operation/<game>/..." time with
+// "Load/<game>", and "Compare/<game>" with "LoadWithPicks/<game>" (the section and the pick file read).
 
 #include "bench/BenchHistories.h"
 #include "lotto/LottoDrawTable.h"
@@ -11,6 +12,7 @@
 #include "platform/SetupChoices.h"
 #include "store/CalendarDates.h"
 #include "store/HistoryFile.h"
+#include "store/TextLines.h"
 #include "tests/support/TestFiles.h"
 
 #include "bench/SteadyBench.h"
@@ -215,6 +217,25 @@ void LoadPowerball(benchmark::State& state) {
     }
 }
 
+// The section and a pick file read: what a comparison is measured against.
+void LoadLottoWithPicks(benchmark::State& state, int section, const char* pickFile) {
+    PrepareFiles();
+    for (auto _ : state) {
+        LottoDrawTable table(section);
+        benchmark::DoNotOptimize(table.Load());
+        benchmark::DoNotOptimize(ReadPickFile(pickFile, kPicks).lines.data());
+    }
+}
+
+void LoadPowerballWithPicks(benchmark::State& state) {
+    PrepareFiles();
+    for (auto _ : state) {
+        PowerballDrawTable table(true);
+        benchmark::DoNotOptimize(table.Load(BenchSettings().powerballBalls));
+        benchmark::DoNotOptimize(ReadPickFile("picksPB.txt", kPicks).lines.data());
+    }
+}
+
 // One operation as the page runs it: apply, then the result list's lines or the chart's picks.
 void LottoOperation(benchmark::State& state, int section, int operation) {
     const LottoDrawTable table = LoadedLotto(section);
@@ -265,6 +286,9 @@ const bool registered = [] {
     Steady(benchmark::RegisterBenchmark("Load/5", LoadLotto, kFiveNumber.section));
     Steady(benchmark::RegisterBenchmark("Load/6", LoadLotto, kSixNumber.section));
     Steady(benchmark::RegisterBenchmark("Load/pb", LoadPowerball));
+    Steady(benchmark::RegisterBenchmark("LoadWithPicks/5", LoadLottoWithPicks, kFiveNumber.section, "picks5.txt"));
+    Steady(benchmark::RegisterBenchmark("LoadWithPicks/6", LoadLottoWithPicks, kSixNumber.section, "picks6.txt"));
+    Steady(benchmark::RegisterBenchmark("LoadWithPicks/pb", LoadPowerballWithPicks));
     for (int operation = 0; operation < kOperationCount; ++operation) {
         const std::string name = kOperationNames[static_cast<std::size_t>(operation)];
         Steady(benchmark::RegisterBenchmark(("Operation/5/" + name).c_str(), LottoOperation, kFiveNumber.section,

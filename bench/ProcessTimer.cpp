@@ -1,9 +1,11 @@
 // Runs a command as a child process and prints what the system accounted to it: user and system CPU time
-// in microseconds and the peak resident memory in KiB, as "user_us sys_us maxrss_kib exit_status". The
-// command's standard output goes to /dev/null.
+// in microseconds, the peak resident memory in KiB, the exit status and the wall-clock time from start to
+// end in microseconds, as "user_us sys_us maxrss_kib exit_status wall_us". The command's standard output
+// goes to /dev/null.
 //
 //   process-timer COMMAND [ARG ...]
 
+#include <chrono>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -23,6 +25,7 @@ int main(int argc, char** argv) {
         std::fputs("usage: process-timer COMMAND [ARG ...]\n", stderr);
         return 2;
     }
+    const auto start = std::chrono::steady_clock::now();
     const pid_t child = ::fork();
     if (child < 0) {
         std::perror("process-timer: fork");
@@ -43,7 +46,9 @@ int main(int argc, char** argv) {
         std::perror("process-timer: wait");
         return 1;
     }
-    std::printf("%lld %lld %ld %d\n", Microseconds(usage.ru_utime), Microseconds(usage.ru_stime), usage.ru_maxrss,
-                WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status));
+    const auto wall = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+    std::printf("%lld %lld %ld %d %lld\n", Microseconds(usage.ru_utime), Microseconds(usage.ru_stime),
+                usage.ru_maxrss, WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status),
+                static_cast<long long>(wall.count()));
     return 0;
 }

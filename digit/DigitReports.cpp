@@ -42,6 +42,24 @@ int RoundedPercent(int part, int total) {
     return static_cast<int>(whole) + (percent - whole > 0.5 ? 1 : 0);
 }
 
+// A number given as text, with leading zeros up to `width` digits: up to nine digits alone (which no int
+// overflows) are copied as they are, anything else is read as a number first.
+void AppendPaddedNumberText(std::string& line, std::string_view number, std::size_t width) {
+    constexpr std::size_t kSafeDigits = 9;
+    const bool digitsOnly = !number.empty() && number.size() <= kSafeDigits &&
+                            std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!digitsOnly) {
+        AppendPadded(line, PlainDecimal(number), width);
+        return;
+    }
+    const std::size_t firstSignificant = std::min(number.find_first_not_of('0'), number.size() - 1);
+    number.remove_prefix(firstSignificant);
+    if (number.size() < width) {
+        line.append(width - number.size(), '0');
+    }
+    line += number;
+}
+
 } // namespace
 
 std::string PaddedNumber(int game, int number) {
@@ -130,12 +148,14 @@ ReportLines ReportPickedNumbers(int game, int operation, std::string_view result
         lines.EndLine();
         return lines;
     }
+    const auto ties = static_cast<std::size_t>(std::count(resultText.begin(), resultText.end(), '\n'));
+    lines.Reserve(ties + 1, tieHeading.size() + 1 + ties * (width + 3));
     lines.Add(tieHeading);
     for (std::size_t end = resultText.find('\n'); end != std::string_view::npos;
          resultText.remove_prefix(end + 1), end = resultText.find('\n')) {
         std::string& line = lines.OpenLine();
         line += "  ";
-        AppendPadded(line, PlainDecimal(resultText.substr(0, end)), width);
+        AppendPaddedNumberText(line, resultText.substr(0, end), width);
         lines.EndLine();
     }
     return lines;
