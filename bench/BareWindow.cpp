@@ -17,7 +17,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Expose && watched == window_.windowHandle() && window_.windowHandle()->isExposed()) {
+        if (event->type() == QEvent::Expose && watched == window_.windowHandle() &&
+            window_.windowHandle()->isExposed()) {
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         }
         return false;

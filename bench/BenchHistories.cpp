@@ -51,8 +51,9 @@ std::string FullHistoryWith(const GameSettings& settings, const std::vector<std:
     std::string history;
     for (int section = 0; section < kSectionCount; ++section) {
         const std::string prefix = std::to_string(section) + ' ';
-        const auto own = std::find_if(ownLines.begin(), ownLines.end(),
-                                      [&prefix](const std::string& line) { return line.starts_with(prefix); });
+        const auto own = std::find_if(ownLines.begin(), ownLines.end(), [&prefix](const std::string& line) {
+            return line.starts_with(prefix);
+        });
         const int gameType = GameOfSection(section);
         history += own != ownLines.end() ? *own
                                          : FullSectionLine(section, CapacityOfGame(gameType),

@@ -182,13 +182,13 @@ void RegisterAll() {
     for (const int game : {kThreeNumber, kFourNumber}) {
         const std::string prefix = std::string("BM_") + GameName(game) + '_';
         Steady(benchmark::RegisterBenchmark((prefix + "ReadSection").c_str(), ReadSection, game));
-        Steady(benchmark::RegisterBenchmark((prefix + "ReadSectionAndPickFile").c_str(), ReadSectionAndPickFile,
-                                     game));
+        Steady(benchmark::RegisterBenchmark((prefix + "ReadSectionAndPickFile").c_str(),
+                                            ReadSectionAndPickFile, game));
         Steady(benchmark::RegisterBenchmark((prefix + "ComparePickFile").c_str(), Compare, game));
         for (const OperationCase& c : OperationCases()) {
             Steady(benchmark::RegisterBenchmark((prefix + c.name).c_str(), Operation, game, c));
-            Steady(benchmark::RegisterBenchmark((prefix + c.name + "_WithLines").c_str(), OperationWithLines, game,
-                                         c));
+            Steady(benchmark::RegisterBenchmark((prefix + c.name + "_WithLines").c_str(), OperationWithLines,
+                                                game, c));
         }
     }
 }

@@ -286,15 +286,17 @@ const bool registered = [] {
     Steady(benchmark::RegisterBenchmark("Load/5", LoadLotto, kFiveNumber.section));
     Steady(benchmark::RegisterBenchmark("Load/6", LoadLotto, kSixNumber.section));
     Steady(benchmark::RegisterBenchmark("Load/pb", LoadPowerball));
-    Steady(benchmark::RegisterBenchmark("LoadWithPicks/5", LoadLottoWithPicks, kFiveNumber.section, "picks5.txt"));
-    Steady(benchmark::RegisterBenchmark("LoadWithPicks/6", LoadLottoWithPicks, kSixNumber.section, "picks6.txt"));
+    Steady(benchmark::RegisterBenchmark("LoadWithPicks/5", LoadLottoWithPicks, kFiveNumber.section,
+                                        "picks5.txt"));
+    Steady(benchmark::RegisterBenchmark("LoadWithPicks/6", LoadLottoWithPicks, kSixNumber.section,
+                                        "picks6.txt"));
     Steady(benchmark::RegisterBenchmark("LoadWithPicks/pb", LoadPowerballWithPicks));
     for (int operation = 0; operation < kOperationCount; ++operation) {
         const std::string name = kOperationNames[static_cast<std::size_t>(operation)];
-        Steady(benchmark::RegisterBenchmark(("Operation/5/" + name).c_str(), LottoOperation, kFiveNumber.section,
-                                     operation));
-        Steady(benchmark::RegisterBenchmark(("Operation/6/" + name).c_str(), LottoOperation, kSixNumber.section,
-                                     operation));
+        Steady(benchmark::RegisterBenchmark(("Operation/5/" + name).c_str(), LottoOperation,
+                                            kFiveNumber.section, operation));
+        Steady(benchmark::RegisterBenchmark(("Operation/6/" + name).c_str(), LottoOperation,
+                                            kSixNumber.section, operation));
         Steady(benchmark::RegisterBenchmark(("Operation/pb/" + name).c_str(), PowerballOperation, operation));
     }
     Steady(benchmark::RegisterBenchmark("Compare/5", CompareLotto, kFiveNumber.section, "picks5.txt"));

@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
         std::perror("process-timer: wait");
         return 1;
     }
-    const auto wall = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+    const auto wall =
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
     std::printf("%lld %lld %ld %d %lld\n", Microseconds(usage.ru_utime), Microseconds(usage.ru_stime),
                 usage.ru_maxrss, WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status),
                 static_cast<long long>(wall.count()));

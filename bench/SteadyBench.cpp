@@ -15,8 +15,11 @@ void SettleAllocator() {
 
 void Steady(benchmark::internal::Benchmark* benchmark) {
     constexpr int kRepetitions = 5;
-    benchmark->Repetitions(kRepetitions)->ReportAggregatesOnly(true)->ComputeStatistics(
-        "min", [](const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); });
+    benchmark->Repetitions(kRepetitions)
+        ->ReportAggregatesOnly(true)
+        ->ComputeStatistics("min", [](const std::vector<double>& values) {
+            return *std::min_element(values.begin(), values.end());
+        });
 }
 
 } // namespace vantorel::bench

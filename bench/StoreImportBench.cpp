@@ -20,11 +20,11 @@
 namespace {
 
 using namespace vantorel;
-using bench::Steady;
 using bench::DateOf;
 using bench::FirstRunSettings;
 using bench::FullHistory;
 using bench::Padded;
+using bench::Steady;
 
 // An import file of `drawings` dated drawings of `numbers` numbers each, written as official exports do
 // (zero-padded).

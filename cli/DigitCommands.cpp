@@ -21,8 +21,9 @@ namespace {
 struct LoadedDigitGame {
     LoadedDigitGame(int game, bool useDated)
         : undated(SectionNumber(game, false)), dated(SectionNumber(game, true)) {
-        LoadChosenHistory(undated, dated, useDated,
-                          [](DigitDrawTable& table, const HistoryText& history) { return table.Load(history); });
+        LoadChosenHistory(undated, dated, useDated, [](DigitDrawTable& table, const HistoryText& history) {
+            return table.Load(history);
+        });
     }
     DigitGameTables tables() const { return {undated, dated}; }
 

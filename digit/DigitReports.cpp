@@ -46,8 +46,9 @@ int RoundedPercent(int part, int total) {
 // overflows) are copied as they are, anything else is read as a number first.
 void AppendPaddedNumberText(std::string& line, std::string_view number, std::size_t width) {
     constexpr std::size_t kSafeDigits = 9;
-    const bool digitsOnly = !number.empty() && number.size() <= kSafeDigits &&
-                            std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const bool digitsOnly =
+        !number.empty() && number.size() <= kSafeDigits &&
+        std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!digitsOnly) {
         AppendPadded(line, PlainDecimal(number), width);
         return;
@@ -96,7 +97,9 @@ ReportLines AddDigitOverdueHottestLine(int operation, std::string_view resultTex
         return {};
     }
     ReportLines lines;
-    lines.OpenLine().append(operation == kOverdue ? " Overdue Number(s): " : " Hottest Number(s): ").append(resultText);
+    lines.OpenLine()
+        .append(operation == kOverdue ? " Overdue Number(s): " : " Hottest Number(s): ")
+        .append(resultText);
     lines.EndLine();
     return lines;
 }

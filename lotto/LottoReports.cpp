@@ -147,7 +147,8 @@ ReportLines ReportDateRange(const LottoDrawTable& table, const std::vector<int>&
 ReportLines ReportSevenBalls(std::string_view text, PickMode mode) {
     ReportLines lines;
     lines.OpenLine()
-        .append(mode == PickMode::Overdue ? " The seven most overdue balls are " : " The seven hottest balls are ")
+        .append(mode == PickMode::Overdue ? " The seven most overdue balls are "
+                                          : " The seven hottest balls are ")
         .append(text);
     lines.EndLine();
     return lines;
@@ -307,7 +308,8 @@ ReportLines ReportPowerballRange(const PowerballDrawTable& table, const MatchLis
 
 ReportLines ReportPowerballNumber(const PowerballDrawTable& table, const MatchList& matchList) {
     if (matchList.empty()) {
-        return TextNumberLine("No  drawing  matching  all  ", table.ballsPerDrawing + 1, "  numbers  was  found.");
+        return TextNumberLine("No  drawing  matching  all  ", table.ballsPerDrawing + 1,
+                              "  numbers  was  found.");
     }
     DisplayDateWriter dates;
     return MatchLines(matchList, table.count(), [&](std::string& line, int row) {

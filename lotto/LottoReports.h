@@ -34,19 +34,17 @@ ReportLines ReportSevenBalls(std::string_view text, PickMode mode);
 // Totals: every drawing of the table, balls sorted. A stored date that cannot be shown ends the listing.
 ReportLines ReportLottoTotals(const LottoDrawTable& table);
 // Number (kNumberSearch) or Partial Number (kPartialNumberSearch) matches of 5 and 6 Number.
-ReportLines ReportMatches(const LottoDrawTable& table, const MatchList& matchList,
-                                       int operation);
+ReportLines ReportMatches(const LottoDrawTable& table, const MatchList& matchList, int operation);
 // Partial Number matches of Power Ball.
 ReportLines ReportMatches(const PowerballDrawTable& table, const MatchList& matchList);
 
 ReportLines ReportPowerballTotals(const PowerballDrawTable& table);
 // The two Overdue or Hottest lines, with the first seven numbers of each list.
-ReportLines ReportSevenPerGroup(const std::vector<int>& firstGroup,
-                                             const std::vector<int>& powerBalls, PickMode mode);
+ReportLines ReportSevenPerGroup(const std::vector<int>& firstGroup, const std::vector<int>& powerBalls,
+                                PickMode mode);
 // Date: `pbDrawRecord` (first-group balls, then the Power Ball; empty when none was found) and the date
 // as typed.
-ReportLines ReportPowerballDate(const std::vector<int>& pbDrawRecord,
-                                             std::string_view typedDate);
+ReportLines ReportPowerballDate(const std::vector<int>& pbDrawRecord, std::string_view typedDate);
 ReportLines ReportPowerballRange(const PowerballDrawTable& table, const MatchList& matchList);
 ReportLines ReportPowerballNumber(const PowerballDrawTable& table, const MatchList& matchList);
 

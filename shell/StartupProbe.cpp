@@ -28,7 +28,8 @@ StartupProbe::StartupProbe(QWidget& mainWindow, Until until) : mainWindow_(&main
 
 bool StartupProbe::eventFilter(QObject* watched, QEvent* event) {
     auto* window = qobject_cast<QWindow*>(watched);
-    if (event->type() != QEvent::Expose || window == nullptr || !window->isExposed() || mainWindow_ == nullptr) {
+    if (event->type() != QEvent::Expose || window == nullptr || !window->isExposed() ||
+        mainWindow_ == nullptr) {
         return false;
     }
     // The widget paints during this event; what follows runs once it is on the screen.
@@ -52,7 +53,8 @@ bool StartupProbe::eventFilter(QObject* watched, QEvent* event) {
 
 void StartupProbe::DoubleClickMainWindow() {
     auto* frame = qobject_cast<QMainWindow*>(mainWindow_.data());
-    QWidget* view = frame != nullptr && frame->centralWidget() != nullptr ? frame->centralWidget() : mainWindow_.data();
+    QWidget* view =
+        frame != nullptr && frame->centralWidget() != nullptr ? frame->centralWidget() : mainWindow_.data();
     const QPointF centre = QRectF(view->rect()).center();
     QMouseEvent doubleClick(QEvent::MouseButtonDblClick, centre, view->mapToGlobal(centre), Qt::LeftButton,
                             Qt::LeftButton, Qt::NoModifier);

@@ -19,12 +19,13 @@ bool IsLineEnd(char c) {
 // searched first and the carriage return only before it, so each character is looked at about once.
 std::size_t LineLength(std::string_view text) {
     const void* const feed = std::memchr(text.data(), '\n', text.size());
-    const std::size_t feedAt = feed == nullptr ? text.size() : static_cast<std::size_t>(
-                                                                    static_cast<const char*>(feed) - text.data());
+    const std::size_t feedAt = feed == nullptr
+                                   ? text.size()
+                                   : static_cast<std::size_t>(static_cast<const char*>(feed) - text.data());
     const void* const carriageReturn = std::memchr(text.data(), '\r', feedAt);
-    return carriageReturn == nullptr ? feedAt
-                                     : static_cast<std::size_t>(static_cast<const char*>(carriageReturn) -
-                                                                text.data());
+    return carriageReturn == nullptr
+               ? feedAt
+               : static_cast<std::size_t>(static_cast<const char*>(carriageReturn) - text.data());
 }
 
 } // namespace

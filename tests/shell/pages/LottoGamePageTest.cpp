@@ -96,8 +96,8 @@ protected:
         }
         LottoDrawTable table(SectionNumber(request.game, dated));
         table.Load();
-        return LottoListLines(table,
-                              ApplyLottoOperation(request.operation, table, inputs, settings, SetupChoices(), random))
+        return LottoListLines(table, ApplyLottoOperation(request.operation, table, inputs, settings,
+                                                         SetupChoices(), random))
             .ToStrings();
     }
 
