@@ -9,6 +9,7 @@ set -euo pipefail
 old=$(realpath "${1:?usage: compare-cli-outputs.sh OLD NEW}")
 new=$(realpath "${2:?usage: compare-cli-outputs.sh OLD NEW}")
 root="$(cd "$(dirname "$0")/.." && pwd)"
+source "$root/bench/bench-common.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -22,14 +23,7 @@ grep -av '^[59] ' "$work/histories/full.dat" >"$work/histories/gaps.dat"
 : >"$work/histories/empty.dat"
 
 # Pick files of 1000 picks for every game.
-awk 'BEGIN { for (i = 0; i < 1000; ++i) printf "%03d\r\n", i * 7 % 1000 }' >"$work/picks3.txt"
-awk 'BEGIN { for (i = 0; i < 1000; ++i) printf "%04d\r\n", i * 37 % 10000 }' >"$work/picks4.txt"
-awk 'BEGIN { for (i = 0; i < 1000; ++i) printf "%d %d %d %d %d\r\n", i%5+1, i%7+6, i%3+13, i%4+17, i%5+22 }' \
-    >"$work/picks5.txt"
-awk 'BEGIN { for (i = 0; i < 1000; ++i) printf "%d %d %d %d %d %d\r\n", i%5+1, i%7+8, i%3+16, i%9+20, i%8+30, i%9+40 }' \
-    >"$work/picks6.txt"
-awk 'BEGIN { for (i = 0; i < 1000; ++i) printf "%d %d %d %d %d %d\r\n", i%5+1, i%7+8, i%3+16, i%9+20, i%8+30, i%42+1 }' \
-    >"$work/pickspb.txt"
+write_pick_files "$work"
 
 # Every variant, one command line a line (GAME stands for the game in the lines that take one).
 variants() {

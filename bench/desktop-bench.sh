@@ -7,15 +7,12 @@
 #   bash bench/desktop-bench.sh BUILD_DIR [ROUNDS]    (a build with VANTOREL_BUILD_BENCH=ON and the GUI)
 set -euo pipefail
 
-build=$(realpath "${1:?usage: desktop-bench.sh BUILD_DIR [ROUNDS]}")
-rounds=${2:-21}
 root="$(cd "$(dirname "$0")/.." && pwd)"
+source "$root/bench/bench-common.sh"
+bench_arguments desktop-bench.sh "$@"
 vantorel="$build/shell/vantorel"
 bare="$build/bench/bare-window"
-timer="$build/bench/process-timer"
-for program in "$vantorel" "$bare" "$timer" "$build/cli/vantorel-cli"; do
-    [ -x "$program" ] || { echo "missing $program" >&2; exit 2; }
-done
+require_programs "$vantorel" "$bare" "$timer" "$build/cli/vantorel-cli"
 [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || { echo "no display: run it under xvfb-run" >&2; exit 2; }
 
 work=$(mktemp -d)
@@ -43,7 +40,6 @@ for ((round = 0; round < rounds; ++round)); do
     VANTOREL_STARTUP_PROBE=sheet "$vantorel" "$work" 2>&1 >/dev/null | awk '/^sheet shown in/ { print $4 }' >>"$work/sheet"
 done
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
 column_median() { cut -d' ' -f"$2" "$1" | median; }
 pair_median() { paste -d' ' "$work/vantorel" "$work/bare" | awk -v c="$1" '{ print $c / $(c + 2) }' | median; }
 

@@ -8,15 +8,12 @@
 #   bash bench/process-bench.sh BUILD_DIR [ROUNDS]     (BUILD_DIR holds cli/ and bench/ of a build)
 set -euo pipefail
 
-build=$(realpath "${1:?usage: process-bench.sh BUILD_DIR [ROUNDS]}")
-rounds=${2:-21}
 root="$(cd "$(dirname "$0")/.." && pwd)"
+source "$root/bench/bench-common.sh"
+bench_arguments process-bench.sh "$@"
 cli="$build/cli/vantorel-cli"
 reader="$build/bench/minimal-section-reader"
-timer="$build/bench/process-timer"
-for program in "$cli" "$reader" "$timer"; do
-    [ -x "$program" ] || { echo "missing $program: build the targets vantorel-cli, minimal-section-reader and process-timer" >&2; exit 2; }
-done
+require_programs "$cli" "$reader" "$timer"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -24,11 +21,7 @@ cd "$work"
 bash "$root/bench/make-full-history.sh" vtrmain.dat
 export XDG_CONFIG_HOME="$work/config"
 "$cli" settings >/dev/null 2>&1 # the first run writes the settings; it is not timed
-awk 'BEGIN { for (i = 0; i < 1000; ++i) printf "%03d\r\n", i * 7 % 1000 }' >picks3.txt
-awk 'BEGIN { for (i = 0; i < 1000; ++i) printf "%04d\r\n", i * 37 % 10000 }' >picks4.txt
-awk 'BEGIN { for (i = 0; i < 1000; ++i) printf "%d %d %d %d %d\r\n", i%5+1, i%7+6, i%3+13, i%4+17, i%5+22 }' >picks5.txt
-awk 'BEGIN { for (i = 0; i < 1000; ++i) printf "%d %d %d %d %d %d\r\n", i%5+1, i%7+8, i%3+16, i%9+20, i%8+30, i%9+40 }' >picks6.txt
-awk 'BEGIN { for (i = 0; i < 1000; ++i) printf "%d %d %d %d %d %d\r\n", i%5+1, i%7+8, i%3+16, i%9+20, i%8+30, i%42+1 }' >pickspb.txt
+write_pick_files .
 
 # name|dated section|command
 cases=()
@@ -60,8 +53,6 @@ for ((round = 0; round < rounds; ++round)); do
         fi
     done
 done
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
 
 printf '%-28s %12s %12s %8s %12s %12s\n' "command ($rounds rounds)" "cli CPU ms" "reader CPU ms" "ratio" "cli peak MiB" "reader MiB"
 for index in "${!cases[@]}"; do

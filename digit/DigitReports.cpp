@@ -46,19 +46,18 @@ int RoundedPercent(int part, int total) {
 // overflows) are copied as they are, anything else is read as a number first.
 void AppendPaddedNumberText(std::string& line, std::string_view number, std::size_t width) {
     constexpr std::size_t kSafeDigits = 9;
-    const bool digitsOnly =
-        !number.empty() && number.size() <= kSafeDigits &&
-        std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
+    bool digitsOnly = !number.empty() && number.size() <= kSafeDigits;
+    std::size_t leadingZeros = 0;
+    for (std::size_t i = 0; i < number.size() && digitsOnly; ++i) {
+        digitsOnly = number[i] >= '0' && number[i] <= '9';
+        leadingZeros += number[i] == '0' && leadingZeros == i && i + 1 < number.size() ? 1 : 0;
+    }
     if (!digitsOnly) {
         AppendPadded(line, PlainDecimal(number), width);
         return;
     }
-    const std::size_t firstSignificant = std::min(number.find_first_not_of('0'), number.size() - 1);
-    number.remove_prefix(firstSignificant);
-    if (number.size() < width) {
-        line.append(width - number.size(), '0');
-    }
-    line += number;
+    number.remove_prefix(leadingZeros);
+    line.append(number.size() < width ? width - number.size() : 0, '0').append(number);
 }
 
 } // namespace
@@ -154,12 +153,16 @@ ReportLines ReportPickedNumbers(int game, int operation, std::string_view result
     const auto ties = static_cast<std::size_t>(std::count(resultText.begin(), resultText.end(), '\n'));
     lines.Reserve(ties + 1, tieHeading.size() + 1 + ties * (width + 3));
     lines.Add(tieHeading);
-    for (std::size_t end = resultText.find('\n'); end != std::string_view::npos;
-         resultText.remove_prefix(end + 1), end = resultText.find('\n')) {
-        std::string& line = lines.OpenLine();
-        line += "  ";
-        AppendPaddedNumberText(line, resultText.substr(0, end), width);
-        lines.EndLine();
+    // One pass over the ties: each ends with "\n" (a last piece without one is no tie).
+    std::size_t start = 0;
+    for (std::size_t position = 0; position < resultText.size(); ++position) {
+        if (resultText[position] == '\n') {
+            std::string& line = lines.OpenLine();
+            line += "  ";
+            AppendPaddedNumberText(line, resultText.substr(start, position - start), width);
+            lines.EndLine();
+            start = position + 1;
+        }
     }
     return lines;
 }

@@ -41,12 +41,6 @@ void ReportLines::Reserve(std::size_t lines, std::size_t characters) {
     text_.reserve(text_.size() + characters);
 }
 
-void ReportLines::EndLine() {
-    starts_.push_back(completeEnd_);
-    text_ += '\n';
-    completeEnd_ = text_.size();
-}
-
 std::string_view ReportLines::operator[](std::size_t index) const {
     const std::size_t start = starts_[index];
     const std::size_t end = index + 1 < starts_.size() ? starts_[index + 1] : completeEnd_;

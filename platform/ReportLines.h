@@ -32,7 +32,11 @@ public:
     // Writing a line in place: what is appended to OpenLine() after the last complete line becomes the
     // next line with EndLine(), or is taken back with DropLine().
     std::string& OpenLine() { return text_; }
-    void EndLine();
+    void EndLine() {
+        starts_.push_back(completeEnd_);
+        text_ += '\n';
+        completeEnd_ = text_.size();
+    }
     void DropLine() { text_.resize(completeEnd_); }
 
     std::size_t size() const { return starts_.size(); }
