@@ -113,6 +113,8 @@ protected:
 TEST_F(DigitCompareTest, ReportsEveryDrawingOfEveryPickInHistoryOrder) {
     const DigitDrawTable dated = DatedTable(0, {{"98/01/02", 123}, {"98/01/03", 7}, {"98/01/04", 45}});
     const DigitDrawTable undated = UndatedTable(0, {7, 0, 7});
+    // A hand-edited history can hold numbers outside the game's; a pick names them all the same.
+    const DigitDrawTable outside = UndatedTable(0, {12345, 7, 1000});
     const struct {
         std::string file;
         const DigitDrawTable& table;
@@ -123,6 +125,8 @@ TEST_F(DigitCompareTest, ReportsEveryDrawingOfEveryPickInHistoryOrder) {
         {"7", undated, kWinner + "7  was found.\n7  was found.\n"},
         // A line without leading digits is the pick 0.
         {"8\n\n", undated, kWinner + "0  was found.\n"},
+        {"1000\n12345\n12345\n999\n", outside,
+         kWinner + "12345  was found.\n12345  was found.\n1000  was found.\n"},
         {"", dated, kNoMatches},
     };
     for (const auto& c : cases) {
