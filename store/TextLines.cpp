@@ -1,6 +1,7 @@
 #include "store/TextLines.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace vantorel {
@@ -51,7 +52,11 @@ FileLineReader::FileLineReader(const std::filesystem::path& file, std::size_t lo
     status_ = opened.status;
     if (status_ == ReadStatus::kRead) {
         file_ = std::move(opened.file);
-        buffer_.resize(kReadPiece);
+        // A small file needs no larger buffer than itself (one byte more notices the end in one read); a
+        // page at least, for a file that grows or says it is empty.
+        constexpr std::uint64_t kSmallestPiece = 4096;
+        const std::uint64_t wanted = std::clamp<std::uint64_t>(opened.size + 1, kSmallestPiece, kReadPiece);
+        buffer_.resize(static_cast<std::size_t>(wanted));
     }
 }
 
