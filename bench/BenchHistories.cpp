@@ -47,4 +47,19 @@ std::string FullHistory(const GameSettings& settings, std::initializer_list<int>
     return history;
 }
 
+std::string FullHistoryWith(const GameSettings& settings, const std::vector<std::string>& ownLines) {
+    std::string history;
+    for (int section = 0; section < kSectionCount; ++section) {
+        const std::string prefix = std::to_string(section) + ' ';
+        const auto own = std::find_if(ownLines.begin(), ownLines.end(), [&prefix](const std::string& line) {
+            return line.starts_with(prefix);
+        });
+        const int gameType = GameOfSection(section);
+        history += own != ownLines.end() ? *own
+                                         : FullSectionLine(section, CapacityOfGame(gameType),
+                                                           NumbersPerDrawing(gameType, settings));
+    }
+    return history;
+}
+
 } // namespace vantorel::bench

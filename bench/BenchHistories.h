@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantorel::bench {
 
@@ -20,5 +21,8 @@ std::string DateOf(int drawing);
 std::string FullSectionLine(int section, int drawings, int numbers);
 // A history file with every section full, except the sections in `skipped`.
 std::string FullHistory(const GameSettings& settings, std::initializer_list<int> skipped = {});
+// A history file with every section full, the sections of `ownLines` (each line starting with its
+// section number and ending with its line end) as given there.
+std::string FullHistoryWith(const GameSettings& settings, const std::vector<std::string>& ownLines);
 
 } // namespace vantorel::bench

@@ -2,12 +2,15 @@
 // comparison with a 1000-pick file, and the reads they are measured against: the section, and the
 // section with the pick file.
 
+#include "bench/BenchHistories.h"
 #include "digit/DigitCompare.h"
 #include "digit/DigitOperation.h"
 #include "digit/DigitReports.h"
 #include "platform/Clock.h"
 #include "platform/PlainDecimal.h"
 #include "tests/support/TestFiles.h"
+
+#include "bench/SteadyBench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -34,7 +37,7 @@ int DrawnNumber(int game, int drawing) {
     return game == kThreeNumber ? drawing * 7919 % 1000 : drawing * 7919 % 10000;
 }
 
-// The history file with full undated and dated sections of the game.
+// A full history file, the game's undated and dated sections made of its own drawings.
 std::string FullHistory(int game) {
     std::string undated = std::to_string(SectionNumber(game, false)) + ' ' + std::to_string(kDrawings);
     std::string dated = std::to_string(SectionNumber(game, true)) + ' ' + std::to_string(kDrawings);
@@ -42,7 +45,7 @@ std::string FullHistory(int game) {
         undated += ' ' + std::to_string(DrawnNumber(game, i));
         dated += ' ' + StoredDate(i) + ' ' + std::to_string(DrawnNumber(game, i));
     }
-    return undated + "\r\n" + dated + "\r\n";
+    return FullHistoryWith(FirstRunSettings(), {undated + "\r\n", dated + "\r\n"});
 }
 
 std::string PickFile(int game) {
@@ -161,9 +164,9 @@ void OperationWithLines(benchmark::State& state, int game, const OperationCase& 
     const FixedClock clock(1234567);
     for (auto _ : state) {
         const DigitOperationResult result = ApplyDigitOperation(tables, request, clock);
-        const std::vector<std::string> lines =
+        const ReportLines lines =
             DigitResultLines(request.operation, game, true, request.setupChoices, tables, result);
-        benchmark::DoNotOptimize(lines.data());
+        benchmark::DoNotOptimize(lines.text().data());
     }
 }
 
@@ -178,14 +181,14 @@ void Compare(benchmark::State& state, int game) {
 void RegisterAll() {
     for (const int game : {kThreeNumber, kFourNumber}) {
         const std::string prefix = std::string("BM_") + GameName(game) + '_';
-        benchmark::RegisterBenchmark((prefix + "ReadSection").c_str(), ReadSection, game);
-        benchmark::RegisterBenchmark((prefix + "ReadSectionAndPickFile").c_str(), ReadSectionAndPickFile,
-                                     game);
-        benchmark::RegisterBenchmark((prefix + "ComparePickFile").c_str(), Compare, game);
+        Steady(benchmark::RegisterBenchmark((prefix + "ReadSection").c_str(), ReadSection, game));
+        Steady(benchmark::RegisterBenchmark((prefix + "ReadSectionAndPickFile").c_str(),
+                                            ReadSectionAndPickFile, game));
+        Steady(benchmark::RegisterBenchmark((prefix + "ComparePickFile").c_str(), Compare, game));
         for (const OperationCase& c : OperationCases()) {
-            benchmark::RegisterBenchmark((prefix + c.name).c_str(), Operation, game, c);
-            benchmark::RegisterBenchmark((prefix + c.name + "_WithLines").c_str(), OperationWithLines, game,
-                                         c);
+            Steady(benchmark::RegisterBenchmark((prefix + c.name).c_str(), Operation, game, c));
+            Steady(benchmark::RegisterBenchmark((prefix + c.name + "_WithLines").c_str(), OperationWithLines,
+                                                game, c));
         }
     }
 }

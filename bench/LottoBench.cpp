@@ -1,5 +1,6 @@
-// Every 5 Number, 6 Number and Power Ball operation on full dated histories, next to the time to read
-// the same section from the history file. Compare each "Operation/<game>/..." time with "Load/<game>".
+// Every 5 Number, 6 Number and Power Ball operation on full dated histories in a full history file, next
+// to the time to read the same section from it. Compare each "Operation/<game>/..." time with
+// "Load/<game>", and "Compare/<game>" with "LoadWithPicks/<game>" (the section and the pick file read).
 
 #include "bench/BenchHistories.h"
 #include "lotto/LottoDrawTable.h"
@@ -11,7 +12,10 @@
 #include "platform/SetupChoices.h"
 #include "store/CalendarDates.h"
 #include "store/HistoryFile.h"
+#include "store/TextLines.h"
 #include "tests/support/TestFiles.h"
+
+#include "bench/SteadyBench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -22,6 +26,8 @@
 
 namespace vantorel {
 namespace {
+
+using bench::Steady;
 
 constexpr int kPicks = 1000;
 
@@ -93,11 +99,11 @@ struct GameShape {
 };
 
 // One full dated section and a pick file of 1000 picks, every tenth of them a drawing in reverse order.
-void WriteSection(const GameShape& shape, std::string& history, const std::string& pickFile) {
+std::string WriteSection(const GameShape& shape, const std::string& pickFile) {
     RandomGenerator random(static_cast<std::uint32_t>(shape.section));
     DrawingDates dates;
     std::vector<std::vector<int>> drawings;
-    history += std::to_string(shape.section) + ' ' + std::to_string(shape.drawings);
+    std::string history = std::to_string(shape.section) + ' ' + std::to_string(shape.drawings);
     for (int row = 0; row < shape.drawings; ++row) {
         std::vector<int> drawing = DistinctBalls(random, shape.balls, shape.maximum);
         if (shape.powerMaximum > 0) {
@@ -118,21 +124,22 @@ void WriteSection(const GameShape& shape, std::string& history, const std::strin
         picks += Joined(numbers) + "\n";
     }
     test::WriteFile(pickFile, picks);
+    return history;
 }
 
 const GameShape kFiveNumber = {5, kFiveNumberCapacity, 5, 45, 0};
 const GameShape kSixNumber = {7, kSixNumberCapacity, 6, 49, 0};
 const GameShape kPowerballGame = {9, kPowerballCapacity, 5, 49, 42};
 
-// The history file and the pick files, written once in a temporary working directory.
+// A full history file with these sections, and the pick files, written once in a temporary working
+// directory.
 void PrepareFiles() {
     static const test::TempWorkingDir directory;
     static const bool written = [] {
-        std::string history;
-        WriteSection(kFiveNumber, history, "picks5.txt");
-        WriteSection(kSixNumber, history, "picks6.txt");
-        WriteSection(kPowerballGame, history, "picksPB.txt");
-        test::WriteFile(kHistoryFileName, history);
+        const std::vector<std::string> lines = {WriteSection(kFiveNumber, "picks5.txt"),
+                                                WriteSection(kSixNumber, "picks6.txt"),
+                                                WriteSection(kPowerballGame, "picksPB.txt")};
+        test::WriteFile(kHistoryFileName, bench::FullHistoryWith(BenchSettings(), lines));
         return true;
     }();
     benchmark::DoNotOptimize(written);
@@ -210,6 +217,25 @@ void LoadPowerball(benchmark::State& state) {
     }
 }
 
+// The section and a pick file read: what a comparison is measured against.
+void LoadLottoWithPicks(benchmark::State& state, int section, const char* pickFile) {
+    PrepareFiles();
+    for (auto _ : state) {
+        LottoDrawTable table(section);
+        benchmark::DoNotOptimize(table.Load());
+        benchmark::DoNotOptimize(ReadPickFile(pickFile, kPicks).lines.data());
+    }
+}
+
+void LoadPowerballWithPicks(benchmark::State& state) {
+    PrepareFiles();
+    for (auto _ : state) {
+        PowerballDrawTable table(true);
+        benchmark::DoNotOptimize(table.Load(BenchSettings().powerballBalls));
+        benchmark::DoNotOptimize(ReadPickFile("picksPB.txt", kPicks).lines.data());
+    }
+}
+
 // One operation as the page runs it: apply, then the result list's lines or the chart's picks.
 void LottoOperation(benchmark::State& state, int section, int operation) {
     const LottoDrawTable table = LoadedLotto(section);
@@ -257,20 +283,25 @@ constexpr std::array<const char*, kOperationCount> kOperationNames = {
     "random",       "best-guess", "date",     "date-range", "number",  "partial-number"};
 
 const bool registered = [] {
-    benchmark::RegisterBenchmark("Load/5", LoadLotto, kFiveNumber.section);
-    benchmark::RegisterBenchmark("Load/6", LoadLotto, kSixNumber.section);
-    benchmark::RegisterBenchmark("Load/pb", LoadPowerball);
+    Steady(benchmark::RegisterBenchmark("Load/5", LoadLotto, kFiveNumber.section));
+    Steady(benchmark::RegisterBenchmark("Load/6", LoadLotto, kSixNumber.section));
+    Steady(benchmark::RegisterBenchmark("Load/pb", LoadPowerball));
+    Steady(benchmark::RegisterBenchmark("LoadWithPicks/5", LoadLottoWithPicks, kFiveNumber.section,
+                                        "picks5.txt"));
+    Steady(benchmark::RegisterBenchmark("LoadWithPicks/6", LoadLottoWithPicks, kSixNumber.section,
+                                        "picks6.txt"));
+    Steady(benchmark::RegisterBenchmark("LoadWithPicks/pb", LoadPowerballWithPicks));
     for (int operation = 0; operation < kOperationCount; ++operation) {
         const std::string name = kOperationNames[static_cast<std::size_t>(operation)];
-        benchmark::RegisterBenchmark(("Operation/5/" + name).c_str(), LottoOperation, kFiveNumber.section,
-                                     operation);
-        benchmark::RegisterBenchmark(("Operation/6/" + name).c_str(), LottoOperation, kSixNumber.section,
-                                     operation);
-        benchmark::RegisterBenchmark(("Operation/pb/" + name).c_str(), PowerballOperation, operation);
+        Steady(benchmark::RegisterBenchmark(("Operation/5/" + name).c_str(), LottoOperation,
+                                            kFiveNumber.section, operation));
+        Steady(benchmark::RegisterBenchmark(("Operation/6/" + name).c_str(), LottoOperation,
+                                            kSixNumber.section, operation));
+        Steady(benchmark::RegisterBenchmark(("Operation/pb/" + name).c_str(), PowerballOperation, operation));
     }
-    benchmark::RegisterBenchmark("Compare/5", CompareLotto, kFiveNumber.section, "picks5.txt");
-    benchmark::RegisterBenchmark("Compare/6", CompareLotto, kSixNumber.section, "picks6.txt");
-    benchmark::RegisterBenchmark("Compare/pb", ComparePowerball);
+    Steady(benchmark::RegisterBenchmark("Compare/5", CompareLotto, kFiveNumber.section, "picks5.txt"));
+    Steady(benchmark::RegisterBenchmark("Compare/6", CompareLotto, kSixNumber.section, "picks6.txt"));
+    Steady(benchmark::RegisterBenchmark("Compare/pb", ComparePowerball));
     return true;
 }();
 

@@ -8,6 +8,8 @@
 #include "store/ResultsImport.h"
 #include "tests/support/TestFiles.h"
 
+#include "bench/SteadyBench.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -18,6 +20,7 @@
 namespace {
 
 using namespace vantorel;
+using bench::Steady;
 namespace chrono = std::chrono;
 
 constexpr int kFileDrawings = 2000;
@@ -96,7 +99,7 @@ void BM_ResultsImportIntoFullHistory(benchmark::State& state) {
     RunOnHistory(state, bench::FullHistory(settings, {9}),
                  [&] { return ImportResults("results.csv", kPowerball, {}, {}, settings); });
 }
-BENCHMARK(BM_ResultsImportIntoFullHistory)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ResultsImportIntoFullHistory)->Unit(benchmark::kMillisecond)->Apply(Steady);
 
 void BM_DescribedImportNewIntoFullHistory(benchmark::State& state) {
     const test::TempWorkingDir directory;
@@ -105,7 +108,7 @@ void BM_DescribedImportNewIntoFullHistory(benchmark::State& state) {
     RunOnHistory(state, bench::FullHistory(settings, {9}),
                  [&] { return ImportNew("import.txt", kPowerball, true, {}, false, settings); });
 }
-BENCHMARK(BM_DescribedImportNewIntoFullHistory)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DescribedImportNewIntoFullHistory)->Unit(benchmark::kMillisecond)->Apply(Steady);
 
 void BM_DescribedImportAppendIntoFullHistory(benchmark::State& state) {
     const test::TempWorkingDir directory;
@@ -114,7 +117,7 @@ void BM_DescribedImportAppendIntoFullHistory(benchmark::State& state) {
     RunOnHistory(state, bench::FullHistory(settings, {9}) + "9 0\r\n",
                  [&] { return ImportAppend("import.txt", kPowerball, true, {}, false, settings); });
 }
-BENCHMARK(BM_DescribedImportAppendIntoFullHistory)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DescribedImportAppendIntoFullHistory)->Unit(benchmark::kMillisecond)->Apply(Steady);
 
 // The history after the 2,000 drawings were imported, and this week's file.
 std::string ImportedHistory(const GameSettings& settings) {
@@ -131,7 +134,7 @@ void BM_ResultsUpdateWithFiveNewLines(benchmark::State& state) {
     test::WriteFile("results.csv", PublishedFile(kFileDrawings + kNewDrawings));
     RunOnHistory(state, imported, [&] { return ImportResults("results.csv", kPowerball, {}, {}, settings); });
 }
-BENCHMARK(BM_ResultsUpdateWithFiveNewLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ResultsUpdateWithFiveNewLines)->Unit(benchmark::kMillisecond)->Apply(Steady);
 
 // Nothing new: the history is read and compared, and not rewritten.
 void BM_ResultsUpdateWithNothingNew(benchmark::State& state) {
@@ -145,6 +148,6 @@ void BM_ResultsUpdateWithNothingNew(benchmark::State& state) {
         }
     }
 }
-BENCHMARK(BM_ResultsUpdateWithNothingNew)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ResultsUpdateWithNothingNew)->Unit(benchmark::kMillisecond)->Apply(Steady);
 
 } // namespace

@@ -1,9 +1,12 @@
-// Reading full sections from the history file: the yardstick the operations of the games are measured
+// Reading full sections from a full history file: the yardstick the operations of the games are measured
 // against.
 
+#include "bench/BenchHistories.h"
 #include "digit/DigitDrawTable.h"
 #include "lotto/LottoDrawTable.h"
 #include "tests/support/TestFiles.h"
+
+#include "bench/SteadyBench.h"
 
 #include <benchmark/benchmark.h>
 
@@ -41,27 +44,27 @@ std::string FullDatedFiveNumberSection() {
 
 void BM_ReadDated3NumberSection(benchmark::State& state) {
     const test::TempWorkingDir dir;
-    test::WriteFile("vtrmain.dat", FullDatedDigitSection());
+    test::WriteFile("vtrmain.dat", FullHistoryWith(FirstRunSettings(), {FullDatedDigitSection()}));
     for (auto _ : state) {
         DigitDrawTable table(1);
         benchmark::DoNotOptimize(table.Load());
         benchmark::DoNotOptimize(table.numbers.data());
     }
 }
-BENCHMARK(BM_ReadDated3NumberSection);
+BENCHMARK(BM_ReadDated3NumberSection)->Apply(Steady);
 
 void BM_ReadDated5NumberSection(benchmark::State& state) {
     const test::TempWorkingDir dir;
     const std::string section = FullDatedFiveNumberSection();
     state.counters["bytes"] = static_cast<double>(section.size());
-    test::WriteFile("vtrmain.dat", section);
+    test::WriteFile("vtrmain.dat", FullHistoryWith(FirstRunSettings(), {section}));
     for (auto _ : state) {
         LottoDrawTable table(5);
         benchmark::DoNotOptimize(table.Load());
         benchmark::DoNotOptimize(table.numbers.data());
     }
 }
-BENCHMARK(BM_ReadDated5NumberSection);
+BENCHMARK(BM_ReadDated5NumberSection)->Apply(Steady);
 
 } // namespace
 } // namespace vantorel::bench

@@ -8,6 +8,8 @@
 #include "store/HistoryFile.h"
 #include "tests/support/TestFiles.h"
 
+#include "bench/SteadyBench.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -22,6 +24,7 @@ using bench::DateOf;
 using bench::FirstRunSettings;
 using bench::FullHistory;
 using bench::Padded;
+using bench::Steady;
 
 // An import file of `drawings` dated drawings of `numbers` numbers each, written as official exports do
 // (zero-padded).
@@ -58,12 +61,12 @@ void RunImport(benchmark::State& state, int gameType, int drawings, int numbers,
 void BM_ImportDatedThreeNumber(benchmark::State& state) {
     RunImport(state, kThreeNumber, kDigitCapacity, 1, 1000);
 }
-BENCHMARK(BM_ImportDatedThreeNumber)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportDatedThreeNumber)->Unit(benchmark::kMillisecond)->Apply(Steady);
 
 void BM_ImportDatedFiveNumber(benchmark::State& state) {
     RunImport(state, kFiveNumber, kFiveNumberCapacity, 5, 26);
 }
-BENCHMARK(BM_ImportDatedFiveNumber)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportDatedFiveNumber)->Unit(benchmark::kMillisecond)->Apply(Steady);
 
 // Reads the import file and writes its bytes to a new file, flushed to the disk once: the least that any
 // import of that file has to do.
@@ -88,12 +91,12 @@ void RunCopyAndFlush(benchmark::State& state, int drawings, int numbers, int hig
 void BM_CopyAndFlushThreeNumberFile(benchmark::State& state) {
     RunCopyAndFlush(state, kDigitCapacity, 1, 1000);
 }
-BENCHMARK(BM_CopyAndFlushThreeNumberFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CopyAndFlushThreeNumberFile)->Unit(benchmark::kMillisecond)->Apply(Steady);
 
 void BM_CopyAndFlushFiveNumberFile(benchmark::State& state) {
     RunCopyAndFlush(state, kFiveNumberCapacity, 5, 26);
 }
-BENCHMARK(BM_CopyAndFlushFiveNumberFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CopyAndFlushFiveNumberFile)->Unit(benchmark::kMillisecond)->Apply(Steady);
 
 void BM_AnalyseFullHistory(benchmark::State& state) {
     const test::TempWorkingDir directory;
@@ -110,6 +113,6 @@ void BM_AnalyseFullHistory(benchmark::State& state) {
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * history.size()));
 }
-BENCHMARK(BM_AnalyseFullHistory)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AnalyseFullHistory)->Unit(benchmark::kMillisecond)->Apply(Steady);
 
 } // namespace

@@ -4,9 +4,15 @@
 
 namespace vantorel {
 
-void PrintLines(std::ostream& out, const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) {
-        out << line << '\n';
+void PrintLines(std::ostream& out, const ReportLines& lines) {
+    const std::string_view text = lines.text();
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+void PrintReport(std::ostream& out, std::string_view report) {
+    out.write(report.data(), static_cast<std::streamsize>(report.size()));
+    if (!report.empty() && report.back() != '\n') {
+        out.put('\n');
     }
 }
 

@@ -2,10 +2,13 @@
 
 #include "cli/CliContext.h"
 #include "cli/CommandLine.h"
+#include "platform/ReportLines.h"
+#include "store/HistoryFile.h"
+#include "store/SectionReader.h"
 
+#include <filesystem>
 #include <iosfwd>
-#include <string>
-#include <vector>
+#include <string_view>
 
 namespace vantorel {
 
@@ -22,8 +25,21 @@ int RunBackup(const CommandLine& line, CliContext& context);
 int RunRestore(const CommandLine& line, CliContext& context);
 int RunSettings(const CommandLine& line, CliContext& context);
 
-// Prints each line followed by "\n".
-void PrintLines(std::ostream& out, const std::vector<std::string>& lines);
+// Writes every line, each followed by "\n", in one piece.
+void PrintLines(std::ostream& out, const ReportLines& lines);
+// Writes a report whose lines end with "\n" as its lines: a last line without "\n" gets one.
+void PrintReport(std::ostream& out, std::string_view report);
+
+// Reads the history a command works on (`useDated` chooses it) with one read of the history file. The
+// game's other history is read from the same text only when the chosen one is not available, for the
+// page's status text that refuses the command. `load(table, history)` reads one table.
+template <typename Table, typename LoadTable>
+void LoadChosenHistory(Table& undated, Table& dated, bool useDated, LoadTable load) {
+    const HistoryText history = ReadHistoryText(std::filesystem::path(kHistoryFileName));
+    if (load(useDated ? dated : undated, history) != kSectionLoaded) {
+        load(useDated ? undated : dated, history);
+    }
+}
 
 // Dispatches a parsed command line to its command.
 int RunCommand(const CommandLine& line, CliContext& context);

@@ -7,21 +7,23 @@
 #include "digit/DigitPattern.h"
 #include "digit/DigitReports.h"
 #include "platform/MessageBox.h"
-#include "platform/SplitLines.h"
 #include "store/SectionReader.h"
 
+#include <array>
 #include <ostream>
+#include <string>
 
 namespace vantorel {
 
 namespace {
 
-// The two histories of a digit game, read from the history file of the current directory.
+// The history of a digit game that a command uses, read from the history file of the current directory.
 struct LoadedDigitGame {
-    explicit LoadedDigitGame(int game)
+    LoadedDigitGame(int game, bool useDated)
         : undated(SectionNumber(game, false)), dated(SectionNumber(game, true)) {
-        undated.Load();
-        dated.Load();
+        LoadChosenHistory(undated, dated, useDated, [](DigitDrawTable& table, const HistoryText& history) {
+            return table.Load(history);
+        });
     }
     DigitGameTables tables() const { return {undated, dated}; }
 
@@ -39,14 +41,19 @@ bool ChosenHistoryLoaded(int game, const LoadedDigitGame& loaded, bool dated) {
 }
 
 // The chart of "Distribution": the deciles of the chosen history, then the digit counts.
-void PrintDistribution(std::ostream& out, bool dated, const DigitOperationResult& result) {
-    const auto& deciles = dated ? result.decilesDated : result.decilesUndated;
-    for (std::size_t bucket = 0; bucket < deciles.size(); ++bucket) {
-        out << "bucket " << bucket << ": " << deciles[bucket] << '\n';
-    }
-    for (std::size_t digit = 0; digit < result.digitCounts.size(); ++digit) {
-        out << "digit " << digit << ": " << result.digitCounts[digit] << '\n';
-    }
+ReportLines DistributionLines(bool dated, const DigitOperationResult& result) {
+    ReportLines lines;
+    const auto addCounts = [&lines](std::string_view name, const std::array<int, 10>& counts) {
+        for (std::size_t index = 0; index < counts.size(); ++index) {
+            std::string& line = lines.OpenLine();
+            line.append(name).append(" ").append(std::to_string(index)).append(": ");
+            line.append(std::to_string(counts[index]));
+            lines.EndLine();
+        }
+    };
+    addCounts("bucket", dated ? result.decilesDated : result.decilesUndated);
+    addCounts("digit", result.digitCounts);
+    return lines;
 }
 
 } // namespace
@@ -54,7 +61,7 @@ void PrintDistribution(std::ostream& out, bool dated, const DigitOperationResult
 int RunDigitOperation(const CommandLine& line, CliContext& context) {
     const int game = line.gameType;
     const int operation = line.operation;
-    const LoadedDigitGame loaded(game);
+    const LoadedDigitGame loaded(game, line.dated);
     if (!ChosenHistoryLoaded(game, loaded, line.dated)) {
         return kExitRefused;
     }
@@ -72,11 +79,11 @@ int RunDigitOperation(const CommandLine& line, CliContext& context) {
     }
     switch (operation) {
     case kDistribution:
-        PrintDistribution(context.out, line.dated, result);
+        PrintLines(context.out, DistributionLines(line.dated, result));
         break;
     case kRandom:
     case kBestGuess:
-        context.out << PaddedNumber(game, result.pickedNumber) << '\n';
+        PrintLines(context.out, {PaddedNumber(game, result.pickedNumber)});
         break;
     default:
         PrintLines(context.out,
@@ -87,12 +94,12 @@ int RunDigitOperation(const CommandLine& line, CliContext& context) {
 }
 
 int RunDigitCompare(const CommandLine& line, CliContext& context) {
-    const LoadedDigitGame loaded(line.gameType);
+    const LoadedDigitGame loaded(line.gameType, line.dated);
     if (!ChosenHistoryLoaded(line.gameType, loaded, line.dated)) {
         return kExitRefused;
     }
     const std::string report = ComparePickFile(loaded.tables().Chosen(line.dated), line.input);
-    PrintLines(context.out, SplitLines(report));
+    PrintReport(context.out, report);
     return report == kFileInputError ? kExitRefused : kExitDone;
 }
 
@@ -101,7 +108,7 @@ int RunPattern(const CommandLine& line, CliContext& context) {
         MessageBox(kNoPatternsEntered);
         return kExitRefused;
     }
-    const LoadedDigitGame loaded(line.gameType);
+    const LoadedDigitGame loaded(line.gameType, line.dated);
     if (!ChosenHistoryLoaded(line.gameType, loaded, line.dated)) {
         return kExitRefused;
     }

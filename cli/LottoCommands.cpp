@@ -10,7 +10,6 @@
 #include "platform/MessageBox.h"
 #include "platform/Operations.h"
 #include "platform/RandomGenerator.h"
-#include "platform/SplitLines.h"
 #include "store/DataImport.h"
 #include "store/SectionReader.h"
 
@@ -33,18 +32,21 @@ template <typename Table> struct GameTables {
     const Table& Chosen(bool useDated) const { return useDated ? dated : undated; }
 };
 
-GameTables<LottoDrawTable> LoadLottoTables(int gameType) {
+// The game's history that the command uses (`useDated`), and the other one only when that is not available.
+GameTables<LottoDrawTable> LoadLottoTables(int gameType, bool useDated) {
     GameTables<LottoDrawTable> tables{LottoDrawTable(SectionNumber(gameType, false)),
                                       LottoDrawTable(SectionNumber(gameType, true))};
-    tables.undated.Load();
-    tables.dated.Load();
+    LoadChosenHistory(tables.undated, tables.dated, useDated,
+                      [](LottoDrawTable& table, const HistoryText& history) { return table.Load(history); });
     return tables;
 }
 
-GameTables<PowerballDrawTable> LoadPowerballTables(const GameSettings& settings) {
+GameTables<PowerballDrawTable> LoadPowerballTables(const GameSettings& settings, bool useDated) {
     GameTables<PowerballDrawTable> tables{PowerballDrawTable(false), PowerballDrawTable(true)};
-    tables.undated.Load(settings.powerballBalls);
-    tables.dated.Load(settings.powerballBalls);
+    LoadChosenHistory(tables.undated, tables.dated, useDated,
+                      [&settings](PowerballDrawTable& table, const HistoryText& history) {
+                          return table.Load(settings.powerballBalls, history);
+                      });
     return tables;
 }
 
@@ -62,15 +64,20 @@ bool ChosenHistoryAvailable(int gameType, const GameTables<Table>& tables, bool 
 
 // Distribution as the chart view draws it: one count per ball of each group.
 void PrintDistribution(const LottoResult& result, int maximum, int powerMaximum, std::ostream& out) {
-    const auto printGroup = [&out](std::string_view name, const std::vector<int>& counts, int highest) {
+    ReportLines lines;
+    const auto addGroup = [&lines](std::string_view name, const std::vector<int>& counts, int highest) {
         for (int ball = 1; ball <= highest; ++ball) {
             const int count =
                 ball < static_cast<int>(counts.size()) ? counts[static_cast<std::size_t>(ball)] : 0;
-            out << name << ' ' << ball << ": " << count << '\n';
+            std::string& line = lines.OpenLine();
+            line.append(name).append(" ").append(std::to_string(ball)).append(": ");
+            line.append(std::to_string(count));
+            lines.EndLine();
         }
     };
-    printGroup("ball", result.ballCounts, maximum);
-    printGroup("powerball", result.powerBallCounts, powerMaximum);
+    addGroup("ball", result.ballCounts, maximum);
+    addGroup("powerball", result.powerBallCounts, powerMaximum);
+    PrintLines(out, lines);
 }
 
 // Random and Best Guess picks as the chart view draws them; Power Ball writes "+ P" after the first group.
@@ -78,13 +85,15 @@ void PrintPicks(int gameType, const LottoResult& result, const GameSettings& set
                 const Clock& clock, std::ostream& out) {
     RandomGenerator chartRandom = RandomGenerator::Seeded(plantedSeed, clock);
     const ChartPicks chart = LottoChartPicks(gameType, result, settings, chartRandom);
+    ReportLines lines;
     if (chart.insufficient) {
-        out << kInsufficientBestGuess << '\n';
+        lines.Add(kInsufficientBestGuess);
     }
     if (chart.picks.empty()) {
+        PrintLines(out, lines);
         return;
     }
-    std::string line;
+    std::string& line = lines.OpenLine();
     for (std::size_t i = 0; i < chart.picks.size(); ++i) {
         const bool powerBall = gameType == kPowerball && i + 1 == chart.picks.size();
         if (i > 0) {
@@ -95,7 +104,8 @@ void PrintPicks(int gameType, const LottoResult& result, const GameSettings& set
         }
         line += std::to_string(chart.picks[i]);
     }
-    out << line << '\n';
+    lines.EndLine();
+    PrintLines(out, lines);
 }
 
 bool IsChartOperation(int operation) {
@@ -107,8 +117,8 @@ int ExitStatusOf(const LottoResult& result) {
 }
 
 int RunOnPowerball(const CommandLine& line, CliContext& context, const GameSettings& settings) {
-    const GameTables<PowerballDrawTable> tables = LoadPowerballTables(settings);
     const bool useDated = line.dated;
+    const GameTables<PowerballDrawTable> tables = LoadPowerballTables(settings, useDated);
     if (!ChosenHistoryAvailable(kPowerball, tables, useDated)) {
         return kExitRefused;
     }
@@ -128,8 +138,8 @@ int RunOnPowerball(const CommandLine& line, CliContext& context, const GameSetti
 }
 
 int RunOnLotto(const CommandLine& line, CliContext& context, const GameSettings& settings) {
-    const GameTables<LottoDrawTable> tables = LoadLottoTables(line.gameType);
     const bool useDated = line.dated;
+    const GameTables<LottoDrawTable> tables = LoadLottoTables(line.gameType, useDated);
     if (!ChosenHistoryAvailable(line.gameType, tables, useDated)) {
         return kExitRefused;
     }
@@ -150,7 +160,7 @@ int RunOnLotto(const CommandLine& line, CliContext& context, const GameSettings&
 
 // The comparison report, one line per "\n"-ended piece.
 int PrintComparison(const std::string& report, std::ostream& out) {
-    PrintLines(out, SplitLines(report));
+    PrintReport(out, report);
     return report == kFileInputError ? kExitRefused : kExitDone;
 }
 
@@ -176,7 +186,7 @@ int RunLottoCompare(const CommandLine& line, CliContext& context) {
         return kExitRefused;
     }
     if (line.gameType == kPowerball) {
-        const GameTables<PowerballDrawTable> tables = LoadPowerballTables(*settings);
+        const GameTables<PowerballDrawTable> tables = LoadPowerballTables(*settings, line.dated);
         if (!ChosenHistoryAvailable(kPowerball, tables, line.dated)) {
             return kExitRefused;
         }
@@ -185,7 +195,7 @@ int RunLottoCompare(const CommandLine& line, CliContext& context) {
     if (line.gameType != kFiveNumber && line.gameType != kSixNumber) {
         return kExitUsage;
     }
-    const GameTables<LottoDrawTable> tables = LoadLottoTables(line.gameType);
+    const GameTables<LottoDrawTable> tables = LoadLottoTables(line.gameType, line.dated);
     if (!ChosenHistoryAvailable(line.gameType, tables, line.dated)) {
         return kExitRefused;
     }

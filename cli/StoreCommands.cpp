@@ -93,9 +93,7 @@ int RunAnalyze(const CommandLine&, CliContext& context) {
     }
     CheckTable table;
     AnalyseHistoryFile(table, *settings);
-    for (const std::string& reportLine : ShowAnalysisReport(table)) {
-        context.out << reportLine << '\n';
-    }
+    PrintLines(context.out, ShowAnalysisReport(table));
     return ExitStatus(table.wholeFile);
 }
 

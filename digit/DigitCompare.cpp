@@ -7,6 +7,8 @@
 #include "store/TextLines.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 namespace vantorel {
 
@@ -42,6 +44,41 @@ void AppendMatchLines(std::string& report, const DigitDrawTable& table, std::siz
     }
 }
 
+// How many picks name each number: a count per number of the game, and the few picks outside its numbers
+// (a hand-edited file) kept sorted apart.
+class PickCounts final {
+public:
+    PickCounts(const std::vector<std::string>& lines, int numberRange)
+        : counts_(static_cast<std::size_t>(numberRange), 0) {
+        for (const std::string& line : lines) {
+            const int pick = PlainDecimal(line);
+            if (InRange(pick)) {
+                ++counts_[static_cast<std::size_t>(pick)];
+            } else {
+                outside_.push_back(pick);
+            }
+        }
+        std::sort(outside_.begin(), outside_.end());
+    }
+
+    std::size_t Naming(int number) const {
+        if (InRange(number)) {
+            return counts_[static_cast<std::size_t>(number)];
+        }
+        const auto [first, last] = std::equal_range(outside_.begin(), outside_.end(), number);
+        return static_cast<std::size_t>(last - first);
+    }
+
+private:
+    bool InRange(int number) const {
+        return number >= 0 && static_cast<std::size_t>(number) < counts_.size();
+    }
+
+    std::vector<std::uint16_t> counts_; // at most kPickFileLimit picks name one number
+    std::vector<int> outside_;
+};
+static_assert(kPickFileLimit <= 65535, "a pick count fits its counter");
+
 } // namespace
 
 std::string ComparePickFile(const DigitDrawTable& table, const std::filesystem::path& pickFile) {
@@ -54,22 +91,15 @@ std::string ComparePickFile(const DigitDrawTable& table, const std::filesystem::
     if (lines.moreLines) {
         MessageBox(kTooManyPicks);
     }
-    // Every pick equal to a drawn number gives one line for that drawing, so the picks are kept sorted
-    // and each drawing looks up how many picks name it, instead of walking all picks per drawing.
-    std::vector<int> picks;
-    picks.reserve(lines.lines.size());
-    for (const std::string& line : lines.lines) {
-        picks.push_back(PlainDecimal(line));
-    }
-    std::sort(picks.begin(), picks.end());
-
+    // Every pick equal to a drawn number gives one line for that drawing, so the picks are counted per
+    // number and each drawing looks up how many picks name it, instead of walking all picks per drawing.
+    const PickCounts picks(lines.lines, table.numberRange());
     std::string report(kWinner);
     const std::size_t headingSize = report.size();
     DisplayDateWriter dates;
     for (std::size_t entry = 0; entry < table.numbers.size(); ++entry) {
-        const auto [first, last] = std::equal_range(picks.begin(), picks.end(), table.numbers[entry]);
-        if (first != last) {
-            AppendMatchLines(report, table, entry, static_cast<std::size_t>(last - first), dates);
+        if (const std::size_t naming = picks.Naming(table.numbers[entry]); naming > 0) {
+            AppendMatchLines(report, table, entry, naming, dates);
         }
     }
     return report.size() == headingSize ? std::string(kNoMatches) : report;

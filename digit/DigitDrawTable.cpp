@@ -10,11 +10,21 @@ DigitDrawTable::DigitDrawTable(int sectionNumber)
 }
 
 int DigitDrawTable::Load(const std::filesystem::path& historyFile) {
+    return Load(ReadHistoryText(historyFile));
+}
+
+int DigitDrawTable::Load(const HistoryText& history) {
     SectionContent content;
-    loadStatus = ReadSection(historyFile, {section, 1, kCapacity, dated}, content);
+    loadStatus = ParseSection(history, {section, 1, kCapacity, dated}, content);
     numbers = std::move(content.numbers);
     dates = std::move(content.dates);
     return loadStatus;
+}
+
+void LoadDigitGame(DigitDrawTable& undated, DigitDrawTable& dated, const std::filesystem::path& historyFile) {
+    const HistoryText history = ReadHistoryText(historyFile);
+    undated.Load(history);
+    dated.Load(history);
 }
 
 } // namespace vantorel

@@ -13,6 +13,7 @@
 namespace vantorel {
 
 class Clock;
+struct HistoryText;
 class RandomSource;
 class SetupChoices;
 
@@ -42,6 +43,8 @@ public:
     // Reads the table's section from the history file; returns and keeps the reader's result in
     // `loadStatus`.
     int Load(const std::filesystem::path& historyFile = std::filesystem::path(kHistoryFileName));
+    // The same from a history file already read, which serves every table taken from it.
+    int Load(const HistoryText& history);
 
     int count() const { return static_cast<int>(numbers.size()); }
     // 3 for the 3 Number game, 4 for the 4 Number game.
@@ -88,6 +91,10 @@ public:
     int section = 0;
     std::vector<std::string> dates;
 };
+
+// Reads both histories of a digit game with one read of the history file.
+void LoadDigitGame(DigitDrawTable& undated, DigitDrawTable& dated,
+                   const std::filesystem::path& historyFile = std::filesystem::path(kHistoryFileName));
 
 // PickByPosition over any list of numbers of a game with `positions` digits (3 or 4).
 std::string PickByPosition(std::span<const int> numbers, int positions, PickMode mode);

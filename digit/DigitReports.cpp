@@ -42,6 +42,24 @@ int RoundedPercent(int part, int total) {
     return static_cast<int>(whole) + (percent - whole > 0.5 ? 1 : 0);
 }
 
+// A number given as text, with leading zeros up to `width` digits: up to nine digits alone (which no int
+// overflows) are copied as they are, anything else is read as a number first.
+void AppendPaddedNumberText(std::string& line, std::string_view number, std::size_t width) {
+    constexpr std::size_t kSafeDigits = 9;
+    bool digitsOnly = !number.empty() && number.size() <= kSafeDigits;
+    std::size_t leadingZeros = 0;
+    for (std::size_t i = 0; i < number.size() && digitsOnly; ++i) {
+        digitsOnly = number[i] >= '0' && number[i] <= '9';
+        leadingZeros += number[i] == '0' && leadingZeros == i && i + 1 < number.size() ? 1 : 0;
+    }
+    if (!digitsOnly) {
+        AppendPadded(line, PlainDecimal(number), width);
+        return;
+    }
+    number.remove_prefix(leadingZeros);
+    line.append(number.size() < width ? width - number.size() : 0, '0').append(number);
+}
+
 } // namespace
 
 std::string PaddedNumber(int game, int number) {
@@ -50,8 +68,8 @@ std::string PaddedNumber(int game, int number) {
     return text;
 }
 
-std::vector<std::string> AddDigitStatisticLine(int kind, int game, const SetupChoices& choices, int drawCount,
-                                               int firstCount, int secondCount) {
+ReportLines AddDigitStatisticLine(int kind, int game, const SetupChoices& choices, int drawCount,
+                                  int firstCount, int secondCount) {
     if (!IsDigitGame(game) || (kind != 1 && kind != 2)) {
         return {};
     }
@@ -62,90 +80,112 @@ std::vector<std::string> AddDigitStatisticLine(int kind, int game, const SetupCh
     }
     const bool byBalls = !numbers;
     const int total = byBalls ? drawCount * DigitPositionsOf(game) : drawCount;
-    const std::string first = std::to_string(RoundedPercent(firstCount, total));
-    const std::string second = std::to_string(RoundedPercent(secondCount, total));
-    const std::string subject = byBalls ? " Balls are " : " Numbers are ";
-    const std::string firstName = kind == 1 ? "% Even  -  " : "% High  -  ";
-    const std::string secondName = kind == 1 ? "% Odd" : "% Low";
-    return {subject + first + firstName + second + secondName};
+    ReportLines lines;
+    std::string& line = lines.OpenLine();
+    line += byBalls ? " Balls are " : " Numbers are ";
+    AppendDecimal(line, RoundedPercent(firstCount, total));
+    line += kind == 1 ? "% Even  -  " : "% High  -  ";
+    AppendDecimal(line, RoundedPercent(secondCount, total));
+    line += kind == 1 ? "% Odd" : "% Low";
+    lines.EndLine();
+    return lines;
 }
 
-std::vector<std::string> AddDigitOverdueHottestLine(int operation, std::string_view resultText) {
-    if (operation == kOverdue) {
-        return {std::string(" Overdue Number(s): ").append(resultText)};
+ReportLines AddDigitOverdueHottestLine(int operation, std::string_view resultText) {
+    if (operation != kOverdue && operation != kHottest) {
+        return {};
     }
-    if (operation == kHottest) {
-        return {std::string(" Hottest Number(s): ").append(resultText)};
-    }
-    return {};
+    ReportLines lines;
+    lines.OpenLine()
+        .append(operation == kOverdue ? " Overdue Number(s): " : " Hottest Number(s): ")
+        .append(resultText);
+    lines.EndLine();
+    return lines;
 }
 
-std::vector<std::string> ReportTotals(int game, const std::vector<int>& totals) {
+ReportLines ReportTotals(int game, const std::vector<int>& totals) {
     if (!IsDigitGame(game)) {
         return {};
     }
     const auto range = static_cast<std::ptrdiff_t>(game == kFourNumber ? 10000 : 1000);
     const auto end = totals.begin() + std::min(range, static_cast<std::ptrdiff_t>(totals.size()));
     const auto width = static_cast<std::size_t>(DigitPositionsOf(game));
-    std::vector<std::string> lines;
-    lines.reserve(
-        static_cast<std::size_t>(std::count_if(totals.begin(), end, [](int times) { return times != 0; })));
+    const auto drawn =
+        static_cast<std::size_t>(std::count_if(totals.begin(), end, [](int times) { return times != 0; }));
+    // " 0123  has come in  17  time(s)": the fixed texts, the number and a count of a few digits.
+    constexpr std::size_t kTotalsLineRoom = 40;
+    ReportLines lines;
+    lines.Reserve(drawn, drawn * kTotalsLineRoom);
     for (auto times = end; times-- != totals.begin();) {
         if (*times != 0) {
-            std::string line;
-            line.reserve(40); // one allocation for the whole line
+            std::string& line = lines.OpenLine();
             line += ' ';
             AppendPadded(line, static_cast<int>(times - totals.begin()), width);
             line += "  has come in  ";
             AppendDecimal(line, *times);
             line += "  time(s)";
-            lines.push_back(std::move(line));
+            lines.EndLine();
         }
     }
     return lines;
 }
 
-std::vector<std::string> ReportPickedNumbers(int game, int operation, std::string_view resultText) {
+ReportLines ReportPickedNumbers(int game, int operation, std::string_view resultText) {
     if (!IsDigitGame(game) || (operation != kOverdue && operation != kHottest)) {
         return {};
     }
     const bool hottest = operation == kHottest;
-    const std::string singleHeading = hottest ? " The hottest number is  " : " The most overdue number is  ";
-    const std::string tieHeading =
+    const std::string_view singleHeading =
+        hottest ? " The hottest number is  " : " The most overdue number is  ";
+    const std::string_view tieHeading =
         hottest ? " Hottest Numbers (there were ties) are :  " : " Overdue Numbers (there were ties) are :  ";
-    if (resultText.find('\n') == std::string_view::npos) {
-        if (resultText.empty()) {
-            return {singleHeading};
-        }
-        return {singleHeading + PaddedNumber(game, PlainDecimal(resultText))};
-    }
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(std::count(resultText.begin(), resultText.end(), '\n')) + 1);
-    lines.push_back(tieHeading);
     const auto width = static_cast<std::size_t>(DigitPositionsOf(game));
-    for (std::size_t end = resultText.find('\n'); end != std::string_view::npos;
-         resultText.remove_prefix(end + 1), end = resultText.find('\n')) {
-        std::string line = "  ";
-        AppendPadded(line, PlainDecimal(resultText.substr(0, end)), width);
-        lines.push_back(std::move(line));
+    ReportLines lines;
+    if (resultText.find('\n') == std::string_view::npos) {
+        std::string& line = lines.OpenLine();
+        line += singleHeading;
+        if (!resultText.empty()) {
+            AppendPadded(line, PlainDecimal(resultText), width);
+        }
+        lines.EndLine();
+        return lines;
+    }
+    const auto ties = static_cast<std::size_t>(std::count(resultText.begin(), resultText.end(), '\n'));
+    lines.Reserve(ties + 1, tieHeading.size() + 1 + ties * (width + 3));
+    lines.Add(tieHeading);
+    // One pass over the ties: each ends with "\n" (a last piece without one is no tie).
+    std::size_t start = 0;
+    for (std::size_t position = 0; position < resultText.size(); ++position) {
+        if (resultText[position] == '\n') {
+            std::string& line = lines.OpenLine();
+            line += "  ";
+            AppendPaddedNumberText(line, resultText.substr(start, position - start), width);
+            lines.EndLine();
+            start = position + 1;
+        }
     }
     return lines;
 }
 
-std::vector<std::string> ReportNumberMatches(int game, const std::vector<int>& matchList, bool useDatedData,
-                                             const DigitGameTables& tables) {
+ReportLines ReportNumberMatches(int game, const std::vector<int>& matchList, bool useDatedData,
+                                const DigitGameTables& tables) {
     if (!IsDigitGame(game)) {
         return {};
     }
     if (matchList.empty()) {
-        return {std::string(kNumberNotFound)};
+        return {kNumberNotFound};
     }
     const DigitDrawTable& table = tables.Chosen(useDatedData);
-    std::vector<std::string> lines;
+    const auto width = static_cast<std::size_t>(DigitPositionsOf(game));
+    ReportLines lines;
     if (!useDatedData) {
         if (ValidEntry(table, matchList.front())) {
-            lines.push_back(PaddedNumber(game, table.numbers[static_cast<std::size_t>(matchList.front())]) +
-                            " was found  " + std::to_string(matchList.size()) + " times");
+            std::string& line = lines.OpenLine();
+            AppendPadded(line, table.numbers[static_cast<std::size_t>(matchList.front())], width);
+            line += " was found  ";
+            AppendDecimal(line, static_cast<long long>(matchList.size()));
+            line += " times";
+            lines.EndLine();
         }
         return lines;
     }
@@ -153,26 +193,30 @@ std::vector<std::string> ReportNumberMatches(int game, const std::vector<int>& m
         if (ValidEntry(table, index)) {
             std::string date = StoredDateOf(table, index);
             ToDisplayDate(date); // a date of the wrong length is reported there and shown as stored
-            lines.push_back(PaddedNumber(game, table.numbers[static_cast<std::size_t>(index)]) +
-                            " came in on " + date);
+            std::string& line = lines.OpenLine();
+            AppendPadded(line, table.numbers[static_cast<std::size_t>(index)], width);
+            line.append(" came in on ").append(date);
+            lines.EndLine();
         }
     }
     return lines;
 }
 
-std::vector<std::string> ReportDateMatches(int game, const std::vector<int>& matchList,
-                                           const DigitDrawTable& datedTable) {
+ReportLines ReportDateMatches(int game, const std::vector<int>& matchList, const DigitDrawTable& datedTable) {
     if (!IsDigitGame(game)) {
         return {};
     }
     if (matchList.empty()) {
-        return {std::string(kNoDateData)};
+        return {kNoDateData};
     }
-    std::vector<std::string> lines;
+    const auto width = static_cast<std::size_t>(DigitPositionsOf(game));
+    ReportLines lines;
     for (const int index : matchList) {
         if (ValidEntry(datedTable, index)) {
-            lines.push_back(PaddedNumber(game, datedTable.numbers[static_cast<std::size_t>(index)]) +
-                            " came in on " + StoredDateOf(datedTable, index));
+            std::string& line = lines.OpenLine();
+            AppendPadded(line, datedTable.numbers[static_cast<std::size_t>(index)], width);
+            line.append(" came in on ").append(StoredDateOf(datedTable, index));
+            lines.EndLine();
         }
     }
     return lines;
@@ -184,45 +228,40 @@ PatternReport ReportPattern(std::string_view resultText) {
         return report;
     }
     if (resultText.front() == 'N') {
-        report.lines.emplace_back(resultText);
+        report.lines.Add(resultText);
         return report;
     }
     report.clearList = true;
     const auto headingEnd = resultText.find('\n');
-    report.lines.emplace_back(resultText.substr(0, headingEnd));
+    report.lines.Add(resultText.substr(0, headingEnd));
     if (headingEnd == std::string_view::npos) {
         return report;
     }
     constexpr int kHitsPerLine = 12;
-    std::string line;
     int onLine = 0;
     std::string_view hits = resultText.substr(headingEnd + 1);
     while (!hits.empty()) {
         const auto wordEnd = std::min(hits.find(' '), hits.size());
-        std::string hit(hits.substr(0, wordEnd));
+        const std::string_view hit = hits.substr(0, wordEnd);
         hits.remove_prefix(std::min(wordEnd + 1, hits.size()));
         if (hit.empty()) {
             continue;
         }
-        if (hit.size() < 3) {
-            hit.insert(0, 3 - hit.size(), '0');
-        }
-        line += hit + "  ";
+        std::string& line = report.lines.OpenLine();
+        line.append(hit.size() < 3 ? 3 - hit.size() : 0, '0').append(hit).append("  ");
         if (++onLine == kHitsPerLine) {
-            report.lines.push_back(std::move(line));
-            line.clear();
+            report.lines.EndLine();
             onLine = 0;
         }
     }
     if (onLine > 0) {
-        report.lines.push_back(std::move(line));
+        report.lines.EndLine();
     }
     return report;
 }
 
-std::vector<std::string> DigitResultLines(int operation, int game, bool useDatedData,
-                                          const SetupChoices& choices, const DigitGameTables& tables,
-                                          const DigitOperationResult& result) {
+ReportLines DigitResultLines(int operation, int game, bool useDatedData, const SetupChoices& choices,
+                             const DigitGameTables& tables, const DigitOperationResult& result) {
     if (!IsDigitGame(game)) {
         return {};
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "digit/DigitOperation.h"
+#include "platform/ReportLines.h"
 
 #include <string>
 #include <string_view>
@@ -13,30 +14,28 @@ class SetupChoices;
 // The lines that the "Deja View" list adds for a digit-game operation, in order. `game` is the game of
 // `activeGame` (0: 3 Number, 1: 4 Number; any other value adds nothing), `operation` the list's
 // currentOperation. Distribution, Random and Best Guess add nothing: the chart shows them.
-std::vector<std::string> DigitResultLines(int operation, int game, bool useDatedData,
-                                          const SetupChoices& choices, const DigitGameTables& tables,
-                                          const DigitOperationResult& result);
+ReportLines DigitResultLines(int operation, int game, bool useDatedData, const SetupChoices& choices,
+                             const DigitGameTables& tables, const DigitOperationResult& result);
 
 // Even - Odd (kind 1) or High - Low (kind 2) as a percentage line. `drawCount` is the number of drawings
 // of the table the counts came from.
-std::vector<std::string> AddDigitStatisticLine(int kind, int game, const SetupChoices& choices, int drawCount,
-                                               int firstCount, int secondCount);
+ReportLines AddDigitStatisticLine(int kind, int game, const SetupChoices& choices, int drawCount,
+                                  int firstCount, int secondCount);
 // Overdue (operation 4) or Hottest (5) digits per position: " Overdue Number(s): " + resultText.
-std::vector<std::string> AddDigitOverdueHottestLine(int operation, std::string_view resultText);
+ReportLines AddDigitOverdueHottestLine(int operation, std::string_view resultText);
 
 // The lines of each digit-game report.
-std::vector<std::string> ReportTotals(int game, const std::vector<int>& totals);
-std::vector<std::string> ReportPickedNumbers(int game, int operation, std::string_view resultText);
-std::vector<std::string> ReportNumberMatches(int game, const std::vector<int>& matchList, bool useDatedData,
-                                             const DigitGameTables& tables);
-std::vector<std::string> ReportDateMatches(int game, const std::vector<int>& matchList,
-                                           const DigitDrawTable& datedTable);
+ReportLines ReportTotals(int game, const std::vector<int>& totals);
+ReportLines ReportPickedNumbers(int game, int operation, std::string_view resultText);
+ReportLines ReportNumberMatches(int game, const std::vector<int>& matchList, bool useDatedData,
+                                const DigitGameTables& tables);
+ReportLines ReportDateMatches(int game, const std::vector<int>& matchList, const DigitDrawTable& datedTable);
 
 // The pattern report: when the search found hits, the list is emptied first (`clearList`), then the
 // heading and the hits 12 to a line are added; "NO HITS for ..." is added as one line.
 struct PatternReport {
     bool clearList = false;
-    std::vector<std::string> lines;
+    ReportLines lines;
 };
 PatternReport ReportPattern(std::string_view resultText);
 

@@ -10,6 +10,7 @@
 #include "platform/SetupChoices.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace vantorel {
 
@@ -113,14 +114,17 @@ std::string DigitDrawTable::PickByNumber(PickMode mode) const {
     if (ties == 1) {
         return std::to_string(extreme - totals.begin());
     }
-    std::string tieList;
-    tieList.reserve(static_cast<std::size_t>(ties) * static_cast<std::size_t>(digitPositions() + 1));
+    // Every tie as its digits and "\n", written straight into room for the longest of them.
+    constexpr std::size_t kLongestTie = 6; // at most 5 digits (the table has at most 10000 numbers), "\n"
+    std::string tieList(static_cast<std::size_t>(ties) * kLongestTie, '\0');
+    char* next = tieList.data();
     for (std::size_t number = 0; number < totals.size(); ++number) {
         if (totals[number] == *extreme) {
-            digit_detail::AppendDecimal(tieList, static_cast<long long>(number));
-            tieList += '\n';
+            next = std::to_chars(next, next + kLongestTie, number).ptr;
+            *next++ = '\n';
         }
     }
+    tieList.resize(static_cast<std::size_t>(next - tieList.data()));
     return tieList;
 }
 

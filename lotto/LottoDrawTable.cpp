@@ -50,9 +50,13 @@ LottoDrawTable::LottoDrawTable(int sectionNumber)
 }
 
 int LottoDrawTable::Load(const std::filesystem::path& historyFile) {
+    return Load(ReadHistoryText(historyFile));
+}
+
+int LottoDrawTable::Load(const HistoryText& history) {
     const int balls = ballsPerDrawing();
     SectionContent content;
-    loadStatus = ReadSection(historyFile, {section, balls, capacity(), dated}, content);
+    loadStatus = ParseSection(history, {section, balls, capacity(), dated}, content);
     numbers.assign(static_cast<std::size_t>(content.count), LottoRow{});
     for (std::size_t row = 0; row < numbers.size(); ++row) {
         for (int ball = 0; ball < balls; ++ball) {

@@ -13,6 +13,7 @@
 namespace vantorel {
 
 struct GameSettings;
+struct HistoryText;
 
 // The balls of one lotto drawing in the order the file lists them; a 5 Number drawing uses the first five.
 using LottoRow = std::array<int, 6>;
@@ -31,7 +32,10 @@ public:
     // An empty table for section 4, 5, 6 or 7 (anything else is taken as 4).
     explicit LottoDrawTable(int section);
 
+    // Reads the table's section from the history file, or from a history file already read; returns and
+    // keeps the reader's result in `loadStatus`.
     int Load(const std::filesystem::path& historyFile = std::filesystem::path(kHistoryFileName));
+    int Load(const HistoryText& history);
 
     int count() const { return static_cast<int>(numbers.size()); }
     // 5 or 6 balls a drawing.

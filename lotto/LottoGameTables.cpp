@@ -8,12 +8,11 @@ namespace vantorel {
 namespace {
 
 // The engine calls by kind of table; the Power Ball ones read the PBM setting.
-int LoadTable(LottoDrawTable& table, const GameSettings&, const std::filesystem::path& historyFile) {
-    return table.Load(historyFile);
+int LoadTable(LottoDrawTable& table, const GameSettings&, const HistoryText& history) {
+    return table.Load(history);
 }
-int LoadTable(PowerballDrawTable& table, const GameSettings& settings,
-              const std::filesystem::path& historyFile) {
-    return table.Load(settings.powerballBalls, historyFile);
+int LoadTable(PowerballDrawTable& table, const GameSettings& settings, const HistoryText& history) {
+    return table.Load(settings.powerballBalls, history);
 }
 
 LottoResult ApplyOperation(int operation, const LottoDrawTable& table, const LottoInputs& inputs,
@@ -25,10 +24,10 @@ LottoResult ApplyOperation(int operation, const PowerballDrawTable& table, const
     return ApplyPowerballOperation(operation, table, inputs, settings, choices, random);
 }
 
-std::vector<std::string> ListLinesOf(const LottoDrawTable& table, const LottoResult& result) {
+ReportLines ListLinesOf(const LottoDrawTable& table, const LottoResult& result) {
     return LottoListLines(table, result);
 }
-std::vector<std::string> ListLinesOf(const PowerballDrawTable& table, const LottoResult& result) {
+ReportLines ListLinesOf(const PowerballDrawTable& table, const LottoResult& result) {
     return PowerballListLines(table, result);
 }
 
@@ -47,10 +46,12 @@ LottoGameTables::AnyHistories LottoGameTables::MakeHistories(int gameType) {
 }
 
 void LottoGameTables::Load(const GameSettings& settings, const std::filesystem::path& historyFile) {
+    // One read of the file serves both histories.
+    const HistoryText history = ReadHistoryText(historyFile);
     std::visit(
         [&](auto& histories) {
-            LoadTable(histories.undated, settings, historyFile);
-            LoadTable(histories.dated, settings, historyFile);
+            LoadTable(histories.undated, settings, history);
+            LoadTable(histories.dated, settings, history);
         },
         histories_);
 }
@@ -83,7 +84,7 @@ LottoResult LottoGameTables::Apply(int operation, bool dated, const LottoInputs&
         histories_);
 }
 
-std::vector<std::string> LottoGameTables::ListLines(bool dated, const LottoResult& result) const {
+ReportLines LottoGameTables::ListLines(bool dated, const LottoResult& result) const {
     return std::visit([&](const auto& histories) { return ListLinesOf(histories.Chosen(dated), result); },
                       histories_);
 }

@@ -37,7 +37,7 @@ public:
     LottoResult Apply(int operation, bool dated, const LottoInputs& inputs, const GameSettings& settings,
                       const SetupChoices& choices, RandomSource& random) const;
     // The result list lines of a result that ran on the history.
-    std::vector<std::string> ListLines(bool dated, const LottoResult& result) const;
+    ReportLines ListLines(bool dated, const LottoResult& result) const;
     // The report ("\n"-ended lines) of comparing a pick file with the history.
     std::string ComparePicks(bool dated, const std::filesystem::path& pickFile) const;
 

@@ -169,7 +169,7 @@ LottoResult ApplyPowerballOperation(int operation, const PowerballDrawTable& tab
     return result;
 }
 
-std::vector<std::string> LottoListLines(const LottoDrawTable& table, const LottoResult& result) {
+ReportLines LottoListLines(const LottoDrawTable& table, const LottoResult& result) {
     if (!result.listed) {
         return {};
     }
@@ -196,7 +196,7 @@ std::vector<std::string> LottoListLines(const LottoDrawTable& table, const Lotto
     }
 }
 
-std::vector<std::string> PowerballListLines(const PowerballDrawTable& table, const LottoResult& result) {
+ReportLines PowerballListLines(const PowerballDrawTable& table, const LottoResult& result) {
     if (!result.listed) {
         return {};
     }

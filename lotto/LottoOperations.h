@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lotto/LottoDrawTable.h"
+#include "platform/ReportLines.h"
 
 #include <string>
 #include <string_view>
@@ -68,8 +69,8 @@ LottoResult ApplyPowerballOperation(int operation, const PowerballDrawTable& tab
 // The lines the result list shows for the result. Distribution, Random and Best Guess show none (the
 // chart view draws them), nor does an operation that was not listed. For Power Ball Overdue and Hottest
 // these are the two lines that the Power Ball page itself adds to the list.
-std::vector<std::string> LottoListLines(const LottoDrawTable& table, const LottoResult& result);
-std::vector<std::string> PowerballListLines(const PowerballDrawTable& table, const LottoResult& result);
+ReportLines LottoListLines(const LottoDrawTable& table, const LottoResult& result);
+ReportLines PowerballListLines(const PowerballDrawTable& table, const LottoResult& result);
 
 // What the chart view shows for Random and Best Guess: the picks of a Best Guess, or random picks (after
 // Random, or under the "Insufficient Best Guess Data" notice when Best Guess could not predict) drawn

@@ -15,12 +15,30 @@ constexpr std::size_t kSevenShown = 7;
 // Room for a ball with its padding, and for the fixed texts and the date of a line.
 constexpr std::size_t kBallRoom = kNumberWidth + 6;
 constexpr std::size_t kFixedRoom = 48;
+// What a listed drawing's line takes, about: room reserved per line of a long report.
+constexpr std::size_t kTypicalLineLength = 64;
 
-std::string ShareLine(int first, int second, int kind) {
-    const std::string_view upper = kind == 1 ? " Even" : " High";
-    const std::string_view lower = kind == 1 ? " Odd." : " Low.";
-    return " Balls are " + std::to_string(first) + '%' + std::string(upper) + "  -  " +
-           std::to_string(second) + '%' + std::string(lower);
+ReportLines ShareLine(int first, int second, int kind) {
+    ReportLines lines;
+    std::string& line = lines.OpenLine();
+    line += " Balls are ";
+    AppendNumber(line, first);
+    line += kind == 1 ? "% Even  -  " : "% High  -  ";
+    AppendNumber(line, second);
+    line += kind == 1 ? "% Odd." : "% Low.";
+    lines.EndLine();
+    return lines;
+}
+
+// A line of fixed text followed by a number and more text.
+ReportLines TextNumberLine(std::string_view before, int number, std::string_view after) {
+    ReportLines lines;
+    std::string& line = lines.OpenLine();
+    line += before;
+    AppendNumber(line, number);
+    line += after;
+    lines.EndLine();
+    return lines;
 }
 
 bool ValidRow(int row, int count) {
@@ -41,18 +59,32 @@ void WriteRowDate(LineWriter& line, DisplayDateWriter& dates, const std::string&
 }
 
 // The lines of the listed rows, in list order; rows outside the table are passed over. Each line is
-// written into a scratch text and kept as a copy of just its length.
+// written in place at the end of the report.
 template <typename WriteLine>
-std::vector<std::string> MatchLines(const std::vector<int>& matchList, int count, WriteLine writeLine) {
-    std::vector<std::string> lines;
-    lines.reserve(matchList.size());
-    std::string scratch;
+ReportLines MatchLines(const std::vector<int>& matchList, int count, WriteLine writeLine) {
+    ReportLines lines;
+    lines.Reserve(matchList.size(), matchList.size() * kTypicalLineLength);
     for (const int row : matchList) {
         if (ValidRow(row, count)) {
-            scratch.clear();
-            writeLine(scratch, row);
-            lines.emplace_back(scratch);
+            writeLine(lines.OpenLine(), row);
+            lines.EndLine();
         }
+    }
+    return lines;
+}
+
+// Writes one line per row of a table, in place at the end of the report, until `writeLine` says that a
+// row cannot be written (its line is then taken back and the listing ends).
+template <typename WriteLine> ReportLines TableLines(int count, WriteLine writeLine) {
+    ReportLines lines;
+    const auto rows = static_cast<std::size_t>(std::max(count, 0));
+    lines.Reserve(rows, rows * kTypicalLineLength);
+    for (int row = 0; row < count; ++row) {
+        if (!writeLine(lines.OpenLine(), row)) {
+            lines.DropLine();
+            break;
+        }
+        lines.EndLine();
     }
     return lines;
 }
@@ -65,33 +97,35 @@ std::string BallCell(int ball) {
     return cell;
 }
 
-std::vector<std::string> ReportShare(float share, int kind) {
+ReportLines ReportShare(float share, int kind) {
     if (kind != 1 && kind != 2) {
         return {};
     }
     const auto perMille = static_cast<int>(share * 1000.0f);
     const int first = perMille / 10 + (perMille % 10 > 5 ? 1 : 0);
-    return {ShareLine(first, 100 - first, kind)};
+    return ShareLine(first, 100 - first, kind);
 }
 
-std::vector<std::string> ReportShareOfCounts(int firstCount, int secondCount, int kind) {
+ReportLines ReportShareOfCounts(int firstCount, int secondCount, int kind) {
     const long long total = static_cast<long long>(firstCount) + secondCount;
     if (total <= 0) {
         // No ball to share out: both shares are 0 percent.
-        return kind == 1 || kind == 2 ? std::vector<std::string>{ShareLine(0, 0, kind)}
-                                      : std::vector<std::string>{};
+        return kind == 1 || kind == 2 ? ShareLine(0, 0, kind) : ReportLines{};
     }
     return ReportShare(static_cast<float>(firstCount) / static_cast<float>(total), kind);
 }
 
-std::vector<std::string> ReportText(std::string_view text) {
+ReportLines ReportText(std::string_view text) {
+    ReportLines lines;
     if (text.size() == kDisplayDateLength) {
-        return {" No record of a drawing on " + std::string(text)};
+        lines.OpenLine().append(" No record of a drawing on ");
     }
-    return {std::string(text)};
+    lines.OpenLine().append(text);
+    lines.EndLine();
+    return lines;
 }
 
-std::vector<std::string> ReportDateRange(const LottoDrawTable& table, const std::vector<int>& rows) {
+ReportLines ReportDateRange(const LottoDrawTable& table, const std::vector<int>& rows) {
     if (rows.empty()) {
         return {" No drawings found in specified date range."};
     }
@@ -110,46 +144,43 @@ std::vector<std::string> ReportDateRange(const LottoDrawTable& table, const std:
     });
 }
 
-std::vector<std::string> ReportSevenBalls(std::string_view text, PickMode mode) {
-    const std::string_view caption =
-        mode == PickMode::Overdue ? " The seven most overdue balls are " : " The seven hottest balls are ";
-    return {std::string(caption) + std::string(text)};
+ReportLines ReportSevenBalls(std::string_view text, PickMode mode) {
+    ReportLines lines;
+    lines.OpenLine()
+        .append(mode == PickMode::Overdue ? " The seven most overdue balls are "
+                                          : " The seven hottest balls are ")
+        .append(text);
+    lines.EndLine();
+    return lines;
 }
 
-std::vector<std::string> ReportLottoTotals(const LottoDrawTable& table) {
+ReportLines ReportLottoTotals(const LottoDrawTable& table) {
     DisplayDateWriter dates;
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(table.count()));
     const auto balls = static_cast<std::size_t>(table.ballsPerDrawing());
-    std::string line;
-    for (int row = 0; row < table.count(); ++row) {
-        const LottoRow sorted = SortedFirst(table.numbers[static_cast<std::size_t>(row)], balls);
-        line.clear();
+    return TableLines(table.count(), [&](std::string& line, int row) {
         LineWriter writer(line, LineRoom(table.ballsPerDrawing(), table.Date(row)));
         if (table.dated) {
             writer.Skip(1);
             if (!writer.Date(dates, table.Date(row))) {
-                break;
+                return false;
             }
             writer.Skip(4);
         }
+        const LottoRow sorted = SortedFirst(table.numbers[static_cast<std::size_t>(row)], balls);
         for (std::size_t position = 0; position < balls; ++position) {
             writer.Skip(table.dated ? 0 : 1);
             writer.BallCell(sorted[position]);
             writer.Skip(2);
         }
-        writer.Finish();
-        lines.emplace_back(line);
-    }
-    return lines;
+        return true;
+    });
 }
 
-std::vector<std::string> ReportMatches(const LottoDrawTable& table, const MatchList& matchList,
-                                       int operation) {
+ReportLines ReportMatches(const LottoDrawTable& table, const MatchList& matchList, int operation) {
     const bool number = operation == kNumberSearch;
     if (matchList.empty()) {
         if (number) {
-            return {" No data found matching all " + std::to_string(table.ballsPerDrawing()) + " numbers."};
+            return TextNumberLine(" No data found matching all ", table.ballsPerDrawing(), " numbers.");
         }
         return {" No drawings containing those numbers were found."};
     }
@@ -169,7 +200,7 @@ std::vector<std::string> ReportMatches(const LottoDrawTable& table, const MatchL
     });
 }
 
-std::vector<std::string> ReportMatches(const PowerballDrawTable& table, const MatchList& matchList) {
+ReportLines ReportMatches(const PowerballDrawTable& table, const MatchList& matchList) {
     if (matchList.empty()) {
         return {" No drawings containing those numbers were found."};
     }
@@ -191,17 +222,13 @@ std::vector<std::string> ReportMatches(const PowerballDrawTable& table, const Ma
     });
 }
 
-std::vector<std::string> ReportPowerballTotals(const PowerballDrawTable& table) {
+ReportLines ReportPowerballTotals(const PowerballDrawTable& table) {
     DisplayDateWriter dates;
-    std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(table.count()));
-    std::string line;
-    for (int row = 0; row < table.count(); ++row) {
-        line.clear();
+    return TableLines(table.count(), [&](std::string& line, int row) {
         LineWriter writer(line, LineRoom(table.ballsPerDrawing + 1, table.Date(row)));
         if (table.dated) {
             if (!writer.Date(dates, table.Date(row))) {
-                break;
+                return false;
             }
             writer.Skip(3);
         }
@@ -216,44 +243,52 @@ std::vector<std::string> ReportPowerballTotals(const PowerballDrawTable& table) 
         writer.Skip(1 + 3 * oneDigitBalls);
         writer.Text(" Powerball  =  ");
         writer.Number(table.PowerBall(row));
-        writer.Finish();
-        lines.emplace_back(line);
-    }
+        return true;
+    });
+}
+
+ReportLines ReportSevenPerGroup(const std::vector<int>& firstGroup, const std::vector<int>& powerBalls,
+                                PickMode mode) {
+    const bool overdue = mode == PickMode::Overdue;
+    ReportLines lines;
+    const auto addLine = [&lines](std::string_view caption, const std::vector<int>& list) {
+        std::string& line = lines.OpenLine();
+        line += caption;
+        for (std::size_t i = 0; i < std::min(list.size(), kSevenShown); ++i) {
+            AppendNumber(line, list[i]);
+            line += "  ";
+        }
+        lines.EndLine();
+    };
+    addLine(overdue ? "The  Seven  Most  Overdue  Group 1    Balls  are  "
+                    : "The  Seven  Hottest  Group 1   Balls  are  ",
+            firstGroup);
+    addLine(overdue ? "The  Seven  Most  Overdue  Powerball  Balls  are  "
+                    : "The  Seven  Hottest  Powerball Balls  are  ",
+            powerBalls);
     return lines;
 }
 
-std::vector<std::string> ReportSevenPerGroup(const std::vector<int>& firstGroup,
-                                             const std::vector<int>& powerBalls, PickMode mode) {
-    const bool overdue = mode == PickMode::Overdue;
-    const auto line = [](std::string caption, const std::vector<int>& list) {
-        for (std::size_t i = 0; i < std::min(list.size(), kSevenShown); ++i) {
-            caption += std::to_string(list[i]) + "  ";
-        }
-        return caption;
-    };
-    return {line(overdue ? "The  Seven  Most  Overdue  Group 1    Balls  are  "
-                         : "The  Seven  Hottest  Group 1   Balls  are  ",
-                 firstGroup),
-            line(overdue ? "The  Seven  Most  Overdue  Powerball  Balls  are  "
-                         : "The  Seven  Hottest  Powerball Balls  are  ",
-                 powerBalls)};
-}
-
-std::vector<std::string> ReportPowerballDate(const std::vector<int>& pbDrawRecord,
-                                             std::string_view typedDate) {
+ReportLines ReportPowerballDate(const std::vector<int>& pbDrawRecord, std::string_view typedDate) {
+    ReportLines lines;
+    std::string& line = lines.OpenLine();
     if (pbDrawRecord.empty()) {
-        return {"No  Powerball  record  found  for  " + std::string(typedDate)};
+        line.append("No  Powerball  record  found  for  ").append(typedDate);
+        lines.EndLine();
+        return lines;
     }
-    std::string line;
     for (std::size_t i = 0; i + 1 < pbDrawRecord.size(); ++i) {
-        line += std::to_string(pbDrawRecord[i]) + "  ";
+        AppendNumber(line, pbDrawRecord[i]);
+        line += "  ";
     }
-    line += "Powerball = " + std::to_string(pbDrawRecord.back()) + "  were the Numbers Drawn On  " +
-            std::string(typedDate);
-    return {line};
+    line += "Powerball = ";
+    AppendNumber(line, pbDrawRecord.back());
+    line.append("  were the Numbers Drawn On  ").append(typedDate);
+    lines.EndLine();
+    return lines;
 }
 
-std::vector<std::string> ReportPowerballRange(const PowerballDrawTable& table, const MatchList& matchList) {
+ReportLines ReportPowerballRange(const PowerballDrawTable& table, const MatchList& matchList) {
     if (matchList.empty()) {
         return {"No  Drawings  Found  in  Specified  Date  Range."};
     }
@@ -271,10 +306,10 @@ std::vector<std::string> ReportPowerballRange(const PowerballDrawTable& table, c
     });
 }
 
-std::vector<std::string> ReportPowerballNumber(const PowerballDrawTable& table, const MatchList& matchList) {
+ReportLines ReportPowerballNumber(const PowerballDrawTable& table, const MatchList& matchList) {
     if (matchList.empty()) {
-        return {"No  drawing  matching  all  " + std::to_string(table.ballsPerDrawing + 1) +
-                "  numbers  was  found."};
+        return TextNumberLine("No  drawing  matching  all  ", table.ballsPerDrawing + 1,
+                              "  numbers  was  found.");
     }
     DisplayDateWriter dates;
     return MatchLines(matchList, table.count(), [&](std::string& line, int row) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lotto/LottoDrawTable.h"
+#include "platform/ReportLines.h"
 
 #include <string>
 #include <string_view>
@@ -19,34 +20,32 @@ std::string BallCell(int ball);
 
 // Even - Odd (kind 1) or High - Low (kind 2) of 5 and 6 Number as one line, from the share (0..1) of even
 // or of high balls; nothing for another kind.
-std::vector<std::string> ReportShare(float share, int kind);
+ReportLines ReportShare(float share, int kind);
 // The same from the two counts (even and odd, or high and low); with no ball at all both shares are 0.
-std::vector<std::string> ReportShareOfCounts(int firstCount, int secondCount, int kind);
+ReportLines ReportShareOfCounts(int firstCount, int secondCount, int kind);
 
 // A Date result: an 8-character text is the date of a search that found nothing, anything else is the
 // line itself.
-std::vector<std::string> ReportText(std::string_view text);
+ReportLines ReportText(std::string_view text);
 // A Date Range result: one line per row, the balls sorted.
-std::vector<std::string> ReportDateRange(const LottoDrawTable& table, const std::vector<int>& rows);
+ReportLines ReportDateRange(const LottoDrawTable& table, const std::vector<int>& rows);
 // Overdue or Hottest of 5 and 6 Number.
-std::vector<std::string> ReportSevenBalls(std::string_view text, PickMode mode);
+ReportLines ReportSevenBalls(std::string_view text, PickMode mode);
 // Totals: every drawing of the table, balls sorted. A stored date that cannot be shown ends the listing.
-std::vector<std::string> ReportLottoTotals(const LottoDrawTable& table);
+ReportLines ReportLottoTotals(const LottoDrawTable& table);
 // Number (kNumberSearch) or Partial Number (kPartialNumberSearch) matches of 5 and 6 Number.
-std::vector<std::string> ReportMatches(const LottoDrawTable& table, const MatchList& matchList,
-                                       int operation);
+ReportLines ReportMatches(const LottoDrawTable& table, const MatchList& matchList, int operation);
 // Partial Number matches of Power Ball.
-std::vector<std::string> ReportMatches(const PowerballDrawTable& table, const MatchList& matchList);
+ReportLines ReportMatches(const PowerballDrawTable& table, const MatchList& matchList);
 
-std::vector<std::string> ReportPowerballTotals(const PowerballDrawTable& table);
+ReportLines ReportPowerballTotals(const PowerballDrawTable& table);
 // The two Overdue or Hottest lines, with the first seven numbers of each list.
-std::vector<std::string> ReportSevenPerGroup(const std::vector<int>& firstGroup,
-                                             const std::vector<int>& powerBalls, PickMode mode);
+ReportLines ReportSevenPerGroup(const std::vector<int>& firstGroup, const std::vector<int>& powerBalls,
+                                PickMode mode);
 // Date: `pbDrawRecord` (first-group balls, then the Power Ball; empty when none was found) and the date
 // as typed.
-std::vector<std::string> ReportPowerballDate(const std::vector<int>& pbDrawRecord,
-                                             std::string_view typedDate);
-std::vector<std::string> ReportPowerballRange(const PowerballDrawTable& table, const MatchList& matchList);
-std::vector<std::string> ReportPowerballNumber(const PowerballDrawTable& table, const MatchList& matchList);
+ReportLines ReportPowerballDate(const std::vector<int>& pbDrawRecord, std::string_view typedDate);
+ReportLines ReportPowerballRange(const PowerballDrawTable& table, const MatchList& matchList);
+ReportLines ReportPowerballNumber(const PowerballDrawTable& table, const MatchList& matchList);
 
 } // namespace vantorel

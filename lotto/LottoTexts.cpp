@@ -18,26 +18,6 @@ std::optional<std::string_view> NextPiece(std::string_view& rest) {
     return piece;
 }
 
-int QueryNumber(std::string_view piece) {
-    std::size_t position = 0;
-    while (position < piece.size() && (piece[position] == ' ' || piece[position] == '\t')) {
-        ++position;
-    }
-    bool negative = false;
-    if (position < piece.size() && (piece[position] == '-' || piece[position] == '+')) {
-        negative = piece[position] == '-';
-        ++position;
-    }
-    long long value = 0;
-    for (; position < piece.size() && piece[position] >= '0' && piece[position] <= '9'; ++position) {
-        value = value * 10 + (piece[position] - '0');
-        if (value > INT_MAX) {
-            return negative ? INT_MIN : INT_MAX;
-        }
-    }
-    return static_cast<int>(negative ? -value : value);
-}
-
 namespace {
 
 bool IsDigit(char c) {

@@ -80,10 +80,14 @@ std::string NotEnoughBallsMessage(bool dated, int firstGroupBalls) {
 PowerballDrawTable::PowerballDrawTable(bool datedHistory) : dated(datedHistory) {}
 
 int PowerballDrawTable::Load(int firstGroupBalls, const std::filesystem::path& historyFile) {
+    return Load(firstGroupBalls, ReadHistoryText(historyFile));
+}
+
+int PowerballDrawTable::Load(int firstGroupBalls, const HistoryText& history) {
     ballsPerDrawing = std::clamp(firstGroupBalls, 0, kMaxBallsPerDrawing);
     const int perDrawing = ballsPerDrawing + 1;
     SectionContent content;
-    loadStatus = ReadSection(historyFile, {section(), perDrawing, kCapacity, dated}, content);
+    loadStatus = ParseSection(history, {section(), perDrawing, kCapacity, dated}, content);
     numbers.assign(static_cast<std::size_t>(content.count), PowerballRow{});
     powerBalls.assign(static_cast<std::size_t>(content.count), 0);
     for (std::size_t row = 0; row < numbers.size(); ++row) {

@@ -12,6 +12,7 @@
 namespace vantorel {
 
 struct GameSettings;
+struct HistoryText;
 
 // First-group balls of one Power Ball drawing; only the first ballsPerDrawing entries are used.
 using PowerballRow = std::array<int, 6>;
@@ -36,6 +37,8 @@ public:
     // outside 0..6 are taken as the nearest of them, so a row never overflows.
     int Load(int firstGroupBalls,
              const std::filesystem::path& historyFile = std::filesystem::path(kHistoryFileName));
+    // The same from a history file already read.
+    int Load(int firstGroupBalls, const HistoryText& history);
 
     int count() const { return static_cast<int>(numbers.size()); }
     int section() const { return dated ? 9 : 8; }

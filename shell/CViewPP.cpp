@@ -72,10 +72,13 @@ void CViewPP::FillResultList() {
     sheet().EnableOk(false);
 }
 
-void CViewPP::AddLines(const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) {
-        resultList_->addItem(QString::fromStdString(line));
+void CViewPP::AddLines(const ReportLines& lines) {
+    QStringList items;
+    items.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string_view line : lines) {
+        items.append(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
     }
+    resultList_->addItems(items);
     if (!lines.empty()) {
         resultList_->scrollToBottom();
     }

@@ -25,7 +25,7 @@ public:
 
     void FillResultList();
     // Appends lines at the end of the list and shows the last one.
-    void AddLines(const std::vector<std::string>& lines);
+    void AddLines(const ReportLines& lines);
     std::vector<std::string> lines() const;
 
     void ClearList();

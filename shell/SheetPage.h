@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ReportLines.h"
+
 #include <QWidget>
 
 #include <filesystem>
@@ -59,7 +61,7 @@ public:
     using SheetPage::SheetPage;
 
     // The result list lines of this game for the operation in currentOperation.
-    virtual std::vector<std::string> ResultListLines() = 0;
+    virtual ReportLines ResultListLines() = 0;
     // The page's input fields, enabled and disabled together.
     virtual std::vector<QWidget*> inputFields() const = 0;
     // "Compare External File" of the Data File page: the report ("\n"-ended lines) of comparing a pick file

@@ -1,6 +1,6 @@
 #include "shell/SheetResults.h"
 
-#include "platform/SplitLines.h"
+#include "platform/ReportLines.h"
 
 namespace vantorel {
 
@@ -92,8 +92,8 @@ void SheetResults::KeepFileReport(std::string text) {
     fileReportPending_ = true;
 }
 
-std::vector<std::string> SheetResults::TakeFileReportLines() {
-    std::vector<std::string> lines = SplitLines(fileReportText_);
+ReportLines SheetResults::TakeFileReportLines() {
+    ReportLines lines = ReportLines::FromText(fileReportText_);
     fileReportText_.clear();
     return lines;
 }

@@ -2,6 +2,7 @@
 
 #include "digit/DigitOperation.h"
 #include "lotto/LottoOperations.h"
+#include "platform/ReportLines.h"
 
 #include <array>
 #include <optional>
@@ -49,7 +50,7 @@ public:
     void KeepFileReport(std::string text);
     bool fileReportPending() const { return fileReportPending_; }
     // The report's lines (a last piece without "\n" is a line too), once: the text is used up.
-    std::vector<std::string> TakeFileReportLines();
+    ReportLines TakeFileReportLines();
 
 private:
     // One game's last result, and its chart results of this run.

@@ -3,14 +3,17 @@
 #include "VantorelBuild.h"
 #include "platform/Clock.h"
 #include "settings/IniProfileStore.h"
+#include "shell/CMainFrame.h"
 #include "shell/CVantorelApp.h"
 #include "shell/QtMessageSink.h"
+#include "shell/StartupProbe.h"
 #include "shell/pages/SheetPages.h"
 #include "startup/DesktopCommandLine.h"
 #include "startup/HistoryFolder.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
 
@@ -43,12 +46,18 @@ QStringList ArgumentsAfterProgramName(int argc, char* argv[]) {
     return arguments;
 }
 
-// The program's icon in every size drawn for it, for the window decorations and the task bar.
+// The window's icon, in the sizes that window decorations and task bars draw. Launchers and docks take
+// the larger sizes from the installed desktop entry's icon; reading them here too would make the main
+// window appear later (each size is read and handed to the window system before the window is shown).
 QIcon ProgramIcon() {
+    constexpr int kLargestWindowIcon = 64;
     const QDir icons(QStringLiteral(":/icons"));
     QIcon icon;
     for (const QString& file : icons.entryList({QStringLiteral("*.png")})) {
-        icon.addFile(icons.filePath(file));
+        // The files are named after their size.
+        if (QFileInfo(file).completeBaseName().toInt() <= kLargestWindowIcon) {
+            icon.addFile(icons.filePath(file));
+        }
     }
     return icon;
 }
@@ -142,6 +151,7 @@ int RunDesktop(int argc, char* argv[]) {
         if (!app.InitInstance()) {
             return EXIT_FAILURE;
         }
+        const auto probe = vantorel::StartupProbe::FromEnvironment(*app.mainFrame());
         return QApplication::exec();
     });
 }

@@ -178,21 +178,24 @@ bool AnyErrorFlag(const SectionCheck& record) {
            record.countMismatch == kFlagSet || record.dateError == kFlagSet;
 }
 
-void ReportRecord(const SectionCheck& record, std::vector<std::string>& lines) {
+void ReportRecord(const SectionCheck& record, ReportLines& lines) {
     if (record.state == kIllegalSection) {
-        lines.push_back(" *** AN ILLEGAL ENTRY HEAD MARKER NUMBERED " + std::to_string(record.badCharacters) +
-                        " WAS ENCOUNTERED");
+        lines.OpenLine()
+            .append(" *** AN ILLEGAL ENTRY HEAD MARKER NUMBERED ")
+            .append(std::to_string(record.badCharacters))
+            .append(" WAS ENCOUNTERED");
+        lines.EndLine();
         return;
     }
     if (record.state < 0 || record.state >= kSectionCount) {
         return;
     }
-    const std::string name(kSectionNames[static_cast<std::size_t>(record.state)]);
+    const std::string_view name = kSectionNames[static_cast<std::size_t>(record.state)];
+    lines.OpenLine().append(name).append(AnyErrorFlag(record) ? kHasErrors : kFreeOfErrors);
+    lines.EndLine();
     if (!AnyErrorFlag(record)) {
-        lines.push_back(name + std::string(kFreeOfErrors));
         return;
     }
-    lines.push_back(name + std::string(kHasErrors));
     const std::array<std::pair<int, std::string_view>, 4> errors = {
         {{record.badCharacters, kBadCharactersLine},
          {record.outOfRange, kOutOfRangeLine},
@@ -200,7 +203,7 @@ void ReportRecord(const SectionCheck& record, std::vector<std::string>& lines) {
          {record.dateError, kDateErrorLine}}};
     for (const auto& [flag, line] : errors) {
         if (flag == kFlagSet) {
-            lines.emplace_back(line);
+            lines.Add(line);
         }
     }
 }
@@ -232,8 +235,8 @@ void AnalyseHistoryFile(CheckTable& table, const GameSettings& settings, FileSys
     table.wholeFile = true;
 }
 
-std::vector<std::string> ShowAnalysisReport(const CheckTable& table) {
-    std::vector<std::string> lines;
+ReportLines ShowAnalysisReport(const CheckTable& table) {
+    ReportLines lines;
     for (const SectionCheck& record : table.records) {
         ReportRecord(record, lines);
     }

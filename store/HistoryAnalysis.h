@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/ReportLines.h"
 #include "store/FileSystem.h"
 
 #include <string>
@@ -45,6 +46,6 @@ void AnalyseHistoryFile(CheckTable& table, const GameSettings& settings,
 
 // The report lines of a check table, in order: one verdict per line of the file and the errors under it.
 // A section that the file does not hold adds no line.
-std::vector<std::string> ShowAnalysisReport(const CheckTable& table);
+ReportLines ShowAnalysisReport(const CheckTable& table);
 
 } // namespace vantorel

@@ -12,52 +12,66 @@ namespace {
 // that is not a number where a number belongs, or when `wanted` drawings have been read.
 void ReadDrawings(TokenCursor& words, const SectionShape& shape, int wanted, SectionContent& content) {
     const auto perDrawing = static_cast<std::size_t>(shape.numbersPerDrawing);
-    content.numbers.reserve(static_cast<std::size_t>(wanted) * perDrawing);
+    content.numbers.resize(static_cast<std::size_t>(wanted) * perDrawing);
     if (shape.dated) {
         content.dates.reserve(static_cast<std::size_t>(wanted));
     }
-    std::vector<int> drawing(perDrawing);
+    int* next = content.numbers.data();
     while (content.count < wanted) {
         std::string_view date;
         if (shape.dated) {
             date = words.NextWord();
             if (date.empty()) {
-                return;
+                break;
             }
         }
-        for (int& number : drawing) {
+        // The drawing is written in place and counted only when it is complete.
+        bool complete = true;
+        for (std::size_t number = 0; number < perDrawing && complete; ++number) {
             const std::optional<int> value = LeadingWholeNumber(words.NextWord());
-            if (!value) {
-                return;
-            }
-            number = *value;
+            complete = value.has_value();
+            next[number] = complete ? *value : 0;
+        }
+        if (!complete) {
+            break;
         }
         if (shape.dated) {
             content.dates.emplace_back(date);
         }
-        content.numbers.insert(content.numbers.end(), drawing.begin(), drawing.end());
+        next += perDrawing;
         ++content.count;
     }
+    content.numbers.resize(static_cast<std::size_t>(content.count) * perDrawing);
+}
+
+// A section line as the reader takes it: a line longer than a full section can be is cut to that length
+// and then to its last whole word, since a full section's drawings always fit in what is kept.
+std::string_view KeptPart(std::string_view line) {
+    if (line.size() <= kLongestSectionLine) {
+        return line;
+    }
+    line = line.substr(0, kLongestSectionLine);
+    const std::size_t lastBlank = line.find_last_of(" \t");
+    return line.substr(0, lastBlank == std::string_view::npos ? 0 : lastBlank);
 }
 
 } // namespace
 
-int ReadSection(const std::filesystem::path& historyFile, const SectionShape& shape,
-                SectionContent& content) {
+HistoryText ReadHistoryText(const std::filesystem::path& historyFile) {
+    HistoryText history;
+    history.status = RealFileSystem().ReadWhole(historyFile, history.text, kLargestHistoryFile);
+    return history;
+}
+
+int ParseSection(const HistoryText& history, const SectionShape& shape, SectionContent& content) {
     content = SectionContent{};
-    // Lines are read in pieces and kept up to the longest a section can have, so that no file, however
-    // large, is held in memory.
-    FileLineReader file(historyFile, kLongestSectionLine);
-    if (file.status() != ReadStatus::kRead) {
+    if (!history.read()) {
         return kHistoryNotOpened;
     }
-    std::string line;
-    while (file.Next(line)) {
-        if (file.cut()) {
-            // Only whole words count: a full section's drawings always fit in what was kept.
-            line.resize(line.find_last_of(" \t") == std::string::npos ? 0 : line.find_last_of(" \t"));
-        }
-        TokenCursor words(line);
+    LineCursor lines(history.text);
+    std::string_view line;
+    while (lines.Next(line)) {
+        TokenCursor words(KeptPart(line));
         // A line that does not start with a number cannot be compared and is passed over.
         const std::optional<int> lineSection = LeadingWholeNumber(words.NextWord());
         if (!lineSection || *lineSection < shape.section) {
@@ -75,7 +89,12 @@ int ReadSection(const std::filesystem::path& historyFile, const SectionShape& sh
         }
         return kSectionLoaded;
     }
-    return file.failed() ? kHistoryNotOpened : kSectionRefused;
+    return kSectionRefused;
+}
+
+int ReadSection(const std::filesystem::path& historyFile, const SectionShape& shape,
+                SectionContent& content) {
+    return ParseSection(ReadHistoryText(historyFile), shape, content);
 }
 
 } // namespace vantorel

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "store/FileSystem.h"
+
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vantorel {
@@ -28,11 +31,26 @@ inline constexpr int kSectionLoaded = 1;    // found and read, also when it hold
 inline constexpr int kHistoryNotOpened = 0; // the history file could not be opened or read (or is no file)
 inline constexpr int kSectionRefused = -1;  // absent, or its count exceeds the capacity
 
-// Finds the section's line in the history file and reads its drawings. Sections are looked up by the
-// first whole number of each line, in ascending order; blank lines are skipped. Of a line longer than a
-// full section can be, only the part a full section fills is read. A line that holds fewer
-// drawings than its count is read up to its own end: `count` then says how many were found. The content
-// is emptied first, so a refused section leaves no drawings.
+// The history file read whole in one piece, so that every section an operation or a page takes from it
+// costs one read of the file. A file that is no regular file, cannot be read or is larger than any
+// history (kLargestHistoryFile) is not read: `status` says why and `text` stays empty.
+struct HistoryText {
+    ReadStatus status = ReadStatus::kNotOpened;
+    std::string text;
+
+    bool read() const { return status == ReadStatus::kRead; }
+};
+HistoryText ReadHistoryText(const std::filesystem::path& historyFile);
+
+// Finds the section's line in the history text and reads its drawings. Sections are looked up by the
+// first whole number of each line, in ascending order; blank lines are skipped, and the lines of other
+// sections are passed over without being read further. Of a line longer than a full section can be, only
+// the part a full section fills is read. A line that holds fewer drawings than its count is read up to
+// its own end: `count` then says how many were found. The content is emptied first, so a refused section
+// leaves no drawings.
+int ParseSection(const HistoryText& history, const SectionShape& shape, SectionContent& content);
+
+// ReadHistoryText and ParseSection of one section.
 int ReadSection(const std::filesystem::path& historyFile, const SectionShape& shape, SectionContent& content);
 
 } // namespace vantorel

@@ -1,6 +1,8 @@
 #include "store/TextLines.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace vantorel {
 
@@ -14,15 +16,27 @@ bool IsLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
 
+// The length of the first line of `text`: up to its first carriage return or line feed. The line feed is
+// searched first and the carriage return only before it, so each character is looked at about once.
+std::size_t LineLength(std::string_view text) {
+    const void* const feed = std::memchr(text.data(), '\n', text.size());
+    const std::size_t feedAt = feed == nullptr
+                                   ? text.size()
+                                   : static_cast<std::size_t>(static_cast<const char*>(feed) - text.data());
+    const void* const carriageReturn = std::memchr(text.data(), '\r', feedAt);
+    return carriageReturn == nullptr
+               ? feedAt
+               : static_cast<std::size_t>(static_cast<const char*>(carriageReturn) - text.data());
+}
+
 } // namespace
 
 bool LineCursor::Next(std::string_view& line) {
     if (position_ >= text_.size()) {
         return false;
     }
-    const auto start = text_.begin() + static_cast<std::ptrdiff_t>(position_);
-    const auto end = std::find_if(start, text_.end(), IsLineEnd);
-    line = text_.substr(position_, static_cast<std::size_t>(end - start));
+    const std::string_view rest = text_.substr(position_);
+    line = rest.substr(0, LineLength(rest));
     position_ += line.size();
     if (position_ < text_.size()) {
         const bool crlf =
@@ -38,7 +52,11 @@ FileLineReader::FileLineReader(const std::filesystem::path& file, std::size_t lo
     status_ = opened.status;
     if (status_ == ReadStatus::kRead) {
         file_ = std::move(opened.file);
-        buffer_.resize(kReadPiece);
+        // A small file needs no larger buffer than itself (one byte more notices the end in one read); a
+        // page at least, for a file that grows or says it is empty.
+        constexpr std::uint64_t kSmallestPiece = 4096;
+        const std::uint64_t wanted = std::clamp<std::uint64_t>(opened.size + 1, kSmallestPiece, kReadPiece);
+        buffer_.resize(static_cast<std::size_t>(wanted));
     }
 }
 

@@ -99,8 +99,7 @@ std::vector<QWidget*> DigitGamePage::inputFields() const {
 
 void DigitGamePage::OnSetActive() {
     ActivateGamePage();
-    undated_.Load();
-    dated_.Load();
+    LoadDigitGame(undated_, dated_);
     loadedAtRewrite_ = sheet().state().historyRewrites;
     ShowDataState();
     AdjustInputsToPredictions();
@@ -268,12 +267,11 @@ std::string DigitGamePage::ComparePickFile(const std::filesystem::path& pickFile
     // since: the tables as the history file holds them now.
     DigitDrawTable undated(SectionNumber(pageIndex(), false));
     DigitDrawTable datedTable(SectionNumber(pageIndex(), true));
-    undated.Load();
-    datedTable.Load();
+    LoadDigitGame(undated, datedTable);
     return CompareWithHistory(pageIndex(), {undated, datedTable}, dated, pickFile);
 }
 
-std::vector<std::string> DigitGamePage::ResultListLines() {
+ReportLines DigitGamePage::ResultListLines() {
     const HandOver& state = handOver();
     return DigitResultLines(state.currentOperation, pageIndex(), state.useDatedData, state.setupChoices,
                             tables(), results().LastDigitResult(pageIndex()));

@@ -276,7 +276,7 @@ void LottoGamePage::KeepResult(const LottoResult& result, bool dated) {
     }
 }
 
-std::vector<std::string> LottoGamePage::ResultListLines() {
+ReportLines LottoGamePage::ResultListLines() {
     // Only the operation that ran reports: one chosen afterwards but not applied has no result yet.
     const LottoGameResult& kept = results().LastLottoResult(pageIndex());
     if (kept.result.operation != handOver().currentOperation) {

@@ -46,7 +46,7 @@ public:
 
     void OnSetActive() override;
     bool OnApply() override;
-    std::vector<std::string> ResultListLines() override;
+    ReportLines ResultListLines() override;
     std::vector<QWidget*> inputFields() const override;
     std::string ComparePickFile(const std::filesystem::path& pickFile, bool dated) const override;
 

@@ -2,7 +2,7 @@
 
 #include "cli/Commands.h"
 #include "platform/Clock.h"
-#include "platform/SplitLines.h"
+#include "platform/ReportLines.h"
 
 #include <algorithm>
 #include <sstream>
@@ -38,7 +38,7 @@ std::vector<std::string> CliOutcome::messages() const {
 }
 
 std::vector<std::string> CliOutcome::lines() const {
-    return SplitLines(out);
+    return ReportLines::FromText(out).ToStrings();
 }
 
 CliOutcome CliRunner::Run(const std::vector<std::string>& arguments, std::int64_t clockSeconds) const {

@@ -84,9 +84,9 @@ bool ReadsWhole(const std::string& file) {
     CheckTable table;
     AnalyseHistoryFile(table, GameSettings{26, 49, 49, 42, 5});
     WriteFile("vtrmain.dat", kept);
-    const std::vector<std::string> report = ShowAnalysisReport(table);
+    const ReportLines report = ShowAnalysisReport(table);
     return table.wholeFile && table.records.size() == 3 &&
-           std::all_of(report.begin(), report.end(), [](const std::string& line) {
+           std::all_of(report.begin(), report.end(), [](std::string_view line) {
                return line.find("free of errors") != std::string::npos;
            });
 }

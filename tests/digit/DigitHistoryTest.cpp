@@ -60,11 +60,11 @@ TEST_F(NewYorkHistoryTest, TotalsAgreeWithTheDrawnTexts) {
     for (const TextDrawing& drawing : drawings) {
         ++timesDrawn[drawing.digits];
     }
-    const std::vector<std::string> lines = ReportTotals(kThreeNumber, table.CountTotals());
+    const ReportLines lines = ReportTotals(kThreeNumber, table.CountTotals());
     ASSERT_EQ(lines.size(), timesDrawn.size());
     // The lines run from the highest number down, as the map does backwards.
     auto expected = timesDrawn.rbegin();
-    for (const std::string& line : lines) {
+    for (const std::string_view line : lines) {
         EXPECT_EQ(line,
                   " " + expected->first + "  has come in  " + std::to_string(expected->second) + "  time(s)");
         ++expected;

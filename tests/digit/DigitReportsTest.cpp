@@ -17,7 +17,8 @@ using test::Choices;
 using test::DatedTable;
 using test::UndatedTable;
 using test::WriteFile;
-using Lines = std::vector<std::string>;
+using Lines = ReportLines;
+using Texts = std::vector<std::string>;
 
 TEST(DigitReports, TotalsAndPickedNumbersArePadded) {
     EXPECT_EQ(ReportTotals(1, UndatedTable(1, {45, 9999, 999, 5, 45}).CountTotals()),
@@ -49,7 +50,7 @@ TEST(DigitReports, AStoredDateOfTheWrongLengthIsReportedAndShownAsStored) {
     const DigitDrawTable dated = DatedTable(0, {{"98/01/03", 7}, {"98/1/05", 45}});
     EXPECT_EQ(ReportNumberMatches(0, {0, 1, 9}, true, {dated, dated}),
               (Lines{"007 came in on 01/03/98", "045 came in on 98/1/05"}));
-    EXPECT_EQ(sink.texts(), Lines{"Date Length Error at 01/03/98"});
+    EXPECT_EQ(sink.texts(), Texts{"Date Length Error at 01/03/98"});
     // The Date report shows the stored date as it is, without converting it.
     EXPECT_EQ(ReportDateMatches(0, {1}, dated), Lines{"045 came in on 98/1/05"});
 }
@@ -112,6 +113,8 @@ protected:
 TEST_F(DigitCompareTest, ReportsEveryDrawingOfEveryPickInHistoryOrder) {
     const DigitDrawTable dated = DatedTable(0, {{"98/01/02", 123}, {"98/01/03", 7}, {"98/01/04", 45}});
     const DigitDrawTable undated = UndatedTable(0, {7, 0, 7});
+    // A hand-edited history can hold numbers outside the game's; a pick names them all the same.
+    const DigitDrawTable outside = UndatedTable(0, {12345, 7, 1000});
     const struct {
         std::string file;
         const DigitDrawTable& table;
@@ -122,17 +125,19 @@ TEST_F(DigitCompareTest, ReportsEveryDrawingOfEveryPickInHistoryOrder) {
         {"7", undated, kWinner + "7  was found.\n7  was found.\n"},
         // A line without leading digits is the pick 0.
         {"8\n\n", undated, kWinner + "0  was found.\n"},
+        {"1000\n12345\n12345\n999\n", outside,
+         kWinner + "12345  was found.\n12345  was found.\n1000  was found.\n"},
         {"", dated, kNoMatches},
     };
     for (const auto& c : cases) {
         WriteFile("picks.txt", c.file);
         EXPECT_EQ(ComparePickFile(c.table, "picks.txt"), c.expected) << c.file;
     }
-    EXPECT_EQ(sink.texts(), Lines{});
+    EXPECT_EQ(sink.texts(), Texts{});
     // A missing file, and one that opens but cannot be read (a directory).
     EXPECT_EQ(ComparePickFile(dated, "missing.txt"), "File Input ERROR");
     EXPECT_EQ(ComparePickFile(dated, dir.path()), "File Input ERROR");
-    EXPECT_EQ(sink.texts(), Lines(2, "Can't open specified file."));
+    EXPECT_EQ(sink.texts(), Texts(2, "Can't open specified file."));
 }
 
 TEST_F(DigitCompareTest, ComparesTheFirstThousandPicksAndReportsADateOfTheWrongLength) {
@@ -140,9 +145,9 @@ TEST_F(DigitCompareTest, ComparesTheFirstThousandPicksAndReportsADateOfTheWrongL
     WriteFile("exact.txt", picks + "7\n");
     WriteFile("more.txt", picks + "5\n7\n7\n");
     EXPECT_EQ(ComparePickFile(UndatedTable(0, {7}), "exact.txt"), kWinner + "7  was found.\n");
-    EXPECT_EQ(sink.texts(), Lines{});
+    EXPECT_EQ(sink.texts(), Texts{});
     EXPECT_EQ(ComparePickFile(UndatedTable(0, {7}), "more.txt"), kNoMatches);
-    EXPECT_EQ(sink.texts(), Lines{"Too many numbers in the file you specified.\nOnly the first 1000 entries "
+    EXPECT_EQ(sink.texts(), Texts{"Too many numbers in the file you specified.\nOnly the first 1000 entries "
                                   "will be searched."});
     sink.Clear();
     ResetLastGoodDate();
@@ -151,7 +156,7 @@ TEST_F(DigitCompareTest, ComparesTheFirstThousandPicksAndReportsADateOfTheWrongL
         DatedTable(0, {{"98/01/02", 7}, {"98/1/3", 7}, {"98/01/04", 7}, {"98/01/05", 8}});
     EXPECT_EQ(ComparePickFile(dated, "picks.txt"),
               kWinner + "7  came in on  01/02/98\n7  came in on  98/1/3\n7  came in on  01/04/98\n");
-    EXPECT_EQ(sink.texts(), Lines{"Date Length Error at 01/02/98"});
+    EXPECT_EQ(sink.texts(), Texts{"Date Length Error at 01/02/98"});
     EXPECT_EQ(LastGoodDate(), "01/04/98");
 }
 

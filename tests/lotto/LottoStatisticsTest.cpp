@@ -47,8 +47,8 @@ TEST(LottoShares, LinesOfEvenOddAndHighLow) {
 }
 
 TEST(LottoShares, ShareRoundsAFifthDigitAboveFiveUp) {
-    EXPECT_EQ(ReportShare(0.6666f, 1), Lines{" Balls are 67% Even  -  33% Odd."});
-    EXPECT_EQ(ReportShare(0.335f, 2), Lines{" Balls are 33% High  -  67% Low."});
+    EXPECT_EQ(ReportShare(0.6666f, 1).ToStrings(), Lines{" Balls are 67% Even  -  33% Odd."});
+    EXPECT_EQ(ReportShare(0.335f, 2).ToStrings(), Lines{" Balls are 33% High  -  67% Low."});
     EXPECT_TRUE(ReportShare(0.5f, 3).empty());
 }
 
@@ -95,15 +95,15 @@ TEST(LottoSevenBalls, MaximumBeyondTheTallyIsASetupError) {
 }
 
 TEST(LottoTotals, EveryDrawingSortedUntilADateCannotBeShown) {
-    EXPECT_EQ(ReportLottoTotals(MakeLottoTable(4, {{7, 12, 3, 30, 45}})),
+    EXPECT_EQ(ReportLottoTotals(MakeLottoTable(4, {{7, 12, 3, 30, 45}})).ToStrings(),
               Lines{" 3      7      12    30    45   "});
-    EXPECT_EQ(ReportLottoTotals(MakeLottoTable(6, {{49, 1, 2, 3, 4, 10}})),
+    EXPECT_EQ(ReportLottoTotals(MakeLottoTable(6, {{49, 1, 2, 3, 4, 10}})).ToStrings(),
               Lines{" 1      2      3      4      10    49   "});
     RecordingMessageSink sink;
     const ScopedMessageSink installed(sink);
     const LottoDrawTable dated = MakeDatedLottoTable(
         5, {{"98/01/31", {7, 12, 3, 30, 45}}, {"98/2/01", {1, 2, 3, 4, 5}}, {"98/02/02", {1, 2, 3, 4, 5}}});
-    EXPECT_EQ(ReportLottoTotals(dated), Lines{" 01/31/98    3     7     12   30   45   "});
+    EXPECT_EQ(ReportLottoTotals(dated).ToStrings(), Lines{" 01/31/98    3     7     12   30   45   "});
     EXPECT_EQ(sink.texts(), Lines{"Date Length Error at 01/31/98"});
 }
 

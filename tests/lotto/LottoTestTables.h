@@ -88,7 +88,7 @@ inline Outcome RunLotto(const LottoDrawTable& table, int operation, const LottoI
     ScriptedRandom random({0});
     const LottoResult result =
         ApplyLottoOperation(operation, table, inputs, settings, SetupChoices(), random);
-    return {LottoListLines(table, result), sink.texts(), result.listed};
+    return {LottoListLines(table, result).ToStrings(), sink.texts(), result.listed};
 }
 
 inline Outcome RunPowerball(const PowerballDrawTable& table, int operation, const LottoInputs& inputs,
@@ -98,7 +98,7 @@ inline Outcome RunPowerball(const PowerballDrawTable& table, int operation, cons
     ScriptedRandom random({0});
     const LottoResult result =
         ApplyPowerballOperation(operation, table, inputs, settings, SetupChoices(), random);
-    return {PowerballListLines(table, result), sink.texts(), result.listed};
+    return {PowerballListLines(table, result).ToStrings(), sink.texts(), result.listed};
 }
 
 } // namespace vantorel::test

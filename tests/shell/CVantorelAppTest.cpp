@@ -111,6 +111,33 @@ TEST(DesktopProgramTest, WithoutADisplaySaysSoAndPointsToTheCommandLineCompanion
     EXPECT_NE(error.find("vantorel-cli"), std::string::npos) << error;
 }
 
+// The start-up probe ends the program once its main window is shown, or once the sheet that a double-click
+// on the main window opens is shown, and then says how long the sheet took.
+TEST(StartupProbeTest, EndsTheProgramOnceTheMainWindowOrTheSheetIsShown) {
+    const TempWorkingDir dir;
+    std::filesystem::copy_file(TestDataPath("shared/sample-vtrmain.dat"), "vtrmain.dat");
+    std::filesystem::create_directories("config/Nulvex.Mark");
+    WriteFile("config/Nulvex.Mark/Vantorel.conf", "[Settings]\n5BC=26\n6BC=49\nPBC=49\nPBB=42\nPBM=5\n");
+    const struct {
+        const char* until;
+        const char* said;
+    } cases[] = {{"window", ""}, {"sheet", "sheet shown in "}};
+    for (const auto& c : cases) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                           QString::fromStdString((dir.path() / "config").string()));
+        environment.insert(QStringLiteral("VANTOREL_STARTUP_PROBE"), QString::fromLatin1(c.until));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(VANTOREL_DESKTOP_PATH), {QString::fromStdString(dir.path().string())});
+        ASSERT_TRUE(program.waitForFinished(20000)) << c.until;
+        EXPECT_EQ(program.exitCode(), 0) << c.until;
+        const std::string error = program.readAllStandardError().toStdString();
+        EXPECT_NE(error.find(c.said), std::string::npos) << c.until << ": " << error;
+    }
+}
+
 TEST(QtMessageSinkTest, ShowsTheTextCaptionedVantorelAndReturnsTheAnswer) {
     QtMessageSink sink;
     std::string caption;

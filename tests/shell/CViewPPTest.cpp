@@ -17,6 +17,14 @@ std::vector<std::string> NumberedLines(int count) {
     return lines;
 }
 
+std::string NumberedText(int count) {
+    std::string text;
+    for (const std::string& line : NumberedLines(count)) {
+        text += line + '\n';
+    }
+    return text;
+}
+
 TEST(ResultListPrintingTest, FirstPageHolds47LinesAndEveryLaterPage46) {
     const struct {
         int lines;
@@ -77,12 +85,12 @@ protected:
 };
 
 TEST_F(CViewPPTest, PrintsTheChosenPagesThroughThePrintDialog) {
-    list().AddLines(NumberedLines(48));
+    list().AddLines(ReportLines::FromText(NumberedText(48)));
     Click(kDejaViewPage, "printListButton");
     EXPECT_EQ(PrintedPages(), 2);
     EXPECT_EQ(list().pageTexts().size(), 2U);
 
-    list().AddLines(NumberedLines(92));
+    list().AddLines(ReportLines::FromText(NumberedText(92)));
     printRange = {2, 3};
     Click(kDejaViewPage, "printListButton");
     EXPECT_EQ(PrintedPages(), 2);

@@ -8,6 +8,7 @@
 #include "store/HistoryBackup.h"
 #include "store/HistoryRewrite.h"
 #include "store/ManualEntry.h"
+#include "store/SectionReader.h"
 
 #include "tests/store/StoreFixture.h"
 
@@ -150,8 +151,8 @@ TEST_F(RealFilesTest, ASecondWriterWaitsBrieflyThenIsRefusedAndChangesNothing) {
     EXPECT_TRUE(fs::exists("vtrmain.lck"));
 }
 
-// Files larger than any history or import file are refused before they are read; the section reader
-// reads a huge file in pieces.
+// Files larger than any history or import file are refused before they are read, by the section reader
+// too.
 TEST_F(RealFilesTest, FilesLargerThanAnyHistoryAreRefusedBeforeTheyAreRead) {
     const auto makeSparse = [](const char* name, std::uintmax_t size) {
         WriteFile(name, "0 1 5\r\n");
@@ -166,9 +167,12 @@ TEST_F(RealFilesTest, FilesLargerThanAnyHistoryAreRefusedBeforeTheyAreRead) {
     EXPECT_EQ(Messages(),
               (std::vector<std::string>{TooLargeMessage(kHistoryLabel), ImportTooLargeMessage("draws.txt"),
                                         std::string(kDataMassageFailedNew), TooLargeMessage(kHistoryLabel)}));
-    makeSparse("vtrmain.dat", std::uintmax_t{20} << 20);
+    makeSparse("vtrmain.dat", kLargestHistoryFile + 1);
     DigitDrawTable reader(0);
-    EXPECT_EQ(reader.Load(), 1);
+    EXPECT_EQ(reader.Load(), kHistoryNotOpened);
+    EXPECT_EQ(reader.count(), 0);
+    makeSparse("vtrmain.dat", kLargestHistoryFile);
+    EXPECT_EQ(reader.Load(), kSectionLoaded);
     EXPECT_EQ(reader.count(), 1);
     EXPECT_FALSE(WorkFilesLeft());
 }

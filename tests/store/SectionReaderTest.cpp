@@ -54,6 +54,8 @@ TEST(SectionReader, ResultsForFoundAbsentAndMissingSections) {
         {"   \r\n\r\n \t \n", 1, -1, 0},                     // blanks only
         {"0 1 5\r\n\r\n\r\n1 1 98/01/02 7\r\n", 1, 1, 1},    // blank lines between sections
         {"0 1 5\n1 2 98/01/02 7 98/01/03 8\n", 1, 1, 2},     // bare line feeds
+        {"0 1 5\r1 2 98/01/02 7 98/01/03 8\r", 1, 1, 2},     // bare carriage returns
+        {"0 2 5\r6\n1 1 98/01/02 7", 0, 1, 1},               // a carriage return ends the line
         {"1 -4 98/01/02 7\r\n", 1, 1, 0},                    // negative count: empty
         {"1 99999999999999999999 98/01/02 7\r\n", 1, -1, 0}, // 20-digit count: over capacity
         {"1 x 98/01/02 7\r\n", 1, -1, 0},                    // no count
@@ -70,6 +72,35 @@ TEST(SectionReader, ResultsForFoundAbsentAndMissingSections) {
         EXPECT_EQ(result, c.expectedResult) << c.file << " section " << c.section;
         EXPECT_EQ(content.count, c.expectedCount) << c.file << " section " << c.section;
     }
+}
+
+TEST(SectionReader, OneReadOfTheFileServesEverySection) {
+    TempWorkingDir dir;
+    WriteFile("vtrmain.dat", "0 2 5 6\r\n1 1 98/01/02 7\n4 1 1 2 3 4 5\r9 1 98/01/07 5 12 23 34 41 17");
+    const HistoryText history = ReadHistoryText("vtrmain.dat");
+    ASSERT_TRUE(history.read());
+    // What was read stays as it was, whatever happens to the file afterwards.
+    WriteFile("vtrmain.dat", "");
+    DigitDrawTable undated(0);
+    DigitDrawTable dated(1);
+    LottoDrawTable fiveNumber(4);
+    PowerballDrawTable powerball(true);
+    EXPECT_EQ(undated.Load(history), kSectionLoaded);
+    EXPECT_EQ(dated.Load(history), kSectionLoaded);
+    EXPECT_EQ(fiveNumber.Load(history), kSectionLoaded);
+    EXPECT_EQ(powerball.Load(5, history), kSectionLoaded);
+    EXPECT_EQ(undated.numbers, (std::vector<int>{5, 6}));
+    EXPECT_EQ(dated.dates, (std::vector<std::string>{"98/01/02"}));
+    EXPECT_EQ(fiveNumber.numbers[0], (LottoRow{1, 2, 3, 4, 5, 0}));
+    EXPECT_EQ(powerball.powerBalls, (std::vector<int>{17}));
+    LottoDrawTable sixNumber(6);
+    EXPECT_EQ(sixNumber.Load(history), kSectionRefused);
+
+    const HistoryText missing = ReadHistoryText("missing.dat");
+    EXPECT_EQ(missing.status, ReadStatus::kMissing);
+    EXPECT_EQ(undated.Load(missing), kHistoryNotOpened);
+    EXPECT_EQ(undated.count(), 0);
+    EXPECT_EQ(ReadHistoryText(dir.path()).status, ReadStatus::kNotAFile);
 }
 
 TEST(SectionReader, MissingFileGivesZero) {
@@ -171,9 +202,10 @@ TEST(SectionReader, DigitTableSectionNumbers) {
 
 TEST(SectionReader, HugeAndBinaryInputsEndWithADefinedResult) {
     TempWorkingDir dir;
+    // A line far longer than a full section, in a file as large as a history can be.
     std::string hugeLine = "0 3649";
-    hugeLine.reserve(10'500'000);
-    while (hugeLine.size() < 10'000'000) {
+    hugeLine.reserve(kLargestHistoryFile);
+    while (hugeLine.size() + 4 < kLargestHistoryFile - 20) {
         hugeLine += " 123";
     }
     WriteFile("vtrmain.dat", hugeLine + "\r\n1 1 98/01/02 5\r\n");

@@ -91,12 +91,14 @@ protected:
             PowerballDrawTable table(dated);
             table.Load(settings.powerballBalls);
             return PowerballListLines(table, ApplyPowerballOperation(request.operation, table, inputs,
-                                                                     settings, SetupChoices(), random));
+                                                                     settings, SetupChoices(), random))
+                .ToStrings();
         }
         LottoDrawTable table(SectionNumber(request.game, dated));
         table.Load();
-        return LottoListLines(
-            table, ApplyLottoOperation(request.operation, table, inputs, settings, SetupChoices(), random));
+        return LottoListLines(table, ApplyLottoOperation(request.operation, table, inputs, settings,
+                                                         SetupChoices(), random))
+            .ToStrings();
     }
 
     std::string ControlState(int game) const { return SheetTest::ControlState(game, "Radio"); }
