@@ -48,8 +48,12 @@ std::string PresetAssignments(const GamePreset& preset) {
     std::string assignments;
     for (std::size_t i = 0; i < kGameSettingCount; ++i) {
         if (preset.values[i]) {
-            assignments += (assignments.empty() ? "" : " ") + std::string(kGameSettingRules[i].key) + '=' +
-                           std::to_string(*preset.values[i]);
+            if (!assignments.empty()) {
+                assignments += ' ';
+            }
+            assignments.append(kGameSettingRules[i].key)
+                .append("=")
+                .append(std::to_string(*preset.values[i]));
         }
     }
     return assignments;
