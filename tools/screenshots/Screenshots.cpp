@@ -17,7 +17,7 @@
 #include "shell/pages/BackupDialog.h"
 #include "shell/pages/PatternDialog.h"
 #include "shell/pages/SheetPages.h"
-#include "tests/shell/tools/ChartScreenshots.h"
+#include "tools/screenshots/ChartScreenshots.h"
 
 #include <QAbstractButton>
 #include <QApplication>

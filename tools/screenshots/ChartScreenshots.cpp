@@ -1,4 +1,4 @@
-#include "tests/shell/tools/ChartScreenshots.h"
+#include "tools/screenshots/ChartScreenshots.h"
 
 #include "lotto/LottoBestGuess.h"
 #include "lotto/LottoOperations.h"
