@@ -507,18 +507,20 @@ void CAdvanced::CompareExternalFile(int game) {
     sheet().SetActivePage(kDejaViewPage);
 }
 
-void CAdvanced::ImportNewHistory(int game) {
-    const int dataType = SelectedDataType();
-    if (game < 0 || dataType < 0) {
+std::optional<GameSettings> CAdvanced::SettingsForHistoryImport(int game) {
+    if (game < 0 || !DataTypeChosen()) {
         MessageBox(kSelectGameAndData);
-        return;
+        return std::nullopt;
     }
-    const std::optional<GameSettings> settings =
-        ReadGameSettings(services().profile, SettingsOfDrawingShape(game));
+    return ReadGameSettings(services().profile, SettingsOfDrawingShape(game));
+}
+
+void CAdvanced::ImportNewHistory(int game) {
+    const std::optional<GameSettings> settings = SettingsForHistoryImport(game);
     if (!settings) {
         return;
     }
-    const bool dated = dataType == 1;
+    const bool dated = SelectedDataType() == 1;
     // Once for every line of this history that the file holds already.
     for (int line = ExistingSectionLines(SectionNumber(game, dated)); line > 0; --line) {
         if (!ContinueOverExistingHistory(this)) {
@@ -534,18 +536,13 @@ void CAdvanced::ImportNewHistory(int game) {
 }
 
 void CAdvanced::ImportIntoHistory(int game) {
-    const int dataType = SelectedDataType();
-    if (game < 0 || dataType < 0) {
-        MessageBox(kSelectGameAndData);
-        return;
-    }
-    const std::optional<GameSettings> settings =
-        ReadGameSettings(services().profile, SettingsOfDrawingShape(game));
+    const std::optional<GameSettings> settings = SettingsForHistoryImport(game);
     if (!settings) {
         return;
     }
+    const bool dated = SelectedDataType() == 1;
     RunImport([&](const std::filesystem::path& importFile, const ProgressLight& progress) {
-        return ImportAppend(importFile, game, dataType == 1, progress, filterImport_, *settings);
+        return ImportAppend(importFile, game, dated, progress, filterImport_, *settings);
     });
 }
 

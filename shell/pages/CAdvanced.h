@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/GameSettings.h"
 #include "shell/SheetPage.h"
 #include "store/DataImport.h"
 #include "store/HistoryFile.h"
@@ -122,6 +123,9 @@ private:
     void CompareExternalFile(int game);
     void ImportNewHistory(int game);
     void ImportIntoHistory(int game);
+    // The game's settings for an import into its chosen history; nothing, after the message that says
+    // why, when the game or the data type is not chosen or the settings cannot be used.
+    std::optional<GameSettings> SettingsForHistoryImport(int game);
     void ImportResultsFile(int game);
     // "Enter Data" by operation.
     void AppendTypedDrawing(int game, bool dated);
