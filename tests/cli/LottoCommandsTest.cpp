@@ -71,15 +71,18 @@ TEST_F(LottoCommands, OperationsPrintTheirLinesOrTheirMessage) {
          "Parse error in query string or not\nenough information entered to\ncompletely evaluate the "
          "query.\n\n  "
          "Operation Aborted."},
-        {{"run", "5", "date", "--input", "2/1/98"},
-         {},
-         "No Date Entered or\nInvalid Date Format\n\n(format is mm/dd/yy)"},
         {{"run", "6", "hottest"}, {}, "Undated 0"},
+        {{"compare", "5", "--dated", "picks.txt"},
+         {"We MAY have a WINNER here !", "40 31 22 15 3 was found on 01/02/98"}},
+        {{"compare", "pb", "--dated", "picks.txt"},
+         {"We MAY have a WINNER here !", "1 2 3 4 5 with Powerball 6 was found on 01/10/98"}},
+        {{"compare", "pb", "--undated", "picks.txt"}, {"Sorry...No Matches Were Found."}},
         {{"compare", "5", "--undated", "absent.txt"}, {"File Input ERROR"}, "Can't open specified file."},
         {{"compare", "6", "--undated", "folder"}, {"File Input ERROR"}, "Can't open specified file."},
         {{"compare", "pb", "--dated", "/dev/zero"}, {"File Input ERROR"}, "Can't open specified file."},
     };
     std::filesystem::create_directory("folder");
+    test::WriteFile("picks.txt", "3 15 22 31 40\r1 2 3 4 5 6\r"); // lines may end with a carriage return
     for (const Case& c : cases) {
         EXPECT_EQ(Run(c.arguments), c.lines) << c.arguments[1] << ' ' << c.arguments[2];
         EXPECT_EQ(last.status, c.message.empty() ? kExitDone : kExitRefused) << c.arguments[2];
@@ -108,35 +111,20 @@ TEST_F(LottoCommands, PicksLineRepeatsWithAPlantedSeedAndShowsTheNotice) {
     EXPECT_EQ(Run({"run", "5", "best-guess", "--strategy", "optimistic"}).size(), 1u);
 }
 
-TEST_F(LottoCommands, CompareReportsPossibleWinners) {
-    test::WriteFile("picks.txt", "3 15 22 31 40\n1 2 3 4 5 6\n");
-    EXPECT_EQ(Run({"compare", "5", "--dated", "picks.txt"}),
-              (Lines{"We MAY have a WINNER here !", "40 31 22 15 3 was found on 01/02/98"}));
-    EXPECT_EQ(last.status, kExitDone);
-    EXPECT_EQ(Run({"compare", "pb", "--dated", "picks.txt"}),
-              (Lines{"We MAY have a WINNER here !", "1 2 3 4 5 with Powerball 6 was found on 01/10/98"}));
-    EXPECT_EQ(Run({"compare", "pb", "--undated", "picks.txt"}), Lines{"Sorry...No Matches Were Found."});
-    // Lines may end with a carriage return alone.
-    test::WriteFile("picks.txt", "1 2 3 4 5 6\r3 15 22 31 40\r");
-    EXPECT_EQ(Run({"compare", "5", "--dated", "picks.txt"}),
-              (Lines{"We MAY have a WINNER here !", "40 31 22 15 3 was found on 01/02/98"}));
-}
-
-// Today's matrices: every Power Ball operation on a history that holds the highest balls of both groups.
+// Today's matrices: every Power Ball operation on a history that holds the highest balls of both groups,
+// the highest Power Ball drawn most often.
 struct Matrix {
-    const char* group1Max;
-    const char* group2Max;
-    int highest;      // the highest first-group ball in the history
-    int highestPower; // the highest Power Ball in it, drawn most often
+    int group1Max;
+    int group2Max;
     const char* history;
 };
 
 const Matrix kMatrices[] = {
-    {"69", "26", 69, 26,
+    {69, 26,
      "8 3 5 17 33 60 69 26 1 2 3 4 69 26 10 20 30 40 69 25\r\n"
      "9 4 26/01/03 5 17 33 60 69 26 26/01/07 1 2 3 4 69 26 26/01/10 10 20 30 40 69 25 "
      "26/01/14 11 22 33 44 68 26\r\n"},
-    {"99", "1", 99, 1,
+    {99, 1,
      "8 3 5 17 33 60 99 1 1 2 3 4 99 1 10 20 30 40 98 1\r\n"
      "9 4 26/01/03 5 17 33 60 99 1 26/01/07 1 2 3 4 99 1 26/01/10 10 20 30 40 98 1 26/01/14 11 22 33 44 99 "
      "1\r\n"},
@@ -156,24 +144,22 @@ std::pair<std::vector<int>, int> PicksOf(const std::string& line) {
 
 TEST_F(LottoCommands, PowerballOperationsWorkWithTodaysMatrices) {
     for (const Matrix& m : kMatrices) {
-        SCOPED_TRACE(std::string("PBC ") + m.group1Max + ", PBB " + m.group2Max);
+        const std::string top = std::to_string(m.group1Max);
+        const std::string power = std::to_string(m.group2Max);
+        SCOPED_TRACE("PBC " + top + ", PBB " + power);
         test::WriteFile("vtrmain.dat", m.history);
-        profile.WriteString(kSettingsSection, kKeyPBC, m.group1Max);
-        profile.WriteString(kSettingsSection, kKeyPBB, m.group2Max);
-        const std::string top = std::to_string(m.highest);
-        const std::string power = std::to_string(m.highestPower);
+        profile.WriteString(kSettingsSection, kKeyPBC, top);
+        profile.WriteString(kSettingsSection, kKeyPBB, power);
 
         // The tallies reach both maximums and count the highest balls.
         const Lines distribution = Run({"run", "pb", "distribution"});
-        ASSERT_EQ(distribution.size(),
-                  static_cast<std::size_t>(std::stoi(m.group1Max) + std::stoi(m.group2Max)));
-        EXPECT_EQ(distribution[static_cast<std::size_t>(m.highest - 1)], "ball " + top + ": 3");
-        EXPECT_EQ(distribution.back(),
-                  std::string("powerball ") + m.group2Max + ": " + (m.highestPower == 1 ? "4" : "3"));
+        ASSERT_EQ(distribution.size(), static_cast<std::size_t>(m.group1Max + m.group2Max));
+        EXPECT_EQ(distribution[static_cast<std::size_t>(m.group1Max - 1)], "ball " + top + ": 3");
+        EXPECT_EQ(distribution.back(), "powerball " + power + ": " + (m.group2Max == 1 ? "4" : "3"));
         EXPECT_NE(Run({"run", "pb", "hottest"}).front().find("Balls  are  " + top + "  "), std::string::npos);
         EXPECT_EQ(Run({"run", "pb", "hottest", "--undated"}).back(),
                   "The  Seven  Hottest  Powerball Balls  are  " + power + "  " +
-                      (m.highestPower == 1 ? "" : "25  "));
+                      (m.group2Max == 1 ? "" : "25  "));
         EXPECT_EQ(Run({"run", "pb", "high-low"}).size(), 1U);
         EXPECT_EQ(last.status, kExitDone);
 
@@ -195,9 +181,9 @@ TEST_F(LottoCommands, PowerballOperationsWorkWithTodaysMatrices) {
                 const auto [first, ball] = PicksOf(picks.back());
                 EXPECT_EQ(first.size(), 5U) << picks.back();
                 for (const int pick : first) {
-                    EXPECT_TRUE(pick >= 1 && pick <= std::stoi(m.group1Max)) << picks.back();
+                    EXPECT_TRUE(pick >= 1 && pick <= m.group1Max) << picks.back();
                 }
-                EXPECT_TRUE(ball >= 1 && ball <= std::stoi(m.group2Max)) << picks.back();
+                EXPECT_TRUE(ball >= 1 && ball <= m.group2Max) << picks.back();
             }
         }
 
