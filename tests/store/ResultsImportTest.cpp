@@ -37,9 +37,7 @@ struct ImportCase {
 
 class ResultsImportTest : public StoreFixture {
 protected:
-    int Import(int gameType = kFiveNumber, const ProgressLight& progress = {}) {
-        return ImportResults("results.csv", gameType, {}, progress, settings);
-    }
+    int Import() { return ImportResults("results.csv", kFiveNumber, {}, {}, settings); }
 };
 
 TEST_F(ResultsImportTest, WritesOnlyTheDrawingsTheHistoryLacksInDateOrder) {
@@ -118,17 +116,6 @@ TEST_F(ResultsImportTest, WritesOnlyTheDrawingsTheHistoryLacksInDateOrder) {
     messages.Clear();
     EXPECT_EQ(Import(), 0);
     EXPECT_EQ(Messages(), Lines{"Unable to open results.csv"});
-}
-
-TEST_F(ResultsImportTest, BlinksEveryTwentyFiveDrawingsWritten) {
-    std::string sixty;
-    for (int day = 0; day < 60; ++day) {
-        sixty += std::to_string(1 + day / 20) + "/" + std::to_string(1 + day % 20) + "/2020 1 2 3 4 5 6\n";
-    }
-    WriteFile("results.csv", sixty);
-    int blinks = 0;
-    ASSERT_EQ(Import(kSixNumber, [&blinks] { ++blinks; }), 1);
-    EXPECT_EQ(blinks, 3); // at 0, 25 and 50
 }
 
 } // namespace
