@@ -122,7 +122,6 @@ TEST_F(DigitCommandsTest, PatternAndComparePrintTheirLines) {
          "We MAY have a WINNER here !\n7  came in on  01/03/98\n45  came in on  01/05/98\n"
          "7  came in on  01/05/98\n"},
         {"compare 3 --undated picks.txt", 0, "We MAY have a WINNER here !\n7  was found.\n"},
-        {"compare 4 --dated missing.txt", 1, "File Input ERROR\n", {"Can't open specified file."}},
         {"compare 3 --dated /dev/zero", 1, "File Input ERROR\n", {"Can't open specified file."}},
     });
     std::filesystem::remove("vtrmain.dat");
