@@ -21,35 +21,21 @@ std::optional<CommandLine> Parse(const std::string& line) {
     return ParseCommandLine(Words(line, storage));
 }
 
-TEST(CommandLine, AcceptsEveryFormOfTheGrammar) {
+// The forms of the grammar that the command tests do not run already.
+TEST(CommandLine, AcceptsTheFormsTheCommandTestsDoNotRun) {
     const char* accepted[] = {
         "run 3 totals",
         "run 4 number-range --input 0100 --from 0100 --to 0200 --undated",
         "run 5 partial-number --input 1,2",
         "run pb number --input 1,2,3,4,5 --power 6",
-        "run 6 best-guess --strategy nihilistic --seed 17",
         "run 3 overdue --predictions date-range --from 01/01/98 --to 02/01/98 --method numbers",
-        "run 3 even-odd --even-odd balls --high-low balls --match box",
         "run 3 date --input=01/02/98",
-        "analyze",
-        "import 3 --dated draws.txt",
         "import pb --undated draws.txt --append --filter --yes",
-        "import pb --dated results.csv --results",
         "import 3 --results --dated results.csv --column=Evening --yes",
-        "append 5 --undated 1,2,3,4,5",
-        "compare 6 --dated picks.txt",
-        "pattern 4 --undated 1234 --reversed",
-        "backup",
-        "backup --yes",
-        "restore --yes",
-        "settings",
-        "settings 5BC=30 pbm=4",
         "--dir history analyze",
         "run 3 totals --dir=history",
         "--dir=a import 3 --dated draws.txt --yes",
         "--help",
-        "-h",
-        "--version",
     };
     for (const char* line : accepted) {
         EXPECT_TRUE(Parse(line).has_value()) << line;
@@ -154,8 +140,8 @@ TEST(CommandLine, CarriesTheValuesAndChoices) {
     EXPECT_EQ(elsewhere->command, CliCommand::Compare);
     EXPECT_EQ(elsewhere->directory, "../lotto");
     EXPECT_EQ(elsewhere->input, "picks.txt");
-    EXPECT_EQ(Parse("--version")->command, CliCommand::Version);
-    EXPECT_EQ(Parse("-h")->command, CliCommand::Help);
+    EXPECT_EQ(Parse("--version").value().command, CliCommand::Version);
+    EXPECT_EQ(Parse("-h").value().command, CliCommand::Help);
 }
 
 } // namespace

@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <fcntl.h>
 #include <set>
-#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -56,21 +55,11 @@ bool Succeeded(pid_t process) {
 
 // The drawings of a section line of the file, by section number.
 std::vector<int> Drawings(const std::string& history, int section) {
-    std::istringstream lines(history);
-    for (std::string line; std::getline(lines, line);) {
-        std::istringstream words(line);
-        int lineSection = -1;
-        int count = 0;
-        words >> lineSection >> count;
-        if (lineSection == section) {
-            std::vector<int> drawings;
-            for (int value = 0; words >> value;) {
-                drawings.push_back(value);
-            }
-            return drawings;
-        }
+    std::vector<int> drawings;
+    for (const std::string& word : SectionDrawingWords(history, section)) {
+        drawings.push_back(std::stoi(word));
     }
-    return {};
+    return drawings;
 }
 
 // Whether the file in the working directory reads whole: every line a section line free of errors.

@@ -1,6 +1,5 @@
 #include "platform/ProfileStore.h"
 #include "tests/cli/CliRunner.h"
-#include "tests/support/CliProcess.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -123,23 +122,11 @@ TEST_F(DigitCommandsTest, PatternAndComparePrintTheirLines) {
          "We MAY have a WINNER here !\n7  came in on  01/03/98\n45  came in on  01/05/98\n"
          "7  came in on  01/05/98\n"},
         {"compare 3 --undated picks.txt", 0, "We MAY have a WINNER here !\n7  was found.\n"},
-        {"compare 4 --dated missing.txt", 1, "File Input ERROR\n", {"Can't open specified file."}},
         {"compare 3 --dated /dev/zero", 1, "File Input ERROR\n", {"Can't open specified file."}},
     });
     std::filesystem::remove("vtrmain.dat");
     Check({{"run 3 totals", 1, "", {"No 3 Number Game Data Available"}},
            {"run 4 random", 1, "", {"No 4 Number Game Data Available"}}});
-}
-
-TEST(VantorelCli, DigitCommandsPrintLinesToStandardOutputAndMessagesToStandardError) {
-    test::TempWorkingDir dir;
-    WriteFile("vtrmain.dat", kHistory);
-    const std::string config = (dir.path() / "config").string();
-    EXPECT_EQ(test::RunCli({"run", "3", "number", "--input", "45"}, config).out, "045 came in on 01/05/98\n");
-    const test::CliRun refused = test::RunCli({"run", "3", "date", "--input", "1/5/98"}, config);
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.out, "");
-    EXPECT_EQ(refused.err, std::string(kNoDate) + "\n");
 }
 
 } // namespace

@@ -186,7 +186,6 @@ TEST_F(StoreCommandsTest, CommandsRewriteTheHistoryOrRefuseWithTheirMessages) {
         Append("4 --undated", "9999", "2 0\r\n", "2 1 9999\r\n"),
         Append("5 --dated", "01/02/98 03,15,22,31,40", "5 0\r\n", "5 1 98/01/02 3 15 22 31 40\r\n"),
         Append("5 --undated", "3, 15 22 31 40", "4 0\r\n", "4 1 3  15 22 31 40\r\n"),
-        Append("5 --undated", "1 2 3 4 5", "4 0\r\n", "4 1 1 2 3 4 5\r\n"),
         Append("pb --undated", "1 2 3 4 5", "8 0\r\n", "8 1 1 2 3 4 5\r\n", {}, "PBM=4"),
         Append("pb --dated", "01/02/98 1 2 3 4 5 06", "9 0\r\n", "9 1 98/01/02 1 2 3 4 5 6\r\n"),
         Append("5 --undated", "012 05 7 9 10", "4 0\r\n", "4 1 12 5 7 9 10\r\n"),

@@ -41,21 +41,13 @@ std::string DatedSectionLine(const std::vector<TextDrawing>& drawings) {
     return line + "\r\n";
 }
 
-class NewYorkHistoryTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        drawings = ReadDrawings();
-        ASSERT_EQ(drawings.size(), 3549u);
-        test::WriteFile("vtrmain.dat", "0 0\r\n" + DatedSectionLine(drawings));
-        ASSERT_EQ(table.Load(), 1);
-    }
-
-    test::TempWorkingDir dir;
-    std::vector<TextDrawing> drawings;
-    DigitDrawTable table{1};
-};
-
-TEST_F(NewYorkHistoryTest, TotalsAgreeWithTheDrawnTexts) {
+TEST(NewYorkHistory, TotalsAgreeWithTheDrawnTexts) {
+    const test::TempWorkingDir dir;
+    const std::vector<TextDrawing> drawings = ReadDrawings();
+    ASSERT_EQ(drawings.size(), 3549u);
+    test::WriteFile("vtrmain.dat", "0 0\r\n" + DatedSectionLine(drawings));
+    DigitDrawTable table(1);
+    ASSERT_EQ(table.Load(), 1);
     std::map<std::string, int> timesDrawn;
     for (const TextDrawing& drawing : drawings) {
         ++timesDrawn[drawing.digits];
@@ -68,31 +60,6 @@ TEST_F(NewYorkHistoryTest, TotalsAgreeWithTheDrawnTexts) {
         EXPECT_EQ(line,
                   " " + expected->first + "  has come in  " + std::to_string(expected->second) + "  time(s)");
         ++expected;
-    }
-}
-
-TEST_F(NewYorkHistoryTest, HottestAndOverdueDigitPerPositionAgreeWithTheDrawnTexts) {
-    for (const PickMode mode : {PickMode::Hottest, PickMode::Overdue}) {
-        std::string expected;
-        for (std::size_t position = 0; position < 3; ++position) {
-            std::map<char, int> tally;
-            for (char digit = '0'; digit <= '9'; ++digit) {
-                tally[digit] = 0;
-            }
-            for (const TextDrawing& drawing : drawings) {
-                ++tally[drawing.digits[position]];
-            }
-            const auto best = mode == PickMode::Hottest
-                                  ? std::max_element(tally.begin(), tally.end(),
-                                                     [](auto a, auto b) { return a.second < b.second; })
-                                  : std::min_element(tally.begin(), tally.end(),
-                                                     [](auto a, auto b) { return a.second < b.second; });
-            const auto shared = std::count_if(tally.begin(), tally.end(),
-                                              [&best](auto entry) { return entry.second == best->second; });
-            expected += shared == 1 ? best->first : '?';
-        }
-        EXPECT_EQ(table.PickByPosition(mode).substr(0, 3), expected)
-            << (mode == PickMode::Hottest ? "hottest" : "overdue");
     }
 }
 

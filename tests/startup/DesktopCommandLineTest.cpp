@@ -1,7 +1,5 @@
 #include "startup/DesktopCommandLine.h"
 
-#include "VantorelBuild.h"
-
 #include <gtest/gtest.h>
 
 namespace vantorel {
@@ -38,12 +36,6 @@ TEST(DesktopCommandLine, ReadsHelpVersionAndOneHistory) {
         EXPECT_EQ(line.history, c.history) << shown;
         EXPECT_EQ(line.problem.isEmpty(), c.request != DesktopRequest::Invalid) << shown;
     }
-}
-
-TEST(DesktopCommandLine, HelpNamesTheDataFolderAndVersionTheProjectVersion) {
-    EXPECT_TRUE(DesktopHelpText(QStringLiteral("/home/a/.local/share/Nulvex.Mark/Vantorel"))
-                    .contains(QStringLiteral("\n  /home/a/.local/share/Nulvex.Mark/Vantorel\n")));
-    EXPECT_EQ(DesktopVersionText().toStdString(), "vantorel " + std::string(kVantorelVersion) + "\n");
 }
 
 } // namespace

@@ -84,13 +84,10 @@ TEST(ProgramStart, HelpAndVersionAnswerWithoutADisplayOrSettings) {
 }
 
 TEST(ProgramStart, DesktopUsageErrorsExitWithTwo) {
-    for (const QStringList& arguments :
-         {QStringList{QStringLiteral("--bogus")}, QStringList{QStringLiteral("a"), QStringLiteral("b")}}) {
-        const DesktopRun run =
-            RunDesktop(arguments, {{QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen")}});
-        EXPECT_EQ(run.status, 2) << arguments.join(QLatin1Char(' ')).toStdString();
-        EXPECT_NE(run.err.find("vantorel --help"), std::string::npos) << run.err;
-    }
+    const DesktopRun run = RunDesktop({QStringLiteral("a"), QStringLiteral("b")},
+                                      {{QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen")}});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("vantorel --help"), std::string::npos) << run.err;
 }
 
 TEST(ProgramStart, CliDirChoosesTheHistoryAndFilesStayWhereTheUserStands) {
@@ -126,26 +123,17 @@ TEST(ProgramStart, CliDirThatCannotBeEnteredIsRefusedWithItsReason) {
     TempWorkingDir dir;
     const std::string config = (dir.path() / "config").string();
     WriteFile("plain.txt", "not a folder");
-    struct Case {
-        std::vector<std::string> arguments;
-        int status;
-        std::string error; // a part of standard error
-    };
-    const Case cases[] = {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"--dir", "missing", "analyze"},
-         1,
          "vantorel-cli: cannot work in the folder \"missing\": No such file"},
-        {{"analyze", "--dir", "plain.txt"}, 1, "\"plain.txt\": Not a directory"},
-        {{"analyze", "--dir", ""}, 1, "cannot work in the folder \"\""},
-        {{"--dir", ".", "--dir", ".", "analyze"}, 2, "usage:"},
-        {{"analyze", "--dir"}, 2, "usage:"},
-        {{"--dir", "."}, 2, "usage:"},
+        {{"analyze", "--dir", "plain.txt"}, "\"plain.txt\": Not a directory"},
+        {{"analyze", "--dir", ""}, "cannot work in the folder \"\""},
     };
-    for (const Case& c : cases) {
-        const CliRun run = RunCli(c.arguments, config);
-        EXPECT_EQ(run.status, c.status) << c.arguments[0] << ' ' << c.arguments[1];
-        EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
-        EXPECT_EQ(c.status == 1, run.err.find("usage:") == std::string::npos) << run.err;
+    for (const auto& [arguments, error] : cases) {
+        const CliRun run = RunCli(arguments, config);
+        EXPECT_EQ(run.status, 1) << arguments[0] << ' ' << arguments[1];
+        EXPECT_NE(run.err.find(error), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find("usage:"), std::string::npos) << run.err;
     }
 }
 

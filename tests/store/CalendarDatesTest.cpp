@@ -112,16 +112,5 @@ TEST_F(CalendarDates, ImpossibleDatesShowTheirMessageAndFail) {
     }
 }
 
-TEST_F(CalendarDates, CenturyWindowOrdersDatesAcrossTheYear2000) {
-    EXPECT_EQ(CenturyWindowYear(83), 2083);
-    EXPECT_EQ(CenturyWindowYear(84), 1984);
-    EXPECT_EQ(CenturyWindowYear(0), 2000);
-    EXPECT_LT(CompareStoredDates("99/12/30", "00/01/02"), 0);
-    EXPECT_GT(CompareStoredDates("00/01/02", "99/12/30"), 0);
-    EXPECT_EQ(CompareStoredDates("98/01/02", "98/01/02"), 0);
-    EXPECT_LT(CompareStoredDates("98/01/02", "98/01/03"), 0);
-    EXPECT_LT(CompareStoredDates("84/01/01", "83/12/31"), 0);
-}
-
 } // namespace
 } // namespace vantorel

@@ -1,7 +1,9 @@
-// What only the engine shows of an import: the progress light and the message for a game it does not know.
+// What only the engine shows of an import: the progress light (of the results import too) and the message
+// for a game it does not know.
 // The section lines, the rewrites and their messages are checked through vantorel-cli.
 
 #include "store/DataImport.h"
+#include "store/ResultsImport.h"
 
 #include "tests/store/StoreFixture.h"
 
@@ -29,6 +31,17 @@ TEST_F(StoreFixture, ImportBlinksEveryTwentyFiveDrawingsOrNumbersAndKnowsItsGame
     std::string line;
     EXPECT_EQ(MassageNewData("import.txt", 5, true, {}, false, settings, line), kMassageFailed);
     EXPECT_EQ(Messages(), std::vector<std::string>{"Illegal gameType parameter in MassageNewData()"});
+    std::string sixtyResults; // the results import blinks every twenty-five drawings written
+    for (int day = 0; day < 60; ++day) {
+        sixtyResults +=
+            std::to_string(1 + day / 20) + "/" + std::to_string(1 + day % 20) + "/2020 1 2 3 4 5 6\n";
+    }
+    WriteFile("results.csv", sixtyResults);
+    int blinks = 0;
+    ASSERT_EQ(ImportResults(
+                  "results.csv", kSixNumber, {}, [&blinks] { ++blinks; }, settings),
+              1);
+    EXPECT_EQ(blinks, 3);
 }
 
 } // namespace

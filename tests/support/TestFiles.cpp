@@ -52,6 +52,23 @@ bool WorkFilesLeftIn(const std::filesystem::path& folder) {
     return false;
 }
 
+std::vector<std::string> SectionDrawingWords(const std::string& history, int section) {
+    std::istringstream lines(history);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream words(line);
+        int lineSection = -1;
+        std::string count;
+        if (words >> lineSection >> count && lineSection == section) {
+            std::vector<std::string> drawings;
+            for (std::string word; words >> word;) {
+                drawings.push_back(word);
+            }
+            return drawings;
+        }
+    }
+    return {};
+}
+
 std::filesystem::path TestDataPath(std::string_view name) {
     return std::filesystem::path(VANTOREL_TEST_DATA_DIR) / std::string(name);
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantorel::test {
 
@@ -27,6 +28,9 @@ std::string ReadFile(const std::filesystem::path& file);
 
 // Whether a folder holds a work file of a rewrite ("~tmp.~" and a suffix, or the older "~.~").
 bool WorkFilesLeftIn(const std::filesystem::path& folder = ".");
+
+// The words of the line of `section` in a history text after its section number and count: the drawings.
+std::vector<std::string> SectionDrawingWords(const std::string& history, int section);
 
 // A fixture file of tests/data.
 std::filesystem::path TestDataPath(std::string_view name);
