@@ -216,15 +216,6 @@ TEST_F(CSpecialTest, DateRestrictionsAreDisabledWhileTheGamePageUsesUndatedData)
     EXPECT_TRUE(IsEnabled(kSetupPage, "dayRadio"));
 }
 
-TEST_F(CSpecialTest, PreviousPageReturnsToThePageItCameFrom) {
-    sheet->SetActivePage(kFourNumberPage);
-    Click(kSetupPage, "previousPageButton");
-    EXPECT_EQ(sheet->activeIndex(), kFourNumberPage);
-    sheet->SetActivePage(kDejaViewPage);
-    Click(kSetupPage, "previousPageButton");
-    EXPECT_EQ(sheet->activeIndex(), kDejaViewPage);
-}
-
 TEST_F(SheetTest, SetupChoicesSurviveClosingTheSheetUntilTheProgramRestarts) {
     UseSampleHistory();
     const auto radio = [](CPsheet& running, const char* name) {

@@ -122,28 +122,5 @@ TEST_F(CViewPPTest, DataFileTextIsShownOnceInsteadOfGameReports) {
     EXPECT_EQ(ResultLines().size(), 4U);
 }
 
-TEST_F(CViewPPTest, EveryVisitAddsTheReportAgainUntilCleared) {
-    Click(kThreeNumberPage, "evenOddRadio");
-    ClickSheetButton("applyButton");
-    ASSERT_EQ(ResultLines().size(), 1U);
-    sheet->SetActivePage(kSetupPage);
-    sheet->SetActivePage(kDejaViewPage);
-    ASSERT_EQ(ResultLines().size(), 2U);
-    EXPECT_EQ(ResultLines()[0], ResultLines()[1]);
-    Click(kDejaViewPage, "clearListButton");
-    EXPECT_TRUE(ResultLines().empty());
-}
-
-TEST_F(CViewPPTest, PreviousPageAndExit) {
-    sheet->SetActivePage(kFourNumberPage);
-    Click(kDejaViewPage, "previousPageButton");
-    EXPECT_EQ(sheet->activeIndex(), kFourNumberPage);
-    sheet->SetActivePage(kSetupPage);
-    Click(kDejaViewPage, "previousPageButton");
-    EXPECT_EQ(sheet->activeIndex(), kSetupPage);
-    Click(kDejaViewPage, "exitButton");
-    EXPECT_EQ(exitRequests, 1);
-}
-
 } // namespace
 } // namespace vantorel::test
