@@ -185,52 +185,39 @@ protected:
     }
 };
 
+// The 6 Number page has found no dated history before the import; the drawings are written in date order,
+// and only once.
 TEST_F(ResultsImportPageTest, AddsTheDrawingsInDateOrderAndOnlyOnce) {
-    const struct {
-        std::string_view held; // the 6 Number dated history before, empty when the file holds none
-        std::string_view after;
-        std::string_view message;
-        std::string_view status;
-    } cases[] = {
-        {"", "7 3 98/01/03 1 2 3 4 5 6 98/01/07 10 11 12 13 14 15 98/01/10 3 15 22 31 40 49\r\n",
-         "Results Import Successful\n\nNew drawings written: 3\nAlready in the history: 0", "Dated 3"},
-        {"7 2 98/01/01 9 19 29 39 41 42 98/01/07 10 11 12 13 14 15\r\n",
-         "7 4 98/01/01 9 19 29 39 41 42 98/01/03 1 2 3 4 5 6 98/01/07 10 11 12 13 14 15 "
-         "98/01/10 3 15 22 31 40 49\r\n",
-         "Results Import Successful\n\nNew drawings written: 2\nAlready in the history: 1", "Dated 4"},
-    };
     WriteFile("lotto.csv", kSixNumberResults);
     WriteFile("picks.txt", "1 2 3 4 5 6\n");
-    for (const auto& each : cases) {
-        SCOPED_TRACE(each.status);
-        WriteHistory(std::string(kHistory) + std::string(each.held));
-        messages.Clear();
-        OpenSheet(kSixNumberPage); // the page has read the history before the import
-        sheet->SetActivePage(kDataFilePage);
-        ImportResults("sixNumberGameRadio", "lotto.csv");
-        EXPECT_EQ(fileDialogFilters.back(), "Results Files (*.csv *.txt);;Text Files (*.txt);;All Files (*)");
-        EXPECT_EQ(messages.texts(), Lines{std::string(each.message)});
-        EXPECT_EQ(History(), std::string(kHistory) + std::string(each.after));
-        EXPECT_TRUE(Shown("completionPicture"));
-        EXPECT_FALSE(Shown("processingPicture") || Shown("blankPicture"));
-        // A comparison sees the new drawings, though the 6 Number page read the history before.
-        ChooseOperation("Compare External File");
-        Press("datedDataRadio");
-        ChooseFile("compareButton", "picks.txt");
-        Press("applySelectionButton");
-        EXPECT_EQ(ResultLines(), (Lines{"We MAY have a WINNER here !", "1 2 3 4 5 6 was found on 01/03/98"}));
-        sheet->SetActivePage(kSixNumberPage);
-        EXPECT_EQ(Text(kSixNumberPage, "statusLabel"), each.status);
+    OpenSheet(kSixNumberPage);
+    sheet->SetActivePage(kDataFilePage);
+    ImportResults("sixNumberGameRadio", "lotto.csv");
+    EXPECT_EQ(fileDialogFilters.back(), "Results Files (*.csv *.txt);;Text Files (*.txt);;All Files (*)");
+    EXPECT_EQ(messages.texts(),
+              Lines{"Results Import Successful\n\nNew drawings written: 3\nAlready in the history: 0"});
+    EXPECT_EQ(History(),
+              std::string(kHistory) +
+                  "7 3 98/01/03 1 2 3 4 5 6 98/01/07 10 11 12 13 14 15 98/01/10 3 15 22 31 40 49\r\n");
+    EXPECT_TRUE(Shown("completionPicture"));
+    EXPECT_FALSE(Shown("processingPicture") || Shown("blankPicture"));
+    // A comparison sees the new drawings, though the 6 Number page read the history before.
+    ChooseOperation("Compare External File");
+    Press("datedDataRadio");
+    ChooseFile("compareButton", "picks.txt");
+    Press("applySelectionButton");
+    EXPECT_EQ(ResultLines(), (Lines{"We MAY have a WINNER here !", "1 2 3 4 5 6 was found on 01/03/98"}));
+    sheet->SetActivePage(kSixNumberPage);
+    EXPECT_EQ(Text(kSixNumberPage, "statusLabel"), "Dated 3");
 
-        // The same file again adds nothing and leaves the file as it was.
-        const std::string imported = History();
-        sheet->SetActivePage(kDataFilePage);
-        messages.Clear();
-        ImportResults("sixNumberGameRadio", "lotto.csv");
-        EXPECT_EQ(messages.texts().at(0).substr(0, 46), "No new drawings: VTRMAIN.DAT was not changed.\n");
-        EXPECT_EQ(History(), imported);
-        EXPECT_FALSE(Shown("completionPicture")); // no new data to announce
-    }
+    // The same file again adds nothing and leaves the file as it was.
+    const std::string imported = History();
+    sheet->SetActivePage(kDataFilePage);
+    messages.Clear();
+    ImportResults("sixNumberGameRadio", "lotto.csv");
+    EXPECT_EQ(messages.texts().at(0).substr(0, 46), "No new drawings: VTRMAIN.DAT was not changed.\n");
+    EXPECT_EQ(History(), imported);
+    EXPECT_FALSE(Shown("completionPicture")); // no new data to announce
 }
 
 TEST_F(ResultsImportPageTest, TheColumnFieldChoosesTheGameOfAFileWithSeveral) {
@@ -564,50 +551,44 @@ TEST_F(CAdvancedTest, APlantedSeedRepeatsRandomUntilUnplanted) {
                      "Seed 17 is planted.\nTo unplant enter a seed of 0.", "Seed is unplanted."}));
 }
 
+// The dialog offers Backup while there is a history and Restore while there is a backup.
 TEST_F(CAdvancedTest, BackupAndRestoreThroughTheBackupDialog) {
-    const auto buttonStates = [](Lines& states) {
-        return [&states](QDialog& dialog) {
-            for (const char* name : {"backupDatafileButton", "restoreDatafileButton"}) {
-                states.push_back(std::string(name) +
-                                 (dialog.findChild<QAbstractButton*>(QString::fromLatin1(name))->isEnabled()
-                                      ? " on"
-                                      : " off"));
-            }
-            dialog.reject();
-        };
-    };
     ChooseOperation("Backup Datafile");
-    Lines states;
-    {
-        const ModalDialogs dialogs({buttonStates(states), ClickIn("backupDatafileButton")});
-        Press("backupButton");
-        Press("backupButton");
-        EXPECT_EQ(dialogs.titles(), Lines(2, "Vantorel Data Backup"));
-    }
+    Lines states; // the two buttons, each time the dialog opens
+    // Opens the dialog once for each button to click in it (none: the dialog is cancelled).
+    const auto openDialog = [&](const std::vector<const char*>& clicks) {
+        std::vector<ModalDialogs::Action> actions;
+        for (const char* click : clicks) {
+            actions.push_back([&states, click](QDialog& dialog) {
+                for (const char* name : {"backupDatafileButton", "restoreDatafileButton"}) {
+                    const bool on =
+                        dialog.findChild<QAbstractButton*>(QString::fromLatin1(name))->isEnabled();
+                    states.push_back(std::string(name) + (on ? " on" : " off"));
+                }
+                click == nullptr ? dialog.reject() : ClickIn(click)(dialog);
+            });
+        }
+        const ModalDialogs dialogs(actions);
+        for (std::size_t i = 0; i < clicks.size(); ++i) {
+            Press("backupButton");
+        }
+        return dialogs.titles();
+    };
+    EXPECT_EQ(openDialog({nullptr, "backupDatafileButton"}), Lines(2, "Vantorel Data Backup"));
     EXPECT_EQ(ReadFile("maindat.bak"), kHistory);
     WriteHistory("0 1 5");
-    {
-        messages.ScriptAnswer(MessageAnswer::Ok);
-        const ModalDialogs dialogs({buttonStates(states), ClickIn("restoreDatafileButton")});
-        Press("backupButton");
-        Press("backupButton");
-    }
+    messages.ScriptAnswer(MessageAnswer::Ok);
+    openDialog({"restoreDatafileButton"});
     EXPECT_EQ(History(), kHistory);
     EXPECT_EQ(messages.texts(),
               (Lines{"Backup completed.", std::string(kRestoreQuestion), "Restore completed."}));
-
     std::filesystem::remove("vtrmain.dat");
-    {
-        const ModalDialogs dialogs({buttonStates(states)});
-        Press("backupButton");
-    }
+    openDialog({nullptr});
     std::filesystem::remove("maindat.bak");
     WriteHistory(kHistory);
-    {
-        const ModalDialogs dialogs({buttonStates(states)});
-        Press("backupButton");
-    }
+    openDialog({nullptr});
     EXPECT_EQ(states, (Lines{"backupDatafileButton on", "restoreDatafileButton off",    // no backup yet
+                             "backupDatafileButton on", "restoreDatafileButton off",    // still none
                              "backupDatafileButton on", "restoreDatafileButton on",     // both files
                              "backupDatafileButton off", "restoreDatafileButton on",    // no history
                              "backupDatafileButton on", "restoreDatafileButton off"})); // no backup
