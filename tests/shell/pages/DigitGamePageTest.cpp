@@ -1,8 +1,8 @@
 #include "tests/shell/SheetTestSupport.h"
 
-#include "digit/DigitDrawTable.h"
-#include "platform/PlainDecimal.h"
+#include "digit/DigitOperation.h"
 #include "shell/pages/DigitGamePage.h"
+#include "store/CalendarDates.h"
 
 namespace vantorel::test {
 namespace {
@@ -112,12 +112,11 @@ TEST_F(DigitGamePageTest, SearchWithoutAUsableInputStaysOnThePage) {
     const struct {
         const char* operation;
         const char* typed;
-        std::string message;
+        std::string_view message;
     } cases[] = {
-        {"dateRadio", "1/5/98", "No Date Entered or\nInvalid Date Format\n\n(format is mm/dd/yy)"},
-        {"numberRadio", "abc",
-         "No Number Entered or\nInvalid Number Format\n\n(digits only, for example 123)"},
-        {"numberRadio", "", "No Number Entered or\nInvalid Number Format\n\n(digits only, for example 123)"},
+        {"dateRadio", "1/5/98", kNoDateEntered},
+        {"numberRadio", "abc", kNoNumberEntered},
+        {"numberRadio", "", kNoNumberEntered},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -126,7 +125,7 @@ TEST_F(DigitGamePageTest, SearchWithoutAUsableInputStaysOnThePage) {
         Click(kThreeNumberPage, c.operation);
         Type(kThreeNumberPage, "numberEdit", c.typed);
         ClickSheetButton("applyButton");
-        EXPECT_EQ(messages.texts(), Lines{c.message});
+        EXPECT_EQ(messages.texts(), Lines{std::string(c.message)});
         EXPECT_EQ(sheet->activeIndex(), kThreeNumberPage);
         EXPECT_TRUE(ResultLines().empty());
         EXPECT_TRUE(ApplyEnabled());

@@ -3,10 +3,12 @@
 #include "lotto/LottoBestGuess.h"
 #include "lotto/LottoDrawTable.h"
 #include "lotto/LottoOperations.h"
+#include "lotto/LottoTexts.h"
 #include "lotto/PowerballDrawTable.h"
 #include "platform/RandomGenerator.h"
 #include "shell/ChartData.h"
 #include "shell/pages/LottoGamePage.h"
+#include "store/CalendarDates.h"
 
 #include <QPrinter>
 #include <QProcess>
@@ -183,24 +185,20 @@ TEST_F(LottoGamePageTest, DejaViewReportsTheOperationThatRanOnItsHistory) {
 TEST_F(LottoGamePageTest, SearchMessagesAndWhereTheSheetGoesNext) {
     const struct {
         Request request;
-        std::string message;
+        std::string_view message;
         bool staysOnPage;
     } cases[] = {
-        {{.game = kFiveNumberPage, .operation = kDateSearch, .number = "1/1/22"},
-         "No Date Entered or\nInvalid Date Format\n\n(format is mm/dd/yy)",
-         true},
-        {{.game = kSixNumberPage, .operation = kDateRangeSearch, .from = "03/11/06"},
-         "No Date Entered or\nInvalid Date Format\n\n(format is mm/dd/yy)",
-         true},
+        {{.game = kFiveNumberPage, .operation = kDateSearch, .number = "1/1/22"}, kNoDateEntered, true},
+        {{.game = kSixNumberPage, .operation = kDateRangeSearch, .from = "03/11/06"}, kNoDateEntered, true},
         {{.game = kPowerballPage, .operation = kNumberSearch, .number = "2 4 15 37 43"},
          "Not Enough Balls in Query.\n\nThis function requires  All  6\nBalls including the Powerball.",
          true},
-        {{.game = kPowerballPage, .operation = kPartialNumberSearch}, "No Numbers Entered", true},
+        {{.game = kPowerballPage, .operation = kPartialNumberSearch}, kNoNumbersEntered, true},
         {{.game = kFiveNumberPage, .operation = kNumberSearch, .number = "1 2 3 4 27"},
-         "A specified ball number exceeds the\nupper limit of the game type.",
+         kBallAboveLimit,
          false},
         {{.game = kSixNumberPage, .undated = true, .operation = kPartialNumberSearch, .number = "7 7"},
-         "Duplicate ball numbers found in query.\n\tSearch Aborted.",
+         kDuplicateBalls,
          false},
     };
     for (const auto& each : cases) {
@@ -208,7 +206,7 @@ TEST_F(LottoGamePageTest, SearchMessagesAndWhereTheSheetGoesNext) {
         messages.Clear();
         Prepare(each.request);
         ClickSheetButton("applyButton");
-        EXPECT_EQ(messages.texts(), Lines{each.message});
+        EXPECT_EQ(messages.texts(), Lines{std::string(each.message)});
         if (each.staysOnPage) {
             EXPECT_EQ(sheet->activeIndex(), each.request.game);
             EXPECT_TRUE(ResultLines().empty());
