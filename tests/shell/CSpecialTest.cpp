@@ -81,10 +81,16 @@ TEST_F(CSpecialTest, RecordEntryNeedsATargetAndAValueThatFitsIt) {
                                            "list]"}));
 }
 
-// Only the recorded maximums are written; the others keep what the store holds, and the confirmation shows
-// the values the keys will hold.
+// "Current Settings" shows the texts as stored. Only the recorded maximums are written; the others keep
+// what the store holds, and the confirmation shows the values the keys will hold.
 TEST_F(CSpecialTest, SaveEntriesWritesTheRecordedMaximumsOnlyAfterConfirmation) {
     profile.Remove(kSettingsSection, kKeyPBB);
+    Click(kSetupPage, "currentSettingsButton"); // the texts as stored
+    EXPECT_EQ(messages.entries().at(0).icon, MessageIcon::Information);
+    EXPECT_EQ(messages.texts(),
+              Lines{"5 Number Game is set to 26 numbers.\n6 Number Game is set to 49 numbers.\nPowerball "
+                    "Group One is 49 "
+                    "numbers.\nPowerball Group Two is  numbers.\n5 balls are drawn from Powerball Group 1."});
     Record("fiveNumberGameRadio", 30);
     Record("fiveNumberGameRadio", 36); // a later entry for the same target replaces the earlier one
     Record("powerballBallsRadio", 60);
@@ -165,17 +171,6 @@ TEST_F(CSpecialTest, UsePresetSavesItsGamesMaximumsAfterConfirmation) {
     messages.ScriptAnswer(MessageAnswer::Ok);
     Click(kSetupPage, "usePresetButton");
     EXPECT_EQ(StoredSettings(), (Lines{"26", "59", "69", "26", "5"}));
-}
-
-TEST_F(CSpecialTest, CurrentSettingsShowsTheStoredTexts) {
-    profile.Remove(kSettingsSection, kKeyPBB);
-    Click(kSetupPage, "currentSettingsButton");
-    ASSERT_EQ(messages.entries().size(), 1U);
-    EXPECT_EQ(
-        messages.entries()[0].text,
-        "5 Number Game is set to 26 numbers.\n6 Number Game is set to 49 numbers.\nPowerball Group One is 49 "
-        "numbers.\nPowerball Group Two is  numbers.\n5 balls are drawn from Powerball Group 1.");
-    EXPECT_EQ(messages.entries()[0].icon, MessageIcon::Information);
 }
 
 TEST_F(CSpecialTest, ChoicesShowTheDefaultsAndStayOneHotPerGroup) {

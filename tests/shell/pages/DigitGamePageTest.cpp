@@ -179,7 +179,7 @@ TEST_F(DigitGamePageTest, InputFieldsFollowTheOperationAndThePredictionsChoice) 
     }
 }
 
-TEST_F(DigitGamePageTest, ActivationPreparesTheFieldsForThePredictionsChoice) {
+TEST_F(DigitGamePageTest, ActivationAndClearInputsPrepareTheFields) {
     OpenSheet();
     ChooseOnSetup(kFourNumberPage, {"dayRadio"});
     EXPECT_EQ(EnabledFields(kFourNumberPage), (std::vector<bool>{true, false, false}));
@@ -190,16 +190,14 @@ TEST_F(DigitGamePageTest, ActivationPreparesTheFieldsForThePredictionsChoice) {
     ChooseOnSetup(kFourNumberPage, {"normalRadio"});
     EXPECT_EQ(EnabledFields(kFourNumberPage), (std::vector<bool>{true, false, false}));
     EXPECT_EQ(Text(kFourNumberPage, "numberLabel"), "Number");
-}
 
-TEST_F(DigitGamePageTest, ClearInputsEmptiesAndEnablesTheFields) {
-    OpenSheet();
-    Click(kThreeNumberPage, "numberRangeRadio");
-    Type(kThreeNumberPage, "fromEdit", "123456789");
-    EXPECT_EQ(Text(kThreeNumberPage, "fromEdit"), "12345678"); // at most 8 characters
-    Click(kThreeNumberPage, "clearInputsButton");
-    EXPECT_EQ(EnabledFields(kThreeNumberPage), (std::vector<bool>{true, true, true}));
-    EXPECT_EQ(Text(kThreeNumberPage, "fromEdit"), "");
+    // "Clear Inputs" empties the fields and enables them all.
+    Click(kFourNumberPage, "numberRangeRadio");
+    Type(kFourNumberPage, "fromEdit", "123456789");
+    EXPECT_EQ(Text(kFourNumberPage, "fromEdit"), "12345678"); // at most 8 characters
+    Click(kFourNumberPage, "clearInputsButton");
+    EXPECT_EQ(EnabledFields(kFourNumberPage), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(Text(kFourNumberPage, "fromEdit"), "");
     EXPECT_TRUE(ApplyEnabled());
 }
 
