@@ -2,8 +2,6 @@
 
 #include <QTabWidget>
 
-#include <set>
-
 namespace vantorel::test {
 namespace {
 
@@ -16,13 +14,13 @@ TEST_F(CPsheetTest, HasTheEightPagesInOrder) {
     OpenSheet();
     EXPECT_EQ(sheet->windowTitle().toStdString(), "Vantorel Operations");
     const auto* tabs = Find<QTabWidget>("pageTabs");
-    const std::vector<std::string> expected = {"3 Number",   "4 Number", "5 Number",  "6 Number",
-                                               "Power Ball", "Setup",    "Data File", "Deja View"};
-    ASSERT_EQ(tabs->count(), kPageCount);
-    for (int i = 0; i < kPageCount; ++i) {
-        EXPECT_EQ(tabs->tabText(i).toStdString(), expected[static_cast<std::size_t>(i)]);
+    std::vector<std::string> captions;
+    for (int i = 0; i < tabs->count(); ++i) {
+        captions.push_back(tabs->tabText(i).toStdString());
         EXPECT_EQ(sheet->page(i)->pageIndex(), i);
     }
+    EXPECT_EQ(captions, (std::vector<std::string>{"3 Number", "4 Number", "5 Number", "6 Number",
+                                                  "Power Ball", "Setup", "Data File", "Deja View"}));
 }
 
 // Every double-click runs a fresh sheet modally. It reopens on the last game page used; with "5BC" empty
@@ -51,42 +49,43 @@ TEST_F(CPsheetTest, EachDoubleClickRunsAFreshSheet) {
     EXPECT_TRUE(handOver.configWarningShown);
 }
 
-TEST_F(CPsheetTest, OkAndApplyFollowTheChosenOperation) {
-    OpenSheet();
-    EXPECT_FALSE(ApplyEnabled());
-    EXPECT_FALSE(OkEnabled()); // game page activation
-
-    Click(kThreeNumberPage, "totalsRadio");
-    EXPECT_TRUE(ApplyEnabled());
-    EXPECT_FALSE(OkEnabled());
-    Click(kThreeNumberPage, "randomRadio");
-    EXPECT_FALSE(ApplyEnabled());
-    EXPECT_TRUE(OkEnabled());
-    sheet->SetActivePage(kFourNumberPage);
-    EXPECT_FALSE(OkEnabled());
-    Click(kFourNumberPage, "evenOddRadio");
-    EXPECT_TRUE(ApplyEnabled());
-    Click(kFourNumberPage, "distributionRadio");
-    EXPECT_FALSE(ApplyEnabled());
-    EXPECT_TRUE(OkEnabled());
-    EXPECT_EQ(handOver.HighestChosenOperation(), kDistribution);
-}
-
-TEST_F(CPsheetTest, ApplyRunsTheActiveGamesOperationOnceAndTurnsToDejaView) {
-    OpenSheet();
-    sheet->SetActivePage(kFourNumberPage); // both digit pages have now been shown
-    Click(kFourNumberPage, "totalsRadio");
-    ClickSheetButton("applyButton");
-
-    EXPECT_EQ(sheet->activeIndex(), kDejaViewPage);
-    EXPECT_FALSE(ApplyEnabled());
-    EXPECT_FALSE(OkEnabled());
-    const std::vector<std::string> lines = ResultLines();
-    ASSERT_FALSE(lines.empty());
-    // One report of the 4 Number totals: every number once, highest first.
-    EXPECT_EQ(lines.front().find(" 9"), 0U);
-    EXPECT_NE(lines.front().find("  has come in  "), std::string::npos);
-    EXPECT_EQ(std::set<std::string>(lines.begin(), lines.end()).size(), lines.size());
+// Distribution, Random and Best Guess run from OK, the other operations need Apply; a game page shown anew
+// has neither. A digit page (check boxes) and a lotto page (radios) choose their history alike: a chart
+// operation stays ready for OK, and the date searches follow the dated history.
+TEST_F(CPsheetTest, ChartOperationsEnableOkInsteadOfApply) {
+    const struct {
+        int game;
+        int next;
+        std::string source; // the suffix of the data source buttons
+    } pages[] = {{kThreeNumberPage, kFourNumberPage, "Check"}, {kSixNumberPage, kPowerballPage, "Radio"}};
+    for (const auto& each : pages) {
+        SCOPED_TRACE(each.game);
+        OpenSheet(each.game);
+        EXPECT_FALSE(ApplyEnabled() || OkEnabled());
+        for (const char* radio : {"distributionRadio", "randomRadio", "bestGuessRadio"}) {
+            SCOPED_TRACE(radio);
+            Click(each.game, "totalsRadio");
+            EXPECT_TRUE(ApplyEnabled() && !OkEnabled());
+            Click(each.game, radio);
+            EXPECT_TRUE(OkEnabled() && !ApplyEnabled());
+        }
+        EXPECT_TRUE(sheet->state().chartPending); // "Best Guess" leaves picks for the chart
+        Click(each.game, "undated" + each.source);
+        Click(each.game, "undated" + each.source); // a second click keeps the choice
+        EXPECT_FALSE(ApplyEnabled());
+        EXPECT_EQ(ControlState(each.game, each.source),
+                  "dated on, undated on checked, date searches off, others on");
+        EXPECT_FALSE(handOver.useDatedData);
+        Click(each.game, "randomRadio");
+        Click(each.game, "dated" + each.source);
+        EXPECT_EQ(ControlState(each.game, each.source),
+                  "dated on checked, undated on, date searches on, others on");
+        EXPECT_TRUE(handOver.useDatedData);
+        EXPECT_TRUE(ApplyEnabled());
+        EXPECT_EQ(handOver.HighestChosenOperation(), kRandom);
+        sheet->SetActivePage(each.next);
+        EXPECT_FALSE(OkEnabled());
+    }
 }
 
 TEST_F(CPsheetTest, OkAppliesChartOperationsAndCancelAppliesNothing) {
@@ -113,6 +112,26 @@ TEST_F(CPsheetTest, HelpAsksForTheActivePagesContext) {
     sheet->SetActivePage(kThreeNumberPage);
     ClickSheetButton("helpButton");
     EXPECT_EQ(helpContexts, (std::vector<int>{5010, 5012, 5005}));
+}
+
+// "Previous Page" on Setup and on "Deja View" returns to the page shown before; "Exit Vantorel" asks to end
+// the program.
+TEST_F(CPsheetTest, PreviousPageReturnsToThePageItCameFromAndExitEndsTheProgram) {
+    OpenSheet();
+    const struct {
+        int from;
+        int button;
+    } cases[] = {{kFourNumberPage, kSetupPage},
+                 {kDejaViewPage, kSetupPage},
+                 {kFourNumberPage, kDejaViewPage},
+                 {kSetupPage, kDejaViewPage}};
+    for (const auto& each : cases) {
+        sheet->SetActivePage(each.from);
+        Click(each.button, "previousPageButton");
+        EXPECT_EQ(sheet->activeIndex(), each.from) << each.button;
+    }
+    Click(kDejaViewPage, "exitButton");
+    EXPECT_EQ(exitRequests, 1);
 }
 
 } // namespace

@@ -7,10 +7,10 @@
 #include <QListWidget>
 #include <QSpinBox>
 
-#include <algorithm>
-
 namespace vantorel::test {
 namespace {
+
+using Lines = std::vector<std::string>;
 
 // The target radios in key order.
 constexpr const char* kTargets[] = {"fiveNumberGameRadio", "sixNumberGameRadio", "powerballGroup1Radio",
@@ -33,8 +33,8 @@ protected:
         Click(kSetupPage, "recordEntryButton");
     }
 
-    std::vector<std::string> StoredSettings() const {
-        std::vector<std::string> values;
+    Lines StoredSettings() const {
+        Lines values;
         for (const GameSettingRule& rule : kGameSettingRules) {
             values.push_back(profile.GetString("SETTINGS", rule.key));
         }
@@ -43,17 +43,15 @@ protected:
 
     // Presses `button` twice: answered with Cancel, which writes nothing, then with OK, which saves.
     void ExpectSavedAfterConfirmation(std::string_view button, const std::string& confirmation,
-                                      const std::vector<std::string>& before,
-                                      const std::vector<std::string>& after) {
+                                      const Lines& before, const Lines& after) {
         messages.Clear();
         Click(kSetupPage, button);
-        EXPECT_EQ(messages.texts(),
-                  (std::vector<std::string>{confirmation, "The Operation Has Been Cancelled"}));
+        EXPECT_EQ(messages.texts(), (Lines{confirmation, "The Operation Has Been Cancelled"}));
         EXPECT_EQ(StoredSettings(), before);
         messages.Clear();
         messages.ScriptAnswer(MessageAnswer::Ok);
         Click(kSetupPage, button);
-        EXPECT_EQ(messages.texts(), (std::vector<std::string>{confirmation, "Settings Have Been Saved"}));
+        EXPECT_EQ(messages.texts(), (Lines{confirmation, "Settings Have Been Saved"}));
         EXPECT_EQ(StoredSettings(), after);
     }
 
@@ -78,16 +76,21 @@ TEST_F(CSpecialTest, RecordEntryNeedsATargetAndAValueThatFitsIt) {
     Record("powerballBallsRadio", 61);
     EXPECT_EQ(entered(), (GameSettingChanges{std::nullopt, std::nullopt, std::nullopt, std::nullopt, 5}));
     EXPECT_EQ(messages.texts(),
-              (std::vector<std::string>{"No Value Selected!",
-                                        "Invalid Selection for Powerball Max.\nPlease select 4 "
-                                        "balls or 5 balls.\n\n[Settings at the bottom of the "
-                                        "list]"}));
+              (Lines{"No Value Selected!", "Invalid Selection for Powerball Max.\nPlease select 4 "
+                                           "balls or 5 balls.\n\n[Settings at the bottom of the "
+                                           "list]"}));
 }
 
-// Only the recorded maximums are written; the others keep what the store holds, and the confirmation shows
-// the values the keys will hold.
+// "Current Settings" shows the texts as stored. Only the recorded maximums are written; the others keep
+// what the store holds, and the confirmation shows the values the keys will hold.
 TEST_F(CSpecialTest, SaveEntriesWritesTheRecordedMaximumsOnlyAfterConfirmation) {
     profile.Remove(kSettingsSection, kKeyPBB);
+    Click(kSetupPage, "currentSettingsButton"); // the texts as stored
+    EXPECT_EQ(messages.entries().at(0).icon, MessageIcon::Information);
+    EXPECT_EQ(messages.texts(),
+              Lines{"5 Number Game is set to 26 numbers.\n6 Number Game is set to 49 numbers.\nPowerball "
+                    "Group One is 49 "
+                    "numbers.\nPowerball Group Two is  numbers.\n5 balls are drawn from Powerball Group 1."});
     Record("fiveNumberGameRadio", 30);
     Record("fiveNumberGameRadio", 36); // a later entry for the same target replaces the earlier one
     Record("powerballBallsRadio", 60);
@@ -103,7 +106,7 @@ TEST_F(CSpecialTest, SaveEntriesWritesTheRecordedMaximumsOnlyAfterConfirmation) 
     messages.Clear();
     sheet->SetActivePage(kThreeNumberPage);
     Click(kSetupPage, "saveEntriesButton");
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"No New Game Maximums Entered!"});
+    EXPECT_EQ(messages.texts(), Lines{"No New Game Maximums Entered!"});
 }
 
 // Beyond the list: a typed value, checked against the target's range; the list entry and the typed value
@@ -113,50 +116,35 @@ TEST_F(CSpecialTest, OtherValueRecordsThePowerballGroupsOfTodaysGames) {
     ASSERT_NE(other, nullptr);
     EXPECT_EQ(other->maximum(), 99);
     const struct {
-        const char* target;
+        std::size_t target; // in kTargets
         int typed;
         std::optional<int> recorded;
-        const char* message;
+        std::string_view message; // none when empty
     } cases[] = {
-        {"powerballGroup1Radio", 99, 99, nullptr},
-        {"powerballGroup2Radio", 1, 1, nullptr},
-        {"powerballBallsRadio", 4, 4, nullptr},
-        {"powerballBallsRadio", 45, std::nullopt,
-         "Invalid Selection for Powerball Max.\nPlease select 4 balls or 5 balls.\n\n[Settings at the bottom "
-         "of "
-         "the list]"},
-        {"fiveNumberGameRadio", 70, std::nullopt, "5BC must be a whole number from 19 to 61."},
-        {"powerballGroup1Radio", 18, std::nullopt, "PBC must be a whole number from 19 to 99."},
+        {2, 99, 99, ""},
+        {3, 1, 1, ""},
+        {4, 4, 4, ""},
+        {4, 45, std::nullopt, kInvalidPowerballBalls},
+        {0, 70, std::nullopt, "5BC must be a whole number from 19 to 61."},
+        {2, 18, std::nullopt, "PBC must be a whole number from 19 to 99."},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(kTargets[c.target]) + ' ' + std::to_string(c.typed));
         sheet->SetActivePage(kThreeNumberPage);
         sheet->SetActivePage(kSetupPage);
         messages.Clear();
-        Click(kSetupPage, c.target);
+        Click(kSetupPage, kTargets[c.target]);
         valueList()->setCurrentRow(3);
         other->setValue(c.typed);
         EXPECT_TRUE(valueList()->selectedItems().isEmpty());
         Click(kSetupPage, "recordEntryButton");
-        const auto target = static_cast<std::size_t>(
-            std::find_if(std::begin(kTargets), std::end(kTargets),
-                         [&](const char* t) { return t == std::string_view(c.target); }) -
-            std::begin(kTargets));
-        EXPECT_EQ(entered()[target], c.recorded) << c.target << ' ' << c.typed;
-        EXPECT_EQ(messages.texts(),
-                  c.message != nullptr ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+        EXPECT_EQ(entered()[c.target], c.recorded);
+        EXPECT_EQ(messages.texts(), c.message.empty() ? Lines{} : Lines{std::string(c.message)});
     }
     // Choosing a list entry again clears the typed value: the entry is recorded.
     Record("powerballGroup2Radio", 40);
     EXPECT_EQ(other->value(), 0);
     EXPECT_EQ(entered()[3], 40);
-
-    // Saved like any recorded value.
-    other->setValue(69);
-    Click(kSetupPage, "powerballGroup1Radio");
-    Click(kSetupPage, "recordEntryButton");
-    messages.ScriptAnswer(MessageAnswer::Ok);
-    Click(kSetupPage, "saveEntriesButton");
-    EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"26", "49", "69", "40", "5"}));
 }
 
 // A preset is one step with the usual confirmation; it changes only the keys of its game.
@@ -174,18 +162,7 @@ TEST_F(CSpecialTest, UsePresetSavesItsGamesMaximumsAfterConfirmation) {
     presets->setCurrentIndex(4); // a 6 of 59 lotto
     messages.ScriptAnswer(MessageAnswer::Ok);
     Click(kSetupPage, "usePresetButton");
-    EXPECT_EQ(StoredSettings(), (std::vector<std::string>{"26", "59", "69", "26", "5"}));
-}
-
-TEST_F(CSpecialTest, CurrentSettingsShowsTheStoredTexts) {
-    profile.Remove(kSettingsSection, kKeyPBB);
-    Click(kSetupPage, "currentSettingsButton");
-    ASSERT_EQ(messages.entries().size(), 1U);
-    EXPECT_EQ(
-        messages.entries()[0].text,
-        "5 Number Game is set to 26 numbers.\n6 Number Game is set to 49 numbers.\nPowerball Group One is 49 "
-        "numbers.\nPowerball Group Two is  numbers.\n5 balls are drawn from Powerball Group 1.");
-    EXPECT_EQ(messages.entries()[0].icon, MessageIcon::Information);
+    EXPECT_EQ(StoredSettings(), (Lines{"26", "59", "69", "26", "5"}));
 }
 
 TEST_F(CSpecialTest, ChoicesShowTheDefaultsAndStayOneHotPerGroup) {
@@ -214,15 +191,6 @@ TEST_F(CSpecialTest, DateRestrictionsAreDisabledWhileTheGamePageUsesUndatedData)
     Click(kThreeNumberPage, "datedCheck");
     sheet->SetActivePage(kSetupPage);
     EXPECT_TRUE(IsEnabled(kSetupPage, "dayRadio"));
-}
-
-TEST_F(CSpecialTest, PreviousPageReturnsToThePageItCameFrom) {
-    sheet->SetActivePage(kFourNumberPage);
-    Click(kSetupPage, "previousPageButton");
-    EXPECT_EQ(sheet->activeIndex(), kFourNumberPage);
-    sheet->SetActivePage(kDejaViewPage);
-    Click(kSetupPage, "previousPageButton");
-    EXPECT_EQ(sheet->activeIndex(), kDejaViewPage);
 }
 
 TEST_F(SheetTest, SetupChoicesSurviveClosingTheSheetUntilTheProgramRestarts) {

@@ -96,17 +96,26 @@ TEST(HelpPagesTest, EveryContextHasAPage) {
     }
 }
 
-TEST(DesktopProgramTest, WithoutADisplaySaysSoAndPointsToTheCommandLineCompanion) {
+// Runs the desktop program with the environment changed as given (an empty value removes the variable);
+// its exit status and what it wrote to standard error.
+std::pair<int, std::string> RunDesktop(const std::vector<std::pair<const char*, QString>>& changes,
+                                       const QStringList& arguments = {}) {
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        environment.remove(QString::fromLatin1(name));
+    for (const auto& [name, value] : changes) {
+        value.isEmpty() ? environment.remove(QString::fromLatin1(name))
+                        : environment.insert(QString::fromLatin1(name), value);
     }
     program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(VANTOREL_DESKTOP_PATH), {});
-    ASSERT_TRUE(program.waitForFinished(10000));
-    EXPECT_EQ(program.exitCode(), 1);
-    const std::string error = program.readAllStandardError().toStdString();
+    program.start(QStringLiteral(VANTOREL_DESKTOP_PATH), arguments);
+    EXPECT_TRUE(program.waitForFinished(20000));
+    return {program.exitCode(), program.readAllStandardError().toStdString()};
+}
+
+TEST(DesktopProgramTest, WithoutADisplaySaysSoAndPointsToTheCommandLineCompanion) {
+    const auto [status, error] =
+        RunDesktop({{"DISPLAY", {}}, {"WAYLAND_DISPLAY", {}}, {"QT_QPA_PLATFORM", {}}});
+    EXPECT_EQ(status, 1);
     EXPECT_NE(error.find("no display"), std::string::npos) << error;
     EXPECT_NE(error.find("vantorel-cli"), std::string::npos) << error;
 }
@@ -118,23 +127,14 @@ TEST(StartupProbeTest, EndsTheProgramOnceTheMainWindowOrTheSheetIsShown) {
     std::filesystem::copy_file(TestDataPath("shared/sample-vtrmain.dat"), "vtrmain.dat");
     std::filesystem::create_directories("config/Nulvex.Mark");
     WriteFile("config/Nulvex.Mark/Vantorel.conf", "[Settings]\n5BC=26\n6BC=49\nPBC=49\nPBB=42\nPBM=5\n");
-    const struct {
-        const char* until;
-        const char* said;
-    } cases[] = {{"window", ""}, {"sheet", "sheet shown in "}};
-    for (const auto& c : cases) {
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
-                           QString::fromStdString((dir.path() / "config").string()));
-        environment.insert(QStringLiteral("VANTOREL_STARTUP_PROBE"), QString::fromLatin1(c.until));
-        program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(VANTOREL_DESKTOP_PATH), {QString::fromStdString(dir.path().string())});
-        ASSERT_TRUE(program.waitForFinished(20000)) << c.until;
-        EXPECT_EQ(program.exitCode(), 0) << c.until;
-        const std::string error = program.readAllStandardError().toStdString();
-        EXPECT_NE(error.find(c.said), std::string::npos) << c.until << ": " << error;
+    const QString folder = QString::fromStdString(dir.path().string());
+    for (const auto& [until, said] : {std::pair{"window", ""}, std::pair{"sheet", "sheet shown in "}}) {
+        const auto [status, error] = RunDesktop({{"QT_QPA_PLATFORM", QStringLiteral("offscreen")},
+                                                 {"XDG_CONFIG_HOME", folder + QStringLiteral("/config")},
+                                                 {"VANTOREL_STARTUP_PROBE", QString::fromLatin1(until)}},
+                                                {folder});
+        EXPECT_EQ(status, 0) << until;
+        EXPECT_NE(error.find(said), std::string::npos) << until << ": " << error;
     }
 }
 

@@ -26,18 +26,6 @@ constexpr std::string_view kHistory =
     "1 4 98/01/03 7 98/01/05 123 98/01/05 45 99/02/01 900\r\n"
     "3 2 98/01/05 45 98/01/06 1234\r\n";
 
-// Clicks a button of a page of the running sheet, after turning to the page when it is not shown.
-void ClickOn(CPsheet& running, int page, const char* name) {
-    if (running.activeIndex() != page) {
-        running.SetActivePage(page);
-    }
-    ClickButton(running.page(page)->findChild<QAbstractButton*>(QString::fromLatin1(name)));
-}
-
-void PressOk(CPsheet& running) {
-    ClickButton(running.findChild<QAbstractButton*>(QStringLiteral("okButton")));
-}
-
 // What the view shows at the chart's logical size, painted as a repaint does.
 QImage Shown(CVantorelView& view) {
     return view.grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -81,21 +69,12 @@ protected:
         view.resize(ChartPainter::kChartCanvasWidth, ChartPainter::kChartCanvasHeight);
     }
 
-    // Runs one chart operation on a game page and closes the sheet with OK.
-    void RunChartOperation(int game, std::vector<const char*> clicks) {
-        RunSheetFromView(view, [&](CPsheet& running) {
-            for (const char* name : clicks) {
-                ClickOn(running, game, name);
-            }
-            PressOk(running);
-        });
-    }
-
     CVantorelView view{handOver, results, services};
 };
 
 // The results of the chart operations are collected after the sheet is gone, from the results the
-// application keeps; each double-click replaces them.
+// application keeps; they stay through repaints until the next double-click, which replaces them even when
+// the sheet is cancelled.
 TEST_F(CVantorelViewTest, ChartOperationsOfTheDigitPagesReachTheViewAfterTheSheetIsGone) {
     DigitDrawTable dated(1);
     dated.Load();
@@ -104,7 +83,8 @@ TEST_F(CVantorelViewTest, ChartOperationsOfTheDigitPagesReachTheViewAfterTheShee
     dated.CountDeciles(deciles, 1000.0);
     dated.CountDigits(digits);
 
-    RunChartOperation(kThreeNumberPage, {"distributionRadio"});
+    EXPECT_EQ(Shown(view), TitleScreen());
+    RunOnOk(view, kThreeNumberPage, {"distributionRadio"});
     const ChartData& chart = view.chart();
     EXPECT_EQ(chart.digitSeries[kThreeNumberDatedSeries].values, deciles);
     EXPECT_EQ(chart.digitSeries[kThreeNumberDatedSeries].sum, 4);
@@ -114,31 +94,22 @@ TEST_F(CVantorelViewTest, ChartOperationsOfTheDigitPagesReachTheViewAfterTheShee
     EXPECT_EQ(chart.pageFlags[kThreeNumberPage], 1);
 
     handOver.plantedSeed = 17;
-    RunChartOperation(kFourNumberPage, {"randomRadio"});
+    RunOnOk(view, kFourNumberPage, {"randomRadio"});
     EXPECT_EQ(view.chart().pickMode, PlainDecimal(RandomDigits(4, 17, clock)));
     EXPECT_EQ(view.chart().plantedSeed, 17);
     EXPECT_EQ(view.chart().pageFlags[kFourNumberPage], 1);
     EXPECT_EQ(view.chart().digitSeries[kThreeNumberDatedSeries].sum, 0); // replaced by this run
+    const QImage picks = Shown(view);
+    EXPECT_NE(picks, TitleScreen());
+    EXPECT_EQ(Shown(view), picks);
 
-    RunChartOperation(kThreeNumberPage, {"undatedCheck", "bestGuessRadio"});
+    RunOnOk(view, kThreeNumberPage, {"undatedCheck", "bestGuessRadio"});
     EXPECT_EQ(view.chart().pickMode, 258);
 
     // A cancelled run leaves nothing to draw: the title screen.
     RunSheetFromView(view, [](CPsheet&) {});
     EXPECT_EQ(view.chart().pickMode, 0);
     EXPECT_EQ(view.chart().pageFlags[kThreeNumberPage], 1); // the page the sheet opened on
-}
-
-// Digit picks and charts stay through repaints until the next double-click, which replaces them even when
-// the sheet is cancelled.
-TEST_F(CVantorelViewTest, DigitPicksStayUntilTheNextDoubleClick) {
-    EXPECT_EQ(Shown(view), TitleScreen());
-    RunChartOperation(kFourNumberPage, {"randomRadio"});
-    const QImage picks = Shown(view);
-    EXPECT_NE(picks, TitleScreen());
-    EXPECT_EQ(Shown(view), picks);
-
-    RunSheetFromView(view, [](CPsheet&) {});
     EXPECT_EQ(Shown(view), TitleScreen());
 }
 
@@ -163,7 +134,7 @@ TEST_F(CVantorelViewTest, LottoPicksAndTheNoticeAreShownOnce) {
 
 // Ctrl+P prints the chart on one page; File > Export Chart saves what the window shows as PNG or SVG.
 TEST_F(CVantorelViewTest, PrintingAndExportShowWhatTheWindowShows) {
-    RunChartOperation(kThreeNumberPage, {"distributionRadio"});
+    RunOnOk(view, kThreeNumberPage, {"distributionRadio"});
     const QImage chart = Shown(view);
 
     const std::filesystem::path pdf = workDir.path() / "chart.pdf";

@@ -33,13 +33,19 @@ QImage Render(const ChartPicture& picture, QSize size = QSize(kWidth, kHeight)) 
     return image;
 }
 
-// A ball picture alone on the background it is drawn over in the chart.
-QImage BallPicture(int size, QRgb background, const std::function<void(QPainter&, const QRectF&)>& paint) {
-    QImage image(size, size, QImage::Format_RGB32);
-    image.fill(background);
-    QPainter painter(&image);
-    paint(painter, QRectF(0, 0, size, size));
-    return image;
+// Balls of `size` side by side from `left`, below the middle of the canvas, each as `paint` draws it alone
+// on the black background of the picks.
+void ExpectBalls(const QImage& image, int left, int size, const std::vector<int>& numbers,
+                 void (*paint)(QPainter&, const QRectF&, int)) {
+    for (const int number : numbers) {
+        QImage ball(size, size, QImage::Format_RGB32);
+        ball.fill(kBlack);
+        QPainter painter(&ball);
+        paint(painter, QRectF(0, 0, size, size), number);
+        painter.end();
+        EXPECT_EQ(image.copy(left, kHeight / 2 + 50, size, size), ball) << number;
+        left += size;
+    }
 }
 
 bool AnyPixel(const QImage& image, const QRect& area, const std::function<bool(QRgb)>& test) {
@@ -202,14 +208,8 @@ TEST(ChartPainterTest, DigitPicksAreDigitBallsLeftToRight) {
         MarkOneHot(picture.chart.pageFlags, c.game);
         picture.chart.pickMode = c.pickedNumber;
         picture.chart.digitPickPresent = true;
-        const QImage image = Render(picture);
-        int left = kWidth / 2 - static_cast<int>(c.digits.size()) * 20;
-        for (const int digit : c.digits) {
-            const QImage ball = BallPicture(
-                40, kBlack, [digit](QPainter& p, const QRectF& box) { PaintDigitBall(p, box, digit); });
-            EXPECT_EQ(image.copy(left, kHeight / 2 + 50, 40, 40), ball) << digit;
-            left += 40;
-        }
+        ExpectBalls(Render(picture), kWidth / 2 - static_cast<int>(c.digits.size()) * 20, 40, c.digits,
+                    &PaintDigitBall);
     }
 }
 
@@ -230,14 +230,7 @@ TEST(ChartPainterTest, RandomLottoPicksAreDistinctAndRepeatWithTheSeed) {
     EXPECT_TRUE(std::all_of(picks.begin(), picks.end(), [](int ball) { return ball >= 1 && ball <= 49; }));
     EXPECT_EQ(MakeChartPicture(random, settings, second).lottoPicks->picks, picks);
 
-    const QImage image = Render(picture);
-    int left = kWidth / 2 - 3 * 34 + 1;
-    for (const int ball : picks) {
-        const QImage expected =
-            BallPicture(34, kBlack, [ball](QPainter& p, const QRectF& box) { PaintLottoBall(p, box, ball); });
-        EXPECT_EQ(image.copy(left, kHeight / 2 + 50, 34, 34), expected) << ball;
-        left += 34;
-    }
+    ExpectBalls(Render(picture), kWidth / 2 - 3 * 34 + 1, 34, picks, &PaintLottoBall);
 
     RandomGenerator unconfigured(17);
     EXPECT_TRUE(
@@ -258,11 +251,7 @@ TEST(ChartPainterTest, BestGuessPicksAreShownAsHandedOver) {
     EXPECT_TRUE(picture.lottoPicks->powerBall);
     EXPECT_FALSE(picture.lottoPicks->insufficient);
 
-    const QImage image = Render(picture);
-    const int powerLeft = kWidth / 2 - (6 * 34 + 24) / 2 + 1 + 5 * 34 + 24;
-    const QImage powerBall =
-        BallPicture(34, kBlack, [](QPainter& p, const QRectF& box) { PaintPowerBall(p, box, 9); });
-    EXPECT_EQ(image.copy(powerLeft, kHeight / 2 + 50, 34, 34), powerBall);
+    ExpectBalls(Render(picture), kWidth / 2 - (6 * 34 + 24) / 2 + 1 + 5 * 34 + 24, 34, {9}, &PaintPowerBall);
 }
 
 } // namespace

@@ -215,4 +215,23 @@ inline void RunSheetFromView(CVantorelView& view, const std::function<void(CPshe
     EXPECT_TRUE(ran);
 }
 
+// Clicks a button of a page of the running sheet, after turning to the page when it is not shown.
+inline void ClickOn(CPsheet& running, int page, const char* name) {
+    if (running.activeIndex() != page) {
+        running.SetActivePage(page);
+    }
+    ClickButton(running.page(page)->findChild<QAbstractButton*>(QString::fromLatin1(name)));
+}
+
+// Runs the sheet from the view, clicks the buttons named on the game page and closes the sheet with OK; the
+// view collects what the page left after the sheet is gone.
+inline void RunOnOk(CVantorelView& view, int game, const std::vector<const char*>& clicks) {
+    RunSheetFromView(view, [&](CPsheet& running) {
+        for (const char* name : clicks) {
+            ClickOn(running, game, name);
+        }
+        ClickButton(running.findChild<QAbstractButton*>(QStringLiteral("okButton")));
+    });
+}
+
 } // namespace vantorel::test

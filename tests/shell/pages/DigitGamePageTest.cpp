@@ -1,8 +1,8 @@
 #include "tests/shell/SheetTestSupport.h"
 
-#include "digit/DigitDrawTable.h"
-#include "platform/PlainDecimal.h"
+#include "digit/DigitOperation.h"
 #include "shell/pages/DigitGamePage.h"
+#include "store/CalendarDates.h"
 
 namespace vantorel::test {
 namespace {
@@ -38,10 +38,12 @@ protected:
         sheet->SetActivePage(game);
     }
 
-    // Runs the request with Apply on a new sheet of a new program run; the lines of "Deja View".
+    // Runs the request with Apply on a new sheet of a new program run, opened on the 3 Number page (so
+    // that a 4 Number request has both digit pages shown, and only the active one may run); the lines of
+    // "Deja View".
     Lines Run(const Request& request) {
         handOver = HandOver();
-        OpenSheet(request.game);
+        OpenSheet();
         ChooseOnSetup(request.game, request.setup);
         if (request.undated) {
             Click(request.game, "undatedCheck");
@@ -57,6 +59,7 @@ protected:
         EXPECT_TRUE(ApplyEnabled()) << request.operation;
         ClickSheetButton("applyButton");
         EXPECT_EQ(sheet->activeIndex(), kDejaViewPage) << request.operation;
+        EXPECT_FALSE(ApplyEnabled() || OkEnabled()) << request.operation;
         Lines lines = ResultLines();
         sheet.reset();
         return lines;
@@ -109,12 +112,11 @@ TEST_F(DigitGamePageTest, SearchWithoutAUsableInputStaysOnThePage) {
     const struct {
         const char* operation;
         const char* typed;
-        std::string message;
+        std::string_view message;
     } cases[] = {
-        {"dateRadio", "1/5/98", "No Date Entered or\nInvalid Date Format\n\n(format is mm/dd/yy)"},
-        {"numberRadio", "abc",
-         "No Number Entered or\nInvalid Number Format\n\n(digits only, for example 123)"},
-        {"numberRadio", "", "No Number Entered or\nInvalid Number Format\n\n(digits only, for example 123)"},
+        {"dateRadio", "1/5/98", kNoDateEntered},
+        {"numberRadio", "abc", kNoNumberEntered},
+        {"numberRadio", "", kNoNumberEntered},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -123,29 +125,11 @@ TEST_F(DigitGamePageTest, SearchWithoutAUsableInputStaysOnThePage) {
         Click(kThreeNumberPage, c.operation);
         Type(kThreeNumberPage, "numberEdit", c.typed);
         ClickSheetButton("applyButton");
-        EXPECT_EQ(messages.texts(), Lines{c.message});
+        EXPECT_EQ(messages.texts(), Lines{std::string(c.message)});
         EXPECT_EQ(sheet->activeIndex(), kThreeNumberPage);
         EXPECT_TRUE(ResultLines().empty());
         EXPECT_TRUE(ApplyEnabled());
     }
-}
-
-TEST_F(DigitGamePageTest, RandomRepeatsWithAPlantedSeed) {
-    OpenSheet();
-    EXPECT_TRUE(Find("seedLabel", kThreeNumberPage)->isHidden());
-    handOver.plantedSeed = 17;
-    OpenSheet(kFourNumberPage);
-    EXPECT_EQ(sheet->state().plantedSeed, 17);
-    EXPECT_FALSE(Find("seedLabel", kFourNumberPage)->isHidden()); // "Seed is Planted"
-    const int expected = PlainDecimal(RandomDigits(4, 17, clock));
-    for (int run = 0; run < 2; ++run) {
-        Click(kFourNumberPage, "randomRadio");
-        sheet->Apply(); // what OK does before it closes
-        ASSERT_NE(results.DigitPick(kFourNumber), nullptr);
-        EXPECT_EQ(results.DigitPick(kFourNumber)->pickedNumber, expected);
-        EXPECT_TRUE(sheet->state().chartPending);
-    }
-    EXPECT_EQ(handOver.currentOperation, kRandom);
 }
 
 TEST_F(DigitGamePageTest, ControlsFollowWhichHistoriesAreLoaded) {
@@ -163,23 +147,6 @@ TEST_F(DigitGamePageTest, ControlsFollowWhichHistoriesAreLoaded) {
              true},
         },
         "Check");
-}
-
-TEST_F(DigitGamePageTest, DataSourceBoxesSwitchTheDateSearches) {
-    OpenSheet();
-    Click(kThreeNumberPage, "distributionRadio");
-    Click(kThreeNumberPage, "undatedCheck");
-    Click(kThreeNumberPage, "undatedCheck"); // a second click keeps the choice
-    EXPECT_EQ(ControlState(kThreeNumberPage), "dated on, undated on checked, date searches off, others on");
-    EXPECT_FALSE(handOver.useDatedData);
-    EXPECT_FALSE(ApplyEnabled()); // "Distribution" stays ready for OK
-    EXPECT_TRUE(OkEnabled());
-
-    Click(kThreeNumberPage, "randomRadio");
-    Click(kThreeNumberPage, "datedCheck");
-    EXPECT_EQ(ControlState(kThreeNumberPage), "dated on checked, undated on, date searches on, others on");
-    EXPECT_TRUE(handOver.useDatedData);
-    EXPECT_TRUE(ApplyEnabled());
 }
 
 TEST_F(DigitGamePageTest, InputFieldsFollowTheOperationAndThePredictionsChoice) {
@@ -212,7 +179,7 @@ TEST_F(DigitGamePageTest, InputFieldsFollowTheOperationAndThePredictionsChoice) 
     }
 }
 
-TEST_F(DigitGamePageTest, ActivationPreparesTheFieldsForThePredictionsChoice) {
+TEST_F(DigitGamePageTest, ActivationAndClearInputsPrepareTheFields) {
     OpenSheet();
     ChooseOnSetup(kFourNumberPage, {"dayRadio"});
     EXPECT_EQ(EnabledFields(kFourNumberPage), (std::vector<bool>{true, false, false}));
@@ -223,16 +190,14 @@ TEST_F(DigitGamePageTest, ActivationPreparesTheFieldsForThePredictionsChoice) {
     ChooseOnSetup(kFourNumberPage, {"normalRadio"});
     EXPECT_EQ(EnabledFields(kFourNumberPage), (std::vector<bool>{true, false, false}));
     EXPECT_EQ(Text(kFourNumberPage, "numberLabel"), "Number");
-}
 
-TEST_F(DigitGamePageTest, ClearInputsEmptiesAndEnablesTheFields) {
-    OpenSheet();
-    Click(kThreeNumberPage, "numberRangeRadio");
-    Type(kThreeNumberPage, "fromEdit", "123456789");
-    EXPECT_EQ(Text(kThreeNumberPage, "fromEdit"), "12345678"); // at most 8 characters
-    Click(kThreeNumberPage, "clearInputsButton");
-    EXPECT_EQ(EnabledFields(kThreeNumberPage), (std::vector<bool>{true, true, true}));
-    EXPECT_EQ(Text(kThreeNumberPage, "fromEdit"), "");
+    // "Clear Inputs" empties the fields and enables them all.
+    Click(kFourNumberPage, "numberRangeRadio");
+    Type(kFourNumberPage, "fromEdit", "123456789");
+    EXPECT_EQ(Text(kFourNumberPage, "fromEdit"), "12345678"); // at most 8 characters
+    Click(kFourNumberPage, "clearInputsButton");
+    EXPECT_EQ(EnabledFields(kFourNumberPage), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(Text(kFourNumberPage, "fromEdit"), "");
     EXPECT_TRUE(ApplyEnabled());
 }
 
