@@ -4,6 +4,7 @@
 #include "digit/DigitReports.h"
 #include "platform/MessageBox.h"
 #include "shell/CPsheet.h"
+#include "shell/NamedControls.h"
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
 #include "shell/pages/GamePageControls.h"
@@ -54,10 +55,8 @@ DigitGamePage::DigitGamePage(CPsheet& sheet, int game)
 }
 
 QLayout* DigitGamePage::BuildDataSourceRow() {
-    datedCheck_ = new QCheckBox(QStringLiteral("Dated"), this);
-    datedCheck_->setObjectName(QStringLiteral("datedCheck"));
-    undatedCheck_ = new QCheckBox(QStringLiteral("Undated"), this);
-    undatedCheck_->setObjectName(QStringLiteral("undatedCheck"));
+    datedCheck_ = MakeNamed<QCheckBox>("datedCheck", "Dated", this);
+    undatedCheck_ = MakeNamed<QCheckBox>("undatedCheck", "Undated", this);
     connect(datedCheck_, &QCheckBox::clicked, this, [this] { OnDataSourceClicked(true); });
     connect(undatedCheck_, &QCheckBox::clicked, this, [this] { OnDataSourceClicked(false); });
     statusLabel_ = MakeStatusLabel(*this);
