@@ -55,8 +55,6 @@ TEST_F(DigitCommandsTest, RunPrintsTheResultListLines) {
         {"run 3 totals", 0,
          " 123  has come in  1  time(s)\n 045  has come in  1  time(s)\n 007  has come in  2  time(s)\n"},
         {"run 3 even-odd --undated --even-odd balls", 0, " Balls are 58% Even  -  42% Odd\n"},
-        {"run 3 high-low", 0, " Numbers are 0% High  -  100% Low\n"},
-        {"run 3 hottest", 0, " Hottest Number(s): 007\n"},
         {"run 3 hottest --undated --predictions day", 0, " Hottest Number(s): 0??  ( 0 7 )  ( 0 7 )\n"},
         {"run 4 hottest --method numbers", 0, " Hottest Numbers (there were ties) are :  \n  0045\n  1234\n"},
         {"run 3 hottest --predictions month --input 1", 0, " Hottest Number(s): (Jan) 007\n"},

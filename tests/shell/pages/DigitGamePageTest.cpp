@@ -67,8 +67,6 @@ protected:
     std::vector<bool> EnabledFields(int game) const {
         return {IsEnabled(game, "numberEdit"), IsEnabled(game, "fromEdit"), IsEnabled(game, "toEdit")};
     }
-
-    std::string ControlState(int game) const { return SheetTest::ControlState(game, "Check"); }
 };
 
 // The report texts themselves are the engine's; these cases follow each way in which the page hands the

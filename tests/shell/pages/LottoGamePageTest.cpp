@@ -27,10 +27,6 @@ constexpr std::array<const char*, kOperationCount> kOperationRadios = {
     "dateRadio",         "dateRangeRadio", "numberRadio",  "partialNumberRadio",
 };
 
-bool IsDateSearch(int op) {
-    return op == kDateSearch || op == kDateRangeSearch;
-}
-
 // One operation as a user runs it on the sample history: data source, operation and the typed inputs.
 struct Request {
     int game = kFiveNumberPage;
@@ -86,7 +82,7 @@ protected:
     // What the lotto engine lists for the same request on the same history.
     Lines EngineLines(const Request& request) const {
         const GameSettings settings = *ReadGameSettings(profile, GameSettingKeys::All());
-        const bool dated = !request.undated || IsDateSearch(request.operation);
+        const bool dated = !request.undated;
         const LottoInputs inputs{request.number, request.from, request.to, request.power};
         ScriptedRandom random({0});
         if (request.game == kPowerballPage) {
@@ -102,8 +98,6 @@ protected:
                                                          SetupChoices(), random))
             .ToStrings();
     }
-
-    std::string ControlState(int game) const { return SheetTest::ControlState(game, "Radio"); }
 
     // Which input fields are enabled: query, Power Ball (Power Ball page only), From, To.
     std::string EnabledFields(int game) const {
@@ -267,7 +261,6 @@ TEST_F(LottoGamePageTest, PowerBallFieldAndQueryLabelFollowTheOperation) {
         {kPowerballPage, kDateRangeSearch, "0011", "Date"},
         {kPowerballPage, kNumberSearch, "1100", "Number (+ Powerball)"},
         {kPowerballPage, kPartialNumberSearch, "1100", "Partial (+ Powerball)"},
-        {kPowerballPage, kBestGuess, "0000", "Number (+ Powerball)"},
         {kFiveNumberPage, kPartialNumberSearch, "100", "Partial Number"},
         {kSixNumberPage, kNumberSearch, "100", "Number"},
     };
