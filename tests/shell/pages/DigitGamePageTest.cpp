@@ -79,7 +79,6 @@ TEST_F(DigitGamePageTest, EveryListOperationEndsInItsReportLines) {
               Lines{" Balls are 58% Even  -  42% Odd"});
     EXPECT_EQ(Run({.setup = {"monthRadio"}, .operation = "hottestRadio", .number = "1"}),
               Lines{" Hottest Number(s): (Jan) 0??  ( 0 2 4 )  ( 3 5 7 )"});
-    EXPECT_EQ(Run({.operation = "numberRadio", .number = "123"}), Lines{"123 came in on 01/05/98"});
     EXPECT_EQ(Run({.undated = true, .operation = "numberRadio", .number = "7"}),
               Lines{"007 was found  2 times"});
     EXPECT_EQ(Run({.operation = "numberRangeRadio", .from = "40", .to = "200"}),
