@@ -116,8 +116,6 @@ TEST_F(DigitGamePageTest, ControlsFollowWhichHistoriesAreLoaded) {
              true},
             {kHistory, 0, "dated on checked, undated on, date searches on, others on", "Undated 5 : Dated 4",
              true},
-            {kHistory, 1, "dated on checked, undated on, date searches on, others on", "Undated 3 : Dated 2",
-             true},
         },
         "Check");
 }
