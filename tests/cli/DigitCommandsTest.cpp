@@ -57,15 +57,10 @@ TEST_F(DigitCommandsTest, RunPrintsTheResultListLines) {
         {"run 3 even-odd --undated --even-odd balls", 0, " Balls are 58% Even  -  42% Odd\n"},
         {"run 3 hottest --undated --predictions day", 0, " Hottest Number(s): 0??  ( 0 7 )  ( 0 7 )\n"},
         {"run 4 hottest --method numbers", 0, " Hottest Numbers (there were ties) are :  \n  0045\n  1234\n"},
-        {"run 3 hottest --predictions month --input 1", 0, " Hottest Number(s): (Jan) 007\n"},
         {"run 3 overdue --predictions date-range --from 1/3/98 --to 1/5/98", 0,
          " Overdue Number(s): ???  ( 9 8 7 6 5 4 3 2 1 )  ( 9 8 7 6 5 3 2 1 )  ( 9 8 6 4 3 2 1 0 )\n"},
         // Refusals inside an operation still reach the list, and the status says the operation failed.
         {"run 3 overdue --predictions day --input 9", 1, " Overdue Number(s): ERROR\n", {kBadDay}},
-        {"run 3 hottest --predictions month --method numbers",
-         1,
-         " The hottest number is  \n",
-         {"Too damn many switches"}},
         // Date keeps the first drawing of the day and shows the stored date; Number converts it.
         {"run 3 date --input 01/05/98", 0, "045 came in on 98/01/05\n"},
         {"run 3 date --input 01/06/98", 0, " No data found for specified date or range...\n"},
