@@ -56,16 +56,8 @@ TEST_F(LottoCommands, OperationsPrintTheirLinesOrTheirMessage) {
          {" The Numbers drawn on  01/31/98  were  3  7  12  30  45  "}},
         {{"run", "5", "date-range", "--from", "01/31/98", "--to", "02/28/98"},
          {" 01/31/98        3     7     12   30   45   "}},
-        {{"run", "5", "partial-number", "--input", "3 7"},
-         {"7     12   3     30   45   " + std::string(3, ' ') + " Partial  Match  on     01/31/98"}},
         {{"run", "pb", "number", "--input", "5 12 23 34 41", "--power", "17", "--undated"},
          {"5  12  23  34  41  Powerball = 17  Was  Found  in  the  Undated  Data."}},
-        {{"run", "pb", "partial-number", "--power", "6"},
-         {"1     2     3     4     5     " + std::string(" Powerball = 6   ") + "   " +
-          " Partial  Match  on     01/10/98"}},
-        {{"run", "pb", "totals"},
-         {"01/07/98   5  12   23   34   41   " + std::string(4, ' ') + " Powerball  =  17",
-          "01/10/98   1  2  3  4  5  " + std::string(16, ' ') + " Powerball  =  6"}},
         {{"run", "5", "number", "--input", "5 12"},
          {" No data found matching all 5 numbers."},
          "Parse error in query string or not\nenough information entered to\ncompletely evaluate the "
@@ -74,14 +66,10 @@ TEST_F(LottoCommands, OperationsPrintTheirLinesOrTheirMessage) {
         {{"run", "6", "hottest"}, {}, "Undated 0"},
         {{"compare", "5", "--dated", "picks.txt"},
          {"We MAY have a WINNER here !", "40 31 22 15 3 was found on 01/02/98"}},
-        {{"compare", "pb", "--dated", "picks.txt"},
-         {"We MAY have a WINNER here !", "1 2 3 4 5 with Powerball 6 was found on 01/10/98"}},
         {{"compare", "pb", "--undated", "picks.txt"}, {"Sorry...No Matches Were Found."}},
         {{"compare", "5", "--undated", "absent.txt"}, {"File Input ERROR"}, "Can't open specified file."},
-        {{"compare", "6", "--undated", "folder"}, {"File Input ERROR"}, "Can't open specified file."},
         {{"compare", "pb", "--dated", "/dev/zero"}, {"File Input ERROR"}, "Can't open specified file."},
     };
-    std::filesystem::create_directory("folder");
     test::WriteFile("picks.txt", "3 15 22 31 40\r1 2 3 4 5 6\r"); // lines may end with a carriage return
     for (const Case& c : cases) {
         EXPECT_EQ(Run(c.arguments), c.lines) << c.arguments[1] << ' ' << c.arguments[2];

@@ -167,7 +167,7 @@ TEST(SettingsCommand, HandEditedValuesRefuseOnlyTheOperationsThatNeedThem) {
     }
 }
 
-TEST(VantorelCli, FirstRunThenSettingsInTheUsersStoreThenAHandEditedValue) {
+TEST(VantorelCli, FirstRunThenSettingsInTheUsersStore) {
     TempWorkingDir dir;
     const std::string config = (dir.path() / "config").string();
 
@@ -185,18 +185,6 @@ TEST(VantorelCli, FirstRunThenSettingsInTheUsersStoreThenAHandEditedValue) {
     EXPECT_EQ(second.status, 0);
     EXPECT_EQ(second.err, "");
     EXPECT_EQ(second.out, "5BC=30\n6BC=49\nPBC=49\nPBB=42\nPBM=5\n");
-
-    // A value edited by hand in the file is refused by the operation that needs it, at once.
-    test::WriteFile(dir.path() / "config/Nulvex.Mark/Vantorel.conf",
-                    "[Program]\nInstalled=1\n[Settings]\n5BC=26\n6BC=2147483647\nPBC=49\nPBB=42\nPBM=5\n");
-    test::WriteFile("vtrmain.dat", "6 1 1 2 3 4 5 6\r\n");
-    const test::CliRun refused = RunCli({"run", "6", "hottest", "--undated"}, config);
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.out, "");
-    EXPECT_EQ(refused.err,
-              "The setting 6BC holds \"2147483647\", which is out of range.\n6BC, the highest ball of "
-              "the 6 Number game, is a whole number from 19 to 61.\n\nSet it on the Setup page, or "
-              "with\nvantorel-cli settings 6BC=<value>\n\nOPERATION ABORTED\n");
 }
 
 // Two programs starting at once on a fresh store, one of them setting a value: the value is kept, the
