@@ -83,7 +83,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# ca-certificates: the system's certificates, against which results are fetched over HTTPS.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, ca-certificates")
 configure_file(${PROJECT_SOURCE_DIR}/packaging/CPackProjectConfig.cmake.in ${generated}/CPackProjectConfig.cmake
     @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${generated}/CPackProjectConfig.cmake)

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace vantorel {
@@ -173,18 +174,33 @@ std::string HostOf(const char* url) {
     return owned.get();
 }
 
-// A results file is text, CSV or JSON; a page of markup (a sign-in or error page, a portal) is not.
+std::string Lowered(std::string_view text) {
+    std::string lowered(text);
+    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lowered;
+}
+
+// A results file is text, CSV or JSON; a page of markup (a sign-in or error page, a portal) is not. A page
+// starts with a tag; one that says it is HTML and has a page's tags near its start counts too, while a
+// data file that a server merely labels HTML is kept.
 bool IsWebPage(const char* contentType, std::string_view body) {
-    const std::string_view type = contentType == nullptr ? std::string_view() : std::string_view(contentType);
-    if (SameNameIgnoringCase(type.substr(0, 9), "text/html") ||
-        SameNameIgnoringCase(type.substr(0, 21), "application/xhtml+xml")) {
-        return true;
-    }
     if (body.starts_with("\xEF\xBB\xBF")) {
         body.remove_prefix(3);
     }
     const auto first = body.find_first_not_of(" \t\r\n");
-    return first != std::string_view::npos && body[first] == '<';
+    if (first != std::string_view::npos && body[first] == '<') {
+        return true;
+    }
+    const std::string type =
+        Lowered(contentType == nullptr ? std::string_view() : std::string_view(contentType));
+    if (!type.starts_with("text/html") && !type.starts_with("application/xhtml+xml")) {
+        return false;
+    }
+    constexpr std::size_t kPageStart = 1024;
+    const std::string start = Lowered(body.substr(0, kPageStart));
+    return start.find("<!doctype html") != std::string::npos || start.find("<html") != std::string::npos ||
+           start.find("<head") != std::string::npos || start.find("<body") != std::string::npos;
 }
 
 // Only addresses that name their scheme are fetched: libcurl would guess one for a bare name.
@@ -308,9 +324,10 @@ FetchResult Fetch(const FetchRequest& asked, const FetchProgressCallback& progre
 
     FetchFailure failure = transfer.tooLarge ? FetchFailure::kTooLarge
                                              : FailureOfTransfer(code, osError, transfer.awaitingConnection);
-    // An error answer that broke off is reported by its status: that is what went wrong.
+    // An error answer that broke off or was too large is reported by its status: that is what went wrong.
     const bool errorAnswer = status != 0 && status != kHttpOk && status != kHttpNotModified;
-    if (errorAnswer && (failure == FetchFailure::kTruncated || failure == FetchFailure::kConnectionLost)) {
+    if (errorAnswer && (failure == FetchFailure::kTruncated || failure == FetchFailure::kConnectionLost ||
+                        failure == FetchFailure::kTooLarge)) {
         failure = FetchFailure::kHttpStatus;
     }
     return Failed(request, failure, facts);

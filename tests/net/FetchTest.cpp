@@ -49,11 +49,16 @@ protected:
 };
 
 TEST_F(FetchTest, PublishedFilesArriveByteForByteWithTheirValidators) {
-    for (const char* name :
-         {"shared/official/powerball-1997-2015.csv", "shared/official/ny-lotto-6-59.csv"}) {
+    const std::pair<const char*, const char*> files[] = {
+        {"shared/official/powerball-1997-2015.csv", "text/csv"},
+        {"shared/official/ny-lotto-6-59.csv", "text/html; charset=utf-8"}, // mislabelled, still data
+    };
+    for (const auto& [name, contentType] : files) {
         SCOPED_TRACE(name);
         const std::string file = ReadFile(TestDataPath(name));
-        server_.Serve("/rows.csv", DataReply(file));
+        HttpReply reply = DataReply(file);
+        reply.contentType = contentType;
+        server_.Serve("/rows.csv", reply);
         std::optional<FetchProgress> last;
         const FetchResult result = Fetch(RequestFor("/rows.csv"), [&last](const FetchProgress& progress) {
             last = progress;
@@ -151,7 +156,7 @@ TEST_F(FetchTest, FailedFetchesSayWhatFailedAndKeepNothing) {
         return reply;
     };
     HttpReply webPage;
-    webPage.body = "<!DOCTYPE html><html><body>Sign in</body></html>";
+    webPage.body = "Sign in below\n<!DOCTYPE html><html><body>Sign in</body></html>";
     webPage.contentType = "text/html; charset=utf-8";
     HttpReply unlabelledPage;
     unlabelledPage.body = "\xEF\xBB\xBF\r\n  <html><body>Portal</body></html>";
