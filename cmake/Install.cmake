@@ -1,8 +1,8 @@
 # Vantorel as an installed desktop application: the build facts both programs print (version, desktop id,
-# where the sample history lies), the desktop program's icon, the install rules, the
-# Debian package and tarball made by CPack, and the test of an installed tree.
+# where the sample history lies), the desktop program's icon, the files made from the changelog and the
+# package's addresses, the install rules, the Debian package and tarball made by CPack, and the test of an
+# installed tree.
 include(GNUInstallDirs)
-
 include(${CMAKE_CURRENT_LIST_DIR}/Changelog.cmake)
 
 set(VANTOREL_DESKTOP_ID net.nulvex.Vantorel)
@@ -36,6 +36,7 @@ if(NOT first_year STREQUAL VANTOREL_COPYRIGHT_YEARS)
     set(VANTOREL_COPYRIGHT_YEARS ${first_year}-${VANTOREL_COPYRIGHT_YEARS})
 endif()
 vantorel_metainfo_releases(VANTOREL_METAINFO_RELEASES)
+
 set(VANTOREL_DATA_DESTINATION ${CMAKE_INSTALL_DATADIR}/vantorel)
 set(VANTOREL_FULL_DATA_FOLDER ${CMAKE_INSTALL_FULL_DATADIR}/vantorel)
 # The programs find the sample history relative to their own folder, so an installed tree can be moved.

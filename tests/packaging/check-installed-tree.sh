@@ -47,13 +47,15 @@ done
 for file in "${files[@]}"; do
     [ -f "$prefix/$file" ] || fail "not installed: $file"
 done
+png_size() { # FILE: prints "WIDTH x HEIGHT"
+    # The PNG header holds width and height as big-endian words at bytes 16 and 20.
+    local header
+    read -r -a header < <(od -An -tu1 -j16 -N8 "$1")
+    echo "$(((header[2] << 8) + header[3])) x $(((header[6] << 8) + header[7]))"
+}
 for size in 16 24 32 48 64 128 256; do
     png=$prefix/share/icons/hicolor/${size}x$size/apps/$id.png
-    # The PNG header holds width and height as big-endian words at bytes 16 and 20.
-    read -r -a header < <(od -An -tu1 -j16 -N8 "$png")
-    width=$(((header[2] << 8) + header[3]))
-    height=$(((header[6] << 8) + header[7]))
-    [ "$width.$height" = "$size.$size" ] || fail "$png is $width x $height"
+    [ "$(png_size "$png")" = "$size x $size" ] || fail "$png is $(png_size "$png")"
 done
 
 # One version everywhere.
@@ -91,7 +93,7 @@ check_copyright() { # FILE: the copyright file of a tree
 }
 check_copyright "$prefix/$doc/copyright"
 cmp -s "$prefix/$doc/LICENSE" "$source/LICENSE" || fail "the installed LICENSE is not the source's"
-[ "$(head -n 2 "$source/LICENSE" | tr -s ' ' | sed 's/^ //')" = "$(printf 'GNU GENERAL PUBLIC LICENSE\nVersion 3, 29 June 2007')" ] ||
+[ "$(head -n 2 "$source/LICENSE" | sed 's/^ *//' | tr '\n' '|')" = "GNU GENERAL PUBLIC LICENSE|Version 3, 29 June 2007|" ] ||
     fail "LICENSE is not the GNU GPL version 3"
 if [ -f /usr/share/common-licenses/GPL-3 ]; then
     cmp -s "$source/LICENSE" /usr/share/common-licenses/GPL-3 || fail "LICENSE differs from Debian's GPL-3"
@@ -112,8 +114,7 @@ done
 screenshot=$(sed -n 's/.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">[^<]*\/\([^/<]*\)<\/image>.*/\3 \1 \2/p' "$metainfo")
 read -r picture width height <<< "$screenshot"
 if [ -f "$source/packaging/screenshots/$picture" ]; then
-    read -r -a header < <(od -An -tu1 -j16 -N8 "$source/packaging/screenshots/$picture")
-    [ "$width.$height" = "$(((header[2] << 8) + header[3])).$(((header[6] << 8) + header[7]))" ] ||
+    [ "$(png_size "$source/packaging/screenshots/$picture")" = "$width x $height" ] ||
         fail "the metainfo gives the screenshot $picture a size of $width x $height"
 else
     fail "the metainfo's screenshot [$screenshot] is no picture in packaging/screenshots/"
@@ -180,6 +181,8 @@ if [ -f "$deb" ]; then
     for file in usr/bin usr/$doc/LICENSE; do
         [ ! -e "$tree/$file" ] || fail "in the package: $file"
     done
+    [ -x "$tree/usr/games/$(echo "${exec_line#Exec=}" | cut -d' ' -f1)" ] ||
+        fail "the package's desktop entry runs no program in /usr/games"
     check_copyright "$tree/usr/$doc/copyright"
     zcat "$tree/usr/$doc/changelog.Debian.gz" > "$work/package/changelog.Debian"
     [ "$(dpkg-parsechangelog -l "$work/package/changelog.Debian" -S Version)" = "$version-1" ] ||
