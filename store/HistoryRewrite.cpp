@@ -325,7 +325,9 @@ std::optional<std::string> LinkRefusal(FileSystem& files, const std::filesystem:
     if (read != ReadStatus::kRead && read != ReadStatus::kTooLarge) {
         return std::nullopt;
     }
-    return LinkRefusalMessage(label, target);
+    std::error_code error;
+    const std::filesystem::path shown = std::filesystem::absolute(target, error);
+    return LinkRefusalMessage(label, error ? target : shown);
 }
 
 } // namespace
