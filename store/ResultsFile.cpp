@@ -25,8 +25,21 @@ bool IsAllDigits(std::string_view text) {
 
 // Characters that end a word of a results line.
 bool IsWordBreak(char c) {
-    constexpr std::string_view kWordBreaks = " \t,|;\"\r\n\v\f";
-    return kWordBreaks.find(c) != std::string_view::npos;
+    switch (c) {
+    case ' ':
+    case '\t':
+    case ',':
+    case '|':
+    case ';':
+    case '"':
+    case '\r':
+    case '\n':
+    case '\v':
+    case '\f':
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool HasDigit(std::string_view text) {
@@ -90,13 +103,28 @@ private:
 // Blanks separate columns when a line has none of the other separators: every word is a field.
 constexpr char kBlankColumns = ' ';
 
+// The first of tab, comma, ";" and "|" that the line holds.
 char ColumnSeparatorOf(std::string_view line) {
-    for (const char separator : {'\t', ',', ';', '|'}) {
-        if (line.find(separator) != std::string_view::npos) {
-            return separator;
+    constexpr std::string_view kSeparators = "\t,;|";
+    const auto rank = [](char c) -> std::size_t {
+        switch (c) {
+        case '\t':
+            return 0;
+        case ',':
+            return 1;
+        case ';':
+            return 2;
+        case '|':
+            return 3;
+        default:
+            return 4;
         }
+    };
+    std::size_t first = kSeparators.size();
+    for (std::size_t i = 0; i < line.size() && first > 0; ++i) {
+        first = std::min(first, rank(line[i]));
     }
-    return kBlankColumns;
+    return first < kSeparators.size() ? kSeparators[first] : kBlankColumns;
 }
 
 // Walks the fields of a line, one column each: the texts between `separator`s outside double quotes, or,
@@ -231,10 +259,14 @@ std::optional<CalendarDay> DashDate(std::string_view word) {
 
 // The date a word is written as, whether or not it is a day of the calendar; nothing for other words.
 std::optional<CalendarDay> DateOfWord(std::string_view word) {
+    // The shortest date is m/d/yy.
+    if (word.size() < 6 || !IsDigit(word.front())) {
+        return std::nullopt;
+    }
     if (word.find('/') != std::string_view::npos) {
         return SlashDate(word);
     }
-    return word.size() >= 8 && IsDigit(word.front()) ? DashDate(word) : std::nullopt;
+    return word.size() >= 8 ? DashDate(word) : std::nullopt;
 }
 
 // The first date of a field, with the word it is written as.
@@ -397,35 +429,22 @@ bool HasLetter(std::string_view text) {
                        [](char c) { return LowerCase(c) >= 'a' && LowerCase(c) <= 'z'; });
 }
 
-Header FindHeader(std::string_view text) {
-    Header header;
-    LineCursor lines(text);
-    std::string_view headerLine;
-    int lineNumber = 0;
-    for (std::string_view line; lines.Next(line);) {
-        ++lineNumber;
-        const char separator = ColumnSeparatorOf(line);
-        FieldCursor fields(line, separator);
-        std::string_view field;
-        std::string_view written;
-        int column = 0;
-        bool dated = false;
-        while (!dated && fields.Next(field, column)) {
-            dated = DateInField(field, written).has_value();
-        }
-        if (dated) {
-            break;
-        }
-        if (column > 0 && HasLetter(line)) {
-            header.line = lineNumber;
-            header.separator = separator;
-            headerLine = line;
-        }
+// Whether a line without a date may be the header: it holds a letter and more than one field.
+bool MayBeHeader(std::string_view line, char separator) {
+    if (!HasLetter(line)) {
+        return false;
     }
-    if (header.line == 0) {
-        return header;
+    FieldCursor fields(line, separator);
+    std::string_view field;
+    int column = 0;
+    while (column < 1 && fields.Next(field, column)) {
     }
-    FieldCursor fields(headerLine, header.separator);
+    return column >= 1;
+}
+
+// The names of the header's columns: which hold no ball, and where the date stands.
+void NameColumns(std::string_view line, Header& header) {
+    FieldCursor fields(line, header.separator);
     std::string_view field;
     bool dateFound = false;
     for (int column = 0; fields.Next(field, column);) {
@@ -437,7 +456,6 @@ Header FindHeader(std::string_view text) {
             dateFound = true;
         }
     }
-    return header;
 }
 
 // Every drawing a results file gives, one per day of the storable years: a later line that gives the
@@ -502,14 +520,17 @@ enum class LineReading { kDrawing, kNoDrawing, kProblem };
 // Reads the drawings of one game, line by line.
 class ResultsReader final {
 public:
-    ResultsReader(int gameType, const GameSettings& settings, std::optional<ChosenColumn> column,
-                  Header header)
+    ResultsReader(int gameType, const GameSettings& settings, std::optional<ChosenColumn> column)
         : gameType_(gameType), settings_(settings), numbers_(NumbersPerDrawing(gameType, settings)),
-          column_(column), header_(std::move(header)) {}
+          column_(column) {}
 
     // Adds the drawing of one line, if it holds one; kProblem, with `problem`, when the line breaks the
     // rules.
     LineReading ReadLine(std::string_view text, int line, DrawingsByDay& drawings, std::string& problem);
+
+    // The header as far as the lines read so far tell: it is fixed by the first line that holds a date.
+    bool HeaderFixed() const { return headerFixed_; }
+    int HeaderLine() const { return header_.line; }
 
 private:
     bool DigitGame() const { return gameType_ == kThreeNumber || gameType_ == kFourNumber; }
@@ -537,6 +558,8 @@ private:
     int numbers_;
     std::optional<ChosenColumn> column_;
     Header header_;
+    std::string_view headerText_;
+    bool headerFixed_ = false;
     char separator_ = kBlankColumns; // of the line being read
     int dateColumn_ = 0;             // of the line being read
     std::vector<std::string_view> numberWords_;
@@ -648,7 +671,16 @@ LineReading ResultsReader::ReadLine(std::string_view text, int line, DrawingsByD
         date = DateInField(field, written);
     }
     if (!date) {
+        if (!headerFixed_ && MayBeHeader(text, separator_)) {
+            header_.line = line;
+            header_.separator = separator_;
+            headerText_ = text;
+        }
         return LineReading::kNoDrawing;
+    }
+    if (!headerFixed_) {
+        headerFixed_ = true;
+        NameColumns(headerText_, header_);
     }
     dateColumn_ = column;
     if (column_) {
@@ -709,10 +741,14 @@ ResultsReading ReadResultsText(std::string_view text, int gameType, const GameSe
             return reading;
         }
     }
-    Header header = FindHeader(text);
-    const int headerLine = header.line;
-    ResultsReader reader(gameType, settings, chosen, std::move(header));
+    ResultsReader reader(gameType, settings, chosen);
     DrawingsByDay drawings;
+    const auto passOver = [&reading](int line) {
+        ++reading.passedOverLines;
+        reading.firstPassedOverLine =
+            reading.firstPassedOverLine == 0 ? line : std::min(reading.firstPassedOverLine, line);
+    };
+    int headerWithDigits = 0; // the header so far, when it holds digits: passed over once another follows
     LineCursor lines(text);
     int lineNumber = 0;
     for (std::string_view line; lines.Next(line);) {
@@ -722,9 +758,13 @@ ResultsReading ReadResultsText(std::string_view text, int gameType, const GameSe
         case LineReading::kProblem:
             return reading;
         case LineReading::kNoDrawing:
-            if (lineNumber != headerLine && HasDigit(line)) {
-                reading.firstPassedOverLine =
-                    reading.passedOverLines++ == 0 ? lineNumber : reading.firstPassedOverLine;
+            if (!reader.HeaderFixed() && reader.HeaderLine() == lineNumber) {
+                if (headerWithDigits != 0) {
+                    passOver(headerWithDigits);
+                }
+                headerWithDigits = HasDigit(line) ? lineNumber : 0;
+            } else if (HasDigit(line)) {
+                passOver(lineNumber);
             }
             break;
         }
