@@ -207,15 +207,15 @@ private:
 // other writer takes it for abandoned. Nothing, with the fault, when it cannot be made.
 FileDescriptor CreateLockedWorkFile(const std::filesystem::path& folder, mode_t mode,
                                     std::filesystem::path& path, FileFault& fault) {
+    // Names are looked up in the folder opened once; a folder that may be written but not read is named
+    // by its path instead.
     const FileDescriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (!directory.valid()) {
-        fault = FaultOfError(errno);
-        return FileDescriptor();
-    }
+    const int in = directory.valid() ? directory.get() : AT_FDCWD;
     for (int attempt = 0; attempt < kWorkFileNameTries; ++attempt) {
-        const std::string name = std::string(kWorkFilePrefix) + RandomSuffix();
-        FileDescriptor created(::openat(directory.get(), name.c_str(),
-                                        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+        const std::filesystem::path candidate = folder / (std::string(kWorkFilePrefix) + RandomSuffix());
+        const std::string name = directory.valid() ? candidate.filename().string() : candidate.string();
+        FileDescriptor created(
+            ::openat(in, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
         if (!created.valid()) {
             if (errno == EEXIST) {
                 continue;
@@ -224,10 +224,12 @@ FileDescriptor CreateLockedWorkFile(const std::filesystem::path& folder, mode_t 
             return FileDescriptor();
         }
         // Another writer that removed it as abandoned in the moment before it was locked took the name
-        // away: it is tried again under another name.
-        if (::flock(created.get(), LOCK_EX | LOCK_NB) == 0 &&
-            StillNamed(directory.get(), name.c_str(), created.get())) {
-            path = folder / name;
+        // away: it is tried again under another name. Where files cannot be locked at all, no writer can
+        // take a work file for abandoned either.
+        const bool lockedOrUnlockable =
+            ::flock(created.get(), LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+        if (lockedOrUnlockable && StillNamed(in, name.c_str(), created.get())) {
+            path = candidate;
             return created;
         }
     }
