@@ -31,9 +31,9 @@ std::atomic<std::size_t> liveBytes{0};
 std::atomic<std::size_t> peakBytes{0};
 
 void* Take(std::size_t size, std::size_t alignment) {
-    void* memory = alignment <= alignof(std::max_align_t) ? std::malloc(size == 0 ? 1 : size)
-                                                          : std::aligned_alloc(alignment, (size + alignment - 1) /
-                                                                                              alignment * alignment);
+    void* memory = alignment <= alignof(std::max_align_t)
+                       ? std::malloc(size == 0 ? 1 : size)
+                       : std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment);
     if (memory == nullptr) {
         throw std::bad_alloc();
     }
@@ -100,8 +100,7 @@ constexpr std::size_t kResultsFileSize = kLargestImportFile;
 constexpr std::size_t kSettingsFileSize = kLargestProfileFile;
 
 // Runs `work` once and returns the most heap memory it held at once beyond what was held before.
-template <typename Work>
-std::size_t PeakOf(Work work) {
+template <typename Work> std::size_t PeakOf(Work work) {
     const std::size_t before = liveBytes.load();
     peakBytes = before;
     work();
@@ -133,9 +132,10 @@ std::string DrawingLines(std::size_t size) {
     for (int year = 1984; year <= 2083; ++year) {
         for (int month = 1; month <= 12; ++month) {
             for (int day = 1; day <= 28; ++day) {
-                lines += bench::Padded(month, 2) + '/' + bench::Padded(day, 2) + '/' + std::to_string(year) + ',' +
-                         std::to_string(day) + ' ' + std::to_string(day + 1) + ' ' + std::to_string(month + 2) +
-                         ' ' + std::to_string(month + 16) + ' ' + std::to_string(year % 7 + 32) + ",2X\n";
+                lines += bench::Padded(month, 2) + '/' + bench::Padded(day, 2) + '/' + std::to_string(year) +
+                         ',' + std::to_string(day) + ' ' + std::to_string(day + 1) + ' ' +
+                         std::to_string(month + 2) + ' ' + std::to_string(month + 16) + ' ' +
+                         std::to_string(year % 7 + 32) + ",2X\n";
             }
         }
     }
@@ -164,7 +164,8 @@ void ResultsFilePeak(benchmark::State& state, const std::string& text) {
 void SettingsFilePeak(benchmark::State& state) {
     const test::TempWorkingDir directory;
     const std::filesystem::path file = directory.path() / "Vantorel.conf";
-    std::string text = "; the settings of many programs\n[Settings]\n5BC=26\n6BC=49\nPBC=49\nPBB=42\nPBM=5\n[Other]\n";
+    std::string text =
+        "; the settings of many programs\n[Settings]\n5BC=26\n6BC=49\nPBC=49\nPBB=42\nPBM=5\n[Other]\n";
     for (int key = 0; text.size() < kSettingsFileSize - 16; ++key) {
         text += "k" + std::to_string(key) + '=' + std::to_string(key % 10) + '\n';
     }
