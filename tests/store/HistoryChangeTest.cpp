@@ -1,17 +1,19 @@
 // Backup and restore against files that are no whole history, rewrites through links that lead to other
 // files, and the rule that no message or question is shown while the writers' lock is held.
 
-#include "store/HistoryBackup.h"
 #include "store/DataImport.h"
+#include "store/HistoryBackup.h"
 #include "store/HistoryRewrite.h"
 #include "store/ManualEntry.h"
 #include "store/ResultsImport.h"
 
 #include "tests/store/StoreFixture.h"
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <sys/stat.h>
+#include <utility>
 
 namespace vantorel::test {
 namespace {
@@ -21,9 +23,21 @@ using Lines = std::vector<std::string>;
 
 const std::string kHistory = "0 1 5\r\n5 1 98/01/02 1 2 3 4 5\r\n";
 
-class HistoryBackupTest : public StoreFixture {};
+std::vector<std::string> Words(std::string_view text) {
+    std::vector<std::string> words;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        if (end > start) {
+            words.emplace_back(text.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    return words;
+}
 
-TEST_F(HistoryBackupTest, RestoreTakesOnlyABackupThatReadsAsAWholeHistory) {
+class HistoryChangeTest : public StoreFixture {};
+
+TEST_F(HistoryChangeTest, RestoreTakesOnlyABackupThatReadsAsAWholeHistory) {
     const std::string sample = ReadFile(TestDataPath("shared/sample-vtrmain.dat"));
     const struct {
         const char* what;
@@ -67,7 +81,7 @@ TEST_F(HistoryBackupTest, RestoreTakesOnlyABackupThatReadsAsAWholeHistory) {
     EXPECT_FALSE(WorkFilesLeft());
 }
 
-TEST_F(HistoryBackupTest, ABackupOfAHistoryThatDoesNotReadWholeAsksBeforeReplacingOneThatDoes) {
+TEST_F(HistoryChangeTest, ABackupOfAHistoryThatDoesNotReadWholeAsksBeforeReplacingOneThatDoes) {
     const std::string goodBackup = "0 1 5\r\n";
     const struct {
         std::string history;
@@ -92,7 +106,7 @@ TEST_F(HistoryBackupTest, ABackupOfAHistoryThatDoesNotReadWholeAsksBeforeReplaci
     }
 }
 
-TEST_F(HistoryBackupTest, ARewriteThroughALinkToAFileThatIsNoHistoryIsRefused) {
+TEST_F(HistoryChangeTest, ARewriteThroughALinkToAFileThatIsNoHistoryIsRefused) {
     const std::string stranger = "root:x:0:0:root:/root:/bin/bash\nuser:x:1000:1000::/home/user:/bin/sh\n";
     fs::create_directory("elsewhere");
     WriteFile("draws.txt", "01/02/98 1 2 3 4 5\n");
@@ -160,7 +174,7 @@ public:
     std::string shownWhileLocked;
 };
 
-TEST_F(HistoryBackupTest, NoMessageOrQuestionIsShownWhileTheWritersLockIsHeld) {
+TEST_F(HistoryChangeTest, NoMessageOrQuestionIsShownWhileTheWritersLockIsHeld) {
     const std::string fullFive = [] {
         std::string line = "5 2599";
         for (int i = 0; i < 2599; ++i) {
@@ -227,6 +241,75 @@ TEST_F(HistoryBackupTest, NoMessageOrQuestionIsShownWhileTheWritersLockIsHeld) {
         c.run();
         EXPECT_GT(probe.shown, 0) << c.what;
         EXPECT_EQ(probe.shownWhileLocked, "") << c.what;
+    }
+}
+
+// Answers every question with Yes; the first time, another program changes the history meanwhile.
+class InterruptingSink final : public MessageSink {
+public:
+    explicit InterruptingSink(std::function<void()> otherWriter) : otherWriter_(std::move(otherWriter)) {}
+
+    MessageAnswer Show(std::string_view text, MessageIcon, MessageButtons buttons) override {
+        shown.emplace_back(text);
+        if (buttons != MessageButtons::Ok && otherWriter_) {
+            std::exchange(otherWriter_, nullptr)();
+        }
+        return AffirmativeAnswer(buttons);
+    }
+
+    Lines shown;
+
+private:
+    std::function<void()> otherWriter_;
+};
+
+// Another writer that changes the history while the user is asked loses nothing: the plan is made again
+// under the lock, and a question that now reads differently is asked again.
+TEST_F(HistoryChangeTest, AWriterThatComesBetweenTheQuestionAndTheWriteLosesNothing) {
+    std::string fiveNumber = "5 2598";
+    for (int i = 0; i < 2598; ++i) {
+        fiveNumber += " 98/01/01 1 2 3 4 5";
+    }
+    WriteFile("results.csv", "09/26/2020 1 2 3 4 5\n09/30/2020 6 7 8 9 10\n");
+    const auto removeQuestion = [](int removed) {
+        return RemoveOldestQuestion(kFiveNumberCapacity, removed);
+    };
+    const struct {
+        const char* what;
+        int section;
+        const char* drawing;
+        const char* stored;
+        Lines questions;
+    } cases[] = {
+        {"an append to another section", 0, "7", "7", {removeQuestion(1)}},
+        {"an append to the same section",
+         5,
+         "01/01/20 11 12 13 14 15",
+         "20/01/01 11 12 13 14 15",
+         {removeQuestion(1), removeQuestion(2)}},
+    };
+    for (const auto& c : cases) {
+        SetHistory("0 1 5\r\n" + fiveNumber + "\r\n");
+        bool appended = false;
+        InterruptingSink sink([&] {
+            RecordingMessageSink quiet;
+            const ScopedMessageSink installedQuiet(quiet);
+            appended =
+                AppendEntry(c.drawing, GameOfSection(c.section), IsDatedSection(c.section), settings) == 1;
+        });
+        const ScopedMessageSink installedSink(sink);
+        EXPECT_EQ(ImportResults("results.csv", kFiveNumber, {}, {}, settings), 1) << c.what;
+        EXPECT_TRUE(appended) << c.what;
+        const Lines questions(sink.shown.begin(), sink.shown.end() - 1);
+        EXPECT_EQ(questions, c.questions) << c.what;
+        const std::vector<std::string> section = SectionDrawingWords(History(), c.section);
+        const std::vector<std::string> stored = Words(c.stored);
+        EXPECT_NE(std::search(section.begin(), section.end(), stored.begin(), stored.end()), section.end())
+            << c.what;
+        const std::vector<std::string> five = SectionDrawingWords(History(), 5);
+        EXPECT_EQ(std::vector<std::string>(five.end() - 12, five.end()),
+                  Words("20/09/26 1 2 3 4 5 20/09/30 6 7 8 9 10"))
+            << c.what;
     }
 }
 
