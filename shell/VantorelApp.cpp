@@ -1,4 +1,5 @@
 #include "shell/VantorelApp.h"
+#include "platform/MessageBox.h"
 
 #include "platform/GameSettings.h"
 #include "shell/MainWindow.h"
@@ -18,7 +19,7 @@ bool VantorelApp::InitInstance() {
     };
     QCoreApplication::setOrganizationName(toQString(kProfileOrganization));
     QCoreApplication::setApplicationName(toQString(kProfileApplication));
-    RunFirstTimeSetup(services_.profile);
+    ShowNotices(RunFirstTimeSetup(services_.profile).notices());
 
     window_ = std::make_unique<MainWindow>(handOver_, results_, services_);
     window_->setWindowTitle(QStringLiteral("VanTorel"));
