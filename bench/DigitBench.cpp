@@ -99,7 +99,7 @@ void ReadSectionAndPickFile(benchmark::State& state, int game) {
 
 struct OperationCase {
     const char* name;
-    int operation;
+    Operation operation;
     std::vector<int> choices;
     std::string numberText;
     std::string fromText;

@@ -151,7 +151,7 @@ std::string DisplayDate(const std::string& date) {
 
 // The typed inputs of each search: the last drawing's date and numbers, the whole history's date range,
 // and one ball for the partial search.
-LottoInputs SearchInputs(int operation, const std::string& firstDate, const std::string& lastDate,
+LottoInputs SearchInputs(Operation operation, const std::string& firstDate, const std::string& lastDate,
                          const std::vector<int>& lastBalls) {
     LottoInputs inputs{std::string(), DisplayDate(firstDate), DisplayDate(lastDate), std::string()};
     if (operation == kDateSearch) {
@@ -164,7 +164,7 @@ LottoInputs SearchInputs(int operation, const std::string& firstDate, const std:
     return inputs;
 }
 
-LottoInputs InputsFor(const LottoDrawTable& table, int operation) {
+LottoInputs InputsFor(const LottoDrawTable& table, Operation operation) {
     const int last = table.count() - 1;
     std::vector<int> balls;
     for (int position = 0; position < table.ballsPerDrawing(); ++position) {
@@ -173,7 +173,7 @@ LottoInputs InputsFor(const LottoDrawTable& table, int operation) {
     return SearchInputs(operation, table.Date(0), table.Date(last), balls);
 }
 
-LottoInputs InputsFor(const PowerballDrawTable& table, int operation) {
+LottoInputs InputsFor(const PowerballDrawTable& table, Operation operation) {
     const int last = table.count() - 1;
     std::vector<int> balls;
     for (int position = 0; position < table.ballsPerDrawing; ++position) {
@@ -236,7 +236,7 @@ void LoadPowerballWithPicks(benchmark::State& state) {
 }
 
 // One operation as the page runs it: apply, then the result list's lines or the chart's picks.
-void LottoOperation(benchmark::State& state, int section, int operation) {
+void LottoOperation(benchmark::State& state, int section, Operation operation) {
     const LottoDrawTable table = LoadedLotto(section);
     const LottoInputs inputs = InputsFor(table, operation);
     const GameSettings settings = BenchSettings();
@@ -251,7 +251,7 @@ void LottoOperation(benchmark::State& state, int section, int operation) {
     }
 }
 
-void PowerballOperation(benchmark::State& state, int operation) {
+void PowerballOperation(benchmark::State& state, Operation operation) {
     const PowerballDrawTable table = LoadedPowerball();
     const LottoInputs inputs = InputsFor(table, operation);
     const GameSettings settings = BenchSettings();
@@ -293,7 +293,7 @@ const bool registered = [] {
     Steady(benchmark::RegisterBenchmark("LoadWithPicks/6", LoadLottoWithPicks, kSixNumber.section,
                                         "picks6.txt"));
     Steady(benchmark::RegisterBenchmark("LoadWithPicks/pb", LoadPowerballWithPicks));
-    for (int operation = 0; operation < kOperationCount; ++operation) {
+    for (Operation operation = 0; operation < kOperationCount; ++operation) {
         const std::string name = kOperationNames[static_cast<std::size_t>(operation)];
         Steady(benchmark::RegisterBenchmark(("Operation/5/" + name).c_str(), LottoOperation,
                                             kFiveNumber.section, operation));

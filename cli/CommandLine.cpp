@@ -144,34 +144,8 @@ bool TakeDirectory(std::vector<Option>& options, std::optional<std::string>& dir
 }
 
 std::optional<int> ParseGame(std::string_view word) {
-    static const std::map<std::string_view, int> kGames = {{"3", 0}, {"4", 1}, {"5", 2}, {"6", 3}, {"pb", 4}};
-    const auto found = kGames.find(word);
-    return found == kGames.end() ? std::nullopt : std::optional<int>(found->second);
-}
-
-std::optional<int> ParseOperation(std::string_view word, int gameType) {
-    static const std::map<std::string_view, int> kOperations = {
-        {"distribution", kDistribution},
-        {"even-odd", kEvenOdd},
-        {"high-low", kHighLow},
-        {"totals", kTotals},
-        {"overdue", kOverdue},
-        {"hottest", kHottest},
-        {"random", kRandom},
-        {"best-guess", kBestGuess},
-        {"date", kDateSearch},
-        {"date-range", kDateRangeSearch},
-        {"number", kNumberSearch},
-    };
-    const bool digitGame = gameType <= 1;
-    if (word == "number-range") {
-        return digitGame ? std::optional<int>(kNumberRangeSearch) : std::nullopt;
-    }
-    if (word == "partial-number") {
-        return digitGame ? std::nullopt : std::optional<int>(kPartialNumberSearch);
-    }
-    const auto found = kOperations.find(word);
-    return found == kOperations.end() ? std::nullopt : std::optional<int>(found->second);
+    const std::optional<GameType> game = GameOfCliWord(word);
+    return game ? std::optional<int>(*game) : std::nullopt;
 }
 
 // A Setup choice given by option name and value, as the index of the chosen radio.
@@ -285,7 +259,7 @@ std::optional<CommandLine> ParseRun(const std::vector<Option>& options,
         return std::nullopt;
     }
     line.gameType = *game;
-    const std::optional<int> operation = ParseOperation(positionals[1], *game);
+    const std::optional<Operation> operation = OperationOfCliWord(positionals[1], GameOf(*game).family);
     if (!operation) {
         return std::nullopt;
     }
@@ -296,7 +270,7 @@ std::optional<CommandLine> ParseRun(const std::vector<Option>& options,
         }
     }
     // As on the game pages, Date and Date Range are offered for the dated history only.
-    if ((line.operation == kDateSearch || line.operation == kDateRangeSearch) && !line.dated) {
+    if (EntryOf(line.operation).datedOnly && !line.dated) {
         return std::nullopt;
     }
     return line;
@@ -311,7 +285,7 @@ std::optional<CommandLine> ParseGameFileCommand(CliCommand command, const std::v
     CommandLine line;
     line.command = command;
     const std::optional<int> game = ParseGame(positionals[0]);
-    if (!game || (command == CliCommand::Pattern && *game > 1)) {
+    if (!game || (command == CliCommand::Pattern && !IsDigitGame(*game))) {
         return std::nullopt;
     }
     line.gameType = *game;

@@ -27,10 +27,10 @@ enum class CliCommand {
 // One parsed call of vantorel-cli.
 struct CommandLine {
     CliCommand command = CliCommand::Settings;
-    int gameType = -1;  // 0..4
-    int operation = -1; // run: 0..11
-    bool dated = true;  // the dated history unless --undated
-    std::string input;  // --input, or the FILE / DRAWING / PATTERN argument
+    int gameType = -1;                   // 0..4
+    Operation operation = kDistribution; // run
+    bool dated = true;                   // the dated history unless --undated
+    std::string input;                   // --input, or the FILE / DRAWING / PATTERN argument
     std::string from;
     std::string to;
     std::string power;

@@ -17,7 +17,7 @@ void PrintReport(std::ostream& out, std::string_view report) {
 }
 
 int RunCommand(const CommandLine& line, CliContext& context) {
-    const bool digitGame = line.gameType == 0 || line.gameType == 1;
+    const bool digitGame = IsDigitGame(line.gameType);
     switch (line.command) {
     case CliCommand::Run:
         return digitGame ? RunDigitOperation(line, context) : RunLottoOperation(line, context);

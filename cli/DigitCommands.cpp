@@ -61,7 +61,7 @@ ReportLines DistributionLines(bool dated, const DigitOperationResult& result) {
 
 int RunDigitOperation(const CommandLine& line, CliContext& context) {
     const int game = line.gameType;
-    const int operation = line.operation;
+    const Operation operation = line.operation;
     const LoadedDigitGame loaded(game, line.dated);
     if (!ChosenHistoryLoaded(game, loaded, line.dated)) {
         return kExitRefused;

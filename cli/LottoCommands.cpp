@@ -107,10 +107,6 @@ void PrintPicks(int gameType, const LottoResult& result, const GameSettings& set
     PrintLines(out, lines);
 }
 
-bool IsChartOperation(int operation) {
-    return operation == kDistribution || operation == kRandom || operation == kBestGuess;
-}
-
 int ExitStatusOf(const LottoResult& result) {
     return result.refused ? kExitRefused : kExitDone;
 }
@@ -182,7 +178,7 @@ int PrintComparison(const Outcome<std::string>& compared, std::ostream& out) {
 } // namespace
 
 int RunLottoOperation(const CommandLine& line, CliContext& context) {
-    if (line.gameType != kPowerball && line.gameType != kFiveNumber && line.gameType != kSixNumber) {
+    if (!IsLottoGame(line.gameType)) {
         return kExitUsage;
     }
     const Outcome<GameSettings> settings =
@@ -207,7 +203,7 @@ int RunLottoCompare(const CommandLine& line, CliContext& context) {
         }
         return PrintComparison(tables.Chosen(line.dated).ComparePicks(line.input), context.out);
     }
-    if (line.gameType != kFiveNumber && line.gameType != kSixNumber) {
+    if (!IsLottoGame(line.gameType)) {
         return kExitUsage;
     }
     const GameTables<LottoDrawTable> tables = LoadLottoTables(line.gameType, line.dated);

@@ -129,7 +129,8 @@ Outcome<DigitOperationResult> ApplyDigitOperation(const DigitGameTables& tables,
             table.FindNumberRange(PlainDecimal(request.fromText), PlainDecimal(request.toText));
         break;
     default:
-        return Refusal{"No such operation: " + std::to_string(request.operation)};
+        return Refusal{"The 3 and 4 Number games have no " + std::string(EntryOf(request.operation).caption) +
+                       " operation."};
     }
     Outcome<DigitOperationResult> outcome(std::move(result));
     outcome.Precede(notices);
@@ -150,7 +151,7 @@ std::string DigitDataStatusText(int game, const DigitGameTables& tables) {
     if (datedLoaded) {
         return dated;
     }
-    return game == kFourNumber ? "No 4 Number Game Data Available" : "No 3 Number Game Data Available";
+    return std::string(GameOf(game).noDataStatus);
 }
 
 } // namespace vantorel

@@ -27,7 +27,7 @@ struct DigitGameTables {
 
 // What the user chose on a digit-game page for one apply.
 struct DigitOperationRequest {
-    int operation = kDistribution; // 0 .. 11
+    Operation operation = kDistribution;
     bool useDatedData = true;
     std::string numberText; // first field: number, date (mm/dd/yy), day or month
     std::string fromText;
@@ -39,7 +39,7 @@ struct DigitOperationRequest {
 // Everything one operation leaves behind. Only the fields of the operation that ran are filled; the
 // others keep their zero values, so a page copies what its operation produced into its own members.
 struct DigitOperationResult {
-    int currentOperation = -1;
+    Operation currentOperation = kDistribution;
     int firstCount = 0;         // Even - Odd: even; High - Low: high
     int secondCount = 0;        // Even - Odd: odd; High - Low: low
     std::vector<int> totals;    // Totals: digitTotals3 (1000 entries) or digitTotals4 (10000)

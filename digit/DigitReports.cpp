@@ -91,7 +91,7 @@ ReportLines AddDigitStatisticLine(int kind, int game, const SetupChoices& choice
     return lines;
 }
 
-ReportLines AddDigitOverdueHottestLine(int operation, std::string_view resultText) {
+ReportLines AddDigitOverdueHottestLine(Operation operation, std::string_view resultText) {
     if (operation != kOverdue && operation != kHottest) {
         return {};
     }
@@ -130,7 +130,7 @@ ReportLines ReportTotals(int game, const std::vector<int>& totals) {
     return lines;
 }
 
-ReportLines ReportPickedNumbers(int game, int operation, std::string_view resultText) {
+ReportLines ReportPickedNumbers(int game, Operation operation, std::string_view resultText) {
     if (!IsDigitGame(game) || (operation != kOverdue && operation != kHottest)) {
         return {};
     }
@@ -262,7 +262,7 @@ PatternReport ReportPattern(std::string_view resultText) {
     return report;
 }
 
-ReportLines DigitResultLines(int operation, int game, bool useDatedData, const SetupChoices& choices,
+ReportLines DigitResultLines(Operation operation, int game, bool useDatedData, const SetupChoices& choices,
                              const DigitGameTables& tables, const DigitOperationResult& result,
                              Notices& notices) {
     if (!IsDigitGame(game)) {

@@ -15,7 +15,7 @@ class SetupChoices;
 // `activeGame` (0: 3 Number, 1: 4 Number; any other value adds nothing), `operation` the list's
 // currentOperation. Distribution, Random and Best Guess add nothing: the chart shows them. A stored date
 // that cannot be shown leaves its message in `notices`.
-ReportLines DigitResultLines(int operation, int game, bool useDatedData, const SetupChoices& choices,
+ReportLines DigitResultLines(Operation operation, int game, bool useDatedData, const SetupChoices& choices,
                              const DigitGameTables& tables, const DigitOperationResult& result,
                              Notices& notices);
 
@@ -24,11 +24,11 @@ ReportLines DigitResultLines(int operation, int game, bool useDatedData, const S
 ReportLines AddDigitStatisticLine(int kind, int game, const SetupChoices& choices, int drawCount,
                                   int firstCount, int secondCount);
 // Overdue (operation 4) or Hottest (5) digits per position: " Overdue Number(s): " + resultText.
-ReportLines AddDigitOverdueHottestLine(int operation, std::string_view resultText);
+ReportLines AddDigitOverdueHottestLine(Operation operation, std::string_view resultText);
 
 // The lines of each digit-game report.
 ReportLines ReportTotals(int game, const std::vector<int>& totals);
-ReportLines ReportPickedNumbers(int game, int operation, std::string_view resultText);
+ReportLines ReportPickedNumbers(int game, Operation operation, std::string_view resultText);
 ReportLines ReportNumberMatches(int game, const std::vector<int>& matchList, bool useDatedData,
                                 const DigitGameTables& tables, Notices& notices);
 ReportLines ReportDateMatches(int game, const std::vector<int>& matchList, const DigitDrawTable& datedTable);

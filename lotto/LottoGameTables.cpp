@@ -15,14 +15,14 @@ int LoadTable(PowerballDrawTable& table, const GameSettings& settings, const His
     return table.Load(settings.powerballBalls, history);
 }
 
-Outcome<LottoResult> ApplyOperation(int operation, const LottoDrawTable& table, const LottoInputs& inputs,
-                                    const GameSettings& settings, const SetupChoices& choices,
-                                    RandomSource& random) {
+Outcome<LottoResult> ApplyOperation(Operation operation, const LottoDrawTable& table,
+                                    const LottoInputs& inputs, const GameSettings& settings,
+                                    const SetupChoices& choices, RandomSource& random) {
     return ApplyLottoOperation(operation, table, inputs, settings, choices, random);
 }
-Outcome<LottoResult> ApplyOperation(int operation, const PowerballDrawTable& table, const LottoInputs& inputs,
-                                    const GameSettings& settings, const SetupChoices& choices,
-                                    RandomSource& random) {
+Outcome<LottoResult> ApplyOperation(Operation operation, const PowerballDrawTable& table,
+                                    const LottoInputs& inputs, const GameSettings& settings,
+                                    const SetupChoices& choices, RandomSource& random) {
     return ApplyPowerballOperation(operation, table, inputs, settings, choices, random);
 }
 
@@ -76,7 +76,7 @@ std::string LottoGameTables::StatusText() const {
         histories_);
 }
 
-Outcome<LottoResult> LottoGameTables::Apply(int operation, bool dated, const LottoInputs& inputs,
+Outcome<LottoResult> LottoGameTables::Apply(Operation operation, bool dated, const LottoInputs& inputs,
                                             const GameSettings& settings, const SetupChoices& choices,
                                             RandomSource& random) const {
     return std::visit(

@@ -34,7 +34,7 @@ public:
     // "Undated 120 : Dated 340", or "No 5 Number Game Data Available" and the like.
     std::string StatusText() const;
 
-    Outcome<LottoResult> Apply(int operation, bool dated, const LottoInputs& inputs,
+    Outcome<LottoResult> Apply(Operation operation, bool dated, const LottoInputs& inputs,
                                const GameSettings& settings, const SetupChoices& choices,
                                RandomSource& random) const;
     // The result list lines of a result that ran on the history.

@@ -46,7 +46,7 @@ void StartRandom(LottoResult& result) {
 
 } // namespace
 
-Outcome<LottoResult> ApplyLottoOperation(int operation, const LottoDrawTable& table,
+Outcome<LottoResult> ApplyLottoOperation(Operation operation, const LottoDrawTable& table,
                                          const LottoInputs& inputs, const GameSettings& settings,
                                          const SetupChoices& choices, RandomSource& random) {
     LottoResult result;
@@ -120,12 +120,12 @@ Outcome<LottoResult> ApplyLottoOperation(int operation, const LottoDrawTable& ta
         break;
     }
     default:
-        return Refusal{"No such operation: " + std::to_string(operation)};
+        return Refusal{"This game has no " + std::string(EntryOf(operation).caption) + " operation."};
     }
     return Answer(std::move(result), notices);
 }
 
-Outcome<LottoResult> ApplyPowerballOperation(int operation, const PowerballDrawTable& table,
+Outcome<LottoResult> ApplyPowerballOperation(Operation operation, const PowerballDrawTable& table,
                                              const LottoInputs& inputs, const GameSettings& settings,
                                              const SetupChoices& choices, RandomSource& random) {
     LottoResult result;
@@ -192,7 +192,7 @@ Outcome<LottoResult> ApplyPowerballOperation(int operation, const PowerballDrawT
         break;
     }
     default:
-        return Refusal{"No such operation: " + std::to_string(operation)};
+        return Refusal{"This game has no " + std::string(EntryOf(operation).caption) + " operation."};
     }
     return Answer(std::move(result), notices);
 }
@@ -282,7 +282,7 @@ ChartPicks LottoChartPicks(int gameType, const LottoResult& result, const GameSe
     return chart;
 }
 
-GameSettingKeys SettingsNeededBy(int gameType, int operation) {
+GameSettingKeys SettingsNeededBy(int gameType, Operation operation) {
     const bool readsMaximum = operation == kDistribution || operation == kHighLow || operation == kOverdue ||
                               operation == kHottest || operation == kRandom || operation == kBestGuess;
     switch (gameType) {
@@ -316,14 +316,7 @@ std::string LottoStatusText(int gameType, int undatedStatus, int undatedCount, i
     if (dated) {
         return "Dated " + std::to_string(datedCount);
     }
-    switch (gameType) {
-    case kFiveNumber:
-        return "No 5 Number Game Data Available";
-    case kSixNumber:
-        return "No 6 Number Game Data Available";
-    default:
-        return "No Powerball Game Data Available";
-    }
+    return std::string(GameOf(gameType).noDataStatus);
 }
 
 } // namespace vantorel

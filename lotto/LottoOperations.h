@@ -32,7 +32,7 @@ struct LottoInputs {
 
 // What an operation leaves for the result list and the chart view.
 struct LottoResult {
-    int operation = -1;
+    Operation operation = kDistribution;
     // False for the stand-in a page keeps for an operation that was refused: it has no lines.
     bool listed = true;
     // True when the operation could not be done as asked (a refused query, an invalid date, a maximum the
@@ -60,10 +60,10 @@ struct LottoResult {
 // Refused, with nothing run, when the operation ends early (an empty or short date field; a Power Ball
 // Number query with a missing number; a Power Ball Partial Number with both fields empty): the page stays
 // and the result list is not shown. A result that was not done as asked comes with its messages.
-Outcome<LottoResult> ApplyLottoOperation(int operation, const LottoDrawTable& table,
+Outcome<LottoResult> ApplyLottoOperation(Operation operation, const LottoDrawTable& table,
                                          const LottoInputs& inputs, const GameSettings& settings,
                                          const SetupChoices& choices, RandomSource& random);
-Outcome<LottoResult> ApplyPowerballOperation(int operation, const PowerballDrawTable& table,
+Outcome<LottoResult> ApplyPowerballOperation(Operation operation, const PowerballDrawTable& table,
                                              const LottoInputs& inputs, const GameSettings& settings,
                                              const SetupChoices& choices, RandomSource& random);
 
@@ -88,7 +88,7 @@ ChartPicks LottoChartPicks(int gameType, const LottoResult& result, const GameSe
 // The settings an operation of the 5 Number (kFiveNumber), 6 Number or Power Ball game reads: the game's
 // maximum (5BC or 6BC; PBC and PBB) where it sizes tallies, checks balls or draws picks, and for Power
 // Ball always PBM, which its history is read with.
-GameSettingKeys SettingsNeededBy(int gameType, int operation);
+GameSettingKeys SettingsNeededBy(int gameType, Operation operation);
 
 // The page's status text for its two histories (load status and count of each).
 std::string LottoStatusText(int gameType, int undatedStatus, int undatedCount, int datedStatus,

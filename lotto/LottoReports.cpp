@@ -176,7 +176,7 @@ ReportLines ReportLottoTotals(const LottoDrawTable& table, Notices& notices) {
     });
 }
 
-ReportLines ReportMatches(const LottoDrawTable& table, const MatchList& matchList, int operation,
+ReportLines ReportMatches(const LottoDrawTable& table, const MatchList& matchList, Operation operation,
                           Notices& notices) {
     const bool number = operation == kNumberSearch;
     if (matchList.empty()) {

@@ -35,7 +35,7 @@ ReportLines ReportSevenBalls(std::string_view text, PickMode mode);
 ReportLines ReportLottoTotals(const LottoDrawTable& table, Notices& notices);
 // The reports that show stored dates leave the message of a date that cannot be shown in `notices`.
 // Number (kNumberSearch) or Partial Number (kPartialNumberSearch) matches of 5 and 6 Number.
-ReportLines ReportMatches(const LottoDrawTable& table, const MatchList& matchList, int operation,
+ReportLines ReportMatches(const LottoDrawTable& table, const MatchList& matchList, Operation operation,
                           Notices& notices);
 // Partial Number matches of Power Ball.
 ReportLines ReportMatches(const PowerballDrawTable& table, const MatchList& matchList, Notices& notices);

@@ -2,19 +2,18 @@
 
 namespace vantorel {
 
-void HandOver::SelectOperation(int op) {
-    for (int i = 0; i < kOperationCount; ++i) {
-        chosenOperation[static_cast<std::size_t>(i)] = i == op ? 1 : 0;
-    }
+void HandOver::SelectOperation(Operation op) {
+    chosenOperation.fill(0);
+    chosenOperation[static_cast<std::size_t>(op)] = 1;
 }
 
-int HandOver::HighestChosenOperation() const {
+std::optional<Operation> HandOver::HighestChosenOperation() const {
     for (int i = kOperationCount - 1; i >= 0; --i) {
         if (chosenOperation[static_cast<std::size_t>(i)] != 0) {
-            return i;
+            return static_cast<Operation>(i);
         }
     }
-    return -1;
+    return std::nullopt;
 }
 
 int HandOver::ActiveGame() const {

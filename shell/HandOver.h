@@ -5,10 +5,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace vantorel {
 
-// Page indexes of the operations sheet; the game pages use the game numbers.
+// Page indexes of the operations sheet, in tab order.
 enum PageIndex : int {
     kThreeNumberPage = 0,
     kFourNumberPage = 1,
@@ -21,6 +22,22 @@ enum PageIndex : int {
 };
 inline constexpr int kPageCount = 8;
 inline constexpr int kGamePageCount = 5;
+
+// The game of each game page: the pages of the games come first, in the order of the game catalogue.
+constexpr std::optional<GameType> GameOfPage(int page) {
+    return page >= kThreeNumberPage && page < kThreeNumberPage + kGameCount
+               ? std::optional<GameType>(
+                     kGameCatalogue[static_cast<std::size_t>(page - kThreeNumberPage)].game)
+               : std::nullopt;
+}
+constexpr int PageOfGame(int game) {
+    for (int page = 0; page < kPageCount; ++page) {
+        if (GameOfPage(page) == game) {
+            return page;
+        }
+    }
+    return -1;
+}
 
 // Eight one-hot flags by page index.
 using PageFlags = std::array<std::uint8_t, kPageCount>;
@@ -48,7 +65,7 @@ inline int FirstMarked(const PageFlags& flags) {
 struct HandOver {
     PageFlags activeGame{};
     std::array<std::uint8_t, kOperationCount> chosenOperation{};
-    int currentOperation = -1;
+    std::optional<Operation> currentOperation;
     bool useDatedData = false; // the game pages work on the dated history
     PageFlags returnPageFromList{};
     PageFlags returnPageFromSetup{};
@@ -61,11 +78,11 @@ struct HandOver {
     int plantedSeed = 0; // the seed planted on the Data File page, 0 when none
 
     // Marks `op` as the one chosen operation.
-    void SelectOperation(int op);
+    void SelectOperation(Operation op);
     void MarkListReturnPage(int page) { MarkOneHot(returnPageFromList, page); }
     void MarkSetupReturnPage(int page) { MarkOneHot(returnPageFromSetup, page); }
-    // The highest chosen operation, -1 when none is chosen.
-    int HighestChosenOperation() const;
+    // The highest chosen operation; nothing when none is chosen.
+    std::optional<Operation> HighestChosenOperation() const;
     // The game page whose flag is set in activeGame, -1 when none.
     int ActiveGame() const;
     // Sets one strategy choice in both the working and the saved copy.

@@ -3,6 +3,7 @@
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 #include "shell/HelpWindow.h"
+#include "shell/NamedControls.h"
 #include "shell/SheetPage.h"
 #include "shell/ShellServices.h"
 
@@ -16,9 +17,12 @@ namespace vantorel {
 
 namespace {
 
-constexpr std::array<const char*, kPageCount> kPageTitles = {
-    "3 Number", "4 Number", "5 Number", "6 Number", "Power Ball", "Setup", "Data File", "Deja View",
-};
+// The titles of the pages that are not game pages; a game page has its game's title.
+constexpr std::array<std::pair<PageIndex, std::string_view>, 3> kOtherPageTitles = {{
+    {kSetupPage, "Setup"},
+    {kDataFilePage, "Data File"},
+    {kDejaViewPage, "Deja View"},
+}};
 
 bool ValidPage(int index) {
     return index >= 0 && index < kPageCount;
@@ -58,7 +62,15 @@ OperationsSheet::OperationsSheet(HandOver& handOver, SheetResults& results, Shel
 }
 
 QString OperationsSheet::PageTitle(int index) {
-    return ValidPage(index) ? QString::fromLatin1(kPageTitles[static_cast<std::size_t>(index)]) : QString();
+    if (const std::optional<GameType> game = GameOfPage(index)) {
+        return Latin1(GameOf(*game).title);
+    }
+    for (const auto& [page, title] : kOtherPageTitles) {
+        if (page == index) {
+            return Latin1(title);
+        }
+    }
+    return {};
 }
 
 // The factory's pages take their places by index; a place it leaves empty gets a blank page.
@@ -82,7 +94,11 @@ SheetPage* OperationsSheet::page(int index) const {
 }
 
 GamePage* OperationsSheet::gamePage(int game) const {
-    return game >= 0 && game < kGamePageCount ? qobject_cast<GamePage*>(page(game)) : nullptr;
+    return gamePageAt(PageOfGame(game));
+}
+
+GamePage* OperationsSheet::gamePageAt(int index) const {
+    return qobject_cast<GamePage*>(page(index));
 }
 
 int OperationsSheet::activeIndex() const {
@@ -139,10 +155,11 @@ void OperationsSheet::UpdateApplyButton() {
     buttons_->button(QDialogButtonBox::Apply)->setEnabled(anyModified);
 }
 
-int OperationsSheet::MarkActiveGame(int game) {
-    MarkOneHot(handOver_.activeGame, game);
-    MarkOneHot(state_.pageFlags, game);
-    return game;
+int OperationsSheet::MarkActiveGame(GameType game) {
+    const int index = PageOfGame(game);
+    MarkOneHot(handOver_.activeGame, index);
+    MarkOneHot(state_.pageFlags, index);
+    return index;
 }
 
 void OperationsSheet::SetChartPending(int flag) {
@@ -150,7 +167,7 @@ void OperationsSheet::SetChartPending(int flag) {
 }
 
 void OperationsSheet::EnablePageInputs(int page, bool enable) {
-    if (GamePage* game = gamePage(page)) {
+    if (GamePage* game = gamePageAt(page)) {
         game->SetInputsEnabled(enable);
     }
 }

@@ -51,6 +51,8 @@ public:
     SheetPage* page(int index) const;
     // The game page of a game (0..4); nothing for a game whose page is not part of this build.
     GamePage* gamePage(int game) const;
+    // The game page at a page index; nothing when the page there is no game page.
+    GamePage* gamePageAt(int index) const;
     // The page at `index` as the class it is; nothing when it is another.
     template <class Page> Page* pageAs(int index) const { return qobject_cast<Page*>(page(index)); }
 
@@ -63,7 +65,8 @@ public:
     void UpdateApplyButton();
 
     // The helpers that the pages share.
-    int MarkActiveGame(int game);
+    // Marks the page of `game` as the active game page; returns its page index.
+    int MarkActiveGame(GameType game);
     void SetChartPending(int flag);
     void EnablePageInputs(int page, bool enable);
     void ClearPagesModified();

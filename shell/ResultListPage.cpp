@@ -60,13 +60,11 @@ void ResultListPage::FillResultList() {
         AddLines(results().TakeFileReportLines()); // the OK button stays as it is
         return;
     }
-    const int highest = handOver().HighestChosenOperation();
-    if (highest >= 0) {
+    if (const std::optional<Operation> highest = handOver().HighestChosenOperation()) {
         handOver().currentOperation = highest;
     }
-    const int op = handOver().currentOperation;
-    if (op >= 0 && op < kOperationCount) {
-        if (GamePage* game = sheet().gamePage(handOver().ActiveGame())) {
+    if (handOver().currentOperation) {
+        if (GamePage* game = sheet().gamePageAt(handOver().ActiveGame())) {
             AddLines(game->ResultListLines());
         }
     }

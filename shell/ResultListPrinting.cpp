@@ -1,5 +1,7 @@
 #include "shell/ResultListPrinting.h"
 
+#include "platform/GameCatalogue.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -11,8 +13,6 @@ namespace vantorel {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kGameNames = {"3 Number", "4 Number", "5 Number", "6 Number",
-                                                        "Powerball"};
 constexpr double kTwipsPerInch = 1440.0;
 constexpr double kMargin = 720.0;
 constexpr double kFirstLineDepth = 1600.0;
@@ -61,9 +61,7 @@ std::vector<std::string> SplitIntoPrintPages(const std::vector<std::string>& lin
 }
 
 std::string PrintHeading(int printGame, int pageNumber) {
-    const std::string_view game = printGame >= 0 && printGame < static_cast<int>(kGameNames.size())
-                                      ? kGameNames[static_cast<std::size_t>(printGame)]
-                                      : kGameNames[0];
+    const std::string_view game = GameOf(printGame).name;
     return "VanTorel " + std::string(game) + " Game Statistics - Page No. " + std::to_string(pageNumber) +
            " of the List";
 }

@@ -42,11 +42,10 @@ void GamePage::SetInputsEnabled(bool enabled) {
 
 void GamePage::ActivateGamePage() {
     update();
-    const int game = pageIndex();
-    handOver().MarkListReturnPage(game);
-    handOver().MarkSetupReturnPage(game);
-    sheet().state().startPage = sheet().MarkActiveGame(game);
-    handOver().printGame = game;
+    handOver().MarkListReturnPage(pageIndex());
+    handOver().MarkSetupReturnPage(pageIndex());
+    sheet().state().startPage = sheet().MarkActiveGame(game());
+    handOver().printGame = game();
     if (handOver().setupChoicesSavedValid) {
         handOver().setupChoices = handOver().setupChoicesSaved;
     }
@@ -54,9 +53,9 @@ void GamePage::ActivateGamePage() {
     SetModified(false);
 }
 
-void GamePage::ChooseOperation(int op) {
+void GamePage::ChooseOperation(Operation op) {
     sheet().SetChartPending(op == kBestGuess ? 1 : 0);
-    if (op == kDistribution || op == kRandom || op == kBestGuess) {
+    if (IsChartOperation(op)) {
         sheet().ClearPagesModified();
         sheet().EnableOk(true);
     } else {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/Operations.h"
 #include "platform/Outcome.h"
 #include "platform/ReportLines.h"
+#include "shell/HandOver.h"
 
 #include <QWidget>
 
@@ -59,7 +61,10 @@ class GamePage : public SheetPage {
     Q_DISABLE_COPY_MOVE(GamePage)
 
 public:
-    using SheetPage::SheetPage;
+    // The page of `game`, at the page index the sheet keeps for it.
+    GamePage(OperationsSheet& sheet, GameType game) : SheetPage(sheet, PageOfGame(game)), game_(game) {}
+
+    GameType game() const { return game_; }
 
     // The result list lines of this game for the operation in currentOperation.
     virtual ReportLines ResultListLines() = 0;
@@ -79,10 +84,13 @@ protected:
     // the saved Setup choices, OK disabled and the page unmodified.
     void ActivateGamePage();
     // The first steps of every operation radio: chartPending, the OK button and chosenOperation.
-    void ChooseOperation(int op);
+    void ChooseOperation(Operation op);
     // Copies the seed planted on the Data File page into the sheet, and shows the "Seed is Planted" note
     // while the sheet has a seed.
     void ShowPlantedSeed(QWidget& seedNote);
+
+private:
+    GameType game_;
 };
 
 // The report a pick-file comparison gives the list: its own, or kFileInputError after the message that the

@@ -20,11 +20,12 @@ template <class Result> const Result* Held(const std::optional<Result>& kept) {
 
 } // namespace
 
-template <class Result> void SheetResults::GameResults<Result>::Keep(const Result& result, int operation) {
+template <class Result>
+void SheetResults::GameResults<Result>::Keep(const Result& result, Operation operation) {
     last = result;
     if (operation == kDistribution) {
         distribution = result;
-    } else if (operation == kRandom || operation == kBestGuess) {
+    } else if (IsChartOperation(operation)) {
         pick = result;
     }
 }

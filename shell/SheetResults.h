@@ -59,7 +59,7 @@ private:
         std::optional<Result> distribution;
         std::optional<Result> pick;
 
-        void Keep(const Result& result, int operation);
+        void Keep(const Result& result, Operation operation);
         void ForgetChartResults();
     };
 

@@ -90,8 +90,8 @@ ImportShape ShapeOf(int gameType, bool dated, const GameSettings& settings) {
     shape.numbers = static_cast<std::size_t>(NumbersPerDrawing(gameType, settings));
     shape.perDrawing = shape.numbers + (dated ? 1 : 0);
     shape.dated = dated;
-    shape.digitGame = gameType == kThreeNumber || gameType == kFourNumber;
-    shape.digitWidth = gameType == kFourNumber ? 4 : 3;
+    shape.digitGame = IsDigitGame(gameType);
+    shape.digitWidth = static_cast<std::size_t>(GameOf(gameType).digits);
     return shape;
 }
 
@@ -249,20 +249,12 @@ int PowerballBallsPerDrawing(const GameSettings& settings) {
 }
 
 GameSettingKeys SettingsOfDrawingShape(int gameType) {
-    return gameType == kPowerball ? GameSettingKeys{GameSettingKey::PowerballBalls} : GameSettingKeys{};
+    return GameOf(gameType).drawingShape;
 }
 
 int NumbersPerDrawing(int gameType, const GameSettings& settings) {
-    switch (gameType) {
-    case kFiveNumber:
-        return 5;
-    case kSixNumber:
-        return 6;
-    case kPowerball:
-        return PowerballBallsPerDrawing(settings) + 1;
-    default:
-        return 1;
-    }
+    const int numbers = GameOf(gameType).numbersPerDrawing;
+    return numbers > 0 ? numbers : PowerballBallsPerDrawing(settings) + 1;
 }
 
 Outcome<std::string> MassageNewData(const std::filesystem::path& importFile, int gameType, bool dated,

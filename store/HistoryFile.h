@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/GameCatalogue.h"
+
 #include <cstddef>
 #include <string_view>
 
@@ -13,22 +15,13 @@ inline constexpr std::string_view kWorkFilePrefix = "~tmp.~";
 // The file whose lock a writer of the history holds; made once beside the history and left there.
 inline constexpr std::string_view kLockFileName = "vtrmain.lck";
 
-// Games by gameType.
-enum GameType : int { kThreeNumber = 0, kFourNumber = 1, kFiveNumber = 2, kSixNumber = 3, kPowerball = 4 };
-inline constexpr int kGameCount = 5;
-constexpr bool IsDigitGame(int gameType) {
-    return gameType == kThreeNumber || gameType == kFourNumber;
-}
-constexpr bool IsLottoGame(int gameType) {
-    return gameType >= kFiveNumber && gameType <= kPowerball;
-}
-inline constexpr int kSectionCount = 10;
+inline constexpr int kSectionCount = 2 * kGameCount;
 
-// Drawings a section may hold; a count above this is refused by the readers.
-inline constexpr int kDigitCapacity = 3649;
-inline constexpr int kFiveNumberCapacity = 2599;
-inline constexpr int kSixNumberCapacity = 1039;
-inline constexpr int kPowerballCapacity = 2079;
+// Drawings a section may hold (from the game catalogue); a count above this is refused by the readers.
+inline constexpr int kDigitCapacity = CapacityOfGame(kThreeNumber);
+inline constexpr int kFiveNumberCapacity = CapacityOfGame(kFiveNumber);
+inline constexpr int kSixNumberCapacity = CapacityOfGame(kSixNumber);
+inline constexpr int kPowerballCapacity = CapacityOfGame(kPowerball);
 
 // Section number of a game's history: 2 x gameType + dated.
 constexpr int SectionNumber(int gameType, bool dated) {
@@ -41,29 +34,14 @@ constexpr bool IsDatedSection(int section) {
     return section % 2 == 1;
 }
 
-constexpr int CapacityOfGame(int gameType) {
-    switch (gameType) {
-    case kFiveNumber:
-        return kFiveNumberCapacity;
-    case kSixNumber:
-        return kSixNumberCapacity;
-    case kPowerball:
-        return kPowerballCapacity;
-    default:
-        return kDigitCapacity;
-    }
-}
-
 // The widest first group that a Power Ball table row holds.
 inline constexpr int kMaxPowerballBalls = 6;
 
 // How many whole-number words one drawing of a section has at most: its numbers (the widest Power Ball
 // drawing for Power Ball) and its date.
 constexpr int LongestDrawingWords(int section) {
-    const int numbers = GameOfSection(section) == kFiveNumber  ? 5
-                        : GameOfSection(section) == kSixNumber ? 6
-                        : GameOfSection(section) == kPowerball ? kMaxPowerballBalls + 1
-                                                               : 1;
+    const int perDrawing = GameOf(GameOfSection(section)).numbersPerDrawing;
+    const int numbers = perDrawing > 0 ? perDrawing : kMaxPowerballBalls + 1;
     return numbers + (IsDatedSection(section) ? 1 : 0);
 }
 

@@ -226,17 +226,7 @@ std::string ResultsImportSummary(const ResultsImportCounts& counts) {
 }
 
 GameSettingKeys SettingsOfResultsImport(int gameType) {
-    switch (gameType) {
-    case kFiveNumber:
-        return {GameSettingKey::FiveNumberMax};
-    case kSixNumber:
-        return {GameSettingKey::SixNumberMax};
-    case kPowerball:
-        return SettingsOfDrawingShape(kPowerball) |
-               GameSettingKeys{GameSettingKey::PowerballGroup1Max, GameSettingKey::PowerballGroup2Max};
-    default:
-        return {};
-    }
+    return GameOf(gameType).drawingShape | GameOf(gameType).maximums;
 }
 
 Outcome<ResultsImported> ImportResults(const std::filesystem::path& resultsFile, int gameType,

@@ -90,18 +90,11 @@ const std::array<ListItem, 9> kListItems = {{
     // clang-format on
 }};
 
-struct GameCaption {
-    const char* objectName;
-    const char* caption;
+// The object names of the game radios, in the order of the game catalogue.
+constexpr std::array<const char*, kGameCount> kGameRadioNames = {
+    "threeNumberGameRadio", "fourNumberGameRadio", "fiveNumberGameRadio",
+    "sixNumberGameRadio",   "powerballGameRadio",
 };
-
-constexpr std::array<GameCaption, kGameCount> kGameCaptions = {{
-    {"threeNumberGameRadio", "3 Number Game"},
-    {"fourNumberGameRadio", "4 Number Game"},
-    {"fiveNumberGameRadio", "5 Number Game"},
-    {"sixNumberGameRadio", "6 Number Game"},
-    {"powerballGameRadio", "Powerball Game"},
-}};
 
 // "The 5 Number page is not available in this build, so its history cannot be compared."
 std::string GamePageMissingMessage(int game) {
@@ -183,7 +176,8 @@ QWidget* DataFilePage::BuildGameGroup() {
     auto* layout = new QVBoxLayout(group);
     for (std::size_t game = 0; game < gameRadios_.size(); ++game) {
         gameRadios_[game] =
-            MakeNamed<QRadioButton>(kGameCaptions[game].objectName, kGameCaptions[game].caption, group);
+            new QRadioButton(Latin1(kGameCatalogue[game].name) + QStringLiteral(" Game"), group);
+        gameRadios_[game]->setObjectName(QString::fromLatin1(kGameRadioNames[game]));
         connect(gameRadios_[game], &QRadioButton::clicked, this, &DataFilePage::HideCompletion);
         layout->addWidget(gameRadios_[game]);
     }

@@ -42,13 +42,14 @@ Outcome<std::string> CompareWithHistory(int game, const DigitGameTables& tables,
 
 } // namespace
 
-DigitGamePage::DigitGamePage(OperationsSheet& sheet, int game)
+DigitGamePage::DigitGamePage(OperationsSheet& sheet, GameType game)
     : GamePage(sheet, game), undated_(SectionNumber(game, false)), dated_(SectionNumber(game, true)) {
+    setObjectName(Latin1(GameOf(game).pageObject));
     operations_ = new QButtonGroup(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(BuildDataSourceRow());
-    layout->addLayout(BuildOperationGroups(*this, *operations_, operationRadios_, LastOperation::NumberRange,
-                                           [this](int op) { OnOperationClicked(op); }),
+    layout->addLayout(BuildOperationGroups(*this, *operations_, operationRadios_, GameOf(game).family,
+                                           [this](Operation op) { OnOperationClicked(op); }),
                       1);
     layout->addWidget(BuildInputRow());
 }
@@ -109,10 +110,10 @@ void DigitGamePage::OnSetActive() {
 void DigitGamePage::ShowDataState() {
     const bool undatedLoaded = undated_.loadStatus == kSectionLoaded;
     const bool datedLoaded = dated_.loadStatus == kSectionLoaded;
-    statusLabel_->setText(QString::fromStdString(DigitDataStatusText(pageIndex(), tables())));
+    statusLabel_->setText(QString::fromStdString(DigitDataStatusText(game(), tables())));
     datedCheck_->setEnabled(datedLoaded);
     undatedCheck_->setEnabled(undatedLoaded);
-    EnableOperationRadios(operationRadios_, undatedLoaded, datedLoaded);
+    EnableOperationRadios(operationRadios_, GameOf(game()).family, undatedLoaded, datedLoaded);
     if (!undatedLoaded && !datedLoaded) {
         return;
     }
@@ -157,12 +158,12 @@ void DigitGamePage::AdjustInputsToPageOperation() {
     }
 }
 
-void DigitGamePage::OnOperationClicked(int op) {
+void DigitGamePage::OnOperationClicked(Operation op) {
     SetModified(true);
     ChooseOperation(op);
     pageOperation_ = op;
     SetFields(false, false, false);
-    clearInputsButton_->setEnabled(op >= kDateSearch);
+    clearInputsButton_->setEnabled(EntryOf(op).inputs != kNoInput);
     switch (op) {
     case kDistribution:
         handOver().currentOperation = kDistribution;
@@ -222,10 +223,11 @@ bool DigitGamePage::OnApply() {
     numberText_ = numberEdit_->text().toStdString();
     fromText_ = fromEdit_->text().toStdString();
     toText_ = toEdit_->text().toStdString();
-    const int op = CheckedOperation(operationRadios_);
-    if (op < 0) {
+    const std::optional<Operation> checked = CheckedOperation(operationRadios_, GameOf(game()).family);
+    if (!checked) {
         return true;
     }
+    const Operation op = *checked;
     DigitOperationRequest request;
     request.operation = op;
     request.useDatedData = handOver().useDatedData;
@@ -239,14 +241,14 @@ bool DigitGamePage::OnApply() {
         // The list must not report an earlier search under this one's name.
         DigitOperationResult refused;
         refused.currentOperation = op;
-        results().KeepDigitResult(pageIndex(), refused);
+        results().KeepDigitResult(game(), refused);
         return false;
     }
     const DigitOperationResult& result = *outcome;
     KeepResults(result);
     if (IsChartOperation(op)) {
         SetModified(false);
-        sheet().MarkActiveGame(pageIndex());
+        sheet().MarkActiveGame(game());
     } else {
         sheet().SetActivePage(kDejaViewPage);
     }
@@ -255,7 +257,7 @@ bool DigitGamePage::OnApply() {
 
 void DigitGamePage::KeepResults(const DigitOperationResult& result) {
     handOver().currentOperation = result.currentOperation;
-    results().KeepDigitResult(pageIndex(), result);
+    results().KeepDigitResult(game(), result);
     if (result.chartPending) {
         sheet().SetChartPending(1);
     }
@@ -263,22 +265,22 @@ void DigitGamePage::KeepResults(const DigitOperationResult& result) {
 
 Outcome<std::string> DigitGamePage::ComparePickFile(const std::filesystem::path& pickFile, bool dated) const {
     if (loadedAtRewrite_ == sheet().state().historyRewrites) {
-        return CompareWithHistory(pageIndex(), tables(), dated, pickFile);
+        return CompareWithHistory(game(), tables(), dated, pickFile);
     }
     // The page has not loaded its tables in this run yet, or the Data File page has changed the history
     // since: the tables as the history file holds them now.
-    DigitDrawTable undated(SectionNumber(pageIndex(), false));
-    DigitDrawTable datedTable(SectionNumber(pageIndex(), true));
+    DigitDrawTable undated(SectionNumber(game(), false));
+    DigitDrawTable datedTable(SectionNumber(game(), true));
     LoadDigitGame(undated, datedTable);
-    return CompareWithHistory(pageIndex(), {undated, datedTable}, dated, pickFile);
+    return CompareWithHistory(game(), {undated, datedTable}, dated, pickFile);
 }
 
 ReportLines DigitGamePage::ResultListLines() {
     const HandOver& state = handOver();
     Notices notices;
     ReportLines lines =
-        DigitResultLines(state.currentOperation, pageIndex(), state.useDatedData, state.setupChoices,
-                         tables(), results().LastDigitResult(pageIndex()), notices);
+        DigitResultLines(*state.currentOperation, game(), state.useDatedData, state.setupChoices, tables(),
+                         results().LastDigitResult(game()), notices);
     ShowNotices(notices);
     return lines;
 }

@@ -3,8 +3,10 @@
 #include "digit/DigitDrawTable.h"
 #include "digit/DigitOperation.h"
 #include "shell/SheetPage.h"
+#include "shell/pages/GamePageControls.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,7 +29,7 @@ class DigitGamePage : public GamePage {
     Q_DISABLE_COPY_MOVE(DigitGamePage)
 
 public:
-    DigitGamePage(OperationsSheet& sheet, int game);
+    DigitGamePage(OperationsSheet& sheet, GameType game);
 
     void OnSetActive() override;
     bool OnApply() override;
@@ -45,7 +47,7 @@ private:
     void SetFields(bool number, bool from, bool to);
     void AdjustInputsToPredictions();
     void AdjustInputsToPageOperation();
-    void OnOperationClicked(int op);
+    void OnOperationClicked(Operation op);
     void OnDataSourceClicked(bool dated);
     void ClearInputs();
     void KeepResults(const DigitOperationResult& result);
@@ -55,7 +57,7 @@ private:
     std::string numberText_;
     std::string fromText_;
     std::string toText_;
-    int pageOperation_ = -1;
+    std::optional<Operation> pageOperation_;
     // The sheet's count of history rewrites when the tables were loaded; -1 before the first load.
     int loadedAtRewrite_ = -1;
 
@@ -63,7 +65,7 @@ private:
     QCheckBox* undatedCheck_ = nullptr;
     QLabel* statusLabel_ = nullptr;
     QButtonGroup* operations_ = nullptr;
-    std::array<QRadioButton*, kOperationCount> operationRadios_{};
+    OperationRadios operationRadios_{};
     QLineEdit* numberEdit_ = nullptr;
     QLineEdit* fromEdit_ = nullptr;
     QLineEdit* toEdit_ = nullptr;

@@ -4,7 +4,7 @@
 
 namespace vantorel {
 
-// The "5 Number" page (page index 2).
+// The "5 Number" page: the lotto game page of its game, with the fields of that game's queries.
 class FiveNumberPage final : public LottoGamePage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FiveNumberPage)
@@ -12,7 +12,6 @@ class FiveNumberPage final : public LottoGamePage {
 public:
     static constexpr LottoPageTraits kTraits = {
         .game = kFiveNumber,
-        .objectName = "fiveNumberPage",
         .queryLength = 14,
         .toLength = 8,
         .numberCaption = "Number",

@@ -4,15 +4,13 @@
 
 namespace vantorel {
 
-// The "4 Number" page (page index 1).
+// The "4 Number" page: the digit game page of the 4 Number game.
 class FourNumberPage final : public DigitGamePage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FourNumberPage)
 
 public:
-    explicit FourNumberPage(OperationsSheet& sheet) : DigitGamePage(sheet, kFourNumber) {
-        setObjectName(QStringLiteral("fourNumberPage"));
-    }
+    explicit FourNumberPage(OperationsSheet& sheet) : DigitGamePage(sheet, kFourNumber) {}
 };
 
 } // namespace vantorel

@@ -16,87 +16,71 @@ namespace vantorel {
 
 namespace {
 
-struct OperationCaption {
-    const char* objectName;
-    const char* caption;
-};
-
-// The operation radios by operation number; operation 11 of the lotto pages is kPartialNumberCaption.
-constexpr std::array<OperationCaption, kOperationCount> kOperationCaptions = {{
-    {"distributionRadio", "Distribution"},
-    {"evenOddRadio", "Even - Odd"},
-    {"highLowRadio", "High - Low"},
-    {"totalsRadio", "Totals"},
-    {"overdueRadio", "Overdue"},
-    {"hottestRadio", "Hottest"},
-    {"randomRadio", "Random"},
-    {"bestGuessRadio", "Best Guess"},
-    {"dateRadio", "Date"},
-    {"dateRangeRadio", "Date Range"},
-    {"numberRadio", "Number"},
-    {"numberRangeRadio", "Number Range"},
-}};
-constexpr OperationCaption kPartialNumberCaption = {"partialNumberRadio", "Partial Number"};
-
 constexpr int kOperationsPerGroup = 4;
 
-const OperationCaption& CaptionOf(int op, LastOperation last) {
-    if (op == kPartialNumberSearch && last == LastOperation::PartialNumber) {
-        return kPartialNumberCaption;
-    }
-    return kOperationCaptions[static_cast<std::size_t>(op)];
-}
-
-QGroupBox* BuildOperationGroup(QWidget& page, const QString& title, int firstOperation, QButtonGroup& group,
-                               OperationRadios& radios, LastOperation last,
-                               const std::function<void(int)>& onClicked) {
+QGroupBox* BuildOperationGroup(QWidget& page, const QString& title, int firstRadio, QButtonGroup& group,
+                               OperationRadios& radios, GameFamily family,
+                               const std::function<void(Operation)>& onClicked) {
     auto* box = new QGroupBox(title, &page);
     auto* layout = new QVBoxLayout(box);
-    for (int op = firstOperation; op < firstOperation + kOperationsPerGroup; ++op) {
-        const OperationCaption& caption = CaptionOf(op, last);
-        auto* radio = new QRadioButton(QString::fromLatin1(caption.caption), box);
-        radio->setObjectName(QString::fromLatin1(caption.objectName));
-        group.addButton(radio, op);
-        radios[static_cast<std::size_t>(op)] = radio;
+    for (int radioIndex = firstRadio; radioIndex < firstRadio + kOperationsPerGroup; ++radioIndex) {
+        const Operation op = *OperationAtRadio(radioIndex, family);
+        const OperationEntry& entry = EntryOf(op);
+        auto* radio = new QRadioButton(Latin1(entry.caption), box);
+        radio->setObjectName(Latin1(entry.radioName));
+        group.addButton(radio, radioIndex);
+        radios[static_cast<std::size_t>(radioIndex)] = radio;
         layout->addWidget(radio);
         QObject::connect(radio, &QRadioButton::clicked, &page, [onClicked, op] { onClicked(op); });
     }
     return box;
 }
 
+QRadioButton* RadioOfOperation(const OperationRadios& radios, Operation op) {
+    return radios[static_cast<std::size_t>(RadioOf(op))];
+}
+
 } // namespace
 
 QHBoxLayout* BuildOperationGroups(QWidget& page, QButtonGroup& group, OperationRadios& radios,
-                                  LastOperation last, const std::function<void(int)>& onClicked) {
+                                  GameFamily family, const std::function<void(Operation)>& onClicked) {
     auto* row = new QHBoxLayout;
-    row->addWidget(
-        BuildOperationGroup(page, QStringLiteral("Analyze"), kDistribution, group, radios, last, onClicked));
-    row->addWidget(
-        BuildOperationGroup(page, QStringLiteral("Predict"), kOverdue, group, radios, last, onClicked));
-    row->addWidget(
-        BuildOperationGroup(page, QStringLiteral("Search"), kDateSearch, group, radios, last, onClicked));
+    row->addWidget(BuildOperationGroup(page, QStringLiteral("Analyze"), RadioOf(kDistribution), group, radios,
+                                       family, onClicked));
+    row->addWidget(BuildOperationGroup(page, QStringLiteral("Predict"), RadioOf(kOverdue), group, radios,
+                                       family, onClicked));
+    row->addWidget(BuildOperationGroup(page, QStringLiteral("Search"), RadioOf(kDateSearch), group, radios,
+                                       family, onClicked));
     return row;
 }
 
-int CheckedOperation(const OperationRadios& radios) {
-    for (int op = 0; op < kOperationCount; ++op) {
-        if (radios[static_cast<std::size_t>(op)]->isChecked()) {
-            return op;
+std::optional<Operation> CheckedOperation(const OperationRadios& radios, GameFamily family) {
+    for (int radio = 0; radio < kOperationRadioCount; ++radio) {
+        if (radios[static_cast<std::size_t>(radio)]->isChecked()) {
+            return OperationAtRadio(radio, family);
         }
     }
-    return -1;
+    return std::nullopt;
 }
 
-void EnableOperationRadios(const OperationRadios& radios, bool undatedLoaded, bool datedLoaded) {
-    for (int op = 0; op < kOperationCount; ++op) {
-        const bool needsDates = op == kDateSearch || op == kDateRangeSearch;
-        radios[static_cast<std::size_t>(op)]->setEnabled(datedLoaded || (undatedLoaded && !needsDates));
+void EnableOperationRadios(const OperationRadios& radios, GameFamily family, bool undatedLoaded,
+                           bool datedLoaded) {
+    for (int radio = 0; radio < kOperationRadioCount; ++radio) {
+        const bool needsDates = EntryOf(*OperationAtRadio(radio, family)).datedOnly;
+        radios[static_cast<std::size_t>(radio)]->setEnabled(datedLoaded || (undatedLoaded && !needsDates));
     }
 }
 
 void EnableDateSearches(const OperationRadios& radios, bool enabled) {
-    radios[kDateSearch]->setEnabled(enabled);
-    radios[kDateRangeSearch]->setEnabled(enabled);
+    for (const OperationEntry& entry : kOperationTable) {
+        if (entry.datedOnly) {
+            RadioOfOperation(radios, entry.operation)->setEnabled(enabled);
+        }
+    }
+}
+
+bool IsOperationRadioEnabled(const OperationRadios& radios, Operation op) {
+    return RadioOfOperation(radios, op)->isEnabled();
 }
 
 QHBoxLayout* BuildDataSourceRow(QWidget& page, QAbstractButton& dated, QAbstractButton& undated,

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -20,29 +21,23 @@ namespace vantorel {
 
 // The controls that the digit and the lotto pages share, built the same way on all five.
 
-// Distribution, Random and Best Guess: the chart view draws their results after the sheet closes (they run
-// from OK); every other operation reports on "Deja View".
-constexpr bool IsChartOperation(int op) {
-    return op == kDistribution || op == kRandom || op == kBestGuess;
-}
+// The twelve operation radios by their place on the page.
+using OperationRadios = std::array<QRadioButton*, kOperationRadioCount>;
 
-// The twelve operation radios by operation number.
-using OperationRadios = std::array<QRadioButton*, kOperationCount>;
-
-// Operation 11 is "Number Range" on the digit pages and "Partial Number" on the lotto pages.
-enum class LastOperation { NumberRange, PartialNumber };
-
-// The "Analyze", "Predict" and "Search" groups of four operation radios each, side by side. The radios
-// join `group` with their operation number as id and are stored in `radios`; a click calls onClicked(op).
+// The "Analyze", "Predict" and "Search" groups of four operation radios each, side by side, with the
+// captions and object names of the operation table for the game's family. The radios join `group` with
+// their place as id and are stored in `radios`; a click calls onClicked(operation).
 QHBoxLayout* BuildOperationGroups(QWidget& page, QButtonGroup& group, OperationRadios& radios,
-                                  LastOperation last, const std::function<void(int)>& onClicked);
-// The first checked operation radio, -1 when none is.
-int CheckedOperation(const OperationRadios& radios);
-// Enables the radios by the histories that are loaded: every operation with the dated history, all but
-// Date and Date Range with only the undated one, none without either.
-void EnableOperationRadios(const OperationRadios& radios, bool undatedLoaded, bool datedLoaded);
-// Enables or disables "Date" and "Date Range", which search the dated history only.
+                                  GameFamily family, const std::function<void(Operation)>& onClicked);
+// The operation of the checked radio; nothing when none is checked.
+std::optional<Operation> CheckedOperation(const OperationRadios& radios, GameFamily family);
+// Enables the radios by the histories that are loaded: every operation with the dated history, all but the
+// dated-only searches with only the undated one, none without either.
+void EnableOperationRadios(const OperationRadios& radios, GameFamily family, bool undatedLoaded,
+                           bool datedLoaded);
+// Enables or disables the dated-only searches ("Date" and "Date Range").
 void EnableDateSearches(const OperationRadios& radios, bool enabled);
+bool IsOperationRadioEnabled(const OperationRadios& radios, Operation op);
 
 // The row "Data Source:", the two source buttons and, at the right, the status text.
 QHBoxLayout* BuildDataSourceRow(QWidget& page, QAbstractButton& dated, QAbstractButton& undated,

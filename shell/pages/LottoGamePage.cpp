@@ -25,25 +25,20 @@ namespace {
 constexpr int kDateFieldLength = 8;
 constexpr int kPowerBallLength = 2;
 
-bool IsDateSearch(int op) {
-    return op == kDateSearch || op == kDateRangeSearch;
-}
-
-bool IsNumberSearch(int op) {
-    return op == kNumberSearch || op == kPartialNumberSearch;
+bool Reads(std::optional<Operation> op, OperationInput input) {
+    return op && (EntryOf(*op).inputs & input) != 0;
 }
 
 } // namespace
 
 LottoGamePage::LottoGamePage(OperationsSheet& sheet, const LottoPageTraits& traits)
     : GamePage(sheet, traits.game), traits_(traits), tables_(traits.game) {
-    setObjectName(QString::fromLatin1(traits.objectName));
+    setObjectName(Latin1(GameOf(traits.game).pageObject));
     operations_ = new QButtonGroup(this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(BuildDataSourceRow());
-    layout->addLayout(BuildOperationGroups(*this, *operations_, operationRadios_,
-                                           LastOperation::PartialNumber,
-                                           [this](int op) { OnOperationClicked(op); }),
+    layout->addLayout(BuildOperationGroups(*this, *operations_, operationRadios_, GameOf(traits.game).family,
+                                           [this](Operation op) { OnOperationClicked(op); }),
                       1);
     layout->addWidget(BuildInputRow());
 }
@@ -156,7 +151,7 @@ void LottoGamePage::ShowDataState() {
     statusLabel_->setText(QString::fromStdString(tables_.StatusText()));
     datedRadio_->setEnabled(datedLoaded);
     undatedRadio_->setEnabled(undatedLoaded);
-    EnableOperationRadios(operationRadios_, undatedLoaded, datedLoaded);
+    EnableOperationRadios(operationRadios_, GameOf(game()).family, undatedLoaded, datedLoaded);
     if (!undatedLoaded && !datedLoaded) {
         SetInputsEnabled(false);
         clearInputsButton_->setEnabled(false);
@@ -165,22 +160,22 @@ void LottoGamePage::ShowDataState() {
     (datedLoaded ? datedRadio_ : undatedRadio_)->setChecked(true);
     handOver().useDatedData = datedLoaded;
     // The fields of the operation still chosen, unless the history it needs is gone.
-    const int op = CheckedOperation(operationRadios_);
-    ShowInputsFor(op >= 0 && operationRadios_[static_cast<std::size_t>(op)]->isEnabled() ? op : -1);
+    const std::optional<Operation> op = CheckedOperation(operationRadios_, family());
+    ShowInputsFor(op && IsOperationRadioEnabled(operationRadios_, *op) ? op : std::nullopt);
 }
 
 // The input fields, their label and "Clear Inputs" as the operation needs them.
-void LottoGamePage::ShowInputsFor(int op) {
-    const bool query = op == kDateSearch || IsNumberSearch(op);
-    const bool range = op == kDateRangeSearch;
+void LottoGamePage::ShowInputsFor(std::optional<Operation> op) {
+    const bool query = Reads(op, kQueryInput);
+    const bool range = Reads(op, kRangeInputs);
     numberEdit_->setEnabled(query);
     fromEdit_->setEnabled(range);
     toEdit_->setEnabled(range);
     if (powerBallEdit_ != nullptr) {
-        powerBallEdit_->setEnabled(IsNumberSearch(op));
+        powerBallEdit_->setEnabled(Reads(op, kPowerInput));
     }
-    clearInputsButton_->setEnabled(op >= kDateSearch);
-    if (IsDateSearch(op)) {
+    clearInputsButton_->setEnabled(query || range);
+    if (op && EntryOf(*op).datedOnly) {
         numberLabel_->setText(QStringLiteral("Date"));
     } else if (op == kNumberSearch) {
         numberLabel_->setText(QString::fromLatin1(traits_.numberCaption));
@@ -194,7 +189,7 @@ void LottoGamePage::ShowInputsFor(int op) {
     }
 }
 
-void LottoGamePage::OnOperationClicked(int op) {
+void LottoGamePage::OnOperationClicked(Operation op) {
     SetModified(true);
     ChooseOperation(op);
     ShowInputsFor(op);
@@ -208,7 +203,7 @@ void LottoGamePage::OnDataSourceClicked(bool dated) {
     (dated ? datedRadio_ : undatedRadio_)->setChecked(true);
     EnableDateSearches(operationRadios_, dated);
     handOver().useDatedData = dated;
-    const int op = CheckedOperation(operationRadios_);
+    const std::optional<Operation> op = CheckedOperation(operationRadios_, family());
     if (op == kDistribution || op == kBestGuess) {
         SetModified(false);
     }
@@ -239,10 +234,10 @@ bool LottoGamePage::OnApply() {
     if (handOver().activeGame[static_cast<std::size_t>(pageIndex())] == 0) {
         return true;
     }
-    const int op = CheckedOperation(operationRadios_);
-    if (op >= 0) {
+    if (const std::optional<Operation> checked = CheckedOperation(operationRadios_, family())) {
+        const Operation op = *checked;
         // Date and Date Range search the dated history whichever source is chosen.
-        const bool dated = IsDateSearch(op) || handOver().useDatedData;
+        const bool dated = EntryOf(op).datedOnly || handOver().useDatedData;
         const std::optional<GameSettings> settings = ReadSettings(SettingsNeededBy(tables_.gameType(), op));
         if (!settings) {
             return false; // refused with a message naming the setting: the page stays
@@ -267,12 +262,12 @@ bool LottoGamePage::OnApply() {
         }
     }
     SetModified(false);
-    sheet().MarkActiveGame(pageIndex());
+    sheet().MarkActiveGame(game());
     return true;
 }
 
 void LottoGamePage::KeepResult(const LottoResult& result, bool dated) {
-    results().KeepLottoResult(pageIndex(), result, dated);
+    results().KeepLottoResult(game(), result, dated);
     if (!result.listed) {
         return;
     }
@@ -287,7 +282,7 @@ void LottoGamePage::KeepResult(const LottoResult& result, bool dated) {
 
 ReportLines LottoGamePage::ResultListLines() {
     // Only the operation that ran reports: one chosen afterwards but not applied has no result yet.
-    const LottoGameResult& kept = results().LastLottoResult(pageIndex());
+    const LottoGameResult& kept = results().LastLottoResult(game());
     if (kept.result.operation != handOver().currentOperation) {
         return {};
     }

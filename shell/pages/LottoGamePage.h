@@ -23,8 +23,7 @@ struct LottoInputs;
 
 // What sets one lotto page apart from the other two.
 struct LottoPageTraits {
-    int game;                   // kFiveNumber, kSixNumber or kPowerball
-    const char* objectName;     // the page's object name
+    GameType game;              // kFiveNumber, kSixNumber or kPowerball
     int queryLength;            // characters the query field takes
     int toLength;               // characters the "To" field takes; 0: no limit
     const char* numberCaption;  // the query field's label for "Number" (and at first)
@@ -64,8 +63,9 @@ private:
     // neither is available when those settings cannot be used.
     LottoGameTables LoadTables() const;
     void ShowDataState();
-    void ShowInputsFor(int op);
-    void OnOperationClicked(int op);
+    void ShowInputsFor(std::optional<Operation> op);
+    void OnOperationClicked(Operation op);
+    GameFamily family() const { return GameOf(game()).family; }
     void OnDataSourceClicked(bool dated);
     void ClearInputs();
     LottoInputs TypedInputs() const;

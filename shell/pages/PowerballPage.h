@@ -4,7 +4,7 @@
 
 namespace vantorel {
 
-// The "Power Ball" page (page index 4).
+// The "Power Ball" page: the lotto game page of its game, with the fields of that game's queries.
 class PowerballPage final : public LottoGamePage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PowerballPage)
@@ -12,7 +12,6 @@ class PowerballPage final : public LottoGamePage {
 public:
     static constexpr LottoPageTraits kTraits = {
         .game = kPowerball,
-        .objectName = "powerballPage",
         .queryLength = 17,
         .toLength = 8,
         .numberCaption = "Number (+ Powerball)",

@@ -4,7 +4,7 @@
 
 namespace vantorel {
 
-// The "6 Number" page (page index 3).
+// The "6 Number" page: the lotto game page of its game, with the fields of that game's queries.
 class SixNumberPage final : public LottoGamePage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SixNumberPage)
@@ -12,7 +12,6 @@ class SixNumberPage final : public LottoGamePage {
 public:
     static constexpr LottoPageTraits kTraits = {
         .game = kSixNumber,
-        .objectName = "sixNumberPage",
         .queryLength = 17,
         .toLength = 0, // the "To" field takes any length
         .numberCaption = "Number",

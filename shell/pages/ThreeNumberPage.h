@@ -4,15 +4,13 @@
 
 namespace vantorel {
 
-// The "3 Number" page (page index 0).
+// The "3 Number" page: the digit game page of the 3 Number game.
 class ThreeNumberPage final : public DigitGamePage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ThreeNumberPage)
 
 public:
-    explicit ThreeNumberPage(OperationsSheet& sheet) : DigitGamePage(sheet, kThreeNumber) {
-        setObjectName(QStringLiteral("threeNumberPage"));
-    }
+    explicit ThreeNumberPage(OperationsSheet& sheet) : DigitGamePage(sheet, kThreeNumber) {}
 };
 
 } // namespace vantorel

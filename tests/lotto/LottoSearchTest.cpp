@@ -22,7 +22,7 @@ struct SearchCase {
     Lines messages;
 };
 
-void ExpectSearches(const LottoDrawTable& table, int operation, const std::vector<SearchCase>& cases,
+void ExpectSearches(const LottoDrawTable& table, Operation operation, const std::vector<SearchCase>& cases,
                     const GameSettings& settings = Settings(45, 49)) {
     for (const SearchCase& c : cases) {
         const Listed outcome = RunLotto(table, operation, c.inputs, settings);

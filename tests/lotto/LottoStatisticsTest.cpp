@@ -27,7 +27,7 @@ TEST(LottoShares, LinesOfEvenOddAndHighLow) {
     struct Case {
         int section;
         std::vector<std::vector<int>> rows;
-        int operation;
+        Operation operation;
         GameSettings settings;
         std::string line;
     };

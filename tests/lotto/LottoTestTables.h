@@ -96,7 +96,7 @@ Listed RunAndList(const Table& table, const Apply& apply, const ListLines& listL
     return listed;
 }
 
-inline Listed RunLotto(const LottoDrawTable& table, int operation, const LottoInputs& inputs,
+inline Listed RunLotto(const LottoDrawTable& table, Operation operation, const LottoInputs& inputs,
                        const GameSettings& settings) {
     ScriptedRandom random({0});
     return RunAndList(
@@ -105,7 +105,7 @@ inline Listed RunLotto(const LottoDrawTable& table, int operation, const LottoIn
         LottoListLines);
 }
 
-inline Listed RunPowerball(const PowerballDrawTable& table, int operation, const LottoInputs& inputs,
+inline Listed RunPowerball(const PowerballDrawTable& table, Operation operation, const LottoInputs& inputs,
                            const GameSettings& settings = Settings(26, 49)) {
     ScriptedRandom random({0});
     return RunAndList(

@@ -42,7 +42,7 @@ TEST(PowerballHistory, RealDrawingsFrom1997To2002) {
 
     const GameSettings settings = Settings(26, 49, 49, 42, 5);
     ScriptedRandom random({0});
-    const auto run = [&](int operation, const LottoInputs& inputs) {
+    const auto run = [&](Operation operation, const LottoInputs& inputs) {
         return ApplyPowerballOperation(operation, table, inputs, settings, SetupChoices(), random).value();
     };
     const LottoResult distribution = run(kDistribution, {});

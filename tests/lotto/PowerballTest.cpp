@@ -22,7 +22,7 @@ PowerballDrawTable ShareTable(int oddBalls) {
 TEST(PowerballShares, RoundToWholePercentHalfUp) {
     struct Case {
         PowerballDrawTable table;
-        int operation;
+        Operation operation;
         std::string line;
     };
     const std::vector<Case> cases = {
@@ -71,7 +71,7 @@ TEST(PowerballSearches, DatedLinesAndMessages) {
     const std::string notEnough =
         "Not Enough Balls in Query.\n\nThis function requires  All  6\nBalls including the Powerball.";
     struct Case {
-        int operation;
+        Operation operation;
         LottoInputs inputs;
         Lines lines;
         Lines messages;
@@ -115,9 +115,11 @@ TEST(PowerballSearches, DatedLinesAndMessages) {
     };
     for (const Case& c : cases) {
         const Listed outcome = RunPowerball(table, c.operation, c.inputs);
-        EXPECT_EQ(outcome.lines, c.lines) << c.operation << ' ' << c.inputs.query << c.inputs.from;
-        EXPECT_EQ(outcome.messages, c.messages) << c.operation << ' ' << c.inputs.query;
-        EXPECT_EQ(outcome.listed, c.messages.empty()) << c.operation << ' ' << c.inputs.query;
+        EXPECT_EQ(outcome.lines, c.lines)
+            << EntryOf(c.operation).caption << ' ' << c.inputs.query << c.inputs.from;
+        EXPECT_EQ(outcome.messages, c.messages) << EntryOf(c.operation).caption << ' ' << c.inputs.query;
+        EXPECT_EQ(outcome.listed, c.messages.empty())
+            << EntryOf(c.operation).caption << ' ' << c.inputs.query;
     }
 }
 

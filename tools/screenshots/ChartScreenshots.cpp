@@ -68,7 +68,7 @@ ChartData LottoChart(int game, const LottoResult& result) {
     return chart;
 }
 
-LottoResult RunLotto(int game, int operation, const GameSettings& settings, const Clock& clock) {
+LottoResult RunLotto(int game, Operation operation, const GameSettings& settings, const Clock& clock) {
     RandomGenerator random = RandomGenerator::Seeded(0, clock);
     if (game == kPowerball) {
         PowerballDrawTable table(true);
@@ -116,7 +116,7 @@ constexpr std::array<SheetChart, 4> kSheetCharts = {{
 struct LottoChartRun {
     const char* name;
     int game;
-    int operation;
+    Operation operation;
 };
 constexpr std::array<LottoChartRun, 7> kLottoCharts = {{
     {"5number-distribution", kFiveNumber, kDistribution},

@@ -21,17 +21,16 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-constexpr std::array<const char*, kOperationCount> kOperationRadios = {
-    "distributionRadio", "evenOddRadio",   "highLowRadio", "totalsRadio",
-    "overdueRadio",      "hottestRadio",   "randomRadio",  "bestGuessRadio",
-    "dateRadio",         "dateRangeRadio", "numberRadio",  "partialNumberRadio",
-};
+// The object name of an operation's radio.
+std::string RadioName(Operation operation) {
+    return std::string(EntryOf(operation).radioName);
+}
 
 // One operation as a user runs it on the sample history: data source, operation and the typed inputs.
 struct Request {
     int game = kFiveNumberPage;
     bool undated = false;
-    int operation = kTotals;
+    Operation operation = kTotals;
     std::string number = {};
     std::string from = {};
     std::string to = {};
@@ -40,9 +39,8 @@ struct Request {
 
 std::string Describe(const Request& request) {
     return OperationsSheet::PageTitle(request.game).toStdString() +
-           (request.undated ? " undated " : " dated ") +
-           kOperationRadios[static_cast<std::size_t>(request.operation)] + " [" + request.number + "] [" +
-           request.from + "] [" + request.to + "] [" + request.power + "]";
+           (request.undated ? " undated " : " dated ") + RadioName(request.operation) + " [" +
+           request.number + "] [" + request.from + "] [" + request.to + "] [" + request.power + "]";
 }
 
 class LottoGamePageTest : public SheetTest {
@@ -61,7 +59,7 @@ protected:
         if (request.undated) {
             Click(request.game, "undatedRadio");
         }
-        Click(request.game, kOperationRadios[static_cast<std::size_t>(request.operation)]);
+        Click(request.game, RadioName(request.operation));
         for (const auto& [field, text] :
              {std::pair{"numberEdit", &request.number}, std::pair{"fromEdit", &request.from},
               std::pair{"toEdit", &request.to}, std::pair{"powerBallEdit", &request.power}}) {
@@ -257,7 +255,7 @@ TEST_F(LottoGamePageTest, InputFieldsFollowTheHistoryAcrossActivations) {
 TEST_F(LottoGamePageTest, PowerBallFieldAndQueryLabelFollowTheOperation) {
     const struct {
         int game;
-        int operation;
+        Operation operation;
         std::string fields; // query, [Power Ball,] From, To
         std::string label;
     } cases[] = {
@@ -270,9 +268,9 @@ TEST_F(LottoGamePageTest, PowerBallFieldAndQueryLabelFollowTheOperation) {
         {kSixNumberPage, kNumberSearch, "100", "Number"},
     };
     for (const auto& each : cases) {
-        SCOPED_TRACE(kOperationRadios[static_cast<std::size_t>(each.operation)]);
+        SCOPED_TRACE(RadioName(each.operation));
         OpenSheet(each.game);
-        Click(each.game, kOperationRadios[static_cast<std::size_t>(each.operation)]);
+        Click(each.game, RadioName(each.operation));
         EXPECT_EQ(EnabledFields(each.game), each.fields);
         EXPECT_EQ(Text(each.game, "numberLabel"), each.label);
         EXPECT_EQ(IsEnabled(each.game, "clearInputsButton"), each.operation >= kDateSearch);
