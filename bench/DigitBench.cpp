@@ -146,7 +146,7 @@ DigitOperationRequest RequestOf(const OperationCase& c) {
 // One operation on the dated table, as a page applies it.
 void Operation(benchmark::State& state, int game, const OperationCase& c) {
     const Fixture fixture(game);
-    const DigitGameTables tables{fixture.undated, fixture.dated};
+    const DigitHistories tables{fixture.undated, fixture.dated};
     const DigitOperationRequest request = RequestOf(c);
     const FixedClock clock(1234567);
     for (auto _ : state) {
@@ -159,7 +159,7 @@ void Operation(benchmark::State& state, int game, const OperationCase& c) {
 // vantorel-cli runs it.
 void OperationWithLines(benchmark::State& state, int game, const OperationCase& c) {
     const Fixture fixture(game);
-    const DigitGameTables tables{fixture.undated, fixture.dated};
+    const DigitHistories tables{fixture.undated, fixture.dated};
     const DigitOperationRequest request = RequestOf(c);
     const FixedClock clock(1234567);
     for (auto _ : state) {

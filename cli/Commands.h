@@ -30,17 +30,6 @@ void PrintLines(std::ostream& out, const ReportLines& lines);
 // Writes a report whose lines end with "\n" as its lines: a last line without "\n" gets one.
 void PrintReport(std::ostream& out, std::string_view report);
 
-// Reads the history a command works on (`useDated` chooses it) with one read of the history file. The
-// game's other history is read from the same text only when the chosen one is not available, for the
-// page's status text that refuses the command. `load(table, history)` reads one table.
-template <typename Table, typename LoadTable>
-void LoadChosenHistory(Table& undated, Table& dated, bool useDated, LoadTable load) {
-    const HistoryText history = ReadHistoryText(std::filesystem::path(kHistoryFileName));
-    if (load(useDated ? dated : undated, history) != kSectionLoaded) {
-        load(useDated ? undated : dated, history);
-    }
-}
-
 // Dispatches a parsed command line to its command.
 int RunCommand(const CommandLine& line, CliContext& context);
 

@@ -2,8 +2,7 @@
 // what the result list would show (or, for the chart operations, what the chart would draw).
 
 #include "cli/Commands.h"
-#include "digit/DigitCompare.h"
-#include "digit/DigitOperation.h"
+#include "digit/DigitGameTables.h"
 #include "digit/DigitPattern.h"
 #include "digit/DigitReports.h"
 #include "platform/MessageBox.h"
@@ -18,27 +17,15 @@ namespace vantorel {
 
 namespace {
 
-// The history of a digit game that a command uses, read from the history file of the current directory.
-struct LoadedDigitGame {
-    LoadedDigitGame(int game, bool useDated)
-        : undated(SectionNumber(game, false)), dated(SectionNumber(game, true)) {
-        LoadChosenHistory(undated, dated, useDated, [](DigitDrawTable& table, const HistoryText& history) {
-            return table.Load(history);
-        });
+// The game's history that a command uses, read from the history file of the current directory; nothing,
+// after the page's status text, when it is not there.
+std::optional<DigitGameTables> LoadChosenHistory(int game, bool dated) {
+    DigitGameTables tables(game);
+    tables.LoadChosen(dated);
+    if (!ShowOutcome(tables.CheckAvailable(dated))) {
+        return std::nullopt;
     }
-    DigitGameTables tables() const { return {undated, dated}; }
-
-    DigitDrawTable undated;
-    DigitDrawTable dated;
-};
-
-// True when the chosen history is loaded; otherwise shows the page's status text.
-bool ChosenHistoryLoaded(int game, const LoadedDigitGame& loaded, bool dated) {
-    if (loaded.tables().Chosen(dated).loadStatus == kSectionLoaded) {
-        return true;
-    }
-    ShowNotice({DigitDataStatusText(game, loaded.tables()), NoticeKind::Warning});
-    return false;
+    return tables;
 }
 
 // The chart of "Distribution": the deciles of the chosen history, then the digit counts.
@@ -62,8 +49,8 @@ ReportLines DistributionLines(bool dated, const DigitOperationResult& result) {
 int RunDigitOperation(const CommandLine& line, CliContext& context) {
     const int game = line.gameType;
     const Operation operation = line.operation;
-    const LoadedDigitGame loaded(game, line.dated);
-    if (!ChosenHistoryLoaded(game, loaded, line.dated)) {
+    const std::optional<DigitGameTables> tables = LoadChosenHistory(game, line.dated);
+    if (!tables) {
         return kExitRefused;
     }
     DigitOperationRequest request;
@@ -74,8 +61,7 @@ int RunDigitOperation(const CommandLine& line, CliContext& context) {
     request.toText = line.to;
     request.setupChoices = line.choices;
     request.plantedSeed = line.seed;
-    const Outcome<DigitOperationResult> outcome =
-        ApplyDigitOperation(loaded.tables(), request, context.clock);
+    const Outcome<DigitOperationResult> outcome = tables->Apply(request, context.clock);
     if (!ShowOutcome(outcome)) {
         return kExitRefused;
     }
@@ -93,8 +79,7 @@ int RunDigitOperation(const CommandLine& line, CliContext& context) {
         break;
     default: {
         Notices notices;
-        const ReportLines lines =
-            DigitResultLines(operation, game, line.dated, line.choices, loaded.tables(), result, notices);
+        const ReportLines lines = tables->ListLines(operation, line.dated, line.choices, result, notices);
         ShowNotices(notices);
         PrintLines(context.out, lines);
         break;
@@ -104,11 +89,11 @@ int RunDigitOperation(const CommandLine& line, CliContext& context) {
 }
 
 int RunDigitCompare(const CommandLine& line, CliContext& context) {
-    const LoadedDigitGame loaded(line.gameType, line.dated);
-    if (!ChosenHistoryLoaded(line.gameType, loaded, line.dated)) {
+    const std::optional<DigitGameTables> tables = LoadChosenHistory(line.gameType, line.dated);
+    if (!tables) {
         return kExitRefused;
     }
-    const Outcome<std::string> compared = ComparePickFile(loaded.tables().Chosen(line.dated), line.input);
+    const Outcome<std::string> compared = tables->ComparePicks(line.dated, line.input);
     const bool read = ShowOutcome(compared);
     PrintReport(context.out, read ? *compared : kFileInputError);
     return read ? kExitDone : kExitRefused;
@@ -119,12 +104,11 @@ int RunPattern(const CommandLine& line, CliContext& context) {
         MessageBox(kNoPatternsEntered);
         return kExitRefused;
     }
-    const LoadedDigitGame loaded(line.gameType, line.dated);
-    if (!ChosenHistoryLoaded(line.gameType, loaded, line.dated)) {
+    const std::optional<DigitGameTables> tables = LoadChosenHistory(line.gameType, line.dated);
+    if (!tables) {
         return kExitRefused;
     }
-    const Outcome<std::string> result =
-        FindPattern(loaded.tables().Chosen(line.dated), line.input, line.gameType, !line.reversed);
+    const Outcome<std::string> result = tables->FindPattern(line.dated, line.input, !line.reversed);
     if (!ShowOutcome(result)) {
         return kExitRefused;
     }

@@ -2,7 +2,7 @@
 
 #include "cli/Commands.h"
 
-#include "lotto/LottoDrawTable.h"
+#include "lotto/LottoGameTables.h"
 #include "lotto/LottoOperations.h"
 #include "lotto/PowerballDrawTable.h"
 #include "platform/Clock.h"
@@ -23,42 +23,15 @@ namespace vantorel {
 
 namespace {
 
-// The two histories of a game as its page loads them.
-template <typename Table> struct GameTables {
-    Table undated;
-    Table dated;
-
-    const Table& Chosen(bool useDated) const { return useDated ? dated : undated; }
-};
-
-// The game's history that the command uses (`useDated`), and the other one only when that is not available.
-GameTables<LottoDrawTable> LoadLottoTables(int gameType, bool useDated) {
-    GameTables<LottoDrawTable> tables{LottoDrawTable(SectionNumber(gameType, false)),
-                                      LottoDrawTable(SectionNumber(gameType, true))};
-    LoadChosenHistory(tables.undated, tables.dated, useDated,
-                      [](LottoDrawTable& table, const HistoryText& history) { return table.Load(history); });
-    return tables;
-}
-
-GameTables<PowerballDrawTable> LoadPowerballTables(const GameSettings& settings, bool useDated) {
-    GameTables<PowerballDrawTable> tables{PowerballDrawTable(false), PowerballDrawTable(true)};
-    LoadChosenHistory(tables.undated, tables.dated, useDated,
-                      [&settings](PowerballDrawTable& table, const HistoryText& history) {
-                          return table.Load(settings.powerballBalls, history);
-                      });
-    return tables;
-}
-
-// Refuses with the page's status text when the chosen history is not available.
-template <typename Table>
-bool ChosenHistoryAvailable(int gameType, const GameTables<Table>& tables, bool useDated) {
-    if (tables.Chosen(useDated).loadStatus == kSectionLoaded) {
-        return true;
+// The game's history that a command uses, read with the settings a drawing's shape needs, and the other
+// one only when it is not there; nothing, after the page's status text, when it is not there.
+std::optional<LottoGameTables> LoadChosenHistory(int game, const GameSettings& settings, bool dated) {
+    LottoGameTables tables(game);
+    tables.LoadChosen(settings, dated);
+    if (!ShowOutcome(tables.CheckAvailable(dated))) {
+        return std::nullopt;
     }
-    ShowNotice({LottoStatusText(gameType, tables.undated.loadStatus, tables.undated.count(),
-                                tables.dated.loadStatus, tables.dated.count()),
-                NoticeKind::Error});
-    return false;
+    return tables;
 }
 
 // Distribution as the chart view draws it: one count per ball of each group.
@@ -107,64 +80,31 @@ void PrintPicks(int gameType, const LottoResult& result, const GameSettings& set
     PrintLines(out, lines);
 }
 
-int ExitStatusOf(const LottoResult& result) {
-    return result.refused ? kExitRefused : kExitDone;
-}
-
-int RunOnPowerball(const CommandLine& line, CliContext& context, const GameSettings& settings) {
-    const bool useDated = line.dated;
-    const GameTables<PowerballDrawTable> tables = LoadPowerballTables(settings, useDated);
-    if (!ChosenHistoryAvailable(kPowerball, tables, useDated)) {
+int RunOnHistory(const CommandLine& line, CliContext& context, const GameSettings& settings) {
+    const std::optional<LottoGameTables> tables = LoadChosenHistory(line.gameType, settings, line.dated);
+    if (!tables) {
         return kExitRefused;
     }
-    const PowerballDrawTable& table = tables.Chosen(useDated);
     RandomGenerator random(static_cast<std::uint32_t>(context.clock.SecondsNow()));
     const LottoInputs inputs{line.input, line.from, line.to, line.power};
     const Outcome<LottoResult> outcome =
-        ApplyPowerballOperation(line.operation, table, inputs, settings, line.choices, random);
+        tables->Apply(line.operation, line.dated, inputs, settings, line.choices, random);
     if (!ShowOutcome(outcome)) {
         return kExitRefused;
     }
     const LottoResult& result = *outcome;
     if (line.operation == kDistribution) {
-        PrintDistribution(result, settings.powerballGroup1Max, settings.powerballGroup2Max, context.out);
-    } else if (IsChartOperation(line.operation)) {
-        PrintPicks(kPowerball, result, settings, line.seed, context.clock, context.out);
-    } else {
-        Notices notices;
-        const ReportLines lines = PowerballListLines(table, result, notices);
-        ShowNotices(notices);
-        PrintLines(context.out, lines);
-    }
-    return ExitStatusOf(result);
-}
-
-int RunOnLotto(const CommandLine& line, CliContext& context, const GameSettings& settings) {
-    const bool useDated = line.dated;
-    const GameTables<LottoDrawTable> tables = LoadLottoTables(line.gameType, useDated);
-    if (!ChosenHistoryAvailable(line.gameType, tables, useDated)) {
-        return kExitRefused;
-    }
-    const LottoDrawTable& table = tables.Chosen(useDated);
-    RandomGenerator random(static_cast<std::uint32_t>(context.clock.SecondsNow()));
-    const LottoInputs inputs{line.input, line.from, line.to, line.power};
-    const Outcome<LottoResult> outcome =
-        ApplyLottoOperation(line.operation, table, inputs, settings, line.choices, random);
-    if (!ShowOutcome(outcome)) {
-        return kExitRefused;
-    }
-    const LottoResult& result = *outcome;
-    if (line.operation == kDistribution) {
-        PrintDistribution(result, table.GameMaximum(settings), 0, context.out);
+        const auto [maximum, powerMaximum] = tables->ChartMaximums(line.dated, settings);
+        PrintDistribution(result, maximum, powerMaximum, context.out);
     } else if (IsChartOperation(line.operation)) {
         PrintPicks(line.gameType, result, settings, line.seed, context.clock, context.out);
     } else {
         Notices notices;
-        const ReportLines lines = LottoListLines(table, result, notices);
+        const ReportLines lines = tables->ListLines(line.dated, result, notices);
         ShowNotices(notices);
         PrintLines(context.out, lines);
     }
-    return ExitStatusOf(result);
+    return result.refused ? kExitRefused : kExitDone;
 }
 
 // The comparison report, one line per "\n"-ended piece; kFileInputError when the pick file could not be
@@ -186,31 +126,23 @@ int RunLottoOperation(const CommandLine& line, CliContext& context) {
     if (!ShowOutcome(settings)) {
         return kExitRefused;
     }
-    return line.gameType == kPowerball ? RunOnPowerball(line, context, *settings)
-                                       : RunOnLotto(line, context, *settings);
+    return RunOnHistory(line, context, *settings);
 }
 
 int RunLottoCompare(const CommandLine& line, CliContext& context) {
+    if (!IsLottoGame(line.gameType)) {
+        return kExitUsage;
+    }
     const Outcome<GameSettings> settings =
         ReadGameSettings(context.profile, SettingsOfDrawingShape(line.gameType));
     if (!ShowOutcome(settings)) {
         return kExitRefused;
     }
-    if (line.gameType == kPowerball) {
-        const GameTables<PowerballDrawTable> tables = LoadPowerballTables(*settings, line.dated);
-        if (!ChosenHistoryAvailable(kPowerball, tables, line.dated)) {
-            return kExitRefused;
-        }
-        return PrintComparison(tables.Chosen(line.dated).ComparePicks(line.input), context.out);
-    }
-    if (!IsLottoGame(line.gameType)) {
-        return kExitUsage;
-    }
-    const GameTables<LottoDrawTable> tables = LoadLottoTables(line.gameType, line.dated);
-    if (!ChosenHistoryAvailable(line.gameType, tables, line.dated)) {
+    const std::optional<LottoGameTables> tables = LoadChosenHistory(line.gameType, *settings, line.dated);
+    if (!tables) {
         return kExitRefused;
     }
-    return PrintComparison(tables.Chosen(line.dated).ComparePicks(line.input), context.out);
+    return PrintComparison(tables->ComparePicks(line.dated, line.input), context.out);
 }
 
 } // namespace vantorel

@@ -25,7 +25,7 @@ void RunDistribution(const DigitDrawTable& table, bool useDatedData, DigitOperat
     table.CountDigits(result.digitCounts);
 }
 
-void RunPrediction(const DigitGameTables& tables, const DigitOperationRequest& request,
+void RunPrediction(const DigitHistories& tables, const DigitOperationRequest& request,
                    DigitOperationResult& result, Notices& notices) {
     const SetupChoices& choices = request.setupChoices;
     const PickMode mode = PickModeOf(request.operation);
@@ -48,7 +48,7 @@ void RunPrediction(const DigitGameTables& tables, const DigitOperationRequest& r
 }
 
 // The matches of Date or Date Range; refused when a date cannot be used.
-Outcome<std::vector<int>> RunDateSearch(const DigitGameTables& tables, const DigitOperationRequest& request) {
+Outcome<std::vector<int>> RunDateSearch(const DigitHistories& tables, const DigitOperationRequest& request) {
     if (request.operation == kDateSearch) {
         const Outcome<std::string> date = TypedSearchDate(request.numberText);
         if (date.refused()) {
@@ -72,7 +72,7 @@ Outcome<std::vector<int>> RunDateSearch(const DigitGameTables& tables, const Dig
 
 } // namespace
 
-Outcome<DigitOperationResult> ApplyDigitOperation(const DigitGameTables& tables,
+Outcome<DigitOperationResult> ApplyDigitOperation(const DigitHistories& tables,
                                                   const DigitOperationRequest& request, const Clock& clock) {
     const DigitDrawTable& table = tables.Chosen(request.useDatedData);
     const SetupChoices& choices = request.setupChoices;
@@ -137,7 +137,7 @@ Outcome<DigitOperationResult> ApplyDigitOperation(const DigitGameTables& tables,
     return outcome;
 }
 
-std::string DigitDataStatusText(int game, const DigitGameTables& tables) {
+std::string DigitDataStatusText(int game, const DigitHistories& tables) {
     const bool undatedLoaded = tables.undated.loadStatus == 1;
     const bool datedLoaded = tables.dated.loadStatus == 1;
     const std::string undated = std::string("Undated ") + std::to_string(tables.undated.count());

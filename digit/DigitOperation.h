@@ -17,8 +17,8 @@ inline constexpr std::string_view kTooManySwitches = "Too damn many switches";
 inline constexpr std::string_view kNoNumberEntered =
     "No Number Entered or\nInvalid Number Format\n\n(digits only, for example 123)";
 
-// The two histories of one digit game, as its page holds them.
-struct DigitGameTables {
+// The two histories of one digit game, seen by the routines that read both.
+struct DigitHistories {
     const DigitDrawTable& undated;
     const DigitDrawTable& dated;
 
@@ -58,11 +58,11 @@ struct DigitOperationResult {
 // message); a result that comes with messages (a restricted prediction that could not be made) still goes
 // to the result list, but was not done as asked. The clock seeds Random when no seed is planted, and Best
 // Guess always.
-Outcome<DigitOperationResult> ApplyDigitOperation(const DigitGameTables& tables,
+Outcome<DigitOperationResult> ApplyDigitOperation(const DigitHistories& tables,
                                                   const DigitOperationRequest& request, const Clock& clock);
 
 // The status line of a digit-game page: "No 3 Number Game Data Available", "Undated 120",
 // "Dated 365" or "Undated 120 : Dated 365", by which tables loaded (loadStatus 1).
-std::string DigitDataStatusText(int game, const DigitGameTables& tables);
+std::string DigitDataStatusText(int game, const DigitHistories& tables);
 
 } // namespace vantorel

@@ -168,7 +168,7 @@ ReportLines ReportPickedNumbers(int game, Operation operation, std::string_view 
 }
 
 ReportLines ReportNumberMatches(int game, const std::vector<int>& matchList, bool useDatedData,
-                                const DigitGameTables& tables, Notices& notices) {
+                                const DigitHistories& tables, Notices& notices) {
     if (!IsDigitGame(game)) {
         return {};
     }
@@ -263,7 +263,7 @@ PatternReport ReportPattern(std::string_view resultText) {
 }
 
 ReportLines DigitResultLines(Operation operation, int game, bool useDatedData, const SetupChoices& choices,
-                             const DigitGameTables& tables, const DigitOperationResult& result,
+                             const DigitHistories& tables, const DigitOperationResult& result,
                              Notices& notices) {
     if (!IsDigitGame(game)) {
         return {};

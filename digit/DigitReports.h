@@ -16,7 +16,7 @@ class SetupChoices;
 // currentOperation. Distribution, Random and Best Guess add nothing: the chart shows them. A stored date
 // that cannot be shown leaves its message in `notices`.
 ReportLines DigitResultLines(Operation operation, int game, bool useDatedData, const SetupChoices& choices,
-                             const DigitGameTables& tables, const DigitOperationResult& result,
+                             const DigitHistories& tables, const DigitOperationResult& result,
                              Notices& notices);
 
 // Even - Odd (kind 1) or High - Low (kind 2) as a percentage line. `drawCount` is the number of drawings
@@ -30,7 +30,7 @@ ReportLines AddDigitOverdueHottestLine(Operation operation, std::string_view res
 ReportLines ReportTotals(int game, const std::vector<int>& totals);
 ReportLines ReportPickedNumbers(int game, Operation operation, std::string_view resultText);
 ReportLines ReportNumberMatches(int game, const std::vector<int>& matchList, bool useDatedData,
-                                const DigitGameTables& tables, Notices& notices);
+                                const DigitHistories& tables, Notices& notices);
 ReportLines ReportDateMatches(int game, const std::vector<int>& matchList, const DigitDrawTable& datedTable);
 
 // The pattern report: when the search found hits, the list is emptied first (`clearList`), then the

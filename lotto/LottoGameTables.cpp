@@ -58,6 +58,32 @@ void LottoGameTables::Load(const GameSettings& settings, const std::filesystem::
         histories_);
 }
 
+void LottoGameTables::LoadChosen(const GameSettings& settings, bool dated,
+                                 const std::filesystem::path& historyFile) {
+    const HistoryText history = ReadHistoryText(historyFile);
+    std::visit(
+        [&](auto& histories) {
+            if (LoadTable(histories.Chosen(dated), settings, history) != kSectionLoaded) {
+                LoadTable(histories.Chosen(!dated), settings, history);
+            }
+        },
+        histories_);
+}
+
+Outcome<Done> LottoGameTables::CheckAvailable(bool dated) const {
+    if (!Available(dated)) {
+        return Refusal{StatusText(), NoticeKind::Warning};
+    }
+    return Done{};
+}
+
+std::pair<int, int> LottoGameTables::ChartMaximums(bool dated, const GameSettings& settings) const {
+    if (gameType_ == kPowerball) {
+        return {settings.powerballGroup1Max, settings.powerballGroup2Max};
+    }
+    return {std::get<Histories<LottoDrawTable>>(histories_).Chosen(dated).GameMaximum(settings), 0};
+}
+
 bool LottoGameTables::Available(bool dated) const {
     return std::visit([dated](const auto& histories) { return histories.Chosen(dated).loadStatus; },
                       histories_) == kSectionLoaded;

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -28,8 +29,17 @@ public:
     // Reads both histories again. Power Ball drawings hold the PBM setting's number of first-group balls.
     void Load(const GameSettings& settings,
               const std::filesystem::path& historyFile = std::filesystem::path(kHistoryFileName));
+    // Reads the chosen history, and the other one only when the chosen one is not there (for the status
+    // text that refuses the operation).
+    void LoadChosen(const GameSettings& settings, bool dated,
+                    const std::filesystem::path& historyFile = std::filesystem::path(kHistoryFileName));
     // A history is available when its section was read (an empty one too).
     bool Available(bool dated) const;
+    // The chosen history, refused with the status text when it is not available.
+    Outcome<Done> CheckAvailable(bool dated) const;
+    // The highest ball of each group that a Distribution chart shows: the game's maximum (and for Power Ball
+    // the second group's; 0 for the others).
+    std::pair<int, int> ChartMaximums(bool dated, const GameSettings& settings) const;
     int Count(bool dated) const;
     // "Undated 120 : Dated 340", or "No 5 Number Game Data Available" and the like.
     std::string StatusText() const;

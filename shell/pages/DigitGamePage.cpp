@@ -31,19 +31,18 @@ QLineEdit* MakeInput(const char* objectName, QWidget& parent) {
 
 // The comparison of a pick file with the chosen history; refused with the page's status text when that
 // history is not loaded.
-Outcome<std::string> CompareWithHistory(int game, const DigitGameTables& tables, bool dated,
+Outcome<std::string> CompareWithHistory(const DigitGameTables& tables, bool dated,
                                         const std::filesystem::path& pickFile) {
-    const DigitDrawTable& chosen = tables.Chosen(dated);
-    if (chosen.loadStatus != kSectionLoaded) {
-        return Refusal{DigitDataStatusText(game, tables), NoticeKind::Warning};
+    const Outcome<Done> available = tables.CheckAvailable(dated);
+    if (available.refused()) {
+        return RefusedAs<std::string>(available);
     }
-    return ListedComparison(ComparePickFile(chosen, pickFile));
+    return ListedComparison(tables.ComparePicks(dated, pickFile));
 }
 
 } // namespace
 
-DigitGamePage::DigitGamePage(OperationsSheet& sheet, GameType game)
-    : GamePage(sheet, game), undated_(SectionNumber(game, false)), dated_(SectionNumber(game, true)) {
+DigitGamePage::DigitGamePage(OperationsSheet& sheet, GameType game) : GamePage(sheet, game), tables_(game) {
     setObjectName(Latin1(GameOf(game).pageObject));
     operations_ = new QButtonGroup(this);
     auto* layout = new QVBoxLayout(this);
@@ -98,7 +97,7 @@ std::vector<QWidget*> DigitGamePage::inputFields() const {
 
 void DigitGamePage::OnSetActive() {
     ActivateGamePage();
-    LoadDigitGame(undated_, dated_);
+    tables_.Load();
     loadedAtRewrite_ = sheet().state().historyRewrites;
     ShowDataState();
     AdjustInputsToPredictions();
@@ -108,9 +107,9 @@ void DigitGamePage::OnSetActive() {
 }
 
 void DigitGamePage::ShowDataState() {
-    const bool undatedLoaded = undated_.loadStatus == kSectionLoaded;
-    const bool datedLoaded = dated_.loadStatus == kSectionLoaded;
-    statusLabel_->setText(QString::fromStdString(DigitDataStatusText(game(), tables())));
+    const bool undatedLoaded = tables_.Available(false);
+    const bool datedLoaded = tables_.Available(true);
+    statusLabel_->setText(QString::fromStdString(tables_.StatusText()));
     datedCheck_->setEnabled(datedLoaded);
     undatedCheck_->setEnabled(undatedLoaded);
     EnableOperationRadios(operationRadios_, GameOf(game()).family, undatedLoaded, datedLoaded);
@@ -236,7 +235,7 @@ bool DigitGamePage::OnApply() {
     request.toText = toText_;
     request.setupChoices = handOver().setupChoices;
     request.plantedSeed = sheet().state().plantedSeed;
-    const Outcome<DigitOperationResult> outcome = ApplyDigitOperation(tables(), request, services().clock);
+    const Outcome<DigitOperationResult> outcome = tables_.Apply(request, services().clock);
     if (!ShowOutcome(outcome)) {
         // The list must not report an earlier search under this one's name.
         DigitOperationResult refused;
@@ -265,22 +264,20 @@ void DigitGamePage::KeepResults(const DigitOperationResult& result) {
 
 Outcome<std::string> DigitGamePage::ComparePickFile(const std::filesystem::path& pickFile, bool dated) const {
     if (loadedAtRewrite_ == sheet().state().historyRewrites) {
-        return CompareWithHistory(game(), tables(), dated, pickFile);
+        return CompareWithHistory(tables_, dated, pickFile);
     }
     // The page has not loaded its tables in this run yet, or the Data File page has changed the history
     // since: the tables as the history file holds them now.
-    DigitDrawTable undated(SectionNumber(game(), false));
-    DigitDrawTable datedTable(SectionNumber(game(), true));
-    LoadDigitGame(undated, datedTable);
-    return CompareWithHistory(game(), {undated, datedTable}, dated, pickFile);
+    DigitGameTables now(game());
+    now.Load();
+    return CompareWithHistory(now, dated, pickFile);
 }
 
 ReportLines DigitGamePage::ResultListLines() {
     const HandOver& state = handOver();
     Notices notices;
-    ReportLines lines =
-        DigitResultLines(*state.currentOperation, game(), state.useDatedData, state.setupChoices, tables(),
-                         results().LastDigitResult(game()), notices);
+    ReportLines lines = tables_.ListLines(*state.currentOperation, state.useDatedData, state.setupChoices,
+                                          results().LastDigitResult(game()), notices);
     ShowNotices(notices);
     return lines;
 }

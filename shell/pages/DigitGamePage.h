@@ -1,7 +1,6 @@
 #pragma once
 
-#include "digit/DigitDrawTable.h"
-#include "digit/DigitOperation.h"
+#include "digit/DigitGameTables.h"
 #include "shell/SheetPage.h"
 #include "shell/pages/GamePageControls.h"
 
@@ -37,8 +36,8 @@ public:
     std::vector<QWidget*> inputFields() const override;
     Outcome<std::string> ComparePickFile(const std::filesystem::path& pickFile, bool dated) const override;
 
-    DigitGameTables tables() const { return {undated_, dated_}; }
-    const DigitDrawTable& table(bool dated) const { return dated ? dated_ : undated_; }
+    const DigitGameTables& tables() const { return tables_; }
+    const DigitDrawTable& table(bool dated) const { return tables_.Chosen(dated); }
 
 private:
     QLayout* BuildDataSourceRow();
@@ -52,8 +51,7 @@ private:
     void ClearInputs();
     void KeepResults(const DigitOperationResult& result);
 
-    DigitDrawTable undated_;
-    DigitDrawTable dated_;
+    DigitGameTables tables_;
     std::string numberText_;
     std::string fromText_;
     std::string toText_;
