@@ -78,7 +78,7 @@ Outcome<DigitOperationResult> ApplyDigitOperation(const DigitHistories& tables,
     const SetupChoices& choices = request.setupChoices;
     DigitOperationResult result;
     Notices notices;
-    result.currentOperation = request.operation;
+    result.operation = request.operation;
     switch (request.operation) {
     case kDistribution:
         RunDistribution(table, request.useDatedData, result);

@@ -39,7 +39,7 @@ struct DigitOperationRequest {
 // Everything one operation leaves behind. Only the fields of the operation that ran are filled; the
 // others keep their zero values, so a page copies what its operation produced into its own members.
 struct DigitOperationResult {
-    Operation currentOperation = kDistribution;
+    Operation operation = kDistribution;
     int firstCount = 0;         // Even - Odd: even; High - Low: high
     int secondCount = 0;        // Even - Odd: odd; High - Low: low
     std::vector<int> totals;    // Totals: digitTotals3 (1000 entries) or digitTotals4 (10000)

@@ -13,7 +13,7 @@ class SetupChoices;
 
 // The lines that the "Deja View" list adds for a digit-game operation, in order. `game` is the game of
 // `activeGame` (0: 3 Number, 1: 4 Number; any other value adds nothing), `operation` the list's
-// currentOperation. Distribution, Random and Best Guess add nothing: the chart shows them. A stored date
+// operation. Distribution, Random and Best Guess add nothing: the chart shows them. A stored date
 // that cannot be shown leaves its message in `notices`.
 ReportLines DigitResultLines(Operation operation, int game, bool useDatedData, const SetupChoices& choices,
                              const DigitHistories& tables, const DigitOperationResult& result,

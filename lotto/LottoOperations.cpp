@@ -198,9 +198,6 @@ Outcome<LottoResult> ApplyPowerballOperation(Operation operation, const Powerbal
 }
 
 ReportLines LottoListLines(const LottoDrawTable& table, const LottoResult& result, Notices& notices) {
-    if (!result.listed) {
-        return {};
-    }
     switch (result.operation) {
     case kEvenOdd:
         return ReportShareOfCounts(result.firstCount, result.secondCount, 1);
@@ -226,9 +223,6 @@ ReportLines LottoListLines(const LottoDrawTable& table, const LottoResult& resul
 }
 
 ReportLines PowerballListLines(const PowerballDrawTable& table, const LottoResult& result, Notices& notices) {
-    if (!result.listed) {
-        return {};
-    }
     switch (result.operation) {
     case kEvenOdd:
     case kHighLow:

@@ -33,8 +33,6 @@ struct LottoInputs {
 // What an operation leaves for the result list and the chart view.
 struct LottoResult {
     Operation operation = kDistribution;
-    // False for the stand-in a page keeps for an operation that was refused: it has no lines.
-    bool listed = true;
     // True when the operation could not be done as asked (a refused query, an invalid date, a maximum the
     // game does not accept); the list still shows its result line.
     bool refused = false;
@@ -68,7 +66,7 @@ Outcome<LottoResult> ApplyPowerballOperation(Operation operation, const Powerbal
                                              const SetupChoices& choices, RandomSource& random);
 
 // The lines the result list shows for the result. Distribution, Random and Best Guess show none (the
-// chart view draws them), nor does a stand-in that is not listed. For Power Ball Overdue and Hottest
+// chart view draws them), For Power Ball Overdue and Hottest
 // these are the two lines that the Power Ball page itself adds to the list. A stored date that cannot be
 // shown leaves its message in `notices`.
 ReportLines LottoListLines(const LottoDrawTable& table, const LottoResult& result, Notices& notices);

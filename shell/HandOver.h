@@ -61,11 +61,9 @@ inline int FirstMarked(const PageFlags& flags) {
 
 // The state that the pages of the operations sheet hand to each other and that survives from one run of
 // the sheet to the next (not from one program run to the next): flags and choices only. What operations
-// produce is kept in SheetResults. The application owns the one instance.
+// produce is kept in SheetResults and its result log. The application owns the one instance.
 struct HandOver {
     PageFlags activeGame{};
-    std::array<std::uint8_t, kOperationCount> chosenOperation{};
-    std::optional<Operation> currentOperation;
     bool useDatedData = false; // the game pages work on the dated history
     PageFlags returnPageFromList{};
     PageFlags returnPageFromSetup{};
@@ -74,15 +72,10 @@ struct HandOver {
     SetupChoices setupChoices;
     SetupChoices setupChoicesSaved;
     bool setupChoicesSavedValid = false;
-    int printGame = 0;   // the game page activated last: chooses the heading of printed lists
     int plantedSeed = 0; // the seed planted on the Data File page, 0 when none
 
-    // Marks `op` as the one chosen operation.
-    void SelectOperation(Operation op);
     void MarkListReturnPage(int page) { MarkOneHot(returnPageFromList, page); }
     void MarkSetupReturnPage(int page) { MarkOneHot(returnPageFromSetup, page); }
-    // The highest chosen operation; nothing when none is chosen.
-    std::optional<Operation> HighestChosenOperation() const;
     // The game page whose flag is set in activeGame, -1 when none.
     int ActiveGame() const;
     // Sets one strategy choice in both the working and the saved copy.

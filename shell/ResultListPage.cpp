@@ -4,12 +4,13 @@
 #include "shell/Artwork.h"
 #include "shell/NamedControls.h"
 #include "shell/OperationsSheet.h"
+#include "shell/ResultListModel.h"
 #include "shell/ResultListPrinting.h"
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
 
 #include <QHBoxLayout>
-#include <QListWidget>
+#include <QListView>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
@@ -26,10 +27,12 @@ constexpr std::string_view kNothingToPrint = "There is nothing to print.";
 } // namespace
 
 ResultListPage::ResultListPage(OperationsSheet& sheet)
-    : SheetPage(sheet, kDejaViewPage), resultList_(new QListWidget(this)) {
+    : SheetPage(sheet, kDejaViewPage), resultList_(new QListView(this)),
+      model_(new ResultListModel(results().log(), this)) {
     setObjectName(QStringLiteral("dejaViewPage"));
     resultList_->setObjectName(QStringLiteral("resultList"));
-    resultList_->setSortingEnabled(false);
+    resultList_->setModel(model_);
+    resultList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     resultList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     resultList_->setUniformItemSizes(true);
 
@@ -54,46 +57,24 @@ ResultListPage::ResultListPage(OperationsSheet& sheet)
     layout->addLayout(buttons);
 }
 
-void ResultListPage::FillResultList() {
+void ResultListPage::OnSetActive() {
     handOver().MarkSetupReturnPage(kDejaViewPage);
-    if (results().fileReportPending()) {
-        AddLines(results().TakeFileReportLines()); // the OK button stays as it is
-        return;
-    }
-    if (const std::optional<Operation> highest = handOver().HighestChosenOperation()) {
-        handOver().currentOperation = highest;
-    }
-    if (handOver().currentOperation) {
-        if (GamePage* game = sheet().gamePageAt(handOver().ActiveGame())) {
-            AddLines(game->ResultListLines());
-        }
-    }
+    ShowLog();
     sheet().EnableOk(false);
 }
 
-void ResultListPage::AddLines(const ReportLines& lines) {
-    QStringList items;
-    items.reserve(static_cast<qsizetype>(lines.size()));
-    for (const std::string_view line : lines) {
-        items.append(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
-    }
-    resultList_->addItems(items);
-    if (!lines.empty()) {
-        resultList_->scrollToBottom();
-    }
+void ResultListPage::ShowLog() {
+    model_->Refresh();
+    resultList_->scrollToBottom();
 }
 
 std::vector<std::string> ResultListPage::lines() const {
-    std::vector<std::string> result;
-    result.reserve(static_cast<std::size_t>(resultList_->count()));
-    for (int row = 0; row < resultList_->count(); ++row) {
-        result.push_back(resultList_->item(row)->text().toStdString());
-    }
-    return result;
+    return results().log().ListedLines();
 }
 
 void ResultListPage::ClearList() {
-    resultList_->clear();
+    results().log().MarkEnd();
+    model_->Refresh();
 }
 
 void ResultListPage::ReturnToPreviousPage() {
@@ -108,13 +89,17 @@ void ResultListPage::ExitProgram() {
 }
 
 void ResultListPage::PrintResultList() {
-    const std::vector<std::string> listLines = lines();
+    const ResultLog& log = results().log();
+    const std::vector<std::string> listLines = log.ListedLines();
     if (listLines.empty()) {
         MessageBox(kNothingToPrint);
         return;
     }
-    pageTexts_ = SplitIntoPrintPages(listLines);
-    const int pageCount = static_cast<int>(pageTexts_.size());
+    // Lines about no game (the analysis of the whole file) are headed with the game page shown last.
+    const std::optional<GameType> shownLast = GameOfPage(FirstMarked(handOver().activeGame));
+    printedPages_ =
+        SplitIntoPrintPages(listLines, log.GamesOfListedLines(), shownLast.value_or(kThreeNumber));
+    const int pageCount = static_cast<int>(printedPages_.size());
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("VanTorel"));
     if (!services().choosePrinter(printer, pageCount, this)) {
@@ -127,7 +112,7 @@ void ResultListPage::PrintResultList() {
     if (!painter.begin(&printer)) {
         return;
     }
-    PrintPages(printer, painter, pageTexts_, handOver().printGame, firstPage, lastPage);
+    PrintPages(printer, painter, printedPages_, firstPage, lastPage);
     painter.end();
 }
 

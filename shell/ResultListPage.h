@@ -1,18 +1,21 @@
 #pragma once
 
+#include "shell/ResultListPrinting.h"
 #include "shell/SheetPage.h"
 
 #include <string>
 #include <vector>
 
-class QListWidget;
+class QListView;
 class QPushButton;
 
 namespace vantorel {
 
-// "Deja View": the list of result lines. On every activation it adds the report that the hand-over state
-// names (a data-file report, or the lines the active game page gives for its last operation); lines
-// accumulate until "Clear List", and the list can be printed.
+class ResultListModel;
+
+// "Deja View": the list of result lines, a view of the application's result log. What ran in this run of
+// the sheet is listed in order, each result with the lines formatted when it ran; lines accumulate until
+// "Clear List", and the list can be printed, every page headed with the game of its lines.
 class ResultListPage final : public SheetPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ResultListPage)
@@ -20,12 +23,11 @@ class ResultListPage final : public SheetPage {
 public:
     explicit ResultListPage(OperationsSheet& sheet);
 
-    void OnSetActive() override { FillResultList(); }
+    void OnSetActive() override;
     QPushButton* defaultButton() override { return previousPageButton_; }
 
-    void FillResultList();
-    // Appends lines at the end of the list and shows the last one.
-    void AddLines(const ReportLines& lines);
+    // Shows the log as it is now, the last line in view.
+    void ShowLog();
     std::vector<std::string> lines() const;
 
     void ClearList();
@@ -33,13 +35,14 @@ public:
     void ExitProgram();
     void PrintResultList();
 
-    // The page texts of the last print.
-    const std::vector<std::string>& pageTexts() const { return pageTexts_; }
+    // The pages of the last print.
+    const std::vector<PrintPage>& printedPages() const { return printedPages_; }
 
 private:
-    QListWidget* resultList_;
+    QListView* resultList_;
+    ResultListModel* model_;
     QPushButton* previousPageButton_ = nullptr;
-    std::vector<std::string> pageTexts_;
+    std::vector<PrintPage> printedPages_;
 };
 
 } // namespace vantorel

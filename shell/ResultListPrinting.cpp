@@ -30,11 +30,10 @@ void DrawTextAt(QPainter& painter, QPointF topLeft, const std::string& text) {
     painter.drawText(topLeft, QString::fromStdString(text));
 }
 
-void PrintPage(QPrinter& printer, QPainter& painter, const std::string& pageText, int printGame,
-               int pageNumber) {
-    DrawTextAt(painter, FromTwips(printer, kMargin, kMargin), PrintHeading(printGame, pageNumber));
+void PrintOnePage(QPrinter& printer, QPainter& painter, const PrintPage& page, int pageNumber) {
+    DrawTextAt(painter, FromTwips(printer, kMargin, kMargin), PrintHeading(page.game, pageNumber));
     double depth = kFirstLineDepth;
-    std::string_view rest = pageText;
+    std::string_view rest = page.text;
     while (!rest.empty()) {
         const std::size_t end = rest.find('\n');
         DrawTextAt(painter, FromTwips(printer, kMargin, depth), std::string(rest.substr(0, end)));
@@ -45,29 +44,34 @@ void PrintPage(QPrinter& printer, QPainter& painter, const std::string& pageText
 
 } // namespace
 
-std::vector<std::string> SplitIntoPrintPages(const std::vector<std::string>& lines) {
-    std::vector<std::string> pages;
-    std::string current;
+std::vector<PrintPage> SplitIntoPrintPages(const std::vector<std::string>& lines,
+                                           const std::vector<std::optional<GameType>>& games,
+                                           GameType fallback) {
+    std::vector<PrintPage> pages;
+    int onPage = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        current += lines[i];
-        current += '\n';
-        const bool pageFull = i > 0 && i % kLaterPrintPageLines == 0;
-        if (pageFull || i + 1 == lines.size()) {
-            pages.push_back(std::move(current));
-            current.clear();
+        // A line about no game stays under the game of the line before it.
+        const GameType previous = pages.empty() ? fallback : pages.back().game;
+        const GameType game = i < games.size() && games[i] ? *games[i] : previous;
+        // The page being filled is the first one, or a later one.
+        const int capacity = pages.size() == 1 ? kFirstPrintPageLines : kLaterPrintPageLines;
+        if (pages.empty() || onPage == capacity || pages.back().game != game) {
+            pages.push_back({{}, game});
+            onPage = 0;
         }
+        pages.back().text.append(lines[i]).append(1, '\n');
+        ++onPage;
     }
     return pages;
 }
 
-std::string PrintHeading(int printGame, int pageNumber) {
-    const std::string_view game = GameOf(printGame).name;
-    return "VanTorel " + std::string(game) + " Game Statistics - Page No. " + std::to_string(pageNumber) +
-           " of the List";
+std::string PrintHeading(int game, int pageNumber) {
+    return "VanTorel " + std::string(GameOf(game).name) + " Game Statistics - Page No. " +
+           std::to_string(pageNumber) + " of the List";
 }
 
-bool PrintPages(QPrinter& printer, QPainter& painter, const std::vector<std::string>& pageTexts,
-                int printGame, int firstPage, int lastPage) {
+bool PrintPages(QPrinter& printer, QPainter& painter, const std::vector<PrintPage>& pages, int firstPage,
+                int lastPage) {
     QFont font = painter.font();
     font.setPointSize(kPrintPointSize);
     painter.setFont(font);
@@ -75,7 +79,7 @@ bool PrintPages(QPrinter& printer, QPainter& painter, const std::vector<std::str
         if (page > firstPage && !printer.newPage()) {
             return false;
         }
-        PrintPage(printer, painter, pageTexts[static_cast<std::size_t>(page - 1)], printGame, page);
+        PrintOnePage(printer, painter, pages[static_cast<std::size_t>(page - 1)], page);
     }
     return true;
 }

@@ -45,7 +45,6 @@ void GamePage::ActivateGamePage() {
     handOver().MarkListReturnPage(pageIndex());
     handOver().MarkSetupReturnPage(pageIndex());
     sheet().state().startPage = sheet().MarkActiveGame(game());
-    handOver().printGame = game();
     if (handOver().setupChoicesSavedValid) {
         handOver().setupChoices = handOver().setupChoicesSaved;
     }
@@ -61,7 +60,6 @@ void GamePage::ChooseOperation(Operation op) {
     } else {
         sheet().EnableOk(false);
     }
-    handOver().SelectOperation(op);
 }
 
 void GamePage::ShowPlantedSeed(QWidget& seedNote) {

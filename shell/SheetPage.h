@@ -66,8 +66,6 @@ public:
 
     GameType game() const { return game_; }
 
-    // The result list lines of this game for the operation in currentOperation.
-    virtual ReportLines ResultListLines() = 0;
     // The page's input fields, enabled and disabled together.
     virtual std::vector<QWidget*> inputFields() const = 0;
     // "Compare External File" of the Data File page: the report ("\n"-ended lines) of comparing a pick file
@@ -83,7 +81,7 @@ protected:
     // The activation steps that every game page shares: return-page markers, activeGame and startPage,
     // the saved Setup choices, OK disabled and the page unmodified.
     void ActivateGamePage();
-    // The first steps of every operation radio: chartPending, the OK button and chosenOperation.
+    // The first steps of every operation radio: chartPending and the OK button.
     void ChooseOperation(Operation op);
     // Copies the seed planted on the Data File page into the sheet, and shows the "Seed is Planted" note
     // while the sheet has a seed.

@@ -1,13 +1,8 @@
 #include "shell/SheetResults.h"
 
-#include "platform/ReportLines.h"
-
 namespace vantorel {
 
 namespace {
-
-const DigitOperationResult kNoDigitResult;
-const LottoGameResult kNoLottoResult;
 
 // Where a lotto game's results are kept: 5 Number first.
 std::size_t LottoSlot(int game) {
@@ -22,7 +17,6 @@ template <class Result> const Result* Held(const std::optional<Result>& kept) {
 
 template <class Result>
 void SheetResults::GameResults<Result>::Keep(const Result& result, Operation operation) {
-    last = result;
     if (operation == kDistribution) {
         distribution = result;
     } else if (IsChartOperation(operation)) {
@@ -42,17 +36,13 @@ void SheetResults::BeginRun() {
     for (GameResults<LottoGameResult>& game : lotto_) {
         game.ForgetChartResults();
     }
-    fileReportPending_ = false;
+    log_.MarkEnd();
 }
 
 void SheetResults::KeepDigitResult(int game, const DigitOperationResult& result) {
     if (IsDigitGame(game)) {
-        digit_[static_cast<std::size_t>(game)].Keep(result, result.currentOperation);
+        digit_[static_cast<std::size_t>(game)].Keep(result, result.operation);
     }
-}
-
-const DigitOperationResult& SheetResults::LastDigitResult(int game) const {
-    return IsDigitGame(game) ? digit_[static_cast<std::size_t>(game)].last : kNoDigitResult;
 }
 
 const DigitOperationResult* SheetResults::DigitDistribution(int game) const {
@@ -73,11 +63,6 @@ const SheetResults::GameResults<LottoGameResult>* SheetResults::LottoGame(int ga
     return IsLottoGame(game) ? &lotto_[LottoSlot(game)] : nullptr;
 }
 
-const LottoGameResult& SheetResults::LastLottoResult(int game) const {
-    const GameResults<LottoGameResult>* kept = LottoGame(game);
-    return kept != nullptr ? kept->last : kNoLottoResult;
-}
-
 const LottoResult* SheetResults::LottoDistribution(int game) const {
     const GameResults<LottoGameResult>* kept = LottoGame(game);
     return kept != nullptr && kept->distribution ? &kept->distribution->result : nullptr;
@@ -86,17 +71,6 @@ const LottoResult* SheetResults::LottoDistribution(int game) const {
 const LottoResult* SheetResults::LottoPick(int game) const {
     const GameResults<LottoGameResult>* kept = LottoGame(game);
     return kept != nullptr && kept->pick ? &kept->pick->result : nullptr;
-}
-
-void SheetResults::KeepFileReport(std::string text) {
-    fileReportText_ = std::move(text);
-    fileReportPending_ = true;
-}
-
-ReportLines SheetResults::TakeFileReportLines() {
-    ReportLines lines = ReportLines::FromText(fileReportText_);
-    fileReportText_.clear();
-    return lines;
 }
 
 } // namespace vantorel

@@ -474,10 +474,10 @@ void DataFilePage::AnalyseDatafile() {
     ShowOutcome(*table);
     ShowProgressOff();
     applySelectionButton_->setEnabled(true);
+    ReportLines lines = ShowAnalysisReport(**table);
+    results().log().Add(
+        {std::nullopt, std::nullopt, "Analyze Datafile Errors", false, std::move(**table), std::move(lines)});
     sheet().SetActivePage(kDejaViewPage);
-    if (ResultListPage* list = sheet().pageAs<ResultListPage>(kDejaViewPage)) {
-        list->AddLines(ShowAnalysisReport(**table));
-    }
 }
 
 void DataFilePage::CompareExternalFile(int game) {
@@ -499,7 +499,9 @@ void DataFilePage::CompareExternalFile(int game) {
     if (!ShowOutcome(report)) {
         return;
     }
-    results().KeepFileReport(std::move(*report));
+    ReportLines lines = ReportLines::FromText(*report);
+    results().log().Add({static_cast<GameType>(game), std::nullopt, "Compare External File", dataType == 1,
+                         FileReport{std::move(*report)}, std::move(lines)});
     sheet().SetActivePage(kDejaViewPage);
 }
 

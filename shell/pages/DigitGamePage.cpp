@@ -103,7 +103,6 @@ void DigitGamePage::OnSetActive() {
     AdjustInputsToPredictions();
     AdjustInputsToPageOperation();
     ShowPlantedSeed(*seedLabel_);
-    handOver().currentOperation = kDistribution;
 }
 
 void DigitGamePage::ShowDataState() {
@@ -164,13 +163,9 @@ void DigitGamePage::OnOperationClicked(Operation op) {
     SetFields(false, false, false);
     clearInputsButton_->setEnabled(EntryOf(op).inputs != kNoInput);
     switch (op) {
-    case kDistribution:
-        handOver().currentOperation = kDistribution;
-        break;
     case kOverdue:
     case kHottest:
         AdjustInputsToPredictions();
-        handOver().currentOperation = op;
         break;
     case kDateSearch:
     case kNumberSearch:
@@ -237,14 +232,11 @@ bool DigitGamePage::OnApply() {
     request.plantedSeed = sheet().state().plantedSeed;
     const Outcome<DigitOperationResult> outcome = tables_.Apply(request, services().clock);
     if (!ShowOutcome(outcome)) {
-        // The list must not report an earlier search under this one's name.
-        DigitOperationResult refused;
-        refused.currentOperation = op;
-        results().KeepDigitResult(game(), refused);
         return false;
     }
     const DigitOperationResult& result = *outcome;
     KeepResults(result);
+    LogResult(request, result);
     if (IsChartOperation(op)) {
         SetModified(false);
         sheet().MarkActiveGame(game());
@@ -255,7 +247,6 @@ bool DigitGamePage::OnApply() {
 }
 
 void DigitGamePage::KeepResults(const DigitOperationResult& result) {
-    handOver().currentOperation = result.currentOperation;
     results().KeepDigitResult(game(), result);
     if (result.chartPending) {
         sheet().SetChartPending(1);
@@ -273,13 +264,14 @@ Outcome<std::string> DigitGamePage::ComparePickFile(const std::filesystem::path&
     return CompareWithHistory(now, dated, pickFile);
 }
 
-ReportLines DigitGamePage::ResultListLines() {
-    const HandOver& state = handOver();
+void DigitGamePage::LogResult(const DigitOperationRequest& request, const DigitOperationResult& result) {
     Notices notices;
-    ReportLines lines = tables_.ListLines(*state.currentOperation, state.useDatedData, state.setupChoices,
-                                          results().LastDigitResult(game()), notices);
+    ReportLines lines =
+        tables_.ListLines(request.operation, request.useDatedData, request.setupChoices, result, notices);
     ShowNotices(notices);
-    return lines;
+    const bool dated = request.useDatedData || EntryOf(request.operation).datedOnly;
+    results().log().Add({game(), request.operation, std::string(EntryOf(request.operation).caption), dated,
+                         result, std::move(lines)});
 }
 
 } // namespace vantorel

@@ -32,7 +32,6 @@ public:
 
     void OnSetActive() override;
     bool OnApply() override;
-    ReportLines ResultListLines() override;
     std::vector<QWidget*> inputFields() const override;
     Outcome<std::string> ComparePickFile(const std::filesystem::path& pickFile, bool dated) const override;
 
@@ -50,6 +49,8 @@ private:
     void OnDataSourceClicked(bool dated);
     void ClearInputs();
     void KeepResults(const DigitOperationResult& result);
+    // Adds the result, with the list lines formatted from it now, to the result log.
+    void LogResult(const DigitOperationRequest& request, const DigitOperationResult& result);
 
     DigitGameTables tables_;
     std::string numberText_;

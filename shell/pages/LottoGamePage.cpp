@@ -142,7 +142,6 @@ void LottoGamePage::OnSetActive() {
     loadedAtRewrite_ = sheet().state().historyRewrites;
     ShowDataState();
     ShowPlantedSeed(*seedLabel_);
-    handOver().currentOperation = kDistribution;
 }
 
 void LottoGamePage::ShowDataState() {
@@ -193,9 +192,6 @@ void LottoGamePage::OnOperationClicked(Operation op) {
     SetModified(true);
     ChooseOperation(op);
     ShowInputsFor(op);
-    if (op == kDistribution || op == kOverdue || op == kHottest) {
-        handOver().currentOperation = op;
-    }
 }
 
 void LottoGamePage::OnDataSourceClicked(bool dated) {
@@ -247,13 +243,7 @@ bool LottoGamePage::OnApply() {
         const Outcome<LottoResult> result =
             tables_.Apply(op, dated, TypedInputs(), *settings, handOver().setupChoices, random);
         if (!ShowOutcome(result)) {
-            // Ended early: the page stays for a corrected input, and the list must not report an earlier
-            // search under this one's name.
-            LottoResult refused;
-            refused.operation = op;
-            refused.listed = false;
-            KeepResult(refused, dated);
-            return false;
+            return false; // ended early: the page stays for a corrected input
         }
         KeepResult(*result, dated);
         if (!IsChartOperation(op)) {
@@ -268,28 +258,17 @@ bool LottoGamePage::OnApply() {
 
 void LottoGamePage::KeepResult(const LottoResult& result, bool dated) {
     results().KeepLottoResult(game(), result, dated);
-    if (!result.listed) {
-        return;
-    }
-    handOver().currentOperation = result.operation;
+    Notices notices;
+    ReportLines lines = tables_.ListLines(dated, result, notices);
+    ShowNotices(notices);
+    results().log().Add({game(), result.operation, std::string(EntryOf(result.operation).caption), dated,
+                         result, std::move(lines)});
     if (result.lottoChartPending) {
         sheet().state().lottoChartPending = true;
     }
     if (result.chartPending) {
         sheet().SetChartPending(1);
     }
-}
-
-ReportLines LottoGamePage::ResultListLines() {
-    // Only the operation that ran reports: one chosen afterwards but not applied has no result yet.
-    const LottoGameResult& kept = results().LastLottoResult(game());
-    if (kept.result.operation != handOver().currentOperation) {
-        return {};
-    }
-    Notices notices;
-    ReportLines lines = tables_.ListLines(kept.dated, kept.result, notices);
-    ShowNotices(notices);
-    return lines;
 }
 
 Outcome<std::string> LottoGamePage::ComparePickFile(const std::filesystem::path& pickFile, bool dated) const {

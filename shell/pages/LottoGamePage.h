@@ -45,7 +45,6 @@ public:
 
     void OnSetActive() override;
     bool OnApply() override;
-    ReportLines ResultListLines() override;
     std::vector<QWidget*> inputFields() const override;
     Outcome<std::string> ComparePickFile(const std::filesystem::path& pickFile, bool dated) const override;
 
@@ -69,6 +68,8 @@ private:
     void OnDataSourceClicked(bool dated);
     void ClearInputs();
     LottoInputs TypedInputs() const;
+    // Keeps the result for the chart view and adds it, with the list lines formatted from it now, to the
+    // result log.
     void KeepResult(const LottoResult& result, bool dated);
 
     const LottoPageTraits traits_;

@@ -7,6 +7,7 @@
 #include "shell/NamedControls.h"
 #include "shell/OperationsSheet.h"
 #include "shell/ResultListPage.h"
+#include "shell/SheetResults.h"
 #include "store/HistoryFile.h"
 
 #include <QDialogButtonBox>
@@ -140,13 +141,14 @@ void SearchPattern(OperationsSheet& sheet, const PatternRequest& request, bool d
     if (!ShowOutcome(result)) {
         return;
     }
-    sheet.SetActivePage(kDejaViewPage);
-    const PatternReport report = ReportPattern(*result);
-    ResultListPage* list = sheet.pageAs<ResultListPage>(kDejaViewPage);
+    PatternReport report = ReportPattern(*result);
+    ResultLog& log = sheet.results().log();
     if (report.clearList) {
-        list->ClearList();
+        log.MarkEnd(); // the list is emptied first, as "Clear List" does
     }
-    list->AddLines(report.lines);
+    log.Add({static_cast<GameType>(request.game), std::nullopt, "Pattern Searching", dated,
+             FileReport{*result}, std::move(report.lines)});
+    sheet.SetActivePage(kDejaViewPage);
 }
 
 void OpenPatternSearch(OperationsSheet& sheet, bool dated) {

@@ -35,12 +35,26 @@ TEST(ResultListPrintingTest, FirstPageHolds47LinesAndEveryLaterPage46) {
     };
     for (const auto& each : cases) {
         std::vector<int> perPage;
-        for (const std::string& page : SplitIntoPrintPages(NumberedLines(each.lines))) {
-            perPage.push_back(static_cast<int>(std::count(page.begin(), page.end(), '\n')));
+        for (const PrintPage& page : SplitIntoPrintPages(NumberedLines(each.lines))) {
+            perPage.push_back(static_cast<int>(std::count(page.text.begin(), page.text.end(), '\n')));
         }
         EXPECT_EQ(perPage, each.perPage) << each.lines;
     }
-    EXPECT_EQ(SplitIntoPrintPages(NumberedLines(48))[1], "line 47\n");
+    EXPECT_EQ(SplitIntoPrintPages(NumberedLines(48))[1].text, "line 47\n");
+}
+
+// Every printed page is headed with the game of its lines: the lines of another game start a new page, and
+// lines about no game stay under the game before them.
+TEST(ResultListPrintingTest, LinesOfAnotherGameStartANewHeadedPage) {
+    const std::vector<std::optional<GameType>> games = {kFourNumber, kFourNumber, std::nullopt, kPowerball,
+                                                        kPowerball};
+    const std::vector<PrintPage> pages = SplitIntoPrintPages(NumberedLines(5), games, kThreeNumber);
+    ASSERT_EQ(pages.size(), 2U);
+    EXPECT_EQ(pages[0].game, kFourNumber);
+    EXPECT_EQ(pages[0].text, "line 0\nline 1\nline 2\n");
+    EXPECT_EQ(pages[1].game, kPowerball);
+    EXPECT_EQ(pages[1].text, "line 3\nline 4\n");
+    EXPECT_EQ(SplitIntoPrintPages(NumberedLines(1), {std::nullopt}, kSixNumber).front().game, kSixNumber);
 }
 
 TEST(ResultListPrintingTest, HeadingNamesTheGameAndThePage) {
@@ -89,12 +103,12 @@ TEST_F(ResultListPageTest, PrintsTheChosenPagesThroughThePrintDialog) {
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"There is nothing to print."});
     EXPECT_TRUE(printDialogPageCounts.empty());
 
-    list().AddLines(ReportLines::FromText(NumberedText(48)));
+    LogLines(kThreeNumber, NumberedText(48));
     Click(kDejaViewPage, "printListButton");
     EXPECT_EQ(PrintedPages(), 2);
-    EXPECT_EQ(list().pageTexts().size(), 2U);
+    EXPECT_EQ(list().printedPages().size(), 2U);
 
-    list().AddLines(ReportLines::FromText(NumberedText(92)));
+    LogLines(kThreeNumber, NumberedText(92));
     printRange = {2, 3};
     Click(kDejaViewPage, "printListButton");
     EXPECT_EQ(PrintedPages(), 2);
@@ -106,17 +120,28 @@ TEST_F(ResultListPageTest, PrintsTheChosenPagesThroughThePrintDialog) {
     EXPECT_EQ(printDialogPageCounts, (std::vector<int>{2, 4, 4}));
 }
 
-TEST_F(ResultListPageTest, DataFileTextIsShownOnceInsteadOfGameReports) {
-    results.KeepFileReport("first\n\nthird\nlast without end");
+// The list shows the log of this run of the sheet, each result once and in the order it ran; a game
+// operation after a Data File report is listed too. "Clear List" empties it, and a new run starts empty.
+TEST_F(ResultListPageTest, ListsWhatRanInThisRunOnceInOrder) {
+    LogLines(std::nullopt, "first\n\nthird\nlast without end");
+    sheet->SetActivePage(kDejaViewPage);
     sheet->SetActivePage(kDejaViewPage);
     EXPECT_EQ(ResultLines(), (std::vector<std::string>{"first", "", "third", "last without end"}));
-    EXPECT_TRUE(results.TakeFileReportLines().empty());
 
-    // A game operation chosen afterwards adds nothing until the next run of the sheet.
     Click(kThreeNumberPage, "totalsRadio");
     ClickSheetButton("applyButton");
     EXPECT_EQ(sheet->activeIndex(), kDejaViewPage);
-    EXPECT_EQ(ResultLines().size(), 4U);
+    ASSERT_GT(ResultLines().size(), 4U);
+    EXPECT_EQ(results.log().records().back().operation, kTotals);
+    EXPECT_EQ(results.log().records().back().game, kThreeNumber);
+    EXPECT_EQ(ResultLines().size(), 4 + results.log().records().back().lines.size());
+
+    Click(kDejaViewPage, "clearListButton");
+    EXPECT_TRUE(ResultLines().empty());
+    LogLines(kFourNumber, "kept\n");
+    OpenSheet(kDejaViewPage);
+    EXPECT_TRUE(ResultLines().empty());
+    EXPECT_EQ(results.log().records().size(), 3U); // the log keeps every record
 }
 
 } // namespace

@@ -180,6 +180,12 @@ protected:
         }
     }
 
+    // Adds a record of lines about `game` to the result log, as an operation that ran would.
+    void LogLines(std::optional<GameType> game, std::string_view text) {
+        results.log().Add(
+            {game, std::nullopt, "test", false, FileReport{std::string(text)}, ReportLines::FromText(text)});
+    }
+
     std::vector<std::string> ResultLines() const {
         return sheet->pageAs<ResultListPage>(kDejaViewPage)->lines();
     }

@@ -448,7 +448,7 @@ TEST_F(DataFilePageTest, ComparisonReportGoesToDejaView) {
     Press("threeNumberGameRadio");
     Press("applySelectionButton");
     EXPECT_EQ(messages.texts(), (Lines{"No Game Type Selected !", "No Comaprison Data Selected !"}));
-    EXPECT_FALSE(results.fileReportPending()); // a refused comparison leaves the game reports alone
+    EXPECT_TRUE(results.log().records().empty()); // a refused comparison reports nothing
 
     Press("datedDataRadio");
     Press("applySelectionButton");
