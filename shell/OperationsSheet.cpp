@@ -8,6 +8,7 @@
 #include "shell/ShellServices.h"
 
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTabWidget>
@@ -36,7 +37,8 @@ OperationsSheet::OperationsSheet(HandOver& handOver, SheetResults& results, Shel
       tabs_(new QTabWidget(this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
                                         QDialogButtonBox::Apply | QDialogButtonBox::Help,
-                                    this)) {
+                                    this)),
+      stopButton_(new QPushButton(QStringLiteral("Stop"), this)) {
     setObjectName(QStringLiteral("operationsSheet"));
     setWindowTitle(QStringLiteral("Vantorel Operations"));
     tabs_->setObjectName(QStringLiteral("pageTabs"));
@@ -56,9 +58,22 @@ OperationsSheet::OperationsSheet(HandOver& handOver, SheetResults& results, Shel
     connect(buttons_->button(QDialogButtonBox::Apply), &QPushButton::clicked, this, &OperationsSheet::Apply);
     connect(tabs_, &QTabWidget::currentChanged, this, &OperationsSheet::OnCurrentTabChanged);
 
+    // Shown only while long work runs.
+    stopButton_->setObjectName(QStringLiteral("stopWorkButton"));
+    stopButton_->hide();
+    connect(stopButton_, &QPushButton::clicked, this, [this] {
+        if (stopWork_) {
+            stopWork_();
+        }
+        stopButton_->setEnabled(false);
+    });
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    layout->addWidget(buttons_);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(stopButton_);
+    bottom->addWidget(buttons_, 1);
+    layout->addLayout(bottom);
 }
 
 QString OperationsSheet::PageTitle(int index) {
@@ -224,8 +239,31 @@ void OperationsSheet::Apply() {
     }
 }
 
+void OperationsSheet::BeginWork(std::function<void()> stop) {
+    working_ = true;
+    stopWork_ = std::move(stop);
+    tabs_->setEnabled(false);
+    buttons_->setEnabled(false);
+    stopButton_->setEnabled(true);
+    stopButton_->setVisible(static_cast<bool>(stopWork_));
+}
+
+void OperationsSheet::EndWork() {
+    working_ = false;
+    stopWork_ = nullptr;
+    stopButton_->hide();
+    buttons_->setEnabled(true);
+    tabs_->setEnabled(true);
+}
+
+void OperationsSheet::reject() {
+    if (!working_) {
+        QDialog::reject();
+    }
+}
+
 void OperationsSheet::accept() {
-    if (ApplyShownPages()) {
+    if (!working_ && ApplyShownPages()) {
         QDialog::accept();
     }
 }

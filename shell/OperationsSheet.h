@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/BackgroundWork.h"
 #include "shell/HandOver.h"
 
 #include <QDialog>
@@ -77,7 +78,19 @@ public:
     // The sheet's help command: help at context 5005 + the active page's index.
     void ShowHelp();
 
+    // Runs long work of a page off the window's thread and returns its result. Until it is done the tabs
+    // and the sheet's buttons are disabled and the sheet cannot be closed; with `stop`, the "Stop" button
+    // is offered, which calls it (the work then stops before it writes anything).
+    template <class Work> auto WhileWorking(Work work, std::function<void()> stop = {}) -> decltype(work()) {
+        BeginWork(std::move(stop));
+        auto result = RunOffWindowThread(std::move(work));
+        EndWork();
+        return result;
+    }
+    bool IsWorking() const { return working_; }
+
     void accept() override;
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -90,6 +103,8 @@ private:
     void ActivatePage(int index);
     bool ApplyShownPages();
     void UpdateDefaultButton();
+    void BeginWork(std::function<void()> stop);
+    void EndWork();
 
     HandOver& handOver_;
     SheetResults& results_;
@@ -100,6 +115,9 @@ private:
     std::array<SheetPage*, kPageCount> pages_{};
     std::array<bool, kPageCount> shownInThisRun_{};
     bool initialised_ = false;
+    bool working_ = false;
+    QPushButton* stopButton_;
+    std::function<void()> stopWork_;
 };
 
 } // namespace vantorel

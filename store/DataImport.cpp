@@ -96,7 +96,7 @@ ImportShape ShapeOf(int gameType, bool dated, const GameSettings& settings) {
 }
 
 // kFailed and kDateError: a message says why.
-enum class BuildResult { kBuilt, kFailed, kDateError, kTooMany };
+enum class BuildResult { kBuilt, kFailed, kDateError, kTooMany, kCancelled };
 
 // Appends a blank and the stored form of a display-form date, as ToStoredDate converts it, without a
 // text of its own for every drawing. A date of the wrong length goes to ToStoredDate, whose message says so.
@@ -119,11 +119,11 @@ BuildResult WriteDrawings(const std::vector<std::string_view>& tokens, const Imp
                           const ProgressLight& progress, std::string& line, Notices& notices) {
     const bool countNumbers = !shape.digitGame && !shape.dated;
     std::size_t blinkCounter = 0;
+    // False once the progress light asks to stop.
     const auto blink = [&] {
-        if (progress && blinkCounter % kProgressStep == 0) {
-            progress();
-        }
+        const bool goOn = !progress || blinkCounter % kProgressStep != 0 || progress();
         ++blinkCounter;
+        return goOn;
     };
     for (std::size_t first = 0; first < tokens.size(); first += shape.perDrawing) {
         std::size_t next = first;
@@ -131,8 +131,8 @@ BuildResult WriteDrawings(const std::vector<std::string_view>& tokens, const Imp
             return BuildResult::kDateError;
         }
         for (; next < first + shape.perDrawing; ++next) {
-            if (countNumbers) {
-                blink();
+            if (countNumbers && !blink()) {
+                return BuildResult::kCancelled;
             }
             line += ' ';
             if (!shape.digitGame) {
@@ -143,8 +143,8 @@ BuildResult WriteDrawings(const std::vector<std::string_view>& tokens, const Imp
                 line += NormalisedDigitNumber(tokens[next].substr(0, shape.digitWidth), shape.digitWidth);
             }
         }
-        if (!countNumbers) {
-            blink();
+        if (!countNumbers && !blink()) {
+            return BuildResult::kCancelled;
         }
     }
     return BuildResult::kBuilt;
@@ -213,6 +213,8 @@ Outcome<ChangeOutcome> ImportSectionLine(const std::filesystem::path& importFile
         return refuse(std::string(kDateStringError));
     case BuildResult::kTooMany:
         return refuse(HistoryFullMessage(CapacityOfGame(gameType)));
+    case BuildResult::kCancelled:
+        return refuse(std::string(kImportCancelled));
     }
     const std::string_view line(sectionLine);
     return ChangeHistory(
@@ -268,6 +270,9 @@ Outcome<std::string> MassageNewData(const std::filesystem::path& importFile, int
         return sectionLine;
     case BuildResult::kTooMany:
         told.push_back({HistoryFullMessage(CapacityOfGame(gameType)), NoticeKind::Error});
+        break;
+    case BuildResult::kCancelled:
+        told.push_back({std::string(kImportCancelled), NoticeKind::Information});
         break;
     case BuildResult::kDateError:
     case BuildResult::kFailed:

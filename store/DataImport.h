@@ -22,8 +22,10 @@ inline constexpr std::string_view kDataMassageFailedAppend = "Failure in data ma
 inline constexpr std::string_view kDateStringError = "Error in Date String\nOperation Aborted";
 
 // Called to swap the two progress pictures: at 0, 25, 50 ... drawings written (numbers, for an undated
-// lotto or Power Ball history). May be empty.
-using ProgressLight = std::function<void()>;
+// lotto or Power Ball history), before the history file is written. Returns false to stop: the import is
+// then refused with kImportCancelled and nothing is written. May be empty.
+using ProgressLight = std::function<bool()>;
+inline constexpr std::string_view kImportCancelled = "The import was cancelled.\nNothing was changed.";
 
 // An import file larger than this is refused before it is read: a full history of any game, written
 // with a long line of other text beside every drawing, stays far below it.

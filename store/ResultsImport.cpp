@@ -148,8 +148,9 @@ MergedSection Merge(const std::vector<HeldDrawing>& held, const ResultsReading& 
     return merged;
 }
 
-std::string SectionLineOf(int section, const std::vector<std::string_view>& drawings,
-                          const ProgressLight& progress) {
+// The section line of the drawings; nothing when the progress light asks to stop.
+std::optional<std::string> SectionLineOf(int section, const std::vector<std::string_view>& drawings,
+                                         const ProgressLight& progress) {
     std::size_t length = 16;
     for (const std::string_view drawing : drawings) {
         length += drawing.size() + 1;
@@ -157,8 +158,8 @@ std::string SectionLineOf(int section, const std::vector<std::string_view>& draw
     std::string line = std::to_string(section) + ' ' + std::to_string(drawings.size());
     line.reserve(length);
     for (std::size_t written = 0; written < drawings.size(); ++written) {
-        if (progress && written % kProgressStep == 0) {
-            progress();
+        if (progress && written % kProgressStep == 0 && !progress()) {
+            return std::nullopt;
         }
         line.append(1, ' ').append(drawings[written]);
     }
@@ -191,7 +192,11 @@ HistoryChange PlanResults(std::string_view history, const ResultsReading& readin
             ask, Question{RemoveOldestQuestion(capacity, counts.removed), QuestionButtons::YesNo, true}))) {
         return HistoryChange::kAsk;
     }
-    newHistory = ReplaceSectionLine(history, section, SectionLineOf(section, merged.kept, progress));
+    const std::optional<std::string> line = SectionLineOf(section, merged.kept, progress);
+    if (!line) {
+        return notes.Refuse(std::string(kImportCancelled), NoticeKind::Information);
+    }
+    newHistory = ReplaceSectionLine(history, section, *line);
     return HistoryChange::kReplace;
 }
 

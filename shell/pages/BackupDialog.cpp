@@ -1,5 +1,6 @@
 #include "shell/pages/BackupDialog.h"
 #include "platform/MessageBox.h"
+#include "shell/BackgroundWork.h"
 
 #include "platform/GameSettings.h"
 #include "shell/pages/DataFilePictures.h"
@@ -50,8 +51,8 @@ BackupDialog::BackupDialog(const ProfileStore& profile, QWidget* parent)
 
 void BackupDialog::BackupDatafile() {
     // A backup is made also when the settings cannot be read: PBM only refines the check of old backups.
-    const Outcome<GameSettings> settings = ReadGameSettings(profile_, GameSettingKeys{});
-    Finish(BackupHistoryFile(settings.value_or(GameSettings{}), AskThroughMessageBox));
+    const GameSettings settings = ReadGameSettings(profile_, GameSettingKeys{}).value_or(GameSettings{});
+    Finish(WhileWorking([this, &settings] { return BackupHistoryFile(settings, AskOnWindowThread()); }));
 }
 
 void BackupDialog::RestoreDatafile() {
@@ -59,9 +60,24 @@ void BackupDialog::RestoreDatafile() {
     if (!ShowOutcome(settings)) {
         return;
     }
-    const Outcome<BackupOutcome> outcome = RestoreHistoryFile(*settings, AskThroughMessageBox);
+    const Outcome<BackupOutcome> outcome =
+        WhileWorking([this, &settings] { return RestoreHistoryFile(*settings, AskOnWindowThread()); });
     restored_ = restored_ || (outcome && *outcome == BackupOutcome::kCompleted);
     Finish(outcome);
+}
+
+AskQuestion BackupDialog::AskOnWindowThread() {
+    return [this](const Question& question) {
+        bool yes = false;
+        OnWindowThread(*this, [&] { yes = AskThroughMessageBox(question); });
+        return yes;
+    };
+}
+
+void BackupDialog::reject() {
+    if (!working_) {
+        QDialog::reject();
+    }
 }
 
 // A done or cancelled operation closes the dialog; after a refusal it stays open.

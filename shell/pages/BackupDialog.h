@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/BackgroundWork.h"
 #include "store/HistoryBackup.h"
 
 #include <QDialog>
@@ -24,7 +25,14 @@ public:
     // Whether the history file has been replaced by the backup.
     bool restored() const { return restored_; }
 
+    // Not while a backup or restore runs.
+    void reject() override;
+
 private:
+    // Runs a backup or restore off the window's thread, the dialog closed to input meanwhile.
+    template <class Work> auto WhileWorking(Work work) -> decltype(work());
+    // The questions of the work, asked on the window's thread.
+    AskQuestion AskOnWindowThread();
     void BackupDatafile();
     void RestoreDatafile();
     void Finish(const Outcome<BackupOutcome>& outcome);
@@ -33,6 +41,16 @@ private:
     QPushButton* backupButton_;
     QPushButton* restoreButton_;
     bool restored_ = false;
+    bool working_ = false;
 };
+
+template <class Work> auto BackupDialog::WhileWorking(Work work) -> decltype(work()) {
+    working_ = true;
+    setEnabled(false);
+    auto result = RunOffWindowThread(std::move(work));
+    setEnabled(true);
+    working_ = false;
+    return result;
+}
 
 } // namespace vantorel

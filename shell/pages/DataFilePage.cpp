@@ -33,13 +33,11 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <atomic>
 
 namespace vantorel {
 
 namespace {
-
-// How often the window is repainted while an import runs.
-constexpr qint64 kRepaintIntervalMs = 40;
 
 // Which of the two data radios an item of the operation list enables.
 enum class DataRadios { kNeither, kBoth, kDatedOnly };
@@ -469,14 +467,13 @@ void DataFilePage::AnalyseDatafile() {
     undatedRadio_->setEnabled(false);
     applySelectionButton_->setEnabled(false);
     ShowProcessing();
-    std::optional<Outcome<CheckTable>> table;
-    WhileBusy([&] { table.emplace(AnalyseHistoryFile(*settings)); });
-    ShowOutcome(*table);
+    Outcome<CheckTable> table = WhileBusy([&settings] { return AnalyseHistoryFile(*settings); });
+    ShowOutcome(table);
     ShowProgressOff();
     applySelectionButton_->setEnabled(true);
-    ReportLines lines = ShowAnalysisReport(**table);
+    ReportLines lines = ShowAnalysisReport(*table);
     results().log().Add(
-        {std::nullopt, std::nullopt, "Analyze Datafile Errors", false, std::move(**table), std::move(lines)});
+        {std::nullopt, std::nullopt, "Analyze Datafile Errors", false, std::move(*table), std::move(lines)});
     sheet().SetActivePage(kDejaViewPage);
 }
 
@@ -534,14 +531,16 @@ void DataFilePage::ImportNewHistory(int game) {
             return;
         }
     }
-    // Asked again only when another program has added lines of this history meanwhile.
+    // Asked again only when another program has added lines of this history meanwhile: from the import's
+    // thread, on the window's, with no lock held.
     const auto consent = [this, agreedLines](int lines) {
-        for (int line = lines; line > agreedLines; --line) {
-            if (!ContinueOverExistingHistory(window())) {
-                return false;
+        bool goOn = true;
+        OnWindowThread(*this, [&] {
+            for (int line = lines; line > agreedLines && goOn; --line) {
+                goOn = ContinueOverExistingHistory(window());
             }
-        }
-        return true;
+        });
+        return goOn;
     };
     bool declined = false;
     const auto importNew = [&](const std::filesystem::path& importFile, const ProgressLight& progress) {
@@ -582,8 +581,13 @@ void DataFilePage::ImportResultsFile(int game) {
     }
     const std::string column = resultsColumnEdit_->text().trimmed().toStdString();
     RunImport([&](const std::filesystem::path& resultsFile, const ProgressLight& progress) {
+        const auto ask = [this](const Question& question) {
+            bool yes = false;
+            OnWindowThread(*this, [&] { yes = AskThroughMessageBox(question); });
+            return yes;
+        };
         const Outcome<ResultsImported> imported =
-            ImportResults(resultsFile, game, column, progress, *settings, AskThroughMessageBox);
+            ImportResults(resultsFile, game, column, progress, *settings, ask);
         if (imported.refused()) {
             return RefusedAs<ChangeOutcome>(imported);
         }
@@ -598,30 +602,24 @@ bool DataFilePage::RunImport(const ImportRoutine& import) {
     ShowProcessing();
     applySelectionButton_->setEnabled(false);
     const std::filesystem::path importFile = EntryPath();
-    std::optional<Outcome<ChangeOutcome>> result;
-    lastRepaint_.invalidate();
-    WhileBusy([&] { result.emplace(import(importFile, [this] { BlinkProgress(); })); });
+    // The import swaps the light through signals to the window's thread; "Stop" ends it before it writes.
+    std::atomic<bool> stopped = false;
+    const ProgressLight progress = [this, &stopped] {
+        QMetaObject::invokeMethod(this, &DataFilePage::BlinkProgress, Qt::QueuedConnection);
+        return !stopped.load();
+    };
+    const Outcome<ChangeOutcome> result =
+        WhileBusy([&import, &importFile, &progress] { return import(importFile, progress); },
+                  [&stopped] { stopped = true; });
     applySelectionButton_->setEnabled(true);
     HideProgress();
-    const bool imported = ShowOutcome(*result) && **result == ChangeOutcome::kReplaced;
+    const bool imported = ShowOutcome(result) && *result == ChangeOutcome::kReplaced;
     if (imported) {
         completionPicture_->show();
         NoteHistoryChanged();
     }
     RepaintPictures();
     return imported;
-}
-
-void DataFilePage::WhileBusy(const std::function<void()>& work) {
-    const QPointer<QWidget> focus = QApplication::focusWidget();
-    setEnabled(false);
-    work();
-    // Input that waited while the work ran reaches the page while it is still disabled.
-    QCoreApplication::processEvents();
-    setEnabled(true);
-    if (!focus.isNull() && focus->isEnabled()) {
-        focus->setFocus();
-    }
 }
 
 void DataFilePage::NoteHistoryChanged() {
@@ -700,21 +698,16 @@ void DataFilePage::HideProgress() {
     blankPicture_->hide();
 }
 
-// Swaps the two pictures of the progress light. The rest of the window is repainted every
-// kRepaintIntervalMs; user input waits until the import is done.
+// Swaps the two pictures of the progress light.
 void DataFilePage::BlinkProgress() {
     const bool lit = !processingPicture_->isHidden();
     processingPicture_->setHidden(lit);
     blankPicture_->setHidden(!lit);
     RepaintPictures();
-    if (!lastRepaint_.isValid() || lastRepaint_.elapsed() >= kRepaintIntervalMs) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        lastRepaint_.start();
-    }
 }
 
 void DataFilePage::RepaintPictures() {
-    pictureArea_->repaint();
+    pictureArea_->update();
 }
 
 } // namespace vantorel

@@ -5,7 +5,10 @@
 #include "store/DataImport.h"
 #include "store/HistoryFile.h"
 
-#include <QElapsedTimer>
+#include "shell/OperationsSheet.h"
+
+#include <QApplication>
+#include <QPointer>
 
 #include <array>
 #include <filesystem>
@@ -74,9 +77,9 @@ std::string SeedPlantedMessage(std::string_view seedText);
 // or types a drawing or a seed; and starts the operation with "Apply Selection" or "Enter Data". A results
 // file as a lottery publishes it updates a game's dated history, read from the column named in the results
 // column field when the file holds several games. Imports show a blinking progress light and, when done, the
-// completion picture; text results go to "Deja View". While an import or the analysis runs the page is
-// disabled, and the window is repainted without taking user input, so nothing can start a second operation
-// before the first has finished.
+// completion picture; text results go to "Deja View". An import or the analysis runs off the window's
+// thread: meanwhile the window is painted and the light blinks, the sheet takes no command but "Stop" (which
+// ends an import before it writes), so nothing can start a second operation before the first has finished.
 class DataFilePage final : public SheetPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DataFilePage)
@@ -151,11 +154,12 @@ private:
     // One of the store's imports of `importFile`, swapping the progress light through `progress`.
     using ImportRoutine = std::function<Outcome<ChangeOutcome>(const std::filesystem::path& importFile,
                                                                const ProgressLight& progress)>;
-    // Runs the import of the chosen file with the progress light, the page disabled meanwhile; shows the
+    // Runs the import of the chosen file off the window's thread with the progress light; shows the
     // completion picture and returns true when it succeeded.
     bool RunImport(const ImportRoutine& import);
-    // Runs `work` with the page disabled (see the class comment).
-    void WhileBusy(const std::function<void()>& work);
+    // Runs `work` off the window's thread with the sheet closed to input (see the class comment), and
+    // gives the focus back afterwards; `stop` ends it early when the user asks.
+    template <class Work> auto WhileBusy(Work work, std::function<void()> stop = {}) -> decltype(work());
     // The game pages read the history anew when they are next shown; a comparison before that reads it too.
     void NoteHistoryChanged();
 
@@ -180,7 +184,16 @@ private:
 
     bool automaticEntry_ = false; // "Automatic" (an import file) rather than "Manual" (a typed drawing)
     bool filterImport_ = false;
-    QElapsedTimer lastRepaint_;
 };
+
+template <class Work>
+auto DataFilePage::WhileBusy(Work work, std::function<void()> stop) -> decltype(work()) {
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    auto result = sheet().WhileWorking(std::move(work), std::move(stop));
+    if (!focus.isNull() && focus->isEnabled()) {
+        focus->setFocus();
+    }
+    return result;
+}
 
 } // namespace vantorel

@@ -1,5 +1,11 @@
 #include "tests/shell/SheetTestSupport.h"
 
+#include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 #include <QTabWidget>
 
 namespace vantorel::test {
@@ -85,6 +91,39 @@ TEST_F(OperationsSheetTest, ChartOperationsEnableOkInsteadOfApply) {
         sheet->SetActivePage(each.next);
         EXPECT_FALSE(OkEnabled());
     }
+}
+
+// Long work runs off the window's thread: meanwhile the window handles events, the tabs and buttons take
+// no input and the sheet cannot be closed; "Stop" asks the work to end.
+TEST_F(OperationsSheetTest, WorkOffTheWindowThreadCanBeStoppedAndKeepsTheSheetOpen) {
+    OpenSheet(kDataFilePage);
+    std::atomic<bool> stopRequested = false;
+    struct {
+        bool tabsEnabled = true;
+        bool stopShown = false;
+        bool stillOpen = false;
+    } during;
+    QTimer::singleShot(0, sheet.get(), [&] {
+        during.tabsEnabled = Find<QWidget>("pageTabs")->isEnabled();
+        during.stopShown = Find<QAbstractButton>("stopWorkButton")->isVisible();
+        sheet->reject();
+        during.stillOpen = sheet->isVisible();
+        ClickButton(Find<QAbstractButton>("stopWorkButton"));
+    });
+    const std::thread::id window = std::this_thread::get_id();
+    const auto work = [&stopRequested, window] {
+        // Waits for "Stop" (at most ten seconds), off the window's thread.
+        for (int wait = 0; wait < 10000 && !stopRequested; ++wait) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return std::this_thread::get_id() != window && stopRequested;
+    };
+    EXPECT_TRUE(sheet->WhileWorking(work, [&stopRequested] { stopRequested = true; }));
+    EXPECT_FALSE(during.tabsEnabled);
+    EXPECT_TRUE(during.stopShown);
+    EXPECT_TRUE(during.stillOpen);
+    EXPECT_TRUE(Find<QWidget>("pageTabs")->isEnabled());
+    EXPECT_FALSE(Find<QAbstractButton>("stopWorkButton")->isVisible());
 }
 
 TEST_F(OperationsSheetTest, OkAppliesChartOperationsAndCancelAppliesNothing) {

@@ -24,7 +24,7 @@ TEST_F(StoreFixture, ImportBlinksEveryTwentyFiveDrawingsOrNumbersAndKnowsItsGame
         int blinks = 0; // at drawings (undated lotto: numbers) 0, 25, 50
         WriteFile("import.txt", text);
         ASSERT_TRUE(Replaced(ImportNew(
-            "import.txt", gameType, dated, [&blinks] { ++blinks; }, false, settings)));
+            "import.txt", gameType, dated, [&blinks] { return ++blinks > 0; }, false, settings)));
         EXPECT_EQ(blinks, expected) << gameType;
     }
     EXPECT_FALSE(Shown(MassageNewData("import.txt", 5, true, {}, false, settings)));
@@ -37,10 +37,23 @@ TEST_F(StoreFixture, ImportBlinksEveryTwentyFiveDrawingsOrNumbersAndKnowsItsGame
     WriteFile("results.csv", sixtyResults);
     int blinks = 0;
     const Outcome<ResultsImported> imported = ImportResults(
-        "results.csv", kSixNumber, {}, [&blinks] { ++blinks; }, settings, Ask);
+        "results.csv", kSixNumber, {}, [&blinks] { return ++blinks > 0; }, settings, Ask);
     ASSERT_TRUE(Shown(imported));
     ASSERT_EQ(imported->change, ChangeOutcome::kReplaced);
     EXPECT_EQ(blinks, 3);
+
+    // A light that asks to stop ends the import before anything is written.
+    const std::string before = History();
+    WriteFile("import.txt", sixtyDrawings);
+    EXPECT_FALSE(Shown(ImportNew(
+        "import.txt", kThreeNumber, true, [] { return false; }, false, settings)));
+    EXPECT_EQ(Messages().back(), kImportCancelled);
+    messages.Clear();
+    WriteFile("later.csv", "12/30/2021 1 2 3 4 5 6\n");
+    EXPECT_FALSE(Shown(ImportResults(
+        "later.csv", kSixNumber, {}, [] { return false; }, settings, Ask)));
+    EXPECT_EQ(Messages(), std::vector<std::string>{std::string(kImportCancelled)});
+    EXPECT_EQ(History(), before);
 }
 
 } // namespace

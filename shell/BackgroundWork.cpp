@@ -1,0 +1,13 @@
+#include "shell/BackgroundWork.h"
+
+namespace vantorel {
+
+void OnWindowThread(QObject& context, const std::function<void()>& call) {
+    if (QThread::currentThread() == context.thread()) {
+        call();
+        return;
+    }
+    QMetaObject::invokeMethod(&context, call, Qt::BlockingQueuedConnection);
+}
+
+} // namespace vantorel
