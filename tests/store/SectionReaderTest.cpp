@@ -2,6 +2,7 @@
 #include "digit/DigitDrawTable.h"
 #include "lotto/LottoDrawTable.h"
 #include "lotto/PowerballDrawTable.h"
+#include "store/TextLines.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -238,3 +239,27 @@ TEST(SectionReader, BinaryAndRandomInputsGiveDefinedResults) {
 
 } // namespace
 } // namespace vantorel
+
+namespace vantorel::test {
+namespace {
+
+// A pick file's lines end with LF, CR LF or a bare CR, as the file came: each line end ends exactly one
+// line, so a blank line is one line (the pick 0) and never two, and the last line needs no end.
+TEST(PickFiles, EveryKindOfLineEndEndsOneLine) {
+    const TempWorkingDir directory;
+    const std::vector<std::string> expected = {"7", "", "8 9", "10"};
+    for (const std::string& text :
+         {std::string("7\n\n8 9\n10\n"), std::string("7\r\n\r\n8 9\r\n10\r\n"), std::string("7\r\r8 9\r10\r"),
+          std::string("7\r\n\n8 9\r10"), std::string("7\n\r\n8 9\r\n10")}) {
+        WriteFile("picks.txt", text);
+        const PickFileLines read = ReadPickFile("picks.txt", 100);
+        EXPECT_TRUE(read.opened);
+        EXPECT_EQ(read.lines, expected) << std::string(text.begin(), text.end());
+        EXPECT_FALSE(read.moreLines);
+        EXPECT_EQ(ReadPickFile("picks.txt", 3).lines.size(), 3U);
+        EXPECT_TRUE(ReadPickFile("picks.txt", 3).moreLines);
+    }
+}
+
+} // namespace
+} // namespace vantorel::test
