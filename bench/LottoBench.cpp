@@ -280,10 +280,6 @@ void ComparePowerball(benchmark::State& state) {
     }
 }
 
-constexpr std::array<const char*, kOperationCount> kOperationNames = {
-    "distribution", "even-odd",   "high-low", "totals",     "overdue", "hottest",
-    "random",       "best-guess", "date",     "date-range", "number",  "partial-number"};
-
 const bool registered = [] {
     Steady(benchmark::RegisterBenchmark("Load/5", LoadLotto, kFiveNumber.section));
     Steady(benchmark::RegisterBenchmark("Load/6", LoadLotto, kSixNumber.section));
@@ -293,8 +289,12 @@ const bool registered = [] {
     Steady(benchmark::RegisterBenchmark("LoadWithPicks/6", LoadLottoWithPicks, kSixNumber.section,
                                         "picks6.txt"));
     Steady(benchmark::RegisterBenchmark("LoadWithPicks/pb", LoadPowerballWithPicks));
-    for (Operation operation = 0; operation < kOperationCount; ++operation) {
-        const std::string name = kOperationNames[static_cast<std::size_t>(operation)];
+    for (const OperationEntry& entry : kOperationTable) {
+        if (!HasOperation(GameFamily::kLotto, entry.operation)) {
+            continue;
+        }
+        const Operation operation = entry.operation;
+        const std::string name(entry.cliWord);
         Steady(benchmark::RegisterBenchmark(("Operation/5/" + name).c_str(), LottoOperation,
                                             kFiveNumber.section, operation));
         Steady(benchmark::RegisterBenchmark(("Operation/6/" + name).c_str(), LottoOperation,
