@@ -27,8 +27,9 @@ enum class Operation : std::uint8_t {
 };
 using enum Operation;
 inline constexpr int kOperationCount = 13;
-// The radios of a game page: the last one is Number Range or Partial Number, by the game.
-inline constexpr int kOperationRadioCount = 12;
+
+// The three groups of radios on a game page.
+enum class OperationGroup { kAnalyze, kPredict, kSearch };
 
 // The fields of a game page that an operation reads.
 enum OperationInput : unsigned {
@@ -50,7 +51,8 @@ constexpr unsigned MaskOf(GameFamily family) {
 // What one operation is: the row of the operation table that the pages, the sheet and vantorel-cli read.
 struct OperationEntry {
     Operation operation;
-    int radio;                  // its radio's place on a game page, 0..11
+    int radio;                  // its radio's place on a game page, in page order
+    OperationGroup group;       // the group of radios it stands in
     std::string_view caption;   // the radio's caption
     std::string_view radioName; // the radio's object name
     std::string_view cliWord;   // vantorel-cli's OPERATION
@@ -62,21 +64,31 @@ struct OperationEntry {
 
 inline constexpr std::array<OperationEntry, kOperationCount> kOperationTable = {{
     // clang-format off
-    {kDistribution,        0, "Distribution",   "distributionRadio",  "distribution",   kNoInput,    true,  false, kEveryGame},
-    {kEvenOdd,             1, "Even - Odd",     "evenOddRadio",       "even-odd",       kNoInput,    false, false, kEveryGame},
-    {kHighLow,             2, "High - Low",     "highLowRadio",       "high-low",       kNoInput,    false, false, kEveryGame},
-    {kTotals,              3, "Totals",         "totalsRadio",        "totals",         kNoInput,    false, false, kEveryGame},
-    {kOverdue,             4, "Overdue",        "overdueRadio",       "overdue",        kNoInput,    false, false, kEveryGame},
-    {kHottest,             5, "Hottest",        "hottestRadio",       "hottest",        kNoInput,    false, false, kEveryGame},
-    {kRandom,              6, "Random",         "randomRadio",        "random",         kNoInput,    true,  false, kEveryGame},
-    {kBestGuess,           7, "Best Guess",     "bestGuessRadio",     "best-guess",     kNoInput,    true,  false, kEveryGame},
-    {kDateSearch,          8, "Date",           "dateRadio",          "date",           kQueryInput, false, true,  kEveryGame},
-    {kDateRangeSearch,     9, "Date Range",     "dateRangeRadio",     "date-range",     kRangeInputs, false, true, kEveryGame},
-    {kNumberSearch,       10, "Number",         "numberRadio",        "number",         kQueryInput | kPowerInput, false, false, kEveryGame},
-    {kNumberRangeSearch,  11, "Number Range",   "numberRangeRadio",   "number-range",   kRangeInputs, false, false, kDigitGames},
-    {kPartialNumberSearch, 11, "Partial Number", "partialNumberRadio", "partial-number", kQueryInput | kPowerInput, false, false, kLottoGames | kPowerballGame},
+    {kDistribution,        0, OperationGroup::kAnalyze, "Distribution",   "distributionRadio",  "distribution",   kNoInput,    true,  false, kEveryGame},
+    {kEvenOdd,             1, OperationGroup::kAnalyze, "Even - Odd",     "evenOddRadio",       "even-odd",       kNoInput,    false, false, kEveryGame},
+    {kHighLow,             2, OperationGroup::kAnalyze, "High - Low",     "highLowRadio",       "high-low",       kNoInput,    false, false, kEveryGame},
+    {kTotals,              3, OperationGroup::kAnalyze, "Totals",         "totalsRadio",        "totals",         kNoInput,    false, false, kEveryGame},
+    {kOverdue,             4, OperationGroup::kPredict, "Overdue",        "overdueRadio",       "overdue",        kNoInput,    false, false, kEveryGame},
+    {kHottest,             5, OperationGroup::kPredict, "Hottest",        "hottestRadio",       "hottest",        kNoInput,    false, false, kEveryGame},
+    {kRandom,              6, OperationGroup::kPredict, "Random",         "randomRadio",        "random",         kNoInput,    true,  false, kEveryGame},
+    {kBestGuess,           7, OperationGroup::kPredict, "Best Guess",     "bestGuessRadio",     "best-guess",     kNoInput,    true,  false, kEveryGame},
+    {kDateSearch,          8, OperationGroup::kSearch, "Date",           "dateRadio",          "date",           kQueryInput, false, true,  kEveryGame},
+    {kDateRangeSearch,     9, OperationGroup::kSearch, "Date Range",     "dateRangeRadio",     "date-range",     kRangeInputs, false, true, kEveryGame},
+    {kNumberSearch,       10, OperationGroup::kSearch, "Number",         "numberRadio",        "number",         kQueryInput | kPowerInput, false, false, kEveryGame},
+    {kNumberRangeSearch,  11, OperationGroup::kSearch, "Number Range",   "numberRangeRadio",   "number-range",   kRangeInputs, false, false, kDigitGames},
+    {kPartialNumberSearch, 11, OperationGroup::kSearch, "Partial Number", "partialNumberRadio", "partial-number", kQueryInput | kPowerInput, false, false, kLottoGames | kPowerballGame},
     // clang-format on
 }};
+
+// The radios of a game page: one place for each radio number of the table (the last one is Number Range or
+// Partial Number, by the game).
+inline constexpr int kOperationRadioCount = [] {
+    int highest = 0;
+    for (const OperationEntry& entry : kOperationTable) {
+        highest = entry.radio > highest ? entry.radio : highest;
+    }
+    return highest + 1;
+}();
 
 constexpr const OperationEntry& EntryOf(Operation operation) {
     return kOperationTable[static_cast<std::size_t>(operation)];

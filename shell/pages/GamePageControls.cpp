@@ -16,22 +16,25 @@ namespace vantorel {
 
 namespace {
 
-constexpr int kOperationsPerGroup = 4;
-
-QGroupBox* BuildOperationGroup(QWidget& page, const QString& title, int firstRadio, QButtonGroup& group,
-                               OperationRadios& radios, GameFamily family,
+// A box of the radios of one group of the operation table that the game's family has, in radio order.
+QGroupBox* BuildOperationGroup(QWidget& page, const QString& title, OperationGroup wanted,
+                               QButtonGroup& group, OperationRadios& radios, GameFamily family,
                                const std::function<void(Operation)>& onClicked) {
     auto* box = new QGroupBox(title, &page);
     auto* layout = new QVBoxLayout(box);
-    for (int radioIndex = firstRadio; radioIndex < firstRadio + kOperationsPerGroup; ++radioIndex) {
-        const Operation op = *OperationAtRadio(radioIndex, family);
-        const OperationEntry& entry = EntryOf(op);
+    for (int radioIndex = 0; radioIndex < kOperationRadioCount; ++radioIndex) {
+        const std::optional<Operation> op = OperationAtRadio(radioIndex, family);
+        if (!op || EntryOf(*op).group != wanted) {
+            continue;
+        }
+        const OperationEntry& entry = EntryOf(*op);
         auto* radio = new QRadioButton(Latin1(entry.caption), box);
         radio->setObjectName(Latin1(entry.radioName));
         group.addButton(radio, radioIndex);
         radios[static_cast<std::size_t>(radioIndex)] = radio;
         layout->addWidget(radio);
-        QObject::connect(radio, &QRadioButton::clicked, &page, [onClicked, op] { onClicked(op); });
+        QObject::connect(radio, &QRadioButton::clicked, &page,
+                         [onClicked, operation = *op] { onClicked(operation); });
     }
     return box;
 }
@@ -45,18 +48,22 @@ QRadioButton* RadioOfOperation(const OperationRadios& radios, Operation op) {
 QHBoxLayout* BuildOperationGroups(QWidget& page, QButtonGroup& group, OperationRadios& radios,
                                   GameFamily family, const std::function<void(Operation)>& onClicked) {
     auto* row = new QHBoxLayout;
-    row->addWidget(BuildOperationGroup(page, QStringLiteral("Analyze"), RadioOf(kDistribution), group, radios,
-                                       family, onClicked));
-    row->addWidget(BuildOperationGroup(page, QStringLiteral("Predict"), RadioOf(kOverdue), group, radios,
-                                       family, onClicked));
-    row->addWidget(BuildOperationGroup(page, QStringLiteral("Search"), RadioOf(kDateSearch), group, radios,
-                                       family, onClicked));
+    const std::array<std::pair<const char*, OperationGroup>, 3> groups = {{
+        {"Analyze", OperationGroup::kAnalyze},
+        {"Predict", OperationGroup::kPredict},
+        {"Search", OperationGroup::kSearch},
+    }};
+    for (const auto& [title, each] : groups) {
+        row->addWidget(
+            BuildOperationGroup(page, QString::fromLatin1(title), each, group, radios, family, onClicked));
+    }
     return row;
 }
 
 std::optional<Operation> CheckedOperation(const OperationRadios& radios, GameFamily family) {
     for (int radio = 0; radio < kOperationRadioCount; ++radio) {
-        if (radios[static_cast<std::size_t>(radio)]->isChecked()) {
+        if (radios[static_cast<std::size_t>(radio)] != nullptr &&
+            radios[static_cast<std::size_t>(radio)]->isChecked()) {
             return OperationAtRadio(radio, family);
         }
     }
@@ -66,8 +73,12 @@ std::optional<Operation> CheckedOperation(const OperationRadios& radios, GameFam
 void EnableOperationRadios(const OperationRadios& radios, GameFamily family, bool undatedLoaded,
                            bool datedLoaded) {
     for (int radio = 0; radio < kOperationRadioCount; ++radio) {
-        const bool needsDates = EntryOf(*OperationAtRadio(radio, family)).datedOnly;
-        radios[static_cast<std::size_t>(radio)]->setEnabled(datedLoaded || (undatedLoaded && !needsDates));
+        const std::optional<Operation> op = OperationAtRadio(radio, family);
+        if (op && radios[static_cast<std::size_t>(radio)] != nullptr) {
+            const bool needsDates = EntryOf(*op).datedOnly;
+            radios[static_cast<std::size_t>(radio)]->setEnabled(datedLoaded ||
+                                                                (undatedLoaded && !needsDates));
+        }
     }
 }
 
