@@ -20,17 +20,21 @@ constexpr double kCold = 0.2;
 constexpr double kCooling = 0.999;
 
 // Calls visit(merged) for every union of `a` positions of `inside` and `c` positions of `outside` (both
-// ascending); `merged` holds the a + c positions in ascending order.
+// ascending); `merged` holds the a + c positions in ascending order. The vectors of `scratch` keep their
+// memory between calls.
 template <typename Visit>
 std::uint64_t ForEachUnion(const std::vector<int>& inside, int a, const std::vector<int>& outside, int c,
-                           std::vector<int>& merged, Visit&& visit) {
+                           CoverageAnnealer::Scratch& scratch, Visit&& visit) {
     const int insideSize = static_cast<int>(inside.size());
     const int outsideSize = static_cast<int>(outside.size());
     if (a > insideSize || c > outsideSize || a < 0 || c < 0) {
         return 0;
     }
-    std::vector<int> first(static_cast<std::size_t>(a));
-    std::vector<int> second(static_cast<std::size_t>(c));
+    std::vector<int>& first = scratch.first;
+    std::vector<int>& second = scratch.second;
+    std::vector<int>& merged = scratch.merged;
+    first.resize(static_cast<std::size_t>(a));
+    second.resize(static_cast<std::size_t>(c));
     merged.resize(static_cast<std::size_t>(a + c));
     // Advances a combination of `size` of `count` to the next one in lexicographic order.
     const auto advance = [](std::vector<int>& indexes, int count) {
@@ -124,10 +128,9 @@ void CoverageAnnealer::Lower(std::uint32_t rank) {
 
 std::uint64_t CoverageAnnealer::TargetsMeeting(const PoolMask& ticket, int exactly,
                                                const std::function<void(std::uint32_t)>& visit) {
-    const std::vector<int> inside = ticket.Positions();
-    const std::vector<int> outside = (~ticket & PoolMask::FirstN(v_)).Positions();
-    std::vector<int> merged;
-    return ForEachUnion(inside, exactly, outside, m_ - exactly, merged,
+    ticket.PositionsInto(scratch_.inside);
+    (~ticket & PoolMask::FirstN(v_)).PositionsInto(scratch_.outside);
+    return ForEachUnion(scratch_.inside, exactly, scratch_.outside, m_ - exactly, scratch_,
                         [&](const std::vector<int>& set) { visit(ranker_.Rank(set.data())); });
 }
 
@@ -169,16 +172,29 @@ std::size_t CoverageAnnealer::LeastNeededTicket() {
 }
 
 int CoverageAnnealer::RandomBelow(int bound) {
-    return static_cast<int>(random_() % static_cast<std::uint64_t>(bound));
+    return random_.Below(bound);
+}
+
+std::uint32_t CoverageAnnealer::RankWith(const std::vector<int>& set, int extra) const {
+    std::uint64_t rank = 0;
+    std::size_t i = 0;
+    for (; i < set.size() && set[i] < extra; ++i) {
+        rank += ranker_.Entry(set[i], static_cast<int>(i) + 1);
+    }
+    rank += ranker_.Entry(extra, static_cast<int>(i) + 1);
+    for (; i < set.size(); ++i) {
+        rank += ranker_.Entry(set[i], static_cast<int>(i) + 2);
+    }
+    return static_cast<std::uint32_t>(rank);
 }
 
 int CoverageAnnealer::RandomMember(const PoolMask& set) {
-    const std::vector<int> positions = set.Positions();
-    return positions[static_cast<std::size_t>(RandomBelow(static_cast<int>(positions.size())))];
+    return set.Nth(RandomBelow(set.Count()));
 }
 
 CoverageAnnealer::Move CoverageAnnealer::ChooseMove() {
-    std::vector<int> members(static_cast<std::size_t>(m_));
+    std::vector<int>& members = scratch_.members;
+    members.resize(static_cast<std::size_t>(m_));
     ranker_.Unrank(uncovered_[static_cast<std::size_t>(RandomBelow(static_cast<int>(uncovered_.size())))],
                    members.data());
     const PoolMask set = PoolMask::Of(members);
@@ -202,30 +218,18 @@ CoverageAnnealer::Move CoverageAnnealer::ChooseMove() {
 int CoverageAnnealer::Weigh(const Move& move) {
     PoolMask ticket = tickets_[move.ticket];
     ticket.Reset(move.out);
-    std::vector<int> inside = ticket.Positions();
+    ticket.PositionsInto(scratch_.inside);
     PoolMask others = ~tickets_[move.ticket] & PoolMask::FirstN(v_);
     others.Reset(move.in);
-    std::vector<int> outside = others.Positions();
+    others.PositionsInto(scratch_.outside);
     lost_.clear();
     gained_.clear();
-    std::vector<int> merged;
     // The sets that share exactly T with the ticket through `out`, or will through `in`.
-    ForEachUnion(inside, t_ - 1, outside, m_ - t_, merged, [&](const std::vector<int>& set) {
-        const auto rankWith = [&](int extra) {
-            std::uint64_t rank = 0;
-            std::size_t i = 0;
-            for (; i < set.size() && set[i] < extra; ++i) {
-                rank += ranker_.Entry(set[i], static_cast<int>(i) + 1);
-            }
-            rank += ranker_.Entry(extra, static_cast<int>(i) + 1);
-            for (; i < set.size(); ++i) {
-                rank += ranker_.Entry(set[i], static_cast<int>(i) + 2);
-            }
-            return static_cast<std::uint32_t>(rank);
-        };
-        lost_.push_back(rankWith(move.out));
-        gained_.push_back(rankWith(move.in));
-    });
+    ForEachUnion(scratch_.inside, t_ - 1, scratch_.outside, m_ - t_, scratch_,
+                 [&](const std::vector<int>& set) {
+                     lost_.push_back(RankWith(set, move.out));
+                     gained_.push_back(RankWith(set, move.in));
+                 });
     int change = 0;
     for (const std::uint32_t rank : lost_) {
         change += cover_[rank] == 1 ? 1 : 0;
@@ -256,7 +260,7 @@ bool CoverageAnnealer::Anneal(WorkBudget& budget) {
             if (!budget.Spend(2 * lost_.size() + 8)) {
                 return false;
             }
-            const double chance = static_cast<double>(random_() >> 11) * 0x1.0p-53;
+            const double chance = random_.Unit();
             if (change <= 0 || chance < std::exp(-change / temperature_)) {
                 Apply(move);
             }
@@ -292,7 +296,8 @@ CoverageAnnealer::Wheel CoverageAnnealer::Greedy(WorkBudget& budget) {
     Clear();
     std::uint32_t first = 0;
     std::vector<int> members(static_cast<std::size_t>(m_));
-    std::vector<int> merged;
+    std::vector<int> inside;
+    std::vector<int> outside;
     while (!uncovered_.empty()) {
         if (budget.StopRequested()) {
             return {};
@@ -303,7 +308,7 @@ CoverageAnnealer::Wheel CoverageAnnealer::Greedy(WorkBudget& budget) {
         ranker_.Unrank(first, members.data());
         PoolMask ticket = PoolMask::Of(std::vector<int>(members.begin(), members.begin() + t_));
         while (ticket.Count() < k_) {
-            const std::vector<int> inside = ticket.Positions();
+            ticket.PositionsInto(inside);
             int chosen = -1;
             std::uint64_t most = 0;
             int ties = 0;
@@ -311,12 +316,10 @@ CoverageAnnealer::Wheel CoverageAnnealer::Greedy(WorkBudget& budget) {
                 PoolMask others = ~ticket & PoolMask::FirstN(v_);
                 others.Reset(candidate);
                 std::uint64_t gain = 0;
-                const std::vector<int> outside = others.Positions();
-                const std::uint64_t weighed =
-                    ForEachUnion(inside, t_ - 1, outside, m_ - t_, merged, [&](const std::vector<int>& set) {
-                        std::vector<int> full = set;
-                        full.insert(std::upper_bound(full.begin(), full.end(), candidate), candidate);
-                        gain += cover_[ranker_.Rank(full.data())] == 0 ? 1 : 0;
+                others.PositionsInto(outside);
+                const std::uint64_t weighed = ForEachUnion(
+                    inside, t_ - 1, outside, m_ - t_, scratch_, [&](const std::vector<int>& set) {
+                        gain += cover_[RankWith(set, candidate)] == 0 ? 1 : 0;
                     });
                 budget.Spend(weighed + 1);
                 if (chosen < 0 || gain > most) {

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "wheels/PoolMask.h"
+#include "wheels/SearchRandom.h"
 #include "wheels/WheelBounds.h"
 #include "wheels/WorkBudget.h"
 
 #include <cstdint>
 #include <functional>
-#include <random>
 #include <vector>
 
 namespace vantorel {
@@ -23,6 +23,16 @@ namespace vantorel {
 class CoverageAnnealer final {
 public:
     using Wheel = std::vector<PoolMask>;
+
+    // Working memory of the enumerations, kept between swaps.
+    struct Scratch {
+        std::vector<int> inside;
+        std::vector<int> outside;
+        std::vector<int> first;
+        std::vector<int> second;
+        std::vector<int> merged;
+        std::vector<int> members;
+    };
 
     CoverageAnnealer(int v, int k, int t, int m, std::uint64_t seed);
 
@@ -61,6 +71,8 @@ private:
     Move ChooseMove();
     int Weigh(const Move& move);
     void Apply(const Move& move);
+    // The rank of `set` (ascending, M - 1 positions) with `extra` added.
+    std::uint32_t RankWith(const std::vector<int>& set, int extra) const;
     int RandomBelow(int bound);
     int RandomMember(const PoolMask& set);
     std::uint64_t TargetsMeeting(const PoolMask& ticket, int exactly,
@@ -71,13 +83,14 @@ private:
     int t_;
     int m_;
     SubsetRanker ranker_;
-    std::mt19937_64 random_;
+    SearchRandom random_;
     Wheel tickets_;
     std::vector<std::uint32_t> cover_;       // [rank]: tickets sharing at least T with the M-set
     std::vector<std::uint32_t> uncovered_;   // the ranks whose cover is 0
     std::vector<std::uint32_t> whereListed_; // [rank]: its index in uncovered_, or kNotListed
     std::vector<std::uint32_t> lost_;        // the M-sets a weighed move takes from its ticket
     std::vector<std::uint32_t> gained_;      // and those it gives to it
+    Scratch scratch_;
     double temperature_ = 0;
 };
 

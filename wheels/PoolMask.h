@@ -48,11 +48,23 @@ public:
     }
     std::vector<int> Positions() const {
         std::vector<int> positions;
-        positions.reserve(static_cast<std::size_t>(Count()));
+        PositionsInto(positions);
+        return positions;
+    }
+    // Positions() into a vector that keeps its memory from one call to the next.
+    void PositionsInto(std::vector<int>& positions) const {
+        positions.clear();
         for (PoolMask rest = *this; !rest.Empty();) {
             positions.push_back(rest.PopLowest());
         }
-        return positions;
+    }
+    // The position of rank `index` (0: the lowest) in the set; kCapacity when the set is smaller.
+    constexpr int Nth(int index) const {
+        PoolMask rest = *this;
+        for (int i = 0; i < index; ++i) {
+            rest.PopLowest();
+        }
+        return rest.Lowest();
     }
 
     constexpr PoolMask operator&(const PoolMask& other) const {

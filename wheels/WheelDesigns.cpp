@@ -31,6 +31,9 @@ public:
     int Size() const { return q_; }
     int Add(int a, int b) const { return add_[Index(a, b)]; }
     int Multiply(int a, int b) const { return multiply_[Index(a, b)]; }
+    int Negate(int a) const { return Solve(add_, a, 0); }
+    // The inverse of a non-zero element.
+    int Inverse(int a) const { return Solve(multiply_, a, 1); }
 
 private:
     static int Power(int p, int n) {
@@ -87,6 +90,15 @@ private:
         return FromDigits(product, p);
     }
     std::size_t Index(int a, int b) const { return static_cast<std::size_t>(a * q_ + b); }
+    // The b with table(a, b) = identity.
+    int Solve(const std::vector<int>& table, int a, int identity) const {
+        for (int b = 0; b < q_; ++b) {
+            if (table[Index(a, b)] == identity) {
+                return b;
+            }
+        }
+        return 0;
+    }
 
     int q_;
     std::vector<int> add_;
@@ -106,12 +118,24 @@ std::optional<FiniteField> FieldOfOrder(int q) {
         return FiniteField(2, 3, {1, 1, 0}); // x^3 + x + 1
     case 9:
         return FiniteField(3, 2, {1, 0}); // x^2 + 1
+    case 16:
+        return FiniteField(2, 4, {1, 1, 0, 0}); // x^4 + x + 1
+    case 25:
+        return FiniteField(5, 2, {2, 1}); // x^2 + x + 2
+    case 49:
+        return FiniteField(7, 2, {1, 0}); // x^2 + 1
+    case 64:
+        return FiniteField(2, 6, {1, 1, 0, 0, 0, 0}); // x^6 + x + 1
+    case 81:
+        return FiniteField(3, 4, {2, 0, 0, 2}); // x^4 + 2x^3 + 2
     default:
         return std::nullopt;
     }
 }
 
 constexpr std::array<int, 7> kFieldOrders = {2, 3, 4, 5, 7, 8, 9};
+// The orders q of the inversive planes S(3, q + 1, q^2 + 1) built here (q = 3 is S(3,4,10), from S(5,6,12)).
+constexpr std::array<int, 5> kInversiveOrders = {4, 5, 7, 8, 9};
 
 // ---- Planes ----
 
@@ -165,6 +189,49 @@ std::vector<PoolMask> AffinePlane(const FiniteField& field) {
         lines.push_back(line);
     }
     return lines;
+}
+
+// ---- Inversive planes S(3, q + 1, q^2 + 1): the points of GF(q^2) and infinity (q^2), the circles the
+// images of GF(q) and infinity under the maps z -> (az + b) / (cz + d). The circle through three finite
+// points z1, z2, z3 is the image under g(w) = (z2 l w + z1) / (l w + 1), l = (z3 - z1) / (z2 - z3), which
+// sends 0, infinity and 1 to them. ----
+
+std::vector<PoolMask> InversivePlane(int q) {
+    const FiniteField field = *FieldOfOrder(q * q);
+    const int finite = q * q;
+    std::vector<int> subfield; // the z with z^q = z
+    for (int z = 0; z < finite; ++z) {
+        int power = z;
+        for (int i = 1; i < q; ++i) {
+            power = field.Multiply(power, z);
+        }
+        if (power == z) {
+            subfield.push_back(z);
+        }
+    }
+    const auto minus = [&](int a, int b) {
+        return field.Add(a, field.Negate(b));
+    };
+    const auto divide = [&](int a, int b) {
+        return field.Multiply(a, field.Inverse(b));
+    };
+    std::set<PoolMask> circles;
+    for (int z1 = 0; z1 < finite; ++z1) {
+        for (int z2 = z1 + 1; z2 < finite; ++z2) {
+            for (int z3 = z2 + 1; z3 < finite; ++z3) {
+                const int l = divide(minus(z3, z1), minus(z2, z3));
+                PoolMask circle;
+                circle.Set(z2);
+                for (const int w : subfield) {
+                    const int denominator = field.Add(field.Multiply(l, w), 1);
+                    const int numerator = field.Add(field.Multiply(field.Multiply(z2, l), w), z1);
+                    circle.Set(denominator == 0 ? finite : divide(numerator, denominator));
+                }
+                circles.insert(circle);
+            }
+        }
+    }
+    return {circles.begin(), circles.end()};
 }
 
 // ---- Steiner triple systems: points (x, i) of Q x Z3 as 3x + i, for a commutative quasigroup Q ----
@@ -333,13 +400,16 @@ std::vector<DesignParameters> KnownDesignParameters() {
         }
         parameters.push_back({q * q, q, 2});
     }
-    for (int v = 7; v <= kMaxPool; ++v) {
+    for (int v = 13; v <= kMaxPool; ++v) { // 7 and 9 are planes
         if (v % 6 == 1 || v % 6 == 3) {
             parameters.push_back({v, 3, 2});
         }
     }
     for (int v = 8; v <= 64; v *= 2) {
         parameters.push_back({v, 4, 3});
+    }
+    for (const int q : kInversiveOrders) {
+        parameters.push_back({q * q + 1, q + 1, 3});
     }
     for (const DesignParameters witt :
          {DesignParameters{24, 8, 5}, {23, 7, 4}, {22, 6, 3}, {12, 6, 5}, {11, 5, 4}, {10, 4, 3}}) {
@@ -375,6 +445,12 @@ std::optional<Design> KnownDesign(int v, int k, int t, std::size_t maxBlocks) {
     }
     if (t == 3 && k == 4 && v >= 8 && v <= 64 && (v & (v - 1)) == 0) {
         return Design{v, k, t, Steiner(3, 4, v), BooleanQuadruples(v)};
+    }
+    for (const int q : kInversiveOrders) {
+        if (t == 3 && v == q * q + 1 && k == q + 1) {
+            return Design{v, k, t, Steiner(3, k, v) + " (inversive plane of order " + std::to_string(q) + ")",
+                          InversivePlane(q)};
+        }
     }
     const int fromTwelve = 12 - v;
     if (v <= 12 && v >= 10 && k == 6 - fromTwelve && t == 5 - fromTwelve) {

@@ -31,6 +31,7 @@ std::vector<DesignParameters> KnownDesignParameters();
 // - projective planes PG(2,q) and affine planes AG(2,q) for q = 2, 3, 4, 5, 7, 8, 9 (T = 2);
 // - Steiner triple systems for V = 1 or 3 mod 6 (Bose and Skolem constructions);
 // - Steiner quadruple systems on 2^n points: the planes of the binary affine space;
+// - inversive planes S(3, q + 1, q^2 + 1) for q = 4, 5, 7, 8, 9;
 // - the Witt designs S(5,6,12), S(5,8,24) and the systems derived from them: S(4,5,11), S(3,4,10),
 //   S(4,7,23), S(3,6,22);
 // - every K-set when T = K (C(V, K) at most `maxBlocks`), and one block when K = V.

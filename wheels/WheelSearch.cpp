@@ -45,10 +45,10 @@ std::string JoinSizes(const std::vector<int>& sizes) {
 // covering found for each size; the sizes whose better covering would lower the total are searched in turn.
 class PartitionPlanner final {
 public:
-    PartitionPlanner(int v, int k, int t, int groups, std::uint64_t seed)
-        : v_(v), k_(k), t_(t), groups_(groups), seed_(seed), covers_(static_cast<std::size_t>(v + 1)),
-          cost_(static_cast<std::size_t>(v + 1), kNoCover), floor_(static_cast<std::size_t>(v + 1), 1),
-          settled_(static_cast<std::size_t>(v + 1), false) {}
+    PartitionPlanner(int v, int k, int t, int groups, std::uint64_t seed, bool knownDesigns)
+        : v_(v), k_(k), t_(t), groups_(groups), seed_(seed), knownDesigns_(knownDesigns),
+          covers_(static_cast<std::size_t>(v + 1)), cost_(static_cast<std::size_t>(v + 1), kNoCover),
+          floor_(static_cast<std::size_t>(v + 1), 1), settled_(static_cast<std::size_t>(v + 1), false) {}
 
     std::optional<FoundWheel> Run(WorkBudget& budget) {
         for (int size = 1; size <= v_; ++size) {
@@ -97,7 +97,9 @@ private:
             return true;
         }
         floor_[at] = SchoenheimBound(size, k_, t_);
-        if (std::optional<Design> design = KnownDesign(size, k_, t_, WheelSearch::kMaxTickets)) {
+        std::optional<Design> design =
+            knownDesigns_ ? KnownDesign(size, k_, t_, WheelSearch::kMaxTickets) : std::nullopt;
+        if (design) {
             covers_[at] = std::move(design->blocks);
         } else if (CoverageAnnealer::Fits(size, k_, t_, t_)) {
             CoverageAnnealer annealer(size, k_, t_, t_, SeedFor(seed_, size));
@@ -185,8 +187,8 @@ private:
         }
         const std::string guarantee = std::to_string(t_) + " if " + std::to_string(t_);
         return {{tickets.begin(), tickets.end()},
-                std::to_string(plan.sizes.size()) + " groups of " + JoinSizes(plan.sizes) +
-                    " numbers, each wheeled " + guarantee};
+                "partition into " + std::to_string(plan.sizes.size()) + " groups of " +
+                    JoinSizes(plan.sizes) + " numbers, each wheeled " + guarantee};
     }
 
     int v_;
@@ -194,6 +196,7 @@ private:
     int t_;
     int groups_;
     std::uint64_t seed_;
+    bool knownDesigns_;
     std::vector<std::vector<PoolMask>> covers_; // [size]: the best covering found of a group of that size
     std::vector<std::uint64_t> cost_;           // [size]: its tickets
     std::vector<std::uint64_t> floor_;          // [size]: the Schönheim bound
@@ -254,6 +257,19 @@ std::vector<FoundWheel> WheelSearch::Run(WorkBudget& budget) {
 }
 
 void WheelSearch::RunCovering(WorkBudget& budget) {
+    if (knownDesigns_) {
+        OfferKnownDesigns();
+    }
+    if (BestSize() <= floor_ || !CoverageAnnealer::Fits(v_, k_, t_, m_)) {
+        return;
+    }
+    CoverageAnnealer annealer(v_, k_, t_, m_, seed_);
+    Offer({annealer.Greedy(budget), "greedy wheel"});
+    Shrink(budget);
+}
+
+// The design for the pool, else designs on a few more numbers cut down to it.
+void WheelSearch::OfferKnownDesigns() {
     if (std::optional<Design> design = KnownDesign(v_, k_, t_, kMaxTickets)) {
         Offer({std::move(design->blocks), design->name});
     }
@@ -268,12 +284,6 @@ void WheelSearch::RunCovering(WorkBudget& budget) {
             }
         }
     }
-    if (!CoverageAnnealer::Fits(v_, k_, t_, m_)) {
-        return;
-    }
-    CoverageAnnealer annealer(v_, k_, t_, m_, seed_);
-    Offer({annealer.Greedy(budget), "greedy wheel"});
-    Shrink(budget, "");
 }
 
 void WheelSearch::RunLottoDesign(WorkBudget& budget) {
@@ -281,14 +291,15 @@ void WheelSearch::RunLottoDesign(WorkBudget& budget) {
     const bool countable = CoverageAnnealer::Fits(v_, k_, t_, m_);
     if (groups >= 2) {
         WorkBudget share = budget.Share(countable ? budget.Remaining() * 2 / 5 : budget.Remaining() * 9 / 10);
-        if (std::optional<FoundWheel> partition = PartitionPlanner(v_, k_, t_, groups, seed_).Run(share)) {
+        if (std::optional<FoundWheel> partition =
+                PartitionPlanner(v_, k_, t_, groups, seed_, knownDesigns_).Run(share)) {
             Offer(std::move(*partition));
         }
     }
     if (countable) {
         CoverageAnnealer annealer(v_, k_, t_, m_, seed_);
         Offer({annealer.Greedy(budget), "greedy wheel"});
-        Shrink(budget, "");
+        Shrink(budget);
         return;
     }
     if (found_.empty()) {
@@ -305,12 +316,12 @@ void WheelSearch::RunLottoDesign(WorkBudget& budget) {
     DropUnneeded(budget);
 }
 
-void WheelSearch::Shrink(WorkBudget& budget, const std::string& how) {
+void WheelSearch::Shrink(WorkBudget& budget) {
     if (found_.empty() || BestSize() <= floor_ || budget.Exhausted()) {
         return;
     }
     CoverageAnnealer annealer(v_, k_, t_, m_, SeedFor(seed_, 0));
-    const std::string method = how.empty() ? "local search from a " + found_.back().method : how;
+    const std::string method = found_.back().method + ", improved by local search";
     annealer.Shrink(found_.back().tickets, floor_, budget, [&](const std::vector<PoolMask>& smaller) {
         Offer({smaller, method});
     });
@@ -323,14 +334,13 @@ void WheelSearch::DropUnneeded(WorkBudget& budget) {
     }
     FoundWheel wheel = found_.back();
     bool dropped = false;
-    for (std::size_t i = wheel.tickets.size(); i-- > 0 && wheel.tickets.size() > floor_;) {
+    for (std::size_t i = wheel.tickets.size();
+         i-- > 0 && wheel.tickets.size() > floor_ && !budget.Exhausted();) {
         std::vector<PoolMask> without = wheel.tickets;
         without.erase(without.begin() + static_cast<std::ptrdiff_t>(i));
         const CoverageVerdict verdict =
             FindMissingSet(v_, without, t_, m_, budget.StopToken(), budget.Remaining());
-        if (!budget.Spend(verdict.steps + 1) && verdict.status == CoverageVerdict::Status::Cancelled) {
-            break;
-        }
+        budget.Spend(verdict.steps + 1);
         if (verdict.status == CoverageVerdict::Status::Holds) {
             wheel.tickets = std::move(without);
             dropped = true;

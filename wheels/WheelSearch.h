@@ -13,7 +13,7 @@ namespace vantorel {
 // A wheel found on the positions 0..V-1, with how it was made.
 struct FoundWheel {
     std::vector<PoolMask> tickets;
-    std::string method; // "Steiner system S(3,6,22)", "local search from a greedy wheel", ...
+    std::string method; // "Steiner system S(3,6,22)", "greedy wheel, improved by local search", ...
 };
 
 // Looks for the smallest wheel "T if M" of tickets of K on V positions (1 <= T <= M <= K <= V <= 99) within a
@@ -33,6 +33,9 @@ public:
     WheelSearch(int v, int k, int t, int m, std::uint64_t seed,
                 std::function<void(std::size_t)> onSmaller = {});
 
+    // Builds every wheel by search alone, as if no design were known (to measure the search).
+    void SkipKnownDesigns() { knownDesigns_ = false; }
+
     // The wheels found, largest first and the best last; empty when none could be made (the pool is too
     // large to search and no construction fits, or a stop was asked before the first wheel).
     std::vector<FoundWheel> Run(WorkBudget& budget);
@@ -44,8 +47,9 @@ private:
     void Offer(FoundWheel wheel);
     std::size_t BestSize() const;
     void RunCovering(WorkBudget& budget);
+    void OfferKnownDesigns();
     void RunLottoDesign(WorkBudget& budget);
-    void Shrink(WorkBudget& budget, const std::string& how);
+    void Shrink(WorkBudget& budget);
     void DropUnneeded(WorkBudget& budget);
 
     int v_;
@@ -55,6 +59,7 @@ private:
     std::uint64_t seed_;
     std::function<void(std::size_t)> onSmaller_;
     std::uint64_t floor_;
+    bool knownDesigns_ = true;
     std::vector<FoundWheel> found_;
 };
 

@@ -35,11 +35,17 @@ TEST(WheelDesignsTest, NamesTheDesignsAPlayerAsksFor) {
         int v, k, t;
         const char* name;
     } cases[] = {
-        {7, 3, 2, "projective plane PG(2,2)"},         {9, 3, 2, "affine plane AG(2,3)"},
-        {13, 4, 2, "projective plane PG(2,3)"},        {8, 4, 3, "Steiner system S(3,4,8)"},
-        {10, 4, 3, "Steiner system S(3,4,10)"},        {11, 5, 4, "Steiner system S(4,5,11)"},
-        {12, 6, 5, "Steiner system S(5,6,12)"},        {22, 6, 3, "Steiner system S(3,6,22)"},
-        {15, 3, 2, "Steiner system S(2,3,15) (Bose)"}, {19, 3, 2, "Steiner system S(2,3,19) (Skolem)"},
+        {7, 3, 2, "projective plane PG(2,2)"},
+        {9, 3, 2, "affine plane AG(2,3)"},
+        {13, 4, 2, "projective plane PG(2,3)"},
+        {8, 4, 3, "Steiner system S(3,4,8)"},
+        {10, 4, 3, "Steiner system S(3,4,10)"},
+        {11, 5, 4, "Steiner system S(4,5,11)"},
+        {12, 6, 5, "Steiner system S(5,6,12)"},
+        {22, 6, 3, "Steiner system S(3,6,22)"},
+        {15, 3, 2, "Steiner system S(2,3,15) (Bose)"},
+        {19, 3, 2, "Steiner system S(2,3,19) (Skolem)"},
+        {26, 6, 3, "Steiner system S(3,6,26) (inversive plane of order 5)"},
     };
     for (const auto& c : cases) {
         const std::optional<Design> design = KnownDesign(c.v, c.k, c.t, 100'000);
