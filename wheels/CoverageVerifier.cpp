@@ -9,8 +9,8 @@ namespace {
 class MissingSetSearch final {
 public:
     MissingSetSearch(int v, const std::vector<PoolMask>& tickets, int t, int m, const std::stop_token& stop,
-                     std::uint64_t stepLimit)
-        : v_(v), t_(t), m_(m), tickets_(tickets), stop_(stop), stepLimit_(stepLimit),
+                     std::uint64_t stepLimit, std::chrono::steady_clock::time_point deadline)
+        : v_(v), t_(t), m_(m), tickets_(tickets), stop_(stop), stepLimit_(stepLimit), deadline_(deadline),
           chosen_(static_cast<std::size_t>(m)), holding_(static_cast<std::size_t>(t)),
           ticketsOf_(static_cast<std::size_t>(v)), sharing_(static_cast<std::size_t>(v)) {
         for (std::size_t i = 0; i < tickets_.size(); ++i) {
@@ -18,6 +18,18 @@ public:
             for (const int position : tickets_[i].Positions()) {
                 ticketsOf_[static_cast<std::size_t>(position)].push_back(static_cast<int>(i));
                 sharing_[static_cast<std::size_t>(position)] |= tickets_[i];
+            }
+        }
+        if (t_ == 3) {
+            pairCover_.resize(static_cast<std::size_t>(v * v));
+            for (const PoolMask& ticket : tickets_) {
+                const std::vector<int> positions = ticket.Positions();
+                for (std::size_t i = 0; i < positions.size(); ++i) {
+                    for (std::size_t j = i + 1; j < positions.size(); ++j) {
+                        PairCover(positions[i], positions[j]) |= ticket;
+                        PairCover(positions[j], positions[i]) |= ticket;
+                    }
+                }
             }
         }
         holding_[0].resize(tickets_.size());
@@ -60,7 +72,8 @@ private:
         if (depth == m_) {
             return true;
         }
-        if ((++visits_ & 0x3fff) == 0 && (stop_.stop_requested() || visits_ > stepLimit_)) {
+        if ((++visits_ & 0x3fff) == 0 && (stop_.stop_requested() || visits_ > stepLimit_ ||
+                                          std::chrono::steady_clock::now() >= deadline_)) {
             cancelled_ = true;
         }
         if (cancelled_ || depth + candidates.Count() < m_) {
@@ -109,6 +122,12 @@ private:
             return UnionOf(holding_[static_cast<std::size_t>(depth + 1)]);
         }
         PoolMask joined;
+        if (t_ == 3) {
+            for (int i = 0; i < depth; ++i) {
+                joined |= PairCover(chosen_[static_cast<std::size_t>(i)], next);
+            }
+            return joined;
+        }
         std::vector<int> subset(static_cast<std::size_t>(t_ - 2));
         ForEachSubset(depth, t_ - 2, 0, 0, subset, [&] { joined |= CoveredWith(next, subset); });
         return joined;
@@ -140,6 +159,8 @@ private:
         return joined;
     }
 
+    PoolMask& PairCover(int a, int b) { return pairCover_[static_cast<std::size_t>(a * v_ + b)]; }
+
     PoolMask UnionOf(const std::vector<int>& ticketIndexes) const {
         PoolMask joined;
         for (const int ticket : ticketIndexes) {
@@ -170,10 +191,12 @@ private:
     std::vector<PoolMask> tickets_;
     const std::stop_token& stop_;
     std::uint64_t stepLimit_;
+    std::chrono::steady_clock::time_point deadline_;
     std::vector<int> chosen_;
     std::vector<std::vector<int>> holding_;   // [d]: the tickets holding chosen_[0..d), for d < T
     std::vector<std::vector<int>> ticketsOf_; // [p]: the tickets holding position p
     std::vector<PoolMask> sharing_;           // [p]: the positions sharing a ticket with p (p too)
+    std::vector<PoolMask> pairCover_;         // T = 3, [a * V + b]: the union of the tickets holding a and b
     std::uint64_t visits_ = 0;
     bool cancelled_ = false;
 };
@@ -181,8 +204,9 @@ private:
 } // namespace
 
 CoverageVerdict FindMissingSet(int v, const std::vector<PoolMask>& tickets, int t, int m,
-                               const std::stop_token& stop, std::uint64_t stepLimit) {
-    return MissingSetSearch(v, tickets, t, m, stop, stepLimit).Run();
+                               const std::stop_token& stop, std::uint64_t stepLimit,
+                               std::chrono::steady_clock::time_point deadline) {
+    return MissingSetSearch(v, tickets, t, m, stop, stepLimit, deadline).Run();
 }
 
 } // namespace vantorel

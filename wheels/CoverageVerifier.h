@@ -2,6 +2,7 @@
 
 #include "wheels/PoolMask.h"
 
+#include <chrono>
 #include <cstdint>
 #include <stop_token>
 #include <vector>
@@ -27,8 +28,10 @@ struct CoverageVerdict {
 // the positions not sharing a ticket with any chosen one; a greedy colouring of the candidates bounds how
 // many of them can still be chosen together). The search covers every M-set, so the answer is exact, and
 // it returns the lexicographically first M-set that fails. It polls `stop` and gives up (Cancelled) when
-// asked, or after `stepLimit` steps.
-CoverageVerdict FindMissingSet(int v, const std::vector<PoolMask>& tickets, int t, int m,
-                               const std::stop_token& stop = {}, std::uint64_t stepLimit = UINT64_MAX);
+// asked, after `stepLimit` steps, or at `deadline`.
+CoverageVerdict
+FindMissingSet(int v, const std::vector<PoolMask>& tickets, int t, int m, const std::stop_token& stop = {},
+               std::uint64_t stepLimit = UINT64_MAX,
+               std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max());
 
 } // namespace vantorel

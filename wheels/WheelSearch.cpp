@@ -6,6 +6,7 @@
 #include "wheels/WheelDesigns.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <set>
@@ -48,11 +49,22 @@ public:
     PartitionPlanner(int v, int k, int t, int groups, std::uint64_t seed, bool knownDesigns)
         : v_(v), k_(k), t_(t), groups_(groups), seed_(seed), knownDesigns_(knownDesigns),
           covers_(static_cast<std::size_t>(v + 1)), cost_(static_cast<std::size_t>(v + 1), kNoCover),
-          floor_(static_cast<std::size_t>(v + 1), 1), settled_(static_cast<std::size_t>(v + 1), false) {}
+          floor_(static_cast<std::size_t>(v + 1), 1), settled_(static_cast<std::size_t>(v + 1), true) {}
 
     std::optional<FoundWheel> Run(WorkBudget& budget) {
+        // The sizes of an even split first (always, so that there is a plan), then the others outwards
+        // while the budget lasts.
+        std::vector<int> sizes(static_cast<std::size_t>(v_));
         for (int size = 1; size <= v_; ++size) {
-            if (!CoverFirst(size, budget)) {
+            sizes[static_cast<std::size_t>(size - 1)] = size;
+        }
+        const auto distance = [this](int size) {
+            return std::abs(size * groups_ - v_);
+        };
+        std::stable_sort(sizes.begin(), sizes.end(), [&](int a, int b) { return distance(a) < distance(b); });
+        for (const int size : sizes) {
+            const bool even = distance(size) < groups_;
+            if ((even || !budget.Exhausted()) && !CoverFirst(size, budget)) {
                 return std::nullopt;
             }
         }
@@ -339,7 +351,7 @@ void WheelSearch::DropUnneeded(WorkBudget& budget) {
         std::vector<PoolMask> without = wheel.tickets;
         without.erase(without.begin() + static_cast<std::ptrdiff_t>(i));
         const CoverageVerdict verdict =
-            FindMissingSet(v_, without, t_, m_, budget.StopToken(), budget.Remaining());
+            FindMissingSet(v_, without, t_, m_, budget.StopToken(), budget.Remaining(), budget.Deadline());
         budget.Spend(verdict.steps + 1);
         if (verdict.status == CoverageVerdict::Status::Holds) {
             wheel.tickets = std::move(without);

@@ -11,9 +11,12 @@ namespace vantorel {
 
 namespace {
 
-// Rows with more draws than this are sampled.
+// Rows with more draws than this, or whose draws would take more steps (a step: one ticket counted for one
+// number drawn), are sampled; a sample takes at most kSampledDraws draws and kMostSteps steps.
 constexpr std::uint64_t kMostDrawsCounted = 50'000'000;
+constexpr std::uint64_t kMostSteps = 150'000'000;
 constexpr std::uint64_t kSampledDraws = 2'000'000;
+constexpr std::uint64_t kFewestSampledDraws = 10'000;
 constexpr std::uint64_t kSampleSeed = 20240611;
 
 // How often each best match occurs over the draws of one row.
@@ -65,7 +68,20 @@ public:
 
     const std::vector<std::uint64_t>& Histogram() const { return histogram_; }
 
+    // How many tickets hold a number, on average.
+    double AverageHolding() const {
+        std::uint64_t held = 0;
+        for (const std::vector<std::uint32_t>& holding : ticketsOf_) {
+            held += holding.size();
+        }
+        return static_cast<double>(held) / static_cast<double>(std::max(1, v_));
+    }
+
 private:
+    const std::vector<std::uint32_t>& TicketsOf(int position) const {
+        return ticketsOf_[static_cast<std::size_t>(position)];
+    }
+
     void Visit(int depth, int from, int best) {
         if ((steps_++ & 0x3fff) == 0 && stop_.stop_requested()) {
             cancelled_ = true;
@@ -105,35 +121,45 @@ private:
     bool cancelled_ = false;
 };
 
-// The largest T for which the wheel keeps "T if drawn", by exact checks upwards from 1.
-std::optional<int> GuaranteedMatch(int v, const std::vector<PoolMask>& tickets, int drawn,
-                                   const std::stop_token& stop) {
-    int kept = 0;
-    for (int t = 1; t <= drawn; ++t) {
-        const CoverageVerdict verdict = FindMissingSet(v, tickets, t, drawn, stop);
+// The largest T for which the wheel keeps "T if drawn", by exact checks between `lowest`, which it is known
+// to keep, and `highest`, which it is known not to exceed.
+std::optional<int> GuaranteedMatch(int v, const std::vector<PoolMask>& tickets, int drawn, int lowest,
+                                   int highest, const std::stop_token& stop) {
+    while (lowest < highest) {
+        const CoverageVerdict verdict = FindMissingSet(v, tickets, lowest + 1, drawn, stop);
         if (verdict.status == CoverageVerdict::Status::Cancelled) {
             return std::nullopt;
         }
         if (verdict.status == CoverageVerdict::Status::Misses) {
-            break;
+            return lowest;
         }
-        kept = t;
+        ++lowest;
     }
-    return kept;
+    return lowest;
 }
 
-std::optional<WinsRow> TabulateRow(int v, const std::vector<PoolMask>& tickets, int drawn,
+// `before`: the guaranteed match with one number fewer drawn, or kNoRowBefore. One more drawn number never
+// lowers the best match and raises it by at most one.
+constexpr int kNoRowBefore = -1;
+
+std::optional<WinsRow> TabulateRow(int v, const std::vector<PoolMask>& tickets, int drawn, int before,
                                    const std::stop_token& stop) {
     WinsRow row;
     row.drawnInPool = drawn;
     const std::uint64_t draws = Binomial(v, drawn);
-    row.everyDraw = draws <= kMostDrawsCounted;
     BestMatchCounter counter(v, tickets, drawn, stop);
-    if (!(row.everyDraw ? counter.CountEvery() : counter.CountSample(kSampledDraws))) {
+    // Counting every draw adds one number to a shared beginning at a time; a sampled draw counts and uncounts
+    // all of its numbers.
+    const double holding = std::max(1.0, counter.AverageHolding());
+    row.everyDraw = draws <= kMostDrawsCounted && static_cast<double>(draws) * holding <= kMostSteps;
+    const std::uint64_t sampled = std::clamp<std::uint64_t>(
+        static_cast<std::uint64_t>(static_cast<double>(kMostSteps) / (2 * drawn * holding)),
+        kFewestSampledDraws, kSampledDraws);
+    if (!(row.everyDraw ? counter.CountEvery() : counter.CountSample(sampled))) {
         return std::nullopt;
     }
     const std::vector<std::uint64_t>& histogram = counter.Histogram();
-    const double counted = static_cast<double>(row.everyDraw ? draws : kSampledDraws);
+    const double counted = static_cast<double>(row.everyDraw ? draws : sampled);
     row.bestMatchShare.resize(histogram.size());
     for (std::size_t j = 0; j < histogram.size(); ++j) {
         row.bestMatchShare[j] = static_cast<double>(histogram[j]) / counted;
@@ -144,7 +170,16 @@ std::optional<WinsRow> TabulateRow(int v, const std::vector<PoolMask>& tickets, 
             std::find_if(histogram.begin(), histogram.end(), [](std::uint64_t n) { return n > 0; });
         row.guaranteedMatch = static_cast<int>(first - histogram.begin());
     } else {
-        const std::optional<int> guaranteed = GuaranteedMatch(v, tickets, drawn, stop);
+        // No draw of the sample does better than the guarantee.
+        const auto first =
+            std::find_if(histogram.begin(), histogram.end(), [](std::uint64_t n) { return n > 0; });
+        int highest = static_cast<int>(first - histogram.begin());
+        int lowest = 0;
+        if (before != kNoRowBefore) {
+            lowest = before;
+            highest = std::min(highest, before + 1);
+        }
+        const std::optional<int> guaranteed = GuaranteedMatch(v, tickets, drawn, lowest, highest, stop);
         if (!guaranteed) {
             return std::nullopt;
         }
@@ -189,7 +224,8 @@ std::optional<WinsTable> TabulateWins(const std::vector<int>& pool, const std::v
         table.costCents = *ticketPriceCents * static_cast<std::int64_t>(tickets.size());
     }
     for (int drawn = std::max(1, fromDrawn); drawn <= std::min(toDrawn, v); ++drawn) {
-        std::optional<WinsRow> row = TabulateRow(v, masks, drawn, stop);
+        const int before = table.rows.empty() ? kNoRowBefore : table.rows.back().guaranteedMatch;
+        std::optional<WinsRow> row = TabulateRow(v, masks, drawn, before, stop);
         if (!row) {
             return std::nullopt;
         }

@@ -35,6 +35,7 @@ public:
     bool StopRequested() const { return stop_.stop_requested(); }
     bool DeadlinePassed() const { return deadlinePassed_; }
     const std::stop_token& StopToken() const { return stop_; }
+    Clock::time_point Deadline() const { return deadline_; }
 
     std::uint64_t Spent() const { return spent_; }
     std::uint64_t Remaining() const;
