@@ -13,10 +13,16 @@ constexpr std::uint64_t kMaxTargets = 3'000'000;
 // At most this many M-sets are weighed for one swap.
 constexpr std::uint64_t kMaxUnionsPerMove = 40'000;
 
-// The annealing schedule: the temperature starts at kHot, falls by kCooling every round of swaps and is
-// raised again once it has fallen below kCold.
-constexpr double kHot = 0.3;
-constexpr double kCold = 0.2;
+// The annealing schedule: the temperature falls by kCooling every round of swaps from the top of its range
+// to the bottom, and starts again at the top. Most wheels do best in a narrow cool range; wheels with few
+// M-sets also gain from every other pass running hot, where a chance swap often completes the cover.
+struct TemperatureRange {
+    double hot;
+    double cold;
+};
+constexpr TemperatureRange kCool = {0.3, 0.2};
+constexpr TemperatureRange kWarm = {1.0, 0.3};
+constexpr std::uint32_t kMostTargetsForWarm = 500;
 constexpr double kCooling = 0.999;
 
 // Calls visit(merged) for every union of `a` positions of `inside` and `c` positions of `outside` (both
@@ -266,8 +272,9 @@ bool CoverageAnnealer::Anneal(WorkBudget& budget) {
             }
         }
         temperature_ *= kCooling;
-        if (temperature_ < kCold) {
-            temperature_ = kHot;
+        if (temperature_ < (warm_ ? kWarm.cold : kCool.cold)) {
+            warm_ = !warm_ && ranker_.SubsetCount() <= kMostTargetsForWarm;
+            temperature_ = warm_ ? kWarm.hot : kCool.hot;
         }
     }
     return true;
@@ -277,7 +284,8 @@ CoverageAnnealer::Wheel CoverageAnnealer::Shrink(Wheel wheel, std::uint64_t floo
                                                  const std::function<void(const Wheel&)>& onSmaller) {
     Load(wheel);
     Wheel best = std::move(wheel);
-    temperature_ = kHot;
+    temperature_ = kCool.hot;
+    warm_ = false;
     while (tickets_.size() > floor && tickets_.size() > 1 && !budget.Exhausted()) {
         budget.Spend(tickets_.size() * Binomial(k_, t_));
         RemoveTicket(LeastNeededTicket());

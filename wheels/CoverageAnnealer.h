@@ -92,6 +92,7 @@ private:
     std::vector<std::uint32_t> gained_;      // and those it gives to it
     Scratch scratch_;
     double temperature_ = 0;
+    bool warm_ = false; // in a hot pass
 };
 
 } // namespace vantorel

@@ -43,7 +43,7 @@ struct WheelControl {
 
 // Work units the search does in a second on one core of an ordinary machine (a little below what it does,
 // so that the budget's work, not the clock, ends a search that has the machine to itself).
-inline constexpr double kWorkUnitsPerSecond = 60e6;
+inline constexpr double kWorkUnitsPerSecond = 90e6;
 
 struct WheelResult {
     WheelRequest request;         // as asked, pool and keys in ascending order
