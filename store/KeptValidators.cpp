@@ -185,6 +185,7 @@ FileFault KeepValidators(FileSystem& files, const std::filesystem::path& folder,
         return FileFault::kTooLarge;
     case ReadStatus::kNotOpened:
     case ReadStatus::kReadFailed:
+    case ReadStatus::kLinkLoop:
         return FileFault::kOther;
     }
     KeptValidatorTable table = KeptValidatorTable::Parse(text);
