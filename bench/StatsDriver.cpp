@@ -1,0 +1,172 @@
+// A stand-in for the command line's statistics and backtests until they are wired, for timing them as
+// whole processes (bench/stats-process-bench.sh) against `vantorel-cli run`: it reads the settings and the
+// history file as vantorel-cli does, runs the engine on the dated history and prints a plain summary.
+//
+//   stats-driver stats GAME
+//   stats-driver backtest GAME OPERATION [optimistic|pessimistic|nihilistic] [SEED]
+//
+// GAME is 3, 4, 5, 6 or pb; OPERATION overdue, hottest, random or best-guess.
+
+#include "digit/DigitDrawTable.h"
+#include "lotto/LottoDrawTable.h"
+#include "lotto/PowerballDrawTable.h"
+#include "platform/Clock.h"
+#include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
+#include "settings/IniProfileStore.h"
+#include "stats/Backtest.h"
+#include "stats/HistoryStatistics.h"
+#include "store/HistoryFile.h"
+#include "store/SectionReader.h"
+
+#include <cstdlib>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using namespace vantorel;
+
+// Messages (a setting that cannot be used, say) go to standard error; questions get the cautious answer.
+class StderrSink final : public MessageSink {
+public:
+    MessageAnswer Show(std::string_view text, MessageIcon, MessageButtons buttons) override {
+        std::cerr << text << "\n\n";
+        return CautiousAnswer(buttons);
+    }
+};
+
+std::optional<int> GameOf(std::string_view word) {
+    static const std::map<std::string_view, int> kGames = {
+        {"3", kThreeNumber}, {"4", kFourNumber}, {"5", kFiveNumber}, {"6", kSixNumber}, {"pb", kPowerball}};
+    const auto found = kGames.find(word);
+    return found == kGames.end() ? std::nullopt : std::optional<int>(found->second);
+}
+
+std::string Optional(const std::optional<int>& value) {
+    return value ? std::to_string(*value) : "-";
+}
+
+void PrintStatistics(const HistoryStatistics& statistics, std::ostream& out) {
+    std::ostringstream text;
+    text << "drawings " << statistics.drawings << '\n';
+    for (const NumberStatistics& number : statistics.numbers.numbers) {
+        text << "number " << number.number << ": " << number.count << ' ' << Optional(number.currentSkip)
+             << ' ' << Optional(number.longestSkip) << ' '
+             << (number.averageSkip ? std::to_string(*number.averageSkip) : "-") << ' '
+             << (number.lastSeen ? number.lastSeen->Iso() : "-") << '\n';
+    }
+    for (const NumberCombination& pair : statistics.pairs) {
+        text << "pair " << pair.numbers[0] << ' ' << pair.numbers[1] << ": " << pair.count << '\n';
+    }
+    if (statistics.sums.mean && statistics.sums.standardDeviation) {
+        text << "sums " << *statistics.sums.mean << ' ' << *statistics.sums.standardDeviation << '\n';
+    }
+    for (const FairnessResult& fairness : statistics.fairness) {
+        text << "fairness " << fairness.subject << ": " << fairness.statistic.value_or(0.0) << ' '
+             << fairness.degreesOfFreedom << ' ' << fairness.pValue.value_or(1.0) << ' ' << fairness.sentence
+             << '\n';
+    }
+    out << text.str();
+}
+
+void PrintGroup(const GroupBacktest& group, std::ostream& out) {
+    out << group.group << ": picks " << group.pickCount << ", mean " << group.meanMatches;
+    if (group.ci95) {
+        out << " [" << group.ci95->low << ", " << group.ci95->high << ']';
+    }
+    out << ", random " << group.randomExpectation << ": " << group.verdict << '\n';
+    for (const MatchCount& row : group.distribution) {
+        out << "  " << row.matches << ": " << row.drawings << " (" << row.share << " vs "
+            << row.randomProbability << ")\n";
+    }
+}
+
+void PrintBacktest(const BacktestResult& result, std::ostream& out) {
+    out << result.operation << (result.variant.empty() ? "" : " (" + result.variant + ")") << ", "
+        << result.drawingsTested << " drawings tested after " << result.warmup << ", seed "
+        << (result.seed ? std::to_string(*result.seed) : "-") << ", fallbacks " << result.fallbackPredictions
+        << '\n';
+    PrintGroup(result.picks, out);
+    if (result.powerBalls) {
+        PrintGroup(*result.powerBalls, out);
+    }
+}
+
+template <typename Record>
+int Print(const StatsOutcome<Record>& outcome, void (*print)(const Record&, std::ostream&)) {
+    if (!outcome) {
+        std::cerr << outcome.refusal().message << '\n';
+        return 1;
+    }
+    print(*outcome, std::cout);
+    return 0;
+}
+
+std::optional<BacktestRequest> RequestOf(int argc, char* argv[]) {
+    static const std::map<std::string_view, int> kOperations = {
+        {"overdue", kOverdue}, {"hottest", kHottest}, {"random", kRandom}, {"best-guess", kBestGuess}};
+    static const std::map<std::string_view, int> kStrategies = {{"optimistic", kBestGuessOptimistic},
+                                                                {"pessimistic", kBestGuessPessimistic},
+                                                                {"nihilistic", kBestGuessNihilistic}};
+    if (argc < 4 || !kOperations.contains(argv[3])) {
+        return std::nullopt;
+    }
+    BacktestRequest request;
+    request.operation = kOperations.at(argv[3]);
+    for (int i = 4; i < argc; ++i) {
+        const std::string_view word = argv[i];
+        if (kStrategies.contains(word)) {
+            request.choices.Choose(kStrategies.at(word));
+        } else {
+            request.plantedSeed = std::atoi(argv[i]);
+        }
+    }
+    return request;
+}
+
+int Run(int argc, char* argv[]) {
+    const std::optional<int> game = argc >= 3 ? GameOf(argv[2]) : std::nullopt;
+    const bool stats = argc >= 3 && std::string_view(argv[1]) == "stats";
+    const std::optional<BacktestRequest> request = stats ? std::nullopt : RequestOf(argc, argv);
+    if (!game || (!stats && !request)) {
+        std::cerr << "usage: stats-driver stats GAME | backtest GAME OPERATION [STRATEGY] [SEED]\n";
+        return 2;
+    }
+    IniProfileStore profile;
+    RunFirstTimeSetup(profile);
+    const std::optional<GameSettings> settings = ReadGameSettings(profile, SettingsNeededByStatistics(*game));
+    if (!settings) {
+        return 1;
+    }
+    const HistoryText history = ReadHistoryText(std::string(kHistoryFileName));
+    const SystemClock clock;
+    if (IsDigitGame(*game)) {
+        DigitDrawTable table(SectionNumber(*game, true));
+        table.Load(history);
+        return stats ? Print(ComputeStatistics(table), PrintStatistics)
+                     : Print(Backtest(table, *request, clock), PrintBacktest);
+    }
+    if (*game == kPowerball) {
+        PowerballDrawTable table(true);
+        table.Load(settings->powerballBalls, history);
+        return stats ? Print(ComputeStatistics(table, *settings), PrintStatistics)
+                     : Print(Backtest(table, *settings, *request, clock), PrintBacktest);
+    }
+    LottoDrawTable table(SectionNumber(*game, true));
+    table.Load(history);
+    return stats ? Print(ComputeStatistics(table, *settings), PrintStatistics)
+                 : Print(Backtest(table, *settings, *request, clock), PrintBacktest);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    StderrSink sink;
+    const ScopedMessageSink installed(sink);
+    return Run(argc, argv);
+}
