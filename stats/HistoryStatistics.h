@@ -34,6 +34,8 @@ struct NumberStatistics {
     // (dated histories).
     std::optional<int> lastSeenDrawing;
     std::optional<CalendarDay> lastSeen;
+
+    bool operator==(const NumberStatistics&) const = default;
 };
 
 // The numbers of one group: the whole numbers of a digit game, the balls of a lotto game, or the Power
