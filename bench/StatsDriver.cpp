@@ -19,11 +19,14 @@
 #include "store/HistoryFile.h"
 #include "store/SectionReader.h"
 
+#include <charconv>
 #include <cstdlib>
 #include <iostream>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <map>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -47,31 +50,69 @@ std::optional<int> GameOf(std::string_view word) {
     return found == kGames.end() ? std::nullopt : std::optional<int>(found->second);
 }
 
-std::string Optional(const std::optional<int>& value) {
-    return value ? std::to_string(*value) : "-";
+// The text is built with std::to_chars into one string, as a formatter of thousands of lines should be.
+void Append(std::string& text, int value) {
+    char digits[16];
+    text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
+void Append(std::string& text, double value) {
+    char digits[32];
+    text.append(digits,
+                std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 2).ptr);
+}
+
+template <typename Value> void Append(std::string& text, const std::optional<Value>& value) {
+    if (value) {
+        Append(text, *value);
+    } else {
+        text += '-';
+    }
 }
 
 void PrintStatistics(const HistoryStatistics& statistics, std::ostream& out) {
-    std::ostringstream text;
-    text << "drawings " << statistics.drawings << '\n';
+    std::string text = "drawings ";
+    Append(text, statistics.drawings);
+    text += '\n';
     for (const NumberStatistics& number : statistics.numbers.numbers) {
-        text << "number " << number.number << ": " << number.count << ' ' << Optional(number.currentSkip)
-             << ' ' << Optional(number.longestSkip) << ' '
-             << (number.averageSkip ? std::to_string(*number.averageSkip) : "-") << ' '
-             << (number.lastSeen ? number.lastSeen->Iso() : "-") << '\n';
+        text += "number ";
+        Append(text, number.number);
+        text += ": ";
+        Append(text, number.count);
+        text += ' ';
+        Append(text, number.currentSkip);
+        text += ' ';
+        Append(text, number.longestSkip);
+        text += ' ';
+        Append(text, number.averageSkip);
+        text += ' ';
+        text += number.lastSeen ? number.lastSeen->Iso() : "-";
+        text += '\n';
     }
     for (const NumberCombination& pair : statistics.pairs) {
-        text << "pair " << pair.numbers[0] << ' ' << pair.numbers[1] << ": " << pair.count << '\n';
+        text += "pair ";
+        Append(text, pair.numbers[0]);
+        text += ' ';
+        Append(text, pair.numbers[1]);
+        text += ": ";
+        Append(text, pair.count);
+        text += '\n';
     }
-    if (statistics.sums.mean && statistics.sums.standardDeviation) {
-        text << "sums " << *statistics.sums.mean << ' ' << *statistics.sums.standardDeviation << '\n';
-    }
+    text += "sums ";
+    Append(text, statistics.sums.mean);
+    text += ' ';
+    Append(text, statistics.sums.standardDeviation);
+    text += '\n';
     for (const FairnessResult& fairness : statistics.fairness) {
-        text << "fairness " << fairness.subject << ": " << fairness.statistic.value_or(0.0) << ' '
-             << fairness.degreesOfFreedom << ' ' << fairness.pValue.value_or(1.0) << ' ' << fairness.sentence
-             << '\n';
+        text += "fairness " + fairness.subject + ": ";
+        Append(text, fairness.statistic);
+        text += ' ';
+        Append(text, fairness.degreesOfFreedom);
+        text += ' ';
+        Append(text, fairness.pValue);
+        text += ' ' + fairness.sentence + '\n';
     }
-    out << text.str();
+    out << text;
 }
 
 void PrintGroup(const GroupBacktest& group, std::ostream& out) {
@@ -103,7 +144,10 @@ int Print(const StatsOutcome<Record>& outcome, void (*print)(const Record&, std:
         std::cerr << outcome.refusal().message << '\n';
         return 1;
     }
-    print(*outcome, std::cout);
+    // STATS_DRIVER_QUIET=1 leaves the printing out, to tell the engine's share from the output's.
+    if (std::getenv("STATS_DRIVER_QUIET") == nullptr) {
+        print(*outcome, std::cout);
+    }
     return 0;
 }
 
@@ -166,6 +210,12 @@ int Run(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+#if defined(__GLIBC__)
+    // As vantorel-cli does: the heap keeps what it was given, so later allocations reuse the history's buffer.
+    constexpr int kBeyondAnyHistory = static_cast<int>(2 * kLargestHistoryFile);
+    mallopt(M_MMAP_THRESHOLD, kBeyondAnyHistory);
+    mallopt(M_TRIM_THRESHOLD, kBeyondAnyHistory);
+#endif
     StderrSink sink;
     const ScopedMessageSink installed(sink);
     return Run(argc, argv);

@@ -171,6 +171,7 @@ StatsOutcome<BacktestResult> RunWalk(Predictor& predictor, const Walk& walk, Bac
     const int progressStep = std::max(1, toTest / 100);
     GroupTally picks;
     GroupTally powerBalls;
+    DrawingScore score;
     result.tested.reserve(static_cast<std::size_t>(toTest));
     for (int drawing = 0; drawing < drawings; ++drawing) {
         if (control.cancelled != nullptr && control.cancelled->load(std::memory_order_relaxed)) {
@@ -178,7 +179,7 @@ StatsOutcome<BacktestResult> RunWalk(Predictor& predictor, const Walk& walk, Bac
         }
         const int row = walk.order[static_cast<std::size_t>(drawing)];
         if (drawing >= result.warmup) {
-            const DrawingScore score = predictor.ScoreNext(row);
+            predictor.ScoreNext(row, score);
             picks.Add(score.picks);
             TestedDrawing tested;
             tested.row = row;
@@ -186,9 +187,9 @@ StatsOutcome<BacktestResult> RunWalk(Predictor& predictor, const Walk& walk, Bac
                 tested.date = CalendarDay::FromStored(walk.dates[static_cast<std::size_t>(row)]);
             }
             tested.matches = score.picks.matches;
-            if (score.powerBalls) {
-                powerBalls.Add(*score.powerBalls);
-                tested.powerBallMatches = score.powerBalls->matches;
+            if (score.scoresPowerBalls) {
+                powerBalls.Add(score.powerBalls);
+                tested.powerBallMatches = score.powerBalls.matches;
             }
             result.fallbackPredictions += score.fallback ? 1 : 0;
             result.tested.push_back(tested);

@@ -41,7 +41,12 @@ std::optional<CalendarDay> CalendarDay::FromStored(std::string_view storedDate) 
     int month = 0;
     int day = 0;
     SplitDate(storedDate, year, month, day);
-    return CalendarDay{CenturyWindowYear(year), month, day};
+    const int fullYear = CenturyWindowYear(year);
+    const bool leapYear = fullYear % 4 == 0 && (fullYear % 100 != 0 || fullYear % 400 == 0);
+    if (month == 2 && day == 29 && !leapYear) {
+        return std::nullopt;
+    }
+    return CalendarDay{fullYear, month, day};
 }
 
 std::string CalendarDay::Iso() const {

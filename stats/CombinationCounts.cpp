@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <initializer_list>
 
 namespace vantorel::stats_detail {
 
@@ -16,56 +15,83 @@ bool RanksBefore(const NumberCombination& a, const NumberCombination& b) {
     return a.count != b.count ? a.count > b.count : a.numbers < b.numbers;
 }
 
-// The distinct balls 1 .. highest of a drawing, ascending.
-std::vector<int> DistinctBalls(std::span<const int> drawing, int highest) {
-    std::vector<int> balls;
-    for (const int ball : drawing) {
-        if (ball >= 1 && ball <= highest) {
-            balls.push_back(ball);
-        }
-    }
-    std::sort(balls.begin(), balls.end());
-    balls.erase(std::unique(balls.begin(), balls.end()), balls.end());
-    return balls;
-}
-
-// Counts of combinations kept by index, with each combination recorded the first time it is counted.
-class CombinationTally final {
+// Counts of combinations of N numbers kept by index, each combination recorded the first time it is
+// counted.
+template <std::size_t N> class CombinationTally final {
 public:
+    using Numbers = std::array<int, N>;
+
     explicit CombinationTally(std::size_t size) : counts_(size, 0) {}
 
-    void Count(std::size_t index, std::initializer_list<int> numbers) {
+    void Count(std::size_t index, const Numbers& numbers) {
         if (counts_[index]++ == 0) {
-            seen_.push_back({std::vector<int>(numbers), static_cast<int>(index)});
+            seen_.push_back({index, numbers});
         }
     }
-    // The combinations counted, the most frequent first; the `limit` first when given.
+
+    // The combinations counted, the most frequent first (then in number order); the `limit` first of them.
     std::vector<NumberCombination> Ranked(std::size_t limit = SIZE_MAX) && {
-        for (NumberCombination& combination : seen_) {
-            combination.count = counts_[static_cast<std::size_t>(combination.count)];
+        const auto ranksBefore = [this](const Seen& a, const Seen& b) {
+            const int countA = counts_[a.index];
+            const int countB = counts_[b.index];
+            return countA != countB ? countA > countB : a.numbers < b.numbers;
+        };
+        const std::size_t kept = std::min(limit, seen_.size());
+        std::partial_sort(seen_.begin(), seen_.begin() + static_cast<std::ptrdiff_t>(kept), seen_.end(),
+                          ranksBefore);
+        std::vector<NumberCombination> ranked;
+        ranked.reserve(kept);
+        for (std::size_t i = 0; i < kept; ++i) {
+            ranked.push_back({{seen_[i].numbers.begin(), seen_[i].numbers.end()}, counts_[seen_[i].index]});
         }
-        if (limit < seen_.size()) {
-            std::partial_sort(seen_.begin(), seen_.begin() + static_cast<std::ptrdiff_t>(limit), seen_.end(),
-                              RanksBefore);
-            seen_.resize(limit);
-        } else {
-            std::sort(seen_.begin(), seen_.end(), RanksBefore);
-        }
-        return std::move(seen_);
+        return ranked;
     }
 
 private:
+    struct Seen {
+        std::size_t index;
+        Numbers numbers;
+    };
     std::vector<int> counts_;
-    std::vector<NumberCombination> seen_; // `count` holds the index until Ranked
+    std::vector<Seen> seen_;
 };
 
 } // namespace
 
-std::vector<NumberCombination> CountBallPairs(const FlatDrawings& drawings, int highest) {
-    const auto side = static_cast<std::size_t>(highest) + 1;
-    CombinationTally tally(side * side);
+DistinctBalls DistinctBallsOf(const FlatDrawings& drawings, int highest) {
+    DistinctBalls distinct;
+    distinct.width = drawings.width;
+    distinct.values.assign(drawings.values.size(), 0);
+    distinct.sizes.reserve(static_cast<std::size_t>(drawings.count()));
     for (int drawing = 0; drawing < drawings.count(); ++drawing) {
-        const std::vector<int> balls = DistinctBalls(drawings.Drawing(drawing), highest);
+        // An insertion sort of a handful of balls, dropping repeats and balls outside 1 .. highest.
+        int* const first = distinct.values.data() + static_cast<std::ptrdiff_t>(drawing) * drawings.width;
+        int size = 0;
+        for (const int ball : drawings.Drawing(drawing)) {
+            if (ball < 1 || ball > highest) {
+                continue;
+            }
+            int at = size;
+            while (at > 0 && first[at - 1] > ball) {
+                --at;
+            }
+            if (at > 0 && first[at - 1] == ball) {
+                continue;
+            }
+            std::copy_backward(first + at, first + size, first + size + 1);
+            first[at] = ball;
+            ++size;
+        }
+        distinct.sizes.push_back(size);
+    }
+    return distinct;
+}
+
+std::vector<NumberCombination> CountBallPairs(const DistinctBalls& drawings, int highest) {
+    const auto side = static_cast<std::size_t>(std::max(highest, 0)) + 1;
+    CombinationTally<2> tally(side * side);
+    for (int drawing = 0; drawing < drawings.count(); ++drawing) {
+        const std::span<const int> balls = drawings.Drawing(drawing);
         for (std::size_t i = 0; i < balls.size(); ++i) {
             for (std::size_t j = i + 1; j < balls.size(); ++j) {
                 tally.Count(static_cast<std::size_t>(balls[i]) * side + static_cast<std::size_t>(balls[j]),
@@ -76,7 +102,7 @@ std::vector<NumberCombination> CountBallPairs(const FlatDrawings& drawings, int 
     return std::move(tally).Ranked();
 }
 
-std::vector<NumberCombination> TopBallTriples(const FlatDrawings& drawings, int highest, std::size_t limit) {
+std::vector<NumberCombination> TopBallTriples(const DistinctBalls& drawings, int highest, std::size_t limit) {
     // Triples a < b < c indexed by the combinatorial number system: C(a-1, 1) + C(b-1, 2) + C(c-1, 3).
     const auto choose2 = [](std::size_t n) {
         return n * (n - 1) / 2;
@@ -84,17 +110,16 @@ std::vector<NumberCombination> TopBallTriples(const FlatDrawings& drawings, int 
     const auto choose3 = [](std::size_t n) {
         return n * (n - 1) * (n - 2) / 6;
     };
-    const auto range = static_cast<std::size_t>(std::max(highest, 0));
-    CombinationTally tally(choose3(range + 2) + 1);
+    CombinationTally<3> tally(choose3(static_cast<std::size_t>(std::max(highest, 0)) + 2) + 1);
     for (int drawing = 0; drawing < drawings.count(); ++drawing) {
-        const std::vector<int> balls = DistinctBalls(drawings.Drawing(drawing), highest);
+        const std::span<const int> balls = drawings.Drawing(drawing);
         for (std::size_t i = 0; i < balls.size(); ++i) {
             for (std::size_t j = i + 1; j < balls.size(); ++j) {
+                const std::size_t pairIndex =
+                    static_cast<std::size_t>(balls[i] - 1) + choose2(static_cast<std::size_t>(balls[j] - 1));
                 for (std::size_t k = j + 1; k < balls.size(); ++k) {
-                    const std::size_t index = static_cast<std::size_t>(balls[i] - 1) +
-                                              choose2(static_cast<std::size_t>(balls[j] - 1)) +
-                                              choose3(static_cast<std::size_t>(balls[k] - 1));
-                    tally.Count(index, {balls[i], balls[j], balls[k]});
+                    tally.Count(pairIndex + choose3(static_cast<std::size_t>(balls[k] - 1)),
+                                {balls[i], balls[j], balls[k]});
                 }
             }
         }
@@ -103,7 +128,7 @@ std::vector<NumberCombination> TopBallTriples(const FlatDrawings& drawings, int 
 }
 
 std::vector<NumberCombination> CountDigitPairs(const FlatDrawings& digits) {
-    CombinationTally tally(100);
+    CombinationTally<2> tally(100);
     for (int drawing = 0; drawing < digits.count(); ++drawing) {
         const std::span<const int> positions = digits.Drawing(drawing);
         // A drawing counts once for each pair of digits it holds in two positions: 112 holds 1 1 and 1 2.
@@ -132,8 +157,12 @@ std::vector<NumberCombination> CountBoxCombinations(const FlatDrawings& digits) 
     std::vector<int> counts(size, 0);
     for (int drawing = 0; drawing < digits.count(); ++drawing) {
         const std::span<const int> positions = digits.Drawing(drawing);
-        std::vector<int> sorted(positions.begin(), positions.end());
-        std::sort(sorted.begin(), sorted.end());
+        // The digits in ascending order, by insertion: a box combination is the same however they came.
+        std::vector<int> sorted;
+        sorted.reserve(positions.size());
+        for (const int digit : positions) {
+            sorted.insert(std::upper_bound(sorted.begin(), sorted.end(), digit), digit);
+        }
         std::size_t key = 0;
         for (const int digit : sorted) {
             key = key * 10 + static_cast<std::size_t>(digit);

@@ -47,14 +47,15 @@ std::vector<double> HypergeometricProbabilities(int population, int drawn, int p
 }
 
 std::vector<double> SuccessCountProbabilities(std::span<const double> chances) {
-    std::vector<double> counts{1.0};
-    for (const double chance : chances) {
-        std::vector<double> next(counts.size() + 1, 0.0);
-        for (std::size_t successes = 0; successes < counts.size(); ++successes) {
-            next[successes] += counts[successes] * (1.0 - chance);
-            next[successes + 1] += counts[successes] * chance;
+    std::vector<double> counts(chances.size() + 1, 0.0);
+    counts[0] = 1.0;
+    // After trial t, entry s is the chance of s successes in the first t trials; updated from the top down.
+    for (std::size_t trial = 0; trial < chances.size(); ++trial) {
+        const double chance = chances[trial];
+        for (std::size_t successes = trial + 1; successes > 0; --successes) {
+            counts[successes] = counts[successes] * (1.0 - chance) + counts[successes - 1] * chance;
         }
-        counts = std::move(next);
+        counts[0] *= 1.0 - chance;
     }
     return counts;
 }

@@ -58,29 +58,11 @@ SumStatistics SumsOf(const FlatDrawings& drawings) {
     return statistics;
 }
 
-std::vector<SplitPattern> SplitPatternsOf(const FlatDrawings& drawings,
-                                          const std::function<bool(int)>& isFirst) {
-    std::vector<SplitPattern> patterns;
-    const int width = drawings.width;
-    for (int first = width; first >= 0; --first) {
-        patterns.push_back({first, width - first, 0});
-    }
-    for (int drawing = 0; drawing < drawings.count(); ++drawing) {
-        const std::span<const int> values = drawings.Drawing(drawing);
-        const auto first = std::count_if(values.begin(), values.end(), isFirst);
-        ++patterns[static_cast<std::size_t>(width - first)].drawings;
-    }
-    return patterns;
-}
-
-ConsecutiveStatistics ConsecutiveOf(const FlatDrawings& drawings) {
+ConsecutiveStatistics ConsecutiveOf(const DistinctBalls& drawings) {
     ConsecutiveStatistics statistics;
     statistics.drawingsByPairs.assign(static_cast<std::size_t>(std::max(drawings.width, 1)), 0);
     for (int drawing = 0; drawing < drawings.count(); ++drawing) {
-        const std::span<const int> values = drawings.Drawing(drawing);
-        std::vector<int> sorted(values.begin(), values.end());
-        std::sort(sorted.begin(), sorted.end());
-        sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+        const std::span<const int> sorted = drawings.Drawing(drawing);
         std::size_t pairs = 0;
         for (std::size_t i = 1; i < sorted.size(); ++i) {
             pairs += sorted[i] == sorted[i - 1] + 1 ? 1 : 0;

@@ -51,15 +51,17 @@ std::string RangeName(std::string_view name, int lowest, int highest) {
 }
 
 // The statistics every lotto game shares, on the balls of its drawings (Power Ball: the first group).
-void AddBallStatistics(HistoryStatistics& statistics, const FlatDrawings& balls, int maximum,
-                       const std::function<bool(int)>& isHigh, const DrawingDates& dates) {
+template <typename IsHigh>
+void AddBallStatistics(HistoryStatistics& statistics, const FlatDrawings& balls, int maximum, IsHigh isHigh,
+                       const DrawingDates& dates) {
     statistics.numbers = stats_detail::CountNumberGroup("balls", 1, maximum, balls, dates);
-    statistics.pairs = stats_detail::CountBallPairs(balls, maximum);
-    statistics.triples = stats_detail::TopBallTriples(balls, maximum, kTopTriples);
+    const stats_detail::DistinctBalls distinct = stats_detail::DistinctBallsOf(balls, maximum);
+    statistics.pairs = stats_detail::CountBallPairs(distinct, maximum);
+    statistics.triples = stats_detail::TopBallTriples(distinct, maximum, kTopTriples);
     statistics.sums = stats_detail::SumsOf(balls);
     statistics.evenOdd = stats_detail::SplitPatternsOf(balls, [](int ball) { return ball % 2 == 0; });
     statistics.highLow = stats_detail::SplitPatternsOf(balls, isHigh);
-    statistics.consecutive = stats_detail::ConsecutiveOf(balls);
+    statistics.consecutive = stats_detail::ConsecutiveOf(distinct);
     const double perDrawing = balls.width;
     statistics.repeats = stats_detail::RepeatsOf(balls, false, perDrawing * perDrawing / maximum);
     statistics.fairness.push_back(ChiSquareFairness(RangeName("balls", 1, maximum),

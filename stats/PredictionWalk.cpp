@@ -14,63 +14,29 @@ namespace vantorel::backtest_detail {
 
 namespace {
 
-// The seven balls of a Hottest or Overdue list as the operations rank them: the balls 1 .. highest drawn
-// at least once, by count (most drawn first for Hottest, least drawn first for Overdue), ties to the
-// lower number.
 constexpr std::size_t kSevenShown = 7;
-
-std::vector<int> RankedBalls(const std::vector<int>& tally, int highest, PickMode mode) {
-    std::vector<int> balls;
-    const int last = std::min(highest, static_cast<int>(tally.size()) - 1);
-    for (int ball = 1; ball <= last; ++ball) {
-        if (tally[static_cast<std::size_t>(ball)] > 0) {
-            balls.push_back(ball);
-        }
-    }
-    const auto countOf = [&tally](int ball) {
-        return tally[static_cast<std::size_t>(ball)];
-    };
-    const auto ranksBefore = [&](int a, int b) {
-        if (countOf(a) != countOf(b)) {
-            return mode == PickMode::Hottest ? countOf(a) > countOf(b) : countOf(a) < countOf(b);
-        }
-        return a < b;
-    };
-    const std::size_t shown = std::min(balls.size(), kSevenShown);
-    std::partial_sort(balls.begin(), balls.begin() + static_cast<std::ptrdiff_t>(shown), balls.end(),
-                      ranksBefore);
-    balls.resize(shown);
-    return balls;
-}
-
-void CountBall(std::vector<int>& tally, int ball) {
-    if (ball >= 1 && ball < static_cast<int>(tally.size())) {
-        ++tally[static_cast<std::size_t>(ball)];
-    }
-}
 
 // Digit predictions by position: matched positions, and the chances of random digits, one digit in ten
 // for each digit a position names.
-GroupScore ScorePositions(std::span<const std::uint16_t> masks, int drawnNumber) {
+void ScorePositions(std::span<const std::uint16_t> masks, int drawnNumber, GroupScore& score) {
     const auto positions = static_cast<int>(masks.size());
-    GroupScore score;
     score.picks = positions;
-    std::vector<double> chances;
-    for (const std::uint16_t mask : masks) {
-        chances.push_back(std::popcount(mask) / 10.0);
+    score.matches = 0;
+    std::array<double, 4> chances{};
+    for (std::size_t position = 0; position < masks.size(); ++position) {
+        chances[position] = std::popcount(masks[position]) / 10.0;
     }
-    score.randomChances = SuccessCountProbabilities(chances);
+    score.randomChances = SuccessCountProbabilities(std::span<const double>(chances).first(masks.size()));
     if (const auto digits = digit_detail::DigitsOf(drawnNumber, positions)) {
         for (int position = 0; position < positions; ++position) {
             const auto p = static_cast<std::size_t>(position);
             score.matches += (masks[p] >> (*digits)[p]) & 1U;
         }
     }
-    return score;
 }
 
 // A digit game's single picked number, as a prediction by position.
-GroupScore ScorePickedNumber(int picked, int drawnNumber, int positions) {
+void ScorePickedNumber(int picked, int drawnNumber, int positions, GroupScore& score) {
     std::array<std::uint16_t, 4> masks{};
     if (const auto digits = digit_detail::DigitsOf(picked, positions)) {
         for (int position = 0; position < positions; ++position) {
@@ -78,34 +44,81 @@ GroupScore ScorePickedNumber(int picked, int drawnNumber, int positions) {
             masks[p] = static_cast<std::uint16_t>(1U << (*digits)[p]);
         }
     }
-    return ScorePositions(std::span<const std::uint16_t>(masks).first(static_cast<std::size_t>(positions)),
-                          drawnNumber);
+    ScorePositions(std::span<const std::uint16_t>(masks).first(static_cast<std::size_t>(positions)),
+                   drawnNumber, score);
 }
 
 } // namespace
 
-GroupScore BallScorer::Score(std::span<const int> picks, std::span<const int> drawing) {
-    std::vector<int> distinct;
+void BallScorer::Score(std::span<const int> picks, std::span<const int> drawing, GroupScore& score) {
+    distinct_.clear();
     for (const int pick : picks) {
         if (pick >= 1 && pick <= maximum_ &&
-            std::find(distinct.begin(), distinct.end(), pick) == distinct.end()) {
-            distinct.push_back(pick);
+            std::find(distinct_.begin(), distinct_.end(), pick) == distinct_.end()) {
+            distinct_.push_back(pick);
         }
     }
-    GroupScore score;
-    score.picks = static_cast<int>(distinct.size());
-    score.matches = static_cast<int>(std::count_if(distinct.begin(), distinct.end(), [&drawing](int pick) {
+    score.picks = static_cast<int>(distinct_.size());
+    score.matches = static_cast<int>(std::count_if(distinct_.begin(), distinct_.end(), [&drawing](int pick) {
         return std::find(drawing.begin(), drawing.end(), pick) != drawing.end();
     }));
-    const auto size = distinct.size();
+    const std::size_t size = distinct_.size();
     if (chancesByPicks_.size() <= size) {
         chancesByPicks_.resize(size + 1);
     }
     if (chancesByPicks_[size].empty()) {
         chancesByPicks_[size] = HypergeometricProbabilities(maximum_, drawn_, score.picks);
     }
-    score.randomChances = chancesByPicks_[size];
-    return score;
+    score.randomChances.assign(chancesByPicks_[size].begin(), chancesByPicks_[size].end());
+}
+
+RankedTally::RankedTally(int highest, PickMode mode)
+    : mode_(mode), counts_(static_cast<std::size_t>(std::max(highest, 0)) + 1, 0),
+      undrawn_(std::max(highest, 0)) {
+    for (int ball = 1; ball <= highest; ++ball) {
+        position_.push_back(static_cast<int>(order_.size()));
+        order_.push_back(ball);
+    }
+    position_.insert(position_.begin(), -1); // no ball 0
+}
+
+bool RankedTally::RanksBefore(int a, int b) const {
+    const int countA = counts_[static_cast<std::size_t>(a)];
+    const int countB = counts_[static_cast<std::size_t>(b)];
+    if (countA != countB) {
+        return mode_ == PickMode::Hottest ? countA > countB : countA < countB;
+    }
+    return a < b;
+}
+
+void RankedTally::Swap(std::size_t a, std::size_t b) {
+    std::swap(order_[a], order_[b]);
+    position_[static_cast<std::size_t>(order_[a])] = static_cast<int>(a);
+    position_[static_cast<std::size_t>(order_[b])] = static_cast<int>(b);
+}
+
+void RankedTally::Count(int ball) {
+    if (ball < 1 || ball >= static_cast<int>(counts_.size())) {
+        return;
+    }
+    undrawn_ -= counts_[static_cast<std::size_t>(ball)]++ == 0 ? 1 : 0;
+    // Only this ball's rank changed: it moves towards the front (Hottest) or the back (Overdue).
+    auto at = static_cast<std::size_t>(position_[static_cast<std::size_t>(ball)]);
+    while (at > 0 && RanksBefore(ball, order_[at - 1])) {
+        Swap(at, at - 1);
+        --at;
+    }
+    while (at + 1 < order_.size() && RanksBefore(order_[at + 1], ball)) {
+        Swap(at, at + 1);
+        ++at;
+    }
+}
+
+std::span<const int> RankedTally::Seven() const {
+    // Balls never drawn rank last for Hottest and first for Overdue; neither lists them.
+    const auto drawn = order_.size() - static_cast<std::size_t>(undrawn_);
+    const std::size_t first = mode_ == PickMode::Hottest ? 0 : static_cast<std::size_t>(undrawn_);
+    return std::span<const int>(order_).subspan(first, std::min(drawn, kSevenShown));
 }
 
 // Digits per position.
@@ -141,15 +154,14 @@ std::vector<std::vector<int>> DigitPositionTally::Candidates() const {
     return candidates;
 }
 
-DrawingScore DigitPositionTally::ScoreNext(int row) {
+void DigitPositionTally::ScoreNext(int row, DrawingScore& score) {
     std::array<std::uint16_t, 4> masks{};
     const int positions = table_.digitPositions();
     for (int position = 0; position < positions; ++position) {
         masks[static_cast<std::size_t>(position)] = CandidateMask(position);
     }
-    return {ScorePositions(std::span<const std::uint16_t>(masks).first(static_cast<std::size_t>(positions)),
-                           table_.numbers[static_cast<std::size_t>(row)]),
-            std::nullopt, false};
+    ScorePositions(std::span<const std::uint16_t>(masks).first(static_cast<std::size_t>(positions)),
+                   table_.numbers[static_cast<std::size_t>(row)], score.picks);
 }
 
 void DigitPositionTally::Add(int row) {
@@ -179,16 +191,14 @@ std::vector<int> DigitNumberTally::Numbers() const {
     return numbers;
 }
 
-DrawingScore DigitNumberTally::ScoreNext(int row) {
+void DigitNumberTally::ScoreNext(int row, DrawingScore& score) {
     const int drawn = table_.numbers[static_cast<std::size_t>(row)];
     const int named = numbersWithCount_[static_cast<std::size_t>(Extreme())];
     const double chance = static_cast<double>(named) / table_.numberRange();
-    GroupScore score;
-    score.picks = named;
-    score.matches =
+    score.picks.picks = named;
+    score.picks.matches =
         drawn >= 0 && drawn < table_.numberRange() && counts_[static_cast<std::size_t>(drawn)] == Extreme();
-    score.randomChances = {1.0 - chance, chance};
-    return {std::move(score), std::nullopt, false};
+    score.picks.randomChances.assign({1.0 - chance, chance});
 }
 
 void DigitNumberTally::Add(int row) {
@@ -228,10 +238,9 @@ int DigitOperationReplay::PickNow() const {
     return ApplyDigitOperation(DigitGameTables{sofar_, sofar_}, operation, clock).pickedNumber;
 }
 
-DrawingScore DigitOperationReplay::ScoreNext(int row) {
-    return {
-        ScorePickedNumber(PickNow(), table_.numbers[static_cast<std::size_t>(row)], table_.digitPositions()),
-        std::nullopt, false};
+void DigitOperationReplay::ScoreNext(int row, DrawingScore& score) {
+    ScorePickedNumber(PickNow(), table_.numbers[static_cast<std::size_t>(row)], table_.digitPositions(),
+                      score.picks);
 }
 
 void DigitOperationReplay::Add(int row) {
@@ -241,25 +250,24 @@ void DigitOperationReplay::Add(int row) {
 // 5 and 6 Number Overdue and Hottest.
 
 LottoSevenBallTally::LottoSevenBallTally(const LottoDrawTable& table, PickMode mode, int maximum)
-    : table_(table), mode_(mode), tally_(static_cast<std::size_t>(table.TallyLimit()) + 1, 0),
-      scorer_(maximum, table.ballsPerDrawing()) {}
+    : table_(table), tally_(table.TallyLimit(), mode), scorer_(maximum, table.ballsPerDrawing()) {}
 
 std::vector<int> LottoSevenBallTally::Picks() const {
-    return RankedBalls(tally_, table_.TallyLimit(), mode_);
+    const std::span<const int> seven = tally_.Seven();
+    return {seven.begin(), seven.end()};
 }
 
-DrawingScore LottoSevenBallTally::ScoreNext(int row) {
+void LottoSevenBallTally::ScoreNext(int row, DrawingScore& score) {
     const LottoRow& drawing = table_.numbers[static_cast<std::size_t>(row)];
-    const std::vector<int> picks = Picks();
-    return {scorer_.Score(picks, std::span<const int>(drawing).first(
-                                     static_cast<std::size_t>(table_.ballsPerDrawing()))),
-            std::nullopt, false};
+    scorer_.Score(tally_.Seven(),
+                  std::span<const int>(drawing).first(static_cast<std::size_t>(table_.ballsPerDrawing())),
+                  score.picks);
 }
 
 void LottoSevenBallTally::Add(int row) {
     const LottoRow& drawing = table_.numbers[static_cast<std::size_t>(row)];
     for (int position = 0; position < table_.ballsPerDrawing(); ++position) {
-        CountBall(tally_, drawing[static_cast<std::size_t>(position)]);
+        tally_.Count(drawing[static_cast<std::size_t>(position)]);
     }
 }
 
@@ -285,13 +293,12 @@ std::vector<int> LottoOperationReplay::PicksNow(bool& fallback) const {
     return std::move(chart.picks);
 }
 
-DrawingScore LottoOperationReplay::ScoreNext(int row) {
-    bool fallback = false;
-    const std::vector<int> picks = PicksNow(fallback);
+void LottoOperationReplay::ScoreNext(int row, DrawingScore& score) {
+    const std::vector<int> picks = PicksNow(score.fallback);
     const LottoRow& drawing = table_.numbers[static_cast<std::size_t>(row)];
-    return {scorer_.Score(picks, std::span<const int>(drawing).first(
-                                     static_cast<std::size_t>(table_.ballsPerDrawing()))),
-            std::nullopt, fallback};
+    scorer_.Score(picks,
+                  std::span<const int>(drawing).first(static_cast<std::size_t>(table_.ballsPerDrawing())),
+                  score.picks);
 }
 
 void LottoOperationReplay::Add(int row) {
@@ -302,34 +309,37 @@ void LottoOperationReplay::Add(int row) {
 
 PowerballGroupTally::PowerballGroupTally(const PowerballDrawTable& table, PickMode mode,
                                          const GameSettings& settings)
-    : table_(table), mode_(mode),
-      tally_(static_cast<std::size_t>(std::max(settings.powerballGroup1Max, 0)) + 1, 0),
-      powerTally_(static_cast<std::size_t>(std::max(settings.powerballGroup2Max, 0)) + 1, 0),
+    : table_(table), tally_(settings.powerballGroup1Max, mode),
+      powerTally_(settings.powerballGroup2Max, mode),
       scorer_(settings.powerballGroup1Max, table.ballsPerDrawing),
       powerScorer_(settings.powerballGroup2Max, 1) {}
 
 std::vector<int> PowerballGroupTally::Picks() const {
-    return RankedBalls(tally_, static_cast<int>(tally_.size()) - 1, mode_);
+    const std::span<const int> seven = tally_.Seven();
+    return {seven.begin(), seven.end()};
 }
 
 std::vector<int> PowerballGroupTally::PowerPicks() const {
-    return RankedBalls(powerTally_, static_cast<int>(powerTally_.size()) - 1, mode_);
+    const std::span<const int> seven = powerTally_.Seven();
+    return {seven.begin(), seven.end()};
 }
 
-DrawingScore PowerballGroupTally::ScoreNext(int row) {
+void PowerballGroupTally::ScoreNext(int row, DrawingScore& score) {
     const PowerballRow& drawing = table_.numbers[static_cast<std::size_t>(row)];
     const int power = table_.powerBalls[static_cast<std::size_t>(row)];
-    return {scorer_.Score(Picks(), std::span<const int>(drawing).first(
-                                       static_cast<std::size_t>(table_.ballsPerDrawing))),
-            powerScorer_.Score(PowerPicks(), std::span<const int>(&power, 1)), false};
+    scorer_.Score(tally_.Seven(),
+                  std::span<const int>(drawing).first(static_cast<std::size_t>(table_.ballsPerDrawing)),
+                  score.picks);
+    powerScorer_.Score(powerTally_.Seven(), std::span<const int>(&power, 1), score.powerBalls);
+    score.scoresPowerBalls = true;
 }
 
 void PowerballGroupTally::Add(int row) {
     const PowerballRow& drawing = table_.numbers[static_cast<std::size_t>(row)];
     for (int position = 0; position < table_.ballsPerDrawing; ++position) {
-        CountBall(tally_, drawing[static_cast<std::size_t>(position)]);
+        tally_.Count(drawing[static_cast<std::size_t>(position)]);
     }
-    CountBall(powerTally_, table_.powerBalls[static_cast<std::size_t>(row)]);
+    powerTally_.Count(table_.powerBalls[static_cast<std::size_t>(row)]);
 }
 
 // Power Ball Random and Best Guess.
@@ -356,17 +366,18 @@ std::vector<int> PowerballOperationReplay::PicksNow(bool& fallback) const {
     return std::move(chart.picks);
 }
 
-DrawingScore PowerballOperationReplay::ScoreNext(int row) {
-    bool fallback = false;
-    const std::vector<int> picks = PicksNow(fallback);
+void PowerballOperationReplay::ScoreNext(int row, DrawingScore& score) {
+    const std::vector<int> picks = PicksNow(score.fallback);
     const PowerballRow& drawing = table_.numbers[static_cast<std::size_t>(row)];
     const int power = table_.powerBalls[static_cast<std::size_t>(row)];
     const std::span<const int> all(picks);
     const std::span<const int> firstGroup = all.empty() ? all : all.first(all.size() - 1);
     const std::span<const int> powerPick = all.empty() ? all : all.last(1);
-    return {scorer_.Score(firstGroup, std::span<const int>(drawing).first(
-                                          static_cast<std::size_t>(table_.ballsPerDrawing))),
-            powerScorer_.Score(powerPick, std::span<const int>(&power, 1)), fallback};
+    scorer_.Score(firstGroup,
+                  std::span<const int>(drawing).first(static_cast<std::size_t>(table_.ballsPerDrawing)),
+                  score.picks);
+    powerScorer_.Score(powerPick, std::span<const int>(&power, 1), score.powerBalls);
+    score.scoresPowerBalls = true;
 }
 
 void PowerballOperationReplay::Add(int row) {

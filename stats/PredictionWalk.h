@@ -25,9 +25,11 @@ struct GroupScore {
     std::vector<double> randomChances; // entry x: the chance that random picks like these match x times
 };
 
+// One score, filled anew for every drawing tested (its buffers are kept from one drawing to the next).
 struct DrawingScore {
     GroupScore picks;
-    std::optional<GroupScore> powerBalls;
+    GroupScore powerBalls;
+    bool scoresPowerBalls = false;
     bool fallback = false; // Best Guess could not predict; the random picks shown instead were scored
 };
 
@@ -35,7 +37,7 @@ class Predictor {
 public:
     virtual ~Predictor() = default;
     // Scores the prediction made from the drawings added so far against the drawing in `row`.
-    virtual DrawingScore ScoreNext(int row) = 0;
+    virtual void ScoreNext(int row, DrawingScore& score) = 0;
     // Adds the drawing in `row` to the history that the next prediction is made from.
     virtual void Add(int row) = 0;
 };
@@ -44,12 +46,35 @@ public:
 class BallScorer final {
 public:
     BallScorer(int maximum, int drawn) : maximum_(maximum), drawn_(drawn) {}
-    GroupScore Score(std::span<const int> picks, std::span<const int> drawing);
+    void Score(std::span<const int> picks, std::span<const int> drawing, GroupScore& score);
 
 private:
     int maximum_;
     int drawn_;
+    std::vector<int> distinct_;
     std::vector<std::vector<double>> chancesByPicks_; // filled as pick sizes come up
+};
+
+// The balls 1 .. highest kept in the order in which Overdue or Hottest ranks them: by count (most drawn
+// first for Hottest, least drawn first for Overdue), ties to the lower number. A ball counted once more
+// moves past the few balls it now ranks before, so the order costs little to keep as the walk goes.
+class RankedTally final {
+public:
+    RankedTally(int highest, PickMode mode);
+    // Balls outside 1 .. highest are not counted.
+    void Count(int ball);
+    // The first seven of the balls drawn at least once, in rank order (fewer when fewer were drawn).
+    std::span<const int> Seven() const;
+
+private:
+    bool RanksBefore(int a, int b) const;
+    void Swap(std::size_t a, std::size_t b);
+
+    PickMode mode_;
+    std::vector<int> counts_;   // per ball
+    std::vector<int> order_;    // the balls in rank order
+    std::vector<int> position_; // per ball: where it stands in order_
+    int undrawn_;
 };
 
 // Overdue or Hottest digits per position ("Use Balls").
@@ -59,7 +84,7 @@ public:
     // The digits the prediction names for each position, highest position first, ascending: one digit,
     // or every digit of a tie.
     std::vector<std::vector<int>> Candidates() const;
-    DrawingScore ScoreNext(int row) override;
+    void ScoreNext(int row, DrawingScore& score) override;
     void Add(int row) override;
 
 private:
@@ -77,7 +102,7 @@ class DigitNumberTally final : public Predictor {
 public:
     DigitNumberTally(const DigitDrawTable& table, PickMode mode);
     std::vector<int> Numbers() const; // ascending
-    DrawingScore ScoreNext(int row) override;
+    void ScoreNext(int row, DrawingScore& score) override;
     void Add(int row) override;
 
 private:
@@ -96,7 +121,7 @@ class DigitOperationReplay final : public Predictor {
 public:
     DigitOperationReplay(const DigitDrawTable& table, const BacktestRequest& request, std::uint32_t seed);
     int PickNow() const; // the number the operation picks now
-    DrawingScore ScoreNext(int row) override;
+    void ScoreNext(int row, DrawingScore& score) override;
     void Add(int row) override;
 
 private:
@@ -111,13 +136,12 @@ class LottoSevenBallTally final : public Predictor {
 public:
     LottoSevenBallTally(const LottoDrawTable& table, PickMode mode, int maximum);
     std::vector<int> Picks() const; // in SevenBalls' order
-    DrawingScore ScoreNext(int row) override;
+    void ScoreNext(int row, DrawingScore& score) override;
     void Add(int row) override;
 
 private:
     const LottoDrawTable& table_;
-    PickMode mode_;
-    std::vector<int> tally_; // per ball 0 .. TallyLimit(), as SevenBalls tallies
+    RankedTally tally_; // balls 1 .. TallyLimit(), as SevenBalls tallies them
     BallScorer scorer_;
 };
 
@@ -130,7 +154,7 @@ public:
     // The picks shown now; `fallback` tells whether they are the random picks under "Insufficient Best
     // Guess Data".
     std::vector<int> PicksNow(bool& fallback) const;
-    DrawingScore ScoreNext(int row) override;
+    void ScoreNext(int row, DrawingScore& score) override;
     void Add(int row) override;
 
 private:
@@ -148,14 +172,13 @@ public:
     PowerballGroupTally(const PowerballDrawTable& table, PickMode mode, const GameSettings& settings);
     std::vector<int> Picks() const;
     std::vector<int> PowerPicks() const;
-    DrawingScore ScoreNext(int row) override;
+    void ScoreNext(int row, DrawingScore& score) override;
     void Add(int row) override;
 
 private:
     const PowerballDrawTable& table_;
-    PickMode mode_;
-    std::vector<int> tally_;      // balls 0 .. PBC
-    std::vector<int> powerTally_; // Power Balls 0 .. PBB
+    RankedTally tally_;      // balls 1 .. PBC
+    RankedTally powerTally_; // Power Balls 1 .. PBB
     BallScorer scorer_;
     BallScorer powerScorer_;
 };
@@ -167,7 +190,7 @@ public:
                              const BacktestRequest& request, std::uint32_t seed);
     // The first-group picks, then the Power Ball.
     std::vector<int> PicksNow(bool& fallback) const;
-    DrawingScore ScoreNext(int row) override;
+    void ScoreNext(int row, DrawingScore& score) override;
     void Add(int row) override;
 
 private:

@@ -5,7 +5,6 @@
 #include "stats/CalendarDay.h"
 #include "stats/HistoryStatistics.h"
 
-#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -24,6 +23,21 @@ struct FlatDrawings {
                                                     static_cast<std::size_t>(width));
     }
 };
+
+// The distinct balls 1 .. highest of each drawing, ascending: drawing i fills sizes[i] of its `width` slots.
+struct DistinctBalls {
+    int width = 0;
+    std::vector<int> values;
+    std::vector<int> sizes;
+
+    int count() const { return static_cast<int>(sizes.size()); }
+    std::span<const int> Drawing(int drawing) const {
+        return std::span<const int>(values).subspan(
+            static_cast<std::size_t>(drawing * width),
+            static_cast<std::size_t>(sizes[static_cast<std::size_t>(drawing)]));
+    }
+};
+DistinctBalls DistinctBallsOf(const FlatDrawings& drawings, int highest);
 
 // The dates of the drawings analysed: drawing i is row rows[i] of its table; no dates for an undated one.
 struct DrawingDates {
@@ -45,8 +59,8 @@ NumberGroupStatistics CountNumberGroup(std::string name, int lowest, int highest
 std::vector<int> CountsOf(const NumberGroupStatistics& group);
 
 // Lotto games: every pair of balls 1 .. highest drawn together, and the `limit` most frequent triples.
-std::vector<NumberCombination> CountBallPairs(const FlatDrawings& drawings, int highest);
-std::vector<NumberCombination> TopBallTriples(const FlatDrawings& drawings, int highest, std::size_t limit);
+std::vector<NumberCombination> CountBallPairs(const DistinctBalls& drawings, int highest);
+std::vector<NumberCombination> TopBallTriples(const DistinctBalls& drawings, int highest, std::size_t limit);
 // Digit games (one drawing: its digits): pairs of digits in two positions, and box combinations.
 std::vector<NumberCombination> CountDigitPairs(const FlatDrawings& digits);
 std::vector<NumberCombination> CountBoxCombinations(const FlatDrawings& digits);
@@ -54,10 +68,24 @@ std::vector<NumberCombination> CountBoxCombinations(const FlatDrawings& digits);
 // Sums of the drawings' values.
 SumStatistics SumsOf(const FlatDrawings& drawings);
 // Drawings by how many of their values are "first" (even, or high) and how many not.
-std::vector<SplitPattern> SplitPatternsOf(const FlatDrawings& drawings,
-                                          const std::function<bool(int)>& isFirst);
-// Consecutive pairs among the distinct values of each drawing.
-ConsecutiveStatistics ConsecutiveOf(const FlatDrawings& drawings);
+template <typename IsFirst>
+std::vector<SplitPattern> SplitPatternsOf(const FlatDrawings& drawings, IsFirst isFirst) {
+    std::vector<SplitPattern> patterns;
+    const int width = drawings.width;
+    for (int first = width; first >= 0; --first) {
+        patterns.push_back({first, width - first, 0});
+    }
+    for (int drawing = 0; drawing < drawings.count(); ++drawing) {
+        int first = 0;
+        for (const int value : drawings.Drawing(drawing)) {
+            first += isFirst(value) ? 1 : 0;
+        }
+        ++patterns[static_cast<std::size_t>(width - first)].drawings;
+    }
+    return patterns;
+}
+// Consecutive pairs among the distinct balls of each drawing.
+ConsecutiveStatistics ConsecutiveOf(const DistinctBalls& drawings);
 // Values a drawing repeats from the one before it: anywhere in it, or (positional) in the same position.
 RepeatStatistics RepeatsOf(const FlatDrawings& drawings, bool positional, double randomExpectation);
 

@@ -1,6 +1,6 @@
 #include "stats/TimeOrder.h"
 
-#include "stats/CalendarDay.h"
+#include "store/CalendarDates.h"
 
 #include <algorithm>
 #include <numeric>
@@ -9,9 +9,28 @@ namespace vantorel {
 
 namespace {
 
+// Two digits of a text as a number; -1 when either is no digit.
+int TwoDigitsAt(const std::string& text, std::size_t index) {
+    const auto digit = [&text](std::size_t at) {
+        return text[at] >= '0' && text[at] <= '9' ? text[at] - '0' : -100;
+    };
+    const int value = digit(index) * 10 + digit(index + 1);
+    return value < 0 ? -1 : value;
+}
+
+// yyyymmdd of a stored date yy/mm/dd (the year through the century window); 0, the earliest, for a text
+// that is not one.
 int DateOrderKey(const std::string& storedDate) {
-    const std::optional<CalendarDay> day = CalendarDay::FromStored(storedDate);
-    return day ? day->year * 10000 + day->month * 100 + day->day : 0;
+    if (storedDate.size() != 8) {
+        return 0;
+    }
+    const int year = TwoDigitsAt(storedDate, 0);
+    const int month = TwoDigitsAt(storedDate, 3);
+    const int day = TwoDigitsAt(storedDate, 6);
+    if (year < 0 || month < 0 || day < 0) {
+        return 0;
+    }
+    return CenturyWindowYear(year) * 10000 + month * 100 + day;
 }
 
 } // namespace
