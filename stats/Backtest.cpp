@@ -261,10 +261,8 @@ StatsOutcome<BacktestResult> Backtest(const LottoDrawTable& table, const GameSet
     }
     const int maximum = table.GameMaximum(settings);
     if (maximum < table.ballsPerDrawing()) {
-        return StatsRefusal{std::string(table.gameType() == kFiveNumber ? kKey5BC : kKey6BC) + " = " +
-                            std::to_string(maximum) + " is below the " +
-                            std::to_string(table.ballsPerDrawing()) + " balls of a " +
-                            std::string(GameTitle(table.gameType())) + " drawing."};
+        return StatsRefusal{MaximumTooSmallText(table.gameType() == kFiveNumber ? kKey5BC : kKey6BC, maximum,
+                                                table.ballsPerDrawing(), table.gameType())};
     }
     if (request.operation != kRandom && maximum > table.TallyLimit()) {
         return StatsRefusal{std::string(MaximumTooLargeMessage(table.gameType()))};
@@ -288,13 +286,12 @@ StatsOutcome<BacktestResult> Backtest(const PowerballDrawTable& table, const Gam
     if (const auto refusal = RefusedRequest(request, kPowerball, table.dated, table.count())) {
         return *refusal;
     }
-    if (settings.powerballGroup1Max < table.ballsPerDrawing || settings.powerballGroup2Max < 1) {
-        const bool firstGroup = settings.powerballGroup1Max < table.ballsPerDrawing;
+    if (settings.powerballGroup1Max < table.ballsPerDrawing) {
         return StatsRefusal{
-            std::string(firstGroup ? kKeyPBC : kKeyPBB) + " = " +
-            std::to_string(firstGroup ? settings.powerballGroup1Max : settings.powerballGroup2Max) +
-            " is below the " + std::to_string(firstGroup ? table.ballsPerDrawing : 1) +
-            " balls of a Powerball drawing."};
+            MaximumTooSmallText(kKeyPBC, settings.powerballGroup1Max, table.ballsPerDrawing, kPowerball)};
+    }
+    if (settings.powerballGroup2Max < 1) {
+        return StatsRefusal{MaximumTooSmallText(kKeyPBB, settings.powerballGroup2Max, 1, kPowerball)};
     }
     BacktestResult result = StartResult(kPowerball, table.dated, table.count(), request, clock);
     std::unique_ptr<Predictor> predictor;

@@ -73,9 +73,7 @@ std::optional<StatsRefusal> RefusedMaximum(std::string_view key, int maximum, in
     if (maximum >= balls) {
         return std::nullopt;
     }
-    return StatsRefusal{std::string(key) + " = " + std::to_string(maximum) + " is below the " +
-                        std::to_string(balls) + " balls of a " + std::string(GameTitle(gameType)) +
-                        " drawing."};
+    return StatsRefusal{MaximumTooSmallText(key, maximum, balls, gameType)};
 }
 
 } // namespace

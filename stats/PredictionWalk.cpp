@@ -74,12 +74,12 @@ void BallScorer::Score(std::span<const int> picks, std::span<const int> drawing,
 
 RankedTally::RankedTally(int highest, PickMode mode)
     : mode_(mode), counts_(static_cast<std::size_t>(std::max(highest, 0)) + 1, 0),
-      undrawn_(std::max(highest, 0)) {
+      position_(counts_.size(), -1), undrawn_(std::max(highest, 0)) {
+    // Nothing drawn yet: every count is 0, so the balls rank by number.
     for (int ball = 1; ball <= highest; ++ball) {
-        position_.push_back(static_cast<int>(order_.size()));
+        position_[static_cast<std::size_t>(ball)] = static_cast<int>(order_.size());
         order_.push_back(ball);
     }
-    position_.insert(position_.begin(), -1); // no ball 0
 }
 
 bool RankedTally::RanksBefore(int a, int b) const {

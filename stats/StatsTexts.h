@@ -2,6 +2,7 @@
 
 #include "store/HistoryFile.h"
 
+#include <string>
 #include <string_view>
 
 namespace vantorel {
@@ -16,6 +17,9 @@ inline constexpr std::string_view kRestrictedPrediction =
     "A backtest replays the predictions made from every earlier drawing: choose \"Normal\" under "
     "\"Predictions\" to backtest Overdue or Hottest on dated drawings.";
 inline constexpr std::string_view kBacktestCancelled = "The backtest was cancelled.";
+
+// A maximum setting below the balls a drawing takes from its group.
+std::string MaximumTooSmallText(std::string_view key, int maximum, int balls, int gameType);
 
 // The games as the program names them in its texts.
 constexpr std::string_view GameTitle(int gameType) {

@@ -329,7 +329,7 @@ TEST(BacktestTest, RefusalsNameTheProblem) {
         {Backtest(lotto, test::Settings(46, 49), Request(kHottest, 1), kClock),
          "Present 5 Ball Game maximum is Too Large.\nCannot continue...Operation Aborted."},
         {Backtest(lotto, test::Settings(4, 49), Request(kRandom, 1), kClock),
-         "5BC = 4 is below the 5 balls of a 5 Number drawing."},
+         "5BC is 4: fewer balls than the 5 a 5 Number drawing takes."},
     };
     for (const Case& test : cases) {
         ASSERT_FALSE(test.outcome.has_value()) << test.message;

@@ -168,6 +168,31 @@ TEST(HistoryStatisticsTest, PowerBallsAreAGroupOfTheirOwn) {
     EXPECT_EQ(outcome->fairness[1].degreesOfFreedom, 41);
 }
 
+TEST(HistoryStatisticsTest, EmptyAndHandEditedHistoriesGiveAbsentValuesNotCrashes) {
+    const HistoryStatistics empty = FiveNumberStatistics({});
+    EXPECT_EQ(empty.drawings, 0);
+    EXPECT_EQ(empty.numbers.numbers[0], (NumberStatistics{1, 0, {}, {}, {}, {}, {}}));
+    EXPECT_FALSE(empty.sums.mean);
+    EXPECT_TRUE(empty.sums.histogram.empty());
+    EXPECT_FALSE(empty.repeats.meanPerDrawing);
+    EXPECT_FALSE(empty.firstDate);
+    EXPECT_EQ(empty.fairness[0].sentence, kNoDrawingsToTest);
+
+    // Ball 30 and ball 0 of a 1 to 11 game, a drawing of 3 Number beyond 999 and an impossible date.
+    const HistoryStatistics edited =
+        FiveNumberStatistics({{"23/02/29", {1, 2, 3, 4, 30}}, {"24/13/01", {0, 2, 3, 4, 5}}});
+    EXPECT_EQ(edited.numbers.outsideRange, 2);
+    EXPECT_FALSE(edited.fairness[0].statistic);
+    EXPECT_FALSE(edited.firstDate); // 2023 had no February 29
+    EXPECT_FALSE(edited.numbers.numbers[4].lastSeen);
+    const StatsOutcome<HistoryStatistics> digits =
+        ComputeStatistics(test::UndatedTable(kThreeNumber, {1234, 5}));
+    ASSERT_TRUE(digits.has_value());
+    EXPECT_EQ(digits->numbers.outsideRange, 1);
+    EXPECT_EQ(digits->positionDigits[2].counts[5], 1);
+    EXPECT_EQ(digits->boxCombinations.size(), 1U);
+}
+
 // Counts made independently on the real histories of the sample: every ball's count, its current skip
 // and every pair, straight from the table.
 class SampleHistoryTest : public testing::TestWithParam<int> {};
