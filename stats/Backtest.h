@@ -56,8 +56,9 @@ struct BacktestRequest {
     int plantedSeed = 0;
 };
 
-// For a backtest on a worker thread: progress after every few drawings tested, and a flag that stops
-// the backtest (it then answers kBacktestCancelled).
+// For a backtest on a worker thread: `progress` is called on that thread after every hundredth of the
+// drawings to test (and after the last), and setting `cancelled` from any thread stops the walk before
+// its next drawing (the backtest then answers kBacktestCancelled of StatsTexts.h).
 struct BacktestControl {
     std::function<void(int tested, int toTest)> progress;
     const std::atomic<bool>* cancelled = nullptr;
