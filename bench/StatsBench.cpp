@@ -1,8 +1,7 @@
 // The statistics and the backtests of every game on full dated histories, next to reading the same section
-// ("Load/<game>") and to the Distribution operation on it ("Distribution/<game>"). Compare "Stats/<game>"
-// with "Distribution/<game>", and each "Backtest/<game>/..." with "Operation/<game>/hottest" of
-// LottoBench and DigitBench; Best Guess backtests replay the operation on every history so far and say
-// what that costs.
+// ("Load/<game>") and to the Distribution and Hottest operations on it. Compare "Stats/<game>" with
+// "Distribution/<game>" and each "Backtest/<game>/..." with "Hottest/<game>"; Best Guess backtests replay
+// the operation on every history so far and say what that costs.
 
 #include "bench/BenchHistories.h"
 #include "bench/SteadyBench.h"
@@ -106,7 +105,8 @@ void Load(benchmark::State& state, int gameType) {
     }
 }
 
-void Distribution(benchmark::State& state, int gameType) {
+// One operation as the command line runs it on the dated history (Distribution, Hottest).
+void Operation(benchmark::State& state, int gameType, int operation) {
     PrepareFiles();
     Tables tables;
     tables.Load(gameType);
@@ -115,16 +115,18 @@ void Distribution(benchmark::State& state, int gameType) {
     for (auto _ : state) {
         if (IsDigitGame(gameType)) {
             DigitOperationRequest request;
-            request.operation = kDistribution;
+            request.operation = operation;
             benchmark::DoNotOptimize(ApplyDigitOperation({tables.digits, tables.digits}, request, kClock));
         } else if (gameType == kPowerball) {
             RandomGenerator random(1);
-            benchmark::DoNotOptimize(
-                ApplyPowerballOperation(kDistribution, tables.powerball, {}, settings, choices, random));
+            const LottoResult result =
+                ApplyPowerballOperation(operation, tables.powerball, {}, settings, choices, random);
+            benchmark::DoNotOptimize(PowerballListLines(tables.powerball, result));
         } else {
             RandomGenerator random(1);
-            benchmark::DoNotOptimize(
-                ApplyLottoOperation(kDistribution, tables.lotto, {}, settings, choices, random));
+            const LottoResult result =
+                ApplyLottoOperation(operation, tables.lotto, {}, settings, choices, random);
+            benchmark::DoNotOptimize(LottoListLines(tables.lotto, result));
         }
     }
 }
@@ -174,7 +176,9 @@ const bool registered = [] {
         {"3", kThreeNumber}, {"4", kFourNumber}, {"5", kFiveNumber}, {"6", kSixNumber}, {"pb", kPowerball}};
     for (const auto& [name, gameType] : games) {
         Steady(benchmark::RegisterBenchmark(("Load/" + name).c_str(), Load, gameType));
-        Steady(benchmark::RegisterBenchmark(("Distribution/" + name).c_str(), Distribution, gameType));
+        Steady(benchmark::RegisterBenchmark(("Distribution/" + name).c_str(), Operation, gameType,
+                                            kDistribution));
+        Steady(benchmark::RegisterBenchmark(("Hottest/" + name).c_str(), Operation, gameType, kHottest));
         Steady(benchmark::RegisterBenchmark(("Stats/" + name).c_str(), Statistics, gameType));
         const std::vector<std::pair<std::string, BacktestRequest>> backtests = {
             {"overdue", RequestOf(kOverdue, kPredictUseBalls)},

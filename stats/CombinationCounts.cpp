@@ -15,46 +15,33 @@ bool RanksBefore(const NumberCombination& a, const NumberCombination& b) {
     return a.count != b.count ? a.count > b.count : a.numbers < b.numbers;
 }
 
-// Counts of combinations of N numbers kept by index, each combination recorded the first time it is
-// counted.
-template <std::size_t N> class CombinationTally final {
-public:
-    using Numbers = std::array<int, N>;
+// The most frequent first; combinations given in number order keep it among equal counts. The `limit`
+// first are kept.
+std::vector<NumberCombination> Ranked(std::vector<NumberCombination> combinations,
+                                      std::size_t limit = SIZE_MAX) {
+    std::stable_sort(
+        combinations.begin(), combinations.end(),
+        [](const NumberCombination& a, const NumberCombination& b) { return a.count > b.count; });
+    combinations.resize(std::min(limit, combinations.size()));
+    return combinations;
+}
 
-    explicit CombinationTally(std::size_t size) : counts_(size, 0) {}
-
-    void Count(std::size_t index, const Numbers& numbers) {
-        if (counts_[index]++ == 0) {
-            seen_.push_back({index, numbers});
+// The smallest count that the `limit` most frequent of `counts` reach (at least 1).
+int LeastCountOfTop(const std::vector<int>& counts, std::size_t limit) {
+    const int most = counts.empty() ? 0 : *std::max_element(counts.begin(), counts.end());
+    std::vector<std::size_t> withCount(static_cast<std::size_t>(most) + 1, 0);
+    for (const int count : counts) {
+        ++withCount[static_cast<std::size_t>(count)];
+    }
+    std::size_t reached = 0;
+    for (int count = most; count > 1; --count) {
+        reached += withCount[static_cast<std::size_t>(count)];
+        if (reached >= limit) {
+            return count;
         }
     }
-
-    // The combinations counted, the most frequent first (then in number order); the `limit` first of them.
-    std::vector<NumberCombination> Ranked(std::size_t limit = SIZE_MAX) && {
-        const auto ranksBefore = [this](const Seen& a, const Seen& b) {
-            const int countA = counts_[a.index];
-            const int countB = counts_[b.index];
-            return countA != countB ? countA > countB : a.numbers < b.numbers;
-        };
-        const std::size_t kept = std::min(limit, seen_.size());
-        std::partial_sort(seen_.begin(), seen_.begin() + static_cast<std::ptrdiff_t>(kept), seen_.end(),
-                          ranksBefore);
-        std::vector<NumberCombination> ranked;
-        ranked.reserve(kept);
-        for (std::size_t i = 0; i < kept; ++i) {
-            ranked.push_back({{seen_[i].numbers.begin(), seen_[i].numbers.end()}, counts_[seen_[i].index]});
-        }
-        return ranked;
-    }
-
-private:
-    struct Seen {
-        std::size_t index;
-        Numbers numbers;
-    };
-    std::vector<int> counts_;
-    std::vector<Seen> seen_;
-};
+    return 1;
+}
 
 } // namespace
 
@@ -89,28 +76,38 @@ DistinctBalls DistinctBallsOf(const FlatDrawings& drawings, int highest) {
 
 std::vector<NumberCombination> CountBallPairs(const DistinctBalls& drawings, int highest) {
     const auto side = static_cast<std::size_t>(std::max(highest, 0)) + 1;
-    CombinationTally<2> tally(side * side);
+    std::vector<int> counts(side * side, 0);
     for (int drawing = 0; drawing < drawings.count(); ++drawing) {
         const std::span<const int> balls = drawings.Drawing(drawing);
         for (std::size_t i = 0; i < balls.size(); ++i) {
             for (std::size_t j = i + 1; j < balls.size(); ++j) {
-                tally.Count(static_cast<std::size_t>(balls[i]) * side + static_cast<std::size_t>(balls[j]),
-                            {balls[i], balls[j]});
+                ++counts[static_cast<std::size_t>(balls[i]) * side + static_cast<std::size_t>(balls[j])];
             }
         }
     }
-    return std::move(tally).Ranked();
+    std::vector<NumberCombination> pairs;
+    for (int low = 1; low <= highest; ++low) {
+        for (int high = low + 1; high <= highest; ++high) {
+            const int count = counts[static_cast<std::size_t>(low) * side + static_cast<std::size_t>(high)];
+            if (count > 0) {
+                pairs.push_back({{low, high}, count});
+            }
+        }
+    }
+    return Ranked(std::move(pairs));
 }
 
 std::vector<NumberCombination> TopBallTriples(const DistinctBalls& drawings, int highest, std::size_t limit) {
-    // Triples a < b < c indexed by the combinatorial number system: C(a-1, 1) + C(b-1, 2) + C(c-1, 3).
+    // Triples a < b < c indexed by the combinatorial number system, C(a-1, 1) + C(b-1, 2) + C(c-1, 3): the
+    // indexes 0 .. C(highest, 3) - 1, in the order of c, then b, then a.
     const auto choose2 = [](std::size_t n) {
         return n * (n - 1) / 2;
     };
     const auto choose3 = [](std::size_t n) {
         return n * (n - 1) * (n - 2) / 6;
     };
-    CombinationTally<3> tally(choose3(static_cast<std::size_t>(std::max(highest, 0)) + 2) + 1);
+    const auto range = static_cast<std::size_t>(std::max(highest, 0));
+    std::vector<int> counts(range >= 3 ? choose3(range) : 0, 0);
     for (int drawing = 0; drawing < drawings.count(); ++drawing) {
         const std::span<const int> balls = drawings.Drawing(drawing);
         for (std::size_t i = 0; i < balls.size(); ++i) {
@@ -118,57 +115,87 @@ std::vector<NumberCombination> TopBallTriples(const DistinctBalls& drawings, int
                 const std::size_t pairIndex =
                     static_cast<std::size_t>(balls[i] - 1) + choose2(static_cast<std::size_t>(balls[j] - 1));
                 for (std::size_t k = j + 1; k < balls.size(); ++k) {
-                    tally.Count(pairIndex + choose3(static_cast<std::size_t>(balls[k] - 1)),
-                                {balls[i], balls[j], balls[k]});
+                    ++counts[pairIndex + choose3(static_cast<std::size_t>(balls[k] - 1))];
                 }
             }
         }
     }
-    return std::move(tally).Ranked(limit);
+    // Only the triples that can be among the most frequent are listed, then ranked.
+    const int least = LeastCountOfTop(counts, limit);
+    std::vector<NumberCombination> triples;
+    std::size_t index = 0;
+    for (int c = 3; c <= highest; ++c) {
+        for (int b = 2; b < c; ++b) {
+            for (int a = 1; a < b; ++a, ++index) {
+                if (counts[index] >= least) {
+                    triples.push_back({{a, b, c}, counts[index]});
+                }
+            }
+        }
+    }
+    std::sort(triples.begin(), triples.end(), RanksBefore);
+    triples.resize(std::min(limit, triples.size()));
+    return triples;
 }
 
 std::vector<NumberCombination> CountDigitPairs(const FlatDrawings& digits) {
-    CombinationTally<2> tally(100);
+    std::array<int, 100> counts{};
     for (int drawing = 0; drawing < digits.count(); ++drawing) {
         const std::span<const int> positions = digits.Drawing(drawing);
         // A drawing counts once for each pair of digits it holds in two positions: 112 holds 1 1 and 1 2.
-        std::array<bool, 100> held{};
+        std::array<std::size_t, 6> held{};
+        std::size_t heldCount = 0;
         for (std::size_t i = 0; i < positions.size(); ++i) {
-            for (std::size_t j = i + 1; j < positions.size(); ++j) {
+            for (std::size_t j = i + 1; j < positions.size() && heldCount < held.size(); ++j) {
                 const int low = std::min(positions[i], positions[j]);
                 const int high = std::max(positions[i], positions[j]);
                 const auto index = static_cast<std::size_t>(low * 10 + high);
-                if (!held[index]) {
-                    held[index] = true;
-                    tally.Count(index, {low, high});
+                const auto heldEnd = held.begin() + static_cast<std::ptrdiff_t>(heldCount);
+                if (std::find(held.begin(), heldEnd, index) == heldEnd) {
+                    held[heldCount++] = index;
+                    ++counts[index];
                 }
             }
         }
     }
-    return std::move(tally).Ranked();
+    std::vector<NumberCombination> pairs;
+    for (int low = 0; low <= 9; ++low) {
+        for (int high = low; high <= 9; ++high) {
+            const int count = counts[static_cast<std::size_t>(low * 10 + high)];
+            if (count > 0) {
+                pairs.push_back({{low, high}, count});
+            }
+        }
+    }
+    return Ranked(std::move(pairs));
 }
 
 std::vector<NumberCombination> CountBoxCombinations(const FlatDrawings& digits) {
-    std::size_t size = 1;
+    std::size_t keys = 1;
     for (int position = 0; position < digits.width; ++position) {
-        size *= 10;
+        keys *= 10;
     }
     std::vector<NumberCombination> boxes;
-    std::vector<int> counts(size, 0);
+    std::vector<int> counts(keys, 0);
     for (int drawing = 0; drawing < digits.count(); ++drawing) {
         const std::span<const int> positions = digits.Drawing(drawing);
         // The digits in ascending order, by insertion: a box combination is the same however they came.
-        std::vector<int> sorted;
-        sorted.reserve(positions.size());
-        for (const int digit : positions) {
-            sorted.insert(std::upper_bound(sorted.begin(), sorted.end(), digit), digit);
+        std::array<int, 4> sorted{};
+        std::size_t size = 0;
+        for (const int digit : positions.first(std::min(positions.size(), sorted.size()))) {
+            std::size_t at = size++;
+            for (; at > 0 && sorted[at - 1] > digit; --at) {
+                sorted[at] = sorted[at - 1];
+            }
+            sorted[at] = digit;
         }
         std::size_t key = 0;
-        for (const int digit : sorted) {
-            key = key * 10 + static_cast<std::size_t>(digit);
+        for (std::size_t i = 0; i < size; ++i) {
+            key = key * 10 + static_cast<std::size_t>(sorted[i]);
         }
         if (counts[key]++ == 0) {
-            boxes.push_back({std::move(sorted), static_cast<int>(key)});
+            boxes.push_back({{sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(size)},
+                             static_cast<int>(key)});
         }
     }
     for (NumberCombination& box : boxes) {

@@ -12,10 +12,10 @@ namespace {
 // What one walk over the drawings learns about one number.
 struct NumberWalk {
     int count = 0;
-    int lastDrawing = -1; // the newest drawing holding it so far; -1 before its first
-    int longestGap = 0;   // between two appearances
-    long long gapSum = 0;
-    int gaps = 0;
+    int appearances = 0;   // drawings that hold it
+    int firstDrawing = -1; // -1 before its first appearance
+    int lastDrawing = -1;  // the newest drawing holding it so far
+    int longestGap = 0;    // between two appearances
 };
 
 NumberStatistics Summarise(int number, const NumberWalk& walk, int drawings, const DrawingDates& dates) {
@@ -28,8 +28,11 @@ NumberStatistics Summarise(int number, const NumberWalk& walk, int drawings, con
     const int sinceLast = drawings - 1 - walk.lastDrawing;
     statistics.currentSkip = sinceLast;
     statistics.longestSkip = std::max(walk.longestGap, sinceLast);
-    if (walk.gaps > 0) {
-        statistics.averageSkip = static_cast<double>(walk.gapSum) / walk.gaps;
+    if (walk.appearances >= 2) {
+        // The runs between appearances add up to the span from the first to the last, less the appearances
+        // inside it.
+        const int gaps = walk.appearances - 1;
+        statistics.averageSkip = static_cast<double>(walk.lastDrawing - walk.firstDrawing - gaps) / gaps;
     }
     statistics.lastSeenDrawing = walk.lastDrawing;
     statistics.lastSeen = dates.At(walk.lastDrawing);
@@ -75,11 +78,11 @@ NumberGroupStatistics CountNumberGroup(std::string name, int lowest, int highest
                 continue; // the same number twice in one drawing (a hand-edited history)
             }
             if (walk.lastDrawing >= 0) {
-                const int gap = drawing - walk.lastDrawing - 1;
-                walk.longestGap = std::max(walk.longestGap, gap);
-                walk.gapSum += gap;
-                ++walk.gaps;
+                walk.longestGap = std::max(walk.longestGap, drawing - walk.lastDrawing - 1);
+            } else {
+                walk.firstDrawing = drawing;
             }
+            ++walk.appearances;
             walk.lastDrawing = drawing;
         }
     }
