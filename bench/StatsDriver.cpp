@@ -5,7 +5,8 @@
 //   stats-driver stats GAME
 //   stats-driver backtest GAME OPERATION [optimistic|pessimistic|nihilistic] [SEED]
 //
-// GAME is 3, 4, 5, 6 or pb; OPERATION overdue, hottest, random or best-guess.
+// GAME is 3, 4, 5, 6 or pb; OPERATION overdue, hottest, random or best-guess. With STATS_DRIVER_QUIET set it
+// prints nothing, which tells the engine's share of a run from the output's.
 
 #include "digit/DigitDrawTable.h"
 #include "lotto/LottoDrawTable.h"
