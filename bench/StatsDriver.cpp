@@ -212,7 +212,8 @@ int Run(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
 #if defined(__GLIBC__)
-    // As vantorel-cli does: the heap keeps what it was given, so later allocations reuse the history's buffer.
+    // As vantorel-cli does: the heap keeps what it was given, so later allocations reuse the history's
+    // buffer.
     constexpr int kBeyondAnyHistory = static_cast<int>(2 * kLargestHistoryFile);
     mallopt(M_MMAP_THRESHOLD, kBeyondAnyHistory);
     mallopt(M_TRIM_THRESHOLD, kBeyondAnyHistory);
