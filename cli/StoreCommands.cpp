@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "platform/GamePresets.h"
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 #include "store/DataFileTexts.h"
@@ -55,7 +56,9 @@ int RunImport(const CommandLine& line, CliContext& context) {
     }
     const std::filesystem::path importFile(line.input);
     if (line.results) {
-        const int imported = ImportResults(importFile, line.gameType, line.column, {}, *settings);
+        const int imported =
+            ImportResults(importFile, line.gameType,
+                          {line.column, EraInForce(context.profile, line.gameType)}, {}, *settings);
         if (imported == kResultsImportDeclined) {
             TellDeclined("remove them");
         }

@@ -139,7 +139,8 @@ using GameSettingChanges = std::array<std::optional<int>, kGameSettingCount>;
 // The texts the five keys hold once `changes` are written.
 GameSettingTexts TextsAfterChanges(const GameSettingTexts& stored, const GameSettingChanges& changes);
 
-// Writes the changed keys, in key order; false when the store could not keep one of them.
+// Writes the changed keys, in key order; false when the store could not keep one of them. A key whose value
+// changes ends the preset its game used (GamePresets.h).
 bool WriteGameSettings(ProfileStore& store, const GameSettingChanges& changes);
 
 // The key named `name`, compared without regard to case.

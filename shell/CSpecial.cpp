@@ -256,11 +256,12 @@ void CSpecial::SaveEntries() {
 void CSpecial::UsePreset() {
     const int chosen = presets_->currentIndex();
     if (chosen >= 0 && chosen < static_cast<int>(kGamePresets.size())) {
-        ConfirmAndSave(kGamePresets[static_cast<std::size_t>(chosen)].values);
+        const GamePreset& preset = kGamePresets[static_cast<std::size_t>(chosen)];
+        ConfirmAndSave(preset.values, &preset);
     }
 }
 
-void CSpecial::ConfirmAndSave(const GameSettingChanges& changes) {
+void CSpecial::ConfirmAndSave(const GameSettingChanges& changes, const GamePreset* preset) {
     const GameSettingTexts afterSaving = TextsAfterChanges(ReadGameSettingTexts(services().profile), changes);
     const MessageAnswer answer =
         MessageBox(SaveConfirmationText(afterSaving), MessageIcon::Question, MessageButtons::OkCancel);
@@ -268,7 +269,9 @@ void CSpecial::ConfirmAndSave(const GameSettingChanges& changes) {
         MessageBox(kSettingsCancelled);
         return;
     }
-    if (!WriteGameSettings(services().profile, changes)) {
+    const bool saved = preset != nullptr ? UseGamePreset(services().profile, *preset)
+                                         : WriteGameSettings(services().profile, changes);
+    if (!saved) {
         MessageBox(SettingsNotSavedMessage(services().profile), MessageIcon::Stop);
         return;
     }

@@ -14,6 +14,8 @@ class QRadioButton;
 
 namespace vantorel {
 
+struct GamePreset;
+
 // The "Setup" page: the fifteen strategy choices that the engines read (kept from one run of the sheet to
 // the next through setupChoicesSaved) and the five game maximums, which it writes to the profile only
 // when the user saves and confirms. A maximum not recorded in this visit keeps its stored value. Beside the
@@ -40,8 +42,9 @@ private:
     void RecordEntry();
     void SaveEntries();
     void UsePreset();
-    // Shows the confirmation of the texts the keys will hold and writes the changes after OK.
-    void ConfirmAndSave(const GameSettingChanges& changes);
+    // Shows the confirmation of the texts the keys will hold and writes the changes after OK; with a
+    // preset, the settings then remember it as its game's.
+    void ConfirmAndSave(const GameSettingChanges& changes, const GamePreset* preset = nullptr);
     void ShowCurrentSettings();
     void ReturnToPreviousPage();
 

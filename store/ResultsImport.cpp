@@ -5,6 +5,7 @@
 #include "store/CalendarDates.h"
 #include "store/HistoryFile.h"
 #include "store/HistoryRewrite.h"
+#include "store/KeptValidators.h"
 #include "store/ResultsFile.h"
 #include "store/TokenCursor.h"
 
@@ -92,6 +93,8 @@ MergedSection Merge(const std::vector<HeldDrawing>& held, const ResultsReading& 
     merged.counts.repeatedLines = reading.repeatedLines;
     merged.counts.passedOverLines = reading.passedOverLines;
     merged.counts.firstPassedOver = reading.firstPassedOverLine;
+    merged.counts.beforeStorableYears = reading.leftOutBeforeStorableYears;
+    merged.counts.beforeEra = reading.leftOutBeforeEra;
     std::unordered_map<std::string_view, int> heldByDate;
     for (std::size_t i = 0; i < held.size(); ++i) {
         heldByDate.emplace(held[i].date, static_cast<int>(i));
@@ -219,6 +222,12 @@ std::string ResultsImportSummary(const ResultsImportCounts& counts) {
     AppendCount(text, "Lines repeating a drawing (read once)", counts.repeatedLines);
     AppendCount(text, "Older drawings left out (no room)", counts.leftOut);
     AppendCount(text, "Oldest drawings removed from the history", counts.removed);
+    AppendCount(text,
+                "Drawings before " + std::to_string(kFirstStorableYear) +
+                    " left out (years a history cannot hold)",
+                counts.beforeStorableYears);
+    AppendCount(text, "Drawings before " + DisplayDateOfKey(counts.eraStart) + " left out (an earlier game)",
+                counts.beforeEra);
     if (counts.passedOverLines > 0) {
         AppendCount(text, "Lines passed over", counts.passedOverLines);
         text.append(" (the first: line ").append(std::to_string(counts.firstPassedOver)).append(")");
@@ -240,7 +249,7 @@ GameSettingKeys SettingsOfResultsImport(int gameType) {
     }
 }
 
-int ImportResults(const std::filesystem::path& resultsFile, int gameType, std::string_view column,
+int ImportResults(const std::filesystem::path& resultsFile, int gameType, const ResultsSelection& selection,
                   const ProgressLight& progress, const GameSettings& settings, FileSystem& files) {
     if (gameType < kThreeNumber || gameType > kPowerball) {
         MessageBox(kIllegalGameTypeForResults, MessageIcon::Stop);
@@ -250,26 +259,46 @@ int ImportResults(const std::filesystem::path& resultsFile, int gameType, std::s
     if (!ReadImportFile(resultsFile, text, files)) {
         return 0;
     }
-    const ResultsReading reading = ReadResultsText(text, gameType, settings, column);
+    return ImportResultsText(text, gameType, selection, progress, settings, files).result;
+}
+
+ResultsImportResult ImportResultsText(std::string_view text, int gameType, const ResultsSelection& selection,
+                                      const ProgressLight& progress, const GameSettings& settings,
+                                      FileSystem& files) {
+    if (gameType < kThreeNumber || gameType > kPowerball) {
+        MessageBox(kIllegalGameTypeForResults, MessageIcon::Stop);
+        return {};
+    }
+    const ResultsReading reading =
+        ReadResultsText(text, gameType, settings, selection.column, selection.eraStart);
     if (!reading.problem.empty()) {
         MessageBox(WithNothingChanged(reading.problem), MessageIcon::Stop);
-        return 0;
+        return {};
     }
     ResultsImportCounts counts;
+    std::string sectionMark;
+    const int section = SectionNumber(gameType, true);
     const auto plan = [&](std::string_view history, ChangeNotes& notes, std::string& newHistory) {
-        return PlanResults(history, reading, gameType, settings, progress, counts, notes, newHistory);
+        const HistoryChange change =
+            PlanResults(history, reading, gameType, settings, progress, counts, notes, newHistory);
+        if (change == HistoryChange::kReplace || change == HistoryChange::kUnchanged) {
+            sectionMark =
+                HistorySectionMark(change == HistoryChange::kReplace ? newHistory : history, section);
+        }
+        return change;
     };
     switch (ChangeHistory(files, true, plan)) {
     case ChangeOutcome::kReplaced:
     case ChangeOutcome::kUnchanged:
         break;
     case ChangeOutcome::kDeclined:
-        return kResultsImportDeclined;
+        return {kResultsImportDeclined, {}};
     case ChangeOutcome::kRefused:
-        return 0;
+        return {};
     }
+    counts.eraStart = selection.eraStart;
     MessageBox(ResultsImportSummary(counts), MessageIcon::Information);
-    return counts.added > 0 ? 1 : kNothingNewToImport;
+    return {counts.added > 0 ? 1 : kNothingNewToImport, sectionMark};
 }
 
 } // namespace vantorel

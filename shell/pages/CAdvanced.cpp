@@ -1,5 +1,6 @@
 #include "shell/pages/CAdvanced.h"
 
+#include "platform/GamePresets.h"
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 #include "platform/PlainDecimal.h"
@@ -575,7 +576,8 @@ void CAdvanced::ImportResultsFile(int game) {
     }
     const std::string column = resultsColumnEdit_->text().trimmed().toStdString();
     RunImport([&](const std::filesystem::path& resultsFile, const ProgressLight& progress) {
-        return ImportResults(resultsFile, game, column, progress, *settings);
+        return ImportResults(resultsFile, game, {column, EraInForce(services().profile, game)}, progress,
+                             *settings);
     });
 }
 

@@ -156,6 +156,7 @@ TEST_F(CSpecialTest, UsePresetSavesItsGamesMaximumsAfterConfirmation) {
                                      "Powerball Grp 1:   69\nPowerball Grp 2:   26\nPowerball Max  :   5 ?";
     ExpectSavedAfterConfirmation("usePresetButton", confirmation, {"26", "49", "49", "42", "5"},
                                  {"26", "49", "69", "26", "5"});
+    EXPECT_EQ(PresetInForce(profile, 4), &kGamePresets[0]); // remembered as the Power Ball game's
 }
 
 TEST_F(CSpecialTest, ChoicesShowTheDefaultsAndStayOneHotPerGroup) {
