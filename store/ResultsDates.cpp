@@ -131,7 +131,7 @@ std::optional<int> MonthOfName(std::string_view word) {
     if (!word.empty() && word.back() == '.') {
         word.remove_suffix(1);
     }
-    if (word.size() < 3) {
+    if (word.size() < 3 || word.size() > 9) { // "may" .. "september"
         return std::nullopt;
     }
     const std::string name = LowerCased(word);
@@ -170,7 +170,7 @@ std::optional<int> FullYearOfWord(std::string_view word) {
 bool IsWeekdayName(std::string_view word) {
     static constexpr std::array<std::string_view, 7> kWeekdays = {
         "monday", "tuesday", "wednesday", "thursday", "friday", "saturday", "sunday"};
-    if (word.size() < 3) {
+    if (word.size() < 3 || word.size() > 9) { // "mon" .. "wednesday"
         return false;
     }
     const std::string name = LowerCased(word);

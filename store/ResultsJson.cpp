@@ -63,7 +63,9 @@ void AppendCleanValue(std::string& field, std::string_view value) {
     }
 }
 
-// Collects the elements of the top array as rows of fields, the values of objects by name.
+// Writes the elements of the top array as lines of fields as they are parsed, the values of objects under
+// their names; the header line of the names comes first once all are known. Only the lines are kept, so a
+// file's memory is about twice its size at most.
 class DrawingRows final {
 public:
     using Json = nlohmann::json;
@@ -113,32 +115,33 @@ public:
             return lines;
         }
         if (!names_.empty()) {
-            AppendLine(lines, names_, rows_.empty() ? 1 : rows_.front().line);
+            AppendFields(lines.text, names_);
+            lines.lineNumbers.push_back(lineNumbers_.empty() ? 1 : lineNumbers_.front());
         }
-        for (const Row& row : rows_) {
-            AppendLine(lines, row.fields, row.line);
-        }
+        lines.text += body_;
+        body_ = std::string();
+        lines.lineNumbers.insert(lines.lineNumbers.end(), lineNumbers_.begin(), lineNumbers_.end());
         return lines;
     }
 
 private:
-    struct Row {
-        int line = 0;
-        std::vector<std::string> fields;
-    };
-
-    static void AppendLine(JsonResultsLines& lines, const std::vector<std::string>& fields, int line) {
+    static void AppendFields(std::string& text, const std::vector<std::string>& fields) {
         for (std::size_t i = 0; i < fields.size(); ++i) {
-            lines.text.append(i == 0 ? "" : "\t").append(fields[i]);
+            text.append(i == 0 ? "" : "\t").append(fields[i]);
         }
-        lines.text += '\n';
-        lines.lineNumbers.push_back(line);
+        text += '\n';
     }
 
     void StartRow(bool keyed) {
-        rows_.push_back(Row{line_, {}});
+        fields_.clear();
+        rowLine_ = line_;
         keyedRow_ = keyed;
         column_ = keyed ? kNoColumn : 0;
+    }
+
+    void EndRow() {
+        AppendFields(body_, fields_);
+        lineNumbers_.push_back(rowLine_);
     }
 
     std::size_t ColumnOf(const std::string& name) {
@@ -157,15 +160,15 @@ private:
     bool Value(std::string_view value) {
         if (depth_ == 1) {
             StartRow(false);
-            AppendCleanValue(rows_.back().fields.emplace_back(), value);
+            AppendCleanValue(fields_.emplace_back(), value);
+            EndRow();
         } else if (depth_ == 2 && !keyedRow_) {
-            AppendCleanValue(rows_.back().fields.emplace_back(), value);
+            AppendCleanValue(fields_.emplace_back(), value);
         } else if ((depth_ == 2 || (depth_ == 3 && inValueArray_)) && column_ != kNoColumn) {
-            std::vector<std::string>& fields = rows_.back().fields;
-            if (fields.size() <= column_) {
-                fields.resize(column_ + 1);
+            if (fields_.size() <= column_) {
+                fields_.resize(column_ + 1);
             }
-            std::string& field = fields[column_];
+            std::string& field = fields_[column_];
             if (depth_ == 2) {
                 field.clear();
             } else if (!field.empty()) {
@@ -179,6 +182,9 @@ private:
     bool End() {
         --depth_;
         inValueArray_ = inValueArray_ && depth_ > 2;
+        if (depth_ == 1) {
+            EndRow();
+        }
         return true;
     }
 
@@ -190,7 +196,10 @@ private:
     bool inValueArray_ = false;
     std::size_t column_ = kNoColumn;
     std::vector<std::string> names_;
-    std::vector<Row> rows_;
+    std::vector<std::string> fields_; // of the element being read
+    int rowLine_ = 0;                 // where it starts
+    std::string body_;                // the lines of the elements read
+    std::vector<int> lineNumbers_;    // where each of them starts
     std::string problem_;
 };
 
