@@ -171,6 +171,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${VANTOREL_DEBIAN_REVISION})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# libcurl is loaded when a results file is fetched, so the programs do not name it among their libraries.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4")
 # ca-certificates: the system's certificates, against which results are fetched over HTTPS.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, ca-certificates")
 configure_file(${PROJECT_SOURCE_DIR}/packaging/CPackProjectConfig.cmake.in ${generated}/CPackProjectConfig.cmake
