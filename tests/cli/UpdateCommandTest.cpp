@@ -106,8 +106,10 @@ TEST_F(UpdateCommandTest, AChangedHistoryOrFileIsFetchedWhole) {
     server.Serve("/rows.csv", Published());
     ASSERT_EQ(Update({}).status, 0);
     const auto lastRequest = [this](const char* header) {
-        const std::map<std::string, std::string>& headers = server.Requests().back().headers;
-        return headers.count(header) == 0 ? std::string("(none)") : headers.at(header);
+        const std::vector<ReceivedRequest> requests = server.Requests();
+        const std::map<std::string, std::string>& headers = requests.back().headers;
+        const auto found = headers.find(header);
+        return found == headers.end() ? std::string("(none)") : found->second;
     };
     // Another game's new history leaves the Power Ball section as it was.
     WriteFile("numbers.txt", "09/26/20 123\n");
