@@ -1,6 +1,7 @@
 #include "tests/shell/SheetTestSupport.h"
 
 #include "digit/DigitDrawTable.h"
+#include "platform/GamePresets.h"
 #include "platform/PlainDecimal.h"
 #include "shell/pages/C4num.h"
 #include "shell/pages/CAdvanced.h"
@@ -216,6 +217,19 @@ TEST_F(ResultsImportPageTest, AddsTheDrawingsInDateOrderAndOnlyOnce) {
     EXPECT_EQ(messages.texts().at(0).substr(0, 46), "No new drawings: VTRMAIN.DAT was not changed.\n");
     EXPECT_EQ(History(), imported);
     EXPECT_FALSE(Shown("completionPicture")); // no new data to announce
+}
+
+// With a preset in force, the drawings of the game's earlier matrices are left out.
+TEST_F(ResultsImportPageTest, ThePresetInForceLeavesOutTheDrawingsOfEarlierGames) {
+    WriteFile("lotto.csv", kSixNumberResults);
+    ASSERT_TRUE(UseGamePreset(profile, *FindGamePreset("lotto-6-59")));
+    const std::string before = History();
+    ImportResults("sixNumberGameRadio", "lotto.csv");
+    EXPECT_EQ(messages.texts(),
+              Lines{"No new drawings: VTRMAIN.DAT was not changed.\n\nNew drawings written: "
+                    "0\nAlready in the history: 0\nDrawings before 09/12/2001 left out (an "
+                    "earlier game): 3"});
+    EXPECT_EQ(History(), before);
 }
 
 TEST_F(ResultsImportPageTest, TheColumnFieldChoosesTheGameOfAFileWithSeveral) {
