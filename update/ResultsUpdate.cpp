@@ -18,14 +18,21 @@ constexpr std::string_view kIllegalGameTypeForUpdate = "Illegal gameType paramet
 // The history's folder: the current directory, where every store operation works.
 const std::filesystem::path kHistoryFolder;
 
+// Kept validators hold for the section as an update left it and for the era it read the file with: with an
+// earlier era (another preset, or none), drawings that were left out may be written now.
+std::string UpdateMark(std::string_view sectionMark, int eraStart) {
+    return sectionMark.empty() ? std::string()
+                               : std::string(sectionMark) + " from " + std::to_string(eraStart);
+}
+
 // The mark of the section as it is now; empty when the history cannot be read, so that no validators
 // match and the whole file is fetched.
-std::string CurrentSectionMark(FileSystem& files, int section) {
+std::string CurrentMark(FileSystem& files, int section, int eraStart) {
     std::string history;
     switch (ReadHistoryFile(files, std::filesystem::path(kHistoryFileName), history)) {
     case ReadStatus::kRead:
     case ReadStatus::kMissing:
-        return HistorySectionMark(history, section);
+        return UpdateMark(HistorySectionMark(history, section), eraStart);
     default:
         return {};
     }
@@ -68,7 +75,7 @@ ResultsUpdateOutcome UpdateResults(const ResultsUpdateRequest& request, const Ga
     }
     const int section = SectionNumber(request.gameType, true);
     const ValidatorSource source{section, request.url, request.column};
-    const std::string markBefore = CurrentSectionMark(files, section);
+    const std::string markBefore = CurrentMark(files, section, request.eraStart);
     const HttpValidators kept =
         markBefore.empty() ? HttpValidators{} : ReadKeptValidators(files, kHistoryFolder, source, markBefore);
 
@@ -93,10 +100,12 @@ ResultsUpdateOutcome UpdateResults(const ResultsUpdateRequest& request, const Ga
     fetched.body = std::string(); // the file's memory is not needed while the validators are kept
     switch (imported.result) {
     case 1:
-        KeepForNextUpdate(files, source, fetched.validators, kept, imported.sectionMark);
+        KeepForNextUpdate(files, source, fetched.validators, kept,
+                          UpdateMark(imported.sectionMark, request.eraStart));
         return ResultsUpdateOutcome::kWritten;
     case kNothingNewToImport:
-        KeepForNextUpdate(files, source, fetched.validators, kept, imported.sectionMark);
+        KeepForNextUpdate(files, source, fetched.validators, kept,
+                          UpdateMark(imported.sectionMark, request.eraStart));
         return ResultsUpdateOutcome::kNothingNew;
     case kResultsImportDeclined:
         return ResultsUpdateOutcome::kDeclined;

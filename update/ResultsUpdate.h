@@ -41,12 +41,12 @@ std::string ValidatorsNotKeptMessage(FileFault fault);
 
 // Updates the dated history of the current directory's vtrmain.dat from `request.url`: fetches the file
 // (asking only whether it changed when the last update of this history section from this address and
-// column kept what the server said identifies it, in vtrupdate.dat, and the section is as that update
-// left it), then imports it exactly as ImportResults does (the same checks, summary and question). After an
-// import that wrote the drawings or found nothing new, keeps what the server said for the next update.
-// Blocks until done and runs on any thread; `progress` is called on that thread while the file arrives and
-// cancels the fetch by returning false. Messages and the question go through MessageBox, like every
-// store operation's.
+// column kept what the server said identifies it, in vtrupdate.dat, and the section and the era are as
+// that update left them), then imports it exactly as ImportResults does (the same checks, summary and
+// question). After an import that wrote the drawings or found nothing new, keeps what the server said for the
+// next update. Blocks until done and runs on any thread; `progress` is called on that thread while the file
+// arrives and cancels the fetch by returning false. Messages and the question go through MessageBox, like
+// every store operation's.
 ResultsUpdateOutcome UpdateResults(const ResultsUpdateRequest& request, const GameSettings& settings,
                                    const FetchProgressCallback& progress = {},
                                    FileSystem& files = RealFileSystem());

@@ -224,6 +224,10 @@ TEST_F(UpdateCommandTest, ThePresetInForceGivesTheEraTheColumnAndTheSource) {
                     "0\nAlready in the history: 0\nDrawings before 10/07/2015 left out (an "
                     "earlier game): 1871"});
     EXPECT_FALSE(std::filesystem::exists("vtrmain.dat"));
+    // Without the preset the unchanged file is fetched again, and gives the drawings it left out.
+    ASSERT_EQ(CliRunner(profile).Run("settings PBC=59 PBB=42").status, 0);
+    EXPECT_EQ(Update({}).messages(),
+              Lines{"Results Import Successful\n\nNew drawings written: 1871\nAlready in the history: 0"});
 
     // New York's Numbers and Win 4 file, back to 1980; the preset names the evening drawing's column.
     ASSERT_EQ(CliRunner(profile).Run("settings --preset ny-numbers-eve").status, 0);
