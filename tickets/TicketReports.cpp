@@ -1,0 +1,171 @@
+#include "tickets/TicketReports.h"
+
+#include "tickets/TicketCheck.h"
+#include "tickets/TicketDates.h"
+
+#include <cstddef>
+#include <limits>
+
+namespace vantorel {
+
+namespace {
+
+constexpr std::int64_t kMostMoney = std::numeric_limits<std::int64_t>::max();
+
+std::string Grouped(std::int64_t value) {
+    const std::string digits = std::to_string(value);
+    std::string grouped;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) {
+            grouped += ',';
+        }
+        grouped += digits[i];
+    }
+    return grouped;
+}
+
+std::string Counted(std::int64_t count, std::string_view one, std::string_view many) {
+    return std::to_string(count) + ' ' + std::string(count == 1 ? one : many);
+}
+
+std::string BonusBallName(const PrizeTable& prizes) {
+    return prizes.bonusBall.empty() ? std::string("Powerball") : prizes.bonusBall;
+}
+
+const PrizeTier& TierOf(const TicketCheck& check, const TicketWin& win) {
+    return check.prizes.tiers[static_cast<std::size_t>(win.tier)];
+}
+
+// "12/05/2026" or "drawing 2080".
+std::string WhenText(const TicketCheck& check, const TicketWin& win) {
+    return check.dated ? TypedDateText(win.date) : "drawing " + std::to_string(win.drawing + 1);
+}
+
+} // namespace
+
+std::string DollarsText(std::int64_t dollars) {
+    return '$' + Grouped(dollars);
+}
+
+std::string CentsText(std::int64_t cents) {
+    std::string text = DollarsText(cents / 100);
+    if (cents % 100 != 0) {
+        const std::int64_t rest = cents % 100;
+        text += (rest < 10 ? ".0" : ".") + std::to_string(rest);
+    }
+    return text;
+}
+
+std::string TierWording(const PrizeTable& prizes, const PrizeTier& tier) {
+    switch (tier.shape) {
+    case TierShape::kStraight:
+        return "straight";
+    case TierShape::kBox:
+        return std::to_string(tier.boxWays) + "-way box";
+    case TierShape::kBalls:
+        break;
+    }
+    if (tier.bonus) {
+        return tier.matched == 0 ? BonusBallName(prizes) + " only"
+                                 : std::to_string(tier.matched) + " + " + BonusBallName(prizes);
+    }
+    return Counted(tier.matched, "number", "numbers");
+}
+
+std::string PrizeWording(const PrizeTier& tier) {
+    switch (tier.kind) {
+    case PrizeKind::kFixed:
+        return DollarsText(tier.dollars);
+    case PrizeKind::kJackpot:
+        return "Jackpot";
+    case PrizeKind::kUnknown:
+        break;
+    }
+    return "prize not known";
+}
+
+ReportLines NewWinsLines(const TicketCheck& check) {
+    ReportLines lines;
+    for (std::size_t i = 0; i < check.wins.size(); ++i) {
+        const TicketWin& win = check.wins[i];
+        std::string& line = lines.OpenLine();
+        const bool firstOfDrawing = i == 0 || check.wins[i - 1].drawing != win.drawing;
+        if (firstOfDrawing) {
+            line += check.dated ? "Your tickets won on " : "Your tickets won in ";
+            line += WhenText(check, win) + ": ";
+        } else {
+            line += "; ";
+        }
+        const PrizeTier& tier = TierOf(check, win);
+        line += "line " + std::to_string(win.line) + ", " + TierWording(check.prizes, tier) + ", " +
+                PrizeWording(tier);
+        const bool lastOfDrawing = i + 1 == check.wins.size() || check.wins[i + 1].drawing != win.drawing;
+        if (lastOfDrawing) {
+            lines.EndLine();
+        }
+    }
+    return lines;
+}
+
+ReportLines WinLines(const TicketCheck& check) {
+    ReportLines lines;
+    for (const TicketWin& win : check.wins) {
+        const PrizeTier& tier = TierOf(check, win);
+        lines.OpenLine() += WhenText(check, win) + " line " + std::to_string(win.line) + ": " +
+                            check.tickets[static_cast<std::size_t>(win.ticket)].text + " won " +
+                            TierWording(check.prizes, tier) + ", " + PrizeWording(tier);
+        lines.EndLine();
+    }
+    return lines;
+}
+
+ReportLines SummaryLines(const TicketCheck& check) {
+    const TicketSummary& summary = check.summary;
+    ReportLines lines;
+    const auto add = [&lines](const std::string& line) {
+        lines.Add(line);
+    };
+    add("Checked " + Counted(summary.tickets, "ticket", "tickets") + " against " +
+        Counted(summary.drawings, "drawing", "drawings") + ": " + Counted(summary.plays, "play", "plays"));
+    if (summary.ticketsLeftOut > 0) {
+        add("Left out: " + Counted(summary.ticketsLeftOut, "ticket", "tickets") +
+            " with dates (the undated history has none)");
+    }
+    for (std::size_t i = 0; i < check.prizes.tiers.size(); ++i) {
+        const PrizeTier& tier = check.prizes.tiers[i];
+        const std::int64_t wins = i < summary.winsPerTier.size() ? summary.winsPerTier[i] : 0;
+        std::string line = TierWording(check.prizes, tier) + ": " + Counted(wins, "win", "wins");
+        if (tier.kind == PrizeKind::kFixed) {
+            const bool fits = tier.dollars == 0 || wins <= kMostMoney / tier.dollars;
+            line += " x " + DollarsText(tier.dollars) + " = " +
+                    DollarsText(fits ? wins * tier.dollars : kMostMoney);
+        } else {
+            line += ", " + PrizeWording(tier);
+        }
+        add(line);
+    }
+    add("Fixed prizes won: " + DollarsText(summary.fixedDollars));
+    if (summary.spentCents) {
+        add("Spent: " + CentsText(*summary.spentCents) + " (" + Counted(summary.plays, "play", "plays") +
+            " at " + CentsText(*check.prizes.ticketCents) + ")");
+    } else {
+        add("Spent: not known (no ticket price)");
+    }
+    if (summary.jackpots.empty()) {
+        add("Jackpots won: none");
+    }
+    for (const TicketWin& win : summary.jackpots) {
+        add("Jackpot won " + std::string(check.dated ? "on " : "in ") + WhenText(check, win) + ": line " +
+            std::to_string(win.line) + ", " + check.tickets[static_cast<std::size_t>(win.ticket)].text +
+            ", " + TierWording(check.prizes, TierOf(check, win)));
+    }
+    if (!check.prizes.note.empty()) {
+        add(check.prizes.note);
+    }
+    if (summary.winsNotListed > 0) {
+        add("Wins not listed (too many): " + std::to_string(summary.winsNotListed));
+    }
+    return lines;
+}
+
+} // namespace vantorel
