@@ -40,15 +40,13 @@ struct CheckScope {
     int fromDrawing = 0;
 };
 
-// One ticket that won on one drawing.
+// One ticket that won on one drawing, kept small: a check may list a million of them.
 struct TicketWin {
-    int ticket = 0;  // index in TicketCheck::tickets
-    int line = 0;    // the ticket's line in its file
-    int drawing = 0; // index in the history, oldest first, from 0
-    int date = 0;    // the drawing's day as a date key; kNoDate for an undated history
-    int matched = 0; // first-group balls matched; digit games: every digit
-    bool bonus = false;
-    int tier = 0; // index in TicketCheck::prizes.tiers
+    int ticket = 0;          // index in TicketCheck::tickets
+    int drawing = 0;         // index in the history, oldest first, from 0
+    std::int16_t tier = 0;   // index in TicketCheck::prizes.tiers
+    std::int8_t matched = 0; // first-group balls matched; digit games: every digit
+    bool bonus = false;      // the second-group ball matched
 };
 
 // The wins listed at most; further wins are counted in the summary only.
@@ -79,6 +77,15 @@ struct TicketCheck {
     PrizeTable prizes;
     std::vector<TicketWin> wins; // by drawing, then by ticket, as in the file
     TicketSummary summary;
+    std::vector<int> drawingDates; // the day of every drawing of the history as a date key; kNoDate undated
+
+    const Ticket& TicketOf(const TicketWin& win) const {
+        return tickets[static_cast<std::size_t>(win.ticket)];
+    }
+    const PrizeTier& TierOf(const TicketWin& win) const {
+        return prizes.tiers[static_cast<std::size_t>(win.tier)];
+    }
+    int DateOf(const TicketWin& win) const { return drawingDates[static_cast<std::size_t>(win.drawing)]; }
 };
 
 TicketCheck CheckTickets(const TicketGame& game, const std::vector<Ticket>& tickets,

@@ -3,8 +3,11 @@
 #include "tickets/TicketCheck.h"
 #include "tickets/TicketDates.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <limits>
+#include <span>
+#include <vector>
 
 namespace vantorel {
 
@@ -32,13 +35,9 @@ std::string BonusBallName(const PrizeTable& prizes) {
     return prizes.bonusBall.empty() ? std::string("Powerball") : prizes.bonusBall;
 }
 
-const PrizeTier& TierOf(const TicketCheck& check, const TicketWin& win) {
-    return check.prizes.tiers[static_cast<std::size_t>(win.tier)];
-}
-
 // "12/05/2026" or "drawing 2080".
 std::string WhenText(const TicketCheck& check, const TicketWin& win) {
-    return check.dated ? TypedDateText(win.date) : "drawing " + std::to_string(win.drawing + 1);
+    return check.dated ? TypedDateText(check.DateOf(win)) : "drawing " + std::to_string(win.drawing + 1);
 }
 
 } // namespace
@@ -96,9 +95,9 @@ ReportLines NewWinsLines(const TicketCheck& check) {
         } else {
             line += "; ";
         }
-        const PrizeTier& tier = TierOf(check, win);
-        line += "line " + std::to_string(win.line) + ", " + TierWording(check.prizes, tier) + ", " +
-                PrizeWording(tier);
+        const PrizeTier& tier = check.TierOf(win);
+        line += "line " + std::to_string(check.TicketOf(win).line) + ", " + TierWording(check.prizes, tier) +
+                ", " + PrizeWording(tier);
         const bool lastOfDrawing = i + 1 == check.wins.size() || check.wins[i + 1].drawing != win.drawing;
         if (lastOfDrawing) {
             lines.EndLine();
@@ -107,13 +106,33 @@ ReportLines NewWinsLines(const TicketCheck& check) {
     return lines;
 }
 
-ReportLines WinLines(const TicketCheck& check) {
+ReportLines WinLines(const TicketCheck& check, std::size_t first, std::size_t count) {
+    first = std::min(first, check.wins.size());
+    const std::span<const TicketWin> wins =
+        std::span<const TicketWin>(check.wins).subspan(first, std::min(count, check.wins.size() - first));
+    // The pieces of the lines made once: " won 4 + Powerball, $50,000" per tier, " line 3: <ticket>" per
+    // ticket and the date per drawing, so that a long list costs little more than copying its text.
+    std::vector<std::string> tierEnds;
+    for (const PrizeTier& tier : check.prizes.tiers) {
+        tierEnds.push_back(" won " + TierWording(check.prizes, tier) + ", " + PrizeWording(tier));
+    }
+    std::vector<std::string> ticketParts;
+    for (const Ticket& ticket : check.tickets) {
+        ticketParts.push_back(" line " + std::to_string(ticket.line) + ": " + ticket.text);
+    }
     ReportLines lines;
-    for (const TicketWin& win : check.wins) {
-        const PrizeTier& tier = TierOf(check, win);
-        lines.OpenLine() += WhenText(check, win) + " line " + std::to_string(win.line) + ": " +
-                            check.tickets[static_cast<std::size_t>(win.ticket)].text + " won " +
-                            TierWording(check.prizes, tier) + ", " + PrizeWording(tier);
+    lines.Reserve(wins.size(), wins.size() * 64);
+    std::string when;
+    int whenDrawing = -1;
+    for (const TicketWin& win : wins) {
+        if (win.drawing != whenDrawing) {
+            when = WhenText(check, win);
+            whenDrawing = win.drawing;
+        }
+        std::string& line = lines.OpenLine();
+        line += when;
+        line += ticketParts[static_cast<std::size_t>(win.ticket)];
+        line += tierEnds[static_cast<std::size_t>(win.tier)];
         lines.EndLine();
     }
     return lines;
@@ -156,8 +175,8 @@ ReportLines SummaryLines(const TicketCheck& check) {
     }
     for (const TicketWin& win : summary.jackpots) {
         add("Jackpot won " + std::string(check.dated ? "on " : "in ") + WhenText(check, win) + ": line " +
-            std::to_string(win.line) + ", " + check.tickets[static_cast<std::size_t>(win.ticket)].text +
-            ", " + TierWording(check.prizes, TierOf(check, win)));
+            std::to_string(check.TicketOf(win).line) + ", " + check.TicketOf(win).text + ", " +
+            TierWording(check.prizes, check.TierOf(win)));
     }
     if (!check.prizes.note.empty()) {
         add(check.prizes.note);

@@ -3,7 +3,9 @@
 #include "platform/ReportLines.h"
 #include "tickets/PrizeTable.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 namespace vantorel {
@@ -34,8 +36,10 @@ ReportLines NewWinsLines(const TicketCheck& check);
 
 // One line per win, by drawing:
 //   "12/05/2026 line 3: 3 11 17 21 24 + 7 won 4 + Powerball, $50,000"
-// ("drawing 2080 line 3: ..." for an undated history).
-ReportLines WinLines(const TicketCheck& check);
+// ("drawing 2080 line 3: ..." for an undated history). `first` and `count` choose a part of the wins, so
+// that a long list can be written piece by piece in bounded memory.
+ReportLines WinLines(const TicketCheck& check, std::size_t first = 0,
+                     std::size_t count = std::numeric_limits<std::size_t>::max());
 
 // The summary of a check:
 //   "Checked 1000 tickets against 2079 drawings: 2079000 plays"

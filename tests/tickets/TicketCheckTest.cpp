@@ -2,10 +2,12 @@
 #include "digit/DigitDrawTable.h"
 #include "tests/lotto/LottoTestTables.h"
 #include "tickets/BuiltInPrizeTables.h"
+#include "tickets/TicketDates.h"
 #include "tickets/TicketsFile.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -37,7 +39,8 @@ std::vector<std::string> WinsOf(const TicketCheck& check) {
 std::vector<std::string> LinesAndDatesOf(const TicketCheck& check) {
     std::vector<std::string> wins;
     for (const TicketWin& win : check.wins) {
-        wins.push_back(std::to_string(win.line) + '@' + RecordOf(check, win).date);
+        const WinRecord record = RecordOf(check, win);
+        wins.push_back(std::to_string(record.line) + '@' + record.date);
     }
     return wins;
 }
@@ -165,6 +168,84 @@ TEST(TicketCheckTest, TicketsOfAnotherGameAreRefused) {
     const TicketCheck check = CheckTickets(game, TicketsOf("1 2 3 4 5", game),
                                            DrawingsOf(JackpotsInJanuary()), PrizeTableFor(game));
     EXPECT_EQ(check.refusal, "These are 5 Number tickets; the history is of the Power Ball game.");
+}
+
+// The check against a plain reference: every ticket against every drawing, balls counted one by one,
+// on many tickets (several words of 64) of a small game where every tier comes up, with validity days.
+TEST(TicketCheckTest, AgreesWithCountingEveryTicketAgainstEveryDrawing) {
+    const TicketGame game{kPowerball, 5, 20, 4};
+    RandomGenerator random(7);
+    const auto distinct = [&random](int count, int maximum) {
+        std::vector<int> balls;
+        while (static_cast<int>(balls.size()) < count) {
+            const int ball = random.Next() % maximum + 1;
+            if (std::find(balls.begin(), balls.end(), ball) == balls.end()) {
+                balls.push_back(ball);
+            }
+        }
+        return balls;
+    };
+    std::vector<DatedRow> rows;
+    for (int drawing = 0; drawing < 120; ++drawing) {
+        std::vector<int> balls = distinct(5, 20);
+        balls.push_back(random.Next() % 4 + 1);
+        rows.push_back({"26/" + std::string(drawing / 28 < 9 ? "0" : "") + std::to_string(drawing / 28 + 1) +
+                            '/' + (drawing % 28 < 9 ? "0" : "") + std::to_string(drawing % 28 + 1),
+                        balls});
+    }
+    std::string text;
+    for (int ticket = 0; ticket < 150; ++ticket) {
+        for (const int ball : distinct(5, 20)) {
+            text += std::to_string(ball) + ' ';
+        }
+        text += "+ " + std::to_string(random.Next() % 4 + 1);
+        if (ticket % 7 == 3) {
+            text += " ; from 0" + std::to_string(ticket % 4 + 1) + "/10/2026 to 0" +
+                    std::to_string(ticket % 4 + 2) + "/05/2026";
+        }
+        text += '\n';
+    }
+    const std::vector<Ticket> tickets = TicketsOf(text, game);
+    const PowerballDrawTable table = test::MakePowerballTable(5, rows, true);
+    const PrizeTable prizes = PrizeTableFor(game);
+    const CheckScope scope{20260210, 40};
+    std::vector<std::string> expected;
+    std::int64_t plays = 0;
+    for (int drawing = 0; drawing < 120; ++drawing) {
+        const int date = DateKeyOfStored(table.Date(drawing));
+        if (drawing < scope.fromDrawing || date < scope.since) {
+            continue;
+        }
+        for (const Ticket& ticket : tickets) {
+            if ((ticket.validFrom != 0 && date < ticket.validFrom) ||
+                (ticket.validTo != 0 && date > ticket.validTo)) {
+                continue;
+            }
+            ++plays;
+            int matched = 0;
+            for (int position = 0; position < 5; ++position) {
+                matched +=
+                    std::count(ticket.numbers.begin(), ticket.numbers.end(), table.Ball(drawing, position));
+            }
+            const int tier = prizes.TierOf(matched, ticket.bonus == table.PowerBall(drawing));
+            if (tier >= 0) {
+                expected.push_back(std::to_string(drawing) + ':' +
+                                   prizes.tiers[static_cast<std::size_t>(tier)].label + ':' +
+                                   std::to_string(ticket.line));
+            }
+        }
+    }
+    const TicketCheck check = CheckTickets(game, tickets, DrawingsOf(table), prizes, scope);
+    std::vector<std::string> found;
+    for (const TicketWin& win : check.wins) {
+        const WinRecord record = RecordOf(check, win);
+        found.push_back(std::to_string(record.drawing) + ':' + std::string(record.tier) + ':' +
+                        std::to_string(record.line));
+    }
+    EXPECT_EQ(found, expected);
+    EXPECT_EQ(check.summary.plays, plays);
+    EXPECT_EQ(check.summary.drawings, 80);
+    EXPECT_GT(expected.size(), 500U);
 }
 
 DigitDrawTable DigitTable(int section, const std::vector<int>& numbers) {

@@ -41,10 +41,13 @@ TEST(TicketReportsTest, TheNewWinsAreOneLinePerDrawing) {
     EXPECT_TRUE(NewWinsLines(CheckOfDecember(true, {20261206, 0}, powerball)).empty());
 }
 
-TEST(TicketReportsTest, WinLinesNameTheDrawingTheLineAndTheTicket) {
-    EXPECT_EQ(WinLines(CheckOfDecember(true, {0, 2}, PrizeTableFor(kPowerballGame))),
-              ReportLines({"12/05/2026 line 3: 3 11 17 21 24 + 7 won 4 + Powerball, $50,000",
-                           "12/05/2026 line 9: 1 2 4 5 6 + 7 won Powerball only, $4"}));
+TEST(TicketReportsTest, WinLinesNameTheDrawingTheLineAndTheTicketAndComeInParts) {
+    const TicketCheck check = CheckOfDecember(true, {0, 2}, PrizeTableFor(kPowerballGame));
+    EXPECT_EQ(WinLines(check), ReportLines({"12/05/2026 line 3: 3 11 17 21 24 + 7 won 4 + Powerball, $50,000",
+                                            "12/05/2026 line 9: 1 2 4 5 6 + 7 won Powerball only, $4"}));
+    EXPECT_EQ(WinLines(check, 1, 5),
+              ReportLines({"12/05/2026 line 9: 1 2 4 5 6 + 7 won Powerball only, $4"}));
+    EXPECT_TRUE(WinLines(check, 2).empty());
 }
 
 TEST(TicketReportsTest, TheSummaryCountsEveryTierAndNamesTheJackpots) {
