@@ -9,6 +9,7 @@
 #include <iterator>
 #include <limits>
 #include <span>
+#include <utility>
 
 namespace vantorel {
 
@@ -29,7 +30,7 @@ std::int64_t SaturatingProduct(std::int64_t a, std::int64_t b) {
 
 // A ticket as the check compares it.
 struct EncodedTicket {
-    std::vector<int> balls; // lotto and Power Ball: the first-group balls
+    std::span<const int> balls; // lotto and Power Ball: the first-group balls, in the ticket checked
     int bonus = 0;
     int number = -1;       // digit games: the number
     int sortedDigits = -1; // digit games: the key of its digits in any order
@@ -56,7 +57,7 @@ EncodedTicket Encode(const Ticket& ticket, int index, bool dated, const PrizeTab
         encoded.box = ticket.box;
         encoded.digitTier = ticket.box ? prizes.BoxTier(BoxWaysOf(ticket.numbers)) : prizes.StraightTier();
     } else {
-        encoded.balls = ticket.numbers;
+        encoded.balls = std::span<const int>(ticket.numbers);
         encoded.bonus = ticket.bonus;
     }
     if (dated && ticket.limited()) {
@@ -132,47 +133,58 @@ int FewestBallsWithoutBonus(const BallTierLookup& lookup) {
     return static_cast<int>(kMostBalls) + 1;
 }
 
+// Keeps the wins and counts them per tier; the amounts are added up once at the end.
 class WinTally final {
 public:
     explicit WinTally(TicketCheck& check) : check_(check) {
         check_.summary.winsPerTier.assign(check_.prizes.tiers.size(), 0);
+        for (const PrizeTier& tier : check_.prizes.tiers) {
+            jackpot_.push_back(tier.kind == PrizeKind::kJackpot);
+        }
     }
 
-    void Add(const EncodedTicket& ticket, int drawing, int matched, bool bonus, int tier) {
-        TicketSummary& summary = check_.summary;
-        const TicketWin win{ticket.index, drawing, static_cast<std::int16_t>(tier),
-                            static_cast<std::int8_t>(matched), bonus};
-        const PrizeTier& prize = check_.prizes.tiers[static_cast<std::size_t>(tier)];
-        ++summary.wins;
-        ++summary.winsPerTier[static_cast<std::size_t>(tier)];
-        switch (prize.kind) {
-        case PrizeKind::kFixed:
-            summary.fixedDollars = SaturatingAdd(summary.fixedDollars, prize.dollars);
-            break;
-        case PrizeKind::kJackpot:
-            if (summary.jackpots.size() < kMostWinsListed) {
-                summary.jackpots.push_back(win);
-            }
-            break;
-        case PrizeKind::kUnknown:
-            ++summary.winsOfUnknownAmount;
-            break;
+    void Add(const EncodedTicket& ticket, int drawing, int tier) {
+        const TicketWin win{ticket.index, static_cast<std::uint16_t>(drawing),
+                            static_cast<std::uint16_t>(tier)};
+        const auto slot = static_cast<std::size_t>(tier);
+        ++check_.summary.winsPerTier[slot];
+        if (jackpot_[slot] && check_.summary.jackpots.size() < kMostWinsListed) {
+            check_.summary.jackpots.push_back(win);
         }
         if (check_.wins.size() < kMostWinsListed) {
             check_.wins.push_back(win);
-        } else {
-            ++summary.winsNotListed;
         }
+    }
+
+    // The totals of the summary from the counts per tier.
+    void Close() {
+        TicketSummary& summary = check_.summary;
+        for (std::size_t i = 0; i < summary.winsPerTier.size(); ++i) {
+            const std::int64_t wins = summary.winsPerTier[i];
+            const PrizeTier& tier = check_.prizes.tiers[i];
+            summary.wins += wins;
+            if (tier.kind == PrizeKind::kFixed) {
+                summary.fixedDollars =
+                    SaturatingAdd(summary.fixedDollars, SaturatingProduct(tier.dollars, wins));
+            } else if (tier.kind == PrizeKind::kUnknown) {
+                summary.winsOfUnknownAmount += wins;
+            }
+        }
+        summary.winsNotListed = summary.wins - static_cast<std::int64_t>(check_.wins.size());
     }
 
 private:
     TicketCheck& check_;
+    std::vector<bool> jackpot_; // per tier
 };
 
 std::string RefusalOf(const TicketGame& game, const DrawingsToCheck& history, const CheckScope& scope) {
     if (history.gameType != game.gameType) {
         return "These are " + std::string(TicketGameTitle(game.gameType)) +
                " tickets; the history is of the " + std::string(TicketGameTitle(history.gameType)) + " game.";
+    }
+    if (history.drawings.size() > kMostDrawingsChecked) {
+        return "The history holds more than " + std::to_string(kMostDrawingsChecked) + " drawings.";
     }
     if (scope.since != kNoDate && !history.dated) {
         return "The undated history has no dates: tickets are checked since " + TypedDateText(scope.since) +
@@ -317,7 +329,7 @@ void CheckBallTickets(const std::vector<EncodedTicket>& tickets, const DrawingsT
                 const int tier = lookup[static_cast<std::size_t>(matched) * 2 + (bonus ? 1 : 0)];
                 const EncodedTicket& ticket = tickets[word * 64 + static_cast<std::size_t>(bit)];
                 if (tier >= 0 && ticket.PlaysOn(drawing.date)) {
-                    tally.Add(ticket, index, matched, bonus, tier);
+                    tally.Add(ticket, index, tier);
                 }
             }
         }
@@ -348,7 +360,7 @@ void CheckDigitTickets(const std::vector<EncodedTicket>& tickets, const Drawings
         for (const int t : winners) {
             const EncodedTicket& ticket = tickets[static_cast<std::size_t>(t)];
             if (ticket.digitTier >= 0 && ticket.PlaysOn(drawing.date)) {
-                tally.Add(ticket, index, game.mainCount, false, ticket.digitTier);
+                tally.Add(ticket, index, ticket.digitTier);
             }
         }
     });
@@ -356,12 +368,12 @@ void CheckDigitTickets(const std::vector<EncodedTicket>& tickets, const Drawings
 
 } // namespace
 
-TicketCheck CheckTickets(const TicketGame& game, const std::vector<Ticket>& tickets,
-                         const DrawingsToCheck& history, const PrizeTable& prizes, const CheckScope& scope) {
+TicketCheck CheckTickets(const TicketGame& game, std::vector<Ticket> tickets, const DrawingsToCheck& history,
+                         const PrizeTable& prizes, const CheckScope& scope) {
     TicketCheck check;
     check.game = game;
     check.dated = history.dated;
-    check.tickets = tickets;
+    check.tickets = std::move(tickets);
     check.prizes = prizes;
     check.drawingDates.reserve(history.drawings.size());
     for (const DrawingToCheck& drawing : history.drawings) {
@@ -373,13 +385,13 @@ TicketCheck CheckTickets(const TicketGame& game, const std::vector<Ticket>& tick
         return check;
     }
     std::vector<EncodedTicket> encoded;
-    encoded.reserve(tickets.size());
-    for (std::size_t i = 0; i < tickets.size(); ++i) {
-        if (!history.dated && tickets[i].limited()) {
+    encoded.reserve(check.tickets.size());
+    for (std::size_t i = 0; i < check.tickets.size(); ++i) {
+        if (!history.dated && check.tickets[i].limited()) {
             ++check.summary.ticketsLeftOut;
             continue;
         }
-        encoded.push_back(Encode(tickets[i], static_cast<int>(i), history.dated, prizes, game));
+        encoded.push_back(Encode(check.tickets[i], static_cast<int>(i), history.dated, prizes, game));
     }
     check.summary.tickets = static_cast<int>(encoded.size());
     // Room for every play to win, up to the wins listed: the memory is taken from the system only as the
@@ -394,6 +406,7 @@ TicketCheck CheckTickets(const TicketGame& game, const std::vector<Ticket>& tick
     } else {
         CheckBallTickets(encoded, history, scope, prizes, check, tally);
     }
+    tally.Close();
     if (prizes.ticketCents) {
         check.summary.spentCents = SaturatingProduct(*prizes.ticketCents, check.summary.plays);
     }
@@ -407,8 +420,8 @@ WinRecord RecordOf(const TicketCheck& check, const TicketWin& win) {
     record.ticket = check.TicketOf(win).text;
     record.drawing = win.drawing;
     record.date = IsoDateText(check.DateOf(win));
-    record.matched = win.matched;
-    record.bonus = win.bonus;
+    record.matched = check.MatchedOf(win);
+    record.bonus = check.BonusOf(win);
     record.tier = tier.label;
     if (tier.kind == PrizeKind::kFixed) {
         record.prize = tier.dollars;

@@ -18,7 +18,10 @@ namespace vantorel {
 //
 //   TicketsReading tickets = ReadTicketsFile("tickets.txt", game);
 //   PrizeTable prizes = ReadPrizesFile("prizes.txt", game, PrizeTableFor(game, presetName)).table;
-//   TicketCheck check = CheckTickets(game, tickets.tickets, DrawingsOf(table), prizes, {since, 0});
+//   TicketCheck check = CheckTickets(game, std::move(tickets.tickets), DrawingsOf(table), prizes, {since,
+//   0}); for (std::size_t first = 0; first < check.wins.size(); first += kWinLinesPerPiece)
+//       write(WinLines(check, first, kWinLinesPerPiece));                        // TicketReports.h
+//   write(SummaryLines(check));
 //
 // Dated and undated histories: a ticket's validity dates and a `since` date need the drawings' dates.
 // Against an undated history, tickets with validity dates are left out (the summary counts them) and a
@@ -40,14 +43,16 @@ struct CheckScope {
     int fromDrawing = 0;
 };
 
-// One ticket that won on one drawing, kept small: a check may list a million of them.
+// One ticket that won on one drawing, kept small: a check may list a million of them. The tier says how
+// many balls matched and whether the second-group ball did (TicketCheck::MatchedOf and BonusOf).
 struct TicketWin {
-    int ticket = 0;          // index in TicketCheck::tickets
-    int drawing = 0;         // index in the history, oldest first, from 0
-    std::int16_t tier = 0;   // index in TicketCheck::prizes.tiers
-    std::int8_t matched = 0; // first-group balls matched; digit games: every digit
-    bool bonus = false;      // the second-group ball matched
+    std::int32_t ticket = 0;   // index in TicketCheck::tickets
+    std::uint16_t drawing = 0; // index in the history, oldest first, from 0
+    std::uint16_t tier = 0;    // index in TicketCheck::prizes.tiers
 };
+
+// The drawings a check takes at most: every history holds fewer (kDigitCapacity is the largest).
+inline constexpr std::size_t kMostDrawingsChecked = 65535;
 
 // The wins listed at most; further wins are counted in the summary only.
 inline constexpr std::size_t kMostWinsListed = 1000000;
@@ -68,7 +73,8 @@ struct TicketSummary {
 };
 
 struct TicketCheck {
-    // Why nothing was checked: a `since` date against an undated history, or tickets of another game.
+    // Why nothing was checked: a `since` date against an undated history, tickets of another game, or a
+    // history of more than kMostDrawingsChecked drawings.
     // Empty when the check ran.
     std::string refusal;
     TicketGame game;
@@ -86,11 +92,16 @@ struct TicketCheck {
         return prizes.tiers[static_cast<std::size_t>(win.tier)];
     }
     int DateOf(const TicketWin& win) const { return drawingDates[static_cast<std::size_t>(win.drawing)]; }
+    // First-group balls matched (digit games: every digit) and whether the second-group ball matched.
+    int MatchedOf(const TicketWin& win) const {
+        return TierOf(win).shape == TierShape::kBalls ? TierOf(win).matched : game.mainCount;
+    }
+    bool BonusOf(const TicketWin& win) const { return TierOf(win).bonus; }
 };
 
-TicketCheck CheckTickets(const TicketGame& game, const std::vector<Ticket>& tickets,
-                         const DrawingsToCheck& history, const PrizeTable& prizes,
-                         const CheckScope& scope = {});
+// The tickets are kept in the result: move them in when the caller needs them no more.
+TicketCheck CheckTickets(const TicketGame& game, std::vector<Ticket> tickets, const DrawingsToCheck& history,
+                         const PrizeTable& prizes, const CheckScope& scope = {});
 
 // One win as reports and exports show it.
 struct WinRecord {

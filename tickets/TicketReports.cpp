@@ -4,6 +4,8 @@
 #include "tickets/TicketDates.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cstddef>
 #include <limits>
 #include <span>
@@ -110,28 +112,30 @@ ReportLines WinLines(const TicketCheck& check, std::size_t first, std::size_t co
     first = std::min(first, check.wins.size());
     const std::span<const TicketWin> wins =
         std::span<const TicketWin>(check.wins).subspan(first, std::min(count, check.wins.size() - first));
-    // The pieces of the lines made once: " won 4 + Powerball, $50,000" per tier, " line 3: <ticket>" per
-    // ticket and the date per drawing, so that a long list costs little more than copying its text.
+    // The ends of the lines made once per tier (" won 4 + Powerball, $50,000") and the date once per
+    // drawing, so that a long list costs little more than copying its text.
     std::vector<std::string> tierEnds;
     for (const PrizeTier& tier : check.prizes.tiers) {
         tierEnds.push_back(" won " + TierWording(check.prizes, tier) + ", " + PrizeWording(tier));
-    }
-    std::vector<std::string> ticketParts;
-    for (const Ticket& ticket : check.tickets) {
-        ticketParts.push_back(" line " + std::to_string(ticket.line) + ": " + ticket.text);
     }
     ReportLines lines;
     lines.Reserve(wins.size(), wins.size() * 64);
     std::string when;
     int whenDrawing = -1;
+    std::array<char, 16> digits{};
     for (const TicketWin& win : wins) {
         if (win.drawing != whenDrawing) {
             when = WhenText(check, win);
             whenDrawing = win.drawing;
         }
+        const Ticket& ticket = check.TicketOf(win);
+        const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), ticket.line).ptr;
         std::string& line = lines.OpenLine();
         line += when;
-        line += ticketParts[static_cast<std::size_t>(win.ticket)];
+        line += " line ";
+        line.append(digits.data(), written);
+        line += ": ";
+        line += ticket.text;
         line += tierEnds[static_cast<std::size_t>(win.tier)];
         lines.EndLine();
     }

@@ -38,6 +38,9 @@ ReportLines NewWinsLines(const TicketCheck& check);
 //   "12/05/2026 line 3: 3 11 17 21 24 + 7 won 4 + Powerball, $50,000"
 // ("drawing 2080 line 3: ..." for an undated history). `first` and `count` choose a part of the wins, so
 // that a long list can be written piece by piece in bounded memory.
+// A long list is best written kWinLinesPerPiece lines at a time: a piece's text (about 64 KB) is reused
+// from the heap, where the text of 80000 wins at once (5 MB) is taken from the system and touched anew.
+inline constexpr std::size_t kWinLinesPerPiece = 1024;
 ReportLines WinLines(const TicketCheck& check, std::size_t first = 0,
                      std::size_t count = std::numeric_limits<std::size_t>::max());
 

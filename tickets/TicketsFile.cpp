@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <limits>
+#include <span>
 
 namespace vantorel {
 
@@ -72,6 +73,7 @@ int ValueOf(std::string_view digits) {
 // The words of a ticket: runs of characters between blanks, tabs and commas, "+" always a word of its own.
 std::vector<std::string_view> WordsOf(std::string_view text) {
     std::vector<std::string_view> words;
+    words.reserve(8);
     std::size_t start = 0;
     const auto close = [&](std::size_t end) {
         if (end > start) {
@@ -93,6 +95,7 @@ std::vector<std::string_view> WordsOf(std::string_view text) {
 
 std::string Joined(const std::vector<int>& numbers) {
     std::string text;
+    text.reserve(numbers.size() * 3 + 5);
     for (const int number : numbers) {
         if (!text.empty()) {
             text += ' ';
@@ -108,13 +111,14 @@ std::string PluralNumbers(std::size_t count) {
 
 // Reads the balls of `words` into `balls`; the problem of the first word that is not a ball of 1 to
 // `maximum` or that repeats an earlier one.
-std::optional<TicketProblem> ReadBalls(const std::vector<std::string_view>& words, int maximum,
-                                       int lineNumber, std::vector<int>& balls) {
+std::optional<TicketProblem> ReadBalls(std::span<const std::string_view> words, int maximum, int lineNumber,
+                                       std::vector<int>& balls) {
     for (const std::string_view word : words) {
         if (!AllDigits(word)) {
             return Problem(lineNumber, TicketFault::kNotANumber, Quoted(word) + " is not a number");
         }
     }
+    balls.reserve(words.size());
     for (const std::string_view word : words) {
         const int ball = ValueOf(word);
         if (ball < 1 || ball > maximum) {
@@ -157,10 +161,8 @@ std::optional<TicketProblem> ReadLottoTicket(const std::vector<std::string_view>
 std::optional<TicketProblem> ReadPowerballTicket(const std::vector<std::string_view>& words,
                                                  const TicketGame& game, int lineNumber, Ticket& ticket) {
     const auto plus = std::find(words.begin(), words.end(), "+");
-    const std::vector<std::string_view> first(words.begin(), plus);
-    const std::vector<std::string_view> second(plus == words.end() ? words.end() : plus + 1, words.end());
-    const std::string wanted =
-        "; a Power Ball ticket has " + std::to_string(game.mainCount) + " numbers, \"+\" and the Power Ball";
+    const std::span<const std::string_view> first(words.begin(), plus);
+    const std::span<const std::string_view> second(plus == words.end() ? words.end() : plus + 1, words.end());
     if (plus == words.end() || std::find(plus + 1, words.end(), "+") != words.end() || second.size() != 1 ||
         static_cast<int>(first.size()) != game.mainCount) {
         for (const std::string_view word : words) {
@@ -172,7 +174,9 @@ std::optional<TicketProblem> ReadPowerballTicket(const std::vector<std::string_v
                                       ? PluralNumbers(words.size()) + " and no \"+\""
                                       : PluralNumbers(first.size()) + " before \"+\" and " +
                                             std::to_string(words.end() - plus - 1) + " after it";
-        return Problem(lineNumber, TicketFault::kWrongCount, found + wanted);
+        return Problem(lineNumber, TicketFault::kWrongCount,
+                       found + "; a Power Ball ticket has " + std::to_string(game.mainCount) +
+                           " numbers, \"+\" and the Power Ball");
     }
     if (std::optional<TicketProblem> problem =
             ReadBalls(first, game.mainMaximum, lineNumber, ticket.numbers)) {
@@ -322,6 +326,8 @@ TicketLine ReadTicketLine(std::string_view line, int lineNumber, const TicketGam
 TicketsReading ReadTicketsText(std::string_view text, const TicketGame& game) {
     TicketsReading reading;
     reading.game = game;
+    const auto lineEnds = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    reading.tickets.reserve(std::min(lineEnds + 1, static_cast<std::size_t>(kMostTickets)));
     LineCursor lines(WithoutByteOrderMark(text));
     std::string_view line;
     for (int lineNumber = 1; lines.Next(line); ++lineNumber) {

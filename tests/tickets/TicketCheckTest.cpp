@@ -263,7 +263,8 @@ TEST(TicketCheckTest, StraightWinsInItsOrderAndBoxInAnyOrderWithItsDigitsRepeate
     EXPECT_EQ(LinesAndDatesOf(check), (std::vector<std::string>{"1@", "1@", "2@", "3@", "3@", "4@", "5@"}));
     EXPECT_EQ(WinsOf(check), (std::vector<std::string>{"0:box-3:", "1:box-3:", "3:straight:", "3:box-6:",
                                                        "4:box-6:", "6:box-3:", "6:straight:"}));
-    EXPECT_EQ(check.wins.front().matched, 3);
+    EXPECT_EQ(RecordOf(check, check.wins.front()).matched, 3);
+    EXPECT_FALSE(RecordOf(check, check.wins.front()).bonus);
 }
 
 TEST(TicketCheckTest, FourNumberBoxesPayByTheOrdersTheirDigitsCanBeDrawnIn) {
