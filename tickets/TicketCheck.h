@@ -5,6 +5,7 @@
 #include "tickets/Ticket.h"
 #include "tickets/TicketGame.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -61,21 +62,20 @@ struct TicketSummary {
     int tickets = 0;        // tickets checked
     int ticketsLeftOut = 0; // tickets with validity dates left out of an undated history's check
     int drawings = 0;       // drawings in the scope
-    std::int64_t plays =
-        0; // ticket and drawing pairs checked: each ticket against the drawings of its validity
+    // Ticket and drawing pairs checked: each ticket against the drawings of its days.
+    std::int64_t plays = 0;
     std::int64_t wins = 0;
     std::vector<std::int64_t> winsPerTier;  // in the order of the prize table's tiers
     std::int64_t fixedDollars = 0;          // the fixed prizes won, in whole dollars
     std::int64_t winsOfUnknownAmount = 0;   // wins of tiers whose amount the table does not know
-    std::vector<TicketWin> jackpots;        // every jackpot win, also those beyond the wins listed
+    std::vector<TicketWin> jackpots;        // the jackpot wins (kMostWinsListed at most), also unlisted ones
     std::optional<std::int64_t> spentCents; // the price of a play times the plays; nothing without a price
     std::int64_t winsNotListed = 0;         // wins beyond kMostWinsListed
 };
 
 struct TicketCheck {
     // Why nothing was checked: a `since` date against an undated history, tickets of another game, or a
-    // history of more than kMostDrawingsChecked drawings.
-    // Empty when the check ran.
+    // history of more than kMostDrawingsChecked drawings. Empty when the check ran.
     std::string refusal;
     TicketGame game;
     bool dated = false;
