@@ -3,6 +3,7 @@
 #include "platform/GamePresets.h"
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
+#include "platform/ProfileStore.h"
 
 #include <optional>
 #include <ostream>
@@ -12,11 +13,17 @@ namespace vantorel {
 
 namespace {
 
-void PrintSettings(const ProfileStore& profile, std::ostream& out) {
+// Lists the five keys; refused, with the reason, when the settings file cannot be read.
+int PrintSettings(const ProfileStore& profile, std::ostream& out) {
     const GameSettingTexts texts = ReadGameSettingTexts(profile);
-    for (std::size_t i = 0; i < kGameSettingCount; ++i) {
-        out << kGameSettingRules[i].key << '=' << texts[i] << '\n';
+    if (const std::string problem = profile.Problem(); !problem.empty()) {
+        MessageBox(problem, MessageIcon::Stop);
+        return kExitRefused;
     }
+    for (std::size_t i = 0; i < kGameSettingCount; ++i) {
+        out << kGameSettingRules[i].key << '=' << ShownSettingText(texts[i]) << '\n';
+    }
+    return kExitDone;
 }
 
 int SaveSettings(ProfileStore& profile, const GameSettingChanges& changes) {
@@ -58,8 +65,7 @@ int RunSettings(const CommandLine& line, CliContext& context) {
         return UsePreset(*line.preset, context);
     }
     if (line.assignments.empty()) {
-        PrintSettings(context.profile, context.out);
-        return kExitDone;
+        return PrintSettings(context.profile, context.out);
     }
     // Validate every assignment before anything is written, so a refusal changes nothing.
     GameSettingChanges changes;

@@ -24,15 +24,20 @@ constexpr std::string_view kExistingEntryWarning =
 
 // The warning of a new import over a history that is already in the file, once for each of its lines:
 // OK continues, Cancel is "Abort Now".
-bool ContinueOverExistingHistory(int section) {
-    const int existing = ExistingSectionLines(section);
-    for (int line = 0; line < existing; ++line) {
+bool ContinueOverExistingHistory(int lines) {
+    for (int line = 0; line < lines; ++line) {
         if (MessageBox(kExistingEntryWarning, MessageIcon::Exclamation, MessageButtons::OkCancel) !=
             MessageAnswer::Ok) {
             return false;
         }
     }
     return true;
+}
+
+// Told after a question took the cautious answer: nothing was written, and how to go on.
+void TellDeclined(std::string_view action) {
+    MessageBox("Nothing was changed. Run again with --yes to " + std::string(action) + '.',
+               MessageIcon::None);
 }
 
 int ExitStatus(bool done) {
@@ -50,17 +55,24 @@ int RunImport(const CommandLine& line, CliContext& context) {
     }
     const std::filesystem::path importFile(line.input);
     if (line.results) {
+        const int imported = ImportResults(importFile, line.gameType, line.column, {}, *settings);
+        if (imported == kResultsImportDeclined) {
+            TellDeclined("remove them");
+        }
         // Done also when every drawing of the file was held already.
-        return ExitStatus(ImportResults(importFile, line.gameType, line.column, {}, *settings) != 0);
+        return ExitStatus(imported == 1 || imported == kNothingNewToImport);
     }
     if (line.append) {
         return ExitStatus(ImportAppend(importFile, line.gameType, line.dated, {}, line.filter, *settings) ==
                           1);
     }
-    if (!ContinueOverExistingHistory(SectionNumber(line.gameType, line.dated))) {
+    const int imported = ImportNew(importFile, line.gameType, line.dated, {}, line.filter, *settings,
+                                   ContinueOverExistingHistory);
+    if (imported == kImportDeclined) {
+        TellDeclined("continue");
         return kExitRefused;
     }
-    if (ImportNew(importFile, line.gameType, line.dated, {}, line.filter, *settings) != 1) {
+    if (imported != 1) {
         MessageBox(kUnexpectedProblem, MessageIcon::Stop);
         return kExitRefused;
     }
@@ -97,12 +109,28 @@ int RunAnalyze(const CommandLine&, CliContext& context) {
     return ExitStatus(table.wholeFile);
 }
 
-int RunBackup(const CommandLine&, CliContext&) {
-    return ExitStatus(BackupHistoryFile() == BackupOutcome::kCompleted);
+int RunBackup(const CommandLine&, CliContext& context) {
+    // PBM tells whether the history and an old backup read whole; a backup is made also without it.
+    const std::optional<GameSettings> settings = ReadGameSettings(context.profile, GameSettingKeys{});
+    const BackupOutcome outcome = BackupHistoryFile(settings.value_or(GameSettings{}));
+    if (outcome == BackupOutcome::kCancelled) {
+        TellDeclined("replace the backup copy");
+    }
+    return ExitStatus(outcome == BackupOutcome::kCompleted);
 }
 
-int RunRestore(const CommandLine&, CliContext&) {
-    return ExitStatus(RestoreHistoryFile() == BackupOutcome::kCompleted);
+int RunRestore(const CommandLine&, CliContext& context) {
+    // A backup is restored only when it reads whole, its Power Ball drawings with the PBM in force.
+    const std::optional<GameSettings> settings =
+        ReadGameSettings(context.profile, SettingsOfDrawingShape(kPowerball));
+    if (!settings) {
+        return kExitRefused;
+    }
+    const BackupOutcome outcome = RestoreHistoryFile(*settings);
+    if (outcome == BackupOutcome::kCancelled) {
+        TellDeclined("restore the backup copy");
+    }
+    return ExitStatus(outcome == BackupOutcome::kCompleted);
 }
 
 } // namespace vantorel

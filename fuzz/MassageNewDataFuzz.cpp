@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     files.Put(std::string(kHistoryFileName), kHistory);
     files.Put("import.txt", std::string(reinterpret_cast<const char*>(data + 1), size - 1));
     const int result = append ? ImportAppend("import.txt", gameType, dated, {}, filter, settings, files)
-                              : ImportNew("import.txt", gameType, dated, {}, filter, settings, files);
+                              : ImportNew("import.txt", gameType, dated, {}, filter, settings, {}, files);
 
     Require(files.files().size() == 2); // the history and the import file: no work file is left
     const std::string& history = files.files().at(std::string(kHistoryFileName));

@@ -50,7 +50,8 @@ std::string KeyProblem(const GameSettingRule& rule, std::string_view text) {
         problem += " is not set.";
     } else {
         const bool cut = text.size() > kLongestShownValue;
-        problem += " holds \"" + std::string(text.substr(0, kLongestShownValue)) + (cut ? "...\"" : "\"");
+        problem +=
+            " holds \"" + ShownSettingText(text.substr(0, kLongestShownValue)) + (cut ? "...\"" : "\"");
         problem += WholeNumberOf(text) ? ", which is out of range." : ", which is not a whole number.";
     }
     return problem + '\n' + std::string(rule.key) + ", " + std::string(rule.meaning) + ", is " +
@@ -164,13 +165,33 @@ std::string SettingsNotSavedMessage(const ProfileStore& store) {
     return std::string(kSettingsNotSaved) + (problem.empty() ? "" : "\n" + problem);
 }
 
-std::string SaveConfirmationText(const GameSettingTexts& texts) {
+std::string ShownSettingText(std::string_view text) {
+    static constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+    std::string shown;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == 0) {
+            shown += "\\0";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            shown.append("\\x").append(1, kHexDigits[byte >> 4]).append(1, kHexDigits[byte & 0xF]);
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
+std::string SaveConfirmationText(const GameSettingTexts& stored) {
+    GameSettingTexts texts;
+    std::transform(stored.begin(), stored.end(), texts.begin(), ShownSettingText);
     return "   Save Settings:\n5 Number Game:  " + texts[0] + "\n6 Number Game:  " + texts[1] +
            "\nPowerball Grp 1:   " + texts[2] + "\nPowerball Grp 2:   " + texts[3] +
            "\nPowerball Max  :   " + texts[4] + " ?";
 }
 
-std::string CurrentSettingsText(const GameSettingTexts& texts) {
+std::string CurrentSettingsText(const GameSettingTexts& stored) {
+    GameSettingTexts texts;
+    std::transform(stored.begin(), stored.end(), texts.begin(), ShownSettingText);
     return "5 Number Game is set to " + texts[0] + " numbers.\n6 Number Game is set to " + texts[1] +
            " numbers.\nPowerball Group One is " + texts[2] + " numbers.\nPowerball Group Two is " + texts[3] +
            " numbers.\n" + texts[4] + " balls are drawn from Powerball Group 1.";
@@ -198,7 +219,11 @@ bool RunFirstTimeSetup(ProfileStore& store) {
         values.Set(kProgramSection, kInstalledKey, "1");
         firstRun = true;
     });
-    if (!kept || !firstRun) {
+    if (!kept) {
+        MessageBox(SettingsNotSavedMessage(store), MessageIcon::Stop);
+        return false;
+    }
+    if (!firstRun) {
         return false;
     }
     MessageBox(kFirstRunMessage, MessageIcon::None, MessageButtons::Ok);

@@ -153,6 +153,10 @@ bool AcceptGameSetting(GameSettingKey key, std::optional<int> value);
 // "The settings could not be saved." and, when the store knows it, why.
 std::string SettingsNotSavedMessage(const ProfileStore& store);
 
+// A stored text as messages and listings show it: control characters as the escapes of the settings file
+// ("\0", "\x1F"), so that nothing after them is hidden.
+std::string ShownSettingText(std::string_view text);
+
 // The Setup page's confirmation before saving, showing the texts the keys will hold.
 std::string SaveConfirmationText(const GameSettingTexts& texts);
 // The Setup page's "Current Settings" text for the stored texts.
@@ -163,7 +167,8 @@ bool IsConfigured(const ProfileStore& store);
 
 // The first-run step: when the store holds no trace of an earlier run, writes the five defaults in order
 // (and a marker, so that deleting a key by hand is not taken for a first run) and shows the first-run
-// message. Returns true when it did so. The check and the writing are one update of the store, and only
+// message. Returns true when it did so; when the defaults cannot be written, shows why (a full disk, say)
+// and returns false. The check and the writing are one update of the store, and only
 // absent keys are written, so a first run of another program at the same time never overwrites a value
 // that was set meanwhile, and only one of them shows the message.
 bool RunFirstTimeSetup(ProfileStore& store);

@@ -5,10 +5,10 @@ REPO_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$REPO_DIR/build}
 # The build and its tests (qt6-svg-dev: the chart's SVG export; libcurl4-openssl-dev: fetching results files);
 # the validators and helpers that the test of the installed tree runs (desktop-file-utils, appstream, man-db,
-# bash-completion); dpkg-dev and file for cpack -G DEB; poppler-utils, whose pdftotext reads a printed result
-# list back in the widget tests.
+# bash-completion, and lintian on the Debian package it packs); dpkg-dev and file for cpack -G DEB;
+# poppler-utils, whose pdftotext reads a printed result list back in the widget tests.
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libcurl4-openssl-dev libgtest-dev libgmock-dev
-    libbenchmark-dev desktop-file-utils appstream man-db bash-completion dpkg-dev file poppler-utils)
+    libbenchmark-dev desktop-file-utils appstream man-db bash-completion lintian dpkg-dev file poppler-utils)
 
 install_missing_packages() {
     local missing=()

@@ -328,146 +328,209 @@ std::string UnescapeIniValue(std::string_view value) {
     return UnwrappedVariant(text);
 }
 
-IniFile IniFile::Parse(std::string_view text) {
-    IniFile file;
-    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        file.byteOrderMark_ = true;
-        text.remove_prefix(kByteOrderMark.size());
+namespace {
+
+enum class LineKind { kOther, kSection, kEntry };
+
+// One logical line of the file, cut into the parts its kind has (views into the text).
+struct LineParts {
+    LineKind kind = LineKind::kOther;
+    std::string_view section; // kSection: the name between the brackets, escaped
+    std::string_view rawKey;  // kEntry: the key as written
+    std::string_view value;   // kEntry: the value as written
+    std::string_view comment; // kEntry: from its ";" on, or empty
+};
+
+// The line without the blanks and line ends of a continued line before its first character.
+std::string_view LineContent(std::string_view text) {
+    while (!text.empty() && (IsBlank(text.front()) || IsLineEnd(text.front()))) {
+        text.remove_prefix(1);
     }
-    const std::size_t firstEnd = text.find_first_of("\r\n");
-    if (firstEnd != std::string_view::npos) {
-        file.lineEnd_ = std::string(text.substr(firstEnd, LineEndLength(text, firstEnd)));
-    }
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t length = LogicalLineLength(text, start);
-        file.lines_.push_back(ParseLine(text.substr(start, length)));
-        start += length;
-        start += LineEndLength(text, start);
-    }
-    return file;
+    return text;
 }
 
-IniFile::Line IniFile::ParseLine(std::string_view text) {
-    Line line;
-    line.text = std::string(text);
-    std::string_view content = text;
-    while (!content.empty() && (IsBlank(content.front()) || IsLineEnd(content.front()))) {
-        content.remove_prefix(1);
-    }
+bool IsSectionLine(std::string_view content) {
+    return !content.empty() && content.front() == '[';
+}
+
+LineParts PartsOf(std::string_view text) {
+    LineParts parts;
+    const std::string_view content = LineContent(text);
     if (content.empty() || content.front() == ';') {
-        return line;
+        return parts;
     }
-    if (content.front() == '[') {
+    if (IsSectionLine(content)) {
         const std::size_t close = content.find(']');
-        line.kind = LineKind::kSection;
-        line.section = UnescapeIniKey(TrimBlanks(
-            content.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1)));
-        return line;
+        parts.kind = LineKind::kSection;
+        parts.section = TrimBlanks(
+            content.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+        return parts;
     }
     const EntryMarks marks = FindEntryMarks(content);
     if (marks.equals == std::string_view::npos) {
-        return line;
+        return parts;
     }
-    line.kind = LineKind::kEntry;
-    line.rawKey = std::string(TrimBlanks(content.substr(0, marks.equals)));
-    line.key = UnescapeIniKey(line.rawKey);
-    line.value = UnescapeIniValue(content.substr(marks.equals + 1, marks.comment == std::string_view::npos
-                                                                       ? std::string_view::npos
-                                                                       : marks.comment - marks.equals - 1));
+    parts.kind = LineKind::kEntry;
+    parts.rawKey = TrimBlanks(content.substr(0, marks.equals));
+    parts.value = content.substr(marks.equals + 1, marks.comment == std::string_view::npos
+                                                       ? std::string_view::npos
+                                                       : marks.comment - marks.equals - 1);
     if (marks.comment != std::string_view::npos) {
-        line.comment = std::string(content.substr(marks.comment));
+        parts.comment = content.substr(marks.comment);
     }
-    return line;
+    return parts;
 }
 
-std::vector<std::string> IniFile::SectionOfEachLine() const {
-    std::vector<std::string> sections;
-    sections.reserve(lines_.size());
-    std::string current;
-    for (const Line& line : lines_) {
-        if (line.kind == LineKind::kSection) {
-            current = NormalSectionName(line.section);
+// Whether an escaped name of the file is `folded` (a name folded to lower case), without regard to case.
+bool NameIs(std::string_view escaped, std::string_view folded) {
+    if (escaped.find_first_of("%\\") != std::string_view::npos) {
+        return FoldCase(UnescapeIniKey(escaped)) == folded;
+    }
+    return escaped.size() == folded.size() &&
+           std::equal(escaped.begin(), escaped.end(), folded.begin(), [](char a, char b) {
+               return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
+           });
+}
+
+// Whether the escaped name of a header names the section `normal` (NormalSectionName).
+bool SectionIs(std::string_view escaped, std::string_view normal) {
+    return normal.empty() ? NameIs(escaped, "") || NameIs(escaped, kGeneralSection) : NameIs(escaped, normal);
+}
+
+// Walks the logical lines of a text: where each starts and how long it is without its line end.
+class LogicalLines final {
+public:
+    explicit LogicalLines(std::string_view text) : text_(text) {}
+
+    bool Next(std::size_t& start, std::string_view& line) {
+        if (position_ >= text_.size()) {
+            return false;
         }
-        sections.push_back(current);
+        start = position_;
+        const std::size_t length = LogicalLineLength(text_, position_);
+        line = text_.substr(position_, length);
+        position_ += length;
+        position_ += LineEndLength(text_, position_);
+        return true;
     }
-    return sections;
+
+private:
+    std::string_view text_;
+    std::size_t position_ = 0;
+};
+
+} // namespace
+
+IniFile IniFile::Parse(std::string text) {
+    IniFile file;
+    if (std::string_view(text).substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        file.byteOrderMark_ = true;
+        text.erase(0, kByteOrderMark.size());
+    }
+    const std::size_t firstEnd = text.find_first_of("\r\n");
+    if (firstEnd != std::string::npos) {
+        file.lineEnd_ = text.substr(firstEnd, LineEndLength(text, firstEnd));
+    }
+    file.text_ = std::move(text);
+    return file;
 }
 
-std::optional<std::size_t> IniFile::FindEntry(std::string_view section, std::string_view key) const {
+IniFile::Found IniFile::Find(std::string_view section, std::string_view key) const {
     const std::string wantedSection = NormalSectionName(section);
     const std::string wantedKey = FoldCase(key);
-    const std::vector<std::string> sections = SectionOfEachLine();
-    std::optional<std::size_t> found;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == LineKind::kEntry && sections[i] == wantedSection &&
-            FoldCase(lines_[i].key) == wantedKey) {
-            found = i;
+    Found found;
+    bool inSection = wantedSection.empty(); // lines before the first header belong to [General]
+    bool underHeader = false;               // a header of the section opened the block
+    LogicalLines lines(text_);
+    std::size_t start = 0;
+    for (std::string_view line; lines.Next(start, line);) {
+        const std::string_view content = LineContent(line);
+        if (IsSectionLine(content)) {
+            inSection = SectionIs(PartsOf(line).section, wantedSection);
+            underHeader = inSection;
+            if (inSection) {
+                found.blockEnd = start + line.size();
+            }
+            continue;
         }
-    }
-    return found;
-}
-
-std::optional<std::size_t> IniFile::LastHeaderOf(std::string_view section) const {
-    const std::string wanted = NormalSectionName(section);
-    std::optional<std::size_t> found;
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == LineKind::kSection && NormalSectionName(lines_[i].section) == wanted) {
-            found = i;
+        if (!inSection) {
+            continue;
+        }
+        const LineParts parts = PartsOf(line);
+        if (parts.kind != LineKind::kEntry) {
+            continue;
+        }
+        if (underHeader) {
+            found.blockEnd = start + line.size();
+        }
+        if (NameIs(parts.rawKey, wantedKey)) {
+            found.entryStart = start;
+            found.entryLength = line.size();
+            found.rawKey = parts.rawKey;
+            found.value = parts.value;
+            found.comment = parts.comment;
         }
     }
     return found;
 }
 
 std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
-    const std::optional<std::size_t> found = FindEntry(section, key);
-    return found ? std::optional<std::string>(lines_[*found].value) : std::nullopt;
+    const Found found = Find(section, key);
+    return found.entryStart ? std::optional<std::string>(UnescapeIniValue(found.value)) : std::nullopt;
 }
 
 void IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
-    if (const std::optional<std::size_t> found = FindEntry(section, key)) {
-        Line& line = lines_[*found];
-        line.value = std::string(value);
-        line.text =
-            line.rawKey + '=' + EscapeIniValue(value) + (line.comment.empty() ? "" : " " + line.comment);
+    const Found found = Find(section, key);
+    if (found.entryStart) {
+        const std::string line = std::string(found.rawKey) + '=' + EscapeIniValue(value) +
+                                 (found.comment.empty() ? "" : " " + std::string(found.comment));
+        text_.replace(*found.entryStart, found.entryLength, line);
         return;
     }
-    Line entry;
-    entry.kind = LineKind::kEntry;
-    entry.rawKey = EscapeIniKey(key);
-    entry.key = std::string(key);
-    entry.value = std::string(value);
-    entry.text = entry.rawKey + '=' + EscapeIniValue(value);
-    if (const std::optional<std::size_t> header = LastHeaderOf(section)) {
-        // After the last entry of the section's block, so that comments before the next section stay there.
-        std::size_t at = *header + 1;
-        for (std::size_t i = *header + 1; i < lines_.size() && lines_[i].kind != LineKind::kSection; ++i) {
-            if (lines_[i].kind == LineKind::kEntry) {
-                at = i + 1;
-            }
-        }
-        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(entry));
+    const std::string entry = EscapeIniKey(key) + '=' + EscapeIniValue(value);
+    // After the last entry of the section's block, so that comments before the next section stay there.
+    if (found.blockEnd) {
+        text_.insert(*found.blockEnd, lineEnd_ + entry);
         return;
     }
-    if (!lines_.empty() && !TrimBlanks(lines_.back().text).empty()) {
-        lines_.emplace_back();
+    std::size_t start = 0;
+    std::string_view line;
+    bool lastLineBlank = true;
+    bool endsWithLineEnd = true;
+    LogicalLines lines(text_);
+    while (lines.Next(start, line)) {
+        lastLineBlank = TrimBlanks(line).empty();
+        endsWithLineEnd = start + line.size() < text_.size();
     }
-    Line header;
-    header.kind = LineKind::kSection;
-    header.section = NormalSectionName(section).empty() ? "General" : std::string(section);
-    header.text = '[' + EscapeIniKey(header.section) + ']';
-    lines_.push_back(std::move(header));
-    lines_.push_back(std::move(entry));
+    if (!endsWithLineEnd) {
+        text_ += lineEnd_;
+    }
+    if (!lastLineBlank) {
+        text_ += lineEnd_;
+    }
+    const std::string header = NormalSectionName(section).empty() ? "General" : std::string(section);
+    text_.append(1, '[').append(EscapeIniKey(header)).append("]").append(lineEnd_);
+    text_.append(entry).append(lineEnd_);
 }
 
 bool IniFile::HasNoEntries() const {
-    return std::none_of(lines_.begin(), lines_.end(),
-                        [](const Line& line) { return line.kind == LineKind::kEntry; });
+    LogicalLines lines(text_);
+    std::size_t start = 0;
+    for (std::string_view line; lines.Next(start, line);) {
+        if (PartsOf(line).kind == LineKind::kEntry) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::string IniFile::Text() const {
     std::string text = byteOrderMark_ ? std::string(kByteOrderMark) : std::string();
-    for (const Line& line : lines_) {
-        text += line.text;
+    text.reserve(text.size() + text_.size() + lineEnd_.size());
+    LogicalLines lines(text_);
+    std::size_t start = 0;
+    for (std::string_view line; lines.Next(start, line);) {
+        text += line;
         text += lineEnd_;
     }
     return text;

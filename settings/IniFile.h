@@ -12,10 +12,11 @@ namespace vantorel {
 // keeps every line it does not change as it was: comments, blank lines, unknown sections and keys, lines
 // that are no entry at all, and the spelling of the names already in it. Section and key names are
 // matched without regard to ASCII case; where a name stands twice, the last entry counts, as it does for
-// QSettings.
+// QSettings. Only the text is kept: every look-up reads it anew, so that a file of any size costs no more
+// memory than its text.
 class IniFile final {
 public:
-    static IniFile Parse(std::string_view text);
+    static IniFile Parse(std::string text);
 
     // The value of the entry, unescaped; nothing when there is no such entry.
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
@@ -29,25 +30,18 @@ public:
     std::string Text() const;
 
 private:
-    enum class LineKind { kOther, kSection, kEntry };
-    // One line as it stands in the file; a value continued by a backslash at a line end spans several.
-    struct Line {
-        LineKind kind = LineKind::kOther;
-        std::string text;    // as read, without its line end
-        std::string section; // kSection: the section's name, unescaped ("" for [General])
-        std::string key;     // kEntry: the key, unescaped
-        std::string rawKey;  // kEntry: the key as written, kept when the value changes
-        std::string value;   // kEntry: the value, unescaped
-        std::string comment; // kEntry: a comment after the value (from its ";"), kept when the value changes
+    // Where the entry that Get reads stands, and the end of the last block of its section.
+    struct Found {
+        std::optional<std::size_t> entryStart;
+        std::size_t entryLength = 0;
+        std::optional<std::size_t> blockEnd; // the end of the section's last header or entry line
+        std::string_view rawKey;             // of the entry, as written
+        std::string_view value;              // of the entry, escaped
+        std::string_view comment;            // of the entry: from its ";" on
     };
+    Found Find(std::string_view section, std::string_view key) const;
 
-    static Line ParseLine(std::string_view text);
-    // Index of the entry Get reads, of the last header of the section, and the section of each line.
-    std::optional<std::size_t> FindEntry(std::string_view section, std::string_view key) const;
-    std::optional<std::size_t> LastHeaderOf(std::string_view section) const;
-    std::vector<std::string> SectionOfEachLine() const;
-
-    std::vector<Line> lines_;
+    std::string text_; // without a byte order mark
     std::string lineEnd_ = "\n";
     bool byteOrderMark_ = false;
 };

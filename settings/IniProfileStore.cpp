@@ -39,6 +39,8 @@ std::string_view ReadCause(ReadStatus status) {
     switch (status) {
     case ReadStatus::kNotAFile:
         return kCauseNotAFile;
+    case ReadStatus::kLinkLoop:
+        return "it is a symbolic link that leads round in a circle";
     case ReadStatus::kTooLarge:
         return "it is larger than a settings file can be";
     case ReadStatus::kNotOpened:
@@ -50,6 +52,14 @@ std::string_view ReadCause(ReadStatus status) {
     }
     return "the system reported an error";
 }
+
+// A settings file that QSettings and this store can read is ASCII or UTF-8 text: a byte order mark of
+// UTF-16 or UTF-32, or a NUL byte, marks one written in another encoding, which a rewrite would damage.
+bool IsUtf8OrAscii(std::string_view text) {
+    const bool utf16Mark = text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF");
+    return !utf16Mark && text.find('\0') == std::string_view::npos;
+}
+constexpr std::string_view kNotUtf8 = "it is not written in UTF-8 or ASCII";
 
 std::string FileProblem(const std::filesystem::path& file, std::string_view what, std::string_view cause) {
     return "The settings file " + file.string() + " could not be " + std::string(what) + ": " +
@@ -98,15 +108,21 @@ bool IniProfileStore::Fail(std::string problem) const {
     return false;
 }
 
-std::optional<IniFile> IniProfileStore::Read() const {
+std::optional<IniFile> IniProfileStore::Read(bool forWriting) const {
     std::string content;
     const ReadStatus status = files_.ReadWhole(file_, content, kLargestProfileFile);
     if (status != ReadStatus::kRead && status != ReadStatus::kMissing) {
         Fail(FileProblem(file_, "read", ReadCause(status)));
         return std::nullopt;
     }
+    if (!IsUtf8OrAscii(content)) {
+        Fail(forWriting
+                 ? FileProblem(file_, "written", std::string(kNotUtf8) + ", and rewriting it would damage it")
+                 : FileProblem(file_, "read", kNotUtf8));
+        return std::nullopt;
+    }
     problem_.clear();
-    return IniFile::Parse(content);
+    return IniFile::Parse(std::move(content));
 }
 
 std::string IniProfileStore::GetString(std::string_view section, std::string_view key) const {
@@ -141,9 +157,13 @@ bool IniProfileStore::Update(const std::function<void(ProfileValues&)>& change) 
     const std::filesystem::path lockFile = file_.parent_path() / (file_.filename().string() + ".lck");
     const std::unique_ptr<WriterLock> lock = LockFileExclusively(lockFile, lockWait_, fault);
     if (!lock) {
-        return Fail(FileProblem(file_, "written", CauseOf(fault)));
+        return Fail(FileProblem(file_, "written",
+                                fault == FileFault::kInUse
+                                    ? std::string(CauseOf(fault))
+                                    : "its lock file " + lockFile.string() + " cannot be used (" +
+                                          std::string(CauseOf(fault)) + ")"));
     }
-    std::optional<IniFile> content = Read();
+    std::optional<IniFile> content = Read(true);
     if (!content) {
         return false;
     }

@@ -22,7 +22,8 @@ inline constexpr std::size_t kLargestProfileFile = 1024 * 1024;
 // made is seen at once. An update holds an exclusive lock on "<file>.lck" beside it for its read, change
 // and write, and replaces the file in one step (a fresh work file, flushed, renamed over it, with the
 // file's permissions; a symbolic link has its target replaced). Lines the update does not change stay as
-// they were. A file that cannot be read is never replaced.
+// they were. A file that cannot be read, or that is not written in ASCII or UTF-8 (UTF-16, say), is never
+// replaced. The lock holds while someone deletes or replaces the lock file (see LockFileExclusively).
 class IniProfileStore final : public ProfileStore {
 public:
     // The user's settings file (UserProfileFile()).
@@ -41,8 +42,8 @@ public:
 
 private:
     // The file as it is now (empty when there is none); nothing, with the problem noted, when it cannot be
-    // read.
-    std::optional<IniFile> Read() const;
+    // read, or when it is not ASCII or UTF-8 text (which an update, `forWriting`, would damage).
+    std::optional<IniFile> Read(bool forWriting = false) const;
     bool Fail(std::string problem) const;
 
     std::filesystem::path file_;

@@ -15,7 +15,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* version = new QLabel(QStringLiteral("Version 2.0"), this);
     auto* purpose =
         new QLabel(QStringLiteral("History, analysis and predictions for numbers lotteries"), this);
-    for (QLabel* caption : {version, purpose}) {
+    auto* licence = new QLabel(QStringLiteral("License: GNU GPL v3 or later"), this);
+    for (QLabel* caption : {version, purpose, licence}) {
         caption->setAlignment(Qt::AlignCenter);
     }
     QFont bold = version->font();
@@ -29,6 +30,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(new LogoBanner(this, 64));
     layout->addWidget(version);
     layout->addWidget(purpose);
+    layout->addWidget(licence);
     layout->addWidget(buttons);
     setFixedSize(sizeHint());
 }

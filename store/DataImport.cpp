@@ -188,13 +188,15 @@ BuildResult MassageIntoLine(const std::filesystem::path& importFile, int gameTyp
 }
 
 // The common course of both imports: the import file becomes one section line, and
-// `plan(sectionLine, history, newHistory)` decides the new history with it (see ChangeHistory; a missing
-// history reads as empty when `missingIsEmpty`). A failed massage shows `massageFailure` after its own
-// message, a file with too many drawings the history-full message. 1 on success, 0 after a message.
+// `plan(sectionLine, history, notes, newHistory)` decides the new history with it (see ChangeHistory; a
+// missing history reads as empty when `missingIsEmpty`). A failed massage shows `massageFailure` after its
+// own message, a file with too many drawings the history-full message.
 template <typename Plan>
-int ImportSectionLine(const std::filesystem::path& importFile, int gameType, bool dated,
-                      const ProgressLight& progress, bool filterImport, const GameSettings& settings,
-                      FileSystem& files, std::string_view massageFailure, bool missingIsEmpty, Plan plan) {
+ChangeOutcome ImportSectionLine(const std::filesystem::path& importFile, int gameType, bool dated,
+                                const ProgressLight& progress, bool filterImport,
+                                const GameSettings& settings, FileSystem& files,
+                                std::string_view massageFailure, bool missingIsEmpty, Plan plan,
+                                ChangeNotes notes = {}) {
     std::string sectionLine;
     switch (
         MassageIntoLine(importFile, gameType, dated, progress, filterImport, settings, sectionLine, files)) {
@@ -202,21 +204,26 @@ int ImportSectionLine(const std::filesystem::path& importFile, int gameType, boo
         break;
     case BuildResult::kFailed:
         MessageBox(massageFailure, MessageIcon::Stop);
-        return 0;
+        return ChangeOutcome::kRefused;
     case BuildResult::kDateError:
         MessageBox(kDateStringError, MessageIcon::Stop);
-        return 0;
+        return ChangeOutcome::kRefused;
     case BuildResult::kTooMany:
         MessageBox(HistoryFullMessage(CapacityOfGame(gameType)), MessageIcon::Stop);
-        return 0;
+        return ChangeOutcome::kRefused;
     }
     const std::string_view line(sectionLine);
-    return ChangeHistory(files, missingIsEmpty,
-                         [&](std::string_view history, std::string& newHistory) {
-                             return plan(line, history, newHistory);
-                         })
-               ? 1
-               : 0;
+    return ChangeHistory(
+        files, missingIsEmpty,
+        [&](std::string_view history, ChangeNotes& planNotes, std::string& newHistory) {
+            return plan(line, history, planNotes, newHistory);
+        },
+        std::move(notes));
+}
+
+// What the consent to a new import over `lines` lines of its history is known by.
+std::string ExistingLinesQuestion(int lines) {
+    return "existing section lines: " + std::to_string(lines);
 }
 
 } // namespace
@@ -276,15 +283,39 @@ int MassageNewData(const std::filesystem::path& importFile, int gameType, bool d
 
 int ImportNew(const std::filesystem::path& importFile, int gameType, bool dated,
               const ProgressLight& progress, bool filterImport, const GameSettings& settings,
-              FileSystem& files) {
+              const ExistingHistoryConsent& consent, FileSystem& files) {
     const int section = SectionNumber(gameType, dated);
-    const auto insert = [section](std::string_view sectionLine, std::string_view history,
-                                  std::string& newHistory) {
+    // Asked before anything is read or locked; under the lock the plan checks that it still holds.
+    std::vector<std::string> agreed;
+    if (consent) {
+        const int existing = ExistingSectionLines(section, files);
+        if (existing > 0 && !consent(existing)) {
+            return kImportDeclined;
+        }
+        agreed.push_back(ExistingLinesQuestion(existing));
+    }
+    const auto insert = [section, &consent](std::string_view sectionLine, std::string_view history,
+                                            ChangeNotes& notes, std::string& newHistory) {
+        const int existing = SectionLinesIn(history, section);
+        if (consent && existing > 0 && !notes.Agreed({ExistingLinesQuestion(existing), [&consent, existing] {
+                                                          return consent(existing);
+                                                      }})) {
+            return HistoryChange::kAsk;
+        }
         newHistory = InsertSectionLine(history, section, sectionLine);
         return HistoryChange::kReplace;
     };
-    return ImportSectionLine(importFile, gameType, dated, progress, filterImport, settings, files,
-                             kDataMassageFailedNew, true, insert);
+    switch (ImportSectionLine(importFile, gameType, dated, progress, filterImport, settings, files,
+                              kDataMassageFailedNew, true, insert, ChangeNotes(std::move(agreed)))) {
+    case ChangeOutcome::kReplaced:
+    case ChangeOutcome::kUnchanged:
+        return 1;
+    case ChangeOutcome::kDeclined:
+        return kImportDeclined;
+    case ChangeOutcome::kRefused:
+        break;
+    }
+    return 0;
 }
 
 int ImportAppend(const std::filesystem::path& importFile, int gameType, bool dated,
@@ -293,19 +324,19 @@ int ImportAppend(const std::filesystem::path& importFile, int gameType, bool dat
     const int section = SectionNumber(gameType, dated);
     const int capacity = CapacityOfGame(gameType);
     const auto append = [section, capacity](std::string_view sectionLine, std::string_view history,
-                                            std::string& newHistory) {
+                                            ChangeNotes& notes, std::string& newHistory) {
         const std::optional<SectionLineParts> parts = SplitSectionLine(sectionLine);
         if (!parts) {
             return HistoryChange::kRefused;
         }
         // The drawings follow the count after one blank.
         const std::string_view drawings = parts->rest.empty() ? parts->rest : parts->rest.substr(1);
-        return PlanAppendOrExplain(history, section, CountValue(parts->count), drawings, capacity, newHistory)
-                   ? HistoryChange::kReplace
-                   : HistoryChange::kRefused;
+        return PlanAppend(history, section, CountValue(parts->count), drawings, capacity, notes, newHistory);
     };
     return ImportSectionLine(importFile, gameType, dated, progress, filterImport, settings, files,
-                             kDataMassageFailedAppend, false, append);
+                             kDataMassageFailedAppend, false, append) == ChangeOutcome::kReplaced
+               ? 1
+               : 0;
 }
 
 bool ReadImportFile(const std::filesystem::path& importFile, std::string& text, FileSystem& files) {
@@ -317,6 +348,10 @@ bool ReadImportFile(const std::filesystem::path& importFile, std::string& text, 
         return false;
     case ReadStatus::kReadFailed:
         MessageBox(NotReadMessage(importFile.string()), MessageIcon::Stop);
+        return false;
+    case ReadStatus::kLinkLoop:
+        MessageBox(std::string(kUnableToOpen) + importFile.string() + "\n\n" + std::string(kLinkLoopCause),
+                   MessageIcon::Stop);
         return false;
     case ReadStatus::kMissing:
     case ReadStatus::kNotOpened:
@@ -332,6 +367,10 @@ int ExistingSectionLines(int section, FileSystem& files) {
     if (ReadHistoryFile(files, std::filesystem::path(kHistoryFileName), history) != ReadStatus::kRead) {
         return 0;
     }
+    return SectionLinesIn(history, section);
+}
+
+int SectionLinesIn(std::string_view history, int section) {
     int existing = 0;
     LineCursor lines(history);
     for (std::string_view line; lines.Next(line);) {

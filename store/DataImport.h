@@ -50,12 +50,20 @@ int MassageNewData(const std::filesystem::path& importFile, int gameType, bool d
                    const ProgressLight& progress, bool filterImport, const GameSettings& settings,
                    std::string& sectionLine, FileSystem& files = RealFileSystem());
 
+// Asked before a new import writes its section line into a history file that holds `lines` lines of that
+// section already (which the new line would leave behind, unused); true to go on.
+using ExistingHistoryConsent = std::function<bool(int lines)>;
+// ImportNew's result when the user did not agree to go on over the history that is there.
+inline constexpr int kImportDeclined = -1;
+
 // "Data Import (NEW)": writes the file's drawings as a new section line, placed before any line of the
 // same or a greater section (an old line of the same section stays behind the new one, unused). Creates
-// the history file if there is none. 1 on success, 0 after a message.
+// the history file if there is none. When the file holds the section already, `consent` (if given) is
+// asked first, before the import file is read, and again whenever another program has changed the number
+// of those lines meanwhile. 1 on success, 0 after a message, kImportDeclined when consent was refused.
 int ImportNew(const std::filesystem::path& importFile, int gameType, bool dated,
               const ProgressLight& progress, bool filterImport, const GameSettings& settings,
-              FileSystem& files = RealFileSystem());
+              const ExistingHistoryConsent& consent = {}, FileSystem& files = RealFileSystem());
 
 // "Data Import (APPEND)": adds the file's drawings at the end of the history's existing section line and
 // raises its count. 1 on success, 0 after a message.
@@ -66,6 +74,8 @@ int ImportAppend(const std::filesystem::path& importFile, int gameType, bool dat
 // How many lines of the history file belong to the section: the lines that a new import of it would
 // leave behind its own line. 0 when there is no history file.
 int ExistingSectionLines(int section, FileSystem& files = RealFileSystem());
+// The same for a history's text.
+int SectionLinesIn(std::string_view history, int section);
 
 // A lotto or Power Ball number as it is stored: without leading zeros ("012" is "12", "05" is "5", "0"
 // stays "0").

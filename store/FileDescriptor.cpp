@@ -64,6 +64,7 @@ OpenedForReading OpenRegularFile(const std::filesystem::path& path) {
     if (!opened.file.valid()) {
         const int error = errno;
         opened.status = error == ENOENT                               ? ReadStatus::kMissing
+                        : error == ELOOP                              ? ReadStatus::kLinkLoop
                         : FaultOfError(error) == FileFault::kNotAFile ? ReadStatus::kNotAFile
                                                                       : ReadStatus::kNotOpened;
         return opened;

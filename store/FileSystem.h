@@ -38,6 +38,7 @@ enum class ReadStatus {
     kMissing,    // there is no such file
     kNotOpened,  // the file is there but could not be opened
     kNotAFile,   // a folder, device or pipe stands where the file belongs
+    kLinkLoop,   // symbolic links that lead round in a circle stand where the file belongs
     kTooLarge,   // the file holds more than the reader allows; nothing was read
     kReadFailed, // it was opened, but reading it failed
 };
@@ -67,9 +68,11 @@ public:
     virtual ReadStatus ReadWhole(const std::filesystem::path& file, std::string& content,
                                  std::size_t limit) = 0;
     // Makes a work file for replacing `file`: under a name nobody uses yet, in the folder of the file that
-    // `file` names after symbolic links, never through a link, with that file's permissions. Refuses a
-    // target that is not a regular file or that the user may not change.
+    // `file` names after symbolic links, never through a link, with that file's permissions and extended
+    // attributes. Refuses a target that is not a regular file or that the user may not change.
     virtual WorkFile CreateWorkFile(const std::filesystem::path& file) = 0;
+    // The file that `file` names after following symbolic links (`file` itself when it is no link).
+    virtual std::filesystem::path FollowLinks(const std::filesystem::path& file) = 0;
     // Moves `from` over `to` in one step: afterwards `to` is either the old or the new file.
     virtual FileFault Rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
     // Removes a file; a file that is not there counts as removed.
@@ -83,16 +86,25 @@ public:
 };
 
 // The operating system's files. Work files are created exclusively, flushed to the disk before they
-// replace a file, and the folder is flushed after the rename. The writers' lock is an exclusive lock on
-// the file "vtrmain.lck", which is created once beside the history and never removed, because the file
-// that is replaced changes with every rename.
+// replace a file, and the folder is flushed after the rename. A writer keeps its work file locked while it
+// lives; making one first removes the work files that writers killed before they finished left in that
+// folder (see RemoveAbandonedWorkFiles). The writers' lock is LockFileExclusively on the file
+// "vtrmain.lck", which is created once beside the history and never removed, because the file that is
+// replaced changes with every rename.
 FileSystem& RealFileSystem();
 
-// Takes an exclusive lock on `lockFile` (created when missing, never removed, never through a link),
-// waiting at most `wait` for its holder; nothing and the fault (kInUse after the wait) when it cannot.
-// RealFileSystem's writers' lock is this lock on "vtrmain.lck".
+// Takes an exclusive lock on the folder of `lockFile` and on `lockFile` itself (created when missing,
+// never removed, never through a link), waiting at most `wait` for their holder; nothing and the fault
+// (kInUse after the wait) when it cannot. The folder's lock holds when someone deletes or replaces the
+// lock file while it is held; the lock file's lock keeps out writers that lock only the file. A lock
+// file deleted or replaced while this writer waited for it is locked again where it now stands.
 std::unique_ptr<WriterLock> LockFileExclusively(const std::filesystem::path& lockFile,
                                                 std::chrono::milliseconds wait, FileFault& fault);
+
+// Removes from `folder` the work files of writers that were killed before they finished: regular files
+// of this user named as this program names its work files, that no writer holds locked. Links, folders,
+// other users' files and other names stay.
+void RemoveAbandonedWorkFiles(const std::filesystem::path& folder);
 
 // Files kept in memory by path: fast and deterministic, for tests and fuzzing. Links, permissions and
 // locks do not exist there.
@@ -100,6 +112,7 @@ class MemoryFileSystem final : public FileSystem {
 public:
     ReadStatus ReadWhole(const std::filesystem::path& file, std::string& content, std::size_t limit) override;
     WorkFile CreateWorkFile(const std::filesystem::path& file) override;
+    std::filesystem::path FollowLinks(const std::filesystem::path& file) override { return file; }
     FileFault Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
     FileFault Remove(const std::filesystem::path& file) override;
     bool Exists(const std::filesystem::path& file) override { return files_.count(file) != 0; }
@@ -132,6 +145,9 @@ public:
 
     ReadStatus ReadWhole(const std::filesystem::path& file, std::string& content, std::size_t limit) override;
     WorkFile CreateWorkFile(const std::filesystem::path& file) override;
+    std::filesystem::path FollowLinks(const std::filesystem::path& file) override {
+        return inner_.FollowLinks(file);
+    }
     FileFault Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
     FileFault Remove(const std::filesystem::path& file) override;
     bool Exists(const std::filesystem::path& file) override { return inner_.Exists(file); }

@@ -3,9 +3,8 @@
 #include "platform/MessageBox.h"
 #include "store/HistoryFile.h"
 #include "store/HistoryRewrite.h"
-#include "store/TextLines.h"
+#include "store/WholeHistory.h"
 
-#include <optional>
 #include <string>
 
 namespace vantorel {
@@ -20,18 +19,15 @@ bool Readable(FileSystem& files, const std::filesystem::path& file) {
     return ReadHistoryFile(files, file, content) == ReadStatus::kRead;
 }
 
-// Reads a file for copying; shows `notFound` when it is missing, cannot be opened or is not a file.
-BackupOutcome ReadSource(FileSystem& files, const std::filesystem::path& file, std::string_view label,
-                         std::string_view notFound, std::string& content) {
-    const ReadStatus status = ReadHistoryFile(files, file, content);
-    ShowReadFailure(status, label, notFound);
+// How a backup or restore ends when its source cannot be read.
+BackupOutcome OutcomeOfReadFailure(ReadStatus status) {
     switch (status) {
-    case ReadStatus::kRead:
-        return BackupOutcome::kCompleted;
     case ReadStatus::kMissing:
     case ReadStatus::kNotOpened:
     case ReadStatus::kNotAFile:
+    case ReadStatus::kLinkLoop:
         return BackupOutcome::kNotFound;
+    case ReadStatus::kRead:
     case ReadStatus::kTooLarge:
     case ReadStatus::kReadFailed:
         break;
@@ -39,56 +35,45 @@ BackupOutcome ReadSource(FileSystem& files, const std::filesystem::path& file, s
     return BackupOutcome::kFailed;
 }
 
-bool IsBlankLine(std::string_view line) {
-    return line.find_first_not_of(" \t") == std::string_view::npos;
+// Reads a file that a backup or restore copies from; when it cannot, refuses through `notes` with
+// `notFound` (or why it could not be read) and notes the outcome in `refused`.
+bool ReadSource(FileSystem& files, const std::filesystem::path& file, std::string_view label,
+                std::string_view notFound, std::string& content, ChangeNotes& notes, BackupOutcome& refused) {
+    const ReadStatus status = ReadHistoryFile(files, file, content);
+    if (status == ReadStatus::kRead) {
+        return true;
+    }
+    refused = OutcomeOfReadFailure(status);
+    notes.Refuse(ReadFailureMessage(status, label, notFound));
+    return false;
 }
 
-// Whether every line that is not blank is a section line: a section number 0 to 9 as its own word, then
-// a count that the section can hold.
-bool ReadsAsHistory(std::string_view content) {
-    LineCursor lines(content);
-    for (std::string_view line; lines.Next(line);) {
-        if (IsBlankLine(line)) {
-            continue;
-        }
-        const std::optional<SectionLineParts> parts = SplitSectionLine(line);
-        const std::optional<int> section = SectionOfLine(line);
-        if (!parts || !section || *section < 0 || *section >= kSectionCount ||
-            parts->head.find_first_not_of("0123456789 \t") != std::string_view::npos ||
-            CountValue(parts->count) > CapacityOfGame(GameOfSection(*section))) {
-            return false;
-        }
-    }
-    return true;
+ChangeQuestion Confirmation(std::string_view question) {
+    return MessageQuestion(std::string(question), MessageIcon::Question, MessageButtons::OkCancel);
 }
 
-bool Confirmed(std::string_view question) {
-    return MessageBox(question, MessageIcon::Question, MessageButtons::OkCancel) == MessageAnswer::Ok;
+// The question a backup asks before it replaces the backup that is there.
+std::string_view ReplaceBackupQuestion(FileSystem& files, std::string_view history,
+                                       const GameSettings& settings) {
+    std::string backup;
+    const bool backupWhole = ReadHistoryFile(files, kBackupPath, backup) == ReadStatus::kRead &&
+                             ReadsAsWholeHistory(backup, settings);
+    return backupWhole && !ReadsAsWholeHistory(history, settings) ? kReplaceWholeBackupQuestion
+                                                                  : kReplaceBackupQuestion;
 }
 
-// Under the writers' lock, reads `source` again (it may have changed while the user was asked) and
-// replaces `target` with its lines.
-BackupOutcome CopyInto(FileSystem& files, const std::filesystem::path& source, std::string_view sourceLabel,
-                       std::string_view notFound, const std::filesystem::path& target,
-                       std::string_view targetLabel, std::string_view completed) {
-    const std::unique_ptr<WriterLock> lock = LockHistoryOrExplain(files, targetLabel);
-    if (!lock) {
-        return BackupOutcome::kFailed;
+BackupOutcome Finish(ChangeOutcome outcome, BackupOutcome refused, std::string_view completed) {
+    switch (outcome) {
+    case ChangeOutcome::kReplaced:
+    case ChangeOutcome::kUnchanged:
+        MessageBox(completed, MessageIcon::Information);
+        return BackupOutcome::kCompleted;
+    case ChangeOutcome::kDeclined:
+        return BackupOutcome::kCancelled;
+    case ChangeOutcome::kRefused:
+        break;
     }
-    std::string content;
-    const BackupOutcome read = ReadSource(files, source, sourceLabel, notFound, content);
-    if (read != BackupOutcome::kCompleted) {
-        return read;
-    }
-    if (target == kHistoryPath && !ReadsAsHistory(content)) {
-        MessageBox(kBackupNotAHistory, MessageIcon::Stop);
-        return BackupOutcome::kFailed;
-    }
-    if (!ReplaceFileOrExplain(files, target, targetLabel, WithLineEnds(content))) {
-        return BackupOutcome::kFailed;
-    }
-    MessageBox(completed, MessageIcon::Information);
-    return BackupOutcome::kCompleted;
+    return refused;
 }
 
 } // namespace
@@ -101,38 +86,44 @@ bool BackupFileReadable(FileSystem& files) {
     return Readable(files, kBackupPath);
 }
 
-BackupOutcome BackupHistoryFile(FileSystem& files) {
-    std::string history;
-    const BackupOutcome read = ReadSource(files, kHistoryPath, kHistoryLabel, kMainFileNotFound, history);
-    if (read != BackupOutcome::kCompleted) {
-        return read;
-    }
-    if (files.Exists(kBackupPath) && !Confirmed(kReplaceBackupQuestion)) {
-        return BackupOutcome::kCancelled;
-    }
-    return CopyInto(files, kHistoryPath, kHistoryLabel, kMainFileNotFound, kBackupPath, kBackupLabel,
-                    kBackupCompleted);
+BackupOutcome BackupHistoryFile(const GameSettings& settings, FileSystem& files) {
+    BackupOutcome refused = BackupOutcome::kFailed;
+    const ChangeOutcome outcome =
+        ChangeFile(files, kBackupPath, kBackupLabel, [&](ChangeNotes& notes, std::string& newBackup) {
+            std::string history;
+            if (!ReadSource(files, kHistoryPath, kHistoryLabel, kMainFileNotFound, history, notes, refused)) {
+                return HistoryChange::kRefused;
+            }
+            if (files.Exists(kBackupPath) &&
+                !notes.Agreed(Confirmation(ReplaceBackupQuestion(files, history, settings)))) {
+                return HistoryChange::kAsk;
+            }
+            newBackup = WithLineEnds(history);
+            return HistoryChange::kReplace;
+        });
+    return Finish(outcome, refused, kBackupCompleted);
 }
 
-BackupOutcome RestoreHistoryFile(FileSystem& files) {
-    std::string content;
-    BackupOutcome read = ReadSource(files, kHistoryPath, kHistoryLabel, kMainFileNotFound, content);
-    if (read != BackupOutcome::kCompleted) {
-        return read;
-    }
-    read = ReadSource(files, kBackupPath, kBackupLabel, kBackupFileNotFound, content);
-    if (read != BackupOutcome::kCompleted) {
-        return read;
-    }
-    if (!ReadsAsHistory(content)) {
-        MessageBox(kBackupNotAHistory, MessageIcon::Stop);
-        return BackupOutcome::kFailed;
-    }
-    if (!Confirmed(kRestoreQuestion)) {
-        return BackupOutcome::kCancelled;
-    }
-    return CopyInto(files, kBackupPath, kBackupLabel, kBackupFileNotFound, kHistoryPath, kHistoryLabel,
-                    kRestoreCompleted);
+BackupOutcome RestoreHistoryFile(const GameSettings& settings, FileSystem& files) {
+    BackupOutcome refused = BackupOutcome::kFailed;
+    const ChangeOutcome outcome =
+        ChangeFile(files, kHistoryPath, kHistoryLabel, [&](ChangeNotes& notes, std::string& newHistory) {
+            std::string content;
+            if (!ReadSource(files, kHistoryPath, kHistoryLabel, kMainFileNotFound, content, notes, refused) ||
+                !ReadSource(files, kBackupPath, kBackupLabel, kBackupFileNotFound, content, notes, refused)) {
+                return HistoryChange::kRefused;
+            }
+            if (!ReadsAsWholeHistory(content, settings)) {
+                refused = BackupOutcome::kFailed;
+                return notes.Refuse(std::string(kBackupNotAHistory));
+            }
+            if (!notes.Agreed(Confirmation(kRestoreQuestion))) {
+                return HistoryChange::kAsk;
+            }
+            newHistory = WithLineEnds(content);
+            return HistoryChange::kReplace;
+        });
+    return Finish(outcome, refused, kRestoreCompleted);
 }
 
 } // namespace vantorel

@@ -6,6 +6,8 @@
 
 namespace vantorel {
 
+struct GameSettings;
+
 inline constexpr std::string_view kMainFileNotFound = "Main data file\nVTRMAIN.DAT\nnot found.";
 inline constexpr std::string_view kBackupFileNotFound = "Backup data file\nMAINDAT.BAK\nnot found.";
 inline constexpr std::string_view kReplaceBackupQuestion = "Replace current backup copy?";
@@ -13,6 +15,9 @@ inline constexpr std::string_view kRestoreQuestion =
     "Are you certain you wish to\nreplace the current datafile\nwith the backup copy?";
 inline constexpr std::string_view kBackupCompleted = "Backup completed.";
 inline constexpr std::string_view kRestoreCompleted = "Restore completed.";
+inline constexpr std::string_view kReplaceWholeBackupQuestion =
+    "VTRMAIN.DAT does not read as a whole Vantorel history,\nbut the backup copy MAINDAT.BAK does.\n\n"
+    "Replace the backup copy all the same?";
 inline constexpr std::string_view kBackupNotAHistory =
     "Backup data file\nMAINDAT.BAK\nis not a Vantorel history.\nNothing was changed.\n\nOPERATION ABORTED";
 
@@ -26,14 +31,17 @@ bool HistoryFileReadable(FileSystem& files = RealFileSystem());
 bool BackupFileReadable(FileSystem& files = RealFileSystem());
 
 // Copies the history file line by line into "maindat.bak" (every line ends with "\r\n"), asking first
-// whether to replace a backup that is already there. The copy is written to a work file and renamed
-// over the backup in one step, so an old backup stays whole until the new one is complete. The history
-// is locked against other writers while it is copied.
-BackupOutcome BackupHistoryFile(FileSystem& files = RealFileSystem());
+// whether to replace a backup that is already there: with kReplaceWholeBackupQuestion when the backup reads
+// as a whole history and the history file does not (see ReadsAsWholeHistory; a PBM of 0 in `settings`
+// accepts either Power Ball width). The copy is written to a work file and renamed over the backup in one
+// step, so an old backup stays whole until the new one is complete. The history is locked against other
+// writers while it is copied, not while a question or a message is shown.
+BackupOutcome BackupHistoryFile(const GameSettings& settings, FileSystem& files = RealFileSystem());
 
 // After confirmation, makes the history file a line-by-line copy of the backup, through a work file and
-// one rename, so that there is never a moment without a complete history file. A backup that does not
-// read as a history (every line a section line whose count its section can hold) is refused.
-BackupOutcome RestoreHistoryFile(FileSystem& files = RealFileSystem());
+// one rename, so that there is never a moment without a complete history file. A backup that does not read
+// as a whole history with the settings' PBM (ReadsAsWholeHistory: an empty or blank one neither) is
+// refused with kBackupNotAHistory.
+BackupOutcome RestoreHistoryFile(const GameSettings& settings, FileSystem& files = RealFileSystem());
 
 } // namespace vantorel

@@ -5,6 +5,7 @@
 #include "store/TextLines.h"
 #include "store/TokenCursor.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace vantorel {
@@ -83,22 +84,34 @@ ReadStatus ReadHistoryFile(FileSystem& files, const std::filesystem::path& file,
     return files.ReadWhole(file, content, kLargestHistoryFile);
 }
 
-void ShowReadFailure(ReadStatus status, std::string_view label, std::string_view notOpened) {
+std::string ReadFailureMessage(ReadStatus status, std::string_view label, std::string_view notOpened) {
     switch (status) {
     case ReadStatus::kRead:
-        return;
+        return {};
     case ReadStatus::kTooLarge:
-        MessageBox(TooLargeMessage(label), MessageIcon::Stop);
-        return;
+        return TooLargeMessage(label);
     case ReadStatus::kReadFailed:
-        MessageBox(NotReadMessage(label), MessageIcon::Stop);
-        return;
+        return NotReadMessage(label);
+    case ReadStatus::kLinkLoop:
+        return std::string(notOpened).append("\n\n").append(kLinkLoopCause);
     case ReadStatus::kMissing:
     case ReadStatus::kNotOpened:
     case ReadStatus::kNotAFile:
         break;
     }
-    MessageBox(notOpened, MessageIcon::Stop);
+    return std::string(notOpened);
+}
+
+void ShowReadFailure(ReadStatus status, std::string_view label, std::string_view notOpened) {
+    if (status != ReadStatus::kRead) {
+        MessageBox(ReadFailureMessage(status, label, notOpened), MessageIcon::Stop);
+    }
+}
+
+std::string LockFileMessage(FileFault fault) {
+    std::string message("The lock file ");
+    message.append(kLockFileName).append(" could not be used:\n").append(CauseOf(fault)).append(".\n");
+    return message.append(kNothingChanged);
 }
 
 std::unique_ptr<WriterLock> LockHistoryOrExplain(FileSystem& files, std::string_view label) {
@@ -106,7 +119,8 @@ std::unique_ptr<WriterLock> LockHistoryOrExplain(FileSystem& files, std::string_
     std::unique_ptr<WriterLock> lock =
         files.LockWriters(std::filesystem::path(kHistoryFileName), kWriterWait, fault);
     if (!lock) {
-        MessageBox(NotWrittenMessage(label, fault), MessageIcon::Stop);
+        MessageBox(fault == FileFault::kInUse ? NotWrittenMessage(label, fault) : LockFileMessage(fault),
+                   MessageIcon::Stop);
     }
     return lock;
 }
@@ -231,43 +245,182 @@ AppendPlan AppendToSection(std::string_view history, int section, int added, std
     return AppendPlan::kPlanned;
 }
 
-bool PlanAppendOrExplain(std::string_view history, int section, int added, std::string_view drawings,
-                         int capacity, std::string& newHistory) {
+HistoryChange PlanAppend(std::string_view history, int section, int added, std::string_view drawings,
+                         int capacity, ChangeNotes& notes, std::string& newHistory) {
     switch (AppendToSection(history, section, added, drawings, capacity, newHistory)) {
     case AppendPlan::kSectionAbsent:
-        MessageBox(kNoCurrentEntry, MessageIcon::Stop);
-        return false;
+        return notes.Refuse(std::string(kNoCurrentEntry));
     case AppendPlan::kFull:
-        MessageBox(HistoryFullMessage(capacity), MessageIcon::Stop);
-        return false;
+        return notes.Refuse(HistoryFullMessage(capacity));
     case AppendPlan::kPlanned:
         break;
+    }
+    return HistoryChange::kReplace;
+}
+
+bool LooksLikeHistory(std::string_view content) {
+    LineCursor lines(content);
+    for (std::string_view line; lines.Next(line);) {
+        if (line.find_first_not_of(" \t") == std::string_view::npos) {
+            continue;
+        }
+        const std::optional<SectionLineParts> parts = SplitSectionLine(line);
+        const std::optional<int> section = SectionOfLine(line);
+        if (!parts || !section || *section < 0 || *section >= kSectionCount ||
+            parts->head.find_first_not_of("0123456789 \t") != std::string_view::npos) {
+            return false;
+        }
     }
     return true;
 }
 
-bool ChangeHistory(FileSystem& files, bool missingIsEmpty, const HistoryPlan& plan) {
-    const std::unique_ptr<WriterLock> lock = LockHistoryOrExplain(files, kHistoryLabel);
-    if (!lock) {
-        return false;
-    }
-    const std::filesystem::path historyFile(kHistoryFileName);
-    std::string history;
-    const ReadStatus read = ReadHistoryFile(files, historyFile, history);
-    if (read != ReadStatus::kRead && !(read == ReadStatus::kMissing && missingIsEmpty)) {
-        ShowReadFailure(read, kHistoryLabel, kUnableToOpenHistory);
-        return false;
-    }
-    std::string newHistory;
-    switch (plan(history, newHistory)) {
-    case HistoryChange::kReplace:
-        break;
-    case HistoryChange::kUnchanged:
+std::string LinkRefusalMessage(std::string_view label, const std::filesystem::path& target) {
+    std::string message(label);
+    message.append(" is a symbolic link to\n")
+        .append(target.string())
+        .append(",\na file that is neither empty nor a Vantorel history.\n");
+    return message.append(kNothingChanged);
+}
+
+ChangeQuestion MessageQuestion(std::string text, MessageIcon icon, MessageButtons buttons) {
+    ChangeQuestion question{std::move(text), {}};
+    question.ask = [text = question.text, icon, buttons] {
+        return MessageBox(text, icon, buttons) == AffirmativeAnswer(buttons);
+    };
+    return question;
+}
+
+bool ChangeNotes::Agreed(ChangeQuestion question) {
+    if (std::find(agreed_.begin(), agreed_.end(), question.text) != agreed_.end()) {
         return true;
-    case HistoryChange::kRefused:
-        return false;
     }
-    return ReplaceFileOrExplain(files, historyFile, kHistoryLabel, newHistory);
+    question_ = std::move(question);
+    return false;
+}
+
+HistoryChange ChangeNotes::Refuse(std::string message, MessageIcon icon) {
+    refusal_.emplace(std::move(message), icon);
+    return HistoryChange::kRefused;
+}
+
+namespace {
+
+// More rounds than any change needs, unless other writers keep changing the files between the questions.
+constexpr int kMostChangeRounds = 8;
+
+// The refusal of a rewrite through a symbolic link whose target is neither missing, nor empty, nor a
+// history: such a link may lead to any file of the user's.
+std::optional<std::string> LinkRefusal(FileSystem& files, const std::filesystem::path& file,
+                                       std::string_view label) {
+    const std::filesystem::path target = files.FollowLinks(file);
+    if (target == file) {
+        return std::nullopt;
+    }
+    std::string content;
+    const ReadStatus read = ReadHistoryFile(files, file, content);
+    if (read == ReadStatus::kMissing || (read == ReadStatus::kRead && LooksLikeHistory(content))) {
+        return std::nullopt;
+    }
+    // A target that cannot be read is left to the write, which names its cause.
+    if (read != ReadStatus::kRead && read != ReadStatus::kTooLarge) {
+        return std::nullopt;
+    }
+    std::error_code error;
+    const std::filesystem::path shown = std::filesystem::absolute(target, error);
+    return LinkRefusalMessage(label, error ? target : shown);
+}
+
+} // namespace
+
+// One change of a file, round after round until it is done: see ChangeFile.
+class FileChangeRun final {
+public:
+    FileChangeRun(FileSystem& files, const std::filesystem::path& file, std::string_view label,
+                  const FilePlan& plan, ChangeNotes notes)
+        : files_(files), file_(file), label_(label), plan_(plan), notes_(std::move(notes)) {}
+
+    ChangeOutcome Run() {
+        for (int round = 0; round < kMostChangeRounds; ++round) {
+            std::optional<ChangeOutcome> outcome;
+            {
+                const std::unique_ptr<WriterLock> lock = LockHistoryOrExplain(files_, label_);
+                if (!lock) {
+                    return ChangeOutcome::kRefused;
+                }
+                outcome = RoundUnderLock();
+            }
+            if (notes_.refusal_) {
+                MessageBox(notes_.refusal_->first, notes_.refusal_->second);
+            }
+            if (outcome) {
+                return *outcome;
+            }
+            const ChangeQuestion question = std::move(*notes_.question_);
+            notes_.question_.reset();
+            if (!question.ask()) {
+                return ChangeOutcome::kDeclined;
+            }
+            notes_.agreed_.push_back(question.text);
+        }
+        MessageBox(NotWrittenMessage(label_, FileFault::kInUse), MessageIcon::Stop);
+        return ChangeOutcome::kRefused;
+    }
+
+private:
+    // Plans and writes; nothing when a question must be asked first.
+    std::optional<ChangeOutcome> RoundUnderLock() {
+        if (std::optional<std::string> refusal = LinkRefusal(files_, file_, label_)) {
+            notes_.Refuse(std::move(*refusal));
+            return ChangeOutcome::kRefused;
+        }
+        std::string content;
+        switch (plan_(notes_, content)) {
+        case HistoryChange::kAsk:
+            if (notes_.question_) {
+                return std::nullopt;
+            }
+            return ChangeOutcome::kRefused;
+        case HistoryChange::kRefused:
+            return ChangeOutcome::kRefused;
+        case HistoryChange::kUnchanged:
+            return ChangeOutcome::kUnchanged;
+        case HistoryChange::kReplace:
+            break;
+        }
+        const FileFault fault = ReplaceFile(files_, file_, content);
+        if (fault != FileFault::kNone) {
+            notes_.Refuse(NotWrittenMessage(label_, fault));
+            return ChangeOutcome::kRefused;
+        }
+        return ChangeOutcome::kReplaced;
+    }
+
+    FileSystem& files_;
+    const std::filesystem::path& file_;
+    std::string_view label_;
+    const FilePlan& plan_;
+    ChangeNotes notes_;
+};
+
+ChangeOutcome ChangeFile(FileSystem& files, const std::filesystem::path& file, std::string_view label,
+                         const FilePlan& plan, ChangeNotes notes) {
+    return FileChangeRun(files, file, label, plan, std::move(notes)).Run();
+}
+
+ChangeOutcome ChangeHistory(FileSystem& files, bool missingIsEmpty, const HistoryPlan& plan,
+                            ChangeNotes notes) {
+    const std::filesystem::path historyFile(kHistoryFileName);
+    return ChangeFile(
+        files, historyFile, kHistoryLabel,
+        [&](ChangeNotes& planNotes, std::string& newHistory) {
+            std::string history;
+            const ReadStatus read = ReadHistoryFile(files, historyFile, history);
+            if (read != ReadStatus::kRead && !(read == ReadStatus::kMissing && missingIsEmpty)) {
+                return planNotes.Refuse(ReadFailureMessage(read, kHistoryLabel, kUnableToOpenHistory));
+            }
+            return plan(history, planNotes, newHistory);
+        },
+        std::move(notes));
 }
 
 std::string WithLineEnds(std::string_view content) {
@@ -292,27 +445,18 @@ FileFault ReplaceFile(FileSystem& files, const std::filesystem::path& file, std:
     if (fault == FileFault::kNone) {
         fault = work.file->Flush();
     }
-    // Closed in every case, so that the work file can be removed.
+    // Closed in every case, so that the work file can be removed; the object lives on until the work file
+    // is renamed or removed, so that no other writer takes it for abandoned before.
     const FileFault closed = work.file->Close();
     fault = fault == FileFault::kNone ? closed : fault;
-    work.file.reset();
     if (fault == FileFault::kNone) {
         fault = files.Rename(work.path, work.target);
     }
     if (fault != FileFault::kNone) {
         files.Remove(work.path);
     }
+    work.file.reset();
     return fault;
-}
-
-bool ReplaceFileOrExplain(FileSystem& files, const std::filesystem::path& file, std::string_view label,
-                          std::string_view content) {
-    const FileFault fault = ReplaceFile(files, file, content);
-    if (fault != FileFault::kNone) {
-        MessageBox(NotWrittenMessage(label, fault), MessageIcon::Stop);
-        return false;
-    }
-    return true;
 }
 
 } // namespace vantorel

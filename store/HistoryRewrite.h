@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/MessageBox.h"
 #include "store/FileSystem.h"
 
 #include <chrono>
@@ -9,6 +10,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace vantorel {
 
@@ -48,15 +51,21 @@ std::string TooLargeMessage(std::string_view label);
 
 // Reads a history file (or its backup), refusing one larger than any history can be.
 ReadStatus ReadHistoryFile(FileSystem& files, const std::filesystem::path& file, std::string& content);
-// Shows why a history file (or backup) was not read: `notOpened` when it is missing, cannot be opened or
-// is not a file, otherwise the too-large or could-not-be-read message.
+// Why a history file (or backup) was not read: `notOpened` when it is missing, cannot be opened or is not
+// a file (with the cause when links lead round in a circle), otherwise the too-large or could-not-be-read
+// message.
+std::string ReadFailureMessage(ReadStatus status, std::string_view label, std::string_view notOpened);
+// Shows ReadFailureMessage; nothing for a file that was read.
 void ShowReadFailure(ReadStatus status, std::string_view label, std::string_view notOpened);
+inline constexpr std::string_view kLinkLoopCause = "It is a symbolic link that leads round in a circle.";
 
 // How long a writer waits for another one to finish before it gives up.
 inline constexpr std::chrono::milliseconds kWriterWait{2000};
+// "The lock file vtrmain.lck could not be used:\n<cause>.\nNothing was changed.\n\nOPERATION ABORTED".
+std::string LockFileMessage(FileFault fault);
 // Takes the lock that one writer of the history holds for its whole read, change and replace. Shows the
-// message naming the cause (`label` names the file the operation writes) and returns nothing when the
-// lock cannot be had.
+// message naming the cause and returns nothing when the lock cannot be had: another writer holding it
+// (`label` names the file the operation writes), or a lock file that cannot be used.
 std::unique_ptr<WriterLock> LockHistoryOrExplain(FileSystem& files, std::string_view label);
 
 // The section number of a history line, read as the section readers read it: the line's first word as a
@@ -94,23 +103,82 @@ enum class AppendPlan { kPlanned, kSectionAbsent, kFull };
 // absent, or when the new count would pass `capacity`.
 AppendPlan AppendToSection(std::string_view history, int section, int added, std::string_view drawings,
                            int capacity, std::string& newHistory);
-// AppendToSection that tells the user why an append is refused ("no current entry" or "history full");
-// true when `newHistory` holds the new file.
-bool PlanAppendOrExplain(std::string_view history, int section, int added, std::string_view drawings,
-                         int capacity, std::string& newHistory);
 
-// What a change of the history decided, given the history as it is.
+// What a change of the history (or its backup) decided, given the files as they are.
 enum class HistoryChange {
-    kReplace,   // the new content is to replace the history
+    kReplace,   // the new content is to replace the file
     kUnchanged, // nothing to write; the operation is done
     kRefused,   // the operation stops (after its message)
+    kAsk,       // a question must be answered first (ChangeNotes::Agreed)
 };
-// The course of every change of the history file: takes the writers' lock, reads the history (a missing
-// file reads as empty when `missingIsEmpty`, otherwise it is "Unable to open VTRMAIN.DAT"), lets `plan`
-// decide on the new content and replaces the history with it, all under the lock. True when the history
-// was replaced or left unchanged by the plan; false after a message.
-using HistoryPlan = std::function<HistoryChange(std::string_view history, std::string& newHistory)>;
-bool ChangeHistory(FileSystem& files, bool missingIsEmpty, const HistoryPlan& plan);
+
+// A question that a change asks before it writes, with no lock held. Once it is agreed to, the change
+// takes the lock, reads its files again and plans again, and writes only while its new plan asks no
+// question that was not agreed to: a file that changed meanwhile so that the question reads differently
+// is asked about anew.
+struct ChangeQuestion {
+    std::string text;          // what is asked; an answer holds for this text only
+    std::function<bool()> ask; // asks it; true to go on
+};
+// A question shown through MessageBox; OK or Yes goes on.
+ChangeQuestion MessageQuestion(std::string text, MessageIcon icon, MessageButtons buttons);
+
+// What a plan leaves for the user, who sees it only once the writers' lock is free again: a question to
+// ask before it can go on, or the message of a refusal.
+class ChangeNotes final {
+public:
+    ChangeNotes() = default;
+    // Questions (their texts) that were agreed to before the change began.
+    explicit ChangeNotes(std::vector<std::string> agreed) : agreed_(std::move(agreed)) {}
+
+    // True when the user has agreed to `question` already; otherwise it is kept to be asked, and the plan
+    // returns kAsk.
+    bool Agreed(ChangeQuestion question);
+    // Keeps `message` to be shown once the lock is free; returns kRefused for the plan to return.
+    HistoryChange Refuse(std::string message, MessageIcon icon = MessageIcon::Stop);
+
+private:
+    friend class FileChangeRun;
+    std::vector<std::string> agreed_;
+    std::optional<ChangeQuestion> question_;
+    std::optional<std::pair<std::string, MessageIcon>> refusal_;
+};
+
+// How a change of a file ended.
+enum class ChangeOutcome {
+    kReplaced,  // the file holds the new content
+    kUnchanged, // the plan found nothing to write
+    kRefused,   // nothing was written; the message that says why has been shown
+    kDeclined,  // the user did not agree to a question; nothing was written
+};
+
+// The course of every change of the history file or its backup: takes the writers' lock, lets `plan`
+// read what it needs and decide the new content of `file`, and replaces `file` with it, all under the
+// lock; then releases the lock and shows the plan's refusal or the failure (`label` names the file). A
+// question of the plan is asked with the lock released, and the course starts again when it is agreed
+// to. A file that is a symbolic link is replaced only when the file it leads to is missing, empty or
+// looks like a history (LooksLikeHistory); otherwise the change is refused with LinkRefusalMessage.
+using FilePlan = std::function<HistoryChange(ChangeNotes& notes, std::string& newContent)>;
+ChangeOutcome ChangeFile(FileSystem& files, const std::filesystem::path& file, std::string_view label,
+                         const FilePlan& plan, ChangeNotes notes = {});
+
+// ChangeFile of the history file: `plan` is given the history as it is (a missing file reads as empty
+// when `missingIsEmpty`, otherwise it is "Unable to open VTRMAIN.DAT").
+using HistoryPlan =
+    std::function<HistoryChange(std::string_view history, ChangeNotes& notes, std::string& newHistory)>;
+ChangeOutcome ChangeHistory(FileSystem& files, bool missingIsEmpty, const HistoryPlan& plan,
+                            ChangeNotes notes = {});
+
+// The plan of an append: AppendToSection, refused ("no current entry" or "history full") through `notes`.
+HistoryChange PlanAppend(std::string_view history, int section, int added, std::string_view drawings,
+                         int capacity, ChangeNotes& notes, std::string& newHistory);
+
+// Whether every line of a text that is not blank starts as a section line: a section number 0 to 9 as its
+// own word, then a count. A file a rewrite through a link may replace (see ChangeFile).
+bool LooksLikeHistory(std::string_view content);
+// "<label> is a symbolic link to\n<target>,\na file that is neither empty nor a Vantorel history.\n
+// Nothing was changed.\n\nOPERATION ABORTED"
+std::string LinkRefusalMessage(std::string_view label, const std::filesystem::path& target);
 
 // Every line of `content` followed by the program's line end; a last line without a line end gets one.
 std::string WithLineEnds(std::string_view content);
@@ -120,8 +188,4 @@ std::string WithLineEnds(std::string_view content);
 // stays a link; a hard link to the old file keeps the old content, since only a new file can replace the
 // old one in one step. On any failure the work file is removed and the file is untouched.
 FileFault ReplaceFile(FileSystem& files, const std::filesystem::path& file, std::string_view content);
-// ReplaceFile that shows the message naming the cause when it fails; true when replaced.
-bool ReplaceFileOrExplain(FileSystem& files, const std::filesystem::path& file, std::string_view label,
-                          std::string_view content);
-
 } // namespace vantorel

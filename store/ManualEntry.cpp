@@ -150,14 +150,10 @@ int AppendEntry(std::string_view text, int gameType, bool dated, const GameSetti
     }
     const int section = SectionNumber(gameType, dated);
     const int capacity = CapacityOfGame(gameType);
-    return ChangeHistory(files, false,
-                         [&](std::string_view history, std::string& newHistory) {
-                             return PlanAppendOrExplain(history, section, 1, *entry, capacity, newHistory)
-                                        ? HistoryChange::kReplace
-                                        : HistoryChange::kRefused;
-                         })
-               ? 1
-               : 0;
+    const auto append = [&](std::string_view history, ChangeNotes& notes, std::string& newHistory) {
+        return PlanAppend(history, section, 1, *entry, capacity, notes, newHistory);
+    };
+    return ChangeHistory(files, false, append) == ChangeOutcome::kReplaced ? 1 : 0;
 }
 
 } // namespace vantorel

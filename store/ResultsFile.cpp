@@ -25,8 +25,25 @@ bool IsAllDigits(std::string_view text) {
 
 // Characters that end a word of a results line.
 bool IsWordBreak(char c) {
-    constexpr std::string_view kWordBreaks = " \t,|;\"\r\n\v\f";
-    return kWordBreaks.find(c) != std::string_view::npos;
+    switch (c) {
+    case ' ':
+    case '\t':
+    case ',':
+    case '|':
+    case ';':
+    case '"':
+    case '\r':
+    case '\n':
+    case '\v':
+    case '\f':
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool HasDigit(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), IsDigit);
 }
 
 char LowerCase(char c) {
@@ -48,53 +65,115 @@ std::string_view TrimmedName(std::string_view text) {
     return text.substr(first, text.find_last_not_of(kAround) - first + 1);
 }
 
-// A word of a line with the column it stands in.
-struct Word {
-    std::string_view text;
-    int column = 0;
-};
-
-// Blanks separate columns when a header has none of the other separators.
-constexpr char kBlankColumns = ' ';
-
-char ColumnSeparatorOf(std::string_view header) {
-    for (const char separator : {'\t', ',', ';', '|'}) {
-        if (header.find(separator) != std::string_view::npos) {
-            return separator;
-        }
+// A field from its first word to its last one.
+std::string_view FieldName(std::string_view field) {
+    std::size_t first = 0;
+    while (first < field.size() && IsWordBreak(field[first])) {
+        ++first;
     }
-    return kBlankColumns;
+    std::size_t end = field.size();
+    while (end > first && IsWordBreak(field[end - 1])) {
+        --end;
+    }
+    return field.substr(first, end - first);
 }
 
-// The words of a line, each with its column: columns are separated by `separator` outside double quotes,
-// or, for blank-separated columns, every word is a column of its own.
-void SplitWords(std::string_view line, char separator, std::vector<Word>& words) {
-    words.clear();
-    int column = 0;
-    bool quoted = false;
-    std::size_t start = std::string_view::npos;
-    const auto endWord = [&](std::size_t end) {
-        if (start != std::string_view::npos) {
-            words.push_back({line.substr(start, end - start), column});
-            column += separator == kBlankColumns ? 1 : 0;
-            start = std::string_view::npos;
+// Walks the words of a text: runs of characters that are no word break.
+class WordCursor final {
+public:
+    explicit WordCursor(std::string_view text) : text_(text) {}
+
+    bool Next(std::string_view& word) {
+        while (position_ < text_.size() && IsWordBreak(text_[position_])) {
+            ++position_;
+        }
+        const std::size_t start = position_;
+        while (position_ < text_.size() && !IsWordBreak(text_[position_])) {
+            ++position_;
+        }
+        word = text_.substr(start, position_ - start);
+        return !word.empty();
+    }
+
+private:
+    std::string_view text_;
+    std::size_t position_ = 0;
+};
+
+// Blanks separate columns when a line has none of the other separators: every word is a field.
+constexpr char kBlankColumns = ' ';
+
+// The first of tab, comma, ";" and "|" that the line holds.
+char ColumnSeparatorOf(std::string_view line) {
+    constexpr std::string_view kSeparators = "\t,;|";
+    const auto rank = [](char c) -> std::size_t {
+        switch (c) {
+        case '\t':
+            return 0;
+        case ',':
+            return 1;
+        case ';':
+            return 2;
+        case '|':
+            return 3;
+        default:
+            return 4;
         }
     };
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (c == '"') {
-            quoted = !quoted;
-        }
-        if (!IsWordBreak(c)) {
-            start = start == std::string_view::npos ? i : start;
-            continue;
-        }
-        endWord(i);
-        if (c == separator && separator != kBlankColumns && !quoted) {
-            ++column;
-        }
+    std::size_t first = kSeparators.size();
+    for (std::size_t i = 0; i < line.size() && first > 0; ++i) {
+        first = std::min(first, rank(line[i]));
     }
-    endWord(line.size());
+    return first < kSeparators.size() ? kSeparators[first] : kBlankColumns;
+}
+
+// Walks the fields of a line, one column each: the texts between `separator`s outside double quotes, or,
+// for blank-separated columns, the words. Only the field at hand is looked at, so that a line of any
+// length needs no memory of its own.
+class FieldCursor final {
+public:
+    FieldCursor(std::string_view line, char separator) : line_(line), separator_(separator) {}
+
+    // The next field and its column (counted from 0); false after the last one.
+    bool Next(std::string_view& field, int& column) {
+        if (separator_ == kBlankColumns) {
+            WordCursor words(line_.substr(position_));
+            if (!words.Next(field)) {
+                return false;
+            }
+            position_ = static_cast<std::size_t>(field.data() - line_.data()) + field.size();
+            column = next_++;
+            return true;
+        }
+        if (position_ > line_.size()) {
+            return false;
+        }
+        bool quoted = false;
+        std::size_t end = position_;
+        for (; end < line_.size() && (line_[end] != separator_ || quoted); ++end) {
+            quoted = line_[end] == '"' ? !quoted : quoted;
+        }
+        field = line_.substr(position_, end - position_);
+        position_ = end + 1;
+        column = next_++;
+        return true;
+    }
+
+private:
+    std::string_view line_;
+    char separator_;
+    std::size_t position_ = 0;
+    int next_ = 0;
+};
+
+// The number of words of a field, at most `most`.
+std::size_t CountWords(std::string_view field, std::size_t most) {
+    WordCursor words(field);
+    std::size_t count = 0;
+    for (std::string_view word; count < most && words.Next(word);) {
+        ++count;
+    }
+    return count;
 }
 
 // Where the numbers of the game stand: the column under the header's name, and how the columns of the
@@ -105,22 +184,15 @@ struct ChosenColumn {
 };
 
 std::optional<ChosenColumn> FindColumn(std::string_view text, std::string_view name) {
-    std::vector<Word> words;
     LineCursor lines(text);
     for (std::string_view line; lines.Next(line);) {
         const char separator = ColumnSeparatorOf(line);
-        SplitWords(line, separator, words);
-        for (auto first = words.begin(); first != words.end();) {
-            // A column's name runs from its first word to its last one.
-            const auto end = std::find_if(
-                first, words.end(), [&first](const Word& word) { return word.column != first->column; });
-            const std::string_view last = std::prev(end)->text;
-            const std::string_view field(
-                first->text.data(), static_cast<std::size_t>(last.data() - first->text.data()) + last.size());
-            if (SameNameIgnoringCase(field, name)) {
-                return ChosenColumn{first->column, separator};
+        FieldCursor fields(line, separator);
+        std::string_view field;
+        for (int column = 0; fields.Next(field, column);) {
+            if (SameNameIgnoringCase(FieldName(field), name)) {
+                return ChosenColumn{column, separator};
             }
-            first = end;
         }
     }
     return std::nullopt;
@@ -187,10 +259,26 @@ std::optional<CalendarDay> DashDate(std::string_view word) {
 
 // The date a word is written as, whether or not it is a day of the calendar; nothing for other words.
 std::optional<CalendarDay> DateOfWord(std::string_view word) {
+    // The shortest date is m/d/yy.
+    if (word.size() < 6 || !IsDigit(word.front())) {
+        return std::nullopt;
+    }
     if (word.find('/') != std::string_view::npos) {
         return SlashDate(word);
     }
-    return word.size() >= 8 && IsDigit(word.front()) ? DashDate(word) : std::nullopt;
+    return word.size() >= 8 ? DashDate(word) : std::nullopt;
+}
+
+// The first date of a field, with the word it is written as.
+std::optional<CalendarDay> DateInField(std::string_view field, std::string_view& written) {
+    WordCursor words(field);
+    for (std::string_view word; words.Next(word);) {
+        if (std::optional<CalendarDay> date = DateOfWord(word)) {
+            written = word;
+            return date;
+        }
+    }
+    return std::nullopt;
 }
 
 bool IsLeapYear(int year) {
@@ -206,6 +294,23 @@ bool IsCalendarDay(const CalendarDay& date) {
                      (date.month == 2 && IsLeapYear(date.year) ? 1 : 0);
     return date.day <= days;
 }
+
+// Days from 1 January of kFirstStorableYear to a day of the calendar in the storable years.
+constexpr int DayIndex(const CalendarDay& date) {
+    // The civil-from-days reckoning of proleptic Gregorian dates, with March as the first month.
+    const auto daysFromCivil = [](int year, int month, int day) {
+        year -= month <= 2 ? 1 : 0;
+        const int era = year / 400;
+        const int yearOfEra = year - era * 400;
+        const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+        const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+        return era * 146097 + dayOfEra;
+    };
+    return daysFromCivil(date.year, date.month, date.day) - daysFromCivil(kFirstStorableYear, 1, 1);
+}
+
+// The days of all the storable years.
+constexpr int kStorableDays = DayIndex({kLastStorableYear + 1, 1, 1});
 
 std::string TwoDigits(int value) {
     return std::string(1, static_cast<char>('0' + value / 10 % 10)) + static_cast<char>('0' + value % 10);
@@ -250,29 +355,167 @@ NumberLimits LimitsOf(int gameType, int position, int numbers, const GameSetting
     }
 }
 
+std::string LinePrefix(int line) {
+    return "Line " + std::to_string(line) + ": ";
+}
+
 // Why a date cannot be stored, or nothing when it can.
 std::string DateProblem(const CalendarDay& date, int line, std::string_view written) {
     if (date.year < kFirstStorableYear || date.year > kLastStorableYear) {
-        return "Line " + std::to_string(line) + ": the year " + std::to_string(date.year) + " is outside " +
+        return LinePrefix(line) + "the year " + std::to_string(date.year) + " is outside " +
                std::to_string(kFirstStorableYear) + " to " + std::to_string(kLastStorableYear) +
                ",\nthe years that a history can hold.";
     }
     if (!IsCalendarDay(date)) {
-        return "Line " + std::to_string(line) + ": " + std::string(written) +
-               " is not a day of the calendar.";
+        return LinePrefix(line) + std::string(written) + " is not a day of the calendar.";
     }
     return {};
 }
 
 std::string OutOfRangeProblem(int line, std::string_view written, const NumberLimits& limits) {
-    std::string problem = "Line " + std::to_string(line) + ": the " + std::string(limits.what) + ' ' +
-                          std::string(written) + " is outside " + std::to_string(limits.lowest) + " to " +
+    std::string problem = LinePrefix(line) + "the " + std::string(limits.what) + ' ' + std::string(written) +
+                          " is outside " + std::to_string(limits.lowest) + " to " +
                           std::to_string(limits.highest);
     if (!limits.setting.empty()) {
         problem.append(" (setting ").append(limits.setting).append(")");
     }
     return problem + '.';
 }
+
+std::string NotANumberProblem(int line, std::string_view written) {
+    return LinePrefix(line) + '"' + std::string(written) + "\" is not a ball number.";
+}
+
+std::string TooFewProblem(int line, std::size_t found, std::size_t wanted, std::string_view what) {
+    return "Line " + std::to_string(line) + " holds a date but only " + std::to_string(found) + " of the " +
+           std::to_string(wanted) + ' ' + std::string(what) + " of a drawing.";
+}
+
+// Whether the name of a column says that it holds something beside the drawing's balls.
+bool NamesNoBall(std::string_view name) {
+    static constexpr std::array<std::string_view, 12> kOtherThings = {
+        "bonus",   "extra",  "multiplier", "megaplier", "powerplay", "sum",
+        "booster", "kicker", "jackpot",    "prize",     "winners",   "plus"};
+    std::string words;
+    for (const char c : name) {
+        words += c == '_' || c == '-' || c == '#' ? ' ' : LowerCase(c);
+    }
+    if (words.find("power play") != std::string::npos) {
+        return true;
+    }
+    WordCursor cursor(words);
+    for (std::string_view word; cursor.Next(word);) {
+        if (std::find(kOtherThings.begin(), kOtherThings.end(), word) != kOtherThings.end()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The header of a file: the last line before the first drawing that holds no date, a letter, and more
+// than one field. Its columns whose names say they hold something else (a bonus ball, a multiplier, ...)
+// are never read as balls.
+// A line whose date stands in another column than the header's "date" column (a draw number before it,
+// say) has its fields matched to the header's names from the date on.
+struct Header {
+    int line = 0; // counted from 1; 0 when the file has none
+    char separator = kBlankColumns;
+    std::vector<bool> noBall; // by column
+    int dateColumn = 0;       // the first column whose name holds "date" (the first column when none does)
+};
+
+bool HasLetter(std::string_view text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return LowerCase(c) >= 'a' && LowerCase(c) <= 'z'; });
+}
+
+// Whether a line without a date may be the header: it holds a letter and more than one field.
+bool MayBeHeader(std::string_view line, char separator) {
+    if (!HasLetter(line)) {
+        return false;
+    }
+    FieldCursor fields(line, separator);
+    std::string_view field;
+    int column = 0;
+    while (column < 1 && fields.Next(field, column)) {
+    }
+    return column >= 1;
+}
+
+// The names of the header's columns: which hold no ball, and where the date stands.
+void NameColumns(std::string_view line, Header& header) {
+    FieldCursor fields(line, header.separator);
+    std::string_view field;
+    bool dateFound = false;
+    for (int column = 0; fields.Next(field, column);) {
+        header.noBall.push_back(NamesNoBall(FieldName(field)));
+        std::string name(FieldName(field));
+        std::transform(name.begin(), name.end(), name.begin(), LowerCase);
+        if (!dateFound && name.find("date") != std::string::npos) {
+            header.dateColumn = column;
+            dateFound = true;
+        }
+    }
+}
+
+// Every drawing a results file gives, one per day of the storable years: a later line that gives the
+// drawing of a day again is counted, one that gives another drawing is the first conflict.
+class DrawingsByDay final {
+public:
+    struct Conflict {
+        int dateKey = 0;
+        int earlierLine = 0;
+        int laterLine = 0;
+    };
+
+    void Add(const ResultsDrawing& drawing, int dayIndex) {
+        if (slots_.empty()) {
+            slots_.resize(static_cast<std::size_t>(kStorableDays));
+        }
+        Slot& slot = slots_[static_cast<std::size_t>(dayIndex)];
+        if (slot.lastLine == 0) {
+            slot.drawing = drawing;
+            slot.lastLine = drawing.line;
+            ++count_;
+            return;
+        }
+        if (slot.drawing.numbers == drawing.numbers) {
+            slot.lastLine = drawing.line;
+            ++repeatedLines_;
+            return;
+        }
+        // The conflict of the earliest day is told.
+        if (!conflict_ || drawing.dateKey < conflict_->dateKey) {
+            conflict_ = Conflict{drawing.dateKey, slot.lastLine, drawing.line};
+        }
+    }
+
+    int repeatedLines() const { return repeatedLines_; }
+    const std::optional<Conflict>& conflict() const { return conflict_; }
+    // The drawings, oldest first.
+    std::vector<ResultsDrawing> InDateOrder() const {
+        std::vector<ResultsDrawing> drawings;
+        drawings.reserve(count_);
+        for (const Slot& slot : slots_) {
+            if (slot.lastLine != 0) {
+                drawings.push_back(slot.drawing);
+            }
+        }
+        return drawings;
+    }
+
+private:
+    struct Slot {
+        ResultsDrawing drawing;
+        int lastLine = 0; // the last line that gave this drawing; 0 for a day without one
+    };
+    std::vector<Slot> slots_;
+    std::size_t count_ = 0;
+    int repeatedLines_ = 0;
+    std::optional<Conflict> conflict_;
+};
+
+enum class LineReading { kDrawing, kNoDrawing, kProblem };
 
 // Reads the drawings of one game, line by line.
 class ResultsReader final {
@@ -281,93 +524,179 @@ public:
         : gameType_(gameType), settings_(settings), numbers_(NumbersPerDrawing(gameType, settings)),
           column_(column) {}
 
-    // Adds the drawing of one line, if it holds one; false, with `problem`, when the line breaks the rules.
-    bool ReadLine(std::string_view text, int line, std::vector<ResultsDrawing>& drawings,
-                  std::string& problem);
+    // Adds the drawing of one line, if it holds one; kProblem, with `problem`, when the line breaks the
+    // rules.
+    LineReading ReadLine(std::string_view text, int line, DrawingsByDay& drawings, std::string& problem);
+
+    // The header as far as the lines read so far tell: it is fixed by the first line that holds a date.
+    bool HeaderFixed() const { return headerFixed_; }
+    int HeaderLine() const { return header_.line; }
 
 private:
-    std::size_t FirstNumberWord(std::size_t dateWord) const;
-    // The numbers' words from `first` on: at most `wanted`, passing over words that are no number.
-    std::size_t CollectNumbers(std::size_t first, std::size_t wanted);
-    // The words of a digit-game drawing: its number, or its digits one by one.
-    std::size_t CollectDigitGameNumber(std::size_t first);
+    bool DigitGame() const { return gameType_ == kThreeNumber || gameType_ == kFourNumber; }
+    // Whether the header names the line's field in `column` as something else than balls.
+    bool NoBall(int column) const {
+        const int headerColumn = column - dateColumn_ + header_.dateColumn;
+        return separator_ == header_.separator && headerColumn >= 0 &&
+               static_cast<std::size_t>(headerColumn) < header_.noBall.size() &&
+               header_.noBall[static_cast<std::size_t>(headerColumn)];
+    }
+    // Positions `fields` at the field where the drawing starts: the chosen column, or the field after the
+    // date's (after words without digits, such as a weekday, where every word is a field). False when the
+    // line has no such field.
+    bool FindDrawingStart(FieldCursor& fields, int dateColumn, std::string_view& field, int& column) const;
+    // The numbers of a lotto or Power Ball drawing, from its first field on: whole numbers only, read on
+    // into the next field while either holds a single number and the drawing is not complete.
+    LineReading CollectLottoNumbers(FieldCursor& fields, std::string_view field, int column, int line,
+                                    std::string& problem);
+    // The number of a digit-game drawing: one number, or its digits one by one in one field or one a field.
+    LineReading CollectDigitGameNumber(FieldCursor& fields, std::string_view field, int column, int line,
+                                       std::string& problem);
 
     int gameType_;
     const GameSettings& settings_;
     int numbers_;
     std::optional<ChosenColumn> column_;
-    std::vector<Word> words_;
+    Header header_;
+    std::string_view headerText_;
+    bool headerFixed_ = false;
+    char separator_ = kBlankColumns; // of the line being read
+    int dateColumn_ = 0;             // of the line being read
     std::vector<std::string_view> numberWords_;
     std::string joinedDigits_; // a digit-game number written digit by digit
 };
 
-std::size_t ResultsReader::FirstNumberWord(std::size_t dateWord) const {
-    if (!column_) {
-        return dateWord + 1;
+bool ResultsReader::FindDrawingStart(FieldCursor& fields, int dateColumn, std::string_view& field,
+                                     int& column) const {
+    const int wanted = column_ ? column_->column : dateColumn + 1;
+    bool found = false;
+    while (!found && fields.Next(field, column)) {
+        found = column >= wanted;
     }
-    const auto inColumn = std::find_if(words_.begin(), words_.end(),
-                                       [this](const Word& word) { return word.column == column_->column; });
-    return static_cast<std::size_t>(inColumn - words_.begin());
+    // Columns that hold no ball, and words without digits after the date where each word is a field.
+    while (found && !column_ && (NoBall(column) || (separator_ == kBlankColumns && !HasDigit(field)))) {
+        found = fields.Next(field, column);
+    }
+    return found;
 }
 
-std::size_t ResultsReader::CollectNumbers(std::size_t first, std::size_t wanted) {
+LineReading ResultsReader::CollectLottoNumbers(FieldCursor& fields, std::string_view field, int column,
+                                               int line, std::string& problem) {
+    const auto wanted = static_cast<std::size_t>(numbers_);
     numberWords_.clear();
-    for (std::size_t i = first; i < words_.size() && numberWords_.size() < wanted; ++i) {
-        if (!IsAllDigits(words_[i].text)) {
-            continue;
+    for (;;) {
+        WordCursor words(field);
+        std::size_t inField = 0;
+        for (std::string_view word; words.Next(word); ++inField) {
+            if (!IsAllDigits(word)) {
+                problem = NotANumberProblem(line, word);
+                return LineReading::kProblem;
+            }
+            if (numberWords_.size() < wanted) {
+                numberWords_.push_back(word);
+            }
         }
-        // Under a chosen column the drawing starts in that column, or the line holds none of the game.
-        if (numberWords_.empty() && column_ && words_[i].column != column_->column) {
+        if (numberWords_.size() == wanted) {
+            return LineReading::kDrawing;
+        }
+        std::string_view next;
+        if (inField == 0 || !fields.Next(next, column) || NoBall(column) ||
+            (inField != 1 && CountWords(next, 2) != 1)) {
+            problem = TooFewProblem(line, numberWords_.size(), wanted, "numbers");
+            return LineReading::kProblem;
+        }
+        field = next;
+    }
+}
+
+LineReading ResultsReader::CollectDigitGameNumber(FieldCursor& fields, std::string_view field, int column,
+                                                  int line, std::string& problem) {
+    const std::size_t width = gameType_ == kFourNumber ? 4 : 3;
+    numberWords_.clear();
+    WordCursor words(field);
+    for (std::string_view word; words.Next(word);) {
+        if (!IsAllDigits(word)) {
+            problem = NotANumberProblem(line, word);
+            return LineReading::kProblem;
+        }
+        numberWords_.push_back(word);
+        if (numberWords_.size() > width) {
             break;
         }
-        numberWords_.push_back(words_[i].text);
     }
-    return numberWords_.size();
-}
-
-std::size_t ResultsReader::CollectDigitGameNumber(std::size_t first) {
-    const std::size_t width = gameType_ == kFourNumber ? 4 : 3;
-    const bool digitByDigit = CollectNumbers(first, width) == width &&
-                              std::all_of(numberWords_.begin(), numberWords_.end(),
-                                          [](std::string_view word) { return word.size() == 1; });
-    if (digitByDigit) {
+    const auto singleDigits = [&] {
+        return std::all_of(numberWords_.begin(), numberWords_.end(),
+                           [](std::string_view word) { return word.size() == 1; });
+    };
+    if (numberWords_.size() > 1) {
+        // Several words in one field: the digits one by one, no more and no fewer.
+        if (!singleDigits() || numberWords_.size() > width) {
+            problem = LinePrefix(line) + '"' + std::string(FieldName(field)) +
+                      "\" is neither one number nor its digits one by one.";
+            return LineReading::kProblem;
+        }
+        if (numberWords_.size() < width) {
+            problem = TooFewProblem(line, numberWords_.size(), width, "digits");
+            return LineReading::kProblem;
+        }
+    } else if (numberWords_.front().size() == 1) {
+        // One digit a field, where the fields that follow hold the others; otherwise one number.
+        FieldCursor ahead = fields;
+        std::string_view next;
+        while (numberWords_.size() < width && ahead.Next(next, column) && !NoBall(column) &&
+               CountWords(next, 2) == 1 && FieldName(next).size() == 1 && IsDigit(FieldName(next).front())) {
+            numberWords_.push_back(FieldName(next));
+        }
+        numberWords_.resize(numberWords_.size() == width ? width : 1);
+    }
+    if (numberWords_.size() > 1) {
         joinedDigits_.clear();
         for (const std::string_view digit : numberWords_) {
             joinedDigits_ += digit;
         }
-        numberWords_.front() = joinedDigits_;
+        numberWords_.assign(1, joinedDigits_);
     }
-    numberWords_.resize(std::min<std::size_t>(numberWords_.size(), 1));
-    return numberWords_.size();
+    return LineReading::kDrawing;
 }
 
-bool ResultsReader::ReadLine(std::string_view text, int line, std::vector<ResultsDrawing>& drawings,
-                             std::string& problem) {
-    SplitWords(text, column_ ? column_->separator : kBlankColumns, words_);
+LineReading ResultsReader::ReadLine(std::string_view text, int line, DrawingsByDay& drawings,
+                                    std::string& problem) {
+    separator_ = column_ ? column_->separator : ColumnSeparatorOf(text);
+    FieldCursor fields(text, separator_);
+    std::string_view field;
+    std::string_view written;
+    int column = 0;
     std::optional<CalendarDay> date;
-    std::size_t dateWord = 0;
-    for (; dateWord < words_.size() && !date; ++dateWord) {
-        date = DateOfWord(words_[dateWord].text);
+    while (!date && fields.Next(field, column)) {
+        date = DateInField(field, written);
     }
     if (!date) {
-        return true;
+        if (!headerFixed_ && MayBeHeader(text, separator_)) {
+            header_.line = line;
+            header_.separator = separator_;
+            headerText_ = text;
+        }
+        return LineReading::kNoDrawing;
     }
-    --dateWord;
-    const bool digitGame = gameType_ == kThreeNumber || gameType_ == kFourNumber;
-    const std::size_t first = FirstNumberWord(dateWord);
-    const std::size_t found =
-        digitGame ? CollectDigitGameNumber(first) : CollectNumbers(first, static_cast<std::size_t>(numbers_));
-    if (found == 0) {
-        return true;
+    if (!headerFixed_) {
+        headerFixed_ = true;
+        NameColumns(headerText_, header_);
     }
-    problem = DateProblem(*date, line, words_[dateWord].text);
+    dateColumn_ = column;
+    if (column_) {
+        fields = FieldCursor(text, separator_);
+    }
+    if (!FindDrawingStart(fields, column, field, column) || !HasDigit(field)) {
+        return LineReading::kNoDrawing;
+    }
+    const LineReading collected = DigitGame() ? CollectDigitGameNumber(fields, field, column, line, problem)
+                                              : CollectLottoNumbers(fields, field, column, line, problem);
+    if (collected != LineReading::kDrawing) {
+        return collected;
+    }
+    problem = DateProblem(*date, line, written);
     if (!problem.empty()) {
-        return false;
-    }
-    if (!digitGame && found < static_cast<std::size_t>(numbers_)) {
-        problem = "Line " + std::to_string(line) + " holds a date but only " + std::to_string(found) +
-                  " of the " + std::to_string(numbers_) + " numbers of a drawing.";
-        return false;
+        return LineReading::kProblem;
     }
     ResultsDrawing drawing;
     drawing.line = line;
@@ -377,36 +706,12 @@ bool ResultsReader::ReadLine(std::string_view text, int line, std::vector<Result
         const NumberLimits limits = LimitsOf(gameType_, static_cast<int>(i), numbers_, settings_);
         if (value < limits.lowest || value > limits.highest) {
             problem = OutOfRangeProblem(line, numberWords_[i], limits);
-            return false;
+            return LineReading::kProblem;
         }
         drawing.numbers[i] = value;
     }
-    drawings.push_back(drawing);
-    return true;
-}
-
-// Orders the drawings by date and keeps one drawing a date; false, with `problem`, when two lines give
-// different drawings for one date.
-bool OneDrawingADate(std::vector<ResultsDrawing>& drawings, int& repeatedLines, std::string& problem) {
-    std::stable_sort(drawings.begin(), drawings.end(),
-                     [](const ResultsDrawing& a, const ResultsDrawing& b) { return a.dateKey < b.dateKey; });
-    const auto sameDate = [](const ResultsDrawing& a, const ResultsDrawing& b) {
-        return a.dateKey == b.dateKey;
-    };
-    const auto conflict =
-        std::adjacent_find(drawings.begin(), drawings.end(), [](const auto& a, const auto& b) {
-            return a.dateKey == b.dateKey && a.numbers != b.numbers;
-        });
-    if (conflict != drawings.end()) {
-        const auto [earlier, later] = std::minmax(conflict->line, std::next(conflict)->line);
-        problem = "Lines " + std::to_string(earlier) + " and " + std::to_string(later) +
-                  " give different drawings for " + DisplayDateOfKey(conflict->dateKey) + '.';
-        return false;
-    }
-    const auto kept = std::unique(drawings.begin(), drawings.end(), sameDate);
-    repeatedLines = static_cast<int>(drawings.end() - kept);
-    drawings.erase(kept, drawings.end());
-    return true;
+    drawings.Add(drawing, DayIndex(*date));
+    return LineReading::kDrawing;
 }
 
 } // namespace
@@ -437,21 +742,44 @@ ResultsReading ReadResultsText(std::string_view text, int gameType, const GameSe
         }
     }
     ResultsReader reader(gameType, settings, chosen);
+    DrawingsByDay drawings;
+    const auto passOver = [&reading](int line) {
+        ++reading.passedOverLines;
+        reading.firstPassedOverLine =
+            reading.firstPassedOverLine == 0 ? line : std::min(reading.firstPassedOverLine, line);
+    };
+    int headerWithDigits = 0; // the header so far, when it holds digits: passed over once another follows
     LineCursor lines(text);
     int lineNumber = 0;
     for (std::string_view line; lines.Next(line);) {
-        if (!reader.ReadLine(line, ++lineNumber, reading.drawings, reading.problem)) {
-            reading.drawings.clear();
+        switch (reader.ReadLine(line, ++lineNumber, drawings, reading.problem)) {
+        case LineReading::kDrawing:
+            break;
+        case LineReading::kProblem:
             return reading;
+        case LineReading::kNoDrawing:
+            if (!reader.HeaderFixed() && reader.HeaderLine() == lineNumber) {
+                if (headerWithDigits != 0) {
+                    passOver(headerWithDigits);
+                }
+                headerWithDigits = HasDigit(line) ? lineNumber : 0;
+            } else if (HasDigit(line)) {
+                passOver(lineNumber);
+            }
+            break;
         }
     }
+    if (const std::optional<DrawingsByDay::Conflict>& conflict = drawings.conflict()) {
+        reading.problem = "Lines " + std::to_string(conflict->earlierLine) + " and " +
+                          std::to_string(conflict->laterLine) + " give different drawings for " +
+                          DisplayDateOfKey(conflict->dateKey) + '.';
+        return reading;
+    }
+    reading.drawings = drawings.InDateOrder();
+    reading.repeatedLines = drawings.repeatedLines();
     if (reading.drawings.empty()) {
         reading.problem =
             "The results file holds no drawing:\nno line has a date followed by the game's numbers.";
-        return reading;
-    }
-    if (!OneDrawingADate(reading.drawings, reading.repeatedLines, reading.problem)) {
-        reading.drawings.clear();
     }
     return reading;
 }

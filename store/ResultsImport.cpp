@@ -77,6 +77,12 @@ struct MergedSection {
     ResultsImportCounts counts;
 };
 
+// A drawing of the merged line: one of the history's (by its index) or a fresh one of the file.
+struct MergedDrawing {
+    std::string_view text;
+    int heldIndex = -1; // -1: from the file
+};
+
 // Places the file's new drawings (oldest first) among the held ones: each before the first held drawing
 // of a later date, so a history in date order stays in date order and the held drawings keep their order.
 // Then keeps the newest `capacity` of them.
@@ -84,43 +90,62 @@ MergedSection Merge(const std::vector<HeldDrawing>& held, const ResultsReading& 
                     int numbersPerDrawing, int capacity) {
     MergedSection merged;
     merged.counts.repeatedLines = reading.repeatedLines;
-    std::unordered_map<std::string_view, const HeldDrawing*> heldByDate;
-    for (const HeldDrawing& drawing : held) {
-        heldByDate.emplace(drawing.date, &drawing);
+    merged.counts.passedOverLines = reading.passedOverLines;
+    merged.counts.firstPassedOver = reading.firstPassedOverLine;
+    std::unordered_map<std::string_view, int> heldByDate;
+    for (std::size_t i = 0; i < held.size(); ++i) {
+        heldByDate.emplace(held[i].date, static_cast<int>(i));
     }
+    // The held drawings that the file gives too: whether with other numbers.
+    std::vector<std::pair<int, bool>> heldAgain;
     for (const ResultsDrawing& drawing : reading.drawings) {
         const auto found = heldByDate.find(StoredDateOf(drawing));
         if (found == heldByDate.end()) {
             merged.freshTexts.push_back(SectionTextOf(drawing, numbersPerDrawing));
-            continue;
+        } else {
+            const HeldDrawing& same = held[static_cast<std::size_t>(found->second)];
+            heldAgain.emplace_back(found->second, !HasNumbers(same, drawing, numbersPerDrawing));
         }
-        ++merged.counts.alreadyHeld;
-        merged.counts.heldDiffering += HasNumbers(*found->second, drawing, numbersPerDrawing) ? 0 : 1;
     }
 
-    std::vector<std::pair<std::string_view, bool>> all; // drawing, whether it comes from the file
+    std::vector<MergedDrawing> all;
     all.reserve(held.size() + merged.freshTexts.size());
     auto fresh = merged.freshTexts.begin();
-    for (const HeldDrawing& drawing : held) {
-        for (; fresh != merged.freshTexts.end() && CompareStoredDates(*fresh, drawing.date) < 0; ++fresh) {
-            all.emplace_back(*fresh, true);
+    for (std::size_t i = 0; i < held.size(); ++i) {
+        for (; fresh != merged.freshTexts.end() && CompareStoredDates(*fresh, held[i].date) < 0; ++fresh) {
+            all.push_back({*fresh});
         }
-        all.emplace_back(drawing.text, false);
+        all.push_back({held[i].text, static_cast<int>(i)});
     }
     for (; fresh != merged.freshTexts.end(); ++fresh) {
-        all.emplace_back(*fresh, true);
+        all.push_back({*fresh});
     }
 
     const std::size_t excess =
         all.size() > static_cast<std::size_t>(capacity) ? all.size() - static_cast<std::size_t>(capacity) : 0;
-    const auto firstKept = all.begin() + static_cast<std::ptrdiff_t>(excess);
-    merged.counts.leftOut =
-        static_cast<int>(std::count_if(all.begin(), firstKept, [](const auto& d) { return d.second; }));
-    merged.counts.removed = static_cast<int>(excess) - merged.counts.leftOut;
-    merged.counts.added = static_cast<int>(merged.freshTexts.size()) - merged.counts.leftOut;
+    std::vector<bool> heldRemoved(held.size());
+    int freshLeftOut = 0;
+    for (std::size_t i = 0; i < excess; ++i) {
+        if (all[i].heldIndex < 0) {
+            ++freshLeftOut;
+        } else {
+            heldRemoved[static_cast<std::size_t>(all[i].heldIndex)] = true;
+            ++merged.counts.removed;
+        }
+    }
+    merged.counts.added = static_cast<int>(merged.freshTexts.size()) - freshLeftOut;
+    merged.counts.leftOut = freshLeftOut;
+    for (const auto& [index, differing] : heldAgain) {
+        if (heldRemoved[static_cast<std::size_t>(index)]) {
+            ++merged.counts.leftOut; // its date is no longer in the history either
+        } else {
+            ++merged.counts.alreadyHeld;
+            merged.counts.heldDiffering += differing ? 1 : 0;
+        }
+    }
     merged.kept.reserve(all.size() - excess);
-    std::transform(firstKept, all.end(), std::back_inserter(merged.kept),
-                   [](const auto& d) { return d.first; });
+    std::transform(all.begin() + static_cast<std::ptrdiff_t>(excess), all.end(),
+                   std::back_inserter(merged.kept), [](const MergedDrawing& d) { return d.text; });
     return merged;
 }
 
@@ -141,10 +166,11 @@ std::string SectionLineOf(int section, const std::vector<std::string_view>& draw
     return line;
 }
 
-// Decides the new history for the drawings of the file, or refuses after a message.
+// Decides the new history for the drawings of the file; a refusal or the question whether to remove the
+// oldest drawings goes through `notes`.
 HistoryChange PlanResults(std::string_view history, const ResultsReading& reading, int gameType,
                           const GameSettings& settings, const ProgressLight& progress,
-                          ResultsImportCounts& counts, std::string& newHistory) {
+                          ResultsImportCounts& counts, ChangeNotes& notes, std::string& newHistory) {
     const int section = SectionNumber(gameType, true);
     const int numbers = NumbersPerDrawing(gameType, settings);
     const int capacity = CapacityOfGame(gameType);
@@ -152,8 +178,7 @@ HistoryChange PlanResults(std::string_view history, const ResultsReading& readin
     if (const std::optional<std::string_view> line = FindSectionLine(history, section)) {
         std::optional<std::vector<HeldDrawing>> drawings = HeldDrawingsOf(*line, numbers);
         if (!drawings) {
-            MessageBox(WithNothingChanged(kHeldSectionDamaged), MessageIcon::Stop);
-            return HistoryChange::kRefused;
+            return notes.Refuse(WithNothingChanged(kHeldSectionDamaged));
         }
         held = std::move(*drawings);
     }
@@ -163,9 +188,9 @@ HistoryChange PlanResults(std::string_view history, const ResultsReading& readin
         return HistoryChange::kUnchanged;
     }
     if (counts.removed > 0 &&
-        MessageBox(RemoveOldestQuestion(capacity, counts.removed), MessageIcon::Exclamation,
-                   MessageButtons::YesNo) != MessageAnswer::Yes) {
-        return HistoryChange::kRefused;
+        !notes.Agreed(MessageQuestion(RemoveOldestQuestion(capacity, counts.removed),
+                                      MessageIcon::Exclamation, MessageButtons::YesNo))) {
+        return HistoryChange::kAsk;
     }
     newHistory = ReplaceSectionLine(history, section, SectionLineOf(section, merged.kept, progress));
     return HistoryChange::kReplace;
@@ -194,6 +219,10 @@ std::string ResultsImportSummary(const ResultsImportCounts& counts) {
     AppendCount(text, "Lines repeating a drawing (read once)", counts.repeatedLines);
     AppendCount(text, "Older drawings left out (no room)", counts.leftOut);
     AppendCount(text, "Oldest drawings removed from the history", counts.removed);
+    if (counts.passedOverLines > 0) {
+        AppendCount(text, "Lines passed over", counts.passedOverLines);
+        text.append(" (the first: line ").append(std::to_string(counts.firstPassedOver)).append(")");
+    }
     return text;
 }
 
@@ -227,10 +256,16 @@ int ImportResults(const std::filesystem::path& resultsFile, int gameType, std::s
         return 0;
     }
     ResultsImportCounts counts;
-    const bool done = ChangeHistory(files, true, [&](std::string_view history, std::string& newHistory) {
-        return PlanResults(history, reading, gameType, settings, progress, counts, newHistory);
-    });
-    if (!done) {
+    const auto plan = [&](std::string_view history, ChangeNotes& notes, std::string& newHistory) {
+        return PlanResults(history, reading, gameType, settings, progress, counts, notes, newHistory);
+    };
+    switch (ChangeHistory(files, true, plan)) {
+    case ChangeOutcome::kReplaced:
+    case ChangeOutcome::kUnchanged:
+        break;
+    case ChangeOutcome::kDeclined:
+        return kResultsImportDeclined;
+    case ChangeOutcome::kRefused:
         return 0;
     }
     MessageBox(ResultsImportSummary(counts), MessageIcon::Information);

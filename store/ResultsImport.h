@@ -20,21 +20,27 @@ inline constexpr std::string_view kHeldSectionDamaged =
 // its <removed> oldest drawings would be removed.\n\nRemove them?"
 std::string RemoveOldestQuestion(int capacity, int removed);
 
-// What a results import did, for its closing message.
+// What a results import did, for its closing message. Every drawing of the file (one per date) is counted
+// once: written, already held and still there, or not in the history afterwards.
 struct ResultsImportCounts {
-    int added = 0;         // drawings written
-    int alreadyHeld = 0;   // drawings of the file whose date the history held
-    int heldDiffering = 0; // of those, the ones the history holds with other numbers (kept as they are)
-    int repeatedLines = 0; // lines of the file that gave a drawing of an earlier line again
-    int leftOut = 0;       // older drawings of the file that did not fit
-    int removed = 0;       // oldest drawings of the history removed to make room
+    int added = 0;           // drawings of the file written
+    int alreadyHeld = 0;     // drawings of the file whose date the history held and still holds
+    int heldDiffering = 0;   // of those, the ones it holds with other numbers (kept as they are)
+    int repeatedLines = 0;   // lines of the file that gave a drawing of an earlier line again
+    int leftOut = 0;         // drawings of the file that the history does not hold afterwards (no room)
+    int removed = 0;         // oldest drawings of the history removed to make room
+    int passedOverLines = 0; // lines of the file that hold digits but no drawing
+    int firstPassedOver = 0; // the first of them
 };
 // The closing message: kResultsImportSuccessful (or kNoNewDrawings when nothing was added), a blank
-// line, and one line for each count that applies ("New drawings written: 12").
+// line, and one line for each count that applies ("New drawings written: 12", ..., "Lines passed over: 2
+// (the first: line 3)").
 std::string ResultsImportSummary(const ResultsImportCounts& counts);
 
 // ImportResults found nothing to write: every drawing of the file is in the history already.
 inline constexpr int kNothingNewToImport = -1;
+// ImportResults wrote nothing because the user did not agree to remove the oldest drawings.
+inline constexpr int kResultsImportDeclined = -2;
 
 // The settings a results import of the game reads: the shape of a drawing and the maximums its numbers
 // are checked against.
@@ -45,11 +51,12 @@ GameSettingKeys SettingsOfResultsImport(int gameType);
 // written again; the others are placed in date order among the drawings it holds, so importing a newer
 // file again only adds the new drawings. When the history cannot hold them all, the newest are kept: the
 // older drawings of the file are left out, and the oldest drawings of the history are removed only when
-// the user agrees (a Yes/No question). A missing history file or section is created. The history line is
-// rewritten only when a drawing is added, under the writers' lock and through a fresh work file, like
-// every rewrite. Shows the closing message (or why nothing was written) and returns 1 when drawings were
-// written, kNothingNewToImport when the file held none that the history lacks (the file is untouched),
-// 0 after a message that says why nothing was written.
+// the user agrees (a Yes/No question, asked while no lock is held). A missing history file or section is
+// created. The history line is rewritten only when a drawing is added, under the writers' lock and through
+// a fresh work file, like every rewrite. Shows the closing message (or why nothing was written) and
+// returns 1 when drawings were written, kNothingNewToImport when the file held none that the history lacks
+// (the file is untouched), kResultsImportDeclined when the user did not agree to remove drawings, 0 after
+// a message that says why nothing was written.
 int ImportResults(const std::filesystem::path& resultsFile, int gameType, std::string_view column,
                   const ProgressLight& progress, const GameSettings& settings,
                   FileSystem& files = RealFileSystem());

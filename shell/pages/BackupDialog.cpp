@@ -1,7 +1,10 @@
 #include "shell/pages/BackupDialog.h"
 
+#include "platform/GameSettings.h"
 #include "shell/pages/DataFilePictures.h"
+#include "store/DataImport.h"
 #include "store/HistoryBackup.h"
+#include "store/HistoryFile.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -20,7 +23,8 @@ QPushButton* AddButton(QDialogButtonBox& buttons, const char* objectName, const 
 
 } // namespace
 
-BackupDialog::BackupDialog(QWidget* parent) : QDialog(parent) {
+BackupDialog::BackupDialog(const ProfileStore& profile, QWidget* parent)
+    : QDialog(parent), profile_(profile) {
     setObjectName(QStringLiteral("backupDialog"));
     setWindowTitle(QStringLiteral("Vantorel Data Backup"));
     auto* buttons = new QDialogButtonBox(this);
@@ -44,11 +48,18 @@ BackupDialog::BackupDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void BackupDialog::BackupDatafile() {
-    Finish(BackupHistoryFile());
+    // A backup is made also when the settings cannot be read: PBM only refines the check of old backups.
+    const std::optional<GameSettings> settings = ReadGameSettings(profile_, GameSettingKeys{});
+    Finish(BackupHistoryFile(settings.value_or(GameSettings{})));
 }
 
 void BackupDialog::RestoreDatafile() {
-    const BackupOutcome outcome = RestoreHistoryFile();
+    const std::optional<GameSettings> settings =
+        ReadGameSettings(profile_, SettingsOfDrawingShape(kPowerball));
+    if (!settings) {
+        return;
+    }
+    const BackupOutcome outcome = RestoreHistoryFile(*settings);
     restored_ = restored_ || outcome == BackupOutcome::kCompleted;
     Finish(outcome);
 }

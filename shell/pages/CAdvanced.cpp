@@ -419,7 +419,7 @@ void CAdvanced::AskToFilter() {
 }
 
 void CAdvanced::OpenBackupDialog() {
-    BackupDialog dialog(this);
+    BackupDialog dialog(services().profile, this);
     dialog.exec();
     if (dialog.restored()) {
         NoteHistoryChanged();
@@ -521,16 +521,28 @@ void CAdvanced::ImportNewHistory(int game) {
         return;
     }
     const bool dated = SelectedDataType() == 1;
-    // Once for every line of this history that the file holds already.
-    for (int line = ExistingSectionLines(SectionNumber(game, dated)); line > 0; --line) {
+    // Once for every line of this history that the file holds already, before the import starts.
+    const int agreedLines = ExistingSectionLines(SectionNumber(game, dated));
+    for (int line = agreedLines; line > 0; --line) {
         if (!ContinueOverExistingHistory(this)) {
             return;
         }
     }
-    const auto importNew = [&](const std::filesystem::path& importFile, const ProgressLight& progress) {
-        return ImportNew(importFile, game, dated, progress, filterImport_, *settings);
+    // Asked again only when another program has added lines of this history meanwhile.
+    const auto consent = [this, agreedLines](int lines) {
+        for (int line = lines; line > agreedLines; --line) {
+            if (!ContinueOverExistingHistory(window())) {
+                return false;
+            }
+        }
+        return true;
     };
-    if (!RunImport(importNew)) {
+    int result = 0;
+    const auto importNew = [&](const std::filesystem::path& importFile, const ProgressLight& progress) {
+        result = ImportNew(importFile, game, dated, progress, filterImport_, *settings, consent);
+        return result;
+    };
+    if (!RunImport(importNew) && result != kImportDeclined) {
         MessageBox(kUnexpectedProblem, MessageIcon::Stop);
     }
 }

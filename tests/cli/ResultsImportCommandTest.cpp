@@ -75,14 +75,14 @@ TEST_F(ResultsImportCommand, NewYorkLottoKeepsTheNewestDrawingsThatFitAndUpdates
         "drawings of the file,\nits 2 oldest drawings would be removed.\n\nRemove them?\n";
     const CliRun cautious = Import("6", "this-week.csv");
     EXPECT_EQ(cautious.status, 1);
-    EXPECT_EQ(cautious.err, question);
+    EXPECT_EQ(cautious.err, question + "\nNothing was changed. Run again with --yes to remove them.\n");
     EXPECT_EQ(ReadFile("vtrmain.dat"), before);
 
     const CliRun update = Import("6", "this-week.csv", true);
     EXPECT_EQ(update.status, 0);
     EXPECT_EQ(update.err, question +
                               "\nResults Import Successful\n\nNew drawings written: 2\nAlready in the "
-                              "history: 1039\nOlder drawings left out (no room): 1474\nOldest drawings "
+                              "history: 1037\nOlder drawings left out (no room): 1476\nOldest drawings "
                               "removed from the history: 2\n");
     words = SectionDrawingWords(ReadFile("vtrmain.dat"), 7);
     ASSERT_EQ(words.size(), 1039u * 7u);

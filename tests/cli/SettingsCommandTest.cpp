@@ -110,6 +110,31 @@ TEST(SettingsCommand, PresetsSetTheirGamesMaximumsInOneStep) {
               "lotto-5-39     5 of 39 game   5 of 39            5 Number game    5BC=39\n");
 }
 
+// A settings file that cannot be read is said, not listed as empty values; a value holding control
+// characters is shown with them escaped.
+TEST(VantorelCli, SettingsSaysWhyItCannotReadTheFileAndShowsEveryCharacterOfAValue) {
+    TempWorkingDir directory;
+    const std::string config = (directory.path() / "config").string();
+    const std::filesystem::path file = directory.path() / "config/Nulvex.Mark/Vantorel.conf";
+    std::filesystem::create_directories(file);
+    const test::CliRun unreadable = RunCli({"settings"}, config);
+    EXPECT_EQ(unreadable.status, 1);
+    EXPECT_EQ(unreadable.out, "");
+    EXPECT_EQ(unreadable.err,
+              "The settings file " + file.string() + " could not be read: it is not a file.\n");
+
+    std::filesystem::remove(file);
+    test::WriteFile(file, "[Settings]\n5BC=\"2\\0 6\"\n6BC=49\nPBC=49\nPBB=42\nPBM=5\n");
+    const test::CliRun listed = RunCli({"settings"}, config);
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_EQ(listed.out, "5BC=2\\0 6\n6BC=49\nPBC=49\nPBB=42\nPBM=5\n");
+    test::WriteFile("vtrmain.dat", "4 1 1 2 3 4 5\r\n");
+    const test::CliRun refused = RunCli({"run", "5", "distribution", "--undated"}, config);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err.substr(0, refused.err.find('\n')),
+              "The setting 5BC holds \"2\\0 6\", which is not a whole number.");
+}
+
 // A hand-edited setting refuses exactly the operations that read it, with a message naming it, and the
 // history is not touched; the other operations run as before.
 TEST(SettingsCommand, HandEditedValuesRefuseOnlyTheOperationsThatNeedThem) {

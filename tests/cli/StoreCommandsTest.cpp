@@ -157,7 +157,8 @@ TEST_F(StoreCommandsTest, CommandsRewriteTheHistoryOrRefuseWithTheirMessages) {
         // import NEW into a history: before the first line of the same or a greater section
         Import("5 --dated --yes", "1 1 98/01/01 5\r\n5 0\r\n5 0\r\n9 0\r\n", "01/02/98 1 2 3 4 5", 0,
                "1 1 98/01/01 5\r\n5 1 98/01/02 1 2 3 4 5\r\n5 0\r\n5 0\r\n9 0\r\n", {kWarning, kWarning}),
-        Import("5 --dated", "5 0\r\n5 0\r\n", "01/02/98 1 2 3 4 5", 1, {}, {kWarning}),
+        Import("5 --dated", "5 0\r\n5 0\r\n", "01/02/98 1 2 3 4 5", 1, {},
+               {kWarning, "Nothing was changed. Run again with --yes to continue."}),
         Import("5 --undated", "0 1 5\n\n1 1 98/01/01 5", "1 2 3 4 5", 0,
                "0 1 5\r\n\r\n1 1 98/01/01 5\r\n4 1 1 2 3 4 5\r\n"),
         // import APPEND
@@ -296,10 +297,12 @@ TEST_F(StoreCommandsTest, BackupAndRestoreCopyLineByLineAndTakeTheCautiousAnswer
 
     WriteFile("vtrmain.dat", "0 2 5 6\r\n");
     EXPECT_EQ(Run({"backup"}), kExitRefused);
-    EXPECT_EQ(messages(), Lines{"Replace current backup copy?"});
+    EXPECT_EQ(messages(), (Lines{"Replace current backup copy?",
+                                 "Nothing was changed. Run again with --yes to replace the backup copy."}));
     EXPECT_EQ(last.shown[0].buttons, MessageButtons::OkCancel);
     EXPECT_EQ(Run({"restore"}), kExitRefused);
-    EXPECT_EQ(messages(), Lines{kRestoreQuestion});
+    EXPECT_EQ(messages(), (Lines{kRestoreQuestion,
+                                 "Nothing was changed. Run again with --yes to restore the backup copy."}));
     EXPECT_EQ(ReadFile("maindat.bak"), "0 1 5\r\n1 0\r\n");
     EXPECT_EQ(ReadFile("vtrmain.dat"), "0 2 5 6\r\n");
 
@@ -321,9 +324,9 @@ TEST_F(StoreCommandsTest, BackupAndRestoreCopyLineByLineAndTakeTheCautiousAnswer
         EXPECT_EQ(messages(), Lines{notAHistory}) << backup;
         EXPECT_EQ(ReadFile("vtrmain.dat"), "0 1 5\r\n");
     }
-    WriteFile("maindat.bak", "0 1 5\r\n\r\n5 2599\r9 0");
+    WriteFile("maindat.bak", "0 1 5\r\n\r\n5 1 98/01/02 1 2 3 4 5\r9 0");
     EXPECT_EQ(Run({"restore", "--yes"}), kExitDone);
-    EXPECT_EQ(ReadFile("vtrmain.dat"), "0 1 5\r\n\r\n5 2599\r\n9 0\r\n");
+    EXPECT_EQ(ReadFile("vtrmain.dat"), "0 1 5\r\n\r\n5 1 98/01/02 1 2 3 4 5\r\n9 0\r\n");
 
     std::filesystem::remove("vtrmain.dat");
     EXPECT_EQ(Run({"backup"}), kExitRefused);

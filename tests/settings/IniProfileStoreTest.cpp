@@ -1,6 +1,7 @@
 #include "settings/IniProfileStore.h"
 
 #include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
 #include "tests/support/TestFiles.h"
 
 #include <QSettings>
@@ -137,6 +138,44 @@ TEST(IniProfileStore, AnUpdateWaitsForTheLockOfAnotherWriterThenGivesUp) {
     EXPECT_FALSE(store.WriteString("Settings", "5BC", "26"));
     EXPECT_EQ(store.Problem(), "The settings file " + file.string() +
                                    " could not be written: it is in use by another Vantorel program.");
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+TEST(IniProfileStore, AFileInAnotherEncodingIsNeitherReadNorWrittenOver) {
+    TempWorkingDir dir;
+    const std::filesystem::path file = dir.path() / "Vantorel.conf";
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : std::string_view("[Settings]\r\n5BC=26\r\n")) {
+        utf16 += c;
+        utf16 += '\0';
+    }
+    WriteFile(file, utf16);
+    IniProfileStore store(file);
+    EXPECT_EQ(store.GetString("Settings", "5BC"), "");
+    EXPECT_EQ(store.Problem(), "The settings file " + file.string() +
+                                   " could not be read: it is not written in UTF-8 or ASCII.");
+    EXPECT_FALSE(store.IsEmpty());
+    EXPECT_FALSE(store.WriteString("Settings", "PBC", "69"));
+    EXPECT_EQ(store.Problem(),
+              "The settings file " + file.string() +
+                  " could not be written: it is not written in UTF-8 or ASCII, and rewriting it "
+                  "would damage it.");
+    EXPECT_EQ(ReadFile(file), utf16);
+}
+
+TEST(IniProfileStore, AFirstRunThatCannotWriteSaysWhy) {
+    TempWorkingDir dir;
+    const std::filesystem::path file = dir.path() / "Vantorel.conf";
+    FaultInjectingFileSystem fullDisk(RealFileSystem());
+    fullDisk.LimitDiskSpace(0);
+    IniProfileStore store(file, fullDisk);
+    RecordingMessageSink messages;
+    const ScopedMessageSink installed(messages);
+    EXPECT_FALSE(RunFirstTimeSetup(store));
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{
+                                    "The settings could not be saved.\nThe settings file " + file.string() +
+                                    " could not be written: there is no space left on the "
+                                    "disk."});
     EXPECT_FALSE(std::filesystem::exists(file));
 }
 

@@ -69,7 +69,7 @@ TEST_F(RealFilesTest, AReadOnlyHistoryOrBackupIsRefused) {
     chmod("maindat.bak", 0444);
     messages.ScriptAnswer(MessageAnswer::Ok);
     EXPECT_FALSE(Append());
-    EXPECT_EQ(BackupHistoryFile(), BackupOutcome::kFailed);
+    EXPECT_EQ(BackupHistoryFile(settings), BackupOutcome::kFailed);
     EXPECT_EQ(Messages(),
               (std::vector<std::string>{NotWrittenMessage(kHistoryLabel, FileFault::kPermissionDenied),
                                         std::string(kReplaceBackupQuestion),
@@ -86,7 +86,7 @@ TEST_F(RealFilesTest, FoldersAndDevicesWhereFilesBelongGetTheUnreadableFileMessa
     EXPECT_EQ(ImportNew("draws.txt", 0, false, {}, false, settings), 0);
     CheckTable table;
     AnalyseHistoryFile(table, settings);
-    EXPECT_EQ(BackupHistoryFile(), BackupOutcome::kNotFound);
+    EXPECT_EQ(BackupHistoryFile(settings), BackupOutcome::kNotFound);
     DigitDrawTable reader(0);
     EXPECT_EQ(reader.Load(), 0);
     EXPECT_EQ(Messages(),
@@ -98,8 +98,8 @@ TEST_F(RealFilesTest, FoldersAndDevicesWhereFilesBelongGetTheUnreadableFileMessa
     fs::create_directory("maindat.bak");
     messages = RecordingMessageSink();
     messages.ScriptAnswer(MessageAnswer::Ok);
-    EXPECT_EQ(BackupHistoryFile(), BackupOutcome::kFailed);
-    EXPECT_EQ(RestoreHistoryFile(), BackupOutcome::kNotFound);
+    EXPECT_EQ(BackupHistoryFile(settings), BackupOutcome::kFailed);
+    EXPECT_EQ(RestoreHistoryFile(settings), BackupOutcome::kNotFound);
     EXPECT_EQ(Messages(), (std::vector<std::string>{std::string(kReplaceBackupQuestion),
                                                     NotWrittenMessage(kBackupLabel, FileFault::kNotAFile),
                                                     std::string(kBackupFileNotFound)}));

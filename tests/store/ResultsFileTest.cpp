@@ -120,6 +120,88 @@ TEST(ResultsFile, ReadsPublishedLayoutsOrNamesTheLineThatBreaksTheRules) {
     }
 }
 
+// A drawing is read from its own fields only: a garbled number, a field of another kind or an empty field
+// refuses the file with the line, instead of taking numbers from the fields that follow.
+TEST(ResultsFile, GarbledDrawingFieldsRefuseTheFileWithTheirLine) {
+    const std::string nyHeader = "Draw Date,Winning Numbers,Bonus #,Extra #\n";
+    const std::string pbHeader = "date,white_balls,red_ball,power_play\n";
+    const std::string numbersHeader = "Draw Date,Midday Daily,Evening Daily\n";
+    const std::vector<ReaderCase> cases = {
+        Refuses("a letter O for a nought", kSixNumber, nyHeader + "09/26/2020,14 19 2O 23 55 57,22,\n",
+                "Line 2: \"2O\" is not a ball number."),
+        Refuses("a negative number", kSixNumber, nyHeader + "09/26/2020,14 19 -20 23 55 57,22,\n",
+                "Line 2: \"-20\" is not a ball number."),
+        Refuses("a decimal number", kSixNumber, nyHeader + "09/26/2020,14 19 20.5 23 55 57,22,\n",
+                "Line 2: \"20.5\" is not a ball number."),
+        Refuses("too few balls, the bonus column never read", kSixNumber,
+                nyHeader + "09/26/2020,14 19 20 23 55,22,\n",
+                "Line 2 holds a date but only 5 of the 6 numbers of a drawing."),
+        Refuses("an empty power ball before the power play", kPowerball,
+                pbHeader + "10/12/2002,22|25|28|33|37,,3\n",
+                "Line 2 holds a date but only 5 of the 6 numbers of a drawing."),
+        Refuses("the power play column named as such", kPowerball,
+                "date,white_balls,power_play\n10/12/2002,22|25|28|33|37,3\n",
+                "Line 2 holds a date but only 5 of the 6 numbers of a drawing."),
+        Refuses("an empty power ball, no header", kPowerball, "10/12/2002,22|25|28|33|37,,3\n",
+                "Line 1 holds a date but only 5 of the 6 numbers of a drawing."),
+        Refuses("a garbled power ball", kPowerball, pbHeader + "10/12/2002,22|25|28|33|37,2O,3\n",
+                "Line 2: \"2O\" is not a ball number."),
+        Refuses("too few digits, the other game's column never read", kThreeNumber,
+                numbersHeader + "09/25/2020,123,456\n09/26/2020,1 2,4 5 6\n",
+                "Line 3 holds a date but only 2 of the 3 digits of a drawing."),
+        Refuses("the same, with its column named", kThreeNumber, numbersHeader + "09/26/2020,1 2,4 5 6\n",
+                "Line 2 holds a date but only 2 of the 3 digits of a drawing.", "Midday Daily"),
+        Refuses("a garbled number in the column named", kThreeNumber, numbersHeader + "09/26/2020,123,4O6\n",
+                "Line 2: \"4O6\" is not a ball number.", "Evening Daily"),
+        Refuses("more digits than the game has", kThreeNumber, "09/26/2020,1 2 3 4\n",
+                "Line 1: \"1 2 3 4\" is neither one number nor its digits one by one."),
+        Refuses("a 4 Number drawing of garbled digits", kFourNumber, "09/26/2020;1 2 x 4\n",
+                "Line 1: \"x\" is not a ball number."),
+        Refuses("a lotto column named, a word among the balls", kFiveNumber,
+                "Date;Numbers;Bonus\n09/26/2020;1 2 3 4 x;7\n", "Line 2: \"x\" is not a ball number.",
+                "Numbers"),
+        Refuses("blank-separated, a garbled ball", kFiveNumber, "09/26/2020 1 2 3O 4 5\n",
+                "Line 1: \"3O\" is not a ball number."),
+    };
+    for (const ReaderCase& c : cases) {
+        const ResultsReading reading = ReadResultsText(c.text, c.gameType, kSettings, c.column);
+        EXPECT_TRUE(reading.drawings.empty()) << c.what;
+        EXPECT_EQ(reading.problem, c.problem) << c.what;
+    }
+}
+
+// Lines that hold digits but give no drawing are counted; blank lines, lines without digits and the
+// header are not.
+TEST(ResultsFile, CountsTheLinesItPassesOver) {
+    const struct {
+        const char* what;
+        int gameType;
+        std::string text;
+        std::size_t drawings;
+        int passedOver;
+        int first;
+        std::string column = {};
+    } cases[] = {
+        {"unreadable dates", kFiveNumber,
+         "Draw Date,Winning Numbers\n09/26/2020,1 2 3 4 5\n09/26/202,1 2 3 4 5\n\nno digits\n"
+         "26.09.2020,1 2 3 4 5\n09/30/2020,1 2 3 4 5\n",
+         2, 2, 3},
+        {"a note with a date, a header with digits", kThreeNumber,
+         "Date;Pick 3;Pick 4\nResults as of 10/12/2025\n09/26/2020;1 2 3;4 5 6 7\n", 1, 1, 2},
+        {"an empty field of the chosen column", kThreeNumber,
+         "Draw Date,Midday Daily,Evening Daily\n09/26/2020,123,456\n09/27/2020,,789\n", 1, 1, 3,
+         "Midday Daily"},
+        {"nothing passed over", kFiveNumber, "\n09/26/2020 1 2 3 4 5\n\n", 1, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const ResultsReading reading = ReadResultsText(c.text, c.gameType, kSettings, c.column);
+        EXPECT_EQ(reading.problem, "") << c.what;
+        EXPECT_EQ(reading.drawings.size(), c.drawings) << c.what;
+        EXPECT_EQ(reading.passedOverLines, c.passedOver) << c.what;
+        EXPECT_EQ(reading.firstPassedOverLine, c.first) << c.what;
+    }
+}
+
 // With PBM 4, a Power Ball drawing is four first-group balls and the power ball.
 TEST(ResultsFile, PowerBallWidthFollowsPbm) {
     GameSettings fourBalls = kSettings;

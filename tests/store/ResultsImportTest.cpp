@@ -5,9 +5,11 @@
 #include "store/ResultsImport.h"
 
 #include "store/HistoryRewrite.h"
+#include "store/ResultsFile.h"
 
 #include "tests/store/StoreFixture.h"
 
+#include <map>
 #include <optional>
 
 namespace vantorel::test {
@@ -116,6 +118,96 @@ TEST_F(ResultsImportTest, WritesOnlyTheDrawingsTheHistoryLacksInDateOrder) {
     messages.Clear();
     EXPECT_EQ(Import(), 0);
     EXPECT_EQ(Messages(), Lines{"Unable to open results.csv"});
+}
+
+// The drawings of a dated section by date: the numbers after the date, as the line writes them.
+std::map<std::string, std::string> DrawingsByDate(const std::string& history, int section, int numbers) {
+    const std::vector<std::string> words = SectionDrawingWords(history, section);
+    std::map<std::string, std::string> drawings;
+    const auto perDrawing = static_cast<std::size_t>(numbers) + 1;
+    for (std::size_t first = 0; first + perDrawing <= words.size(); first += perDrawing) {
+        std::string text;
+        for (std::size_t i = first + 1; i < first + perDrawing; ++i) {
+            text += (text.empty() ? "" : " ") + words[i];
+        }
+        drawings[words[first]] = text;
+    }
+    return drawings;
+}
+
+// Every count of the closing message, worked out from the history before and after and the file's own
+// drawings: a drawing of the file is written, held before and after, or not in the history afterwards.
+ResultsImportCounts CountsOfFiles(const std::string& before, const std::string& after,
+                                  const ResultsReading& file, int section, int numbers) {
+    const auto held = DrawingsByDate(before, section, numbers);
+    const auto kept = DrawingsByDate(after, section, numbers);
+    ResultsImportCounts counts;
+    counts.repeatedLines = file.repeatedLines;
+    counts.passedOverLines = file.passedOverLines;
+    counts.firstPassedOver = file.firstPassedOverLine;
+    for (const ResultsDrawing& drawing : file.drawings) {
+        const std::string text = SectionTextOf(drawing, numbers);
+        const std::string date = text.substr(0, 8);
+        const bool wasHeld = held.count(date) != 0;
+        const bool isHeld = kept.count(date) != 0;
+        counts.added += !wasHeld && isHeld && kept.at(date) == text.substr(9) ? 1 : 0;
+        counts.alreadyHeld += wasHeld && isHeld ? 1 : 0;
+        counts.heldDiffering += wasHeld && isHeld && kept.at(date) != text.substr(9) ? 1 : 0;
+        counts.leftOut += isHeld ? 0 : 1;
+    }
+    for (const auto& [date, text] : held) {
+        counts.removed += kept.count(date) == 0 ? 1 : 0;
+    }
+    return counts;
+}
+
+TEST_F(ResultsImportTest, TheClosingMessageSaysWhatHappenedToEveryDrawingOfTheFile) {
+    settings.sixNumberMax = 59;
+    const std::filesystem::path published = TestDataPath("shared/official/ny-lotto-6-59.csv");
+    std::string thisWeek = ReadFile(published);
+    thisWeek.insert(thisWeek.find('\n') + 1,
+                    "10/18/2025,01 02 03 04 05 59,7,\n10/15/2025,11 12 13 14 15 16,8,\n");
+    WriteFile("this-week.csv", thisWeek);
+    WriteFile("small.csv",
+              "Draw Date,Winning Numbers\n09/26/2020,14 19 20 23 55 57,22\n09/26/2020,14 19 20 23 55 "
+              "57,22\n10/03/2020,1 2 3 4 5 6\n10/3/202,1 2 3 4 5 6\n");
+    const std::string sample = ReadFile(TestDataPath("shared/sample-vtrmain.dat"));
+    const std::string small =
+        "7 3 20/09/26 1 2 3 4 5 6 20/09/30 8 13 25 38 41 48 25/10/11 3 10 28 32 37 53\r\n";
+    const struct {
+        const char* what;
+        std::optional<std::string> history; // nothing: the history the case before left
+        std::filesystem::path file;
+    } cases[] = {
+        {"the sample's 1000 drawings of 6 of 49 give way to the newest of the file", sample, published},
+        {"the same file again", {}, published},
+        {"this week's file on the full history", {}, "this-week.csv"},
+        {"a few dates held, one with other numbers", small, published},
+        {"repeated, passed over and held lines", small, "small.csv"},
+    };
+    for (const auto& c : cases) {
+        if (c.history) {
+            SetHistory(*c.history);
+        }
+        const std::string before = History();
+        messages = RecordingMessageSink();
+        messages.ScriptAnswer(MessageAnswer::Yes);
+        const int result = ImportResults(c.file, kSixNumber, {}, {}, settings);
+        const ResultsReading file = ReadResultsText(ReadFile(c.file), kSixNumber, settings);
+        const ResultsImportCounts counts = CountsOfFiles(before, History(), file, 7, 6);
+        EXPECT_EQ(result, counts.added > 0 ? 1 : kNothingNewToImport) << c.what;
+        ASSERT_FALSE(Messages().empty()) << c.what;
+        EXPECT_EQ(Messages().back(), ResultsImportSummary(counts)) << c.what;
+    }
+    // The sample's import of the README: every drawing of 6 of 49 removed, none kept as it was.
+    SetHistory(sample);
+    messages = RecordingMessageSink();
+    messages.ScriptAnswer(MessageAnswer::Yes);
+    ImportResults(published, kSixNumber, {}, {}, settings);
+    EXPECT_EQ(Messages().back(),
+              "Results Import Successful\n\nNew drawings written: 1039\nAlready in the history: "
+              "0\nOlder drawings left out (no room): 1474\nOldest drawings removed from the "
+              "history: 1000");
 }
 
 } // namespace

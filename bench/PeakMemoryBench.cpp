@@ -1,0 +1,197 @@
+// The most heap memory that reading a large results file or settings file holds at once, against the
+// file's size: an 8 MiB results file (the largest an import takes) in three layouts, and a 1 MiB settings
+// file (the largest the store reads) read and written. The allowance is twice the file plus 8 MiB; the
+// counters give the peak, the file and the allowance in MiB.
+
+#include "bench/BenchHistories.h"
+#include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
+#include "settings/IniProfileStore.h"
+#include "store/DataImport.h"
+#include "store/HistoryFile.h"
+#include "store/ResultsImport.h"
+#include "tests/support/TestFiles.h"
+
+#include "bench/SteadyBench.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <malloc.h>
+#include <new>
+#include <string>
+
+namespace {
+
+// Every byte the program's operator new hands out, and the most that were out at once since the last reset.
+std::atomic<std::size_t> liveBytes{0};
+std::atomic<std::size_t> peakBytes{0};
+
+void* Take(std::size_t size, std::size_t alignment) {
+    void* memory = alignment <= alignof(std::max_align_t)
+                       ? std::malloc(size == 0 ? 1 : size)
+                       : std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment);
+    if (memory == nullptr) {
+        throw std::bad_alloc();
+    }
+    const std::size_t live = liveBytes += malloc_usable_size(memory);
+    std::size_t peak = peakBytes.load();
+    while (live > peak && !peakBytes.compare_exchange_weak(peak, live)) {
+    }
+    return memory;
+}
+
+void Give(void* memory) {
+    if (memory != nullptr) {
+        liveBytes -= malloc_usable_size(memory);
+        std::free(memory);
+    }
+}
+
+} // namespace
+
+void* operator new(std::size_t size) {
+    return Take(size, alignof(std::max_align_t));
+}
+void* operator new[](std::size_t size) {
+    return Take(size, alignof(std::max_align_t));
+}
+void* operator new(std::size_t size, std::align_val_t alignment) {
+    return Take(size, static_cast<std::size_t>(alignment));
+}
+void* operator new[](std::size_t size, std::align_val_t alignment) {
+    return Take(size, static_cast<std::size_t>(alignment));
+}
+void operator delete(void* memory) noexcept {
+    Give(memory);
+}
+void operator delete[](void* memory) noexcept {
+    Give(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    Give(memory);
+}
+void operator delete[](void* memory, std::size_t) noexcept {
+    Give(memory);
+}
+void operator delete(void* memory, std::align_val_t) noexcept {
+    Give(memory);
+}
+void operator delete[](void* memory, std::align_val_t) noexcept {
+    Give(memory);
+}
+void operator delete(void* memory, std::size_t, std::align_val_t) noexcept {
+    Give(memory);
+}
+void operator delete[](void* memory, std::size_t, std::align_val_t) noexcept {
+    Give(memory);
+}
+
+namespace {
+
+using namespace vantorel;
+using bench::Steady;
+
+constexpr double kMiB = 1024.0 * 1024.0;
+constexpr std::size_t kResultsFileSize = kLargestImportFile;
+constexpr std::size_t kSettingsFileSize = kLargestProfileFile;
+
+// Runs `work` once and returns the most heap memory it held at once beyond what was held before.
+template <typename Work> std::size_t PeakOf(Work work) {
+    const std::size_t before = liveBytes.load();
+    peakBytes = before;
+    work();
+    return peakBytes.load() - before;
+}
+
+void ReportPeak(benchmark::State& state, std::size_t peak, std::size_t input) {
+    state.counters["peak_MiB"] = static_cast<double>(peak) / kMiB;
+    state.counters["file_MiB"] = static_cast<double>(input) / kMiB;
+    state.counters["allowed_MiB"] = 2.0 * static_cast<double>(input) / kMiB + 8.0;
+}
+
+// `words` repeated up to `size` bytes, each followed by `separator`.
+std::string Filled(std::size_t size, std::string_view word, char separator) {
+    std::string text;
+    text.reserve(size);
+    while (text.size() + word.size() + 1 <= size) {
+        text.append(word).append(1, separator);
+    }
+    text.resize(size, separator);
+    return text;
+}
+
+// Published lines of a 5 of 39 game, one for every day of the years a history holds, then the same lines
+// again until the file is full: every repeated line gives the drawing of its day again.
+std::string DrawingLines(std::size_t size) {
+    std::string text = "Draw Date,Winning Numbers,Multiplier\n";
+    std::string lines;
+    for (int year = 1984; year <= 2083; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            for (int day = 1; day <= 28; ++day) {
+                lines += bench::Padded(month, 2) + '/' + bench::Padded(day, 2) + '/' + std::to_string(year) +
+                         ',' + std::to_string(day) + ' ' + std::to_string(day + 1) + ' ' +
+                         std::to_string(month + 2) + ' ' + std::to_string(month + 16) + ' ' +
+                         std::to_string(year % 7 + 32) + ",2X\n";
+            }
+        }
+    }
+    while (text.size() + lines.size() <= size) {
+        text += lines;
+    }
+    text += lines.substr(0, lines.rfind('\n', size - text.size()) + 1);
+    return text;
+}
+
+void ResultsFilePeak(benchmark::State& state, const std::string& text) {
+    const test::TempWorkingDir directory;
+    test::WriteFile("results.csv", text);
+    RecordingMessageSink quiet;
+    const ScopedMessageSink installed(quiet);
+    const GameSettings settings{39, 59, 69, 26, 5};
+    std::size_t peak = 0;
+    for (auto _ : state) {
+        std::filesystem::remove(std::string(kHistoryFileName));
+        quiet.Clear();
+        peak = std::max(peak, PeakOf([&] { ImportResults("results.csv", kFiveNumber, {}, {}, settings); }));
+    }
+    ReportPeak(state, peak, text.size());
+}
+
+void SettingsFilePeak(benchmark::State& state) {
+    const test::TempWorkingDir directory;
+    const std::filesystem::path file = directory.path() / "Vantorel.conf";
+    std::string text =
+        "; the settings of many programs\n[Settings]\n5BC=26\n6BC=49\nPBC=49\nPBB=42\nPBM=5\n[Other]\n";
+    for (int key = 0; text.size() < kSettingsFileSize - 16; ++key) {
+        text += "k" + std::to_string(key) + '=' + std::to_string(key % 10) + '\n';
+    }
+    text.resize(kSettingsFileSize, '\n');
+    test::WriteFile(file, text);
+    IniProfileStore store(file);
+    std::size_t peak = 0;
+    int round = 0;
+    for (auto _ : state) {
+        peak = std::max(peak, PeakOf([&] {
+                            benchmark::DoNotOptimize(ReadGameSettingTexts(store));
+                            store.WriteString(kSettingsSection, kKey5BC, ++round % 2 == 0 ? "26" : "30");
+                        }));
+    }
+    ReportPeak(state, peak, text.size());
+}
+
+const bool kRegistered = [] {
+    Steady(benchmark::RegisterBenchmark("ResultsFile8MiB/ShortWordsOnOneLine", ResultsFilePeak,
+                                        Filled(kResultsFileSize, "ab", ' ')));
+    Steady(benchmark::RegisterBenchmark("ResultsFile8MiB/ShortWordsALine", ResultsFilePeak,
+                                        Filled(kResultsFileSize, "ab", '\n')));
+    Steady(benchmark::RegisterBenchmark("ResultsFile8MiB/PublishedDrawings", ResultsFilePeak,
+                                        DrawingLines(kResultsFileSize)));
+    Steady(benchmark::RegisterBenchmark("SettingsFile1MiB/ReadAndWrite", SettingsFilePeak));
+    return true;
+}();
+
+} // namespace
