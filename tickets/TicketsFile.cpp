@@ -282,6 +282,8 @@ std::string CauseOf(ReadStatus status) {
         return "there is no such file";
     case ReadStatus::kNotAFile:
         return "it is not a file";
+    case ReadStatus::kLinkLoop:
+        return "it is a symbolic link that leads round in a circle";
     case ReadStatus::kTooLarge:
         return "it is too large";
     case ReadStatus::kNotOpened:

@@ -136,6 +136,9 @@ TEST(TicketsFileTest, AMissingFileOrAFolderIsAFailureWithItsCause) {
     std::filesystem::create_directory("folder");
     EXPECT_EQ(ReadTicketsFile("folder", kPowerballGame).failure,
               "The tickets file folder could not be read: it is not a file.");
+    std::filesystem::create_symlink("loop", "loop");
+    EXPECT_EQ(ReadTicketsFile("loop", kPowerballGame).failure,
+              "The tickets file loop could not be read: it is a symbolic link that leads round in a circle.");
 }
 
 TEST(TicketsFileTest, StopsAfterTheMostTicketsWithOneProblem) {
