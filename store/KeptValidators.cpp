@@ -180,6 +180,7 @@ FileFault KeepValidators(FileSystem& files, const std::filesystem::path& folder,
     case ReadStatus::kMissing:
         break;
     case ReadStatus::kNotAFile:
+    case ReadStatus::kLinkLoop:
         return FileFault::kNotAFile;
     case ReadStatus::kTooLarge:
         return FileFault::kTooLarge;
