@@ -1,6 +1,6 @@
 #include "shell/ChartData.h"
 
-#include "shell/CPsheet.h"
+#include "shell/OperationsSheet.h"
 #include "shell/SheetResults.h"
 #include "store/HistoryFile.h"
 

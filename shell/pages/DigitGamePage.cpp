@@ -3,8 +3,8 @@
 #include "digit/DigitCompare.h"
 #include "digit/DigitReports.h"
 #include "platform/MessageBox.h"
-#include "shell/CPsheet.h"
 #include "shell/NamedControls.h"
+#include "shell/OperationsSheet.h"
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
 #include "shell/pages/GamePageControls.h"
@@ -43,7 +43,7 @@ std::string CompareWithHistory(int game, const DigitGameTables& tables, bool dat
 
 } // namespace
 
-DigitGamePage::DigitGamePage(CPsheet& sheet, int game)
+DigitGamePage::DigitGamePage(OperationsSheet& sheet, int game)
     : GamePage(sheet, game), undated_(SectionNumber(game, false)), dated_(SectionNumber(game, true)) {
     operations_ = new QButtonGroup(this);
     auto* layout = new QVBoxLayout(this);

@@ -27,7 +27,7 @@ class DigitGamePage : public GamePage {
     Q_DISABLE_COPY_MOVE(DigitGamePage)
 
 public:
-    DigitGamePage(CPsheet& sheet, int game);
+    DigitGamePage(OperationsSheet& sheet, int game);
 
     void OnSetActive() override;
     bool OnApply() override;

@@ -1,8 +1,8 @@
 #include "shell/ChartPainter.h"
 #include "platform/RandomGenerator.h"
 #include "shell/Artwork.h"
-#include "shell/CPsheet.h"
 #include "shell/ChartPicture.h"
+#include "shell/OperationsSheet.h"
 
 #include <QImage>
 #include <QPainter>

@@ -39,7 +39,8 @@ struct Request {
 };
 
 std::string Describe(const Request& request) {
-    return CPsheet::PageTitle(request.game).toStdString() + (request.undated ? " undated " : " dated ") +
+    return OperationsSheet::PageTitle(request.game).toStdString() +
+           (request.undated ? " undated " : " dated ") +
            kOperationRadios[static_cast<std::size_t>(request.operation)] + " [" + request.number + "] [" +
            request.from + "] [" + request.to + "] [" + request.power + "]";
 }
@@ -304,7 +305,7 @@ std::vector<int> FirstPicks(const ChartData& chart, std::size_t count) {
 }
 
 TEST_F(LottoGamePageTest, ChartOperationsReachTheViewAfterTheSheetIsGone) {
-    CVantorelView view(handOver, results, services);
+    ChartView view(handOver, results, services);
     const GameSettings settings = *ReadGameSettings(profile, GameSettingKeys::All());
 
     // Distribution: the ball counts of the chosen history, both groups for Power Ball.
@@ -341,7 +342,7 @@ TEST_F(LottoGamePageTest, ChartOperationsReachTheViewAfterTheSheetIsGone) {
     // Random leaves the picks to the chart view, with the planted seed.
     handOver.plantedSeed = 17;
     bool seedShown = false;
-    RunSheetFromView(view, [&](CPsheet& running) {
+    RunSheetFromView(view, [&](OperationsSheet& running) {
         ClickOn(running, kPowerballPage, "randomRadio");
         seedShown =
             running.page(kPowerballPage)->findChild<QLabel*>(QStringLiteral("seedLabel"))->isVisible();

@@ -5,9 +5,9 @@
 namespace vantorel {
 
 // The "Power Ball" page (page index 4).
-class CPowerball final : public LottoGamePage {
+class PowerballPage final : public LottoGamePage {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(CPowerball)
+    Q_DISABLE_COPY_MOVE(PowerballPage)
 
 public:
     static constexpr LottoPageTraits kTraits = {
@@ -20,7 +20,7 @@ public:
         .powerBallField = true,
     };
 
-    explicit CPowerball(CPsheet& sheet) : LottoGamePage(sheet, kTraits) {}
+    explicit PowerballPage(OperationsSheet& sheet) : LottoGamePage(sheet, kTraits) {}
 };
 
 } // namespace vantorel

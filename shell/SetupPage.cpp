@@ -1,10 +1,10 @@
-#include "shell/CSpecial.h"
+#include "shell/SetupPage.h"
 
 #include "platform/GamePresets.h"
 #include "platform/MessageBox.h"
 #include "shell/Artwork.h"
-#include "shell/CPsheet.h"
 #include "shell/NamedControls.h"
+#include "shell/OperationsSheet.h"
 #include "shell/ShellServices.h"
 
 #include <QButtonGroup>
@@ -68,7 +68,7 @@ constexpr std::array<ChoiceCaption, kGameSettingCount> kTargetCaptions = {{
 
 } // namespace
 
-CSpecial::CSpecial(CPsheet& sheet) : SheetPage(sheet, kSetupPage) {
+SetupPage::SetupPage(OperationsSheet& sheet) : SheetPage(sheet, kSetupPage) {
     setObjectName(QStringLiteral("setupPage"));
     handOver().setupChoices = SetupChoices();
 
@@ -86,7 +86,7 @@ CSpecial::CSpecial(CPsheet& sheet) : SheetPage(sheet, kSetupPage) {
         2, 1);
 
     auto* previousPage = MakeNamed<QPushButton>("previousPageButton", "Previous Page", this);
-    connect(previousPage, &QPushButton::clicked, this, &CSpecial::ReturnToPreviousPage);
+    connect(previousPage, &QPushButton::clicked, this, &SetupPage::ReturnToPreviousPage);
     auto* right = new QVBoxLayout;
     right->addWidget(BuildMaximumsGroup(), 1);
     right->addWidget(new LogoBanner(this, 44));
@@ -102,7 +102,7 @@ CSpecial::CSpecial(CPsheet& sheet) : SheetPage(sheet, kSetupPage) {
     ShowChoices();
 }
 
-QWidget* CSpecial::BuildChoiceGroup(const QString& title, int firstChoice, int lastChoice) {
+QWidget* SetupPage::BuildChoiceGroup(const QString& title, int firstChoice, int lastChoice) {
     auto* group = new QGroupBox(title, this);
     auto* buttons = new QButtonGroup(group);
     auto* layout = new QVBoxLayout(group);
@@ -119,7 +119,7 @@ QWidget* CSpecial::BuildChoiceGroup(const QString& title, int firstChoice, int l
     return group;
 }
 
-QWidget* CSpecial::BuildMaximumsGroup() {
+QWidget* SetupPage::BuildMaximumsGroup() {
     auto* group = new QGroupBox(QStringLiteral("Number Maximums"), this);
     auto* targets = new QVBoxLayout;
     for (std::size_t i = 0; i < kTargetCaptions.size(); ++i) {
@@ -143,9 +143,9 @@ QWidget* CSpecial::BuildMaximumsGroup() {
     auto* recordEntry = MakeNamed<QPushButton>("recordEntryButton", "Record Entry", group);
     auto* saveEntries = MakeNamed<QPushButton>("saveEntriesButton", "Save Entries", group);
     auto* currentSettings = MakeNamed<QPushButton>("currentSettingsButton", "Current Settings", group);
-    connect(recordEntry, &QPushButton::clicked, this, &CSpecial::RecordEntry);
-    connect(saveEntries, &QPushButton::clicked, this, &CSpecial::SaveEntries);
-    connect(currentSettings, &QPushButton::clicked, this, &CSpecial::ShowCurrentSettings);
+    connect(recordEntry, &QPushButton::clicked, this, &SetupPage::RecordEntry);
+    connect(saveEntries, &QPushButton::clicked, this, &SetupPage::SaveEntries);
+    connect(currentSettings, &QPushButton::clicked, this, &SetupPage::ShowCurrentSettings);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(recordEntry);
     buttons->addWidget(saveEntries);
@@ -182,7 +182,7 @@ QWidget* CSpecial::BuildMaximumsGroup() {
     auto* presetLabel = new QLabel(QStringLiteral("&Preset:"), group);
     presetLabel->setBuddy(presets_);
     auto* usePreset = MakeNamed<QPushButton>("usePresetButton", "Use Preset", group);
-    connect(usePreset, &QPushButton::clicked, this, &CSpecial::UsePreset);
+    connect(usePreset, &QPushButton::clicked, this, &SetupPage::UsePreset);
     auto* presetRow = new QHBoxLayout;
     presetRow->addWidget(presetLabel);
     presetRow->addWidget(presets_, 1);
@@ -199,7 +199,7 @@ QWidget* CSpecial::BuildMaximumsGroup() {
     return group;
 }
 
-void CSpecial::ShowChoices() {
+void SetupPage::ShowChoices() {
     const SetupChoices& shown =
         handOver().setupChoicesSavedValid ? handOver().setupChoicesSaved : handOver().setupChoices;
     for (int choice = 0; choice < kSetupChoiceCount; ++choice) {
@@ -209,12 +209,12 @@ void CSpecial::ShowChoices() {
     }
 }
 
-void CSpecial::OnChoiceClicked(int choice) {
+void SetupPage::OnChoiceClicked(int choice) {
     handOver().ChooseSetup(choice);
     ShowChoices();
 }
 
-void CSpecial::OnSetActive() {
+void SetupPage::OnSetActive() {
     handOver().MarkListReturnPage(kSetupPage);
     enteredMaximums_ = {};
     for (const int choice : {kPredictByDay, kPredictByMonth, kPredictByDateRange}) {
@@ -222,7 +222,7 @@ void CSpecial::OnSetActive() {
     }
 }
 
-void CSpecial::RecordEntry() {
+void SetupPage::RecordEntry() {
     const QList<QListWidgetItem*> selected = valueList_->selectedItems();
     const bool typed = selected.isEmpty() && otherValue_->value() != 0;
     if (selected.isEmpty() && !typed) {
@@ -244,7 +244,7 @@ void CSpecial::RecordEntry() {
     }
 }
 
-void CSpecial::SaveEntries() {
+void SetupPage::SaveEntries() {
     if (std::none_of(enteredMaximums_.begin(), enteredMaximums_.end(),
                      [](const std::optional<int>& value) { return value.has_value(); })) {
         MessageBox(kNoNewMaximums);
@@ -253,14 +253,14 @@ void CSpecial::SaveEntries() {
     ConfirmAndSave(enteredMaximums_);
 }
 
-void CSpecial::UsePreset() {
+void SetupPage::UsePreset() {
     const int chosen = presets_->currentIndex();
     if (chosen >= 0 && chosen < static_cast<int>(kGamePresets.size())) {
         ConfirmAndSave(kGamePresets[static_cast<std::size_t>(chosen)].values);
     }
 }
 
-void CSpecial::ConfirmAndSave(const GameSettingChanges& changes) {
+void SetupPage::ConfirmAndSave(const GameSettingChanges& changes) {
     const GameSettingTexts afterSaving = TextsAfterChanges(ReadGameSettingTexts(services().profile), changes);
     const MessageAnswer answer =
         MessageBox(SaveConfirmationText(afterSaving), MessageIcon::Question, MessageButtons::OkCancel);
@@ -275,11 +275,11 @@ void CSpecial::ConfirmAndSave(const GameSettingChanges& changes) {
     MessageBox(kSettingsSaved);
 }
 
-void CSpecial::ShowCurrentSettings() {
+void SetupPage::ShowCurrentSettings() {
     MessageBox(CurrentSettingsText(ReadGameSettingTexts(services().profile)), MessageIcon::Information);
 }
 
-void CSpecial::ReturnToPreviousPage() {
+void SetupPage::ReturnToPreviousPage() {
     const int page = FirstMarked(handOver().returnPageFromSetup);
     if (page >= 0) {
         sheet().SetActivePage(page);

@@ -1,4 +1,4 @@
-#include "shell/CPsheet.h"
+#include "shell/OperationsSheet.h"
 
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
@@ -26,7 +26,8 @@ bool ValidPage(int index) {
 
 } // namespace
 
-CPsheet::CPsheet(HandOver& handOver, SheetResults& results, ShellServices& services, QWidget* parent)
+OperationsSheet::OperationsSheet(HandOver& handOver, SheetResults& results, ShellServices& services,
+                                 QWidget* parent)
     : QDialog(parent), handOver_(handOver), results_(results), services_(services),
       tabs_(new QTabWidget(this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
@@ -45,23 +46,23 @@ CPsheet::CPsheet(HandOver& handOver, SheetResults& results, ShellServices& servi
     buttons_->button(QDialogButtonBox::Apply)->setObjectName(QStringLiteral("applyButton"));
     buttons_->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("helpButton"));
     buttons_->button(QDialogButtonBox::Apply)->setEnabled(false);
-    connect(buttons_, &QDialogButtonBox::accepted, this, &CPsheet::accept);
-    connect(buttons_, &QDialogButtonBox::rejected, this, &CPsheet::reject);
-    connect(buttons_, &QDialogButtonBox::helpRequested, this, &CPsheet::ShowHelp);
-    connect(buttons_->button(QDialogButtonBox::Apply), &QPushButton::clicked, this, &CPsheet::Apply);
-    connect(tabs_, &QTabWidget::currentChanged, this, &CPsheet::OnCurrentTabChanged);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &OperationsSheet::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &OperationsSheet::reject);
+    connect(buttons_, &QDialogButtonBox::helpRequested, this, &OperationsSheet::ShowHelp);
+    connect(buttons_->button(QDialogButtonBox::Apply), &QPushButton::clicked, this, &OperationsSheet::Apply);
+    connect(tabs_, &QTabWidget::currentChanged, this, &OperationsSheet::OnCurrentTabChanged);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addWidget(buttons_);
 }
 
-QString CPsheet::PageTitle(int index) {
+QString OperationsSheet::PageTitle(int index) {
     return ValidPage(index) ? QString::fromLatin1(kPageTitles[static_cast<std::size_t>(index)]) : QString();
 }
 
 // The factory's pages take their places by index; a place it leaves empty gets a blank page.
-void CPsheet::AddPages() {
+void OperationsSheet::AddPages() {
     for (SheetPage* made : services_.buildPages(*this)) {
         if (made != nullptr && ValidPage(made->pageIndex())) {
             pages_[static_cast<std::size_t>(made->pageIndex())] = made;
@@ -76,19 +77,19 @@ void CPsheet::AddPages() {
     }
 }
 
-SheetPage* CPsheet::page(int index) const {
+SheetPage* OperationsSheet::page(int index) const {
     return ValidPage(index) ? pages_[static_cast<std::size_t>(index)] : nullptr;
 }
 
-GamePage* CPsheet::gamePage(int game) const {
+GamePage* OperationsSheet::gamePage(int game) const {
     return game >= 0 && game < kGamePageCount ? qobject_cast<GamePage*>(page(game)) : nullptr;
 }
 
-int CPsheet::activeIndex() const {
+int OperationsSheet::activeIndex() const {
     return tabs_->currentIndex();
 }
 
-void CPsheet::SetActivePage(int index) {
+void OperationsSheet::SetActivePage(int index) {
     if (!ValidPage(index)) {
         return;
     }
@@ -99,19 +100,19 @@ void CPsheet::SetActivePage(int index) {
     }
 }
 
-void CPsheet::OnCurrentTabChanged(int index) {
+void OperationsSheet::OnCurrentTabChanged(int index) {
     if (initialised_ && ValidPage(index)) {
         ActivatePage(index);
     }
 }
 
-void CPsheet::ActivatePage(int index) {
+void OperationsSheet::ActivatePage(int index) {
     shownInThisRun_[static_cast<std::size_t>(index)] = true;
     pages_[static_cast<std::size_t>(index)]->OnSetActive();
     UpdateDefaultButton();
 }
 
-void CPsheet::UpdateDefaultButton() {
+void OperationsSheet::UpdateDefaultButton() {
     QPushButton* pageDefault = pages_[static_cast<std::size_t>(activeIndex())]->defaultButton();
     QPushButton* ok = buttons_->button(QDialogButtonBox::Ok);
     if (pageDefault != nullptr) {
@@ -122,15 +123,15 @@ void CPsheet::UpdateDefaultButton() {
     }
 }
 
-void CPsheet::EnableOk(bool enable) {
+void OperationsSheet::EnableOk(bool enable) {
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(enable);
 }
 
-bool CPsheet::IsOkEnabled() const {
+bool OperationsSheet::IsOkEnabled() const {
     return buttons_->button(QDialogButtonBox::Ok)->isEnabled();
 }
 
-void CPsheet::UpdateApplyButton() {
+void OperationsSheet::UpdateApplyButton() {
     bool anyModified = false;
     for (const SheetPage* each : pages_) {
         anyModified = anyModified || (each != nullptr && each->IsModified());
@@ -138,29 +139,29 @@ void CPsheet::UpdateApplyButton() {
     buttons_->button(QDialogButtonBox::Apply)->setEnabled(anyModified);
 }
 
-int CPsheet::MarkActiveGame(int game) {
+int OperationsSheet::MarkActiveGame(int game) {
     MarkOneHot(handOver_.activeGame, game);
     MarkOneHot(state_.pageFlags, game);
     return game;
 }
 
-void CPsheet::SetChartPending(int flag) {
+void OperationsSheet::SetChartPending(int flag) {
     state_.chartPending = flag != 0;
 }
 
-void CPsheet::EnablePageInputs(int page, bool enable) {
+void OperationsSheet::EnablePageInputs(int page, bool enable) {
     if (GamePage* game = gamePage(page)) {
         game->SetInputsEnabled(enable);
     }
 }
 
-void CPsheet::ClearPagesModified() {
+void OperationsSheet::ClearPagesModified() {
     for (SheetPage* each : pages_) {
         each->SetModified(false);
     }
 }
 
-int CPsheet::RunSheet(QWidget* parent) {
+int OperationsSheet::RunSheet(QWidget* parent) {
     SetActivePage(state_.startPage);
     state_.pageFlags = handOver_.activeGame;
     if (parent != nullptr) {
@@ -169,14 +170,14 @@ int CPsheet::RunSheet(QWidget* parent) {
     return exec();
 }
 
-void CPsheet::showEvent(QShowEvent* event) {
+void OperationsSheet::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!initialised_) {
         InitSheet();
     }
 }
 
-void CPsheet::InitSheet() {
+void OperationsSheet::InitSheet() {
     initialised_ = true;
     ActivatePage(activeIndex());
 
@@ -191,7 +192,7 @@ void CPsheet::InitSheet() {
     }
 }
 
-bool CPsheet::ApplyShownPages() {
+bool OperationsSheet::ApplyShownPages() {
     for (std::size_t i = 0; i < pages_.size(); ++i) {
         if (shownInThisRun_[i] && !pages_[i]->OnApply()) {
             return false;
@@ -200,26 +201,26 @@ bool CPsheet::ApplyShownPages() {
     return true;
 }
 
-void CPsheet::Apply() {
+void OperationsSheet::Apply() {
     if (ApplyShownPages()) {
         ClearPagesModified();
     }
 }
 
-void CPsheet::accept() {
+void OperationsSheet::accept() {
     if (ApplyShownPages()) {
         QDialog::accept();
     }
 }
 
-void CPsheet::ShowHelp() {
+void OperationsSheet::ShowHelp() {
     const int index = activeIndex();
     if (ValidPage(index)) {
         services_.showHelp(kFirstPageHelpContext + index, this);
     }
 }
 
-void CPsheet::keyPressEvent(QKeyEvent* event) {
+void OperationsSheet::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F1) {
         ShowHelp();
         return;

@@ -5,12 +5,12 @@
 namespace vantorel::test {
 namespace {
 
-class CPsheetTest : public SheetTest {
+class OperationsSheetTest : public SheetTest {
 protected:
-    CPsheetTest() { UseSampleHistory(); }
+    OperationsSheetTest() { UseSampleHistory(); }
 };
 
-TEST_F(CPsheetTest, HasTheEightPagesInOrder) {
+TEST_F(OperationsSheetTest, HasTheEightPagesInOrder) {
     OpenSheet();
     EXPECT_EQ(sheet->windowTitle().toStdString(), "Vantorel Operations");
     const auto* tabs = Find<QTabWidget>("pageTabs");
@@ -25,9 +25,9 @@ TEST_F(CPsheetTest, HasTheEightPagesInOrder) {
 
 // Every double-click runs a fresh sheet modally. It reopens on the last game page used; with "5BC" empty
 // it warns, once per program run.
-TEST_F(CPsheetTest, EachDoubleClickRunsAFreshSheet) {
-    CVantorelView view(handOver, results, services);
-    RunSheetFromView(view, [](CPsheet& running) {
+TEST_F(OperationsSheetTest, EachDoubleClickRunsAFreshSheet) {
+    ChartView view(handOver, results, services);
+    RunSheetFromView(view, [](OperationsSheet& running) {
         EXPECT_TRUE(running.isModal());
         EXPECT_EQ(running.activeIndex(), kThreeNumberPage);
         running.SetActivePage(kFourNumberPage);
@@ -37,11 +37,11 @@ TEST_F(CPsheetTest, EachDoubleClickRunsAFreshSheet) {
     EXPECT_TRUE(messages.texts().empty());
 
     profile.WriteString("settings", "5bc", "");
-    RunSheetFromView(view, [](CPsheet& running) {
+    RunSheetFromView(view, [](OperationsSheet& running) {
         EXPECT_EQ(running.activeIndex(), kFourNumberPage);
         EXPECT_EQ(running.state().pageFlags[kFourNumberPage], 1);
     });
-    RunSheetFromView(view, [](CPsheet&) {});
+    RunSheetFromView(view, [](OperationsSheet&) {});
     EXPECT_EQ(messages.texts(), std::vector<std::string>{
                                     "Vantorel is not yet configured.\nSome features will be unavailable..\n\n"
                                     "Please see help for information\non how to enter game-specific "
@@ -52,7 +52,7 @@ TEST_F(CPsheetTest, EachDoubleClickRunsAFreshSheet) {
 // Distribution, Random and Best Guess run from OK, the other operations need Apply; a game page shown anew
 // has neither. A digit page (check boxes) and a lotto page (radios) choose their history alike: a chart
 // operation stays ready for OK, and the date searches follow the dated history.
-TEST_F(CPsheetTest, ChartOperationsEnableOkInsteadOfApply) {
+TEST_F(OperationsSheetTest, ChartOperationsEnableOkInsteadOfApply) {
     const struct {
         int game;
         int next;
@@ -88,7 +88,7 @@ TEST_F(CPsheetTest, ChartOperationsEnableOkInsteadOfApply) {
     }
 }
 
-TEST_F(CPsheetTest, OkAppliesChartOperationsAndCancelAppliesNothing) {
+TEST_F(OperationsSheetTest, OkAppliesChartOperationsAndCancelAppliesNothing) {
     OpenSheet();
     Click(kThreeNumberPage, "totalsRadio");
     ClickSheetButton("cancelButton");
@@ -103,7 +103,7 @@ TEST_F(CPsheetTest, OkAppliesChartOperationsAndCancelAppliesNothing) {
     EXPECT_EQ(handOver.currentOperation, kBestGuess);
 }
 
-TEST_F(CPsheetTest, HelpAsksForTheActivePagesContext) {
+TEST_F(OperationsSheetTest, HelpAsksForTheActivePagesContext) {
     OpenSheet();
     sheet->SetActivePage(kSetupPage);
     ClickSheetButton("helpButton");
@@ -116,7 +116,7 @@ TEST_F(CPsheetTest, HelpAsksForTheActivePagesContext) {
 
 // "Previous Page" on Setup and on "Deja View" returns to the page shown before; "Exit Vantorel" asks to end
 // the program.
-TEST_F(CPsheetTest, PreviousPageReturnsToThePageItCameFromAndExitEndsTheProgram) {
+TEST_F(OperationsSheetTest, PreviousPageReturnsToThePageItCameFromAndExitEndsTheProgram) {
     OpenSheet();
     const struct {
         int from;

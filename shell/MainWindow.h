@@ -6,22 +6,25 @@ class QLabel;
 
 namespace vantorel {
 
-class CVantorelDoc;
-class CVantorelView;
+class ChartView;
 class SheetResults;
 struct HandOver;
 struct ShellServices;
 
 // The main window: the menu, the standard accelerators, the status bar with the message pane and the
 // CAP, NUM and SCRL indicators, and the chart view.
-class CMainFrame final : public QMainWindow {
+class MainWindow final : public QMainWindow {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(CMainFrame)
+    Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
-    CMainFrame(CVantorelDoc& document, HandOver& handOver, SheetResults& results, ShellServices& services);
+    MainWindow(HandOver& handOver, SheetResults& results, ShellServices& services);
 
-    CVantorelView& view() const { return *view_; }
+    // The title after new, open or save: "Untitled - Vantorel" or "name - Vantorel". The window's document
+    // holds no data (the history lives in the history file): only its name, which they change, is kept.
+    static QString DocumentTitle(const QString& documentName);
+
+    ChartView& view() const { return *view_; }
 
     void ShowHelp();
     void ShowAbout();
@@ -34,12 +37,12 @@ private:
     void OpenDocument();
     void SaveDocument();
 
-    CVantorelDoc& document_;
     ShellServices& services_;
-    CVantorelView* view_;
+    ChartView* view_;
     QLabel* capsIndicator_ = nullptr;
     QLabel* numIndicator_ = nullptr;
     QLabel* scrollIndicator_ = nullptr;
+    QString documentName_;
 };
 
 } // namespace vantorel

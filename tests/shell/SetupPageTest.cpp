@@ -1,7 +1,7 @@
 #include "tests/shell/SheetTestSupport.h"
 
 #include "platform/GamePresets.h"
-#include "shell/CSpecial.h"
+#include "shell/SetupPage.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -16,9 +16,9 @@ using Lines = std::vector<std::string>;
 constexpr const char* kTargets[] = {"fiveNumberGameRadio", "sixNumberGameRadio", "powerballGroup1Radio",
                                     "powerballGroup2Radio", "powerballBallsRadio"};
 
-class CSpecialTest : public SheetTest {
+class SetupPageTest : public SheetTest {
 protected:
-    CSpecialTest() {
+    SetupPageTest() {
         UseSampleHistory();
         OpenSheet();
         sheet->SetActivePage(kSetupPage);
@@ -56,11 +56,11 @@ protected:
     }
 
     const GameSettingChanges& entered() const {
-        return sheet->pageAs<CSpecial>(kSetupPage)->enteredMaximums();
+        return sheet->pageAs<SetupPage>(kSetupPage)->enteredMaximums();
     }
 };
 
-TEST_F(CSpecialTest, RecordEntryNeedsATargetAndAValueThatFitsIt) {
+TEST_F(SetupPageTest, RecordEntryNeedsATargetAndAValueThatFitsIt) {
     ASSERT_EQ(valueList()->count(), 43);
     EXPECT_EQ(valueList()->item(0)->text().toStdString(), "19 numbers");
     EXPECT_EQ(valueList()->item(40)->text().toStdString(), "59 numbers");
@@ -83,7 +83,7 @@ TEST_F(CSpecialTest, RecordEntryNeedsATargetAndAValueThatFitsIt) {
 
 // "Current Settings" shows the texts as stored. Only the recorded maximums are written; the others keep
 // what the store holds, and the confirmation shows the values the keys will hold.
-TEST_F(CSpecialTest, SaveEntriesWritesTheRecordedMaximumsOnlyAfterConfirmation) {
+TEST_F(SetupPageTest, SaveEntriesWritesTheRecordedMaximumsOnlyAfterConfirmation) {
     profile.Remove(kSettingsSection, kKeyPBB);
     Click(kSetupPage, "currentSettingsButton"); // the texts as stored
     EXPECT_EQ(messages.entries().at(0).icon, MessageIcon::Information);
@@ -111,7 +111,7 @@ TEST_F(CSpecialTest, SaveEntriesWritesTheRecordedMaximumsOnlyAfterConfirmation) 
 
 // Beyond the list: a typed value, checked against the target's range; the list entry and the typed value
 // exclude each other.
-TEST_F(CSpecialTest, OtherValueRecordsThePowerballGroupsOfTodaysGames) {
+TEST_F(SetupPageTest, OtherValueRecordsThePowerballGroupsOfTodaysGames) {
     auto* other = Find<QSpinBox>("otherValueSpin", kSetupPage);
     ASSERT_NE(other, nullptr);
     EXPECT_EQ(other->maximum(), 99);
@@ -146,7 +146,7 @@ TEST_F(CSpecialTest, OtherValueRecordsThePowerballGroupsOfTodaysGames) {
 }
 
 // A preset is one step with the usual confirmation; it changes only the keys of its game.
-TEST_F(CSpecialTest, UsePresetSavesItsGamesMaximumsAfterConfirmation) {
+TEST_F(SetupPageTest, UsePresetSavesItsGamesMaximumsAfterConfirmation) {
     auto* presets = Find<QComboBox>("presetCombo", kSetupPage);
     ASSERT_NE(presets, nullptr);
     ASSERT_EQ(presets->count(), static_cast<int>(kGamePresets.size()));
@@ -158,7 +158,7 @@ TEST_F(CSpecialTest, UsePresetSavesItsGamesMaximumsAfterConfirmation) {
                                  {"26", "49", "69", "26", "5"});
 }
 
-TEST_F(CSpecialTest, ChoicesShowTheDefaultsAndStayOneHotPerGroup) {
+TEST_F(SetupPageTest, ChoicesShowTheDefaultsAndStayOneHotPerGroup) {
     for (const char* name : {"evenOddCountNumbersRadio", "highLowCountNumbersRadio", "normalRadio",
                              "useBallsRadio", "straightNumberRadio", "pessimisticRadio"}) {
         EXPECT_TRUE(IsChecked(kSetupPage, name)) << name;
@@ -174,7 +174,7 @@ TEST_F(CSpecialTest, ChoicesShowTheDefaultsAndStayOneHotPerGroup) {
     EXPECT_EQ(handOver.setupChoicesSaved, expected);
 }
 
-TEST_F(CSpecialTest, DateRestrictionsAreDisabledWhileTheGamePageUsesUndatedData) {
+TEST_F(SetupPageTest, DateRestrictionsAreDisabledWhileTheGamePageUsesUndatedData) {
     Click(kThreeNumberPage, "undatedCheck");
     sheet->SetActivePage(kSetupPage);
     for (const char* name : {"dayRadio", "monthRadio", "dateRangeRadio"}) {
@@ -188,15 +188,15 @@ TEST_F(CSpecialTest, DateRestrictionsAreDisabledWhileTheGamePageUsesUndatedData)
 
 TEST_F(SheetTest, SetupChoicesSurviveClosingTheSheetUntilTheProgramRestarts) {
     UseSampleHistory();
-    const auto radio = [](CPsheet& running, const char* name) {
+    const auto radio = [](OperationsSheet& running, const char* name) {
         return running.page(kSetupPage)->findChild<QAbstractButton*>(QString::fromLatin1(name));
     };
-    CVantorelView view(handOver, results, services);
-    RunSheetFromView(view, [&radio](CPsheet& running) {
+    ChartView view(handOver, results, services);
+    RunSheetFromView(view, [&radio](OperationsSheet& running) {
         running.SetActivePage(kSetupPage);
         ClickButton(radio(running, "optimisticRadio"));
     });
-    RunSheetFromView(view, [this, &radio](CPsheet& running) {
+    RunSheetFromView(view, [this, &radio](OperationsSheet& running) {
         // The game page the sheet opens on has restored the saved choices for the engines.
         EXPECT_TRUE(handOver.setupChoices[kBestGuessOptimistic]);
         running.SetActivePage(kSetupPage);
@@ -205,8 +205,8 @@ TEST_F(SheetTest, SetupChoicesSurviveClosingTheSheetUntilTheProgramRestarts) {
 
     HandOver restarted; // a new program run starts from the defaults
     SheetResults restartedResults;
-    CVantorelView afterRestart(restarted, restartedResults, services);
-    RunSheetFromView(afterRestart, [&restarted, &radio](CPsheet& running) {
+    ChartView afterRestart(restarted, restartedResults, services);
+    RunSheetFromView(afterRestart, [&restarted, &radio](OperationsSheet& running) {
         EXPECT_TRUE(restarted.setupChoices[kBestGuessPessimistic]);
         EXPECT_TRUE(radio(running, "pessimisticRadio")->isChecked());
     });

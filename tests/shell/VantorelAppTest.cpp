@@ -1,9 +1,9 @@
 #include "tests/shell/SheetTestSupport.h"
 
-#include "shell/CMainFrame.h"
-#include "shell/CVantorelApp.h"
 #include "shell/HelpWindow.h"
+#include "shell/MainWindow.h"
 #include "shell/QtMessageSink.h"
+#include "shell/VantorelApp.h"
 
 #include <QFile>
 #include <QMenuBar>
@@ -20,7 +20,7 @@ public:
     MessageAnswer Show(std::string_view text, MessageIcon, MessageButtons) override {
         bool frameExists = false;
         for (const QWidget* widget : QApplication::topLevelWidgets()) {
-            frameExists = frameExists || qobject_cast<const CMainFrame*>(widget) != nullptr;
+            frameExists = frameExists || qobject_cast<const MainWindow*>(widget) != nullptr;
         }
         shown.push_back({std::string(text), frameExists});
         return MessageAnswer::Ok;
@@ -28,7 +28,7 @@ public:
     std::vector<std::pair<std::string, bool>> shown;
 };
 
-class CVantorelAppTest : public ::testing::Test {
+class VantorelAppTest : public ::testing::Test {
 protected:
     MemoryProfileStore profile;
     FixedClock clock{0};
@@ -36,11 +36,11 @@ protected:
     ScopedMessageSink installed{sink};
 };
 
-TEST_F(CVantorelAppTest, FirstStartWritesTheDefaultsAndSaysSoBeforeTheWindowExists) {
+TEST_F(VantorelAppTest, FirstStartWritesTheDefaultsAndSaysSoBeforeTheWindowExists) {
     {
-        CVantorelApp app(profile, clock, &BuildSheetPages);
+        VantorelApp app(profile, clock, &BuildSheetPages);
         ASSERT_TRUE(app.InitInstance());
-        EXPECT_EQ(app.mainFrame()->windowTitle().toStdString(), "VanTorel");
+        EXPECT_EQ(app.mainWindow()->windowTitle().toStdString(), "VanTorel");
     }
     ASSERT_EQ(sink.shown.size(), 1U);
     EXPECT_EQ(sink.shown[0].first, kFirstRunMessage);
@@ -48,19 +48,19 @@ TEST_F(CVantorelAppTest, FirstStartWritesTheDefaultsAndSaysSoBeforeTheWindowExis
     EXPECT_TRUE(IsConfigured(profile));
 
     // A later start says nothing.
-    CVantorelApp again(profile, clock, &BuildSheetPages);
+    VantorelApp again(profile, clock, &BuildSheetPages);
     ASSERT_TRUE(again.InitInstance());
     EXPECT_EQ(sink.shown.size(), 1U);
 }
 
-TEST_F(CVantorelAppTest, MainWindowHasTheMenusTheStatusBarPanesAndHelp) {
-    CVantorelApp app(profile, clock, &BuildSheetPages);
+TEST_F(VantorelAppTest, MainWindowHasTheMenusTheStatusBarPanesAndHelp) {
+    VantorelApp app(profile, clock, &BuildSheetPages);
     std::vector<int> contexts;
     app.services().showHelp = [&contexts](int context, QWidget*) {
         contexts.push_back(context);
     };
     app.InitInstance();
-    CMainFrame& frame = *app.mainFrame();
+    MainWindow& frame = *app.mainWindow();
     std::vector<std::string> menus;
     for (const QAction* menu : frame.menuBar()->actions()) {
         menus.push_back(menu->text().toStdString());

@@ -31,12 +31,13 @@ struct SheetState {
 // "Vantorel Operations": the modal sheet with the eight pages, built afresh for every run. It owns the
 // pages (made by the page factory of ShellServices) and with them every draw table, so the history is in
 // memory only while the sheet is open. What the operations produce goes to the SheetResults it is given.
-class CPsheet final : public QDialog {
+class OperationsSheet final : public QDialog {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(CPsheet)
+    Q_DISABLE_COPY_MOVE(OperationsSheet)
 
 public:
-    CPsheet(HandOver& handOver, SheetResults& results, ShellServices& services, QWidget* parent = nullptr);
+    OperationsSheet(HandOver& handOver, SheetResults& results, ShellServices& services,
+                    QWidget* parent = nullptr);
 
     // The tab title of a page ("3 Number" ... "Deja View").
     static QString PageTitle(int index);

@@ -1,14 +1,14 @@
-#include "shell/CMainFrame.h"
+#include "shell/MainWindow.h"
 
 #include "shell/AboutDialog.h"
-#include "shell/CVantorelDoc.h"
-#include "shell/CVantorelView.h"
+#include "shell/ChartView.h"
 #include "shell/HelpWindow.h"
 #include "shell/KeyboardLocks.h"
 #include "shell/ShellServices.h"
 
 #include <QAction>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -35,9 +35,13 @@ QLabel* AddIndicator(QStatusBar* bar, const char* objectName, const QString& tex
 
 } // namespace
 
-CMainFrame::CMainFrame(CVantorelDoc& document, HandOver& handOver, SheetResults& results,
-                       ShellServices& services)
-    : document_(document), services_(services), view_(new CVantorelView(handOver, results, services, this)) {
+QString MainWindow::DocumentTitle(const QString& documentName) {
+    const QString document = documentName.isEmpty() ? QStringLiteral("Untitled") : documentName;
+    return document + QStringLiteral(" - Vantorel");
+}
+
+MainWindow::MainWindow(HandOver& handOver, SheetResults& results, ShellServices& services)
+    : services_(services), view_(new ChartView(handOver, results, services, this)) {
     setObjectName(QStringLiteral("mainFrame"));
     setCentralWidget(view_);
     BuildMenus();
@@ -50,11 +54,11 @@ CMainFrame::CMainFrame(CVantorelDoc& document, HandOver& handOver, SheetResults&
     }
 }
 
-void CMainFrame::BuildMenus() {
+void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
     QAction* exportChart =
-        file->addAction(QStringLiteral("&Export Chart..."), view_, &CVantorelView::ExportChart);
+        file->addAction(QStringLiteral("&Export Chart..."), view_, &ChartView::ExportChart);
     exportChart->setObjectName(QStringLiteral("exportChartAction"));
     exportChart->setStatusTip(QStringLiteral("Save the chart as a PNG or SVG picture"));
     file->addSeparator();
@@ -64,16 +68,16 @@ void CMainFrame::BuildMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
-    QAction* helpTopics = help->addAction(QStringLiteral("&Help"), this, &CMainFrame::ShowHelp);
+    QAction* helpTopics = help->addAction(QStringLiteral("&Help"), this, &MainWindow::ShowHelp);
     helpTopics->setObjectName(QStringLiteral("helpAction"));
     helpTopics->setShortcut(QKeySequence::HelpContents);
     helpTopics->setStatusTip(QStringLiteral("Show the help for the main window"));
-    QAction* about = help->addAction(QStringLiteral("&About Vantorel..."), this, &CMainFrame::ShowAbout);
+    QAction* about = help->addAction(QStringLiteral("&About Vantorel..."), this, &MainWindow::ShowAbout);
     about->setObjectName(QStringLiteral("aboutAction"));
     about->setStatusTip(QStringLiteral("Display program information and version number"));
 }
 
-void CMainFrame::BuildStatusBar() {
+void MainWindow::BuildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("statusBar"));
     auto* ready = new QLabel(QStringLiteral("Ready"), bar);
@@ -83,12 +87,12 @@ void CMainFrame::BuildStatusBar() {
     numIndicator_ = AddIndicator(bar, "numIndicator", QStringLiteral("NUM"));
     scrollIndicator_ = AddIndicator(bar, "scrollIndicator", QStringLiteral("SCRL"));
     auto* poll = new QTimer(this);
-    connect(poll, &QTimer::timeout, this, &CMainFrame::UpdateLockIndicators);
+    connect(poll, &QTimer::timeout, this, &MainWindow::UpdateLockIndicators);
     poll->start(kLockPollMilliseconds);
     UpdateLockIndicators();
 }
 
-void CMainFrame::UpdateLockIndicators() {
+void MainWindow::UpdateLockIndicators() {
     const LockKeys locks = CurrentLockKeys().value_or(LockKeys{});
     capsIndicator_->setText(locks.capsLock ? QStringLiteral("CAP") : QString());
     numIndicator_->setText(locks.numLock ? QStringLiteral("NUM") : QString());
@@ -97,7 +101,7 @@ void CMainFrame::UpdateLockIndicators() {
 
 // The document framework's keys: new, open and save change only the title (the document holds nothing);
 // Ctrl+P prints the view. The editing keys have no command behind them.
-void CMainFrame::AddDocumentShortcuts() {
+void MainWindow::AddDocumentShortcuts() {
     const auto addShortcut = [this](const char* objectName, QKeySequence keys, auto slot) {
         auto* action = new QAction(this);
         action->setObjectName(QString::fromLatin1(objectName));
@@ -106,38 +110,38 @@ void CMainFrame::AddDocumentShortcuts() {
         addAction(action);
     };
     addShortcut("newAction", QKeySequence(Qt::CTRL | Qt::Key_N), [this] {
-        document_.NewDocument();
-        setWindowTitle(document_.FrameTitle());
+        documentName_.clear();
+        setWindowTitle(DocumentTitle(documentName_));
     });
     addShortcut("openAction", QKeySequence(Qt::CTRL | Qt::Key_O), [this] { OpenDocument(); });
     addShortcut("saveAction", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { SaveDocument(); });
     addShortcut("printAction", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { view_->PrintView(); });
 }
 
-void CMainFrame::OpenDocument() {
+void MainWindow::OpenDocument() {
     const QString path = QFileDialog::getOpenFileName(this);
     if (!path.isEmpty()) {
-        document_.SetFileName(path);
-        setWindowTitle(document_.FrameTitle());
+        documentName_ = QFileInfo(path).fileName();
+        setWindowTitle(DocumentTitle(documentName_));
     }
 }
 
 // Asks for a name as the framework's save does, but writes nothing: the document holds no data, and an
 // empty file written over the chosen one would destroy it.
-void CMainFrame::SaveDocument() {
+void MainWindow::SaveDocument() {
     const QString path = QFileDialog::getSaveFileName(this, QString(), QStringLiteral("Vantor"), QString(),
                                                       nullptr, QFileDialog::DontConfirmOverwrite);
     if (!path.isEmpty()) {
-        document_.SetFileName(path);
-        setWindowTitle(document_.FrameTitle());
+        documentName_ = QFileInfo(path).fileName();
+        setWindowTitle(DocumentTitle(documentName_));
     }
 }
 
-void CMainFrame::ShowHelp() {
+void MainWindow::ShowHelp() {
     services_.showHelp(kMainWindowHelpContext, this);
 }
 
-void CMainFrame::ShowAbout() {
+void MainWindow::ShowAbout() {
     AboutDialog about(this);
     about.exec();
 }

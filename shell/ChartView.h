@@ -16,13 +16,12 @@ struct SheetState;
 // collects what it left for the chart and destroys it. Painting shows the chart of the last run (the title
 // screen when there is none), scaled to fill the window. Lotto picks are shown on the first repaint only;
 // digit picks and the charts stay until the next double-click.
-class CVantorelView final : public QWidget {
+class ChartView final : public QWidget {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(CVantorelView)
+    Q_DISABLE_COPY_MOVE(ChartView)
 
 public:
-    CVantorelView(HandOver& handOver, SheetResults& results, ShellServices& services,
-                  QWidget* parent = nullptr);
+    ChartView(HandOver& handOver, SheetResults& results, ShellServices& services, QWidget* parent = nullptr);
 
     void OpenSheet();
     // Shows the chart of newly collected chart data, replacing everything shown before: reads the game

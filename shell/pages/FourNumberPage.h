@@ -5,12 +5,12 @@
 namespace vantorel {
 
 // The "4 Number" page (page index 1).
-class C4num final : public DigitGamePage {
+class FourNumberPage final : public DigitGamePage {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(C4num)
+    Q_DISABLE_COPY_MOVE(FourNumberPage)
 
 public:
-    explicit C4num(CPsheet& sheet) : DigitGamePage(sheet, kFourNumber) {
+    explicit FourNumberPage(OperationsSheet& sheet) : DigitGamePage(sheet, kFourNumber) {
         setObjectName(QStringLiteral("fourNumberPage"));
     }
 };

@@ -13,12 +13,12 @@ namespace vantorel {
 // "Deja View": the list of result lines. On every activation it adds the report that the hand-over state
 // names (a data-file report, or the lines the active game page gives for its last operation); lines
 // accumulate until "Clear List", and the list can be printed.
-class CViewPP final : public SheetPage {
+class ResultListPage final : public SheetPage {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(CViewPP)
+    Q_DISABLE_COPY_MOVE(ResultListPage)
 
 public:
-    explicit CViewPP(CPsheet& sheet);
+    explicit ResultListPage(OperationsSheet& sheet);
 
     void OnSetActive() override { FillResultList(); }
     QPushButton* defaultButton() override { return previousPageButton_; }

@@ -20,12 +20,12 @@ namespace vantorel {
 // described value list, "Other value" takes any value from 1 to 99, which "Record Entry" records when no
 // list entry is selected (choosing one clears the other), checked against the target's range. A preset
 // of a common current game saves its game's maximums in one step, after the same confirmation.
-class CSpecial final : public SheetPage {
+class SetupPage final : public SheetPage {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(CSpecial)
+    Q_DISABLE_COPY_MOVE(SetupPage)
 
 public:
-    explicit CSpecial(CPsheet& sheet);
+    explicit SetupPage(OperationsSheet& sheet);
 
     void OnSetActive() override;
 

@@ -1,9 +1,9 @@
-#include "shell/CViewPP.h"
+#include "shell/ResultListPage.h"
 
 #include "platform/MessageBox.h"
 #include "shell/Artwork.h"
-#include "shell/CPsheet.h"
 #include "shell/NamedControls.h"
+#include "shell/OperationsSheet.h"
 #include "shell/ResultListPrinting.h"
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
@@ -25,7 +25,8 @@ constexpr std::string_view kNothingToPrint = "There is nothing to print.";
 
 } // namespace
 
-CViewPP::CViewPP(CPsheet& sheet) : SheetPage(sheet, kDejaViewPage), resultList_(new QListWidget(this)) {
+ResultListPage::ResultListPage(OperationsSheet& sheet)
+    : SheetPage(sheet, kDejaViewPage), resultList_(new QListWidget(this)) {
     setObjectName(QStringLiteral("dejaViewPage"));
     resultList_->setObjectName(QStringLiteral("resultList"));
     resultList_->setSortingEnabled(false);
@@ -36,10 +37,10 @@ CViewPP::CViewPP(CPsheet& sheet) : SheetPage(sheet, kDejaViewPage), resultList_(
     previousPageButton_ = MakeNamed<QPushButton>("previousPageButton", "Previous Page", this);
     auto* exitProgram = MakeNamed<QPushButton>("exitButton", "Exit Vantorel", this);
     auto* printList = MakeNamed<QPushButton>("printListButton", "Print List", this);
-    connect(clearList, &QPushButton::clicked, this, &CViewPP::ClearList);
-    connect(previousPageButton_, &QPushButton::clicked, this, &CViewPP::ReturnToPreviousPage);
-    connect(exitProgram, &QPushButton::clicked, this, &CViewPP::ExitProgram);
-    connect(printList, &QPushButton::clicked, this, &CViewPP::PrintResultList);
+    connect(clearList, &QPushButton::clicked, this, &ResultListPage::ClearList);
+    connect(previousPageButton_, &QPushButton::clicked, this, &ResultListPage::ReturnToPreviousPage);
+    connect(exitProgram, &QPushButton::clicked, this, &ResultListPage::ExitProgram);
+    connect(printList, &QPushButton::clicked, this, &ResultListPage::PrintResultList);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(clearList);
@@ -53,7 +54,7 @@ CViewPP::CViewPP(CPsheet& sheet) : SheetPage(sheet, kDejaViewPage), resultList_(
     layout->addLayout(buttons);
 }
 
-void CViewPP::FillResultList() {
+void ResultListPage::FillResultList() {
     handOver().MarkSetupReturnPage(kDejaViewPage);
     if (results().fileReportPending()) {
         AddLines(results().TakeFileReportLines()); // the OK button stays as it is
@@ -72,7 +73,7 @@ void CViewPP::FillResultList() {
     sheet().EnableOk(false);
 }
 
-void CViewPP::AddLines(const ReportLines& lines) {
+void ResultListPage::AddLines(const ReportLines& lines) {
     QStringList items;
     items.reserve(static_cast<qsizetype>(lines.size()));
     for (const std::string_view line : lines) {
@@ -84,7 +85,7 @@ void CViewPP::AddLines(const ReportLines& lines) {
     }
 }
 
-std::vector<std::string> CViewPP::lines() const {
+std::vector<std::string> ResultListPage::lines() const {
     std::vector<std::string> result;
     result.reserve(static_cast<std::size_t>(resultList_->count()));
     for (int row = 0; row < resultList_->count(); ++row) {
@@ -93,22 +94,22 @@ std::vector<std::string> CViewPP::lines() const {
     return result;
 }
 
-void CViewPP::ClearList() {
+void ResultListPage::ClearList() {
     resultList_->clear();
 }
 
-void CViewPP::ReturnToPreviousPage() {
+void ResultListPage::ReturnToPreviousPage() {
     const int page = FirstMarked(handOver().returnPageFromList);
     if (page >= 0) {
         sheet().SetActivePage(page);
     }
 }
 
-void CViewPP::ExitProgram() {
+void ResultListPage::ExitProgram() {
     services().exitProgram();
 }
 
-void CViewPP::PrintResultList() {
+void ResultListPage::PrintResultList() {
     const std::vector<std::string> listLines = lines();
     if (listLines.empty()) {
         MessageBox(kNothingToPrint);

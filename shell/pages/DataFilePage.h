@@ -77,12 +77,12 @@ std::string SeedPlantedMessage(std::string_view seedText);
 // completion picture; text results go to "Deja View". While an import or the analysis runs the page is
 // disabled, and the window is repainted without taking user input, so nothing can start a second operation
 // before the first has finished.
-class CAdvanced final : public SheetPage {
+class DataFilePage final : public SheetPage {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(CAdvanced)
+    Q_DISABLE_COPY_MOVE(DataFilePage)
 
 public:
-    explicit CAdvanced(CPsheet& sheet);
+    explicit DataFilePage(OperationsSheet& sheet);
 
     void OnSetActive() override;
     // Enter presses "Enter Data" (and nothing while it is disabled), never the sheet's OK button.
@@ -99,7 +99,7 @@ private:
     QWidget* BuildFileButtons();
     QWidget* BuildResultsColumnField(QWidget* parent);
     QWidget* BuildEntryRow();
-    QPushButton* MakeButton(const char* objectName, const char* caption, void (CAdvanced::*handler)());
+    QPushButton* MakeButton(const char* objectName, const char* caption, void (DataFilePage::*handler)());
 
     void OnOperationChosen(int index);
     int SelectedGame() const;

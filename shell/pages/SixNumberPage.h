@@ -5,9 +5,9 @@
 namespace vantorel {
 
 // The "6 Number" page (page index 3).
-class C6num final : public LottoGamePage {
+class SixNumberPage final : public LottoGamePage {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(C6num)
+    Q_DISABLE_COPY_MOVE(SixNumberPage)
 
 public:
     static constexpr LottoPageTraits kTraits = {
@@ -20,7 +20,7 @@ public:
         .powerBallField = false,
     };
 
-    explicit C6num(CPsheet& sheet) : LottoGamePage(sheet, kTraits) {}
+    explicit SixNumberPage(OperationsSheet& sheet) : LottoGamePage(sheet, kTraits) {}
 };
 
 } // namespace vantorel

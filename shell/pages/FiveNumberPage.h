@@ -5,9 +5,9 @@
 namespace vantorel {
 
 // The "5 Number" page (page index 2).
-class C5num final : public LottoGamePage {
+class FiveNumberPage final : public LottoGamePage {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(C5num)
+    Q_DISABLE_COPY_MOVE(FiveNumberPage)
 
 public:
     static constexpr LottoPageTraits kTraits = {
@@ -20,7 +20,7 @@ public:
         .powerBallField = false,
     };
 
-    explicit C5num(CPsheet& sheet) : LottoGamePage(sheet, kTraits) {}
+    explicit FiveNumberPage(OperationsSheet& sheet) : LottoGamePage(sheet, kTraits) {}
 };
 
 } // namespace vantorel

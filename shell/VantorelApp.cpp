@@ -1,19 +1,18 @@
-#include "shell/CVantorelApp.h"
+#include "shell/VantorelApp.h"
 
 #include "platform/GameSettings.h"
-#include "shell/CMainFrame.h"
-#include "shell/CVantorelDoc.h"
+#include "shell/MainWindow.h"
 
 #include <QCoreApplication>
 
 namespace vantorel {
 
-CVantorelApp::CVantorelApp(ProfileStore& profile, const Clock& clock, SheetPageFactory pageFactory)
+VantorelApp::VantorelApp(ProfileStore& profile, const Clock& clock, SheetPageFactory pageFactory)
     : services_(profile, clock, std::move(pageFactory)) {}
 
-CVantorelApp::~CVantorelApp() = default;
+VantorelApp::~VantorelApp() = default;
 
-bool CVantorelApp::InitInstance() {
+bool VantorelApp::InitInstance() {
     const auto toQString = [](std::string_view name) {
         return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     };
@@ -21,10 +20,9 @@ bool CVantorelApp::InitInstance() {
     QCoreApplication::setApplicationName(toQString(kProfileApplication));
     RunFirstTimeSetup(services_.profile);
 
-    document_ = std::make_unique<CVantorelDoc>();
-    frame_ = std::make_unique<CMainFrame>(*document_, handOver_, results_, services_);
-    frame_->setWindowTitle(QStringLiteral("VanTorel"));
-    frame_->showNormal();
+    window_ = std::make_unique<MainWindow>(handOver_, results_, services_);
+    window_->setWindowTitle(QStringLiteral("VanTorel"));
+    window_->showNormal();
     return true;
 }
 

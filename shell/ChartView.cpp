@@ -1,13 +1,13 @@
-#include "shell/CVantorelView.h"
+#include "shell/ChartView.h"
 
 #include "lotto/LottoOperations.h"
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 #include "platform/Operations.h"
 #include "platform/RandomGenerator.h"
-#include "shell/CPsheet.h"
 #include "shell/ChartFile.h"
 #include "shell/ChartPainter.h"
+#include "shell/OperationsSheet.h"
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
 #include "store/HistoryFile.h"
@@ -28,14 +28,13 @@ constexpr std::string_view kChartNotSaved = "The chart could not be saved to\n";
 
 } // namespace
 
-CVantorelView::CVantorelView(HandOver& handOver, SheetResults& results, ShellServices& services,
-                             QWidget* parent)
+ChartView::ChartView(HandOver& handOver, SheetResults& results, ShellServices& services, QWidget* parent)
     : QWidget(parent), handOver_(handOver), results_(results), services_(services) {
     setObjectName(QStringLiteral("chartView"));
     setMinimumSize(ChartPainter::kChartCanvasWidth, ChartPainter::kChartCanvasHeight);
 }
 
-void CVantorelView::paintEvent(QPaintEvent*) {
+void ChartView::paintEvent(QPaintEvent*) {
     shown_ = picture_;
     // Lotto picks are shown once: the next repaint no longer draws them.
     picture_.lottoPicks.reset();
@@ -43,7 +42,7 @@ void CVantorelView::paintEvent(QPaintEvent*) {
     ChartPainter(painter, shown_).Paint(rect());
 }
 
-void CVantorelView::mouseDoubleClickEvent(QMouseEvent* event) {
+void ChartView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         OpenSheet();
         return;
@@ -51,17 +50,17 @@ void CVantorelView::mouseDoubleClickEvent(QMouseEvent* event) {
     QWidget::mouseDoubleClickEvent(event);
 }
 
-void CVantorelView::OpenSheet() {
+void ChartView::OpenSheet() {
     picture_ = ChartPicture();
     results_.BeginRun();
-    CPsheet sheet(handOver_, results_, services_);
+    OperationsSheet sheet(handOver_, results_, services_);
     sheet.state().notConfigured = handOver_.configWarningShown;
     sheet.state().startPage = handOver_.savedStartPage;
     sheet.RunSheet(this);
     CollectResults(sheet.state());
 }
 
-void CVantorelView::CollectResults(const SheetState& left) {
+void ChartView::CollectResults(const SheetState& left) {
     ShowChart(CollectChartData(left, results_));
     handOver_.savedStartPage = left.startPage;
     if (left.notConfigured) {
@@ -70,13 +69,13 @@ void CVantorelView::CollectResults(const SheetState& left) {
     handOver_.SaveSetupChoices();
 }
 
-void CVantorelView::ShowChart(const ChartData& chart) {
+void ChartView::ShowChart(const ChartData& chart) {
     RandomGenerator random = RandomGenerator::Seeded(chart.plantedSeed, services_.clock);
     picture_ = MakeChartPicture(chart, ChartSettings(chart), random);
     update();
 }
 
-GameSettings CVantorelView::ChartSettings(const ChartData& chart) const {
+GameSettings ChartView::ChartSettings(const ChartData& chart) const {
     const int game = FirstMarked(chart.pageFlags);
     if (!IsLottoGame(game) || (!chart.lottoChartPending && chart.pickMode == 0)) {
         return {}; // the digit charts need no settings
@@ -87,7 +86,7 @@ GameSettings CVantorelView::ChartSettings(const ChartData& chart) const {
     return ReadGameSettings(services_.profile, needed).value_or(GameSettings{});
 }
 
-void CVantorelView::PrintView() {
+void ChartView::PrintView() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("VanTorel"));
     if (!services_.choosePrinter(printer, 1, this)) {
@@ -105,14 +104,14 @@ void CVantorelView::PrintView() {
     painter.end();
 }
 
-void CVantorelView::ExportChart() {
+void ChartView::ExportChart() {
     const QString path = services_.chooseChartFile(this);
     if (!path.isEmpty()) {
         ExportChartTo(path);
     }
 }
 
-bool CVantorelView::ExportChartTo(const QString& path) {
+bool ChartView::ExportChartTo(const QString& path) {
     const std::optional<ChartFileFormat> format = ChartFileFormatOf(path);
     if (!format) {
         MessageBox(kNotAChartFile, MessageIcon::Exclamation);

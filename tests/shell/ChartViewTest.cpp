@@ -2,10 +2,10 @@
 
 #include "digit/DigitDrawTable.h"
 #include "platform/PlainDecimal.h"
-#include "shell/CMainFrame.h"
-#include "shell/CVantorelApp.h"
 #include "shell/ChartPainter.h"
+#include "shell/MainWindow.h"
 #include "shell/QtMessageSink.h"
+#include "shell/VantorelApp.h"
 
 #include <QImage>
 #include <QMessageBox>
@@ -27,7 +27,7 @@ constexpr std::string_view kHistory =
     "3 2 98/01/05 45 98/01/06 1234\r\n";
 
 // What the view shows at the chart's logical size, painted as a repaint does.
-QImage Shown(CVantorelView& view) {
+QImage Shown(ChartView& view) {
     return view.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
@@ -62,20 +62,20 @@ std::string PdfPageContent(const std::string& pdf) {
     return content;
 }
 
-class CVantorelViewTest : public SheetTest {
+class ChartViewTest : public SheetTest {
 protected:
-    CVantorelViewTest() {
+    ChartViewTest() {
         WriteHistory(kHistory);
         view.resize(ChartPainter::kChartCanvasWidth, ChartPainter::kChartCanvasHeight);
     }
 
-    CVantorelView view{handOver, results, services};
+    ChartView view{handOver, results, services};
 };
 
 // The results of the chart operations are collected after the sheet is gone, from the results the
 // application keeps; they stay through repaints until the next double-click, which replaces them even when
 // the sheet is cancelled.
-TEST_F(CVantorelViewTest, ChartOperationsOfTheDigitPagesReachTheViewAfterTheSheetIsGone) {
+TEST_F(ChartViewTest, ChartOperationsOfTheDigitPagesReachTheViewAfterTheSheetIsGone) {
     DigitDrawTable dated(1);
     dated.Load();
     std::array<int, 10> deciles{};
@@ -107,7 +107,7 @@ TEST_F(CVantorelViewTest, ChartOperationsOfTheDigitPagesReachTheViewAfterTheShee
     EXPECT_EQ(view.chart().pickMode, 258);
 
     // A cancelled run leaves nothing to draw: the title screen.
-    RunSheetFromView(view, [](CPsheet&) {});
+    RunSheetFromView(view, [](OperationsSheet&) {});
     EXPECT_EQ(view.chart().pickMode, 0);
     EXPECT_EQ(view.chart().pageFlags[kThreeNumberPage], 1); // the page the sheet opened on
     EXPECT_EQ(Shown(view), TitleScreen());
@@ -115,7 +115,7 @@ TEST_F(CVantorelViewTest, ChartOperationsOfTheDigitPagesReachTheViewAfterTheShee
 
 // Lotto picks are shown on the first repaint only: a Best Guess without enough history shows its notice
 // with random picks under it, and the next repaint shows neither.
-TEST_F(CVantorelViewTest, LottoPicksAndTheNoticeAreShownOnce) {
+TEST_F(ChartViewTest, LottoPicksAndTheNoticeAreShownOnce) {
     ChartData guess;
     MarkOneHot(guess.pageFlags, kFiveNumberPage);
     guess.pickMode = 1;
@@ -133,7 +133,7 @@ TEST_F(CVantorelViewTest, LottoPicksAndTheNoticeAreShownOnce) {
 }
 
 // Ctrl+P prints the chart on one page; File > Export Chart saves what the window shows as PNG or SVG.
-TEST_F(CVantorelViewTest, PrintingAndExportShowWhatTheWindowShows) {
+TEST_F(ChartViewTest, PrintingAndExportShowWhatTheWindowShows) {
     RunOnOk(view, kThreeNumberPage, {"distributionRadio"});
     const QImage chart = Shown(view);
 
@@ -177,10 +177,10 @@ TEST(SheetSizeTest, SheetShowsEveryTabWholeAlsoAfterTheNotConfiguredWarning) {
     QtMessageSink boxes;
     const ScopedMessageSink installed(boxes);
     profile.WriteString(kSettingsSection, kKey6BC, "49"); // not a first run, but "5BC" is missing
-    CVantorelApp app(profile, clock, &BuildSheetPages);
+    VantorelApp app(profile, clock, &BuildSheetPages);
     ASSERT_TRUE(app.InitInstance());
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(app.mainFrame()));
-    CVantorelView& view = app.mainFrame()->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(app.mainWindow()));
+    ChartView& view = app.mainWindow()->view();
 
     std::string warning;
     QTimer::singleShot(100, &view, [&warning] {
@@ -191,7 +191,7 @@ TEST(SheetSizeTest, SheetShowsEveryTabWholeAlsoAfterTheNotConfiguredWarning) {
     });
     bool looked = false;
     QTimer::singleShot(300, &view, [&looked] {
-        auto* running = qobject_cast<CPsheet*>(QApplication::activeModalWidget());
+        auto* running = qobject_cast<OperationsSheet*>(QApplication::activeModalWidget());
         ASSERT_NE(running, nullptr);
         looked = true;
         const QTabBar* tabs = running->findChild<QTabWidget*>(QStringLiteral("pageTabs"))->tabBar();

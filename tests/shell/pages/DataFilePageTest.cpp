@@ -2,8 +2,8 @@
 
 #include "digit/DigitDrawTable.h"
 #include "platform/PlainDecimal.h"
-#include "shell/pages/C4num.h"
-#include "shell/pages/CAdvanced.h"
+#include "shell/pages/DataFilePage.h"
+#include "shell/pages/FourNumberPage.h"
 #include "store/DataFileTexts.h"
 #include "store/DataImport.h"
 #include "store/HistoryBackup.h"
@@ -66,9 +66,9 @@ ModalDialogs::Action ClickIn(const char* button) {
     };
 }
 
-class CAdvancedTest : public SheetTest {
+class DataFilePageTest : public SheetTest {
 protected:
-    CAdvancedTest() {
+    DataFilePageTest() {
         WriteHistory(kHistory);
         services.chooseFileToOpen = [this](const QString&, const QString& filter, QWidget*) {
             fileDialogFilters.push_back(filter.toStdString());
@@ -141,7 +141,7 @@ protected:
     Lines fileDialogFilters;
 };
 
-TEST_F(CAdvancedTest, EachOperationEnablesTheControlsItNeeds) {
+TEST_F(DataFilePageTest, EachOperationEnablesTheControlsItNeeds) {
     EXPECT_EQ(EnabledControls(), "");
     EXPECT_FALSE(Shown("processingPicture") || Shown("blankPicture") || Shown("completionPicture"));
     const struct {
@@ -172,7 +172,7 @@ constexpr std::string_view kSixNumberResults = "Draw Date,Winning Numbers,Bonus 
                                                "01/03/1998,01 02 03 04 05 06,11,2X\n"
                                                "01/07/1998,10 11 12 13 14 15,2,\n";
 
-class ResultsImportPageTest : public CAdvancedTest {
+class ResultsImportPageTest : public DataFilePageTest {
 protected:
     // Chooses the item, the game and the file (and, when given, the column) and applies.
     void ImportResults(std::string_view gameRadio, const std::filesystem::path& file,
@@ -270,7 +270,7 @@ TEST_F(ResultsImportPageTest, RefusesWithItsMessageAndWritesNothing) {
     }
 }
 
-TEST_F(CAdvancedTest, ImportNewWritesANewHistoryAndWarnsOnceForEachLineItWouldShadow) {
+TEST_F(DataFilePageTest, ImportNewWritesANewHistoryAndWarnsOnceForEachLineItWouldShadow) {
     WriteFile("new.txt", "Drawings of January\n01/04/98 456\n01/05/98 089\n");
     ChooseOperation("Data Import (NEW)");
     Press("fourNumberGameRadio");
@@ -314,7 +314,7 @@ TEST_F(CAdvancedTest, ImportNewWritesANewHistoryAndWarnsOnceForEachLineItWouldSh
     EXPECT_TRUE(messages.texts().empty());
 }
 
-TEST_F(CAdvancedTest, AnImportThatFailsLeavesTheHistoryAsItWas) {
+TEST_F(DataFilePageTest, AnImportThatFailsLeavesTheHistoryAsItWas) {
     ChooseOperation("Data Import (NEW)");
     Select("threeNumber", "undated");
     ChooseFile("importButton", "missing.txt");
@@ -328,7 +328,7 @@ TEST_F(CAdvancedTest, AnImportThatFailsLeavesTheHistoryAsItWas) {
     EXPECT_FALSE(WorkFilesLeftIn());
 }
 
-TEST_F(CAdvancedTest, ImportAppendWithAndWithoutFiltering) {
+TEST_F(DataFilePageTest, ImportAppendWithAndWithoutFiltering) {
     // Prize amounts after each drawing: only filtering keeps them out.
     WriteFile("prizes.txt", "01/04/98 456 $500\n01/05/98 089 $20\n");
     // A path longer than the entry field is imported whole.
@@ -362,7 +362,7 @@ TEST_F(CAdvancedTest, ImportAppendWithAndWithoutFiltering) {
     EXPECT_EQ(messages.texts().size(), 2U);
 }
 
-TEST_F(CAdvancedTest, AutomaticAndManualAskForGameAndDataType) {
+TEST_F(DataFilePageTest, AutomaticAndManualAskForGameAndDataType) {
     ChooseOperation("Data Import (APPEND)");
     Press("threeNumberGameRadio");
     Press("automaticButton"); // a game, but no data type
@@ -375,7 +375,7 @@ TEST_F(CAdvancedTest, AutomaticAndManualAskForGameAndDataType) {
     EXPECT_EQ(messages.texts(), Lines{"No Game Type or\nData Type Selected.."});
 }
 
-TEST_F(CAdvancedTest, ManualEntryAppendsOneDrawingOrSaysWhyNot) {
+TEST_F(DataFilePageTest, ManualEntryAppendsOneDrawingOrSaysWhyNot) {
     const std::string_view appended =
         "0 3 7 70 123\r\n1 3 98/01/02 123 98/01/03 7 98/01/04 007\r\n2 2 1234 45\r\n";
     const struct {
@@ -406,7 +406,7 @@ TEST_F(CAdvancedTest, ManualEntryAppendsOneDrawingOrSaysWhyNot) {
     }
 }
 
-TEST_F(CAdvancedTest, EnterInTheEntryFieldEntersTheDrawingAndKeepsTheSheetOpen) {
+TEST_F(DataFilePageTest, EnterInTheEntryFieldEntersTheDrawingAndKeepsTheSheetOpen) {
     ChooseOperation("Data Import (APPEND)");
     Select("threeNumber", "undated");
     Press("manualButton");
@@ -426,7 +426,7 @@ TEST_F(CAdvancedTest, EnterInTheEntryFieldEntersTheDrawingAndKeepsTheSheetOpen) 
     EXPECT_EQ(ResultLines(), (Lines{"We MAY have a WINNER here !", "789  was found."}));
 }
 
-TEST_F(CAdvancedTest, AnalysisReportGoesToDejaView) {
+TEST_F(DataFilePageTest, AnalysisReportGoesToDejaView) {
     WriteHistory("0 2 7 70\r\n1 1 98/02/30 7\r\n");
     ChooseOperation("Analyze Datafile Errors");
     Press("applySelectionButton");
@@ -440,7 +440,7 @@ TEST_F(CAdvancedTest, AnalysisReportGoesToDejaView) {
     EXPECT_TRUE(messages.texts().empty());
 }
 
-TEST_F(CAdvancedTest, ComparisonReportGoesToDejaView) {
+TEST_F(DataFilePageTest, ComparisonReportGoesToDejaView) {
     WriteFile("picks.txt", "7\n45\n");
     ChooseOperation("Compare External File");
     ChooseFile("compareButton", "picks.txt");
@@ -468,10 +468,10 @@ TEST_F(CAdvancedTest, ComparisonReportGoesToDejaView) {
     EXPECT_EQ(sheet->activeIndex(), kDataFilePage);
 }
 
-TEST_F(CAdvancedTest, ComparisonWithAGamePageThatThisBuildLacksIsRefused) {
-    services.buildPages = [](CPsheet& built) {
-        return std::vector<SheetPage*>{new SheetPage(built, kThreeNumberPage), new C4num(built),
-                                       new CAdvanced(built), new CViewPP(built)};
+TEST_F(DataFilePageTest, ComparisonWithAGamePageThatThisBuildLacksIsRefused) {
+    services.buildPages = [](OperationsSheet& built) {
+        return std::vector<SheetPage*>{new SheetPage(built, kThreeNumberPage), new FourNumberPage(built),
+                                       new DataFilePage(built), new ResultListPage(built)};
     };
     OpenSheet(kFourNumberPage);
     sheet->SetActivePage(kDataFilePage);
@@ -483,7 +483,7 @@ TEST_F(CAdvancedTest, ComparisonWithAGamePageThatThisBuildLacksIsRefused) {
     EXPECT_EQ(sheet->activeIndex(), kDataFilePage);
 }
 
-TEST_F(CAdvancedTest, PatternSearchThroughEnterData) {
+TEST_F(DataFilePageTest, PatternSearchThroughEnterData) {
     ChooseOperation("Pattern Searching");
     Press("undatedDataRadio");
     const ModalDialogs dialogs({[](QDialog& dialog) {
@@ -496,7 +496,7 @@ TEST_F(CAdvancedTest, PatternSearchThroughEnterData) {
     EXPECT_EQ(ResultLines(), (Lines{"The pattern 7 was found in 2 draws:", "007  070  "}));
 }
 
-TEST_F(CAdvancedTest, APlantedSeedRepeatsRandomUntilUnplanted) {
+TEST_F(DataFilePageTest, APlantedSeedRepeatsRandomUntilUnplanted) {
     const auto plant = [this](std::string_view seed) {
         sheet->SetActivePage(kDataFilePage);
         ChooseOperation("Seed Random Machine");
@@ -536,7 +536,7 @@ TEST_F(CAdvancedTest, APlantedSeedRepeatsRandomUntilUnplanted) {
 }
 
 // The dialog offers Backup while there is a history and Restore while there is a backup.
-TEST_F(CAdvancedTest, BackupAndRestoreThroughTheBackupDialog) {
+TEST_F(DataFilePageTest, BackupAndRestoreThroughTheBackupDialog) {
     ChooseOperation("Backup Datafile");
     Lines states; // the two buttons, each time the dialog opens
     // Opens the dialog once for each button to click in it (none: the dialog is cancelled).
@@ -578,7 +578,7 @@ TEST_F(CAdvancedTest, BackupAndRestoreThroughTheBackupDialog) {
                              "backupDatafileButton on", "restoreDatafileButton off"})); // no backup
 }
 
-TEST_F(CAdvancedTest, ImportKeepsTheWindowPaintedAndThePageDisabled) {
+TEST_F(DataFilePageTest, ImportKeepsTheWindowPaintedAndThePageDisabled) {
     std::string drawings;
     for (int i = 0; i < 200; ++i) {
         drawings += std::to_string(100 + i) + '\n';
@@ -610,7 +610,7 @@ TEST_F(CAdvancedTest, ImportKeepsTheWindowPaintedAndThePageDisabled) {
                 IsEnabled(kDataFilePage, "automaticButton"));
 }
 
-TEST_F(CAdvancedTest, RepairIsAnnouncedWithoutChangingTheFile) {
+TEST_F(DataFilePageTest, RepairIsAnnouncedWithoutChangingTheFile) {
     ChooseOperation("Repair Datafile Errors");
     Press("applySelectionButton");
     ASSERT_EQ(messages.texts().size(), 1U);

@@ -53,9 +53,9 @@ TEST(ResultListPrintingTest, HeadingNamesTheGameAndThePage) {
 
 // "Deja View" on the sample history; its print dialog answers with printRange (first, last page; 0 for
 // all) into print.pdf, or cancels when printRange is empty.
-class CViewPPTest : public SheetTest {
+class ResultListPageTest : public SheetTest {
 protected:
-    CViewPPTest() {
+    ResultListPageTest() {
         services.choosePrinter = [this](QPrinter& printer, int pageCount, QWidget*) {
             printDialogPageCounts.push_back(pageCount);
             if (printRange.empty()) {
@@ -70,7 +70,7 @@ protected:
         OpenSheet();
     }
 
-    CViewPP& list() const { return *sheet->pageAs<CViewPP>(kDejaViewPage); }
+    ResultListPage& list() const { return *sheet->pageAs<ResultListPage>(kDejaViewPage); }
 
     int PrintedPages() const {
         const std::string content = ReadFile(printed);
@@ -84,7 +84,7 @@ protected:
     std::vector<int> printDialogPageCounts;
 };
 
-TEST_F(CViewPPTest, PrintsTheChosenPagesThroughThePrintDialog) {
+TEST_F(ResultListPageTest, PrintsTheChosenPagesThroughThePrintDialog) {
     Click(kDejaViewPage, "printListButton"); // an empty list: no dialog
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"There is nothing to print."});
     EXPECT_TRUE(printDialogPageCounts.empty());
@@ -106,7 +106,7 @@ TEST_F(CViewPPTest, PrintsTheChosenPagesThroughThePrintDialog) {
     EXPECT_EQ(printDialogPageCounts, (std::vector<int>{2, 4, 4}));
 }
 
-TEST_F(CViewPPTest, DataFileTextIsShownOnceInsteadOfGameReports) {
+TEST_F(ResultListPageTest, DataFileTextIsShownOnceInsteadOfGameReports) {
     results.KeepFileReport("first\n\nthird\nlast without end");
     sheet->SetActivePage(kDejaViewPage);
     EXPECT_EQ(ResultLines(), (std::vector<std::string>{"first", "", "third", "last without end"}));

@@ -5,12 +5,12 @@
 namespace vantorel {
 
 // The "3 Number" page (page index 0).
-class C3num final : public DigitGamePage {
+class ThreeNumberPage final : public DigitGamePage {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(C3num)
+    Q_DISABLE_COPY_MOVE(ThreeNumberPage)
 
 public:
-    explicit C3num(CPsheet& sheet) : DigitGamePage(sheet, kThreeNumber) {
+    explicit ThreeNumberPage(OperationsSheet& sheet) : DigitGamePage(sheet, kThreeNumber) {
         setObjectName(QStringLiteral("threeNumberPage"));
     }
 };

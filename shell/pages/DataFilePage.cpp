@@ -1,12 +1,12 @@
-#include "shell/pages/CAdvanced.h"
+#include "shell/pages/DataFilePage.h"
 
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 #include "platform/PlainDecimal.h"
 #include "shell/Artwork.h"
-#include "shell/CPsheet.h"
-#include "shell/CViewPP.h"
 #include "shell/NamedControls.h"
+#include "shell/OperationsSheet.h"
+#include "shell/ResultListPage.h"
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
 #include "shell/pages/BackupDialog.h"
@@ -105,7 +105,7 @@ constexpr std::array<GameCaption, kGameCount> kGameCaptions = {{
 
 // "The 5 Number page is not available in this build, so its history cannot be compared."
 std::string GamePageMissingMessage(int game) {
-    return "The " + CPsheet::PageTitle(game).toStdString() +
+    return "The " + OperationsSheet::PageTitle(game).toStdString() +
            " page is not available in this build, so its history cannot be compared.";
 }
 
@@ -115,7 +115,7 @@ std::string SeedPlantedMessage(std::string_view seedText) {
     return "Seed " + std::string(seedText) + " is planted.\nTo unplant enter a seed of 0.";
 }
 
-CAdvanced::CAdvanced(CPsheet& sheet) : SheetPage(sheet, kDataFilePage) {
+DataFilePage::DataFilePage(OperationsSheet& sheet) : SheetPage(sheet, kDataFilePage) {
     setObjectName(QStringLiteral("dataFilePage"));
 
     auto* choices = new QHBoxLayout;
@@ -147,14 +147,14 @@ CAdvanced::CAdvanced(CPsheet& sheet) : SheetPage(sheet, kDataFilePage) {
     completionPicture_->hide();
 }
 
-QPushButton* CAdvanced::MakeButton(const char* objectName, const char* caption,
-                                   void (CAdvanced::*handler)()) {
+QPushButton* DataFilePage::MakeButton(const char* objectName, const char* caption,
+                                      void (DataFilePage::*handler)()) {
     auto* button = MakeNamed<QPushButton>(objectName, caption, this);
     connect(button, &QPushButton::clicked, this, handler);
     return button;
 }
 
-QWidget* CAdvanced::BuildOperationRow() {
+QWidget* DataFilePage::BuildOperationRow() {
     auto* row = new QWidget(this);
     auto* label = new QLabel(QStringLiteral("Select  Operation"), row);
     label->setObjectName(QStringLiteral("selectOperationLabel"));
@@ -166,8 +166,9 @@ QWidget* CAdvanced::BuildOperationRow() {
     operationList_->setPlaceholderText(QStringLiteral("(choose an operation)"));
     operationList_->setCurrentIndex(-1);
     label->setBuddy(operationList_);
-    connect(operationList_, &QComboBox::activated, this, &CAdvanced::OnOperationChosen);
-    applySelectionButton_ = MakeButton("applySelectionButton", "Apply Selection", &CAdvanced::ApplySelection);
+    connect(operationList_, &QComboBox::activated, this, &DataFilePage::OnOperationChosen);
+    applySelectionButton_ =
+        MakeButton("applySelectionButton", "Apply Selection", &DataFilePage::ApplySelection);
 
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -177,26 +178,26 @@ QWidget* CAdvanced::BuildOperationRow() {
     return row;
 }
 
-QWidget* CAdvanced::BuildGameGroup() {
+QWidget* DataFilePage::BuildGameGroup() {
     auto* group = new QGroupBox(QStringLiteral("Game Selection"), this);
     auto* layout = new QVBoxLayout(group);
     for (std::size_t game = 0; game < gameRadios_.size(); ++game) {
         gameRadios_[game] =
             MakeNamed<QRadioButton>(kGameCaptions[game].objectName, kGameCaptions[game].caption, group);
-        connect(gameRadios_[game], &QRadioButton::clicked, this, &CAdvanced::HideCompletion);
+        connect(gameRadios_[game], &QRadioButton::clicked, this, &DataFilePage::HideCompletion);
         layout->addWidget(gameRadios_[game]);
     }
     layout->addStretch();
     return group;
 }
 
-QWidget* CAdvanced::BuildDataGroup() {
+QWidget* DataFilePage::BuildDataGroup() {
     auto* group = new QGroupBox(QStringLiteral("Comparison and Import"), this);
     datedRadio_ = MakeNamed<QRadioButton>("datedDataRadio", "Use Dated Data", group);
     undatedRadio_ = MakeNamed<QRadioButton>("undatedDataRadio", "Use Undated Data", group);
     auto* layout = new QVBoxLayout(group);
     for (QRadioButton* radio : {datedRadio_, undatedRadio_}) {
-        connect(radio, &QRadioButton::clicked, this, &CAdvanced::HideCompletion);
+        connect(radio, &QRadioButton::clicked, this, &DataFilePage::HideCompletion);
         layout->addWidget(radio);
     }
     return group;
@@ -204,7 +205,7 @@ QWidget* CAdvanced::BuildDataGroup() {
 
 // The progress light's two pictures and the completion picture share one place of a fixed size, so the
 // page does not move when they come and go.
-QWidget* CAdvanced::BuildPictureArea() {
+QWidget* DataFilePage::BuildPictureArea() {
     pictureArea_ = new QWidget(this);
     pictureArea_->setObjectName(QStringLiteral("pictureArea"));
     processingPicture_ = new DrawnPicture(DataFilePicture::kProcessing, pictureArea_);
@@ -222,14 +223,14 @@ QWidget* CAdvanced::BuildPictureArea() {
     return pictureArea_;
 }
 
-QWidget* CAdvanced::BuildFileButtons() {
+QWidget* DataFilePage::BuildFileButtons() {
     auto* group = new QGroupBox(QStringLiteral("Data Entry and Files"), this);
-    manualButton_ = MakeButton("manualButton", "Manual", &CAdvanced::StartManualEntry);
-    automaticButton_ = MakeButton("automaticButton", "Automatic", &CAdvanced::StartAutomaticEntry);
-    filterDataButton_ = MakeButton("filterDataButton", "Filter Data", &CAdvanced::AskToFilter);
-    importButton_ = MakeButton("importButton", "Import", &CAdvanced::ChooseImportFile);
-    compareButton_ = MakeButton("compareButton", "Compare", &CAdvanced::ChooseCompareFile);
-    backupButton_ = MakeButton("backupButton", "Backup", &CAdvanced::OpenBackupDialog);
+    manualButton_ = MakeButton("manualButton", "Manual", &DataFilePage::StartManualEntry);
+    automaticButton_ = MakeButton("automaticButton", "Automatic", &DataFilePage::StartAutomaticEntry);
+    filterDataButton_ = MakeButton("filterDataButton", "Filter Data", &DataFilePage::AskToFilter);
+    importButton_ = MakeButton("importButton", "Import", &DataFilePage::ChooseImportFile);
+    compareButton_ = MakeButton("compareButton", "Compare", &DataFilePage::ChooseCompareFile);
+    backupButton_ = MakeButton("backupButton", "Backup", &DataFilePage::OpenBackupDialog);
     auto* layout = new QHBoxLayout(group);
     for (QPushButton* button : {manualButton_, automaticButton_, filterDataButton_}) {
         button->setParent(group);
@@ -243,12 +244,12 @@ QWidget* CAdvanced::BuildFileButtons() {
     return group;
 }
 
-QWidget* CAdvanced::BuildEntryRow() {
+QWidget* DataFilePage::BuildEntryRow() {
     auto* row = new QWidget(this);
     entryEdit_ = new QLineEdit(row);
     entryEdit_->setObjectName(QStringLiteral("entryEdit"));
     entryEdit_->setMaxLength(kEntryFieldLength);
-    enterDataButton_ = MakeButton("enterDataButton", "Enter Data", &CAdvanced::EnterData);
+    enterDataButton_ = MakeButton("enterDataButton", "Enter Data", &DataFilePage::EnterData);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(entryEdit_, 1);
@@ -259,7 +260,7 @@ QWidget* CAdvanced::BuildEntryRow() {
 
 // Beside the chosen path: the column of a results file that holds the game's numbers, for files that
 // hold several games in columns. Empty, the numbers are read right after the date.
-QWidget* CAdvanced::BuildResultsColumnField(QWidget* parent) {
+QWidget* DataFilePage::BuildResultsColumnField(QWidget* parent) {
     auto* field = new QWidget(parent);
     auto* label = new QLabel(QStringLiteral("Column"), field);
     resultsColumnEdit_ = new QLineEdit(field);
@@ -277,14 +278,14 @@ QWidget* CAdvanced::BuildResultsColumnField(QWidget* parent) {
     return field;
 }
 
-void CAdvanced::OnSetActive() {
+void DataFilePage::OnSetActive() {
     handOver().MarkListReturnPage(kDataFilePage);
     handOver().MarkSetupReturnPage(kDataFilePage);
     HideCompletion();
     update();
 }
 
-std::optional<DataFileOperation> CAdvanced::ChosenOperation() const {
+std::optional<DataFileOperation> DataFilePage::ChosenOperation() const {
     const int index = operationList_->currentIndex();
     if (index < 0 || index >= static_cast<int>(kListItems.size())) {
         return std::nullopt;
@@ -292,7 +293,7 @@ std::optional<DataFileOperation> CAdvanced::ChosenOperation() const {
     return kListItems[static_cast<std::size_t>(index)].operation;
 }
 
-void CAdvanced::OnOperationChosen(int index) {
+void DataFilePage::OnOperationChosen(int index) {
     if (index < 0 || index >= static_cast<int>(kListItems.size())) {
         return;
     }
@@ -319,7 +320,7 @@ void CAdvanced::OnOperationChosen(int index) {
     resultsColumnEdit_->setEnabled(row.resultsColumn);
 }
 
-int CAdvanced::SelectedGame() const {
+int DataFilePage::SelectedGame() const {
     for (std::size_t game = 0; game < gameRadios_.size(); ++game) {
         if (gameRadios_[game]->isChecked()) {
             return static_cast<int>(game);
@@ -328,35 +329,35 @@ int CAdvanced::SelectedGame() const {
     return -1;
 }
 
-int CAdvanced::SelectedDataType() const {
+int DataFilePage::SelectedDataType() const {
     if (datedRadio_->isChecked()) {
         return 1;
     }
     return undatedRadio_->isChecked() ? 0 : -1;
 }
 
-void CAdvanced::HideCompletion() {
+void DataFilePage::HideCompletion() {
     completionPicture_->hide();
     RepaintPictures();
 }
 
 // ---- Choosing files and entry modes ----
 
-QString CAdvanced::ChooseFile(const QString& caption, const QString& filter) {
+QString DataFilePage::ChooseFile(const QString& caption, const QString& filter) {
     return services().chooseFileToOpen(caption, filter.isEmpty() ? Latin1(kDataFileFilter) : filter, this);
 }
 
-void CAdvanced::ShowChosenFile(const QString& path) {
+void DataFilePage::ShowChosenFile(const QString& path) {
     entryEdit_->setMaxLength(std::max(kEntryFieldLength, static_cast<int>(path.size())));
     entryEdit_->setText(path);
     entryEdit_->setCursorPosition(0);
 }
 
-void CAdvanced::PrepareEntryForTyping() {
+void DataFilePage::PrepareEntryForTyping() {
     entryEdit_->setMaxLength(kEntryFieldLength);
 }
 
-std::filesystem::path CAdvanced::EntryPath() const {
+std::filesystem::path DataFilePage::EntryPath() const {
 #ifdef Q_OS_WIN
     return std::filesystem::path(entryEdit_->text().toStdWString());
 #else
@@ -364,7 +365,7 @@ std::filesystem::path CAdvanced::EntryPath() const {
 #endif
 }
 
-void CAdvanced::ChooseFileToApply(const QString& caption, const QString& filter) {
+void DataFilePage::ChooseFileToApply(const QString& caption, const QString& filter) {
     const QString path = ChooseFile(caption, filter);
     if (path.isEmpty()) {
         return;
@@ -373,7 +374,7 @@ void CAdvanced::ChooseFileToApply(const QString& caption, const QString& filter)
     applySelectionButton_->setEnabled(true);
 }
 
-void CAdvanced::ChooseImportFile() {
+void DataFilePage::ChooseImportFile() {
     if (ChosenOperation() == DataFileOperation::kResultsImport) {
         ChooseFileToApply(QStringLiteral("Choose the results file to import"), Latin1(kResultsFileFilter));
     } else {
@@ -381,14 +382,14 @@ void CAdvanced::ChooseImportFile() {
     }
 }
 
-void CAdvanced::ChooseCompareFile() {
+void DataFilePage::ChooseCompareFile() {
     const QString path = ChooseFile(QStringLiteral("Choose the file of picks to compare"));
     if (!path.isEmpty()) {
         ShowChosenFile(path);
     }
 }
 
-void CAdvanced::StartAutomaticEntry() {
+void DataFilePage::StartAutomaticEntry() {
     automaticEntry_ = true;
     entryEdit_->clear();
     enterDataButton_->setEnabled(false);
@@ -400,7 +401,7 @@ void CAdvanced::StartAutomaticEntry() {
     ChooseFileToApply(QStringLiteral("Choose the file to append"));
 }
 
-void CAdvanced::StartManualEntry() {
+void DataFilePage::StartManualEntry() {
     automaticEntry_ = false;
     entryEdit_->clear();
     if (SelectedGame() < 0 && !DataTypeChosen()) {
@@ -413,12 +414,12 @@ void CAdvanced::StartManualEntry() {
     entryEdit_->setFocus();
 }
 
-void CAdvanced::AskToFilter() {
+void DataFilePage::AskToFilter() {
     filterImport_ =
         MessageBox(kFilterQuestion, MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
-void CAdvanced::OpenBackupDialog() {
+void DataFilePage::OpenBackupDialog() {
     BackupDialog dialog(services().profile, this);
     dialog.exec();
     if (dialog.restored()) {
@@ -428,7 +429,7 @@ void CAdvanced::OpenBackupDialog() {
 
 // ---- "Apply Selection" ----
 
-void CAdvanced::ApplySelection() {
+void DataFilePage::ApplySelection() {
     HideCompletion(); // it tells of the last import only until something else starts
     const int game = SelectedGame();
     const std::optional<DataFileOperation> operation = ChosenOperation();
@@ -464,7 +465,7 @@ void CAdvanced::ApplySelection() {
     }
 }
 
-void CAdvanced::AnalyseDatafile() {
+void DataFilePage::AnalyseDatafile() {
     // The analysis checks every section against the settings, so all five must be usable.
     const std::optional<GameSettings> settings = ReadGameSettings(services().profile, GameSettingKeys::All());
     if (!settings) {
@@ -479,12 +480,12 @@ void CAdvanced::AnalyseDatafile() {
     ShowProgressOff();
     applySelectionButton_->setEnabled(true);
     sheet().SetActivePage(kDejaViewPage);
-    if (CViewPP* list = sheet().pageAs<CViewPP>(kDejaViewPage)) {
+    if (ResultListPage* list = sheet().pageAs<ResultListPage>(kDejaViewPage)) {
         list->AddLines(ShowAnalysisReport(table));
     }
 }
 
-void CAdvanced::CompareExternalFile(int game) {
+void DataFilePage::CompareExternalFile(int game) {
     if (game < 0) {
         MessageBox(kNoGameTypeSelected);
         return;
@@ -507,7 +508,7 @@ void CAdvanced::CompareExternalFile(int game) {
     sheet().SetActivePage(kDejaViewPage);
 }
 
-std::optional<GameSettings> CAdvanced::SettingsForHistoryImport(int game) {
+std::optional<GameSettings> DataFilePage::SettingsForHistoryImport(int game) {
     if (game < 0 || !DataTypeChosen()) {
         MessageBox(kSelectGameAndData);
         return std::nullopt;
@@ -515,7 +516,7 @@ std::optional<GameSettings> CAdvanced::SettingsForHistoryImport(int game) {
     return ReadGameSettings(services().profile, SettingsOfDrawingShape(game));
 }
 
-void CAdvanced::ImportNewHistory(int game) {
+void DataFilePage::ImportNewHistory(int game) {
     const std::optional<GameSettings> settings = SettingsForHistoryImport(game);
     if (!settings) {
         return;
@@ -547,7 +548,7 @@ void CAdvanced::ImportNewHistory(int game) {
     }
 }
 
-void CAdvanced::ImportIntoHistory(int game) {
+void DataFilePage::ImportIntoHistory(int game) {
     const std::optional<GameSettings> settings = SettingsForHistoryImport(game);
     if (!settings) {
         return;
@@ -559,7 +560,7 @@ void CAdvanced::ImportIntoHistory(int game) {
 }
 
 // Reads a results file as published into the game's dated history; ImportResults asks and tells the rest.
-void CAdvanced::ImportResultsFile(int game) {
+void DataFilePage::ImportResultsFile(int game) {
     if (game < 0) {
         MessageBox(kNoGameTypeSelected);
         return;
@@ -579,7 +580,7 @@ void CAdvanced::ImportResultsFile(int game) {
     });
 }
 
-bool CAdvanced::RunImport(const ImportRoutine& import) {
+bool DataFilePage::RunImport(const ImportRoutine& import) {
     HideCompletion();
     ShowProcessing();
     applySelectionButton_->setEnabled(false);
@@ -598,7 +599,7 @@ bool CAdvanced::RunImport(const ImportRoutine& import) {
     return imported;
 }
 
-void CAdvanced::WhileBusy(const std::function<void()>& work) {
+void DataFilePage::WhileBusy(const std::function<void()>& work) {
     const QPointer<QWidget> focus = QApplication::focusWidget();
     setEnabled(false);
     work();
@@ -610,13 +611,13 @@ void CAdvanced::WhileBusy(const std::function<void()>& work) {
     }
 }
 
-void CAdvanced::NoteHistoryChanged() {
+void DataFilePage::NoteHistoryChanged() {
     ++sheet().state().historyRewrites;
 }
 
 // ---- "Enter Data" ----
 
-void CAdvanced::EnterData() {
+void DataFilePage::EnterData() {
     const std::optional<DataFileOperation> operation = ChosenOperation();
     if (entryEdit_->text().isEmpty() && operation != DataFileOperation::kPatternSearch) {
         MessageBox(kNoDataEntered);
@@ -636,7 +637,7 @@ void CAdvanced::EnterData() {
     }
 }
 
-void CAdvanced::AppendTypedDrawing(int game, bool dated) {
+void DataFilePage::AppendTypedDrawing(int game, bool dated) {
     if (game < 0) {
         MessageBox(kNoGameTypeSelected);
         return;
@@ -659,7 +660,7 @@ void CAdvanced::AppendTypedDrawing(int game, bool dated) {
 }
 
 // A seed whose value is 0 (also "00" or a text without digits) plants nothing, as 0 is no seed.
-void CAdvanced::PlantSeed() {
+void DataFilePage::PlantSeed() {
     const std::string text = entryEdit_->text().toStdString();
     const int seed = PlainDecimal(text);
     handOver().plantedSeed = seed;
@@ -670,26 +671,26 @@ void CAdvanced::PlantSeed() {
 
 // ---- The progress light ----
 
-void CAdvanced::ShowProcessing() {
+void DataFilePage::ShowProcessing() {
     processingPicture_->show();
     blankPicture_->hide();
     RepaintPictures();
 }
 
-void CAdvanced::ShowProgressOff() {
+void DataFilePage::ShowProgressOff() {
     processingPicture_->hide();
     blankPicture_->show();
     RepaintPictures();
 }
 
-void CAdvanced::HideProgress() {
+void DataFilePage::HideProgress() {
     processingPicture_->hide();
     blankPicture_->hide();
 }
 
 // Swaps the two pictures of the progress light. The rest of the window is repainted every
 // kRepaintIntervalMs; user input waits until the import is done.
-void CAdvanced::BlinkProgress() {
+void DataFilePage::BlinkProgress() {
     const bool lit = !processingPicture_->isHidden();
     processingPicture_->setHidden(lit);
     blankPicture_->setHidden(!lit);
@@ -700,7 +701,7 @@ void CAdvanced::BlinkProgress() {
     }
 }
 
-void CAdvanced::RepaintPictures() {
+void DataFilePage::RepaintPictures() {
     pictureArea_->repaint();
 }
 
