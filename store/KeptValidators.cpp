@@ -185,7 +185,6 @@ FileFault KeepValidators(FileSystem& files, const std::filesystem::path& folder,
     case ReadStatus::kTooLarge:
         return FileFault::kTooLarge;
     case ReadStatus::kNotOpened:
-    case ReadStatus::kLinkLoop:
     case ReadStatus::kReadFailed:
         return FileFault::kOther;
     }
