@@ -31,7 +31,9 @@ constexpr std::string_view kChartNotSaved = "The chart could not be saved to\n";
 ChartView::ChartView(HandOver& handOver, SheetResults& results, ShellServices& services, QWidget* parent)
     : QWidget(parent), handOver_(handOver), results_(results), services_(services) {
     setObjectName(QStringLiteral("chartView"));
-    setMinimumSize(ChartPainter::kChartCanvasWidth, ChartPainter::kChartCanvasHeight);
+    // The chart scales to any size; half the canvas keeps it readable and lets the window fit small screens
+    // at large scale factors.
+    setMinimumSize(ChartPainter::kChartCanvasWidth / 2, ChartPainter::kChartCanvasHeight / 2);
 }
 
 void ChartView::paintEvent(QPaintEvent*) {
@@ -58,6 +60,7 @@ void ChartView::OpenSheet() {
     sheet.state().startPage = handOver_.savedStartPage;
     sheet.RunSheet(this);
     CollectResults(sheet.state());
+    emit SheetClosed();
 }
 
 void ChartView::CollectResults(const SheetState& left) {

@@ -27,7 +27,7 @@ public:
     // Shows the chart of newly collected chart data, replacing everything shown before: reads the game
     // maximums and takes the lotto picks (with the planted seed, or the clock when there is none).
     void ShowChart(const ChartData& chart);
-    // Prints what the window shows, fitted to one page.
+    // Prints what the window shows, fitted to one page inside the printer's margins.
     void PrintView();
     // Asks for a file and saves what the window shows there as a PNG or SVG picture.
     void ExportChart();
@@ -38,6 +38,10 @@ public:
     const ChartData& chart() const { return picture_.chart; }
     // What the window shows: the picture of its last repaint.
     const ChartPicture& shownPicture() const { return shown_; }
+
+signals:
+    // The operations sheet has closed and its results are collected; the history may have changed.
+    void SheetClosed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
