@@ -99,12 +99,22 @@ void ChartView::PrintView() {
     if (!painter.begin(&printer)) {
         return;
     }
-    const QRectF page = painter.viewport();
-    const double scale = std::min(page.width() / width(), page.height() / height());
-    painter.translate((page.width() - width() * scale) / 2, 0);
+    // What the window shows, as large as the page's area allows, centred across it, at its top.
+    const QRectF area = ChartPrintArea(printer);
+    const double scale = std::min(area.width() / width(), area.height() / height());
+    painter.translate(area.left() + (area.width() - width() * scale) / 2, area.top());
     painter.scale(scale, scale);
     ChartPainter(painter, shown_).Paint(rect());
     painter.end();
+}
+
+QRectF ChartPrintArea(const QPrinter& printer) {
+    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+    const QRectF printable = printer.pageRect(QPrinter::DevicePixel);
+    const double least = kLeastPrintMarginMillimetres * printer.resolution() / 25.4;
+    const QRectF area = printable.intersected(paper.adjusted(least, least, -least, -least));
+    // The painter's origin is the printable area's top-left corner.
+    return area.translated(-printable.topLeft());
 }
 
 void ChartView::ExportChart() {

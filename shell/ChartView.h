@@ -3,11 +3,18 @@
 #include "shell/ChartData.h"
 #include "shell/ChartPicture.h"
 
+#include <QRectF>
 #include <QWidget>
+
+class QPrinter;
 
 namespace vantorel {
 
 class SheetResults;
+
+// Printed charts keep at least this far from the paper's edges, more where the printer's margins are wider:
+// a PDF printer reports no margins, and real printers cannot print at the very edge.
+inline constexpr double kLeastPrintMarginMillimetres = 10;
 struct HandOver;
 struct ShellServices;
 struct SheetState;
@@ -60,5 +67,9 @@ private:
     ChartPicture picture_; // what the next repaint draws
     ChartPicture shown_;   // what the last repaint drew
 };
+
+// Where a printed chart goes, in the printer painter's coordinates (origin at the printable area's top-left
+// corner): the printable area, kept kLeastPrintMarginMillimetres from the paper's edges at least.
+QRectF ChartPrintArea(const QPrinter& printer);
 
 } // namespace vantorel

@@ -226,11 +226,10 @@ void MainWindow::BuildStatusBar() {
     folderPane_->setObjectName(QStringLiteral("historyFolderPane"));
     newestDrawingPane_ = new QLabel(bar);
     newestDrawingPane_->setObjectName(QStringLiteral("newestDrawingPane"));
-    for (QLabel* pane : {folderPane_, newestDrawingPane_}) {
-        // Long texts are cut rather than widening the window beyond the screen.
-        pane->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        bar->addPermanentWidget(pane, 1);
-    }
+    // A long folder is cut rather than widening the window beyond the screen (its tool tip holds it whole).
+    folderPane_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    bar->addPermanentWidget(folderPane_, 1);
+    bar->addPermanentWidget(newestDrawingPane_);
     capsIndicator_ = AddIndicator(bar, "capsIndicator", QStringLiteral("CAP"));
     numIndicator_ = AddIndicator(bar, "numIndicator", QStringLiteral("NUM"));
     scrollIndicator_ = AddIndicator(bar, "scrollIndicator", QStringLiteral("SCRL"));
