@@ -122,6 +122,23 @@ TEST_F(MainWindowTest, MenuEntriesTriggerTheirActions) {
     EXPECT_TRUE(messages.texts().empty());
 }
 
+// The key of "Operations..." opens the sheet from the keyboard.
+TEST_F(MainWindowTest, TheOperationsKeyOpensTheSheet) {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    bool sheetRan = false;
+    QTimer::singleShot(0, &window, [&sheetRan] {
+        if (auto* running = qobject_cast<OperationsSheet*>(QApplication::activeModalWidget())) {
+            sheetRan = true;
+            running->reject();
+        }
+    });
+    QTest::keySequence(&window,
+                       QKeySequence(QString::fromLatin1(kOperationsShortcut), QKeySequence::PortableText));
+    EXPECT_TRUE(sheetRan);
+}
+
 // No key is bound twice, and the key of "Operations..." is none of the platform's standard keys (Ctrl+O
 // stays free for opening a lottery folder). The title screen's hint names the real menu entry and key.
 TEST_F(MainWindowTest, OperationsHasAKeyOfItsOwnThatTheTitleScreenNames) {
