@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help pages against the program: the statements they mark (menu entries, keys, files and folders,
 // setting ranges, typed drawings and pick-file lines) must name what the program has and accept.
 
