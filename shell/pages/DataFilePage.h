@@ -15,6 +15,7 @@
 #include <string_view>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -114,6 +115,9 @@ private:
     void StartAutomaticEntry();
     void StartManualEntry();
     void AskToFilter();
+    // Shows the answer to "Filter Data" beside its button.
+    void ShowFilterState();
+    void ShowEntryHint();
     void OpenBackupDialog();
     void ApplySelection();
     void EnterData();
@@ -165,6 +169,7 @@ private:
     QPushButton* manualButton_ = nullptr;
     QPushButton* automaticButton_ = nullptr;
     QPushButton* filterDataButton_ = nullptr;
+    QLabel* filterStateLabel_ = nullptr;
     QPushButton* importButton_ = nullptr;
     QPushButton* compareButton_ = nullptr;
     QPushButton* backupButton_ = nullptr;

@@ -103,6 +103,7 @@ void DigitGamePage::OnSetActive() {
     ShowDataState();
     AdjustInputsToPredictions();
     AdjustInputsToPageOperation();
+    ShowOperationInputHints();
     ShowPlantedSeed(*seedLabel_);
     handOver().currentOperation = kDistribution;
 }
@@ -189,6 +190,13 @@ void DigitGamePage::OnOperationClicked(int op) {
     default:
         break;
     }
+    ShowOperationInputHints();
+}
+
+void DigitGamePage::ShowOperationInputHints() {
+    ShowInputHints(
+        DigitInputHints(pageOperation_, handOver().setupChoices, pageIndex() == kFourNumberPage ? 4 : 3),
+        *numberEdit_, *fromEdit_, *toEdit_, nullptr);
 }
 
 void DigitGamePage::OnDataSourceClicked(bool dated) {

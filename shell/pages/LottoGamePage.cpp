@@ -189,6 +189,8 @@ void LottoGamePage::ShowInputsFor(int op) {
     } else if (range) {
         fromEdit_->setFocus();
     }
+    ShowInputHints(LottoInputHints(op, traits_.game == kSixNumber ? 6 : 5, traits_.powerBallField),
+                   *numberEdit_, *fromEdit_, *toEdit_, powerBallEdit_);
 }
 
 void LottoGamePage::OnOperationClicked(int op) {

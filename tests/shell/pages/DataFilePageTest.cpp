@@ -338,8 +338,10 @@ TEST_F(DataFilePageTest, ImportAppendWithAndWithoutFiltering) {
     WriteFile(folder / "plain.txt", "01/06/98 321\n");
     ChooseOperation("Data Import (APPEND)");
     Select("threeNumber", "dated");
+    EXPECT_EQ(Text(kDataFilePage, "filterStateLabel"), "Filtering: off");
     messages.ScriptAnswer(MessageAnswer::Yes);
     Press("filterDataButton");
+    EXPECT_EQ(Text(kDataFilePage, "filterStateLabel"), "Filtering: on"); // the answer stays in sight
     ChooseFile("automaticButton", "prizes.txt");
     Press("applySelectionButton");
     ASSERT_EQ(messages.texts(),
@@ -349,6 +351,7 @@ TEST_F(DataFilePageTest, ImportAppendWithAndWithoutFiltering) {
 
     messages.ScriptAnswer(MessageAnswer::No);
     Press("filterDataButton");
+    EXPECT_EQ(Text(kDataFilePage, "filterStateLabel"), "Filtering: off");
     ChooseFile("automaticButton", folder / "plain.txt");
     Press("applySelectionButton");
     EXPECT_EQ(messages.texts().size(), 2U); // the two questions only
@@ -360,6 +363,41 @@ TEST_F(DataFilePageTest, ImportAppendWithAndWithoutFiltering) {
     Press("manualButton");
     Press("applySelectionButton");
     EXPECT_EQ(messages.texts().size(), 2U);
+}
+
+// The entry field shows what the chosen operation wants typed for the chosen game and history; the
+// operation list says what each item does.
+TEST_F(DataFilePageTest, EntryFieldShowsAnExampleOfWhatItTakes) {
+    const auto placeholder = [this] {
+        return Find<QLineEdit>("entryEdit", kDataFilePage)->placeholderText().toStdString();
+    };
+    EXPECT_EQ(placeholder(), "");
+    ChooseOperation("Data Import (APPEND)");
+    const struct {
+        const char* game;
+        const char* data;
+        const char* example;
+    } cases[] = {
+        {"threeNumber", "dated", "01/02/98 123"},
+        {"threeNumber", "undated", "123"},
+        {"fourNumber", "undated", "1234"},
+        {"fiveNumber", "dated", "01/02/98 3 9 14 22 25"},
+        {"sixNumber", "undated", "3 15 22 31 40 45"},
+        {"powerball", "dated", "01/02/98 3 15 22 31 40 12"},
+    };
+    for (const auto& c : cases) {
+        Select(c.game, c.data);
+        Press("manualButton");
+        EXPECT_EQ(placeholder(), c.example);
+    }
+    ChooseOperation("Seed Random Machine");
+    EXPECT_EQ(placeholder(), "12345");
+    ChooseOperation("Analyze Datafile Errors");
+    EXPECT_EQ(placeholder(), "");
+    const auto* list = Find<QComboBox>("operationList", kDataFilePage);
+    for (int item = 0; item < list->count(); ++item) {
+        EXPECT_FALSE(list->itemData(item, Qt::ToolTipRole).toString().isEmpty()) << item;
+    }
 }
 
 TEST_F(DataFilePageTest, AutomaticAndManualAskForGameAndDataType) {
