@@ -231,7 +231,7 @@ bool IsConfigured(const ProfileStore& store) {
     return !store.GetString(kSettingsSection, kKey5BC).empty();
 }
 
-bool RunFirstTimeSetup(ProfileStore& store) {
+bool RunFirstTimeSetup(ProfileStore& store, std::string_view followUp) {
     if (!store.IsEmpty()) {
         return false;
     }
@@ -256,7 +256,10 @@ bool RunFirstTimeSetup(ProfileStore& store) {
     if (!firstRun) {
         return false;
     }
-    MessageBox(kFirstRunMessage, MessageIcon::None, MessageButtons::Ok);
+    const std::string message = followUp.empty()
+                                    ? std::string(kFirstRunMessage)
+                                    : std::string(kFirstRunMessage) + "\n\n" + std::string(followUp);
+    MessageBox(message, MessageIcon::None, MessageButtons::Ok);
     return true;
 }
 

@@ -168,10 +168,10 @@ bool IsConfigured(const ProfileStore& store);
 
 // The first-run step: when the store holds no trace of an earlier run, writes the five defaults in order
 // (and a marker, so that deleting a key by hand is not taken for a first run) and shows the first-run
-// message. Returns true when it did so; when the defaults cannot be written, shows why (a full disk, say)
-// and returns false. The check and the writing are one update of the store, and only
-// absent keys are written, so a first run of another program at the same time never overwrites a value
-// that was set meanwhile, and only one of them shows the message.
-bool RunFirstTimeSetup(ProfileStore& store);
+// message, followed by `followUp` (after a blank line) when it is not empty. Returns true when it did so;
+// when the defaults cannot be written, shows why (a full disk, say) and returns false. The check and the
+// writing are one update of the store, and only absent keys are written, so a first run of another program at
+// the same time never overwrites a value that was set meanwhile, and only one of them shows the message.
+bool RunFirstTimeSetup(ProfileStore& store, std::string_view followUp = {});
 
 } // namespace vantorel

@@ -33,6 +33,7 @@ struct ChartData {
     int pickMode = 0;               // 0: no picks; a lotto game: 1; a digit game: its picked number
     bool digitPickPresent = false;  // a digit "Random" or "Best Guess" left its number (000 too) in pickMode
     bool picksPresent = false;      // a lotto "Best Guess" handed its picks over
+    int pickOperation = -1;         // the operation whose picks are shown: kRandom or kBestGuess; -1 none
     PageFlags pageFlags{};          // which game was active in the last run
     std::array<DigitSeries, kDigitSeriesCount> digitSeries{};
     std::array<int, 10> chartPicks{}; // the digit counts of the series taken, or a lotto game's picks

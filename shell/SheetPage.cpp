@@ -1,10 +1,11 @@
 #include "shell/SheetPage.h"
 
-#include "shell/CPsheet.h"
+#include "shell/OperationsSheet.h"
 
 namespace vantorel {
 
-SheetPage::SheetPage(CPsheet& sheet, int pageIndex) : QWidget(&sheet), sheet_(sheet), pageIndex_(pageIndex) {}
+SheetPage::SheetPage(OperationsSheet& sheet, int pageIndex)
+    : QWidget(&sheet), sheet_(sheet), pageIndex_(pageIndex) {}
 
 HandOver& SheetPage::handOver() const {
     return sheet_.handOver();

@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace vantorel {
 
-class CPsheet;
+class OperationsSheet;
 class SheetResults;
 struct HandOver;
 struct ShellServices;
@@ -26,7 +26,7 @@ class SheetPage : public QWidget {
     Q_DISABLE_COPY_MOVE(SheetPage)
 
 public:
-    SheetPage(CPsheet& sheet, int pageIndex);
+    SheetPage(OperationsSheet& sheet, int pageIndex);
 
     int pageIndex() const { return pageIndex_; }
 
@@ -40,13 +40,13 @@ public:
     bool IsModified() const { return modified_; }
 
 protected:
-    CPsheet& sheet() const { return sheet_; }
+    OperationsSheet& sheet() const { return sheet_; }
     HandOver& handOver() const;
     SheetResults& results() const;
     ShellServices& services() const;
 
 private:
-    CPsheet& sheet_;
+    OperationsSheet& sheet_;
     int pageIndex_;
     bool modified_ = false;
 };

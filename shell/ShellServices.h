@@ -10,13 +10,13 @@ class QWidget;
 namespace vantorel {
 
 class Clock;
-class CPsheet;
+class OperationsSheet;
 class ProfileStore;
 class SheetPage;
 
 // Makes the pages of a new operations sheet, each a child of the sheet; the sheet places them by their
 // page index.
-using SheetPageFactory = std::function<std::vector<SheetPage*>(CPsheet& sheet)>;
+using SheetPageFactory = std::function<std::vector<SheetPage*>(OperationsSheet& sheet)>;
 
 // What the windows of the desktop program take from outside: the settings store, the clock that seeds
 // unplanted randomness, the sheet's pages, and the modal services (help, print dialog, file dialog,

@@ -3,10 +3,10 @@
 #include "VantorelBuild.h"
 #include "platform/Clock.h"
 #include "settings/IniProfileStore.h"
-#include "shell/CMainFrame.h"
-#include "shell/CVantorelApp.h"
+#include "shell/MainWindow.h"
 #include "shell/QtMessageSink.h"
 #include "shell/StartupProbe.h"
+#include "shell/VantorelApp.h"
 #include "shell/pages/SheetPages.h"
 #include "startup/DesktopCommandLine.h"
 #include "startup/HistoryFolder.h"
@@ -147,11 +147,11 @@ int RunDesktop(int argc, char* argv[]) {
     return ReportingFailures(true, [&profileFile] {
         vantorel::IniProfileStore profile(profileFile);
         const vantorel::SystemClock clock;
-        vantorel::CVantorelApp app(profile, clock, &vantorel::BuildSheetPages);
+        vantorel::VantorelApp app(profile, clock, &vantorel::BuildSheetPages);
         if (!app.InitInstance()) {
             return EXIT_FAILURE;
         }
-        const auto probe = vantorel::StartupProbe::FromEnvironment(*app.mainFrame());
+        const auto probe = vantorel::StartupProbe::FromEnvironment(*app.mainWindow());
         return QApplication::exec();
     });
 }

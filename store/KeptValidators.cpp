@@ -180,12 +180,12 @@ FileFault KeepValidators(FileSystem& files, const std::filesystem::path& folder,
     case ReadStatus::kMissing:
         break;
     case ReadStatus::kNotAFile:
+    case ReadStatus::kLinkLoop:
         return FileFault::kNotAFile;
     case ReadStatus::kTooLarge:
         return FileFault::kTooLarge;
     case ReadStatus::kNotOpened:
     case ReadStatus::kReadFailed:
-    case ReadStatus::kLinkLoop:
         return FileFault::kOther;
     }
     KeptValidatorTable table = KeptValidatorTable::Parse(text);

@@ -3,8 +3,8 @@
 #include "digit/DigitCompare.h"
 #include "digit/DigitReports.h"
 #include "platform/MessageBox.h"
-#include "shell/CPsheet.h"
 #include "shell/NamedControls.h"
+#include "shell/OperationsSheet.h"
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
 #include "shell/pages/GamePageControls.h"
@@ -43,7 +43,7 @@ std::string CompareWithHistory(int game, const DigitGameTables& tables, bool dat
 
 } // namespace
 
-DigitGamePage::DigitGamePage(CPsheet& sheet, int game)
+DigitGamePage::DigitGamePage(OperationsSheet& sheet, int game)
     : GamePage(sheet, game), undated_(SectionNumber(game, false)), dated_(SectionNumber(game, true)) {
     operations_ = new QButtonGroup(this);
     auto* layout = new QVBoxLayout(this);
@@ -103,6 +103,7 @@ void DigitGamePage::OnSetActive() {
     ShowDataState();
     AdjustInputsToPredictions();
     AdjustInputsToPageOperation();
+    ShowOperationInputHints();
     ShowPlantedSeed(*seedLabel_);
     handOver().currentOperation = kDistribution;
 }
@@ -189,6 +190,13 @@ void DigitGamePage::OnOperationClicked(int op) {
     default:
         break;
     }
+    ShowOperationInputHints();
+}
+
+void DigitGamePage::ShowOperationInputHints() {
+    ShowInputHints(
+        DigitInputHints(pageOperation_, handOver().setupChoices, pageIndex() == kFourNumberPage ? 4 : 3),
+        *numberEdit_, *fromEdit_, *toEdit_, nullptr);
 }
 
 void DigitGamePage::OnDataSourceClicked(bool dated) {

@@ -27,7 +27,7 @@ class DigitGamePage : public GamePage {
     Q_DISABLE_COPY_MOVE(DigitGamePage)
 
 public:
-    DigitGamePage(CPsheet& sheet, int game);
+    DigitGamePage(OperationsSheet& sheet, int game);
 
     void OnSetActive() override;
     bool OnApply() override;
@@ -45,6 +45,8 @@ private:
     void SetFields(bool number, bool from, bool to);
     void AdjustInputsToPredictions();
     void AdjustInputsToPageOperation();
+    // The placeholders and tool tips of the input fields for the chosen operation and Setup choices.
+    void ShowOperationInputHints();
     void OnOperationClicked(int op);
     void OnDataSourceClicked(bool dated);
     void ClearInputs();

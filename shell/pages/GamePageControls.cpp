@@ -10,7 +10,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vantorel {
 
@@ -38,6 +41,27 @@ constexpr std::array<OperationCaption, kOperationCount> kOperationCaptions = {{
 }};
 constexpr OperationCaption kPartialNumberCaption = {"partialNumberRadio", "Partial Number"};
 
+// The tool tips of the operation radios by operation number; operation 11 of the lotto pages is
+// kPartialNumberTip.
+constexpr std::array<const char*, kOperationCount> kOperationTips = {{
+    "How the drawings spread over the numbers: drawn in the main window after OK",
+    "The share of even and odd numbers (the Setup page says whether balls or numbers are counted)",
+    "The share of high and low numbers (the Setup page says whether balls or numbers are counted)",
+    "How often each number came in: listed on Deja View after Apply",
+    "The least often drawn numbers (narrowed to a day, a month or dates as the Setup page says)",
+    "The most often drawn numbers (narrowed to a day, a month or dates as the Setup page says)",
+    "Random picks, shown in the main window after OK (repeatable with a seed planted on the Data File page)",
+    "Picks built from the hottest and most overdue numbers by the Setup page's strategy: shown after OK",
+    "The drawing of one date: type it as mm/dd/yy",
+    "Every drawing from the From date to the To date (mm/dd/yy), both included",
+    "Every drawing of the number you type",
+    "Every drawing from the From number to the To number",
+}};
+constexpr const char* kPartialNumberTip = "Every drawing that holds all the numbers you type";
+
+constexpr const char* kDateExample = "01/03/19";
+constexpr const char* kDateTip = "A date as mm/dd/yy, for example 01/03/19";
+
 constexpr int kOperationsPerGroup = 4;
 
 const OperationCaption& CaptionOf(int op, LastOperation last) {
@@ -56,6 +80,10 @@ QGroupBox* BuildOperationGroup(QWidget& page, const QString& title, int firstOpe
         const OperationCaption& caption = CaptionOf(op, last);
         auto* radio = new QRadioButton(QString::fromLatin1(caption.caption), box);
         radio->setObjectName(QString::fromLatin1(caption.objectName));
+        radio->setToolTip(
+            QString::fromLatin1(op == kPartialNumberSearch && last == LastOperation::PartialNumber
+                                    ? kPartialNumberTip
+                                    : kOperationTips[static_cast<std::size_t>(op)]));
         group.addButton(radio, op);
         radios[static_cast<std::size_t>(op)] = radio;
         layout->addWidget(radio);
@@ -130,6 +158,88 @@ QLineEdit* MakeInputField(const char* objectName, int maxLength, const QString& 
     edit->setEnabled(false);
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(widthSample) + 12);
     return edit;
+}
+
+InputHints DigitInputHints(int op, const SetupChoices& choices, int digits) {
+    const QString number = digits == 4 ? QStringLiteral("1234") : QStringLiteral("123");
+    const QString numberTip = QStringLiteral("A number of %1 digits, leading zeros included, for example %2")
+                                  .arg(digits)
+                                  .arg(number);
+    InputHints hints;
+    const bool predicts = op == kOverdue || op == kHottest;
+    if (op == kDateSearch) {
+        hints.number = QString::fromLatin1(kDateExample);
+        hints.numberTip = QString::fromLatin1(kDateTip);
+    } else if (op == kNumberSearch) {
+        hints.number = number;
+        hints.numberTip = numberTip;
+    } else if (predicts && choices[kPredictByDay]) {
+        hints.number = QStringLiteral("1-7");
+        hints.numberTip = QStringLiteral("The weekday: 1 = Sunday to 7 = Saturday");
+    } else if (predicts && choices[kPredictByMonth]) {
+        hints.number = QStringLiteral("1-12");
+        hints.numberTip = QStringLiteral("The month: 1 = January to 12 = December");
+    }
+    if (op == kDateRangeSearch || (predicts && choices[kPredictByDateRange])) {
+        hints.from = hints.to = QString::fromLatin1(kDateExample);
+        hints.rangeTip = QString::fromLatin1(kDateTip);
+    } else if (op == kNumberRangeSearch) {
+        hints.from = digits == 4 ? QStringLiteral("0100") : QStringLiteral("100");
+        hints.to = digits == 4 ? QStringLiteral("0150") : QStringLiteral("150");
+        hints.rangeTip = numberTip;
+    }
+    return hints;
+}
+
+InputHints LottoInputHints(int op, int balls, bool powerBall) {
+    constexpr std::array<int, 6> kExampleBalls = {3, 9, 14, 22, 25, 31};
+    QStringList example;
+    for (int i = 0; i < std::clamp(balls, 1, static_cast<int>(kExampleBalls.size())); ++i) {
+        example.append(QString::number(kExampleBalls[static_cast<std::size_t>(i)]));
+    }
+    InputHints hints;
+    const bool numberSearch = op == kNumberSearch || op == kPartialNumberSearch;
+    if (op == kDateSearch) {
+        hints.number = QString::fromLatin1(kDateExample);
+        hints.numberTip = QString::fromLatin1(kDateTip);
+    } else if (op == kNumberSearch) {
+        hints.number = example.join(QLatin1Char(' '));
+        hints.numberTip =
+            QStringLiteral("The %1 numbers of a drawing separated by single spaces, for example %2")
+                .arg(balls)
+                .arg(hints.number);
+    } else if (op == kPartialNumberSearch) {
+        hints.number = example.mid(0, 3).join(QLatin1Char(' '));
+        hints.numberTip = QStringLiteral("Up to three numbers separated by single spaces, for example %1")
+                              .arg(hints.number);
+    }
+    if (op == kDateRangeSearch) {
+        hints.number.clear();
+        hints.numberTip.clear();
+        hints.from = hints.to = QString::fromLatin1(kDateExample);
+        hints.rangeTip = QString::fromLatin1(kDateTip);
+    }
+    if (powerBall && numberSearch) {
+        hints.power = QStringLiteral("12");
+        hints.powerTip = op == kNumberSearch
+                             ? QStringLiteral("The Power Ball of the drawing, for example 12")
+                             : QStringLiteral("A Power Ball the drawings hold (may be left empty)");
+    }
+    return hints;
+}
+
+void ShowInputHints(const InputHints& hints, QLineEdit& number, QLineEdit& from, QLineEdit& to,
+                    QLineEdit* power) {
+    number.setPlaceholderText(hints.number);
+    number.setToolTip(hints.numberTip);
+    from.setPlaceholderText(hints.from);
+    to.setPlaceholderText(hints.to);
+    from.setToolTip(hints.rangeTip);
+    to.setToolTip(hints.rangeTip);
+    if (power != nullptr) {
+        power->setPlaceholderText(hints.power);
+        power->setToolTip(hints.powerTip);
+    }
 }
 
 QPushButton* MakeClearInputsButton(QWidget& parent) {

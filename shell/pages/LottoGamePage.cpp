@@ -3,8 +3,8 @@
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 #include "platform/RandomGenerator.h"
-#include "shell/CPsheet.h"
 #include "shell/NamedControls.h"
+#include "shell/OperationsSheet.h"
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
 #include "store/DataImport.h"
@@ -35,7 +35,7 @@ bool IsNumberSearch(int op) {
 
 } // namespace
 
-LottoGamePage::LottoGamePage(CPsheet& sheet, const LottoPageTraits& traits)
+LottoGamePage::LottoGamePage(OperationsSheet& sheet, const LottoPageTraits& traits)
     : GamePage(sheet, traits.game), traits_(traits), tables_(traits.game) {
     setObjectName(QString::fromLatin1(traits.objectName));
     operations_ = new QButtonGroup(this);
@@ -189,6 +189,8 @@ void LottoGamePage::ShowInputsFor(int op) {
     } else if (range) {
         fromEdit_->setFocus();
     }
+    ShowInputHints(LottoInputHints(op, traits_.game == kSixNumber ? 6 : 5, traits_.powerBallField),
+                   *numberEdit_, *fromEdit_, *toEdit_, powerBallEdit_);
 }
 
 void LottoGamePage::OnOperationClicked(int op) {

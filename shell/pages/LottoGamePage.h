@@ -42,7 +42,7 @@ class LottoGamePage : public GamePage {
     Q_DISABLE_COPY_MOVE(LottoGamePage)
 
 public:
-    LottoGamePage(CPsheet& sheet, const LottoPageTraits& traits);
+    LottoGamePage(OperationsSheet& sheet, const LottoPageTraits& traits);
 
     void OnSetActive() override;
     bool OnApply() override;

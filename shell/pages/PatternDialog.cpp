@@ -4,9 +4,9 @@
 #include "digit/DigitReports.h"
 #include "platform/MessageBox.h"
 #include "shell/Artwork.h"
-#include "shell/CPsheet.h"
-#include "shell/CViewPP.h"
 #include "shell/NamedControls.h"
+#include "shell/OperationsSheet.h"
+#include "shell/ResultListPage.h"
 #include "store/HistoryFile.h"
 
 #include <QDialogButtonBox>
@@ -133,7 +133,7 @@ void PatternDialog::reject() {
     QDialog::reject();
 }
 
-void SearchPattern(CPsheet& sheet, const PatternRequest& request, bool dated) {
+void SearchPattern(OperationsSheet& sheet, const PatternRequest& request, bool dated) {
     DigitDrawTable table(SectionNumber(request.game, dated));
     table.Load();
     const std::string result = FindPattern(table, request.pattern, request.game, request.strict);
@@ -142,14 +142,14 @@ void SearchPattern(CPsheet& sheet, const PatternRequest& request, bool dated) {
     }
     sheet.SetActivePage(kDejaViewPage);
     const PatternReport report = ReportPattern(result);
-    CViewPP* list = sheet.pageAs<CViewPP>(kDejaViewPage);
+    ResultListPage* list = sheet.pageAs<ResultListPage>(kDejaViewPage);
     if (report.clearList) {
         list->ClearList();
     }
     list->AddLines(report.lines);
 }
 
-void OpenPatternSearch(CPsheet& sheet, bool dated) {
+void OpenPatternSearch(OperationsSheet& sheet, bool dated) {
     PatternDialog dialog(&sheet);
     dialog.exec();
     if (const std::optional<PatternRequest> request = dialog.request()) {

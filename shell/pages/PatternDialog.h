@@ -10,7 +10,7 @@ class QRadioButton;
 
 namespace vantorel {
 
-class CPsheet;
+class OperationsSheet;
 
 // What the pattern dialog asks for: a 1 to 3 character pattern, the game (0: 3 Number, 1: 4 Number) and
 // whether its reversal counts as well.
@@ -53,9 +53,9 @@ private:
 // Runs the search on the chosen game's dated or undated history as the history file holds it now; a
 // result (hits or "NO HITS for ...") turns the sheet to "Deja View" and is reported there. A pattern
 // too long for the game shows its message and reports nothing.
-void SearchPattern(CPsheet& sheet, const PatternRequest& request, bool dated);
+void SearchPattern(OperationsSheet& sheet, const PatternRequest& request, bool dated);
 
 // Shows the pattern dialog over the sheet and searches what it asks for.
-void OpenPatternSearch(CPsheet& sheet, bool dated);
+void OpenPatternSearch(OperationsSheet& sheet, bool dated);
 
 } // namespace vantorel

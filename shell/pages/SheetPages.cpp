@@ -1,21 +1,22 @@
 #include "shell/pages/SheetPages.h"
 
-#include "shell/CSpecial.h"
-#include "shell/CViewPP.h"
 #include "shell/HandOver.h"
-#include "shell/pages/C3num.h"
-#include "shell/pages/C4num.h"
-#include "shell/pages/C5num.h"
-#include "shell/pages/C6num.h"
-#include "shell/pages/CAdvanced.h"
-#include "shell/pages/CPowerball.h"
+#include "shell/ResultListPage.h"
+#include "shell/SetupPage.h"
+#include "shell/pages/DataFilePage.h"
+#include "shell/pages/FiveNumberPage.h"
+#include "shell/pages/FourNumberPage.h"
+#include "shell/pages/PowerballPage.h"
+#include "shell/pages/SixNumberPage.h"
+#include "shell/pages/ThreeNumberPage.h"
 
 namespace vantorel {
 
-std::vector<SheetPage*> BuildSheetPages(CPsheet& sheet) {
+std::vector<SheetPage*> BuildSheetPages(OperationsSheet& sheet) {
     return {
-        new C3num(sheet),      new C4num(sheet),    new C5num(sheet),     new C6num(sheet),
-        new CPowerball(sheet), new CSpecial(sheet), new CAdvanced(sheet), new CViewPP(sheet),
+        new ThreeNumberPage(sheet), new FourNumberPage(sheet), new FiveNumberPage(sheet),
+        new SixNumberPage(sheet),   new PowerballPage(sheet),  new SetupPage(sheet),
+        new DataFilePage(sheet),    new ResultListPage(sheet),
     };
 }
 

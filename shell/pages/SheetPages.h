@@ -4,11 +4,11 @@
 
 namespace vantorel {
 
-class CPsheet;
+class OperationsSheet;
 class SheetPage;
 
 // The eight pages of a new operations sheet, in page order, each a child of the sheet. Pages that this
 // build does not include yet are held by a notice that says so.
-std::vector<SheetPage*> BuildSheetPages(CPsheet& sheet);
+std::vector<SheetPage*> BuildSheetPages(OperationsSheet& sheet);
 
 } // namespace vantorel

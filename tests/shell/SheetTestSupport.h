@@ -4,10 +4,10 @@
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
-#include "shell/CPsheet.h"
-#include "shell/CVantorelView.h"
-#include "shell/CViewPP.h"
+#include "shell/ChartView.h"
 #include "shell/HandOver.h"
+#include "shell/OperationsSheet.h"
+#include "shell/ResultListPage.h"
 #include "shell/SheetPage.h"
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
@@ -77,10 +77,10 @@ protected:
     void UseSampleHistory() { WriteHistory(ReadFile(TestDataPath("shared/sample-vtrmain.dat"))); }
 
     // Builds the sheet and shows it on `startPage`, as the chart view does.
-    CPsheet& OpenSheet(int startPage = 0) {
+    OperationsSheet& OpenSheet(int startPage = 0) {
         sheet.reset();
         results.BeginRun();
-        sheet = std::make_unique<CPsheet>(handOver, results, services);
+        sheet = std::make_unique<OperationsSheet>(handOver, results, services);
         sheet->state().notConfigured = handOver.configWarningShown;
         sheet->state().startPage = startPage;
         sheet->SetActivePage(startPage);
@@ -179,7 +179,9 @@ protected:
         }
     }
 
-    std::vector<std::string> ResultLines() const { return sheet->pageAs<CViewPP>(kDejaViewPage)->lines(); }
+    std::vector<std::string> ResultLines() const {
+        return sheet->pageAs<ResultListPage>(kDejaViewPage)->lines();
+    }
     bool ApplyEnabled() const { return Find<QAbstractButton>("applyButton")->isEnabled(); }
     bool OkEnabled() const { return sheet->IsOkEnabled(); }
 
@@ -192,7 +194,7 @@ protected:
     SheetResults results;
     std::vector<int> helpContexts;
     int exitRequests = 0;
-    std::unique_ptr<CPsheet> sheet;
+    std::unique_ptr<OperationsSheet> sheet;
 
 private:
     ScopedMessageSink sinkInstalled_;
@@ -200,10 +202,11 @@ private:
 
 // Double-clicks the view, which runs the sheet modally; `whileOpen` acts on the running sheet, which is
 // cancelled afterwards unless `whileOpen` closed it.
-inline void RunSheetFromView(CVantorelView& view, const std::function<void(CPsheet&)>& whileOpen) {
+inline void RunSheetFromView(ChartView& view, const std::function<void(OperationsSheet&)>& whileOpen) {
     bool ran = false;
     QTimer::singleShot(0, &view, [&] {
-        const QPointer<CPsheet> running = qobject_cast<CPsheet*>(QApplication::activeModalWidget());
+        const QPointer<OperationsSheet> running =
+            qobject_cast<OperationsSheet*>(QApplication::activeModalWidget());
         ASSERT_FALSE(running.isNull()) << "the sheet is not running";
         ran = true;
         whileOpen(*running);
@@ -216,7 +219,7 @@ inline void RunSheetFromView(CVantorelView& view, const std::function<void(CPshe
 }
 
 // Clicks a button of a page of the running sheet, after turning to the page when it is not shown.
-inline void ClickOn(CPsheet& running, int page, const char* name) {
+inline void ClickOn(OperationsSheet& running, int page, const char* name) {
     if (running.activeIndex() != page) {
         running.SetActivePage(page);
     }
@@ -225,8 +228,8 @@ inline void ClickOn(CPsheet& running, int page, const char* name) {
 
 // Runs the sheet from the view, clicks the buttons named on the game page and closes the sheet with OK; the
 // view collects what the page left after the sheet is gone.
-inline void RunOnOk(CVantorelView& view, int game, const std::vector<const char*>& clicks) {
-    RunSheetFromView(view, [&](CPsheet& running) {
+inline void RunOnOk(ChartView& view, int game, const std::vector<const char*>& clicks) {
+    RunSheetFromView(view, [&](OperationsSheet& running) {
         for (const char* name : clicks) {
             ClickOn(running, game, name);
         }

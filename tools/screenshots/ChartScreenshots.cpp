@@ -7,11 +7,11 @@
 #include "platform/ProfileStore.h"
 #include "platform/RandomGenerator.h"
 #include "platform/SetupChoices.h"
-#include "shell/CMainFrame.h"
-#include "shell/CPsheet.h"
-#include "shell/CVantorelApp.h"
-#include "shell/CVantorelView.h"
+#include "shell/ChartView.h"
+#include "shell/MainWindow.h"
+#include "shell/OperationsSheet.h"
 #include "shell/SheetPage.h"
+#include "shell/VantorelApp.h"
 #include "store/HistoryFile.h"
 
 #include <QAbstractButton>
@@ -31,9 +31,9 @@ namespace vantorel::tools {
 namespace {
 
 // Runs the sheet from the view as a double-click does, clicks the page's buttons and presses OK.
-ChartData RunFromSheet(CVantorelView& view, int page, const std::vector<const char*>& buttons) {
+ChartData RunFromSheet(ChartView& view, int page, const std::vector<const char*>& buttons) {
     QTimer::singleShot(0, &view, [page, buttons] {
-        auto* sheet = qobject_cast<CPsheet*>(QApplication::activeModalWidget());
+        auto* sheet = qobject_cast<OperationsSheet*>(QApplication::activeModalWidget());
         if (sheet == nullptr) {
             return;
         }
@@ -80,7 +80,7 @@ LottoResult RunLotto(int game, int operation, const GameSettings& settings, cons
     return ApplyLottoOperation(operation, table, {}, settings, SetupChoices(), random);
 }
 
-void Save(CMainFrame& frame, const QDir& directory, const QString& name) {
+void Save(MainWindow& frame, const QDir& directory, const QString& name) {
     QApplication::processEvents();
     QTest::qWait(150);
     // The screen's pixels, as a person sees them: lotto picks are shown on the first repaint only.
@@ -88,7 +88,7 @@ void Save(CMainFrame& frame, const QDir& directory, const QString& name) {
 }
 
 // The chart at the frame's default size and filling the screen.
-void SaveAtBothSizes(CMainFrame& frame, const QRect& defaultGeometry, const ChartData& chart,
+void SaveAtBothSizes(MainWindow& frame, const QRect& defaultGeometry, const ChartData& chart,
                      const QDir& directory, const QString& name) {
     for (const QRect& geometry : {defaultGeometry, frame.screen()->availableGeometry()}) {
         frame.setGeometry(geometry);
@@ -130,8 +130,8 @@ constexpr std::array<LottoChartRun, 7> kLottoCharts = {{
 
 } // namespace
 
-void SaveChartPictures(CVantorelApp& app, ProfileStore& profile, const Clock& clock, const QDir& directory) {
-    CMainFrame& frame = *app.mainFrame();
+void SaveChartPictures(VantorelApp& app, ProfileStore& profile, const Clock& clock, const QDir& directory) {
+    MainWindow& frame = *app.mainWindow();
     if (!QTest::qWaitForWindowExposed(&frame)) {
         return;
     }
@@ -152,6 +152,15 @@ void SaveChartPictures(CVantorelApp& app, ProfileStore& profile, const Clock& cl
     tooLittle.predictionPicks = {kNoPrediction};
     SaveAtBothSizes(frame, defaultGeometry, LottoChart(kFiveNumber, tooLittle), directory,
                     QStringLiteral("5number-insufficient-bestguess"));
+
+    // Today's Powerball (69 / 26) on the sample: its Power Balls 27 to 42 lie above the maximum.
+    profile.WriteString(kSettingsSection, kKeyPBC, "69");
+    profile.WriteString(kSettingsSection, kKeyPBB, "26");
+    const GameSettings today = ReadGameSettings(profile, GameSettingKeys::All()).value_or(GameSettings{});
+    SaveAtBothSizes(frame, defaultGeometry,
+                    LottoChart(kPowerball, RunLotto(kPowerball, kDistribution, today, clock)), directory,
+                    QStringLiteral("powerball-distribution-69-26"));
+    profile.WriteString(kSettingsSection, kKeyPBC, "49");
 
     // The widest maximums: Power Balls up to 99 beside a first group up to 49.
     profile.WriteString(kSettingsSection, kKeyPBB, "99");

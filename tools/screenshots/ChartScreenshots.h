@@ -5,7 +5,7 @@ class QDir;
 namespace vantorel {
 
 class Clock;
-class CVantorelApp;
+class VantorelApp;
 class ProfileStore;
 
 namespace tools {
@@ -13,7 +13,7 @@ namespace tools {
 // Saves what the main window shows for every chart, on the history file of the current directory, at the
 // default window size and filling the screen: the digit charts from the operations sheet as a user runs
 // it, the lotto charts from the lotto operations on the same history. Needs a real display.
-void SaveChartPictures(CVantorelApp& app, ProfileStore& profile, const Clock& clock, const QDir& directory);
+void SaveChartPictures(VantorelApp& app, ProfileStore& profile, const Clock& clock, const QDir& directory);
 
 } // namespace tools
 } // namespace vantorel

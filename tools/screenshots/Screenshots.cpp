@@ -8,12 +8,12 @@
 #include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
 #include "shell/AboutDialog.h"
-#include "shell/CMainFrame.h"
-#include "shell/CPsheet.h"
-#include "shell/CVantorelApp.h"
 #include "shell/HelpWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/OperationsSheet.h"
 #include "shell/QtMessageSink.h"
 #include "shell/SheetPage.h"
+#include "shell/VantorelApp.h"
 #include "shell/pages/BackupDialog.h"
 #include "shell/pages/PatternDialog.h"
 #include "shell/pages/SheetPages.h"
@@ -27,6 +27,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QScreen>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,7 +46,7 @@ void Save(QWidget& widget, const QDir& directory, const QString& name) {
 }
 
 // Clicks a button of a page (turning to the page when it is not shown), or (page -1) of the sheet itself.
-void Click(CPsheet& sheet, int page, const char* name) {
+void Click(OperationsSheet& sheet, int page, const char* name) {
     QWidget* root = page < 0 ? static_cast<QWidget*>(&sheet) : sheet.page(page);
     if (page >= 0 && sheet.activeIndex() != page) {
         sheet.SetActivePage(page);
@@ -55,7 +56,7 @@ void Click(CPsheet& sheet, int page, const char* name) {
     }
 }
 
-void Type(CPsheet& sheet, int page, const char* name, const QString& text) {
+void Type(OperationsSheet& sheet, int page, const char* name, const QString& text) {
     if (auto* edit = sheet.page(page)->findChild<QLineEdit*>(QString::fromLatin1(name))) {
         edit->clear();
         QTest::keyClicks(edit, text);
@@ -71,7 +72,7 @@ struct LottoShot {
     std::vector<std::pair<const char*, const char*>> inputs;
 };
 
-void SaveLottoShot(CPsheet& sheet, const LottoShot& shot, const QDir& directory) {
+void SaveLottoShot(OperationsSheet& sheet, const LottoShot& shot, const QDir& directory) {
     Click(sheet, shot.page, shot.undated ? "undatedRadio" : "datedRadio");
     Click(sheet, shot.page, shot.operation);
     for (const auto& [field, text] : shot.inputs) {
@@ -84,7 +85,7 @@ void SaveLottoShot(CPsheet& sheet, const LottoShot& shot, const QDir& directory)
 }
 
 // Picks an item of the Data File page's operation list, as a click in the open list does.
-void ChooseOperation(CPsheet& sheet, const QString& item) {
+void ChooseOperation(OperationsSheet& sheet, const QString& item) {
     auto* list = sheet.page(kDataFilePage)->findChild<QComboBox*>(QStringLiteral("operationList"));
     const int index = list->findText(item);
     list->setCurrentIndex(index);
@@ -158,7 +159,7 @@ QString WriteResultsFile(const QDir& folder) {
 
 // "Results Import (UPDATE)" of the evening column of such a file, with the closing message as the user
 // sees it, and the 4 Number page afterwards.
-void SaveResultsImport(CVantorelApp& app, CPsheet& sheet, const QDir& directory, const QDir& scratch) {
+void SaveResultsImport(VantorelApp& app, OperationsSheet& sheet, const QDir& directory, const QDir& scratch) {
     const QString resultsFile = WriteResultsFile(scratch);
     app.services().chooseFileToOpen = [resultsFile](const QString&, const QString&, QWidget*) {
         return resultsFile;
@@ -189,7 +190,7 @@ void SaveResultsImport(CVantorelApp& app, CPsheet& sheet, const QDir& directory,
 }
 
 // The Data File page through an APPEND import, a manual entry and the dialogs, on a copy of the history.
-void SaveDataFilePage(CVantorelApp& app, CPsheet& sheet, const QDir& directory) {
+void SaveDataFilePage(VantorelApp& app, OperationsSheet& sheet, const QDir& directory) {
     const QTemporaryDir scratch;
     QFile::copy(QStringLiteral("vtrmain.dat"), scratch.filePath(QStringLiteral("vtrmain.dat")));
     const QString previous = QDir::currentPath();
@@ -238,12 +239,17 @@ int main(int argc, char* argv[]) {
     const ScopedMessageSink installed(messages);
     MemoryProfileStore profile;
     const SystemClock clock;
-    CVantorelApp app(profile, clock, &BuildSheetPages);
+    VantorelApp app(profile, clock, &BuildSheetPages);
     app.InitInstance();
-    Save(*app.mainFrame(), directory, QStringLiteral("main-window"));
+    Save(*app.mainWindow(), directory, QStringLiteral("main-window"));
+    // The whole screen: where the main window opens and whether it fits (try QT_SCALE_FACTOR=2).
+    if (QTest::qWaitForWindowExposed(app.mainWindow())) {
+        QTest::qWait(150);
+        app.mainWindow()->screen()->grabWindow(0).save(directory.filePath(QStringLiteral("screen.png")));
+    }
 
     app.handOver().plantedSeed = 17; // shows the "Seed is Planted" note
-    CPsheet sheet(app.handOver(), app.results(), app.services(), app.mainFrame());
+    OperationsSheet sheet(app.handOver(), app.results(), app.services(), app.mainWindow());
     sheet.show();
     QApplication::processEvents();
     Save(sheet, directory, QStringLiteral("page0-3number-fresh"));
@@ -284,12 +290,12 @@ int main(int argc, char* argv[]) {
     PatternDialog pattern(&sheet);
     pattern.show();
     Save(pattern, directory, QStringLiteral("pattern-dialog"));
-    AboutDialog about(app.mainFrame());
+    AboutDialog about(app.mainWindow());
     about.show();
     Save(about, directory, QStringLiteral("about-dialog"));
-    HelpWindow help(app.mainFrame());
+    HelpWindow help(app.mainWindow());
     help.show();
-    for (const int context : {5005, 5007, 5009, 5011}) {
+    for (const int context : {5000, 5005, 5007, 5009, 5011}) {
         help.ShowPage(context);
         Save(help, directory, QStringLiteral("help-%1").arg(context));
     }

@@ -39,7 +39,8 @@ struct Request {
 };
 
 std::string Describe(const Request& request) {
-    return CPsheet::PageTitle(request.game).toStdString() + (request.undated ? " undated " : " dated ") +
+    return OperationsSheet::PageTitle(request.game).toStdString() +
+           (request.undated ? " undated " : " dated ") +
            kOperationRadios[static_cast<std::size_t>(request.operation)] + " [" + request.number + "] [" +
            request.from + "] [" + request.to + "] [" + request.power + "]";
 }
@@ -253,14 +254,15 @@ TEST_F(LottoGamePageTest, PowerBallFieldAndQueryLabelFollowTheOperation) {
         int operation;
         std::string fields; // query, [Power Ball,] From, To
         std::string label;
+        std::string placeholders; // of the fields, in the same order, separated by "|"
     } cases[] = {
-        {kPowerballPage, kTotals, "0000", "Number (+ Powerball)"},
-        {kPowerballPage, kDateSearch, "1000", "Date"},
-        {kPowerballPage, kDateRangeSearch, "0011", "Date"},
-        {kPowerballPage, kNumberSearch, "1100", "Number (+ Powerball)"},
-        {kPowerballPage, kPartialNumberSearch, "1100", "Partial (+ Powerball)"},
-        {kFiveNumberPage, kPartialNumberSearch, "100", "Partial Number"},
-        {kSixNumberPage, kNumberSearch, "100", "Number"},
+        {kPowerballPage, kTotals, "0000", "Number (+ Powerball)", "|||"},
+        {kPowerballPage, kDateSearch, "1000", "Date", "01/03/19|||"},
+        {kPowerballPage, kDateRangeSearch, "0011", "Date", "||01/03/19|01/03/19"},
+        {kPowerballPage, kNumberSearch, "1100", "Number (+ Powerball)", "3 9 14 22 25|12||"},
+        {kPowerballPage, kPartialNumberSearch, "1100", "Partial (+ Powerball)", "3 9 14|12||"},
+        {kFiveNumberPage, kPartialNumberSearch, "100", "Partial Number", "3 9 14||"},
+        {kSixNumberPage, kNumberSearch, "100", "Number", "3 9 14 22 25 31||"},
     };
     for (const auto& each : cases) {
         SCOPED_TRACE(kOperationRadios[static_cast<std::size_t>(each.operation)]);
@@ -269,6 +271,19 @@ TEST_F(LottoGamePageTest, PowerBallFieldAndQueryLabelFollowTheOperation) {
         EXPECT_EQ(EnabledFields(each.game), each.fields);
         EXPECT_EQ(Text(each.game, "numberLabel"), each.label);
         EXPECT_EQ(IsEnabled(each.game, "clearInputsButton"), each.operation >= kDateSearch);
+        QStringList placeholders;
+        for (const char* field : {"numberEdit", "powerBallEdit", "fromEdit", "toEdit"}) {
+            if (const auto* edit =
+                    sheet->page(each.game)->findChild<QLineEdit*>(QString::fromLatin1(field))) {
+                placeholders.append(edit->placeholderText());
+            }
+        }
+        EXPECT_EQ(placeholders.join(QLatin1Char('|')).toStdString(), each.placeholders);
+        EXPECT_FALSE(sheet->page(each.game)
+                         ->findChild<QAbstractButton*>(
+                             QString::fromLatin1(kOperationRadios[static_cast<std::size_t>(each.operation)]))
+                         ->toolTip()
+                         .isEmpty());
     }
 }
 
@@ -304,7 +319,7 @@ std::vector<int> FirstPicks(const ChartData& chart, std::size_t count) {
 }
 
 TEST_F(LottoGamePageTest, ChartOperationsReachTheViewAfterTheSheetIsGone) {
-    CVantorelView view(handOver, results, services);
+    ChartView view(handOver, results, services);
     const GameSettings settings = *ReadGameSettings(profile, GameSettingKeys::All());
 
     // Distribution: the ball counts of the chosen history, both groups for Power Ball.
@@ -341,7 +356,7 @@ TEST_F(LottoGamePageTest, ChartOperationsReachTheViewAfterTheSheetIsGone) {
     // Random leaves the picks to the chart view, with the planted seed.
     handOver.plantedSeed = 17;
     bool seedShown = false;
-    RunSheetFromView(view, [&](CPsheet& running) {
+    RunSheetFromView(view, [&](OperationsSheet& running) {
         ClickOn(running, kPowerballPage, "randomRadio");
         seedShown =
             running.page(kPowerballPage)->findChild<QLabel*>(QStringLiteral("seedLabel"))->isVisible();

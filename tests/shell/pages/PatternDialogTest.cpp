@@ -50,7 +50,7 @@ TEST_F(PatternDialogTest, OpensOnThreeNumberStrictOrderAndSearchesWhatWasChosen)
 TEST_F(PatternDialogTest, SearchReportsOnDejaView) {
     WriteHistory("0 4 470 74 147 407\r\n1 1 98/01/03 7\r\n");
     OpenSheet();
-    sheet->pageAs<CViewPP>(kDejaViewPage)->AddLines({"earlier"});
+    sheet->pageAs<ResultListPage>(kDejaViewPage)->AddLines({"earlier"});
     SearchPattern(*sheet, PatternRequest{0, false, "47"}, false);
     EXPECT_EQ(sheet->activeIndex(), kDejaViewPage);
     // A result with hits replaces the list; one without is added to it.

@@ -1,0 +1,41 @@
+#include "shell/VantorelApp.h"
+
+#include "platform/GameSettings.h"
+#include "shell/ChartPainter.h"
+#include "shell/MainWindow.h"
+#include "store/HistoryFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace vantorel {
+
+std::string FirstRunFollowUp(const QString& historyFolder) {
+    return "Your drawing history is kept in the folder\n" + historyFolder.toStdString() + "\nin the file " +
+           std::string(kHistoryFileName) + ", with its backup " + std::string(kBackupFileName) +
+           ".\n\nTo bring in current results, choose " + kOperationsMenuPath +
+           " (or double-click the main window), turn to the Data File page and use \"Results Import "
+           "(UPDATE)\" with the results file your lottery publishes, or type new drawings with \"Data "
+           "Import (APPEND)\".";
+}
+
+VantorelApp::VantorelApp(ProfileStore& profile, const Clock& clock, SheetPageFactory pageFactory)
+    : services_(profile, clock, std::move(pageFactory)) {}
+
+VantorelApp::~VantorelApp() = default;
+
+bool VantorelApp::InitInstance() {
+    const auto toQString = [](std::string_view name) {
+        return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    };
+    QCoreApplication::setOrganizationName(toQString(kProfileOrganization));
+    QCoreApplication::setApplicationName(toQString(kProfileApplication));
+    RunFirstTimeSetup(services_.profile, FirstRunFollowUp(QDir::toNativeSeparators(QDir::currentPath())));
+
+    window_ = std::make_unique<MainWindow>(handOver_, results_, services_);
+    window_->setWindowTitle(QStringLiteral("VanTorel"));
+    window_->ShowAtRememberedPlace();
+    return true;
+}
+
+} // namespace vantorel

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "shell/pages/LottoGamePage.h"
+
+namespace vantorel {
+
+// The "5 Number" page (page index 2).
+class FiveNumberPage final : public LottoGamePage {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(FiveNumberPage)
+
+public:
+    static constexpr LottoPageTraits kTraits = {
+        .game = kFiveNumber,
+        .objectName = "fiveNumberPage",
+        .queryLength = 14,
+        .toLength = 8,
+        .numberCaption = "Number",
+        .partialCaption = "Partial Number",
+        .powerBallField = false,
+    };
+
+    explicit FiveNumberPage(OperationsSheet& sheet) : LottoGamePage(sheet, kTraits) {}
+};
+
+} // namespace vantorel

@@ -1,0 +1,138 @@
+#include "tests/shell/SheetTestSupport.h"
+
+#include <QTabWidget>
+
+namespace vantorel::test {
+namespace {
+
+class OperationsSheetTest : public SheetTest {
+protected:
+    OperationsSheetTest() { UseSampleHistory(); }
+};
+
+TEST_F(OperationsSheetTest, HasTheEightPagesInOrder) {
+    OpenSheet();
+    EXPECT_EQ(sheet->windowTitle().toStdString(), "Vantorel Operations");
+    const auto* tabs = Find<QTabWidget>("pageTabs");
+    std::vector<std::string> captions;
+    for (int i = 0; i < tabs->count(); ++i) {
+        captions.push_back(tabs->tabText(i).toStdString());
+        EXPECT_EQ(sheet->page(i)->pageIndex(), i);
+    }
+    EXPECT_EQ(captions, (std::vector<std::string>{"3 Number", "4 Number", "5 Number", "6 Number",
+                                                  "Power Ball", "Setup", "Data File", "Deja View"}));
+}
+
+// Every double-click runs a fresh sheet modally. It reopens on the last game page used; with "5BC" empty
+// it warns, once per program run.
+TEST_F(OperationsSheetTest, EachDoubleClickRunsAFreshSheet) {
+    ChartView view(handOver, results, services);
+    RunSheetFromView(view, [](OperationsSheet& running) {
+        EXPECT_TRUE(running.isModal());
+        EXPECT_EQ(running.activeIndex(), kThreeNumberPage);
+        running.SetActivePage(kFourNumberPage);
+        running.SetActivePage(kSetupPage);
+        running.SetActivePage(kDejaViewPage);
+    });
+    EXPECT_TRUE(messages.texts().empty());
+
+    profile.WriteString("settings", "5bc", "");
+    RunSheetFromView(view, [](OperationsSheet& running) {
+        EXPECT_EQ(running.activeIndex(), kFourNumberPage);
+        EXPECT_EQ(running.state().pageFlags[kFourNumberPage], 1);
+    });
+    RunSheetFromView(view, [](OperationsSheet&) {});
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{
+                                    "Vantorel is not yet configured.\nSome features will be unavailable..\n\n"
+                                    "Please see help for information\non how to enter game-specific "
+                                    "settings."});
+    EXPECT_TRUE(handOver.configWarningShown);
+}
+
+// Distribution, Random and Best Guess run from OK, the other operations need Apply; a game page shown anew
+// has neither. A digit page (check boxes) and a lotto page (radios) choose their history alike: a chart
+// operation stays ready for OK, and the date searches follow the dated history.
+TEST_F(OperationsSheetTest, ChartOperationsEnableOkInsteadOfApply) {
+    const struct {
+        int game;
+        int next;
+        std::string source; // the suffix of the data source buttons
+    } pages[] = {{kThreeNumberPage, kFourNumberPage, "Check"}, {kSixNumberPage, kPowerballPage, "Radio"}};
+    for (const auto& each : pages) {
+        SCOPED_TRACE(each.game);
+        OpenSheet(each.game);
+        EXPECT_FALSE(ApplyEnabled() || OkEnabled());
+        for (const char* radio : {"distributionRadio", "randomRadio", "bestGuessRadio"}) {
+            SCOPED_TRACE(radio);
+            Click(each.game, "totalsRadio");
+            EXPECT_TRUE(ApplyEnabled() && !OkEnabled());
+            Click(each.game, radio);
+            EXPECT_TRUE(OkEnabled() && !ApplyEnabled());
+        }
+        EXPECT_TRUE(sheet->state().chartPending); // "Best Guess" leaves picks for the chart
+        Click(each.game, "undated" + each.source);
+        Click(each.game, "undated" + each.source); // a second click keeps the choice
+        EXPECT_FALSE(ApplyEnabled());
+        EXPECT_EQ(ControlState(each.game, each.source),
+                  "dated on, undated on checked, date searches off, others on");
+        EXPECT_FALSE(handOver.useDatedData);
+        Click(each.game, "randomRadio");
+        Click(each.game, "dated" + each.source);
+        EXPECT_EQ(ControlState(each.game, each.source),
+                  "dated on checked, undated on, date searches on, others on");
+        EXPECT_TRUE(handOver.useDatedData);
+        EXPECT_TRUE(ApplyEnabled());
+        EXPECT_EQ(handOver.HighestChosenOperation(), kRandom);
+        sheet->SetActivePage(each.next);
+        EXPECT_FALSE(OkEnabled());
+    }
+}
+
+TEST_F(OperationsSheetTest, OkAppliesChartOperationsAndCancelAppliesNothing) {
+    OpenSheet();
+    Click(kThreeNumberPage, "totalsRadio");
+    ClickSheetButton("cancelButton");
+    EXPECT_EQ(sheet->result(), QDialog::Rejected);
+    EXPECT_EQ(handOver.currentOperation, kDistribution); // set by the activation, not by a run of Totals
+
+    OpenSheet();
+    Click(kThreeNumberPage, "bestGuessRadio");
+    EXPECT_TRUE(sheet->state().chartPending);
+    ClickSheetButton("okButton");
+    EXPECT_EQ(sheet->result(), QDialog::Accepted);
+    EXPECT_EQ(handOver.currentOperation, kBestGuess);
+}
+
+TEST_F(OperationsSheetTest, HelpAsksForTheActivePagesContext) {
+    OpenSheet();
+    sheet->SetActivePage(kSetupPage);
+    ClickSheetButton("helpButton");
+    sheet->SetActivePage(kDejaViewPage);
+    QTest::keyClick(sheet.get(), Qt::Key_F1);
+    sheet->SetActivePage(kThreeNumberPage);
+    ClickSheetButton("helpButton");
+    EXPECT_EQ(helpContexts, (std::vector<int>{5010, 5012, 5005}));
+}
+
+// "Previous Page" on Setup and on "Deja View" returns to the page shown before; "Exit Vantorel" asks to end
+// the program.
+TEST_F(OperationsSheetTest, PreviousPageReturnsToThePageItCameFromAndExitEndsTheProgram) {
+    OpenSheet();
+    const struct {
+        int from;
+        int button;
+    } cases[] = {{kFourNumberPage, kSetupPage},
+                 {kDejaViewPage, kSetupPage},
+                 {kFourNumberPage, kDejaViewPage},
+                 {kSetupPage, kDejaViewPage}};
+    for (const auto& each : cases) {
+        sheet->SetActivePage(each.from);
+        Click(each.button, "previousPageButton");
+        EXPECT_EQ(sheet->activeIndex(), each.from) << each.button;
+    }
+    Click(kDejaViewPage, "exitButton");
+    EXPECT_EQ(exitRequests, 1);
+}
+
+} // namespace
+} // namespace vantorel::test
