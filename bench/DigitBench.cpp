@@ -150,7 +150,7 @@ void Operation(benchmark::State& state, int game, const OperationCase& c) {
     const DigitOperationRequest request = RequestOf(c);
     const FixedClock clock(1234567);
     for (auto _ : state) {
-        const DigitOperationResult result = ApplyDigitOperation(tables, request, clock);
+        const Outcome<DigitOperationResult> result = ApplyDigitOperation(tables, request, clock);
         benchmark::DoNotOptimize(&result);
     }
 }
@@ -163,9 +163,10 @@ void OperationWithLines(benchmark::State& state, int game, const OperationCase& 
     const DigitOperationRequest request = RequestOf(c);
     const FixedClock clock(1234567);
     for (auto _ : state) {
-        const DigitOperationResult result = ApplyDigitOperation(tables, request, clock);
+        const Outcome<DigitOperationResult> result = ApplyDigitOperation(tables, request, clock);
+        Notices notices;
         const ReportLines lines =
-            DigitResultLines(request.operation, game, true, request.setupChoices, tables, result);
+            DigitResultLines(request.operation, game, true, request.setupChoices, tables, *result, notices);
         benchmark::DoNotOptimize(lines.text().data());
     }
 }
@@ -173,8 +174,8 @@ void OperationWithLines(benchmark::State& state, int game, const OperationCase& 
 void Compare(benchmark::State& state, int game) {
     const Fixture fixture(game);
     for (auto _ : state) {
-        const std::string report = ComparePickFile(fixture.dated, "picks.txt");
-        benchmark::DoNotOptimize(report.data());
+        const Outcome<std::string> report = ComparePickFile(fixture.dated, "picks.txt");
+        benchmark::DoNotOptimize(report->data());
     }
 }
 

@@ -8,7 +8,6 @@
 #include "bench/BenchHistories.h"
 #include "net/Fetch.h"
 #include "platform/GamePresets.h"
-#include "platform/MessageBox.h"
 #include "store/HistoryFile.h"
 #include "store/KeptValidators.h"
 #include "tests/support/LoopbackHttpServer.h"
@@ -21,6 +20,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace {
@@ -84,11 +84,13 @@ struct UpdateSource {
         request.url = server.Url("/rows.csv");
         request.eraStart = eraStart;
     }
-    ResultsUpdateOutcome Update() const { return UpdateResults(request, settings); }
+    // How the update ended; nothing when it was refused. Its messages are not shown.
+    std::optional<ResultsUpdated> Update() const {
+        const Outcome<ResultsUpdated> updated = UpdateResults(request, settings, {});
+        return updated.refused() ? std::nullopt : std::optional(*updated);
+    }
 
     test::TempWorkingDir directory;
-    RecordingMessageSink quiet;
-    ScopedMessageSink installed{quiet};
     test::LoopbackHttpServer server;
     ResultsUpdateRequest request;
     GameSettings settings;
@@ -108,9 +110,8 @@ void UpdateIntoEmptyHistory(benchmark::State& state, std::string body, GameSetti
         state.PauseTiming();
         std::filesystem::remove(std::string(kHistoryFileName));
         std::filesystem::remove(std::string(kKeptValidatorsFileName));
-        source.quiet.Clear();
         state.ResumeTiming();
-        if (source.Update() != ResultsUpdateOutcome::kWritten) {
+        if (source.Update() != ResultsUpdated::kWritten) {
             state.SkipWithError("the update wrote nothing");
             break;
         }
@@ -122,10 +123,9 @@ void UpdateAgain(benchmark::State& state, std::string body, GameSettings setting
                  bool validators) {
     UpdateSource source(std::move(body), validators, settings, eraStart);
     source.Update();
-    const ResultsUpdateOutcome expected =
-        validators ? ResultsUpdateOutcome::kSourceUnchanged : ResultsUpdateOutcome::kNothingNew;
+    const ResultsUpdated expected =
+        validators ? ResultsUpdated::kSourceUnchanged : ResultsUpdated::kNothingNew;
     for (auto _ : state) {
-        source.quiet.Clear();
         if (source.Update() != expected) {
             state.SkipWithError("the second update did not find the history up to date");
             break;

@@ -145,9 +145,8 @@ void PrepareFiles() {
     benchmark::DoNotOptimize(written);
 }
 
-std::string DisplayDate(std::string date) {
-    ToDisplayDate(date);
-    return date;
+std::string DisplayDate(const std::string& date) {
+    return ToDisplayDate(date).value_or(date);
 }
 
 // The typed inputs of each search: the last drawing's date and numbers, the whole history's date range,
@@ -244,9 +243,11 @@ void LottoOperation(benchmark::State& state, int section, int operation) {
     const SetupChoices choices;
     for (auto _ : state) {
         RandomGenerator random(1);
-        const LottoResult result = ApplyLottoOperation(operation, table, inputs, settings, choices, random);
-        benchmark::DoNotOptimize(LottoListLines(table, result));
-        benchmark::DoNotOptimize(LottoChartPicks(table.gameType(), result, settings, random));
+        const Outcome<LottoResult> result =
+            ApplyLottoOperation(operation, table, inputs, settings, choices, random);
+        Notices notices;
+        benchmark::DoNotOptimize(LottoListLines(table, *result, notices));
+        benchmark::DoNotOptimize(LottoChartPicks(table.gameType(), *result, settings, random));
     }
 }
 
@@ -257,10 +258,11 @@ void PowerballOperation(benchmark::State& state, int operation) {
     const SetupChoices choices;
     for (auto _ : state) {
         RandomGenerator random(1);
-        const LottoResult result =
+        const Outcome<LottoResult> result =
             ApplyPowerballOperation(operation, table, inputs, settings, choices, random);
-        benchmark::DoNotOptimize(PowerballListLines(table, result));
-        benchmark::DoNotOptimize(LottoChartPicks(kPowerball, result, settings, random));
+        Notices notices;
+        benchmark::DoNotOptimize(PowerballListLines(table, *result, notices));
+        benchmark::DoNotOptimize(LottoChartPicks(kPowerball, *result, settings, random));
     }
 }
 

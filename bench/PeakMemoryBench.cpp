@@ -8,7 +8,6 @@
 #include "bench/BenchHistories.h"
 #include "platform/GamePresets.h"
 #include "platform/GameSettings.h"
-#include "platform/MessageBox.h"
 #include "settings/IniProfileStore.h"
 #include "store/DataImport.h"
 #include "store/HistoryFile.h"
@@ -178,14 +177,14 @@ std::string JsonDrawings(std::size_t size) {
 void ResultsFilePeak(benchmark::State& state, const std::string& text) {
     const test::TempWorkingDir directory;
     test::WriteFile("results.csv", text);
-    RecordingMessageSink quiet;
-    const ScopedMessageSink installed(quiet);
     const GameSettings settings{39, 59, 69, 26, 5};
     std::size_t peak = 0;
     for (auto _ : state) {
         std::filesystem::remove(std::string(kHistoryFileName));
-        quiet.Clear();
-        peak = std::max(peak, PeakOf([&] { ImportResults("results.csv", kFiveNumber, {}, {}, settings); }));
+        peak =
+            std::max(peak, PeakOf([&] {
+                         static_cast<void>(ImportResults("results.csv", kFiveNumber, {}, {}, settings, {}));
+                     }));
     }
     ReportPeak(state, peak, text.size());
 }
@@ -215,8 +214,6 @@ void SettingsFilePeak(benchmark::State& state) {
 // The first update of an empty history, and the second with nothing new.
 void UpdatePeak(benchmark::State& state, const std::string& body, GameSettings settings, int eraStart) {
     const test::TempWorkingDir directory;
-    RecordingMessageSink quiet;
-    const ScopedMessageSink installed(quiet);
     ::setenv("no_proxy", "*", 1);
     test::LoopbackHttpServer server;
     test::HttpReply reply;
@@ -232,9 +229,8 @@ void UpdatePeak(benchmark::State& state, const std::string& body, GameSettings s
     for (auto _ : state) {
         std::filesystem::remove(std::string(kHistoryFileName));
         std::filesystem::remove(std::string(kKeptValidatorsFileName));
-        quiet.Clear();
-        first = std::max(first, PeakOf([&] { UpdateResults(request, settings); }));
-        second = std::max(second, PeakOf([&] { UpdateResults(request, settings); }));
+        first = std::max(first, PeakOf([&] { static_cast<void>(UpdateResults(request, settings, {})); }));
+        second = std::max(second, PeakOf([&] { static_cast<void>(UpdateResults(request, settings, {})); }));
     }
     state.counters["first_MiB"] = static_cast<double>(first) / kMiB;
     state.counters["second_MiB"] = static_cast<double>(second) / kMiB;

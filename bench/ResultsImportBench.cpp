@@ -78,6 +78,13 @@ std::string ReadBack(const std::string& file) {
     return content.str();
 }
 
+bool Wrote(const Outcome<ChangeOutcome>& change) {
+    return !change.refused() && *change == ChangeOutcome::kReplaced;
+}
+bool Wrote(const Outcome<ResultsImported>& imported) {
+    return !imported.refused() && imported->change == ChangeOutcome::kReplaced;
+}
+
 // Runs `import` on a fresh copy of `history` in each iteration; the copy is laid out untimed.
 template <typename Import>
 void RunOnHistory(benchmark::State& state, const std::string& history, Import import) {
@@ -85,7 +92,7 @@ void RunOnHistory(benchmark::State& state, const std::string& history, Import im
         state.PauseTiming();
         test::WriteFile(std::string(kHistoryFileName), history);
         state.ResumeTiming();
-        if (import() != 1) {
+        if (!Wrote(import())) {
             state.SkipWithError("import failed");
             break;
         }
@@ -97,7 +104,7 @@ void BM_ResultsImportIntoFullHistory(benchmark::State& state) {
     const GameSettings settings = bench::FirstRunSettings();
     test::WriteFile("results.csv", PublishedFile(kFileDrawings));
     RunOnHistory(state, bench::FullHistory(settings, {9}),
-                 [&] { return ImportResults("results.csv", kPowerball, {}, {}, settings); });
+                 [&] { return ImportResults("results.csv", kPowerball, {}, {}, settings, {}); });
 }
 BENCHMARK(BM_ResultsImportIntoFullHistory)->Unit(benchmark::kMillisecond)->Apply(Steady);
 
@@ -123,7 +130,7 @@ BENCHMARK(BM_DescribedImportAppendIntoFullHistory)->Unit(benchmark::kMillisecond
 std::string ImportedHistory(const GameSettings& settings) {
     test::WriteFile(std::string(kHistoryFileName), bench::FullHistory(settings, {9}));
     test::WriteFile("results.csv", PublishedFile(kFileDrawings));
-    ImportResults("results.csv", kPowerball, {}, {}, settings);
+    static_cast<void>(ImportResults("results.csv", kPowerball, {}, {}, settings, {}));
     return ReadBack(std::string(kHistoryFileName));
 }
 
@@ -132,7 +139,8 @@ void BM_ResultsUpdateWithFiveNewLines(benchmark::State& state) {
     const GameSettings settings = bench::FirstRunSettings();
     const std::string imported = ImportedHistory(settings);
     test::WriteFile("results.csv", PublishedFile(kFileDrawings + kNewDrawings));
-    RunOnHistory(state, imported, [&] { return ImportResults("results.csv", kPowerball, {}, {}, settings); });
+    RunOnHistory(state, imported,
+                 [&] { return ImportResults("results.csv", kPowerball, {}, {}, settings, {}); });
 }
 BENCHMARK(BM_ResultsUpdateWithFiveNewLines)->Unit(benchmark::kMillisecond)->Apply(Steady);
 
@@ -142,7 +150,9 @@ void BM_ResultsUpdateWithNothingNew(benchmark::State& state) {
     const GameSettings settings = bench::FirstRunSettings();
     ImportedHistory(settings);
     for (auto _ : state) {
-        if (ImportResults("results.csv", kPowerball, {}, {}, settings) != kNothingNewToImport) {
+        const Outcome<ResultsImported> imported =
+            ImportResults("results.csv", kPowerball, {}, {}, settings, {});
+        if (imported.refused() || imported->change != ChangeOutcome::kUnchanged) {
             state.SkipWithError("import failed");
             break;
         }

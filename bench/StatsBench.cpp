@@ -119,14 +119,16 @@ void Operation(benchmark::State& state, int gameType, int operation) {
             benchmark::DoNotOptimize(ApplyDigitOperation({tables.digits, tables.digits}, request, kClock));
         } else if (gameType == kPowerball) {
             RandomGenerator random(1);
-            const LottoResult result =
+            const Outcome<LottoResult> result =
                 ApplyPowerballOperation(operation, tables.powerball, {}, settings, choices, random);
-            benchmark::DoNotOptimize(PowerballListLines(tables.powerball, result));
+            Notices notices;
+            benchmark::DoNotOptimize(PowerballListLines(tables.powerball, *result, notices));
         } else {
             RandomGenerator random(1);
-            const LottoResult result =
+            const Outcome<LottoResult> result =
                 ApplyLottoOperation(operation, tables.lotto, {}, settings, choices, random);
-            benchmark::DoNotOptimize(LottoListLines(tables.lotto, result));
+            Notices notices;
+            benchmark::DoNotOptimize(LottoListLines(tables.lotto, *result, notices));
         }
     }
 }

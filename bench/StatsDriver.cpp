@@ -140,9 +140,9 @@ void PrintBacktest(const BacktestResult& result, std::ostream& out) {
 }
 
 template <typename Record>
-int Print(const StatsOutcome<Record>& outcome, void (*print)(const Record&, std::ostream&)) {
+int Print(const Outcome<Record>& outcome, void (*print)(const Record&, std::ostream&)) {
     if (!outcome) {
-        std::cerr << outcome.refusal().message << '\n';
+        std::cerr << outcome.refusal().text << '\n';
         return 1;
     }
     // STATS_DRIVER_QUIET=1 leaves the printing out, to tell the engine's share from the output's.
@@ -183,9 +183,10 @@ int Run(int argc, char* argv[]) {
         return 2;
     }
     IniProfileStore profile;
-    RunFirstTimeSetup(profile);
-    const std::optional<GameSettings> settings = ReadGameSettings(profile, SettingsNeededByStatistics(*game));
-    if (!settings) {
+    static_cast<void>(RunFirstTimeSetup(profile));
+    const Outcome<GameSettings> settings = ReadGameSettings(profile, SettingsNeededByStatistics(*game));
+    if (settings.refused()) {
+        std::cerr << settings.refusal().text << '\n';
         return 1;
     }
     const HistoryText history = ReadHistoryText(std::string(kHistoryFileName));

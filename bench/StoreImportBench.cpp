@@ -50,7 +50,8 @@ void RunImport(benchmark::State& state, int gameType, int drawings, int numbers,
         state.PauseTiming();
         std::filesystem::remove(std::string(kHistoryFileName));
         state.ResumeTiming();
-        if (ImportNew("import.txt", gameType, true, {}, false, settings) != 1) {
+        const Outcome<ChangeOutcome> imported = ImportNew("import.txt", gameType, true, {}, false, settings);
+        if (imported.refused() || *imported != ChangeOutcome::kReplaced) {
             state.SkipWithError("import failed");
             break;
         }
@@ -105,7 +106,7 @@ void BM_AnalyseFullHistory(benchmark::State& state) {
     test::WriteFile(std::string(kHistoryFileName), history);
     CheckTable table;
     for (auto _ : state) {
-        AnalyseHistoryFile(table, settings);
+        table = AnalyseHistoryFile(settings).value();
         benchmark::DoNotOptimize(table.records.data());
     }
     if (ShowAnalysisReport(table).size() != kSectionCount) {

@@ -116,16 +116,18 @@ PowerballDrawTable LoadedPowerball() {
 
 ReportLines TotalsLines(const PowerballDrawTable& table) {
     RandomGenerator random(1);
-    const LottoResult result =
+    const Outcome<LottoResult> result =
         ApplyPowerballOperation(kTotals, table, LottoInputs{}, PowerballSettings(), SetupChoices(), random);
-    return PowerballListLines(table, result);
+    Notices notices;
+    return PowerballListLines(table, *result, notices);
 }
 
 // The check and its report as the command writes them: the history made ready, every ticket compared,
 // the win lines formatted a piece at a time and the summary. Gives the characters written.
 std::size_t TicketLines(const PowerballDrawTable& table, TicketsReading tickets) {
     const TicketCheck check = CheckTickets(Game(), std::move(tickets.tickets), DrawingsOf(table),
-                                           PrizeTableFor(Game(), "powerball"));
+                                           PrizeTableFor(Game(), "powerball"))
+                                  .value();
     std::size_t written = 0;
     for (std::size_t first = 0; first < check.wins.size(); first += kWinLinesPerPiece) {
         written += WinLines(check, first, kWinLinesPerPiece).text().size();
@@ -162,6 +164,7 @@ void CheckWithLines(benchmark::State& state) {
     const TicketsReading tickets = ReadTicketsFile(kTicketsFile, Game());
     state.counters["wins"] = static_cast<double>(
         CheckTickets(Game(), tickets.tickets, DrawingsOf(table), PrizeTableFor(Game(), "powerball"))
+            .value()
             .wins.size());
     for (auto _ : state) {
         benchmark::DoNotOptimize(TicketLines(table, tickets));

@@ -8,6 +8,7 @@
 #include "digit/DigitReports.h"
 #include "platform/MessageBox.h"
 #include "store/SectionReader.h"
+#include "store/TextLines.h"
 
 #include <array>
 #include <ostream>
@@ -36,7 +37,7 @@ bool ChosenHistoryLoaded(int game, const LoadedDigitGame& loaded, bool dated) {
     if (loaded.tables().Chosen(dated).loadStatus == kSectionLoaded) {
         return true;
     }
-    MessageBox(DigitDataStatusText(game, loaded.tables()), MessageIcon::Exclamation);
+    ShowNotice({DigitDataStatusText(game, loaded.tables()), NoticeKind::Warning});
     return false;
 }
 
@@ -73,10 +74,15 @@ int RunDigitOperation(const CommandLine& line, CliContext& context) {
     request.toText = line.to;
     request.setupChoices = line.choices;
     request.plantedSeed = line.seed;
-    const DigitOperationResult result = ApplyDigitOperation(loaded.tables(), request, context.clock);
-    if (result.outcome == DigitOutcome::Refused) {
+    const Outcome<DigitOperationResult> outcome =
+        ApplyDigitOperation(loaded.tables(), request, context.clock);
+    if (!ShowOutcome(outcome)) {
         return kExitRefused;
     }
+    const DigitOperationResult& result = *outcome;
+    // A result that came with messages (a restricted prediction that could not be made) is listed, but
+    // the operation was not done as asked.
+    const int status = outcome.notices().empty() ? kExitDone : kExitRefused;
     switch (operation) {
     case kDistribution:
         PrintLines(context.out, DistributionLines(line.dated, result));
@@ -85,12 +91,16 @@ int RunDigitOperation(const CommandLine& line, CliContext& context) {
     case kBestGuess:
         PrintLines(context.out, {PaddedNumber(game, result.pickedNumber)});
         break;
-    default:
-        PrintLines(context.out,
-                   DigitResultLines(operation, game, line.dated, line.choices, loaded.tables(), result));
+    default: {
+        Notices notices;
+        const ReportLines lines =
+            DigitResultLines(operation, game, line.dated, line.choices, loaded.tables(), result, notices);
+        ShowNotices(notices);
+        PrintLines(context.out, lines);
         break;
     }
-    return result.outcome == DigitOutcome::Done ? kExitDone : kExitRefused;
+    }
+    return status;
 }
 
 int RunDigitCompare(const CommandLine& line, CliContext& context) {
@@ -98,9 +108,10 @@ int RunDigitCompare(const CommandLine& line, CliContext& context) {
     if (!ChosenHistoryLoaded(line.gameType, loaded, line.dated)) {
         return kExitRefused;
     }
-    const std::string report = ComparePickFile(loaded.tables().Chosen(line.dated), line.input);
-    PrintReport(context.out, report);
-    return report == kFileInputError ? kExitRefused : kExitDone;
+    const Outcome<std::string> compared = ComparePickFile(loaded.tables().Chosen(line.dated), line.input);
+    const bool read = ShowOutcome(compared);
+    PrintReport(context.out, read ? *compared : kFileInputError);
+    return read ? kExitDone : kExitRefused;
 }
 
 int RunPattern(const CommandLine& line, CliContext& context) {
@@ -112,12 +123,12 @@ int RunPattern(const CommandLine& line, CliContext& context) {
     if (!ChosenHistoryLoaded(line.gameType, loaded, line.dated)) {
         return kExitRefused;
     }
-    const std::string result =
+    const Outcome<std::string> result =
         FindPattern(loaded.tables().Chosen(line.dated), line.input, line.gameType, !line.reversed);
-    if (result.empty()) {
+    if (!ShowOutcome(result)) {
         return kExitRefused;
     }
-    PrintLines(context.out, ReportPattern(result).lines);
+    PrintLines(context.out, ReportPattern(*result).lines);
     return kExitDone;
 }
 

@@ -12,6 +12,7 @@
 #include "platform/RandomGenerator.h"
 #include "store/DataImport.h"
 #include "store/SectionReader.h"
+#include "store/TextLines.h"
 
 #include <algorithm>
 #include <ostream>
@@ -21,8 +22,6 @@
 namespace vantorel {
 
 namespace {
-
-constexpr std::string_view kFileInputError = "File Input ERROR";
 
 // The two histories of a game as its page loads them.
 template <typename Table> struct GameTables {
@@ -56,9 +55,9 @@ bool ChosenHistoryAvailable(int gameType, const GameTables<Table>& tables, bool 
     if (tables.Chosen(useDated).loadStatus == kSectionLoaded) {
         return true;
     }
-    MessageBox(LottoStatusText(gameType, tables.undated.loadStatus, tables.undated.count(),
-                               tables.dated.loadStatus, tables.dated.count()),
-               MessageIcon::Stop);
+    ShowNotice({LottoStatusText(gameType, tables.undated.loadStatus, tables.undated.count(),
+                                tables.dated.loadStatus, tables.dated.count()),
+                NoticeKind::Error});
     return false;
 }
 
@@ -113,7 +112,7 @@ bool IsChartOperation(int operation) {
 }
 
 int ExitStatusOf(const LottoResult& result) {
-    return !result.listed || result.refused ? kExitRefused : kExitDone;
+    return result.refused ? kExitRefused : kExitDone;
 }
 
 int RunOnPowerball(const CommandLine& line, CliContext& context, const GameSettings& settings) {
@@ -125,14 +124,21 @@ int RunOnPowerball(const CommandLine& line, CliContext& context, const GameSetti
     const PowerballDrawTable& table = tables.Chosen(useDated);
     RandomGenerator random(static_cast<std::uint32_t>(context.clock.SecondsNow()));
     const LottoInputs inputs{line.input, line.from, line.to, line.power};
-    const LottoResult result =
+    const Outcome<LottoResult> outcome =
         ApplyPowerballOperation(line.operation, table, inputs, settings, line.choices, random);
+    if (!ShowOutcome(outcome)) {
+        return kExitRefused;
+    }
+    const LottoResult& result = *outcome;
     if (line.operation == kDistribution) {
         PrintDistribution(result, settings.powerballGroup1Max, settings.powerballGroup2Max, context.out);
     } else if (IsChartOperation(line.operation)) {
         PrintPicks(kPowerball, result, settings, line.seed, context.clock, context.out);
     } else {
-        PrintLines(context.out, PowerballListLines(table, result));
+        Notices notices;
+        const ReportLines lines = PowerballListLines(table, result, notices);
+        ShowNotices(notices);
+        PrintLines(context.out, lines);
     }
     return ExitStatusOf(result);
 }
@@ -146,22 +152,31 @@ int RunOnLotto(const CommandLine& line, CliContext& context, const GameSettings&
     const LottoDrawTable& table = tables.Chosen(useDated);
     RandomGenerator random(static_cast<std::uint32_t>(context.clock.SecondsNow()));
     const LottoInputs inputs{line.input, line.from, line.to, line.power};
-    const LottoResult result =
+    const Outcome<LottoResult> outcome =
         ApplyLottoOperation(line.operation, table, inputs, settings, line.choices, random);
+    if (!ShowOutcome(outcome)) {
+        return kExitRefused;
+    }
+    const LottoResult& result = *outcome;
     if (line.operation == kDistribution) {
         PrintDistribution(result, table.GameMaximum(settings), 0, context.out);
     } else if (IsChartOperation(line.operation)) {
         PrintPicks(line.gameType, result, settings, line.seed, context.clock, context.out);
     } else {
-        PrintLines(context.out, LottoListLines(table, result));
+        Notices notices;
+        const ReportLines lines = LottoListLines(table, result, notices);
+        ShowNotices(notices);
+        PrintLines(context.out, lines);
     }
     return ExitStatusOf(result);
 }
 
-// The comparison report, one line per "\n"-ended piece.
-int PrintComparison(const std::string& report, std::ostream& out) {
-    PrintReport(out, report);
-    return report == kFileInputError ? kExitRefused : kExitDone;
+// The comparison report, one line per "\n"-ended piece; kFileInputError when the pick file could not be
+// read.
+int PrintComparison(const Outcome<std::string>& compared, std::ostream& out) {
+    const bool read = ShowOutcome(compared);
+    PrintReport(out, read ? *compared : kFileInputError);
+    return read ? kExitDone : kExitRefused;
 }
 
 } // namespace
@@ -170,9 +185,9 @@ int RunLottoOperation(const CommandLine& line, CliContext& context) {
     if (line.gameType != kPowerball && line.gameType != kFiveNumber && line.gameType != kSixNumber) {
         return kExitUsage;
     }
-    const std::optional<GameSettings> settings =
+    const Outcome<GameSettings> settings =
         ReadGameSettings(context.profile, SettingsNeededBy(line.gameType, line.operation));
-    if (!settings) {
+    if (!ShowOutcome(settings)) {
         return kExitRefused;
     }
     return line.gameType == kPowerball ? RunOnPowerball(line, context, *settings)
@@ -180,9 +195,9 @@ int RunLottoOperation(const CommandLine& line, CliContext& context) {
 }
 
 int RunLottoCompare(const CommandLine& line, CliContext& context) {
-    const std::optional<GameSettings> settings =
+    const Outcome<GameSettings> settings =
         ReadGameSettings(context.profile, SettingsOfDrawingShape(line.gameType));
-    if (!settings) {
+    if (!ShowOutcome(settings)) {
         return kExitRefused;
     }
     if (line.gameType == kPowerball) {

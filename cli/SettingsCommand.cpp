@@ -83,7 +83,7 @@ int RunSettings(const CommandLine& line, CliContext& context) {
             return kExitUsage;
         }
         const std::optional<int> value = WholeNumberOf(std::string_view(assignment).substr(equals + 1));
-        if (!AcceptGameSetting(*key, value)) {
+        if (!ShowOutcome(AcceptGameSetting(*key, value))) {
             return kExitRefused;
         }
         changes[static_cast<std::size_t>(*key)] = value;

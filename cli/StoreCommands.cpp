@@ -26,9 +26,9 @@ constexpr std::string_view kExistingEntryWarning =
 // The warning of a new import over a history that is already in the file, once for each of its lines:
 // OK continues, Cancel is "Abort Now".
 bool ContinueOverExistingHistory(int lines) {
+    const Question warning{std::string(kExistingEntryWarning), QuestionButtons::OkCancel, true};
     for (int line = 0; line < lines; ++line) {
-        if (MessageBox(kExistingEntryWarning, MessageIcon::Exclamation, MessageButtons::OkCancel) !=
-            MessageAnswer::Ok) {
+        if (!AskThroughMessageBox(warning)) {
             return false;
         }
     }
@@ -48,35 +48,38 @@ int ExitStatus(bool done) {
 } // namespace
 
 int RunImport(const CommandLine& line, CliContext& context) {
-    const std::optional<GameSettings> settings =
+    const Outcome<GameSettings> settings =
         ReadGameSettings(context.profile, line.results ? SettingsOfResultsImport(line.gameType)
                                                        : SettingsOfDrawingShape(line.gameType));
-    if (!settings) {
+    if (!ShowOutcome(settings)) {
         return kExitRefused;
     }
     const std::filesystem::path importFile(line.input);
     if (line.results) {
-        const int imported =
-            ImportResults(importFile, line.gameType,
-                          {line.column, EraInForce(context.profile, line.gameType)}, {}, *settings);
-        if (imported == kResultsImportDeclined) {
+        const Outcome<ResultsImported> imported = ImportResults(
+            importFile, line.gameType, {line.column, EraInForce(context.profile, line.gameType)}, {},
+            *settings, AskThroughMessageBox);
+        if (!ShowOutcome(imported)) {
+            return kExitRefused;
+        }
+        if (imported->change == ChangeOutcome::kDeclined) {
             TellDeclined("remove them");
         }
         // Done also when every drawing of the file was held already.
-        return ExitStatus(imported == 1 || imported == kNothingNewToImport);
+        return ExitStatus(imported->change != ChangeOutcome::kDeclined);
     }
     if (line.append) {
-        return ExitStatus(ImportAppend(importFile, line.gameType, line.dated, {}, line.filter, *settings) ==
-                          1);
+        return ExitStatus(
+            ShowOutcome(ImportAppend(importFile, line.gameType, line.dated, {}, line.filter, *settings)));
     }
-    const int imported = ImportNew(importFile, line.gameType, line.dated, {}, line.filter, *settings,
-                                   ContinueOverExistingHistory);
-    if (imported == kImportDeclined) {
-        TellDeclined("continue");
+    const Outcome<ChangeOutcome> imported = ImportNew(importFile, line.gameType, line.dated, {}, line.filter,
+                                                      *settings, ContinueOverExistingHistory);
+    if (!ShowOutcome(imported)) {
+        MessageBox(kUnexpectedProblem, MessageIcon::Stop);
         return kExitRefused;
     }
-    if (imported != 1) {
-        MessageBox(kUnexpectedProblem, MessageIcon::Stop);
+    if (*imported == ChangeOutcome::kDeclined) {
+        TellDeclined("continue");
         return kExitRefused;
     }
     return kExitDone;
@@ -87,12 +90,12 @@ int RunAppend(const CommandLine& line, CliContext& context) {
         MessageBox(kNoDataEntered, MessageIcon::Stop);
         return kExitRefused;
     }
-    const std::optional<GameSettings> settings =
+    const Outcome<GameSettings> settings =
         ReadGameSettings(context.profile, SettingsOfDrawingShape(line.gameType));
-    if (!settings) {
+    if (!ShowOutcome(settings)) {
         return kExitRefused;
     }
-    if (AppendEntry(line.input, line.gameType, line.dated, *settings) != 1) {
+    if (!ShowOutcome(AppendEntry(line.input, line.gameType, line.dated, *settings))) {
         MessageBox(kDataAppendFailed, MessageIcon::Stop);
         return kExitRefused;
     }
@@ -102,38 +105,45 @@ int RunAppend(const CommandLine& line, CliContext& context) {
 
 int RunAnalyze(const CommandLine&, CliContext& context) {
     // The analysis checks the numbers of every lotto and Power Ball section against their settings.
-    const std::optional<GameSettings> settings = ReadGameSettings(context.profile, GameSettingKeys::All());
-    if (!settings) {
+    const Outcome<GameSettings> settings = ReadGameSettings(context.profile, GameSettingKeys::All());
+    if (!ShowOutcome(settings)) {
         return kExitRefused;
     }
-    CheckTable table;
-    AnalyseHistoryFile(table, *settings);
-    PrintLines(context.out, ShowAnalysisReport(table));
-    return ExitStatus(table.wholeFile);
+    const Outcome<CheckTable> table = AnalyseHistoryFile(*settings);
+    ShowOutcome(table);
+    PrintLines(context.out, ShowAnalysisReport(*table));
+    return ExitStatus(table->wholeFile);
 }
 
 int RunBackup(const CommandLine&, CliContext& context) {
     // PBM tells whether the history and an old backup read whole; a backup is made also without it.
-    const std::optional<GameSettings> settings = ReadGameSettings(context.profile, GameSettingKeys{});
-    const BackupOutcome outcome = BackupHistoryFile(settings.value_or(GameSettings{}));
-    if (outcome == BackupOutcome::kCancelled) {
+    const Outcome<GameSettings> settings = ReadGameSettings(context.profile, GameSettingKeys{});
+    const Outcome<BackupOutcome> outcome =
+        BackupHistoryFile(settings.value_or(GameSettings{}), AskThroughMessageBox);
+    if (!ShowOutcome(outcome)) {
+        return kExitRefused;
+    }
+    if (*outcome == BackupOutcome::kCancelled) {
         TellDeclined("replace the backup copy");
     }
-    return ExitStatus(outcome == BackupOutcome::kCompleted);
+    return ExitStatus(*outcome == BackupOutcome::kCompleted);
 }
 
 int RunRestore(const CommandLine&, CliContext& context) {
     // A backup is restored only when it reads whole, its Power Ball drawings with the PBM in force.
-    const std::optional<GameSettings> settings =
+    const Outcome<GameSettings> settings =
         ReadGameSettings(context.profile, SettingsOfDrawingShape(kPowerball));
-    if (!settings) {
+    if (!ShowOutcome(settings)) {
         return kExitRefused;
     }
-    const BackupOutcome outcome = RestoreHistoryFile(*settings);
-    if (outcome == BackupOutcome::kCancelled) {
+    const Outcome<BackupOutcome> outcome = RestoreHistoryFile(*settings, AskThroughMessageBox);
+    if (!ShowOutcome(outcome)) {
+        return kExitRefused;
+    }
+    if (*outcome == BackupOutcome::kCancelled) {
         TellDeclined("restore the backup copy");
     }
-    return ExitStatus(outcome == BackupOutcome::kCompleted);
+    return ExitStatus(*outcome == BackupOutcome::kCompleted);
 }
 
 } // namespace vantorel

@@ -52,9 +52,9 @@ std::string NoKnownSourceMessage(int gameType, const GamePreset* inForce) {
 } // namespace
 
 int RunUpdate(const CommandLine& line, CliContext& context) {
-    const std::optional<GameSettings> settings =
+    const Outcome<GameSettings> settings =
         ReadGameSettings(context.profile, SettingsOfResultsImport(line.gameType));
-    if (!settings) {
+    if (!ShowOutcome(settings)) {
         return kExitRefused;
     }
     const GamePreset* preset = PresetInForce(context.profile, line.gameType);
@@ -79,16 +79,19 @@ int RunUpdate(const CommandLine& line, CliContext& context) {
         request.timeout = std::chrono::seconds(*line.timeout);
     }
     request.userAgent = "Vantorel/" + std::string(kVantorelVersion);
-    switch (UpdateResults(request, *settings)) {
-    case ResultsUpdateOutcome::kWritten:
-    case ResultsUpdateOutcome::kNothingNew:
-    case ResultsUpdateOutcome::kSourceUnchanged:
+    const Outcome<ResultsUpdated> updated = UpdateResults(request, *settings, AskThroughMessageBox);
+    if (!ShowOutcome(updated)) {
+        return kExitRefused;
+    }
+    switch (*updated) {
+    case ResultsUpdated::kWritten:
+    case ResultsUpdated::kNothingNew:
+    case ResultsUpdated::kSourceUnchanged:
         return kExitDone;
-    case ResultsUpdateOutcome::kDeclined:
+    case ResultsUpdated::kDeclined:
         MessageBox("Nothing was changed. Run again with --yes to remove them.", MessageIcon::None);
         return kExitRefused;
-    case ResultsUpdateOutcome::kCancelled:
-    case ResultsUpdateOutcome::kFailed:
+    case ResultsUpdated::kCancelled:
         break;
     }
     return kExitRefused;

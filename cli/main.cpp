@@ -81,7 +81,7 @@ int RunCli(int argc, char* argv[]) {
     }
     StderrMessageSink sink(std::cerr, false);
     const ScopedMessageSink installed(sink);
-    RunFirstTimeSetup(profile);
+    ShowNotices(RunFirstTimeSetup(profile).notices());
     sink.SetAnswerYes(line->yes);
 
     SystemClock clock;

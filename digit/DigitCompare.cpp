@@ -1,7 +1,6 @@
 #include "digit/DigitCompare.h"
 
 #include "digit/DigitText.h"
-#include "platform/MessageBox.h"
 #include "platform/PlainDecimal.h"
 #include "store/DisplayDateWriter.h"
 #include "store/TextLines.h"
@@ -81,28 +80,32 @@ static_assert(kPickFileLimit <= 65535, "a pick count fits its counter");
 
 } // namespace
 
-std::string ComparePickFile(const DigitDrawTable& table, const std::filesystem::path& pickFile) {
+Outcome<std::string> ComparePickFile(const DigitDrawTable& table, const std::filesystem::path& pickFile) {
     // A folder, device or pipe, or a read error, is as unusable as a file that cannot be opened.
     const PickFileLines lines = ReadPickFile(pickFile, static_cast<std::size_t>(kPickFileLimit));
     if (!lines.opened) {
-        MessageBox(kCannotOpen);
-        return std::string(kFileInputError);
+        return Refusal{std::string(kCannotOpen), NoticeKind::Plain};
     }
+    Notices notices;
     if (lines.moreLines) {
-        MessageBox(kTooManyPicks);
+        notices.push_back({std::string(kTooManyPicks)});
     }
     // Every pick equal to a drawn number gives one line for that drawing, so the picks are counted per
     // number and each drawing looks up how many picks name it, instead of walking all picks per drawing.
     const PickCounts picks(lines.lines, table.numberRange());
     std::string report(kWinner);
     const std::size_t headingSize = report.size();
-    DisplayDateWriter dates;
-    for (std::size_t entry = 0; entry < table.numbers.size(); ++entry) {
-        if (const std::size_t naming = picks.Naming(table.numbers[entry]); naming > 0) {
-            AppendMatchLines(report, table, entry, naming, dates);
+    {
+        DisplayDateWriter dates(notices);
+        for (std::size_t entry = 0; entry < table.numbers.size(); ++entry) {
+            if (const std::size_t naming = picks.Naming(table.numbers[entry]); naming > 0) {
+                AppendMatchLines(report, table, entry, naming, dates);
+            }
         }
     }
-    return report.size() == headingSize ? std::string(kNoMatches) : report;
+    Outcome<std::string> compared(report.size() == headingSize ? std::string(kNoMatches) : std::move(report));
+    compared.Precede(notices);
+    return compared;
 }
 
 } // namespace vantorel

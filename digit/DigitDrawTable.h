@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Operations.h"
+#include "platform/Outcome.h"
 #include "store/HistoryFile.h"
 
 #include <array>
@@ -75,11 +76,11 @@ public:
     std::vector<int> FindNumberRange(int low, int high) const;
 
     // Overdue or Hottest digits per position restricted to one weekday, one month or
-    // one date range of this dated table, as the "Predictions" choice says. Shows its messages; gives
-    // "ERROR" after a bad day or month number or a stored date the weekday calculation rejects, and the
-    // empty text after "Date Error".
+    // one date range of this dated table, as the "Predictions" choice says. Leaves its messages in
+    // `notices`; gives "ERROR" after a bad day or month number or a stored date the weekday calculation
+    // rejects, and the empty text after "Date Error".
     std::string RestrictedPick(PickMode mode, std::string_view numberText, std::string_view fromText,
-                               std::string_view toText, const SetupChoices& choices) const;
+                               std::string_view toText, const SetupChoices& choices, Notices& notices) const;
 
     // The "Best Guess" number by the strategy that the choices name. `random` must be freshly seeded
     // (with the clock: the planted seed is not used here).

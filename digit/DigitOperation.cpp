@@ -1,6 +1,5 @@
 #include "digit/DigitOperation.h"
 
-#include "platform/MessageBox.h"
 #include "platform/PlainDecimal.h"
 #include "platform/RandomGenerator.h"
 #include "store/CalendarDates.h"
@@ -11,18 +10,13 @@ namespace vantorel {
 
 namespace {
 
-// A date typed into a search field, converted to the stored form; nothing (after its message) when
-// it is missing, too short, or cannot be converted.
-std::optional<std::string> TypedSearchDate(const std::string& typed) {
+// A date typed into a search field, converted to the stored form; refused when it is missing, too short,
+// or cannot be converted.
+Outcome<std::string> TypedSearchDate(const std::string& typed) {
     if (typed.size() < 8) {
-        MessageBox(kNoDateEntered);
-        return std::nullopt;
+        return Refusal{std::string(kNoDateEntered), NoticeKind::Plain};
     }
-    std::string date = typed;
-    if (ToStoredDate(date) != 1) {
-        return std::nullopt;
-    }
-    return date;
+    return ToStoredDate(typed);
 }
 
 void RunDistribution(const DigitDrawTable& table, bool useDatedData, DigitOperationResult& result) {
@@ -32,7 +26,7 @@ void RunDistribution(const DigitDrawTable& table, bool useDatedData, DigitOperat
 }
 
 void RunPrediction(const DigitGameTables& tables, const DigitOperationRequest& request,
-                   DigitOperationResult& result) {
+                   DigitOperationResult& result, Notices& notices) {
     const SetupChoices& choices = request.setupChoices;
     const PickMode mode = PickModeOf(request.operation);
     const bool restricted = request.useDatedData && !choices[kPredictNormal];
@@ -45,50 +39,45 @@ void RunPrediction(const DigitGameTables& tables, const DigitOperationRequest& r
         return;
     }
     if (choices[kPredictUseBalls]) {
-        result.resultText =
-            tables.dated.RestrictedPick(mode, request.numberText, request.fromText, request.toText, choices);
-        // "ERROR" and the empty text follow a message that refused the restriction.
-        if (result.resultText.empty() || result.resultText == kRestrictedPickError) {
-            result.outcome = DigitOutcome::Failed;
-        }
+        // "ERROR" and the empty text come with a message that refused the restriction.
+        result.resultText = tables.dated.RestrictedPick(mode, request.numberText, request.fromText,
+                                                        request.toText, choices, notices);
     } else if (choices[kPredictUseNumbers]) {
-        MessageBox(kTooManySwitches);
-        result.outcome = DigitOutcome::Failed;
+        notices.push_back({std::string(kTooManySwitches)});
     }
 }
 
-void RunDateSearch(const DigitGameTables& tables, const DigitOperationRequest& request,
-                   DigitOperationResult& result) {
+// The matches of Date or Date Range; refused when a date cannot be used.
+Outcome<std::vector<int>> RunDateSearch(const DigitGameTables& tables, const DigitOperationRequest& request) {
     if (request.operation == kDateSearch) {
-        const std::optional<std::string> date = TypedSearchDate(request.numberText);
-        if (!date) {
-            result.outcome = DigitOutcome::Refused;
-            return;
+        const Outcome<std::string> date = TypedSearchDate(request.numberText);
+        if (date.refused()) {
+            return RefusedAs<std::vector<int>>(date);
         }
-        result.matchList = tables.dated.FindDate(*date);
-        return;
+        return tables.dated.FindDate(*date);
     }
     if (request.fromText.size() < 8 || request.toText.size() < 8) {
-        MessageBox(kNoDateEntered);
-        result.outcome = DigitOutcome::Refused;
-        return;
+        return Refusal{std::string(kNoDateEntered), NoticeKind::Plain};
     }
-    const std::optional<std::string> from = TypedSearchDate(request.fromText);
-    const std::optional<std::string> to = from ? TypedSearchDate(request.toText) : std::nullopt;
-    if (!from || !to) {
-        result.outcome = DigitOutcome::Refused;
-        return;
+    const Outcome<std::string> from = TypedSearchDate(request.fromText);
+    if (from.refused()) {
+        return RefusedAs<std::vector<int>>(from);
     }
-    result.matchList = tables.dated.FindDateRange(*from, *to);
+    const Outcome<std::string> to = TypedSearchDate(request.toText);
+    if (to.refused()) {
+        return RefusedAs<std::vector<int>>(to);
+    }
+    return tables.dated.FindDateRange(*from, *to);
 }
 
 } // namespace
 
-DigitOperationResult ApplyDigitOperation(const DigitGameTables& tables, const DigitOperationRequest& request,
-                                         const Clock& clock) {
+Outcome<DigitOperationResult> ApplyDigitOperation(const DigitGameTables& tables,
+                                                  const DigitOperationRequest& request, const Clock& clock) {
     const DigitDrawTable& table = tables.Chosen(request.useDatedData);
     const SetupChoices& choices = request.setupChoices;
     DigitOperationResult result;
+    Notices notices;
     result.currentOperation = request.operation;
     switch (request.operation) {
     case kDistribution:
@@ -107,7 +96,7 @@ DigitOperationResult ApplyDigitOperation(const DigitGameTables& tables, const Di
         break;
     case kOverdue:
     case kHottest:
-        RunPrediction(tables, request, result);
+        RunPrediction(tables, request, result, notices);
         break;
     case kRandom:
         result.pickedNumber = PlainDecimal(RandomDigits(table.digitPositions(), request.plantedSeed, clock));
@@ -121,14 +110,17 @@ DigitOperationResult ApplyDigitOperation(const DigitGameTables& tables, const Di
         break;
     }
     case kDateSearch:
-    case kDateRangeSearch:
-        RunDateSearch(tables, request, result);
+    case kDateRangeSearch: {
+        Outcome<std::vector<int>> matches = RunDateSearch(tables, request);
+        if (matches.refused()) {
+            return RefusedAs<DigitOperationResult>(matches);
+        }
+        result.matchList = std::move(*matches);
         break;
+    }
     case kNumberSearch:
         if (!ReadsDigits(request.numberText)) {
-            MessageBox(kNoNumberEntered);
-            result.outcome = DigitOutcome::Refused;
-            break;
+            return Refusal{std::string(kNoNumberEntered), NoticeKind::Plain};
         }
         result.matchList = table.FindNumber(PlainDecimal(request.numberText), choices);
         break;
@@ -137,11 +129,11 @@ DigitOperationResult ApplyDigitOperation(const DigitGameTables& tables, const Di
             table.FindNumberRange(PlainDecimal(request.fromText), PlainDecimal(request.toText));
         break;
     default:
-        result.currentOperation = -1;
-        result.outcome = DigitOutcome::Refused;
-        break;
+        return Refusal{"No such operation: " + std::to_string(request.operation)};
     }
-    return result;
+    Outcome<DigitOperationResult> outcome(std::move(result));
+    outcome.Precede(notices);
+    return outcome;
 }
 
 std::string DigitDataStatusText(int game, const DigitGameTables& tables) {

@@ -36,16 +36,9 @@ struct DigitOperationRequest {
     int plantedSeed = 0; // 0: no seed planted, the clock seeds Random
 };
 
-enum class DigitOutcome {
-    Done,    // the result is ready for the result list or the chart
-    Failed,  // a message was shown, and the result still goes to the result list as the page does
-    Refused, // a message was shown and nothing ran: the page stays where it is
-};
-
 // Everything one operation leaves behind. Only the fields of the operation that ran are filled; the
 // others keep their zero values, so a page copies what its operation produced into its own members.
 struct DigitOperationResult {
-    DigitOutcome outcome = DigitOutcome::Done;
     int currentOperation = -1;
     int firstCount = 0;         // Even - Odd: even; High - Low: high
     int secondCount = 0;        // Even - Odd: odd; High - Low: low
@@ -60,10 +53,13 @@ struct DigitOperationResult {
 };
 
 // Runs one operation of a digit-game page on the dated or undated table, as the request says, and
-// returns its result. A Number search whose field reads no digit is refused with kNoNumberEntered. The clock
-// seeds Random when no seed is planted, and Best Guess always.
-DigitOperationResult ApplyDigitOperation(const DigitGameTables& tables, const DigitOperationRequest& request,
-                                         const Clock& clock);
+// returns its result. Refused, with nothing run, when an input cannot be used (a Number search whose field
+// reads no digit is refused with kNoNumberEntered, a date search with kNoDateEntered or the date's
+// message); a result that comes with messages (a restricted prediction that could not be made) still goes
+// to the result list, but was not done as asked. The clock seeds Random when no seed is planted, and Best
+// Guess always.
+Outcome<DigitOperationResult> ApplyDigitOperation(const DigitGameTables& tables,
+                                                  const DigitOperationRequest& request, const Clock& clock);
 
 // The status line of a digit-game page: "No 3 Number Game Data Available", "Undated 120",
 // "Dated 365" or "Undated 120 : Dated 365", by which tables loaded (loadStatus 1).

@@ -1,7 +1,5 @@
 #include "digit/DigitPattern.h"
 
-#include "platform/MessageBox.h"
-
 #include <algorithm>
 #include <cstdlib>
 
@@ -26,15 +24,15 @@ std::string ZeroPadded(int number, std::size_t width) {
 
 } // namespace
 
-std::string FindPattern(const DigitDrawTable& table, std::string_view pattern, int game, bool strict) {
+Outcome<std::string> FindPattern(const DigitDrawTable& table, std::string_view pattern, int game,
+                                 bool strict) {
     if (game != kThreeNumber && game != kFourNumber) {
-        return {};
+        return Refusal{std::string(kNoGameSelected), NoticeKind::Plain};
     }
     const bool fourNumber = game == kFourNumber;
     const std::size_t width = fourNumber ? 4 : 3;
     if (pattern.size() > width - 1) {
-        MessageBox(fourNumber ? kTooManyDigits4 : kTooManyDigits3);
-        return {};
+        return Refusal{std::string(fourNumber ? kTooManyDigits4 : kTooManyDigits3), NoticeKind::Plain};
     }
     const std::string reversed(pattern.rbegin(), pattern.rend());
     const bool searchReversed = !strict && pattern.size() >= 2;

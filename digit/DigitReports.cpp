@@ -168,7 +168,7 @@ ReportLines ReportPickedNumbers(int game, int operation, std::string_view result
 }
 
 ReportLines ReportNumberMatches(int game, const std::vector<int>& matchList, bool useDatedData,
-                                const DigitGameTables& tables) {
+                                const DigitGameTables& tables, Notices& notices) {
     if (!IsDigitGame(game)) {
         return {};
     }
@@ -191,11 +191,13 @@ ReportLines ReportNumberMatches(int game, const std::vector<int>& matchList, boo
     }
     for (const int index : matchList) {
         if (ValidEntry(table, index)) {
-            std::string date = StoredDateOf(table, index);
-            ToDisplayDate(date); // a date of the wrong length is reported there and shown as stored
+            // A date of the wrong length is shown as stored, after its message.
+            const std::string stored = StoredDateOf(table, index);
+            const Outcome<std::string> display = ToDisplayDate(stored);
+            AddNotices(notices, display.notices());
             std::string& line = lines.OpenLine();
             AppendPadded(line, table.numbers[static_cast<std::size_t>(index)], width);
-            line.append(" came in on ").append(date);
+            line.append(" came in on ").append(display ? *display : stored);
             lines.EndLine();
         }
     }
@@ -261,7 +263,8 @@ PatternReport ReportPattern(std::string_view resultText) {
 }
 
 ReportLines DigitResultLines(int operation, int game, bool useDatedData, const SetupChoices& choices,
-                             const DigitGameTables& tables, const DigitOperationResult& result) {
+                             const DigitGameTables& tables, const DigitOperationResult& result,
+                             Notices& notices) {
     if (!IsDigitGame(game)) {
         return {};
     }
@@ -284,7 +287,7 @@ ReportLines DigitResultLines(int operation, int game, bool useDatedData, const S
         return ReportDateMatches(game, result.matchList, tables.dated);
     case kNumberSearch:
     case kNumberRangeSearch:
-        return ReportNumberMatches(game, result.matchList, useDatedData, tables);
+        return ReportNumberMatches(game, result.matchList, useDatedData, tables, notices);
     default:
         // Distribution, Random and Best Guess are drawn by the chart view.
         return {};

@@ -13,9 +13,11 @@ class SetupChoices;
 
 // The lines that the "Deja View" list adds for a digit-game operation, in order. `game` is the game of
 // `activeGame` (0: 3 Number, 1: 4 Number; any other value adds nothing), `operation` the list's
-// currentOperation. Distribution, Random and Best Guess add nothing: the chart shows them.
+// currentOperation. Distribution, Random and Best Guess add nothing: the chart shows them. A stored date
+// that cannot be shown leaves its message in `notices`.
 ReportLines DigitResultLines(int operation, int game, bool useDatedData, const SetupChoices& choices,
-                             const DigitGameTables& tables, const DigitOperationResult& result);
+                             const DigitGameTables& tables, const DigitOperationResult& result,
+                             Notices& notices);
 
 // Even - Odd (kind 1) or High - Low (kind 2) as a percentage line. `drawCount` is the number of drawings
 // of the table the counts came from.
@@ -28,7 +30,7 @@ ReportLines AddDigitOverdueHottestLine(int operation, std::string_view resultTex
 ReportLines ReportTotals(int game, const std::vector<int>& totals);
 ReportLines ReportPickedNumbers(int game, int operation, std::string_view resultText);
 ReportLines ReportNumberMatches(int game, const std::vector<int>& matchList, bool useDatedData,
-                                const DigitGameTables& tables);
+                                const DigitGameTables& tables, Notices& notices);
 ReportLines ReportDateMatches(int game, const std::vector<int>& matchList, const DigitDrawTable& datedTable);
 
 // The pattern report: when the search found hits, the list is emptied first (`clearList`), then the

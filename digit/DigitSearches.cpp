@@ -2,7 +2,6 @@
 // prediction restricted to a weekday, a month or a date range.
 
 #include "digit/DigitDrawTable.h"
-#include "platform/MessageBox.h"
 #include "platform/Operations.h"
 #include "platform/PlainDecimal.h"
 #include "platform/SetupChoices.h"
@@ -90,10 +89,11 @@ std::string PickOfCollected(const DigitDrawTable& table, const std::vector<int>&
     return PickByPosition(collected, table.digitPositions(), mode);
 }
 
-std::string PickByDay(const DigitDrawTable& table, std::string_view dayText, PickMode mode) {
+std::string PickByDay(const DigitDrawTable& table, std::string_view dayText, PickMode mode,
+                      Notices& notices) {
     const int day = PlainDecimal(dayText);
     if (day < 0 || day > 7) {
-        MessageBox(kBadDayNumber);
+        notices.push_back({std::string(kBadDayNumber)});
         return std::string(kRestrictedPickError);
     }
     std::vector<int> collected;
@@ -102,12 +102,13 @@ std::string PickByDay(const DigitDrawTable& table, std::string_view dayText, Pic
         int month = 0;
         int dayOfMonth = 0;
         SplitDate(table.dates[i], year, month, dayOfMonth);
-        const int weekday = DayOfWeek(CenturyWindowYear(year), month, dayOfMonth);
-        if (weekday == 0) {
-            // The weekday calculation has shown why the stored date is impossible.
+        const Outcome<int> weekday = DayOfWeek(CenturyWindowYear(year), month, dayOfMonth);
+        if (weekday.refused()) {
+            // The weekday calculation says why the stored date is impossible.
+            AddNotices(notices, weekday.notices());
             return std::string(kRestrictedPickError);
         }
-        if (weekday == day) {
+        if (*weekday == day) {
             collected.push_back(table.numbers[i]);
         }
     }
@@ -118,10 +119,11 @@ std::string PickByDay(const DigitDrawTable& table, std::string_view dayText, Pic
     return std::string(name) + PickOfCollected(table, collected, mode);
 }
 
-std::string PickByMonth(const DigitDrawTable& table, std::string_view monthText, PickMode mode) {
+std::string PickByMonth(const DigitDrawTable& table, std::string_view monthText, PickMode mode,
+                        Notices& notices) {
     const int month = PlainDecimal(monthText);
     if (month < 0 || month > 12) {
-        MessageBox(kBadMonthNumber);
+        notices.push_back({std::string(kBadMonthNumber)});
         return std::string(kRestrictedPickError);
     }
     std::vector<int> collected;
@@ -142,11 +144,11 @@ std::string PickByMonth(const DigitDrawTable& table, std::string_view monthText,
 }
 
 std::string PickByDateRange(const DigitDrawTable& table, std::string_view fromText, std::string_view toText,
-                            PickMode mode) {
+                            PickMode mode, Notices& notices) {
     const std::optional<long long> from = TypedDayKey(fromText);
     const std::optional<long long> to = TypedDayKey(toText);
     if (!from || !to) {
-        MessageBox(kDateError);
+        notices.push_back({std::string(kDateError)});
         return {};
     }
     std::vector<int> collected;
@@ -212,15 +214,15 @@ std::vector<int> DigitDrawTable::FindNumberRange(int low, int high) const {
 
 std::string DigitDrawTable::RestrictedPick(PickMode mode, std::string_view numberText,
                                            std::string_view fromText, std::string_view toText,
-                                           const SetupChoices& choices) const {
+                                           const SetupChoices& choices, Notices& notices) const {
     if (choices[kPredictByDateRange]) {
-        return PickByDateRange(*this, fromText, toText, mode);
+        return PickByDateRange(*this, fromText, toText, mode, notices);
     }
     if (choices[kPredictByMonth]) {
-        return PickByMonth(*this, numberText, mode);
+        return PickByMonth(*this, numberText, mode, notices);
     }
     if (choices[kPredictByDay]) {
-        return PickByDay(*this, numberText, mode);
+        return PickByDay(*this, numberText, mode, notices);
     }
     return std::string(kRestrictedPickError);
 }

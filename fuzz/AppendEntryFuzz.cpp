@@ -57,11 +57,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     MemoryFileSystem files;
     files.Put(std::string(kHistoryFileName), kHistory);
-    const int result = AppendEntry(text, gameType, dated, settings, files);
+    const bool appended = !AppendEntry(text, gameType, dated, settings, files).refused();
 
     Require(files.files().size() == 1); // the history: no work file is left
     const std::string& history = files.files().at(std::string(kHistoryFileName));
-    if (result != 1) {
+    if (!appended) {
         Require(history == kHistory);
         return 0;
     }
@@ -73,8 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(static_cast<int>(line) == section ? after[line].size() > before[line].size()
                                                   : after[line] == before[line]);
     }
-    CheckTable table;
-    AnalyseHistoryFile(table, settings, files);
+    const CheckTable table = AnalyseHistoryFile(settings, files).value();
     Require(table.records.size() == after.size());
     Require(table.records[static_cast<std::size_t>(section)].countMismatch == kFlagClear);
     return 0;

@@ -39,8 +39,7 @@ std::size_t LineCount(std::string_view text) {
 
 // The record of the first line of `section` in a fresh analysis of the history.
 SectionCheck CheckOfSection(MemoryFileSystem& files, const GameSettings& settings, int section) {
-    CheckTable table;
-    AnalyseHistoryFile(table, settings, files);
+    const CheckTable table = AnalyseHistoryFile(settings, files).value();
     for (const SectionCheck& record : table.records) {
         if (record.state == section) {
             return record;
@@ -70,12 +69,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MemoryFileSystem files;
     files.Put(std::string(kHistoryFileName), kHistory);
     files.Put("import.txt", std::string(reinterpret_cast<const char*>(data + 1), size - 1));
-    const int result = append ? ImportAppend("import.txt", gameType, dated, {}, filter, settings, files)
-                              : ImportNew("import.txt", gameType, dated, {}, filter, settings, {}, files);
+    const Outcome<ChangeOutcome> result =
+        append ? ImportAppend("import.txt", gameType, dated, {}, filter, settings, files)
+               : ImportNew("import.txt", gameType, dated, {}, filter, settings, {}, files);
 
     Require(files.files().size() == 2); // the history and the import file: no work file is left
     const std::string& history = files.files().at(std::string(kHistoryFileName));
-    if (result != 1) {
+    if (result.refused() || *result != ChangeOutcome::kReplaced) {
         Require(history == kHistory);
         return 0;
     }

@@ -396,12 +396,13 @@ std::vector<int> PowerballGuess(const PowerballGuessLists& lists, int firstGroup
 std::vector<int> BestGuess(const LottoDrawTable& table, const GameSettings& settings,
                            const SetupChoices& choices, RandomSource& random) {
     const auto balls = static_cast<std::size_t>(table.ballsPerDrawing());
-    const std::string hottestText = table.SevenBalls(PickMode::Hottest, settings);
-    if (hottestText == kSetupErrorText) {
+    // The maximum's message is the operation's to tell (see ApplyLottoOperation).
+    const Outcome<std::string> hottestText = table.SevenBalls(PickMode::Hottest, settings);
+    if (hottestText.refused()) {
         return NoPrediction(balls);
     }
-    const std::vector<int> hottest = NumbersOf(hottestText);
-    const std::vector<int> overdue = NumbersOf(table.SevenBalls(PickMode::Overdue, settings));
+    const std::vector<int> hottest = NumbersOf(*hottestText);
+    const std::vector<int> overdue = NumbersOf(table.SevenBalls(PickMode::Overdue, settings).value());
     const BestGuessStrategy strategy = StrategyOf(choices);
     if (table.gameType() == kSixNumber) {
         return SixNumberGuess(hottest, overdue, strategy, random);

@@ -3,7 +3,6 @@
 #include "lotto/LottoReports.h"
 #include "lotto/LottoTexts.h"
 #include "platform/GameSettings.h"
-#include "platform/MessageBox.h"
 #include "store/CalendarDates.h"
 #include "store/SectionReader.h"
 
@@ -138,10 +137,9 @@ void LottoDrawTable::CountHighLow(int& highCount, int& lowCount, int maximum) co
     }
 }
 
-std::string LottoDrawTable::SevenBalls(PickMode mode, const GameSettings& settings) const {
+Outcome<std::string> LottoDrawTable::SevenBalls(PickMode mode, const GameSettings& settings) const {
     if (GameMaximum(settings) > TallyLimit()) {
-        MessageBox(MaximumTooLargeMessage(gameType()));
-        return std::string(kSetupErrorText);
+        return Refusal{std::string(MaximumTooLargeMessage(gameType())), NoticeKind::Plain};
     }
     std::vector<int> tally = CountBalls(TallyLimit());
     std::string text;
@@ -153,12 +151,13 @@ std::string LottoDrawTable::SevenBalls(PickMode mode, const GameSettings& settin
     return text;
 }
 
-std::string LottoDrawTable::FindDate(std::string dateText) const {
-    std::string wanted = std::move(dateText);
-    ToStoredDate(wanted);
+Outcome<std::string> LottoDrawTable::FindDate(std::string_view dateText, Notices& notices) const {
+    // A date of the wrong length is told so, then refused as invalid.
+    const Outcome<std::string> stored = ToStoredDate(dateText);
+    AddNotices(notices, stored.notices());
+    const std::string wanted = stored ? *stored : std::string(dateText);
     if (DateHasError(wanted)) {
-        MessageBox(kInvalidDate);
-        return std::string(kDateErrorText);
+        return Refusal{std::string(kInvalidDate), NoticeKind::Plain};
     }
     const int wantedKey = DateKey(wanted);
     for (int row = 0; row < count(); ++row) {
@@ -166,7 +165,7 @@ std::string LottoDrawTable::FindDate(std::string dateText) const {
             continue;
         }
         std::string line = " The Numbers drawn on  ";
-        AppendDisplayDate(line, Date(row));
+        AppendDisplayDate(line, Date(row), notices);
         line += "  were  ";
         for (const int ball : SortedBalls(row)) {
             AppendNumber(line, ball);
@@ -174,19 +173,20 @@ std::string LottoDrawTable::FindDate(std::string dateText) const {
         }
         return line;
     }
-    ToDisplayDate(wanted);
-    return wanted;
+    const Outcome<std::string> display = ToDisplayDate(wanted);
+    return display ? *display : wanted;
 }
 
-std::optional<std::vector<int>> LottoDrawTable::FindDateRange(std::string fromText,
-                                                              std::string toText) const {
-    std::string from = std::move(fromText);
-    std::string to = std::move(toText);
-    ToStoredDate(from);
-    ToStoredDate(to);
+Outcome<std::vector<int>> LottoDrawTable::FindDateRange(std::string_view fromText, std::string_view toText,
+                                                        Notices& notices) const {
+    const Outcome<std::string> storedFrom = ToStoredDate(fromText);
+    const Outcome<std::string> storedTo = ToStoredDate(toText);
+    AddNotices(notices, storedFrom.notices());
+    AddNotices(notices, storedTo.notices());
+    const std::string from = storedFrom ? *storedFrom : std::string(fromText);
+    const std::string to = storedTo ? *storedTo : std::string(toText);
     if (DateHasError(from) || DateHasError(to)) {
-        MessageBox(kInvalidDate);
-        return std::nullopt;
+        return Refusal{std::string(kInvalidDate), NoticeKind::Plain};
     }
     const int fromKey = DateKey(from);
     const int toKey = DateKey(to);
@@ -209,20 +209,20 @@ bool LottoDrawTable::BallInRange(int number, const GameSettings& settings) const
     return number >= 0 && number <= GameMaximum(settings);
 }
 
-int LottoDrawTable::FindNumbers(std::string_view queryText, MatchList& matchList,
-                                const GameSettings& settings) const {
+Outcome<MatchList> LottoDrawTable::FindNumbers(std::string_view queryText,
+                                               const GameSettings& settings) const {
     const std::string text = std::string(queryText) + ' ';
     std::string_view rest = text;
     std::vector<int> query;
     for (int i = 0; i < ballsPerDrawing(); ++i) {
-        if (!ReadQueryBall(rest, settings, query)) {
-            return 0;
+        if (std::optional<Refusal> refusal = ReadQueryBall(rest, settings, query)) {
+            return std::move(*refusal);
         }
     }
     if (HasDuplicates(query)) {
-        MessageBox(kDuplicateBalls);
-        return 0;
+        return Refusal{std::string(kDuplicateBalls), NoticeKind::Plain};
     }
+    MatchList matchList;
     // The query's numbers are distinct, so a drawing matches when its balls, sorted, are the sorted query.
     std::sort(query.begin(), query.end());
     const auto balls = static_cast<std::size_t>(ballsPerDrawing());
@@ -233,47 +233,44 @@ int LottoDrawTable::FindNumbers(std::string_view queryText, MatchList& matchList
             AppendMatch(matchList, row);
         }
     }
-    return 1;
+    return matchList;
 }
 
-bool LottoDrawTable::ReadQueryBall(std::string_view& rest, const GameSettings& settings,
-                                   std::vector<int>& query) const {
+std::optional<Refusal> LottoDrawTable::ReadQueryBall(std::string_view& rest, const GameSettings& settings,
+                                                     std::vector<int>& query) const {
     const std::optional<std::string_view> piece = NextPiece(rest);
     if (!piece) {
-        MessageBox(kQueryParseError);
-        return false;
+        return Refusal{std::string(kQueryParseError), NoticeKind::Plain};
     }
     query.push_back(QueryNumber(*piece));
     if (!BallInRange(query.back(), settings)) {
-        MessageBox(kBallAboveLimit);
-        return false;
+        return Refusal{std::string(kBallAboveLimit), NoticeKind::Plain};
     }
-    return true;
+    return std::nullopt;
 }
 
-int LottoDrawTable::FindPartial(std::string_view queryText, MatchList& matchList,
-                                const GameSettings& settings) const {
+Outcome<MatchList> LottoDrawTable::FindPartial(std::string_view queryText,
+                                               const GameSettings& settings) const {
     // Every number is read up to the space that ends it; the space after the last one is added here, so
     // a lone number of any length reads like the others.
     const std::string text = std::string(queryText) + ' ';
     std::string_view rest = text;
     std::vector<int> query;
     while (static_cast<int>(query.size()) < kPartialReadLimit && rest.size() >= 2) {
-        if (!ReadQueryBall(rest, settings, query)) {
-            return 0;
+        if (std::optional<Refusal> refusal = ReadQueryBall(rest, settings, query)) {
+            return std::move(*refusal);
         }
     }
     const int tooMany = gameType() == kSixNumber ? 5 : 4;
     if (static_cast<int>(query.size()) == tooMany) {
-        MessageBox(kTooManyPartialNumbers);
-        return 0;
+        return Refusal{std::string(kTooManyPartialNumbers), NoticeKind::Plain};
     }
     if (HasDuplicates(query)) {
-        MessageBox(kDuplicateBalls);
-        return 0;
+        return Refusal{std::string(kDuplicateBalls), NoticeKind::Plain};
     }
+    MatchList matchList;
     if (query.empty()) {
-        return 1;
+        return matchList;
     }
     for (int row = 0; row < count(); ++row) {
         const LottoRow& balls = numbers[static_cast<std::size_t>(row)];
@@ -285,7 +282,7 @@ int LottoDrawTable::FindPartial(std::string_view queryText, MatchList& matchList
             AppendMatch(matchList, row);
         }
     }
-    return 1;
+    return matchList;
 }
 
 } // namespace vantorel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Operations.h"
+#include "platform/Outcome.h"
 #include "store/HistoryFile.h"
 
 #include <array>
@@ -64,24 +65,27 @@ public:
     void CountHighLow(int& highCount, int& lowCount, int maximum) const;
     // The seven most overdue (drawn least often among the balls drawn at least once) or the seven hottest
     // ball numbers, each followed by one space, ties to the lower number. Fewer balls are listed when fewer
-    // were drawn. A maximum beyond TallyLimit() shows its message and gives "Setup Error".
-    std::string SevenBalls(PickMode mode, const GameSettings& settings) const;
+    // were drawn. A maximum beyond TallyLimit() is refused with its message (the list shows "Setup Error").
+    Outcome<std::string> SevenBalls(PickMode mode, const GameSettings& settings) const;
 
-    // Date: the result line of the drawing on the typed date (mm/dd/yy), the date itself in display
-    // form when no drawing has it, or "Date Error" after its message.
-    std::string FindDate(std::string dateText) const;
+    // Date: the result line of the drawing on the typed date (mm/dd/yy), or the date itself in display
+    // form when no drawing has it; refused as an invalid date (the list shows "Date Error"). A date that
+    // cannot be converted leaves its message in `notices` first.
+    Outcome<std::string> FindDate(std::string_view dateText, Notices& notices) const;
     // Date Range: the rows of every drawing from the first to the last date, both included, in table
-    // order; nothing after the message of an invalid date (the result list then shows "Date Error").
-    std::optional<std::vector<int>> FindDateRange(std::string fromText, std::string toText) const;
+    // order; refused as an invalid date (the result list then shows "Date Error").
+    Outcome<std::vector<int>> FindDateRange(std::string_view fromText, std::string_view toText,
+                                            Notices& notices) const;
     // Number: the drawings that consist of exactly the typed numbers. Partial Number: the drawings that
-    // hold all of them. Both return 1, or 0 after a message refused the query (the list stays empty).
-    int FindNumbers(std::string_view queryText, MatchList& matchList, const GameSettings& settings) const;
-    int FindPartial(std::string_view queryText, MatchList& matchList, const GameSettings& settings) const;
+    // hold all of them. Refused with the message of a query that cannot be read.
+    Outcome<MatchList> FindNumbers(std::string_view queryText, const GameSettings& settings) const;
+    Outcome<MatchList> FindPartial(std::string_view queryText, const GameSettings& settings) const;
     // True when 0 <= number <= the game's maximum.
     bool BallInRange(int number, const GameSettings& settings) const;
 
-    // Compares a pick file with every drawing and returns the report text ("\n"-ended lines).
-    std::string ComparePicks(const std::filesystem::path& fileName) const;
+    // Compares a pick file with every drawing and returns the report text ("\n"-ended lines); refused when
+    // the file cannot be read.
+    Outcome<std::string> ComparePicks(const std::filesystem::path& fileName) const;
 
     bool dated = false;
     int loadStatus = 0;
@@ -90,9 +94,10 @@ public:
     std::vector<std::string> dates;
 
 private:
-    // Reads the next number of a typed query into `query`; false after the parse-error or upper-limit
-    // message.
-    bool ReadQueryBall(std::string_view& rest, const GameSettings& settings, std::vector<int>& query) const;
+    // Reads the next number of a typed query into `query`; the parse-error or upper-limit refusal when it
+    // cannot.
+    std::optional<Refusal> ReadQueryBall(std::string_view& rest, const GameSettings& settings,
+                                         std::vector<int>& query) const;
 };
 
 } // namespace vantorel

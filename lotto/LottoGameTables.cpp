@@ -15,20 +15,22 @@ int LoadTable(PowerballDrawTable& table, const GameSettings& settings, const His
     return table.Load(settings.powerballBalls, history);
 }
 
-LottoResult ApplyOperation(int operation, const LottoDrawTable& table, const LottoInputs& inputs,
-                           const GameSettings& settings, const SetupChoices& choices, RandomSource& random) {
+Outcome<LottoResult> ApplyOperation(int operation, const LottoDrawTable& table, const LottoInputs& inputs,
+                                    const GameSettings& settings, const SetupChoices& choices,
+                                    RandomSource& random) {
     return ApplyLottoOperation(operation, table, inputs, settings, choices, random);
 }
-LottoResult ApplyOperation(int operation, const PowerballDrawTable& table, const LottoInputs& inputs,
-                           const GameSettings& settings, const SetupChoices& choices, RandomSource& random) {
+Outcome<LottoResult> ApplyOperation(int operation, const PowerballDrawTable& table, const LottoInputs& inputs,
+                                    const GameSettings& settings, const SetupChoices& choices,
+                                    RandomSource& random) {
     return ApplyPowerballOperation(operation, table, inputs, settings, choices, random);
 }
 
-ReportLines ListLinesOf(const LottoDrawTable& table, const LottoResult& result) {
-    return LottoListLines(table, result);
+ReportLines ListLinesOf(const LottoDrawTable& table, const LottoResult& result, Notices& notices) {
+    return LottoListLines(table, result, notices);
 }
-ReportLines ListLinesOf(const PowerballDrawTable& table, const LottoResult& result) {
-    return PowerballListLines(table, result);
+ReportLines ListLinesOf(const PowerballDrawTable& table, const LottoResult& result, Notices& notices) {
+    return PowerballListLines(table, result, notices);
 }
 
 } // namespace
@@ -74,9 +76,9 @@ std::string LottoGameTables::StatusText() const {
         histories_);
 }
 
-LottoResult LottoGameTables::Apply(int operation, bool dated, const LottoInputs& inputs,
-                                   const GameSettings& settings, const SetupChoices& choices,
-                                   RandomSource& random) const {
+Outcome<LottoResult> LottoGameTables::Apply(int operation, bool dated, const LottoInputs& inputs,
+                                            const GameSettings& settings, const SetupChoices& choices,
+                                            RandomSource& random) const {
     return std::visit(
         [&](const auto& histories) {
             return ApplyOperation(operation, histories.Chosen(dated), inputs, settings, choices, random);
@@ -84,12 +86,13 @@ LottoResult LottoGameTables::Apply(int operation, bool dated, const LottoInputs&
         histories_);
 }
 
-ReportLines LottoGameTables::ListLines(bool dated, const LottoResult& result) const {
-    return std::visit([&](const auto& histories) { return ListLinesOf(histories.Chosen(dated), result); },
-                      histories_);
+ReportLines LottoGameTables::ListLines(bool dated, const LottoResult& result, Notices& notices) const {
+    return std::visit(
+        [&](const auto& histories) { return ListLinesOf(histories.Chosen(dated), result, notices); },
+        histories_);
 }
 
-std::string LottoGameTables::ComparePicks(bool dated, const std::filesystem::path& pickFile) const {
+Outcome<std::string> LottoGameTables::ComparePicks(bool dated, const std::filesystem::path& pickFile) const {
     return std::visit([&](const auto& histories) { return histories.Chosen(dated).ComparePicks(pickFile); },
                       histories_);
 }

@@ -34,12 +34,14 @@ public:
     // "Undated 120 : Dated 340", or "No 5 Number Game Data Available" and the like.
     std::string StatusText() const;
 
-    LottoResult Apply(int operation, bool dated, const LottoInputs& inputs, const GameSettings& settings,
-                      const SetupChoices& choices, RandomSource& random) const;
+    Outcome<LottoResult> Apply(int operation, bool dated, const LottoInputs& inputs,
+                               const GameSettings& settings, const SetupChoices& choices,
+                               RandomSource& random) const;
     // The result list lines of a result that ran on the history.
-    ReportLines ListLines(bool dated, const LottoResult& result) const;
-    // The report ("\n"-ended lines) of comparing a pick file with the history.
-    std::string ComparePicks(bool dated, const std::filesystem::path& pickFile) const;
+    ReportLines ListLines(bool dated, const LottoResult& result, Notices& notices) const;
+    // The report ("\n"-ended lines) of comparing a pick file with the history; refused when the file
+    // cannot be read.
+    Outcome<std::string> ComparePicks(bool dated, const std::filesystem::path& pickFile) const;
 
 private:
     template <class Table> struct Histories {

@@ -6,7 +6,6 @@
 #include "lotto/LottoTexts.h"
 #include "lotto/PowerballDrawTable.h"
 #include "platform/GameSettings.h"
-#include "platform/MessageBox.h"
 #include "platform/Operations.h"
 #include "platform/SetupChoices.h"
 #include "store/CalendarDates.h"
@@ -22,21 +21,22 @@ namespace {
 
 constexpr std::size_t kDateLength = 8;
 
-// A date field the searches can read: at least 8 characters. Otherwise the page shows its message and
-// stays.
-bool DateFieldFilled(const std::string& field) {
-    return field.size() >= kDateLength;
+// Date fields the searches can read: at least 8 characters each. Otherwise the operation is refused and
+// the page stays.
+bool DateFieldsFilled(std::initializer_list<const std::string*> fields) {
+    return std::all_of(fields.begin(), fields.end(),
+                       [](const std::string* field) { return field->size() >= kDateLength; });
 }
 
-bool DateFieldsChecked(std::initializer_list<const std::string*> fields, LottoResult& result) {
-    for (const std::string* field : fields) {
-        if (!DateFieldFilled(*field)) {
-            MessageBox(kNoDateEntered);
-            result.listed = false;
-            return false;
-        }
-    }
-    return true;
+Refusal NoDateEntered() {
+    return Refusal{std::string(kNoDateEntered), NoticeKind::Plain};
+}
+
+// The result with the messages told on the way.
+Outcome<LottoResult> Answer(LottoResult result, const Notices& notices) {
+    Outcome<LottoResult> outcome(std::move(result));
+    outcome.Precede(notices);
+    return outcome;
 }
 
 void StartRandom(LottoResult& result) {
@@ -46,11 +46,12 @@ void StartRandom(LottoResult& result) {
 
 } // namespace
 
-LottoResult ApplyLottoOperation(int operation, const LottoDrawTable& table, const LottoInputs& inputs,
-                                const GameSettings& settings, const SetupChoices& choices,
-                                RandomSource& random) {
+Outcome<LottoResult> ApplyLottoOperation(int operation, const LottoDrawTable& table,
+                                         const LottoInputs& inputs, const GameSettings& settings,
+                                         const SetupChoices& choices, RandomSource& random) {
     LottoResult result;
     result.operation = operation;
+    Notices notices;
     switch (operation) {
     case kDistribution:
         result.ballCounts = table.CountBalls(table.GameMaximum(settings));
@@ -65,53 +66,71 @@ LottoResult ApplyLottoOperation(int operation, const LottoDrawTable& table, cons
     case kTotals:
         break;
     case kOverdue:
-    case kHottest:
-        result.resultText = table.SevenBalls(PickModeOf(operation), settings);
-        result.refused = result.resultText == kSetupErrorText;
+    case kHottest: {
+        const Outcome<std::string> seven = table.SevenBalls(PickModeOf(operation), settings);
+        AddNotices(notices, seven.notices());
+        result.refused = seven.refused();
+        result.resultText = seven ? *seven : std::string(kSetupErrorText);
         break;
+    }
     case kRandom:
         StartRandom(result);
         break;
     case kBestGuess:
         result.predictionPicks = BestGuess(table, settings, choices, random);
         result.refused = table.GameMaximum(settings) > table.TallyLimit();
+        if (result.refused) {
+            AddNotices(notices, table.SevenBalls(PickMode::Hottest, settings).notices());
+        }
         result.chartPending = true;
         break;
-    case kDateSearch:
-        if (DateFieldsChecked({&inputs.query}, result)) {
-            result.resultText = table.FindDate(inputs.query);
-            result.refused = result.resultText == kDateErrorText;
+    case kDateSearch: {
+        if (!DateFieldsFilled({&inputs.query})) {
+            return NoDateEntered();
         }
-        break;
-    case kDateRangeSearch:
-        if (DateFieldsChecked({&inputs.from, &inputs.to}, result)) {
-            std::optional<std::vector<int>> rows = table.FindDateRange(inputs.from, inputs.to);
-            result.refused = !rows;
-            if (rows) {
-                result.matchList = std::move(*rows);
-            } else {
-                result.resultText = kDateErrorText;
-            }
-        }
-        break;
-    case kNumberSearch:
-        result.refused = table.FindNumbers(inputs.query, result.matchList, settings) == 0;
-        break;
-    case kPartialNumberSearch:
-        result.refused = table.FindPartial(inputs.query, result.matchList, settings) == 0;
-        break;
-    default:
-        result.listed = false;
+        const Outcome<std::string> line = table.FindDate(inputs.query, notices);
+        AddNotices(notices, line.notices());
+        result.refused = line.refused();
+        result.resultText = line ? *line : std::string(kDateErrorText);
         break;
     }
-    return result;
+    case kDateRangeSearch: {
+        if (!DateFieldsFilled({&inputs.from, &inputs.to})) {
+            return NoDateEntered();
+        }
+        Outcome<std::vector<int>> rows = table.FindDateRange(inputs.from, inputs.to, notices);
+        AddNotices(notices, rows.notices());
+        result.refused = rows.refused();
+        if (rows) {
+            result.matchList = std::move(*rows);
+        } else {
+            result.resultText = kDateErrorText;
+        }
+        break;
+    }
+    case kNumberSearch:
+    case kPartialNumberSearch: {
+        Outcome<MatchList> matches = operation == kNumberSearch ? table.FindNumbers(inputs.query, settings)
+                                                                : table.FindPartial(inputs.query, settings);
+        AddNotices(notices, matches.notices());
+        result.refused = matches.refused();
+        if (matches) {
+            result.matchList = std::move(*matches);
+        }
+        break;
+    }
+    default:
+        return Refusal{"No such operation: " + std::to_string(operation)};
+    }
+    return Answer(std::move(result), notices);
 }
 
-LottoResult ApplyPowerballOperation(int operation, const PowerballDrawTable& table, const LottoInputs& inputs,
-                                    const GameSettings& settings, const SetupChoices& choices,
-                                    RandomSource& random) {
+Outcome<LottoResult> ApplyPowerballOperation(int operation, const PowerballDrawTable& table,
+                                             const LottoInputs& inputs, const GameSettings& settings,
+                                             const SetupChoices& choices, RandomSource& random) {
     LottoResult result;
     result.operation = operation;
+    Notices notices;
     switch (operation) {
     case kDistribution:
         result.ballCounts = table.CountBalls(settings.powerballGroup1Max);
@@ -135,27 +154,37 @@ LottoResult ApplyPowerballOperation(int operation, const PowerballDrawTable& tab
         result.predictionPicks = BestGuess(table, settings, choices, random);
         result.chartPending = true;
         break;
-    case kDateSearch:
-        if (DateFieldsChecked({&inputs.query}, result)) {
-            result.pbDrawRecord = table.FindDrawDate(inputs.query);
-            result.resultText = inputs.query;
-            result.refused = inputs.query.size() != kDateLength;
+    case kDateSearch: {
+        if (!DateFieldsFilled({&inputs.query})) {
+            return NoDateEntered();
         }
+        Outcome<std::vector<int>> record = table.FindDrawDate(inputs.query);
+        AddNotices(notices, record.notices());
+        result.refused = record.refused();
+        if (record) {
+            result.pbDrawRecord = std::move(*record);
+        }
+        result.resultText = inputs.query;
         break;
+    }
     case kDateRangeSearch:
-        if (DateFieldsChecked({&inputs.from, &inputs.to}, result)) {
-            result.matchList = table.FindDrawRange(inputs.from, inputs.to);
-            result.refused = inputs.from.size() != kDateLength || inputs.to.size() != kDateLength;
+        if (!DateFieldsFilled({&inputs.from, &inputs.to})) {
+            return NoDateEntered();
         }
+        result.matchList = table.FindDrawRange(inputs.from, inputs.to, notices);
+        result.refused = !notices.empty();
         break;
-    case kNumberSearch:
-        result.listed = table.FindDraw(inputs.query + ' ' + inputs.power, result.matchList) != 0;
+    case kNumberSearch: {
+        Outcome<MatchList> matches = table.FindDraw(inputs.query + ' ' + inputs.power);
+        if (matches.refused()) {
+            return RefusedAs<LottoResult>(matches);
+        }
+        result.matchList = std::move(*matches);
         break;
+    }
     case kPartialNumberSearch: {
         if (inputs.query.empty() && inputs.power.empty()) {
-            MessageBox(kNoNumbersEntered);
-            result.listed = false;
-            break;
+            return Refusal{std::string(kNoNumbersEntered), NoticeKind::Plain};
         }
         const bool powerGiven = !inputs.power.empty();
         const std::string separator = powerGiven && !inputs.query.empty() ? " " : "";
@@ -163,13 +192,12 @@ LottoResult ApplyPowerballOperation(int operation, const PowerballDrawTable& tab
         break;
     }
     default:
-        result.listed = false;
-        break;
+        return Refusal{"No such operation: " + std::to_string(operation)};
     }
-    return result;
+    return Answer(std::move(result), notices);
 }
 
-ReportLines LottoListLines(const LottoDrawTable& table, const LottoResult& result) {
+ReportLines LottoListLines(const LottoDrawTable& table, const LottoResult& result, Notices& notices) {
     if (!result.listed) {
         return {};
     }
@@ -179,7 +207,7 @@ ReportLines LottoListLines(const LottoDrawTable& table, const LottoResult& resul
     case kHighLow:
         return ReportShareOfCounts(result.firstCount, result.secondCount, 2);
     case kTotals:
-        return ReportLottoTotals(table);
+        return ReportLottoTotals(table, notices);
     case kOverdue:
         return ReportSevenBalls(result.resultText, PickMode::Overdue);
     case kHottest:
@@ -187,16 +215,17 @@ ReportLines LottoListLines(const LottoDrawTable& table, const LottoResult& resul
     case kDateSearch:
         return ReportText(result.resultText);
     case kDateRangeSearch:
-        return result.refused ? ReportText(result.resultText) : ReportDateRange(table, result.matchList);
+        return result.refused ? ReportText(result.resultText)
+                              : ReportDateRange(table, result.matchList, notices);
     case kNumberSearch:
     case kPartialNumberSearch:
-        return ReportMatches(table, result.matchList, result.operation);
+        return ReportMatches(table, result.matchList, result.operation, notices);
     default:
         return {};
     }
 }
 
-ReportLines PowerballListLines(const PowerballDrawTable& table, const LottoResult& result) {
+ReportLines PowerballListLines(const PowerballDrawTable& table, const LottoResult& result, Notices& notices) {
     if (!result.listed) {
         return {};
     }
@@ -205,7 +234,7 @@ ReportLines PowerballListLines(const PowerballDrawTable& table, const LottoResul
     case kHighLow:
         return ReportText(result.resultText);
     case kTotals:
-        return ReportPowerballTotals(table);
+        return ReportPowerballTotals(table, notices);
     case kOverdue:
         return ReportSevenPerGroup(result.firstGroupList, result.powerBallList, PickMode::Overdue);
     case kHottest:
@@ -213,11 +242,11 @@ ReportLines PowerballListLines(const PowerballDrawTable& table, const LottoResul
     case kDateSearch:
         return ReportPowerballDate(result.pbDrawRecord, result.resultText);
     case kDateRangeSearch:
-        return ReportPowerballRange(table, result.matchList);
+        return ReportPowerballRange(table, result.matchList, notices);
     case kNumberSearch:
-        return ReportPowerballNumber(table, result.matchList);
+        return ReportPowerballNumber(table, result.matchList, notices);
     case kPartialNumberSearch:
-        return ReportMatches(table, result.matchList);
+        return ReportMatches(table, result.matchList, notices);
     default:
         return {};
     }

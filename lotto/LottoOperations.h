@@ -16,8 +16,8 @@ struct GameSettings;
 class GameSettingKeys;
 
 // One operation of the 5 Number, 6 Number and Power Ball pages, as the page and vantorel-cli run it:
-//   LottoResult result = ApplyLottoOperation(operation, table, inputs, settings, choices, random);
-//   lines = LottoListLines(table, result);          // what the "Deja View" list shows
+//   Outcome<LottoResult> result = ApplyLottoOperation(operation, table, inputs, settings, choices, random);
+//   lines = LottoListLines(table, *result, notices); // what the "Deja View" list shows
 // `table` is the history chosen by the data source; Date and Date Range always search the dated one.
 // `random` serves Best Guess and is seeded with the clock's seconds; the planted seed serves the random
 // picks of the chart view (LottoChartPicks).
@@ -33,12 +33,10 @@ struct LottoInputs {
 // What an operation leaves for the result list and the chart view.
 struct LottoResult {
     int operation = -1;
-    // False when the operation ended early with a message (an empty or short date field; a Power Ball
-    // Number query with a missing number; a Power Ball Partial Number with both fields empty): the page
-    // stays and the result list is not shown.
+    // False for the stand-in a page keeps for an operation that was refused: it has no lines.
     bool listed = true;
-    // True when a message told the user that the operation could not be done as asked (a refused query,
-    // an invalid date, a maximum the game does not accept); the list still shows its result line.
+    // True when the operation could not be done as asked (a refused query, an invalid date, a maximum the
+    // game does not accept); the list still shows its result line.
     bool refused = false;
 
     std::vector<int> ballCounts;      // Distribution (first group for Power Ball)
@@ -59,18 +57,22 @@ struct LottoResult {
     bool chartPending = false;      // Random, Best Guess
 };
 
-LottoResult ApplyLottoOperation(int operation, const LottoDrawTable& table, const LottoInputs& inputs,
-                                const GameSettings& settings, const SetupChoices& choices,
-                                RandomSource& random);
-LottoResult ApplyPowerballOperation(int operation, const PowerballDrawTable& table, const LottoInputs& inputs,
-                                    const GameSettings& settings, const SetupChoices& choices,
-                                    RandomSource& random);
+// Refused, with nothing run, when the operation ends early (an empty or short date field; a Power Ball
+// Number query with a missing number; a Power Ball Partial Number with both fields empty): the page stays
+// and the result list is not shown. A result that was not done as asked comes with its messages.
+Outcome<LottoResult> ApplyLottoOperation(int operation, const LottoDrawTable& table,
+                                         const LottoInputs& inputs, const GameSettings& settings,
+                                         const SetupChoices& choices, RandomSource& random);
+Outcome<LottoResult> ApplyPowerballOperation(int operation, const PowerballDrawTable& table,
+                                             const LottoInputs& inputs, const GameSettings& settings,
+                                             const SetupChoices& choices, RandomSource& random);
 
 // The lines the result list shows for the result. Distribution, Random and Best Guess show none (the
-// chart view draws them), nor does an operation that was not listed. For Power Ball Overdue and Hottest
-// these are the two lines that the Power Ball page itself adds to the list.
-ReportLines LottoListLines(const LottoDrawTable& table, const LottoResult& result);
-ReportLines PowerballListLines(const PowerballDrawTable& table, const LottoResult& result);
+// chart view draws them), nor does a stand-in that is not listed. For Power Ball Overdue and Hottest
+// these are the two lines that the Power Ball page itself adds to the list. A stored date that cannot be
+// shown leaves its message in `notices`.
+ReportLines LottoListLines(const LottoDrawTable& table, const LottoResult& result, Notices& notices);
+ReportLines PowerballListLines(const PowerballDrawTable& table, const LottoResult& result, Notices& notices);
 
 // What the chart view shows for Random and Best Guess: the picks of a Best Guess, or random picks (after
 // Random, or under the "Insufficient Best Guess Data" notice when Best Guess could not predict) drawn

@@ -3,7 +3,6 @@
 #include "lotto/LottoDrawTable.h"
 #include "lotto/LottoTexts.h"
 #include "lotto/PowerballDrawTable.h"
-#include "platform/MessageBox.h"
 #include "store/TextLines.h"
 
 #include <algorithm>
@@ -18,7 +17,6 @@ namespace {
 
 constexpr std::size_t kPickLimit = 1000;
 constexpr std::string_view kCannotOpenFile = "Can't open specified file.";
-constexpr std::string_view kFileInputError = "File Input ERROR";
 constexpr std::string_view kTooManyPicks =
     "Too many numbers in the file you specified.\nOnly the first 1000 entries will be searched.";
 constexpr std::string_view kWinnerHeader = "We MAY have a WINNER here !\n";
@@ -82,21 +80,23 @@ private:
 };
 static_assert(kPickLimit * 2 <= 2048, "the pick index keeps at least half of its slots free");
 
-std::optional<PickIndex> ReadPickIndex(const std::filesystem::path& fileName, std::size_t numbersPerPick) {
+Outcome<PickIndex> ReadPickIndex(const std::filesystem::path& fileName, std::size_t numbersPerPick) {
     // A folder, device or pipe, or a read error, is as unusable as a file that cannot be opened.
     const PickFileLines lines = ReadPickFile(fileName, kPickLimit);
     if (!lines.opened) {
-        MessageBox(kCannotOpenFile);
-        return std::nullopt;
+        return Refusal{std::string(kCannotOpenFile), NoticeKind::Plain};
     }
+    Notices notices;
     if (lines.moreLines) {
-        MessageBox(kTooManyPicks);
+        notices.push_back({std::string(kTooManyPicks)});
     }
     PickIndex index;
     for (const std::string& line : lines.lines) {
         index.Add(PickOfLine(line, numbersPerPick));
     }
-    return index;
+    Outcome<PickIndex> read(std::move(index));
+    read.Precede(notices);
+    return read;
 }
 
 void AppendJoined(std::string& line, const int* first, const int* last) {
@@ -120,12 +120,13 @@ void AppendFoundOn(std::string& line, DisplayDateWriter& dates, const std::strin
 // values of a drawing (PickKey, unsorted, `numbersPerPick` of them), `appendLine(report, row)` adds its
 // report line.
 template <typename ValuesOf, typename AppendLine>
-std::string Compare(const std::filesystem::path& fileName, int drawings, std::size_t numbersPerPick,
-                    ValuesOf valuesOf, AppendLine appendLine) {
-    const auto index = ReadPickIndex(fileName, numbersPerPick);
-    if (!index) {
-        return std::string(kFileInputError);
+Outcome<std::string> Compare(const std::filesystem::path& fileName, int drawings, std::size_t numbersPerPick,
+                             Notices& notices, ValuesOf valuesOf, AppendLine appendLine) {
+    const Outcome<PickIndex> index = ReadPickIndex(fileName, numbersPerPick);
+    if (index.refused()) {
+        return RefusedAs<std::string>(index);
     }
+    AddNotices(notices, index.notices());
     std::string lines;
     for (int row = 0; row < drawings && !index->Empty(); ++row) {
         const int matches = index->Count(SortedFirst(valuesOf(row), numbersPerPick));
@@ -133,19 +134,23 @@ std::string Compare(const std::filesystem::path& fileName, int drawings, std::si
             appendLine(lines, row);
         }
     }
-    return lines.empty() ? std::string(kNoMatches) : std::string(kWinnerHeader) + lines;
+    Outcome<std::string> compared(lines.empty() ? std::string(kNoMatches)
+                                                : std::string(kWinnerHeader) + lines);
+    compared.Precede(notices);
+    return compared;
 }
 
 } // namespace
 
-std::string LottoDrawTable::ComparePicks(const std::filesystem::path& fileName) const {
+Outcome<std::string> LottoDrawTable::ComparePicks(const std::filesystem::path& fileName) const {
     const auto balls = static_cast<std::size_t>(ballsPerDrawing());
     const auto valuesOf = [&](int row) {
         PickKey values{};
         std::copy_n(numbers[static_cast<std::size_t>(row)].begin(), balls, values.begin());
         return values;
     };
-    DisplayDateWriter dateWriter;
+    Notices notices;
+    DisplayDateWriter dateWriter(notices);
     const auto appendLine = [&](std::string& report, int row) {
         const LottoRow& values = numbers[static_cast<std::size_t>(row)];
         AppendJoined(report, values.data(), values.data() + balls);
@@ -155,10 +160,10 @@ std::string LottoDrawTable::ComparePicks(const std::filesystem::path& fileName) 
             report += gameType() == kFiveNumber ? " was found.\n" : " was found !\n";
         }
     };
-    return Compare(fileName, count(), balls, valuesOf, appendLine);
+    return Compare(fileName, count(), balls, notices, valuesOf, appendLine);
 }
 
-std::string PowerballDrawTable::ComparePicks(const std::filesystem::path& fileName) const {
+Outcome<std::string> PowerballDrawTable::ComparePicks(const std::filesystem::path& fileName) const {
     const auto firstGroup = static_cast<std::size_t>(ballsPerDrawing);
     // The first-group balls, then the Power Ball.
     const auto valuesOf = [&](int row) {
@@ -167,7 +172,8 @@ std::string PowerballDrawTable::ComparePicks(const std::filesystem::path& fileNa
         values[firstGroup] = PowerBall(row);
         return values;
     };
-    DisplayDateWriter dateWriter;
+    Notices notices;
+    DisplayDateWriter dateWriter(notices);
     const auto appendLine = [&](std::string& report, int row) {
         const PowerballRow& balls = numbers[static_cast<std::size_t>(row)];
         AppendJoined(report, balls.data(), balls.data() + firstGroup);
@@ -179,7 +185,7 @@ std::string PowerballDrawTable::ComparePicks(const std::filesystem::path& fileNa
             report += " was found in the Undated Data.\n";
         }
     };
-    return Compare(fileName, count(), firstGroup + 1, valuesOf, appendLine);
+    return Compare(fileName, count(), firstGroup + 1, notices, valuesOf, appendLine);
 }
 
 } // namespace vantorel

@@ -125,11 +125,11 @@ ReportLines ReportText(std::string_view text) {
     return lines;
 }
 
-ReportLines ReportDateRange(const LottoDrawTable& table, const std::vector<int>& rows) {
+ReportLines ReportDateRange(const LottoDrawTable& table, const std::vector<int>& rows, Notices& notices) {
     if (rows.empty()) {
         return {" No drawings found in specified date range."};
     }
-    DisplayDateWriter dates;
+    DisplayDateWriter dates(notices);
     const auto balls = static_cast<std::size_t>(table.ballsPerDrawing());
     return MatchLines(rows, table.count(), [&](std::string& line, int row) {
         LineWriter writer(line, LineRoom(table.ballsPerDrawing(), table.Date(row)));
@@ -154,8 +154,8 @@ ReportLines ReportSevenBalls(std::string_view text, PickMode mode) {
     return lines;
 }
 
-ReportLines ReportLottoTotals(const LottoDrawTable& table) {
-    DisplayDateWriter dates;
+ReportLines ReportLottoTotals(const LottoDrawTable& table, Notices& notices) {
+    DisplayDateWriter dates(notices);
     const auto balls = static_cast<std::size_t>(table.ballsPerDrawing());
     return TableLines(table.count(), [&](std::string& line, int row) {
         LineWriter writer(line, LineRoom(table.ballsPerDrawing(), table.Date(row)));
@@ -176,7 +176,8 @@ ReportLines ReportLottoTotals(const LottoDrawTable& table) {
     });
 }
 
-ReportLines ReportMatches(const LottoDrawTable& table, const MatchList& matchList, int operation) {
+ReportLines ReportMatches(const LottoDrawTable& table, const MatchList& matchList, int operation,
+                          Notices& notices) {
     const bool number = operation == kNumberSearch;
     if (matchList.empty()) {
         if (number) {
@@ -184,7 +185,7 @@ ReportLines ReportMatches(const LottoDrawTable& table, const MatchList& matchLis
         }
         return {" No drawings containing those numbers were found."};
     }
-    DisplayDateWriter dates;
+    DisplayDateWriter dates(notices);
     return MatchLines(matchList, table.count(), [&](std::string& line, int row) {
         LineWriter writer(line, LineRoom(table.ballsPerDrawing(), table.Date(row)));
         for (int position = 0; position < table.ballsPerDrawing(); ++position) {
@@ -200,11 +201,11 @@ ReportLines ReportMatches(const LottoDrawTable& table, const MatchList& matchLis
     });
 }
 
-ReportLines ReportMatches(const PowerballDrawTable& table, const MatchList& matchList) {
+ReportLines ReportMatches(const PowerballDrawTable& table, const MatchList& matchList, Notices& notices) {
     if (matchList.empty()) {
         return {" No drawings containing those numbers were found."};
     }
-    DisplayDateWriter dates;
+    DisplayDateWriter dates(notices);
     return MatchLines(matchList, table.count(), [&](std::string& line, int row) {
         LineWriter writer(line, LineRoom(table.ballsPerDrawing + 1, table.Date(row)));
         for (int position = 0; position < table.ballsPerDrawing; ++position) {
@@ -222,8 +223,8 @@ ReportLines ReportMatches(const PowerballDrawTable& table, const MatchList& matc
     });
 }
 
-ReportLines ReportPowerballTotals(const PowerballDrawTable& table) {
-    DisplayDateWriter dates;
+ReportLines ReportPowerballTotals(const PowerballDrawTable& table, Notices& notices) {
+    DisplayDateWriter dates(notices);
     return TableLines(table.count(), [&](std::string& line, int row) {
         LineWriter writer(line, LineRoom(table.ballsPerDrawing + 1, table.Date(row)));
         if (table.dated) {
@@ -288,11 +289,12 @@ ReportLines ReportPowerballDate(const std::vector<int>& pbDrawRecord, std::strin
     return lines;
 }
 
-ReportLines ReportPowerballRange(const PowerballDrawTable& table, const MatchList& matchList) {
+ReportLines ReportPowerballRange(const PowerballDrawTable& table, const MatchList& matchList,
+                                 Notices& notices) {
     if (matchList.empty()) {
         return {"No  Drawings  Found  in  Specified  Date  Range."};
     }
-    DisplayDateWriter dates;
+    DisplayDateWriter dates(notices);
     return MatchLines(matchList, table.count(), [&](std::string& line, int row) {
         LineWriter writer(line, LineRoom(table.ballsPerDrawing + 1, table.Date(row)));
         for (int position = 0; position < table.ballsPerDrawing; ++position) {
@@ -306,12 +308,13 @@ ReportLines ReportPowerballRange(const PowerballDrawTable& table, const MatchLis
     });
 }
 
-ReportLines ReportPowerballNumber(const PowerballDrawTable& table, const MatchList& matchList) {
+ReportLines ReportPowerballNumber(const PowerballDrawTable& table, const MatchList& matchList,
+                                  Notices& notices) {
     if (matchList.empty()) {
         return TextNumberLine("No  drawing  matching  all  ", table.ballsPerDrawing + 1,
                               "  numbers  was  found.");
     }
-    DisplayDateWriter dates;
+    DisplayDateWriter dates(notices);
     return MatchLines(matchList, table.count(), [&](std::string& line, int row) {
         LineWriter writer(line, LineRoom(table.ballsPerDrawing + 1, table.Date(row)));
         for (int position = 0; position < table.ballsPerDrawing; ++position) {

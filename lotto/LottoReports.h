@@ -28,24 +28,28 @@ ReportLines ReportShareOfCounts(int firstCount, int secondCount, int kind);
 // line itself.
 ReportLines ReportText(std::string_view text);
 // A Date Range result: one line per row, the balls sorted.
-ReportLines ReportDateRange(const LottoDrawTable& table, const std::vector<int>& rows);
+ReportLines ReportDateRange(const LottoDrawTable& table, const std::vector<int>& rows, Notices& notices);
 // Overdue or Hottest of 5 and 6 Number.
 ReportLines ReportSevenBalls(std::string_view text, PickMode mode);
 // Totals: every drawing of the table, balls sorted. A stored date that cannot be shown ends the listing.
-ReportLines ReportLottoTotals(const LottoDrawTable& table);
+ReportLines ReportLottoTotals(const LottoDrawTable& table, Notices& notices);
+// The reports that show stored dates leave the message of a date that cannot be shown in `notices`.
 // Number (kNumberSearch) or Partial Number (kPartialNumberSearch) matches of 5 and 6 Number.
-ReportLines ReportMatches(const LottoDrawTable& table, const MatchList& matchList, int operation);
+ReportLines ReportMatches(const LottoDrawTable& table, const MatchList& matchList, int operation,
+                          Notices& notices);
 // Partial Number matches of Power Ball.
-ReportLines ReportMatches(const PowerballDrawTable& table, const MatchList& matchList);
+ReportLines ReportMatches(const PowerballDrawTable& table, const MatchList& matchList, Notices& notices);
 
-ReportLines ReportPowerballTotals(const PowerballDrawTable& table);
+ReportLines ReportPowerballTotals(const PowerballDrawTable& table, Notices& notices);
 // The two Overdue or Hottest lines, with the first seven numbers of each list.
 ReportLines ReportSevenPerGroup(const std::vector<int>& firstGroup, const std::vector<int>& powerBalls,
                                 PickMode mode);
 // Date: `pbDrawRecord` (first-group balls, then the Power Ball; empty when none was found) and the date
 // as typed.
 ReportLines ReportPowerballDate(const std::vector<int>& pbDrawRecord, std::string_view typedDate);
-ReportLines ReportPowerballRange(const PowerballDrawTable& table, const MatchList& matchList);
-ReportLines ReportPowerballNumber(const PowerballDrawTable& table, const MatchList& matchList);
+ReportLines ReportPowerballRange(const PowerballDrawTable& table, const MatchList& matchList,
+                                 Notices& notices);
+ReportLines ReportPowerballNumber(const PowerballDrawTable& table, const MatchList& matchList,
+                                  Notices& notices);
 
 } // namespace vantorel

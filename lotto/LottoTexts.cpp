@@ -59,12 +59,13 @@ void AppendNumber(std::string& line, int number) {
     line.append(digits.data(), static_cast<std::size_t>(end - digits.data()));
 }
 
-bool AppendDisplayDate(std::string& line, std::string_view storedDate) {
-    std::string date(storedDate);
-    if (ToDisplayDate(date) == 0) {
+bool AppendDisplayDate(std::string& line, std::string_view storedDate, Notices& notices) {
+    const Outcome<std::string> date = ToDisplayDate(storedDate);
+    AddNotices(notices, date.notices());
+    if (date.refused()) {
         return false;
     }
-    line += date;
+    line += *date;
     return true;
 }
 

@@ -73,9 +73,9 @@ int DateKey(std::string_view storedDate);
 
 // Builders of result lines, appending to a line without temporary texts.
 void AppendNumber(std::string& line, int number);
-// The display form of a stored date (through ToDisplayDate, which shows its message on a wrong length);
-// false, with nothing appended, when it cannot be converted.
-bool AppendDisplayDate(std::string& line, std::string_view storedDate);
+// The display form of a stored date (through ToDisplayDate, whose message on a wrong length goes to
+// `notices`); false, with nothing appended, when it cannot be converted.
+bool AppendDisplayDate(std::string& line, std::string_view storedDate, Notices& notices);
 
 // Writes one result line at the end of a text in place. The text is first extended by room for the
 // longest line, filled with spaces, so padding is a skip and fields are written straight into it; Finish()

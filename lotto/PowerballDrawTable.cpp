@@ -2,7 +2,6 @@
 
 #include "lotto/LottoTexts.h"
 #include "platform/GameSettings.h"
-#include "platform/MessageBox.h"
 #include "store/CalendarDates.h"
 #include "store/SectionReader.h"
 
@@ -180,12 +179,12 @@ void PowerballDrawTable::SevenPerGroup(std::vector<int>& firstOut, std::vector<i
     powerOut = RankGroup(CountPowerBalls(settings.powerballGroup2Max), settings.powerballGroup2Max, mode);
 }
 
-std::vector<int> PowerballDrawTable::FindDrawDate(std::string dateText) const {
-    std::string wanted = std::move(dateText);
-    if (ToStoredDate(wanted) == 0) {
-        return {};
+Outcome<std::vector<int>> PowerballDrawTable::FindDrawDate(std::string_view dateText) const {
+    const Outcome<std::string> wanted = ToStoredDate(dateText);
+    if (wanted.refused()) {
+        return RefusedAs<std::vector<int>>(wanted);
     }
-    const int wantedKey = DateKey(wanted);
+    const int wantedKey = DateKey(*wanted);
     for (int row = 0; row < count(); ++row) {
         if (IsComparableDate(Date(row)) && DateKey(Date(row)) == wantedKey) {
             std::vector<int> record;
@@ -196,18 +195,21 @@ std::vector<int> PowerballDrawTable::FindDrawDate(std::string dateText) const {
             return record;
         }
     }
-    return {};
+    return std::vector<int>{};
 }
 
-MatchList PowerballDrawTable::FindDrawRange(std::string fromText, std::string toText) const {
-    std::string from = std::move(fromText);
-    std::string to = std::move(toText);
-    const bool fromConverted = ToStoredDate(from) != 0;
-    const bool toConverted = ToStoredDate(to) != 0;
+MatchList PowerballDrawTable::FindDrawRange(std::string_view fromText, std::string_view toText,
+                                            Notices& notices) const {
+    const Outcome<std::string> storedFrom = ToStoredDate(fromText);
+    const Outcome<std::string> storedTo = ToStoredDate(toText);
+    AddNotices(notices, storedFrom.notices());
+    AddNotices(notices, storedTo.notices());
     MatchList matchList;
-    if (!fromConverted || !toConverted) {
+    if (storedFrom.refused() || storedTo.refused()) {
         return matchList;
     }
+    const std::string& from = *storedFrom;
+    const std::string& to = *storedTo;
     // Every drawing between the bounds counts, also when the history is not in date order.
     for (int row = 0; row < count(); ++row) {
         const std::string& date = Date(row);
@@ -219,7 +221,7 @@ MatchList PowerballDrawTable::FindDrawRange(std::string fromText, std::string to
     return matchList;
 }
 
-int PowerballDrawTable::FindDraw(std::string_view queryText, MatchList& matchList) const {
+Outcome<MatchList> PowerballDrawTable::FindDraw(std::string_view queryText) const {
     const std::string text = std::string(queryText) + ' ';
     std::string_view rest = text;
     std::vector<int> query;
@@ -232,10 +234,10 @@ int PowerballDrawTable::FindDraw(std::string_view queryText, MatchList& matchLis
         }
     }
     if (!complete || query.back() == 0) {
-        MessageBox(NotEnoughBallsMessage(dated, ballsPerDrawing));
-        return 0;
+        return Refusal{NotEnoughBallsMessage(dated, ballsPerDrawing), NoticeKind::Plain};
     }
     const int power = query.back();
+    MatchList matchList;
     for (int row = 0; row < count(); ++row) {
         const PowerballRow& balls = numbers[static_cast<std::size_t>(row)];
         if (PowerBall(row) == power &&
@@ -243,7 +245,7 @@ int PowerballDrawTable::FindDraw(std::string_view queryText, MatchList& matchLis
             AppendMatch(matchList, row);
         }
     }
-    return 1;
+    return matchList;
 }
 
 MatchList PowerballDrawTable::FindPartialDraw(std::string_view queryText, bool powerGiven) const {

@@ -63,20 +63,22 @@ public:
                        const GameSettings& settings) const;
 
     // Date: the first drawing on the typed date as its first-group balls followed by its Power Ball;
-    // empty when there is none.
-    std::vector<int> FindDrawDate(std::string dateText) const;
-    // Date Range: every drawing from the first to the last date, both included, in table order.
-    MatchList FindDrawRange(std::string fromText, std::string toText) const;
+    // empty when there is none. Refused when the date cannot be converted.
+    Outcome<std::vector<int>> FindDrawDate(std::string_view dateText) const;
+    // Date Range: every drawing from the first to the last date, both included, in table order; none when
+    // a date cannot be converted (its message goes to `notices`).
+    MatchList FindDrawRange(std::string_view fromText, std::string_view toText, Notices& notices) const;
     // Number: `queryText` holds the first-group numbers and then the Power Ball, separated by single
-    // spaces; rows that hold them in stored order. Returns 0 after its message when a number is missing
-    // or the Power Ball is 0, otherwise 1.
-    int FindDraw(std::string_view queryText, MatchList& matchList) const;
+    // spaces; rows that hold them in stored order. Refused with its message when a number is missing or the
+    // Power Ball is 0.
+    Outcome<MatchList> FindDraw(std::string_view queryText) const;
     // Partial Number; `queryText` as the page builds it (the query field, then a space and the Power
     // Ball field when both are filled), `powerGiven` when the Power Ball field is filled.
     MatchList FindPartialDraw(std::string_view queryText, bool powerGiven) const;
 
-    // Compares a pick file with every drawing and returns the report text ("\n"-ended lines).
-    std::string ComparePicks(const std::filesystem::path& fileName) const;
+    // Compares a pick file with every drawing and returns the report text ("\n"-ended lines); refused when
+    // the file cannot be read.
+    Outcome<std::string> ComparePicks(const std::filesystem::path& fileName) const;
 
     bool dated = false;
     int loadStatus = 0;

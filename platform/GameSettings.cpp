@@ -1,7 +1,6 @@
 #include "platform/GameSettings.h"
 
 #include "platform/GamePresets.h"
-#include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
 
 #include <algorithm>
@@ -113,7 +112,7 @@ std::optional<int> WholeNumberOf(std::string_view text) {
     return value;
 }
 
-std::optional<GameSettings> ReadGameSettings(const ProfileStore& store, GameSettingKeys needed) {
+Outcome<GameSettings> ReadGameSettings(const ProfileStore& store, GameSettingKeys needed) {
     const GameSettingTexts texts = ReadGameSettingTexts(store);
     GameSettings settings;
     std::vector<std::size_t> badKeys;
@@ -127,8 +126,7 @@ std::optional<GameSettings> ReadGameSettings(const ProfileStore& store, GameSett
     if (badKeys.empty()) {
         return settings;
     }
-    MessageBox(BadSettingsMessage(badKeys, texts, store.Problem()), MessageIcon::Stop);
-    return std::nullopt;
+    return Refusal{BadSettingsMessage(badKeys, texts, store.Problem())};
 }
 
 GameSettingTexts ReadGameSettingTexts(const ProfileStore& store) {
@@ -176,18 +174,15 @@ std::optional<GameSettingKey> FindGameSettingKey(std::string_view name) {
     return std::nullopt;
 }
 
-bool AcceptGameSetting(GameSettingKey key, std::optional<int> value) {
+Outcome<Done> AcceptGameSetting(GameSettingKey key, std::optional<int> value) {
     const GameSettingRule& rule = RuleOf(key);
     if (value && *value >= rule.lowest && *value <= rule.highest) {
-        return true;
+        return Done{};
     }
     if (key == GameSettingKey::PowerballBalls) {
-        MessageBox(kInvalidPowerballBalls);
-    } else {
-        MessageBox(std::string(rule.key) + " must be a whole number " + RangeText(rule) + ".",
-                   MessageIcon::Stop);
+        return Refusal{std::string(kInvalidPowerballBalls), NoticeKind::Plain};
     }
-    return false;
+    return Refusal{std::string(rule.key) + " must be a whole number " + RangeText(rule) + "."};
 }
 
 std::string SettingsNotSavedMessage(const ProfileStore& store) {
@@ -231,7 +226,7 @@ bool IsConfigured(const ProfileStore& store) {
     return !store.GetString(kSettingsSection, kKey5BC).empty();
 }
 
-bool RunFirstTimeSetup(ProfileStore& store, std::string_view followUp) {
+Outcome<bool> RunFirstTimeSetup(ProfileStore& store, std::string_view followUp) {
     if (!store.IsEmpty()) {
         return false;
     }
@@ -250,8 +245,7 @@ bool RunFirstTimeSetup(ProfileStore& store, std::string_view followUp) {
         firstRun = true;
     });
     if (!kept) {
-        MessageBox(SettingsNotSavedMessage(store), MessageIcon::Stop);
-        return false;
+        return Refusal{SettingsNotSavedMessage(store)};
     }
     if (!firstRun) {
         return false;
@@ -259,8 +253,9 @@ bool RunFirstTimeSetup(ProfileStore& store, std::string_view followUp) {
     const std::string message = followUp.empty()
                                     ? std::string(kFirstRunMessage)
                                     : std::string(kFirstRunMessage) + "\n\n" + std::string(followUp);
-    MessageBox(message, MessageIcon::None, MessageButtons::Ok);
-    return true;
+    Outcome<bool> done(true);
+    done.Tell({message, NoticeKind::Plain});
+    return done;
 }
 
 } // namespace vantorel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Outcome.h"
 #include <array>
 #include <cstddef>
 #include <initializer_list>
@@ -122,9 +123,8 @@ struct GameSettings {
 
 // The one way engines and pages get their settings: reads the five keys at the start of an operation and
 // checks every key in `needed`. A needed key that is missing, not a whole number, or outside its range
-// refuses the operation: its message names each such key with its value, its range and how to set it,
-// and nothing is returned.
-std::optional<GameSettings> ReadGameSettings(const ProfileStore& store, GameSettingKeys needed);
+// refuses the operation: its message names each such key with its value, its range and how to set it.
+Outcome<GameSettings> ReadGameSettings(const ProfileStore& store, GameSettingKeys needed);
 
 // A whole number written with digits only (blanks around it allowed); nothing for any other text.
 std::optional<int> WholeNumberOf(std::string_view text);
@@ -146,10 +146,10 @@ bool WriteGameSettings(ProfileStore& store, const GameSettingChanges& changes);
 // The key named `name`, compared without regard to case.
 std::optional<GameSettingKey> FindGameSettingKey(std::string_view name);
 
-// True when `value` can be stored for the key; otherwise shows why not and returns false. `value` is empty
-// when the text given was no whole number. The Power Ball ball count is refused with the Setup page's
-// message, a maximum with one that names the key and its range.
-bool AcceptGameSetting(GameSettingKey key, std::optional<int> value);
+// Whether `value` can be stored for the key; refused with why not. `value` is empty when the text given
+// was no whole number. The Power Ball ball count is refused with the Setup page's message, a maximum with
+// one that names the key and its range.
+Outcome<Done> AcceptGameSetting(GameSettingKey key, std::optional<int> value);
 
 // "The settings could not be saved." and, when the store knows it, why.
 std::string SettingsNotSavedMessage(const ProfileStore& store);
@@ -167,11 +167,11 @@ std::string CurrentSettingsText(const GameSettingTexts& texts);
 bool IsConfigured(const ProfileStore& store);
 
 // The first-run step: when the store holds no trace of an earlier run, writes the five defaults in order
-// (and a marker, so that deleting a key by hand is not taken for a first run) and shows the first-run
-// message, followed by `followUp` (after a blank line) when it is not empty. Returns true when it did so;
-// when the defaults cannot be written, shows why (a full disk, say) and returns false. The check and the
-// writing are one update of the store, and only absent keys are written, so a first run of another program at
-// the same time never overwrites a value that was set meanwhile, and only one of them shows the message.
-bool RunFirstTimeSetup(ProfileStore& store, std::string_view followUp = {});
+// (and a marker, so that deleting a key by hand is not taken for a first run) and tells the first-run
+// message, followed by `followUp` (after a blank line) when it is not empty. True when it did so; refused
+// with why when the defaults cannot be written (a full disk, say). The check and the writing are one update
+// of the store, and only absent keys are written, so a first run of another program at the same time never
+// overwrites a value that was set meanwhile, and only one of them tells the message.
+Outcome<bool> RunFirstTimeSetup(ProfileStore& store, std::string_view followUp = {});
 
 } // namespace vantorel

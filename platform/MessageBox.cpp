@@ -37,24 +37,35 @@ MessageAnswer AffirmativeAnswer(MessageButtons buttons) {
     return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 
-MessageAnswer RecordingMessageSink::Show(std::string_view text, MessageIcon icon, MessageButtons buttons) {
-    entries_.push_back({std::string(text), icon, buttons});
-    if (buttons == MessageButtons::Ok) {
-        return MessageAnswer::Ok;
+MessageIcon IconOf(NoticeKind kind) {
+    switch (kind) {
+    case NoticeKind::Information:
+        return MessageIcon::Information;
+    case NoticeKind::Warning:
+        return MessageIcon::Exclamation;
+    case NoticeKind::Error:
+        return MessageIcon::Stop;
+    case NoticeKind::Plain:
+        break;
     }
-    if (nextAnswer_ < script_.size()) {
-        return script_[nextAnswer_++];
-    }
-    return CautiousAnswer(buttons);
+    return MessageIcon::None;
 }
 
-std::vector<std::string> RecordingMessageSink::texts() const {
-    std::vector<std::string> result;
-    result.reserve(entries_.size());
-    for (const Entry& entry : entries_) {
-        result.push_back(entry.text);
+void ShowNotice(const Notice& notice) {
+    MessageBox(notice.text, IconOf(notice.kind));
+}
+
+void ShowNotices(const Notices& notices) {
+    for (const Notice& notice : notices) {
+        ShowNotice(notice);
     }
-    return result;
+}
+
+bool AskThroughMessageBox(const Question& question) {
+    const MessageButtons buttons =
+        question.buttons == QuestionButtons::YesNo ? MessageButtons::YesNo : MessageButtons::OkCancel;
+    const MessageIcon icon = question.warning ? MessageIcon::Exclamation : MessageIcon::Question;
+    return MessageBox(question.text, icon, buttons) == AffirmativeAnswer(buttons);
 }
 
 } // namespace vantorel

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Outcome.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,27 +42,20 @@ MessageAnswer CautiousAnswer(MessageButtons buttons);
 // The answer that lets the operation go on: OK or Yes.
 MessageAnswer AffirmativeAnswer(MessageButtons buttons);
 
-// Records every message in order and answers questions from a script (then cautiously when the script
-// runs out).
-class RecordingMessageSink final : public MessageSink {
-public:
-    struct Entry {
-        std::string text;
-        MessageIcon icon;
-        MessageButtons buttons;
-    };
+// The icon a message of that kind is shown with.
+MessageIcon IconOf(NoticeKind kind);
 
-    MessageAnswer Show(std::string_view text, MessageIcon icon, MessageButtons buttons) override;
+// Shows what an engine left for the user, in order, through the installed sink. The desktop program and
+// vantorel-cli show every engine's messages this way; engines never show anything themselves.
+void ShowNotice(const Notice& notice);
+void ShowNotices(const Notices& notices);
+// Shows an outcome's messages; true when it holds its value.
+template <class T> bool ShowOutcome(const Outcome<T>& outcome) {
+    ShowNotices(outcome.notices());
+    return !outcome.refused();
+}
 
-    void ScriptAnswer(MessageAnswer answer) { script_.push_back(answer); }
-    const std::vector<Entry>& entries() const { return entries_; }
-    std::vector<std::string> texts() const;
-    void Clear() { entries_.clear(); }
-
-private:
-    std::vector<Entry> entries_;
-    std::vector<MessageAnswer> script_;
-    std::size_t nextAnswer_ = 0;
-};
+// Asks an engine's question through the installed sink: true for OK or Yes.
+bool AskThroughMessageBox(const Question& question);
 
 } // namespace vantorel

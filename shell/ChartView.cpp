@@ -86,7 +86,9 @@ GameSettings ChartView::ChartSettings(const ChartData& chart) const {
     // The maximums the lotto chart and the random picks are drawn with; a setting that cannot be used is
     // named in a message, and the chart is drawn with a maximum of 0: empty.
     const GameSettingKeys needed = SettingsNeededBy(game, kDistribution) | SettingsNeededBy(game, kRandom);
-    return ReadGameSettings(services_.profile, needed).value_or(GameSettings{});
+    const Outcome<GameSettings> settings = ReadGameSettings(services_.profile, needed);
+    ShowNotices(settings.notices());
+    return settings.value_or(GameSettings{});
 }
 
 void ChartView::PrintView() {

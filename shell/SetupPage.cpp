@@ -275,7 +275,7 @@ void SetupPage::RecordEntry() {
         const auto key = static_cast<GameSettingKey>(target);
         const bool ballCount = key == GameSettingKey::PowerballBalls && !typed;
         const int recorded = ballCount ? value - kBallCountOffset : value;
-        if (AcceptGameSetting(key, recorded)) {
+        if (ShowOutcome(AcceptGameSetting(key, recorded))) {
             enteredMaximums_[target] = recorded;
         }
     }

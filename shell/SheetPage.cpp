@@ -1,6 +1,7 @@
 #include "shell/SheetPage.h"
 
 #include "shell/OperationsSheet.h"
+#include "store/TextLines.h"
 
 namespace vantorel {
 
@@ -22,6 +23,15 @@ ShellServices& SheetPage::services() const {
 void SheetPage::SetModified(bool modified) {
     modified_ = modified;
     sheet_.UpdateApplyButton();
+}
+
+Outcome<std::string> ListedComparison(const Outcome<std::string>& compared) {
+    if (!compared.refused()) {
+        return compared;
+    }
+    Outcome<std::string> listed{std::string(kFileInputError)};
+    listed.Precede(compared.notices());
+    return listed;
 }
 
 void GamePage::SetInputsEnabled(bool enabled) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Outcome.h"
 #include "platform/ReportLines.h"
 
 #include <QWidget>
@@ -66,9 +67,10 @@ public:
     virtual std::vector<QWidget*> inputFields() const = 0;
     // "Compare External File" of the Data File page: the report ("\n"-ended lines) of comparing a pick file
     // with the page's dated or undated table as the page last loaded it (read anew when the page has not
-    // loaded it in this run, or the Data File page has changed the history since); an empty text, after a
-    // message, when that history is not loaded.
-    virtual std::string ComparePickFile(const std::filesystem::path& pickFile, bool dated) const = 0;
+    // loaded it in this run, or the Data File page has changed the history since); kFileInputError after
+    // its message when the pick file cannot be read. Refused with the page's status text when that history
+    // is not loaded.
+    virtual Outcome<std::string> ComparePickFile(const std::filesystem::path& pickFile, bool dated) const = 0;
 
     void SetInputsEnabled(bool enabled);
 
@@ -82,5 +84,9 @@ protected:
     // while the sheet has a seed.
     void ShowPlantedSeed(QWidget& seedNote);
 };
+
+// The report a pick-file comparison gives the list: its own, or kFileInputError after the message that the
+// pick file could not be read.
+Outcome<std::string> ListedComparison(const Outcome<std::string>& compared);
 
 } // namespace vantorel

@@ -1,6 +1,7 @@
 #include "shell/VantorelApp.h"
 
 #include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
 #include "shell/ChartPainter.h"
 #include "shell/MainWindow.h"
 #include "store/HistoryFile.h"
@@ -30,7 +31,9 @@ bool VantorelApp::InitInstance() {
     };
     QCoreApplication::setOrganizationName(toQString(kProfileOrganization));
     QCoreApplication::setApplicationName(toQString(kProfileApplication));
-    RunFirstTimeSetup(services_.profile, FirstRunFollowUp(QDir::toNativeSeparators(QDir::currentPath())));
+    ShowNotices(
+        RunFirstTimeSetup(services_.profile, FirstRunFollowUp(QDir::toNativeSeparators(QDir::currentPath())))
+            .notices());
 
     window_ = std::make_unique<MainWindow>(handOver_, results_, services_);
     window_->setWindowTitle(QStringLiteral("VanTorel"));

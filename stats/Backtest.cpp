@@ -60,19 +60,19 @@ std::uint32_t SeedOf(int plantedSeed, const Clock& clock) {
 }
 
 // The checks every game shares: a prediction, a warm-up of 0 or more, a drawing after the warm-up.
-std::optional<StatsRefusal> RefusedRequest(const BacktestRequest& request, int gameType, bool dated,
-                                           int drawings) {
+std::optional<Refusal> RefusedRequest(const BacktestRequest& request, int gameType, bool dated,
+                                      int drawings) {
     if (!IsPrediction(request.operation)) {
-        return StatsRefusal{std::string(kNotAPrediction)};
+        return Refusal{std::string(kNotAPrediction)};
     }
     if (request.warmup < 0) {
-        return StatsRefusal{std::string(kWarmupNegative)};
+        return Refusal{std::string(kWarmupNegative)};
     }
     if (drawings <= request.warmup) {
-        return StatsRefusal{"The " + std::string(dated ? "dated" : "undated") + ' ' +
-                            std::string(GameTitle(gameType)) + " history holds " + std::to_string(drawings) +
-                            " drawings: a backtest with " + std::to_string(request.warmup) +
-                            " warm-up drawings needs at least " + std::to_string(request.warmup + 1) + '.'};
+        return Refusal{"The " + std::string(dated ? "dated" : "undated") + ' ' +
+                       std::string(GameTitle(gameType)) + " history holds " + std::to_string(drawings) +
+                       " drawings: a backtest with " + std::to_string(request.warmup) +
+                       " warm-up drawings needs at least " + std::to_string(request.warmup + 1) + '.'};
     }
     return std::nullopt;
 }
@@ -164,8 +164,8 @@ struct Walk {
     bool powerBalls = false;
 };
 
-StatsOutcome<BacktestResult> RunWalk(Predictor& predictor, const Walk& walk, BacktestResult result,
-                                     const BacktestControl& control) {
+Outcome<BacktestResult> RunWalk(Predictor& predictor, const Walk& walk, BacktestResult result,
+                                const BacktestControl& control) {
     const int drawings = static_cast<int>(walk.order.size());
     const int toTest = drawings - result.warmup;
     const int progressStep = std::max(1, toTest / 100);
@@ -175,7 +175,7 @@ StatsOutcome<BacktestResult> RunWalk(Predictor& predictor, const Walk& walk, Bac
     result.tested.reserve(static_cast<std::size_t>(toTest));
     for (int drawing = 0; drawing < drawings; ++drawing) {
         if (control.cancelled != nullptr && control.cancelled->load(std::memory_order_relaxed)) {
-            return StatsRefusal{std::string(kBacktestCancelled)};
+            return Refusal{std::string(kBacktestCancelled)};
         }
         const int row = walk.order[static_cast<std::size_t>(drawing)];
         if (drawing >= result.warmup) {
@@ -225,14 +225,14 @@ BacktestResult StartResult(int gameType, bool dated, int drawings, const Backtes
 
 } // namespace
 
-StatsOutcome<BacktestResult> Backtest(const DigitDrawTable& table, const BacktestRequest& request,
-                                      const Clock& clock, const BacktestControl& control) {
+Outcome<BacktestResult> Backtest(const DigitDrawTable& table, const BacktestRequest& request,
+                                 const Clock& clock, const BacktestControl& control) {
     if (const auto refusal = RefusedRequest(request, table.game(), table.dated, table.count())) {
         return *refusal;
     }
     const bool tally = request.operation == kOverdue || request.operation == kHottest;
     if (tally && table.dated && !request.choices[kPredictNormal]) {
-        return StatsRefusal{std::string(kRestrictedPrediction)};
+        return Refusal{std::string(kRestrictedPrediction)};
     }
     BacktestResult result = StartResult(table.game(), table.dated, table.count(), request, clock);
     const bool byNumbers = tally && !request.choices[kPredictUseBalls] && request.choices[kPredictUseNumbers];
@@ -253,19 +253,19 @@ StatsOutcome<BacktestResult> Backtest(const DigitDrawTable& table, const Backtes
                    control);
 }
 
-StatsOutcome<BacktestResult> Backtest(const LottoDrawTable& table, const GameSettings& settings,
-                                      const BacktestRequest& request, const Clock& clock,
-                                      const BacktestControl& control) {
+Outcome<BacktestResult> Backtest(const LottoDrawTable& table, const GameSettings& settings,
+                                 const BacktestRequest& request, const Clock& clock,
+                                 const BacktestControl& control) {
     if (const auto refusal = RefusedRequest(request, table.gameType(), table.dated, table.count())) {
         return *refusal;
     }
     const int maximum = table.GameMaximum(settings);
     if (maximum < table.ballsPerDrawing()) {
-        return StatsRefusal{MaximumTooSmallText(table.gameType() == kFiveNumber ? kKey5BC : kKey6BC, maximum,
-                                                table.ballsPerDrawing(), table.gameType())};
+        return Refusal{MaximumTooSmallText(table.gameType() == kFiveNumber ? kKey5BC : kKey6BC, maximum,
+                                           table.ballsPerDrawing(), table.gameType())};
     }
     if (request.operation != kRandom && maximum > table.TallyLimit()) {
-        return StatsRefusal{std::string(MaximumTooLargeMessage(table.gameType()))};
+        return Refusal{std::string(MaximumTooLargeMessage(table.gameType()))};
     }
     BacktestResult result = StartResult(table.gameType(), table.dated, table.count(), request, clock);
     std::unique_ptr<Predictor> predictor;
@@ -280,18 +280,18 @@ StatsOutcome<BacktestResult> Backtest(const LottoDrawTable& table, const GameSet
     return RunWalk(*predictor, {order, table.dates, "balls"}, std::move(result), control);
 }
 
-StatsOutcome<BacktestResult> Backtest(const PowerballDrawTable& table, const GameSettings& settings,
-                                      const BacktestRequest& request, const Clock& clock,
-                                      const BacktestControl& control) {
+Outcome<BacktestResult> Backtest(const PowerballDrawTable& table, const GameSettings& settings,
+                                 const BacktestRequest& request, const Clock& clock,
+                                 const BacktestControl& control) {
     if (const auto refusal = RefusedRequest(request, kPowerball, table.dated, table.count())) {
         return *refusal;
     }
     if (settings.powerballGroup1Max < table.ballsPerDrawing) {
-        return StatsRefusal{
+        return Refusal{
             MaximumTooSmallText(kKeyPBC, settings.powerballGroup1Max, table.ballsPerDrawing, kPowerball)};
     }
     if (settings.powerballGroup2Max < 1) {
-        return StatsRefusal{MaximumTooSmallText(kKeyPBB, settings.powerballGroup2Max, 1, kPowerball)};
+        return Refusal{MaximumTooSmallText(kKeyPBB, settings.powerballGroup2Max, 1, kPowerball)};
     }
     BacktestResult result = StartResult(kPowerball, table.dated, table.count(), request, clock);
     std::unique_ptr<Predictor> predictor;

@@ -2,9 +2,9 @@
 
 #include "platform/GameSettings.h"
 #include "platform/Operations.h"
+#include "platform/Outcome.h"
 #include "platform/SetupChoices.h"
 #include "stats/CalendarDay.h"
-#include "stats/StatsOutcome.h"
 
 #include <atomic>
 #include <cstdint>
@@ -118,13 +118,13 @@ struct BacktestResult {
 // Refused: an operation that is no prediction; a negative warm-up; a history with no drawing after the
 // warm-up; a dated digit-game Overdue or Hottest restricted to a day, month or date range; a lotto
 // maximum the operation does not accept; a cancelled walk.
-StatsOutcome<BacktestResult> Backtest(const DigitDrawTable& table, const BacktestRequest& request,
-                                      const Clock& clock, const BacktestControl& control = {});
-StatsOutcome<BacktestResult> Backtest(const LottoDrawTable& table, const GameSettings& settings,
-                                      const BacktestRequest& request, const Clock& clock,
-                                      const BacktestControl& control = {});
-StatsOutcome<BacktestResult> Backtest(const PowerballDrawTable& table, const GameSettings& settings,
-                                      const BacktestRequest& request, const Clock& clock,
-                                      const BacktestControl& control = {});
+Outcome<BacktestResult> Backtest(const DigitDrawTable& table, const BacktestRequest& request,
+                                 const Clock& clock, const BacktestControl& control = {});
+Outcome<BacktestResult> Backtest(const LottoDrawTable& table, const GameSettings& settings,
+                                 const BacktestRequest& request, const Clock& clock,
+                                 const BacktestControl& control = {});
+Outcome<BacktestResult> Backtest(const PowerballDrawTable& table, const GameSettings& settings,
+                                 const BacktestRequest& request, const Clock& clock,
+                                 const BacktestControl& control = {});
 
 } // namespace vantorel

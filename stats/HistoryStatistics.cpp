@@ -25,9 +25,9 @@ std::vector<std::string> PositionNames(int positions) {
     return {first, kFourPositions.end()};
 }
 
-std::optional<StatsRefusal> RefusedOptions(const StatisticsOptions& options) {
+std::optional<Refusal> RefusedOptions(const StatisticsOptions& options) {
     if (options.lastDrawings && *options.lastDrawings < 1) {
-        return StatsRefusal{std::string(kLastDrawingsTooFew)};
+        return Refusal{std::string(kLastDrawingsTooFew)};
     }
     return std::nullopt;
 }
@@ -69,18 +69,17 @@ void AddBallStatistics(HistoryStatistics& statistics, const FlatDrawings& balls,
                                                     balls.width, statistics.numbers.outsideRange));
 }
 
-std::optional<StatsRefusal> RefusedMaximum(std::string_view key, int maximum, int balls, int gameType) {
+std::optional<Refusal> RefusedMaximum(std::string_view key, int maximum, int balls, int gameType) {
     if (maximum >= balls) {
         return std::nullopt;
     }
-    return StatsRefusal{MaximumTooSmallText(key, maximum, balls, gameType)};
+    return Refusal{MaximumTooSmallText(key, maximum, balls, gameType)};
 }
 
 } // namespace
 
-StatsOutcome<HistoryStatistics> ComputeStatistics(const DigitDrawTable& table,
-                                                  const StatisticsOptions& options) {
-    if (const std::optional<StatsRefusal> refusal = RefusedOptions(options)) {
+Outcome<HistoryStatistics> ComputeStatistics(const DigitDrawTable& table, const StatisticsOptions& options) {
+    if (const std::optional<Refusal> refusal = RefusedOptions(options)) {
         return *refusal;
     }
     const DrawingDates dates{table.dated ? &table.dates : nullptr,
@@ -121,14 +120,14 @@ StatsOutcome<HistoryStatistics> ComputeStatistics(const DigitDrawTable& table,
     return statistics;
 }
 
-StatsOutcome<HistoryStatistics> ComputeStatistics(const LottoDrawTable& table, const GameSettings& settings,
-                                                  const StatisticsOptions& options) {
+Outcome<HistoryStatistics> ComputeStatistics(const LottoDrawTable& table, const GameSettings& settings,
+                                             const StatisticsOptions& options) {
     const int maximum = table.GameMaximum(settings);
     const int perDrawing = table.ballsPerDrawing();
-    if (const std::optional<StatsRefusal> refusal = RefusedOptions(options)) {
+    if (const std::optional<Refusal> refusal = RefusedOptions(options)) {
         return *refusal;
     }
-    if (const std::optional<StatsRefusal> refusal = RefusedMaximum(
+    if (const std::optional<Refusal> refusal = RefusedMaximum(
             table.gameType() == kFiveNumber ? kKey5BC : kKey6BC, maximum, perDrawing, table.gameType())) {
         return *refusal;
     }
@@ -146,20 +145,18 @@ StatsOutcome<HistoryStatistics> ComputeStatistics(const LottoDrawTable& table, c
     return statistics;
 }
 
-StatsOutcome<HistoryStatistics> ComputeStatistics(const PowerballDrawTable& table,
-                                                  const GameSettings& settings,
-                                                  const StatisticsOptions& options) {
+Outcome<HistoryStatistics> ComputeStatistics(const PowerballDrawTable& table, const GameSettings& settings,
+                                             const StatisticsOptions& options) {
     const int maximum = settings.powerballGroup1Max;
     const int powerMaximum = settings.powerballGroup2Max;
     const int perDrawing = table.ballsPerDrawing;
-    if (const std::optional<StatsRefusal> refusal = RefusedOptions(options)) {
+    if (const std::optional<Refusal> refusal = RefusedOptions(options)) {
         return *refusal;
     }
-    if (const std::optional<StatsRefusal> refusal =
-            RefusedMaximum(kKeyPBC, maximum, perDrawing, kPowerball)) {
+    if (const std::optional<Refusal> refusal = RefusedMaximum(kKeyPBC, maximum, perDrawing, kPowerball)) {
         return *refusal;
     }
-    if (const std::optional<StatsRefusal> refusal = RefusedMaximum(kKeyPBB, powerMaximum, 1, kPowerball)) {
+    if (const std::optional<Refusal> refusal = RefusedMaximum(kKeyPBB, powerMaximum, 1, kPowerball)) {
         return *refusal;
     }
     const DrawingDates dates{table.dated ? &table.dates : nullptr,

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "platform/GameSettings.h"
+#include "platform/Outcome.h"
 #include "stats/CalendarDay.h"
 #include "stats/FairnessTest.h"
-#include "stats/StatsOutcome.h"
 
 #include <array>
 #include <optional>
@@ -132,13 +132,12 @@ inline constexpr int kTopTriples = 50;
 
 // The statistics of the table's history. Refused: a newest-N count below 1; for the lotto games a maximum
 // (5BC, 6BC, PBC, PBB) below the balls of a drawing.
-StatsOutcome<HistoryStatistics> ComputeStatistics(const DigitDrawTable& table,
-                                                  const StatisticsOptions& options = {});
-StatsOutcome<HistoryStatistics> ComputeStatistics(const LottoDrawTable& table, const GameSettings& settings,
-                                                  const StatisticsOptions& options = {});
-StatsOutcome<HistoryStatistics> ComputeStatistics(const PowerballDrawTable& table,
-                                                  const GameSettings& settings,
-                                                  const StatisticsOptions& options = {});
+Outcome<HistoryStatistics> ComputeStatistics(const DigitDrawTable& table,
+                                             const StatisticsOptions& options = {});
+Outcome<HistoryStatistics> ComputeStatistics(const LottoDrawTable& table, const GameSettings& settings,
+                                             const StatisticsOptions& options = {});
+Outcome<HistoryStatistics> ComputeStatistics(const PowerballDrawTable& table, const GameSettings& settings,
+                                             const StatisticsOptions& options = {});
 
 // The settings the statistics and the backtests of a game read (none for the digit games).
 GameSettingKeys SettingsNeededByStatistics(int gameType);

@@ -235,7 +235,8 @@ int DigitOperationReplay::PickNow() const {
     // No planted seed: the clock, standing still at the backtest's seed, seeds Random and Best Guess alike.
     operation.plantedSeed = 0;
     const FixedClock clock(seed_);
-    return ApplyDigitOperation(DigitGameTables{sofar_, sofar_}, operation, clock).pickedNumber;
+    // Random and Best Guess are never refused; their messages are the backtest's own refusals.
+    return ApplyDigitOperation(DigitGameTables{sofar_, sofar_}, operation, clock).value().pickedNumber;
 }
 
 void DigitOperationReplay::ScoreNext(int row, DrawingScore& score) {
@@ -285,8 +286,9 @@ std::vector<int> LottoOperationReplay::PicksNow(bool& fallback) const {
     // As the operation runs: its generator seeded with the clock's second, the chart's with the planted
     // seed or that second.
     RandomGenerator random(seed_);
+    // Random and Best Guess are never refused; their messages are the backtest's own refusals.
     const LottoResult result =
-        ApplyLottoOperation(request_.operation, sofar_, {}, settings_, request_.choices, random);
+        ApplyLottoOperation(request_.operation, sofar_, {}, settings_, request_.choices, random).value();
     RandomGenerator chartRandom(seed_);
     ChartPicks chart = LottoChartPicks(sofar_.gameType(), result, settings_, chartRandom);
     fallback = chart.insufficient;
@@ -359,7 +361,7 @@ PowerballOperationReplay::PowerballOperationReplay(const PowerballDrawTable& tab
 std::vector<int> PowerballOperationReplay::PicksNow(bool& fallback) const {
     RandomGenerator random(seed_);
     const LottoResult result =
-        ApplyPowerballOperation(request_.operation, sofar_, {}, settings_, request_.choices, random);
+        ApplyPowerballOperation(request_.operation, sofar_, {}, settings_, request_.choices, random).value();
     RandomGenerator chartRandom(seed_);
     ChartPicks chart = LottoChartPicks(kPowerball, result, settings_, chartRandom);
     fallback = chart.insufficient;

@@ -1,6 +1,5 @@
 #include "store/CalendarDates.h"
 
-#include "platform/MessageBox.h"
 #include "platform/PlainDecimal.h"
 
 #include <array>
@@ -68,23 +67,23 @@ int YearAnchor(int year) {
 
 } // namespace
 
-int ToStoredDate(std::string& date) {
+Outcome<std::string> ToStoredDate(std::string_view date) {
     if (date.size() != kDateLength) {
-        MessageBox(kDateLengthError, MessageIcon::Stop);
-        return 0;
+        return Refusal{std::string(kDateLengthError)};
     }
-    date = date.substr(6, 2) + '/' + date.substr(0, 2) + '/' + date.substr(3, 2);
-    return 1;
+    std::string stored;
+    stored.append(date.substr(6, 2)).append(1, '/').append(date.substr(0, 2)).append(1, '/');
+    return stored.append(date.substr(3, 2));
 }
 
-int ToDisplayDate(std::string& date) {
+Outcome<std::string> ToDisplayDate(std::string_view date) {
     if (date.size() != kDateLength) {
-        MessageBox(std::string(kDateLengthErrorAt) + lastGoodDate, MessageIcon::Stop);
-        return 0;
+        return Refusal{std::string(kDateLengthErrorAt) + lastGoodDate};
     }
-    date = date.substr(3, 2) + '/' + date.substr(6, 2) + '/' + date.substr(0, 2);
-    lastGoodDate = date;
-    return 1;
+    std::string display;
+    display.append(date.substr(3, 2)).append(1, '/').append(date.substr(6, 2)).append(1, '/');
+    lastGoodDate = display.append(date.substr(0, 2));
+    return display;
 }
 
 const std::string& LastGoodDate() {
@@ -116,17 +115,15 @@ void SplitDate(std::string_view date, int& first, int& second, int& third) {
     third = FieldValue(date, 6);
 }
 
-int DayOfWeek(int year, int month, int day) {
+Outcome<int> DayOfWeek(int year, int month, int day) {
     if (month < 1 || month > 12) {
-        MessageBox("MONTH > 12!", MessageIcon::Stop);
-        return 0;
+        return Refusal{"MONTH > 12!"};
     }
     const bool leapYear = IsLeapYear(year);
     const MonthRule rule =
         month == 2 ? FebruaryRule(leapYear) : kMonthRules[static_cast<std::size_t>(month - 1)];
     if (day > rule.lastDay) {
-        MessageBox(rule.message, MessageIcon::Stop);
-        return 0;
+        return Refusal{std::string(rule.message)};
     }
     const int offset = (YearAnchor(year) + day - MonthAnchorDay(month, leapYear)) % 7;
     return (offset + 7) % 7 + 1;

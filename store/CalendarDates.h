@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Outcome.h"
+
 #include <string>
 #include <string_view>
 
@@ -14,13 +16,12 @@ inline constexpr std::string_view kDateLengthErrorAt = "Date Length Error at ";
 inline constexpr std::string_view kNoDateEntered =
     "No Date Entered or\nInvalid Date Format\n\n(format is mm/dd/yy)";
 
-// Display form to stored form, in place. A text that is not 8 characters long shows "Date Length Error",
-// stays as it was and gives 0; success gives 1.
-int ToStoredDate(std::string& date);
+// Display form to stored form. A text that is not 8 characters long is refused with "Date Length Error".
+Outcome<std::string> ToStoredDate(std::string_view displayDate);
 
-// Stored form to display form, in place. Success remembers the result as the last good date and gives 1;
-// a wrong length shows "Date Length Error at " followed by the last good date and gives 0.
-int ToDisplayDate(std::string& date);
+// Stored form to display form. Success remembers the result as the last good date; a wrong length is
+// refused with "Date Length Error at " followed by the last good date.
+Outcome<std::string> ToDisplayDate(std::string_view storedDate);
 
 // The last date that ToDisplayDate converted in this run of the program (empty at start).
 const std::string& LastGoodDate();
@@ -35,9 +36,9 @@ bool DateHasError(std::string_view storedDate);
 void SplitDate(std::string_view date, int& first, int& second, int& third);
 
 // Weekday of a date, 1 = Sunday .. 7 = Saturday, the year written with four digits. Leap years are 1984 +
-// 4k for k = 0..24. An impossible month or day shows its message and gives 0, so the caller can abandon
-// its operation.
-int DayOfWeek(int year, int month, int day);
+// 4k for k = 0..24. An impossible month or day is refused with its message, so the caller can abandon its
+// operation.
+Outcome<int> DayOfWeek(int year, int month, int day);
 
 // The full year of a two-digit year by the century window: below 84 is 20yy, the others 19yy.
 int CenturyWindowYear(int twoDigitYear);

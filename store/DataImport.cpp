@@ -1,7 +1,6 @@
 #include "store/DataImport.h"
 
 #include "platform/GameSettings.h"
-#include "platform/MessageBox.h"
 #include "store/CalendarDates.h"
 #include "store/HistoryFile.h"
 #include "store/HistoryRewrite.h"
@@ -96,15 +95,15 @@ ImportShape ShapeOf(int gameType, bool dated, const GameSettings& settings) {
     return shape;
 }
 
-// kFailed: a message has been shown.
+// kFailed and kDateError: a message says why.
 enum class BuildResult { kBuilt, kFailed, kDateError, kTooMany };
 
 // Appends a blank and the stored form of a display-form date, as ToStoredDate converts it, without a
-// text of its own for every drawing. A date of the wrong length goes to ToStoredDate, which says so.
-bool AppendStoredDate(std::string_view date, std::string& line) {
+// text of its own for every drawing. A date of the wrong length goes to ToStoredDate, whose message says so.
+bool AppendStoredDate(std::string_view date, std::string& line, Notices& notices) {
     if (date.size() != 8) {
-        std::string wrong(date);
-        return ToStoredDate(wrong) == 1;
+        AddNotices(notices, ToStoredDate(date).notices());
+        return false;
     }
     line += ' ';
     line.append(date.substr(6, 2))
@@ -117,7 +116,7 @@ bool AppendStoredDate(std::string_view date, std::string& line) {
 
 // Appends the drawings of `tokens` to `line`, each token after one blank.
 BuildResult WriteDrawings(const std::vector<std::string_view>& tokens, const ImportShape& shape,
-                          const ProgressLight& progress, std::string& line) {
+                          const ProgressLight& progress, std::string& line, Notices& notices) {
     const bool countNumbers = !shape.digitGame && !shape.dated;
     std::size_t blinkCounter = 0;
     const auto blink = [&] {
@@ -128,7 +127,7 @@ BuildResult WriteDrawings(const std::vector<std::string_view>& tokens, const Imp
     };
     for (std::size_t first = 0; first < tokens.size(); first += shape.perDrawing) {
         std::size_t next = first;
-        if (shape.dated && !AppendStoredDate(tokens[next++], line)) {
+        if (shape.dated && !AppendStoredDate(tokens[next++], line, notices)) {
             return BuildResult::kDateError;
         }
         for (; next < first + shape.perDrawing; ++next) {
@@ -153,11 +152,11 @@ BuildResult WriteDrawings(const std::vector<std::string_view>& tokens, const Imp
 
 // The section line for the import text, without line end.
 BuildResult BuildSectionLine(std::string_view text, const ImportShape& shape, bool filter,
-                             const ProgressLight& progress, std::string& line) {
+                             const ProgressLight& progress, std::string& line, Notices& notices) {
     const auto mostDrawings = static_cast<std::size_t>(shape.capacity) + 1;
     const std::vector<std::string_view> tokens = DrawingTokens(text, shape.perDrawing, filter, mostDrawings);
     if (tokens.empty()) {
-        MessageBox(kFileIsEmpty, MessageIcon::Stop);
+        notices.push_back({std::string(kFileIsEmpty), NoticeKind::Error});
         return BuildResult::kFailed;
     }
     const std::size_t drawings = tokens.size() / shape.perDrawing;
@@ -168,49 +167,52 @@ BuildResult BuildSectionLine(std::string_view text, const ImportShape& shape, bo
     line += ' ';
     line += std::to_string(drawings);
     line.reserve(line.size() + text.size() + tokens.size());
-    return WriteDrawings(tokens, shape, progress, line);
+    return WriteDrawings(tokens, shape, progress, line, notices);
 }
 
 // MassageNewData, with a file that holds too many drawings told apart from the other failures.
 BuildResult MassageIntoLine(const std::filesystem::path& importFile, int gameType, bool dated,
                             const ProgressLight& progress, bool filterImport, const GameSettings& settings,
-                            std::string& line, FileSystem& files) {
+                            std::string& line, FileSystem& files, Notices& notices) {
     line.clear();
     if (gameType < kThreeNumber || gameType > kPowerball) {
-        MessageBox(kIllegalGameType, MessageIcon::Stop);
+        notices.push_back({std::string(kIllegalGameType), NoticeKind::Error});
         return BuildResult::kFailed;
     }
-    std::string text;
-    if (!ReadImportFile(importFile, text, files)) {
+    const Outcome<std::string> text = ReadImportFile(importFile, files);
+    if (text.refused()) {
+        AddNotices(notices, text.notices());
         return BuildResult::kFailed;
     }
-    return BuildSectionLine(text, ShapeOf(gameType, dated, settings), filterImport, progress, line);
+    return BuildSectionLine(*text, ShapeOf(gameType, dated, settings), filterImport, progress, line, notices);
 }
 
 // The common course of both imports: the import file becomes one section line, and
 // `plan(sectionLine, history, notes, newHistory)` decides the new history with it (see ChangeHistory; a
-// missing history reads as empty when `missingIsEmpty`). A failed massage shows `massageFailure` after its
-// own message, a file with too many drawings the history-full message.
+// missing history reads as empty when `missingIsEmpty`). A failed massage is refused with
+// `massageFailure` after its own message, a file with too many drawings with the history-full message.
 template <typename Plan>
-ChangeOutcome ImportSectionLine(const std::filesystem::path& importFile, int gameType, bool dated,
-                                const ProgressLight& progress, bool filterImport,
-                                const GameSettings& settings, FileSystem& files,
-                                std::string_view massageFailure, bool missingIsEmpty, Plan plan,
-                                ChangeNotes notes = {}) {
+Outcome<ChangeOutcome> ImportSectionLine(const std::filesystem::path& importFile, int gameType, bool dated,
+                                         const ProgressLight& progress, bool filterImport,
+                                         const GameSettings& settings, FileSystem& files,
+                                         std::string_view massageFailure, bool missingIsEmpty, Plan plan,
+                                         ChangeNotes notes = {}) {
     std::string sectionLine;
-    switch (
-        MassageIntoLine(importFile, gameType, dated, progress, filterImport, settings, sectionLine, files)) {
+    Notices told;
+    const auto refuse = [&told](std::string message) {
+        Outcome<ChangeOutcome> refused(Refusal{std::move(message)});
+        return std::move(refused.Precede(told));
+    };
+    switch (MassageIntoLine(importFile, gameType, dated, progress, filterImport, settings, sectionLine, files,
+                            told)) {
     case BuildResult::kBuilt:
         break;
     case BuildResult::kFailed:
-        MessageBox(massageFailure, MessageIcon::Stop);
-        return ChangeOutcome::kRefused;
+        return refuse(std::string(massageFailure));
     case BuildResult::kDateError:
-        MessageBox(kDateStringError, MessageIcon::Stop);
-        return ChangeOutcome::kRefused;
+        return refuse(std::string(kDateStringError));
     case BuildResult::kTooMany:
-        MessageBox(HistoryFullMessage(CapacityOfGame(gameType)), MessageIcon::Stop);
-        return ChangeOutcome::kRefused;
+        return refuse(HistoryFullMessage(CapacityOfGame(gameType)));
     }
     const std::string_view line(sectionLine);
     return ChangeHistory(
@@ -263,34 +265,39 @@ int NumbersPerDrawing(int gameType, const GameSettings& settings) {
     }
 }
 
-int MassageNewData(const std::filesystem::path& importFile, int gameType, bool dated,
-                   const ProgressLight& progress, bool filterImport, const GameSettings& settings,
-                   std::string& sectionLine, FileSystem& files) {
-    switch (
-        MassageIntoLine(importFile, gameType, dated, progress, filterImport, settings, sectionLine, files)) {
+Outcome<std::string> MassageNewData(const std::filesystem::path& importFile, int gameType, bool dated,
+                                    const ProgressLight& progress, bool filterImport,
+                                    const GameSettings& settings, FileSystem& files) {
+    std::string sectionLine;
+    Notices told;
+    switch (MassageIntoLine(importFile, gameType, dated, progress, filterImport, settings, sectionLine, files,
+                            told)) {
     case BuildResult::kBuilt:
-        return kMassaged;
-    case BuildResult::kDateError:
-        return kMassageDateError;
+        return sectionLine;
     case BuildResult::kTooMany:
-        MessageBox(HistoryFullMessage(CapacityOfGame(gameType)), MessageIcon::Stop);
-        return kMassageFailed;
+        told.push_back({HistoryFullMessage(CapacityOfGame(gameType)), NoticeKind::Error});
+        break;
+    case BuildResult::kDateError:
     case BuildResult::kFailed:
         break;
     }
-    return kMassageFailed;
+    // The last message is the refusal.
+    Outcome<std::string> refused(Refusal{told.back().text, told.back().kind});
+    told.pop_back();
+    return std::move(refused.Precede(told));
 }
 
-int ImportNew(const std::filesystem::path& importFile, int gameType, bool dated,
-              const ProgressLight& progress, bool filterImport, const GameSettings& settings,
-              const ExistingHistoryConsent& consent, FileSystem& files) {
+Outcome<ChangeOutcome> ImportNew(const std::filesystem::path& importFile, int gameType, bool dated,
+                                 const ProgressLight& progress, bool filterImport,
+                                 const GameSettings& settings, const ExistingHistoryConsent& consent,
+                                 FileSystem& files) {
     const int section = SectionNumber(gameType, dated);
     // Asked before anything is read or locked; under the lock the plan checks that it still holds.
     std::vector<std::string> agreed;
     if (consent) {
         const int existing = ExistingSectionLines(section, files);
         if (existing > 0 && !consent(existing)) {
-            return kImportDeclined;
+            return ChangeOutcome::kDeclined;
         }
         agreed.push_back(ExistingLinesQuestion(existing));
     }
@@ -305,22 +312,13 @@ int ImportNew(const std::filesystem::path& importFile, int gameType, bool dated,
         newHistory = InsertSectionLine(history, section, sectionLine);
         return HistoryChange::kReplace;
     };
-    switch (ImportSectionLine(importFile, gameType, dated, progress, filterImport, settings, files,
-                              kDataMassageFailedNew, true, insert, ChangeNotes(std::move(agreed)))) {
-    case ChangeOutcome::kReplaced:
-    case ChangeOutcome::kUnchanged:
-        return 1;
-    case ChangeOutcome::kDeclined:
-        return kImportDeclined;
-    case ChangeOutcome::kRefused:
-        break;
-    }
-    return 0;
+    return ImportSectionLine(importFile, gameType, dated, progress, filterImport, settings, files,
+                             kDataMassageFailedNew, true, insert, ChangeNotes(std::move(agreed)));
 }
 
-int ImportAppend(const std::filesystem::path& importFile, int gameType, bool dated,
-                 const ProgressLight& progress, bool filterImport, const GameSettings& settings,
-                 FileSystem& files) {
+Outcome<ChangeOutcome> ImportAppend(const std::filesystem::path& importFile, int gameType, bool dated,
+                                    const ProgressLight& progress, bool filterImport,
+                                    const GameSettings& settings, FileSystem& files) {
     const int section = SectionNumber(gameType, dated);
     const int capacity = CapacityOfGame(gameType);
     const auto append = [section, capacity](std::string_view sectionLine, std::string_view history,
@@ -334,32 +332,27 @@ int ImportAppend(const std::filesystem::path& importFile, int gameType, bool dat
         return PlanAppend(history, section, CountValue(parts->count), drawings, capacity, notes, newHistory);
     };
     return ImportSectionLine(importFile, gameType, dated, progress, filterImport, settings, files,
-                             kDataMassageFailedAppend, false, append) == ChangeOutcome::kReplaced
-               ? 1
-               : 0;
+                             kDataMassageFailedAppend, false, append);
 }
 
-bool ReadImportFile(const std::filesystem::path& importFile, std::string& text, FileSystem& files) {
+Outcome<std::string> ReadImportFile(const std::filesystem::path& importFile, FileSystem& files) {
+    std::string text;
     switch (files.ReadWhole(importFile, text, kLargestImportFile)) {
     case ReadStatus::kRead:
-        return true;
+        return text;
     case ReadStatus::kTooLarge:
-        MessageBox(ImportTooLargeMessage(importFile), MessageIcon::Stop);
-        return false;
+        return Refusal{ImportTooLargeMessage(importFile)};
     case ReadStatus::kReadFailed:
-        MessageBox(NotReadMessage(importFile.string()), MessageIcon::Stop);
-        return false;
+        return Refusal{NotReadMessage(importFile.string())};
     case ReadStatus::kLinkLoop:
-        MessageBox(std::string(kUnableToOpen) + importFile.string() + "\n\n" + std::string(kLinkLoopCause),
-                   MessageIcon::Stop);
-        return false;
+        return Refusal{std::string(kUnableToOpen) + importFile.string() + "\n\n" +
+                       std::string(kLinkLoopCause)};
     case ReadStatus::kMissing:
     case ReadStatus::kNotOpened:
     case ReadStatus::kNotAFile:
         break;
     }
-    MessageBox(std::string(kUnableToOpen) + importFile.string(), MessageIcon::Stop);
-    return false;
+    return Refusal{std::string(kUnableToOpen) + importFile.string()};
 }
 
 int ExistingSectionLines(int section, FileSystem& files) {

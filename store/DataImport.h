@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/Outcome.h"
 #include "store/FileSystem.h"
+#include "store/HistoryRewrite.h"
 
 #include <filesystem>
 #include <functional>
@@ -29,15 +31,10 @@ inline constexpr std::size_t kLargestImportFile = std::size_t{8} << 20;
 // "The file <path>\nis too large to import (more than 8388608 bytes).\nA full history is far smaller."
 std::string ImportTooLargeMessage(const std::filesystem::path& importFile);
 
-// Reads a whole import file of at most kLargestImportFile bytes. False after the message that says why
-// not: "Unable to open " and the path, the too-large message, or the could-not-be-read message.
-bool ReadImportFile(const std::filesystem::path& importFile, std::string& text,
-                    FileSystem& files = RealFileSystem());
-
-// Results of MassageNewData.
-inline constexpr int kMassaged = 1;          // `sectionLine` holds the finished section line
-inline constexpr int kMassageFailed = 0;     // a message has been shown
-inline constexpr int kMassageDateError = -1; // a date of the file does not have 8 characters
+// Reads a whole import file of at most kLargestImportFile bytes. Refused with why not: "Unable to open "
+// and the path, the too-large message, or the could-not-be-read message.
+Outcome<std::string> ReadImportFile(const std::filesystem::path& importFile,
+                                    FileSystem& files = RealFileSystem());
 
 // Turns an import file into one section line of the history `2 x gameType + dated` (without line end).
 // Tokens are runs of digits and "/"; everything else separates them. Only whole drawings are written: a
@@ -45,31 +42,32 @@ inline constexpr int kMassageDateError = -1; // a date of the file does not have
 // leading zeros (a digit-game number is first cut to the game's width). With `filterImport`, every line
 // holds one drawing at its start and the rest of the line is ignored; a line too short for a drawing is
 // skipped. The Power Ball width is the PBM of `settings`. A file with more drawings than the history can
-// hold is refused with the history-full message, as soon as that is clear.
-int MassageNewData(const std::filesystem::path& importFile, int gameType, bool dated,
-                   const ProgressLight& progress, bool filterImport, const GameSettings& settings,
-                   std::string& sectionLine, FileSystem& files = RealFileSystem());
+// hold is refused with the history-full message, as soon as that is clear; a date that does not have 8
+// characters with "Date Length Error".
+Outcome<std::string> MassageNewData(const std::filesystem::path& importFile, int gameType, bool dated,
+                                    const ProgressLight& progress, bool filterImport,
+                                    const GameSettings& settings, FileSystem& files = RealFileSystem());
 
 // Asked before a new import writes its section line into a history file that holds `lines` lines of that
 // section already (which the new line would leave behind, unused); true to go on.
 using ExistingHistoryConsent = std::function<bool(int lines)>;
-// ImportNew's result when the user did not agree to go on over the history that is there.
-inline constexpr int kImportDeclined = -1;
 
 // "Data Import (NEW)": writes the file's drawings as a new section line, placed before any line of the
 // same or a greater section (an old line of the same section stays behind the new one, unused). Creates
 // the history file if there is none. When the file holds the section already, `consent` (if given) is
 // asked first, before the import file is read, and again whenever another program has changed the number
-// of those lines meanwhile. 1 on success, 0 after a message, kImportDeclined when consent was refused.
-int ImportNew(const std::filesystem::path& importFile, int gameType, bool dated,
-              const ProgressLight& progress, bool filterImport, const GameSettings& settings,
-              const ExistingHistoryConsent& consent = {}, FileSystem& files = RealFileSystem());
+// of those lines meanwhile. kDeclined when consent was refused; refused with the messages that say why
+// nothing was written.
+Outcome<ChangeOutcome> ImportNew(const std::filesystem::path& importFile, int gameType, bool dated,
+                                 const ProgressLight& progress, bool filterImport,
+                                 const GameSettings& settings, const ExistingHistoryConsent& consent = {},
+                                 FileSystem& files = RealFileSystem());
 
 // "Data Import (APPEND)": adds the file's drawings at the end of the history's existing section line and
-// raises its count. 1 on success, 0 after a message.
-int ImportAppend(const std::filesystem::path& importFile, int gameType, bool dated,
-                 const ProgressLight& progress, bool filterImport, const GameSettings& settings,
-                 FileSystem& files = RealFileSystem());
+// raises its count; refused with the messages that say why nothing was written.
+Outcome<ChangeOutcome> ImportAppend(const std::filesystem::path& importFile, int gameType, bool dated,
+                                    const ProgressLight& progress, bool filterImport,
+                                    const GameSettings& settings, FileSystem& files = RealFileSystem());
 
 // How many lines of the history file belong to the section: the lines that a new import of it would
 // leave behind its own line. 0 when there is no history file.

@@ -19,10 +19,11 @@ bool DisplayDateWriter::Append(std::string& line, std::string_view storedDate) {
 
 bool DisplayDateWriter::Convert(std::string_view storedDate, std::array<char, 8>& display) {
     if (storedDate.size() != display.size()) {
-        // ToDisplayDate shows its message, naming the last date converted before this one.
+        // ToDisplayDate's message names the last date converted before this one.
         RememberLastConverted();
-        std::string date(storedDate);
-        return ToDisplayDate(date) != 0;
+        const Outcome<std::string> refused = ToDisplayDate(storedDate);
+        notices_.insert(notices_.end(), refused.notices().begin(), refused.notices().end());
+        return false;
     }
     // mm/dd/yy from yy/mm/dd, as ToDisplayDate moves the characters.
     display = {storedDate[3], storedDate[4], '/',           storedDate[6],
@@ -33,7 +34,7 @@ bool DisplayDateWriter::Convert(std::string_view storedDate, std::array<char, 8>
 
 void DisplayDateWriter::RememberLastConverted() {
     if (!lastConverted_.empty()) {
-        ToDisplayDate(lastConverted_);
+        static_cast<void>(ToDisplayDate(lastConverted_));
         lastConverted_.clear();
     }
 }

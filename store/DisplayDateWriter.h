@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Outcome.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -7,12 +9,12 @@
 namespace vantorel {
 
 // Writes the display form of many stored dates into result lines with the effect of ToDisplayDate on
-// each in turn, without its temporary texts: a date of the wrong length shows ToDisplayDate's message
-// naming the last date converted before it, and after the listing the last good date is the last date
-// converted. Reports of thousands of lines use it.
+// each in turn, without its temporary texts: a date of the wrong length leaves ToDisplayDate's message
+// (naming the last date converted before it) in `notices`, and after the listing the last good date is the
+// last date converted. Reports of thousands of lines use it.
 class DisplayDateWriter final {
 public:
-    DisplayDateWriter() = default;
+    explicit DisplayDateWriter(Notices& notices) : notices_(notices) {}
     ~DisplayDateWriter();
     DisplayDateWriter(const DisplayDateWriter&) = delete;
     DisplayDateWriter& operator=(const DisplayDateWriter&) = delete;
@@ -26,6 +28,7 @@ private:
     // Hands the last date converted here to ToDisplayDate, so that it becomes the last good date.
     void RememberLastConverted();
 
+    Notices& notices_;
     std::string lastConverted_;
 };
 

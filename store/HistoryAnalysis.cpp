@@ -1,7 +1,6 @@
 #include "store/HistoryAnalysis.h"
 
 #include "platform/GameSettings.h"
-#include "platform/MessageBox.h"
 #include "platform/PlainDecimal.h"
 #include "store/CalendarDates.h"
 #include "store/DataImport.h"
@@ -143,7 +142,7 @@ int Flag(bool set) {
 }
 
 // Examines one section line into its record. False when the line holds too much data to go on.
-bool CheckLine(std::string_view text, const GameSettings& settings, SectionCheck& record) {
+bool CheckLine(std::string_view text, const GameSettings& settings, SectionCheck& record, Notices& notices) {
     TokenCursor words(text);
     const int marker = HeadMarker(words.NextWord());
     if (marker < 0 || marker >= kSectionCount) {
@@ -163,7 +162,7 @@ bool CheckLine(std::string_view text, const GameSettings& settings, SectionCheck
     record.outOfRange = Flag(findings.outOfRange);
     if (findings.tooMuchData) {
         // The numbers up to the one that passed the limit have been checked; the count has not.
-        MessageBox(kTooMuchData, MessageIcon::Stop);
+        notices.push_back({std::string(kTooMuchData), NoticeKind::Error});
         return false;
     }
     record.dateError = Flag(findings.dateError);
@@ -210,13 +209,19 @@ void ReportRecord(const SectionCheck& record, ReportLines& lines) {
 
 } // namespace
 
-void AnalyseHistoryFile(CheckTable& table, const GameSettings& settings, FileSystem& files) {
-    table = CheckTable{};
+Outcome<CheckTable> AnalyseHistoryFile(const GameSettings& settings, FileSystem& files) {
+    CheckTable table;
+    Notices notices;
+    const auto ended = [&table, &notices] {
+        Outcome<CheckTable> outcome(std::move(table));
+        outcome.Precede(notices);
+        return outcome;
+    };
     std::string history;
     const ReadStatus read = ReadHistoryFile(files, std::filesystem::path(kHistoryFileName), history);
     if (read != ReadStatus::kRead) {
-        ShowReadFailure(read, kHistoryLabel, kCantOpenForAnalysis);
-        return;
+        notices.push_back({ReadFailureMessage(read, kHistoryLabel, kCantOpenForAnalysis), NoticeKind::Error});
+        return ended();
     }
     LineCursor lines(history);
     for (std::string_view line; lines.Next(line);) {
@@ -224,15 +229,16 @@ void AnalyseHistoryFile(CheckTable& table, const GameSettings& settings, FileSys
             continue;
         }
         if (table.records.size() == kMostSectionLines) {
-            MessageBox(kTooMuchData, MessageIcon::Stop);
-            return;
+            notices.push_back({std::string(kTooMuchData), NoticeKind::Error});
+            return ended();
         }
         SectionCheck& record = table.records.emplace_back();
-        if (!CheckLine(line, settings, record)) {
-            return;
+        if (!CheckLine(line, settings, record, notices)) {
+            return ended();
         }
     }
     table.wholeFile = true;
+    return ended();
 }
 
 ReportLines ShowAnalysisReport(const CheckTable& table) {

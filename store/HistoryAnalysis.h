@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Outcome.h"
 #include "platform/ReportLines.h"
 #include "store/FileSystem.h"
 
@@ -39,10 +40,9 @@ inline constexpr std::string_view kTooMuchData =
     "much data or Vantorel has fallen over.\n\n      Operation Has Been Aborted";
 
 // Checks every line of the history file against the file's grammar and the number ranges of `settings`,
-// and records the findings in `table` (emptied first). Shows a message when the file cannot be opened, or
-// when a line holds more numbers than a full history of its section, which ends the analysis there.
-void AnalyseHistoryFile(CheckTable& table, const GameSettings& settings,
-                        FileSystem& files = RealFileSystem());
+// and records the findings in the check table. Its messages say when the file cannot be opened, or when a
+// line holds more numbers than a full history of its section, which ends the analysis there.
+Outcome<CheckTable> AnalyseHistoryFile(const GameSettings& settings, FileSystem& files = RealFileSystem());
 
 // The report lines of a check table, in order: one verdict per line of the file and the errors under it.
 // A section that the file does not hold adds no line.

@@ -1,6 +1,5 @@
 #include "store/HistoryBackup.h"
 
-#include "platform/MessageBox.h"
 #include "store/HistoryFile.h"
 #include "store/HistoryRewrite.h"
 #include "store/WholeHistory.h"
@@ -19,37 +18,20 @@ bool Readable(FileSystem& files, const std::filesystem::path& file) {
     return ReadHistoryFile(files, file, content) == ReadStatus::kRead;
 }
 
-// How a backup or restore ends when its source cannot be read.
-BackupOutcome OutcomeOfReadFailure(ReadStatus status) {
-    switch (status) {
-    case ReadStatus::kMissing:
-    case ReadStatus::kNotOpened:
-    case ReadStatus::kNotAFile:
-    case ReadStatus::kLinkLoop:
-        return BackupOutcome::kNotFound;
-    case ReadStatus::kRead:
-    case ReadStatus::kTooLarge:
-    case ReadStatus::kReadFailed:
-        break;
-    }
-    return BackupOutcome::kFailed;
-}
-
 // Reads a file that a backup or restore copies from; when it cannot, refuses through `notes` with
-// `notFound` (or why it could not be read) and notes the outcome in `refused`.
+// `notFound` (or why it could not be read).
 bool ReadSource(FileSystem& files, const std::filesystem::path& file, std::string_view label,
-                std::string_view notFound, std::string& content, ChangeNotes& notes, BackupOutcome& refused) {
+                std::string_view notFound, std::string& content, ChangeNotes& notes) {
     const ReadStatus status = ReadHistoryFile(files, file, content);
     if (status == ReadStatus::kRead) {
         return true;
     }
-    refused = OutcomeOfReadFailure(status);
     notes.Refuse(ReadFailureMessage(status, label, notFound));
     return false;
 }
 
-ChangeQuestion Confirmation(std::string_view question) {
-    return MessageQuestion(std::string(question), MessageIcon::Question, MessageButtons::OkCancel);
+ChangeQuestion Confirmation(const AskQuestion& ask, std::string_view question) {
+    return AskedThrough(ask, Question{std::string(question), QuestionButtons::OkCancel});
 }
 
 // The question a backup asks before it replaces the backup that is there.
@@ -62,18 +44,16 @@ std::string_view ReplaceBackupQuestion(FileSystem& files, std::string_view histo
                                                                   : kReplaceBackupQuestion;
 }
 
-BackupOutcome Finish(ChangeOutcome outcome, BackupOutcome refused, std::string_view completed) {
-    switch (outcome) {
-    case ChangeOutcome::kReplaced:
-    case ChangeOutcome::kUnchanged:
-        MessageBox(completed, MessageIcon::Information);
-        return BackupOutcome::kCompleted;
-    case ChangeOutcome::kDeclined:
-        return BackupOutcome::kCancelled;
-    case ChangeOutcome::kRefused:
-        break;
+Outcome<BackupOutcome> Finish(const Outcome<ChangeOutcome>& change, std::string_view completed) {
+    if (change.refused()) {
+        return RefusedAs<BackupOutcome>(change);
     }
-    return refused;
+    if (*change == ChangeOutcome::kDeclined) {
+        return BackupOutcome::kCancelled;
+    }
+    Outcome<BackupOutcome> done(BackupOutcome::kCompleted);
+    done.Tell({std::string(completed), NoticeKind::Information});
+    return done;
 }
 
 } // namespace
@@ -86,44 +66,43 @@ bool BackupFileReadable(FileSystem& files) {
     return Readable(files, kBackupPath);
 }
 
-BackupOutcome BackupHistoryFile(const GameSettings& settings, FileSystem& files) {
-    BackupOutcome refused = BackupOutcome::kFailed;
-    const ChangeOutcome outcome =
+Outcome<BackupOutcome> BackupHistoryFile(const GameSettings& settings, const AskQuestion& ask,
+                                         FileSystem& files) {
+    const Outcome<ChangeOutcome> change =
         ChangeFile(files, kBackupPath, kBackupLabel, [&](ChangeNotes& notes, std::string& newBackup) {
             std::string history;
-            if (!ReadSource(files, kHistoryPath, kHistoryLabel, kMainFileNotFound, history, notes, refused)) {
+            if (!ReadSource(files, kHistoryPath, kHistoryLabel, kMainFileNotFound, history, notes)) {
                 return HistoryChange::kRefused;
             }
             if (files.Exists(kBackupPath) &&
-                !notes.Agreed(Confirmation(ReplaceBackupQuestion(files, history, settings)))) {
+                !notes.Agreed(Confirmation(ask, ReplaceBackupQuestion(files, history, settings)))) {
                 return HistoryChange::kAsk;
             }
             newBackup = WithLineEnds(history);
             return HistoryChange::kReplace;
         });
-    return Finish(outcome, refused, kBackupCompleted);
+    return Finish(change, kBackupCompleted);
 }
 
-BackupOutcome RestoreHistoryFile(const GameSettings& settings, FileSystem& files) {
-    BackupOutcome refused = BackupOutcome::kFailed;
-    const ChangeOutcome outcome =
+Outcome<BackupOutcome> RestoreHistoryFile(const GameSettings& settings, const AskQuestion& ask,
+                                          FileSystem& files) {
+    const Outcome<ChangeOutcome> change =
         ChangeFile(files, kHistoryPath, kHistoryLabel, [&](ChangeNotes& notes, std::string& newHistory) {
             std::string content;
-            if (!ReadSource(files, kHistoryPath, kHistoryLabel, kMainFileNotFound, content, notes, refused) ||
-                !ReadSource(files, kBackupPath, kBackupLabel, kBackupFileNotFound, content, notes, refused)) {
+            if (!ReadSource(files, kHistoryPath, kHistoryLabel, kMainFileNotFound, content, notes) ||
+                !ReadSource(files, kBackupPath, kBackupLabel, kBackupFileNotFound, content, notes)) {
                 return HistoryChange::kRefused;
             }
             if (!ReadsAsWholeHistory(content, settings)) {
-                refused = BackupOutcome::kFailed;
                 return notes.Refuse(std::string(kBackupNotAHistory));
             }
-            if (!notes.Agreed(Confirmation(kRestoreQuestion))) {
+            if (!notes.Agreed(Confirmation(ask, kRestoreQuestion))) {
                 return HistoryChange::kAsk;
             }
             newHistory = WithLineEnds(content);
             return HistoryChange::kReplace;
         });
-    return Finish(outcome, refused, kRestoreCompleted);
+    return Finish(change, kRestoreCompleted);
 }
 
 } // namespace vantorel

@@ -1,6 +1,5 @@
 #include "store/HistoryRewrite.h"
 
-#include "platform/MessageBox.h"
 #include "store/HistoryFile.h"
 #include "store/TextLines.h"
 #include "store/TokenCursor.h"
@@ -102,25 +101,18 @@ std::string ReadFailureMessage(ReadStatus status, std::string_view label, std::s
     return std::string(notOpened);
 }
 
-void ShowReadFailure(ReadStatus status, std::string_view label, std::string_view notOpened) {
-    if (status != ReadStatus::kRead) {
-        MessageBox(ReadFailureMessage(status, label, notOpened), MessageIcon::Stop);
-    }
-}
-
 std::string LockFileMessage(FileFault fault) {
     std::string message("The lock file ");
     message.append(kLockFileName).append(" could not be used:\n").append(CauseOf(fault)).append(".\n");
     return message.append(kNothingChanged);
 }
 
-std::unique_ptr<WriterLock> LockHistoryOrExplain(FileSystem& files, std::string_view label) {
+Outcome<std::unique_ptr<WriterLock>> LockHistory(FileSystem& files, std::string_view label) {
     FileFault fault = FileFault::kNone;
     std::unique_ptr<WriterLock> lock =
         files.LockWriters(std::filesystem::path(kHistoryFileName), kWriterWait, fault);
     if (!lock) {
-        MessageBox(fault == FileFault::kInUse ? NotWrittenMessage(label, fault) : LockFileMessage(fault),
-                   MessageIcon::Stop);
+        return Refusal{fault == FileFault::kInUse ? NotWrittenMessage(label, fault) : LockFileMessage(fault)};
     }
     return lock;
 }
@@ -282,12 +274,12 @@ std::string LinkRefusalMessage(std::string_view label, const std::filesystem::pa
     return message.append(kNothingChanged);
 }
 
-ChangeQuestion MessageQuestion(std::string text, MessageIcon icon, MessageButtons buttons) {
-    ChangeQuestion question{std::move(text), {}};
-    question.ask = [text = question.text, icon, buttons] {
-        return MessageBox(text, icon, buttons) == AffirmativeAnswer(buttons);
+ChangeQuestion AskedThrough(const AskQuestion& ask, Question question) {
+    ChangeQuestion asked{question.text, {}};
+    asked.ask = [ask, question = std::move(question)] {
+        return ask && ask(question);
     };
-    return question;
+    return asked;
 }
 
 bool ChangeNotes::Agreed(ChangeQuestion question) {
@@ -298,8 +290,8 @@ bool ChangeNotes::Agreed(ChangeQuestion question) {
     return false;
 }
 
-HistoryChange ChangeNotes::Refuse(std::string message, MessageIcon icon) {
-    refusal_.emplace(std::move(message), icon);
+HistoryChange ChangeNotes::Refuse(std::string message, NoticeKind kind) {
+    refusal_ = Refusal{std::move(message), kind};
     return HistoryChange::kRefused;
 }
 
@@ -339,21 +331,18 @@ public:
                   const FilePlan& plan, ChangeNotes notes)
         : files_(files), file_(file), label_(label), plan_(plan), notes_(std::move(notes)) {}
 
-    ChangeOutcome Run() {
+    Outcome<ChangeOutcome> Run() {
         for (int round = 0; round < kMostChangeRounds; ++round) {
-            std::optional<ChangeOutcome> outcome;
+            std::optional<Outcome<ChangeOutcome>> outcome;
             {
-                const std::unique_ptr<WriterLock> lock = LockHistoryOrExplain(files_, label_);
-                if (!lock) {
-                    return ChangeOutcome::kRefused;
+                const Outcome<std::unique_ptr<WriterLock>> lock = LockHistory(files_, label_);
+                if (lock.refused()) {
+                    return RefusedAs<ChangeOutcome>(lock);
                 }
                 outcome = RoundUnderLock();
             }
-            if (notes_.refusal_) {
-                MessageBox(notes_.refusal_->first, notes_.refusal_->second);
-            }
             if (outcome) {
-                return *outcome;
+                return std::move(*outcome);
             }
             const ChangeQuestion question = std::move(*notes_.question_);
             notes_.question_.reset();
@@ -362,16 +351,14 @@ public:
             }
             notes_.agreed_.push_back(question.text);
         }
-        MessageBox(NotWrittenMessage(label_, FileFault::kInUse), MessageIcon::Stop);
-        return ChangeOutcome::kRefused;
+        return Refusal{NotWrittenMessage(label_, FileFault::kInUse)};
     }
 
 private:
     // Plans and writes; nothing when a question must be asked first.
-    std::optional<ChangeOutcome> RoundUnderLock() {
+    std::optional<Outcome<ChangeOutcome>> RoundUnderLock() {
         if (std::optional<std::string> refusal = LinkRefusal(files_, file_, label_)) {
-            notes_.Refuse(std::move(*refusal));
-            return ChangeOutcome::kRefused;
+            return Outcome<ChangeOutcome>(Refusal{std::move(*refusal)});
         }
         std::string content;
         switch (plan_(notes_, content)) {
@@ -379,9 +366,9 @@ private:
             if (notes_.question_) {
                 return std::nullopt;
             }
-            return ChangeOutcome::kRefused;
+            return Refused();
         case HistoryChange::kRefused:
-            return ChangeOutcome::kRefused;
+            return Refused();
         case HistoryChange::kUnchanged:
             return ChangeOutcome::kUnchanged;
         case HistoryChange::kReplace:
@@ -389,10 +376,17 @@ private:
         }
         const FileFault fault = ReplaceFile(files_, file_, content);
         if (fault != FileFault::kNone) {
-            notes_.Refuse(NotWrittenMessage(label_, fault));
-            return ChangeOutcome::kRefused;
+            return Outcome<ChangeOutcome>(Refusal{NotWrittenMessage(label_, fault)});
         }
         return ChangeOutcome::kReplaced;
+    }
+
+    // The refusal the plan gave; a plan that refused without one is told as a failed write.
+    Outcome<ChangeOutcome> Refused() {
+        if (notes_.refusal_) {
+            return Outcome<ChangeOutcome>(std::move(*notes_.refusal_));
+        }
+        return Outcome<ChangeOutcome>(Refusal{std::string(kNothingChanged)});
     }
 
     FileSystem& files_;
@@ -402,13 +396,13 @@ private:
     ChangeNotes notes_;
 };
 
-ChangeOutcome ChangeFile(FileSystem& files, const std::filesystem::path& file, std::string_view label,
-                         const FilePlan& plan, ChangeNotes notes) {
+Outcome<ChangeOutcome> ChangeFile(FileSystem& files, const std::filesystem::path& file,
+                                  std::string_view label, const FilePlan& plan, ChangeNotes notes) {
     return FileChangeRun(files, file, label, plan, std::move(notes)).Run();
 }
 
-ChangeOutcome ChangeHistory(FileSystem& files, bool missingIsEmpty, const HistoryPlan& plan,
-                            ChangeNotes notes) {
+Outcome<ChangeOutcome> ChangeHistory(FileSystem& files, bool missingIsEmpty, const HistoryPlan& plan,
+                                     ChangeNotes notes) {
     const std::filesystem::path historyFile(kHistoryFileName);
     return ChangeFile(
         files, historyFile, kHistoryLabel,

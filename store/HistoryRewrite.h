@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/MessageBox.h"
+#include "platform/Outcome.h"
 #include "store/FileSystem.h"
 
 #include <chrono>
@@ -55,18 +55,16 @@ ReadStatus ReadHistoryFile(FileSystem& files, const std::filesystem::path& file,
 // a file (with the cause when links lead round in a circle), otherwise the too-large or could-not-be-read
 // message.
 std::string ReadFailureMessage(ReadStatus status, std::string_view label, std::string_view notOpened);
-// Shows ReadFailureMessage; nothing for a file that was read.
-void ShowReadFailure(ReadStatus status, std::string_view label, std::string_view notOpened);
 inline constexpr std::string_view kLinkLoopCause = "It is a symbolic link that leads round in a circle.";
 
 // How long a writer waits for another one to finish before it gives up.
 inline constexpr std::chrono::milliseconds kWriterWait{2000};
 // "The lock file vtrmain.lck could not be used:\n<cause>.\nNothing was changed.\n\nOPERATION ABORTED".
 std::string LockFileMessage(FileFault fault);
-// Takes the lock that one writer of the history holds for its whole read, change and replace. Shows the
-// message naming the cause and returns nothing when the lock cannot be had: another writer holding it
-// (`label` names the file the operation writes), or a lock file that cannot be used.
-std::unique_ptr<WriterLock> LockHistoryOrExplain(FileSystem& files, std::string_view label);
+// Takes the lock that one writer of the history holds for its whole read, change and replace. Refused
+// with the message naming the cause when the lock cannot be had: another writer holding it (`label` names
+// the file the operation writes), or a lock file that cannot be used.
+Outcome<std::unique_ptr<WriterLock>> LockHistory(FileSystem& files, std::string_view label);
 
 // The section number of a history line, read as the section readers read it: the line's first word as a
 // whole number. Nothing for a line that does not start with a number (a blank line, say): such lines are
@@ -108,7 +106,7 @@ AppendPlan AppendToSection(std::string_view history, int section, int added, std
 enum class HistoryChange {
     kReplace,   // the new content is to replace the file
     kUnchanged, // nothing to write; the operation is done
-    kRefused,   // the operation stops (after its message)
+    kRefused,   // the operation stops (ChangeNotes::Refuse gives its message)
     kAsk,       // a question must be answered first (ChangeNotes::Agreed)
 };
 
@@ -120,8 +118,8 @@ struct ChangeQuestion {
     std::string text;          // what is asked; an answer holds for this text only
     std::function<bool()> ask; // asks it; true to go on
 };
-// A question shown through MessageBox; OK or Yes goes on.
-ChangeQuestion MessageQuestion(std::string text, MessageIcon icon, MessageButtons buttons);
+// A question answered by the caller's `ask` (no answer from an empty one: the cautious answer).
+ChangeQuestion AskedThrough(const AskQuestion& ask, Question question);
 
 // What a plan leaves for the user, who sees it only once the writers' lock is free again: a question to
 // ask before it can go on, or the message of a refusal.
@@ -134,40 +132,41 @@ public:
     // True when the user has agreed to `question` already; otherwise it is kept to be asked, and the plan
     // returns kAsk.
     bool Agreed(ChangeQuestion question);
-    // Keeps `message` to be shown once the lock is free; returns kRefused for the plan to return.
-    HistoryChange Refuse(std::string message, MessageIcon icon = MessageIcon::Stop);
+    // Keeps `message` for the caller, who shows it once the lock is free; returns kRefused for the plan to
+    // return.
+    HistoryChange Refuse(std::string message, NoticeKind kind = NoticeKind::Error);
 
 private:
     friend class FileChangeRun;
     std::vector<std::string> agreed_;
     std::optional<ChangeQuestion> question_;
-    std::optional<std::pair<std::string, MessageIcon>> refusal_;
+    std::optional<Refusal> refusal_;
 };
 
-// How a change of a file ended.
+// How a change of a file ended, when it was not refused.
 enum class ChangeOutcome {
     kReplaced,  // the file holds the new content
     kUnchanged, // the plan found nothing to write
-    kRefused,   // nothing was written; the message that says why has been shown
     kDeclined,  // the user did not agree to a question; nothing was written
 };
 
 // The course of every change of the history file or its backup: takes the writers' lock, lets `plan`
 // read what it needs and decide the new content of `file`, and replaces `file` with it, all under the
-// lock; then releases the lock and shows the plan's refusal or the failure (`label` names the file). A
-// question of the plan is asked with the lock released, and the course starts again when it is agreed
-// to. A file that is a symbolic link is replaced only when the file it leads to is missing, empty or
-// looks like a history (LooksLikeHistory); otherwise the change is refused with LinkRefusalMessage.
+// lock; then releases the lock and answers, refused with the plan's refusal or the failure (`label` names
+// the file) when nothing was written. A question of the plan is asked with the lock released, and the
+// course starts again when it is agreed to. A file that is a symbolic link is replaced only when the file
+// it leads to is missing, empty or looks like a history (LooksLikeHistory); otherwise the change is refused
+// with LinkRefusalMessage.
 using FilePlan = std::function<HistoryChange(ChangeNotes& notes, std::string& newContent)>;
-ChangeOutcome ChangeFile(FileSystem& files, const std::filesystem::path& file, std::string_view label,
-                         const FilePlan& plan, ChangeNotes notes = {});
+Outcome<ChangeOutcome> ChangeFile(FileSystem& files, const std::filesystem::path& file,
+                                  std::string_view label, const FilePlan& plan, ChangeNotes notes = {});
 
 // ChangeFile of the history file: `plan` is given the history as it is (a missing file reads as empty
 // when `missingIsEmpty`, otherwise it is "Unable to open VTRMAIN.DAT").
 using HistoryPlan =
     std::function<HistoryChange(std::string_view history, ChangeNotes& notes, std::string& newHistory)>;
-ChangeOutcome ChangeHistory(FileSystem& files, bool missingIsEmpty, const HistoryPlan& plan,
-                            ChangeNotes notes = {});
+Outcome<ChangeOutcome> ChangeHistory(FileSystem& files, bool missingIsEmpty, const HistoryPlan& plan,
+                                     ChangeNotes notes = {});
 
 // The plan of an append: AppendToSection, refused ("no current entry" or "history full") through `notes`.
 HistoryChange PlanAppend(std::string_view history, int section, int added, std::string_view drawings,

@@ -1,7 +1,6 @@
 #include "store/ManualEntry.h"
 
 #include "platform/GameSettings.h"
-#include "platform/MessageBox.h"
 #include "store/CalendarDates.h"
 #include "store/DataImport.h"
 #include "store/HistoryFile.h"
@@ -94,12 +93,14 @@ std::optional<std::string> LottoNumbers(std::string_view typed, int wanted) {
     return numbers;
 }
 
-// The entry as it is written into the section line, or nothing after a message.
-std::optional<std::string> EntryOf(std::string_view text, int gameType, bool dated,
-                                   const GameSettings& settings) {
+Refusal BadData() {
+    return Refusal{std::string(kBadDataEntered)};
+}
+
+// The entry as it is written into the section line.
+Outcome<std::string> EntryOf(std::string_view text, int gameType, bool dated, const GameSettings& settings) {
     if (gameType < kThreeNumber || gameType > kPowerball) {
-        MessageBox(kBadDataEntered, MessageIcon::Stop);
-        return std::nullopt;
+        return BadData();
     }
     std::string entry;
     std::string_view typedNumbers = text;
@@ -107,25 +108,23 @@ std::optional<std::string> EntryOf(std::string_view text, int gameType, bool dat
         // The date is the text before the first blank (all of it when there is none), and its length is
         // checked first; an entry without a blank or a digit after its date has no numbers.
         const std::size_t space = text.find(' ');
-        std::string date(text.substr(0, space));
-        if (ToStoredDate(date) != 1) {
-            return std::nullopt;
+        const Outcome<std::string> date = ToStoredDate(text.substr(0, space));
+        if (date.refused()) {
+            return RefusedAs<std::string>(date);
         }
         const std::size_t firstDigit =
             space == std::string_view::npos ? space : text.find_first_of("0123456789", space);
-        if (firstDigit == std::string_view::npos || date.find_first_of(kWordBreaks) != std::string::npos) {
-            MessageBox(kBadDataEntered, MessageIcon::Stop);
-            return std::nullopt;
+        if (firstDigit == std::string_view::npos || date->find_first_of(kWordBreaks) != std::string::npos) {
+            return BadData();
         }
-        entry = date + ' ';
+        entry = *date + ' ';
         typedNumbers = text.substr(firstDigit);
     }
     const int section = SectionNumber(gameType, dated);
     if (gameType == kThreeNumber || gameType == kFourNumber) {
         const std::optional<std::string_view> digits = DigitNumbers(typedNumbers, gameType);
         if (!digits) {
-            MessageBox(kBadDataEntered, MessageIcon::Stop);
-            return std::nullopt;
+            return BadData();
         }
         return entry += *digits;
     }
@@ -134,26 +133,29 @@ std::optional<std::string> EntryOf(std::string_view text, int gameType, bool dat
     const LengthWindow window = LengthWindowOf(section, settings);
     const std::size_t length = dated ? text.size() : (numbers ? numbers->size() : 0);
     if (!numbers || length < window.shortest || length > window.longest) {
-        MessageBox(kBadDataEntered, MessageIcon::Stop);
-        return std::nullopt;
+        return BadData();
     }
     return entry += *numbers;
 }
 
 } // namespace
 
-int AppendEntry(std::string_view text, int gameType, bool dated, const GameSettings& settings,
-                FileSystem& files) {
-    const std::optional<std::string> entry = EntryOf(text, gameType, dated, settings);
-    if (!entry) {
-        return 0;
+Outcome<Done> AppendEntry(std::string_view text, int gameType, bool dated, const GameSettings& settings,
+                          FileSystem& files) {
+    const Outcome<std::string> entry = EntryOf(text, gameType, dated, settings);
+    if (entry.refused()) {
+        return RefusedAs<Done>(entry);
     }
     const int section = SectionNumber(gameType, dated);
     const int capacity = CapacityOfGame(gameType);
     const auto append = [&](std::string_view history, ChangeNotes& notes, std::string& newHistory) {
         return PlanAppend(history, section, 1, *entry, capacity, notes, newHistory);
     };
-    return ChangeHistory(files, false, append) == ChangeOutcome::kReplaced ? 1 : 0;
+    const Outcome<ChangeOutcome> change = ChangeHistory(files, false, append);
+    if (change.refused()) {
+        return RefusedAs<Done>(change);
+    }
+    return Done{};
 }
 
 } // namespace vantorel

@@ -1,7 +1,6 @@
 #include "store/ResultsImport.h"
 
 #include "platform/GameSettings.h"
-#include "platform/MessageBox.h"
 #include "store/CalendarDates.h"
 #include "store/HistoryFile.h"
 #include "store/HistoryRewrite.h"
@@ -172,7 +171,7 @@ std::string SectionLineOf(int section, const std::vector<std::string_view>& draw
 // Decides the new history for the drawings of the file; a refusal or the question whether to remove the
 // oldest drawings goes through `notes`.
 HistoryChange PlanResults(std::string_view history, const ResultsReading& reading, int gameType,
-                          const GameSettings& settings, const ProgressLight& progress,
+                          const GameSettings& settings, const ProgressLight& progress, const AskQuestion& ask,
                           ResultsImportCounts& counts, ChangeNotes& notes, std::string& newHistory) {
     const int section = SectionNumber(gameType, true);
     const int numbers = NumbersPerDrawing(gameType, settings);
@@ -191,8 +190,8 @@ HistoryChange PlanResults(std::string_view history, const ResultsReading& readin
         return HistoryChange::kUnchanged;
     }
     if (counts.removed > 0 &&
-        !notes.Agreed(MessageQuestion(RemoveOldestQuestion(capacity, counts.removed),
-                                      MessageIcon::Exclamation, MessageButtons::YesNo))) {
+        !notes.Agreed(AskedThrough(
+            ask, Question{RemoveOldestQuestion(capacity, counts.removed), QuestionButtons::YesNo, true}))) {
         return HistoryChange::kAsk;
     }
     newHistory = ReplaceSectionLine(history, section, SectionLineOf(section, merged.kept, progress));
@@ -249,56 +248,56 @@ GameSettingKeys SettingsOfResultsImport(int gameType) {
     }
 }
 
-int ImportResults(const std::filesystem::path& resultsFile, int gameType, const ResultsSelection& selection,
-                  const ProgressLight& progress, const GameSettings& settings, FileSystem& files) {
+Outcome<ResultsImported> ImportResults(const std::filesystem::path& resultsFile, int gameType,
+                                       const ResultsSelection& selection, const ProgressLight& progress,
+                                       const GameSettings& settings, const AskQuestion& ask,
+                                       FileSystem& files) {
     if (gameType < kThreeNumber || gameType > kPowerball) {
-        MessageBox(kIllegalGameTypeForResults, MessageIcon::Stop);
-        return 0;
+        return Refusal{std::string(kIllegalGameTypeForResults)};
     }
-    std::string text;
-    if (!ReadImportFile(resultsFile, text, files)) {
-        return 0;
+    const Outcome<std::string> text = ReadImportFile(resultsFile, files);
+    if (text.refused()) {
+        return RefusedAs<ResultsImported>(text);
     }
-    return ImportResultsText(text, gameType, selection, progress, settings, files).result;
+    return ImportResultsText(*text, gameType, selection, progress, settings, ask, files);
 }
 
-ResultsImportResult ImportResultsText(std::string_view text, int gameType, const ResultsSelection& selection,
-                                      const ProgressLight& progress, const GameSettings& settings,
-                                      FileSystem& files) {
+Outcome<ResultsImported> ImportResultsText(std::string_view text, int gameType,
+                                           const ResultsSelection& selection, const ProgressLight& progress,
+                                           const GameSettings& settings, const AskQuestion& ask,
+                                           FileSystem& files) {
     if (gameType < kThreeNumber || gameType > kPowerball) {
-        MessageBox(kIllegalGameTypeForResults, MessageIcon::Stop);
-        return {};
+        return Refusal{std::string(kIllegalGameTypeForResults)};
     }
     const ResultsReading reading =
         ReadResultsText(text, gameType, settings, selection.column, selection.eraStart);
     if (!reading.problem.empty()) {
-        MessageBox(WithNothingChanged(reading.problem), MessageIcon::Stop);
-        return {};
+        return Refusal{WithNothingChanged(reading.problem)};
     }
-    ResultsImportCounts counts;
-    std::string sectionMark;
+    ResultsImported imported;
     const int section = SectionNumber(gameType, true);
     const auto plan = [&](std::string_view history, ChangeNotes& notes, std::string& newHistory) {
-        const HistoryChange change =
-            PlanResults(history, reading, gameType, settings, progress, counts, notes, newHistory);
+        const HistoryChange change = PlanResults(history, reading, gameType, settings, progress, ask,
+                                                 imported.counts, notes, newHistory);
         if (change == HistoryChange::kReplace || change == HistoryChange::kUnchanged) {
-            sectionMark =
+            imported.sectionMark =
                 HistorySectionMark(change == HistoryChange::kReplace ? newHistory : history, section);
         }
         return change;
     };
-    switch (ChangeHistory(files, true, plan)) {
-    case ChangeOutcome::kReplaced:
-    case ChangeOutcome::kUnchanged:
-        break;
-    case ChangeOutcome::kDeclined:
-        return {kResultsImportDeclined, {}};
-    case ChangeOutcome::kRefused:
-        return {};
+    const Outcome<ChangeOutcome> change = ChangeHistory(files, true, plan);
+    if (change.refused()) {
+        return RefusedAs<ResultsImported>(change);
     }
-    counts.eraStart = selection.eraStart;
-    MessageBox(ResultsImportSummary(counts), MessageIcon::Information);
-    return {counts.added > 0 ? 1 : kNothingNewToImport, sectionMark};
+    imported.change = *change;
+    if (imported.change == ChangeOutcome::kDeclined) {
+        imported.sectionMark.clear();
+        return imported;
+    }
+    imported.counts.eraStart = selection.eraStart;
+    Outcome<ResultsImported> outcome(std::move(imported));
+    outcome.Tell({ResultsImportSummary(outcome->counts), NoticeKind::Information});
+    return outcome;
 }
 
 } // namespace vantorel

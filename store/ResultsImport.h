@@ -40,10 +40,15 @@ struct ResultsImportCounts {
 // 10/07/2015 left out (an earlier game): 1871", "Lines passed over: 2 (the first: line 3)").
 std::string ResultsImportSummary(const ResultsImportCounts& counts);
 
-// ImportResults found nothing to write: every drawing of the file is in the history already.
-inline constexpr int kNothingNewToImport = -1;
-// ImportResults wrote nothing because the user did not agree to remove the oldest drawings.
-inline constexpr int kResultsImportDeclined = -2;
+// How a results import ended when it was not refused: kReplaced when drawings were written, kUnchanged
+// when the file held none that the history lacks (the file is untouched), kDeclined when the user did not
+// agree to remove drawings; with the counts of what it did and, unless declined, the mark
+// (HistorySectionMark) of the game's dated section as the import left it.
+struct ResultsImported {
+    ChangeOutcome change = ChangeOutcome::kUnchanged;
+    ResultsImportCounts counts;
+    std::string sectionMark;
+};
 
 // The settings a results import of the game reads: the shape of a drawing and the maximums its numbers
 // are checked against.
@@ -62,25 +67,19 @@ struct ResultsSelection {
 // written again; the others are placed in date order among the drawings it holds, so importing a newer
 // file again only adds the new drawings. When the history cannot hold them all, the newest are kept: the
 // older drawings of the file are left out, and the oldest drawings of the history are removed only when
-// the user agrees (a Yes/No question, asked while no lock is held). A missing history file or section is
-// created. The history line is rewritten only when a drawing is added, under the writers' lock and through
-// a fresh work file, like every rewrite. Shows the closing message (or why nothing was written) and
-// returns 1 when drawings were written, kNothingNewToImport when the file held none that the history lacks
-// (the file is untouched), kResultsImportDeclined when the user did not agree to remove drawings, 0 after
-// a message that says why nothing was written.
-int ImportResults(const std::filesystem::path& resultsFile, int gameType, const ResultsSelection& selection,
-                  const ProgressLight& progress, const GameSettings& settings,
-                  FileSystem& files = RealFileSystem());
+// the user agrees (a Yes/No question put to `ask`, while no lock is held). A missing history file or
+// section is created. The history line is rewritten only when a drawing is added, under the writers' lock
+// and through a fresh work file, like every rewrite. Unless declined, the outcome carries the closing
+// message (ResultsImportSummary); refused with the message that says why nothing was written.
+Outcome<ResultsImported> ImportResults(const std::filesystem::path& resultsFile, int gameType,
+                                       const ResultsSelection& selection, const ProgressLight& progress,
+                                       const GameSettings& settings, const AskQuestion& ask,
+                                       FileSystem& files = RealFileSystem());
 
-// What ImportResultsText did: ImportResults's result, and the mark (HistorySectionMark) of the game's dated
-// section as the import left it, when it wrote it or found nothing to write.
-struct ResultsImportResult {
-    int result = 0;
-    std::string sectionMark;
-};
 // ImportResults of a results file's text already read.
-ResultsImportResult ImportResultsText(std::string_view text, int gameType, const ResultsSelection& selection,
-                                      const ProgressLight& progress, const GameSettings& settings,
-                                      FileSystem& files = RealFileSystem());
+Outcome<ResultsImported> ImportResultsText(std::string_view text, int gameType,
+                                           const ResultsSelection& selection, const ProgressLight& progress,
+                                           const GameSettings& settings, const AskQuestion& ask,
+                                           FileSystem& files = RealFileSystem());
 
 } // namespace vantorel

@@ -60,6 +60,9 @@ struct PickFileLines {
     bool moreLines = false; // the file holds more lines than were taken
     std::vector<std::string> lines;
 };
+// The report of a comparison whose pick file could not be read.
+inline constexpr std::string_view kFileInputError = "File Input ERROR";
+
 // Reads at most `mostLines` lines of a pick file, each cut to a length that no pick line reaches.
 PickFileLines ReadPickFile(const std::filesystem::path& file, std::size_t mostLines);
 

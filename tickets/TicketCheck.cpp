@@ -368,8 +368,12 @@ void CheckDigitTickets(const std::vector<EncodedTicket>& tickets, const Drawings
 
 } // namespace
 
-TicketCheck CheckTickets(const TicketGame& game, std::vector<Ticket> tickets, const DrawingsToCheck& history,
-                         const PrizeTable& prizes, const CheckScope& scope) {
+Outcome<TicketCheck> CheckTickets(const TicketGame& game, std::vector<Ticket> tickets,
+                                  const DrawingsToCheck& history, const PrizeTable& prizes,
+                                  const CheckScope& scope) {
+    if (std::string refusal = RefusalOf(game, history, scope); !refusal.empty()) {
+        return Refusal{std::move(refusal)};
+    }
     TicketCheck check;
     check.game = game;
     check.dated = history.dated;
@@ -380,10 +384,6 @@ TicketCheck CheckTickets(const TicketGame& game, std::vector<Ticket> tickets, co
         check.drawingDates.push_back(drawing.date);
     }
     WinTally tally(check);
-    check.refusal = RefusalOf(game, history, scope);
-    if (!check.refusal.empty()) {
-        return check;
-    }
     std::vector<EncodedTicket> encoded;
     encoded.reserve(check.tickets.size());
     for (std::size_t i = 0; i < check.tickets.size(); ++i) {

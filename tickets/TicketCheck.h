@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Outcome.h"
 #include "tickets/DrawingsToCheck.h"
 #include "tickets/PrizeTable.h"
 #include "tickets/Ticket.h"
@@ -19,10 +20,11 @@ namespace vantorel {
 //
 //   TicketsReading tickets = ReadTicketsFile("tickets.txt", game);
 //   PrizeTable prizes = ReadPrizesFile("prizes.txt", game, PrizeTableFor(game, presetName)).table;
-//   TicketCheck check = CheckTickets(game, std::move(tickets.tickets), DrawingsOf(table), prizes, {since,
-//   0}); for (std::size_t first = 0; first < check.wins.size(); first += kWinLinesPerPiece)
-//       write(WinLines(check, first, kWinLinesPerPiece));                        // TicketReports.h
-//   write(SummaryLines(check));
+//   Outcome<TicketCheck> check = CheckTickets(game, std::move(tickets.tickets), DrawingsOf(table), prizes,
+//                                             {since, 0});                   // or its refusal
+//   for (std::size_t first = 0; first < check->wins.size(); first += kWinLinesPerPiece)
+//       write(WinLines(*check, first, kWinLinesPerPiece));                       // TicketReports.h
+//   write(SummaryLines(*check));
 //
 // Dated and undated histories: a ticket's validity dates and a `since` date need the drawings' dates.
 // Against an undated history, tickets with validity dates are left out (the summary counts them) and a
@@ -74,9 +76,6 @@ struct TicketSummary {
 };
 
 struct TicketCheck {
-    // Why nothing was checked: a `since` date against an undated history, tickets of another game, or a
-    // history of more than kMostDrawingsChecked drawings. Empty when the check ran.
-    std::string refusal;
     TicketGame game;
     bool dated = false;
     std::vector<Ticket> tickets; // the tickets checked, left-out ones too
@@ -99,9 +98,12 @@ struct TicketCheck {
     bool BonusOf(const TicketWin& win) const { return TierOf(win).bonus; }
 };
 
-// The tickets are kept in the result: move them in when the caller needs them no more.
-TicketCheck CheckTickets(const TicketGame& game, std::vector<Ticket> tickets, const DrawingsToCheck& history,
-                         const PrizeTable& prizes, const CheckScope& scope = {});
+// The tickets are kept in the result: move them in when the caller needs them no more. Refused, with
+// nothing checked, for a `since` date against an undated history, tickets of another game, or a history of
+// more than kMostDrawingsChecked drawings.
+Outcome<TicketCheck> CheckTickets(const TicketGame& game, std::vector<Ticket> tickets,
+                                  const DrawingsToCheck& history, const PrizeTable& prizes,
+                                  const CheckScope& scope = {});
 
 // One win as reports and exports show it.
 struct WinRecord {

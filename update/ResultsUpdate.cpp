@@ -1,13 +1,14 @@
 #include "update/ResultsUpdate.h"
 
 #include "net/Fetch.h"
-#include "platform/MessageBox.h"
 #include "store/HistoryFile.h"
 #include "store/HistoryRewrite.h"
 #include "store/KeptValidators.h"
 #include "store/ResultsImport.h"
 
 #include <filesystem>
+#include <optional>
+#include <utility>
 
 namespace vantorel {
 
@@ -48,16 +49,38 @@ FetchRequest RequestFor(const ResultsUpdateRequest& update, const HttpValidators
 }
 
 // Keeps what the server said for the next update (nothing when it said nothing and nothing was kept
-// before), and says so when it cannot.
-void KeepForNextUpdate(FileSystem& files, const ValidatorSource& source, const HttpValidators& validators,
-                       const HttpValidators& keptBefore, std::string_view sectionMark) {
+// before); the warning that says it could not, if any.
+std::optional<Notice> KeepForNextUpdate(FileSystem& files, const ValidatorSource& source,
+                                        const HttpValidators& validators, const HttpValidators& keptBefore,
+                                        std::string_view sectionMark) {
     if (sectionMark.empty() || (validators.empty() && keptBefore.empty())) {
-        return;
+        return std::nullopt;
     }
     if (const FileFault fault = KeepValidators(files, kHistoryFolder, source, validators, sectionMark);
         fault != FileFault::kNone) {
-        MessageBox(ValidatorsNotKeptMessage(fault), MessageIcon::Exclamation);
+        return Notice{ValidatorsNotKeptMessage(fault), NoticeKind::Warning};
     }
+    return std::nullopt;
+}
+
+// `outcome` with the warning of KeepForNextUpdate, if any, told after its own messages.
+template <class T> Outcome<T> WithKeepWarning(Outcome<T> outcome, std::optional<Notice> warning) {
+    if (warning) {
+        outcome.Tell(std::move(*warning));
+    }
+    return outcome;
+}
+
+ResultsUpdated UpdatedBy(ChangeOutcome change) {
+    switch (change) {
+    case ChangeOutcome::kReplaced:
+        return ResultsUpdated::kWritten;
+    case ChangeOutcome::kUnchanged:
+        return ResultsUpdated::kNothingNew;
+    case ChangeOutcome::kDeclined:
+        break;
+    }
+    return ResultsUpdated::kDeclined;
 }
 
 } // namespace
@@ -67,11 +90,11 @@ std::string ValidatorsNotKeptMessage(FileFault fault) {
            std::string(CauseOf(fault)) + ".\nThe next update fetches the whole results file again.";
 }
 
-ResultsUpdateOutcome UpdateResults(const ResultsUpdateRequest& request, const GameSettings& settings,
-                                   const FetchProgressCallback& progress, FileSystem& files) {
+Outcome<ResultsUpdated> UpdateResults(const ResultsUpdateRequest& request, const GameSettings& settings,
+                                      const AskQuestion& ask, const FetchProgressCallback& progress,
+                                      FileSystem& files) {
     if (request.gameType < kThreeNumber || request.gameType > kPowerball) {
-        MessageBox(kIllegalGameTypeForUpdate, MessageIcon::Stop);
-        return ResultsUpdateOutcome::kFailed;
+        return Refusal{std::string(kIllegalGameTypeForUpdate)};
     }
     const int section = SectionNumber(request.gameType, true);
     const ValidatorSource source{section, request.url, request.column};
@@ -83,35 +106,34 @@ ResultsUpdateOutcome UpdateResults(const ResultsUpdateRequest& request, const Ga
     switch (fetched.status) {
     case FetchStatus::kFailed:
         if (fetched.failure == FetchFailure::kCancelled) {
-            return ResultsUpdateOutcome::kCancelled;
+            return ResultsUpdated::kCancelled;
         }
-        MessageBox(fetched.message, MessageIcon::Stop);
-        return ResultsUpdateOutcome::kFailed;
-    case FetchStatus::kNotModified:
-        KeepForNextUpdate(files, source, fetched.validators.empty() ? kept : fetched.validators, kept,
-                          markBefore);
-        MessageBox(kResultsSourceUnchanged, MessageIcon::Information);
-        return ResultsUpdateOutcome::kSourceUnchanged;
+        return Refusal{std::move(fetched.message)};
+    case FetchStatus::kNotModified: {
+        Outcome<ResultsUpdated> unchanged = WithKeepWarning<ResultsUpdated>(
+            ResultsUpdated::kSourceUnchanged,
+            KeepForNextUpdate(files, source, fetched.validators.empty() ? kept : fetched.validators, kept,
+                              markBefore));
+        unchanged.Tell({std::string(kResultsSourceUnchanged), NoticeKind::Information});
+        return unchanged;
+    }
     case FetchStatus::kFetched:
         break;
     }
-    const ResultsImportResult imported = ImportResultsText(
-        fetched.body, request.gameType, {request.column, request.eraStart}, {}, settings, files);
+    const Outcome<ResultsImported> imported = ImportResultsText(
+        fetched.body, request.gameType, {request.column, request.eraStart}, {}, settings, ask, files);
     fetched.body = std::string(); // the file's memory is not needed while the validators are kept
-    switch (imported.result) {
-    case 1:
-        KeepForNextUpdate(files, source, fetched.validators, kept,
-                          UpdateMark(imported.sectionMark, request.eraStart));
-        return ResultsUpdateOutcome::kWritten;
-    case kNothingNewToImport:
-        KeepForNextUpdate(files, source, fetched.validators, kept,
-                          UpdateMark(imported.sectionMark, request.eraStart));
-        return ResultsUpdateOutcome::kNothingNew;
-    case kResultsImportDeclined:
-        return ResultsUpdateOutcome::kDeclined;
-    default:
-        return ResultsUpdateOutcome::kFailed;
+    if (imported.refused()) {
+        return RefusedAs<ResultsUpdated>(imported);
     }
+    Outcome<ResultsUpdated> updated(UpdatedBy(imported->change));
+    updated.Precede(imported.notices());
+    if (imported->change == ChangeOutcome::kDeclined) {
+        return updated;
+    }
+    return WithKeepWarning(std::move(updated),
+                           KeepForNextUpdate(files, source, fetched.validators, kept,
+                                             UpdateMark(imported->sectionMark, request.eraStart)));
 }
 
 } // namespace vantorel

@@ -1,4 +1,5 @@
 #include "shell/pages/BackupDialog.h"
+#include "platform/MessageBox.h"
 
 #include "platform/GameSettings.h"
 #include "shell/pages/DataFilePictures.h"
@@ -49,26 +50,28 @@ BackupDialog::BackupDialog(const ProfileStore& profile, QWidget* parent)
 
 void BackupDialog::BackupDatafile() {
     // A backup is made also when the settings cannot be read: PBM only refines the check of old backups.
-    const std::optional<GameSettings> settings = ReadGameSettings(profile_, GameSettingKeys{});
-    Finish(BackupHistoryFile(settings.value_or(GameSettings{})));
+    const Outcome<GameSettings> settings = ReadGameSettings(profile_, GameSettingKeys{});
+    Finish(BackupHistoryFile(settings.value_or(GameSettings{}), AskThroughMessageBox));
 }
 
 void BackupDialog::RestoreDatafile() {
-    const std::optional<GameSettings> settings =
-        ReadGameSettings(profile_, SettingsOfDrawingShape(kPowerball));
-    if (!settings) {
+    const Outcome<GameSettings> settings = ReadGameSettings(profile_, SettingsOfDrawingShape(kPowerball));
+    if (!ShowOutcome(settings)) {
         return;
     }
-    const BackupOutcome outcome = RestoreHistoryFile(*settings);
-    restored_ = restored_ || outcome == BackupOutcome::kCompleted;
+    const Outcome<BackupOutcome> outcome = RestoreHistoryFile(*settings, AskThroughMessageBox);
+    restored_ = restored_ || (outcome && *outcome == BackupOutcome::kCompleted);
     Finish(outcome);
 }
 
-// A done or cancelled operation closes the dialog; after a failure it stays open.
-void BackupDialog::Finish(BackupOutcome outcome) {
-    if (outcome == BackupOutcome::kCompleted) {
+// A done or cancelled operation closes the dialog; after a refusal it stays open.
+void BackupDialog::Finish(const Outcome<BackupOutcome>& outcome) {
+    if (!ShowOutcome(outcome)) {
+        return;
+    }
+    if (*outcome == BackupOutcome::kCompleted) {
         accept();
-    } else if (outcome == BackupOutcome::kCancelled) {
+    } else {
         reject();
     }
 }

@@ -27,7 +27,7 @@ public:
 private:
     void BackupDatafile();
     void RestoreDatafile();
-    void Finish(BackupOutcome outcome);
+    void Finish(const Outcome<BackupOutcome>& outcome);
 
     const ProfileStore& profile_;
     QPushButton* backupButton_;

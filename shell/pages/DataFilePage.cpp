@@ -541,21 +541,22 @@ void DataFilePage::ApplySelection() {
 
 void DataFilePage::AnalyseDatafile() {
     // The analysis checks every section against the settings, so all five must be usable.
-    const std::optional<GameSettings> settings = ReadGameSettings(services().profile, GameSettingKeys::All());
-    if (!settings) {
+    const Outcome<GameSettings> settings = ReadGameSettings(services().profile, GameSettingKeys::All());
+    if (!ShowOutcome(settings)) {
         return;
     }
     datedRadio_->setEnabled(false);
     undatedRadio_->setEnabled(false);
     applySelectionButton_->setEnabled(false);
     ShowProcessing();
-    CheckTable table;
-    WhileBusy([&] { AnalyseHistoryFile(table, *settings); });
+    std::optional<Outcome<CheckTable>> table;
+    WhileBusy([&] { table.emplace(AnalyseHistoryFile(*settings)); });
+    ShowOutcome(*table);
     ShowProgressOff();
     applySelectionButton_->setEnabled(true);
     sheet().SetActivePage(kDejaViewPage);
     if (ResultListPage* list = sheet().pageAs<ResultListPage>(kDejaViewPage)) {
-        list->AddLines(ShowAnalysisReport(table));
+        list->AddLines(ShowAnalysisReport(**table));
     }
 }
 
@@ -574,11 +575,11 @@ void DataFilePage::CompareExternalFile(int game) {
         MessageBox(GamePageMissingMessage(game));
         return;
     }
-    std::string report = gamePage->ComparePickFile(EntryPath(), dataType == 1);
-    if (report.empty()) {
-        return; // refused, with its message
+    Outcome<std::string> report = gamePage->ComparePickFile(EntryPath(), dataType == 1);
+    if (!ShowOutcome(report)) {
+        return;
     }
-    results().KeepFileReport(std::move(report));
+    results().KeepFileReport(std::move(*report));
     sheet().SetActivePage(kDejaViewPage);
 }
 
@@ -587,7 +588,15 @@ std::optional<GameSettings> DataFilePage::SettingsForHistoryImport(int game) {
         MessageBox(kSelectGameAndData);
         return std::nullopt;
     }
-    return ReadGameSettings(services().profile, SettingsOfDrawingShape(game));
+    return ShownSettings(SettingsOfDrawingShape(game));
+}
+
+std::optional<GameSettings> DataFilePage::ShownSettings(GameSettingKeys needed) {
+    const Outcome<GameSettings> settings = ReadGameSettings(services().profile, needed);
+    if (!ShowOutcome(settings)) {
+        return std::nullopt;
+    }
+    return *settings;
 }
 
 void DataFilePage::ImportNewHistory(int game) {
@@ -612,12 +621,14 @@ void DataFilePage::ImportNewHistory(int game) {
         }
         return true;
     };
-    int result = 0;
+    bool declined = false;
     const auto importNew = [&](const std::filesystem::path& importFile, const ProgressLight& progress) {
-        result = ImportNew(importFile, game, dated, progress, filterImport_, *settings, consent);
-        return result;
+        Outcome<ChangeOutcome> imported =
+            ImportNew(importFile, game, dated, progress, filterImport_, *settings, consent);
+        declined = imported && *imported == ChangeOutcome::kDeclined;
+        return imported;
     };
-    if (!RunImport(importNew) && result != kImportDeclined) {
+    if (!RunImport(importNew) && !declined) {
         MessageBox(kUnexpectedProblem, MessageIcon::Stop);
     }
 }
@@ -643,15 +654,21 @@ void DataFilePage::ImportResultsFile(int game) {
         MessageBox(kResultsNeedDatedData);
         return;
     }
-    const std::optional<GameSettings> settings =
-        ReadGameSettings(services().profile, SettingsOfResultsImport(game));
+    const std::optional<GameSettings> settings = ShownSettings(SettingsOfResultsImport(game));
     if (!settings) {
         return;
     }
     const std::string column = resultsColumnEdit_->text().trimmed().toStdString();
     RunImport([&](const std::filesystem::path& resultsFile, const ProgressLight& progress) {
-        return ImportResults(resultsFile, game, {column, EraInForce(services().profile, game)}, progress,
-                             *settings);
+        const Outcome<ResultsImported> imported =
+            ImportResults(resultsFile, game, {column, EraInForce(services().profile, game)}, progress,
+                          *settings, AskThroughMessageBox);
+        if (imported.refused()) {
+            return RefusedAs<ChangeOutcome>(imported);
+        }
+        Outcome<ChangeOutcome> change(imported->change);
+        change.Precede(imported.notices());
+        return change;
     });
 }
 
@@ -660,12 +677,12 @@ bool DataFilePage::RunImport(const ImportRoutine& import) {
     ShowProcessing();
     applySelectionButton_->setEnabled(false);
     const std::filesystem::path importFile = EntryPath();
-    int result = 0;
+    std::optional<Outcome<ChangeOutcome>> result;
     lastRepaint_.invalidate();
-    WhileBusy([&] { result = import(importFile, [this] { BlinkProgress(); }); });
+    WhileBusy([&] { result.emplace(import(importFile, [this] { BlinkProgress(); })); });
     applySelectionButton_->setEnabled(true);
     HideProgress();
-    const bool imported = result == 1;
+    const bool imported = ShowOutcome(*result) && **result == ChangeOutcome::kReplaced;
     if (imported) {
         completionPicture_->show();
         NoteHistoryChanged();
@@ -720,12 +737,11 @@ void DataFilePage::AppendTypedDrawing(int game, bool dated) {
     const std::string drawing = entryEdit_->text().toStdString();
     // The field keeps the focus, so that the next drawing (or a correction) can be typed at once.
     entryEdit_->setFocus();
-    const std::optional<GameSettings> settings =
-        ReadGameSettings(services().profile, SettingsOfDrawingShape(game));
+    const std::optional<GameSettings> settings = ShownSettings(SettingsOfDrawingShape(game));
     if (!settings) {
         return;
     }
-    if (AppendEntry(drawing, game, dated, *settings) != 1) {
+    if (!ShowOutcome(AppendEntry(drawing, game, dated, *settings))) {
         MessageBox(kDataAppendFailed, MessageIcon::Stop);
         return;
     }

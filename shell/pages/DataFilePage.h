@@ -130,6 +130,8 @@ private:
     // The game's settings for an import into its chosen history; nothing, after the message that says
     // why, when the game or the data type is not chosen or the settings cannot be used.
     std::optional<GameSettings> SettingsForHistoryImport(int game);
+    // The settings with the keys in `needed` checked; nothing, after the message naming a bad key.
+    std::optional<GameSettings> ShownSettings(GameSettingKeys needed);
     void ImportResultsFile(int game);
     // "Enter Data" by operation.
     void AppendTypedDrawing(int game, bool dated);
@@ -150,10 +152,9 @@ private:
     void HideProgress();
     void BlinkProgress();
     void RepaintPictures();
-    // One of the store's imports of `importFile`, swapping the progress light through `progress`; 1 when
-    // it succeeded.
-    using ImportRoutine =
-        std::function<int(const std::filesystem::path& importFile, const ProgressLight& progress)>;
+    // One of the store's imports of `importFile`, swapping the progress light through `progress`.
+    using ImportRoutine = std::function<Outcome<ChangeOutcome>(const std::filesystem::path& importFile,
+                                                               const ProgressLight& progress)>;
     // Runs the import of the chosen file with the progress light, the page disabled meanwhile; shows the
     // completion picture and returns true when it succeeded.
     bool RunImport(const ImportRoutine& import);

@@ -29,16 +29,15 @@ QLineEdit* MakeInput(const char* objectName, QWidget& parent) {
     return MakeInputField(objectName, kInputLength, QStringLiteral("00/00/00MM"), parent);
 }
 
-// The comparison of a pick file with the chosen history; nothing, after the page's status text as a
-// message, when that history is not loaded.
-std::string CompareWithHistory(int game, const DigitGameTables& tables, bool dated,
-                               const std::filesystem::path& pickFile) {
+// The comparison of a pick file with the chosen history; refused with the page's status text when that
+// history is not loaded.
+Outcome<std::string> CompareWithHistory(int game, const DigitGameTables& tables, bool dated,
+                                        const std::filesystem::path& pickFile) {
     const DigitDrawTable& chosen = tables.Chosen(dated);
     if (chosen.loadStatus != kSectionLoaded) {
-        MessageBox(DigitDataStatusText(game, tables), MessageIcon::Exclamation);
-        return {};
+        return Refusal{DigitDataStatusText(game, tables), NoticeKind::Warning};
     }
-    return ComparePickFile(chosen, pickFile);
+    return ListedComparison(ComparePickFile(chosen, pickFile));
 }
 
 } // namespace
@@ -243,11 +242,15 @@ bool DigitGamePage::OnApply() {
     request.toText = toText_;
     request.setupChoices = handOver().setupChoices;
     request.plantedSeed = sheet().state().plantedSeed;
-    const DigitOperationResult result = ApplyDigitOperation(tables(), request, services().clock);
-    if (result.outcome == DigitOutcome::Refused) {
-        results().KeepDigitResult(pageIndex(), result);
+    const Outcome<DigitOperationResult> outcome = ApplyDigitOperation(tables(), request, services().clock);
+    if (!ShowOutcome(outcome)) {
+        // The list must not report an earlier search under this one's name.
+        DigitOperationResult refused;
+        refused.currentOperation = op;
+        results().KeepDigitResult(pageIndex(), refused);
         return false;
     }
+    const DigitOperationResult& result = *outcome;
     KeepResults(result);
     if (IsChartOperation(op)) {
         SetModified(false);
@@ -266,7 +269,7 @@ void DigitGamePage::KeepResults(const DigitOperationResult& result) {
     }
 }
 
-std::string DigitGamePage::ComparePickFile(const std::filesystem::path& pickFile, bool dated) const {
+Outcome<std::string> DigitGamePage::ComparePickFile(const std::filesystem::path& pickFile, bool dated) const {
     if (loadedAtRewrite_ == sheet().state().historyRewrites) {
         return CompareWithHistory(pageIndex(), tables(), dated, pickFile);
     }
@@ -280,8 +283,12 @@ std::string DigitGamePage::ComparePickFile(const std::filesystem::path& pickFile
 
 ReportLines DigitGamePage::ResultListLines() {
     const HandOver& state = handOver();
-    return DigitResultLines(state.currentOperation, pageIndex(), state.useDatedData, state.setupChoices,
-                            tables(), results().LastDigitResult(pageIndex()));
+    Notices notices;
+    ReportLines lines =
+        DigitResultLines(state.currentOperation, pageIndex(), state.useDatedData, state.setupChoices,
+                         tables(), results().LastDigitResult(pageIndex()), notices);
+    ShowNotices(notices);
+    return lines;
 }
 
 } // namespace vantorel

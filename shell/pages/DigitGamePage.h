@@ -33,7 +33,7 @@ public:
     bool OnApply() override;
     ReportLines ResultListLines() override;
     std::vector<QWidget*> inputFields() const override;
-    std::string ComparePickFile(const std::filesystem::path& pickFile, bool dated) const override;
+    Outcome<std::string> ComparePickFile(const std::filesystem::path& pickFile, bool dated) const override;
 
     DigitGameTables tables() const { return {undated_, dated_}; }
     const DigitDrawTable& table(bool dated) const { return dated ? dated_ : undated_; }

@@ -112,21 +112,24 @@ std::vector<QWidget*> LottoGamePage::inputFields() const {
 
 namespace {
 
-// The comparison of a pick file with the chosen history; nothing, after the page's status text as a
-// message, when that history is not loaded.
-std::string CompareWithHistory(const LottoGameTables& tables, bool dated,
-                               const std::filesystem::path& pickFile) {
+// The comparison of a pick file with the chosen history; refused with the page's status text when that
+// history is not loaded.
+Outcome<std::string> CompareWithHistory(const LottoGameTables& tables, bool dated,
+                                        const std::filesystem::path& pickFile) {
     if (!tables.Available(dated)) {
-        MessageBox(tables.StatusText(), MessageIcon::Exclamation);
-        return {};
+        return Refusal{tables.StatusText(), NoticeKind::Warning};
     }
-    return tables.ComparePicks(dated, pickFile);
+    return ListedComparison(tables.ComparePicks(dated, pickFile));
 }
 
 } // namespace
 
 std::optional<GameSettings> LottoGamePage::ReadSettings(GameSettingKeys needed) const {
-    return ReadGameSettings(services().profile, needed);
+    const Outcome<GameSettings> settings = ReadGameSettings(services().profile, needed);
+    if (!ShowOutcome(settings)) {
+        return std::nullopt;
+    }
+    return *settings;
 }
 
 LottoGameTables LottoGamePage::LoadTables() const {
@@ -248,12 +251,18 @@ bool LottoGamePage::OnApply() {
         }
         // Best Guess draws with the clock; a planted seed serves the random picks the chart view draws.
         RandomGenerator random = RandomGenerator::Seeded(0, services().clock);
-        const LottoResult result =
+        const Outcome<LottoResult> result =
             tables_.Apply(op, dated, TypedInputs(), *settings, handOver().setupChoices, random);
-        KeepResult(result, dated);
-        if (!result.listed) {
-            return false; // ended early with a message: the page stays for a corrected input
+        if (!ShowOutcome(result)) {
+            // Ended early: the page stays for a corrected input, and the list must not report an earlier
+            // search under this one's name.
+            LottoResult refused;
+            refused.operation = op;
+            refused.listed = false;
+            KeepResult(refused, dated);
+            return false;
         }
+        KeepResult(*result, dated);
         if (!IsChartOperation(op)) {
             sheet().SetActivePage(kDejaViewPage);
             return true;
@@ -284,10 +293,13 @@ ReportLines LottoGamePage::ResultListLines() {
     if (kept.result.operation != handOver().currentOperation) {
         return {};
     }
-    return tables_.ListLines(kept.dated, kept.result);
+    Notices notices;
+    ReportLines lines = tables_.ListLines(kept.dated, kept.result, notices);
+    ShowNotices(notices);
+    return lines;
 }
 
-std::string LottoGamePage::ComparePickFile(const std::filesystem::path& pickFile, bool dated) const {
+Outcome<std::string> LottoGamePage::ComparePickFile(const std::filesystem::path& pickFile, bool dated) const {
     if (loadedAtRewrite_ == sheet().state().historyRewrites) {
         return CompareWithHistory(tables_, dated, pickFile);
     }

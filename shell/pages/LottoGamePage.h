@@ -48,7 +48,7 @@ public:
     bool OnApply() override;
     ReportLines ResultListLines() override;
     std::vector<QWidget*> inputFields() const override;
-    std::string ComparePickFile(const std::filesystem::path& pickFile, bool dated) const override;
+    Outcome<std::string> ComparePickFile(const std::filesystem::path& pickFile, bool dated) const override;
 
     const LottoGameTables& tables() const { return tables_; }
 

@@ -136,12 +136,12 @@ void PatternDialog::reject() {
 void SearchPattern(OperationsSheet& sheet, const PatternRequest& request, bool dated) {
     DigitDrawTable table(SectionNumber(request.game, dated));
     table.Load();
-    const std::string result = FindPattern(table, request.pattern, request.game, request.strict);
-    if (result.empty()) {
+    const Outcome<std::string> result = FindPattern(table, request.pattern, request.game, request.strict);
+    if (!ShowOutcome(result)) {
         return;
     }
     sheet.SetActivePage(kDejaViewPage);
-    const PatternReport report = ReportPattern(result);
+    const PatternReport report = ReportPattern(*result);
     ResultListPage* list = sheet.pageAs<ResultListPage>(kDejaViewPage);
     if (report.clearList) {
         list->ClearList();

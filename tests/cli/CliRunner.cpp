@@ -1,4 +1,5 @@
 #include "tests/cli/CliRunner.h"
+#include "tests/support/RecordingMessageSink.h"
 
 #include "cli/Commands.h"
 #include "platform/Clock.h"

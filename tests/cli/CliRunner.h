@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/MessageBox.h"
+#include "tests/support/RecordingMessageSink.h"
 
 #include <cstdint>
 #include <string>

@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "store/HistoryAnalysis.h"
 #include "tests/support/CliProcess.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -68,10 +69,7 @@ bool ReadsWhole(const std::string& file) {
     if (file != "vtrmain.dat") {
         WriteFile("vtrmain.dat", ReadFile(file));
     }
-    RecordingMessageSink quiet;
-    const ScopedMessageSink installed(quiet);
-    CheckTable table;
-    AnalyseHistoryFile(table, GameSettings{26, 49, 49, 42, 5});
+    const CheckTable table = AnalyseHistoryFile(GameSettings{26, 49, 49, 42, 5}).value();
     WriteFile("vtrmain.dat", kept);
     const ReportLines report = ShowAnalysisReport(table);
     return table.wholeFile && table.records.size() == 3 &&

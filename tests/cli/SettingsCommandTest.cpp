@@ -4,6 +4,7 @@
 #include "platform/ProfileStore.h"
 #include "tests/cli/CliRunner.h"
 #include "tests/support/CliProcess.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -20,9 +21,7 @@ constexpr const char* kFirstRunDefaults = "5BC=26\n6BC=49\nPBC=49\nPBB=42\nPBM=5
 constexpr const char* kSaved = "Settings Have Been Saved";
 
 void RunFirstTimeQuietly(ProfileStore& profile) {
-    RecordingMessageSink quiet;
-    const ScopedMessageSink installed(quiet);
-    RunFirstTimeSetup(profile);
+    static_cast<void>(RunFirstTimeSetup(profile));
 }
 
 // One settings command on the first-run defaults: its exit status, its message (nullptr: none) and the

@@ -8,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
 #include "tests/cli/CliRunner.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -57,11 +58,7 @@ const std::string kBad = " *** ONE OR MORE BAD CHARACTERS WERE FOUND IN THE DATA
 
 class StoreCommandsTest : public ::testing::Test {
 protected:
-    StoreCommandsTest() {
-        RecordingMessageSink quiet;
-        const ScopedMessageSink installed(quiet);
-        RunFirstTimeSetup(profile);
-    }
+    StoreCommandsTest() { static_cast<void>(RunFirstTimeSetup(profile)); }
 
     // Runs one command line as vantorel-cli does.
     int Run(const std::vector<std::string>& arguments) {

@@ -4,6 +4,8 @@
 
 #include "platform/GamePresets.h"
 #include "platform/ProfileStore.h"
+#include "store/HistoryFile.h"
+#include "store/ResultsImport.h"
 #include "tests/cli/CliRunner.h"
 #include "tests/support/LoopbackHttpServer.h"
 #include "tests/support/TestFiles.h"
@@ -258,6 +260,47 @@ TEST_F(UpdateCommandTest, ThePresetInForceGivesTheEraTheColumnAndTheSource) {
     EXPECT_EQ(
         unknown.messages(),
         Lines{"The preset lotto-america of the Power Ball game names no source of results." + noSource});
+}
+
+// The question whether to remove the oldest drawings is the import's, asked with no lock held: the cautious
+// answer writes nothing and keeps nothing, --yes writes. A note for the next update that cannot be written
+// is a warning after the summary; the drawings stay written.
+TEST_F(UpdateCommandTest, TheImportsQuestionAndTheNoteThatCouldNotBeKept) {
+    std::string section = "9 " + std::to_string(kPowerballCapacity);
+    for (int drawing = 0; drawing < kPowerballCapacity; ++drawing) {
+        const int year = 84 + drawing / (12 * 28);
+        const int month = 1 + drawing / 28 % 12;
+        const int day = 1 + drawing % 28;
+        const auto two = [](int value) {
+            return (value < 10 ? "0" : "") + std::to_string(value);
+        };
+        section += ' ' + two(year) + '/' + two(month) + '/' + two(day) + " 1 2 3 4 5 6";
+    }
+    WriteFile("vtrmain.dat", section + "\r\n");
+    server.Serve("/rows.csv", Published());
+
+    const CliOutcome declined = Update({});
+    EXPECT_EQ(declined.status, 1);
+    ASSERT_EQ(declined.shown.size(), 2u);
+    EXPECT_EQ(declined.shown[0].text, RemoveOldestQuestion(kPowerballCapacity, 1871));
+    EXPECT_EQ(declined.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(declined.shown[1].text, "Nothing was changed. Run again with --yes to remove them.");
+    EXPECT_EQ(ReadFile("vtrmain.dat"), section + "\r\n");
+    EXPECT_FALSE(std::filesystem::exists("vtrupdate.dat"));
+
+    std::filesystem::create_directory("vtrupdate.dat");
+    const CliOutcome written = Update({"--yes"});
+    EXPECT_EQ(written.status, 0);
+    ASSERT_EQ(written.shown.size(), 3u);
+    EXPECT_EQ(written.shown[0].text, RemoveOldestQuestion(kPowerballCapacity, 1871));
+    EXPECT_EQ(written.shown[1].text,
+              "Results Import Successful\n\nNew drawings written: 1871\nAlready in the "
+              "history: 0\nOldest drawings removed from the history: 1871");
+    EXPECT_EQ(written.shown[1].icon, MessageIcon::Information);
+    EXPECT_EQ(written.shown[2].text, ValidatorsNotKeptMessage(FileFault::kNotAFile));
+    EXPECT_EQ(written.shown[2].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(SectionDrawingWords(ReadFile("vtrmain.dat"), 9).size(), std::size_t{kPowerballCapacity} * 7u);
+    EXPECT_TRUE(std::filesystem::is_directory("vtrupdate.dat"));
 }
 
 } // namespace

@@ -5,7 +5,9 @@
 #include "digit/DigitPattern.h"
 #include "platform/MessageBox.h"
 #include "store/CalendarDates.h"
+#include "store/TextLines.h"
 #include "tests/digit/DigitTestTables.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -44,13 +46,12 @@ TEST(DigitReports, StatisticLinesShowRoundedShares) {
 }
 
 TEST(DigitReports, AStoredDateOfTheWrongLengthIsReportedAndShownAsStored) {
-    RecordingMessageSink sink;
-    const ScopedMessageSink installed(sink);
     ResetLastGoodDate();
     const DigitDrawTable dated = DatedTable(0, {{"98/01/03", 7}, {"98/1/05", 45}});
-    EXPECT_EQ(ReportNumberMatches(0, {0, 1, 9}, true, {dated, dated}),
+    Notices notices;
+    EXPECT_EQ(ReportNumberMatches(0, {0, 1, 9}, true, {dated, dated}, notices),
               (Lines{"007 came in on 01/03/98", "045 came in on 98/1/05"}));
-    EXPECT_EQ(sink.texts(), Texts{"Date Length Error at 01/03/98"});
+    EXPECT_EQ(TextsOf(notices), Texts{"Date Length Error at 01/03/98"});
     // The Date report shows the stored date as it is, without converting it.
     EXPECT_EQ(ReportDateMatches(0, {1}, dated), Lines{"045 came in on 98/1/05"});
 }
@@ -77,7 +78,8 @@ TEST(DigitReports, PatternFindsThePatternInTheWrittenNumbers) {
         {0, {123}, "a", true, "NO HITS for a"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(FindPattern(UndatedTable(c.game, c.numbers), c.pattern, c.game, c.strict), c.expected)
+        EXPECT_EQ(FindPattern(UndatedTable(c.game, c.numbers), c.pattern, c.game, c.strict).value(),
+                  c.expected)
             << c.pattern << " game " << c.game;
     }
 }
@@ -87,12 +89,12 @@ TEST(DigitReports, PatternReportPutsTwelveHitsToALineAfterTheHeading) {
     for (int i = 0; i < 13; ++i) {
         thirteen.push_back(i * 10 + 7);
     }
-    const PatternReport report = ReportPattern(FindPattern(UndatedTable(0, thirteen), "7", 0, true));
+    const PatternReport report = ReportPattern(FindPattern(UndatedTable(0, thirteen), "7", 0, true).value());
     EXPECT_TRUE(report.clearList);
     EXPECT_EQ(report.lines, (Lines{"The pattern 7 was found in 13 draws:",
                                    "007  017  027  037  047  057  067  077  087  097  107  117  ", "127  "}));
     thirteen.pop_back();
-    EXPECT_EQ(ReportPattern(FindPattern(UndatedTable(0, thirteen), "7", 0, true)).lines.size(), 2u);
+    EXPECT_EQ(ReportPattern(FindPattern(UndatedTable(0, thirteen), "7", 0, true).value()).lines.size(), 2u);
     EXPECT_EQ(ReportPattern("The pattern 47 was found in 1 draws:\n0047 ").lines,
               (Lines{"The pattern 47 was found in 1 draws:", "0047  "}));
     // No hits: one line, and the list is kept.
@@ -105,9 +107,16 @@ const std::string kNoMatches = "Sorry...No Matches Were Found.\n";
 
 class DigitCompareTest : public ::testing::Test {
 protected:
+    // The report, or kFileInputError when the file cannot be read; the messages are kept in `messages`.
+    std::string Compare(const DigitDrawTable& table, const std::filesystem::path& file) {
+        const Outcome<std::string> compared = ComparePickFile(table, file);
+        const Texts told = TextsOf(compared.notices());
+        messages.insert(messages.end(), told.begin(), told.end());
+        return compared ? *compared : std::string(kFileInputError);
+    }
+
     test::TempWorkingDir dir;
-    RecordingMessageSink sink;
-    ScopedMessageSink installed{sink};
+    Texts messages;
 };
 
 TEST_F(DigitCompareTest, ReportsEveryDrawingOfEveryPickInHistoryOrder) {
@@ -131,32 +140,32 @@ TEST_F(DigitCompareTest, ReportsEveryDrawingOfEveryPickInHistoryOrder) {
     };
     for (const auto& c : cases) {
         WriteFile("picks.txt", c.file);
-        EXPECT_EQ(ComparePickFile(c.table, "picks.txt"), c.expected) << c.file;
+        EXPECT_EQ(Compare(c.table, "picks.txt"), c.expected) << c.file;
     }
-    EXPECT_EQ(sink.texts(), Texts{});
+    EXPECT_EQ(messages, Texts{});
     // A missing file, and one that opens but cannot be read (a directory).
-    EXPECT_EQ(ComparePickFile(dated, "missing.txt"), "File Input ERROR");
-    EXPECT_EQ(ComparePickFile(dated, dir.path()), "File Input ERROR");
-    EXPECT_EQ(sink.texts(), Texts(2, "Can't open specified file."));
+    EXPECT_EQ(Compare(dated, "missing.txt"), "File Input ERROR");
+    EXPECT_EQ(Compare(dated, dir.path()), "File Input ERROR");
+    EXPECT_EQ(messages, Texts(2, "Can't open specified file."));
 }
 
 TEST_F(DigitCompareTest, ComparesTheFirstThousandPicksAndReportsADateOfTheWrongLength) {
     const std::string picks(999, '\n'); // 999 picks of 0, which was never drawn
     WriteFile("exact.txt", picks + "7\n");
     WriteFile("more.txt", picks + "5\n7\n7\n");
-    EXPECT_EQ(ComparePickFile(UndatedTable(0, {7}), "exact.txt"), kWinner + "7  was found.\n");
-    EXPECT_EQ(sink.texts(), Texts{});
-    EXPECT_EQ(ComparePickFile(UndatedTable(0, {7}), "more.txt"), kNoMatches);
-    EXPECT_EQ(sink.texts(), Texts{"Too many numbers in the file you specified.\nOnly the first 1000 entries "
-                                  "will be searched."});
-    sink.Clear();
+    EXPECT_EQ(Compare(UndatedTable(0, {7}), "exact.txt"), kWinner + "7  was found.\n");
+    EXPECT_EQ(messages, Texts{});
+    EXPECT_EQ(Compare(UndatedTable(0, {7}), "more.txt"), kNoMatches);
+    EXPECT_EQ(messages, Texts{"Too many numbers in the file you specified.\nOnly the first 1000 entries "
+                              "will be searched."});
+    messages.clear();
     ResetLastGoodDate();
     WriteFile("picks.txt", "7\n");
     const DigitDrawTable dated =
         DatedTable(0, {{"98/01/02", 7}, {"98/1/3", 7}, {"98/01/04", 7}, {"98/01/05", 8}});
-    EXPECT_EQ(ComparePickFile(dated, "picks.txt"),
+    EXPECT_EQ(Compare(dated, "picks.txt"),
               kWinner + "7  came in on  01/02/98\n7  came in on  98/1/3\n7  came in on  01/04/98\n");
-    EXPECT_EQ(sink.texts(), Texts{"Date Length Error at 01/02/98"});
+    EXPECT_EQ(messages, Texts{"Date Length Error at 01/02/98"});
     EXPECT_EQ(LastGoodDate(), "01/04/98");
 }
 

@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/RandomGenerator.h"
 #include "tests/digit/DigitTestTables.h"
+#include "tests/support/RecordingMessageSink.h"
 
 #include <gtest/gtest.h>
 
@@ -116,8 +117,6 @@ TEST(DigitTable, SearchesStopAt729MatchesAndDateRangesSpanTheCentury) {
 }
 
 TEST(DigitTable, RestrictedPickByDayMonthOrDateRange) {
-    RecordingMessageSink sink;
-    const ScopedMessageSink installed(sink);
     // 98/01/02 and 98/01/09 are Fridays, 98/03/16 a Monday; no drawing falls on a Wednesday.
     const DigitDrawTable table = DatedTable(0, {{"98/01/02", 123},
                                                 {"98/01/03", 456},
@@ -145,18 +144,19 @@ TEST(DigitTable, RestrictedPickByDayMonthOrDateRange) {
         {kPredictByDateRange, "13/1/98", "", "Date Error"},
     };
     for (const auto& c : cases) {
-        sink.Clear();
-        EXPECT_EQ(
-            table.RestrictedPick(PickMode::Hottest, c.typed, c.typed, "3/15/98", Choices({c.restriction})),
-            c.expected)
+        Notices notices;
+        EXPECT_EQ(table.RestrictedPick(PickMode::Hottest, c.typed, c.typed, "3/15/98",
+                                       Choices({c.restriction}), notices),
+                  c.expected)
             << c.typed;
-        EXPECT_EQ(sink.texts(), c.message.empty() ? Texts{} : Texts{c.message}) << c.typed;
+        EXPECT_EQ(TextsOf(notices), c.message.empty() ? Texts{} : Texts{c.message}) << c.typed;
     }
-    // A stored date that the weekday calculation rejects shows its message and ends in "ERROR".
-    sink.Clear();
+    // A stored date that the weekday calculation rejects gives its message and ends in "ERROR".
+    Notices notices;
     const DigitDrawTable impossible = DatedTable(0, {{"98/01/02", 123}, {"98/02/30", 456}});
-    EXPECT_EQ(impossible.RestrictedPick(PickMode::Hottest, "6", "", "", Choices({kPredictByDay})), "ERROR");
-    EXPECT_EQ(sink.texts(), Texts{"FEB !LEAPYR > 28 "});
+    EXPECT_EQ(impossible.RestrictedPick(PickMode::Hottest, "6", "", "", Choices({kPredictByDay}), notices),
+              "ERROR");
+    EXPECT_EQ(TextsOf(notices), Texts{"FEB !LEAPYR > 28 "});
 }
 
 // Scripted values, then zeros; counts how many were drawn.

@@ -1,6 +1,7 @@
 #include "lotto/LottoReports.h"
 #include "platform/Operations.h"
 #include "tests/lotto/LottoTestTables.h"
+#include "tests/support/RecordingMessageSink.h"
 
 #include <gtest/gtest.h>
 
@@ -74,7 +75,7 @@ TEST(LottoSevenBalls, RanksByCountWithTiesToTheLowerBall) {
         {MakeLottoTable(4, {}), "", ""},
     };
     for (const Case& c : cases) {
-        const Outcome hottest = RunLotto(c.table, kHottest, {}, Settings(45, 70));
+        const Listed hottest = RunLotto(c.table, kHottest, {}, Settings(45, 70));
         EXPECT_EQ(hottest.lines, Lines{" The seven hottest balls are " + c.hottest});
         EXPECT_EQ(RunLotto(c.table, kOverdue, {}, Settings(45, 70)).lines,
                   Lines{" The seven most overdue balls are " + c.overdue});
@@ -85,7 +86,7 @@ TEST(LottoSevenBalls, RanksByCountWithTiesToTheLowerBall) {
 TEST(LottoSevenBalls, MaximumBeyondTheTallyIsASetupError) {
     for (const int section : {4, 6}) {
         const std::string game = section == 4 ? "5" : "6";
-        const Outcome outcome =
+        const Listed outcome =
             RunLotto(MakeLottoTable(section, {{1, 2, 3, 4, 5, 6}}), kOverdue, {}, Settings(46, 71));
         EXPECT_EQ(outcome.lines, Lines{" The seven most overdue balls are Setup Error"});
         EXPECT_EQ(outcome.messages,
@@ -95,16 +96,16 @@ TEST(LottoSevenBalls, MaximumBeyondTheTallyIsASetupError) {
 }
 
 TEST(LottoTotals, EveryDrawingSortedUntilADateCannotBeShown) {
-    EXPECT_EQ(ReportLottoTotals(MakeLottoTable(4, {{7, 12, 3, 30, 45}})).ToStrings(),
+    Notices notices;
+    EXPECT_EQ(ReportLottoTotals(MakeLottoTable(4, {{7, 12, 3, 30, 45}}), notices).ToStrings(),
               Lines{" 3      7      12    30    45   "});
-    EXPECT_EQ(ReportLottoTotals(MakeLottoTable(6, {{49, 1, 2, 3, 4, 10}})).ToStrings(),
+    EXPECT_EQ(ReportLottoTotals(MakeLottoTable(6, {{49, 1, 2, 3, 4, 10}}), notices).ToStrings(),
               Lines{" 1      2      3      4      10    49   "});
-    RecordingMessageSink sink;
-    const ScopedMessageSink installed(sink);
     const LottoDrawTable dated = MakeDatedLottoTable(
         5, {{"98/01/31", {7, 12, 3, 30, 45}}, {"98/2/01", {1, 2, 3, 4, 5}}, {"98/02/02", {1, 2, 3, 4, 5}}});
-    EXPECT_EQ(ReportLottoTotals(dated).ToStrings(), Lines{" 01/31/98    3     7     12   30   45   "});
-    EXPECT_EQ(sink.texts(), Lines{"Date Length Error at 01/31/98"});
+    EXPECT_EQ(ReportLottoTotals(dated, notices).ToStrings(),
+              Lines{" 01/31/98    3     7     12   30   45   "});
+    EXPECT_EQ(TextsOf(notices), Lines{"Date Length Error at 01/31/98"});
 }
 
 TEST(LottoStatus, StatusTextFollowsTheAvailableHistories) {

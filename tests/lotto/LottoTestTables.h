@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/RandomGenerator.h"
 #include "platform/SetupChoices.h"
+#include "tests/support/RecordingMessageSink.h"
 
 #include <algorithm>
 #include <string>
@@ -74,31 +75,43 @@ inline LottoInputs Range(std::string from, std::string to) {
     return {"", std::move(from), std::move(to), ""};
 }
 
-// What the page and the result list make of one operation: the lines listed and the messages shown.
-struct Outcome {
+// What the page and the result list make of one operation: the lines listed, the messages shown, and
+// whether it ran (a refused one leaves the page where it is).
+struct Listed {
     Lines lines;
     Lines messages;
     bool listed = true;
 };
 
-inline Outcome RunLotto(const LottoDrawTable& table, int operation, const LottoInputs& inputs,
-                        const GameSettings& settings) {
-    RecordingMessageSink sink;
-    const ScopedMessageSink installed(sink);
-    ScriptedRandom random({0});
-    const LottoResult result =
-        ApplyLottoOperation(operation, table, inputs, settings, SetupChoices(), random);
-    return {LottoListLines(table, result).ToStrings(), sink.texts(), result.listed};
+template <class Table, class Apply, class ListLines>
+Listed RunAndList(const Table& table, const Apply& apply, const ListLines& listLines) {
+    const Outcome<LottoResult> result = apply();
+    Listed listed{{}, TextsOf(result.notices()), !result.refused()};
+    if (result) {
+        Notices notices;
+        listed.lines = listLines(table, *result, notices).ToStrings();
+        const Lines later = TextsOf(notices);
+        listed.messages.insert(listed.messages.end(), later.begin(), later.end());
+    }
+    return listed;
 }
 
-inline Outcome RunPowerball(const PowerballDrawTable& table, int operation, const LottoInputs& inputs,
-                            const GameSettings& settings = Settings(26, 49)) {
-    RecordingMessageSink sink;
-    const ScopedMessageSink installed(sink);
+inline Listed RunLotto(const LottoDrawTable& table, int operation, const LottoInputs& inputs,
+                       const GameSettings& settings) {
     ScriptedRandom random({0});
-    const LottoResult result =
-        ApplyPowerballOperation(operation, table, inputs, settings, SetupChoices(), random);
-    return {PowerballListLines(table, result).ToStrings(), sink.texts(), result.listed};
+    return RunAndList(
+        table,
+        [&] { return ApplyLottoOperation(operation, table, inputs, settings, SetupChoices(), random); },
+        LottoListLines);
+}
+
+inline Listed RunPowerball(const PowerballDrawTable& table, int operation, const LottoInputs& inputs,
+                           const GameSettings& settings = Settings(26, 49)) {
+    ScriptedRandom random({0});
+    return RunAndList(
+        table,
+        [&] { return ApplyPowerballOperation(operation, table, inputs, settings, SetupChoices(), random); },
+        PowerballListLines);
 }
 
 } // namespace vantorel::test

@@ -43,7 +43,7 @@ TEST(PowerballHistory, RealDrawingsFrom1997To2002) {
     const GameSettings settings = Settings(26, 49, 49, 42, 5);
     ScriptedRandom random({0});
     const auto run = [&](int operation, const LottoInputs& inputs) {
-        return ApplyPowerballOperation(operation, table, inputs, settings, SetupChoices(), random);
+        return ApplyPowerballOperation(operation, table, inputs, settings, SetupChoices(), random).value();
     };
     const LottoResult distribution = run(kDistribution, {});
     for (int ball = 1; ball <= 49; ++ball) {

@@ -114,7 +114,7 @@ TEST(PowerballSearches, DatedLinesAndMessages) {
          {}},
     };
     for (const Case& c : cases) {
-        const Outcome outcome = RunPowerball(table, c.operation, c.inputs);
+        const Listed outcome = RunPowerball(table, c.operation, c.inputs);
         EXPECT_EQ(outcome.lines, c.lines) << c.operation << ' ' << c.inputs.query << c.inputs.from;
         EXPECT_EQ(outcome.messages, c.messages) << c.operation << ' ' << c.inputs.query;
         EXPECT_EQ(outcome.listed, c.messages.empty()) << c.operation << ' ' << c.inputs.query;
@@ -141,7 +141,7 @@ TEST(PowerballSearches, UndatedNumberAndPartialNumber) {
         EXPECT_EQ(RunPowerball(table, kPartialNumberSearch, inputs).lines, lines)
             << inputs.query << "+" << inputs.power;
     }
-    const Outcome empty = RunPowerball(table, kPartialNumberSearch, {});
+    const Listed empty = RunPowerball(table, kPartialNumberSearch, {});
     EXPECT_FALSE(empty.listed);
     EXPECT_EQ(empty.messages, Lines{"No Numbers Entered"});
 

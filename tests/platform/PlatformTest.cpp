@@ -6,6 +6,7 @@
 #include "platform/ProfileStore.h"
 #include "platform/RandomGenerator.h"
 #include "platform/SetupChoices.h"
+#include "tests/support/RecordingMessageSink.h"
 
 #include <gtest/gtest.h>
 
@@ -38,23 +39,23 @@ TEST(PlainDecimal, ConvertsLikeTheDescribedConversion) {
 
 TEST(FirstRun, WritesTheDefaultsOnceAndShowsTheMessageOnce) {
     MemoryProfileStore store;
-    RecordingMessageSink sink;
-    const ScopedMessageSink installed(sink);
 
-    EXPECT_TRUE(RunFirstTimeSetup(store));
+    const Outcome<bool> first = RunFirstTimeSetup(store);
+    EXPECT_TRUE(first.value());
     EXPECT_EQ(ValuesOf(ReadGameSettings(store, GameSettingKeys::All()).value()), (Values{26, 49, 49, 42, 5}));
-    ASSERT_EQ(sink.entries().size(), 1u);
-    EXPECT_EQ(sink.entries()[0].text,
-              "VanTorel comes preconfigured for the\nsample data file included with the program.\n\n"
-              "Please read the help file to learn\nmore about configuring VanTorel to\nmeet your game "
-              "specific requirements.");
-    EXPECT_EQ(sink.entries()[0].icon, MessageIcon::None);
+    EXPECT_EQ(
+        first.notices(),
+        (Notices{{"VanTorel comes preconfigured for the\nsample data file included with the program.\n\n"
+                  "Please read the help file to learn\nmore about configuring VanTorel to\nmeet your game "
+                  "specific requirements.",
+                  NoticeKind::Plain}}));
 
     // A key deleted by hand is not a first run: it stays missing and reads as 0.
     store.Remove("Settings", "5BC");
-    EXPECT_FALSE(RunFirstTimeSetup(store));
+    const Outcome<bool> second = RunFirstTimeSetup(store);
+    EXPECT_FALSE(second.value());
     EXPECT_EQ(store.GetString("Settings", "5BC"), "");
-    EXPECT_EQ(sink.entries().size(), 1u);
+    EXPECT_TRUE(second.notices().empty());
 }
 
 // A needed key that is missing, no whole number or out of range refuses the read with one message naming
@@ -106,9 +107,10 @@ TEST(ReadGameSettings, ChecksTheNeededKeysAndNamesEveryBadOne) {
         }
         RecordingMessageSink sink;
         const ScopedMessageSink installed(sink);
-        const std::optional<GameSettings> read = ReadGameSettings(store, c.needed);
+        const Outcome<GameSettings> read = ReadGameSettings(store, c.needed);
         EXPECT_EQ(read ? std::optional(ValuesOf(*read)) : std::nullopt, c.read) << c.message;
-        EXPECT_EQ(sink.texts(), c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
+        EXPECT_EQ(TextsOf(read.notices()),
+                  c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
     }
 }
 

@@ -1,4 +1,6 @@
 #include "settings/IniProfileStore.h"
+#include "tests/support/FaultInjectingFileSystem.h"
+#include "tests/support/RecordingMessageSink.h"
 
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
@@ -169,13 +171,13 @@ TEST(IniProfileStore, AFirstRunThatCannotWriteSaysWhy) {
     FaultInjectingFileSystem fullDisk(RealFileSystem());
     fullDisk.LimitDiskSpace(0);
     IniProfileStore store(file, fullDisk);
-    RecordingMessageSink messages;
-    const ScopedMessageSink installed(messages);
-    EXPECT_FALSE(RunFirstTimeSetup(store));
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{
-                                    "The settings could not be saved.\nThe settings file " + file.string() +
-                                    " could not be written: there is no space left on the "
-                                    "disk."});
+    const Outcome<bool> firstRun = RunFirstTimeSetup(store);
+    EXPECT_TRUE(firstRun.refused());
+    EXPECT_EQ(TextsOf(firstRun.notices()),
+              std::vector<std::string>{"The settings could not be saved.\nThe settings file " +
+                                       file.string() +
+                                       " could not be written: there is no space left on the "
+                                       "disk."});
     EXPECT_FALSE(std::filesystem::exists(file));
 }
 

@@ -8,6 +8,7 @@
 #include "digit/DigitDrawTable.h"
 #include "lotto/LottoDrawTable.h"
 #include "lotto/PowerballDrawTable.h"
+#include "platform/MessageBox.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
 #include "store/HistoryFile.h"
@@ -77,6 +78,11 @@ std::vector<std::string> FirstCaptures(const QString& pattern) {
         }
     }
     return captures;
+}
+
+// A comparison's report, or the message of its refusal.
+std::string TextOf(const Outcome<std::string>& compared) {
+    return compared.refused() ? compared.refusal().text : *compared;
 }
 
 int GameOf(const std::string& name) {
@@ -158,9 +164,8 @@ TEST_F(HelpStatementsTest, TypedDrawingsAreAccepted) {
     for (const Marked& drawing : drawings) {
         SCOPED_TRACE(drawing.text);
         WriteHistory("0 0\r\n1 0\r\n2 0\r\n3 0\r\n4 0\r\n5 0\r\n6 0\r\n7 0\r\n8 0\r\n9 0\r\n");
-        EXPECT_EQ(AppendEntry(drawing.text, GameOf(drawing.attributes.at("data-game")),
-                              drawing.attributes.at("data-dated") == "1", settings),
-                  1);
+        EXPECT_TRUE(ShowOutcome(AppendEntry(drawing.text, GameOf(drawing.attributes.at("data-game")),
+                                            drawing.attributes.at("data-dated") == "1", settings)));
         EXPECT_TRUE(messages.texts().empty());
     }
 }
@@ -179,16 +184,16 @@ TEST_F(HelpStatementsTest, PickFileLinesMatchTheirDrawing) {
         if (IsDigitGame(game)) {
             DigitDrawTable table(SectionNumber(game, false));
             table.Load();
-            report = ComparePickFile(table, "picks.txt");
+            report = TextOf(ComparePickFile(table, "picks.txt"));
         } else if (game == kPowerball) {
             PowerballDrawTable table(false);
             table.Load(5);
             ASSERT_EQ(table.count(), 1);
-            report = table.ComparePicks("picks.txt");
+            report = TextOf(table.ComparePicks("picks.txt"));
         } else {
             LottoDrawTable table(SectionNumber(game, false));
             table.Load();
-            report = table.ComparePicks("picks.txt");
+            report = TextOf(table.ComparePicks("picks.txt"));
         }
         EXPECT_EQ(report.substr(0, kWinner.size()), kWinner) << report;
     }

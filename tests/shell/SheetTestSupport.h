@@ -12,6 +12,7 @@
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
 #include "shell/pages/SheetPages.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/TestFiles.h"
 
 #include <QAbstractButton>

@@ -24,9 +24,9 @@ const std::vector<DatedRow> kFourDrawings = {{"24/01/03", {1, 2, 3, 4, 5}},
 
 HistoryStatistics FiveNumberStatistics(const std::vector<DatedRow>& rows,
                                        const StatisticsOptions& options = {}) {
-    const StatsOutcome<HistoryStatistics> outcome =
+    const Outcome<HistoryStatistics> outcome =
         ComputeStatistics(test::MakeDatedLottoTable(5, rows), test::Settings(11, 49), options);
-    EXPECT_TRUE(outcome.has_value());
+    EXPECT_FALSE(outcome.refused());
     return outcome.value();
 }
 
@@ -114,16 +114,16 @@ TEST(HistoryStatisticsTest, DatedDrawingsAreTakenInDateOrderAndTheNewestNAlone) 
     EXPECT_EQ(newest.numbers.numbers[0].lastSeenDrawing, 0);
     EXPECT_EQ(newest.firstDate->Iso(), "2024-01-10");
 
-    const StatsOutcome<HistoryStatistics> none =
+    const Outcome<HistoryStatistics> none =
         ComputeStatistics(test::MakeDatedLottoTable(5, kFourDrawings), test::Settings(11, 49), {0});
-    ASSERT_FALSE(none.has_value());
-    EXPECT_EQ(none.refusal().message, "The number of newest drawings to analyse must be 1 or more.");
+    ASSERT_TRUE(none.refused());
+    EXPECT_EQ(none.refusal().text, "The number of newest drawings to analyse must be 1 or more.");
 }
 
 TEST(HistoryStatisticsTest, DigitPositionsBoxesPairsAndNumbers) {
-    const StatsOutcome<HistoryStatistics> outcome =
+    const Outcome<HistoryStatistics> outcome =
         ComputeStatistics(test::UndatedTable(kThreeNumber, {123, 112, 7, 321, 123}));
-    ASSERT_TRUE(outcome.has_value());
+    ASSERT_FALSE(outcome.refused());
     const HistoryStatistics& statistics = *outcome;
     ASSERT_EQ(statistics.positionDigits.size(), 3U);
     EXPECT_EQ(statistics.positionDigits[0].position, "hundreds");
@@ -154,9 +154,8 @@ TEST(HistoryStatisticsTest, DigitPositionsBoxesPairsAndNumbers) {
 TEST(HistoryStatisticsTest, PowerBallsAreAGroupOfTheirOwn) {
     const PowerballDrawTable table = test::MakePowerballTable(
         5, {{"", {1, 2, 3, 4, 5, 7}}, {"", {6, 7, 8, 9, 10, 7}}, {"", {1, 6, 11, 12, 13, 2}}}, false);
-    const StatsOutcome<HistoryStatistics> outcome =
-        ComputeStatistics(table, test::Settings(26, 49, 49, 42, 5));
-    ASSERT_TRUE(outcome.has_value());
+    const Outcome<HistoryStatistics> outcome = ComputeStatistics(table, test::Settings(26, 49, 49, 42, 5));
+    ASSERT_FALSE(outcome.refused());
     ASSERT_TRUE(outcome->powerBalls.has_value());
     EXPECT_EQ(outcome->powerBalls->numbers.size(), 42U);
     EXPECT_EQ(outcome->powerBalls->numbers[6].count, 2); // Power Ball 7
@@ -185,9 +184,8 @@ TEST(HistoryStatisticsTest, EmptyAndHandEditedHistoriesGiveAbsentValuesNotCrashe
     EXPECT_FALSE(edited.fairness[0].statistic);
     EXPECT_FALSE(edited.firstDate); // 2023 had no February 29
     EXPECT_FALSE(edited.numbers.numbers[4].lastSeen);
-    const StatsOutcome<HistoryStatistics> digits =
-        ComputeStatistics(test::UndatedTable(kThreeNumber, {1234, 5}));
-    ASSERT_TRUE(digits.has_value());
+    const Outcome<HistoryStatistics> digits = ComputeStatistics(test::UndatedTable(kThreeNumber, {1234, 5}));
+    ASSERT_FALSE(digits.refused());
     EXPECT_EQ(digits->numbers.outsideRange, 1);
     EXPECT_EQ(digits->positionDigits[2].counts[5], 1);
     EXPECT_EQ(digits->boxCombinations.size(), 1U);
@@ -202,7 +200,7 @@ TEST_P(SampleHistoryTest, NumbersAndPairsMatchAnIndependentCount) {
     const GameSettings settings = test::Settings(26, 49, 49, 42, 5);
     const int section = GetParam();
     std::vector<std::vector<int>> drawings;
-    StatsOutcome<HistoryStatistics> outcome = StatsRefusal{};
+    Outcome<HistoryStatistics> outcome = Refusal{};
     if (section == 8 || section == 9) {
         PowerballDrawTable table(section == 9);
         table.Load(5, history);
@@ -218,7 +216,7 @@ TEST_P(SampleHistoryTest, NumbersAndPairsMatchAnIndependentCount) {
         }
         outcome = ComputeStatistics(table, settings);
     }
-    ASSERT_TRUE(outcome.has_value());
+    ASSERT_FALSE(outcome.refused());
     ASSERT_GT(drawings.size(), 200U);
     const int newest = static_cast<int>(drawings.size()) - 1;
     for (const NumberStatistics& number : outcome->numbers.numbers) {

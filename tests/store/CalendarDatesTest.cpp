@@ -1,5 +1,4 @@
 #include "store/CalendarDates.h"
-#include "platform/MessageBox.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +8,6 @@ namespace {
 class CalendarDates : public ::testing::Test {
 protected:
     void SetUp() override { ResetLastGoodDate(); }
-    RecordingMessageSink sink;
-    ScopedMessageSink installed{sink};
 };
 
 TEST_F(CalendarDates, ConversionsMoveCharactersByPosition) {
@@ -19,34 +16,22 @@ TEST_F(CalendarDates, ConversionsMoveCharactersByPosition) {
         const char* stored;
     } cases[] = {{"01/02/98", "98/01/02"}, {"12/31/03", "03/12/31"}, {"01-02-98", "98/01/02"}};
     for (const auto& c : cases) {
-        std::string date = c.display;
-        EXPECT_EQ(ToStoredDate(date), 1);
-        EXPECT_EQ(date, c.stored);
+        EXPECT_EQ(ToStoredDate(c.display).value(), c.stored);
     }
-    std::string stored = "98/01/02";
-    EXPECT_EQ(ToDisplayDate(stored), 1);
-    EXPECT_EQ(stored, "01/02/98");
+    EXPECT_EQ(ToDisplayDate("98/01/02").value(), "01/02/98");
     EXPECT_EQ(LastGoodDate(), "01/02/98");
-    EXPECT_TRUE(sink.entries().empty());
 }
 
-TEST_F(CalendarDates, WrongLengthsShowTheirMessagesAndLeaveTheText) {
-    std::string shortDate = "1/2/98";
-    EXPECT_EQ(ToStoredDate(shortDate), 0);
-    EXPECT_EQ(shortDate, "1/2/98");
+TEST_F(CalendarDates, WrongLengthsAreRefusedWithTheirMessages) {
+    const Outcome<std::string> shortDate = ToStoredDate("1/2/98");
+    ASSERT_TRUE(shortDate.refused());
+    EXPECT_EQ(shortDate.refusal(), (Notice{"Date Length Error", NoticeKind::Error}));
 
-    std::string good = "98/03/14";
-    ASSERT_EQ(ToDisplayDate(good), 1);
-    std::string bad = "98/3/14";
-    EXPECT_EQ(ToDisplayDate(bad), 0);
-    EXPECT_EQ(bad, "98/3/14");
+    ASSERT_FALSE(ToDisplayDate("98/03/14").refused());
+    const Outcome<std::string> bad = ToDisplayDate("98/3/14");
+    ASSERT_TRUE(bad.refused());
+    EXPECT_EQ(bad.refusal(), (Notice{"Date Length Error at 03/14/98", NoticeKind::Error}));
     EXPECT_EQ(LastGoodDate(), "03/14/98");
-
-    ASSERT_EQ(sink.entries().size(), 2u);
-    EXPECT_EQ(sink.entries()[0].text, "Date Length Error");
-    EXPECT_EQ(sink.entries()[0].icon, MessageIcon::Stop);
-    EXPECT_EQ(sink.entries()[1].text, "Date Length Error at 03/14/98");
-    EXPECT_EQ(sink.entries()[1].icon, MessageIcon::Stop);
 }
 
 TEST_F(CalendarDates, DateHasErrorChecksMonthAndDay) {
@@ -84,12 +69,12 @@ TEST_F(CalendarDates, DayOfWeekByTheAnchorDayRule) {
         {1998, 3, 1, 1},  {2019, 7, 4, 5},   {2000, 1, 0, 6}, // days below 1 are not checked
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(DayOfWeek(c.year, c.month, c.day), c.weekday) << c.year << '-' << c.month << '-' << c.day;
+        EXPECT_EQ(DayOfWeek(c.year, c.month, c.day).value(), c.weekday)
+            << c.year << '-' << c.month << '-' << c.day;
     }
-    EXPECT_TRUE(sink.entries().empty());
 }
 
-TEST_F(CalendarDates, ImpossibleDatesShowTheirMessageAndFail) {
+TEST_F(CalendarDates, ImpossibleDatesAreRefusedWithTheirMessage) {
     const struct {
         int year, month, day;
         const char* message;
@@ -105,10 +90,9 @@ TEST_F(CalendarDates, ImpossibleDatesShowTheirMessageAndFail) {
         {1998, 12, 32, "DEC date > 31!"},
     };
     for (const auto& c : cases) {
-        sink.Clear();
-        EXPECT_EQ(DayOfWeek(c.year, c.month, c.day), 0) << c.message;
-        ASSERT_EQ(sink.entries().size(), 1u) << c.message;
-        EXPECT_EQ(sink.entries()[0].text, c.message);
+        const Outcome<int> weekday = DayOfWeek(c.year, c.month, c.day);
+        ASSERT_TRUE(weekday.refused()) << c.message;
+        EXPECT_EQ(weekday.notices(), (Notices{{c.message, NoticeKind::Error}}));
     }
 }
 

@@ -23,13 +23,11 @@ TEST_F(StoreFixture, ImportBlinksEveryTwentyFiveDrawingsOrNumbersAndKnowsItsGame
          {std::tuple{sixtyDrawings, 0, true, 3}, std::tuple{thirtyNumbers, 2, false, 2}}) {
         int blinks = 0; // at drawings (undated lotto: numbers) 0, 25, 50
         WriteFile("import.txt", text);
-        ASSERT_EQ(ImportNew(
-                      "import.txt", gameType, dated, [&blinks] { ++blinks; }, false, settings),
-                  1);
+        ASSERT_TRUE(Replaced(ImportNew(
+            "import.txt", gameType, dated, [&blinks] { ++blinks; }, false, settings)));
         EXPECT_EQ(blinks, expected) << gameType;
     }
-    std::string line;
-    EXPECT_EQ(MassageNewData("import.txt", 5, true, {}, false, settings, line), kMassageFailed);
+    EXPECT_FALSE(Shown(MassageNewData("import.txt", 5, true, {}, false, settings)));
     EXPECT_EQ(Messages(), std::vector<std::string>{"Illegal gameType parameter in MassageNewData()"});
     std::string sixtyResults; // the results import blinks every twenty-five drawings written
     for (int day = 0; day < 60; ++day) {
@@ -38,9 +36,10 @@ TEST_F(StoreFixture, ImportBlinksEveryTwentyFiveDrawingsOrNumbersAndKnowsItsGame
     }
     WriteFile("results.csv", sixtyResults);
     int blinks = 0;
-    ASSERT_EQ(ImportResults(
-                  "results.csv", kSixNumber, {}, [&blinks] { ++blinks; }, settings),
-              1);
+    const Outcome<ResultsImported> imported = ImportResults(
+        "results.csv", kSixNumber, {}, [&blinks] { ++blinks; }, settings, Ask);
+    ASSERT_TRUE(Shown(imported));
+    ASSERT_EQ(imported->change, ChangeOutcome::kReplaced);
     EXPECT_EQ(blinks, 3);
 }
 

@@ -152,7 +152,7 @@ TEST_F(FileSystemTest, WorkFilesOfKilledWritersAreGoneAfterTheNextWriteInTheirFo
     fs::create_directory("~tmp.~FOLDERXX");
     WriteFile("~tmp.~notours", "a file of the user");
 
-    ASSERT_EQ(AppendEntry("7", 0, false, settings), 1);
+    ASSERT_TRUE(Shown(AppendEntry("7", 0, false, settings)));
     EXPECT_TRUE(IniProfileStore(settingsFile).WriteString("Settings", "5BC", "30"));
 
     Lines left;
@@ -179,7 +179,7 @@ TEST_F(FileSystemTest, ARewriteKeepsTheExtendedAttributesOfTheFileItReplaces) {
             GTEST_SKIP() << "no extended attributes on this file system";
         }
     }
-    ASSERT_EQ(AppendEntry("7", 0, false, settings), 1);
+    ASSERT_TRUE(Shown(AppendEntry("7", 0, false, settings)));
     ASSERT_TRUE(IniProfileStore(fs::absolute("Vantorel.conf")).WriteString("Settings", "5BC", "30"));
     for (const char* file : {"vtrmain.dat", "Vantorel.conf"}) {
         char value[16] = {};
@@ -209,7 +209,7 @@ TEST_F(FileSystemTest, ALockFileThatIsNoFileIsNamedWithItsCause) {
             c.make(lock);
         }
         messages.Clear();
-        EXPECT_EQ(AppendEntry("7", 0, false, settings), 0) << c.what;
+        EXPECT_FALSE(Shown(AppendEntry("7", 0, false, settings))) << c.what;
         EXPECT_EQ(Messages(), Lines{LockFileMessage(c.fault)}) << c.what;
         IniProfileStore store(fs::absolute("config/Vantorel.conf"));
         EXPECT_FALSE(store.WriteString("Settings", "5BC", "30")) << c.what;
@@ -224,7 +224,7 @@ TEST_F(FileSystemTest, ALockFileThatIsNoFileIsNamedWithItsCause) {
 TEST_F(FileSystemTest, LinksThatLeadRoundInACircleAreNamedAsSuch) {
     fs::create_symlink("loop-b", "vtrmain.dat");
     fs::create_symlink("vtrmain.dat", "loop-b");
-    EXPECT_EQ(AppendEntry("7", 0, false, settings), 0);
+    EXPECT_FALSE(Shown(AppendEntry("7", 0, false, settings)));
     EXPECT_EQ(Messages(),
               Lines{"Unable to open VTRMAIN.DAT\n\nIt is a symbolic link that leads round in a circle."});
 }

@@ -6,6 +6,7 @@
 #include "store/HistoryRewrite.h"
 #include "store/ManualEntry.h"
 #include "store/ResultsImport.h"
+#include "tests/support/RecordingMessageSink.h"
 
 #include "tests/store/StoreFixture.h"
 
@@ -65,7 +66,7 @@ TEST_F(HistoryChangeTest, RestoreTakesOnlyABackupThatReadsAsAWholeHistory) {
         messages.ScriptAnswer(MessageAnswer::Ok);
         GameSettings withPbm = settings;
         withPbm.powerballBalls = c.pbm;
-        EXPECT_EQ(RestoreHistoryFile(withPbm), BackupOutcome::kFailed) << c.what;
+        EXPECT_FALSE(Shown(RestoreHistoryFile(withPbm, Ask))) << c.what;
         EXPECT_EQ(Messages(), Lines{std::string(kBackupNotAHistory)}) << c.what;
         EXPECT_EQ(History(), kHistory) << c.what;
     }
@@ -75,7 +76,7 @@ TEST_F(HistoryChangeTest, RestoreTakesOnlyABackupThatReadsAsAWholeHistory) {
         WriteFile("maindat.bak", whole);
         messages = RecordingMessageSink();
         messages.ScriptAnswer(MessageAnswer::Ok);
-        EXPECT_EQ(RestoreHistoryFile(settings), BackupOutcome::kCompleted) << whole.substr(0, 40);
+        EXPECT_TRUE(Completed(RestoreHistoryFile(settings, Ask))) << whole.substr(0, 40);
         EXPECT_EQ(History(), WithLineEnds(whole));
     }
     EXPECT_FALSE(WorkFilesLeft());
@@ -99,8 +100,9 @@ TEST_F(HistoryChangeTest, ABackupOfAHistoryThatDoesNotReadWholeAsksBeforeReplaci
         WriteFile("maindat.bak", goodBackup);
         messages = RecordingMessageSink();
         messages.ScriptAnswer(c.answer);
-        const BackupOutcome outcome = BackupHistoryFile(settings);
-        EXPECT_EQ(outcome, c.replaced ? BackupOutcome::kCompleted : BackupOutcome::kCancelled) << c.history;
+        const Outcome<BackupOutcome> outcome = BackupHistoryFile(settings, Ask);
+        ASSERT_TRUE(Shown(outcome)) << c.history;
+        EXPECT_EQ(*outcome, c.replaced ? BackupOutcome::kCompleted : BackupOutcome::kCancelled) << c.history;
         EXPECT_EQ(Messages().front(), c.question) << c.history;
         EXPECT_EQ(ReadFile("maindat.bak"), c.replaced ? WithLineEnds(c.history) : goodBackup) << c.history;
     }
@@ -119,19 +121,21 @@ TEST_F(HistoryChangeTest, ARewriteThroughALinkToAFileThatIsNoHistoryIsRefused) {
     } cases[] = {
         {"backup", "maindat.bak",
          [&] {
-             return BackupHistoryFile(settings) == BackupOutcome::kCompleted;
+             return Completed(BackupHistoryFile(settings, Ask));
          }},
         {"new import", "vtrmain.dat",
          [&] {
-             return ImportNew("draws.txt", kFiveNumber, true, {}, false, settings) == 1;
+             return Replaced(ImportNew("draws.txt", kFiveNumber, true, {}, false, settings));
          }},
         {"results import", "vtrmain.dat",
          [&] {
-             return ImportResults("results.csv", kFiveNumber, {}, {}, settings) == 1;
+             const Outcome<ResultsImported> imported =
+                 ImportResults("results.csv", kFiveNumber, {}, {}, settings, Ask);
+             return Shown(imported) && imported->change == ChangeOutcome::kReplaced;
          }},
         {"append", "vtrmain.dat",
          [&] {
-             return AppendEntry("1 2 3 4 5", kFiveNumber, false, settings) == 1;
+             return Shown(AppendEntry("1 2 3 4 5", kFiveNumber, false, settings));
          }},
     };
     for (const auto& c : cases) {
@@ -193,39 +197,39 @@ TEST_F(HistoryChangeTest, NoMessageOrQuestionIsShownWhileTheWritersLockIsHeld) {
     } cases[] = {
         {"results import, removal agreed", fullFive, nullptr, true,
          [&] {
-             ImportResults("results.csv", kFiveNumber, {}, {}, settings);
+             Shown(ImportResults("results.csv", kFiveNumber, {}, {}, settings, Ask));
          }},
         {"results import, removal declined", fullFive, nullptr, false,
          [&] {
-             ImportResults("results.csv", kFiveNumber, {}, {}, settings);
+             Shown(ImportResults("results.csv", kFiveNumber, {}, {}, settings, Ask));
          }},
         {"backup over a backup", kHistory, "0 0\r\n", true,
          [&] {
-             BackupHistoryFile(settings);
+             Shown(BackupHistoryFile(settings, Ask));
          }},
         {"restore", kHistory, "0 0\r\n", true,
          [&] {
-             RestoreHistoryFile(settings);
+             Shown(RestoreHistoryFile(settings, Ask));
          }},
         {"restore of no history", kHistory, "Dear diary\r\n", true,
          [&] {
-             RestoreHistoryFile(settings);
+             Shown(RestoreHistoryFile(settings, Ask));
          }},
         {"append to no section", kHistory, nullptr, true,
          [&] {
-             AppendEntry("7", kFourNumber, false, settings);
+             Shown(AppendEntry("7", kFourNumber, false, settings));
          }},
         {"new import over a history", kHistory, nullptr, true,
          [&] {
-             ImportNew("draws.txt", kFiveNumber, true, {}, false, settings, [](int) {
+             Shown(ImportNew("draws.txt", kFiveNumber, true, {}, false, settings, [](int) {
                  return MessageBox("go on?", MessageIcon::Question, MessageButtons::YesNo) ==
                         MessageAnswer::Yes;
-             });
+             }));
          }},
         {"a write that fails", kHistory, nullptr, true,
          [&] {
              chmod("vtrmain.dat", 0444);
-             AppendEntry("1 2 3 4 5", kFiveNumber, false, settings);
+             Shown(AppendEntry("1 2 3 4 5", kFiveNumber, false, settings));
              chmod("vtrmain.dat", 0644);
          }},
     };
@@ -295,10 +299,12 @@ TEST_F(HistoryChangeTest, AWriterThatComesBetweenTheQuestionAndTheWriteLosesNoth
             RecordingMessageSink quiet;
             const ScopedMessageSink installedQuiet(quiet);
             appended =
-                AppendEntry(c.drawing, GameOfSection(c.section), IsDatedSection(c.section), settings) == 1;
+                Shown(AppendEntry(c.drawing, GameOfSection(c.section), IsDatedSection(c.section), settings));
         });
         const ScopedMessageSink installedSink(sink);
-        EXPECT_EQ(ImportResults("results.csv", kFiveNumber, {}, {}, settings), 1) << c.what;
+        const Outcome<ResultsImported> imported =
+            ImportResults("results.csv", kFiveNumber, {}, {}, settings, Ask);
+        EXPECT_TRUE(Shown(imported) && imported->change == ChangeOutcome::kReplaced) << c.what;
         EXPECT_TRUE(appended) << c.what;
         const Lines questions(sink.shown.begin(), sink.shown.end() - 1);
         EXPECT_EQ(questions, c.questions) << c.what;

@@ -1,4 +1,5 @@
 #include "store/KeptValidators.h"
+#include "tests/support/FaultInjectingFileSystem.h"
 
 #include "tests/support/TestFiles.h"
 

@@ -9,6 +9,7 @@
 #include "store/HistoryRewrite.h"
 #include "store/ManualEntry.h"
 #include "store/SectionReader.h"
+#include "tests/support/RecordingMessageSink.h"
 
 #include "tests/store/StoreFixture.h"
 
@@ -26,7 +27,7 @@ const std::string kAppended = "0 2 5 7\r\n1 0\r\n";
 
 class RealFilesTest : public StoreFixture {
 protected:
-    bool Append() { return AppendEntry("7", 0, false, settings) == 1; }
+    bool Append() { return Shown(AppendEntry("7", 0, false, settings)); }
     static unsigned ModeOf(const fs::path& file) {
         struct stat status {};
         stat(file.c_str(), &status);
@@ -69,7 +70,7 @@ TEST_F(RealFilesTest, AReadOnlyHistoryOrBackupIsRefused) {
     chmod("maindat.bak", 0444);
     messages.ScriptAnswer(MessageAnswer::Ok);
     EXPECT_FALSE(Append());
-    EXPECT_EQ(BackupHistoryFile(settings), BackupOutcome::kFailed);
+    EXPECT_FALSE(Shown(BackupHistoryFile(settings, Ask)));
     EXPECT_EQ(Messages(),
               (std::vector<std::string>{NotWrittenMessage(kHistoryLabel, FileFault::kPermissionDenied),
                                         std::string(kReplaceBackupQuestion),
@@ -83,10 +84,11 @@ TEST_F(RealFilesTest, FoldersAndDevicesWhereFilesBelongGetTheUnreadableFileMessa
     WriteFile("draws.txt", "1 2 3");
     fs::create_directory("vtrmain.dat");
     EXPECT_FALSE(Append());
-    EXPECT_EQ(ImportNew("draws.txt", 0, false, {}, false, settings), 0);
-    CheckTable table;
-    AnalyseHistoryFile(table, settings);
-    EXPECT_EQ(BackupHistoryFile(settings), BackupOutcome::kNotFound);
+    EXPECT_FALSE(Shown(ImportNew("draws.txt", 0, false, {}, false, settings)));
+    const Outcome<CheckTable> analysis = AnalyseHistoryFile(settings);
+    Shown(analysis);
+    EXPECT_FALSE(analysis->wholeFile);
+    EXPECT_FALSE(Shown(BackupHistoryFile(settings, Ask)));
     DigitDrawTable reader(0);
     EXPECT_EQ(reader.Load(), 0);
     EXPECT_EQ(Messages(),
@@ -98,8 +100,8 @@ TEST_F(RealFilesTest, FoldersAndDevicesWhereFilesBelongGetTheUnreadableFileMessa
     fs::create_directory("maindat.bak");
     messages = RecordingMessageSink();
     messages.ScriptAnswer(MessageAnswer::Ok);
-    EXPECT_EQ(BackupHistoryFile(settings), BackupOutcome::kFailed);
-    EXPECT_EQ(RestoreHistoryFile(settings), BackupOutcome::kNotFound);
+    EXPECT_FALSE(Shown(BackupHistoryFile(settings, Ask)));
+    EXPECT_FALSE(Shown(RestoreHistoryFile(settings, Ask)));
     EXPECT_EQ(Messages(), (std::vector<std::string>{std::string(kReplaceBackupQuestion),
                                                     NotWrittenMessage(kBackupLabel, FileFault::kNotAFile),
                                                     std::string(kBackupFileNotFound)}));
@@ -107,7 +109,7 @@ TEST_F(RealFilesTest, FoldersAndDevicesWhereFilesBelongGetTheUnreadableFileMessa
     ASSERT_EQ(mkfifo("pipe.txt", 0600), 0);
     for (const char* importFile : {"pipe.txt", "maindat.bak", "/dev/zero"}) {
         messages = RecordingMessageSink();
-        EXPECT_EQ(ImportAppend(importFile, 0, false, {}, false, settings), 0) << importFile;
+        EXPECT_FALSE(Shown(ImportAppend(importFile, 0, false, {}, false, settings))) << importFile;
         EXPECT_EQ(Messages(), (std::vector<std::string>{std::string(kUnableToOpen) + importFile,
                                                         std::string(kDataMassageFailedAppend)}));
     }
@@ -125,7 +127,7 @@ TEST_F(RealFilesTest, LeftoversAndPlantedLinksUnderWorkFileNamesStayUntouched) {
     WriteFile("~tmp.~left", "an old leftover");
     WriteFile("draws.txt", "8");
     ASSERT_TRUE(Append());
-    ASSERT_EQ(ImportAppend("draws.txt", 0, false, {}, false, settings), 1);
+    ASSERT_TRUE(Replaced(ImportAppend("draws.txt", 0, false, {}, false, settings)));
     EXPECT_EQ(History(), "0 3 5 7 8\r\n1 0\r\n");
     EXPECT_EQ(ReadFile("victim.txt"), "keep me");
     EXPECT_TRUE(fs::is_symlink("~tmp.~"));
@@ -161,9 +163,10 @@ TEST_F(RealFilesTest, FilesLargerThanAnyHistoryAreRefusedBeforeTheyAreRead) {
     makeSparse("vtrmain.dat", std::uintmax_t{200} << 20);
     makeSparse("draws.txt", std::uintmax_t{200} << 20);
     EXPECT_FALSE(Append());
-    EXPECT_EQ(ImportNew("draws.txt", 0, false, {}, false, settings), 0);
-    CheckTable table;
-    AnalyseHistoryFile(table, settings);
+    EXPECT_FALSE(Shown(ImportNew("draws.txt", 0, false, {}, false, settings)));
+    const Outcome<CheckTable> analysis = AnalyseHistoryFile(settings);
+    Shown(analysis);
+    EXPECT_FALSE(analysis->wholeFile);
     EXPECT_EQ(Messages(),
               (std::vector<std::string>{TooLargeMessage(kHistoryLabel), ImportTooLargeMessage("draws.txt"),
                                         std::string(kDataMassageFailedNew), TooLargeMessage(kHistoryLabel)}));

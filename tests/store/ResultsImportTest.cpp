@@ -3,6 +3,7 @@
 // checked through vantorel-cli on a published file.
 
 #include "store/ResultsImport.h"
+#include "tests/support/RecordingMessageSink.h"
 
 #include "platform/GamePresets.h"
 #include "store/HistoryRewrite.h"
@@ -41,7 +42,12 @@ struct ImportCase {
 
 class ResultsImportTest : public StoreFixture {
 protected:
-    int Import() { return ImportResults("results.csv", kFiveNumber, {}, {}, settings); }
+    // How the import ended, after showing its messages; nothing when it was refused.
+    std::optional<ChangeOutcome> Import(const std::filesystem::path& file = "results.csv",
+                                        int game = kFiveNumber) {
+        const Outcome<ResultsImported> imported = ImportResults(file, game, {}, {}, settings, Ask);
+        return Shown(imported) ? std::optional(imported->change) : std::nullopt;
+    }
 };
 
 TEST_F(ResultsImportTest, WritesOnlyTheDrawingsTheHistoryLacksInDateOrder) {
@@ -108,7 +114,10 @@ TEST_F(ResultsImportTest, WritesOnlyTheDrawingsTheHistoryLacksInDateOrder) {
         }
         WriteFile("results.csv", c.results);
         messages.Clear();
-        const int expected = c.after ? 1 : c.messages.front().starts_with("No new") ? kNothingNewToImport : 0;
+        const std::optional<ChangeOutcome> expected = c.after ? std::optional(ChangeOutcome::kReplaced)
+                                                      : c.messages.front().starts_with("No new")
+                                                          ? std::optional(ChangeOutcome::kUnchanged)
+                                                          : std::nullopt;
         EXPECT_EQ(Import(), expected) << c.what;
         if (c.history || c.after) {
             EXPECT_EQ(History(), c.after ? *c.after : *c.history) << c.what;
@@ -118,7 +127,7 @@ TEST_F(ResultsImportTest, WritesOnlyTheDrawingsTheHistoryLacksInDateOrder) {
     }
     std::filesystem::remove("results.csv");
     messages.Clear();
-    EXPECT_EQ(Import(), 0);
+    EXPECT_EQ(Import(), std::nullopt);
     EXPECT_EQ(Messages(), Lines{"Unable to open results.csv"});
 }
 
@@ -194,10 +203,10 @@ TEST_F(ResultsImportTest, TheClosingMessageSaysWhatHappenedToEveryDrawingOfTheFi
         const std::string before = History();
         messages = RecordingMessageSink();
         messages.ScriptAnswer(MessageAnswer::Yes);
-        const int result = ImportResults(c.file, kSixNumber, {}, {}, settings);
+        const std::optional<ChangeOutcome> result = Import(c.file, kSixNumber);
         const ResultsReading file = ReadResultsText(ReadFile(c.file), kSixNumber, settings);
         const ResultsImportCounts counts = CountsOfFiles(before, History(), file, 7, 6);
-        EXPECT_EQ(result, counts.added > 0 ? 1 : kNothingNewToImport) << c.what;
+        EXPECT_EQ(result, counts.added > 0 ? ChangeOutcome::kReplaced : ChangeOutcome::kUnchanged) << c.what;
         ASSERT_FALSE(Messages().empty()) << c.what;
         EXPECT_EQ(Messages().back(), ResultsImportSummary(counts)) << c.what;
     }
@@ -205,7 +214,7 @@ TEST_F(ResultsImportTest, TheClosingMessageSaysWhatHappenedToEveryDrawingOfTheFi
     SetHistory(sample);
     messages = RecordingMessageSink();
     messages.ScriptAnswer(MessageAnswer::Yes);
-    ImportResults(published, kSixNumber, {}, {}, settings);
+    Import(published, kSixNumber);
     EXPECT_EQ(Messages().back(),
               "Results Import Successful\n\nNew drawings written: 1039\nAlready in the history: "
               "0\nOlder drawings left out (no room): 1474\nOldest drawings removed from the "
@@ -218,9 +227,11 @@ TEST_F(ResultsImportTest, DrawingsOfAnEarlierGameAreLeftOutAndCounted) {
     settings.sixNumberMax = 59;
     const std::string published = ReadFile(TestDataPath("shared/official/ny-lotto-6-59.csv"));
     const int era = DateKeyOf(2019, 1, 1);
-    const ResultsImportResult imported = ImportResultsText(published, kSixNumber, {{}, era}, {}, settings);
-    EXPECT_EQ(imported.result, 1);
-    EXPECT_EQ(imported.sectionMark, HistorySectionMark(History(), 7));
+    const Outcome<ResultsImported> imported =
+        ImportResultsText(published, kSixNumber, {{}, era}, {}, settings, Ask);
+    ASSERT_TRUE(Shown(imported));
+    EXPECT_EQ(imported->change, ChangeOutcome::kReplaced);
+    EXPECT_EQ(imported->sectionMark, HistorySectionMark(History(), 7));
     const std::size_t fromEra = SectionDrawingWords(History(), 7).size() / 7;
     EXPECT_EQ(ReadResultsText(published, kSixNumber, settings, {}, era).drawings.size(), fromEra);
     ResultsImportCounts counts;

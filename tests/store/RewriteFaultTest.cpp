@@ -6,6 +6,8 @@
 #include "store/HistoryRewrite.h"
 #include "store/ManualEntry.h"
 #include "store/ResultsImport.h"
+#include "tests/support/FaultInjectingFileSystem.h"
+#include "tests/support/RecordingMessageSink.h"
 
 #include "tests/store/StoreFixture.h"
 
@@ -87,17 +89,20 @@ protected:
     bool Run(const Rewrite& rewrite, FileSystem& files) const {
         switch (rewrite.operation) {
         case Operation::kImportNew:
-            return ImportNew("import.txt", 2, true, {}, false, settings, {}, files) == 1;
+            return Replaced(ImportNew("import.txt", 2, true, {}, false, settings, {}, files));
         case Operation::kImportAppend:
-            return ImportAppend("import.txt", 2, false, {}, false, settings, files) == 1;
-        case Operation::kImportResults:
-            return ImportResults("import.txt", 2, {}, {}, settings, files) == 1;
+            return Replaced(ImportAppend("import.txt", 2, false, {}, false, settings, files));
+        case Operation::kImportResults: {
+            const Outcome<ResultsImported> imported =
+                ImportResults("import.txt", 2, {}, {}, settings, Ask, files);
+            return Shown(imported) && imported->change == ChangeOutcome::kReplaced;
+        }
         case Operation::kAppendEntry:
-            return AppendEntry("01/02/98 007", 0, true, settings, files) == 1;
+            return Shown(AppendEntry("01/02/98 007", 0, true, settings, files));
         case Operation::kBackupReplacingOld:
-            return BackupHistoryFile(settings, files) == BackupOutcome::kCompleted;
+            return Completed(BackupHistoryFile(settings, Ask, files));
         case Operation::kRestore:
-            return RestoreHistoryFile(settings, files) == BackupOutcome::kCompleted;
+            return Completed(RestoreHistoryFile(settings, Ask, files));
         }
         return false;
     }
@@ -167,7 +172,7 @@ TEST_F(RewriteFaultTest, RealWriteFailureLeavesTheHistoryAndNamesTheCause) {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit small{16, 16};
         setrlimit(RLIMIT_FSIZE, &small);
-        const bool refused = AppendEntry("123", 0, false, settings) == 0;
+        const bool refused = !Shown(AppendEntry("123", 0, false, settings));
         const bool named =
             Messages() == std::vector<std::string>{NotWrittenMessage(kHistoryLabel, FileFault::kNoSpace)};
         _exit(refused && named ? 0 : 1);
@@ -189,7 +194,7 @@ TEST_F(RewriteFaultTest, KilledImportLeavesTheOldOrTheNewHistory) {
     const std::string oldHistory = ReadFile(TestDataPath("shared/sample-vtrmain.dat"));
     SetHistory(oldHistory);
     const auto start = std::chrono::steady_clock::now();
-    ASSERT_EQ(ImportNew("import.txt", 0, true, {}, false, settings), 1);
+    ASSERT_TRUE(Replaced(ImportNew("import.txt", 0, true, {}, false, settings)));
     const auto took = std::chrono::steady_clock::now() - start;
     const std::string newHistory = History();
 
@@ -202,7 +207,7 @@ TEST_F(RewriteFaultTest, KilledImportLeavesTheOldOrTheNewHistory) {
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            _exit(ImportNew("import.txt", 0, true, {}, false, settings) == 1 ? 0 : 1);
+            _exit(Replaced(ImportNew("import.txt", 0, true, {}, false, settings)) ? 0 : 1);
         }
         usleep(static_cast<useconds_t>(delay(random)));
         kill(child, SIGKILL);

@@ -2,7 +2,10 @@
 
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
+#include "store/HistoryBackup.h"
 #include "store/HistoryFile.h"
+#include "store/HistoryRewrite.h"
+#include "tests/support/RecordingMessageSink.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +23,19 @@ protected:
     void SetHistory(std::string_view content) const { WriteFile(std::string(kHistoryFileName), content); }
     std::vector<std::string> Messages() const { return messages.texts(); }
     static bool WorkFilesLeft() { return WorkFilesLeftIn("."); }
+
+    // The engine's messages shown through the recording sink, as the programs show them; true when the
+    // routine gave its value.
+    template <class T> static bool Shown(const Outcome<T>& outcome) { return ShowOutcome(outcome); }
+    // Shown, and the history (or backup) replaced.
+    static bool Replaced(const Outcome<ChangeOutcome>& outcome) {
+        return ShowOutcome(outcome) && *outcome == ChangeOutcome::kReplaced;
+    }
+    static bool Completed(const Outcome<BackupOutcome>& outcome) {
+        return ShowOutcome(outcome) && *outcome == BackupOutcome::kCompleted;
+    }
+    // The store's questions, put to the recording sink.
+    static bool Ask(const Question& question) { return AskThroughMessageBox(question); }
 
     TempWorkingDir directory;
     RecordingMessageSink messages;

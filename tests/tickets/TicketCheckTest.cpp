@@ -25,6 +25,15 @@ std::vector<Ticket> TicketsOf(const std::string& text, const TicketGame& game) {
 }
 
 // "drawing:tier:prize" for every win, the prize empty for a jackpot or an amount not known.
+// The check, or an empty one and a failure when it was refused.
+TicketCheck Checked(Outcome<TicketCheck> check) {
+    if (check.refused()) {
+        ADD_FAILURE() << check.refusal().text;
+        return {};
+    }
+    return std::move(check).value();
+}
+
 std::vector<std::string> WinsOf(const TicketCheck& check) {
     std::vector<std::string> wins;
     for (const TicketWin& win : check.wins) {
@@ -61,9 +70,8 @@ TEST(TicketCheckTest, EveryPowerballTierFromADrawingBuiltForIt) {
         }
     }
     const PowerballDrawTable table = test::MakePowerballTable(5, rows, true);
-    const TicketCheck check = CheckTickets(kPowerballGame, TicketsOf("5 4 3 2 1 + 6", kPowerballGame),
-                                           DrawingsOf(table), PrizeTableFor(kPowerballGame));
-    ASSERT_EQ(check.refusal, "");
+    const TicketCheck check = Checked(CheckTickets(kPowerballGame, TicketsOf("5 4 3 2 1 + 6", kPowerballGame),
+                                                   DrawingsOf(table), PrizeTableFor(kPowerballGame)));
     EXPECT_EQ(WinsOf(check),
               (std::vector<std::string>{"1:0+1:4", "3:1+1:4", "5:2+1:7", "6:3+0:7", "7:3+1:100", "8:4+0:100",
                                         "9:4+1:50000", "10:5+0:1000000", "11:5+1:"}));
@@ -88,7 +96,7 @@ TEST(TicketCheckTest, LottoTicketsWinTheirGamesTiers) {
         6, {{1, 2, 3, 40, 41, 42}, {1, 2, 40, 41, 42, 43}, {6, 5, 4, 3, 2, 1}, {1, 2, 3, 4, 5, 49}});
     const TicketGame game{kSixNumber, 6, 49, 0};
     const TicketCheck check =
-        CheckTickets(game, TicketsOf("1 2 3 4 5 6", game), DrawingsOf(table), PrizeTableFor(game));
+        Checked(CheckTickets(game, TicketsOf("1 2 3 4 5 6", game), DrawingsOf(table), PrizeTableFor(game)));
     EXPECT_EQ(WinsOf(check), (std::vector<std::string>{"0:3:", "2:6:", "3:5:"}));
     EXPECT_EQ(check.summary.winsOfUnknownAmount, 2);
     EXPECT_EQ(check.summary.spentCents, std::nullopt);
@@ -114,8 +122,9 @@ const std::string kLimitedTickets = "1 2 3 4 5 + 6\n"
                                     "1 2 3 4 5 + 6 ; from 02/01/2026\n";
 
 TEST(TicketCheckTest, ATicketIsCheckedOnlyAgainstTheDrawingsOfItsDays) {
-    const TicketCheck check = CheckTickets(kPowerballGame, TicketsOf(kLimitedTickets, kPowerballGame),
-                                           DrawingsOf(JackpotsInJanuary()), PrizeTableFor(kPowerballGame));
+    const TicketCheck check =
+        Checked(CheckTickets(kPowerballGame, TicketsOf(kLimitedTickets, kPowerballGame),
+                             DrawingsOf(JackpotsInJanuary()), PrizeTableFor(kPowerballGame)));
     EXPECT_EQ(LinesAndDatesOf(check),
               (std::vector<std::string>{"1@2026-01-03", "4@2026-01-03", "1@2026-01-07", "2@2026-01-07", "1@",
                                         "1@2026-01-10", "2@2026-01-10", "1@2026-01-14", "3@2026-01-14",
@@ -128,20 +137,19 @@ TEST(TicketCheckTest, ATicketIsCheckedOnlyAgainstTheDrawingsOfItsDays) {
 TEST(TicketCheckTest, ASinceDateAndAFirstDrawingNarrowTheDrawings) {
     const std::vector<Ticket> tickets = TicketsOf(kLimitedTickets, kPowerballGame);
     const DrawingsToCheck drawings = DrawingsOf(JackpotsInJanuary());
-    const TicketCheck since =
-        CheckTickets(kPowerballGame, tickets, drawings, PrizeTableFor(kPowerballGame), {20260110, 0});
+    const TicketCheck since = Checked(
+        CheckTickets(kPowerballGame, tickets, drawings, PrizeTableFor(kPowerballGame), {20260110, 0}));
     EXPECT_EQ(LinesAndDatesOf(since),
               (std::vector<std::string>{"1@2026-01-10", "2@2026-01-10", "1@2026-01-14", "3@2026-01-14",
                                         "5@2026-01-14"}));
     EXPECT_EQ(since.summary.drawings, 2);
     const TicketCheck newest =
-        CheckTickets(kPowerballGame, tickets, drawings, PrizeTableFor(kPowerballGame), {0, 4});
+        Checked(CheckTickets(kPowerballGame, tickets, drawings, PrizeTableFor(kPowerballGame), {0, 4}));
     EXPECT_EQ(LinesAndDatesOf(newest),
               (std::vector<std::string>{"1@2026-01-14", "3@2026-01-14", "5@2026-01-14"}));
     const TicketCheck none =
-        CheckTickets(kPowerballGame, tickets, drawings, PrizeTableFor(kPowerballGame), {0, 9});
+        Checked(CheckTickets(kPowerballGame, tickets, drawings, PrizeTableFor(kPowerballGame), {0, 9}));
     EXPECT_EQ(none.summary.drawings, 0);
-    EXPECT_EQ(none.refusal, "");
 }
 
 TEST(TicketCheckTest, AnUndatedHistoryLeavesOutTicketsWithDaysAndRefusesASinceDate) {
@@ -150,24 +158,25 @@ TEST(TicketCheckTest, AnUndatedHistoryLeavesOutTicketsWithDaysAndRefusesASinceDa
     table.dates.clear();
     const std::vector<Ticket> tickets = TicketsOf(kLimitedTickets, kPowerballGame);
     const TicketCheck check =
-        CheckTickets(kPowerballGame, tickets, DrawingsOf(table), PrizeTableFor(kPowerballGame));
+        Checked(CheckTickets(kPowerballGame, tickets, DrawingsOf(table), PrizeTableFor(kPowerballGame)));
     EXPECT_EQ(check.summary.tickets, 1);
     EXPECT_EQ(check.summary.ticketsLeftOut, 5);
     EXPECT_EQ(check.summary.plays, 5);
     EXPECT_EQ(check.wins.size(), 5U);
-    const TicketCheck refused = CheckTickets(kPowerballGame, tickets, DrawingsOf(table),
-                                             PrizeTableFor(kPowerballGame), {20260101, 0});
-    EXPECT_EQ(refused.refusal, "The undated history has no dates: tickets are checked since 01/01/2026 only "
-                               "against the dated history.");
-    EXPECT_TRUE(refused.wins.empty());
-    EXPECT_EQ(refused.summary.plays, 0);
+    const Outcome<TicketCheck> refused = CheckTickets(kPowerballGame, tickets, DrawingsOf(table),
+                                                      PrizeTableFor(kPowerballGame), {20260101, 0});
+    ASSERT_TRUE(refused.refused());
+    EXPECT_EQ(refused.refusal().text,
+              "The undated history has no dates: tickets are checked since 01/01/2026 "
+              "only against the dated history.");
 }
 
 TEST(TicketCheckTest, TicketsOfAnotherGameAreRefused) {
     const TicketGame game{kFiveNumber, 5, 39, 0};
-    const TicketCheck check = CheckTickets(game, TicketsOf("1 2 3 4 5", game),
-                                           DrawingsOf(JackpotsInJanuary()), PrizeTableFor(game));
-    EXPECT_EQ(check.refusal, "These are 5 Number tickets; the history is of the Power Ball game.");
+    const Outcome<TicketCheck> check = CheckTickets(game, TicketsOf("1 2 3 4 5", game),
+                                                    DrawingsOf(JackpotsInJanuary()), PrizeTableFor(game));
+    ASSERT_TRUE(check.refused());
+    EXPECT_EQ(check.refusal().text, "These are 5 Number tickets; the history is of the Power Ball game.");
 }
 
 // The check against a plain reference: every ticket against every drawing, balls counted one by one,
@@ -235,7 +244,7 @@ TEST(TicketCheckTest, AgreesWithCountingEveryTicketAgainstEveryDrawing) {
             }
         }
     }
-    const TicketCheck check = CheckTickets(game, tickets, DrawingsOf(table), prizes, scope);
+    const TicketCheck check = Checked(CheckTickets(game, tickets, DrawingsOf(table), prizes, scope));
     std::vector<std::string> found;
     for (const TicketWin& win : check.wins) {
         const WinRecord record = RecordOf(check, win);
@@ -258,8 +267,9 @@ DigitDrawTable DigitTable(int section, const std::vector<int>& numbers) {
 TEST(TicketCheckTest, StraightWinsInItsOrderAndBoxInAnyOrderWithItsDigitsRepeatedAlike) {
     const TicketGame game{kThreeNumber, 3, 9, 0};
     const DigitDrawTable table = DigitTable(0, {121, 112, 122, 123, 321, 1000, 7});
-    const TicketCheck check = CheckTickets(game, TicketsOf("112 box\n123\n123 box\n700 box\n007\n", game),
-                                           DrawingsOf(table), PrizeTableFor(game));
+    const TicketCheck check =
+        Checked(CheckTickets(game, TicketsOf("112 box\n123\n123 box\n700 box\n007\n", game),
+                             DrawingsOf(table), PrizeTableFor(game)));
     EXPECT_EQ(LinesAndDatesOf(check), (std::vector<std::string>{"1@", "1@", "2@", "3@", "3@", "4@", "5@"}));
     EXPECT_EQ(WinsOf(check), (std::vector<std::string>{"0:box-3:", "1:box-3:", "3:straight:", "3:box-6:",
                                                        "4:box-6:", "6:box-3:", "6:straight:"}));
@@ -271,8 +281,8 @@ TEST(TicketCheckTest, FourNumberBoxesPayByTheOrdersTheirDigitsCanBeDrawnIn) {
     const TicketGame game{kFourNumber, 4, 9, 0};
     const DigitDrawTable table = DigitTable(2, {3211, 2121, 2111, 4321, 1234});
     const TicketCheck check =
-        CheckTickets(game, TicketsOf("1123 box\n1122 box\n1112 box\n1234 box\n1234\n", game),
-                     DrawingsOf(table), PrizeTableFor(game));
+        Checked(CheckTickets(game, TicketsOf("1123 box\n1122 box\n1112 box\n1234 box\n1234\n", game),
+                             DrawingsOf(table), PrizeTableFor(game)));
     EXPECT_EQ(WinsOf(check), (std::vector<std::string>{"0:box-12:", "1:box-6:", "2:box-4:", "3:box-24:",
                                                        "4:box-24:", "4:straight:"}));
 }
@@ -281,8 +291,8 @@ TEST(TicketCheckTest, ATicketWhoseTierTheTableDoesNotPayWinsNothing) {
     const TicketGame game{kThreeNumber, 3, 9, 0};
     PrizeTable straightOnly;
     straightOnly.tiers.push_back(StraightTier(PrizeKind::kFixed, 500));
-    const TicketCheck check =
-        CheckTickets(game, TicketsOf("123 box\n123\n", game), DrawingsOf(DigitTable(0, {123})), straightOnly);
+    const TicketCheck check = Checked(CheckTickets(game, TicketsOf("123 box\n123\n", game),
+                                                   DrawingsOf(DigitTable(0, {123})), straightOnly));
     EXPECT_EQ(WinsOf(check), (std::vector<std::string>{"0:straight:500"}));
     EXPECT_EQ(check.summary.plays, 2);
 }

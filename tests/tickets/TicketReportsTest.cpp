@@ -24,7 +24,8 @@ TicketCheck CheckOfDecember(bool dated, CheckScope scope, const PrizeTable& priz
                                                                {"26/12/05", {3, 11, 17, 21, 50, 7}}},
                                                               dated);
     return CheckTickets(kPowerballGame, ReadTicketsText(tickets, kPowerballGame).tickets, DrawingsOf(table),
-                        prizes, scope);
+                        prizes, scope)
+        .value();
 }
 
 TEST(TicketReportsTest, TheNewWinsAreOneLinePerDrawing) {

@@ -73,11 +73,11 @@ LottoResult RunLotto(int game, int operation, const GameSettings& settings, cons
     if (game == kPowerball) {
         PowerballDrawTable table(true);
         table.Load(settings.powerballBalls);
-        return ApplyPowerballOperation(operation, table, {}, settings, SetupChoices(), random);
+        return ApplyPowerballOperation(operation, table, {}, settings, SetupChoices(), random).value();
     }
     LottoDrawTable table(SectionNumber(game, true));
     table.Load();
-    return ApplyLottoOperation(operation, table, {}, settings, SetupChoices(), random);
+    return ApplyLottoOperation(operation, table, {}, settings, SetupChoices(), random).value();
 }
 
 void Save(MainWindow& frame, const QDir& directory, const QString& name) {

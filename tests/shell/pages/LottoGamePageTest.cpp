@@ -89,14 +89,20 @@ protected:
         if (request.game == kPowerballPage) {
             PowerballDrawTable table(dated);
             table.Load(settings.powerballBalls);
-            return PowerballListLines(table, ApplyPowerballOperation(request.operation, table, inputs,
-                                                                     settings, SetupChoices(), random))
+            Notices notices;
+            return PowerballListLines(table,
+                                      *ApplyPowerballOperation(request.operation, table, inputs, settings,
+                                                               SetupChoices(), random),
+                                      notices)
                 .ToStrings();
         }
         LottoDrawTable table(SectionNumber(request.game, dated));
         table.Load();
-        return LottoListLines(table, ApplyLottoOperation(request.operation, table, inputs, settings,
-                                                         SetupChoices(), random))
+        Notices notices;
+        return LottoListLines(
+                   table,
+                   *ApplyLottoOperation(request.operation, table, inputs, settings, SetupChoices(), random),
+                   notices)
             .ToStrings();
     }
 
@@ -375,15 +381,15 @@ TEST_F(LottoGamePageTest, ComparesAPickFileWithTheTablesAsLoaded) {
     ASSERT_NE(page, nullptr);
     PowerballDrawTable dated(true);
     dated.Load(ReadGameSettings(profile, GameSettingKeys::All())->powerballBalls);
-    const std::string report = page->ComparePickFile("picks.txt", true);
-    EXPECT_EQ(report, dated.ComparePicks("picks.txt"));
+    const std::string report = page->ComparePickFile("picks.txt", true).value();
+    EXPECT_EQ(report, dated.ComparePicks("picks.txt").value());
     EXPECT_NE(report.find('\n'), std::string::npos);
 
     LottoDrawTable undated(SectionNumber(kSixNumber, false));
     undated.Load();
     sheet->SetActivePage(kSixNumberPage);
-    EXPECT_EQ(sheet->pageAs<LottoGamePage>(kSixNumberPage)->ComparePickFile("picks.txt", false),
-              undated.ComparePicks("picks.txt"));
+    EXPECT_EQ(sheet->pageAs<LottoGamePage>(kSixNumberPage)->ComparePickFile("picks.txt", false).value(),
+              undated.ComparePicks("picks.txt").value());
 }
 
 // Printing the list of a lotto page heads every page with that game.
