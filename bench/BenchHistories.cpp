@@ -4,6 +4,9 @@
 #include "store/HistoryFile.h"
 
 #include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdint>
 
 namespace vantorel::bench {
 
@@ -60,6 +63,50 @@ std::string FullHistoryWith(const GameSettings& settings, const std::vector<std:
                                                            NumbersPerDrawing(gameType, settings));
     }
     return history;
+}
+
+std::string ModernPowerballResults() {
+    using namespace std::chrono;
+    const sys_days first = year{2010} / February / 3;
+    const sys_days mondaysFrom = year{2021} / August / 23;
+    const sys_days narrowerPowerball = year{2012} / January / 15;
+    const sys_days todaysMatrix = year{2015} / October / 7;
+    std::uint32_t state = 20100203;
+    const auto next = [&state](int highest) {
+        state = state * 1103515245U + 12345U;
+        return static_cast<int>((state >> 16) % static_cast<std::uint32_t>(highest)) + 1;
+    };
+    std::vector<std::string> lines;
+    for (sys_days day = year{2025} / October / 4; day >= first; day -= days{1}) {
+        const weekday weekdayOfDay{day};
+        if (weekdayOfDay != Wednesday && weekdayOfDay != Saturday &&
+            !(weekdayOfDay == Monday && day >= mondaysFrom)) {
+            continue;
+        }
+        const int whiteBalls = day >= todaysMatrix ? 69 : 59;
+        const int powerBalls = day >= todaysMatrix ? 26 : day >= narrowerPowerball ? 35 : 39;
+        std::array<int, 5> balls{};
+        for (std::size_t i = 0; i < balls.size(); ++i) {
+            do {
+                balls[i] = next(whiteBalls);
+            } while (std::find(balls.begin(), balls.begin() + static_cast<std::ptrdiff_t>(i), balls[i]) !=
+                     balls.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+        std::sort(balls.begin(), balls.end());
+        const year_month_day date{day};
+        std::string line = Padded(static_cast<int>(static_cast<unsigned>(date.month())), 2) + '/' +
+                           Padded(static_cast<int>(static_cast<unsigned>(date.day())), 2) + '/' +
+                           std::to_string(static_cast<int>(date.year())) + ',';
+        for (const int ball : balls) {
+            line += Padded(ball, 2) + ' ';
+        }
+        lines.push_back(line + Padded(next(powerBalls), 2) + ',' + std::to_string(next(5)) + '\n');
+    }
+    std::string text = "Draw Date,Winning Numbers,Multiplier\n";
+    for (const std::string& line : lines) {
+        text += line;
+    }
+    return text;
 }
 
 } // namespace vantorel::bench

@@ -1,16 +1,21 @@
 // The most heap memory that reading a large results file or settings file holds at once, against the
-// file's size: an 8 MiB results file (the largest an import takes) in three layouts, and a 1 MiB settings
-// file (the largest the store reads) read and written. The allowance is twice the file plus 8 MiB; the
-// counters give the peak, the file and the allowance in MiB.
+// file's size: an 8 MiB results file (the largest an import takes) in four layouts (one of them a JSON
+// array), and a 1 MiB settings file (the largest the store reads) read and written. The allowance is twice
+// the file plus 8 MiB; the counters give the peak, the file and the allowance in MiB. Then the updates of
+// the Power Ball history from the loopback address (FetchBench times them): the first, which fetches and
+// writes the whole file, and the second, which finds nothing new; the server's own copies of the file count.
 
 #include "bench/BenchHistories.h"
+#include "platform/GamePresets.h"
 #include "platform/GameSettings.h"
-#include "platform/MessageBox.h"
 #include "settings/IniProfileStore.h"
 #include "store/DataImport.h"
 #include "store/HistoryFile.h"
+#include "store/KeptValidators.h"
 #include "store/ResultsImport.h"
+#include "tests/support/LoopbackHttpServer.h"
 #include "tests/support/TestFiles.h"
+#include "update/ResultsUpdate.h"
 
 #include "bench/SteadyBench.h"
 
@@ -146,6 +151,29 @@ std::string DrawingLines(std::size_t size) {
     return text;
 }
 
+// The same drawings as a JSON array as New York's portal returns it, one object a line.
+std::string JsonDrawings(std::size_t size) {
+    std::string objects;
+    for (int year = 1984; year <= 2083; ++year) {
+        for (int month = 1; month <= 12; ++month) {
+            for (int day = 1; day <= 28; ++day) {
+                objects += ",{\"draw_date\":\"" + std::to_string(year) + '-' + bench::Padded(month, 2) + '-' +
+                           bench::Padded(day, 2) + "T00:00:00.000\",\"winning_numbers\":\"" +
+                           std::to_string(day) + ' ' + std::to_string(day + 1) + ' ' +
+                           std::to_string(month + 2) + ' ' + std::to_string(month + 16) + ' ' +
+                           std::to_string(year % 7 + 32) + "\",\"multiplier\":\"2\"}\n";
+            }
+        }
+    }
+    std::string text = "[";
+    while (text.size() + objects.size() + 1 <= size) {
+        text += objects;
+    }
+    text += objects.substr(0, objects.rfind('\n', size - text.size() - 1) + 1);
+    text[1] = ' '; // no comma before the first object
+    return text + ']';
+}
+
 void ResultsFilePeak(benchmark::State& state, const std::string& text) {
     const test::TempWorkingDir directory;
     test::WriteFile("results.csv", text);
@@ -183,6 +211,32 @@ void SettingsFilePeak(benchmark::State& state) {
     ReportPeak(state, peak, text.size());
 }
 
+// The first update of an empty history, and the second with nothing new.
+void UpdatePeak(benchmark::State& state, const std::string& body, GameSettings settings, int eraStart) {
+    const test::TempWorkingDir directory;
+    ::setenv("no_proxy", "*", 1);
+    test::LoopbackHttpServer server;
+    test::HttpReply reply;
+    reply.body = body;
+    reply.etag = "\"published\"";
+    server.Serve("/rows.csv", reply);
+    ResultsUpdateRequest request;
+    request.gameType = kPowerball;
+    request.url = server.Url("/rows.csv");
+    request.eraStart = eraStart;
+    std::size_t first = 0;
+    std::size_t second = 0;
+    for (auto _ : state) {
+        std::filesystem::remove(std::string(kHistoryFileName));
+        std::filesystem::remove(std::string(kKeptValidatorsFileName));
+        first = std::max(first, PeakOf([&] { static_cast<void>(UpdateResults(request, settings, {})); }));
+        second = std::max(second, PeakOf([&] { static_cast<void>(UpdateResults(request, settings, {})); }));
+    }
+    state.counters["first_MiB"] = static_cast<double>(first) / kMiB;
+    state.counters["second_MiB"] = static_cast<double>(second) / kMiB;
+    state.counters["file_MiB"] = static_cast<double>(body.size()) / kMiB;
+}
+
 const bool kRegistered = [] {
     Steady(benchmark::RegisterBenchmark("ResultsFile8MiB/ShortWordsOnOneLine", ResultsFilePeak,
                                         Filled(kResultsFileSize, "ab", ' ')));
@@ -190,7 +244,15 @@ const bool kRegistered = [] {
                                         Filled(kResultsFileSize, "ab", '\n')));
     Steady(benchmark::RegisterBenchmark("ResultsFile8MiB/PublishedDrawings", ResultsFilePeak,
                                         DrawingLines(kResultsFileSize)));
+    Steady(benchmark::RegisterBenchmark("ResultsFile8MiB/JsonDrawings", ResultsFilePeak,
+                                        JsonDrawings(kResultsFileSize)));
     Steady(benchmark::RegisterBenchmark("SettingsFile1MiB/ReadAndWrite", SettingsFilePeak));
+    Steady(benchmark::RegisterBenchmark(
+        "Update/Powerball1997To2015", UpdatePeak,
+        test::ReadFile(test::TestDataPath("shared/official/powerball-1997-2015.csv")),
+        GameSettings{26, 49, 59, 42, 5}, 0));
+    Steady(benchmark::RegisterBenchmark("Update/ModernPowerball", UpdatePeak, bench::ModernPowerballResults(),
+                                        GameSettings{26, 49, 69, 26, 5}, DateKeyOf(2015, 10, 7)));
     return true;
 }();
 

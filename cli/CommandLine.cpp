@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "net/FetchRequest.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -23,6 +25,7 @@ const std::string_view kUsageText =
     "  vantorel-cli restore [--yes]\n"
     "  vantorel-cli settings [KEY=VALUE ...]\n"
     "  vantorel-cli settings --preset NAME | --presets\n"
+    "  vantorel-cli update GAME [--url URL] [--column NAME] [--timeout SECONDS] [--yes]\n"
     "  vantorel-cli --version | --help\n"
     "\n"
     "GAME: 3, 4, 5, 6 or pb\n"
@@ -66,6 +69,10 @@ const OptionTable kPatternOptions = {
     {"--dated", OptionKind::Flag}, {"--undated", OptionKind::Flag}, {"--reversed", OptionKind::Flag}};
 const OptionTable kYesOption = {{"--yes", OptionKind::Flag}};
 const OptionTable kSettingsOptions = {{"--preset", OptionKind::Value}, {"--presets", OptionKind::Flag}};
+const OptionTable kUpdateOptions = {{"--url", OptionKind::Value},
+                                    {"--column", OptionKind::Value},
+                                    {"--timeout", OptionKind::Value},
+                                    {"--yes", OptionKind::Flag}};
 const OptionTable kNoOptions = {};
 
 // Options that every command takes, before the command word or among its own options.
@@ -321,6 +328,37 @@ std::optional<CommandLine> ParseSettings(const std::vector<Option>& options,
     return forms <= 1 ? std::optional<CommandLine>(line) : std::nullopt;
 }
 
+// update: GAME, and the source's address, column and time allowed when given.
+std::optional<CommandLine> ParseUpdate(const std::vector<Option>& options,
+                                       const std::vector<std::string_view>& positionals) {
+    const std::optional<int> game = positionals.size() == 1 ? ParseGame(positionals[0]) : std::nullopt;
+    if (!game) {
+        return std::nullopt;
+    }
+    CommandLine line;
+    line.command = CliCommand::Update;
+    line.gameType = *game;
+    for (const Option& option : options) {
+        if (option.name == "--url") {
+            if (option.value.empty() || line.url) {
+                return std::nullopt;
+            }
+            line.url = std::string(option.value);
+        } else if (option.name == "--timeout") {
+            const std::optional<int> seconds = ParseSeed(option.value);
+            if (!seconds || *seconds < 1 || *seconds > kLongestFetchTimeout.count()) {
+                return std::nullopt;
+            }
+            line.timeout = seconds;
+        } else if (option.name == "--column" && option.value.empty()) {
+            return std::nullopt;
+        } else {
+            ApplyFlag(option, line);
+        }
+    }
+    return line;
+}
+
 struct CommandEntry {
     CliCommand command;
     const OptionTable* options;
@@ -336,6 +374,7 @@ const std::map<std::string_view, CommandEntry> kCommands = {
     {"backup", {CliCommand::Backup, &kYesOption}},
     {"restore", {CliCommand::Restore, &kYesOption}},
     {"settings", {CliCommand::Settings, &kSettingsOptions}},
+    {"update", {CliCommand::Update, &kUpdateOptions}},
 };
 
 // The command's own grammar, once its options and words are split.
@@ -351,6 +390,8 @@ std::optional<CommandLine> ParseCommand(CliCommand command, const std::vector<Op
         return ParseGameFileCommand(command, options, positionals);
     case CliCommand::Settings:
         return ParseSettings(options, positionals);
+    case CliCommand::Update:
+        return ParseUpdate(options, positionals);
     case CliCommand::Analyze:
     case CliCommand::Backup:
     case CliCommand::Restore:

@@ -20,6 +20,7 @@ enum class CliCommand {
     Backup,
     Restore,
     Settings,
+    Update,
     Help,
     Version
 };
@@ -41,7 +42,9 @@ struct CommandLine {
     bool reversed = false;
     bool yes = false;
     bool results = false; // import: a results file as published
-    std::string column;   // import --results: the header's name of the column where the numbers start
+    std::string column;   // import --results, update: the header's name of the column where the numbers start
+    std::optional<std::string> url;       // update --url
+    std::optional<int> timeout;           // update --timeout, in seconds
     std::vector<std::string> assignments; // settings KEY=VALUE
     std::optional<std::string> preset;    // settings --preset NAME
     bool listPresets = false;             // settings --presets

@@ -37,6 +37,8 @@ int RunCommand(const CommandLine& line, CliContext& context) {
         return RunRestore(line, context);
     case CliCommand::Settings:
         return RunSettings(line, context);
+    case CliCommand::Update:
+        return RunUpdate(line, context);
     case CliCommand::Help:
     case CliCommand::Version:
         break; // answered by main before the settings store is touched

@@ -26,8 +26,12 @@ int PrintSettings(const ProfileStore& profile, std::ostream& out) {
     return kExitDone;
 }
 
-int SaveSettings(ProfileStore& profile, const GameSettingChanges& changes) {
-    if (!WriteGameSettings(profile, changes)) {
+// Writes the changes, or the preset's values with the preset remembered as its game's.
+int SaveSettings(ProfileStore& profile, const GameSettingChanges& changes,
+                 const GamePreset* preset = nullptr) {
+    const bool saved =
+        preset != nullptr ? UseGamePreset(profile, *preset) : WriteGameSettings(profile, changes);
+    if (!saved) {
         MessageBox(SettingsNotSavedMessage(profile), MessageIcon::Stop);
         return kExitRefused;
     }
@@ -49,7 +53,7 @@ int UsePreset(std::string_view name, CliContext& context) {
         MessageBox(UnknownPresetMessage(name), MessageIcon::Stop);
         return kExitRefused;
     }
-    return SaveSettings(context.profile, preset->values);
+    return SaveSettings(context.profile, preset->values, preset);
 }
 
 } // namespace
@@ -57,7 +61,8 @@ int UsePreset(std::string_view name, CliContext& context) {
 int RunSettings(const CommandLine& line, CliContext& context) {
     if (line.listPresets) {
         for (const GamePreset& preset : kGamePresets) {
-            context.out << PresetListLine(preset) << '\n';
+            const bool inForce = PresetInForce(context.profile, static_cast<int>(preset.game)) == &preset;
+            context.out << PresetListLine(preset) << (inForce ? "  (in force)" : "") << '\n';
         }
         return kExitDone;
     }

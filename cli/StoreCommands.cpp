@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "platform/GamePresets.h"
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 #include "store/DataFileTexts.h"
@@ -55,8 +56,9 @@ int RunImport(const CommandLine& line, CliContext& context) {
     }
     const std::filesystem::path importFile(line.input);
     if (line.results) {
-        const Outcome<ResultsImported> imported =
-            ImportResults(importFile, line.gameType, line.column, {}, *settings, AskThroughMessageBox);
+        const Outcome<ResultsImported> imported = ImportResults(
+            importFile, line.gameType, {line.column, EraInForce(context.profile, line.gameType)}, {},
+            *settings, AskThroughMessageBox);
         if (!ShowOutcome(imported)) {
             return kExitRefused;
         }

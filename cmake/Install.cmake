@@ -47,6 +47,8 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/VantorelBuild.h.in ${generated}/Vantore
 add_library(vantorel_build_info INTERFACE)
 target_include_directories(vantorel_build_info INTERFACE ${generated})
 target_link_libraries(vantorel-cli PRIVATE vantorel_build_info)
+# The update names the program and its version to the servers it fetches from.
+target_link_libraries(cli_commands PRIVATE vantorel_build_info)
 
 if(TARGET vantorel)
     target_sources(vantorel PRIVATE ${PROJECT_SOURCE_DIR}/res/icons/icons.qrc)
@@ -169,6 +171,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${VANTOREL_DEBIAN_REVISION})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# libcurl is loaded when a results file is fetched, so the programs do not name it among their libraries.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4")
 # ca-certificates: the system's certificates, against which results are fetched over HTTPS.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, ca-certificates")
 configure_file(${PROJECT_SOURCE_DIR}/packaging/CPackProjectConfig.cmake.in ${generated}/CPackProjectConfig.cmake

@@ -1,6 +1,7 @@
 #include "net/Fetch.h"
 
 #include "net/CurlFailure.h"
+#include "net/CurlLibrary.h"
 
 #include <curl/curl.h>
 
@@ -16,29 +17,22 @@ namespace {
 constexpr long kHttpOk = 200;
 constexpr long kHttpNotModified = 304;
 
-// libcurl's global set-up, done once by whichever thread fetches first (libcurl is never torn down: the
-// program may fetch until it ends).
-void InitializeTransferLibrary() {
-    static const CURLcode initialized = curl_global_init(CURL_GLOBAL_DEFAULT);
-    static_cast<void>(initialized);
-}
-
 struct EasyHandleCleanup {
-    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+    void operator()(CURL* handle) const { Curl().easyCleanup(handle); }
 };
 using EasyHandle = std::unique_ptr<CURL, EasyHandleCleanup>;
 
 struct HeaderListCleanup {
-    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+    void operator()(curl_slist* list) const { Curl().slistFreeAll(list); }
 };
 using HeaderList = std::unique_ptr<curl_slist, HeaderListCleanup>;
 
 struct UrlCleanup {
-    void operator()(CURLU* url) const { curl_url_cleanup(url); }
+    void operator()(CURLU* url) const { Curl().urlCleanup(url); }
 };
 
 struct TextCleanup {
-    void operator()(char* text) const { curl_free(text); }
+    void operator()(char* text) const { Curl().free(text); }
 };
 
 // What the callbacks of one transfer collect.
@@ -54,7 +48,7 @@ struct Transfer {
 
 long ResponseCode(CURL* handle) {
     long code = 0;
-    curl_easy_getinfo(handle, CURLINFO_RESPONSE_CODE, &code);
+    Curl().easyGetinfo(handle, CURLINFO_RESPONSE_CODE, &code);
     return code;
 }
 
@@ -107,7 +101,7 @@ std::size_t OnBody(char* data, std::size_t size, std::size_t count, void* user) 
     }
     if (transfer.body.empty()) {
         curl_off_t announced = -1;
-        curl_easy_getinfo(transfer.handle, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced);
+        Curl().easyGetinfo(transfer.handle, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &announced);
         if (announced > 0) {
             transfer.body.reserve(std::min(static_cast<std::size_t>(announced), transfer.bodyLimit));
         }
@@ -144,7 +138,7 @@ bool FitsInHeader(std::string_view value) {
 HeaderList ConditionalHeaders(const HttpValidators& validators) {
     curl_slist* list = nullptr;
     const auto add = [&list](const std::string& line) {
-        if (curl_slist* longer = curl_slist_append(list, line.c_str())) {
+        if (curl_slist* longer = Curl().slistAppend(list, line.c_str())) {
             list = longer;
         }
     };
@@ -162,12 +156,12 @@ bool IsConditional(const HttpValidators& validators) {
 }
 
 std::string HostOf(const char* url) {
-    std::unique_ptr<CURLU, UrlCleanup> parsed(curl_url());
-    if (!parsed || url == nullptr || curl_url_set(parsed.get(), CURLUPART_URL, url, 0) != CURLUE_OK) {
+    std::unique_ptr<CURLU, UrlCleanup> parsed(Curl().url());
+    if (!parsed || url == nullptr || Curl().urlSet(parsed.get(), CURLUPART_URL, url, 0) != CURLUE_OK) {
         return {};
     }
     char* host = nullptr;
-    if (curl_url_get(parsed.get(), CURLUPART_HOST, &host, 0) != CURLUE_OK) {
+    if (Curl().urlGet(parsed.get(), CURLUPART_HOST, &host, 0) != CURLUE_OK) {
         return {};
     }
     const std::unique_ptr<char, TextCleanup> owned(host);
@@ -215,33 +209,33 @@ std::chrono::seconds Bounded(std::chrono::seconds timeout) {
 
 void SetOptions(CURL* handle, const FetchRequest& request, Transfer& transfer, curl_slist* headers,
                 std::string& errorText) {
-    curl_easy_setopt(handle, CURLOPT_URL, request.url.c_str());
-    curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(handle, CURLOPT_MAXREDIRS, static_cast<long>(kMostFetchRedirects));
-    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, static_cast<long>(request.connectTimeout.count()));
-    curl_easy_setopt(handle, CURLOPT_TIMEOUT, static_cast<long>(request.totalTimeout.count()));
-    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(handle, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl_easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, 2L);
-    curl_easy_setopt(handle, CURLOPT_ACCEPT_ENCODING, ""); // every compression libcurl can undo
-    curl_easy_setopt(handle, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(request.bodyLimit));
-    curl_easy_setopt(handle, CURLOPT_USERAGENT, request.userAgent.c_str());
-    curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorText.data());
-    curl_easy_setopt(handle, CURLOPT_HTTPHEADER, headers);
-    curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, &OnHeader);
-    curl_easy_setopt(handle, CURLOPT_HEADERDATA, &transfer);
-    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &OnBody);
-    curl_easy_setopt(handle, CURLOPT_WRITEDATA, &transfer);
-    curl_easy_setopt(handle, CURLOPT_SOCKOPTFUNCTION, &OnSocketMade);
-    curl_easy_setopt(handle, CURLOPT_SOCKOPTDATA, &transfer);
-    curl_easy_setopt(handle, CURLOPT_PREREQFUNCTION, &OnRequestReady);
-    curl_easy_setopt(handle, CURLOPT_PREREQDATA, &transfer);
+    Curl().easySetopt(handle, CURLOPT_URL, request.url.c_str());
+    Curl().easySetopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
+    Curl().easySetopt(handle, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    Curl().easySetopt(handle, CURLOPT_FOLLOWLOCATION, 1L);
+    Curl().easySetopt(handle, CURLOPT_MAXREDIRS, static_cast<long>(kMostFetchRedirects));
+    Curl().easySetopt(handle, CURLOPT_CONNECTTIMEOUT, static_cast<long>(request.connectTimeout.count()));
+    Curl().easySetopt(handle, CURLOPT_TIMEOUT, static_cast<long>(request.totalTimeout.count()));
+    Curl().easySetopt(handle, CURLOPT_NOSIGNAL, 1L);
+    Curl().easySetopt(handle, CURLOPT_SSL_VERIFYPEER, 1L);
+    Curl().easySetopt(handle, CURLOPT_SSL_VERIFYHOST, 2L);
+    Curl().easySetopt(handle, CURLOPT_ACCEPT_ENCODING, ""); // every compression libcurl can undo
+    Curl().easySetopt(handle, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(request.bodyLimit));
+    Curl().easySetopt(handle, CURLOPT_USERAGENT, request.userAgent.c_str());
+    Curl().easySetopt(handle, CURLOPT_ERRORBUFFER, errorText.data());
+    Curl().easySetopt(handle, CURLOPT_HTTPHEADER, headers);
+    Curl().easySetopt(handle, CURLOPT_HEADERFUNCTION, &OnHeader);
+    Curl().easySetopt(handle, CURLOPT_HEADERDATA, &transfer);
+    Curl().easySetopt(handle, CURLOPT_WRITEFUNCTION, &OnBody);
+    Curl().easySetopt(handle, CURLOPT_WRITEDATA, &transfer);
+    Curl().easySetopt(handle, CURLOPT_SOCKOPTFUNCTION, &OnSocketMade);
+    Curl().easySetopt(handle, CURLOPT_SOCKOPTDATA, &transfer);
+    Curl().easySetopt(handle, CURLOPT_PREREQFUNCTION, &OnRequestReady);
+    Curl().easySetopt(handle, CURLOPT_PREREQDATA, &transfer);
     if (*transfer.progress) {
-        curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
-        curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, &OnProgress);
-        curl_easy_setopt(handle, CURLOPT_XFERINFODATA, &transfer);
+        Curl().easySetopt(handle, CURLOPT_NOPROGRESS, 0L);
+        Curl().easySetopt(handle, CURLOPT_XFERINFOFUNCTION, &OnProgress);
+        Curl().easySetopt(handle, CURLOPT_XFERINFODATA, &transfer);
     }
 }
 
@@ -290,8 +284,10 @@ FetchResult Fetch(const FetchRequest& asked, const FetchProgressCallback& progre
     if (!IsWebAddress(request.url)) {
         return Failed(request, FetchFailure::kBadAddress, {});
     }
-    InitializeTransferLibrary();
-    const EasyHandle handle(curl_easy_init());
+    if (!Curl().problem.empty()) {
+        return Failed(request, FetchFailure::kOther, {.detail = Curl().problem});
+    }
+    const EasyHandle handle(Curl().easyInit());
     if (!handle) {
         return Failed(request, FetchFailure::kOther, {.detail = "the transfer library could not start"});
     }
@@ -303,23 +299,23 @@ FetchResult Fetch(const FetchRequest& asked, const FetchProgressCallback& progre
     std::string errorText(CURL_ERROR_SIZE, '\0');
     SetOptions(handle.get(), request, transfer, headers.get(), errorText);
 
-    const CURLcode code = curl_easy_perform(handle.get());
+    const CURLcode code = Curl().easyPerform(handle.get());
     const long status = ResponseCode(handle.get());
     char* contentType = nullptr;
-    curl_easy_getinfo(handle.get(), CURLINFO_CONTENT_TYPE, &contentType);
+    Curl().easyGetinfo(handle.get(), CURLINFO_CONTENT_TYPE, &contentType);
     if (code == CURLE_OK) {
         return Finished(request, transfer, status, contentType);
     }
 
     char* lastUrl = nullptr;
-    curl_easy_getinfo(handle.get(), CURLINFO_EFFECTIVE_URL, &lastUrl);
+    Curl().easyGetinfo(handle.get(), CURLINFO_EFFECTIVE_URL, &lastUrl);
     long osError = 0;
-    curl_easy_getinfo(handle.get(), CURLINFO_OS_ERRNO, &osError);
+    Curl().easyGetinfo(handle.get(), CURLINFO_OS_ERRNO, &osError);
     const std::string host = HostOf(lastUrl != nullptr ? lastUrl : request.url.c_str());
     errorText.resize(std::min(errorText.find('\0'), errorText.size()));
     const FailureFacts facts{.host = host,
                              .httpStatus = static_cast<int>(status),
-                             .detail = errorText.empty() ? std::string_view(curl_easy_strerror(code))
+                             .detail = errorText.empty() ? std::string_view(Curl().easyStrerror(code))
                                                          : std::string_view(errorText)};
 
     FetchFailure failure = transfer.tooLarge ? FetchFailure::kTooLarge

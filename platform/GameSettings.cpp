@@ -1,5 +1,6 @@
 #include "platform/GameSettings.h"
 
+#include "platform/GamePresets.h"
 #include "platform/ProfileStore.h"
 
 #include <algorithm>
@@ -70,6 +71,30 @@ std::string BadSettingsMessage(const std::vector<std::size_t>& badKeys, const Ga
     return message + " on the Setup page, or with\n" + command + "\n\nOPERATION ABORTED";
 }
 
+// The game whose maximums or drawing shape the key holds.
+PresetGame GameOfKey(GameSettingKey key) {
+    switch (key) {
+    case GameSettingKey::FiveNumberMax:
+        return PresetGame::kFiveNumber;
+    case GameSettingKey::SixNumberMax:
+        return PresetGame::kSixNumber;
+    case GameSettingKey::PowerballGroup1Max:
+    case GameSettingKey::PowerballGroup2Max:
+    case GameSettingKey::PowerballBalls:
+        break;
+    }
+    return PresetGame::kPowerball;
+}
+
+// A key changed by hand ends the preset its game used: the game is no longer the preset's.
+void ForgetPresetOfKey(ProfileValues& values, GameSettingKey key) {
+    const std::string_view presetKey = PresetKeyOf(static_cast<int>(GameOfKey(key)));
+    const std::optional<std::string> remembered = values.Get(kPresetsSection, presetKey);
+    if (remembered && !remembered->empty()) {
+        values.Set(kPresetsSection, presetKey, "");
+    }
+}
+
 } // namespace
 
 std::optional<int> WholeNumberOf(std::string_view text) {
@@ -128,9 +153,14 @@ GameSettingTexts TextsAfterChanges(const GameSettingTexts& stored, const GameSet
 bool WriteGameSettings(ProfileStore& store, const GameSettingChanges& changes) {
     return store.Update([&changes](ProfileValues& values) {
         for (std::size_t i = 0; i < kGameSettingCount; ++i) {
-            if (changes[i]) {
-                values.Set(kSettingsSection, kGameSettingRules[i].key, std::to_string(*changes[i]));
+            if (!changes[i]) {
+                continue;
             }
+            const std::optional<std::string> stored = values.Get(kSettingsSection, kGameSettingRules[i].key);
+            if (!stored || WholeNumberOf(*stored) != changes[i]) {
+                ForgetPresetOfKey(values, KeyAt(i));
+            }
+            values.Set(kSettingsSection, kGameSettingRules[i].key, std::to_string(*changes[i]));
         }
     });
 }
@@ -196,7 +226,7 @@ bool IsConfigured(const ProfileStore& store) {
     return !store.GetString(kSettingsSection, kKey5BC).empty();
 }
 
-Outcome<bool> RunFirstTimeSetup(ProfileStore& store) {
+Outcome<bool> RunFirstTimeSetup(ProfileStore& store, std::string_view followUp) {
     if (!store.IsEmpty()) {
         return false;
     }
@@ -220,8 +250,11 @@ Outcome<bool> RunFirstTimeSetup(ProfileStore& store) {
     if (!firstRun) {
         return false;
     }
+    const std::string message = followUp.empty()
+                                    ? std::string(kFirstRunMessage)
+                                    : std::string(kFirstRunMessage) + "\n\n" + std::string(followUp);
     Outcome<bool> done(true);
-    done.Tell({std::string(kFirstRunMessage), NoticeKind::Plain});
+    done.Tell({message, NoticeKind::Plain});
     return done;
 }
 

@@ -139,7 +139,8 @@ using GameSettingChanges = std::array<std::optional<int>, kGameSettingCount>;
 // The texts the five keys hold once `changes` are written.
 GameSettingTexts TextsAfterChanges(const GameSettingTexts& stored, const GameSettingChanges& changes);
 
-// Writes the changed keys, in key order; false when the store could not keep one of them.
+// Writes the changed keys, in key order; false when the store could not keep one of them. A key whose value
+// changes ends the preset its game used (GamePresets.h).
 bool WriteGameSettings(ProfileStore& store, const GameSettingChanges& changes);
 
 // The key named `name`, compared without regard to case.
@@ -167,10 +168,10 @@ bool IsConfigured(const ProfileStore& store);
 
 // The first-run step: when the store holds no trace of an earlier run, writes the five defaults in order
 // (and a marker, so that deleting a key by hand is not taken for a first run) and tells the first-run
-// message. True when it did so; refused with why when the defaults cannot be written (a full disk, say).
-// The check and the writing are one update of the store, and only absent keys are written, so a first run
-// of another program at the same time never overwrites a value that was set meanwhile, and only one of
-// them tells the message.
-Outcome<bool> RunFirstTimeSetup(ProfileStore& store);
+// message, followed by `followUp` (after a blank line) when it is not empty. True when it did so; refused
+// with why when the defaults cannot be written (a full disk, say). The check and the writing are one update
+// of the store, and only absent keys are written, so a first run of another program at the same time never
+// overwrites a value that was set meanwhile, and only one of them tells the message.
+Outcome<bool> RunFirstTimeSetup(ProfileStore& store, std::string_view followUp = {});
 
 } // namespace vantorel

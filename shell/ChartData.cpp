@@ -1,5 +1,6 @@
 #include "shell/ChartData.h"
 
+#include "platform/Operations.h"
 #include "shell/OperationsSheet.h"
 #include "shell/SheetResults.h"
 #include "store/HistoryFile.h"
@@ -20,6 +21,7 @@ constexpr std::size_t kHandedOverPicks = 6;
 void CollectLottoPicks(const SheetResults& results, int game, ChartData& chart) {
     chart.pickMode = 1;
     const LottoResult* pick = results.LottoPick(game);
+    chart.pickOperation = pick != nullptr && pick->operation == kBestGuess ? kBestGuess : kRandom;
     if (pick == nullptr || pick->predictionPicks.empty() || pick->predictionPicks.front() == 0) {
         return;
     }
@@ -81,7 +83,11 @@ ChartData CollectChartData(const SheetState& sheet, const SheetResults& results)
         CollectLottoPicks(results, game, chart);
     } else if (sheet.chartPending && IsDigitGame(game)) {
         chart.pickMode = PickedNumber(results, game);
-        chart.digitPickPresent = results.DigitPick(game) != nullptr;
+        const DigitOperationResult* pick = results.DigitPick(game);
+        chart.digitPickPresent = pick != nullptr;
+        if (pick != nullptr) {
+            chart.pickOperation = pick->operation == kBestGuess ? kBestGuess : kRandom;
+        }
     }
     if (!lottoPicks) {
         CollectDigitSeries(results, chart);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "platform/Operations.h"
 #include "shell/HandOver.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace vantorel {
@@ -33,7 +35,8 @@ struct ChartData {
     int pickMode = 0;               // 0: no picks; a lotto game: 1; a digit game: its picked number
     bool digitPickPresent = false;  // a digit "Random" or "Best Guess" left its number (000 too) in pickMode
     bool picksPresent = false;      // a lotto "Best Guess" handed its picks over
-    PageFlags pageFlags{};          // which game was active in the last run
+    std::optional<Operation> pickOperation; // the operation whose picks are shown: kRandom or kBestGuess
+    PageFlags pageFlags{};                  // which game was active in the last run
     std::array<DigitSeries, kDigitSeriesCount> digitSeries{};
     std::array<int, 10> chartPicks{}; // the digit counts of the series taken, or a lotto game's picks
     // A lotto "Distribution": ballCounts[b] is how often ball b was drawn (index 0 unused); for Power Ball

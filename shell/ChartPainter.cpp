@@ -1,6 +1,7 @@
 #include "shell/ChartPainter.h"
 
 #include "lotto/LottoOperations.h"
+#include "platform/Operations.h"
 #include "shell/Artwork.h"
 #include "shell/ChartPicture.h"
 #include "shell/HandOver.h"
@@ -8,8 +9,11 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPen>
+#include <QStringList>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -36,43 +40,65 @@ constexpr int kAxisPixels = 10;
 constexpr int kRowLabelPixels = 10;
 constexpr int kSmallestTextPixels = 6;
 
+// The value axes: round counts marked left of the bars (lotto) or above and below them (digits).
+constexpr int kValueLabelPixels = 9;
+constexpr int kTickLength = 3;
+constexpr QRgb kAxisColour = qRgb(90, 90, 90);
+constexpr QRgb kGridColour = qRgb(222, 222, 222);
+
 // The lotto frequency chart.
 constexpr QPointF kLottoGameTitleAt(55, 3);
 constexpr QPointF kDistributionTitleAt(205, 3);
-constexpr QPointF kBallAxisTitleAt(0, 261);
 constexpr QPointF kHottestBallAt(23, 22);
 constexpr QPointF kSixNumberHottestBallAt(151, 22);
 constexpr QPointF kHottestPowerballAt(233, 22);
-constexpr int kAxisLabelTop = 261;
-constexpr int kBarsLeft = 17;
-// A Power Ball bar stands 3 units into its ball's slot and is 5 wide, less in slots too narrow for that.
-constexpr int kPowerBarOffset = 3;
-constexpr int kPowerBarWidth = 5;
-constexpr int kBarBottom = 259; // the first row below the bars
-constexpr int kTallestBar = 220;
-constexpr int kFiveNumberBarRoom = 460;
-constexpr int kBarRoom = 450;
+// Bars share the room right of the value axis; ball b's slot starts at kBarsLeft + (b - 1) x slot width.
+constexpr int kBarsLeft = 38;
+constexpr int kBarsRoom = kCanvasWidth - 4 - kBarsLeft;
+constexpr int kValueAxisX = kBarsLeft - 2;
 constexpr int kFiveNumberBarGap = 6;
 constexpr int kBarGap = 2;
 // The narrowest bar that still shows its colour inside the outline.
 constexpr int kNarrowestColouredBar = 3;
+// Ball numbers are written under every fifth ball (under every ball of a group of fewer than ten).
+constexpr int kBallLabelStep = 5;
+constexpr int kBallLabelGap = 2;
+constexpr int kNoteTop = 265;
+constexpr int kNotePixels = 9;
+constexpr QRgb kNoteColour = qRgb(150, 0, 0);
+
+// A band of bars: the bars stand on the row above `baseline` and the tallest reaches `top`.
+struct Band {
+    int top;
+    int baseline;
+
+    constexpr int room() const { return baseline - 1 - top; }
+    constexpr int labelsTop() const { return baseline + kBallLabelGap; }
+};
+constexpr Band kLottoBand{38, 250};
+// Power Ball: the first group above, the Power Balls in a band of their own under it.
+constexpr Band kFirstGroupBand{38, 160};
+constexpr Band kPowerBallBand{188, 248};
 
 constexpr std::string_view kHottestBallText = "Hottest Ball is %d (in red)";
 constexpr std::string_view kHottestPowerballText = "Hottest Powerball is %d (in green)";
 
-// The digit distribution chart.
+// The digit distribution chart: ten rows between an axis of the digit counts (thin green bars) above them
+// and an axis of the drawings (thick violet bars) below them.
 constexpr int kDigitTitleTop = 3;
 constexpr int kDigitGameTitleLeft = kCentreX - 160;
 constexpr int kNumbersAndBallsLeft = kCentreX - 10;
 constexpr int kRowLabelLeft = 3;
-constexpr int kRowLabelTop = 29;
-constexpr int kRowStep = 25;
 constexpr int kDigitBarsLeft = 84;
 constexpr int kDigitBarRoom = kCanvasWidth - 90;
-constexpr int kThickBarTop = 28;
+constexpr int kDigitTopAxis = 37;
+constexpr int kFirstRowTop = 41;
+constexpr int kRowStep = 21;
 constexpr int kThickBarHeight = 14;
-constexpr int kThinBarTop = 33;
+constexpr int kThinBarOffset = 5;
 constexpr int kThinBarHeight = 4;
+constexpr int kDigitBottomAxis = kFirstRowTop + 9 * kRowStep + kThickBarHeight + 2;
+constexpr QRgb kDigitCountsTextColour = qRgb(0, 128, 64);
 
 // The picks and the notice.
 constexpr int kLottoBallSize = 34;
@@ -80,13 +106,20 @@ constexpr int kDigitBallSize = 40;
 constexpr int kPlusSignWidth = 24;
 constexpr int kPickRowTop = kCentreY + 50;
 constexpr QRectF kNoticeArea(kCentreX - 120, kCentreY - 13, 240, 26);
+constexpr qreal kCaptionGapBelowPicks = 8;
+constexpr qreal kPickCaptionHeight = 20;
+constexpr qreal kPickCaptionPadding = 24;
 
-// The title screen: the logo above its caption, centred in the room the picks leave.
+// The title screen: the logo above its caption and the hint, centred in the room the picks leave.
 constexpr qreal kLogoWidth = 360;
 constexpr qreal kLogoHeight = 72;
 constexpr qreal kCaptionGap = 10;
 constexpr qreal kCaptionWidth = 216;
 constexpr qreal kCaptionHeight = 30;
+constexpr qreal kHintGap = 8;
+constexpr qreal kHintHeight = 14;
+constexpr int kHintPixels = 11;
+constexpr QRgb kHintColour = qRgb(210, 210, 210);
 
 QFont ChartFont(int pixelSize, bool bold = false) {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -133,15 +166,16 @@ QRect DevicePixels(const QTransform& toDevice, const QRectF& logical) {
     return {QPoint(left, top), QPoint(right - 1, bottom - 1)};
 }
 
-// A bar with a black outline, one logical unit wide but at least one device pixel, aligned on device
-// pixels so that bars stay sharp at every scale.
+// A bar with a black outline, one logical unit wide (less on narrow bars) but at least one device pixel,
+// aligned on device pixels so that bars stay sharp at every scale.
 void PaintBar(QPainter& painter, const QRect& bar, QRgb fill) {
     if (bar.width() <= 0 || bar.height() <= 0) {
         return;
     }
     const QTransform toDevice = painter.worldTransform();
     const QRect device = DevicePixels(toDevice, QRectF(bar));
-    const int outline = std::max(1, static_cast<int>(toDevice.m11()));
+    // Narrow bars keep a thinner outline, so that their colour still shows.
+    const int outline = std::max(1, std::min(static_cast<int>(toDevice.m11()), device.width() / 4));
     painter.save();
     painter.resetTransform();
     painter.fillRect(device, Qt::black);
@@ -149,6 +183,28 @@ void PaintBar(QPainter& painter, const QRect& bar, QRgb fill) {
     if (!inside.isEmpty()) {
         painter.fillRect(inside, QColor::fromRgb(fill));
     }
+    painter.restore();
+}
+
+// Writes the text centred in `area`, in a font made smaller where needed so that it fits the width.
+void WriteCentred(QPainter& painter, const QRectF& area, const QString& text, QFont font, QRgb colour) {
+    while (font.pixelSize() > kSmallestTextPixels &&
+           QFontMetricsF(font).horizontalAdvance(text) > area.width()) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
+    painter.setFont(font);
+    painter.setPen(QColor::fromRgb(colour));
+    painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, text);
+}
+
+// A line one device pixel wide, whatever the scale.
+void PaintHairline(QPainter& painter, QPointF from, QPointF to, QRgb colour) {
+    painter.save();
+    QPen pen(QColor::fromRgb(colour));
+    pen.setCosmetic(true);
+    pen.setWidth(0);
+    painter.setPen(pen);
+    painter.drawLine(from, to);
     painter.restore();
 }
 
@@ -177,28 +233,73 @@ int HottestBall(const std::vector<int>& counts, int maximum) {
     return hottest;
 }
 
-// One group of frequency bars: ball b's bar starts at left + (b - 1) x slotWidth.
+// One group of frequency bars in its band: ball b's bar starts at kBarsLeft + (b - 1) x slotWidth.
 struct BarGroup {
     const std::vector<int>& counts;
     int maximum;
-    int left;
+    Band band;
     int slotWidth;
     int barWidth;
     QRgb colour;
     QRgb hottestColour;
 };
 
-// Paints the group's bars, its hottest ball in its own colour; returns the hottest ball (0: none).
+// The row a bar of `value` reaches in a band whose tallest bar stands for `largest`.
+int ValueRow(const Band& band, int value, int largest) {
+    return band.baseline - 1 - ScaledLength(value, largest, band.room());
+}
+
+// The value axis left of a band of bars: a round count at each tick, with a light line across the band.
+void PaintValueAxis(QPainter& painter, const Band& band, int largest) {
+    const QFont font = ChartFont(kValueLabelPixels);
+    for (const int tick : ValueAxisTicks(largest)) {
+        const qreal row = ValueRow(band, tick, largest) + 0.5;
+        if (tick > 0) {
+            PaintHairline(painter, QPointF(kBarsLeft, row), QPointF(kBarsLeft + kBarsRoom, row), kGridColour);
+        }
+        PaintHairline(painter, QPointF(kValueAxisX - kTickLength, row), QPointF(kValueAxisX, row),
+                      kAxisColour);
+        painter.setFont(font);
+        painter.setPen(QColor::fromRgb(kAxisColour));
+        const qreal labelRight = kValueAxisX - kTickLength - 1;
+        painter.drawText(QRectF(0, row - kValueLabelPixels, labelRight, 2 * kValueLabelPixels),
+                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, QString::number(tick));
+    }
+    PaintHairline(painter, QPointF(kValueAxisX + 0.5, band.top - 2),
+                  QPointF(kValueAxisX + 0.5, band.baseline), kAxisColour);
+}
+
+// Paints the group's value axis and bars, its hottest ball in its own colour; returns the hottest ball (0:
+// none).
 int PaintBarGroup(QPainter& painter, const BarGroup& group) {
     const int hottest = HottestBall(group.counts, group.maximum);
     const int largest = CountOf(group.counts, hottest);
+    PaintValueAxis(painter, group.band, largest);
     for (int ball = 1; ball <= group.maximum; ++ball) {
-        const int height = ScaledLength(CountOf(group.counts, ball), largest, kTallestBar);
-        const QRect bar(group.left + (ball - 1) * group.slotWidth, kBarBottom - 1 - height, group.barWidth,
-                        height + 1);
+        const int row = ValueRow(group.band, CountOf(group.counts, ball), largest);
+        const QRect bar(kBarsLeft + (ball - 1) * group.slotWidth, row, group.barWidth,
+                        group.band.baseline - row);
         PaintBar(painter, bar, ball == hottest ? group.hottestColour : group.colour);
     }
     return hottest;
+}
+
+// The axis title at the left and the numbers of every fifth ball (of every ball in a group of fewer than
+// ten) under their bars, each left out where it would run into the text before it.
+void PaintBallAxis(QPainter& painter, const QString& title, const Band& band, int maximum, int slotWidth) {
+    constexpr qreal kLabelSpacing = 2;
+    const qreal top = band.labelsTop();
+    qreal taken = WriteText(painter, QPointF(0, top), title, ChartFont(kAxisPixels, true), kCanvasWidth) +
+                  kLabelSpacing;
+    const QFont font = ChartFont(kAxisPixels);
+    const int step = maximum < 2 * kBallLabelStep ? 1 : kBallLabelStep;
+    for (int ball = step; ball <= maximum && slotWidth > 0; ball += step) {
+        const qreal left = kBarsLeft + (ball - 1) * slotWidth - 1;
+        if (left >= taken) {
+            taken = WriteText(painter, QPointF(left, top), QString::number(ball), font, kCanvasWidth) +
+                    kLabelSpacing;
+        }
+    }
 }
 
 // A bar leaves `gap` units of its slot free, but stays wide enough to show its colour where the slot
@@ -229,17 +330,17 @@ int PowerballMaximum(int game, const GameSettings& settings) {
     return game == kPowerballPage ? ChartMaximum(settings.powerballGroup2Max) : 0;
 }
 
-// The slot of one ball: the chart's width shared by the balls (for Power Ball those of the larger group,
-// so that the group-2 bars stay on the canvas too).
-int SlotWidth(int game, int balls) {
-    if (balls <= 0) {
-        return 0;
-    }
-    return (game == kFiveNumberPage ? kFiveNumberBarRoom : kBarRoom) / balls;
+// The slot of one ball: the room right of the value axis shared by the balls of its group.
+int SlotWidth(int balls) {
+    return balls > 0 ? kBarsRoom / balls : 0;
 }
 
-QString LottoGameTitle(int game) {
+QString GameTitle(int game) {
     switch (game) {
+    case kThreeNumberPage:
+        return QStringLiteral("3 Number Game");
+    case kFourNumberPage:
+        return QStringLiteral("4 Number Game");
     case kFiveNumberPage:
         return QStringLiteral("5 Number Game");
     case kSixNumberPage:
@@ -277,7 +378,115 @@ int ShownDigitSeries(const ChartData& chart) {
     return shown;
 }
 
+// The drawn numbers of one group that lie above its maximum.
+struct OutsideNumbers {
+    int numbers = 0; // how many different numbers
+    int drawn = 0;   // how often they were drawn together
+    int lowest = 0;
+    int highest = 0;
+};
+
+OutsideNumbers NumbersAbove(const std::vector<int>& counts, int maximum) {
+    OutsideNumbers outside;
+    for (int ball = maximum + 1; ball < static_cast<int>(counts.size()); ++ball) {
+        const int count = CountOf(counts, ball);
+        if (count > 0) {
+            outside.lowest = outside.numbers == 0 ? ball : outside.lowest;
+            outside.highest = ball;
+            ++outside.numbers;
+            outside.drawn += count;
+        }
+    }
+    return outside;
+}
+
+QString Counted(int count, const char* one, const char* many) {
+    return QString::number(count) + QLatin1Char(' ') + QString::fromLatin1(count == 1 ? one : many);
+}
+
+// "Power Balls 27 to 42 (16 numbers, drawn 95 times)", "ball 52 (drawn 3 times)".
+QString OutsidePhrase(const OutsideNumbers& outside, const char* one, const char* many) {
+    const QString drawn = QStringLiteral("drawn ") + Counted(outside.drawn, "time", "times");
+    if (outside.numbers == 1) {
+        return QString::fromLatin1(one) + QLatin1Char(' ') + QString::number(outside.lowest) +
+               QStringLiteral(" (") + drawn + QLatin1Char(')');
+    }
+    return QString::fromLatin1(many) + QLatin1Char(' ') + QString::number(outside.lowest) +
+           QStringLiteral(" to ") + QString::number(outside.highest) + QStringLiteral(" (") +
+           Counted(outside.numbers, "number", "numbers") + QStringLiteral(", ") + drawn + QLatin1Char(')');
+}
+
 } // namespace
+
+std::vector<int> ValueAxisTicks(int largest, int mostSteps) {
+    if (largest <= 0) {
+        return {0};
+    }
+    constexpr std::array<int, 3> kMantissas = {1, 2, 5};
+    const int steps = std::max(mostSteps, 1);
+    // Ends at the latest with the first power of ten above `largest`, which leaves no step at all.
+    std::int64_t step = 0;
+    for (std::int64_t power = 1; step == 0; power *= 10) {
+        for (const int mantissa : kMantissas) {
+            if (largest / (mantissa * power) <= steps) {
+                step = mantissa * power;
+                break;
+            }
+        }
+    }
+    std::vector<int> ticks;
+    for (std::int64_t tick = 0; tick <= largest; tick += step) {
+        ticks.push_back(static_cast<int>(tick));
+    }
+    return ticks;
+}
+
+QString OutsideMaximumsNote(const ChartPicture& picture) {
+    const int game = FirstMarked(picture.chart.pageFlags);
+    if (!picture.chart.lottoChartPending || !IsLottoGame(game)) {
+        return {};
+    }
+    QStringList phrases;
+    QStringList maximums;
+    const int firstMaximum = FirstGroupMaximum(game, picture.settings);
+    const OutsideNumbers balls = NumbersAbove(picture.chart.ballCounts, firstMaximum);
+    if (firstMaximum > 0 && balls.numbers > 0) {
+        phrases.append(OutsidePhrase(balls, "ball", "balls"));
+        maximums.append(QString::number(firstMaximum));
+    }
+    const int powerMaximum = PowerballMaximum(game, picture.settings);
+    const OutsideNumbers powerBalls = NumbersAbove(picture.chart.powerBallCounts, powerMaximum);
+    if (powerMaximum > 0 && powerBalls.numbers > 0) {
+        phrases.append(OutsidePhrase(powerBalls, "Power Ball", "Power Balls"));
+        maximums.append(QString::number(powerMaximum));
+    }
+    if (phrases.isEmpty()) {
+        return {};
+    }
+    const QString above = maximums.size() == 1
+                              ? QStringLiteral("the maximum of ") + maximums.front()
+                              : QStringLiteral("the maximums of ") + maximums.join(QStringLiteral(" and "));
+    return QStringLiteral("Not shown, above ") + above + QStringLiteral(": ") +
+           phrases.join(QStringLiteral("; "));
+}
+
+QString PickCaption(const ChartPicture& picture) {
+    const ChartData& chart = picture.chart;
+    const int game = FirstMarked(chart.pageFlags);
+    const bool lottoPicks = picture.lottoPicks.has_value() && IsLottoGame(game);
+    const bool digitPicks = !picture.lottoPicks && IsDigitGame(game) && chart.digitPickPresent;
+    if (!lottoPicks && !digitPicks) {
+        return {};
+    }
+    const bool bestGuess = chart.picksPresent || chart.pickOperation == kBestGuess;
+    return GameTitle(game) + QStringLiteral(": ") +
+           (bestGuess ? QStringLiteral("Best Guess") : QStringLiteral("Random"));
+}
+
+QString TitleScreenHint() {
+    return QStringLiteral("Double-click the window, or choose %1 (%2)")
+        .arg(QString::fromLatin1(kOperationsMenuPath), QString::fromLatin1(kOperationsShortcut));
+}
 
 ChartPainter::ChartPainter(QPainter& painter, const ChartPicture& picture)
     : painter_(painter), picture_(picture) {}
@@ -327,72 +536,63 @@ void ChartPainter::PaintTitleScreen(int game) {
     } else if (picture_.lottoPicks || ShowsDigitPicks(game)) {
         room = kPickRowTop;
     }
-    const qreal top = (room - (kLogoHeight + kCaptionGap + kCaptionHeight)) / 2;
+    constexpr qreal kPlateHeight = kLogoHeight + kCaptionGap + kCaptionHeight;
+    constexpr qreal kWithHint = kPlateHeight + kHintGap + kHintHeight;
+    // Above the notice there is no room for the hint.
+    const bool hint = room >= kWithHint + 2 * kHintGap;
+    const qreal top = (room - (hint ? kWithHint : kPlateHeight)) / 2;
     PaintLogo(painter_, QRectF(kCentreX - kLogoWidth / 2, top, kLogoWidth, kLogoHeight));
-    PaintCaptionPlate(
-        painter_,
-        QRectF(kCentreX - kCaptionWidth / 2, top + kLogoHeight + kCaptionGap, kCaptionWidth, kCaptionHeight),
-        QStringLiteral("Double-Clickable Window"));
+    const qreal captionTop = top + kLogoHeight + kCaptionGap;
+    PaintCaptionPlate(painter_,
+                      QRectF(kCentreX - kCaptionWidth / 2, captionTop, kCaptionWidth, kCaptionHeight),
+                      QStringLiteral("Double-Clickable Window"));
+    if (hint) {
+        WriteCentred(painter_, QRectF(0, captionTop + kCaptionHeight + kHintGap, kCanvasWidth, kHintHeight),
+                     TitleScreenHint(), ChartFont(kHintPixels), kHintColour);
+    }
 }
 
 void ChartPainter::PaintLottoChart(int game) {
-    if (game != kFiveNumberPage && game != kSixNumberPage && game != kPowerballPage) {
+    if (!IsLottoGame(game)) {
         return;
     }
     const QFont title = ChartFont(kTitlePixels, true);
-    WriteText(painter_, kLottoGameTitleAt, LottoGameTitle(game), title, kDistributionTitleAt.x() - 4,
+    WriteText(painter_, kLottoGameTitleAt, GameTitle(game), title, kDistributionTitleAt.x() - 4,
               kTitleColour);
     WriteText(painter_, kDistributionTitleAt, QStringLiteral("Number Distribution"), title, kCanvasWidth,
               kTitleColour);
-    const int balls =
-        std::max(FirstGroupMaximum(game, picture_.settings), PowerballMaximum(game, picture_.settings));
-    const int slotWidth = SlotWidth(game, balls);
-    if (slotWidth > 0) {
-        PaintLottoBars(game, slotWidth);
-    }
-    PaintBallAxis(balls, slotWidth);
-}
 
-void ChartPainter::PaintLottoBars(int game, int slotWidth) {
     const ChartData& chart = picture_.chart;
-    const int gap = game == kFiveNumberPage ? kFiveNumberBarGap : kBarGap;
-    const int hottest =
-        PaintBarGroup(painter_, {chart.ballCounts, FirstGroupMaximum(game, picture_.settings), kBarsLeft,
-                                 slotWidth, BarWidth(slotWidth, gap), kViolet, kRed});
-    const QFont font = ChartFont(kTextPixels);
     const bool powerball = game == kPowerballPage;
+    const Band firstBand = powerball ? kFirstGroupBand : kLottoBand;
+    const int firstMaximum = FirstGroupMaximum(game, picture_.settings);
+    const int firstSlot = SlotWidth(firstMaximum);
+    const int gap = game == kFiveNumberPage ? kFiveNumberBarGap : kBarGap;
+    const int hottest = PaintBarGroup(painter_, {chart.ballCounts, firstMaximum, firstBand, firstSlot,
+                                                 BarWidth(firstSlot, gap), kViolet, kRed});
+    PaintBallAxis(painter_, QStringLiteral("Ball No."), firstBand, firstMaximum, firstSlot);
+    const QFont font = ChartFont(kTextPixels);
     if (hottest != 0) {
         const QPointF at = game == kSixNumberPage ? kSixNumberHottestBallAt : kHottestBallAt;
         WriteText(painter_, at, WithNumber(kHottestBallText, hottest), font,
                   powerball ? kHottestPowerballAt.x() - 4 : kCanvasWidth);
     }
-    if (!powerball) {
-        return;
-    }
-    const int powerOffset = std::min(kPowerBarOffset, slotWidth / 3);
-    const int powerWidth = std::max(1, std::min(kPowerBarWidth, slotWidth - powerOffset));
-    const int powerHottest =
-        PaintBarGroup(painter_, {chart.powerBallCounts, PowerballMaximum(game, picture_.settings),
-                                 kBarsLeft + powerOffset, slotWidth, powerWidth, kYellow, kGreen});
-    if (powerHottest != 0) {
-        WriteText(painter_, kHottestPowerballAt, WithNumber(kHottestPowerballText, powerHottest), font,
-                  kCanvasWidth);
-    }
-}
-
-void ChartPainter::PaintBallAxis(int maximum, int slotWidth) {
-    constexpr qreal kLabelSpacing = 2;
-    qreal taken = WriteText(painter_, kBallAxisTitleAt, QStringLiteral("Ball No."),
-                            ChartFont(kAxisPixels, true), kCanvasWidth) +
-                  kLabelSpacing;
-    const QFont font = ChartFont(kAxisPixels);
-    for (int ball = 5; ball <= maximum && slotWidth > 0; ball += 5) {
-        const qreal left = kBarsLeft + (ball - 1) * slotWidth - 1;
-        if (left >= taken) {
-            taken =
-                WriteText(painter_, QPointF(left, kAxisLabelTop), QString::number(ball), font, kCanvasWidth) +
-                kLabelSpacing;
+    if (powerball) {
+        const int powerMaximum = PowerballMaximum(game, picture_.settings);
+        const int powerSlot = SlotWidth(powerMaximum);
+        const int powerHottest =
+            PaintBarGroup(painter_, {chart.powerBallCounts, powerMaximum, kPowerBallBand, powerSlot,
+                                     BarWidth(powerSlot, kBarGap), kYellow, kGreen});
+        PaintBallAxis(painter_, QStringLiteral("Power Ball No."), kPowerBallBand, powerMaximum, powerSlot);
+        if (powerHottest != 0) {
+            WriteText(painter_, kHottestPowerballAt, WithNumber(kHottestPowerballText, powerHottest), font,
+                      kCanvasWidth);
         }
+    }
+    const QString note = OutsideMaximumsNote(picture_);
+    if (!note.isEmpty()) {
+        WriteText(painter_, QPointF(kRowLabelLeft, kNoteTop), note, ChartFont(kNotePixels), kCanvasWidth,
+                  kNoteColour);
     }
 }
 
@@ -401,11 +601,10 @@ void ChartPainter::PaintDigitChart() {
     const int shown = ShownDigitSeries(chart);
     const DigitSeries& series = chart.digitSeries[static_cast<std::size_t>(shown)];
     // The title names the game whose series is drawn.
-    const QString game =
-        shown <= kThreeNumberDatedSeries ? QStringLiteral("3 Number Game") : QStringLiteral("4 Number Game");
+    const int game = shown <= kThreeNumberDatedSeries ? kThreeNumberPage : kFourNumberPage;
     const QFont title = ChartFont(kTitlePixels, true);
-    WriteText(painter_, QPointF(kDigitGameTitleLeft, kDigitTitleTop), game, title, kNumbersAndBallsLeft - 4,
-              kTitleColour);
+    WriteText(painter_, QPointF(kDigitGameTitleLeft, kDigitTitleTop), GameTitle(game), title,
+              kNumbersAndBallsLeft - 4, kTitleColour);
     WriteText(painter_, QPointF(kNumbersAndBallsLeft, kDigitTitleTop), QStringLiteral("Numbers & Balls"),
               title, kCanvasWidth, kTitleColour);
 
@@ -414,16 +613,44 @@ void ChartPainter::PaintDigitChart() {
     const QFont label = ChartFont(kRowLabelPixels);
     for (int row = 0; row < 10; ++row) {
         const auto i = static_cast<std::size_t>(row);
-        WriteText(painter_, QPointF(kRowLabelLeft, kRowLabelTop + kRowStep * row), DigitRowLabel(row), label,
-                  kDigitBarsLeft - 2);
+        const int top = kFirstRowTop + kRowStep * row;
+        WriteText(painter_, QPointF(kRowLabelLeft, top + 1), DigitRowLabel(row), label, kDigitBarsLeft - 2);
         PaintBar(painter_,
-                 QRect(kDigitBarsLeft, kThickBarTop + kRowStep * row,
-                       ScaledLength(series.values[i], largestShare, kDigitBarRoom), kThickBarHeight),
+                 QRect(kDigitBarsLeft, top, ScaledLength(series.values[i], largestShare, kDigitBarRoom),
+                       kThickBarHeight),
                  kViolet);
         PaintBar(painter_,
-                 QRect(kDigitBarsLeft, kThinBarTop + kRowStep * row,
+                 QRect(kDigitBarsLeft, top + kThinBarOffset,
                        ScaledLength(chart.chartPicks[i], largestDigit, kDigitBarRoom), kThinBarHeight),
                  kGreen);
+    }
+    // The digit counts' axis above the rows, the drawings' axis below them.
+    struct Axis {
+        int row;
+        int largest;
+        int direction; // -1: ticks and labels above the line, 1: below it
+        const char* title;
+        QRgb colour;
+    };
+    const QFont font = ChartFont(kValueLabelPixels);
+    for (const Axis& axis : {Axis{kDigitTopAxis, largestDigit, -1, "Digit counts", kDigitCountsTextColour},
+                             Axis{kDigitBottomAxis, largestShare, 1, "Drawings", kViolet}}) {
+        const qreal row = axis.row + 0.5;
+        const qreal labelTop = axis.direction < 0 ? axis.row - kTickLength - 2 * kValueLabelPixels + 4
+                                                  : axis.row + kTickLength + 1;
+        PaintHairline(painter_, QPointF(kDigitBarsLeft, row), QPointF(kDigitBarsLeft + kDigitBarRoom, row),
+                      kAxisColour);
+        WriteText(painter_, QPointF(kRowLabelLeft, labelTop), QString::fromLatin1(axis.title), font,
+                  kDigitBarsLeft - 4, axis.colour);
+        for (const int tick : ValueAxisTicks(axis.largest)) {
+            const qreal x = kDigitBarsLeft + ScaledLength(tick, axis.largest, kDigitBarRoom) + 0.5;
+            PaintHairline(painter_, QPointF(x, row), QPointF(x, row + axis.direction * kTickLength),
+                          kAxisColour);
+            painter_.setFont(font);
+            painter_.setPen(QColor::fromRgb(axis.colour));
+            painter_.drawText(QRectF(x - 20, labelTop, 40, 2 * kValueLabelPixels - 4),
+                              Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, QString::number(tick));
+        }
     }
 }
 
@@ -445,6 +672,7 @@ void ChartPainter::PaintLottoPicks(const LottoPickRow& row) {
         }
         left += kLottoBallSize;
     }
+    PaintPickCaption(kPickRowTop + kLottoBallSize + kCaptionGapBelowPicks);
 }
 
 void ChartPainter::PaintDigitPicks(int game) {
@@ -454,6 +682,19 @@ void ChartPainter::PaintDigitPicks(int game) {
         PaintDigitBall(painter_, QRectF(left, kPickRowTop, kDigitBallSize, kDigitBallSize), digit);
         left += kDigitBallSize;
     }
+    PaintPickCaption(kPickRowTop + kDigitBallSize + kCaptionGapBelowPicks);
+}
+
+void ChartPainter::PaintPickCaption(qreal top) {
+    const QString caption = PickCaption(picture_);
+    if (caption.isEmpty()) {
+        return;
+    }
+    // The plate writes in the painter's font, bold, at 45 % of its height.
+    const QFont font = ChartFont(static_cast<int>(kPickCaptionHeight * 0.45), true);
+    const qreal width = QFontMetricsF(font).horizontalAdvance(caption) + kPickCaptionPadding;
+    painter_.setFont(font);
+    PaintCaptionPlate(painter_, QRectF(kCentreX - width / 2, top, width, kPickCaptionHeight), caption);
 }
 
 } // namespace vantorel

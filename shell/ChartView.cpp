@@ -31,7 +31,9 @@ constexpr std::string_view kChartNotSaved = "The chart could not be saved to\n";
 ChartView::ChartView(HandOver& handOver, SheetResults& results, ShellServices& services, QWidget* parent)
     : QWidget(parent), handOver_(handOver), results_(results), services_(services) {
     setObjectName(QStringLiteral("chartView"));
-    setMinimumSize(ChartPainter::kChartCanvasWidth, ChartPainter::kChartCanvasHeight);
+    // The chart scales to any size; half the canvas keeps it readable and lets the window fit small screens
+    // at large scale factors.
+    setMinimumSize(ChartPainter::kChartCanvasWidth / 2, ChartPainter::kChartCanvasHeight / 2);
 }
 
 void ChartView::paintEvent(QPaintEvent*) {
@@ -58,6 +60,7 @@ void ChartView::OpenSheet() {
     sheet.state().startPage = handOver_.savedStartPage;
     sheet.RunSheet(this);
     CollectResults(sheet.state());
+    emit SheetClosed();
 }
 
 void ChartView::CollectResults(const SheetState& left) {
@@ -98,12 +101,22 @@ void ChartView::PrintView() {
     if (!painter.begin(&printer)) {
         return;
     }
-    const QRectF page = painter.viewport();
-    const double scale = std::min(page.width() / width(), page.height() / height());
-    painter.translate((page.width() - width() * scale) / 2, 0);
+    // What the window shows, as large as the page's area allows, centred across it, at its top.
+    const QRectF area = ChartPrintArea(printer);
+    const double scale = std::min(area.width() / width(), area.height() / height());
+    painter.translate(area.left() + (area.width() - width() * scale) / 2, area.top());
     painter.scale(scale, scale);
     ChartPainter(painter, shown_).Paint(rect());
     painter.end();
+}
+
+QRectF ChartPrintArea(const QPrinter& printer) {
+    const QRectF paper = printer.paperRect(QPrinter::DevicePixel);
+    const QRectF printable = printer.pageRect(QPrinter::DevicePixel);
+    const double least = kLeastPrintMarginMillimetres * printer.resolution() / 25.4;
+    const QRectF area = printable.intersected(paper.adjusted(least, least, -least, -least));
+    // The painter's origin is the printable area's top-left corner.
+    return area.translated(-printable.topLeft());
 }
 
 void ChartView::ExportChart() {

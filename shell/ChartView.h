@@ -3,11 +3,18 @@
 #include "shell/ChartData.h"
 #include "shell/ChartPicture.h"
 
+#include <QRectF>
 #include <QWidget>
+
+class QPrinter;
 
 namespace vantorel {
 
 class SheetResults;
+
+// Printed charts keep at least this far from the paper's edges, more where the printer's margins are wider:
+// a PDF printer reports no margins, and real printers cannot print at the very edge.
+inline constexpr double kLeastPrintMarginMillimetres = 10;
 struct HandOver;
 struct ShellServices;
 struct SheetState;
@@ -27,7 +34,7 @@ public:
     // Shows the chart of newly collected chart data, replacing everything shown before: reads the game
     // maximums and takes the lotto picks (with the planted seed, or the clock when there is none).
     void ShowChart(const ChartData& chart);
-    // Prints what the window shows, fitted to one page.
+    // Prints what the window shows, fitted to one page inside the printer's margins.
     void PrintView();
     // Asks for a file and saves what the window shows there as a PNG or SVG picture.
     void ExportChart();
@@ -38,6 +45,10 @@ public:
     const ChartData& chart() const { return picture_.chart; }
     // What the window shows: the picture of its last repaint.
     const ChartPicture& shownPicture() const { return shown_; }
+
+signals:
+    // The operations sheet has closed and its results are collected; the history may have changed.
+    void SheetClosed();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -56,5 +67,9 @@ private:
     ChartPicture picture_; // what the next repaint draws
     ChartPicture shown_;   // what the last repaint drew
 };
+
+// Where a printed chart goes, in the printer painter's coordinates (origin at the printable area's top-left
+// corner): the printable area, kept kLeastPrintMarginMillimetres from the paper's edges at least.
+QRectF ChartPrintArea(const QPrinter& printer);
 
 } // namespace vantorel

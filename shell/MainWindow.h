@@ -2,7 +2,10 @@
 
 #include <QMainWindow>
 
+#include <vector>
+
 class QLabel;
+class QToolBar;
 
 namespace vantorel {
 
@@ -11,23 +14,61 @@ class SheetResults;
 struct HandOver;
 struct ShellServices;
 
-// The main window: the menu, the standard accelerators, the status bar with the message pane and the
-// CAP, NUM and SCRL indicators, and the chart view.
+// The main window: the menus and the tool bar that reach every operation, the document framework's keys,
+// the status bar (the message pane; the history folder and the newest drawing of the active game; the CAP,
+// NUM and SCRL indicators) and the chart view. It opens where it was closed last, fitted to the screen.
 class MainWindow final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
+    // The menus of the menu bar, in their order; a menu without entries is left out.
+    enum class Menu { File, Edit, Tools, Help };
+
+    // One entry of the menus: MenuEntries() lists them in menu order and BuildMenus() makes an action of
+    // each, with its shortcut, its status bar text (also in the tool tip) and, where asked, a tool bar
+    // button.
+    // A new window's entry is one more row there and the MainWindow function that opens it.
+    struct MenuEntry {
+        Menu menu;
+        const char* objectName; // nullptr: a separator
+        const char* text;       // with its & mnemonic
+        const char* shortcut;   // in portable form ("Ctrl+P"); "" for none
+        const char* tip;
+        int toolBarPlace;     // where its button stands on the tool bar, from 1 on; 0 for none
+        const char* iconName; // the desktop theme's icon of its tool bar button; "" for none
+        void (MainWindow::*trigger)();
+    };
+
+    // The size the window first opens at, made smaller on a small screen.
+    static constexpr QSize kFirstSize{860, 640};
+
     MainWindow(HandOver& handOver, SheetResults& results, ShellServices& services);
 
     // The title after new, open or save: "Untitled - Vantorel" or "name - Vantorel". The window's document
     // holds no data (the history lives in the history file): only its name, which they change, is kept.
     static QString DocumentTitle(const QString& documentName);
+    static const std::vector<MenuEntry>& MenuEntries();
 
     ChartView& view() const { return *view_; }
 
+    // Shows the window where the last run left it, or at its first size centred on the screen; either way
+    // fitted to the available area of the screen it opens on.
+    void ShowAtRememberedPlace();
+    // Shows the history folder and the date of the newest drawing of the active game's dated history in
+    // the status bar; reads the history file.
+    void ShowHistoryStatus();
+
+    // The menu entries.
+    void OpenOperations();
+    void PrintChart();
+    void ExportChart();
     void ShowHelp();
     void ShowAbout();
+    void ExitProgram();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildMenus();
@@ -36,9 +77,14 @@ private:
     void UpdateLockIndicators();
     void OpenDocument();
     void SaveDocument();
+    void RememberPlacement();
 
+    HandOver& handOver_;
     ShellServices& services_;
     ChartView* view_;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* folderPane_ = nullptr;
+    QLabel* newestDrawingPane_ = nullptr;
     QLabel* capsIndicator_ = nullptr;
     QLabel* numIndicator_ = nullptr;
     QLabel* scrollIndicator_ = nullptr;

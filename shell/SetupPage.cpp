@@ -13,10 +13,12 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -31,6 +33,7 @@ constexpr std::string_view kNoValueSelected = "No Value Selected!";
 constexpr int kLowestListValue = 19;
 constexpr int kHighestBallNumber = 59;
 constexpr int kBallCountOffset = 56; // "4 Balls" and "5 Balls" stand at the values 60 and 61
+constexpr int kLowestOtherValue = 1;
 constexpr int kHighestOtherValue = 99;
 
 struct ChoiceCaption {
@@ -151,25 +154,33 @@ QWidget* SetupPage::BuildMaximumsGroup() {
     buttons->addWidget(saveEntries);
     buttons->addWidget(currentSettings);
 
-    otherValue_ = new QSpinBox(group);
-    otherValue_->setObjectName(QStringLiteral("otherValueSpin"));
-    otherValue_->setRange(0, kHighestOtherValue);
-    otherValue_->setSpecialValueText(QStringLiteral(" "));
-    auto* otherLabel = new QLabel(QStringLiteral("&Other value (1 to %1):").arg(kHighestOtherValue), group);
-    otherLabel->setBuddy(otherValue_);
+    otherValue_ = new QLineEdit(group);
+    otherValue_->setObjectName(QStringLiteral("otherValueEdit"));
+    // Digits only, and as many as a whole number takes, so that a value beyond the target's range stays as
+    // typed and "Record Entry" refuses it with the target's message.
+    otherValue_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), otherValue_));
+    otherValue_->setMaximumWidth(otherValue_->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) +
+                                 16);
+    otherLabel_ = new QLabel(group);
+    otherLabel_->setBuddy(otherValue_);
     // The list entry and the typed value exclude each other: the one touched last is recorded.
-    connect(otherValue_, &QSpinBox::valueChanged, this, [this](int value) {
-        if (value != 0) {
+    connect(otherValue_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (!text.isEmpty()) {
             valueList_->clearSelection();
         }
     });
     connect(valueList_, &QListWidget::itemSelectionChanged, this, [this] {
         if (!valueList_->selectedItems().isEmpty()) {
-            otherValue_->setValue(0);
+            otherValue_->clear();
         }
     });
+    for (QRadioButton* target : targetRadios_) {
+        connect(target, &QRadioButton::toggled, this, &SetupPage::ShowOtherValueRange);
+    }
+    ShowOtherValueRange();
     auto* other = new QHBoxLayout;
-    other->addWidget(otherLabel);
+    other->addWidget(otherLabel_);
     other->addWidget(otherValue_);
     other->addStretch();
 
@@ -222,14 +233,40 @@ void SetupPage::OnSetActive() {
     }
 }
 
+// The range of the checked target (1 to 99 while none is checked), in the label, the placeholder and the
+// tool tip of "Other value".
+void SetupPage::ShowOtherValueRange() {
+    int lowest = kLowestOtherValue;
+    int highest = kHighestOtherValue;
+    QString target;
+    for (std::size_t i = 0; i < kGameSettingCount; ++i) {
+        if (targetRadios_[i]->isChecked()) {
+            const GameSettingRule& rule = kGameSettingRules[i];
+            lowest = rule.lowest;
+            highest = rule.highest;
+            target = QString::fromLatin1(kTargetCaptions[i].caption);
+        }
+    }
+    const QString range = QStringLiteral("%1 to %2").arg(lowest).arg(highest);
+    otherLabel_->setText(QStringLiteral("&Other value (") + range + QStringLiteral("):"));
+    otherValue_->setPlaceholderText(range);
+    otherValue_->setToolTip(
+        target.isEmpty()
+            ? QStringLiteral("A value the list does not hold; choose the game first")
+            : QStringLiteral("A value for %1 that the list does not hold: a whole number from %2")
+                  .arg(target, range));
+}
+
 void SetupPage::RecordEntry() {
     const QList<QListWidgetItem*> selected = valueList_->selectedItems();
-    const bool typed = selected.isEmpty() && otherValue_->value() != 0;
+    const bool typed = selected.isEmpty() && !otherValue_->text().isEmpty();
     if (selected.isEmpty() && !typed) {
         MessageBox(kNoValueSelected);
         return;
     }
-    const int value = typed ? otherValue_->value() : kLowestListValue + valueList_->row(selected.front());
+    // Nine digits at most: the typed value is a whole number, if perhaps far outside the target's range.
+    const int value =
+        typed ? otherValue_->text().toInt() : kLowestListValue + valueList_->row(selected.front());
     for (std::size_t target = 0; target < kGameSettingCount; ++target) {
         if (!targetRadios_[target]->isChecked()) {
             continue;
@@ -256,11 +293,12 @@ void SetupPage::SaveEntries() {
 void SetupPage::UsePreset() {
     const int chosen = presets_->currentIndex();
     if (chosen >= 0 && chosen < static_cast<int>(kGamePresets.size())) {
-        ConfirmAndSave(kGamePresets[static_cast<std::size_t>(chosen)].values);
+        const GamePreset& preset = kGamePresets[static_cast<std::size_t>(chosen)];
+        ConfirmAndSave(preset.values, &preset);
     }
 }
 
-void SetupPage::ConfirmAndSave(const GameSettingChanges& changes) {
+void SetupPage::ConfirmAndSave(const GameSettingChanges& changes, const GamePreset* preset) {
     const GameSettingTexts afterSaving = TextsAfterChanges(ReadGameSettingTexts(services().profile), changes);
     const MessageAnswer answer =
         MessageBox(SaveConfirmationText(afterSaving), MessageIcon::Question, MessageButtons::OkCancel);
@@ -268,7 +306,9 @@ void SetupPage::ConfirmAndSave(const GameSettingChanges& changes) {
         MessageBox(kSettingsCancelled);
         return;
     }
-    if (!WriteGameSettings(services().profile, changes)) {
+    const bool saved = preset != nullptr ? UseGamePreset(services().profile, *preset)
+                                         : WriteGameSettings(services().profile, changes);
+    if (!saved) {
         MessageBox(SettingsNotSavedMessage(services().profile), MessageIcon::Stop);
         return;
     }

@@ -1,12 +1,24 @@
 #include "shell/VantorelApp.h"
-#include "platform/MessageBox.h"
 
 #include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
+#include "shell/ChartPainter.h"
 #include "shell/MainWindow.h"
+#include "store/HistoryFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace vantorel {
+
+std::string FirstRunFollowUp(const QString& historyFolder) {
+    return "Your drawing history is kept in the folder\n" + historyFolder.toStdString() + "\nin the file " +
+           std::string(kHistoryFileName) + ", with its backup " + std::string(kBackupFileName) +
+           ".\n\nTo bring in current results, choose " + kOperationsMenuPath +
+           " (or double-click the main window), turn to the Data File page and use \"Results Import "
+           "(UPDATE)\" with the results file your lottery publishes, or type new drawings with \"Data "
+           "Import (APPEND)\".";
+}
 
 VantorelApp::VantorelApp(ProfileStore& profile, const Clock& clock, SheetPageFactory pageFactory)
     : services_(profile, clock, std::move(pageFactory)) {}
@@ -19,11 +31,13 @@ bool VantorelApp::InitInstance() {
     };
     QCoreApplication::setOrganizationName(toQString(kProfileOrganization));
     QCoreApplication::setApplicationName(toQString(kProfileApplication));
-    ShowNotices(RunFirstTimeSetup(services_.profile).notices());
+    ShowNotices(
+        RunFirstTimeSetup(services_.profile, FirstRunFollowUp(QDir::toNativeSeparators(QDir::currentPath())))
+            .notices());
 
     window_ = std::make_unique<MainWindow>(handOver_, results_, services_);
     window_->setWindowTitle(QStringLiteral("VanTorel"));
-    window_->showNormal();
+    window_->ShowAtRememberedPlace();
     return true;
 }
 

@@ -4,11 +4,18 @@
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
 
+#include <QString>
+
 #include <memory>
+#include <string>
 
 namespace vantorel {
 
 class MainWindow;
+
+// What the desktop program's first-run message says after the described text: where the history lives and
+// how to bring in current results.
+std::string FirstRunFollowUp(const QString& historyFolder);
 
 // The application: starts the program in the order the user sees it (settings location, first-run
 // defaults and their message before any window, then the main window titled "VanTorel") and owns the

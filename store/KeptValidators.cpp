@@ -180,11 +180,11 @@ FileFault KeepValidators(FileSystem& files, const std::filesystem::path& folder,
     case ReadStatus::kMissing:
         break;
     case ReadStatus::kNotAFile:
+    case ReadStatus::kLinkLoop:
         return FileFault::kNotAFile;
     case ReadStatus::kTooLarge:
         return FileFault::kTooLarge;
     case ReadStatus::kNotOpened:
-    case ReadStatus::kLinkLoop:
     case ReadStatus::kReadFailed:
         return FileFault::kOther;
     }

@@ -1,8 +1,9 @@
 #include "store/ResultsFile.h"
 
 #include "platform/GameSettings.h"
-#include "store/CalendarDates.h"
 #include "store/DataImport.h"
+#include "store/ResultsDates.h"
+#include "store/ResultsJson.h"
 #include "store/TextLines.h"
 
 #include <algorithm>
@@ -198,105 +199,8 @@ std::optional<ChosenColumn> FindColumn(std::string_view text, std::string_view n
     return std::nullopt;
 }
 
-struct CalendarDay {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
-
-std::optional<int> DigitsValue(std::string_view text, std::size_t shortest, std::size_t longest) {
-    if (text.size() < shortest || text.size() > longest || !IsAllDigits(text)) {
-        return std::nullopt;
-    }
-    int value = 0;
-    for (const char digit : text) {
-        value = value * 10 + (digit - '0');
-    }
-    return value;
-}
-
-// The three fields of a word between two `separator`s; nothing when it has fewer than two.
-std::optional<std::array<std::string_view, 3>> ThreeFields(std::string_view word, char separator) {
-    const std::size_t first = word.find(separator);
-    const std::size_t second = first == std::string_view::npos ? first : word.find(separator, first + 1);
-    if (second == std::string_view::npos) {
-        return std::nullopt;
-    }
-    return std::array{word.substr(0, first), word.substr(first + 1, second - first - 1),
-                      word.substr(second + 1)};
-}
-
-// mm/dd/yyyy, m/d/yyyy and mm/dd/yy (month and day of one or two digits).
-std::optional<CalendarDay> SlashDate(std::string_view word) {
-    const auto fields = ThreeFields(word, '/');
-    if (!fields) {
-        return std::nullopt;
-    }
-    const std::string_view yearText = (*fields)[2];
-    const std::optional<int> month = DigitsValue((*fields)[0], 1, 2);
-    const std::optional<int> day = DigitsValue((*fields)[1], 1, 2);
-    const std::optional<int> year = DigitsValue(yearText, 2, 4);
-    if (!month || !day || !year || yearText.size() == 3) {
-        return std::nullopt;
-    }
-    return CalendarDay{yearText.size() == 2 ? CenturyWindowYear(*year) : *year, *month, *day};
-}
-
-// yyyy-mm-dd (month and day of one or two digits), also with a time after a "T".
-std::optional<CalendarDay> DashDate(std::string_view word) {
-    const auto fields = ThreeFields(word.substr(0, word.find('T')), '-');
-    if (!fields) {
-        return std::nullopt;
-    }
-    const std::optional<int> year = DigitsValue((*fields)[0], 4, 4);
-    const std::optional<int> month = DigitsValue((*fields)[1], 1, 2);
-    const std::optional<int> day = DigitsValue((*fields)[2], 1, 2);
-    if (!year || !month || !day) {
-        return std::nullopt;
-    }
-    return CalendarDay{*year, *month, *day};
-}
-
-// The date a word is written as, whether or not it is a day of the calendar; nothing for other words.
-std::optional<CalendarDay> DateOfWord(std::string_view word) {
-    // The shortest date is m/d/yy.
-    if (word.size() < 6 || !IsDigit(word.front())) {
-        return std::nullopt;
-    }
-    if (word.find('/') != std::string_view::npos) {
-        return SlashDate(word);
-    }
-    return word.size() >= 8 ? DashDate(word) : std::nullopt;
-}
-
-// The first date of a field, with the word it is written as.
-std::optional<CalendarDay> DateInField(std::string_view field, std::string_view& written) {
-    WordCursor words(field);
-    for (std::string_view word; words.Next(word);) {
-        if (std::optional<CalendarDay> date = DateOfWord(word)) {
-            written = word;
-            return date;
-        }
-    }
-    return std::nullopt;
-}
-
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-bool IsCalendarDay(const CalendarDay& date) {
-    constexpr std::array<int, 12> kDaysInMonth = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (date.month < 1 || date.month > 12 || date.day < 1) {
-        return false;
-    }
-    const int days = kDaysInMonth[static_cast<std::size_t>(date.month - 1)] +
-                     (date.month == 2 && IsLeapYear(date.year) ? 1 : 0);
-    return date.day <= days;
-}
-
 // Days from 1 January of kFirstStorableYear to a day of the calendar in the storable years.
-constexpr int DayIndex(const CalendarDay& date) {
+constexpr int DayIndex(const ResultsDay& date) {
     // The civil-from-days reckoning of proleptic Gregorian dates, with March as the first month.
     const auto daysFromCivil = [](int year, int month, int day) {
         year -= month <= 2 ? 1 : 0;
@@ -314,11 +218,6 @@ constexpr int kStorableDays = DayIndex({kLastStorableYear + 1, 1, 1});
 
 std::string TwoDigits(int value) {
     return std::string(1, static_cast<char>('0' + value / 10 % 10)) + static_cast<char>('0' + value % 10);
-}
-
-std::string DisplayDateOfKey(int dateKey) {
-    return TwoDigits(dateKey / 100 % 100) + '/' + TwoDigits(dateKey % 100) + '/' +
-           std::to_string(dateKey / 10000);
 }
 
 int NumberValue(std::string_view digits) {
@@ -359,9 +258,10 @@ std::string LinePrefix(int line) {
     return "Line " + std::to_string(line) + ": ";
 }
 
-// Why a date cannot be stored, or nothing when it can.
-std::string DateProblem(const CalendarDay& date, int line, std::string_view written) {
-    if (date.year < kFirstStorableYear || date.year > kLastStorableYear) {
+// Why a date cannot be stored, or nothing when it can. Years before the storable ones are left out before
+// this is asked.
+std::string DateProblem(const ResultsDay& date, int line, std::string_view written) {
+    if (date.year > kLastStorableYear) {
         return LinePrefix(line) + "the year " + std::to_string(date.year) + " is outside " +
                std::to_string(kFirstStorableYear) + " to " + std::to_string(kLastStorableYear) +
                ",\nthe years that a history can hold.";
@@ -391,19 +291,33 @@ std::string TooFewProblem(int line, std::size_t found, std::size_t wanted, std::
            std::to_string(wanted) + ' ' + std::string(what) + " of a drawing.";
 }
 
-// Whether the name of a column says that it holds something beside the drawing's balls.
-bool NamesNoBall(std::string_view name) {
-    static constexpr std::array<std::string_view, 12> kOtherThings = {
-        "bonus",   "extra",  "multiplier", "megaplier", "powerplay", "sum",
-        "booster", "kicker", "jackpot",    "prize",     "winners",   "plus"};
-    std::string words;
+// A column's name as it is compared: in lower case, "_", "-" and "#" read as blanks, one blank between words.
+std::string NormalName(std::string_view name) {
+    std::string spaced;
     for (const char c : name) {
-        words += c == '_' || c == '-' || c == '#' ? ' ' : LowerCase(c);
+        spaced += c == '_' || c == '-' || c == '#' ? ' ' : LowerCase(c);
     }
-    if (words.find("power play") != std::string::npos) {
+    std::string normal;
+    WordCursor words(spaced);
+    for (std::string_view word; words.Next(word);) {
+        normal.append(normal.empty() ? "" : " ").append(word);
+    }
+    return normal;
+}
+
+// Whether the name of a column says that it holds something beside the drawing's balls.
+bool NamesNoBall(const std::string& name) {
+    static constexpr std::array<std::string_view, 19> kOtherThings = {
+        "bonus",  "extra",   "multiplier", "megaplier", "powerplay", "sum",  "booster",
+        "kicker", "jackpot", "prize",      "winners",   "plus",      "wins", "machine",
+        "set",    "raffle",  "raffles",    "total",     "drawnumber"};
+    static constexpr std::array<std::string_view, 6> kOtherNames = {"power play", "draw",     "draw number",
+                                                                    "draw no",    "draw nbr", "cash value"};
+    if (name.find("power play") != std::string::npos ||
+        std::find(kOtherNames.begin(), kOtherNames.end(), name) != kOtherNames.end()) {
         return true;
     }
-    WordCursor cursor(words);
+    WordCursor cursor(name);
     for (std::string_view word; cursor.Next(word);) {
         if (std::find(kOtherThings.begin(), kOtherThings.end(), word) != kOtherThings.end()) {
             return true;
@@ -412,16 +326,48 @@ bool NamesNoBall(std::string_view name) {
     return false;
 }
 
+// The names of a column that holds a Power Ball game's second group, the most telling first. Only Power
+// Ball games read such a column; for the others it holds no ball.
+constexpr std::array<std::string_view, 12> kSecondGroupNames = {
+    "powerball", "power ball", "pb",         "mega ball",  "megaball", "red ball",
+    "cash ball", "star ball",  "lucky ball", "bonus ball", "bonus",    "bonus number"};
+
+// Where a name stands in kSecondGroupNames; nothing for other names.
+std::optional<std::size_t> SecondGroupRank(const std::string& name) {
+    const auto found = std::find(kSecondGroupNames.begin(), kSecondGroupNames.end(), name);
+    return found == kSecondGroupNames.end() ? std::nullopt
+                                            : std::optional<std::size_t>(found - kSecondGroupNames.begin());
+}
+
+// The parts of a date that a column's name says it holds, in the order month, day, year.
+std::optional<std::size_t> DatePartOf(const std::string& name) {
+    static constexpr std::array<std::array<std::string_view, 4>, 3> kPartNames = {{
+        {"month", "mon", "mm", "draw month"},
+        {"day", "dd", "draw day", "day of month"},
+        {"year", "yyyy", "yr", "draw year"},
+    }};
+    for (std::size_t part = 0; part < kPartNames.size(); ++part) {
+        if (std::find(kPartNames[part].begin(), kPartNames[part].end(), name) != kPartNames[part].end()) {
+            return part;
+        }
+    }
+    return std::nullopt;
+}
+
 // The header of a file: the last line before the first drawing that holds no date, a letter, and more
 // than one field. Its columns whose names say they hold something else (a bonus ball, a multiplier, ...)
-// are never read as balls.
-// A line whose date stands in another column than the header's "date" column (a draw number before it,
+// are never read as balls; for a Power Ball game, the column named as its second group (Powerball, Mega
+// Ball, ...) holds the power ball. Columns named month, day and year hold a date in three fields.
+// A line whose date stands in another column than the header's date column (a draw number before it,
 // say) has its fields matched to the header's names from the date on.
 struct Header {
     int line = 0; // counted from 1; 0 when the file has none
     char separator = kBlankColumns;
     std::vector<bool> noBall; // by column
-    int dateColumn = 0;       // the first column whose name holds "date" (the first column when none does)
+    int dateColumn = 0;       // the first column whose name holds "date" (else the first of the date's parts,
+                              // else the first column)
+    int secondGroupColumn = -1;                  // Power Ball: the power ball's own column; -1 when none
+    std::optional<std::array<int, 3>> dateParts; // the columns of month, day and year, when all are named
 };
 
 bool HasLetter(std::string_view text) {
@@ -442,18 +388,37 @@ bool MayBeHeader(std::string_view line, char separator) {
     return column >= 1;
 }
 
-// The names of the header's columns: which hold no ball, and where the date stands.
-void NameColumns(std::string_view line, Header& header) {
+// The names of the header's columns: which hold no ball, where the date stands and, for a Power Ball game
+// (`powerBall`), which holds the power ball.
+void NameColumns(std::string_view line, bool powerBall, Header& header) {
     FieldCursor fields(line, header.separator);
     std::string_view field;
     bool dateFound = false;
+    std::optional<std::size_t> bestRank;
+    std::array<int, 3> parts = {-1, -1, -1};
     for (int column = 0; fields.Next(field, column);) {
-        header.noBall.push_back(NamesNoBall(FieldName(field)));
-        std::string name(FieldName(field));
-        std::transform(name.begin(), name.end(), name.begin(), LowerCase);
+        const std::string name = NormalName(FieldName(field));
+        const std::optional<std::size_t> rank = SecondGroupRank(name);
+        header.noBall.push_back(NamesNoBall(name) || rank.has_value());
         if (!dateFound && name.find("date") != std::string::npos) {
             header.dateColumn = column;
             dateFound = true;
+        }
+        if (const std::optional<std::size_t> part = DatePartOf(name); part && parts[*part] < 0) {
+            parts[*part] = column;
+        }
+        if (powerBall && rank && (!bestRank || *rank < *bestRank)) {
+            bestRank = rank;
+            header.secondGroupColumn = column;
+        }
+    }
+    if (header.secondGroupColumn >= 0) {
+        header.noBall[static_cast<std::size_t>(header.secondGroupColumn)] = false;
+    }
+    if (std::all_of(parts.begin(), parts.end(), [](int column) { return column >= 0; })) {
+        header.dateParts = parts;
+        if (!dateFound) {
+            header.dateColumn = *std::min_element(parts.begin(), parts.end());
         }
     }
 }
@@ -515,25 +480,58 @@ private:
     std::optional<Conflict> conflict_;
 };
 
-enum class LineReading { kDrawing, kNoDrawing, kProblem };
+enum class LineReading { kDrawing, kNoDrawing, kLeftOut, kProblem };
+
+// A date found on a line: the day, the text it is written as, and the columns of its first and last
+// fields (the same column for a date written as one word).
+struct FoundDate {
+    ResultsDay date;
+    std::string_view written;
+    int firstColumn = 0;
+    int lastColumn = 0;
+};
+
+// The part of `text` from the start of `first` to the end of `last`, two views into it.
+std::string_view SpanOf(std::string_view text, std::string_view first, std::string_view last) {
+    const auto start = static_cast<std::size_t>(first.data() - text.data());
+    return text.substr(start, static_cast<std::size_t>(last.data() - first.data()) + last.size());
+}
+
+// How many different days a list of days holds.
+int DifferentDays(std::vector<int> days) {
+    std::sort(days.begin(), days.end());
+    return static_cast<int>(std::unique(days.begin(), days.end()) - days.begin());
+}
 
 // Reads the drawings of one game, line by line.
 class ResultsReader final {
 public:
-    ResultsReader(int gameType, const GameSettings& settings, std::optional<ChosenColumn> column)
+    ResultsReader(int gameType, const GameSettings& settings, std::optional<ChosenColumn> column,
+                  int eraStart)
         : gameType_(gameType), settings_(settings), numbers_(NumbersPerDrawing(gameType, settings)),
-          column_(column) {}
+          column_(column), eraStart_(eraStart) {}
 
-    // Adds the drawing of one line, if it holds one; kProblem, with `problem`, when the line breaks the
-    // rules.
+    // Adds the drawing of one line, if it holds one; kLeftOut for a drawing of a day before the storable
+    // years or before the era; kProblem, with `problem`, when the line breaks the rules.
     LineReading ReadLine(std::string_view text, int line, DrawingsByDay& drawings, std::string& problem);
 
     // The header as far as the lines read so far tell: it is fixed by the first line that holds a date.
     bool HeaderFixed() const { return headerFixed_; }
-    int HeaderLine() const { return header_.line; }
+    int HeaderLine() const { return headerFixed_ ? header_.line : candidate_.line; }
+
+    // The different days of the drawings left out.
+    int LeftOutBeforeStorableYears() const { return DifferentDays(daysBeforeStorableYears_); }
+    int LeftOutBeforeEra() const { return DifferentDays(daysBeforeEra_); }
 
 private:
     bool DigitGame() const { return gameType_ == kThreeNumber || gameType_ == kFourNumber; }
+    // The line's column for a column of the header, when the line's columns are the header's.
+    std::optional<int> LineColumnOf(int headerColumn) const {
+        if (headerColumn < 0 || separator_ != header_.separator) {
+            return std::nullopt;
+        }
+        return headerColumn - header_.dateColumn + dateColumn_;
+    }
     // Whether the header names the line's field in `column` as something else than balls.
     bool NoBall(int column) const {
         const int headerColumn = column - dateColumn_ + header_.dateColumn;
@@ -541,14 +539,28 @@ private:
                static_cast<std::size_t>(headerColumn) < header_.noBall.size() &&
                header_.noBall[static_cast<std::size_t>(headerColumn)];
     }
+    // Whether the line's field in `column` holds the power ball, by the header's name of it.
+    bool PowerBallColumn(int column) const { return LineColumnOf(header_.secondGroupColumn) == column; }
+
+    // The first date of the line: a word that is a date; else the date in the columns the header names
+    // month, day and year; else a month name between the day and the year or before them ("Feb 14 2020",
+    // "14 Feb 2020"); else the month, day and year in the three fields after a first field that holds a
+    // name and no digit (a game's name).
+    std::optional<FoundDate> FindDate(std::string_view text) const;
+    std::optional<FoundDate> DateInNamedColumns(std::string_view text, const std::array<int, 3>& parts) const;
+    std::optional<FoundDate> DateWithMonthName(std::string_view text) const;
+    std::optional<FoundDate> DateAfterGameName(std::string_view text) const;
     // Positions `fields` at the field where the drawing starts: the chosen column, or the field after the
-    // date's (after words without digits, such as a weekday, where every word is a field). False when the
-    // line has no such field.
+    // date's last (after fields that hold no ball: a weekday, words without digits where every word is a
+    // field, columns the header names as something else). False when the line has no such field.
     bool FindDrawingStart(FieldCursor& fields, int dateColumn, std::string_view& field, int& column) const;
     // The numbers of a lotto or Power Ball drawing, from its first field on: whole numbers only, read on
-    // into the next field while either holds a single number and the drawing is not complete.
+    // into the next field while either holds a single number and the drawing is not complete. A power ball
+    // that has a column of its own is read from there.
     LineReading CollectLottoNumbers(FieldCursor& fields, std::string_view field, int column, int line,
                                     std::string& problem);
+    // The power ball from its own column.
+    LineReading CollectPowerBall(int line, std::string& problem);
     // The number of a digit-game drawing: one number, or its digits one by one in one field or one a field.
     LineReading CollectDigitGameNumber(FieldCursor& fields, std::string_view field, int column, int line,
                                        std::string& problem);
@@ -557,14 +569,129 @@ private:
     const GameSettings& settings_;
     int numbers_;
     std::optional<ChosenColumn> column_;
+    int eraStart_;
     Header header_;
-    std::string_view headerText_;
+    Header candidate_; // the header as the lines before the first date tell it
     bool headerFixed_ = false;
+    std::string_view text_;          // the line being read
     char separator_ = kBlankColumns; // of the line being read
     int dateColumn_ = 0;             // of the line being read
     std::vector<std::string_view> numberWords_;
     std::string joinedDigits_; // a digit-game number written digit by digit
+    std::vector<int> daysBeforeStorableYears_;
+    std::vector<int> daysBeforeEra_;
 };
+
+std::optional<FoundDate> ResultsReader::FindDate(std::string_view text) const {
+    FieldCursor fields(text, separator_);
+    std::string_view field;
+    for (int column = 0; fields.Next(field, column);) {
+        WordCursor words(field);
+        for (std::string_view word; words.Next(word);) {
+            if (const std::optional<ResultsDay> date = DateOfWord(word)) {
+                return FoundDate{*date, word, column, column};
+            }
+        }
+    }
+    const Header& header = headerFixed_ ? header_ : candidate_;
+    if (header.dateParts && header.separator == separator_) {
+        if (std::optional<FoundDate> found = DateInNamedColumns(text, *header.dateParts)) {
+            return found;
+        }
+    }
+    if (std::optional<FoundDate> found = DateWithMonthName(text)) {
+        return found;
+    }
+    return DateAfterGameName(text);
+}
+
+std::optional<FoundDate> ResultsReader::DateInNamedColumns(std::string_view text,
+                                                           const std::array<int, 3>& parts) const {
+    std::array<std::string_view, 3> words;
+    FieldCursor fields(text, separator_);
+    std::string_view field;
+    for (int column = 0; fields.Next(field, column);) {
+        for (std::size_t part = 0; part < parts.size(); ++part) {
+            words[part] = parts[part] == column ? FieldName(field) : words[part];
+        }
+    }
+    const std::optional<int> month = MonthOfWord(words[0]);
+    const std::optional<int> day = DayOfMonthOfWord(words[1]);
+    const std::optional<int> year = FullYearOfWord(words[2]);
+    if (!month || !day || !year) {
+        return std::nullopt;
+    }
+    const auto [first, last] = std::minmax_element(parts.begin(), parts.end());
+    const std::string_view firstWord = words[static_cast<std::size_t>(first - parts.begin())];
+    const std::string_view lastWord = words[static_cast<std::size_t>(last - parts.begin())];
+    return FoundDate{{*year, *month, *day}, SpanOf(text, firstWord, lastWord), *first, *last};
+}
+
+std::optional<FoundDate> ResultsReader::DateWithMonthName(std::string_view text) const {
+    struct PlacedWord {
+        std::string_view word;
+        int column = 0;
+    };
+    std::array<PlacedWord, 3> recent; // the last three words, the newest last
+    std::size_t seen = 0;
+    FieldCursor fields(text, separator_);
+    std::string_view field;
+    for (int column = 0; fields.Next(field, column);) {
+        WordCursor words(field);
+        for (std::string_view word; words.Next(word);) {
+            std::rotate(recent.begin(), recent.begin() + 1, recent.end());
+            recent.back() = {word, column};
+            if (++seen < recent.size()) {
+                continue;
+            }
+            const std::optional<int> year = FullYearOfWord(recent[2].word);
+            if (!year) {
+                continue;
+            }
+            std::optional<int> month = MonthOfName(recent[0].word);
+            std::optional<int> day = DayOfMonthOfWord(recent[1].word);
+            if (!month || !day) {
+                month = MonthOfName(recent[1].word);
+                day = DayOfMonthOfWord(recent[0].word);
+            }
+            if (month && day) {
+                return FoundDate{{*year, *month, *day},
+                                 SpanOf(text, recent[0].word, recent[2].word),
+                                 recent[0].column,
+                                 recent[2].column};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<FoundDate> ResultsReader::DateAfterGameName(std::string_view text) const {
+    if (separator_ == kBlankColumns) {
+        return std::nullopt;
+    }
+    FieldCursor fields(text, separator_);
+    std::string_view field;
+    int column = 0;
+    if (!fields.Next(field, column) || !HasLetter(field) || HasDigit(field)) {
+        return std::nullopt;
+    }
+    std::array<std::string_view, 3> words;
+    for (std::string_view& word : words) {
+        if (!fields.Next(field, column) || CountWords(field, 2) != 1) {
+            return std::nullopt;
+        }
+        word = FieldName(field);
+    }
+    const std::optional<int> year = FullYearOfWord(words[2]);
+    const auto oneOrTwoDigits = [](std::string_view word) {
+        return word.size() <= 2 && IsAllDigits(word);
+    };
+    if (!year || !oneOrTwoDigits(words[0]) || !oneOrTwoDigits(words[1])) {
+        return std::nullopt;
+    }
+    return FoundDate{
+        {*year, NumberValue(words[0]), NumberValue(words[1])}, SpanOf(text, words[0], words[2]), 1, 3};
+}
 
 bool ResultsReader::FindDrawingStart(FieldCursor& fields, int dateColumn, std::string_view& field,
                                      int& column) const {
@@ -573,8 +700,11 @@ bool ResultsReader::FindDrawingStart(FieldCursor& fields, int dateColumn, std::s
     while (!found && fields.Next(field, column)) {
         found = column >= wanted;
     }
-    // Columns that hold no ball, and words without digits after the date where each word is a field.
-    while (found && !column_ && (NoBall(column) || (separator_ == kBlankColumns && !HasDigit(field)))) {
+    // Columns that hold no ball or the power ball, a weekday, and words without digits after the date
+    // where each word is a field.
+    while (found && !column_ &&
+           (NoBall(column) || PowerBallColumn(column) || IsWeekdayName(FieldName(field)) ||
+            (separator_ == kBlankColumns && !HasDigit(field)))) {
         found = fields.Next(field, column);
     }
     return found;
@@ -582,7 +712,8 @@ bool ResultsReader::FindDrawingStart(FieldCursor& fields, int dateColumn, std::s
 
 LineReading ResultsReader::CollectLottoNumbers(FieldCursor& fields, std::string_view field, int column,
                                                int line, std::string& problem) {
-    const auto wanted = static_cast<std::size_t>(numbers_);
+    const bool powerBallApart = LineColumnOf(header_.secondGroupColumn).has_value();
+    const auto wanted = static_cast<std::size_t>(powerBallApart ? numbers_ - 1 : numbers_);
     numberWords_.clear();
     for (;;) {
         WordCursor words(field);
@@ -594,19 +725,46 @@ LineReading ResultsReader::CollectLottoNumbers(FieldCursor& fields, std::string_
             }
             if (numberWords_.size() < wanted) {
                 numberWords_.push_back(word);
+            } else if (powerBallApart) {
+                problem = LinePrefix(line) + '"' + std::string(FieldName(field)) + "\" holds more than the " +
+                          std::to_string(wanted) +
+                          " first-group numbers,\nand the power ball has a column of its own.";
+                return LineReading::kProblem;
             }
         }
         if (numberWords_.size() == wanted) {
-            return LineReading::kDrawing;
+            return powerBallApart ? CollectPowerBall(line, problem) : LineReading::kDrawing;
         }
         std::string_view next;
-        if (inField == 0 || !fields.Next(next, column) || NoBall(column) ||
+        if (inField == 0 || !fields.Next(next, column) || NoBall(column) || PowerBallColumn(column) ||
             (inField != 1 && CountWords(next, 2) != 1)) {
-            problem = TooFewProblem(line, numberWords_.size(), wanted, "numbers");
+            problem = TooFewProblem(line, numberWords_.size(), static_cast<std::size_t>(numbers_), "numbers");
             return LineReading::kProblem;
         }
         field = next;
     }
+}
+
+LineReading ResultsReader::CollectPowerBall(int line, std::string& problem) {
+    const std::optional<int> wanted = LineColumnOf(header_.secondGroupColumn);
+    FieldCursor fields(text_, separator_);
+    std::string_view field;
+    int column = 0;
+    bool found = false;
+    while (!found && fields.Next(field, column)) {
+        found = column == wanted;
+    }
+    const std::string_view written = found ? FieldName(field) : std::string_view{};
+    if (written.empty()) {
+        problem = TooFewProblem(line, numberWords_.size(), static_cast<std::size_t>(numbers_), "numbers");
+        return LineReading::kProblem;
+    }
+    if (!IsAllDigits(written)) {
+        problem = NotANumberProblem(line, written);
+        return LineReading::kProblem;
+    }
+    numberWords_.push_back(written);
+    return LineReading::kDrawing;
 }
 
 LineReading ResultsReader::CollectDigitGameNumber(FieldCursor& fields, std::string_view field, int column,
@@ -661,46 +819,53 @@ LineReading ResultsReader::CollectDigitGameNumber(FieldCursor& fields, std::stri
 
 LineReading ResultsReader::ReadLine(std::string_view text, int line, DrawingsByDay& drawings,
                                     std::string& problem) {
+    text_ = text;
     separator_ = column_ ? column_->separator : ColumnSeparatorOf(text);
-    FieldCursor fields(text, separator_);
-    std::string_view field;
-    std::string_view written;
-    int column = 0;
-    std::optional<CalendarDay> date;
-    while (!date && fields.Next(field, column)) {
-        date = DateInField(field, written);
-    }
-    if (!date) {
+    const std::optional<FoundDate> found = FindDate(text);
+    if (!found) {
         if (!headerFixed_ && MayBeHeader(text, separator_)) {
-            header_.line = line;
-            header_.separator = separator_;
-            headerText_ = text;
+            candidate_ = Header{};
+            candidate_.line = line;
+            candidate_.separator = separator_;
+            NameColumns(text, gameType_ == kPowerball, candidate_);
         }
         return LineReading::kNoDrawing;
     }
     if (!headerFixed_) {
         headerFixed_ = true;
-        NameColumns(headerText_, header_);
+        header_ = std::move(candidate_);
     }
-    dateColumn_ = column;
-    if (column_) {
-        fields = FieldCursor(text, separator_);
-    }
-    if (!FindDrawingStart(fields, column, field, column) || !HasDigit(field)) {
+    dateColumn_ = found->firstColumn;
+    FieldCursor fields(text, separator_);
+    std::string_view field;
+    int column = 0;
+    if (!FindDrawingStart(fields, found->lastColumn, field, column) || !HasDigit(field)) {
         return LineReading::kNoDrawing;
+    }
+    const std::optional<ResultsDay> date = found->date;
+    const int dateKey = date->year * 10000 + date->month * 100 + date->day;
+    // Drawings that a history cannot hold, or of an earlier game, are left out before their numbers are
+    // read: the game had other maximums then.
+    if (IsCalendarDay(*date) && date->year < kFirstStorableYear) {
+        daysBeforeStorableYears_.push_back(dateKey);
+        return LineReading::kLeftOut;
+    }
+    if (IsCalendarDay(*date) && date->year <= kLastStorableYear && dateKey < eraStart_) {
+        daysBeforeEra_.push_back(dateKey);
+        return LineReading::kLeftOut;
     }
     const LineReading collected = DigitGame() ? CollectDigitGameNumber(fields, field, column, line, problem)
                                               : CollectLottoNumbers(fields, field, column, line, problem);
     if (collected != LineReading::kDrawing) {
         return collected;
     }
-    problem = DateProblem(*date, line, written);
+    problem = DateProblem(*date, line, found->written);
     if (!problem.empty()) {
         return LineReading::kProblem;
     }
     ResultsDrawing drawing;
     drawing.line = line;
-    drawing.dateKey = date->year * 10000 + date->month * 100 + date->day;
+    drawing.dateKey = dateKey;
     for (std::size_t i = 0; i < numberWords_.size(); ++i) {
         const int value = NumberValue(numberWords_[i]);
         const NumberLimits limits = LimitsOf(gameType_, static_cast<int>(i), numbers_, settings_);
@@ -714,23 +879,10 @@ LineReading ResultsReader::ReadLine(std::string_view text, int line, DrawingsByD
     return LineReading::kDrawing;
 }
 
-} // namespace
-
-std::string StoredDateOf(const ResultsDrawing& drawing) {
-    return TwoDigits(drawing.dateKey / 10000) + '/' + TwoDigits(drawing.dateKey / 100 % 100) + '/' +
-           TwoDigits(drawing.dateKey % 100);
-}
-
-std::string SectionTextOf(const ResultsDrawing& drawing, int numbersPerDrawing) {
-    std::string text = StoredDateOf(drawing);
-    for (int i = 0; i < numbersPerDrawing; ++i) {
-        text.append(1, ' ').append(std::to_string(drawing.numbers[static_cast<std::size_t>(i)]));
-    }
-    return text;
-}
-
-ResultsReading ReadResultsText(std::string_view text, int gameType, const GameSettings& settings,
-                               std::string_view column) {
+// The drawings of the lines of a results file; `lineNumbers` gives the number of each line in the file
+// (empty: the lines are counted from 1).
+ResultsReading ReadResultsLines(std::string_view text, const std::vector<int>& lineNumbers, int gameType,
+                                const GameSettings& settings, std::string_view column, int eraStart) {
     ResultsReading reading;
     std::optional<ChosenColumn> chosen;
     const std::string_view name = TrimmedName(column);
@@ -741,7 +893,7 @@ ResultsReading ReadResultsText(std::string_view text, int gameType, const GameSe
             return reading;
         }
     }
-    ResultsReader reader(gameType, settings, chosen);
+    ResultsReader reader(gameType, settings, chosen, eraStart);
     DrawingsByDay drawings;
     const auto passOver = [&reading](int line) {
         ++reading.passedOverLines;
@@ -750,10 +902,13 @@ ResultsReading ReadResultsText(std::string_view text, int gameType, const GameSe
     };
     int headerWithDigits = 0; // the header so far, when it holds digits: passed over once another follows
     LineCursor lines(text);
-    int lineNumber = 0;
-    for (std::string_view line; lines.Next(line);) {
-        switch (reader.ReadLine(line, ++lineNumber, drawings, reading.problem)) {
+    std::size_t lineIndex = 0;
+    for (std::string_view line; lines.Next(line); ++lineIndex) {
+        const int lineNumber =
+            lineIndex < lineNumbers.size() ? lineNumbers[lineIndex] : static_cast<int>(lineIndex) + 1;
+        switch (reader.ReadLine(line, lineNumber, drawings, reading.problem)) {
         case LineReading::kDrawing:
+        case LineReading::kLeftOut:
             break;
         case LineReading::kProblem:
             return reading;
@@ -777,11 +932,48 @@ ResultsReading ReadResultsText(std::string_view text, int gameType, const GameSe
     }
     reading.drawings = drawings.InDateOrder();
     reading.repeatedLines = drawings.repeatedLines();
-    if (reading.drawings.empty()) {
+    reading.leftOutBeforeStorableYears = reader.LeftOutBeforeStorableYears();
+    reading.leftOutBeforeEra = reader.LeftOutBeforeEra();
+    if (reading.drawings.empty() && reading.leftOutBeforeStorableYears == 0 &&
+        reading.leftOutBeforeEra == 0) {
         reading.problem =
             "The results file holds no drawing:\nno line has a date followed by the game's numbers.";
     }
     return reading;
+}
+
+} // namespace
+
+std::string DisplayDateOfKey(int dateKey) {
+    return TwoDigits(dateKey / 100 % 100) + '/' + TwoDigits(dateKey % 100) + '/' +
+           std::to_string(dateKey / 10000);
+}
+
+std::string StoredDateOf(const ResultsDrawing& drawing) {
+    return TwoDigits(drawing.dateKey / 10000) + '/' + TwoDigits(drawing.dateKey / 100 % 100) + '/' +
+           TwoDigits(drawing.dateKey % 100);
+}
+
+std::string SectionTextOf(const ResultsDrawing& drawing, int numbersPerDrawing) {
+    std::string text = StoredDateOf(drawing);
+    for (int i = 0; i < numbersPerDrawing; ++i) {
+        text.append(1, ' ').append(std::to_string(drawing.numbers[static_cast<std::size_t>(i)]));
+    }
+    return text;
+}
+
+ResultsReading ReadResultsText(std::string_view text, int gameType, const GameSettings& settings,
+                               std::string_view column, int eraStart) {
+    if (!IsJsonArrayOfDrawings(text)) {
+        return ReadResultsLines(text, {}, gameType, settings, column, eraStart);
+    }
+    const JsonResultsLines json = JsonDrawingsAsLines(text);
+    if (!json.problem.empty()) {
+        ResultsReading reading;
+        reading.problem = json.problem;
+        return reading;
+    }
+    return ReadResultsLines(json.text, json.lineNumbers, gameType, settings, column, eraStart);
 }
 
 } // namespace vantorel

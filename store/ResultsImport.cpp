@@ -4,6 +4,7 @@
 #include "store/CalendarDates.h"
 #include "store/HistoryFile.h"
 #include "store/HistoryRewrite.h"
+#include "store/KeptValidators.h"
 #include "store/ResultsFile.h"
 #include "store/TokenCursor.h"
 
@@ -91,6 +92,8 @@ MergedSection Merge(const std::vector<HeldDrawing>& held, const ResultsReading& 
     merged.counts.repeatedLines = reading.repeatedLines;
     merged.counts.passedOverLines = reading.passedOverLines;
     merged.counts.firstPassedOver = reading.firstPassedOverLine;
+    merged.counts.beforeStorableYears = reading.leftOutBeforeStorableYears;
+    merged.counts.beforeEra = reading.leftOutBeforeEra;
     std::unordered_map<std::string_view, int> heldByDate;
     for (std::size_t i = 0; i < held.size(); ++i) {
         heldByDate.emplace(held[i].date, static_cast<int>(i));
@@ -223,6 +226,12 @@ std::string ResultsImportSummary(const ResultsImportCounts& counts) {
     AppendCount(text, "Lines repeating a drawing (read once)", counts.repeatedLines);
     AppendCount(text, "Older drawings left out (no room)", counts.leftOut);
     AppendCount(text, "Oldest drawings removed from the history", counts.removed);
+    AppendCount(text,
+                "Drawings before " + std::to_string(kFirstStorableYear) +
+                    " left out (years a history cannot hold)",
+                counts.beforeStorableYears);
+    AppendCount(text, "Drawings before " + DisplayDateOfKey(counts.eraStart) + " left out (an earlier game)",
+                counts.beforeEra);
     if (counts.passedOverLines > 0) {
         AppendCount(text, "Lines passed over", counts.passedOverLines);
         text.append(" (the first: line ").append(std::to_string(counts.firstPassedOver)).append(")");
@@ -235,7 +244,7 @@ GameSettingKeys SettingsOfResultsImport(int gameType) {
 }
 
 Outcome<ResultsImported> ImportResults(const std::filesystem::path& resultsFile, int gameType,
-                                       std::string_view column, const ProgressLight& progress,
+                                       const ResultsSelection& selection, const ProgressLight& progress,
                                        const GameSettings& settings, const AskQuestion& ask,
                                        FileSystem& files) {
     if (gameType < kThreeNumber || gameType > kPowerball) {
@@ -245,24 +254,44 @@ Outcome<ResultsImported> ImportResults(const std::filesystem::path& resultsFile,
     if (text.refused()) {
         return RefusedAs<ResultsImported>(text);
     }
-    const ResultsReading reading = ReadResultsText(*text, gameType, settings, column);
+    return ImportResultsText(*text, gameType, selection, progress, settings, ask, files);
+}
+
+Outcome<ResultsImported> ImportResultsText(std::string_view text, int gameType,
+                                           const ResultsSelection& selection, const ProgressLight& progress,
+                                           const GameSettings& settings, const AskQuestion& ask,
+                                           FileSystem& files) {
+    if (gameType < kThreeNumber || gameType > kPowerball) {
+        return Refusal{std::string(kIllegalGameTypeForResults)};
+    }
+    const ResultsReading reading =
+        ReadResultsText(text, gameType, settings, selection.column, selection.eraStart);
     if (!reading.problem.empty()) {
         return Refusal{WithNothingChanged(reading.problem)};
     }
     ResultsImported imported;
+    const int section = SectionNumber(gameType, true);
     const auto plan = [&](std::string_view history, ChangeNotes& notes, std::string& newHistory) {
-        return PlanResults(history, reading, gameType, settings, progress, ask, imported.counts, notes,
-                           newHistory);
+        const HistoryChange change = PlanResults(history, reading, gameType, settings, progress, ask,
+                                                 imported.counts, notes, newHistory);
+        if (change == HistoryChange::kReplace || change == HistoryChange::kUnchanged) {
+            imported.sectionMark =
+                HistorySectionMark(change == HistoryChange::kReplace ? newHistory : history, section);
+        }
+        return change;
     };
     const Outcome<ChangeOutcome> change = ChangeHistory(files, true, plan);
     if (change.refused()) {
         return RefusedAs<ResultsImported>(change);
     }
     imported.change = *change;
-    Outcome<ResultsImported> outcome(imported);
-    if (imported.change != ChangeOutcome::kDeclined) {
-        outcome.Tell({ResultsImportSummary(imported.counts), NoticeKind::Information});
+    if (imported.change == ChangeOutcome::kDeclined) {
+        imported.sectionMark.clear();
+        return imported;
     }
+    imported.counts.eraStart = selection.eraStart;
+    Outcome<ResultsImported> outcome(std::move(imported));
+    outcome.Tell({ResultsImportSummary(outcome->counts), NoticeKind::Information});
     return outcome;
 }
 

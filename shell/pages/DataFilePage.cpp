@@ -1,5 +1,6 @@
 #include "shell/pages/DataFilePage.h"
 
+#include "platform/GamePresets.h"
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 #include "platform/PlainDecimal.h"
@@ -73,7 +74,7 @@ constexpr DataRadios kDated = DataRadios::kDatedOnly;
 // data radios, "Filter Data", "Manual" and "Automatic", "Backup", the entry field, "Enter Data",
 // "Compare", "Import", "Apply Selection", the game radios and the results column field.
 using enum DataFileOperation;
-const std::array<ListItem, 9> kListItems = {{
+constexpr std::array<ListItem, 9> kListItems = {{
     // clang-format off
     //                                           data   filt  m/a   back  entry enter comp  imp   apply games column
     {"Analyze Datafile Errors", kAnalyze,       {kNone,  kOff, kOff, kOff, kOff, kOff, kOff, kOff, kOn,  kOff, kOff}},
@@ -88,6 +89,20 @@ const std::array<ListItem, 9> kListItems = {{
     // clang-format on
 }};
 
+// The tool tips of the operation list's items, in its order.
+constexpr std::array<const char*, kListItems.size()> kListItemTips = {{
+    "Check every line of the history file; the report appears on Deja View (Apply Selection)",
+    "Compare a file of your own picks (one pick a line) with a history: Compare, then Apply Selection",
+    "Make a new history for a game from a text file: Import, then Apply Selection",
+    "Add drawings to a history: Manual to type one, Automatic to take them from a text file",
+    "Search the 3 Number or 4 Number history for a digit pattern: Enter Data",
+    "Not part of this version",
+    "Make or restore the backup copy maindat.bak: Backup",
+    "Plant a seed that makes Random repeatable: type a whole number, then Enter Data (0 unplants it)",
+    "Bring a game's dated history up to date from a results file as the lottery publishes it: Import, "
+    "then Apply Selection",
+}};
+
 // The object names of the game radios, in the order of the game catalogue.
 constexpr std::array<const char*, kGameCount> kGameRadioNames = {
     "threeNumberGameRadio", "fourNumberGameRadio", "fiveNumberGameRadio",
@@ -98,6 +113,18 @@ constexpr std::array<const char*, kGameCount> kGameRadioNames = {
 std::string GamePageMissingMessage(int game) {
     return "The " + OperationsSheet::PageTitle(game).toStdString() +
            " page is not available in this build, so its history cannot be compared.";
+}
+
+// A typed drawing of the game's dated (1) or undated (0) history, as the manual entry takes it; empty while
+// the game is not chosen.
+QString TypedDrawingExample(int game, int dataType) {
+    constexpr std::array<const char*, kGameCount> kDrawings = {"123", "1234", "3 9 14 22 25",
+                                                               "3 15 22 31 40 45", "3 15 22 31 40 12"};
+    if (game < 0 || game >= kGameCount) {
+        return {};
+    }
+    const QString drawing = QString::fromLatin1(kDrawings[static_cast<std::size_t>(game)]);
+    return dataType == 1 ? QStringLiteral("01/02/98 ") + drawing : drawing;
 }
 
 } // namespace
@@ -151,9 +178,14 @@ QWidget* DataFilePage::BuildOperationRow() {
     label->setObjectName(QStringLiteral("selectOperationLabel"));
     operationList_ = new QComboBox(row);
     operationList_->setObjectName(QStringLiteral("operationList"));
-    for (const ListItem& item : kListItems) {
-        operationList_->addItem(QString::fromLatin1(item.caption));
+    for (std::size_t i = 0; i < kListItems.size(); ++i) {
+        operationList_->addItem(QString::fromLatin1(kListItems[i].caption));
+        operationList_->setItemData(static_cast<int>(i), QString::fromLatin1(kListItemTips[i]),
+                                    Qt::ToolTipRole);
     }
+    operationList_->setToolTip(
+        QStringLiteral("Choose what to do with the history file: the page then enables "
+                       "what the operation needs"));
     operationList_->setPlaceholderText(QStringLiteral("(choose an operation)"));
     operationList_->setCurrentIndex(-1);
     label->setBuddy(operationList_);
@@ -177,6 +209,7 @@ QWidget* DataFilePage::BuildGameGroup() {
             new QRadioButton(Latin1(kGameCatalogue[game].name) + QStringLiteral(" Game"), group);
         gameRadios_[game]->setObjectName(QString::fromLatin1(kGameRadioNames[game]));
         connect(gameRadios_[game], &QRadioButton::clicked, this, &DataFilePage::HideCompletion);
+        connect(gameRadios_[game], &QRadioButton::clicked, this, &DataFilePage::ShowEntryHint);
         layout->addWidget(gameRadios_[game]);
     }
     layout->addStretch();
@@ -190,6 +223,7 @@ QWidget* DataFilePage::BuildDataGroup() {
     auto* layout = new QVBoxLayout(group);
     for (QRadioButton* radio : {datedRadio_, undatedRadio_}) {
         connect(radio, &QRadioButton::clicked, this, &DataFilePage::HideCompletion);
+        connect(radio, &QRadioButton::clicked, this, &DataFilePage::ShowEntryHint);
         layout->addWidget(radio);
     }
     return group;
@@ -220,6 +254,12 @@ QWidget* DataFilePage::BuildFileButtons() {
     manualButton_ = MakeButton("manualButton", "Manual", &DataFilePage::StartManualEntry);
     automaticButton_ = MakeButton("automaticButton", "Automatic", &DataFilePage::StartAutomaticEntry);
     filterDataButton_ = MakeButton("filterDataButton", "Filter Data", &DataFilePage::AskToFilter);
+    filterStateLabel_ = new QLabel(group);
+    filterStateLabel_->setObjectName(QStringLiteral("filterStateLabel"));
+    filterStateLabel_->setToolTip(
+        QStringLiteral("Your answer to \"Filter Data\": with filtering on, an import reads "
+                       "one drawing from the start of each line and ignores the rest"));
+    ShowFilterState();
     importButton_ = MakeButton("importButton", "Import", &DataFilePage::ChooseImportFile);
     compareButton_ = MakeButton("compareButton", "Compare", &DataFilePage::ChooseCompareFile);
     backupButton_ = MakeButton("backupButton", "Backup", &DataFilePage::OpenBackupDialog);
@@ -228,6 +268,7 @@ QWidget* DataFilePage::BuildFileButtons() {
         button->setParent(group);
         layout->addWidget(button);
     }
+    layout->addWidget(filterStateLabel_);
     layout->addStretch();
     for (QPushButton* button : {importButton_, compareButton_, backupButton_}) {
         button->setParent(group);
@@ -310,6 +351,7 @@ void DataFilePage::OnOperationChosen(int index) {
         radio->setEnabled(row.gameRadios);
     }
     resultsColumnEdit_->setEnabled(row.resultsColumn);
+    ShowEntryHint();
 }
 
 int DataFilePage::SelectedGame() const {
@@ -383,6 +425,7 @@ void DataFilePage::ChooseCompareFile() {
 
 void DataFilePage::StartAutomaticEntry() {
     automaticEntry_ = true;
+    ShowEntryHint();
     entryEdit_->clear();
     enterDataButton_->setEnabled(false);
     entryEdit_->setEnabled(false);
@@ -395,6 +438,7 @@ void DataFilePage::StartAutomaticEntry() {
 
 void DataFilePage::StartManualEntry() {
     automaticEntry_ = false;
+    ShowEntryHint();
     entryEdit_->clear();
     if (SelectedGame() < 0 && !DataTypeChosen()) {
         MessageBox(kNoGameOrDataType);
@@ -409,6 +453,36 @@ void DataFilePage::StartManualEntry() {
 void DataFilePage::AskToFilter() {
     filterImport_ =
         MessageBox(kFilterQuestion, MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
+    ShowFilterState();
+}
+
+void DataFilePage::ShowFilterState() {
+    filterStateLabel_->setText(filterImport_ ? QStringLiteral("Filtering: on")
+                                             : QStringLiteral("Filtering: off"));
+}
+
+// The entry field's placeholder and tool tip: what the chosen operation wants typed there, for the chosen
+// game and history.
+void DataFilePage::ShowEntryHint() {
+    const std::optional<DataFileOperation> operation = ChosenOperation();
+    QString placeholder;
+    QString tip = QStringLiteral("The chosen file is shown here; a drawing or a seed is typed here");
+    if (operation == DataFileOperation::kSeed) {
+        placeholder = QStringLiteral("12345");
+        tip = QStringLiteral("The seed: a whole number (0 unplants the seed)");
+    } else if (operation == DataFileOperation::kImportAppend && !automaticEntry_) {
+        const QString drawing = TypedDrawingExample(SelectedGame(), SelectedDataType());
+        placeholder = drawing;
+        tip = QStringLiteral("One drawing, as the history holds it: ") +
+              (SelectedDataType() == 1 ? QStringLiteral("the date mm/dd/yy, a blank, ") : QString()) +
+              (IsDigitGame(SelectedGame())
+                   ? QStringLiteral("the digits")
+                   : QStringLiteral("the numbers separated by single spaces (Power Ball: "
+                                    "the Power Ball last)")) +
+              (drawing.isEmpty() ? QString() : QStringLiteral(", for example ") + drawing);
+    }
+    entryEdit_->setPlaceholderText(placeholder);
+    entryEdit_->setToolTip(tip);
 }
 
 void DataFilePage::OpenBackupDialog() {
@@ -586,8 +660,8 @@ void DataFilePage::ImportResultsFile(int game) {
             OnWindowThread(*this, [&] { yes = AskThroughMessageBox(question); });
             return yes;
         };
-        const Outcome<ResultsImported> imported =
-            ImportResults(resultsFile, game, column, progress, *settings, ask);
+        const Outcome<ResultsImported> imported = ImportResults(
+            resultsFile, game, {column, EraInForce(services().profile, game)}, progress, *settings, ask);
         if (imported.refused()) {
             return RefusedAs<ChangeOutcome>(imported);
         }

@@ -18,6 +18,7 @@
 #include <string_view>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -117,6 +118,9 @@ private:
     void StartAutomaticEntry();
     void StartManualEntry();
     void AskToFilter();
+    // Shows the answer to "Filter Data" beside its button.
+    void ShowFilterState();
+    void ShowEntryHint();
     void OpenBackupDialog();
     void ApplySelection();
     void EnterData();
@@ -170,6 +174,7 @@ private:
     QPushButton* manualButton_ = nullptr;
     QPushButton* automaticButton_ = nullptr;
     QPushButton* filterDataButton_ = nullptr;
+    QLabel* filterStateLabel_ = nullptr;
     QPushButton* importButton_ = nullptr;
     QPushButton* compareButton_ = nullptr;
     QPushButton* backupButton_ = nullptr;

@@ -102,6 +102,7 @@ void DigitGamePage::OnSetActive() {
     ShowDataState();
     AdjustInputsToPredictions();
     AdjustInputsToPageOperation();
+    ShowOperationInputHints();
     ShowPlantedSeed(*seedLabel_);
 }
 
@@ -183,6 +184,12 @@ void DigitGamePage::OnOperationClicked(Operation op) {
     default:
         break;
     }
+    ShowOperationInputHints();
+}
+
+void DigitGamePage::ShowOperationInputHints() {
+    ShowInputHints(DigitInputHints(pageOperation_, handOver().setupChoices, GameOf(game()).digits),
+                   *numberEdit_, *fromEdit_, *toEdit_, nullptr);
 }
 
 void DigitGamePage::OnDataSourceClicked(bool dated) {

@@ -45,6 +45,8 @@ private:
     void SetFields(bool number, bool from, bool to);
     void AdjustInputsToPredictions();
     void AdjustInputsToPageOperation();
+    // The placeholders and tool tips of the input fields for the chosen operation and Setup choices.
+    void ShowOperationInputHints();
     void OnOperationClicked(Operation op);
     void OnDataSourceClicked(bool dated);
     void ClearInputs();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Operations.h"
+#include "platform/SetupChoices.h"
 
 #include <QString>
 
@@ -47,6 +48,27 @@ QLabel* MakeStatusLabel(QWidget& parent);
 // An input field, disabled at first, taking at most maxLength characters (0: no limit) and as wide as
 // `widthSample`.
 QLineEdit* MakeInputField(const char* objectName, int maxLength, const QString& widthSample, QWidget& parent);
+// What the input fields of a game page expect for an operation: the placeholder texts (empty for a field the
+// operation does not use) and the tool tips.
+struct InputHints {
+    QString number;
+    QString from;
+    QString to;
+    QString power;
+    QString numberTip;
+    QString rangeTip;
+    QString powerTip;
+};
+// A digit page's fields for the operation and the Setup choices (Overdue and Hottest narrowed to a day, a
+// month or a date range); `digits` is 3 or 4.
+InputHints DigitInputHints(std::optional<Operation> op, const SetupChoices& choices, int digits);
+// A lotto page's fields for the operation; `balls` numbers make a drawing (the Power Ball page's first
+// group).
+InputHints LottoInputHints(std::optional<Operation> op, int balls, bool powerBall);
+// Shows the hints in the fields; `power` may be null.
+void ShowInputHints(const InputHints& hints, QLineEdit& number, QLineEdit& from, QLineEdit& to,
+                    QLineEdit* power);
+
 // "Clear Inputs", disabled at first.
 QPushButton* MakeClearInputsButton(QWidget& parent);
 // "Seed is Planted", hidden at first.

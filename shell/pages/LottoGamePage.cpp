@@ -186,6 +186,8 @@ void LottoGamePage::ShowInputsFor(std::optional<Operation> op) {
     } else if (range) {
         fromEdit_->setFocus();
     }
+    ShowInputHints(LottoInputHints(op, traits_.game == kSixNumber ? 6 : 5, traits_.powerBallField),
+                   *numberEdit_, *fromEdit_, *toEdit_, powerBallEdit_);
 }
 
 void LottoGamePage::OnOperationClicked(Operation op) {

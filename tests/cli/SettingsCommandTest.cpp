@@ -79,7 +79,8 @@ TEST(SettingsCommand, PresetsSetTheirGamesMaximumsInOneStep) {
     const auto unknown = [](const std::string& name) {
         return "There is no preset named \"" + name +
                "\".\nThe presets are: powerball, mega-millions, lotto-america, cash4life, lotto-6-59, "
-               "lotto-6-49, lotto-5-39.\nvantorel-cli settings --presets lists them with their games.";
+               "lotto-6-49, lotto-5-39, ny-numbers-eve, ny-numbers-mid, ny-win4-eve, ny-win4-mid.\n"
+               "vantorel-cli settings --presets lists them with their games.";
     };
     const std::string keno = unknown("keno");
     const std::string empty = unknown(""); // an empty name matches no preset
@@ -106,7 +107,27 @@ TEST(SettingsCommand, PresetsSetTheirGamesMaximumsInOneStep) {
               "cash4life      Cash4Life      5 of 60 + 1 of 4   Power Ball game  PBC=60 PBB=4 PBM=5\n"
               "lotto-6-59     6 of 59 lotto  6 of 59            6 Number game    6BC=59\n"
               "lotto-6-49     6 of 49 lotto  6 of 49            6 Number game    6BC=49\n"
-              "lotto-5-39     5 of 39 game   5 of 39            5 Number game    5BC=39\n");
+              "lotto-5-39     5 of 39 game   5 of 39            5 Number game    5BC=39\n"
+              "ny-numbers-eve NY Numbers     3 digits, evening  3 Number game    (no settings)\n"
+              "ny-numbers-mid NY Numbers     3 digits, midday   3 Number game    (no settings)\n"
+              "ny-win4-eve    NY Win 4       4 digits, evening  4 Number game    (no settings)\n"
+              "ny-win4-mid    NY Win 4       4 digits, midday   4 Number game    (no settings)\n");
+    // The list marks the presets in force; a key changed by hand ends its game's preset.
+    const test::CliRunner cli(profile);
+    ASSERT_EQ(cli.Run("settings --preset cash4life").status, 0);
+    ASSERT_EQ(cli.Run("settings --preset ny-win4-mid").status, 0);
+    const auto inForce = [&cli] {
+        std::vector<std::string> names;
+        for (const std::string& line : cli.Run("settings --presets").lines()) {
+            if (line.size() > 12 && line.substr(line.size() - 12) == "  (in force)") {
+                names.push_back(line.substr(0, line.find(' ')));
+            }
+        }
+        return names;
+    };
+    EXPECT_EQ(inForce(), (std::vector<std::string>{"cash4life", "ny-win4-mid"}));
+    ASSERT_EQ(cli.Run("settings PBB=5").status, 0);
+    EXPECT_EQ(inForce(), std::vector<std::string>{"ny-win4-mid"});
 }
 
 // A settings file that cannot be read is said, not listed as empty values; a value holding control

@@ -1,4 +1,5 @@
 #include "platform/Clock.h"
+#include "platform/GamePresets.h"
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 #include "platform/PlainDecimal.h"
@@ -157,6 +158,73 @@ TEST(SetupChoices, DefaultsAndOneChoicePerGroup) {
     // Other groups keep their choice.
     EXPECT_TRUE(choices[kEvenOddCountNumbers]);
     EXPECT_TRUE(choices[kSearchStraight]);
+}
+
+// Each preset knows the day its matrix began, its game and, where one is known, its results file.
+TEST(GamePresets, CarryTheirErasGamesAndSources) {
+    const struct {
+        const char* name;
+        PresetGame game;
+        int eraStart;
+        bool source;
+    } expected[] = {
+        {"powerball", PresetGame::kPowerball, 20151007, true},
+        {"mega-millions", PresetGame::kPowerball, 20250408, true},
+        {"lotto-america", PresetGame::kPowerball, 20171112, false},
+        {"cash4life", PresetGame::kPowerball, 20140616, true},
+        {"lotto-6-59", PresetGame::kSixNumber, 20010912, true},
+        {"lotto-6-49", PresetGame::kSixNumber, 19820612, false},
+        {"lotto-5-39", PresetGame::kFiveNumber, 19920117, true},
+        {"ny-numbers-eve", PresetGame::kThreeNumber, 0, true},
+        {"ny-numbers-mid", PresetGame::kThreeNumber, 0, true},
+        {"ny-win4-eve", PresetGame::kFourNumber, 0, true},
+        {"ny-win4-mid", PresetGame::kFourNumber, 0, true},
+    };
+    ASSERT_EQ(std::size(expected), kGamePresets.size());
+    for (std::size_t i = 0; i < kGamePresets.size(); ++i) {
+        const GamePreset& preset = kGamePresets[i];
+        EXPECT_EQ(preset.name, expected[i].name);
+        EXPECT_EQ(preset.game, expected[i].game) << preset.name;
+        EXPECT_EQ(preset.eraStart, expected[i].eraStart) << preset.name;
+        EXPECT_EQ(!preset.sourceUrl.empty(), expected[i].source) << preset.name;
+        // A digit preset names the column of its drawing in the file of both games.
+        EXPECT_EQ(!preset.sourceColumn.empty(), preset.game <= PresetGame::kFourNumber) << preset.name;
+    }
+}
+
+// The preset a game uses is remembered when it is chosen and holds while the game's keys hold its values:
+// a key of that game changed by hand (here or in the file) ends it; another game's key does not.
+TEST(GamePresets, ThePresetInForceIsRememberedUntilAKeyOfItsGameChanges) {
+    MemoryProfileStore store;
+    ASSERT_TRUE(WriteGameSettings(store, {26, 49, 49, 42, 5}));
+    EXPECT_EQ(PresetInForce(store, 4), nullptr);
+    EXPECT_EQ(EraInForce(store, 4), 0);
+    ASSERT_TRUE(UseGamePreset(store, *FindGamePreset("powerball")));
+    ASSERT_TRUE(UseGamePreset(store, *FindGamePreset("lotto-6-59")));
+    ASSERT_TRUE(UseGamePreset(store, *FindGamePreset("ny-numbers-eve")));
+    EXPECT_EQ(store.GetString("presets", "powerball"), "powerball");
+    EXPECT_EQ(PresetInForce(store, 4), FindGamePreset("powerball"));
+    EXPECT_EQ(EraInForce(store, 4), 20151007);
+    EXPECT_EQ(PresetInForce(store, 0), FindGamePreset("ny-numbers-eve"));
+    EXPECT_EQ(PresetInForce(store, 1), nullptr);
+
+    ASSERT_TRUE(WriteGameSettings(store, {std::nullopt, std::nullopt, 69, std::nullopt, 5})); // the same
+    EXPECT_EQ(PresetInForce(store, 4), FindGamePreset("powerball"));
+    ASSERT_TRUE(WriteGameSettings(store, {30, std::nullopt, std::nullopt, std::nullopt, std::nullopt}));
+    EXPECT_EQ(PresetInForce(store, 4), FindGamePreset("powerball"));
+    ASSERT_TRUE(WriteGameSettings(store, {std::nullopt, std::nullopt, std::nullopt, 25, std::nullopt}));
+    EXPECT_EQ(PresetInForce(store, 4), nullptr);
+    EXPECT_EQ(store.GetString("Presets", "PowerBall"), "");
+    EXPECT_EQ(PresetInForce(store, 3), FindGamePreset("lotto-6-59"));
+
+    store.WriteString("Settings", "6BC", "58"); // edited in the file
+    EXPECT_EQ(PresetInForce(store, 3), nullptr);
+    store.WriteString("Settings", "6BC", " 59");
+    EXPECT_EQ(PresetInForce(store, 3), FindGamePreset("lotto-6-59"));
+    store.WriteString("Presets", "6Number", "powerball"); // another game's preset, or none at all
+    EXPECT_EQ(PresetInForce(store, 3), nullptr);
+    store.WriteString("Presets", "6Number", "keno");
+    EXPECT_EQ(PresetInForce(store, 3), nullptr);
 }
 
 } // namespace

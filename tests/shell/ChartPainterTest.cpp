@@ -1,8 +1,11 @@
 #include "shell/ChartPainter.h"
+#include "lotto/PowerballDrawTable.h"
+#include "platform/Operations.h"
 #include "platform/RandomGenerator.h"
 #include "shell/Artwork.h"
 #include "shell/ChartPicture.h"
 #include "shell/OperationsSheet.h"
+#include "tests/support/TestFiles.h"
 
 #include <QImage>
 #include <QPainter>
@@ -77,51 +80,108 @@ std::vector<int> Counts(int maximum, std::initializer_list<std::pair<int, int>> 
     return counts;
 }
 
-// Bars stand on row 258 and are count / largest x 220 high, with a black outline; the largest count is
-// red, the lowest ball winning a tie; a ball never drawn keeps a one-row bar.
+// Where the bars of a band stand: on the row above `baseline`, the tallest reaching `top`, right of the value
+// axis from x 38 on.
+struct BandRows {
+    int top;
+    int baseline;
+};
+constexpr BandRows kLottoBand{38, 250};
+constexpr BandRows kFirstGroupBand{38, 160};
+constexpr BandRows kPowerBallBand{188, 248};
+constexpr int kBarsLeft = 38;
+constexpr int kBarsRoom = 438;
+constexpr QRgb kAxis = qRgb(90, 90, 90);
+constexpr QRgb kGrid = qRgb(222, 222, 222);
+
+// Bars are count / largest of the band's height, with a black outline; the largest count is red, the lowest
+// ball winning a tie; a ball never drawn keeps a one-row bar.
 TEST(ChartPainterTest, LottoBarsFollowTheCountsAndTheHottestBallIsRed) {
     struct Case {
         int game;
         int slotWidth;
         int barWidth;
+        BandRows band;
         QRect hottestText;
     };
     const std::vector<Case> cases = {
-        {kFiveNumberPage, 460 / 26, 460 / 26 - 6, QRect(23, 22, 120, 14)},
-        {kSixNumberPage, 450 / 49, 450 / 49 - 2, QRect(151, 22, 120, 14)},
-        {kPowerballPage, 450 / 49, 450 / 49 - 2, QRect(23, 22, 120, 14)},
+        {kFiveNumberPage, kBarsRoom / 26, kBarsRoom / 26 - 6, kLottoBand, QRect(23, 22, 120, 14)},
+        {kSixNumberPage, kBarsRoom / 49, kBarsRoom / 49 - 2, kLottoBand, QRect(151, 22, 120, 14)},
+        {kPowerballPage, kBarsRoom / 49, kBarsRoom / 49 - 2, kFirstGroupBand, QRect(23, 22, 120, 14)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.game);
         const QImage image = Render(LottoDistribution(c.game, Counts(49, {{7, 10}, {3, 10}, {20, 5}})));
         const auto barLeft = [&c](int ball) {
-            return 17 + (ball - 1) * c.slotWidth;
+            return kBarsLeft + (ball - 1) * c.slotWidth;
         };
         const int middle = c.barWidth / 2;
-        EXPECT_EQ(image.pixel(barLeft(3) + middle, 100), kRed);
-        EXPECT_EQ(image.pixel(barLeft(3) + middle, 38), kBlack); // top outline: 258 - 220
-        EXPECT_EQ(image.pixel(barLeft(3) + middle, 37), kWhite);
-        EXPECT_EQ(image.pixel(barLeft(3), 100), kBlack); // side outline
-        EXPECT_EQ(image.pixel(barLeft(3) + c.barWidth, 100), kWhite);
-        EXPECT_EQ(image.pixel(barLeft(7) + middle, 100), kViolet);
-        EXPECT_EQ(image.pixel(barLeft(20) + middle, 200), kViolet);
-        EXPECT_EQ(image.pixel(barLeft(20) + middle, 148), kBlack); // 258 - 110
-        EXPECT_EQ(image.pixel(barLeft(20) + middle, 147), kWhite);
-        EXPECT_EQ(image.pixel(barLeft(1) + middle, 258), kBlack);
-        EXPECT_EQ(image.pixel(barLeft(1) + middle, 257), kWhite);
+        const int bottom = c.band.baseline - 1;
+        const int half = bottom - (bottom - c.band.top) / 2;
+        EXPECT_EQ(image.pixel(barLeft(3) + middle, half + 10), kRed);
+        EXPECT_EQ(image.pixel(barLeft(3) + middle, c.band.top), kBlack); // top outline
+        EXPECT_EQ(image.pixel(barLeft(3) + middle, c.band.top - 1), kWhite);
+        EXPECT_EQ(image.pixel(barLeft(3), half + 10), kBlack); // side outline
+        EXPECT_NE(image.pixel(barLeft(3) + c.barWidth, half + 10), kRed);
+        EXPECT_EQ(image.pixel(barLeft(7) + middle, half + 10), kViolet);
+        EXPECT_EQ(image.pixel(barLeft(20) + middle, bottom - 2), kViolet);
+        EXPECT_EQ(image.pixel(barLeft(20) + middle, half), kBlack); // 5 of 10: half the height
+        EXPECT_NE(image.pixel(barLeft(20) + middle, half - 1), kViolet);
+        EXPECT_EQ(image.pixel(barLeft(1) + middle, bottom), kBlack);
+        EXPECT_EQ(image.pixel(barLeft(1) + middle, bottom - 1), kWhite);
         EXPECT_TRUE(AnyPixel(image, c.hottestText, [](QRgb pixel) { return pixel != kWhite; }));
     }
 }
 
-// Power Ball group 2: yellow bars 5 wide from x 20, its hottest green; a group that was never drawn has no
-// highlighted bar and no text.
-TEST(ChartPainterTest, PowerballGroupTwoIsYellowWithItsHottestGreen) {
+// The value axis marks round counts at the height of a bar of that count, with a light line across.
+TEST(ChartPainterTest, ValueAxisMarksRoundCounts) {
+    const QImage image = Render(LottoDistribution(kFiveNumberPage, Counts(26, {{1, 173}, {2, 60}})));
+    const int room = kLottoBand.baseline - 1 - kLottoBand.top;
+    for (const int tick : {50, 100, 150}) {
+        SCOPED_TRACE(tick);
+        const int row = kLottoBand.baseline - 1 - tick * room / 173;
+        EXPECT_EQ(image.pixel(kBarsLeft - 3, row), kAxis); // the tick mark
+        EXPECT_EQ(image.pixel(300, row), kGrid);           // the line across, where no bar stands
+        EXPECT_TRUE(AnyPixel(image, QRect(8, row - 5, 24, 10), [](QRgb pixel) { return pixel != kWhite; }));
+    }
+    EXPECT_NE(image.pixel(300, kLottoBand.baseline - 1 - 175 * room / 173), kGrid); // no tick above 173
+}
+
+TEST(ChartPainterTest, ValueAxisTicksAreRoundAndFew) {
+    const struct {
+        int largest;
+        std::vector<int> ticks;
+    } cases[] = {
+        {-3, {0}},
+        {0, {0}},
+        {1, {0, 1}},
+        {5, {0, 1, 2, 3, 4, 5}},
+        {7, {0, 2, 4, 6}},
+        {10, {0, 2, 4, 6, 8, 10}},
+        {173, {0, 50, 100, 150}},
+        {999, {0, 200, 400, 600, 800}},
+        {3649, {0, 1000, 2000, 3000}},
+        {2000000000, {0, 500000000, 1000000000, 1500000000, 2000000000}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ValueAxisTicks(c.largest), c.ticks) << c.largest;
+    }
+    EXPECT_EQ(ValueAxisTicks(173, 2), (std::vector<int>{0, 100}));
+}
+
+// Power Ball's second group stands in its own band under the first: yellow bars, the hottest green; a
+// group that was never drawn has no highlighted bar and no text.
+TEST(ChartPainterTest, PowerballGroupTwoIsYellowWithItsHottestGreenInItsOwnBand) {
     const QRect powerballText(233, 22, kWidth - 233, 14);
     const QImage counted =
         Render(LottoDistribution(kPowerballPage, Counts(49, {{10, 4}}), Counts(42, {{4, 6}, {2, 6}})));
-    EXPECT_EQ(counted.pixel(20 + 9 + 2, 100), kGreen);
-    EXPECT_EQ(counted.pixel(20 + 3 * 9 + 2, 100), kYellow);
-    EXPECT_EQ(counted.pixel(20 + 9 * 9 + 2, 100), kRed); // group 1's ball 10 shows beside group 2's bar
+    const int powerSlot = kBarsRoom / 42;
+    const int powerMiddle = (kPowerBallBand.top + kPowerBallBand.baseline) / 2;
+    EXPECT_EQ(counted.pixel(kBarsLeft + powerSlot + 3, powerMiddle), kGreen);
+    EXPECT_EQ(counted.pixel(kBarsLeft + 3 * powerSlot + 3, powerMiddle), kYellow);
+    EXPECT_EQ(counted.pixel(kBarsLeft + 9 * (kBarsRoom / 49) + 3, 100), kRed); // group 1, in the band above
+    EXPECT_FALSE(AnyPixel(counted, QRect(0, kFirstGroupBand.top, kWidth, kFirstGroupBand.baseline - 38),
+                          [](QRgb pixel) { return pixel == kYellow || pixel == kGreen; }));
     EXPECT_TRUE(AnyPixel(counted, powerballText, [](QRgb pixel) { return pixel != kWhite; }));
 
     const QImage unplayed = Render(LottoDistribution(kPowerballPage, Counts(49, {{10, 4}}), Counts(42, {})));
@@ -132,41 +192,114 @@ TEST(ChartPainterTest, PowerballGroupTwoIsYellowWithItsHottestGreen) {
     EXPECT_FALSE(AnyPixel(nothing, QRect(23, 22, 200, 14), [](QRgb pixel) { return pixel != kWhite; }));
 }
 
-// Maximums up to 99 give every ball a visible bar, and nothing is drawn outside the target, also when the
-// Power Ball group 2 is the larger one.
-TEST(ChartPainterTest, EveryBallUpToNinetyNineFitsTheCanvas) {
+// At every maximum up to 99 each ball of each group shows its colour in its own slot of its own band (at
+// twice the canvas, as a window shows it), and nothing is drawn outside the target.
+TEST(ChartPainterTest, EveryBallUpToNinetyNineStaysReadable) {
     struct Case {
         int game;
         GameSettings settings;
-        int balls;
     };
     const std::vector<Case> cases = {
-        {kFiveNumberPage, GameSettings{99, 49, 49, 42, 5}, 99},
-        {kSixNumberPage, GameSettings{26, 99, 49, 42, 5}, 99},
-        {kPowerballPage, GameSettings{26, 49, 49, 99, 5}, 99},
-        {kPowerballPage, GameSettings{26, 49, 99, 99, 5}, 99},
-        {kFiveNumberPage, GameSettings{500, 49, 49, 42, 5}, 99}, // no pictures beyond 99
+        {kFiveNumberPage, GameSettings{99, 49, 49, 42, 5}},
+        {kSixNumberPage, GameSettings{26, 99, 49, 42, 5}},
+        {kPowerballPage, GameSettings{26, 49, 69, 26, 5}},
+        {kPowerballPage, GameSettings{26, 49, 49, 99, 5}},
+        {kPowerballPage, GameSettings{26, 49, 99, 99, 5}},
+        {kPowerballPage, GameSettings{26, 49, 99, 4, 5}},
+        {kFiveNumberPage, GameSettings{500, 49, 49, 42, 5}}, // no pictures beyond 99
     };
+    constexpr int kScale = 2;
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.game);
-        std::vector<int> counts(101, 10);
-        ChartPicture picture = LottoDistribution(c.game, counts, counts);
+        SCOPED_TRACE(std::to_string(c.game) + ": " + std::to_string(c.settings.powerballGroup1Max) + "/" +
+                     std::to_string(c.settings.powerballGroup2Max));
+        ChartPicture picture =
+            LottoDistribution(c.game, std::vector<int>(101, 10), std::vector<int>(101, 10));
         picture.settings = c.settings;
-        const QImage image = Render(picture, QSize(kWidth + 100, kHeight + 100));
-        EXPECT_FALSE(AnyPixel(image, QRect(kWidth, 0, 100, kHeight + 100),
+        QImage image(kScale * kWidth + 100, kScale * kHeight + 100, QImage::Format_RGB32);
+        image.fill(Qt::magenta);
+        {
+            QPainter painter(&image);
+            ChartPainter(painter, picture).Paint(QRectF(0, 0, kScale * kWidth, kScale * kHeight));
+        }
+        EXPECT_FALSE(AnyPixel(image, QRect(kScale * kWidth, 0, 100, image.height()),
                               [](QRgb p) { return p != qRgb(255, 0, 255); }));
-        EXPECT_FALSE(
-            AnyPixel(image, QRect(0, kHeight, kWidth, 100), [](QRgb p) { return p != qRgb(255, 0, 255); }));
-        const int slot = (c.game == kFiveNumberPage ? 460 : 450) / c.balls;
-        for (int ball = 1; ball <= c.balls; ++ball) {
-            const QRect slotArea(17 + (ball - 1) * slot, 100, slot, 1);
-            ASSERT_TRUE(AnyPixel(image, slotArea, [](QRgb pixel) { return pixel != kWhite; })) << ball;
+        EXPECT_FALSE(AnyPixel(image, QRect(0, kScale * kHeight, image.width(), 100),
+                              [](QRgb p) { return p != qRgb(255, 0, 255); }));
+        const bool powerball = c.game == kPowerballPage;
+        struct Group {
+            int balls;
+            BandRows band;
+            QRgb colour;
+            QRgb hottest;
+        };
+        std::vector<Group> groups = {{std::min(c.game == kFiveNumberPage  ? c.settings.fiveNumberMax
+                                               : c.game == kSixNumberPage ? c.settings.sixNumberMax
+                                                                          : c.settings.powerballGroup1Max,
+                                               99),
+                                      powerball ? kFirstGroupBand : kLottoBand, kViolet, kRed}};
+        if (powerball) {
+            groups.push_back({c.settings.powerballGroup2Max, kPowerBallBand, kYellow, kGreen});
+        }
+        for (const Group& group : groups) {
+            const int slot = kBarsRoom / group.balls;
+            for (int ball = 1; ball <= group.balls; ++ball) {
+                const QRect slotArea(kScale * (kBarsLeft + (ball - 1) * slot), kScale * (group.band.top + 10),
+                                     kScale * slot, 1);
+                ASSERT_TRUE(AnyPixel(image, slotArea, [&group](QRgb pixel) {
+                    return pixel == group.colour || pixel == group.hottest;
+                })) << ball;
+            }
         }
     }
 }
 
+// Drawn numbers above the maximums have no bar; the chart says which they are and how often they came.
+TEST(ChartPainterTest, NumbersAboveTheMaximumsAreCountedInALine) {
+    ChartPicture picture = LottoDistribution(kPowerballPage, Counts(68, {{3, 9}, {52, 2}}),
+                                             Counts(68, {{26, 4}, {27, 5}, {42, 1}}));
+    picture.settings = GameSettings{26, 49, 69, 26, 5};
+    EXPECT_EQ(OutsideMaximumsNote(picture).toStdString(),
+              "Not shown, above the maximum of 26: Power Balls 27 to 42 (2 numbers, drawn 6 times)");
+    picture.settings.powerballGroup1Max = 49;
+    EXPECT_EQ(OutsideMaximumsNote(picture).toStdString(),
+              "Not shown, above the maximums of 49 and 26: ball 52 (drawn 2 times); Power Balls 27 to 42 (2 "
+              "numbers, drawn 6 times)");
+    const QImage image = Render(picture);
+    const auto reddish = [](QRgb pixel) {
+        return qRed(pixel) > qGreen(pixel) + 60 && qBlue(pixel) < 150;
+    };
+    EXPECT_TRUE(AnyPixel(image, QRect(3, 265, 200, 12), reddish));
+    picture.settings = GameSettings{26, 49, 69, 42, 5};
+    EXPECT_TRUE(OutsideMaximumsNote(picture).isEmpty());
+    EXPECT_FALSE(AnyPixel(Render(picture), QRect(0, 264, kWidth, 16), reddish));
+}
+
+// The sample history under today's Powerball maximums: its Power Balls 27 to 42 are named under the chart.
+TEST(ChartPainterTest, SamplePowerBallsAboveTodaysMaximumAreNamed) {
+    const TempWorkingDir dir;
+    std::filesystem::copy_file(TestDataPath("shared/sample-vtrmain.dat"), "vtrmain.dat");
+    PowerballDrawTable table(true);
+    ASSERT_EQ(table.Load(5), 1);
+    const GameSettings today{26, 49, 69, 26, 5};
+    ChartPicture picture = LottoDistribution(kPowerballPage, table.CountBalls(69), table.CountPowerBalls(26));
+    picture.settings = today;
+    int above = 0;
+    std::set<int> numbers;
+    for (const int ball : table.powerBalls) {
+        if (ball > 26) {
+            ++above;
+            numbers.insert(ball);
+        }
+    }
+    ASSERT_EQ(numbers, (std::set<int>{27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42}));
+    EXPECT_EQ(OutsideMaximumsNote(picture).toStdString(),
+              "Not shown, above the maximum of 26: Power Balls 27 to 42 (16 numbers, drawn " +
+                  std::to_string(above) + " times)");
+}
+
 // Ten rows: a thick violet bar for the deciles and a thin green one for the digit counts, each the share
-// of its largest value of the width less 90.
+// of its largest value of the width less 90; the digit counts have their axis above the rows, the drawings
+// theirs below.
 TEST(ChartPainterTest, DigitDistributionDrawsTenRowsOfTwoBars) {
     ChartPicture picture;
     MarkOneHot(picture.chart.pageFlags, kThreeNumberPage);
@@ -177,17 +310,24 @@ TEST(ChartPainterTest, DigitDistributionDrawsTenRowsOfTwoBars) {
     constexpr int kRoom = kWidth - 90;
     for (int row = 0; row < 10; ++row) {
         SCOPED_TRACE(row);
+        const int top = 41 + 21 * row;
         const int thick = (row + 1) * 2 * kRoom / 20;
         const int thin = (40 - 4 * row) * kRoom / 40;
-        const int thickMiddle = 28 + 25 * row + 2;
+        const int thickMiddle = top + 2;
         EXPECT_EQ(image.pixel(84, thickMiddle), kBlack);
         EXPECT_EQ(image.pixel(84 + thick - 3, thickMiddle), kViolet);
         EXPECT_EQ(image.pixel(84 + thick + 1, thickMiddle), kWhite);
-        EXPECT_EQ(image.pixel(84 + thin - 3, 33 + 25 * row + 1), kGreen);
-        EXPECT_EQ(image.pixel(84 + thin + 1, 33 + 25 * row + 1), thin + 1 < thick ? kViolet : kWhite);
-        EXPECT_TRUE(
-            AnyPixel(image, QRect(3, 29 + 25 * row, 78, 12), [](QRgb pixel) { return pixel != kWhite; }));
+        EXPECT_EQ(image.pixel(84 + thin - 3, top + 6), kGreen);
+        EXPECT_EQ(image.pixel(84 + thin + 1, top + 6), thin + 1 < thick ? kViolet : kWhite);
+        EXPECT_TRUE(AnyPixel(image, QRect(3, top + 1, 78, 12), [](QRgb pixel) { return pixel != kWhite; }));
     }
+    for (const int tick : {0, 5, 10, 15, 20}) { // the drawings, largest 20
+        EXPECT_EQ(image.pixel(84 + tick * kRoom / 20, 248), kAxis) << tick;
+    }
+    for (const int tick : {10, 20, 30, 40}) { // the digit counts, largest 40
+        EXPECT_EQ(image.pixel(84 + tick * kRoom / 40, 35), kAxis) << tick;
+    }
+    EXPECT_NE(image.pixel(84 + 3 * kRoom / 20, 248), kAxis); // no tick between the round counts
     // The title names the game whose series is drawn, whichever game page was active last.
     ChartPicture laterPage = picture;
     MarkOneHot(laterPage.chart.pageFlags, kFourNumberPage);
@@ -252,6 +392,48 @@ TEST(ChartPainterTest, BestGuessPicksAreShownAsHandedOver) {
     EXPECT_FALSE(picture.lottoPicks->insufficient);
 
     ExpectBalls(Render(picture), kWidth / 2 - (6 * 34 + 24) / 2 + 1 + 5 * 34 + 24, 34, {9}, &PaintPowerBall);
+}
+
+// Random and Best Guess picks carry a line naming the game and the operation, on a plate under the picks.
+TEST(ChartPainterTest, PicksAreCaptionedWithTheGameAndTheOperation) {
+    const struct {
+        int game;
+        std::optional<Operation> pickOperation;
+        bool picksPresent;
+        std::string caption;
+    } cases[] = {
+        {kSixNumberPage, kRandom, false, "6 Number Game: Random"},
+        {kPowerballPage, kBestGuess, true, "Powerball Game: Best Guess"},
+        {kFiveNumberPage, kBestGuess, true, "5 Number Game: Best Guess"}, // too little history: random picks
+        {kFourNumberPage, kBestGuess, false, "4 Number Game: Best Guess"},
+        {kThreeNumberPage, kRandom, false, "3 Number Game: Random"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption);
+        ChartData chart;
+        MarkOneHot(chart.pageFlags, c.game);
+        chart.pickOperation = c.pickOperation;
+        chart.picksPresent = c.picksPresent;
+        chart.chartPicks = {c.game == kFiveNumberPage ? -1 : 3, 14, 25, 36, 40, 9, 0, 0, 0, 0};
+        if (c.game <= kFourNumberPage) {
+            chart.pickMode = 307;
+            chart.digitPickPresent = true;
+        } else {
+            chart.pickMode = 1;
+        }
+        RandomGenerator random(3);
+        const ChartPicture picture = MakeChartPicture(chart, GameSettings{26, 49, 49, 42, 5}, random);
+        EXPECT_EQ(PickCaption(picture).toStdString(), c.caption);
+        const int ballSize = c.game <= kFourNumberPage ? 40 : 34;
+        const int plateTop = kHeight / 2 + 50 + ballSize + 8;
+        EXPECT_EQ(Render(picture).pixel(kWidth / 2, plateTop + 3), qRgb(30, 30, 60)) << "the plate";
+    }
+    // No picks, no caption: a distribution, and lotto picks once they have been shown.
+    EXPECT_TRUE(PickCaption(LottoDistribution(kFiveNumberPage, Counts(26, {{1, 1}}))).isEmpty());
+    ChartPicture shown;
+    MarkOneHot(shown.chart.pageFlags, kSixNumberPage);
+    shown.chart.pickMode = 1;
+    EXPECT_TRUE(PickCaption(shown).isEmpty());
 }
 
 } // namespace

@@ -11,6 +11,9 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -166,6 +169,65 @@ TEST_F(ChartViewTest, PrintingAndExportShowWhatTheWindowShows) {
     view.ExportChart();
     EXPECT_FALSE(std::filesystem::exists(workDir.path() / "chart.txt"));
     EXPECT_EQ(messages.texts().size(), 1U);
+}
+
+// How far the words of a PDF reach across the paper: the left edge of the leftmost and the right edge of the
+// rightmost, in points from the paper's left edge, as pdftotext reads them.
+std::pair<double, double> PrintedTextSpan(const std::filesystem::path& pdf) {
+    QProcess reader;
+    reader.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")),
+                 {QStringLiteral("-bbox"), QString::fromStdString(pdf.string()), QStringLiteral("-")});
+    reader.waitForFinished();
+    const QRegularExpression box(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\""));
+    double left = 1e9;
+    double right = 0;
+    for (auto match = box.globalMatch(QString::fromUtf8(reader.readAllStandardOutput())); match.hasNext();) {
+        const QRegularExpressionMatch word = match.next();
+        left = std::min(left, word.captured(1).toDouble());
+        right = std::max(right, word.captured(2).toDouble());
+    }
+    return {left, right};
+}
+
+// The printed chart stays inside the printer's margins, whatever the window's shape, also with the
+// narrow margins a PDF printer reports.
+TEST_F(ChartViewTest, PrintedChartKeepsThePrintersMargins) {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        GTEST_SKIP() << "pdftotext (poppler-utils) is needed to read the printed chart back";
+    }
+    ChartData chart;
+    MarkOneHot(chart.pageFlags, kFiveNumberPage);
+    chart.lottoChartPending = true;
+    chart.ballCounts = std::vector<int>(27, 3);
+    const std::filesystem::path pdf = workDir.path() / "margins.pdf";
+    for (const qreal margin : {0.0, 4.0, 25.0}) {
+        for (const QSize size : {QSize(480, 280), QSize(480, 600), QSize(1000, 300)}) {
+            SCOPED_TRACE(std::to_string(margin) + " mm, " + std::to_string(size.width()) + " x " +
+                         std::to_string(size.height()));
+            view.resize(size);
+            view.ShowChart(chart);
+            Shown(view);
+            services.choosePrinter = [&](QPrinter& printer, int, QWidget*) {
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(QString::fromStdString(pdf.string()));
+                printer.setPageSize(QPageSize(QPageSize::A4));
+                printer.setPageOrientation(QPageLayout::Portrait);
+                printer.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+                return true;
+            };
+            view.PrintView();
+            const auto [left, right] = PrintedTextSpan(pdf);
+            constexpr double kPointsPerMillimetre = 72 / 25.4;
+            constexpr double kA4Width = 595.3;
+            const double least = std::max(margin, kLeastPrintMarginMillimetres) * kPointsPerMillimetre;
+            EXPECT_GE(left, least);
+            EXPECT_LE(right, kA4Width - least);
+            if (size == QSize(480, 280)) {
+                EXPECT_LT(left, least + 10); // the chart still fills the page's width
+            }
+        }
+    }
 }
 
 // The whole program with its own message boxes: on a display (xcb, for example under xvfb-run) the

@@ -4,8 +4,8 @@
 #include "shell/SetupPage.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
-#include <QSpinBox>
 
 namespace vantorel::test {
 namespace {
@@ -109,39 +109,54 @@ TEST_F(SetupPageTest, SaveEntriesWritesTheRecordedMaximumsOnlyAfterConfirmation)
     EXPECT_EQ(messages.texts(), Lines{"No New Game Maximums Entered!"});
 }
 
-// Beyond the list: a typed value, checked against the target's range; the list entry and the typed value
-// exclude each other.
-TEST_F(SetupPageTest, OtherValueRecordsThePowerballGroupsOfTodaysGames) {
-    auto* other = Find<QSpinBox>("otherValueSpin", kSetupPage);
+// Beyond the list: a typed value, shown with the chosen target's range and refused outside it with the
+// target's message, as typed (150 stays 150); the list entry and the typed value exclude each other.
+TEST_F(SetupPageTest, OtherValueTakesTheRangeOfTheChosenTarget) {
+    auto* other = Find<QLineEdit>("otherValueEdit", kSetupPage);
     ASSERT_NE(other, nullptr);
-    EXPECT_EQ(other->maximum(), 99);
+    const QLabel* label = nullptr;
+    for (const QLabel* each : sheet->page(kSetupPage)->findChildren<QLabel*>()) {
+        label = each->buddy() == other ? each : label;
+    }
+    ASSERT_NE(label, nullptr);
     const struct {
         std::size_t target; // in kTargets
-        int typed;
+        const char* typed;
         std::optional<int> recorded;
         std::string_view message; // none when empty
+        std::string_view range;
     } cases[] = {
-        {2, 99, 99, ""},
-        {3, 1, 1, ""},
-        {4, 4, 4, ""},
-        {2, 18, std::nullopt, "PBC must be a whole number from 19 to 99."},
+        {2, "99", 99, "", "19 to 99"},
+        {3, "1", 1, "", "1 to 99"},
+        {4, "4", 4, "", "4 to 5"},
+        {2, "18", std::nullopt, "PBC must be a whole number from 19 to 99.", "19 to 99"},
+        {0, "150", std::nullopt, "5BC must be a whole number from 19 to 61.", "19 to 61"},
+        {0, "62", std::nullopt, "5BC must be a whole number from 19 to 61.", "19 to 61"},
+        {3, "0", std::nullopt, "PBB must be a whole number from 1 to 99.", "1 to 99"},
+        {4, "150", std::nullopt, kInvalidPowerballBalls, "4 to 5"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(kTargets[c.target]) + ' ' + std::to_string(c.typed));
+        SCOPED_TRACE(std::string(kTargets[c.target]) + ' ' + c.typed);
         sheet->SetActivePage(kThreeNumberPage);
         sheet->SetActivePage(kSetupPage);
         messages.Clear();
         Click(kSetupPage, kTargets[c.target]);
+        EXPECT_EQ(other->placeholderText().toStdString(), c.range);
+        EXPECT_EQ(label->text().toStdString(), "&Other value (" + std::string(c.range) + "):");
         valueList()->setCurrentRow(3);
-        other->setValue(c.typed);
+        Type(kSetupPage, "otherValueEdit", c.typed);
+        EXPECT_EQ(other->text().toStdString(), c.typed);
         EXPECT_TRUE(valueList()->selectedItems().isEmpty());
         Click(kSetupPage, "recordEntryButton");
         EXPECT_EQ(entered()[c.target], c.recorded);
         EXPECT_EQ(messages.texts(), c.message.empty() ? Lines{} : Lines{std::string(c.message)});
     }
+    // Only digits are taken.
+    Type(kSetupPage, "otherValueEdit", "-4x2");
+    EXPECT_EQ(other->text().toStdString(), "42");
     // Choosing a list entry again clears the typed value: the entry is recorded.
     Record("powerballGroup2Radio", 40);
-    EXPECT_EQ(other->value(), 0);
+    EXPECT_TRUE(other->text().isEmpty());
     EXPECT_EQ(entered()[3], 40);
 }
 
@@ -156,6 +171,7 @@ TEST_F(SetupPageTest, UsePresetSavesItsGamesMaximumsAfterConfirmation) {
                                      "Powerball Grp 1:   69\nPowerball Grp 2:   26\nPowerball Max  :   5 ?";
     ExpectSavedAfterConfirmation("usePresetButton", confirmation, {"26", "49", "49", "42", "5"},
                                  {"26", "49", "69", "26", "5"});
+    EXPECT_EQ(PresetInForce(profile, 4), &kGamePresets[0]); // remembered as the Power Ball game's
 }
 
 TEST_F(SetupPageTest, ChoicesShowTheDefaultsAndStayOneHotPerGroup) {

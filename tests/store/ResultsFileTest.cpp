@@ -3,11 +3,15 @@
 
 #include "store/ResultsFile.h"
 
+#include "platform/GamePresets.h"
 #include "platform/GameSettings.h"
 #include "store/DataImport.h"
 
+#include "tests/support/TestFiles.h"
+
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -15,6 +19,13 @@ namespace vantorel::test {
 namespace {
 
 using Lines = std::vector<std::string>;
+
+// The presets number their games as the history does.
+static_assert(static_cast<int>(PresetGame::kThreeNumber) == kThreeNumber &&
+              static_cast<int>(PresetGame::kFourNumber) == kFourNumber &&
+              static_cast<int>(PresetGame::kFiveNumber) == kFiveNumber &&
+              static_cast<int>(PresetGame::kSixNumber) == kSixNumber &&
+              static_cast<int>(PresetGame::kPowerball) == kPowerball);
 
 // 5 of 39, 6 of 59, Power Ball 5 of 69 + 1 of 26.
 const GameSettings kSettings{39, 59, 69, 26, 5};
@@ -91,9 +102,8 @@ TEST(ResultsFile, ReadsPublishedLayoutsOrNamesTheLineThatBreaksTheRules) {
                 "Line 2: the number 1234 is outside 0 to 999."),
         Refuses("too few numbers", kSixNumber, "09/26/2020 1 2 3 4 5 6\n09/27/2020,1 2 3 4 5,,2X\n",
                 "Line 2 holds a date but only 5 of the 6 numbers of a drawing."),
-        Refuses("a year before the stored form's century window", kFiveNumber, "12/31/1983 1 2 3 4 5\n",
-                "Line 1: the year 1983 is outside 1984 to 2083,\nthe years that a history can hold."),
-        Refuses("a year after it", kFiveNumber, "09/26/2020 1 2 3 4 5\n2084-01-01 1 2 3 4 5\n",
+        Refuses("a year after the stored form's century window", kFiveNumber,
+                "09/26/2020 1 2 3 4 5\n2084-01-01 1 2 3 4 5\n",
                 "Line 2: the year 2084 is outside 1984 to 2083,\nthe years that a history can hold."),
         Refuses("a day that is not in the calendar", kFiveNumber,
                 "02/29/2020 1 2 3 4 5\n02/29/2021 1 2 3 4 5\n",
@@ -210,6 +220,239 @@ TEST(ResultsFile, PowerBallWidthFollowsPbm) {
     ASSERT_EQ(reading.drawings.size(), 1u);
     EXPECT_EQ(SectionTextOf(reading.drawings.front(), 5), "97/11/01 1 2 3 4 26");
     EXPECT_EQ(reading.drawings.front().line, 1);
+}
+
+// The layouts lotteries publish, each in a small hand-made file of its own like the lottery's.
+TEST(ResultsFile, ReadsEachPublishedLayoutFromItsFixture) {
+    const GameSettings megaMillions{39, 59, 70, 24, 5};
+    const struct {
+        const char* file;
+        int gameType;
+        GameSettings settings;
+        std::string column;
+        int eraStart;
+        Lines drawings;
+        int beforeStorableYears;
+        int beforeEra;
+        int passedOver;
+    } cases[] = {
+        // No header; game, month, day, year, five balls, the power ball, the multiplier.
+        {"texas-powerball.csv",
+         kPowerball,
+         kSettings,
+         "",
+         0,
+         {"26/07/04 1 2 3 4 5 6", "26/07/18 3 12 33 47 60 9", "26/07/20 11 29 30 41 68 26",
+          "26/07/22 50 58 5 4 22 1"},
+         0,
+         0,
+         0},
+        // dd-Mon-yyyy, newest first, balls in columns, the bonus ball, ball set, machine and draw number.
+        {"uk-lotto.csv",
+         kSixNumber,
+         kSettings,
+         "",
+         0,
+         {"20/09/26 5 11 19 31 44 52", "20/09/30 12 22 30 40 49 59", "20/10/03 4 14 26 38 45 56"},
+         0,
+         0,
+         0},
+        // Draw number, weekday, month name, day and year in fields of their own.
+        {"archive-month-names.csv",
+         kFiveNumber,
+         kSettings,
+         "",
+         0,
+         {"20/02/08 1 2 19 24 30", "20/02/12 9 14 20 33 39", "20/02/15 3 11 17 28 36"},
+         0,
+         0,
+         0},
+        // The Mega Ball in its own column; the drawing before the 5/70 + 1/24 game is left out.
+        {"ny-mega-millions.csv",
+         kPowerball,
+         megaMillions,
+         "",
+         DateKeyOf(2025, 4, 8),
+         {"25/04/08 12 22 29 45 63 13", "25/04/11 1 9 28 55 61 4", "25/04/15 6 17 33 40 70 24"},
+         0,
+         1,
+         0},
+        {"ny-powerball.json",
+         kPowerball,
+         kSettings,
+         "",
+         0,
+         {"22/11/16 19 22 31 37 54 18", "22/11/19 28 32 37 52 56 10", "22/11/21 7 13 22 37 51 24"},
+         0,
+         0,
+         0},
+        // Both games, both drawings, back to 1980: the years before 1984 are left out.
+        {"ny-numbers-win4.csv",
+         kThreeNumber,
+         kSettings,
+         "Evening Daily #",
+         0,
+         {"84/01/01 377", "84/01/02 184", "25/09/27 503", "25/09/28 991", "25/09/29 82"},
+         4,
+         0,
+         0},
+        {"ny-numbers-win4.csv",
+         kThreeNumber,
+         kSettings,
+         "Midday Daily #",
+         0,
+         {"25/09/28 730", "25/09/29 417"},
+         0,
+         0,
+         7},
+        // Win 4 began after the file's first lines: those are passed over.
+        {"ny-numbers-win4.csv",
+         kFourNumber,
+         kSettings,
+         "Evening Win 4 #",
+         0,
+         {"84/01/01 6120", "84/01/02 9051", "25/09/27 2216", "25/09/28 7", "25/09/29 3318"},
+         2,
+         0,
+         2},
+    };
+    for (const auto& c : cases) {
+        const std::string what = std::string(c.file) + " " + c.column;
+        const ResultsReading reading =
+            ReadResultsText(ReadFile(TestDataPath(std::string("results/") + c.file)), c.gameType, c.settings,
+                            c.column, c.eraStart);
+        EXPECT_EQ(reading.problem, "") << what;
+        Lines drawings;
+        for (const ResultsDrawing& drawing : reading.drawings) {
+            drawings.push_back(SectionTextOf(drawing, NumbersPerDrawing(c.gameType, c.settings)));
+        }
+        EXPECT_EQ(drawings, c.drawings) << what;
+        EXPECT_EQ(reading.leftOutBeforeStorableYears, c.beforeStorableYears) << what;
+        EXPECT_EQ(reading.leftOutBeforeEra, c.beforeEra) << what;
+        EXPECT_EQ(reading.passedOverLines, c.passedOver) << what;
+    }
+}
+
+// The rules of each layout: where the date and the numbers are found, and what is never a ball.
+TEST(ResultsFile, FindsDatesInFieldsAndBallsByTheirColumnNames) {
+    const std::string jsonLotto =
+        "[{\"draw_date\": \"2020-09-26T00:00:00.000\", \"winning_numbers\": \"1 2 3 4 5\"},\n"
+        " {\"draw_date\": \"2020-09-27T00:00:00.000\", \"winning_numbers\": \"1 2 3 4 50\"}]";
+    const std::vector<ReaderCase> cases = {
+        Reads("month names before or after the day, with a weekday and an ordinal", kFiveNumber,
+              "Sat 15 Feb 2020 3 11 17 28 36\nWednesday, February 12th, 2020, 9, 14, 20, 33, 39\n",
+              {"20/02/12 9 14 20 33 39", "20/02/15 3 11 17 28 36"}),
+        Reads("day, month and year named by the header, the day first", kFiveNumber,
+              "Day,Month,Year,N1,N2,N3,N4,N5\n3,2,2020,1,2,3,4,5\n", {"20/02/03 1 2 3 4 5"}),
+        Reads("dd-Mon-yy in capitals", kFiveNumber, "26-SEPT-20 1 2 3 4 5\n01-OCT-2020 6 7 8 9 10\n",
+              {"20/09/26 1 2 3 4 5", "20/10/01 6 7 8 9 10"}),
+        Reads("a weekday column after the date", kFiveNumber,
+              "Draw Date,Day,Numbers\n09/26/2020,Sat,1 2 3 4 5\n", {"20/09/26 1 2 3 4 5"}),
+        Reads("ball set and machine before the balls", kSixNumber,
+              "DrawDate,Ball Set,Machine,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Ball "
+              "6\n26-Sep-2020,5,2,1,2,3,4,5,6\n",
+              {"20/09/26 1 2 3 4 5 6"}),
+        Reads("the power ball named, apart from the first group", kPowerball,
+              "Date,Powerball,White Balls,Power Play\n09/26/2020,7,1 2 3 4 5,2\n", {"20/09/26 1 2 3 4 5 7"}),
+        Reads("a bonus ball is a Power Ball game's second group", kPowerball,
+              "Date,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Bonus Ball,Jackpot\n09/26/2020,1,2,3,4,5,6,9000000\n",
+              {"20/09/26 1 2 3 4 5 6"}),
+        Reads("and no ball of a lotto game", kFiveNumber,
+              "Date,Ball 1,Ball 2,Ball 3,Ball 4,Ball 5,Bonus Ball\n09/26/2020,1,2,3,4,5,6\n",
+              {"20/09/26 1 2 3 4 5"}),
+        Reads("JSON numbers and arrays", kFiveNumber,
+              "[{\"date\": \"2020-09-26\", \"numbers\": [1, 2, 3, 4, 5], \"jackpot\": 1.5e6, \"winners\": "
+              "null}]",
+              {"20/09/26 1 2 3 4 5"}),
+        Reads("JSON, a column chosen by its name", kThreeNumber,
+              "[{\"draw_date\": \"2020-09-26\", \"midday_daily\": \"123\", \"evening_daily\": \"045\"}]",
+              {"20/09/26 45"}, "evening_daily"),
+        Reads("a heading in brackets is no JSON", kFiveNumber, "[Results]\n09/26/2020 1 2 3 4 5\n",
+              {"20/09/26 1 2 3 4 5"}),
+        Refuses("broken JSON, with its line", kFiveNumber,
+                "[{\"date\": \"2020-09-26\",\n\"numbers\": \"1 2 3 4 5\"\n,}]",
+                "Line 3: the results file is not valid JSON."),
+        Refuses("a JSON drawing out of range, with its line", kFiveNumber, jsonLotto,
+                "Line 2: the number 50 is outside 1 to 39 (setting 5BC)."),
+        Refuses(
+            "a first group that holds the power ball too, and a power ball column", kPowerball,
+            "Date,Numbers,Powerball\n09/26/2020,1 2 3 4 5 6,7\n",
+            "Line 2: \"1 2 3 4 5 6\" holds more than the 5 first-group numbers,\nand the power ball has a "
+            "column of its own."),
+        Refuses("an empty power ball column", kPowerball, "Date,Numbers,Mega Ball\n09/26/2020,1 2 3 4 5,\n",
+                "Line 2 holds a date but only 5 of the 6 numbers of a drawing."),
+        Refuses("month and day after a game's name, that fit only the other way round", kFiveNumber,
+                "Lotto,26,9,2020,1,2,3,4,5\n", "Line 1: 26,9,2020 is not a day of the calendar."),
+    };
+    for (const ReaderCase& c : cases) {
+        const ResultsReading reading = ReadResultsText(c.text, c.gameType, kSettings, c.column);
+        Lines drawings;
+        for (const ResultsDrawing& drawing : reading.drawings) {
+            drawings.push_back(SectionTextOf(drawing, NumbersPerDrawing(c.gameType, kSettings)));
+        }
+        EXPECT_EQ(drawings, c.drawings) << c.what;
+        EXPECT_EQ(reading.problem, c.problem) << c.what;
+    }
+}
+
+// Drawings before 1984 and before the era are left out before their numbers are checked (the games had
+// other maximums), counted once a day; a file that holds nothing else is no problem.
+TEST(ResultsFile, LeavesOutDrawingsBeforeTheStorableYearsAndBeforeTheEra) {
+    const std::string text = "Draw Date,Winning Numbers\n10/08/2015,1 2 3 4 5 26\n10/07/2015,1 2 3 4 69 1\n"
+                             "10/03/2015,1 2 3 4 59 35\n10/03/2015,1 2 3 4 59 35\n09/30/2015,1 2 3 4 5 42\n"
+                             "12/31/1983,1 2 3 4 5 99\n11/01/1980,1 2 3 4 5 6\n";
+    const ResultsReading withEra = ReadResultsText(text, kPowerball, kSettings, {}, DateKeyOf(2015, 10, 7));
+    EXPECT_EQ(withEra.problem, "");
+    EXPECT_EQ(withEra.drawings.size(), 2u);
+    EXPECT_EQ(withEra.leftOutBeforeEra, 2);
+    EXPECT_EQ(withEra.leftOutBeforeStorableYears, 2);
+    EXPECT_EQ(ReadResultsText(text, kPowerball, kSettings).problem,
+              "Line 4: the power ball 35 is outside 1 to 26 (setting PBB).");
+    const ResultsReading onlyEarlier =
+        ReadResultsText("09/30/2015,1 2 3 4 5 42\n", kPowerball, kSettings, {}, DateKeyOf(2015, 10, 7));
+    EXPECT_EQ(onlyEarlier.problem, "");
+    EXPECT_TRUE(onlyEarlier.drawings.empty());
+    EXPECT_EQ(onlyEarlier.leftOutBeforeEra, 1);
+    EXPECT_EQ(ReadResultsText("02/30/1983 1 2 3 4 5\n", kFiveNumber, kSettings).problem,
+              "Line 1: 02/30/1983 is not a day of the calendar.");
+}
+
+// Each Power Ball and lotto preset, with its maximums: the day before its era is of an earlier game, left
+// out whatever its numbers; from the era's first day on, the drawings are read and checked.
+TEST(ResultsFile, EachPresetsEraLeavesOutTheDayBeforeIt) {
+    for (const GamePreset& preset : kGamePresets) {
+        if (preset.eraStart == 0) {
+            continue;
+        }
+        SCOPED_TRACE(std::string(preset.name));
+        const GameSettings settings{preset.values[0].value_or(39), preset.values[1].value_or(59),
+                                    preset.values[2].value_or(69), preset.values[3].value_or(26),
+                                    preset.values[4].value_or(5)};
+        const int gameType = static_cast<int>(preset.game);
+        const std::chrono::year_month_day first{
+            std::chrono::year{preset.eraStart / 10000},
+            std::chrono::month{static_cast<unsigned>(preset.eraStart / 100 % 100)},
+            std::chrono::day{static_cast<unsigned>(preset.eraStart % 100)}};
+        const std::chrono::year_month_day before{std::chrono::sys_days{first} - std::chrono::days{1}};
+        const auto line = [](const std::chrono::year_month_day& day, const std::string& numbers) {
+            return std::to_string(static_cast<int>(day.year())) + '-' +
+                   std::to_string(static_cast<unsigned>(day.month())) + '-' +
+                   std::to_string(static_cast<unsigned>(day.day())) + ' ' + numbers + '\n';
+        };
+        const int numbers = NumbersPerDrawing(gameType, settings);
+        std::string ones;
+        for (int i = 0; i < numbers; ++i) {
+            ones += "1 ";
+        }
+        const std::string text =
+            line(before, std::string(numbers, '9') + " 99 99 99 99 99 99") + line(first, ones);
+        const ResultsReading reading = ReadResultsText(text, gameType, settings, {}, preset.eraStart);
+        EXPECT_EQ(reading.problem, "");
+        const bool storable = preset.eraStart / 10000 >= kFirstStorableYear;
+        EXPECT_EQ(reading.drawings.size(), storable ? 1u : 0u);
+        EXPECT_EQ(reading.leftOutBeforeEra, storable ? 1 : 0);
+        EXPECT_EQ(reading.leftOutBeforeStorableYears, storable ? 0 : 2);
+    }
 }
 
 } // namespace

@@ -5,7 +5,9 @@
 #include "store/ResultsImport.h"
 #include "tests/support/RecordingMessageSink.h"
 
+#include "platform/GamePresets.h"
 #include "store/HistoryRewrite.h"
+#include "store/KeptValidators.h"
 #include "store/ResultsFile.h"
 
 #include "tests/store/StoreFixture.h"
@@ -217,6 +219,40 @@ TEST_F(ResultsImportTest, TheClosingMessageSaysWhatHappenedToEveryDrawingOfTheFi
               "Results Import Successful\n\nNew drawings written: 1039\nAlready in the history: "
               "0\nOlder drawings left out (no room): 1474\nOldest drawings removed from the "
               "history: 1000");
+}
+
+// With the era of the game's rules, the file's drawings before it are counted apart from those left out
+// for want of room; the import gives the mark of the section as it wrote it.
+TEST_F(ResultsImportTest, DrawingsOfAnEarlierGameAreLeftOutAndCounted) {
+    settings.sixNumberMax = 59;
+    const std::string published = ReadFile(TestDataPath("shared/official/ny-lotto-6-59.csv"));
+    const int era = DateKeyOf(2019, 1, 1);
+    const Outcome<ResultsImported> imported =
+        ImportResultsText(published, kSixNumber, {{}, era}, {}, settings, Ask);
+    ASSERT_TRUE(Shown(imported));
+    EXPECT_EQ(imported->change, ChangeOutcome::kReplaced);
+    EXPECT_EQ(imported->sectionMark, HistorySectionMark(History(), 7));
+    const std::size_t fromEra = SectionDrawingWords(History(), 7).size() / 7;
+    EXPECT_EQ(ReadResultsText(published, kSixNumber, settings, {}, era).drawings.size(), fromEra);
+    ResultsImportCounts counts;
+    counts.added = static_cast<int>(fromEra);
+    counts.beforeEra = 2513 - counts.added;
+    counts.eraStart = era;
+    EXPECT_EQ(Messages().back(), ResultsImportSummary(counts));
+    EXPECT_NE(Messages().back().find("\nDrawings before 01/01/2019 left out (an earlier game): "),
+              std::string::npos);
+
+    counts = {};
+    counts.alreadyHeld = 3;
+    counts.leftOut = 1;
+    counts.beforeStorableYears = 13581;
+    counts.passedOverLines = 2;
+    counts.firstPassedOver = 5;
+    EXPECT_EQ(
+        ResultsImportSummary(counts),
+        "No new drawings: VTRMAIN.DAT was not changed.\n\nNew drawings written: 0\nAlready in the history: "
+        "3\nOlder drawings left out (no room): 1\nDrawings before 1984 left out (years a history cannot "
+        "hold): 13581\nLines passed over: 2 (the first: line 5)");
 }
 
 } // namespace

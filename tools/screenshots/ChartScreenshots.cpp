@@ -153,6 +153,15 @@ void SaveChartPictures(VantorelApp& app, ProfileStore& profile, const Clock& clo
     SaveAtBothSizes(frame, defaultGeometry, LottoChart(kFiveNumber, tooLittle), directory,
                     QStringLiteral("5number-insufficient-bestguess"));
 
+    // Today's Powerball (69 / 26) on the sample: its Power Balls 27 to 42 lie above the maximum.
+    profile.WriteString(kSettingsSection, kKeyPBC, "69");
+    profile.WriteString(kSettingsSection, kKeyPBB, "26");
+    const GameSettings today = ReadGameSettings(profile, GameSettingKeys::All()).value_or(GameSettings{});
+    SaveAtBothSizes(frame, defaultGeometry,
+                    LottoChart(kPowerball, RunLotto(kPowerball, kDistribution, today, clock)), directory,
+                    QStringLiteral("powerball-distribution-69-26"));
+    profile.WriteString(kSettingsSection, kKeyPBC, "49");
+
     // The widest maximums: Power Balls up to 99 beside a first group up to 49.
     profile.WriteString(kSettingsSection, kKeyPBB, "99");
     LottoResult wide = RunLotto(kPowerball, kDistribution, settings, clock);

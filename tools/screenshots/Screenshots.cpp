@@ -28,6 +28,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -240,6 +241,11 @@ int main(int argc, char* argv[]) {
     VantorelApp app(profile, clock, &BuildSheetPages);
     app.InitInstance();
     Save(*app.mainWindow(), directory, QStringLiteral("main-window"));
+    // The whole screen: where the main window opens and whether it fits (try QT_SCALE_FACTOR=2).
+    if (QTest::qWaitForWindowExposed(app.mainWindow())) {
+        QTest::qWait(150);
+        app.mainWindow()->screen()->grabWindow(0).save(directory.filePath(QStringLiteral("screen.png")));
+    }
 
     app.handOver().plantedSeed = 17; // shows the "Seed is Planted" note
     OperationsSheet sheet(app.handOver(), app.results(), app.services(), app.mainWindow());
@@ -288,7 +294,7 @@ int main(int argc, char* argv[]) {
     Save(about, directory, QStringLiteral("about-dialog"));
     HelpWindow help(app.mainWindow());
     help.show();
-    for (const int context : {5005, 5007, 5009, 5011}) {
+    for (const int context : {5000, 5005, 5007, 5009, 5011}) {
         help.ShowPage(context);
         Save(help, directory, QStringLiteral("help-%1").arg(context));
     }

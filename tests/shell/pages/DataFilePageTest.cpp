@@ -1,6 +1,7 @@
 #include "tests/shell/SheetTestSupport.h"
 
 #include "digit/DigitDrawTable.h"
+#include "platform/GamePresets.h"
 #include "platform/PlainDecimal.h"
 #include "shell/pages/DataFilePage.h"
 #include "shell/pages/FourNumberPage.h"
@@ -218,6 +219,19 @@ TEST_F(ResultsImportPageTest, AddsTheDrawingsInDateOrderAndOnlyOnce) {
     EXPECT_FALSE(Shown("completionPicture")); // no new data to announce
 }
 
+// With a preset in force, the drawings of the game's earlier matrices are left out.
+TEST_F(ResultsImportPageTest, ThePresetInForceLeavesOutTheDrawingsOfEarlierGames) {
+    WriteFile("lotto.csv", kSixNumberResults);
+    ASSERT_TRUE(UseGamePreset(profile, *FindGamePreset("lotto-6-59")));
+    const std::string before = History();
+    ImportResults("sixNumberGameRadio", "lotto.csv");
+    EXPECT_EQ(messages.texts(),
+              Lines{"No new drawings: VTRMAIN.DAT was not changed.\n\nNew drawings written: "
+                    "0\nAlready in the history: 0\nDrawings before 09/12/2001 left out (an "
+                    "earlier game): 3"});
+    EXPECT_EQ(History(), before);
+}
+
 TEST_F(ResultsImportPageTest, TheColumnFieldChoosesTheGameOfAFileWithSeveral) {
     WriteFile("numbers.csv", "Draw Date|Midday Daily|Evening Daily\n"
                              "01/05/1998|4 5 6|7 8 9\n"
@@ -338,8 +352,10 @@ TEST_F(DataFilePageTest, ImportAppendWithAndWithoutFiltering) {
     WriteFile(folder / "plain.txt", "01/06/98 321\n");
     ChooseOperation("Data Import (APPEND)");
     Select("threeNumber", "dated");
+    EXPECT_EQ(Text(kDataFilePage, "filterStateLabel"), "Filtering: off");
     messages.ScriptAnswer(MessageAnswer::Yes);
     Press("filterDataButton");
+    EXPECT_EQ(Text(kDataFilePage, "filterStateLabel"), "Filtering: on"); // the answer stays in sight
     ChooseFile("automaticButton", "prizes.txt");
     Press("applySelectionButton");
     ASSERT_EQ(messages.texts(),
@@ -349,6 +365,7 @@ TEST_F(DataFilePageTest, ImportAppendWithAndWithoutFiltering) {
 
     messages.ScriptAnswer(MessageAnswer::No);
     Press("filterDataButton");
+    EXPECT_EQ(Text(kDataFilePage, "filterStateLabel"), "Filtering: off");
     ChooseFile("automaticButton", folder / "plain.txt");
     Press("applySelectionButton");
     EXPECT_EQ(messages.texts().size(), 2U); // the two questions only
@@ -360,6 +377,41 @@ TEST_F(DataFilePageTest, ImportAppendWithAndWithoutFiltering) {
     Press("manualButton");
     Press("applySelectionButton");
     EXPECT_EQ(messages.texts().size(), 2U);
+}
+
+// The entry field shows what the chosen operation wants typed for the chosen game and history; the
+// operation list says what each item does.
+TEST_F(DataFilePageTest, EntryFieldShowsAnExampleOfWhatItTakes) {
+    const auto placeholder = [this] {
+        return Find<QLineEdit>("entryEdit", kDataFilePage)->placeholderText().toStdString();
+    };
+    EXPECT_EQ(placeholder(), "");
+    ChooseOperation("Data Import (APPEND)");
+    const struct {
+        const char* game;
+        const char* data;
+        const char* example;
+    } cases[] = {
+        {"threeNumber", "dated", "01/02/98 123"},
+        {"threeNumber", "undated", "123"},
+        {"fourNumber", "undated", "1234"},
+        {"fiveNumber", "dated", "01/02/98 3 9 14 22 25"},
+        {"sixNumber", "undated", "3 15 22 31 40 45"},
+        {"powerball", "dated", "01/02/98 3 15 22 31 40 12"},
+    };
+    for (const auto& c : cases) {
+        Select(c.game, c.data);
+        Press("manualButton");
+        EXPECT_EQ(placeholder(), c.example);
+    }
+    ChooseOperation("Seed Random Machine");
+    EXPECT_EQ(placeholder(), "12345");
+    ChooseOperation("Analyze Datafile Errors");
+    EXPECT_EQ(placeholder(), "");
+    const auto* list = Find<QComboBox>("operationList", kDataFilePage);
+    for (int item = 0; item < list->count(); ++item) {
+        EXPECT_FALSE(list->itemData(item, Qt::ToolTipRole).toString().isEmpty()) << item;
+    }
 }
 
 TEST_F(DataFilePageTest, AutomaticAndManualAskForGameAndDataType) {

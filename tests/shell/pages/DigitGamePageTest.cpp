@@ -127,16 +127,17 @@ TEST_F(DigitGamePageTest, InputFieldsFollowTheOperationAndThePredictionsChoice) 
         std::vector<bool> fields;
         std::string label;
         bool clearInputs;
+        std::string placeholders; // of the number, From and To fields, separated by "|"
     } cases[] = {
-        {{}, "hottestRadio", {false, false, false}, "Number", false},
-        {{"dayRadio"}, "overdueRadio", {true, false, false}, "Day [1-7]", false},
-        {{"monthRadio"}, "hottestRadio", {true, false, false}, "Month [1-12]", false},
-        {{"dateRangeRadio"}, "hottestRadio", {false, true, true}, "Number", false},
-        {{"monthRadio"}, "randomRadio", {false, false, false}, "Month [1-12]", false},
-        {{}, "dateRadio", {true, false, false}, "Date", true},
-        {{}, "dateRangeRadio", {false, true, true}, "Date", true},
-        {{}, "numberRadio", {true, false, false}, "Number", true},
-        {{}, "numberRangeRadio", {false, true, true}, "Number", true},
+        {{}, "hottestRadio", {false, false, false}, "Number", false, "||"},
+        {{"dayRadio"}, "overdueRadio", {true, false, false}, "Day [1-7]", false, "1-7||"},
+        {{"monthRadio"}, "hottestRadio", {true, false, false}, "Month [1-12]", false, "1-12||"},
+        {{"dateRangeRadio"}, "hottestRadio", {false, true, true}, "Number", false, "|01/03/19|01/03/19"},
+        {{"monthRadio"}, "randomRadio", {false, false, false}, "Month [1-12]", false, "||"},
+        {{}, "dateRadio", {true, false, false}, "Date", true, "01/03/19||"},
+        {{}, "dateRangeRadio", {false, true, true}, "Date", true, "|01/03/19|01/03/19"},
+        {{}, "numberRadio", {true, false, false}, "Number", true, "123||"},
+        {{}, "numberRangeRadio", {false, true, true}, "Number", true, "|100|150"},
     };
     for (const auto& each : cases) {
         SCOPED_TRACE(each.operation);
@@ -147,6 +148,11 @@ TEST_F(DigitGamePageTest, InputFieldsFollowTheOperationAndThePredictionsChoice) 
         EXPECT_EQ(EnabledFields(kThreeNumberPage), each.fields);
         EXPECT_EQ(Text(kThreeNumberPage, "numberLabel"), each.label);
         EXPECT_EQ(IsEnabled(kThreeNumberPage, "clearInputsButton"), each.clearInputs);
+        QStringList placeholders;
+        for (const char* field : {"numberEdit", "fromEdit", "toEdit"}) {
+            placeholders.append(Find<QLineEdit>(field, kThreeNumberPage)->placeholderText());
+        }
+        EXPECT_EQ(placeholders.join(QLatin1Char('|')).toStdString(), each.placeholders);
     }
 }
 

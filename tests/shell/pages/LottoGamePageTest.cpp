@@ -256,14 +256,15 @@ TEST_F(LottoGamePageTest, PowerBallFieldAndQueryLabelFollowTheOperation) {
         Operation operation;
         std::string fields; // query, [Power Ball,] From, To
         std::string label;
+        std::string placeholders; // of the fields, in the same order, separated by "|"
     } cases[] = {
-        {kPowerballPage, kTotals, "0000", "Number (+ Powerball)"},
-        {kPowerballPage, kDateSearch, "1000", "Date"},
-        {kPowerballPage, kDateRangeSearch, "0011", "Date"},
-        {kPowerballPage, kNumberSearch, "1100", "Number (+ Powerball)"},
-        {kPowerballPage, kPartialNumberSearch, "1100", "Partial (+ Powerball)"},
-        {kFiveNumberPage, kPartialNumberSearch, "100", "Partial Number"},
-        {kSixNumberPage, kNumberSearch, "100", "Number"},
+        {kPowerballPage, kTotals, "0000", "Number (+ Powerball)", "|||"},
+        {kPowerballPage, kDateSearch, "1000", "Date", "01/03/19|||"},
+        {kPowerballPage, kDateRangeSearch, "0011", "Date", "||01/03/19|01/03/19"},
+        {kPowerballPage, kNumberSearch, "1100", "Number (+ Powerball)", "3 9 14 22 25|12||"},
+        {kPowerballPage, kPartialNumberSearch, "1100", "Partial (+ Powerball)", "3 9 14|12||"},
+        {kFiveNumberPage, kPartialNumberSearch, "100", "Partial Number", "3 9 14||"},
+        {kSixNumberPage, kNumberSearch, "100", "Number", "3 9 14 22 25 31||"},
     };
     for (const auto& each : cases) {
         SCOPED_TRACE(RadioName(each.operation));
@@ -272,6 +273,18 @@ TEST_F(LottoGamePageTest, PowerBallFieldAndQueryLabelFollowTheOperation) {
         EXPECT_EQ(EnabledFields(each.game), each.fields);
         EXPECT_EQ(Text(each.game, "numberLabel"), each.label);
         EXPECT_EQ(IsEnabled(each.game, "clearInputsButton"), each.operation >= kDateSearch);
+        QStringList placeholders;
+        for (const char* field : {"numberEdit", "powerBallEdit", "fromEdit", "toEdit"}) {
+            if (const auto* edit =
+                    sheet->page(each.game)->findChild<QLineEdit*>(QString::fromLatin1(field))) {
+                placeholders.append(edit->placeholderText());
+            }
+        }
+        EXPECT_EQ(placeholders.join(QLatin1Char('|')).toStdString(), each.placeholders);
+        EXPECT_FALSE(sheet->page(each.game)
+                         ->findChild<QAbstractButton*>(QString::fromStdString(RadioName(each.operation)))
+                         ->toolTip()
+                         .isEmpty());
     }
 }
 

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vantorel {
+
+// A calendar day of a drawing, with the year written in full.
+struct CalendarDay {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+
+    // The day of a stored date (yy/mm/dd, the year through the century window: below 84 is 20yy);
+    // nothing when the text is not a plausible stored date.
+    static std::optional<CalendarDay> FromStored(std::string_view storedDate);
+
+    // ISO 8601: yyyy-mm-dd.
+    std::string Iso() const;
+    // The program's display form mm/dd/yy.
+    std::string Display() const;
+
+    auto operator<=>(const CalendarDay&) const = default;
+};
+
+} // namespace vantorel

@@ -1,0 +1,208 @@
+// Numbers drawn together: pairs and triples of balls, pairs of digits, box combinations.
+
+#include "stats/StatisticsParts.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace vantorel::stats_detail {
+
+namespace {
+
+// The most frequent first, then in the order of their numbers.
+bool RanksBefore(const NumberCombination& a, const NumberCombination& b) {
+    return a.count != b.count ? a.count > b.count : a.numbers < b.numbers;
+}
+
+// The most frequent first; combinations given in number order keep it among equal counts. The `limit`
+// first are kept.
+std::vector<NumberCombination> Ranked(std::vector<NumberCombination> combinations,
+                                      std::size_t limit = SIZE_MAX) {
+    std::stable_sort(
+        combinations.begin(), combinations.end(),
+        [](const NumberCombination& a, const NumberCombination& b) { return a.count > b.count; });
+    combinations.resize(std::min(limit, combinations.size()));
+    return combinations;
+}
+
+// The smallest count that the `limit` most frequent of `counts` reach (at least 1).
+int LeastCountOfTop(const std::vector<int>& counts, std::size_t limit) {
+    const int most = counts.empty() ? 0 : *std::max_element(counts.begin(), counts.end());
+    std::vector<std::size_t> withCount(static_cast<std::size_t>(most) + 1, 0);
+    for (const int count : counts) {
+        ++withCount[static_cast<std::size_t>(count)];
+    }
+    std::size_t reached = 0;
+    for (int count = most; count > 1; --count) {
+        reached += withCount[static_cast<std::size_t>(count)];
+        if (reached >= limit) {
+            return count;
+        }
+    }
+    return 1;
+}
+
+} // namespace
+
+DistinctBalls DistinctBallsOf(const FlatDrawings& drawings, int highest) {
+    DistinctBalls distinct;
+    distinct.width = drawings.width;
+    distinct.values.assign(drawings.values.size(), 0);
+    distinct.sizes.reserve(static_cast<std::size_t>(drawings.count()));
+    for (int drawing = 0; drawing < drawings.count(); ++drawing) {
+        // An insertion sort of a handful of balls, dropping repeats and balls outside 1 .. highest.
+        int* const first = distinct.values.data() + static_cast<std::ptrdiff_t>(drawing) * drawings.width;
+        int size = 0;
+        for (const int ball : drawings.Drawing(drawing)) {
+            if (ball < 1 || ball > highest) {
+                continue;
+            }
+            int at = size;
+            while (at > 0 && first[at - 1] > ball) {
+                --at;
+            }
+            if (at > 0 && first[at - 1] == ball) {
+                continue;
+            }
+            std::copy_backward(first + at, first + size, first + size + 1);
+            first[at] = ball;
+            ++size;
+        }
+        distinct.sizes.push_back(size);
+    }
+    return distinct;
+}
+
+std::vector<NumberCombination> CountBallPairs(const DistinctBalls& drawings, int highest) {
+    const auto side = static_cast<std::size_t>(std::max(highest, 0)) + 1;
+    std::vector<int> counts(side * side, 0);
+    for (int drawing = 0; drawing < drawings.count(); ++drawing) {
+        const std::span<const int> balls = drawings.Drawing(drawing);
+        for (std::size_t i = 0; i < balls.size(); ++i) {
+            for (std::size_t j = i + 1; j < balls.size(); ++j) {
+                ++counts[static_cast<std::size_t>(balls[i]) * side + static_cast<std::size_t>(balls[j])];
+            }
+        }
+    }
+    std::vector<NumberCombination> pairs;
+    for (int low = 1; low <= highest; ++low) {
+        for (int high = low + 1; high <= highest; ++high) {
+            const int count = counts[static_cast<std::size_t>(low) * side + static_cast<std::size_t>(high)];
+            if (count > 0) {
+                pairs.push_back({{low, high}, count});
+            }
+        }
+    }
+    return Ranked(std::move(pairs));
+}
+
+std::vector<NumberCombination> TopBallTriples(const DistinctBalls& drawings, int highest, std::size_t limit) {
+    // Triples a < b < c indexed by the combinatorial number system, C(a-1, 1) + C(b-1, 2) + C(c-1, 3): the
+    // indexes 0 .. C(highest, 3) - 1, in the order of c, then b, then a.
+    const auto choose2 = [](std::size_t n) {
+        return n * (n - 1) / 2;
+    };
+    const auto choose3 = [](std::size_t n) {
+        return n * (n - 1) * (n - 2) / 6;
+    };
+    const auto range = static_cast<std::size_t>(std::max(highest, 0));
+    std::vector<int> counts(range >= 3 ? choose3(range) : 0, 0);
+    for (int drawing = 0; drawing < drawings.count(); ++drawing) {
+        const std::span<const int> balls = drawings.Drawing(drawing);
+        for (std::size_t i = 0; i < balls.size(); ++i) {
+            for (std::size_t j = i + 1; j < balls.size(); ++j) {
+                const std::size_t pairIndex =
+                    static_cast<std::size_t>(balls[i] - 1) + choose2(static_cast<std::size_t>(balls[j] - 1));
+                for (std::size_t k = j + 1; k < balls.size(); ++k) {
+                    ++counts[pairIndex + choose3(static_cast<std::size_t>(balls[k] - 1))];
+                }
+            }
+        }
+    }
+    // Only the triples that can be among the most frequent are listed, then ranked.
+    const int least = LeastCountOfTop(counts, limit);
+    std::vector<NumberCombination> triples;
+    std::size_t index = 0;
+    for (int c = 3; c <= highest; ++c) {
+        for (int b = 2; b < c; ++b) {
+            for (int a = 1; a < b; ++a, ++index) {
+                if (counts[index] >= least) {
+                    triples.push_back({{a, b, c}, counts[index]});
+                }
+            }
+        }
+    }
+    std::sort(triples.begin(), triples.end(), RanksBefore);
+    triples.resize(std::min(limit, triples.size()));
+    return triples;
+}
+
+std::vector<NumberCombination> CountDigitPairs(const FlatDrawings& digits) {
+    std::array<int, 100> counts{};
+    for (int drawing = 0; drawing < digits.count(); ++drawing) {
+        const std::span<const int> positions = digits.Drawing(drawing);
+        // A drawing counts once for each pair of digits it holds in two positions: 112 holds 1 1 and 1 2.
+        std::array<std::size_t, 6> held{};
+        std::size_t heldCount = 0;
+        for (std::size_t i = 0; i < positions.size(); ++i) {
+            for (std::size_t j = i + 1; j < positions.size() && heldCount < held.size(); ++j) {
+                const int low = std::min(positions[i], positions[j]);
+                const int high = std::max(positions[i], positions[j]);
+                const auto index = static_cast<std::size_t>(low * 10 + high);
+                const auto heldEnd = held.begin() + static_cast<std::ptrdiff_t>(heldCount);
+                if (std::find(held.begin(), heldEnd, index) == heldEnd) {
+                    held[heldCount++] = index;
+                    ++counts[index];
+                }
+            }
+        }
+    }
+    std::vector<NumberCombination> pairs;
+    for (int low = 0; low <= 9; ++low) {
+        for (int high = low; high <= 9; ++high) {
+            const int count = counts[static_cast<std::size_t>(low * 10 + high)];
+            if (count > 0) {
+                pairs.push_back({{low, high}, count});
+            }
+        }
+    }
+    return Ranked(std::move(pairs));
+}
+
+std::vector<NumberCombination> CountBoxCombinations(const FlatDrawings& digits) {
+    std::size_t keys = 1;
+    for (int position = 0; position < digits.width; ++position) {
+        keys *= 10;
+    }
+    std::vector<NumberCombination> boxes;
+    std::vector<int> counts(keys, 0);
+    for (int drawing = 0; drawing < digits.count(); ++drawing) {
+        const std::span<const int> positions = digits.Drawing(drawing);
+        // The digits in ascending order, by insertion: a box combination is the same however they came.
+        std::array<int, 4> sorted{};
+        std::size_t size = 0;
+        for (const int digit : positions.first(std::min(positions.size(), sorted.size()))) {
+            std::size_t at = size++;
+            for (; at > 0 && sorted[at - 1] > digit; --at) {
+                sorted[at] = sorted[at - 1];
+            }
+            sorted[at] = digit;
+        }
+        std::size_t key = 0;
+        for (std::size_t i = 0; i < size; ++i) {
+            key = key * 10 + static_cast<std::size_t>(sorted[i]);
+        }
+        if (counts[key]++ == 0) {
+            boxes.push_back({{sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(size)},
+                             static_cast<int>(key)});
+        }
+    }
+    for (NumberCombination& box : boxes) {
+        box.count = counts[static_cast<std::size_t>(box.count)];
+    }
+    std::sort(boxes.begin(), boxes.end(), RanksBefore);
+    return boxes;
+}
+
+} // namespace vantorel::stats_detail

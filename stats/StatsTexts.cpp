@@ -1,0 +1,10 @@
+#include "stats/StatsTexts.h"
+
+namespace vantorel {
+
+std::string MaximumTooSmallText(std::string_view key, int maximum, int balls, int gameType) {
+    return std::string(key) + " is " + std::to_string(maximum) + ": fewer balls than the " +
+           std::to_string(balls) + " a " + std::string(GameTitle(gameType)) + " drawing takes.";
+}
+
+} // namespace vantorel

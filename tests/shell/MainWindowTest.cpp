@@ -1,0 +1,265 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/shell/SheetTestSupport.h"
+
+#include "shell/ChartPainter.h"
+#include "shell/HelpWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/WindowPlacement.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <map>
+
+namespace vantorel::test {
+namespace {
+
+class MainWindowTest : public SheetTest {
+protected:
+    QAction* Action(const char* objectName) const {
+        auto* action = window.findChild<QAction*>(QString::fromLatin1(objectName));
+        EXPECT_NE(action, nullptr) << objectName;
+        return action;
+    }
+    std::string Pane(const char* objectName) const {
+        return window.statusBar()->findChild<QLabel*>(QString::fromLatin1(objectName))->text().toStdString();
+    }
+
+    MainWindow window{handOver, results, services};
+};
+
+QString WithoutMnemonic(QString text) {
+    return text.remove(QLatin1Char('&'));
+}
+
+// Every operation is reachable from the menus and the most used ones from the tool bar; each tool bar
+// button says what it does and its key.
+TEST_F(MainWindowTest, MenusAndToolBarReachEveryOperation) {
+    std::vector<std::string> menus;
+    for (const QAction* menu : window.menuBar()->actions()) {
+        menus.push_back(menu->text().toStdString());
+        for (const QAction* item : menu->menu()->actions()) {
+            const QString keys = item->shortcut().toString(QKeySequence::PortableText);
+            menus.push_back("  " + item->text().toStdString() +
+                            (keys.isEmpty() ? "" : " " + keys.toStdString()));
+        }
+    }
+    EXPECT_EQ(menus, (std::vector<std::string>{"&File", "  &Print Chart... Ctrl+P", "  &Export Chart...",
+                                               "  ", "  E&xit", "&Tools", "  &Operations... Ctrl+Shift+O",
+                                               "&Help", "  &Help F1", "  &About Vantorel..."}));
+    const auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("mainToolBar"));
+    ASSERT_NE(toolBar, nullptr);
+    std::vector<std::string> buttons;
+    for (const QAction* action : toolBar->actions()) {
+        buttons.push_back(action->objectName().toStdString());
+    }
+    EXPECT_EQ(buttons,
+              (std::vector<std::string>{"operationsAction", "printChartAction", "exportChartAction"}));
+    EXPECT_EQ(
+        Action("operationsAction")->toolTip().toStdString(),
+        "Operations... (Ctrl+Shift+O)\nOpen the operations sheet: the game pages, Setup, Data File and Deja "
+        "View (a double-click on the chart does the same)");
+    EXPECT_EQ(Action("printChartAction")->toolTip().toStdString(),
+              "Print Chart... (Ctrl+P)\nPrint the chart that the window shows");
+}
+
+// Offscreen, each entry does what it says: the sheet opens (as a double-click opens it), the print and file
+// dialogs are asked for, help opens at the main window's page, the About dialog shows, and Exit closes the
+// window, keeping its place for the next run.
+TEST_F(MainWindowTest, MenuEntriesTriggerTheirActions) {
+    bool sheetRan = false;
+    QTimer::singleShot(0, &window, [&sheetRan] {
+        auto* running = qobject_cast<OperationsSheet*>(QApplication::activeModalWidget());
+        ASSERT_NE(running, nullptr);
+        sheetRan = true;
+        running->reject();
+    });
+    Action("operationsAction")->trigger();
+    EXPECT_TRUE(sheetRan);
+
+    std::vector<int> printed;
+    services.choosePrinter = [&printed](QPrinter&, int pageCount, QWidget*) {
+        printed.push_back(pageCount);
+        return false;
+    };
+    Action("printChartAction")->trigger();
+    EXPECT_EQ(printed, std::vector<int>{1});
+
+    int exportsAsked = 0;
+    services.chooseChartFile = [&exportsAsked](QWidget*) {
+        ++exportsAsked;
+        return QString();
+    };
+    Action("exportChartAction")->trigger();
+    EXPECT_EQ(exportsAsked, 1);
+
+    Action("helpAction")->trigger();
+    EXPECT_EQ(helpContexts, std::vector<int>{kMainWindowHelpContext});
+
+    std::string aboutShown;
+    QTimer::singleShot(0, &window, [&aboutShown] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        aboutShown = dialog->objectName().toStdString();
+        dialog->close();
+    });
+    Action("aboutAction")->trigger();
+    EXPECT_EQ(aboutShown, "aboutDialog");
+
+    window.show();
+    window.move(40, 30);
+    window.resize(700, 500);
+    Action("exitAction")->trigger();
+    EXPECT_FALSE(window.isVisible());
+    const std::optional<WindowPlacement> kept = ReadWindowPlacement(profile);
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(kept->geometry.size(), QSize(700, 500));
+    EXPECT_FALSE(kept->maximized);
+    EXPECT_TRUE(messages.texts().empty());
+}
+
+// The key of "Operations..." opens the sheet from the keyboard.
+TEST_F(MainWindowTest, TheOperationsKeyOpensTheSheet) {
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    bool sheetRan = false;
+    QTimer::singleShot(0, &window, [&sheetRan] {
+        if (auto* running = qobject_cast<OperationsSheet*>(QApplication::activeModalWidget())) {
+            sheetRan = true;
+            running->reject();
+        }
+    });
+    QTest::keySequence(&window,
+                       QKeySequence(QString::fromLatin1(kOperationsShortcut), QKeySequence::PortableText));
+    EXPECT_TRUE(sheetRan);
+}
+
+// No key is bound twice, and the key of "Operations..." is none of the platform's standard keys (Ctrl+O
+// stays free for opening a lottery folder). The title screen's hint names the real menu entry and key.
+TEST_F(MainWindowTest, OperationsHasAKeyOfItsOwnThatTheTitleScreenNames) {
+    std::map<QString, QString> owners;
+    for (const QAction* action : window.findChildren<QAction*>()) {
+        for (const QKeySequence& keys : action->shortcuts()) {
+            const QString text = keys.toString(QKeySequence::PortableText);
+            EXPECT_TRUE(owners.emplace(text, action->objectName()).second)
+                << text.toStdString() << " twice: " << action->objectName().toStdString();
+        }
+    }
+    const QKeySequence operations(QString::fromLatin1(kOperationsShortcut), QKeySequence::PortableText);
+    for (int key = QKeySequence::HelpContents; key <= QKeySequence::Cancel; ++key) {
+        EXPECT_FALSE(
+            QKeySequence::keyBindings(static_cast<QKeySequence::StandardKey>(key)).contains(operations))
+            << "standard key " << key;
+    }
+
+    QAction* action = Action("operationsAction");
+    const auto* menu = window.findChild<QMenu*>(QStringLiteral("toolsMenu"));
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(menu->actions().contains(action));
+    EXPECT_EQ(WithoutMnemonic(menu->title()) + QStringLiteral(" > ") + WithoutMnemonic(action->text()),
+              QString::fromLatin1(kOperationsMenuPath));
+    EXPECT_EQ(action->shortcut(), operations);
+    EXPECT_EQ(TitleScreenHint().toStdString(),
+              "Double-click the window, or choose Tools > Operations... (Ctrl+Shift+O)");
+}
+
+// The status bar names the history folder and the newest drawing of the game page used last, read again
+// when the sheet closes.
+TEST_F(MainWindowTest, StatusBarShowsTheHistoryFolderAndTheNewestDrawing) {
+    window.ShowHistoryStatus();
+    const std::string folder = QDir::toNativeSeparators(QDir::currentPath()).toStdString();
+    EXPECT_NE(Pane("historyFolderPane").find("History: "), std::string::npos);
+    EXPECT_EQ(Pane("newestDrawingPane"), "3 Number: no dated drawings");
+
+    // Out of date order on purpose: the newest is not always the last.
+    WriteHistory(
+        "1 3 02/12/30 123 03/01/02 7 99/06/01 45\r\n9 2 02/10/05 1 2 3 4 5 6 02/10/02 1 2 3 4 5 7\r\n");
+    window.ShowHistoryStatus();
+    EXPECT_EQ(Pane("newestDrawingPane"), "3 Number: newest drawing 01/02/03");
+    EXPECT_NE(window.statusBar()
+                  ->findChild<QLabel*>(QStringLiteral("historyFolderPane"))
+                  ->toolTip()
+                  .toStdString()
+                  .find(folder),
+              std::string::npos);
+
+    RunSheetFromView(window.view(), [](OperationsSheet& running) { running.SetActivePage(kPowerballPage); });
+    EXPECT_EQ(Pane("newestDrawingPane"), "Power Ball: newest drawing 10/05/02");
+    profile.WriteString(kSettingsSection, kKeyPBM, "9"); // the Power Ball history cannot be read
+    window.ShowHistoryStatus();
+    EXPECT_EQ(Pane("newestDrawingPane"), "Power Ball: no dated drawings");
+}
+
+// The window and the whole of its menus, tool bar and status bar fit a 1600 x 1000 screen shown at twice
+// the size (800 x 500 logical pixels, less a panel).
+TEST_F(MainWindowTest, FirstSizeFitsASmallScreen) {
+    const QRect available(0, 24, 800, 476);
+    const QSize first = FirstWindowSize(MainWindow::kFirstSize, window.minimumSizeHint(), available);
+    EXPECT_LE(first.width() + kFrameAllowance.width(), available.width());
+    EXPECT_LE(first.height() + kFrameAllowance.height(), available.height());
+    EXPECT_GE(first.width(), window.minimumSizeHint().width());
+    EXPECT_GE(first.height(), window.minimumSizeHint().height());
+    EXPECT_EQ(FirstWindowSize(MainWindow::kFirstSize, window.minimumSizeHint(), QRect(0, 0, 1920, 1080)),
+              MainWindow::kFirstSize);
+}
+
+TEST(WindowPlacementTest, KeptInTheProfileStoreAndReadBackOnlyWhenWhole) {
+    MemoryProfileStore store;
+    EXPECT_FALSE(ReadWindowPlacement(store).has_value());
+    const WindowPlacement left{QRect(-1200, 35, 900, 640), true};
+    ASSERT_TRUE(WriteWindowPlacement(store, left));
+    EXPECT_EQ(store.GetString("window", "left"), "-1200"); // decimal texts, any case of the names
+    EXPECT_EQ(ReadWindowPlacement(store), left);
+
+    const struct {
+        const char* key;
+        const char* value;
+        bool read;
+    } cases[] = {
+        {"Left", " -20 ", true},     {"Left", "x", false},    {"Top", "", false},
+        {"Width", "0", false},       {"Height", "-5", false}, {"Maximized", "2", false},
+        {"Width", "9999999", false}, {"Left", "1e3", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + "=" + c.value);
+        WriteWindowPlacement(store, left);
+        store.WriteString(kWindowSection, c.key, c.value);
+        EXPECT_EQ(ReadWindowPlacement(store).has_value(), c.read);
+    }
+}
+
+// A kept place is used on the screen that holds its middle, made to fit; one on a screen that is gone
+// gives way to the first size, centred on the primary screen.
+TEST(WindowPlacementTest, PlacedOnAScreenThatHoldsItOrCentredOnThePrimaryOne) {
+    const QRect primary(0, 0, 1600, 1000);
+    const QRect second(1600, 0, 1280, 1024);
+    const QSize first(860, 640);
+    const QSize smallest(300, 200);
+    const struct {
+        std::optional<WindowPlacement> kept;
+        QRect placed;
+    } cases[] = {
+        {std::nullopt, QRect(369, 179, 860, 640)},
+        {WindowPlacement{QRect(100, 80, 700, 500), false}, QRect(100, 80, 700, 500)},
+        {WindowPlacement{QRect(1700, 100, 700, 500), false}, QRect(1700, 100, 700, 500)},
+        {WindowPlacement{QRect(-2000, 100, 700, 500), false}, QRect(369, 179, 860, 640)}, // screen gone
+        // Larger than the screen, and partly off it: made smaller and moved on.
+        {WindowPlacement{QRect(200, 300, 1800, 1200), false}, QRect(20, 0, 1580, 940)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PlacedGeometry(c.kept, {primary, second}, primary, first, smallest), c.placed);
+    }
+    // Never below the smallest size the window can take.
+    EXPECT_EQ(
+        PlacedGeometry(std::nullopt, {QRect(0, 0, 200, 150)}, QRect(0, 0, 200, 150), first, smallest).size(),
+        smallest);
+}
+
+} // namespace
+} // namespace vantorel::test
