@@ -26,6 +26,9 @@ const std::string_view kUsageText =
     "  vantorel-cli settings [KEY=VALUE ...]\n"
     "  vantorel-cli settings --preset NAME | --presets\n"
     "  vantorel-cli update GAME [--url URL] [--column NAME] [--timeout SECONDS] [--yes]\n"
+    "  vantorel-cli stats GAME [--undated] [--last N]\n"
+    "  vantorel-cli backtest GAME overdue|hottest|random|best-guess [--undated] [--warmup W]\n"
+    "               [--strategy optimistic|pessimistic|nihilistic] [--method balls|numbers] [--seed N]\n"
     "  vantorel-cli --version | --help\n"
     "\n"
     "GAME: 3, 4, 5, 6 or pb\n"
@@ -73,6 +76,12 @@ const OptionTable kUpdateOptions = {{"--url", OptionKind::Value},
                                     {"--column", OptionKind::Value},
                                     {"--timeout", OptionKind::Value},
                                     {"--yes", OptionKind::Flag}};
+const OptionTable kStatsOptions = {{"--undated", OptionKind::Flag}, {"--last", OptionKind::Value}};
+const OptionTable kBacktestOptions = {{"--undated", OptionKind::Flag},
+                                      {"--warmup", OptionKind::Value},
+                                      {"--strategy", OptionKind::Value},
+                                      {"--method", OptionKind::Value},
+                                      {"--seed", OptionKind::Value}};
 const OptionTable kNoOptions = {};
 
 // Options that every command takes, before the command word or among its own options.
@@ -359,6 +368,58 @@ std::optional<CommandLine> ParseUpdate(const std::vector<Option>& options,
     return line;
 }
 
+// stats: GAME, and the history and the newest drawings to analyse.
+std::optional<CommandLine> ParseStats(const std::vector<Option>& options,
+                                      const std::vector<std::string_view>& positionals) {
+    const std::optional<int> game = positionals.size() == 1 ? ParseGame(positionals[0]) : std::nullopt;
+    if (!game) {
+        return std::nullopt;
+    }
+    CommandLine line;
+    line.command = CliCommand::Stats;
+    line.gameType = *game;
+    for (const Option& option : options) {
+        if (option.name == "--undated") {
+            line.dated = false;
+        } else if (const std::optional<int> last = ParseSeed(option.value); last && !line.lastDrawings) {
+            line.lastDrawings = last; // 0 is refused by the statistics, with their message
+        } else {
+            return std::nullopt;
+        }
+    }
+    return line;
+}
+
+// backtest: GAME OPERATION, and the history, the warm-up and the choices that steer the prediction. Any
+// operation word of the game is taken: the backtest refuses those that are no prediction, saying which are.
+std::optional<CommandLine> ParseBacktest(const std::vector<Option>& options,
+                                         const std::vector<std::string_view>& positionals) {
+    const std::optional<int> game = positionals.size() == 2 ? ParseGame(positionals[0]) : std::nullopt;
+    if (!game) {
+        return std::nullopt;
+    }
+    const std::optional<Operation> operation = OperationOfCliWord(positionals[1], GameOf(*game).family);
+    if (!operation) {
+        return std::nullopt;
+    }
+    CommandLine line;
+    line.command = CliCommand::Backtest;
+    line.gameType = *game;
+    line.operation = *operation;
+    for (const Option& option : options) {
+        if (option.name == "--warmup") {
+            const std::optional<int> warmup = ParseSeed(option.value);
+            if (!warmup || line.warmup) {
+                return std::nullopt;
+            }
+            line.warmup = warmup;
+        } else if (!ApplyRunOption(option, line)) {
+            return std::nullopt;
+        }
+    }
+    return line;
+}
+
 struct CommandEntry {
     CliCommand command;
     const OptionTable* options;
@@ -375,6 +436,8 @@ const std::map<std::string_view, CommandEntry> kCommands = {
     {"restore", {CliCommand::Restore, &kYesOption}},
     {"settings", {CliCommand::Settings, &kSettingsOptions}},
     {"update", {CliCommand::Update, &kUpdateOptions}},
+    {"stats", {CliCommand::Stats, &kStatsOptions}},
+    {"backtest", {CliCommand::Backtest, &kBacktestOptions}},
 };
 
 // The command's own grammar, once its options and words are split.
@@ -392,6 +455,10 @@ std::optional<CommandLine> ParseCommand(CliCommand command, const std::vector<Op
         return ParseSettings(options, positionals);
     case CliCommand::Update:
         return ParseUpdate(options, positionals);
+    case CliCommand::Stats:
+        return ParseStats(options, positionals);
+    case CliCommand::Backtest:
+        return ParseBacktest(options, positionals);
     case CliCommand::Analyze:
     case CliCommand::Backup:
     case CliCommand::Restore:

@@ -21,6 +21,8 @@ enum class CliCommand {
     Restore,
     Settings,
     Update,
+    Stats,
+    Backtest,
     Help,
     Version
 };
@@ -49,6 +51,8 @@ struct CommandLine {
     std::optional<std::string> preset;    // settings --preset NAME
     bool listPresets = false;             // settings --presets
     std::optional<std::string> directory; // --dir: the folder of the history file, if not the current one
+    std::optional<int> lastDrawings;      // stats --last N
+    std::optional<int> warmup;            // backtest --warmup W
 };
 
 extern const std::string_view kUsageText;

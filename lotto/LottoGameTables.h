@@ -52,6 +52,13 @@ public:
     // The report ("\n"-ended lines) of comparing a pick file with the history; refused when the file
     // cannot be read.
     Outcome<std::string> ComparePicks(bool dated, const std::filesystem::path& pickFile) const;
+    // Calls `visitor` with the chosen history's table (a LottoDrawTable, or the PowerballDrawTable) and
+    // returns what it returns.
+    template <class Visitor> decltype(auto) VisitChosen(bool dated, Visitor&& visitor) const {
+        return std::visit(
+            [&](const auto& histories) -> decltype(auto) { return visitor(histories.Chosen(dated)); },
+            histories_);
+    }
 
 private:
     template <class Table> struct Histories {

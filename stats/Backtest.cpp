@@ -77,10 +77,16 @@ public:
         if (chanceSums_.size() < score.randomChances.size()) {
             chanceSums_.resize(score.randomChances.size(), 0.0);
         }
+        double expectation = 0.0;
+        double meanSquare = 0.0;
         for (std::size_t x = 0; x < score.randomChances.size(); ++x) {
+            const auto count = static_cast<double>(x);
             chanceSums_[x] += score.randomChances[x];
-            expectationSum_ += static_cast<double>(x) * score.randomChances[x];
+            expectation += count * score.randomChances[x];
+            meanSquare += count * count * score.randomChances[x];
         }
+        expectationSum_ += expectation;
+        randomVarianceSum_ += std::max(0.0, meanSquare - expectation * expectation);
     }
 
     GroupBacktest Summarise(std::string group) const {
@@ -103,7 +109,10 @@ public:
             for (const int matches : matches_) {
                 squares += (matches - result.meanMatches) * (matches - result.meanMatches);
             }
-            const double standardError = std::sqrt(squares / (tested - 1.0)) / std::sqrt(tested);
+            // A few drawings that all matched alike show no spread at all; the spread random picks would
+            // show keeps such an interval from shrinking to a point and judging on it.
+            const double variance = std::max(squares / (tested - 1.0), randomVarianceSum_ / tested);
+            const double standardError = std::sqrt(variance) / std::sqrt(tested);
             result.ci95 = ConfidenceInterval{result.meanMatches - kNormalQuantile975 * standardError,
                                              result.meanMatches + kNormalQuantile975 * standardError};
         }
@@ -144,6 +153,7 @@ private:
     int mostPicks_ = 0;
     std::vector<double> chanceSums_;
     double expectationSum_ = 0.0;
+    double randomVarianceSum_ = 0.0; // of the matches random picks would make, summed over the drawings
 };
 
 // The walk itself: every drawing in time order joins the history after the prediction for it, made from

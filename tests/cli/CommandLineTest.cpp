@@ -35,6 +35,11 @@ TEST(CommandLine, AcceptsTheFormsTheCommandTestsDoNotRun) {
         "--dir history analyze",
         "run 3 totals --dir=history",
         "--dir=a import 3 --dated draws.txt --yes",
+        "stats 5 --undated --last 10",
+        "stats pb --last=1 --dir a",
+        "backtest 3 hottest --method numbers --warmup 0",
+        "backtest pb best-guess --strategy nihilistic --seed 7 --undated",
+        "backtest 6 totals", // refused by the backtest, with its message
         "update 3",
         "update pb --url=http://127.0.0.1:8080/rows.csv --column Evening --timeout 86400 --yes --dir a",
         "--help",
@@ -91,6 +96,21 @@ TEST(CommandLine, RefusesWhatTheGrammarDoesNot) {
         "update 3 --timeout 86401",
         "update 3 --timeout 1.5",
         "update 3 --dated",
+        "stats",
+        "stats 7",
+        "stats 5 6",
+        "stats 5 --dated",
+        "stats 5 --last",
+        "stats 5 --last -1",
+        "stats 5 --last 1 --last 2",
+        "stats 5 --warmup 3",
+        "backtest 5",
+        "backtest 5 sums",
+        "backtest 5 hottest extra",
+        "backtest 5 hottest --warmup -1",
+        "backtest 5 hottest --warmup 1 --warmup 2",
+        "backtest 5 hottest --last 3",
+        "backtest 5 hottest --strategy bold",
         "restore --force",
         "settings --yes",
         "--dir",
@@ -125,6 +145,24 @@ TEST(CommandLine, CarriesTheValuesAndChoices) {
                              kSearchBox, kBestGuessOptimistic}) {
         EXPECT_TRUE(line->choices[choice]) << choice;
     }
+
+    const std::optional<CommandLine> stats = Parse("stats 6 --last 25 --undated");
+    ASSERT_TRUE(stats);
+    EXPECT_EQ(stats->command, CliCommand::Stats);
+    EXPECT_EQ(stats->gameType, 3);
+    EXPECT_FALSE(stats->dated);
+    EXPECT_EQ(stats->lastDrawings, 25);
+
+    const std::optional<CommandLine> backtest =
+        Parse("backtest 4 best-guess --warmup 30 --strategy pessimistic --seed 5 --method numbers");
+    ASSERT_TRUE(backtest);
+    EXPECT_EQ(backtest->command, CliCommand::Backtest);
+    EXPECT_EQ(backtest->operation, kBestGuess);
+    EXPECT_TRUE(backtest->dated);
+    EXPECT_EQ(backtest->warmup, 30);
+    EXPECT_EQ(backtest->seed, 5);
+    EXPECT_TRUE(backtest->choices[kBestGuessPessimistic]);
+    EXPECT_TRUE(backtest->choices[kPredictUseNumbers]);
 
     const std::optional<CommandLine> import = Parse("import pb --undated a.txt --filter");
     ASSERT_TRUE(import);

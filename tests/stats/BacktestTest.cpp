@@ -3,6 +3,7 @@
 #include "digit/DigitOperation.h"
 #include "lotto/LottoRandomPicks.h"
 #include "platform/Clock.h"
+#include "stats/Distributions.h"
 #include "stats/PredictionWalk.h"
 #include "stats/StatsTexts.h"
 #include "stats/TimeOrder.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <sstream>
 
 namespace vantorel {
@@ -287,6 +289,35 @@ TEST(BacktestTest, RandomExpectationsAndVerdicts) {
     EXPECT_EQ(powerBalls.pickCount, 1); // only Power Ball 7 was ever drawn
     EXPECT_DOUBLE_EQ(powerBalls.meanMatches, 1.0);
     EXPECT_NEAR(powerBalls.randomExpectation, 1.0 / 42, 1e-15);
+}
+
+// A few drawings that all matched alike have no spread of their own: the interval takes the spread random
+// picks would show, so that two or three drawings cannot make a verdict.
+TEST(BacktestTest, FewAlikeDrawingsKeepTheSpreadOfRandomPicks) {
+    struct Case {
+        std::string name;
+        std::vector<int> numbers;
+        double mean;
+        std::string_view verdict;
+    };
+    const std::vector<Case> cases = {
+        {"never matched", {111, 222, 333, 444}, 0.0, kNoBetterThanRandom},
+        {"always matched", {555, 555, 555}, 3.0, kBetterThanRandom},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        const Outcome<BacktestResult> outcome =
+            Backtest(test::UndatedTable(kThreeNumber, test.numbers), Request(kHottest, 1), kClock);
+        ASSERT_FALSE(outcome.refused());
+        const GroupBacktest& picks = outcome->picks;
+        EXPECT_DOUBLE_EQ(picks.meanMatches, test.mean);
+        ASSERT_TRUE(picks.ci95);
+        // Each position matches a random digit with a chance of at least 1 in 10.
+        const double tested = static_cast<double>(outcome->drawingsTested);
+        EXPECT_GE(picks.ci95->high - picks.meanMatches, kNormalQuantile975 * std::sqrt(3 * 0.09 / tested));
+        EXPECT_DOUBLE_EQ(picks.meanMatches - picks.ci95->low, picks.ci95->high - picks.meanMatches);
+        EXPECT_EQ(picks.verdict, test.verdict);
+    }
 }
 
 TEST(BacktestTest, RandomDigitsAreScoredByPosition) {

@@ -1,0 +1,240 @@
+#include "stats/StatisticsReport.h"
+
+#include "stats/Backtest.h"
+#include "stats/HistoryStatistics.h"
+#include "stats/StatsTexts.h"
+
+#include <charconv>
+#include <string_view>
+
+namespace vantorel {
+
+namespace {
+
+constexpr std::string_view kAbsent = "-";
+
+std::string NumberText(int number, int width) {
+    std::string text = std::to_string(number);
+    if (static_cast<int>(text.size()) < width) {
+        text.insert(0, static_cast<std::size_t>(width) - text.size(), '0');
+    }
+    return text;
+}
+
+std::string OptionalText(const std::optional<int>& value) {
+    return value ? std::to_string(*value) : std::string(kAbsent);
+}
+
+std::string DayText(const std::optional<CalendarDay>& day) {
+    return day ? day->Display() : std::string(kAbsent);
+}
+
+std::string HistoryName(int gameType, bool dated) {
+    return std::string(GameTitle(gameType)) + (dated ? " dated history" : " undated history");
+}
+
+// Digit games write their whole numbers with every digit (007); balls are written as they are.
+int NumberWidth(const NumberGroupStatistics& group) {
+    return group.lowest == 0 ? static_cast<int>(std::to_string(group.highest).size()) : 0;
+}
+
+std::string Joined(const std::vector<int>& numbers) {
+    std::string text;
+    for (const int number : numbers) {
+        text += (text.empty() ? "" : " ") + std::to_string(number);
+    }
+    return text;
+}
+
+void AddHeading(ReportLines& lines, const HistoryStatistics& statistics) {
+    std::string heading = HistoryName(statistics.gameType, statistics.dated) + ": ";
+    if (statistics.drawings == statistics.drawingsInHistory) {
+        heading += std::to_string(statistics.drawings) + " drawings";
+    } else {
+        heading += "the newest " + std::to_string(statistics.drawings) + " of " +
+                   std::to_string(statistics.drawingsInHistory) + " drawings";
+    }
+    if (statistics.firstDate && statistics.lastDate) {
+        heading += ", " + statistics.firstDate->Display() + " to " + statistics.lastDate->Display();
+    }
+    lines.Add(heading);
+}
+
+void AddNumberGroup(ReportLines& lines, const NumberGroupStatistics& group) {
+    lines.Add(group.name + " " + std::to_string(group.lowest) + " to " + std::to_string(group.highest) +
+              " (number: count, current skip, longest skip, average skip, last seen)");
+    const int width = NumberWidth(group);
+    for (const NumberStatistics& number : group.numbers) {
+        lines.Add(NumberText(number.number, width) + ": " + std::to_string(number.count) + ' ' +
+                  OptionalText(number.currentSkip) + ' ' + OptionalText(number.longestSkip) + ' ' +
+                  FixedText(number.averageSkip, 2) + ' ' + DayText(number.lastSeen));
+    }
+    if (group.outsideRange > 0) {
+        lines.Add("drawn outside " + std::to_string(group.lowest) + " to " + std::to_string(group.highest) +
+                  ": " + std::to_string(group.outsideRange));
+    }
+}
+
+void AddCombinations(ReportLines& lines, std::string_view heading,
+                     const std::vector<NumberCombination>& list) {
+    if (list.empty()) {
+        return;
+    }
+    lines.Add(heading);
+    for (const NumberCombination& combination : list) {
+        lines.Add(Joined(combination.numbers) + ": " + std::to_string(combination.count));
+    }
+}
+
+void AddPositionDigits(ReportLines& lines, const std::vector<PositionDigits>& positions) {
+    if (positions.empty()) {
+        return;
+    }
+    std::string heading = "digits by position (digit:";
+    for (const PositionDigits& position : positions) {
+        heading += ' ' + position.position;
+    }
+    lines.Add(heading + ')');
+    for (std::size_t digit = 0; digit < 10; ++digit) {
+        std::string line = std::to_string(digit) + ':';
+        for (const PositionDigits& position : positions) {
+            line += ' ' + std::to_string(position.counts[digit]);
+        }
+        lines.Add(line);
+    }
+}
+
+void AddSums(ReportLines& lines, const SumStatistics& sums) {
+    lines.Add("sums: mean " + FixedText(sums.mean, 2) + ", standard deviation " +
+              FixedText(sums.standardDeviation, 2) + " (sum: drawings)");
+    for (const SumCount& sum : sums.histogram) {
+        lines.Add(std::to_string(sum.sum) + ": " + std::to_string(sum.drawings));
+    }
+}
+
+void AddSplits(ReportLines& lines, std::string_view heading, const std::vector<SplitPattern>& patterns) {
+    lines.Add(heading);
+    for (const SplitPattern& pattern : patterns) {
+        lines.Add(std::to_string(pattern.first) + ' ' + std::to_string(pattern.second) + ": " +
+                  std::to_string(pattern.drawings));
+    }
+}
+
+void AddConsecutive(ReportLines& lines, const std::optional<ConsecutiveStatistics>& consecutive) {
+    if (!consecutive) {
+        return;
+    }
+    lines.Add("consecutive numbers: " + std::to_string(consecutive->drawingsWithAny) +
+              " drawings hold some (pairs: drawings)");
+    for (std::size_t pairs = 0; pairs < consecutive->drawingsByPairs.size(); ++pairs) {
+        lines.Add(std::to_string(pairs) + ": " + std::to_string(consecutive->drawingsByPairs[pairs]));
+    }
+}
+
+void AddRepeats(ReportLines& lines, std::string_view what, const std::optional<RepeatStatistics>& repeats) {
+    if (!repeats) {
+        return;
+    }
+    lines.Add(std::string(what) + " repeated from the previous drawing: mean " +
+              FixedText(repeats->meanPerDrawing, 2) + " per drawing, random " +
+              FixedText(repeats->randomExpectation, 2) + " (repeated: drawings)");
+    for (std::size_t repeated = 0; repeated < repeats->drawingsByRepeats.size(); ++repeated) {
+        lines.Add(std::to_string(repeated) + ": " + std::to_string(repeats->drawingsByRepeats[repeated]));
+    }
+}
+
+void AddFairness(ReportLines& lines, const std::vector<FairnessResult>& tests) {
+    lines.Add("fairness (chi-square against a fair draw)");
+    for (const FairnessResult& test : tests) {
+        if (!test.statistic || !test.pValue) {
+            lines.Add(test.subject + ": " + test.sentence);
+            continue;
+        }
+        lines.Add(test.subject + ": chi-square " + FixedText(*test.statistic, 2) + ", " +
+                  std::to_string(test.degreesOfFreedom) + " degrees of freedom, " + PValueText(*test.pValue) +
+                  ": " + test.sentence);
+    }
+}
+
+void AddGroupBacktest(ReportLines& lines, const GroupBacktest& group) {
+    std::string line = group.group + ": " + std::to_string(group.pickCount) + " picked, mean matches " +
+                       FixedText(group.meanMatches, 4);
+    if (group.ci95) {
+        line += ", 95% interval " + FixedText(group.ci95->low, 4) + " to " + FixedText(group.ci95->high, 4);
+    }
+    lines.Add(line + ", random expectation " + FixedText(group.randomExpectation, 4) + ": " + group.verdict);
+    lines.Add("matches: drawings, share, random chance");
+    for (const MatchCount& count : group.distribution) {
+        lines.Add(std::to_string(count.matches) + ": " + std::to_string(count.drawings) + ' ' +
+                  FixedText(count.share, 4) + ' ' + FixedText(count.randomProbability, 4));
+    }
+}
+
+} // namespace
+
+std::string FixedText(double value, int decimals) {
+    std::string text(32, '\0');
+    const auto [end, error] =
+        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, decimals);
+    text.resize(error == std::errc() ? static_cast<std::size_t>(end - text.data()) : 0);
+    // A value that rounds to zero is written without a sign.
+    if (text.starts_with('-') && text.find_first_not_of("-0.") == std::string::npos) {
+        text.erase(0, 1);
+    }
+    return text;
+}
+
+std::string FixedText(const std::optional<double>& value, int decimals) {
+    return value ? FixedText(*value, decimals) : std::string(kAbsent);
+}
+
+ReportLines StatisticsReportLines(const HistoryStatistics& statistics) {
+    ReportLines lines;
+    AddHeading(lines, statistics);
+    AddNumberGroup(lines, statistics.numbers);
+    if (statistics.powerBalls) {
+        AddNumberGroup(lines, *statistics.powerBalls);
+    }
+    const bool digitGame = !statistics.positionDigits.empty();
+    AddCombinations(lines,
+                    digitGame ? "pairs of digits in two positions (digits: drawings)"
+                              : "pairs drawn together (numbers: drawings)",
+                    statistics.pairs);
+    AddCombinations(lines, "triples drawn together, the 50 most frequent (numbers: drawings)",
+                    statistics.triples);
+    AddPositionDigits(lines, statistics.positionDigits);
+    AddCombinations(lines, "box combinations (digits: drawings)", statistics.boxCombinations);
+    AddSums(lines, statistics.sums);
+    AddSplits(lines, "even - odd (even odd: drawings)", statistics.evenOdd);
+    AddSplits(lines, "high - low (high low: drawings)", statistics.highLow);
+    AddConsecutive(lines, statistics.consecutive);
+    AddRepeats(lines, digitGame ? "digits" : "numbers", statistics.repeats);
+    AddRepeats(lines, "Power Balls", statistics.powerBallRepeats);
+    AddFairness(lines, statistics.fairness);
+    return lines;
+}
+
+ReportLines BacktestReportLines(const BacktestResult& result) {
+    ReportLines lines;
+    std::string heading = result.operation;
+    if (!result.variant.empty()) {
+        heading += " (" + result.variant + ')';
+    }
+    lines.Add(heading + " backtest, " + HistoryName(result.gameType, result.dated) + ": " +
+              std::to_string(result.drawingsTested) + " drawings tested after a warm-up of " +
+              std::to_string(result.warmup) + " (" + std::to_string(result.drawings) + " drawings)");
+    if (result.seed) {
+        lines.Add("seed " + std::to_string(*result.seed));
+    }
+    if (result.fallbackPredictions > 0) {
+        lines.Add("predictions with too little history, made as random picks: " +
+                  std::to_string(result.fallbackPredictions));
+    }
+    AddGroupBacktest(lines, result.picks);
+    if (result.powerBalls) {
+        AddGroupBacktest(lines, *result.powerBalls);
+    }
+    return lines;
+}
+
+} // namespace vantorel
