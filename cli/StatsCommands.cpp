@@ -1,22 +1,28 @@
 // vantorel-cli stats and backtest: the statistics of a history and the backtests of its predictions.
 
+#include "cli/CommandOutput.h"
 #include "cli/Commands.h"
 
 #include "platform/MessageBox.h"
 #include "stats/StatisticsHistory.h"
 #include "stats/StatisticsReport.h"
+#include "stats/StatisticsTables.h"
 
 namespace vantorel {
 
 namespace {
 
-// Prints the report of a record, or shows why there is none.
+// Prints a record as the command line asks: its report as text, or its tables as CSV or JSON; or shows
+// why there is none.
 template <class Record>
-int PrintRecord(const Outcome<Record>& outcome, ReportLines (*report)(const Record&), std::ostream& out) {
+int PrintRecord(const CommandLine& line, CliContext& context, const Outcome<Record>& outcome,
+                ReportLines (*report)(const Record&), void (*tables)(ResultDocument&, const Record&)) {
     if (!ShowOutcome(outcome)) {
         return kExitRefused;
     }
-    PrintLines(out, report(*outcome));
+    ResultDocument document = StartDocument(line);
+    tables(document, *outcome);
+    PrintResult(line, context, std::move(document), report(*outcome));
     return kExitDone;
 }
 
@@ -28,7 +34,8 @@ int RunStats(const CommandLine& line, CliContext& context) {
     if (!ShowOutcome(history)) {
         return kExitRefused;
     }
-    return PrintRecord(history->Statistics({line.lastDrawings}), StatisticsReportLines, context.out);
+    return PrintRecord(line, context, history->Statistics({line.lastDrawings}), StatisticsReportLines,
+                       AddStatisticsTables);
 }
 
 int RunBacktest(const CommandLine& line, CliContext& context) {
@@ -42,7 +49,8 @@ int RunBacktest(const CommandLine& line, CliContext& context) {
     request.choices = line.choices;
     request.warmup = line.warmup.value_or(kDefaultWarmup);
     request.plantedSeed = line.seed;
-    return PrintRecord(history->Backtest(request, context.clock), BacktestReportLines, context.out);
+    return PrintRecord(line, context, history->Backtest(request, context.clock), BacktestReportLines,
+                       AddBacktestTables);
 }
 
 } // namespace vantorel

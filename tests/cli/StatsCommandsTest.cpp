@@ -5,6 +5,7 @@
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
 
@@ -100,6 +101,48 @@ TEST_F(StatsCommands, BacktestReportsItsMatchesAgainstRandomPicks) {
     ASSERT_EQ(lines.size(), 8U);
     EXPECT_TRUE(lines[4].ends_with(" 0.7290")) << lines[4];
     EXPECT_TRUE(lines[7].ends_with(" 0.0010")) << lines[7];
+}
+
+// The JSON of stats holds every number of the range (null where a value does not exist), every pair that
+// came, the sums and the fairness test.
+TEST_F(StatsCommands, StatisticsJsonMatchesTheHandCount) {
+    Run("stats 5 --format json");
+    ASSERT_EQ(last.status, kExitDone) << testing::PrintToString(last.messages());
+    const nlohmann::json json = nlohmann::json::parse(last.out);
+    EXPECT_EQ(json["drawings"], 4);
+    ASSERT_EQ(json["numbers"].size(), 19U);
+    EXPECT_EQ(json["numbers"][0], nlohmann::json::parse(R"({"number": 1, "count": 2, "current_skip": 1,
+        "longest_skip": 1, "average_skip": 1.0, "last_seen": "1998-01-10"})"));
+    EXPECT_EQ(json["numbers"][10], nlohmann::json::parse(R"({"number": 11, "count": 0, "current_skip": null,
+        "longest_skip": null, "average_skip": null, "last_seen": null})"));
+    EXPECT_EQ(json["pairs"][0], nlohmann::json::parse(R"({"numbers": [2, 3], "count": 3})"));
+    int pairDrawings = 0; // each drawing of five distinct balls holds ten pairs
+    for (const auto& pair : json["pairs"]) {
+        pairDrawings += pair["count"].get<int>();
+    }
+    EXPECT_EQ(pairDrawings, 40);
+    EXPECT_DOUBLE_EQ(json["sums"]["mean"].get<double>(), 22.75);
+    EXPECT_NEAR(json["fairness"]["statistic"].get<double>(), 32.9143, 1e-4); // (48 / (20/19) - 20) * 18 / 14
+    EXPECT_EQ(json["fairness"]["degrees_of_freedom"], 18);
+
+    Run("stats 5 --format csv");
+    EXPECT_TRUE(last.out.starts_with("number,count,current_skip,longest_skip,average_skip,last_seen\r\n"
+                                     "1,2,1,1,1,1998-01-10\r\n"))
+        << last.out;
+}
+
+TEST_F(StatsCommands, BacktestJsonHoldsTheVerdictAndItsInterval) {
+    Run("backtest 3 random --warmup 1 --seed 9 --format json");
+    ASSERT_EQ(last.status, kExitDone) << testing::PrintToString(last.messages());
+    const nlohmann::json json = nlohmann::json::parse(last.out);
+    EXPECT_EQ(json["operation"], "Random");
+    EXPECT_EQ(json["drawings_tested"], 2);
+    EXPECT_EQ(json["pick_count"], 3);
+    EXPECT_NEAR(json["random_expectation"].get<double>(), 0.3, 1e-12);
+    EXPECT_EQ(json["verdict"], "no better than random picks");
+    EXPECT_LE(json["ci95"]["low"].get<double>(), json["mean_matches"].get<double>());
+    EXPECT_GE(json["ci95"]["high"].get<double>(), json["mean_matches"].get<double>());
+    EXPECT_EQ(json["matches"].size(), 4U);
 }
 
 // Refusals print their message and exit with 1; nothing goes to standard output.
