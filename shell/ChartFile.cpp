@@ -14,7 +14,7 @@ namespace vantorel {
 
 namespace {
 
-bool WritePng(const ChartPicture& picture, QSize size, qreal pixelRatio, QSaveFile& file) {
+bool WritePng(const PaintPicture& paint, QSize size, qreal pixelRatio, QSaveFile& file) {
     const QSize pixels(static_cast<int>(std::ceil(size.width() * pixelRatio)),
                        static_cast<int>(std::ceil(size.height() * pixelRatio)));
     QImage image(pixels, QImage::Format_RGB32);
@@ -24,12 +24,12 @@ bool WritePng(const ChartPicture& picture, QSize size, qreal pixelRatio, QSaveFi
     image.setDevicePixelRatio(pixelRatio);
     {
         QPainter painter(&image);
-        ChartPainter(painter, picture).Paint(QRectF(QPointF(0, 0), QSizeF(size)));
+        paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
     }
     return image.save(&file, "PNG");
 }
 
-bool WriteSvg(const ChartPicture& picture, QSize size, QSaveFile& file) {
+bool WriteSvg(const PaintPicture& paint, QSize size, QSaveFile& file) {
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
     svg.setSize(size);
@@ -39,7 +39,7 @@ bool WriteSvg(const ChartPicture& picture, QSize size, QSaveFile& file) {
     if (!painter.begin(&svg)) {
         return false;
     }
-    ChartPainter(painter, picture).Paint(QRectF(QPointF(0, 0), QSizeF(size)));
+    paint(painter, QRectF(QPointF(0, 0), QSizeF(size)));
     return painter.end();
 }
 
@@ -57,6 +57,14 @@ std::optional<ChartFileFormat> ChartFileFormatOf(const QString& path) {
 
 bool WriteChartFile(const ChartPicture& picture, QSize size, qreal pixelRatio, const QString& path,
                     ChartFileFormat format) {
+    const PaintPicture paint = [&picture](QPainter& painter, const QRectF& area) {
+        ChartPainter(painter, picture).Paint(area);
+    };
+    return WritePictureFile(paint, size, pixelRatio, path, format);
+}
+
+bool WritePictureFile(const PaintPicture& paint, QSize size, qreal pixelRatio, const QString& path,
+                      ChartFileFormat format) {
     if (size.isEmpty() || pixelRatio <= 0) {
         return false;
     }
@@ -64,8 +72,8 @@ bool WriteChartFile(const ChartPicture& picture, QSize size, qreal pixelRatio, c
     if (!file.open(QIODevice::WriteOnly)) {
         return false;
     }
-    const bool written = format == ChartFileFormat::Png ? WritePng(picture, size, pixelRatio, file)
-                                                        : WriteSvg(picture, size, file);
+    const bool written = format == ChartFileFormat::Png ? WritePng(paint, size, pixelRatio, file)
+                                                        : WriteSvg(paint, size, file);
     if (!written) {
         file.cancelWriting();
         return false;

@@ -3,7 +3,11 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <optional>
+
+class QPainter;
+class QRectF;
 
 namespace vantorel {
 
@@ -20,5 +24,11 @@ std::optional<ChartFileFormat> ChartFileFormatOf(const QString& path);
 // picture is written; false when it could not be written.
 bool WriteChartFile(const ChartPicture& picture, QSize size, qreal pixelRatio, const QString& path,
                     ChartFileFormat format);
+
+// The same for any picture: `paint` draws it into the rectangle it is given (the Statistics window's charts
+// render their views).
+using PaintPicture = std::function<void(QPainter& painter, const QRectF& area)>;
+bool WritePictureFile(const PaintPicture& paint, QSize size, qreal pixelRatio, const QString& path,
+                      ChartFileFormat format);
 
 } // namespace vantorel

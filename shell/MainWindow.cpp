@@ -13,6 +13,7 @@
 #include "shell/KeyboardLocks.h"
 #include "shell/OperationsSheet.h"
 #include "shell/ShellServices.h"
+#include "shell/StatisticsWindow.h"
 #include "shell/WindowPlacement.h"
 #include "store/CalendarDates.h"
 #include "store/SectionReader.h"
@@ -156,6 +157,9 @@ const std::vector<MainWindow::MenuEntry>& MainWindow::MenuEntries() {
          "Open the operations sheet: the game pages, Setup, Data File and Deja View (a double-click on the "
          "chart does the same)",
          1, "view-list-details", &MainWindow::OpenOperations},
+        {Menu::Tools, "statisticsAction", "&Statistics...", "",
+         "Statistics of the active game's history, a fairness test, and backtests of the predictions", 0, "",
+         &MainWindow::OpenStatistics},
         {Menu::Help, "helpAction", "&Help", "F1", "Show the help for the main window", 0, "help-contents",
          &MainWindow::ShowHelp},
         {Menu::Help, "aboutAction", "&About Vantorel...", "",
@@ -309,6 +313,19 @@ void MainWindow::OpenOperations() {
 
 void MainWindow::PrintChart() {
     view_->PrintView();
+}
+
+void MainWindow::OpenStatistics() {
+    if (statistics_ == nullptr) {
+        const int active = handOver_.ActiveGame();
+        const int game =
+            active >= 0 ? active : (handOver_.savedStartPage < kGamePageCount ? handOver_.savedStartPage : 0);
+        statistics_ = new StatisticsWindow(services_, game, handOver_.useDatedData, this);
+        statistics_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    statistics_->show();
+    statistics_->raise();
+    statistics_->activateWindow();
 }
 
 void MainWindow::ExportChart() {

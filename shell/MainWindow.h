@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <vector>
 
@@ -10,6 +11,7 @@ class QToolBar;
 namespace vantorel {
 
 class ChartView;
+class StatisticsWindow;
 class SheetResults;
 struct HandOver;
 struct ShellServices;
@@ -61,6 +63,8 @@ public:
 
     // The menu entries.
     void OpenOperations();
+    // Opens the Statistics window on the active game's history, or brings the open one to the front.
+    void OpenStatistics();
     void PrintChart();
     void ExportChart();
     void ShowHelp();
@@ -89,6 +93,7 @@ private:
     QLabel* numIndicator_ = nullptr;
     QLabel* scrollIndicator_ = nullptr;
     QString documentName_;
+    QPointer<StatisticsWindow> statistics_;
 };
 
 } // namespace vantorel

@@ -13,6 +13,7 @@
 #include "shell/OperationsSheet.h"
 #include "shell/QtMessageSink.h"
 #include "shell/SheetPage.h"
+#include "shell/StatisticsWindow.h"
 #include "shell/VantorelApp.h"
 #include "shell/pages/BackupDialog.h"
 #include "shell/pages/PatternDialog.h"
@@ -29,6 +30,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -190,6 +193,21 @@ void SaveResultsImport(VantorelApp& app, OperationsSheet& sheet, const QDir& dir
 }
 
 // The Data File page through an APPEND import, a manual entry and the dialogs, on a copy of the history.
+// The Statistics window on each of its tabs, the Backtest tab after a Hottest backtest.
+void SaveStatisticsWindow(VantorelApp& app, const QDir& directory) {
+    StatisticsWindow statistics(app.services(), kFiveNumberPage, true, app.mainWindow());
+    statistics.show();
+    auto* tabs = statistics.findChild<QTabWidget*>(QStringLiteral("statisticsTabs"));
+    QSignalSpy finished(&statistics, &StatisticsWindow::BacktestFinished);
+    statistics.RunBacktest();
+    finished.wait(60000);
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        QTest::qWait(100);
+        Save(statistics, directory, QStringLiteral("statistics-tab%1").arg(tab));
+    }
+}
+
 void SaveDataFilePage(VantorelApp& app, OperationsSheet& sheet, const QDir& directory) {
     const QTemporaryDir scratch;
     QFile::copy(QStringLiteral("vtrmain.dat"), scratch.filePath(QStringLiteral("vtrmain.dat")));
@@ -305,6 +323,7 @@ int main(int argc, char* argv[]) {
     about.hide();
     pattern.hide();
     sheet.hide();
+    SaveStatisticsWindow(app, directory);
     tools::SaveChartPictures(app, profile, clock, directory);
     return 0;
 }
