@@ -103,8 +103,19 @@ std::string_view ClosestWord(std::string_view word, std::span<const std::string_
     if (word.empty()) {
         return {};
     }
+    if (std::find(known.begin(), known.end(), word) != known.end()) {
+        return {};
+    }
+    // A known word that starts with the typed one ("hot"), or that the typed one starts with
+    // ("number-range" where only "number" is known).
+    constexpr std::size_t kShortestStem = 3;
     for (const std::string_view candidate : known) {
         if (candidate.size() > word.size() && candidate.substr(0, word.size()) == word) {
+            return candidate;
+        }
+    }
+    for (const std::string_view candidate : known) {
+        if (candidate.size() >= kShortestStem && word.substr(0, candidate.size()) == candidate) {
             return candidate;
         }
     }
@@ -509,13 +520,9 @@ CommandLine ParseRun(const std::vector<Option>& options, const std::vector<std::
     line.command = CliCommand::Run;
     line.gameType = ParseGame(positionals[0]);
     line.operation = ParseOperation(positionals[1], line.gameType);
-    const std::string_view gameWord = GameOf(line.gameType).cliWord;
+    // An option meant for other games (--power on game 3, say) is taken and has no effect, as ever; help
+    // and completion offer each option for its games only.
     for (const Option& option : options) {
-        const OptionRow* const row = OptionOf(*CommandRowOf("run"), option.name);
-        if (row != nullptr && !row->games.empty() && row->games.find(gameWord) == std::string_view::npos) {
-            throw UsageError(std::string(option.name) + " is for game " + GamesText(row->games) +
-                             " only, not for game " + std::string(gameWord));
-        }
         ApplyRunOption(option, line);
     }
     // As on the game pages, Date and Date Range are offered for the dated history only.
@@ -701,11 +708,24 @@ bool AsksForHelp(std::string_view argument) {
 }
 
 CommandLine Parse(const std::vector<std::string_view>& arguments, std::string& commandWord) {
-    if (arguments.size() == 1 && (AsksForHelp(arguments[0]) || arguments[0] == "--version")) {
+    if (!arguments.empty() && arguments[0] == "--version") {
+        if (arguments.size() > 1) {
+            throw UsageError("--version takes no other word");
+        }
         CommandLine line;
-        line.command = arguments[0] == "--version" ? CliCommand::Version : CliCommand::Help;
-        line.helpTopic = "--help";
+        line.command = CliCommand::Version;
         return line;
+    }
+    // --help gives the overview; --help COMMAND, as help COMMAND, that command's help.
+    if (!arguments.empty() && AsksForHelp(arguments[0])) {
+        if (arguments.size() == 1) {
+            CommandLine line;
+            line.command = CliCommand::Help;
+            line.helpTopic = "--help";
+            return line;
+        }
+        commandWord = "help";
+        return ParseHelp({arguments.begin() + 1, arguments.end()});
     }
     std::vector<Option> options;
     std::vector<std::string_view> positionals;
@@ -719,7 +739,7 @@ CommandLine Parse(const std::vector<std::string_view>& arguments, std::string& c
         throw UsageError("unknown command " + Quoted(arguments[wordAt]) +
                          Suggestion(arguments[wordAt], known));
     }
-    commandWord = row->name;
+    commandWord = row->command == CliCommand::Help ? std::string() : std::string(row->name);
     // COMMAND --help anywhere after the command word asks for that command's help.
     if (std::any_of(arguments.begin() + static_cast<std::ptrdiff_t>(wordAt) + 1, arguments.end(),
                     AsksForHelp)) {

@@ -33,23 +33,27 @@ Cell DateCell(std::string_view storedDate) {
     return Cell(IsoDate{CenturyWindowYear(year), month, day});
 }
 
-// The whole numbers of a text of numbers separated by blanks; words that are not numbers are passed over.
+// The whole numbers written in a text, in order (the digits of each run of digits).
 std::vector<int> NumbersOf(std::string_view text) {
     std::vector<int> numbers;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const std::size_t start = text.find_first_not_of(' ', at);
-        if (start == std::string_view::npos) {
-            break;
+    const auto isDigit = [](char c) {
+        return c >= '0' && c <= '9';
+    };
+    for (std::size_t at = 0; at < text.size();) {
+        if (!isDigit(text[at])) {
+            ++at;
+            continue;
         }
-        const std::size_t end = std::min(text.find(' ', start), text.size());
         int number = 0;
-        const std::string_view word = text.substr(start, end - start);
-        const auto [last, error] = std::from_chars(word.data(), word.data() + word.size(), number);
-        if (error == std::errc() && last == word.data() + word.size()) {
+        const auto [last, error] = std::from_chars(text.data() + at, text.data() + text.size(), number);
+        const auto end = static_cast<std::size_t>(last - text.data());
+        if (error == std::errc()) {
             numbers.push_back(number);
         }
-        at = end;
+        at = std::max(end, at + 1);
+        while (at < text.size() && isDigit(text[at])) {
+            ++at;
+        }
     }
     return numbers;
 }
@@ -268,18 +272,22 @@ void AddDigitTables(ResultDocument& document, const CommandLine& line, const Dig
 }
 
 void AddLottoTables(ResultDocument& document, const CommandLine& line, const LottoGameTables& tables,
-                    const LottoResult& result, const ChartPicks* picks) {
+                    const LottoResult& result, const LottoChartShown& chart) {
+    const ChartPicks* const picks = chart.picks;
     const bool powerball = line.gameType == kPowerball;
     switch (line.operation) {
     case kDistribution: {
-        const auto addGroup = [](ResultTable& table, std::string_view group, const std::vector<int>& counts) {
-            for (std::size_t ball = 1; ball < counts.size(); ++ball) {
-                table.AddRow({group, ball, counts[ball]});
+        // Every ball the chart shows, from 1 to the group's maximum; a ball no tally holds was drawn 0 times.
+        const auto addGroup = [](ResultTable& table, std::string_view group, const std::vector<int>& counts,
+                                 int highest) {
+            for (int ball = 1; ball <= highest; ++ball) {
+                const auto slot = static_cast<std::size_t>(ball);
+                table.AddRow({group, ball, slot < counts.size() ? counts[slot] : 0});
             }
         };
         ResultTable& table = document.AddTable("counts", {"group", "ball", "count"});
-        addGroup(table, "ball", result.ballCounts);
-        addGroup(table, "powerball", result.powerBallCounts);
+        addGroup(table, "ball", result.ballCounts, chart.maximum);
+        addGroup(table, "powerball", result.powerBallCounts, chart.powerMaximum);
         break;
     }
     case kEvenOdd:

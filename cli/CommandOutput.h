@@ -46,8 +46,15 @@ void PrintResult(const CommandLine& line, CliContext& context, ResultDocument do
 // The tables of each command's record.
 void AddDigitTables(ResultDocument& document, const CommandLine& line, const DigitGameTables& tables,
                     const DigitOperationResult& result);
+// What the chart view shows of a lotto result: the picks of Random and Best Guess, and the highest ball of
+// each group that a Distribution shows.
+struct LottoChartShown {
+    const ChartPicks* picks = nullptr;
+    int maximum = 0;
+    int powerMaximum = 0;
+};
 void AddLottoTables(ResultDocument& document, const CommandLine& line, const LottoGameTables& tables,
-                    const LottoResult& result, const ChartPicks* picks);
+                    const LottoResult& result, const LottoChartShown& chart);
 void AddAnalysisTables(ResultDocument& document, const CheckTable& table);
 
 } // namespace vantorel

@@ -33,6 +33,7 @@ struct CommandRow {
     std::string_view summary; // one line: what it does
     std::span<const OptionRow> options;
     std::span<const WordKind> words; // its positional words, in order; a last Text/Key word may repeat
+    std::string_view games = {};     // the games it works on (their words, separated by blanks); empty: all
 };
 
 inline constexpr OptionRow kDirOption = {"--dir", "DIR", "work on the history of DIR"};
@@ -134,7 +135,7 @@ inline constexpr std::array kCommandTable = {
                "compare a file of picks with a history", kCompareOptions, kGameFileWords},
     CommandRow{"pattern", CliCommand::Pattern,
                "pattern GAME --dated|--undated PATTERN [--reversed] [--format text|csv|json]",
-               "search a 3 or 4 Number history for a pattern", kPatternOptions, kGameTextWords},
+               "search a 3 or 4 Number history for a pattern", kPatternOptions, kGameTextWords, "3 4"},
     CommandRow{"backup", CliCommand::Backup, "backup [--yes]", "copy the history to maindat.bak", kYesOptions,
                kNoWords},
     CommandRow{"restore", CliCommand::Restore, "restore [--yes]", "put the backup copy back", kYesOptions,

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace vantorel {
@@ -93,9 +94,10 @@ int RunOnHistory(const CommandLine& line, CliContext& context, const GameSetting
     const LottoResult& result = *outcome;
     ReportLines lines;
     std::optional<ChartPicks> chart;
+    LottoChartShown shown;
     if (line.operation == kDistribution) {
-        const auto [maximum, powerMaximum] = tables->ChartMaximums(line.dated, settings);
-        lines = DistributionLines(result, maximum, powerMaximum);
+        std::tie(shown.maximum, shown.powerMaximum) = tables->ChartMaximums(line.dated, settings);
+        lines = DistributionLines(result, shown.maximum, shown.powerMaximum);
     } else if (IsChartOperation(line.operation)) {
         RandomGenerator chartRandom = RandomGenerator::Seeded(line.seed, context.clock);
         chart = LottoChartPicks(line.gameType, result, settings, chartRandom);
@@ -109,7 +111,8 @@ int RunOnHistory(const CommandLine& line, CliContext& context, const GameSetting
         PrintLines(context.out, lines);
     } else {
         ResultDocument document = StartDocument(line);
-        AddLottoTables(document, line, *tables, result, chart ? &*chart : nullptr);
+        shown.picks = chart ? &*chart : nullptr;
+        AddLottoTables(document, line, *tables, result, shown);
         PrintResult(line, context, std::move(document), lines);
     }
     return result.refused ? kExitRefused : kExitDone;
