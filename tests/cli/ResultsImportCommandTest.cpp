@@ -91,29 +91,5 @@ TEST_F(ResultsImportCommand, NewYorkLottoKeepsTheNewestDrawingsThatFitAndUpdates
     EXPECT_EQ(DrawingAt(words, 1038, 6), "25/10/18 1 2 3 4 5 59");
 }
 
-TEST_F(ResultsImportCommand, PowerballEighteenYearsFitAndANarrowerMatrixIsRefusedWithItsLine) {
-    const std::filesystem::path published = TestDataPath("shared/official/powerball-1997-2015.csv");
-    const CliRun imported = Import("pb", published);
-    EXPECT_EQ(imported.status, 0);
-    EXPECT_EQ(imported.err,
-              "Results Import Successful\n\nNew drawings written: 1871\nAlready in the history: 0\n");
-    const std::vector<std::string> words = SectionDrawingWords(ReadFile("vtrmain.dat"), 9);
-    ASSERT_EQ(words.size(), 1871u * 7u);
-    // Lines 2, 1000 and 1872 of the file.
-    EXPECT_EQ(DrawingAt(words, 0, 6), "97/11/01 22 25 28 33 37 20");
-    EXPECT_EQ(DrawingAt(words, 998, 6), "07/05/26 1 5 21 46 51 29");
-    EXPECT_EQ(DrawingAt(words, 1870, 6), "15/10/03 6 26 33 44 46 4");
-
-    // With the maximums of the first years, the first larger ball is named and nothing is written.
-    const std::string before = ReadFile("vtrmain.dat");
-    std::filesystem::remove("vtrmain.dat");
-    IniProfileStore(config + "/Nulvex.Mark/Vantorel.conf").WriteString("Settings", "PBC", "49");
-    const CliRun refused = Import("pb", published);
-    EXPECT_EQ(refused.status, 1);
-    EXPECT_EQ(refused.err.substr(0, refused.err.find('\n')),
-              "Line 518: the number 52 is outside 1 to 49 (setting PBC).");
-    EXPECT_FALSE(std::filesystem::exists("vtrmain.dat"));
-}
-
 } // namespace
 } // namespace vantorel::test

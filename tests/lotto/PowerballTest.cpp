@@ -167,5 +167,14 @@ TEST(PowerballTotals, BallsInStoredOrderWithTheFiller) {
               Lines{"01/07/98   10   20   30   40     Powerball  =  42"});
 }
 
+// The tallies reach ball 68 whatever the maximums, so that the chart can name the balls of an earlier,
+// wider matrix that lie above today's.
+TEST(PowerballDistribution, TalliesBallsAboveTheMaximums) {
+    const PowerballDrawTable table = MakePowerballTable(5, {{"", {1, 2, 3, 4, 68, 42}}}, false);
+    EXPECT_EQ(table.CountBalls(49).at(68), 1);
+    EXPECT_EQ(table.CountPowerBalls(26).at(42), 1);
+    EXPECT_EQ(table.CountPowerBalls(99).size(), 100U);
+}
+
 } // namespace
 } // namespace vantorel

@@ -1,11 +1,9 @@
 #include "shell/ChartPainter.h"
-#include "lotto/PowerballDrawTable.h"
 #include "platform/Operations.h"
 #include "platform/RandomGenerator.h"
 #include "shell/Artwork.h"
 #include "shell/ChartPicture.h"
 #include "shell/OperationsSheet.h"
-#include "tests/support/TestFiles.h"
 
 #include <QImage>
 #include <QPainter>
@@ -272,29 +270,6 @@ TEST(ChartPainterTest, NumbersAboveTheMaximumsAreCountedInALine) {
     picture.settings = GameSettings{26, 49, 69, 42, 5};
     EXPECT_TRUE(OutsideMaximumsNote(picture).isEmpty());
     EXPECT_FALSE(AnyPixel(Render(picture), QRect(0, 264, kWidth, 16), reddish));
-}
-
-// The sample history under today's Powerball maximums: its Power Balls 27 to 42 are named under the chart.
-TEST(ChartPainterTest, SamplePowerBallsAboveTodaysMaximumAreNamed) {
-    const TempWorkingDir dir;
-    std::filesystem::copy_file(TestDataPath("shared/sample-vtrmain.dat"), "vtrmain.dat");
-    PowerballDrawTable table(true);
-    ASSERT_EQ(table.Load(5), 1);
-    const GameSettings today{26, 49, 69, 26, 5};
-    ChartPicture picture = LottoDistribution(kPowerballPage, table.CountBalls(69), table.CountPowerBalls(26));
-    picture.settings = today;
-    int above = 0;
-    std::set<int> numbers;
-    for (const int ball : table.powerBalls) {
-        if (ball > 26) {
-            ++above;
-            numbers.insert(ball);
-        }
-    }
-    ASSERT_EQ(numbers, (std::set<int>{27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42}));
-    EXPECT_EQ(OutsideMaximumsNote(picture).toStdString(),
-              "Not shown, above the maximum of 26: Power Balls 27 to 42 (16 numbers, drawn " +
-                  std::to_string(above) + " times)");
 }
 
 // Ten rows: a thick violet bar for the deciles and a thin green one for the digit counts, each the share

@@ -223,100 +223,53 @@ TEST(ResultsFile, PowerBallWidthFollowsPbm) {
 }
 
 // The layouts lotteries publish, each in a small hand-made file of its own like the lottery's.
+struct FixtureCase {
+    const char* file;
+    int gameType;
+    std::string column;
+    Lines drawings;
+    int beforeStorableYears = 0;
+    int beforeEra = 0;
+    int passedOver = 0;
+    GameSettings settings = kSettings;
+    int eraStart = 0;
+};
+
+FixtureCase Fixture(const char* file, int gameType, std::string column, Lines drawings,
+                    int beforeStorableYears = 0, int beforeEra = 0, int passedOver = 0,
+                    GameSettings settings = kSettings, int eraStart = 0) {
+    return {file,       gameType, std::move(column), std::move(drawings), beforeStorableYears, beforeEra,
+            passedOver, settings, eraStart};
+}
+
 TEST(ResultsFile, ReadsEachPublishedLayoutFromItsFixture) {
-    const GameSettings megaMillions{39, 59, 70, 24, 5};
-    const struct {
-        const char* file;
-        int gameType;
-        GameSettings settings;
-        std::string column;
-        int eraStart;
-        Lines drawings;
-        int beforeStorableYears;
-        int beforeEra;
-        int passedOver;
-    } cases[] = {
+    const std::vector<FixtureCase> cases = {
         // No header; game, month, day, year, five balls, the power ball, the multiplier.
-        {"texas-powerball.csv",
-         kPowerball,
-         kSettings,
-         "",
-         0,
-         {"26/07/04 1 2 3 4 5 6", "26/07/18 3 12 33 47 60 9", "26/07/20 11 29 30 41 68 26",
-          "26/07/22 50 58 5 4 22 1"},
-         0,
-         0,
-         0},
+        Fixture("texas-powerball.csv", kPowerball, "",
+                {"26/07/04 1 2 3 4 5 6", "26/07/18 3 12 33 47 60 9", "26/07/20 11 29 30 41 68 26",
+                 "26/07/22 50 58 5 4 22 1"}),
         // dd-Mon-yyyy, newest first, balls in columns, the bonus ball, ball set, machine and draw number.
-        {"uk-lotto.csv",
-         kSixNumber,
-         kSettings,
-         "",
-         0,
-         {"20/09/26 5 11 19 31 44 52", "20/09/30 12 22 30 40 49 59", "20/10/03 4 14 26 38 45 56"},
-         0,
-         0,
-         0},
+        Fixture("uk-lotto.csv", kSixNumber, "",
+                {"20/09/26 5 11 19 31 44 52", "20/09/30 12 22 30 40 49 59", "20/10/03 4 14 26 38 45 56"}),
         // Draw number, weekday, month name, day and year in fields of their own.
-        {"archive-month-names.csv",
-         kFiveNumber,
-         kSettings,
-         "",
-         0,
-         {"20/02/08 1 2 19 24 30", "20/02/12 9 14 20 33 39", "20/02/15 3 11 17 28 36"},
-         0,
-         0,
-         0},
+        Fixture("archive-month-names.csv", kFiveNumber, "",
+                {"20/02/08 1 2 19 24 30", "20/02/12 9 14 20 33 39", "20/02/15 3 11 17 28 36"}),
         // The Mega Ball in its own column; the drawing before the 5/70 + 1/24 game is left out.
-        {"ny-mega-millions.csv",
-         kPowerball,
-         megaMillions,
-         "",
-         DateKeyOf(2025, 4, 8),
-         {"25/04/08 12 22 29 45 63 13", "25/04/11 1 9 28 55 61 4", "25/04/15 6 17 33 40 70 24"},
-         0,
-         1,
-         0},
-        {"ny-powerball.json",
-         kPowerball,
-         kSettings,
-         "",
-         0,
-         {"22/11/16 19 22 31 37 54 18", "22/11/19 28 32 37 52 56 10", "22/11/21 7 13 22 37 51 24"},
-         0,
-         0,
-         0},
+        Fixture("ny-mega-millions.csv", kPowerball, "",
+                {"25/04/08 12 22 29 45 63 13", "25/04/11 1 9 28 55 61 4", "25/04/15 6 17 33 40 70 24"}, 0, 1,
+                0, GameSettings{39, 59, 70, 24, 5}, DateKeyOf(2025, 4, 8)),
+        Fixture("ny-powerball.json", kPowerball, "",
+                {"22/11/16 19 22 31 37 54 18", "22/11/19 28 32 37 52 56 10", "22/11/21 7 13 22 37 51 24"}),
         // Both games, both drawings, back to 1980: the years before 1984 are left out.
-        {"ny-numbers-win4.csv",
-         kThreeNumber,
-         kSettings,
-         "Evening Daily #",
-         0,
-         {"84/01/01 377", "84/01/02 184", "25/09/27 503", "25/09/28 991", "25/09/29 82"},
-         4,
-         0,
-         0},
-        {"ny-numbers-win4.csv",
-         kThreeNumber,
-         kSettings,
-         "Midday Daily #",
-         0,
-         {"25/09/28 730", "25/09/29 417"},
-         0,
-         0,
-         7},
+        Fixture("ny-numbers-win4.csv", kThreeNumber, "Evening Daily #",
+                {"84/01/01 377", "84/01/02 184", "25/09/27 503", "25/09/28 991", "25/09/29 82"}, 4),
+        Fixture("ny-numbers-win4.csv", kThreeNumber, "Midday Daily #", {"25/09/28 730", "25/09/29 417"}, 0, 0,
+                7),
         // Win 4 began after the file's first lines: those are passed over.
-        {"ny-numbers-win4.csv",
-         kFourNumber,
-         kSettings,
-         "Evening Win 4 #",
-         0,
-         {"84/01/01 6120", "84/01/02 9051", "25/09/27 2216", "25/09/28 7", "25/09/29 3318"},
-         2,
-         0,
-         2},
+        Fixture("ny-numbers-win4.csv", kFourNumber, "Evening Win 4 #",
+                {"84/01/01 6120", "84/01/02 9051", "25/09/27 2216", "25/09/28 7", "25/09/29 3318"}, 2, 0, 2),
     };
-    for (const auto& c : cases) {
+    for (const FixtureCase& c : cases) {
         const std::string what = std::string(c.file) + " " + c.column;
         const ResultsReading reading =
             ReadResultsText(ReadFile(TestDataPath(std::string("results/") + c.file)), c.gameType, c.settings,

@@ -106,6 +106,11 @@ TEST_F(ResultsImportTest, WritesOnlyTheDrawingsTheHistoryLacksInDateOrder) {
          "09/26/2020 1 2 3 4 5\n09/30/2020 6 7 8 9 27\n",
          {},
          {Refusal("Line 2: the number 27 is outside 1 to 26 (setting 5BC).")}},
+        {"a refused file creates no history",
+         {},
+         "09/26/2020 1 2 3 4 27\n",
+         {},
+         {Refusal("Line 1: the number 27 is outside 1 to 26 (setting 5BC).")}},
     };
     for (const ImportCase& c : cases) {
         std::filesystem::remove(kHistoryFileName);
@@ -119,6 +124,7 @@ TEST_F(ResultsImportTest, WritesOnlyTheDrawingsTheHistoryLacksInDateOrder) {
                                                           ? std::optional(ChangeOutcome::kUnchanged)
                                                           : std::nullopt;
         EXPECT_EQ(Import(), expected) << c.what;
+        EXPECT_EQ(std::filesystem::exists(kHistoryFileName), c.history || c.after) << c.what;
         if (c.history || c.after) {
             EXPECT_EQ(History(), c.after ? *c.after : *c.history) << c.what;
         }
