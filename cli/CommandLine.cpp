@@ -26,6 +26,7 @@ const std::string_view kUsageText =
     "  vantorel-cli settings [KEY=VALUE ...]\n"
     "  vantorel-cli settings --preset NAME | --presets\n"
     "  vantorel-cli update GAME [--url URL] [--column NAME] [--timeout SECONDS] [--yes]\n"
+    "  vantorel-cli tickets GAME [--undated] [--file FILE] [--since MM/DD/YYYY] [--format text]\n"
     "  vantorel-cli --version | --help\n"
     "\n"
     "GAME: 3, 4, 5, 6 or pb\n"
@@ -73,6 +74,10 @@ const OptionTable kUpdateOptions = {{"--url", OptionKind::Value},
                                     {"--column", OptionKind::Value},
                                     {"--timeout", OptionKind::Value},
                                     {"--yes", OptionKind::Flag}};
+const OptionTable kTicketsOptions = {{"--undated", OptionKind::Flag},
+                                     {"--file", OptionKind::Value},
+                                     {"--since", OptionKind::Value},
+                                     {"--format", OptionKind::Value}};
 const OptionTable kNoOptions = {};
 
 // Options that every command takes, before the command word or among its own options.
@@ -359,6 +364,40 @@ std::optional<CommandLine> ParseUpdate(const std::vector<Option>& options,
     return line;
 }
 
+// The output formats of the tickets command.
+constexpr std::array<std::string_view, 1> kTicketsFormats = {"text"};
+
+// tickets: GAME, and the history, the tickets file, the first day and the format when given.
+std::optional<CommandLine> ParseTickets(const std::vector<Option>& options,
+                                        const std::vector<std::string_view>& positionals) {
+    const std::optional<int> game = positionals.size() == 1 ? ParseGame(positionals[0]) : std::nullopt;
+    if (!game) {
+        return std::nullopt;
+    }
+    CommandLine line;
+    line.command = CliCommand::Tickets;
+    line.gameType = *game;
+    for (const Option& option : options) {
+        if (option.name == "--undated") {
+            line.dated = false;
+        } else if (option.name == "--file") {
+            if (option.value.empty() || line.ticketsFile) {
+                return std::nullopt;
+            }
+            line.ticketsFile = std::string(option.value);
+        } else if (option.name == "--since") {
+            line.since = option.value;
+        } else if (option.name == "--format") {
+            if (std::find(kTicketsFormats.begin(), kTicketsFormats.end(), option.value) ==
+                kTicketsFormats.end()) {
+                return std::nullopt;
+            }
+            line.format = option.value;
+        }
+    }
+    return line;
+}
+
 struct CommandEntry {
     CliCommand command;
     const OptionTable* options;
@@ -375,6 +414,7 @@ const std::map<std::string_view, CommandEntry> kCommands = {
     {"restore", {CliCommand::Restore, &kYesOption}},
     {"settings", {CliCommand::Settings, &kSettingsOptions}},
     {"update", {CliCommand::Update, &kUpdateOptions}},
+    {"tickets", {CliCommand::Tickets, &kTicketsOptions}},
 };
 
 // The command's own grammar, once its options and words are split.
@@ -392,6 +432,8 @@ std::optional<CommandLine> ParseCommand(CliCommand command, const std::vector<Op
         return ParseSettings(options, positionals);
     case CliCommand::Update:
         return ParseUpdate(options, positionals);
+    case CliCommand::Tickets:
+        return ParseTickets(options, positionals);
     case CliCommand::Analyze:
     case CliCommand::Backup:
     case CliCommand::Restore:

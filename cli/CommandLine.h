@@ -21,6 +21,7 @@ enum class CliCommand {
     Restore,
     Settings,
     Update,
+    Tickets,
     Help,
     Version
 };
@@ -43,12 +44,15 @@ struct CommandLine {
     bool yes = false;
     bool results = false; // import: a results file as published
     std::string column;   // import --results, update: the header's name of the column where the numbers start
-    std::optional<std::string> url;       // update --url
-    std::optional<int> timeout;           // update --timeout, in seconds
-    std::vector<std::string> assignments; // settings KEY=VALUE
-    std::optional<std::string> preset;    // settings --preset NAME
-    bool listPresets = false;             // settings --presets
-    std::optional<std::string> directory; // --dir: the folder of the history file, if not the current one
+    std::optional<std::string> url;         // update --url
+    std::optional<int> timeout;             // update --timeout, in seconds
+    std::optional<std::string> ticketsFile; // tickets --file
+    std::string since;                      // tickets --since, as typed
+    std::string format = "text";            // tickets --format
+    std::vector<std::string> assignments;   // settings KEY=VALUE
+    std::optional<std::string> preset;      // settings --preset NAME
+    bool listPresets = false;               // settings --presets
+    std::optional<std::string> directory;   // --dir: the folder of the history file, if not the current one
 };
 
 extern const std::string_view kUsageText;
