@@ -26,7 +26,8 @@ const std::string_view kUsageText =
     "  vantorel-cli settings [KEY=VALUE ...]\n"
     "  vantorel-cli settings --preset NAME | --presets\n"
     "  vantorel-cli update GAME [--url URL] [--column NAME] [--timeout SECONDS] [--yes]\n"
-    "  vantorel-cli tickets GAME [--undated] [--file FILE] [--since MM/DD/YYYY] [--format text]\n"
+    "  vantorel-cli tickets GAME [--undated] [--file FILE] [--since MM/DD/YYYY]\n"
+    "               [--format text|csv|json]\n"
     "  vantorel-cli --version | --help\n"
     "\n"
     "GAME: 3, 4, 5, 6 or pb\n"
@@ -365,7 +366,7 @@ std::optional<CommandLine> ParseUpdate(const std::vector<Option>& options,
 }
 
 // The output formats of the tickets command.
-constexpr std::array<std::string_view, 1> kTicketsFormats = {"text"};
+constexpr std::array<std::string_view, 3> kTicketsFormats = {"text", "csv", "json"};
 
 // tickets: GAME, and the history, the tickets file, the first day and the format when given.
 std::optional<CommandLine> ParseTickets(const std::vector<Option>& options,

@@ -12,6 +12,8 @@
 #include "shell/HelpWindow.h"
 #include "shell/KeyboardLocks.h"
 #include "shell/OperationsSheet.h"
+#include "shell/ResultsUpdateDialog.h"
+#include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
 #include "shell/WindowPlacement.h"
 #include "store/CalendarDates.h"
@@ -156,6 +158,9 @@ const std::vector<MainWindow::MenuEntry>& MainWindow::MenuEntries() {
          "Open the operations sheet: the game pages, Setup, Data File and Deja View (a double-click on the "
          "chart does the same)",
          1, "view-list-details", &MainWindow::OpenOperations},
+        {Menu::Tools, "updateResultsAction", "&Update Results...", "",
+         "Fetch the results your lottery publishes and add the new drawings to a game's dated history", 0, "",
+         &MainWindow::UpdateResults},
         {Menu::Help, "helpAction", "&Help", "F1", "Show the help for the main window", 0, "help-contents",
          &MainWindow::ShowHelp},
         {Menu::Help, "aboutAction", "&About Vantorel...", "",
@@ -165,7 +170,8 @@ const std::vector<MainWindow::MenuEntry>& MainWindow::MenuEntries() {
 }
 
 MainWindow::MainWindow(HandOver& handOver, SheetResults& results, ShellServices& services)
-    : handOver_(handOver), services_(services), view_(new ChartView(handOver, results, services, this)) {
+    : handOver_(handOver), results_(results), services_(services),
+      view_(new ChartView(handOver, results, services, this)) {
     setObjectName(QStringLiteral("mainFrame"));
     setCentralWidget(view_);
     BuildMenus();
@@ -305,6 +311,14 @@ void MainWindow::SaveDocument() {
 
 void MainWindow::OpenOperations() {
     view_->OpenSheet();
+}
+
+void MainWindow::UpdateResults() {
+    ResultsUpdateDialog dialog(services_, results_.log(), handOver_.ActiveGame(), this);
+    dialog.exec();
+    if (dialog.historyChanged()) {
+        ShowHistoryStatus();
+    }
 }
 
 void MainWindow::PrintChart() {

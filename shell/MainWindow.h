@@ -61,6 +61,7 @@ public:
 
     // The menu entries.
     void OpenOperations();
+    void UpdateResults();
     void PrintChart();
     void ExportChart();
     void ShowHelp();
@@ -80,6 +81,7 @@ private:
     void RememberPlacement();
 
     HandOver& handOver_;
+    SheetResults& results_;
     ShellServices& services_;
     ChartView* view_;
     QToolBar* toolBar_ = nullptr;

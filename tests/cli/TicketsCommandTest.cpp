@@ -73,6 +73,26 @@ TEST_F(TicketsCommandTest, ListsEveryWinByDrawingAndTheSummary) {
                            "Jackpot won on 12/02/2026: line 2, 3 11 17 21 24 + 7, 5 + Powerball\n");
 }
 
+// CSV: exactly the columns ticket,line,date,matched,bonus,tier,prize, one row per winning ticket and drawing,
+// the prize empty for the jackpot; JSON: the same rows with the tiers and the summary's figures.
+TEST_F(TicketsCommandTest, CsvAndJsonListTheSameWins) {
+    WriteFile("tickets.txt", kTickets);
+    const CliOutcome csv = Run("tickets pb --format csv");
+    EXPECT_EQ(csv.status, 0);
+    EXPECT_EQ(csv.out, "ticket,line,date,matched,bonus,tier,prize\r\n"
+                       "3 11 17 21 24 + 7,2,2026-12-02,5,1,5+1,\r\n"
+                       "3 11 17 21 30 + 9,3,2026-12-02,4,0,4+0,100\r\n"
+                       "1 2 3 40 50 + 26,4,2026-12-05,3,1,3+1,100\r\n"
+                       "1 2 3 4 5 + 25,8,2026-12-05,5,0,5+0,1000000\r\n");
+    const CliOutcome json = Run("tickets pb --format json");
+    EXPECT_EQ(json.status, 0);
+    for (const char* part :
+         {"\"command\": \"tickets\"", "\"plays\": 10", "\"fixed_prizes\": 1000200", "\"spent\": 20",
+          "\"tier\": \"5+0\"", "\"prize\": 1000000", "Line 5: 70 is outside 1 to 69"}) {
+        EXPECT_NE(json.out.find(part), std::string::npos) << part;
+    }
+}
+
 // --since leaves out the earlier drawings, --file reads another file, and the folder's prizes.txt replaces
 // the built-in amounts.
 TEST_F(TicketsCommandTest, SinceFileAndPrizesChooseWhatIsChecked) {

@@ -12,6 +12,7 @@
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
 #include "store/HistoryFile.h"
+#include "tickets/TicketsFile.h"
 #include "store/ManualEntry.h"
 
 #include <QAction>
@@ -124,6 +125,7 @@ TEST_F(HelpStatementsTest, FilesAndFoldersAreTheProgramsOwn) {
     const std::string configFolder = "~/.config/" + std::string(kProfileOrganization) + "/";
     const std::set<std::string> files = {std::string(kHistoryFileName), std::string(kBackupFileName),
                                          std::string(kLockFileName), std::string(kWorkFilePrefix),
+                                         std::string(kTicketsFileName),
                                          configFolder + std::string(kProfileApplication) + ".conf"};
     const std::vector<Marked> named = MarkedStatements("code", "file");
     EXPECT_GE(named.size(), 5U);
