@@ -11,6 +11,7 @@
 #include "shell/HandOver.h"
 #include "shell/HelpWindow.h"
 #include "shell/KeyboardLocks.h"
+#include "shell/MyTicketsWindow.h"
 #include "shell/OperationsSheet.h"
 #include "shell/ResultsUpdateDialog.h"
 #include "shell/SheetResults.h"
@@ -161,6 +162,8 @@ const std::vector<MainWindow::MenuEntry>& MainWindow::MenuEntries() {
         {Menu::Tools, "updateResultsAction", "&Update Results...", "",
          "Fetch the results your lottery publishes and add the new drawings to a game's dated history", 0, "",
          &MainWindow::UpdateResults},
+        {Menu::Tools, "myTicketsAction", "My &Tickets...", "Ctrl+T",
+         "Your tickets: check them against every drawing by prize tier", 0, "", &MainWindow::OpenMyTickets},
         {Menu::Help, "helpAction", "&Help", "F1", "Show the help for the main window", 0, "help-contents",
          &MainWindow::ShowHelp},
         {Menu::Help, "aboutAction", "&About Vantorel...", "",
@@ -319,6 +322,16 @@ void MainWindow::UpdateResults() {
     if (dialog.historyChanged()) {
         ShowHistoryStatus();
     }
+}
+
+void MainWindow::OpenMyTickets() {
+    if (myTickets_.isNull()) {
+        myTickets_ = new MyTicketsWindow(services_, handOver_.ActiveGame(), this);
+        myTickets_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    myTickets_->show();
+    myTickets_->raise();
+    myTickets_->activateWindow();
 }
 
 void MainWindow::PrintChart() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <vector>
 
@@ -10,6 +11,7 @@ class QToolBar;
 namespace vantorel {
 
 class ChartView;
+class MyTicketsWindow;
 class SheetResults;
 struct HandOver;
 struct ShellServices;
@@ -62,6 +64,7 @@ public:
     // The menu entries.
     void OpenOperations();
     void UpdateResults();
+    void OpenMyTickets();
     void PrintChart();
     void ExportChart();
     void ShowHelp();
@@ -91,6 +94,7 @@ private:
     QLabel* numIndicator_ = nullptr;
     QLabel* scrollIndicator_ = nullptr;
     QString documentName_;
+    QPointer<MyTicketsWindow> myTickets_;
 };
 
 } // namespace vantorel

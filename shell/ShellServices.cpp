@@ -43,6 +43,11 @@ QString ChooseWithFileDialog(const QString& caption, const QString& filter, QWid
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }
 
+QString ChooseSaveWithFileDialog(const QString& caption, const QString& filter, const QString& suggested,
+                                 QWidget* parent) {
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}
+
 } // namespace
 
 ShellServices::ShellServices(ProfileStore& profileStore, const Clock& programClock,
@@ -50,6 +55,6 @@ ShellServices::ShellServices(ProfileStore& profileStore, const Clock& programClo
     : profile(profileStore), clock(programClock), buildPages(std::move(pageFactory)),
       showHelp(&HelpWindow::ShowContext), choosePrinter(&ChooseWithPrintDialog),
       chooseChartFile(&ChooseChartFileWithDialog), chooseFileToOpen(&ChooseWithFileDialog),
-      exitProgram([] { std::exit(EXIT_SUCCESS); }) {}
+      chooseFileToSave(&ChooseSaveWithFileDialog), exitProgram([] { std::exit(EXIT_SUCCESS); }) {}
 
 } // namespace vantorel

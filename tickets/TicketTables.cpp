@@ -49,7 +49,7 @@ void AddCheckFields(ResultDocument& document, const TicketCheck& check) {
     document.fields.emplace_back("tickets_left_out", summary.ticketsLeftOut);
     document.fields.emplace_back("drawings", summary.drawings);
     document.fields.emplace_back("plays", summary.plays);
-    document.fields.emplace_back("wins", summary.wins);
+    document.fields.emplace_back("winning_plays", summary.wins);
     document.fields.emplace_back("fixed_prizes", summary.fixedDollars);
     document.fields.emplace_back(
         "spent", summary.spentCents ? Cell(static_cast<double>(*summary.spentCents) / 100.0) : Cell());

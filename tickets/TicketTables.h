@@ -12,8 +12,8 @@ struct TicketCheck;
 //   an undated history), matched, bonus (0 or 1), tier ("4+1", "3", "straight", "box-6") and prize (whole
 //   dollars; empty for a jackpot or an amount not known);
 // - "tiers": one row per tier of the prize table: tier, wins, prize (as in "wins"), jackpot (true or false);
-// and the summary as fields: tickets, tickets_left_out, drawings, plays, wins, fixed_prizes, spent (whole
-// and hundredths of dollars; empty without a ticket price), jackpots, wins_not_listed.
+// and the summary as fields: tickets, tickets_left_out, drawings, plays, winning_plays, fixed_prizes, spent
+// (whole and hundredths of dollars; empty without a ticket price), jackpots, wins_not_listed.
 ResultTable WinsTable(const TicketCheck& check);
 ResultTable TiersTable(const TicketCheck& check);
 void AddCheckFields(ResultDocument& document, const TicketCheck& check);

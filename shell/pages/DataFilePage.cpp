@@ -666,7 +666,7 @@ void DataFilePage::ImportResultsFile(int game) {
     const GamePreset* preset = PresetInForce(services().profile, game);
     const std::string presetName = preset != nullptr ? std::string(preset->name) : std::string();
     Outcome<ReportLines> tickets = ReportLines{};
-    const bool imported =
+    const bool written =
         RunImport([&](const std::filesystem::path& resultsFile, const ProgressLight& progress) {
             const std::vector<int> before = DatedDaysInHistoryFile(game, *settings);
             const auto ask = [this](const Question& question) {
@@ -686,7 +686,7 @@ void DataFilePage::ImportResultsFile(int game) {
             change.Precede(imported.notices());
             return change;
         });
-    if (imported) {
+    if (written) {
         ShowNewDrawingsTickets(tickets, game, results().log());
     }
 }

@@ -87,8 +87,8 @@ TEST_F(TicketsCommandTest, CsvAndJsonListTheSameWins) {
     const CliOutcome json = Run("tickets pb --format json");
     EXPECT_EQ(json.status, 0);
     for (const char* part :
-         {"\"command\": \"tickets\"", "\"plays\": 10", "\"fixed_prizes\": 1000200", "\"spent\": 20",
-          "\"tier\": \"5+0\"", "\"prize\": 1000000", "Line 5: 70 is outside 1 to 69"}) {
+         {"\"command\": \"tickets\"", "\"plays\": 10", "\"winning_plays\": 4", "\"fixed_prizes\": 1000200",
+          "\"spent\": 20", "\"tier\": \"5+0\"", "\"prize\": 1000000", "Line 5: 70 is outside 1 to 69"}) {
         EXPECT_NE(json.out.find(part), std::string::npos) << part;
     }
 }

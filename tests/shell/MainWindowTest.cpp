@@ -51,8 +51,8 @@ TEST_F(MainWindowTest, MenusAndToolBarReachEveryOperation) {
     }
     EXPECT_EQ(menus, (std::vector<std::string>{"&File", "  &Print Chart... Ctrl+P", "  &Export Chart...",
                                                "  ", "  E&xit", "&Tools", "  &Operations... Ctrl+Shift+O",
-                                               "  &Update Results...", "&Help", "  &Help F1",
-                                               "  &About Vantorel..."}));
+                                               "  &Update Results...", "  My &Tickets... Ctrl+T", "&Help",
+                                               "  &Help F1", "  &About Vantorel..."}));
     const auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("mainToolBar"));
     ASSERT_NE(toolBar, nullptr);
     std::vector<std::string> buttons;

@@ -4,6 +4,7 @@
 // open it.
 #include "tests/shell/SheetTestSupport.h"
 
+#include "platform/GamePresets.h"
 #include "shell/MainWindow.h"
 #include "shell/ResultsUpdateDialog.h"
 #include "tests/support/LoopbackHttpServer.h"
@@ -55,7 +56,7 @@ TEST_F(ResultsUpdateDialogTest, WritesTheNewDrawingsAndChecksThemAgainstTheTicke
     Field("addressEdit")->setText(ToQString(server.Url("/rows.csv")));
     ClickButton(Button("updateButton"));
     const std::string check = "Your tickets won on 12/02/2026: line 1, 5 numbers, $1,000,000\n"
-                              "Checked 1 tickets against 2 drawings: 2 plays\n";
+                              "Checked 1 ticket against 2 drawings: 2 plays\n";
     ASSERT_EQ(messages.texts().size(), 2U);
     EXPECT_EQ(messages.texts()[0],
               "Results Import Successful\n\nNew drawings written: 2\nAlready in the history: 0");
@@ -110,7 +111,8 @@ TEST_F(ResultsUpdateDialogTest, SaysWhatIsWrongBeforeFetching) {
         std::string message;
     } cases[] = {
         {"no address", "", nullptr,
-         "There is no known source of results for the Power Ball.\n\nType the address of the results file "
+         "There is no known source of results for the Power Ball game.\n\nType the address of the results "
+         "file "
          "your lottery publishes under Address, choose a preset that names one on the Setup page, or "
          "download the file and import it with \"Results Import (UPDATE)\" on the Data File page."},
         {"bad setting", "http://127.0.0.1:9/rows.csv", "PBB", "The setting PBB"},

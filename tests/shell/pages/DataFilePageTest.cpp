@@ -239,7 +239,7 @@ TEST_F(ResultsImportPageTest, TheAddedDrawingsAreCheckedAgainstTheTickets) {
     EXPECT_EQ(messages.texts(),
               (Lines{"Results Import Successful\n\nNew drawings written: 3\nAlready in the "
                      "history: 0",
-                     "Lines of tickets.txt left out:\nLine 3: 5 numbers instead of 6", check}));
+                     "Lines of tickets.txt left out:\nLine 3: 5 numbers; a 6 Number ticket has 6", check}));
     ASSERT_FALSE(results.log().records().empty());
     EXPECT_EQ(results.log().records().back().what, "My Tickets: the new drawings");
     EXPECT_EQ(results.log().records().back().lines.text(), check);
