@@ -91,7 +91,7 @@ int RunTickets(const CommandLine& line, CliContext& context) {
         return kExitRefused;
     }
     if (line.format != "text") {
-        PrintTables(line, *check, context);
+        PrintTables(line, check, context);
         return kExitDone;
     }
     // A long list is written a piece at a time, so that its text never has to be held whole.
