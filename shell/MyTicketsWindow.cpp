@@ -170,6 +170,15 @@ void MyTicketsWindow::BuildWindow() {
     winsView_->horizontalHeader()->setSortIndicatorShown(true);
     winsView_->horizontalHeader()->setSectionResizeMode(TicketWinsModel::kTicket, QHeaderView::Stretch);
     winsView_->verticalHeader()->setVisible(false);
+    winsView_->setWordWrap(false);
+    const int rowHeight = fontMetrics().height() + 8;
+    winsView_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    winsView_->horizontalHeader()->setSectionResizeMode(TicketWinsModel::kPrize,
+                                                        QHeaderView::ResizeToContents);
+    winsView_->horizontalHeader()->setSectionResizeMode(TicketWinsModel::kTier,
+                                                        QHeaderView::ResizeToContents);
+    ticketsTable_->verticalHeader()->setDefaultSectionSize(rowHeight);
+    ticketsTable_->setWordWrap(false);
     winsView_->setSelectionBehavior(QAbstractItemView::SelectRows);
     summaryView_ = new QPlainTextEdit(this);
     summaryView_->setObjectName(QStringLiteral("summaryView"));
@@ -198,6 +207,7 @@ void MyTicketsWindow::BuildWindow() {
     splitter->setStretchFactor(0, 2);
     splitter->setStretchFactor(1, 3);
     splitter->setStretchFactor(2, 2);
+    splitter->setSizes({230, 220, 150});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(fileLabel);
