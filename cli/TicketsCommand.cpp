@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include "cli/CommandOutput.h"
 #include "formats/ResultDocument.h"
 #include "platform/GameCatalogue.h"
 #include "platform/GamePresets.h"
@@ -29,36 +30,6 @@ void ShowNewDrawingsCheck(int gameType, const GameSettings& settings, const std:
         PrintLines(context.out, *report);
     }
 }
-
-namespace {
-
-// The check as CSV (the wins, one row each) or as one JSON document (the summary's figures, the wins and
-// the tiers, the summary's lines and the messages shown).
-void PrintTables(const CommandLine& line, const Outcome<TicketCheck>& check, CliContext& context) {
-    std::string written;
-    if (line.format == "csv") {
-        written = CsvOf(WinsTable(*check));
-    } else {
-        ResultDocument document;
-        document.fields = {{"command", "tickets"},
-                           {"game", GameOf(line.gameType).cliWord},
-                           {"history", line.dated ? "dated" : "undated"}};
-        AddCheckFields(document, *check);
-        document.tables.push_back(WinsTable(*check));
-        document.tables.push_back(TiersTable(*check));
-        ResultTable& summary = document.AddTable("summary", {"line"});
-        for (const std::string_view text : SummaryLines(*check)) {
-            summary.AddRow({text});
-        }
-        for (const Notice& notice : check.notices()) {
-            document.messages.push_back(notice.text);
-        }
-        written = JsonOf(document);
-    }
-    context.out.write(written.data(), static_cast<std::streamsize>(written.size()));
-}
-
-} // namespace
 
 int RunTickets(const CommandLine& line, CliContext& context) {
     const Outcome<GameSettings> settings =
@@ -90,8 +61,14 @@ int RunTickets(const CommandLine& line, CliContext& context) {
     if (!ShowOutcome(check)) {
         return kExitRefused;
     }
-    if (line.format != "text") {
-        PrintTables(line, check, context);
+    if (line.format != OutputFormat::Text) {
+        // CSV: the wins, one row each; JSON: the summary's figures, the wins, the tiers and the summary's
+        // lines, with the messages shown.
+        ResultDocument document = StartDocument(line);
+        AddCheckFields(document, *check);
+        document.tables.push_back(WinsTable(*check));
+        document.tables.push_back(TiersTable(*check));
+        PrintResult(line, context, std::move(document), SummaryLines(*check));
         return kExitDone;
     }
     // A long list is written a piece at a time, so that its text never has to be held whole.

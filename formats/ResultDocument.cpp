@@ -172,6 +172,9 @@ std::string JsonOf(const ResultDocument& document) {
     for (const ResultTable& table : document.tables) {
         root[table.name] = JsonOfTable(table);
     }
+    if (!document.lines.empty()) {
+        root["lines"] = document.lines;
+    }
     root["messages"] = document.messages;
     return root.dump(2, ' ', false, Json::error_handler_t::replace) + '\n';
 }

@@ -73,11 +73,12 @@ struct ResultTable {
     void AddRow(CellRow row);
 };
 
-// What one command answered: the facts of the run (game, operation, history, ...), its tables, and the
-// messages it showed on the way.
+// What one command answered: the facts of the run (game, operation, history, ...), its tables, the lines
+// its text shows, and the messages it showed on the way.
 struct ResultDocument {
     std::vector<std::pair<std::string, Cell>> fields;
     std::vector<ResultTable> tables;
+    std::vector<std::string> lines; // written as "lines" (an array of texts) when there are any
     std::vector<std::string> messages;
 
     ResultTable& AddTable(std::string name, std::vector<std::string> columns);
@@ -95,7 +96,8 @@ std::string CsvOf(const ResultTable& table);
 // CsvOf writes it, and an empty line between sections.
 std::string CsvOfSections(const std::vector<ResultTable>& tables);
 // The document as one JSON object: its fields in order, then each table as a member named after it holding
-// an array of objects (column name: cell), then "messages", an array of texts. Texts that are not valid
+// an array of objects (column name: cell), then "lines" when there are any, then "messages", an array of
+// texts. Texts that are not valid
 // UTF-8 have their bad bytes replaced by U+FFFD; a decimal that is not finite is written as null.
 // Indented by two spaces and ended by a line end.
 std::string JsonOf(const ResultDocument& document);

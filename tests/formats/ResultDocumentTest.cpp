@@ -71,6 +71,7 @@ TEST(ResultDocumentTest, JsonKeepsNumbersDatesAndMessages) {
     ResultTable& table = document.AddTable("drawings", {"date", "number", "share", "note"});
     table.AddRow({IsoDate{2019, 12, 31}, "007", 0.5});
     table.AddRow({IsoDate{2020, 1, 1}, "123", std::numeric_limits<double>::infinity(), "bad \xff byte"});
+    document.lines = {" 2019-12-31 007"};
     document.messages = {"First message", "Second"};
 
     const std::string text = JsonOf(document);
@@ -87,6 +88,7 @@ TEST(ResultDocumentTest, JsonKeepsNumbersDatesAndMessages) {
     EXPECT_TRUE(json["drawings"][0]["note"].is_null());
     EXPECT_TRUE(json["drawings"][1]["share"].is_null());
     EXPECT_EQ(json["drawings"][1]["note"], "bad \xef\xbf\xbd byte");
+    EXPECT_EQ(json["lines"], Json({" 2019-12-31 007"}));
     EXPECT_EQ(json["messages"], Json({"First message", "Second"}));
 }
 
@@ -96,6 +98,7 @@ TEST(ResultDocumentTest, JsonKeepsTheOrderOfFieldsAndHasMessagesWhenThereAreNone
     const std::string text = JsonOf(document);
     EXPECT_LT(text.find("zeta"), text.find("alpha"));
     EXPECT_EQ(Json::parse(text)["messages"], Json::array());
+    EXPECT_FALSE(Json::parse(text).contains("lines"));
 }
 
 TEST(ResultDocumentTest, FormatWords) {
