@@ -61,9 +61,17 @@ int RunTickets(const CommandLine& line, CliContext& context) {
     if (!ShowOutcome(check)) {
         return kExitRefused;
     }
+    if (line.format == OutputFormat::Csv) {
+        // The wins a piece at a time, the header once, so that a long list is never held whole.
+        for (std::size_t first = 0; first == 0 || first < check->wins.size(); first += kWinLinesPerPiece) {
+            std::string piece = CsvOf(WinsTable(*check, first, kWinLinesPerPiece));
+            const std::size_t body = first == 0 ? 0 : piece.find("\r\n") + 2;
+            context.out.write(piece.data() + body, static_cast<std::streamsize>(piece.size() - body));
+        }
+        return kExitDone;
+    }
     if (line.format != OutputFormat::Text) {
-        // CSV: the wins, one row each; JSON: the summary's figures, the wins, the tiers and the summary's
-        // lines, with the messages shown.
+        // JSON: the summary's figures, the wins, the tiers and the summary's lines, with the messages shown.
         ResultDocument document = StartDocument(line);
         AddCheckFields(document, *check);
         document.tables.push_back(WinsTable(*check));

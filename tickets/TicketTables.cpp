@@ -3,7 +3,9 @@
 #include "tickets/TicketCheck.h"
 #include "tickets/TicketDates.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <span>
 
 namespace vantorel {
 
@@ -22,10 +24,13 @@ Cell PrizeCell(const PrizeTier& tier) {
 
 } // namespace
 
-ResultTable WinsTable(const TicketCheck& check) {
+ResultTable WinsTable(const TicketCheck& check, std::size_t first, std::size_t count) {
     ResultTable table{"wins", {"ticket", "line", "date", "matched", "bonus", "tier", "prize"}, {}};
-    table.rows.reserve(check.wins.size());
-    for (const TicketWin& win : check.wins) {
+    first = std::min(first, check.wins.size());
+    const std::span<const TicketWin> wins =
+        std::span<const TicketWin>(check.wins).subspan(first, std::min(count, check.wins.size() - first));
+    table.rows.reserve(wins.size());
+    for (const TicketWin& win : wins) {
         const PrizeTier& tier = check.TierOf(win);
         table.rows.push_back({check.TicketOf(win).text, check.TicketOf(win).line, DateCell(check.DateOf(win)),
                               check.MatchedOf(win), check.BonusOf(win) ? 1 : 0, tier.label, PrizeCell(tier)});

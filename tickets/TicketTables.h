@@ -2,6 +2,9 @@
 
 #include "formats/ResultDocument.h"
 
+#include <cstddef>
+#include <limits>
+
 namespace vantorel {
 
 struct TicketCheck;
@@ -14,7 +17,9 @@ struct TicketCheck;
 // - "tiers": one row per tier of the prize table: tier, wins, prize (as in "wins"), jackpot (true or false);
 // and the summary as fields: tickets, tickets_left_out, drawings, plays, winning_plays, fixed_prizes, spent
 // (whole and hundredths of dollars; empty without a ticket price), jackpots, wins_not_listed.
-ResultTable WinsTable(const TicketCheck& check);
+// `first` and `count` choose a part of the wins, so that a long list can be written piece by piece.
+ResultTable WinsTable(const TicketCheck& check, std::size_t first = 0,
+                      std::size_t count = std::numeric_limits<std::size_t>::max());
 ResultTable TiersTable(const TicketCheck& check);
 void AddCheckFields(ResultDocument& document, const TicketCheck& check);
 

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -90,6 +91,28 @@ TEST_F(TicketsCommandTest, CsvAndJsonListTheSameWins) {
          {"\"command\": \"tickets\"", "\"plays\": 10", "\"winning_plays\": 4", "\"fixed_prizes\": 1000200",
           "\"spent\": 20", "\"tier\": \"5+0\"", "\"prize\": 1000000", "Line 5: 70 is outside 1 to 69"}) {
         EXPECT_NE(json.out.find(part), std::string::npos) << part;
+    }
+}
+
+// A list longer than the pieces it is written in: the header once, every win once.
+TEST_F(TicketsCommandTest, LongListsAreWrittenWhole) {
+    std::string tickets;
+    for (int ticket = 0; ticket < 2500; ++ticket) {
+        tickets += "1 2 3 4 5 + 26\n";
+    }
+    WriteFile("tickets.txt", tickets);
+    for (const char* format : {"csv", "text"}) {
+        SCOPED_TRACE(format);
+        const CliOutcome run = Run(std::string("tickets pb --format ") + format);
+        const Lines lines = run.lines();
+        ASSERT_GE(lines.size(), 2501u);
+        const bool csv = std::string_view(format) == "csv";
+        EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'),
+                  csv ? 2501 : 2 * 2500 + 12); // text: each win, the summary, each jackpot
+        EXPECT_EQ(lines[csv ? 2500 : 2499].substr(0, csv ? 31 : 29),
+                  csv ? "1 2 3 4 5 + 26,2500,2026-12-05," : "12/05/2026 line 2500: 1 2 3 4");
+        EXPECT_EQ(run.out.find("ticket,line"), csv ? 0 : std::string::npos);
+        EXPECT_EQ(run.out.find("ticket,line", 1), std::string::npos);
     }
 }
 
