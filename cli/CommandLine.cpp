@@ -651,6 +651,28 @@ CommandLine ParseBacktest(const std::vector<Option>& options,
     return line;
 }
 
+// tickets: GAME, and the history, the tickets file and the first day when given.
+CommandLine ParseTickets(const std::vector<Option>& options,
+                         const std::vector<std::string_view>& positionals) {
+    CheckWordCount("tickets", positionals, {"GAME"});
+    CommandLine line;
+    line.command = CliCommand::Tickets;
+    line.gameType = ParseGame(positionals[0]);
+    for (const Option& option : options) {
+        if (option.name == "--undated") {
+            line.dated = false;
+        } else if (option.name == "--file") {
+            if (option.value.empty() || line.ticketsFile) {
+                throw UsageError("--file needs one tickets file");
+            }
+            line.ticketsFile = std::string(option.value);
+        } else if (option.name == "--since") {
+            line.since = option.value;
+        }
+    }
+    return line;
+}
+
 CommandLine ParseHelp(const std::vector<std::string_view>& positionals) {
     if (positionals.size() > 1) {
         throw UsageError("help takes at most one COMMAND");
@@ -686,6 +708,8 @@ CommandLine ParseCommand(const CommandRow& row, const std::vector<Option>& optio
         return ParseStats(options, positionals);
     case CliCommand::Backtest:
         return ParseBacktest(options, positionals);
+    case CliCommand::Tickets:
+        return ParseTickets(options, positionals);
     case CliCommand::Help:
         return ParseHelp(positionals);
     case CliCommand::Analyze:

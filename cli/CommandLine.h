@@ -24,6 +24,7 @@ enum class CliCommand {
     Update,
     Stats,
     Backtest,
+    Tickets,
     Help,
     Version
 };
@@ -48,11 +49,13 @@ struct CommandLine {
     std::string column;   // import --results, update: the header's name of the column where the numbers start
     std::optional<std::string> url;           // update --url
     std::optional<int> timeout;               // update --timeout, in seconds
+    std::optional<std::string> ticketsFile;   // tickets --file
+    std::string since;                        // tickets --since, as typed
     std::vector<std::string> assignments;     // settings KEY=VALUE
     std::optional<std::string> preset;        // settings --preset NAME
     bool listPresets = false;                 // settings --presets
     std::optional<std::string> directory;     // --dir: the folder of the history file, if not the current one
-    OutputFormat format = OutputFormat::Text; // --format: run, compare, pattern and analyze
+    OutputFormat format = OutputFormat::Text; // --format: run, compare, pattern, analyze and tickets
     std::string helpTopic;                    // help COMMAND, COMMAND --help: the command; empty: all
     std::optional<int> lastDrawings;          // stats --last N
     std::optional<int> warmup;                // backtest --warmup W

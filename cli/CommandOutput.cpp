@@ -76,6 +76,8 @@ std::string_view CommandWord(CliCommand command) {
         return "stats";
     case CliCommand::Backtest:
         return "backtest";
+    case CliCommand::Tickets:
+        return "tickets";
     default:
         return "";
     }

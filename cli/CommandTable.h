@@ -104,6 +104,12 @@ inline constexpr std::array kBacktestOptions = {
     OptionRow{"--seed", "N", "the seed of Random and Best Guess (0: the clock)"},
     kFormatOption,
 };
+inline constexpr std::array kTicketsOptions = {
+    OptionRow{"--undated", "", "check against the undated history (the dated one by default)"},
+    OptionRow{"--file", "FILE", "read the tickets from FILE instead of tickets.txt"},
+    OptionRow{"--since", "MM/DD/YYYY", "check the drawings on and after that day only"},
+    kFormatOption,
+};
 inline constexpr std::span<const OptionRow> kNoOptions = {};
 
 inline constexpr std::array kGameOperationWords = {WordKind::Game, WordKind::Operation};
@@ -156,6 +162,9 @@ inline constexpr std::array kCommandTable = {
                "    [--format text|csv|json]",
                "replay a prediction over the history and hold it against random picks", kBacktestOptions,
                kGameOperationWords},
+    CommandRow{"tickets", CliCommand::Tickets,
+               "tickets GAME [--undated] [--file FILE] [--since MM/DD/YYYY] [--format text|csv|json]",
+               "check your tickets against every drawing by prize tier", kTicketsOptions, kGameWord},
     CommandRow{"help", CliCommand::Help, "help [COMMAND]", "list the commands, or say how to use one",
                kNoOptions, kCommandWord},
 };

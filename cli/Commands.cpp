@@ -49,6 +49,8 @@ int RunParsedCommand(const CommandLine& line, CliContext& context) {
         return RunStats(line, context);
     case CliCommand::Backtest:
         return RunBacktest(line, context);
+    case CliCommand::Tickets:
+        return RunTickets(line, context);
     case CliCommand::Help:
     case CliCommand::Version:
         break; // answered by main before the settings store is touched

@@ -2,13 +2,16 @@
 
 #include "cli/CliContext.h"
 #include "cli/CommandLine.h"
+#include "platform/GameSettings.h"
 #include "platform/ReportLines.h"
 #include "store/HistoryFile.h"
 #include "store/SectionReader.h"
 
 #include <filesystem>
 #include <iosfwd>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantorel {
 
@@ -27,6 +30,15 @@ int RunSettings(const CommandLine& line, CliContext& context);
 int RunUpdate(const CommandLine& line, CliContext& context);
 int RunStats(const CommandLine& line, CliContext& context);
 int RunBacktest(const CommandLine& line, CliContext& context);
+int RunTickets(const CommandLine& line, CliContext& context);
+
+// After an update or a results import, the drawings it added (those on days missing from `before`,
+// DatedDaysInHistoryFile before the change) checked against the tickets file (the wins and the summary to
+// standard output; nothing without a tickets file). The name of the preset in force for the game; empty for
+// none.
+std::string PresetNameInForce(int gameType, const ProfileStore& profile);
+void ShowNewDrawingsCheck(int gameType, const GameSettings& settings, const std::vector<int>& before,
+                          CliContext& context);
 
 // Writes every line, each followed by "\n", in one piece.
 void PrintLines(std::ostream& out, const ReportLines& lines);

@@ -12,6 +12,7 @@
 #include "store/HistoryFile.h"
 #include "store/ManualEntry.h"
 #include "store/ResultsImport.h"
+#include "tickets/HistoryTickets.h"
 
 #include <ostream>
 #include <string>
@@ -58,6 +59,7 @@ int RunImport(const CommandLine& line, CliContext& context) {
     }
     const std::filesystem::path importFile(line.input);
     if (line.results) {
+        const std::vector<int> before = DatedDaysInHistoryFile(line.gameType, *settings);
         const Outcome<ResultsImported> imported = ImportResults(
             importFile, line.gameType, {line.column, EraInForce(context.profile, line.gameType)}, {},
             *settings, AskThroughMessageBox);
@@ -66,6 +68,9 @@ int RunImport(const CommandLine& line, CliContext& context) {
         }
         if (imported->change == ChangeOutcome::kDeclined) {
             TellDeclined("remove them");
+        }
+        if (imported->change == ChangeOutcome::kReplaced) {
+            ShowNewDrawingsCheck(line.gameType, *settings, before, context);
         }
         // Done also when every drawing of the file was held already.
         return ExitStatus(imported->change != ChangeOutcome::kDeclined);

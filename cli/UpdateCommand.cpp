@@ -5,6 +5,7 @@
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 #include "store/ResultsImport.h"
+#include "tickets/HistoryTickets.h"
 #include "update/ResultsUpdate.h"
 
 #include <array>
@@ -79,9 +80,13 @@ int RunUpdate(const CommandLine& line, CliContext& context) {
         request.timeout = std::chrono::seconds(*line.timeout);
     }
     request.userAgent = "Vantorel/" + std::string(kVantorelVersion);
+    const std::vector<int> before = DatedDaysInHistoryFile(line.gameType, *settings);
     const Outcome<ResultsUpdated> updated = UpdateResults(request, *settings, AskThroughMessageBox);
     if (!ShowOutcome(updated)) {
         return kExitRefused;
+    }
+    if (*updated == ResultsUpdated::kWritten) {
+        ShowNewDrawingsCheck(line.gameType, *settings, before, context);
     }
     switch (*updated) {
     case ResultsUpdated::kWritten:

@@ -35,6 +35,9 @@ bool EnterHistoryFolder(CommandLine& line) {
     if (takesFile && !line.input.empty()) {
         line.input = std::filesystem::absolute(line.input, error).string();
     }
+    if (line.ticketsFile && !error) {
+        line.ticketsFile = std::filesystem::absolute(*line.ticketsFile, error).string();
+    }
     if (!error) {
         std::filesystem::current_path(*line.directory, error);
     }

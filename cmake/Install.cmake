@@ -49,6 +49,9 @@ target_include_directories(vantorel_build_info INTERFACE ${generated})
 target_link_libraries(vantorel-cli PRIVATE vantorel_build_info)
 # The update names the program and its version to the servers it fetches from.
 target_link_libraries(cli_commands PRIVATE vantorel_build_info)
+if(TARGET shell)
+    target_link_libraries(shell PRIVATE vantorel_build_info)
+endif()
 
 if(TARGET vantorel)
     target_sources(vantorel PRIVATE ${PROJECT_SOURCE_DIR}/res/icons/icons.qrc)

@@ -11,7 +11,10 @@
 #include "shell/HandOver.h"
 #include "shell/HelpWindow.h"
 #include "shell/KeyboardLocks.h"
+#include "shell/MyTicketsWindow.h"
 #include "shell/OperationsSheet.h"
+#include "shell/ResultsUpdateDialog.h"
+#include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
 #include "shell/StatisticsWindow.h"
 #include "shell/WindowPlacement.h"
@@ -160,6 +163,11 @@ const std::vector<MainWindow::MenuEntry>& MainWindow::MenuEntries() {
         {Menu::Tools, "statisticsAction", "&Statistics...", "",
          "Statistics of the active game's history, a fairness test, and backtests of the predictions", 0, "",
          &MainWindow::OpenStatistics},
+        {Menu::Tools, "updateResultsAction", "&Update Results...", "",
+         "Fetch the results your lottery publishes and add the new drawings to a game's dated history", 0, "",
+         &MainWindow::UpdateResults},
+        {Menu::Tools, "myTicketsAction", "My &Tickets...", "Ctrl+T",
+         "Your tickets: check them against every drawing by prize tier", 0, "", &MainWindow::OpenMyTickets},
         {Menu::Help, "helpAction", "&Help", "F1", "Show the help for the main window", 0, "help-contents",
          &MainWindow::ShowHelp},
         {Menu::Help, "aboutAction", "&About Vantorel...", "",
@@ -169,7 +177,8 @@ const std::vector<MainWindow::MenuEntry>& MainWindow::MenuEntries() {
 }
 
 MainWindow::MainWindow(HandOver& handOver, SheetResults& results, ShellServices& services)
-    : handOver_(handOver), services_(services), view_(new ChartView(handOver, results, services, this)) {
+    : handOver_(handOver), results_(results), services_(services),
+      view_(new ChartView(handOver, results, services, this)) {
     setObjectName(QStringLiteral("mainFrame"));
     setCentralWidget(view_);
     BuildMenus();
@@ -309,6 +318,24 @@ void MainWindow::SaveDocument() {
 
 void MainWindow::OpenOperations() {
     view_->OpenSheet();
+}
+
+void MainWindow::UpdateResults() {
+    ResultsUpdateDialog dialog(services_, results_.log(), handOver_.ActiveGame(), this);
+    dialog.exec();
+    if (dialog.historyChanged()) {
+        ShowHistoryStatus();
+    }
+}
+
+void MainWindow::OpenMyTickets() {
+    if (myTickets_.isNull()) {
+        myTickets_ = new MyTicketsWindow(services_, handOver_.ActiveGame(), this);
+        myTickets_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    myTickets_->show();
+    myTickets_->raise();
+    myTickets_->activateWindow();
 }
 
 void MainWindow::PrintChart() {

@@ -12,6 +12,7 @@ namespace vantorel {
 
 class ChartView;
 class StatisticsWindow;
+class MyTicketsWindow;
 class SheetResults;
 struct HandOver;
 struct ShellServices;
@@ -65,6 +66,8 @@ public:
     void OpenOperations();
     // Opens the Statistics window on the active game's history, or brings the open one to the front.
     void OpenStatistics();
+    void UpdateResults();
+    void OpenMyTickets();
     void PrintChart();
     void ExportChart();
     void ShowHelp();
@@ -84,6 +87,7 @@ private:
     void RememberPlacement();
 
     HandOver& handOver_;
+    SheetResults& results_;
     ShellServices& services_;
     ChartView* view_;
     QToolBar* toolBar_ = nullptr;
@@ -94,6 +98,7 @@ private:
     QLabel* scrollIndicator_ = nullptr;
     QString documentName_;
     QPointer<StatisticsWindow> statistics_;
+    QPointer<MyTicketsWindow> myTickets_;
 };
 
 } // namespace vantorel

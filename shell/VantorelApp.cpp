@@ -14,9 +14,11 @@ namespace vantorel {
 std::string FirstRunFollowUp(const QString& historyFolder) {
     return "Your drawing history is kept in the folder\n" + historyFolder.toStdString() + "\nin the file " +
            std::string(kHistoryFileName) + ", with its backup " + std::string(kBackupFileName) +
-           ".\n\nTo bring in current results, choose " + kOperationsMenuPath +
+           ".\n\nTo bring in current results, choose Tools > Update Results..., which fetches the results "
+           "your lottery publishes (choose your game's preset on the Setup page first). Or choose " +
+           kOperationsMenuPath +
            " (or double-click the main window), turn to the Data File page and use \"Results Import "
-           "(UPDATE)\" with the results file your lottery publishes, or type new drawings with \"Data "
+           "(UPDATE)\" with a results file you downloaded, or type new drawings with \"Data "
            "Import (APPEND)\".";
 }
 

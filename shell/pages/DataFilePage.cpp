@@ -6,8 +6,10 @@
 #include "platform/PlainDecimal.h"
 #include "shell/Artwork.h"
 #include "shell/NamedControls.h"
+#include "shell/NewDrawingsTickets.h"
 #include "shell/OperationsSheet.h"
 #include "shell/ResultListPage.h"
+#include "shell/ResultsUpdateDialog.h"
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
 #include "shell/pages/BackupDialog.h"
@@ -19,6 +21,7 @@
 #include "store/HistoryFile.h"
 #include "store/ManualEntry.h"
 #include "store/ResultsImport.h"
+#include "tickets/HistoryTickets.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -74,7 +77,7 @@ constexpr DataRadios kDated = DataRadios::kDatedOnly;
 // data radios, "Filter Data", "Manual" and "Automatic", "Backup", the entry field, "Enter Data",
 // "Compare", "Import", "Apply Selection", the game radios and the results column field.
 using enum DataFileOperation;
-constexpr std::array<ListItem, 9> kListItems = {{
+constexpr std::array<ListItem, 10> kListItems = {{
     // clang-format off
     //                                           data   filt  m/a   back  entry enter comp  imp   apply games column
     {"Analyze Datafile Errors", kAnalyze,       {kNone,  kOff, kOff, kOff, kOff, kOff, kOff, kOff, kOn,  kOff, kOff}},
@@ -86,6 +89,7 @@ constexpr std::array<ListItem, 9> kListItems = {{
     {"Backup Datafile", kBackup,                {kNone,  kOff, kOff, kOn,  kOff, kOff, kOff, kOff, {},   kOff, kOff}},
     {"Seed Random Machine", kSeed,              {kNone,  kOff, kOff, kOff, kOn,  kOn,  kOff, kOff, kOn,  kOff, kOff}},
     {"Results Import (UPDATE)", kResultsImport, {kDated, kOff, kOff, kOff, kOff, kOff, kOff, kOn,  kOff, kOn,  kOn}},
+    {"Update Results", kResultsUpdate,          {kDated, kOff, kOff, kOff, kOff, kOff, kOff, kOff, kOn,  kOn,  kOff}},
     // clang-format on
 }};
 
@@ -101,6 +105,8 @@ constexpr std::array<const char*, kListItems.size()> kListItemTips = {{
     "Plant a seed that makes Random repeatable: type a whole number, then Enter Data (0 unplants it)",
     "Bring a game's dated history up to date from a results file as the lottery publishes it: Import, "
     "then Apply Selection",
+    "Fetch the results the lottery publishes and add the new drawings to the game's dated history: choose "
+    "the game, then Apply Selection",
 }};
 
 // The object names of the game radios, in the order of the game catalogue.
@@ -524,6 +530,9 @@ void DataFilePage::ApplySelection() {
     case DataFileOperation::kResultsImport:
         ImportResultsFile(game);
         break;
+    case DataFileOperation::kResultsUpdate:
+        UpdateResultsOf(game);
+        break;
     case DataFileOperation::kPatternSearch:
     case DataFileOperation::kBackup:
     case DataFileOperation::kSeed:
@@ -654,21 +663,44 @@ void DataFilePage::ImportResultsFile(int game) {
         return;
     }
     const std::string column = resultsColumnEdit_->text().trimmed().toStdString();
-    RunImport([&](const std::filesystem::path& resultsFile, const ProgressLight& progress) {
-        const auto ask = [this](const Question& question) {
-            bool yes = false;
-            OnWindowThread(*this, [&] { yes = AskThroughMessageBox(question); });
-            return yes;
-        };
-        const Outcome<ResultsImported> imported = ImportResults(
-            resultsFile, game, {column, EraInForce(services().profile, game)}, progress, *settings, ask);
-        if (imported.refused()) {
-            return RefusedAs<ChangeOutcome>(imported);
-        }
-        Outcome<ChangeOutcome> change(imported->change);
-        change.Precede(imported.notices());
-        return change;
-    });
+    const GamePreset* preset = PresetInForce(services().profile, game);
+    const std::string presetName = preset != nullptr ? std::string(preset->name) : std::string();
+    Outcome<ReportLines> tickets = ReportLines{};
+    const bool written =
+        RunImport([&](const std::filesystem::path& resultsFile, const ProgressLight& progress) {
+            const std::vector<int> before = DatedDaysInHistoryFile(game, *settings);
+            const auto ask = [this](const Question& question) {
+                bool yes = false;
+                OnWindowThread(*this, [&] { yes = AskThroughMessageBox(question); });
+                return yes;
+            };
+            const Outcome<ResultsImported> imported = ImportResults(
+                resultsFile, game, {column, EraInForce(services().profile, game)}, progress, *settings, ask);
+            if (imported.refused()) {
+                return RefusedAs<ChangeOutcome>(imported);
+            }
+            if (imported->change == ChangeOutcome::kReplaced) {
+                tickets = CheckNewDrawings(game, *settings, presetName, before);
+            }
+            Outcome<ChangeOutcome> change(imported->change);
+            change.Precede(imported.notices());
+            return change;
+        });
+    if (written) {
+        ShowNewDrawingsTickets(tickets, game, results().log());
+    }
+}
+
+void DataFilePage::UpdateResultsOf(int game) {
+    if (game < 0) {
+        MessageBox(kNoGameTypeSelected);
+        return;
+    }
+    ResultsUpdateDialog dialog(services(), results().log(), game, this);
+    dialog.exec();
+    if (dialog.historyChanged()) {
+        NoteHistoryChanged();
+    }
 }
 
 bool DataFilePage::RunImport(const ImportRoutine& import) {

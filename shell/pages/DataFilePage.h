@@ -38,6 +38,7 @@ enum class DataFileOperation {
     kBackup,
     kSeed,
     kResultsImport,
+    kResultsUpdate,
 };
 
 // The file types that the page's file dialogs offer.
@@ -136,6 +137,7 @@ private:
     // The settings with the keys in `needed` checked; nothing, after the message naming a bad key.
     std::optional<GameSettings> ShownSettings(GameSettingKeys needed);
     void ImportResultsFile(int game);
+    void UpdateResultsOf(int game);
     // "Enter Data" by operation.
     void AppendTypedDrawing(int game, bool dated);
     void PlantSeed();

@@ -13,6 +13,7 @@
 #include "shell/MainWindow.h"
 #include "store/HistoryFile.h"
 #include "store/ManualEntry.h"
+#include "tickets/TicketsFile.h"
 
 #include <QAction>
 #include <QFile>
@@ -122,9 +123,10 @@ TEST_F(HelpStatementsTest, MenuEntriesAndKeysAreThoseOfTheMainWindow) {
 // Files and folders are the ones the program uses.
 TEST_F(HelpStatementsTest, FilesAndFoldersAreTheProgramsOwn) {
     const std::string configFolder = "~/.config/" + std::string(kProfileOrganization) + "/";
-    const std::set<std::string> files = {std::string(kHistoryFileName), std::string(kBackupFileName),
-                                         std::string(kLockFileName), std::string(kWorkFilePrefix),
-                                         configFolder + std::string(kProfileApplication) + ".conf"};
+    const std::set<std::string> files = {
+        std::string(kHistoryFileName), std::string(kBackupFileName),
+        std::string(kLockFileName),    std::string(kWorkFilePrefix),
+        std::string(kTicketsFileName), configFolder + std::string(kProfileApplication) + ".conf"};
     const std::vector<Marked> named = MarkedStatements("code", "file");
     EXPECT_GE(named.size(), 5U);
     for (const Marked& file : named) {

@@ -50,9 +50,10 @@ TEST_F(VantorelAppTest, FirstStartWritesTheDefaultsAndSaysSoBeforeTheWindowExist
         sink.shown[0].first,
         std::string(kFirstRunMessage) + "\n\nYour drawing history is kept in the folder\n" + folder +
             "\nin the file vtrmain.dat, with its backup maindat.bak.\n\nTo bring in current results, "
-            "choose Tools > Operations... (or double-click the main window), turn to the Data File page and "
-            "use \"Results Import (UPDATE)\" with the results file your lottery publishes, or type new "
-            "drawings with \"Data Import (APPEND)\".");
+            "choose Tools > Update Results..., which fetches the results your lottery publishes (choose "
+            "your game's preset on the Setup page first). Or choose Tools > Operations... (or double-click "
+            "the main window), turn to the Data File page and use \"Results Import (UPDATE)\" with a "
+            "results file you downloaded, or type new drawings with \"Data Import (APPEND)\".");
     EXPECT_FALSE(sink.shown[0].second);
     EXPECT_TRUE(IsConfigured(profile));
 

@@ -159,6 +159,7 @@ TEST_F(DataFilePageTest, EachOperationEnablesTheControlsItNeeds) {
         {"Backup Datafile", "backup apply"},
         {"Seed Random Machine", "entry enter apply"},
         {"Results Import (UPDATE)", "data(partly) import games column"},
+        {"Update Results", "data(partly) apply games"},
     };
     for (const auto& step : steps) {
         ChooseOperation(step.item);
@@ -217,6 +218,37 @@ TEST_F(ResultsImportPageTest, AddsTheDrawingsInDateOrderAndOnlyOnce) {
     EXPECT_EQ(messages.texts().at(0).substr(0, 46), "No new drawings: VTRMAIN.DAT was not changed.\n");
     EXPECT_EQ(History(), imported);
     EXPECT_FALSE(Shown("completionPicture")); // no new data to announce
+}
+
+// After an import that wrote drawings, the drawings it added are checked against the tickets file: the wins
+// and the summary in a message and on Deja View. Nothing more is shown without a tickets file.
+TEST_F(ResultsImportPageTest, TheAddedDrawingsAreCheckedAgainstTheTickets) {
+    WriteFile("lotto.csv", kSixNumberResults);
+    WriteFile("tickets.txt", "1 2 3 4 5 6\n3 15 22 31 40 48\n1 2 3 4 5\n");
+    ImportResults("sixNumberGameRadio", "lotto.csv");
+    const std::string check = "Your tickets won on 01/03/1998: line 1, 6 numbers, Jackpot\n"
+                              "Your tickets won on 01/10/1998: line 2, 5 numbers, prize not known\n"
+                              "Checked 2 tickets against 3 drawings: 6 plays\n"
+                              "6 numbers: 1 win, Jackpot\n"
+                              "5 numbers: 1 win, prize not known\n"
+                              "4 numbers: 0 wins, prize not known\n"
+                              "3 numbers: 0 wins, prize not known\n"
+                              "Fixed prizes won: $0\n"
+                              "Spent: not known (no ticket price)\n"
+                              "Jackpot won on 01/03/1998: line 1, 1 2 3 4 5 6, 6 numbers\n";
+    EXPECT_EQ(messages.texts(),
+              (Lines{"Results Import Successful\n\nNew drawings written: 3\nAlready in the "
+                     "history: 0",
+                     "Lines of tickets.txt left out:\nLine 3: 5 numbers; a 6 Number ticket has 6", check}));
+    ASSERT_FALSE(results.log().records().empty());
+    EXPECT_EQ(results.log().records().back().what, "My Tickets: the new drawings");
+    EXPECT_EQ(results.log().records().back().lines.text(), check);
+
+    std::filesystem::remove("tickets.txt");
+    WriteFile("lotto.csv", "Draw Date,Winning Numbers\n01/14/1998,01 02 03 04 05 06\n");
+    messages.Clear();
+    ImportResults("sixNumberGameRadio", "lotto.csv");
+    EXPECT_EQ(messages.texts().size(), 1U);
 }
 
 // With a preset in force, the drawings of the game's earlier matrices are left out.
