@@ -79,6 +79,17 @@ TEST_F(HistoryChangeTest, RestoreTakesOnlyABackupThatReadsAsAWholeHistory) {
         EXPECT_TRUE(Completed(RestoreHistoryFile(settings, Ask))) << whole.substr(0, 40);
         EXPECT_EQ(History(), WithLineEnds(whole));
     }
+    // Without PBM a Power Ball section of four or of five first-group balls reads whole.
+    GameSettings withoutPbm = settings;
+    withoutPbm.powerballBalls = 0;
+    for (const char* whole : {"8 1 5 12 23 34 17\r\n", "9 1 98/01/07 5 12 23 34 41 17\r\n"}) {
+        SetHistory(kHistory);
+        WriteFile("maindat.bak", whole);
+        messages = RecordingMessageSink();
+        messages.ScriptAnswer(MessageAnswer::Ok);
+        EXPECT_TRUE(Completed(RestoreHistoryFile(withoutPbm, Ask))) << whole;
+        EXPECT_EQ(History(), whole);
+    }
     EXPECT_FALSE(WorkFilesLeft());
 }
 
