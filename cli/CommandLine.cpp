@@ -26,6 +26,9 @@ const std::string_view kUsageText =
     "  vantorel-cli settings [KEY=VALUE ...]\n"
     "  vantorel-cli settings --preset NAME | --presets\n"
     "  vantorel-cli update GAME [--url URL] [--column NAME] [--timeout SECONDS] [--yes]\n"
+    "  vantorel-cli wheel (--pool \"N ...\" | --count V) [--size K] --guarantee T --if M [--keys \"N ...\"]\n"
+    "                     [--seconds S] [--seed N] [--save FILE]\n"
+    "  vantorel-cli wheel --check FILE (--pool \"N ...\" | --count V) --guarantee T --if M\n"
     "  vantorel-cli --version | --help\n"
     "\n"
     "GAME: 3, 4, 5, 6 or pb\n"
@@ -73,6 +76,12 @@ const OptionTable kUpdateOptions = {{"--url", OptionKind::Value},
                                     {"--column", OptionKind::Value},
                                     {"--timeout", OptionKind::Value},
                                     {"--yes", OptionKind::Flag}};
+const OptionTable kWheelOptions = {
+    {"--pool", OptionKind::Value},      {"--count", OptionKind::Value}, {"--size", OptionKind::Value},
+    {"--guarantee", OptionKind::Value}, {"--if", OptionKind::Value},    {"--keys", OptionKind::Value},
+    {"--seconds", OptionKind::Value},   {"--seed", OptionKind::Value},  {"--save", OptionKind::Value},
+    {"--check", OptionKind::Value},
+};
 const OptionTable kNoOptions = {};
 
 // Options that every command takes, before the command word or among its own options.
@@ -359,6 +368,42 @@ std::optional<CommandLine> ParseUpdate(const std::vector<Option>& options,
     return line;
 }
 
+// wheel: a pool (--pool or --count, not both), the guarantee (--guarantee and --if), each option once;
+// a check takes only the pool and the guarantee.
+std::optional<CommandLine> ParseWheel(const std::vector<Option>& options,
+                                      const std::vector<std::string_view>& positionals) {
+    if (!positionals.empty()) {
+        return std::nullopt;
+    }
+    CommandLine line;
+    line.command = CliCommand::Wheel;
+    WheelOptions& wheel = line.wheel;
+    std::optional<std::string> guarantee;
+    std::optional<std::string> drawn;
+    const std::map<std::string_view, std::optional<std::string>*> kSlots = {
+        {"--pool", &wheel.pool},       {"--count", &wheel.count}, {"--size", &wheel.size},
+        {"--guarantee", &guarantee},   {"--if", &drawn},          {"--keys", &wheel.keys},
+        {"--seconds", &wheel.seconds}, {"--seed", &wheel.seed},   {"--save", &wheel.save},
+        {"--check", &wheel.check},
+    };
+    for (const Option& option : options) {
+        std::optional<std::string>& slot = *kSlots.at(option.name);
+        if (slot) {
+            return std::nullopt;
+        }
+        slot = std::string(option.value);
+    }
+    const bool checkOptionsOnly = !wheel.size && !wheel.keys && !wheel.seconds && !wheel.seed && !wheel.save;
+    if (wheel.pool.has_value() == wheel.count.has_value() || !guarantee || !drawn ||
+        (wheel.check && !checkOptionsOnly) || (wheel.check && wheel.check->empty()) ||
+        (wheel.save && wheel.save->empty())) {
+        return std::nullopt;
+    }
+    wheel.guarantee = std::move(*guarantee);
+    wheel.drawn = std::move(*drawn);
+    return line;
+}
+
 struct CommandEntry {
     CliCommand command;
     const OptionTable* options;
@@ -375,6 +420,7 @@ const std::map<std::string_view, CommandEntry> kCommands = {
     {"restore", {CliCommand::Restore, &kYesOption}},
     {"settings", {CliCommand::Settings, &kSettingsOptions}},
     {"update", {CliCommand::Update, &kUpdateOptions}},
+    {"wheel", {CliCommand::Wheel, &kWheelOptions}},
 };
 
 // The command's own grammar, once its options and words are split.
@@ -392,6 +438,8 @@ std::optional<CommandLine> ParseCommand(CliCommand command, const std::vector<Op
         return ParseSettings(options, positionals);
     case CliCommand::Update:
         return ParseUpdate(options, positionals);
+    case CliCommand::Wheel:
+        return ParseWheel(options, positionals);
     case CliCommand::Analyze:
     case CliCommand::Backup:
     case CliCommand::Restore:

@@ -21,8 +21,23 @@ enum class CliCommand {
     Restore,
     Settings,
     Update,
+    Wheel,
     Help,
     Version
+};
+
+// wheel: the values as typed; the command reads them and names what is wrong with them.
+struct WheelOptions {
+    std::optional<std::string> pool;  // --pool "N1 N2 ..."
+    std::optional<std::string> count; // --count V: the numbers 1 to V
+    std::optional<std::string> size;  // --size K
+    std::string guarantee;            // --guarantee T
+    std::string drawn;                // --if M
+    std::optional<std::string> keys;  // --keys "N ..."
+    std::optional<std::string> seconds;
+    std::optional<std::string> seed;
+    std::optional<std::string> save;  // --save FILE
+    std::optional<std::string> check; // --check FILE
 };
 
 // One parsed call of vantorel-cli.
@@ -48,6 +63,7 @@ struct CommandLine {
     std::vector<std::string> assignments; // settings KEY=VALUE
     std::optional<std::string> preset;    // settings --preset NAME
     bool listPresets = false;             // settings --presets
+    WheelOptions wheel;
     std::optional<std::string> directory; // --dir: the folder of the history file, if not the current one
 };
 

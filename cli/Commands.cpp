@@ -39,6 +39,8 @@ int RunCommand(const CommandLine& line, CliContext& context) {
         return RunSettings(line, context);
     case CliCommand::Update:
         return RunUpdate(line, context);
+    case CliCommand::Wheel:
+        return RunWheel(line, context);
     case CliCommand::Help:
     case CliCommand::Version:
         break; // answered by main before the settings store is touched

@@ -35,6 +35,11 @@ bool EnterHistoryFolder(CommandLine& line) {
     if (takesFile && !line.input.empty()) {
         line.input = std::filesystem::absolute(line.input, error).string();
     }
+    for (std::optional<std::string>* file : {&line.wheel.check, &line.wheel.save}) {
+        if (!error && file->has_value()) {
+            **file = std::filesystem::absolute(**file, error).string();
+        }
+    }
     if (!error) {
         std::filesystem::current_path(*line.directory, error);
     }
