@@ -61,6 +61,7 @@ public:
 
     // The menu entries.
     void OpenOperations();
+    void OpenWheel();
     void PrintChart();
     void ExportChart();
     void ShowHelp();
