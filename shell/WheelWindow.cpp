@@ -319,7 +319,10 @@ void WheelWindow::Generate() {
     if (outcome.refused()) {
         ShowStatus(ToQString(outcome.refusal().text));
     } else {
-        ShowStatus(QStringLiteral("Done: every ticket set was checked; the guarantee holds."));
+        ShowStatus(
+            QStringLiteral("Done: the guarantee %1 was checked against every way the numbers can fall, "
+                           "and it holds.")
+                .arg(ToQString(GuaranteeText(request.guarantee, request.drawn))));
         ShowTickets(outcome->tickets);
         ShowSummary(WheelSummaryLines(*outcome));
         ShowWins(outcome->wins, request.guarantee);
