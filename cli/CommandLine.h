@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formats/ResultDocument.h"
 #include "platform/Operations.h"
 #include "platform/SetupChoices.h"
 
@@ -64,14 +65,31 @@ struct CommandLine {
     std::optional<std::string> preset;    // settings --preset NAME
     bool listPresets = false;             // settings --presets
     WheelOptions wheel;
-    std::optional<std::string> directory; // --dir: the folder of the history file, if not the current one
+    std::optional<std::string> directory;     // --dir: the folder of the history file, if not the current one
+    OutputFormat format = OutputFormat::Text; // --format: run, compare, pattern, analyze and wheel
+    std::string helpTopic;                    // help COMMAND, COMMAND --help: the command; empty: all
 };
 
-extern const std::string_view kUsageText;
+// The outcome of reading the arguments: the command line, or what is wrong with them.
+struct ParsedArguments {
+    std::optional<CommandLine> line;
+    std::string problem;     // one or two lines, without the program's name
+    std::string commandWord; // the command the problem is about, when it is known
+};
+
+// The synopsis of every command, from the command table.
+std::string UsageText();
 // What --help prints: what the program does, the usage text and the exit statuses.
 std::string HelpText();
+// What `help` prints: every command with one line each; with a command word, that command's usage and its
+// options, one line each.
+std::string CommandHelpText(std::string_view command);
+// What a usage error prints on standard error: "vantorel-cli: " and the problem, then how to get help.
+std::string UsageErrorText(const ParsedArguments& parsed);
 
-// Parses the arguments after the program name; nothing when they do not follow the grammar.
+// Parses the arguments after the program name.
+ParsedArguments ParseArguments(const std::vector<std::string_view>& arguments);
+// The same, nothing when they do not follow the grammar.
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string_view>& arguments);
 
 } // namespace vantorel

@@ -7,6 +7,7 @@
 #include "tickets/WheelGame.h"
 #include "wheels/TicketFile.h"
 #include "wheels/WheelGenerator.h"
+#include "wheels/WheelRecord.h"
 #include "wheels/WheelReport.h"
 
 #include <algorithm>
@@ -188,7 +189,20 @@ int SaveTickets(const std::string& file, const std::vector<WheelTicket>& tickets
     return kExitDone;
 }
 
-int GenerateAndPrint(const WheelOptions& options, CliContext& context) {
+// CSV: the document's first table; JSON: the document with "command" first and the messages shown.
+void PrintDocument(OutputFormat format, CliContext& context, ResultDocument document) {
+    if (format == OutputFormat::Csv) {
+        context.out << CsvOf(document.tables.front());
+        return;
+    }
+    document.fields.insert(document.fields.begin(), {"command", "wheel"});
+    if (context.messages != nullptr) {
+        document.messages = *context.messages;
+    }
+    context.out << JsonOf(document);
+}
+
+int GenerateAndPrint(const WheelOptions& options, OutputFormat format, CliContext& context) {
     WheelRequest request;
     if (!Take(Pool(options), request.pool) ||
         !Take(Count(options.guarantee, "--guarantee"), request.guarantee) ||
@@ -221,11 +235,24 @@ int GenerateAndPrint(const WheelOptions& options, CliContext& context) {
         return kExitRefused;
     }
     const WheelResult& result = *outcome;
-    context.out << FormatTickets(result.tickets);
+    // The tickets alone on standard output; in JSON the summary and the wins are in the document.
+    const auto save = [&options, &result] {
+        return options.save ? SaveTickets(*options.save, result.tickets) : kExitDone;
+    };
+    if (format == OutputFormat::Json) {
+        const int saved = save(); // a failure is one of the document's messages
+        PrintDocument(format, context, WheelDocument(result));
+        return saved;
+    }
+    if (format == OutputFormat::Csv) {
+        PrintDocument(format, context, WheelDocument(result));
+    } else {
+        context.out << FormatTickets(result.tickets);
+    }
     context.out.flush();
     MessageBox(Joined(WheelSummaryLines(result)), MessageIcon::None);
     MessageBox(Joined(WinsTableLines(result.wins, request.guarantee)), MessageIcon::None);
-    return options.save ? SaveTickets(*options.save, result.tickets) : kExitDone;
+    return save();
 }
 
 // Reads the ticket file of --check; nothing (after the message) when it cannot be read or a line is no
@@ -244,7 +271,7 @@ std::optional<std::vector<WheelTicket>> ReadTicketFile(const std::string& file) 
     return *tickets;
 }
 
-int CheckAndPrint(const WheelOptions& options, CliContext& context) {
+int CheckAndPrint(const WheelOptions& options, OutputFormat format, CliContext& context) {
     WheelCheckRequest request;
     if (!Take(Pool(options), request.pool) ||
         !Take(Count(options.guarantee, "--guarantee"), request.guarantee) ||
@@ -275,7 +302,15 @@ int CheckAndPrint(const WheelOptions& options, CliContext& context) {
         return kExitRefused;
     }
     const WheelCheckResult& result = *outcome;
-    if (result.verdict.status != CoverageVerdict::Status::Holds) {
+    const bool holds = result.verdict.status == CoverageVerdict::Status::Holds;
+    if (format != OutputFormat::Text) {
+        if (!holds) {
+            MessageBox(CheckVerdictText(result), MessageIcon::Stop);
+        }
+        PrintDocument(format, context, WheelCheckDocument(result));
+        return holds ? kExitDone : kExitRefused;
+    }
+    if (!holds) {
         context.out << FormatTickets(std::vector<WheelTicket>{result.verdict.missing});
         MessageBox(CheckVerdictText(result), MessageIcon::Stop);
         return kExitRefused;
@@ -290,7 +325,8 @@ int CheckAndPrint(const WheelOptions& options, CliContext& context) {
 } // namespace
 
 int RunWheel(const CommandLine& line, CliContext& context) {
-    return line.wheel.check ? CheckAndPrint(line.wheel, context) : GenerateAndPrint(line.wheel, context);
+    return line.wheel.check ? CheckAndPrint(line.wheel, line.format, context)
+                            : GenerateAndPrint(line.wheel, line.format, context);
 }
 
 } // namespace vantorel

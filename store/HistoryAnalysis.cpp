@@ -209,6 +209,13 @@ void ReportRecord(const SectionCheck& record, ReportLines& lines) {
 
 } // namespace
 
+bool FoundErrors(const CheckTable& table) {
+    return std::any_of(table.records.begin(), table.records.end(), [](const SectionCheck& record) {
+        return record.state == kIllegalSection ||
+               (record.state >= 0 && record.state < kSectionCount && AnyErrorFlag(record));
+    });
+}
+
 Outcome<CheckTable> AnalyseHistoryFile(const GameSettings& settings, FileSystem& files) {
     CheckTable table;
     Notices notices;

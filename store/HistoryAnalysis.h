@@ -48,4 +48,8 @@ Outcome<CheckTable> AnalyseHistoryFile(const GameSettings& settings, FileSystem&
 // A section that the file does not hold adds no line.
 ReportLines ShowAnalysisReport(const CheckTable& table);
 
+// Whether the report of the check table names any error: an illegal section marker, or a section line with
+// bad characters, numbers out of range, a wrong count or a bad date.
+bool FoundErrors(const CheckTable& table);
+
 } // namespace vantorel

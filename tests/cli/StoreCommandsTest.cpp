@@ -220,7 +220,7 @@ TEST_F(StoreCommandsTest, CommandsRewriteTheHistoryOrRefuseWithTheirMessages) {
                 "4 1 1 2 3 4 27\r\n6 1 1 2 3 4 5 50\r\n8 1 1 2 3 4 49 43\r\n9 1 98/01/07 1 2 3 4 50 17\r\n"
                 "9 1 98/01/07 1 2 3 4 5\r\n3 2 98/01/02 1234 98/01/03\r\n1\t1 98/01/02 123\r\n\r\n12 1 5\r\n"
                 "x 1 5\r\n7 0\r\n8 1 1 2 3 4 49 42\r\n",
-                0,
+                3,
                 {" 5 Number Undated game data" + kErrors,
                  kCount,
                  " 5 Number Undated game data" + kErrors,

@@ -241,6 +241,37 @@ TEST_F(WheelCommandTest, NamesBadInputAsAUsageError) {
     }
 }
 
+// CSV: the tickets as a table (the summary and the wins stay on standard error); JSON: one document with
+// the facts, the tickets and the wins, and nothing on standard error but what went wrong.
+TEST_F(WheelCommandTest, WritesCsvAndJsonThroughTheFormatsWriter) {
+    const CliOutcome csv = Wheel("--count 7 --size 3 --guarantee 2 --if 2 --format csv");
+    ASSERT_EQ(csv.status, 0);
+    EXPECT_EQ(
+        csv.out,
+        "ticket,n1,n2,n3\r\n1,1,2,7\r\n2,1,3,5\r\n3,1,4,6\r\n4,2,3,6\r\n5,2,4,5\r\n6,3,4,7\r\n7,5,6,7\r\n");
+    EXPECT_EQ(csv.messages().size(), 2U);
+
+    const CliOutcome json = Wheel("--count 7 --size 3 --guarantee 2 --if 2 --format json");
+    ASSERT_EQ(json.status, 0);
+    EXPECT_TRUE(json.shown.empty());
+    for (const char* member :
+         {"\"command\": \"wheel\"", "\"pool\": \"1 2 3 4 5 6 7\"", "\"ticket_count\": 7", "\"lower_bound\": 7",
+          "\"lower_bound_kind\": \"Schönheim bound\"", "\"schoenheim_bound\": 7",
+          "\"best_known_proven\": true", "\"verified\": true", "\"drawn_in_pool\": 3",
+          "\"average_best_match\": 2.2", "\"tickets_matching_3\": null", "\"n3\": 7", "\"messages\": []"}) {
+        EXPECT_NE(json.out.find(member), std::string::npos) << member << "\n" << json.out;
+    }
+
+    WriteFile("fano.txt", "1 2 4\n2 3 5\n3 4 6\n4 5 7\n1 5 6\n2 6 7\n");
+    const CliOutcome missed = Wheel("--check fano.txt --count 7 --guarantee 2 --if 2 --format csv");
+    EXPECT_EQ(missed.status, 1);
+    EXPECT_EQ(missed.out, "n1,n2\r\n1,3\r\n");
+    const CliOutcome held = Wheel("--check fano.txt --count 7 --guarantee 1 --if 2 --format json");
+    EXPECT_EQ(held.status, 0);
+    EXPECT_NE(held.out.find("\"holds\": true"), std::string::npos) << held.out;
+    EXPECT_NE(held.out.find("\"wins\": ["), std::string::npos) << held.out;
+}
+
 TEST_F(WheelCommandTest, RefusesCallsOutsideItsGrammar) {
     for (const char* arguments : {
              "--count 9 --pool \"1 2 3\" --size 3 --guarantee 2 --if 2",  // two pools
