@@ -1,5 +1,6 @@
 #include "shell/WheelWindow.h"
 
+#include "formats/ResultDocument.h"
 #include "platform/MessageBox.h"
 #include "shell/BackgroundWork.h"
 #include "shell/ShellServices.h"
@@ -7,6 +8,7 @@
 #include "store/HistoryRewrite.h"
 #include "tickets/TicketsFile.h"
 #include "wheels/TicketFile.h"
+#include "wheels/WheelRecord.h"
 #include "wheels/WheelReport.h"
 
 #include <QCloseEvent>
@@ -66,7 +68,7 @@ QString BallStyle(WheelWindow::BallRole role) {
     return {};
 }
 
-QTableWidgetItem* Cell(const QString& text) {
+QTableWidgetItem* TableItem(const QString& text) {
     auto* item = new QTableWidgetItem(text);
     item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -98,10 +100,9 @@ WheelWindow::WheelWindow(const WheelGame& game, ShellServices& services, QWidget
     setObjectName(QStringLiteral("wheelWindow"));
     setWindowTitle(QStringLiteral("Wheel - ") + GameTitle(game_.ticket));
     setAttribute(Qt::WA_DeleteOnClose);
-    chooseTicketFile = [](QWidget* owner) {
-        return QFileDialog::getSaveFileName(owner, QStringLiteral("Save Tickets"),
-                                            QStringLiteral("wheel.txt"),
-                                            QStringLiteral("Text Files (*.txt);;All Files (*)"));
+    chooseFileToSave = [](const QString& caption, const QString& suggestedName, const QString& filter,
+                          QWidget* owner) {
+        return QFileDialog::getSaveFileName(owner, caption, suggestedName, filter);
     };
 
     auto* top = new QHBoxLayout;
@@ -236,12 +237,14 @@ QWidget* WheelWindow::BuildResults() {
     addTicketsButton_ = button("addToMyTicketsButton", "&Add to My Tickets");
     saveButton_ = button("saveTicketsButton", "&Save Tickets...");
     printButton_ = button("printButton", "&Print...");
+    exportButton_ = button("exportCsvButton", "&Export CSV...");
+    connect(exportButton_, &QPushButton::clicked, this, &WheelWindow::ExportCsv);
     connect(addTicketsButton_, &QPushButton::clicked, this, &WheelWindow::AddToMyTickets);
     connect(saveButton_, &QPushButton::clicked, this, &WheelWindow::SaveTicketFile);
     connect(printButton_, &QPushButton::clicked, this, &WheelWindow::Print);
     auto* row = new QHBoxLayout;
     row->addStretch(1);
-    for (QPushButton* control : {addTicketsButton_, saveButton_, printButton_}) {
+    for (QPushButton* control : {addTicketsButton_, saveButton_, exportButton_, printButton_}) {
         row->addWidget(control);
     }
     layout->addLayout(row);
@@ -390,7 +393,7 @@ void WheelWindow::SetBusy(bool busy) {
     }
     cancelButton_->setEnabled(busy);
     const bool haveTickets = !busy && !tickets_.empty();
-    for (QPushButton* control : {addTicketsButton_, saveButton_, printButton_}) {
+    for (QPushButton* control : {addTicketsButton_, saveButton_, exportButton_, printButton_}) {
         control->setEnabled(haveTickets);
     }
     if (busy) {
@@ -433,11 +436,11 @@ void WheelWindow::ShowTickets(const std::vector<WheelTicket>& tickets) {
     for (std::size_t row = 0; row < tickets.size(); ++row) {
         for (std::size_t column = 0; column < tickets[row].size(); ++column) {
             ticketsTable_->setItem(static_cast<int>(row), static_cast<int>(column),
-                                   Cell(QString::number(tickets[row][column])));
+                                   TableItem(QString::number(tickets[row][column])));
         }
     }
     const bool haveTickets = !busy_ && !tickets_.empty();
-    for (QPushButton* control : {addTicketsButton_, saveButton_, printButton_}) {
+    for (QPushButton* control : {addTicketsButton_, saveButton_, exportButton_, printButton_}) {
         control->setEnabled(haveTickets);
     }
 }
@@ -452,6 +455,8 @@ void WheelWindow::ShowWins(const std::optional<WinsTable>& wins, int lowestLevel
     winsTable_->setRowCount(0);
     winsTable_->setColumnCount(0);
     winsLines_.clear();
+    wins_ = wins;
+    winsLowestLevel_ = lowestLevel;
     if (!wins) {
         return;
     }
@@ -467,7 +472,7 @@ void WheelWindow::ShowWins(const std::optional<WinsTable>& wins, int lowestLevel
     for (std::size_t row = 0; row < cells.rows.size(); ++row) {
         for (std::size_t column = 0; column < cells.rows[row].size(); ++column) {
             winsTable_->setItem(static_cast<int>(row), static_cast<int>(column),
-                                Cell(ToQString(cells.rows[row][column])));
+                                TableItem(ToQString(cells.rows[row][column])));
         }
     }
     winsTable_->setToolTip(ToQString(winsLines_.front()));
@@ -517,7 +522,8 @@ void WheelWindow::AddToMyTickets() {
 }
 
 void WheelWindow::SaveTicketFile() {
-    const QString path = chooseTicketFile(this);
+    const QString path = chooseFileToSave(QStringLiteral("Save Tickets"), QStringLiteral("wheel.txt"),
+                                          QStringLiteral("Text Files (*.txt);;All Files (*)"), this);
     if (path.isEmpty()) {
         return;
     }
@@ -529,6 +535,26 @@ void WheelWindow::SaveTicketFile() {
         return;
     }
     ShowStatus(QStringLiteral("The tickets were saved to %1.").arg(path));
+}
+
+void WheelWindow::ExportCsv() {
+    const QString path = chooseFileToSave(QStringLiteral("Export CSV"), QStringLiteral("wheel.csv"),
+                                          QStringLiteral("CSV Files (*.csv);;All Files (*)"), this);
+    if (path.isEmpty()) {
+        return;
+    }
+    std::vector<ResultTable> tables = {TicketsTable(tickets_)};
+    if (wins_) {
+        tables.push_back(WinsResultTable(*wins_, winsLowestLevel_));
+    }
+    const FileFault fault = ReplaceFile(RealFileSystem(), path.toStdString(), CsvOfSections(tables));
+    if (fault != FileFault::kNone) {
+        MessageBox("The CSV file " + path.toStdString() + " could not be written:\n" +
+                       std::string(CauseOf(fault)) + ".",
+                   MessageIcon::Exclamation);
+        return;
+    }
+    ShowStatus(QStringLiteral("The tickets and the table of wins were exported to %1.").arg(path));
 }
 
 std::string WheelWindow::ReportText() const {

@@ -41,8 +41,11 @@ public:
     WheelWindow(const WheelGame& game, ShellServices& services, QWidget* parent = nullptr);
     ~WheelWindow() override;
 
-    // Where Save Tickets... writes: a path, or an empty text when the user cancels. Tests replace it.
-    std::function<QString(QWidget* parent)> chooseTicketFile;
+    // Where Save Tickets... and Export CSV... write: a path, or an empty text when the user cancels. It
+    // offers `suggestedName` and the files that `filter` names. Tests replace it.
+    std::function<QString(const QString& caption, const QString& suggestedName, const QString& filter,
+                          QWidget* parent)>
+        chooseFileToSave;
 
     // A click on a ball moves it on: out -> pool -> key -> out.
     void SetBall(int number, BallRole role);
@@ -59,6 +62,8 @@ public:
 
     void AddToMyTickets();
     void SaveTicketFile();
+    // The tickets and the table of wins as CSV, one section each.
+    void ExportCsv();
     void Print();
 
     // The tickets shown (of the wheel made, or of the file checked).
@@ -96,6 +101,7 @@ private:
     QPushButton* addTicketsButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;
     QPushButton* printButton_ = nullptr;
+    QPushButton* exportButton_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* summary_ = nullptr;
@@ -105,6 +111,8 @@ private:
     std::vector<WheelTicket> tickets_;
     std::vector<std::string> summaryLines_;
     std::vector<std::string> winsLines_;
+    std::optional<WinsTable> wins_;
+    int winsLowestLevel_ = 0;
     std::stop_source stop_;
     bool busy_ = false;
     bool closeWhenDone_ = false;

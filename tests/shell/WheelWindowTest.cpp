@@ -202,11 +202,22 @@ TEST_F(WheelWindowTest, SavesAndPrintsTheTickets) {
     Ask(3, 2, 2);
     Window().Generate();
     ASSERT_EQ(Window().Tickets().size(), 12U);
-    Window().chooseTicketFile = [](QWidget*) {
-        return QStringLiteral("saved.txt");
+    QString chosen = QStringLiteral("saved.txt");
+    Window().chooseFileToSave = [&chosen](const QString&, const QString&, const QString&, QWidget*) {
+        return chosen;
     };
     Window().SaveTicketFile();
-    EXPECT_EQ(ReadFile("saved.txt").size(), 12U * 6U);
+    EXPECT_EQ(ReadFile("saved.txt"), FormatTickets(Window().Tickets()));
+    chosen = QStringLiteral("wheel.csv");
+    Window().ExportCsv();
+    const std::string csv = ReadFile("wheel.csv");
+    EXPECT_EQ(csv.rfind("tickets\r\nticket,n1,n2,n3\r\n1,", 0), 0U) << csv;
+    EXPECT_NE(
+        csv.find(
+            "\r\nwins\r\ndrawn_in_pool,guaranteed_match,average_best_match,every_draw,tickets_matching_3,"
+            "tickets_matching_2\r\n2,2,2,true,,1\r\n"),
+        std::string::npos)
+        << csv;
 
     const std::filesystem::path pdf = std::filesystem::absolute("wheel.pdf");
     int pagesOffered = 0;
