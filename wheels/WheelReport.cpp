@@ -66,7 +66,8 @@ std::vector<std::string> WheelSummaryLines(const WheelResult& result) {
     std::string first = TicketsText(result.tickets.size()) + " of " + std::to_string(request.ticketSize) +
                         " numbers from a pool of " + std::to_string(request.pool.size());
     if (!request.keys.empty()) {
-        first += " with key numbers " + NumbersText(request.keys);
+        first += (request.keys.size() == 1 ? " with key number " : " with key numbers ") +
+                 NumbersText(request.keys);
     }
     first += ", guarantee " + GuaranteeText(request.guarantee, request.drawn) + ", verified.";
     std::vector<std::string> lines = {first, BoundLine(result)};
