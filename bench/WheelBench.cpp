@@ -57,11 +57,11 @@ void GenerateCase(benchmark::State& state, Case c) {
     request.seed = kSeed;
     for (auto _ : state) {
         const WheelOutcome outcome = GenerateWheel(request);
-        if (const WheelRefusal* refusal = std::get_if<WheelRefusal>(&outcome)) {
-            state.SkipWithError(refusal->message.c_str());
+        if (outcome.refused()) {
+            state.SkipWithError(outcome.refusal().text.c_str());
             return;
         }
-        const WheelResult& result = std::get<WheelResult>(outcome);
+        const WheelResult& result = *outcome;
         SetCounters(state, c, result.tickets.size(), result.lowerBound, result.workUnits);
         state.SetLabel(result.method + (result.stoppedByClock ? " [stopped by the clock]" : ""));
     }

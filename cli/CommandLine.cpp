@@ -673,6 +673,48 @@ CommandLine ParseTickets(const std::vector<Option>& options,
     return line;
 }
 
+// wheel: a pool (--pool or --count, not both), the guarantee (--guarantee and --if), each option once;
+// a check takes only the pool and the guarantee.
+CommandLine ParseWheel(const std::vector<Option>& options, const std::vector<std::string_view>& positionals) {
+    CheckWordCount("wheel", positionals, {});
+    CommandLine line;
+    line.command = CliCommand::Wheel;
+    WheelOptions& wheel = line.wheel;
+    std::optional<std::string> guarantee;
+    std::optional<std::string> drawn;
+    const std::map<std::string_view, std::optional<std::string>*> slots = {
+        {"--pool", &wheel.pool},       {"--count", &wheel.count}, {"--size", &wheel.size},
+        {"--guarantee", &guarantee},   {"--if", &drawn},          {"--keys", &wheel.keys},
+        {"--seconds", &wheel.seconds}, {"--seed", &wheel.seed},   {"--save", &wheel.save},
+        {"--check", &wheel.check},
+    };
+    for (const Option& option : options) {
+        std::optional<std::string>& slot = *slots.at(option.name);
+        if (slot) {
+            throw UsageError(std::string(option.name) + " is given more than once");
+        }
+        slot = std::string(option.value);
+    }
+    if (wheel.pool.has_value() == wheel.count.has_value()) {
+        throw UsageError("wheel needs the pool: --pool \"N ...\" or --count V, one of them");
+    }
+    if (!guarantee || !drawn) {
+        throw UsageError("wheel needs the guarantee: --guarantee T and --if M");
+    }
+    if (wheel.check && (wheel.size || wheel.keys || wheel.seconds || wheel.seed || wheel.save)) {
+        throw UsageError("wheel --check takes only the pool and the guarantee");
+    }
+    for (const std::optional<std::string>* file : {&wheel.check, &wheel.save}) {
+        if (*file && (*file)->empty()) {
+            throw UsageError("wheel needs a file's name after " +
+                             std::string(file == &wheel.check ? "--check" : "--save"));
+        }
+    }
+    wheel.guarantee = std::move(*guarantee);
+    wheel.drawn = std::move(*drawn);
+    return line;
+}
+
 CommandLine ParseHelp(const std::vector<std::string_view>& positionals) {
     if (positionals.size() > 1) {
         throw UsageError("help takes at most one COMMAND");
@@ -710,6 +752,8 @@ CommandLine ParseCommand(const CommandRow& row, const std::vector<Option>& optio
         return ParseBacktest(options, positionals);
     case CliCommand::Tickets:
         return ParseTickets(options, positionals);
+    case CliCommand::Wheel:
+        return ParseWheel(options, positionals);
     case CliCommand::Help:
         return ParseHelp(positionals);
     case CliCommand::Analyze:

@@ -25,8 +25,23 @@ enum class CliCommand {
     Stats,
     Backtest,
     Tickets,
+    Wheel,
     Help,
     Version
+};
+
+// wheel: the values as typed; the command reads them and names what is wrong with them.
+struct WheelOptions {
+    std::optional<std::string> pool;  // --pool "N1 N2 ..."
+    std::optional<std::string> count; // --count V: the numbers 1 to V
+    std::optional<std::string> size;  // --size K
+    std::string guarantee;            // --guarantee T
+    std::string drawn;                // --if M
+    std::optional<std::string> keys;  // --keys "N ..."
+    std::optional<std::string> seconds;
+    std::optional<std::string> seed;
+    std::optional<std::string> save;  // --save FILE
+    std::optional<std::string> check; // --check FILE
 };
 
 // One parsed call of vantorel-cli.
@@ -47,18 +62,20 @@ struct CommandLine {
     bool yes = false;
     bool results = false; // import: a results file as published
     std::string column;   // import --results, update: the header's name of the column where the numbers start
-    std::optional<std::string> url;           // update --url
-    std::optional<int> timeout;               // update --timeout, in seconds
-    std::optional<std::string> ticketsFile;   // tickets --file
-    std::string since;                        // tickets --since, as typed
-    std::vector<std::string> assignments;     // settings KEY=VALUE
-    std::optional<std::string> preset;        // settings --preset NAME
-    bool listPresets = false;                 // settings --presets
-    std::optional<std::string> directory;     // --dir: the folder of the history file, if not the current one
-    OutputFormat format = OutputFormat::Text; // --format: run, compare, pattern, analyze and tickets
-    std::string helpTopic;                    // help COMMAND, COMMAND --help: the command; empty: all
-    std::optional<int> lastDrawings;          // stats --last N
-    std::optional<int> warmup;                // backtest --warmup W
+    std::optional<std::string> url;         // update --url
+    std::optional<int> timeout;             // update --timeout, in seconds
+    std::optional<std::string> ticketsFile; // tickets --file
+    std::string since;                      // tickets --since, as typed
+    std::vector<std::string> assignments;   // settings KEY=VALUE
+    std::optional<std::string> preset;      // settings --preset NAME
+    bool listPresets = false;               // settings --presets
+    WheelOptions wheel;                     // wheel
+    std::optional<std::string> directory;   // --dir: the folder of the history file, if not the current one
+    OutputFormat format =
+        OutputFormat::Text; // --format: run, compare, pattern, analyze, tickets, stats, backtest and wheel
+    std::string helpTopic;  // help COMMAND, COMMAND --help: the command; empty: all
+    std::optional<int> lastDrawings; // stats --last N
+    std::optional<int> warmup;       // backtest --warmup W
 };
 
 // The outcome of reading the arguments: the command line, or what is wrong with them.

@@ -110,6 +110,19 @@ inline constexpr std::array kTicketsOptions = {
     OptionRow{"--since", "MM/DD/YYYY", "check the drawings on and after that day only"},
     kFormatOption,
 };
+inline constexpr std::array kWheelOptions = {
+    OptionRow{"--pool", "\"N ...\"", "the numbers to wheel (1 to 99, each once)"},
+    OptionRow{"--count", "V", "wheel the numbers 1 to V"},
+    OptionRow{"--size", "K", "numbers a ticket (the game's count of balls by default)"},
+    OptionRow{"--guarantee", "T", "match at least T numbers ..."},
+    OptionRow{"--if", "M", "... whenever M of the drawn numbers are in the pool"},
+    OptionRow{"--keys", "\"N ...\"", "pool numbers that every ticket holds"},
+    OptionRow{"--seconds", "S", "the time the search may take (8 by default)"},
+    OptionRow{"--seed", "N", "the seed of the search (1 by default): the same seed, the same wheel"},
+    OptionRow{"--save", "FILE", "also write the tickets to FILE"},
+    OptionRow{"--check", "FILE", "check the tickets of FILE instead of making a wheel"},
+    kFormatOption,
+};
 inline constexpr std::span<const OptionRow> kNoOptions = {};
 
 inline constexpr std::array kGameOperationWords = {WordKind::Game, WordKind::Operation};
@@ -165,6 +178,12 @@ inline constexpr std::array kCommandTable = {
     CommandRow{"tickets", CliCommand::Tickets,
                "tickets GAME [--undated] [--file FILE] [--since MM/DD/YYYY] [--format text|csv|json]",
                "check your tickets against every drawing by prize tier", kTicketsOptions, kGameWord},
+    CommandRow{
+        "wheel", CliCommand::Wheel,
+        "wheel (--pool \"N ...\" | --count V) [--size K] --guarantee T --if M [--keys \"N ...\"]\n"
+        "    [--seconds S] [--seed N] [--save FILE] [--format text|csv|json]\n"
+        "wheel --check FILE (--pool \"N ...\" | --count V) --guarantee T --if M [--format text|csv|json]",
+        "make a wheel whose guarantee is checked, or check the tickets of a file", kWheelOptions, kNoWords},
     CommandRow{"help", CliCommand::Help, "help [COMMAND]", "list the commands, or say how to use one",
                kNoOptions, kCommandWord},
 };

@@ -51,6 +51,8 @@ int RunParsedCommand(const CommandLine& line, CliContext& context) {
         return RunBacktest(line, context);
     case CliCommand::Tickets:
         return RunTickets(line, context);
+    case CliCommand::Wheel:
+        return RunWheel(line, context);
     case CliCommand::Help:
     case CliCommand::Version:
         break; // answered by main before the settings store is touched

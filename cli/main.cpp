@@ -38,6 +38,11 @@ bool EnterHistoryFolder(CommandLine& line) {
     if (line.ticketsFile && !error) {
         line.ticketsFile = std::filesystem::absolute(*line.ticketsFile, error).string();
     }
+    for (std::optional<std::string>* file : {&line.wheel.check, &line.wheel.save}) {
+        if (!error && file->has_value()) {
+            **file = std::filesystem::absolute(**file, error).string();
+        }
+    }
     if (!error) {
         std::filesystem::current_path(*line.directory, error);
     }

@@ -4,6 +4,7 @@
 #include "lotto/LottoDrawTable.h"
 #include "lotto/PowerballDrawTable.h"
 #include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
 #include "shell/AboutDialog.h"
 #include "shell/ChartPainter.h"
@@ -17,6 +18,7 @@
 #include "shell/SheetResults.h"
 #include "shell/ShellServices.h"
 #include "shell/StatisticsWindow.h"
+#include "shell/WheelWindow.h"
 #include "shell/WindowPlacement.h"
 #include "store/CalendarDates.h"
 #include "store/SectionReader.h"
@@ -160,14 +162,18 @@ const std::vector<MainWindow::MenuEntry>& MainWindow::MenuEntries() {
          "Open the operations sheet: the game pages, Setup, Data File and Deja View (a double-click on the "
          "chart does the same)",
          1, "view-list-details", &MainWindow::OpenOperations},
-        {Menu::Tools, "statisticsAction", "&Statistics...", "",
-         "Statistics of the active game's history, a fairness test, and backtests of the predictions", 0, "",
-         &MainWindow::OpenStatistics},
         {Menu::Tools, "updateResultsAction", "&Update Results...", "",
          "Fetch the results your lottery publishes and add the new drawings to a game's dated history", 0, "",
          &MainWindow::UpdateResults},
         {Menu::Tools, "myTicketsAction", "My &Tickets...", "Ctrl+T",
          "Your tickets: check them against every drawing by prize tier", 0, "", &MainWindow::OpenMyTickets},
+        {Menu::Tools, "statisticsAction", "&Statistics...", "",
+         "Statistics of the active game's history, a fairness test, and backtests of the predictions", 0, "",
+         &MainWindow::OpenStatistics},
+        {Menu::Tools, "wheelAction", "&Wheel...", "",
+         "Make a wheel: the fewest tickets that keep a guarantee for your numbers, checked before they are "
+         "shown",
+         0, "", &MainWindow::OpenWheel},
         {Menu::Help, "helpAction", "&Help", "F1", "Show the help for the main window", 0, "help-contents",
          &MainWindow::ShowHelp},
         {Menu::Help, "aboutAction", "&About Vantorel...", "",
@@ -336,6 +342,23 @@ void MainWindow::OpenMyTickets() {
     myTickets_->show();
     myTickets_->raise();
     myTickets_->activateWindow();
+}
+
+// One Wheel window at a time, for the game of the page used last (a digit game's: 6 Number).
+void MainWindow::OpenWheel() {
+    if (auto* open = findChild<WheelWindow*>()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    const int active = handOver_.ActiveGame();
+    const int game = active >= 0 && active < kGamePageCount ? active : DefaultWheelGame(services_.profile);
+    const Outcome<WheelGame> wheelGame = WheelGameOf(services_.profile, game);
+    if (!ShowOutcome(wheelGame)) {
+        return;
+    }
+    auto* window = new WheelWindow(*wheelGame, services_, this);
+    window->show();
 }
 
 void MainWindow::PrintChart() {

@@ -68,6 +68,7 @@ public:
     void OpenStatistics();
     void UpdateResults();
     void OpenMyTickets();
+    void OpenWheel();
     void PrintChart();
     void ExportChart();
     void ShowHelp();

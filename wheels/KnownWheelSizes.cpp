@@ -21,7 +21,7 @@ struct CataloguedSize {
 
 // Published sizes that no rule below gives.
 constexpr std::array<CataloguedSize, 1> kCatalogue = {{
-    {59, 6, 2, 6, 27, true, "lotto design L(59,6,6,2), proven optimal"},
+    {59, 6, 2, 6, 27, true, "lotto design L(59,6,6,2)"},
 }};
 
 } // namespace

@@ -1,12 +1,13 @@
 #include "wheels/TicketFile.h"
 
 #include <algorithm>
+#include <variant>
 
 namespace vantorel {
 
-std::string FormatTickets(const std::vector<Ticket>& tickets) {
+std::string FormatTickets(const std::vector<WheelTicket>& tickets) {
     std::string text;
-    for (const Ticket& ticket : tickets) {
+    for (const WheelTicket& ticket : tickets) {
         for (std::size_t i = 0; i < ticket.size(); ++i) {
             text += (i == 0 ? "" : " ") + std::to_string(ticket[i]);
         }
@@ -21,13 +22,13 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-WheelRefusal LineRefusal(std::size_t line, const std::string& problem) {
-    return {WheelProblem::BadInput, "Line " + std::to_string(line) + " of the ticket file: " + problem};
+Refusal LineRefusal(std::size_t line, const std::string& problem) {
+    return {"Line " + std::to_string(line) + " of the ticket file: " + problem};
 }
 
 // The numbers of one line, or why it is not a ticket.
-std::variant<Ticket, std::string> ParseLine(std::string_view line) {
-    Ticket ticket;
+std::variant<WheelTicket, std::string> ParseLine(std::string_view line) {
+    WheelTicket ticket;
     std::size_t at = 0;
     while (at < line.size()) {
         if (IsBlank(line[at])) {
@@ -62,8 +63,8 @@ std::variant<Ticket, std::string> ParseLine(std::string_view line) {
 
 } // namespace
 
-std::variant<std::vector<Ticket>, WheelRefusal> ParseTickets(std::string_view text) {
-    std::vector<Ticket> tickets;
+Outcome<std::vector<WheelTicket>> ParseTickets(std::string_view text) {
+    std::vector<WheelTicket> tickets;
     std::size_t lineNumber = 0;
     while (!text.empty()) {
         ++lineNumber;
@@ -73,11 +74,11 @@ std::variant<std::vector<Ticket>, WheelRefusal> ParseTickets(std::string_view te
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
-        std::variant<Ticket, std::string> parsed = ParseLine(line);
+        std::variant<WheelTicket, std::string> parsed = ParseLine(line);
         if (const std::string* problem = std::get_if<std::string>(&parsed)) {
             return LineRefusal(lineNumber, *problem);
         }
-        Ticket& ticket = std::get<Ticket>(parsed);
+        WheelTicket& ticket = std::get<WheelTicket>(parsed);
         if (!ticket.empty()) {
             tickets.push_back(std::move(ticket));
         }

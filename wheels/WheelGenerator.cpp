@@ -16,8 +16,8 @@ std::chrono::milliseconds Since(SteadyClock::time_point start) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - start);
 }
 
-WheelRefusal Cancelled() {
-    return {WheelProblem::Cancelled, "The wheel was cancelled."};
+Refusal Cancelled() {
+    return {"The wheel was cancelled.", NoticeKind::Plain};
 }
 
 std::string Describe(const WheelRequest& request) {
@@ -67,10 +67,10 @@ Reduced Reduce(const WheelRequest& request) {
     return reduced;
 }
 
-std::vector<Ticket> ToTickets(const Reduced& reduced, const std::vector<PoolMask>& found) {
-    std::vector<Ticket> tickets;
+std::vector<WheelTicket> ToTickets(const Reduced& reduced, const std::vector<PoolMask>& found) {
+    std::vector<WheelTicket> tickets;
     for (const PoolMask& mask : found) {
-        Ticket ticket = reduced.keys;
+        WheelTicket ticket = reduced.keys;
         for (const int position : mask.Positions()) {
             ticket.push_back(reduced.others[static_cast<std::size_t>(position)]);
         }
@@ -82,10 +82,10 @@ std::vector<Ticket> ToTickets(const Reduced& reduced, const std::vector<PoolMask
     return tickets;
 }
 
-std::vector<PoolMask> ToMasks(const std::vector<int>& sortedPool, const std::vector<Ticket>& tickets) {
+std::vector<PoolMask> ToMasks(const std::vector<int>& sortedPool, const std::vector<WheelTicket>& tickets) {
     std::vector<PoolMask> masks;
     masks.reserve(tickets.size());
-    for (const Ticket& ticket : tickets) {
+    for (const WheelTicket& ticket : tickets) {
         masks.push_back(MaskOf(sortedPool, ticket));
     }
     return masks;
@@ -103,7 +103,7 @@ std::vector<int> ToNumbers(const std::vector<int>& sortedPool, const std::vector
 
 WheelOutcome GenerateWheel(const WheelRequest& asked, const WheelControl& control) {
     const SteadyClock::time_point start = SteadyClock::now();
-    if (std::optional<WheelRefusal> refusal = ValidateWheelRequest(asked)) {
+    if (std::optional<Refusal> refusal = ValidateWheelRequest(asked)) {
         return *refusal;
     }
     WheelResult result;
@@ -122,10 +122,9 @@ WheelOutcome GenerateWheel(const WheelRequest& asked, const WheelControl& contro
         result.schoenheimBound = bound.tickets;
     }
     if (bound.tickets > WheelSearch::kMaxTickets) {
-        return WheelRefusal{WheelProblem::TooLarge,
-                            Describe(request) + " needs at least " + std::to_string(bound.tickets) +
-                                " tickets; a wheel may hold " + std::to_string(WheelSearch::kMaxTickets) +
-                                " at most."};
+        return Refusal{Describe(request) + " needs at least " + std::to_string(bound.tickets) +
+                       " tickets; a wheel may hold " + std::to_string(WheelSearch::kMaxTickets) +
+                       " at most."};
     }
 
     std::vector<FoundWheel> found;
@@ -155,16 +154,14 @@ WheelOutcome GenerateWheel(const WheelRequest& asked, const WheelControl& contro
             return Cancelled();
         }
         if (found.empty()) {
-            return WheelRefusal{WheelProblem::TooLarge,
-                                Describe(request) + " is too large to build: there are " +
-                                    "too many sets of " + std::to_string(request.drawn) +
-                                    " numbers to search."};
+            return Refusal{Describe(request) + " is too large to build: there are " + "too many sets of " +
+                           std::to_string(request.drawn) + " numbers to search."};
         }
     }
 
     // The best wheel first; a wheel that fails its check is never returned.
     for (auto candidate = found.rbegin(); candidate != found.rend(); ++candidate) {
-        std::vector<Ticket> tickets = ToTickets(reduced, candidate->tickets);
+        std::vector<WheelTicket> tickets = ToTickets(reduced, candidate->tickets);
         Report(control, WheelPhase::Verifying, 1, tickets.size());
         CoverageVerdict verdict =
             FindMissingSet(static_cast<int>(request.pool.size()), ToMasks(request.pool, tickets),
@@ -180,9 +177,8 @@ WheelOutcome GenerateWheel(const WheelRequest& asked, const WheelControl& contro
         }
     }
     if (result.tickets.empty()) {
-        return WheelRefusal{WheelProblem::NotVerified,
-                            Describe(request) +
-                                " could not be built: no wheel found kept its guarantee when checked."};
+        return Refusal{Describe(request) +
+                       " could not be built: no wheel found kept its guarantee when checked."};
     }
 
     Report(control, WheelPhase::Tabulating, 1, result.tickets.size());
@@ -198,7 +194,7 @@ WheelOutcome GenerateWheel(const WheelRequest& asked, const WheelControl& contro
 
 WheelCheckOutcome CheckWheel(const WheelCheckRequest& asked, const WheelControl& control) {
     const SteadyClock::time_point start = SteadyClock::now();
-    if (std::optional<WheelRefusal> refusal = ValidateWheelCheck(asked)) {
+    if (std::optional<Refusal> refusal = ValidateWheelCheck(asked)) {
         return *refusal;
     }
     WheelCheckResult result;
@@ -216,7 +212,7 @@ WheelCheckOutcome CheckWheel(const WheelCheckRequest& asked, const WheelControl&
         break;
     case CoverageVerdict::Status::Holds: {
         std::size_t largest = 0;
-        for (const Ticket& ticket : asked.tickets) {
+        for (const WheelTicket& ticket : asked.tickets) {
             largest = std::max(largest, ticket.size());
         }
         Report(control, WheelPhase::Tabulating, 1, asked.tickets.size());

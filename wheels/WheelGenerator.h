@@ -12,17 +12,16 @@
 #include <optional>
 #include <stop_token>
 #include <string>
-#include <variant>
 #include <vector>
 
 namespace vantorel {
 
 // Generating and checking wheels, for the command line and the desktop window:
-//   WheelOutcome outcome = GenerateWheel(request, control);   // on a worker thread in the window
-//   if (const WheelRefusal* refusal = std::get_if<WheelRefusal>(&outcome)) { show refusal->message }
-//   else { const WheelResult& result = std::get<WheelResult>(outcome); ... }
-// Every wheel returned has been verified exhaustively against its guarantee; one that fails is never
-// returned.
+//   const WheelOutcome outcome = GenerateWheel(request, control);   // on a worker thread in the window
+//   if (outcome.refused()) { show outcome.refusal().text } else { const WheelResult& result = *outcome; ... }
+// A request that ValidateWheelRequest refuses is refused with the same message; so is a wheel too large to
+// hold, and a cancelled one. Every wheel returned has been verified exhaustively against its guarantee; one
+// that fails is never returned.
 
 enum class WheelPhase { Searching, Verifying, Tabulating };
 
@@ -46,11 +45,11 @@ struct WheelControl {
 inline constexpr double kWorkUnitsPerSecond = 90e6;
 
 struct WheelResult {
-    WheelRequest request;         // as asked, pool and keys in ascending order
-    std::vector<Ticket> tickets;  // each ascending, in lexicographic order; every ticket holds the keys
-    std::string method;           // how the wheel was made
-    CoverageVerdict verification; // Holds: every M numbers of the pool share T with a ticket
-    WinsTable wins;               // drawn numbers in the pool from T to K
+    WheelRequest request;             // as asked, pool and keys in ascending order
+    std::vector<WheelTicket> tickets; // each ascending, in lexicographic order; every ticket holds the keys
+    std::string method;               // how the wheel was made
+    CoverageVerdict verification;     // Holds: every M numbers of the pool share T with a ticket
+    WinsTable wins;                   // drawn numbers in the pool from T to K
     // The fewest tickets any wheel of this guarantee can have (with keys: of the numbers beside the keys),
     // and which bound says so; the Schönheim bound itself for a covering (T = M).
     std::uint64_t lowerBound = 0;
@@ -62,7 +61,7 @@ struct WheelResult {
     bool stoppedByClock = false; // the deadline, not the work budget, ended the search
 };
 
-using WheelOutcome = std::variant<WheelResult, WheelRefusal>;
+using WheelOutcome = Outcome<WheelResult>;
 
 WheelOutcome GenerateWheel(const WheelRequest& request, const WheelControl& control = {});
 
@@ -75,7 +74,7 @@ struct WheelCheckResult {
     std::chrono::milliseconds elapsed{0};
 };
 
-using WheelCheckOutcome = std::variant<WheelCheckResult, WheelRefusal>;
+using WheelCheckOutcome = Outcome<WheelCheckResult>;
 
 WheelCheckOutcome CheckWheel(const WheelCheckRequest& request, const WheelControl& control = {});
 

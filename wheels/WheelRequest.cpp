@@ -12,12 +12,12 @@ std::string Text(int value) {
     return std::to_string(value);
 }
 
-WheelRefusal BadInput(std::string message) {
-    return {WheelProblem::BadInput, std::move(message)};
+Refusal BadInput(std::string message) {
+    return {std::move(message)};
 }
 
 // `what` ("Pool number", "Key number") names the list in the message.
-std::optional<WheelRefusal> CheckNumbers(const std::vector<int>& numbers, const std::string& what) {
+std::optional<Refusal> CheckNumbers(const std::vector<int>& numbers, const std::string& what) {
     std::set<int> seen;
     for (const int number : numbers) {
         if (number < kLowestNumber || number > kHighestNumber) {
@@ -31,7 +31,7 @@ std::optional<WheelRefusal> CheckNumbers(const std::vector<int>& numbers, const 
     return std::nullopt;
 }
 
-std::optional<WheelRefusal> CheckGuarantee(int guarantee, int drawn) {
+std::optional<Refusal> CheckGuarantee(int guarantee, int drawn) {
     if (guarantee < 1) {
         return BadInput("The guarantee " + GuaranteeText(guarantee, drawn) +
                         " must promise at least 1 number: T must be 1 or more.");
@@ -46,7 +46,7 @@ std::optional<WheelRefusal> CheckGuarantee(int guarantee, int drawn) {
 // With k keys on every ticket, a draw of M pool numbers holding as few keys as it can (none when the
 // other numbers of the pool are M or more) meets a ticket in at most those keys plus the ticket's other
 // numbers among the draw.
-std::optional<WheelRefusal> CheckRoomForGuarantee(const WheelRequest& request) {
+std::optional<Refusal> CheckRoomForGuarantee(const WheelRequest& request) {
     const int keys = static_cast<int>(request.keys.size());
     const int others = static_cast<int>(request.pool.size()) - keys;
     const int fewestKeysDrawn = std::max(0, request.drawn - others);
@@ -69,12 +69,12 @@ std::string GuaranteeText(int guarantee, int drawn) {
     return Text(guarantee) + " if " + Text(drawn);
 }
 
-std::optional<WheelRefusal> ValidateWheelRequest(const WheelRequest& request) {
+std::optional<Refusal> ValidateWheelRequest(const WheelRequest& request) {
     const int poolSize = static_cast<int>(request.pool.size());
     if (poolSize == 0) {
         return BadInput("The pool holds no numbers.");
     }
-    if (std::optional<WheelRefusal> refusal = CheckNumbers(request.pool, "Pool number")) {
+    if (std::optional<Refusal> refusal = CheckNumbers(request.pool, "Pool number")) {
         return refusal;
     }
     if (request.ticketSize < 1) {
@@ -84,7 +84,7 @@ std::optional<WheelRefusal> ValidateWheelRequest(const WheelRequest& request) {
         return BadInput("The pool of " + Text(poolSize) + " numbers is smaller than the ticket size " +
                         Text(request.ticketSize) + ".");
     }
-    if (std::optional<WheelRefusal> refusal = CheckGuarantee(request.guarantee, request.drawn)) {
+    if (std::optional<Refusal> refusal = CheckGuarantee(request.guarantee, request.drawn)) {
         return refusal;
     }
     if (request.drawn > request.ticketSize) {
@@ -92,7 +92,7 @@ std::optional<WheelRefusal> ValidateWheelRequest(const WheelRequest& request) {
                         Text(request.drawn) + " drawn numbers, more than a ticket of " +
                         Text(request.ticketSize) + " holds: M must not exceed the ticket size.");
     }
-    if (std::optional<WheelRefusal> refusal = CheckNumbers(request.keys, "Key number")) {
+    if (std::optional<Refusal> refusal = CheckNumbers(request.keys, "Key number")) {
         return refusal;
     }
     for (const int key : request.keys) {
@@ -104,7 +104,7 @@ std::optional<WheelRefusal> ValidateWheelRequest(const WheelRequest& request) {
         return BadInput(Text(static_cast<int>(request.keys.size())) +
                         " key numbers do not fit on a ticket of " + Text(request.ticketSize) + ".");
     }
-    if (std::optional<WheelRefusal> refusal = CheckRoomForGuarantee(request)) {
+    if (std::optional<Refusal> refusal = CheckRoomForGuarantee(request)) {
         return refusal;
     }
     if (!(request.seconds > 0) || request.seconds > kMaxSeconds) {
@@ -117,15 +117,15 @@ std::optional<WheelRefusal> ValidateWheelRequest(const WheelRequest& request) {
     return std::nullopt;
 }
 
-std::optional<WheelRefusal> ValidateWheelCheck(const WheelCheckRequest& request) {
+std::optional<Refusal> ValidateWheelCheck(const WheelCheckRequest& request) {
     const int poolSize = static_cast<int>(request.pool.size());
     if (poolSize == 0) {
         return BadInput("The pool holds no numbers.");
     }
-    if (std::optional<WheelRefusal> refusal = CheckNumbers(request.pool, "Pool number")) {
+    if (std::optional<Refusal> refusal = CheckNumbers(request.pool, "Pool number")) {
         return refusal;
     }
-    if (std::optional<WheelRefusal> refusal = CheckGuarantee(request.guarantee, request.drawn)) {
+    if (std::optional<Refusal> refusal = CheckGuarantee(request.guarantee, request.drawn)) {
         return refusal;
     }
     if (request.drawn > poolSize) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Outcome.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -8,7 +10,7 @@
 namespace vantorel {
 
 // The numbers of one ticket, ascending.
-using Ticket = std::vector<int>;
+using WheelTicket = std::vector<int>;
 
 // A wheel as a player asks for it: tickets of `ticketSize` numbers from the pool such that whenever
 // `drawn` of the drawn numbers are in the pool, some ticket holds `guarantee` of them ("T if M"; with
@@ -29,28 +31,16 @@ struct WheelCheckRequest {
     std::vector<int> pool;
     int guarantee = 0;
     int drawn = 0;
-    std::vector<Ticket> tickets;
+    std::vector<WheelTicket> tickets;
     std::optional<std::int64_t> ticketPriceCents;
-};
-
-enum class WheelProblem {
-    BadInput,    // the request itself is wrong: the message names what
-    TooLarge,    // the wheel would need more tickets or more work than a wheel may take
-    Cancelled,   // stopped on request
-    NotVerified, // no wheel found kept its guarantee when checked (never expected; nothing is shown)
-};
-
-struct WheelRefusal {
-    WheelProblem problem = WheelProblem::BadInput;
-    std::string message;
 };
 
 // The first thing wrong with the request, worded for the player; nothing when it can be wheeled: pool
 // numbers within 1..99 and each once, 1 <= T <= M <= K <= pool size, key numbers from the pool, each once,
 // at most K of them and few enough to leave room for the guarantee, and a time budget of more than 0 and
 // at most kMaxSeconds seconds.
-std::optional<WheelRefusal> ValidateWheelRequest(const WheelRequest& request);
-std::optional<WheelRefusal> ValidateWheelCheck(const WheelCheckRequest& request);
+std::optional<Refusal> ValidateWheelRequest(const WheelRequest& request);
+std::optional<Refusal> ValidateWheelCheck(const WheelCheckRequest& request);
 
 inline constexpr double kMaxSeconds = 3600;
 inline constexpr int kLowestNumber = 1;

@@ -2,6 +2,7 @@
 
 #include "wheels/CoverageAnnealer.h"
 #include "wheels/CoverageVerifier.h"
+#include "wheels/KnownWheelSizes.h"
 #include "wheels/WheelBounds.h"
 #include "wheels/WheelDesigns.h"
 
@@ -215,12 +216,20 @@ private:
     std::vector<bool> settled_;                 // [size]: not worth searching (again)
 };
 
+// The fewest tickets a wheel can have: the lower bound, or the published size where it is proven optimal
+// (a search that reaches it can stop there).
+std::uint64_t FewestTickets(int v, int k, int t, int m) {
+    const std::uint64_t bound = LowerBoundFor(v, k, t, m).tickets;
+    const std::optional<KnownWheelSize> known = FindKnownWheelSize(v, k, t, m);
+    return known && known->proven ? std::max(bound, known->tickets) : bound;
+}
+
 } // namespace
 
 WheelSearch::WheelSearch(int v, int k, int t, int m, std::uint64_t seed,
                          std::function<void(std::size_t)> onSmaller)
     : v_(v), k_(k), t_(t), m_(m), seed_(seed), onSmaller_(std::move(onSmaller)),
-      floor_(LowerBoundFor(v, k, t, m).tickets) {}
+      floor_(FewestTickets(v, k, t, m)) {}
 
 std::size_t WheelSearch::BestSize() const {
     return found_.empty() ? std::numeric_limits<std::size_t>::max() : found_.back().tickets.size();

@@ -200,7 +200,7 @@ std::optional<WinsRow> TabulateRow(int v, const std::vector<PoolMask>& tickets, 
 
 } // namespace
 
-std::optional<WinsTable> TabulateWins(const std::vector<int>& pool, const std::vector<Ticket>& tickets,
+std::optional<WinsTable> TabulateWins(const std::vector<int>& pool, const std::vector<WheelTicket>& tickets,
                                       int fromDrawn, int toDrawn,
                                       std::optional<std::int64_t> ticketPriceCents,
                                       const std::stop_token& stop) {
@@ -208,7 +208,7 @@ std::optional<WinsTable> TabulateWins(const std::vector<int>& pool, const std::v
     std::sort(sorted.begin(), sorted.end());
     const int v = static_cast<int>(sorted.size());
     std::vector<PoolMask> masks;
-    for (const Ticket& ticket : tickets) {
+    for (const WheelTicket& ticket : tickets) {
         PoolMask mask;
         for (const int number : ticket) {
             const auto at = std::lower_bound(sorted.begin(), sorted.end(), number);

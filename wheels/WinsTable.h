@@ -33,7 +33,7 @@ struct WinsTable {
 
 // The table for drawnInPool = fromDrawn .. toDrawn (at most the pool's size). Tickets hold pool numbers only.
 // Nothing when a stop was asked.
-std::optional<WinsTable> TabulateWins(const std::vector<int>& pool, const std::vector<Ticket>& tickets,
+std::optional<WinsTable> TabulateWins(const std::vector<int>& pool, const std::vector<WheelTicket>& tickets,
                                       int fromDrawn, int toDrawn,
                                       std::optional<std::int64_t> ticketPriceCents,
                                       const std::stop_token& stop = {});

@@ -26,7 +26,7 @@
 namespace vantorel::test {
 namespace {
 
-constexpr std::array<int, 9> kHelpContexts = {5000, 5005, 5006, 5007, 5008, 5009, 5010, 5011, 5012};
+constexpr std::array<int, 10> kHelpContexts = {5000, 5005, 5006, 5007, 5008, 5009, 5010, 5011, 5012, 5030};
 
 std::string HelpPage(int context) {
     EnsureHelpResources();
