@@ -49,7 +49,7 @@ std::string PadLeft(const std::string& text, std::size_t width) {
 
 } // namespace
 
-std::string CentsText(std::int64_t cents) {
+std::string MoneyText(std::int64_t cents) {
     const bool negative = cents < 0;
     const std::uint64_t magnitude =
         negative ? 0 - static_cast<std::uint64_t>(cents) : static_cast<std::uint64_t>(cents);
@@ -146,8 +146,8 @@ std::vector<std::string> WinsTableLines(const WinsTable& wins, int lowestLevel) 
     if (wins.costCents) {
         const std::int64_t each =
             wins.tickets == 0 ? 0 : *wins.costCents / static_cast<std::int64_t>(wins.tickets);
-        lines.push_back("Cost: " + TicketsText(wins.tickets) + " at " + CentsText(each) + " = " +
-                        CentsText(*wins.costCents) + ".");
+        lines.push_back("Cost: " + TicketsText(wins.tickets) + " at " + MoneyText(each) + " = " +
+                        MoneyText(*wins.costCents) + ".");
     }
     return lines;
 }

@@ -19,7 +19,7 @@ namespace vantorel {
 // and its table of wins, which ends with "Cost: 15 tickets at $1.00 = $15.00." when a price was given.
 
 // "$1,234.50".
-std::string CentsText(std::int64_t cents);
+std::string MoneyText(std::int64_t cents);
 
 // The lines above; the best known size only when catalogued.
 std::vector<std::string> WheelSummaryLines(const WheelResult& result);

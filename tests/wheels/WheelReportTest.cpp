@@ -13,7 +13,7 @@ TEST(WheelReportTest, WritesMoneyWithCentsAndThousands) {
                  {200, "$2.00"},  {123456, "$1,234.56"}, {100000000, "$1,000,000.00"},
                  {-250, "-$2.50"}};
     for (const auto& c : cases) {
-        EXPECT_EQ(CentsText(c.cents), c.text) << c.cents;
+        EXPECT_EQ(MoneyText(c.cents), c.text) << c.cents;
     }
 }
 
