@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <iosfwd>
 
 namespace vantorel {
@@ -13,6 +14,10 @@ struct CliContext {
     ProfileStore& profile;
     const Clock& clock;
     std::ostream& out;
+    // Where the history and the settings were looked for (absolute); empty: the working directory and the
+    // user's settings file of this session.
+    std::filesystem::path historyFolder = {};
+    std::filesystem::path userSettingsFile = {};
 };
 
 // Exit statuses of vantorel-cli.

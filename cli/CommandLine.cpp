@@ -26,13 +26,16 @@ const std::string_view kUsageText =
     "  vantorel-cli settings [KEY=VALUE ...]\n"
     "  vantorel-cli settings --preset NAME | --presets\n"
     "  vantorel-cli update GAME [--url URL] [--column NAME] [--timeout SECONDS] [--yes]\n"
+    "  vantorel-cli new DIR --preset NAME [--preset NAME ...]\n"
+    "  vantorel-cli where\n"
     "  vantorel-cli --version | --help\n"
     "\n"
     "GAME: 3, 4, 5, 6 or pb\n"
     "OPERATION: distribution, even-odd, high-low, totals, overdue, hottest, random, best-guess, date,\n"
     "           date-range, number, number-range (3 and 4), partial-number (5, 6 and pb)\n"
     "KEY: 5BC, 6BC, PBC, PBB or PBM\n"
-    "--dir DIR (any command): work on the history file of DIR instead of the current directory\n";
+    "--dir DIR (any command but new): work on the history file of DIR; without it, on ./vtrmain.dat when\n"
+    "          there is one, else in the desktop program's last folder, else in the per-user data folder\n";
 
 std::string HelpText() {
     constexpr std::string_view kPurpose =
@@ -73,6 +76,7 @@ const OptionTable kUpdateOptions = {{"--url", OptionKind::Value},
                                     {"--column", OptionKind::Value},
                                     {"--timeout", OptionKind::Value},
                                     {"--yes", OptionKind::Flag}};
+const OptionTable kNewOptions = {{"--preset", OptionKind::Value}};
 const OptionTable kNoOptions = {};
 
 // Options that every command takes, before the command word or among its own options.
@@ -359,6 +363,21 @@ std::optional<CommandLine> ParseUpdate(const std::vector<Option>& options,
     return line;
 }
 
+// new: DIR and one or more presets.
+std::optional<CommandLine> ParseNew(const std::vector<Option>& options,
+                                    const std::vector<std::string_view>& positionals) {
+    if (positionals.size() != 1 || positionals[0].empty() || options.empty()) {
+        return std::nullopt;
+    }
+    CommandLine line;
+    line.command = CliCommand::New;
+    line.input = positionals[0];
+    for (const Option& option : options) {
+        line.presets.emplace_back(option.value);
+    }
+    return line;
+}
+
 struct CommandEntry {
     CliCommand command;
     const OptionTable* options;
@@ -375,6 +394,8 @@ const std::map<std::string_view, CommandEntry> kCommands = {
     {"restore", {CliCommand::Restore, &kYesOption}},
     {"settings", {CliCommand::Settings, &kSettingsOptions}},
     {"update", {CliCommand::Update, &kUpdateOptions}},
+    {"new", {CliCommand::New, &kNewOptions}},
+    {"where", {CliCommand::Where, &kNoOptions}},
 };
 
 // The command's own grammar, once its options and words are split.
@@ -392,6 +413,9 @@ std::optional<CommandLine> ParseCommand(CliCommand command, const std::vector<Op
         return ParseSettings(options, positionals);
     case CliCommand::Update:
         return ParseUpdate(options, positionals);
+    case CliCommand::New:
+        return ParseNew(options, positionals);
+    case CliCommand::Where:
     case CliCommand::Analyze:
     case CliCommand::Backup:
     case CliCommand::Restore:
@@ -436,6 +460,9 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string_view>&
         return std::nullopt;
     }
     std::optional<CommandLine> line = ParseCommand(found->second.command, options, positionals);
+    if (line && line->command == CliCommand::New && directory) {
+        return std::nullopt; // new names its folder itself
+    }
     if (line) {
         line->directory = std::move(directory);
     }

@@ -21,6 +21,8 @@ enum class CliCommand {
     Restore,
     Settings,
     Update,
+    New,
+    Where,
     Help,
     Version
 };
@@ -48,6 +50,7 @@ struct CommandLine {
     std::vector<std::string> assignments; // settings KEY=VALUE
     std::optional<std::string> preset;    // settings --preset NAME
     bool listPresets = false;             // settings --presets
+    std::vector<std::string> presets;     // new --preset NAME ...
     std::optional<std::string> directory; // --dir: the folder of the history file, if not the current one
 };
 

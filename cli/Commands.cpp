@@ -39,6 +39,10 @@ int RunCommand(const CommandLine& line, CliContext& context) {
         return RunSettings(line, context);
     case CliCommand::Update:
         return RunUpdate(line, context);
+    case CliCommand::New:
+        return RunNew(line, context);
+    case CliCommand::Where:
+        return RunWhere(line, context);
     case CliCommand::Help:
     case CliCommand::Version:
         break; // answered by main before the settings store is touched

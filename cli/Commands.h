@@ -25,6 +25,8 @@ int RunBackup(const CommandLine& line, CliContext& context);
 int RunRestore(const CommandLine& line, CliContext& context);
 int RunSettings(const CommandLine& line, CliContext& context);
 int RunUpdate(const CommandLine& line, CliContext& context);
+int RunNew(const CommandLine& line, CliContext& context);
+int RunWhere(const CommandLine& line, CliContext& context);
 
 // Writes every line, each followed by "\n", in one piece.
 void PrintLines(std::ostream& out, const ReportLines& lines);

@@ -1,0 +1,165 @@
+#include "settings/FolderProfileStore.h"
+
+#include "platform/GamePresets.h"
+#include "platform/GameSettings.h"
+
+#include <map>
+#include <optional>
+#include <system_error>
+#include <utility>
+
+namespace vantorel {
+
+namespace {
+
+// The values one update sees: the folder's keys over the user's. The user's are changed in place; the
+// folder's changes wait until the user's file is written, so that a failed write of the user's file
+// leaves the folder's file as it was.
+class LayeredValues final : public ProfileValues {
+public:
+    LayeredValues(const ProfileValues& folder, ProfileValues& user) : folder_(folder), user_(user) {}
+
+    std::optional<std::string> Get(std::string_view section, std::string_view key) const override {
+        if (!FolderProfileStore::IsFolderSection(section)) {
+            return user_.Get(section, key);
+        }
+        if (const auto pending = pending_.find(Name(section, key)); pending != pending_.end()) {
+            return pending->second.value;
+        }
+        std::optional<std::string> value = folder_.Get(section, key);
+        return value ? value : user_.Get(section, key);
+    }
+    void Set(std::string_view section, std::string_view key, std::string_view value) override {
+        if (!FolderProfileStore::IsFolderSection(section)) {
+            user_.Set(section, key, value);
+            return;
+        }
+        pending_[Name(section, key)] = {std::string(section), std::string(key), std::string(value)};
+    }
+    bool IsEmpty() const override { return user_.IsEmpty(); }
+
+    void WriteFolderChanges(ProfileValues& folder) const {
+        for (const auto& [name, change] : pending_) {
+            folder.Set(change.section, change.key, change.value);
+        }
+    }
+
+private:
+    struct Change {
+        std::string section;
+        std::string key;
+        std::string value;
+    };
+    static std::string Name(std::string_view section, std::string_view key) {
+        return FoldCase(section) + '/' + FoldCase(key);
+    }
+
+    const ProfileValues& folder_;
+    ProfileValues& user_;
+    std::map<std::string, Change> pending_;
+};
+
+} // namespace
+
+FolderProfileStore::FolderProfileStore(ProfileStore& user, std::filesystem::path folder, FileSystem& files,
+                                       std::chrono::milliseconds lockWait)
+    : user_(user), folder_(std::move(folder)), files_(files), lockWait_(lockWait) {}
+
+bool FolderProfileStore::IsFolderSection(std::string_view section) {
+    const std::string folded = FoldCase(section);
+    return folded == FoldCase(kSettingsSection) || folded == FoldCase(kPresetsSection);
+}
+
+std::filesystem::path FolderProfileStore::FolderFile() const {
+    std::error_code error;
+    const std::filesystem::path folder = folder_.empty() ? std::filesystem::current_path(error) : folder_;
+    return std::filesystem::absolute(folder / std::string(kFolderSettingsFileName), error);
+}
+
+bool FolderProfileStore::HasFolderFile() const {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::symlink_status(FolderFile(), error);
+    // A file whose presence cannot be told (a folder that cannot be searched) is taken as there, so that
+    // reading it fails and says so.
+    return error ? error != std::errc::no_such_file_or_directory : std::filesystem::exists(status);
+}
+
+std::string FolderProfileStore::FolderFileProblem() const {
+    if (!HasFolderFile()) {
+        return {};
+    }
+    const IniProfileStore folder = FolderStore();
+    return folder.Lookup(kSettingsSection, {}) ? std::string() : folder.Problem();
+}
+
+IniProfileStore FolderProfileStore::FolderStore() const {
+    return IniProfileStore(FolderFile(), files_, lockWait_);
+}
+
+std::string FolderProfileStore::GetString(std::string_view section, std::string_view key) const {
+    return GetStrings(section, {key}).front();
+}
+
+std::vector<std::string> FolderProfileStore::GetStrings(std::string_view section,
+                                                        const std::vector<std::string_view>& keys) const {
+    problem_.clear();
+    if (!IsFolderSection(section) || !HasFolderFile()) {
+        return user_.GetStrings(section, keys);
+    }
+    const IniProfileStore folder = FolderStore();
+    const std::optional<std::vector<std::optional<std::string>>> found = folder.Lookup(section, keys);
+    if (!found) {
+        problem_ = folder.Problem();
+        return std::vector<std::string>(keys.size());
+    }
+    std::vector<std::string_view> lacking;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (!(*found)[i]) {
+            lacking.push_back(keys[i]);
+        }
+    }
+    std::vector<std::string> fromUser =
+        lacking.empty() ? std::vector<std::string>{} : user_.GetStrings(section, lacking);
+    std::vector<std::string> texts;
+    texts.reserve(keys.size());
+    std::size_t nextFromUser = 0;
+    for (const std::optional<std::string>& value : *found) {
+        texts.push_back(value ? *value : std::move(fromUser[nextFromUser++]));
+    }
+    return texts;
+}
+
+bool FolderProfileStore::Update(const std::function<void(ProfileValues&)>& change) {
+    problem_.clear();
+    if (!HasFolderFile()) {
+        return user_.Update(change);
+    }
+    IniProfileStore folder = FolderStore();
+    bool userKept = true;
+    // The folder's lock first, then the user's: every writer of both takes them in this order.
+    const bool folderKept = folder.Update([&](ProfileValues& folderValues) {
+        std::optional<LayeredValues> layered;
+        userKept = user_.Update([&](ProfileValues& userValues) {
+            layered.emplace(folderValues, userValues);
+            change(*layered);
+        });
+        if (userKept && layered) {
+            layered->WriteFolderChanges(folderValues);
+        }
+    });
+    if (!folderKept) {
+        problem_ = folder.Problem();
+        return false;
+    }
+    return userKept;
+}
+
+std::string FolderProfileStore::Problem() const {
+    return problem_.empty() ? user_.Problem() : problem_;
+}
+
+std::string FolderProfileStore::GameSettingsFile() const {
+    return HasFolderFile() ? FolderFile().string() : std::string();
+}
+
+} // namespace vantorel
