@@ -5,6 +5,7 @@
 #include <vector>
 
 class QLabel;
+class QMenu;
 class QToolBar;
 
 namespace vantorel {
@@ -59,7 +60,18 @@ public:
     // the status bar; reads the history file.
     void ShowHistoryStatus();
 
+    // Works in `folder` from now on: its history, and its settings laid over the user's; remembers it
+    // among the recent folders and names it in the title. False (after saying why) when it cannot be used.
+    bool OpenFolder(const QString& folder);
+    // "Powerball - Vantorel" for a lottery folder (one with its own settings), "VanTorel" otherwise.
+    void ShowFolderTitle();
+    // The File menu's list of the last folders, filled each time it opens.
+    QMenu& recentFoldersMenu() const { return *recentFolders_; }
+    void FillRecentFolders();
+
     // The menu entries.
+    void NewLotteryFolder();
+    void OpenLotteryFolder();
     void OpenOperations();
     void PrintChart();
     void ExportChart();
@@ -75,7 +87,6 @@ private:
     void BuildStatusBar();
     void AddDocumentShortcuts();
     void UpdateLockIndicators();
-    void OpenDocument();
     void SaveDocument();
     void RememberPlacement();
 
@@ -83,6 +94,7 @@ private:
     ShellServices& services_;
     ChartView* view_;
     QToolBar* toolBar_ = nullptr;
+    QMenu* recentFolders_ = nullptr;
     QLabel* folderPane_ = nullptr;
     QLabel* newestDrawingPane_ = nullptr;
     QLabel* capsIndicator_ = nullptr;

@@ -43,6 +43,10 @@ QString ChooseWithFileDialog(const QString& caption, const QString& filter, QWid
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }
 
+QString ChooseFolderWithDialog(const QString& caption, QWidget* parent) {
+    return QFileDialog::getExistingDirectory(parent, caption);
+}
+
 } // namespace
 
 ShellServices::ShellServices(ProfileStore& profileStore, const Clock& programClock,
@@ -50,6 +54,6 @@ ShellServices::ShellServices(ProfileStore& profileStore, const Clock& programClo
     : profile(profileStore), clock(programClock), buildPages(std::move(pageFactory)),
       showHelp(&HelpWindow::ShowContext), choosePrinter(&ChooseWithPrintDialog),
       chooseChartFile(&ChooseChartFileWithDialog), chooseFileToOpen(&ChooseWithFileDialog),
-      exitProgram([] { std::exit(EXIT_SUCCESS); }) {}
+      chooseFolder(&ChooseFolderWithDialog), exitProgram([] { std::exit(EXIT_SUCCESS); }) {}
 
 } // namespace vantorel

@@ -39,6 +39,8 @@ struct ShellServices {
     // Asks for an existing file to open, offering the files that `filter` names (Qt's form, "Text Files
     // (*.txt);;All Files (*)"); the chosen path, or an empty text when the user cancels.
     std::function<QString(const QString& caption, const QString& filter, QWidget* parent)> chooseFileToOpen;
+    // Asks for a folder (one that exists, or one the dialog makes); an empty text when the user cancels.
+    std::function<QString(const QString& caption, QWidget* parent)> chooseFolder;
     // Ends the program at once with status 0.
     std::function<void()> exitProgram;
 };
