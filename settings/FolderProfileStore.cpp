@@ -89,7 +89,19 @@ std::string FolderProfileStore::FolderFileProblem() const {
         return {};
     }
     const IniProfileStore folder = FolderStore();
-    return folder.Lookup(kSettingsSection, {}) ? std::string() : folder.Problem();
+    return folder.Lookup(kSettingsSection, {}) ? DanglingLinkProblem() : folder.Problem();
+}
+
+// A link that leads nowhere would read as an empty file: the folder's settings would silently be the
+// user's.
+std::string FolderProfileStore::DanglingLinkProblem() const {
+    std::error_code error;
+    const std::filesystem::path file = FolderFile();
+    if (std::filesystem::exists(std::filesystem::status(file, error)) || !HasFolderFile()) {
+        return {};
+    }
+    return "The settings file " + file.string() + " could not be read: it is a symbolic link to " +
+           std::filesystem::read_symlink(file, error).string() + ", which is not there.";
 }
 
 IniProfileStore FolderProfileStore::FolderStore() const {
@@ -108,8 +120,8 @@ std::vector<std::string> FolderProfileStore::GetStrings(std::string_view section
     }
     const IniProfileStore folder = FolderStore();
     const std::optional<std::vector<std::optional<std::string>>> found = folder.Lookup(section, keys);
-    if (!found) {
-        problem_ = folder.Problem();
+    problem_ = found ? DanglingLinkProblem() : folder.Problem();
+    if (!problem_.empty()) {
         return std::vector<std::string>(keys.size());
     }
     std::vector<std::string_view> lacking;
@@ -133,6 +145,9 @@ bool FolderProfileStore::Update(const std::function<void(ProfileValues&)>& chang
     problem_.clear();
     if (!HasFolderFile()) {
         return user_.Update(change);
+    }
+    if (problem_ = DanglingLinkProblem(); !problem_.empty()) {
+        return false;
     }
     IniProfileStore folder = FolderStore();
     bool userKept = true;

@@ -52,6 +52,7 @@ public:
 
 private:
     IniProfileStore FolderStore() const;
+    std::string DanglingLinkProblem() const;
 
     ProfileStore& user_;
     std::filesystem::path folder_;

@@ -112,7 +112,7 @@ HistoryFolderChoice ChooseHistoryFolder(const std::optional<std::filesystem::pat
                                         const std::filesystem::path& current, const ProfileStore& user,
                                         const std::filesystem::path& userData) {
     if (named) {
-        return {current / *named, FolderSource::kNamed};
+        return {(current / *named).lexically_normal(), FolderSource::kNamed};
     }
     if (IsPresent(current / std::string(kHistoryFileName))) {
         return {current, FolderSource::kCurrent};
