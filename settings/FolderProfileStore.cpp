@@ -12,12 +12,12 @@ namespace vantorel {
 
 namespace {
 
-// The values one update sees: the folder's keys over the user's. The user's are changed in place; the
-// folder's changes wait until the user's file is written, so that a failed write of the user's file
-// leaves the folder's file as it was.
+// The values one update sees: the folder's keys (as its file holds them) over the user's. The user's are
+// changed in place; the folder's changes wait until the user's file is written, so that a failed write of
+// the user's file leaves the folder's file as it was.
 class LayeredValues final : public ProfileValues {
 public:
-    LayeredValues(const ProfileValues& folder, ProfileValues& user) : folder_(folder), user_(user) {}
+    LayeredValues(const IniProfileStore& folder, ProfileValues& user) : folder_(folder), user_(user) {}
 
     std::optional<std::string> Get(std::string_view section, std::string_view key) const override {
         if (!FolderProfileStore::IsFolderSection(section)) {
@@ -26,8 +26,8 @@ public:
         if (const auto pending = pending_.find(Name(section, key)); pending != pending_.end()) {
             return pending->second.value;
         }
-        std::optional<std::string> value = folder_.Get(section, key);
-        return value ? value : user_.Get(section, key);
+        const auto found = folder_.Lookup(section, {key});
+        return found && found->front() ? found->front() : user_.Get(section, key);
     }
     void Set(std::string_view section, std::string_view key, std::string_view value) override {
         if (!FolderProfileStore::IsFolderSection(section)) {
@@ -38,6 +38,7 @@ public:
     }
     bool IsEmpty() const override { return user_.IsEmpty(); }
 
+    bool HasFolderChanges() const { return !pending_.empty(); }
     void WriteFolderChanges(ProfileValues& folder) const {
         for (const auto& [name, change] : pending_) {
             folder.Set(change.section, change.key, change.value);
@@ -54,7 +55,7 @@ private:
         return FoldCase(section) + '/' + FoldCase(key);
     }
 
-    const ProfileValues& folder_;
+    const IniProfileStore& folder_;
     ProfileValues& user_;
     std::map<std::string, Change> pending_;
 };
@@ -146,27 +147,28 @@ bool FolderProfileStore::Update(const std::function<void(ProfileValues&)>& chang
     if (!HasFolderFile()) {
         return user_.Update(change);
     }
-    if (problem_ = DanglingLinkProblem(); !problem_.empty()) {
+    if (problem_ = FolderFileProblem(); !problem_.empty()) {
         return false;
     }
+    // The user's file first, then the folder's: the two locks are never held together (both lock their
+    // folder, which may be one and the same).
     IniProfileStore folder = FolderStore();
-    bool userKept = true;
-    // The folder's lock first, then the user's: every writer of both takes them in this order.
-    const bool folderKept = folder.Update([&](ProfileValues& folderValues) {
-        std::optional<LayeredValues> layered;
-        userKept = user_.Update([&](ProfileValues& userValues) {
-            layered.emplace(folderValues, userValues);
+    std::optional<LayeredValues> layered;
+    if (!user_.Update([&](ProfileValues& userValues) {
+            layered.emplace(folder, userValues);
             change(*layered);
-        });
-        if (userKept && layered) {
-            layered->WriteFolderChanges(folderValues);
-        }
-    });
-    if (!folderKept) {
+        })) {
+        return false;
+    }
+    if (!layered || !layered->HasFolderChanges()) {
+        return true;
+    }
+    if (!folder.Update(
+            [&layered](ProfileValues& folderValues) { layered->WriteFolderChanges(folderValues); })) {
         problem_ = folder.Problem();
         return false;
     }
-    return userKept;
+    return true;
 }
 
 std::string FolderProfileStore::Problem() const {

@@ -19,9 +19,10 @@ inline constexpr std::string_view kFolderSettingsFileName = "vantorel.ini";
 // (the sections a lottery folder keeps, its game; the results sources follow from the presets) are read
 // from the folder's vantorel.ini when it holds them and from the user's settings otherwise, and an update
 // writes them to the folder's file when there is one, with the same lock, atomic replace and checks as the
-// user's file. Everything else (the window's place, the recent folders, the first-run marker) is the
-// user's alone. A folder file that cannot be read is never passed over: its keys read as empty and
-// Problem() names it, so that every operation reading them is refused.
+// user's file (the user's file is written first, then the folder's, each in one step). Everything else (the
+// window's place, the recent folders, the first-run marker) is the user's alone. A folder file that cannot be
+// read is never passed over: its keys read as empty and Problem() names it, so that every operation reading
+// them is refused.
 class FolderProfileStore final : public ProfileStore {
 public:
     // `folder` empty: the working directory, looked up at every access, so that the store follows the
