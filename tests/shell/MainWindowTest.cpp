@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/shell/SheetTestSupport.h"
 
+#include "settings/LotteryFolder.h"
 #include "shell/ChartPainter.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
@@ -49,9 +50,11 @@ TEST_F(MainWindowTest, MenusAndToolBarReachEveryOperation) {
                             (keys.isEmpty() ? "" : " " + keys.toStdString()));
         }
     }
-    EXPECT_EQ(menus, (std::vector<std::string>{"&File", "  &Print Chart... Ctrl+P", "  &Export Chart...",
-                                               "  ", "  E&xit", "&Tools", "  &Operations... Ctrl+Shift+O",
-                                               "&Help", "  &Help F1", "  &About Vantorel..."}));
+    EXPECT_EQ(menus, (std::vector<std::string>{"&File", "  &New Lottery Folder...",
+                                               "  &Open Lottery Folder... Ctrl+O", "  Recent &Folders", "  ",
+                                               "  &Print Chart... Ctrl+P", "  &Export Chart...", "  ",
+                                               "  E&xit", "&Tools", "  &Operations... Ctrl+Shift+O", "&Help",
+                                               "  &Help F1", "  &About Vantorel..."}));
     const auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("mainToolBar"));
     ASSERT_NE(toolBar, nullptr);
     std::vector<std::string> buttons;
@@ -66,6 +69,44 @@ TEST_F(MainWindowTest, MenusAndToolBarReachEveryOperation) {
         "View (a double-click on the chart does the same)");
     EXPECT_EQ(Action("printChartAction")->toolTip().toStdString(),
               "Print Chart... (Ctrl+P)\nPrint the chart that the window shows");
+}
+
+// A lottery folder opened names itself in the title and the status bar and heads the recent folders, which
+// keep the last five; a plain folder keeps the program's own title.
+TEST_F(MainWindowTest, OpenedFoldersNameTheWindowAndFillTheRecentList) {
+    const QString start = QDir::currentPath();
+    std::vector<const GamePreset*> presets{FindGamePreset("powerball")};
+    for (const char* name : {"Powerball", "f2", "f3", "f4", "f5", "f6"}) {
+        ASSERT_FALSE(MakeLotteryFolder(name, presets).refused()) << name;
+    }
+    QDir().mkdir(QStringLiteral("plain"));
+    const QString powerball = QDir(start).filePath(QStringLiteral("Powerball"));
+    ASSERT_TRUE(window.OpenFolder(powerball));
+    EXPECT_EQ(window.windowTitle().toStdString(), "Powerball - Vantorel");
+    EXPECT_EQ(Pane("historyFolderPane"), "History: " + QDir::toNativeSeparators(powerball).toStdString());
+    EXPECT_EQ(window.recentFoldersMenu().actions().size(), 1);
+
+    for (const char* name : {"f2", "f3", "f4", "f5", "f6", "plain"}) {
+        ASSERT_TRUE(window.OpenFolder(QDir(start).filePath(QString::fromLatin1(name)))) << name;
+    }
+    EXPECT_EQ(window.windowTitle().toStdString(), "VanTorel");
+    window.FillRecentFolders();
+    std::vector<std::string> listed;
+    for (const QAction* action : window.recentFoldersMenu().actions()) {
+        listed.push_back(WithoutMnemonic(action->text()).toStdString());
+    }
+    const auto entry = [&start](int number, const char* name) {
+        return std::to_string(number) + ' ' +
+               QDir::toNativeSeparators(QDir(start).filePath(QString::fromLatin1(name))).toStdString();
+    };
+    EXPECT_EQ(listed, (std::vector<std::string>{entry(1, "plain"), entry(2, "f6"), entry(3, "f5"),
+                                                entry(4, "f4"), entry(5, "f3")}));
+    // Choosing one opens it again.
+    window.recentFoldersMenu().actions().at(1)->trigger();
+    EXPECT_EQ(window.windowTitle().toStdString(), "f6 - Vantorel");
+    EXPECT_FALSE(window.OpenFolder(QDir(start).filePath(QStringLiteral("missing"))));
+    EXPECT_EQ(QDir::currentPath(), QDir(start).filePath(QStringLiteral("f6")));
+    QDir::setCurrent(start);
 }
 
 // Offscreen, each entry does what it says: the sheet opens (as a double-click opens it), the print and file
