@@ -5,6 +5,8 @@
 #include "shell/ChartPainter.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
+#include "shell/NewLotteryFolderDialog.h"
+#include "shell/OperationsSheet.h"
 #include "shell/WindowPlacement.h"
 
 #include <QAction>
@@ -12,7 +14,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QToolBar>
 
 #include <map>
@@ -106,6 +110,47 @@ TEST_F(MainWindowTest, OpenedFoldersNameTheWindowAndFillTheRecentList) {
     EXPECT_EQ(window.windowTitle().toStdString(), "f6 - Vantorel");
     EXPECT_FALSE(window.OpenFolder(QDir(start).filePath(QStringLiteral("missing"))));
     EXPECT_EQ(QDir::currentPath(), QDir(start).filePath(QStringLiteral("f6")));
+    QDir::setCurrent(start);
+}
+
+// New Lottery Folder makes the folder from the ticked presets, opens it and offers the results import at
+// once: the sheet opens on the Data File page.
+TEST_F(MainWindowTest, NewLotteryFolderMakesOpensAndOffersTheResultsImport) {
+    const QString start = QDir::currentPath();
+    const QString folder = QDir(start).filePath(QStringLiteral("Powerball"));
+    services.chooseFolder = [&folder](const QString&, QWidget*) {
+        return folder;
+    };
+    QString shownPage;
+    QTimer::singleShot(0, &window, [] {
+        auto* dialog = qobject_cast<NewLotteryFolderDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QPushButton*>(QStringLiteral("browseButton"))->click();
+        ASSERT_TRUE(dialog->TickPreset("powerball"));
+        ASSERT_TRUE(dialog->TickPreset("lotto-6-59"));
+        dialog->accept();
+    });
+    messages.ScriptAnswer(MessageAnswer::Yes);
+    QTimer::singleShot(50, &window, [&shownPage] {
+        auto* running = qobject_cast<OperationsSheet*>(QApplication::activeModalWidget());
+        ASSERT_NE(running, nullptr);
+        shownPage = running->findChild<QTabWidget*>()->currentWidget()->objectName();
+        running->reject();
+    });
+    Action("newFolderAction")->trigger();
+    EXPECT_EQ(
+        ReadFile("vantorel.ini"),
+        "[Settings]\nPBC=69\nPBB=26\nPBM=5\n6BC=59\n\n[Presets]\nPowerBall=powerball\n6Number=lotto-6-59\n");
+    EXPECT_EQ(QDir::currentPath(), folder);
+    EXPECT_EQ(window.windowTitle().toStdString(), "Powerball - Vantorel");
+    ASSERT_EQ(messages.entries().size(), 1U);
+    EXPECT_NE(
+        messages.entries()[0].text.find("Lottery folder " + folder.toStdString() + " made for Powerball"),
+        std::string::npos)
+        << messages.entries()[0].text;
+    EXPECT_NE(messages.entries()[0].text.find("Turn to the Data File page now to import the results?"),
+              std::string::npos);
+    EXPECT_EQ(shownPage.toStdString(), "dataFilePage");
     QDir::setCurrent(start);
 }
 
