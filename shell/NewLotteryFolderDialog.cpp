@@ -3,6 +3,7 @@
 #include "platform/GamePresets.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,17 +52,33 @@ NewLotteryFolderDialog::NewLotteryFolderDialog(std::function<QString(QWidget* pa
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("&Folder (a new one, or one without a history):"), this));
+    auto* folderLabel = new QLabel(QStringLiteral("&Folder (a new one, or one without a history):"), this);
+    folderLabel->setBuddy(folderField_);
+    auto* gamesLabel = new QLabel(
+        QStringLiteral("&Games: tick the preset of each game the lottery plays, one a game"), this);
+    gamesLabel->setBuddy(presetList_);
+    layout->addWidget(folderLabel);
     layout->addLayout(folderRow);
-    layout->addWidget(new QLabel(QStringLiteral("&Games: tick the preset of each game the lottery plays, "
-                                                "one a game"),
-                                 this));
+    layout->addWidget(gamesLabel);
     layout->addWidget(presetList_, 1);
     layout->addWidget(buttons);
 }
 
 QString NewLotteryFolderDialog::folder() const {
-    return folderField_->text().trimmed();
+    const QString typed = folderField_->text().trimmed();
+    if (typed.isEmpty()) {
+        return typed;
+    }
+    // "~" is the home folder, as in a shell, and so is the start of a relative name: the working directory
+    // is the history folder in use, which the user does not think of here.
+    const QString home = QDir::homePath();
+    if (typed == QStringLiteral("~")) {
+        return home;
+    }
+    if (typed.startsWith(QStringLiteral("~/"))) {
+        return QDir(home).filePath(typed.mid(2));
+    }
+    return QDir::isAbsolutePath(typed) ? typed : QDir(home).filePath(typed);
 }
 
 void NewLotteryFolderDialog::SetFolder(const QString& folder) {

@@ -22,6 +22,7 @@ public:
     // `chooseFolder` asks for a folder (an empty text when the user cancels).
     NewLotteryFolderDialog(std::function<QString(QWidget* parent)> chooseFolder, QWidget* parent);
 
+    // The folder typed or chosen: "~" and relative names are taken from the home folder.
     QString folder() const;
     void SetFolder(const QString& folder);
     // The ticked presets, in list order.

@@ -113,6 +113,26 @@ TEST_F(MainWindowTest, OpenedFoldersNameTheWindowAndFillTheRecentList) {
     QDir::setCurrent(start);
 }
 
+// The folder typed in New Lottery Folder: "~" and relative names start at the home folder, never at the
+// history folder in use.
+TEST(NewLotteryFolderDialogTest, TypedFoldersStartAtHome) {
+    NewLotteryFolderDialog dialog([](QWidget*) { return QString(); }, nullptr);
+    const QString home = QDir::homePath();
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("  /srv/lotto "), QStringLiteral("/srv/lotto")},
+        {QStringLiteral("~"), home},
+        {QStringLiteral("~/lotteries/pb"), home + QStringLiteral("/lotteries/pb")},
+        {QStringLiteral("pb"), home + QStringLiteral("/pb")},
+        {QStringLiteral(" "), QString()},
+    };
+    for (const auto& [typed, folder] : cases) {
+        dialog.SetFolder(typed);
+        EXPECT_EQ(dialog.folder(), folder) << typed.toStdString();
+    }
+    EXPECT_FALSE(dialog.TickPreset("no-such-preset"));
+    EXPECT_TRUE(dialog.ChosenPresets().empty());
+}
+
 // New Lottery Folder makes the folder from the ticked presets, opens it and offers the results import at
 // once: the sheet opens on the Data File page.
 TEST_F(MainWindowTest, NewLotteryFolderMakesOpensAndOffersTheResultsImport) {
