@@ -61,8 +61,8 @@ Outcome<std::vector<const GamePreset*>> PresetsOfNames(const std::vector<std::st
 // Makes a lottery folder: `folder` (made when missing) with vantorel.ini holding the presets' keys, each
 // remembered as its game's preset, and an empty history (every section present, without drawings).
 // Refused when the folder already holds a history or a settings file, or when a file cannot be written;
-// a refusal leaves no file of its own behind. `fillCommand` names how to fill each game ("vantorel-cli
-// --dir DIR update pb", ...) in the closing message: the desktop program passes its own words.
+// a refusal leaves no settings file or history of its own behind. `words` chooses how the closing message
+// says to fill each game: with vantorel-cli's commands or on the desktop program's Data File page.
 enum class FillWords { kCommandLine, kDesktop };
 Outcome<LotteryFolderMade> MakeLotteryFolder(const std::filesystem::path& folder,
                                              const std::vector<const GamePreset*>& presets,
