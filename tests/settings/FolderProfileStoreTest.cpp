@@ -1,6 +1,7 @@
 #include "settings/FolderProfileStore.h"
 #include "platform/GameSettings.h"
 #include "settings/LotteryFolder.h"
+#include "tests/support/FaultInjectingFileSystem.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -96,6 +97,43 @@ TEST(FolderProfileStore, AFolderFileThatCannotBeReadIsNeverPassedOver) {
         EXPECT_EQ(ReadFile("user.conf"), "[Settings]\nPBC=49\n");
         fs::remove_all(folderFile);
     }
+}
+
+// A failure at any step of making a lottery folder leaves neither a settings file nor a history there, so
+// that the folder can be made again.
+TEST(MakeLotteryFolder, AFailureAtAnyStepLeavesNoFileOfItsOwn) {
+    TempWorkingDir dir;
+    const std::vector<const GamePreset*> presets{FindGamePreset("powerball"), FindGamePreset("lotto-6-59")};
+    int failures = 0;
+    for (const FileOperation operation :
+         {FileOperation::kCreate, FileOperation::kWrite, FileOperation::kFlush, FileOperation::kClose,
+          FileOperation::kRename, FileOperation::kLock}) {
+        for (int occurrence = 0; occurrence < 3; ++occurrence) {
+            fs::remove_all("lottery");
+            FaultInjectingFileSystem files(RealFileSystem());
+            files.FailOperation(operation, occurrence, FileFault::kNoSpace);
+            const Outcome<LotteryFolderMade> made =
+                MakeLotteryFolder("lottery", presets, FillWords::kCommandLine, files);
+            const bool madeBoth = fs::exists("lottery/vantorel.ini") && fs::exists("lottery/vtrmain.dat");
+            EXPECT_EQ(made.refused(), !madeBoth) << static_cast<int>(operation) << ' ' << occurrence;
+            if (made.refused()) {
+                ++failures;
+                EXPECT_FALSE(fs::exists("lottery/vantorel.ini")) << static_cast<int>(operation);
+                EXPECT_FALSE(fs::exists("lottery/vtrmain.dat")) << static_cast<int>(operation);
+                EXPECT_NE(made.refusal().text.find("The lottery folder " + (dir.path() / "lottery").string() +
+                                                   " was not made:"),
+                          std::string::npos);
+            }
+        }
+    }
+    EXPECT_GE(failures, 6);
+    fs::remove_all("lottery");
+    const Outcome<LotteryFolderMade> made = MakeLotteryFolder("lottery", presets);
+    ASSERT_FALSE(made.refused());
+    EXPECT_EQ(ReadFile("lottery/vtrmain.dat"), EmptyHistoryText());
+    EXPECT_EQ(
+        ReadFile("lottery/vantorel.ini"),
+        "[Settings]\nPBC=69\nPBB=26\nPBM=5\n6BC=59\n\n[Presets]\nPowerBall=powerball\n6Number=lotto-6-59\n");
 }
 
 TEST(RecentFolders, NewestFirstOnceEachAndFiveAtMost) {
