@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -17,6 +18,10 @@ struct CliContext {
     std::ostream& out;
     // The messages shown so far, kept while a command writes CSV or JSON (nothing otherwise).
     const std::vector<std::string>* messages = nullptr;
+    // Where the history and the settings were looked for (absolute); empty: the working directory and the
+    // user's settings file of this session.
+    std::filesystem::path historyFolder = {};
+    std::filesystem::path userSettingsFile = {};
 };
 
 // Exit statuses of vantorel-cli.

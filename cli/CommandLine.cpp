@@ -731,6 +731,24 @@ CommandLine ParseHelp(const std::vector<std::string_view>& positionals) {
     return line;
 }
 
+// new: DIR and one or more presets.
+CommandLine ParseNew(const std::vector<Option>& options, const std::vector<std::string_view>& positionals) {
+    CheckWordCount("new", positionals, {"DIR"});
+    if (positionals[0].empty()) {
+        throw UsageError("new needs the name of the folder to make");
+    }
+    if (options.empty()) {
+        throw UsageError("new needs at least one --preset NAME");
+    }
+    CommandLine line;
+    line.command = CliCommand::New;
+    line.input = positionals[0];
+    for (const Option& option : options) {
+        line.presets.emplace_back(option.value);
+    }
+    return line;
+}
+
 // The command's own grammar, once its options and words are split.
 CommandLine ParseCommand(const CommandRow& row, const std::vector<Option>& options,
                          const std::vector<std::string_view>& positionals) {
@@ -756,6 +774,9 @@ CommandLine ParseCommand(const CommandRow& row, const std::vector<Option>& optio
         return ParseWheel(options, positionals);
     case CliCommand::Help:
         return ParseHelp(positionals);
+    case CliCommand::New:
+        return ParseNew(options, positionals);
+    case CliCommand::Where:
     case CliCommand::Analyze:
     case CliCommand::Backup:
     case CliCommand::Restore:
@@ -824,6 +845,9 @@ CommandLine Parse(const std::vector<std::string_view>& arguments, std::string& c
     CommandLine line = ParseCommand(*row, options, positionals);
     line.directory = std::move(directory);
     line.format = format;
+    if (line.command == CliCommand::New && line.directory) {
+        throw UsageError("new names its folder itself and takes no --dir");
+    }
     return line;
 }
 

@@ -26,6 +26,8 @@ enum class CliCommand {
     Backtest,
     Tickets,
     Wheel,
+    New,
+    Where,
     Help,
     Version
 };
@@ -69,6 +71,7 @@ struct CommandLine {
     std::vector<std::string> assignments;   // settings KEY=VALUE
     std::optional<std::string> preset;      // settings --preset NAME
     bool listPresets = false;               // settings --presets
+    std::vector<std::string> presets;       // new --preset NAME ...
     WheelOptions wheel;                     // wheel
     std::optional<std::string> directory;   // --dir: the folder of the history file, if not the current one
     OutputFormat format =

@@ -72,6 +72,10 @@ std::string_view CommandWord(CliCommand command) {
         return "pattern";
     case CliCommand::Analyze:
         return "analyze";
+    case CliCommand::New:
+        return "new";
+    case CliCommand::Where:
+        return "where";
     case CliCommand::Stats:
         return "stats";
     case CliCommand::Backtest:

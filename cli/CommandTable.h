@@ -123,6 +123,9 @@ inline constexpr std::array kWheelOptions = {
     OptionRow{"--check", "FILE", "check the tickets of FILE instead of making a wheel"},
     kFormatOption,
 };
+inline constexpr std::array kNewOptions = {
+    OptionRow{"--preset", "NAME", "a preset whose game keys the folder keeps (once for each game)"},
+};
 inline constexpr std::span<const OptionRow> kNoOptions = {};
 
 inline constexpr std::array kGameOperationWords = {WordKind::Game, WordKind::Operation};
@@ -132,6 +135,7 @@ inline constexpr std::array kGameWord = {WordKind::Game};
 inline constexpr std::array kKeyWords = {WordKind::Key};
 inline constexpr std::array kCommandWord = {WordKind::Command};
 inline constexpr std::span<const WordKind> kNoWords = {};
+inline constexpr std::array kFolderWord = {WordKind::Folder};
 
 inline constexpr std::array kCommandTable = {
     CommandRow{"run", CliCommand::Run,
@@ -184,6 +188,12 @@ inline constexpr std::array kCommandTable = {
         "    [--seconds S] [--seed N] [--save FILE] [--format text|csv|json]\n"
         "wheel --check FILE (--pool \"N ...\" | --count V) --guarantee T --if M [--format text|csv|json]",
         "make a wheel whose guarantee is checked, or check the tickets of a file", kWheelOptions, kNoWords},
+    CommandRow{"new", CliCommand::New, "new DIR --preset NAME [--preset NAME ...]",
+               "make a lottery folder: its settings from the presets, and an empty history", kNewOptions,
+               kFolderWord},
+    CommandRow{"where", CliCommand::Where, "where",
+               "print the history file, the folder settings file and the user settings file in use",
+               kNoOptions, kNoWords},
     CommandRow{"help", CliCommand::Help, "help [COMMAND]", "list the commands, or say how to use one",
                kNoOptions, kCommandWord},
 };

@@ -53,6 +53,10 @@ int RunParsedCommand(const CommandLine& line, CliContext& context) {
         return RunTickets(line, context);
     case CliCommand::Wheel:
         return RunWheel(line, context);
+    case CliCommand::New:
+        return RunNew(line, context);
+    case CliCommand::Where:
+        return RunWhere(line, context);
     case CliCommand::Help:
     case CliCommand::Version:
         break; // answered by main before the settings store is touched

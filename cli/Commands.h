@@ -40,6 +40,8 @@ std::string PresetNameInForce(int gameType, const ProfileStore& profile);
 void ShowNewDrawingsCheck(int gameType, const GameSettings& settings, const std::vector<int>& before,
                           CliContext& context);
 int RunWheel(const CommandLine& line, CliContext& context);
+int RunNew(const CommandLine& line, CliContext& context);
+int RunWhere(const CommandLine& line, CliContext& context);
 
 // Writes every line, each followed by "\n", in one piece.
 void PrintLines(std::ostream& out, const ReportLines& lines);

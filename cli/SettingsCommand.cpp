@@ -35,16 +35,8 @@ int SaveSettings(ProfileStore& profile, const GameSettingChanges& changes,
         MessageBox(SettingsNotSavedMessage(profile), MessageIcon::Stop);
         return kExitRefused;
     }
-    MessageBox(kSettingsSaved, MessageIcon::None);
+    MessageBox(SettingsSavedMessage(profile), MessageIcon::None);
     return kExitDone;
-}
-
-std::string UnknownPresetMessage(std::string_view name) {
-    std::string message = "There is no preset named \"" + std::string(name) + "\".\nThe presets are:";
-    for (const GamePreset& preset : kGamePresets) {
-        message += ' ' + std::string(preset.name) + (&preset == &kGamePresets.back() ? "." : ",");
-    }
-    return message + "\nvantorel-cli settings --presets lists them with their games.";
 }
 
 int UsePreset(std::string_view name, CliContext& context) {

@@ -6,7 +6,10 @@
 #include "cli/StderrMessageSink.h"
 #include "platform/Clock.h"
 #include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
+#include "settings/FolderProfileStore.h"
 #include "settings/IniProfileStore.h"
+#include "settings/LotteryFolder.h"
 #include "store/HistoryFile.h"
 
 #include <exception>
@@ -26,10 +29,9 @@ using namespace vantorel;
 constexpr std::string_view kUnexpectedFailure =
     "vantorel-cli: the operation stopped on an unexpected problem: ";
 
-// Makes the history folder of --dir the working directory, where the store keeps the history, its backup
-// and its work files. A FILE argument was typed relative to where the user stands, so it is made absolute
-// first. False (after saying why) when the folder cannot be entered.
-bool EnterHistoryFolder(CommandLine& line) {
+// A FILE argument was typed relative to where the user stands: made absolute before the working
+// directory changes.
+bool MakeFileArgumentAbsolute(CommandLine& line) {
     const bool takesFile = line.command == CliCommand::Import || line.command == CliCommand::Compare;
     std::error_code error;
     if (takesFile && !line.input.empty()) {
@@ -43,11 +45,68 @@ bool EnterHistoryFolder(CommandLine& line) {
             **file = std::filesystem::absolute(**file, error).string();
         }
     }
-    if (!error) {
+    return !error;
+}
+
+// Makes the history folder of --dir the working directory, where the store keeps the history, its backup
+// and its work files. False (after saying why) when the folder cannot be entered.
+bool EnterNamedFolder(CommandLine& line) {
+    std::error_code error;
+    if (MakeFileArgumentAbsolute(line)) {
         std::filesystem::current_path(*line.directory, error);
     }
     if (error) {
         std::cerr << "vantorel-cli: cannot work in the folder \"" << *line.directory
+                  << "\": " << error.message() << '\n';
+        return false;
+    }
+    return true;
+}
+
+// The commands that may start a history where there is none.
+bool StartsHistory(CliCommand command) {
+    return command == CliCommand::Import || command == CliCommand::Update || command == CliCommand::Restore;
+}
+
+// The commands that read a history that must be there.
+bool NeedsHistory(CliCommand command) {
+    switch (command) {
+    case CliCommand::Run:
+    case CliCommand::Analyze:
+    case CliCommand::Compare:
+    case CliCommand::Pattern:
+    case CliCommand::Append:
+    case CliCommand::Backup:
+    case CliCommand::Tickets:
+    case CliCommand::Stats:
+    case CliCommand::Backtest:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsMissing(const std::filesystem::path& file) {
+    std::error_code error;
+    return std::filesystem::symlink_status(file, error).type() == std::filesystem::file_type::not_found;
+}
+
+// Without --dir: the folder ChooseHistoryFolder finds, made the working directory when it exists (made
+// first for a command that may start a history there). False (after saying why) when it cannot be used.
+bool EnterFoundFolder(CommandLine& line, const HistoryFolderChoice& choice) {
+    if (choice.source == FolderSource::kCurrent) {
+        return true;
+    }
+    std::error_code error;
+    if (StartsHistory(line.command)) {
+        std::filesystem::create_directories(choice.folder, error);
+    }
+    // A folder that is not there yet is not entered: the commands that need a history say it is missing.
+    if (!error && std::filesystem::exists(choice.folder, error) && MakeFileArgumentAbsolute(line)) {
+        std::filesystem::current_path(choice.folder, error);
+    }
+    if (error) {
+        std::cerr << "vantorel-cli: cannot work in the folder \"" << choice.folder.string()
                   << "\": " << error.message() << '\n';
         return false;
     }
@@ -84,17 +143,37 @@ int RunCli(int argc, char* argv[]) {
     }
     // Located before --dir changes the working directory, so that a relative XDG_CONFIG_HOME is taken from
     // where the user stands.
-    IniProfileStore profile;
-    if (line->directory && !EnterHistoryFolder(*line)) {
-        return kExitRefused;
-    }
+    const std::filesystem::path userSettingsFile = UserProfileFile();
+    IniProfileStore user(userSettingsFile);
     StderrMessageSink sink(std::cerr, false);
     const ScopedMessageSink installed(sink);
+    std::error_code error;
+    const std::filesystem::path standing = std::filesystem::current_path(error);
+    const HistoryFolderChoice choice =
+        line->command == CliCommand::New
+            ? HistoryFolderChoice{standing, FolderSource::kCurrent}
+            : ChooseHistoryFolder(line->directory, standing, user, UserDataFolderPath());
+    if (line->directory ? !EnterNamedFolder(*line) : !EnterFoundFolder(*line, choice)) {
+        return kExitRefused;
+    }
+    FolderProfileStore profile(user, choice.folder);
     ShowNotices(RunFirstTimeSetup(profile).notices());
     sink.SetAnswerYes(line->yes);
+    if (line->command != CliCommand::Where && line->command != CliCommand::New) {
+        // A lottery folder's settings that cannot be read are never replaced by the user's.
+        if (const std::string problem = profile.FolderFileProblem(); !problem.empty()) {
+            MessageBox(problem, MessageIcon::Stop);
+            return kExitRefused;
+        }
+        const std::filesystem::path history = choice.folder / std::string(kHistoryFileName);
+        if (NeedsHistory(line->command) && IsMissing(history)) {
+            MessageBox(MissingHistoryMessage(history, UserDataFolderPath()), MessageIcon::Stop);
+            return kExitRefused;
+        }
+    }
 
     SystemClock clock;
-    CliContext context{profile, clock, std::cout};
+    CliContext context{profile, clock, std::cout, choice.folder, userSettingsFile};
     const int status = RunCommand(*line, context);
     if (status == kExitUsage) {
         std::cerr << UsageErrorText({std::nullopt, "this command line cannot be run", parsed.commandWord});

@@ -90,6 +90,14 @@ std::string PresetListLine(const GamePreset& preset) {
     return line + (assignments.empty() ? "(no settings)" : assignments);
 }
 
+std::string UnknownPresetMessage(std::string_view name) {
+    std::string message = "There is no preset named \"" + std::string(name) + "\".\nThe presets are:";
+    for (const GamePreset& preset : kGamePresets) {
+        message += ' ' + std::string(preset.name) + (&preset == &kGamePresets.back() ? "." : ",");
+    }
+    return message + "\nvantorel-cli settings --presets lists them with their games.";
+}
+
 std::string_view PresetKeyOf(int gameType) {
     return IsGame(gameType) ? kPresetKeys[static_cast<std::size_t>(gameType)] : std::string_view{};
 }

@@ -146,6 +146,9 @@ static_assert(PresetsFitTheRules(), "every preset holds values that its keys acc
 // The preset called `name`: case, blanks, "-", "_" and "/" do not matter ("Mega Millions", "megamillions").
 const GamePreset* FindGamePreset(std::string_view name);
 
+// "There is no preset named ..." with the names of every preset.
+std::string UnknownPresetMessage(std::string_view name);
+
 // "Power Ball game", "6 Number game", ... "3 Number game": the Vantorel game the preset is played as.
 std::string_view GameOfPreset(const GamePreset& preset);
 // The same for a game by its number.

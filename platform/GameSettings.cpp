@@ -190,6 +190,12 @@ std::string SettingsNotSavedMessage(const ProfileStore& store) {
     return std::string(kSettingsNotSaved) + (problem.empty() ? "" : "\n" + problem);
 }
 
+std::string SettingsSavedMessage(const ProfileStore& store) {
+    const std::string file = store.GameSettingsFile();
+    return std::string(kSettingsSaved) +
+           (file.empty() ? "" : "\nin the lottery folder's settings file\n" + file);
+}
+
 std::string ShownSettingText(std::string_view text) {
     static constexpr std::string_view kHexDigits = "0123456789ABCDEF";
     std::string shown;
@@ -226,7 +232,9 @@ bool IsConfigured(const ProfileStore& store) {
     return !store.GetString(kSettingsSection, kKey5BC).empty();
 }
 
-Outcome<bool> RunFirstTimeSetup(ProfileStore& store, std::string_view followUp) {
+Outcome<bool> RunFirstTimeSetup(ProfileStore& settings, std::string_view followUp) {
+    // A lottery folder's settings never take the defaults: the keys it lacks come from the user's.
+    ProfileStore& store = settings.UserSettings();
     if (!store.IsEmpty()) {
         return false;
     }

@@ -153,6 +153,8 @@ Outcome<Done> AcceptGameSetting(GameSettingKey key, std::optional<int> value);
 
 // "The settings could not be saved." and, when the store knows it, why.
 std::string SettingsNotSavedMessage(const ProfileStore& store);
+// "Settings Have Been Saved", and where when they went to a lottery folder's settings file.
+std::string SettingsSavedMessage(const ProfileStore& store);
 
 // A stored text as messages and listings show it: control characters as the escapes of the settings file
 // ("\0", "\x1F"), so that nothing after them is hidden.
@@ -166,12 +168,13 @@ std::string CurrentSettingsText(const GameSettingTexts& texts);
 // An empty "5BC" is what the operations sheet takes as "not yet configured".
 bool IsConfigured(const ProfileStore& store);
 
-// The first-run step: when the store holds no trace of an earlier run, writes the five defaults in order
-// (and a marker, so that deleting a key by hand is not taken for a first run) and tells the first-run
-// message, followed by `followUp` (after a blank line) when it is not empty. True when it did so; refused
-// with why when the defaults cannot be written (a full disk, say). The check and the writing are one update
-// of the store, and only absent keys are written, so a first run of another program at the same time never
-// overwrites a value that was set meanwhile, and only one of them tells the message.
+// The first-run step, on the user's own settings (store.UserSettings()): when they hold no trace of an
+// earlier run, writes the five defaults in order (and a marker, so that deleting a key by hand is not taken
+// for a first run) and tells the first-run message, followed by `followUp` (after a blank line) when it is
+// not empty. True when it did so; refused with why when the defaults cannot be written (a full disk, say).
+// The check and the writing are one update of the store, and only absent keys are written, so a first run of
+// another program at the same time never overwrites a value that was set meanwhile, and only one of them
+// tells the message.
 Outcome<bool> RunFirstTimeSetup(ProfileStore& store, std::string_view followUp = {});
 
 } // namespace vantorel

@@ -39,6 +39,12 @@ public:
     virtual bool Update(const std::function<void(ProfileValues&)>& change) = 0;
     // Why the values cannot be read, or why the last update failed; empty when nothing went wrong.
     virtual std::string Problem() const { return {}; }
+    // The store of the user's own settings, where the first run writes its defaults: this one, unless it
+    // lays a lottery folder's settings over them.
+    virtual ProfileStore& UserSettings() { return *this; }
+    // The file that updates of the game settings go to when it is not the user's own settings file (a
+    // lottery folder's); empty otherwise.
+    virtual std::string GameSettingsFile() const { return {}; }
 
     // An update of one value; false when it could not be kept.
     bool WriteString(std::string_view section, std::string_view key, std::string_view value);

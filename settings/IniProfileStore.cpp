@@ -97,6 +97,20 @@ std::filesystem::path UserProfileFile() {
     return configHome / std::string(kProfileOrganization) / (std::string(kProfileApplication) + ".conf");
 }
 
+std::filesystem::path UserDataFolderPath() {
+    std::filesystem::path dataHome;
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg != '\0') {
+        std::error_code error;
+        dataHome = std::filesystem::absolute(xdg, error);
+        if (error) {
+            dataHome = xdg;
+        }
+    } else {
+        dataHome = HomeFolder() / ".local" / "share";
+    }
+    return dataHome / std::string(kProfileOrganization) / std::string(kProfileApplication);
+}
+
 IniProfileStore::IniProfileStore() : IniProfileStore(UserProfileFile()) {}
 
 IniProfileStore::IniProfileStore(std::filesystem::path file, FileSystem& files,
@@ -139,6 +153,20 @@ std::vector<std::string> IniProfileStore::GetStrings(std::string_view section,
         texts.push_back(content ? content->Get(section, key).value_or(std::string()) : std::string());
     }
     return texts;
+}
+
+std::optional<std::vector<std::optional<std::string>>>
+IniProfileStore::Lookup(std::string_view section, const std::vector<std::string_view>& keys) const {
+    const std::optional<IniFile> content = Read();
+    if (!content) {
+        return std::nullopt;
+    }
+    std::vector<std::optional<std::string>> values;
+    values.reserve(keys.size());
+    for (const std::string_view key : keys) {
+        values.push_back(content->Get(section, key));
+    }
+    return values;
 }
 
 bool IniProfileStore::IsEmpty() const {

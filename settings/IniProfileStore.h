@@ -38,6 +38,11 @@ public:
     bool Update(const std::function<void(ProfileValues&)>& change) override;
     std::string Problem() const override { return problem_; }
 
+    // The values of `keys` in `section` as the file holds them now, nothing for a key it lacks (an entry
+    // with an empty value is there); nothing at all, with the problem noted, when the file cannot be read.
+    std::optional<std::vector<std::optional<std::string>>>
+    Lookup(std::string_view section, const std::vector<std::string_view>& keys) const;
+
     const std::filesystem::path& file() const { return file_; }
 
 private:
@@ -57,5 +62,10 @@ private:
 // is unset or empty. A relative XDG_CONFIG_HOME is taken from the current directory, as QSettings takes
 // it; the home folder is $HOME, else the user's entry in the password database.
 std::filesystem::path UserProfileFile();
+
+// The per-user data folder, where the desktop program keeps the history when no folder is named (what
+// QStandardPaths::AppDataLocation gives it on Linux): $XDG_DATA_HOME/Nulvex.Mark/Vantorel, or
+// ~/.local/share/Nulvex.Mark/Vantorel when XDG_DATA_HOME is unset or empty.
+std::filesystem::path UserDataFolderPath();
 
 } // namespace vantorel

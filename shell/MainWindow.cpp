@@ -6,6 +6,8 @@
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
+#include "settings/FolderProfileStore.h"
+#include "settings/LotteryFolder.h"
 #include "shell/AboutDialog.h"
 #include "shell/ChartPainter.h"
 #include "shell/ChartView.h"
@@ -13,6 +15,7 @@
 #include "shell/HelpWindow.h"
 #include "shell/KeyboardLocks.h"
 #include "shell/MyTicketsWindow.h"
+#include "shell/NewLotteryFolderDialog.h"
 #include "shell/OperationsSheet.h"
 #include "shell/ResultsUpdateDialog.h"
 #include "shell/SheetResults.h"
@@ -37,6 +40,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <string>
@@ -148,10 +152,16 @@ QString MainWindow::DocumentTitle(const QString& documentName) {
 }
 
 // The menus, in order. Each window that joins the program adds its row here (for example "Update
-// Results..." and "My Tickets..." (Ctrl+T) under Tools, "New Lottery Folder...", "Open Lottery
-// Folder..." (Ctrl+O) and the recent folders under File, "Undo Last Change" under Edit).
+// Results..." and "My Tickets..." (Ctrl+T) under Tools, "Undo Last Change" under Edit). The File menu's
+// "Recent Folders" list follows "Open Lottery Folder...".
 const std::vector<MainWindow::MenuEntry>& MainWindow::MenuEntries() {
     static const std::vector<MenuEntry> kEntries = {
+        {Menu::File, "newFolderAction", "&New Lottery Folder...", "",
+         "Make a folder for one lottery: its history and the settings of its games", 0, "",
+         &MainWindow::NewLotteryFolder},
+        {Menu::File, "openFolderAction", "&Open Lottery Folder...", "Ctrl+O",
+         "Work on the history and settings of another folder", 0, "", &MainWindow::OpenLotteryFolder},
+        {Menu::File, nullptr, "", "", "", 0, "", nullptr},
         {Menu::File, "printChartAction", "&Print Chart...", "Ctrl+P", "Print the chart that the window shows",
          2, "document-print", &MainWindow::PrintChart},
         {Menu::File, "exportChartAction", "&Export Chart...", "", "Save the chart as a PNG or SVG picture", 3,
@@ -233,6 +243,110 @@ void MainWindow::BuildMenus() {
     for (const auto& [place, action] : onToolBar) {
         toolBar_->addAction(action);
     }
+    QMenu* file = menus[Menu::File];
+    recentFolders_ = new QMenu(QStringLiteral("Recent &Folders"), file);
+    recentFolders_->setObjectName(QStringLiteral("recentFoldersMenu"));
+    const QList<QAction*> fileActions = file->actions();
+    const auto open = std::find_if(fileActions.begin(), fileActions.end(), [](const QAction* action) {
+        return action->objectName() == QLatin1String("openFolderAction");
+    });
+    QAction* before = open != fileActions.end() && open + 1 != fileActions.end() ? *(open + 1) : nullptr;
+    file->insertMenu(before, recentFolders_);
+    connect(recentFolders_, &QMenu::aboutToShow, this, &MainWindow::FillRecentFolders);
+    FillRecentFolders();
+}
+
+void MainWindow::FillRecentFolders() {
+    recentFolders_->clear();
+    const std::vector<std::filesystem::path> folders = ReadRecentFolders(services_.profile.UserSettings());
+    int number = 0;
+    for (const std::filesystem::path& folder : folders) {
+        const QString path = QString::fromStdString(folder.string());
+        QAction* action = recentFolders_->addAction(
+            QStringLiteral("&%1 %2").arg(++number).arg(QDir::toNativeSeparators(path)));
+        action->setObjectName(QStringLiteral("recentFolder%1").arg(number));
+        connect(action, &QAction::triggered, this, [this, path] { OpenFolder(path); });
+    }
+    recentFolders_->setEnabled(!folders.empty());
+}
+
+void MainWindow::ShowFolderTitle() {
+    const FolderProfileStore folder(services_.profile.UserSettings());
+    setWindowTitle(folder.HasFolderFile() ? QDir::current().dirName() + QStringLiteral(" - Vantorel")
+                                          : QStringLiteral("VanTorel"));
+}
+
+bool MainWindow::OpenFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    if (!info.isDir()) {
+        MessageBox("The folder \"" + QDir::toNativeSeparators(folder).toStdString() + "\" does not exist.",
+                   MessageIcon::Stop);
+        return false;
+    }
+    const FolderProfileStore settings(services_.profile.UserSettings(),
+                                      std::filesystem::path(info.absoluteFilePath().toStdString()));
+    if (const std::string problem = settings.FolderFileProblem(); !problem.empty()) {
+        MessageBox(problem, MessageIcon::Stop);
+        return false;
+    }
+    if (!QDir::setCurrent(info.absoluteFilePath())) {
+        MessageBox("The folder \"" + QDir::toNativeSeparators(folder).toStdString() + "\" cannot be opened.",
+                   MessageIcon::Stop);
+        return false;
+    }
+    // A list that cannot be kept loses nothing else, so nothing is said.
+    static_cast<void>(RememberRecentFolder(services_.profile.UserSettings(),
+                                           std::filesystem::path(QDir::currentPath().toStdString())));
+    FillRecentFolders();
+    ShowFolderTitle();
+    ShowHistoryStatus();
+    return true;
+}
+
+void MainWindow::OpenLotteryFolder() {
+    const QString folder = services_.chooseFolder(QStringLiteral("Open Lottery Folder"), this);
+    if (!folder.isEmpty()) {
+        OpenFolder(folder);
+    }
+}
+
+void MainWindow::NewLotteryFolder() {
+    NewLotteryFolderDialog dialog(
+        [this](QWidget* parent) {
+            return services_.chooseFolder(QStringLiteral("New Lottery Folder"), parent);
+        },
+        this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    std::vector<std::string> names;
+    for (const GamePreset* preset : dialog.ChosenPresets()) {
+        names.emplace_back(preset->name);
+    }
+    const Outcome<std::vector<const GamePreset*>> presets = PresetsOfNames(names);
+    if (presets.refused() || dialog.folder().isEmpty()) {
+        MessageBox(dialog.folder().isEmpty() ? std::string("Name the folder to make.")
+                                             : presets.refusal().text,
+                   MessageIcon::Stop);
+        return;
+    }
+    const Outcome<LotteryFolderMade> made = MakeLotteryFolder(
+        std::filesystem::path(dialog.folder().toStdString()), *presets, FillWords::kDesktop);
+    if (made.refused()) {
+        ShowNotices(made.notices());
+        return;
+    }
+    if (!OpenFolder(QString::fromStdString(made->folder.string()))) {
+        return;
+    }
+    // Offered at once: the new history is empty until results come in.
+    const MessageAnswer answer =
+        MessageBox(made->message + "\n\nTurn to the Data File page now to import the results?",
+                   MessageIcon::Question, MessageButtons::YesNo);
+    if (answer == MessageAnswer::Yes) {
+        handOver_.savedStartPage = kDataFilePage;
+        view_->OpenSheet();
+    }
 }
 
 void MainWindow::BuildStatusBar() {
@@ -285,7 +399,8 @@ void MainWindow::UpdateLockIndicators() {
     scrollIndicator_->setText(locks.scrollLock ? QStringLiteral("SCRL") : QString());
 }
 
-// The document framework's keys: new, open and save change only the title (the document holds nothing).
+// The document framework's keys: new and save change only the title (the document holds nothing); Ctrl+O
+// opens a lottery folder.
 // The editing keys have no command behind them.
 void MainWindow::AddDocumentShortcuts() {
     const auto addShortcut = [this](const char* objectName, QKeySequence keys, auto slot) {
@@ -299,16 +414,7 @@ void MainWindow::AddDocumentShortcuts() {
         documentName_.clear();
         setWindowTitle(DocumentTitle(documentName_));
     });
-    addShortcut("openAction", QKeySequence(Qt::CTRL | Qt::Key_O), [this] { OpenDocument(); });
     addShortcut("saveAction", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { SaveDocument(); });
-}
-
-void MainWindow::OpenDocument() {
-    const QString path = QFileDialog::getOpenFileName(this);
-    if (!path.isEmpty()) {
-        documentName_ = QFileInfo(path).fileName();
-        setWindowTitle(DocumentTitle(documentName_));
-    }
 }
 
 // Asks for a name as the framework's save does, but writes nothing: the document holds no data, and an

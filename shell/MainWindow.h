@@ -6,6 +6,7 @@
 #include <vector>
 
 class QLabel;
+class QMenu;
 class QToolBar;
 
 namespace vantorel {
@@ -62,7 +63,18 @@ public:
     // the status bar; reads the history file.
     void ShowHistoryStatus();
 
+    // Works in `folder` from now on: its history, and its settings laid over the user's; remembers it
+    // among the recent folders and names it in the title. False (after saying why) when it cannot be used.
+    bool OpenFolder(const QString& folder);
+    // "Powerball - Vantorel" for a lottery folder (one with its own settings), "VanTorel" otherwise.
+    void ShowFolderTitle();
+    // The File menu's list of the last folders, filled each time it opens.
+    QMenu& recentFoldersMenu() const { return *recentFolders_; }
+    void FillRecentFolders();
+
     // The menu entries.
+    void NewLotteryFolder();
+    void OpenLotteryFolder();
     void OpenOperations();
     // Opens the Statistics window on the active game's history, or brings the open one to the front.
     void OpenStatistics();
@@ -83,7 +95,6 @@ private:
     void BuildStatusBar();
     void AddDocumentShortcuts();
     void UpdateLockIndicators();
-    void OpenDocument();
     void SaveDocument();
     void RememberPlacement();
 
@@ -92,6 +103,7 @@ private:
     ShellServices& services_;
     ChartView* view_;
     QToolBar* toolBar_ = nullptr;
+    QMenu* recentFolders_ = nullptr;
     QLabel* folderPane_ = nullptr;
     QLabel* newestDrawingPane_ = nullptr;
     QLabel* capsIndicator_ = nullptr;

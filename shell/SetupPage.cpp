@@ -312,7 +312,7 @@ void SetupPage::ConfirmAndSave(const GameSettingChanges& changes, const GamePres
         MessageBox(SettingsNotSavedMessage(services().profile), MessageIcon::Stop);
         return;
     }
-    MessageBox(kSettingsSaved);
+    MessageBox(SettingsSavedMessage(services().profile));
 }
 
 void SetupPage::ShowCurrentSettings() {

@@ -49,6 +49,10 @@ QString ChooseFileToSaveWithDialog(const QString& caption, const QString& filter
     return QFileDialog::getSaveFileName(parent, caption, suggestedName, filter);
 }
 
+QString ChooseFolderWithDialog(const QString& caption, QWidget* parent) {
+    return QFileDialog::getExistingDirectory(parent, caption);
+}
+
 } // namespace
 
 ShellServices::ShellServices(ProfileStore& profileStore, const Clock& programClock,
@@ -56,6 +60,7 @@ ShellServices::ShellServices(ProfileStore& profileStore, const Clock& programClo
     : profile(profileStore), clock(programClock), buildPages(std::move(pageFactory)),
       showHelp(&HelpWindow::ShowContext), choosePrinter(&ChooseWithPrintDialog),
       chooseChartFile(&ChooseChartFileWithDialog), chooseFileToOpen(&ChooseWithFileDialog),
-      chooseFileToSave(&ChooseFileToSaveWithDialog), exitProgram([] { std::exit(EXIT_SUCCESS); }) {}
+      chooseFileToSave(&ChooseFileToSaveWithDialog), chooseFolder(&ChooseFolderWithDialog),
+      exitProgram([] { std::exit(EXIT_SUCCESS); }) {}
 
 } // namespace vantorel

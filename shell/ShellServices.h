@@ -44,6 +44,8 @@ struct ShellServices {
     std::function<QString(const QString& caption, const QString& filter, const QString& suggestedName,
                           QWidget* parent)>
         chooseFileToSave;
+    // Asks for a folder (one that exists, or one the dialog makes); an empty text when the user cancels.
+    std::function<QString(const QString& caption, QWidget* parent)> chooseFolder;
     // Ends the program at once with status 0.
     std::function<void()> exitProgram;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
+#include "settings/LotteryFolder.h"
 #include "shell/ChartPainter.h"
 #include "shell/MainWindow.h"
 #include "store/HistoryFile.h"
@@ -38,7 +39,11 @@ bool VantorelApp::InitInstance() {
             .notices());
 
     window_ = std::make_unique<MainWindow>(handOver_, results_, services_);
-    window_->setWindowTitle(QStringLiteral("VanTorel"));
+    window_->ShowFolderTitle();
+    // The folder is reopened at the next start; a list that cannot be kept loses nothing else.
+    static_cast<void>(RememberRecentFolder(services_.profile.UserSettings(),
+                                           std::filesystem::path(QDir::currentPath().toStdString())));
+    window_->FillRecentFolders();
     window_->ShowAtRememberedPlace();
     return true;
 }

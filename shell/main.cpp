@@ -2,7 +2,10 @@
 
 #include "VantorelBuild.h"
 #include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "settings/FolderProfileStore.h"
 #include "settings/IniProfileStore.h"
+#include "settings/LotteryFolder.h"
 #include "shell/MainWindow.h"
 #include "shell/QtMessageSink.h"
 #include "shell/StartupProbe.h"
@@ -105,6 +108,27 @@ public:
     }
 };
 
+// The history named on the command line; without one, the folder the program worked in last while it is
+// still there (empty: the user's data folder).
+QString HistoryToOpen(const QString& named, vantorel::ProfileStore& user) {
+    if (!named.isEmpty()) {
+        return named;
+    }
+    const std::vector<std::filesystem::path> recent = vantorel::ReadRecentFolders(user);
+    if (recent.empty() || !recent.front().is_absolute() ||
+        !QFileInfo(QString::fromStdString(recent.front().string())).isDir()) {
+        return {};
+    }
+    // A last folder whose settings cannot be read is not reopened: the data folder opens instead, and why
+    // is said (the folder can still be opened by name once its settings file is mended).
+    const vantorel::FolderProfileStore settings(user, recent.front());
+    if (const std::string problem = settings.FolderFileProblem(); !problem.empty()) {
+        std::cerr << "vantorel: " << problem << '\n';
+        return {};
+    }
+    return QString::fromStdString(recent.front().string());
+}
+
 int RunDesktop(int argc, char* argv[]) {
     using namespace vantorel;
     // The same names that the application object gives the settings store; the data folder follows them.
@@ -141,11 +165,17 @@ int RunDesktop(int argc, char* argv[]) {
     // Located before the history folder becomes the working directory, so that a relative
     // XDG_CONFIG_HOME is taken from where the program was started.
     const std::filesystem::path profileFile = UserProfileFile();
-    if (!EnterHistoryFolder(line.history, QCoreApplication::applicationDirPath())) {
+    vantorel::IniProfileStore user(profileFile);
+    if (!EnterHistoryFolder(HistoryToOpen(line.history, user), QCoreApplication::applicationDirPath())) {
         return EXIT_FAILURE;
     }
-    return ReportingFailures(true, [&profileFile] {
-        vantorel::IniProfileStore profile(profileFile);
+    return ReportingFailures(true, [&user] {
+        vantorel::FolderProfileStore profile(user);
+        if (const std::string problem = profile.FolderFileProblem(); !problem.empty()) {
+            std::cerr << "vantorel: " << problem << '\n';
+            vantorel::MessageBox(problem, vantorel::MessageIcon::Stop);
+            return EXIT_FAILURE;
+        }
         const vantorel::SystemClock clock;
         vantorel::VantorelApp app(profile, clock, &vantorel::BuildSheetPages);
         if (!app.InitInstance()) {

@@ -30,6 +30,8 @@ protected:
              {std::pair{"5BC", "26"}, {"6BC", "59"}, {"PBC", "59"}, {"PBB", "42"}, {"PBM", "5"}}) {
             store.WriteString("Settings", key, value);
         }
+        // The history of this folder, empty to begin with, is the one the command line works on.
+        WriteFile("vtrmain.dat", "");
     }
 
     CliRun Import(const std::string& game, const std::filesystem::path& file, bool yes = false) const {

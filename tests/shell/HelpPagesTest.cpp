@@ -9,6 +9,7 @@
 #include "lotto/LottoDrawTable.h"
 #include "lotto/PowerballDrawTable.h"
 #include "platform/MessageBox.h"
+#include "settings/FolderProfileStore.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
 #include "store/HistoryFile.h"
@@ -124,9 +125,10 @@ TEST_F(HelpStatementsTest, MenuEntriesAndKeysAreThoseOfTheMainWindow) {
 TEST_F(HelpStatementsTest, FilesAndFoldersAreTheProgramsOwn) {
     const std::string configFolder = "~/.config/" + std::string(kProfileOrganization) + "/";
     const std::set<std::string> files = {
-        std::string(kHistoryFileName), std::string(kBackupFileName),
-        std::string(kLockFileName),    std::string(kWorkFilePrefix),
-        std::string(kTicketsFileName), configFolder + std::string(kProfileApplication) + ".conf"};
+        std::string(kHistoryFileName),       std::string(kBackupFileName),
+        std::string(kLockFileName),          std::string(kWorkFilePrefix),
+        std::string(kTicketsFileName),       configFolder + std::string(kProfileApplication) + ".conf",
+        std::string(kFolderSettingsFileName)};
     const std::vector<Marked> named = MarkedStatements("code", "file");
     EXPECT_GE(named.size(), 5U);
     for (const Marked& file : named) {

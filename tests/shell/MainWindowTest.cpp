@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/shell/SheetTestSupport.h"
 
+#include "settings/LotteryFolder.h"
 #include "shell/ChartPainter.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
+#include "shell/NewLotteryFolderDialog.h"
+#include "shell/OperationsSheet.h"
 #include "shell/WindowPlacement.h"
 
 #include <QAction>
@@ -11,7 +14,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QToolBar>
 
 #include <map>
@@ -50,9 +55,11 @@ TEST_F(MainWindowTest, MenusAndToolBarReachEveryOperation) {
         }
     }
     EXPECT_EQ(menus, (std::vector<std::string>{
-                         "&File", "  &Print Chart... Ctrl+P", "  &Export Chart...", "  ", "  E&xit", "&Tools",
-                         "  &Operations... Ctrl+Shift+O", "  &Update Results...", "  My &Tickets... Ctrl+T",
-                         "  &Statistics...", "  &Wheel...", "&Help", "  &Help F1", "  &About Vantorel..."}));
+                         "&File", "  &New Lottery Folder...", "  &Open Lottery Folder... Ctrl+O",
+                         "  Recent &Folders", "  ", "  &Print Chart... Ctrl+P", "  &Export Chart...", "  ",
+                         "  E&xit", "&Tools", "  &Operations... Ctrl+Shift+O", "  &Update Results...",
+                         "  My &Tickets... Ctrl+T", "  &Statistics...", "  &Wheel...", "&Help", "  &Help F1",
+                         "  &About Vantorel..."}));
     const auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("mainToolBar"));
     ASSERT_NE(toolBar, nullptr);
     std::vector<std::string> buttons;
@@ -67,6 +74,105 @@ TEST_F(MainWindowTest, MenusAndToolBarReachEveryOperation) {
         "View (a double-click on the chart does the same)");
     EXPECT_EQ(Action("printChartAction")->toolTip().toStdString(),
               "Print Chart... (Ctrl+P)\nPrint the chart that the window shows");
+}
+
+// A lottery folder opened names itself in the title and the status bar and heads the recent folders, which
+// keep the last five; a plain folder keeps the program's own title.
+TEST_F(MainWindowTest, OpenedFoldersNameTheWindowAndFillTheRecentList) {
+    const QString start = QDir::currentPath();
+    std::vector<const GamePreset*> presets{FindGamePreset("powerball")};
+    for (const char* name : {"Powerball", "f2", "f3", "f4", "f5", "f6"}) {
+        ASSERT_FALSE(MakeLotteryFolder(name, presets).refused()) << name;
+    }
+    QDir().mkdir(QStringLiteral("plain"));
+    const QString powerball = QDir(start).filePath(QStringLiteral("Powerball"));
+    ASSERT_TRUE(window.OpenFolder(powerball));
+    EXPECT_EQ(window.windowTitle().toStdString(), "Powerball - Vantorel");
+    EXPECT_EQ(Pane("historyFolderPane"), "History: " + QDir::toNativeSeparators(powerball).toStdString());
+    EXPECT_EQ(window.recentFoldersMenu().actions().size(), 1);
+
+    for (const char* name : {"f2", "f3", "f4", "f5", "f6", "plain"}) {
+        ASSERT_TRUE(window.OpenFolder(QDir(start).filePath(QString::fromLatin1(name)))) << name;
+    }
+    EXPECT_EQ(window.windowTitle().toStdString(), "VanTorel");
+    window.FillRecentFolders();
+    std::vector<std::string> listed;
+    for (const QAction* action : window.recentFoldersMenu().actions()) {
+        listed.push_back(WithoutMnemonic(action->text()).toStdString());
+    }
+    const auto entry = [&start](int number, const char* name) {
+        return std::to_string(number) + ' ' +
+               QDir::toNativeSeparators(QDir(start).filePath(QString::fromLatin1(name))).toStdString();
+    };
+    EXPECT_EQ(listed, (std::vector<std::string>{entry(1, "plain"), entry(2, "f6"), entry(3, "f5"),
+                                                entry(4, "f4"), entry(5, "f3")}));
+    // Choosing one opens it again.
+    window.recentFoldersMenu().actions().at(1)->trigger();
+    EXPECT_EQ(window.windowTitle().toStdString(), "f6 - Vantorel");
+    EXPECT_FALSE(window.OpenFolder(QDir(start).filePath(QStringLiteral("missing"))));
+    EXPECT_EQ(QDir::currentPath(), QDir(start).filePath(QStringLiteral("f6")));
+    QDir::setCurrent(start);
+}
+
+// The folder typed in New Lottery Folder: "~" and relative names start at the home folder, never at the
+// history folder in use.
+TEST(NewLotteryFolderDialogTest, TypedFoldersStartAtHome) {
+    NewLotteryFolderDialog dialog([](QWidget*) { return QString(); }, nullptr);
+    const QString home = QDir::homePath();
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("  /srv/lotto "), QStringLiteral("/srv/lotto")},
+        {QStringLiteral("~"), home},
+        {QStringLiteral("~/lotteries/pb"), home + QStringLiteral("/lotteries/pb")},
+        {QStringLiteral("pb"), home + QStringLiteral("/pb")},
+        {QStringLiteral(" "), QString()},
+    };
+    for (const auto& [typed, folder] : cases) {
+        dialog.SetFolder(typed);
+        EXPECT_EQ(dialog.folder(), folder) << typed.toStdString();
+    }
+    EXPECT_FALSE(dialog.TickPreset("no-such-preset"));
+    EXPECT_TRUE(dialog.ChosenPresets().empty());
+}
+
+// New Lottery Folder makes the folder from the ticked presets, opens it and offers the results import at
+// once: the sheet opens on the Data File page.
+TEST_F(MainWindowTest, NewLotteryFolderMakesOpensAndOffersTheResultsImport) {
+    const QString start = QDir::currentPath();
+    const QString folder = QDir(start).filePath(QStringLiteral("Powerball"));
+    services.chooseFolder = [&folder](const QString&, QWidget*) {
+        return folder;
+    };
+    QString shownPage;
+    QTimer::singleShot(0, &window, [] {
+        auto* dialog = qobject_cast<NewLotteryFolderDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QPushButton*>(QStringLiteral("browseButton"))->click();
+        ASSERT_TRUE(dialog->TickPreset("powerball"));
+        ASSERT_TRUE(dialog->TickPreset("lotto-6-59"));
+        dialog->accept();
+    });
+    messages.ScriptAnswer(MessageAnswer::Yes);
+    QTimer::singleShot(50, &window, [&shownPage] {
+        auto* running = qobject_cast<OperationsSheet*>(QApplication::activeModalWidget());
+        ASSERT_NE(running, nullptr);
+        shownPage = running->findChild<QTabWidget*>()->currentWidget()->objectName();
+        running->reject();
+    });
+    Action("newFolderAction")->trigger();
+    EXPECT_EQ(
+        ReadFile("vantorel.ini"),
+        "[Settings]\nPBC=69\nPBB=26\nPBM=5\n6BC=59\n\n[Presets]\nPowerBall=powerball\n6Number=lotto-6-59\n");
+    EXPECT_EQ(QDir::currentPath(), folder);
+    EXPECT_EQ(window.windowTitle().toStdString(), "Powerball - Vantorel");
+    ASSERT_EQ(messages.entries().size(), 1U);
+    EXPECT_NE(
+        messages.entries()[0].text.find("Lottery folder " + folder.toStdString() + " made for Powerball"),
+        std::string::npos)
+        << messages.entries()[0].text;
+    EXPECT_NE(messages.entries()[0].text.find("Turn to the Data File page now to import the results?"),
+              std::string::npos);
+    EXPECT_EQ(shownPage.toStdString(), "dataFilePage");
+    QDir::setCurrent(start);
 }
 
 // Offscreen, each entry does what it says: the sheet opens (as a double-click opens it), the print and file

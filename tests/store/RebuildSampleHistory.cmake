@@ -3,6 +3,9 @@
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/history ${WORK}/config)
 set(ENV{XDG_CONFIG_HOME} ${WORK}/config)
+set(ENV{XDG_DATA_HOME} ${WORK}/data)
+# A history in the working directory, empty to begin with, is the one the command line works on.
+file(WRITE ${WORK}/history/vtrmain.dat "")
 
 foreach(game IN ITEMS 3:3number 4:4number 5:5number 6:6number pb:powerball)
     string(REPLACE ":" ";" fields ${game})

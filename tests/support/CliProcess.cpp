@@ -22,10 +22,13 @@ std::string CliProgramPath() {
     return VANTOREL_CLI_PATH;
 }
 
-CliRun RunCli(const std::vector<std::string>& arguments, const std::string& configHome) {
+CliRun RunCli(const std::vector<std::string>& arguments, const std::string& configHome,
+              const std::string& dataHome) {
     const std::filesystem::path out = std::filesystem::current_path() / ".cli-out";
     const std::filesystem::path err = std::filesystem::current_path() / ".cli-err";
-    std::string command = "XDG_CONFIG_HOME=" + Quoted(configHome) + ' ' + Quoted(CliProgramPath());
+    const std::string data = dataHome.empty() ? configHome + "/data" : dataHome;
+    std::string command = "XDG_CONFIG_HOME=" + Quoted(configHome) + " XDG_DATA_HOME=" + Quoted(data) + ' ' +
+                          Quoted(CliProgramPath());
     for (const std::string& argument : arguments) {
         command += ' ' + Quoted(argument);
     }

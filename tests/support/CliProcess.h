@@ -15,7 +15,9 @@ struct CliRun {
 std::string CliProgramPath();
 
 // Runs the built vantorel-cli in the current working directory with the given arguments, its settings
-// store under `configHome` (XDG_CONFIG_HOME), and collects exit status, standard output and error.
-CliRun RunCli(const std::vector<std::string>& arguments, const std::string& configHome);
+// store under `configHome` (XDG_CONFIG_HOME), its per-user data folder under `dataHome` (XDG_DATA_HOME;
+// by default configHome/data), and collects exit status, standard output and error.
+CliRun RunCli(const std::vector<std::string>& arguments, const std::string& configHome,
+              const std::string& dataHome = {});
 
 } // namespace vantorel::test

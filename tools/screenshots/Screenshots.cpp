@@ -8,6 +8,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
 #include "shell/AboutDialog.h"
+#include "shell/NewLotteryFolderDialog.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/OperationsSheet.h"
@@ -310,6 +311,12 @@ int main(int argc, char* argv[]) {
     AboutDialog about(app.mainWindow());
     about.show();
     Save(about, directory, QStringLiteral("about-dialog"));
+    NewLotteryFolderDialog newFolder([](QWidget*) { return QString(); }, app.mainWindow());
+    newFolder.SetFolder(QStringLiteral("~/lotteries/powerball"));
+    newFolder.TickPreset("powerball");
+    newFolder.show();
+    Save(newFolder, directory, QStringLiteral("new-lottery-folder-dialog"));
+    newFolder.hide();
     HelpWindow help(app.mainWindow());
     help.show();
     for (const int context : {5000, 5005, 5007, 5009, 5011}) {
