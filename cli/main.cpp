@@ -173,7 +173,7 @@ int RunCli(int argc, char* argv[]) {
     }
 
     SystemClock clock;
-    CliContext context{profile, clock, std::cout, choice.folder, userSettingsFile};
+    CliContext context{profile, clock, std::cout, nullptr, choice.folder, userSettingsFile};
     const int status = RunCommand(*line, context);
     if (status == kExitUsage) {
         std::cerr << UsageErrorText({std::nullopt, "this command line cannot be run", parsed.commandWord});
