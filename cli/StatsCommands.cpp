@@ -21,7 +21,9 @@ int PrintRecord(const CommandLine& line, CliContext& context, const Outcome<Reco
         return kExitRefused;
     }
     ResultDocument document = StartDocument(line);
-    tables(document, *outcome);
+    if (line.format != OutputFormat::Text) { // the text is the report alone
+        tables(document, *outcome);
+    }
     PrintResult(line, context, std::move(document), report(*outcome));
     return kExitDone;
 }

@@ -13,16 +13,23 @@ namespace {
 
 constexpr std::string_view kAbsent = "-";
 
-std::string NumberText(int number, int width) {
-    std::string text = std::to_string(number);
-    if (static_cast<int>(text.size()) < width) {
-        text.insert(0, static_cast<std::size_t>(width) - text.size(), '0');
+// Appends a whole number, at least `width` digits wide (leading zeros).
+void AppendNumber(std::string& text, int number, int width = 0) {
+    char digits[16];
+    const std::size_t length =
+        static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, number).ptr - digits);
+    if (static_cast<int>(length) < width) {
+        text.append(static_cast<std::size_t>(width) - length, '0');
     }
-    return text;
+    text.append(digits, length);
 }
 
-std::string OptionalText(const std::optional<int>& value) {
-    return value ? std::to_string(*value) : std::string(kAbsent);
+void AppendOptional(std::string& text, const std::optional<int>& value) {
+    if (value) {
+        AppendNumber(text, *value);
+    } else {
+        text += kAbsent;
+    }
 }
 
 std::string DayText(const std::optional<CalendarDay>& day) {
@@ -64,10 +71,21 @@ void AddNumberGroup(ReportLines& lines, const NumberGroupStatistics& group) {
     lines.Add(group.name + " " + std::to_string(group.lowest) + " to " + std::to_string(group.highest) +
               " (number: count, current skip, longest skip, average skip, last seen)");
     const int width = NumberWidth(group);
+    lines.Reserve(group.numbers.size(), group.numbers.size() * 32);
     for (const NumberStatistics& number : group.numbers) {
-        lines.Add(NumberText(number.number, width) + ": " + std::to_string(number.count) + ' ' +
-                  OptionalText(number.currentSkip) + ' ' + OptionalText(number.longestSkip) + ' ' +
-                  FixedText(number.averageSkip, 2) + ' ' + DayText(number.lastSeen));
+        std::string& line = lines.OpenLine();
+        AppendNumber(line, number.number, width);
+        line += ": ";
+        AppendNumber(line, number.count);
+        line += ' ';
+        AppendOptional(line, number.currentSkip);
+        line += ' ';
+        AppendOptional(line, number.longestSkip);
+        line += ' ';
+        line += FixedText(number.averageSkip, 2);
+        line += ' ';
+        line += DayText(number.lastSeen);
+        lines.EndLine();
     }
     if (group.outsideRange > 0) {
         lines.Add("drawn outside " + std::to_string(group.lowest) + " to " + std::to_string(group.highest) +
