@@ -95,9 +95,11 @@ TEST_F(LotteryFolderCommands, NewRefusesWhatItMustNotTouch) {
          1,
          "The presets powerball and cash4life are both played as the Power Ball game."},
         {{"new", "x", "--preset", "nope"}, 1, "There is no preset named \"nope\"."},
-        {{"new", "x"}, 2, "usage:"},
-        {{"new", "--preset", "powerball"}, 2, "usage:"},
-        {{"--dir", "y", "new", "x", "--preset", "powerball"}, 2, "usage:"},
+        {{"new", "x"}, 2, "new needs at least one --preset NAME"},
+        {{"new", "--preset", "powerball"}, 2, "new needs DIR"},
+        {{"--dir", "y", "new", "x", "--preset", "powerball"},
+         2,
+         "new names its folder itself and takes no --dir"},
     };
     for (const auto& c : cases) {
         const CliRun run = Cli(c.arguments);
