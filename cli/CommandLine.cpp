@@ -18,7 +18,7 @@ const std::string_view kUsageText =
     "  vantorel-cli analyze\n"
     "  vantorel-cli import GAME --dated|--undated FILE [--append] [--filter] [--yes]\n"
     "  vantorel-cli import GAME --dated FILE --results [--column NAME] [--yes]\n"
-    "  vantorel-cli append GAME --dated|--undated \"DRAWING\"\n"
+    "  vantorel-cli append GAME --dated|--undated \"DRAWING\" [--yes]\n"
     "  vantorel-cli compare GAME --dated|--undated FILE\n"
     "  vantorel-cli pattern GAME --dated|--undated PATTERN [--reversed]\n"
     "  vantorel-cli backup [--yes]\n"
@@ -26,6 +26,9 @@ const std::string_view kUsageText =
     "  vantorel-cli settings [KEY=VALUE ...]\n"
     "  vantorel-cli settings --preset NAME | --presets\n"
     "  vantorel-cli update GAME [--url URL] [--column NAME] [--timeout SECONDS] [--yes]\n"
+    "  vantorel-cli undo [--yes]\n"
+    "  vantorel-cli remove GAME --dated|--undated --at N [--yes]\n"
+    "  vantorel-cli repair [--yes]\n"
     "  vantorel-cli --version | --help\n"
     "\n"
     "GAME: 3, 4, 5, 6 or pb\n"
@@ -65,6 +68,8 @@ const OptionTable kImportOptions = {{"--dated", OptionKind::Flag},  {"--undated"
                                     {"--yes", OptionKind::Flag},    {"--results", OptionKind::Flag},
                                     {"--column", OptionKind::Value}};
 const OptionTable kDatedUndatedOptions = {{"--dated", OptionKind::Flag}, {"--undated", OptionKind::Flag}};
+const OptionTable kAppendOptions = {
+    {"--dated", OptionKind::Flag}, {"--undated", OptionKind::Flag}, {"--yes", OptionKind::Flag}};
 const OptionTable kPatternOptions = {
     {"--dated", OptionKind::Flag}, {"--undated", OptionKind::Flag}, {"--reversed", OptionKind::Flag}};
 const OptionTable kYesOption = {{"--yes", OptionKind::Flag}};
@@ -72,6 +77,10 @@ const OptionTable kSettingsOptions = {{"--preset", OptionKind::Value}, {"--prese
 const OptionTable kUpdateOptions = {{"--url", OptionKind::Value},
                                     {"--column", OptionKind::Value},
                                     {"--timeout", OptionKind::Value},
+                                    {"--yes", OptionKind::Flag}};
+const OptionTable kRemoveOptions = {{"--dated", OptionKind::Flag},
+                                    {"--undated", OptionKind::Flag},
+                                    {"--at", OptionKind::Value},
                                     {"--yes", OptionKind::Flag}};
 const OptionTable kNoOptions = {};
 
@@ -359,6 +368,33 @@ std::optional<CommandLine> ParseUpdate(const std::vector<Option>& options,
     return line;
 }
 
+// remove: GAME, --dated or --undated, the drawing's place.
+std::optional<CommandLine> ParseRemove(const std::vector<Option>& options,
+                                       const std::vector<std::string_view>& positionals) {
+    const std::optional<int> game = positionals.size() == 1 ? ParseGame(positionals[0]) : std::nullopt;
+    if (!game) {
+        return std::nullopt;
+    }
+    CommandLine line;
+    line.command = CliCommand::Remove;
+    line.gameType = *game;
+    if (!ApplyHistoryChoice(options, line)) {
+        return std::nullopt;
+    }
+    for (const Option& option : options) {
+        if (option.name == "--at") {
+            const std::optional<int> at = ParseSeed(option.value);
+            if (!at || *at < 1 || line.at != 0) {
+                return std::nullopt;
+            }
+            line.at = *at;
+        } else {
+            ApplyFlag(option, line);
+        }
+    }
+    return line.at > 0 ? std::optional<CommandLine>(line) : std::nullopt;
+}
+
 struct CommandEntry {
     CliCommand command;
     const OptionTable* options;
@@ -368,13 +404,16 @@ const std::map<std::string_view, CommandEntry> kCommands = {
     {"run", {CliCommand::Run, &kRunOptions}},
     {"analyze", {CliCommand::Analyze, &kNoOptions}},
     {"import", {CliCommand::Import, &kImportOptions}},
-    {"append", {CliCommand::Append, &kDatedUndatedOptions}},
+    {"append", {CliCommand::Append, &kAppendOptions}},
     {"compare", {CliCommand::Compare, &kDatedUndatedOptions}},
     {"pattern", {CliCommand::Pattern, &kPatternOptions}},
     {"backup", {CliCommand::Backup, &kYesOption}},
     {"restore", {CliCommand::Restore, &kYesOption}},
     {"settings", {CliCommand::Settings, &kSettingsOptions}},
     {"update", {CliCommand::Update, &kUpdateOptions}},
+    {"undo", {CliCommand::Undo, &kYesOption}},
+    {"remove", {CliCommand::Remove, &kRemoveOptions}},
+    {"repair", {CliCommand::Repair, &kYesOption}},
 };
 
 // The command's own grammar, once its options and words are split.
@@ -392,6 +431,10 @@ std::optional<CommandLine> ParseCommand(CliCommand command, const std::vector<Op
         return ParseSettings(options, positionals);
     case CliCommand::Update:
         return ParseUpdate(options, positionals);
+    case CliCommand::Remove:
+        return ParseRemove(options, positionals);
+    case CliCommand::Undo:
+    case CliCommand::Repair:
     case CliCommand::Analyze:
     case CliCommand::Backup:
     case CliCommand::Restore:

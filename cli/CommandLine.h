@@ -21,6 +21,9 @@ enum class CliCommand {
     Restore,
     Settings,
     Update,
+    Undo,
+    Remove,
+    Repair,
     Help,
     Version
 };
@@ -49,6 +52,7 @@ struct CommandLine {
     std::optional<std::string> preset;    // settings --preset NAME
     bool listPresets = false;             // settings --presets
     std::optional<std::string> directory; // --dir: the folder of the history file, if not the current one
+    int at = 0;                           // remove --at: the drawing, 1 = oldest
 };
 
 extern const std::string_view kUsageText;

@@ -39,6 +39,12 @@ int RunCommand(const CommandLine& line, CliContext& context) {
         return RunSettings(line, context);
     case CliCommand::Update:
         return RunUpdate(line, context);
+    case CliCommand::Undo:
+        return RunUndo(line, context);
+    case CliCommand::Remove:
+        return RunRemove(line, context);
+    case CliCommand::Repair:
+        return RunRepair(line, context);
     case CliCommand::Help:
     case CliCommand::Version:
         break; // answered by main before the settings store is touched

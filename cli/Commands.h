@@ -25,6 +25,9 @@ int RunBackup(const CommandLine& line, CliContext& context);
 int RunRestore(const CommandLine& line, CliContext& context);
 int RunSettings(const CommandLine& line, CliContext& context);
 int RunUpdate(const CommandLine& line, CliContext& context);
+int RunUndo(const CommandLine& line, CliContext& context);
+int RunRemove(const CommandLine& line, CliContext& context);
+int RunRepair(const CommandLine& line, CliContext& context);
 
 // Writes every line, each followed by "\n", in one piece.
 void PrintLines(std::ostream& out, const ReportLines& lines);

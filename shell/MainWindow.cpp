@@ -4,8 +4,10 @@
 #include "lotto/LottoDrawTable.h"
 #include "lotto/PowerballDrawTable.h"
 #include "platform/GameSettings.h"
+#include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
 #include "shell/AboutDialog.h"
+#include "shell/BackgroundWork.h"
 #include "shell/ChartPainter.h"
 #include "shell/ChartView.h"
 #include "shell/HandOver.h"
@@ -15,6 +17,7 @@
 #include "shell/ShellServices.h"
 #include "shell/WindowPlacement.h"
 #include "store/CalendarDates.h"
+#include "store/HistoryUndo.h"
 #include "store/SectionReader.h"
 
 #include <QAction>
@@ -152,6 +155,8 @@ const std::vector<MainWindow::MenuEntry>& MainWindow::MenuEntries() {
          "document-save-as", &MainWindow::ExportChart},
         {Menu::File, nullptr, "", "", "", 0, "", nullptr},
         {Menu::File, "exitAction", "E&xit", "", "Quit the application", 0, "", &MainWindow::ExitProgram},
+        {Menu::Edit, "undoAction", "&Undo Last Change", "Ctrl+Z",
+         "Put back the history file as it was before its last change", 0, "", &MainWindow::UndoLastChange},
         {Menu::Tools, "operationsAction", "&Operations...", kOperationsShortcut,
          "Open the operations sheet: the game pages, Setup, Data File and Deja View (a double-click on the "
          "chart does the same)",
@@ -214,6 +219,29 @@ void MainWindow::BuildMenus() {
     for (const auto& [place, action] : onToolBar) {
         toolBar_->addAction(action);
     }
+    connect(menus[Menu::Edit], &QMenu::aboutToShow, this, &MainWindow::NameUndoableChange);
+    NameUndoableChange();
+}
+
+void MainWindow::NameUndoableChange() {
+    auto* undo = findChild<QAction*>(QStringLiteral("undoAction"));
+    const std::optional<std::string> change = LastChange();
+    undo->setEnabled(change.has_value());
+    undo->setText(change ? QStringLiteral("&") + QString::fromStdString(UndoActionText(*change))
+                         : QStringLiteral("&Undo Last Change"));
+}
+
+void MainWindow::UndoLastChange() {
+    const Outcome<ChangeOutcome> undone = RunOffWindowThread([this] {
+        return vantorel::UndoLastChange([this](const Question& question) {
+            bool yes = false;
+            OnWindowThread(*this, [&] { yes = AskThroughMessageBox(question); });
+            return yes;
+        });
+    });
+    ShowOutcome(undone);
+    NameUndoableChange();
+    ShowHistoryStatus();
 }
 
 void MainWindow::BuildStatusBar() {
