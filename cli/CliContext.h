@@ -1,6 +1,8 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
+#include <vector>
 
 namespace vantorel {
 
@@ -13,11 +15,14 @@ struct CliContext {
     ProfileStore& profile;
     const Clock& clock;
     std::ostream& out;
+    // The messages shown so far, kept while a command writes CSV or JSON (nothing otherwise).
+    const std::vector<std::string>* messages = nullptr;
 };
 
 // Exit statuses of vantorel-cli.
 inline constexpr int kExitDone = 0;
 inline constexpr int kExitRefused = 1;
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitErrorsFound = 3; // analyze found errors in the history file
 
 } // namespace vantorel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "formats/ResultDocument.h"
 #include "platform/Operations.h"
 #include "platform/SetupChoices.h"
 
@@ -46,20 +47,37 @@ struct CommandLine {
     bool yes = false;
     bool results = false; // import: a results file as published
     std::string column;   // import --results, update: the header's name of the column where the numbers start
-    std::optional<std::string> url;       // update --url
-    std::optional<int> timeout;           // update --timeout, in seconds
-    std::vector<std::string> assignments; // settings KEY=VALUE
-    std::optional<std::string> preset;    // settings --preset NAME
-    bool listPresets = false;             // settings --presets
-    std::optional<std::string> directory; // --dir: the folder of the history file, if not the current one
-    int at = 0;                           // remove --at: the drawing, 1 = oldest
+    std::optional<std::string> url;           // update --url
+    std::optional<int> timeout;               // update --timeout, in seconds
+    std::vector<std::string> assignments;     // settings KEY=VALUE
+    std::optional<std::string> preset;        // settings --preset NAME
+    bool listPresets = false;                 // settings --presets
+    std::optional<std::string> directory;     // --dir: the folder of the history file, if not the current one
+    OutputFormat format = OutputFormat::Text; // --format: run, compare, pattern and analyze
+    std::string helpTopic;                    // help COMMAND, COMMAND --help: the command; empty: all
+    int at = 0;                               // remove --at: the drawing, 1 = oldest
 };
 
-extern const std::string_view kUsageText;
+// The outcome of reading the arguments: the command line, or what is wrong with them.
+struct ParsedArguments {
+    std::optional<CommandLine> line;
+    std::string problem;     // one or two lines, without the program's name
+    std::string commandWord; // the command the problem is about, when it is known
+};
+
+// The synopsis of every command, from the command table.
+std::string UsageText();
 // What --help prints: what the program does, the usage text and the exit statuses.
 std::string HelpText();
+// What `help` prints: every command with one line each; with a command word, that command's usage and its
+// options, one line each.
+std::string CommandHelpText(std::string_view command);
+// What a usage error prints on standard error: "vantorel-cli: " and the problem, then how to get help.
+std::string UsageErrorText(const ParsedArguments& parsed);
 
-// Parses the arguments after the program name; nothing when they do not follow the grammar.
+// Parses the arguments after the program name.
+ParsedArguments ParseArguments(const std::vector<std::string_view>& arguments);
+// The same, nothing when they do not follow the grammar.
 std::optional<CommandLine> ParseCommandLine(const std::vector<std::string_view>& arguments);
 
 } // namespace vantorel

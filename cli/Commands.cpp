@@ -1,5 +1,9 @@
 #include "cli/Commands.h"
 
+#include "cli/CommandOutput.h"
+
+#include <optional>
+
 #include <ostream>
 
 namespace vantorel {
@@ -16,7 +20,9 @@ void PrintReport(std::ostream& out, std::string_view report) {
     }
 }
 
-int RunCommand(const CommandLine& line, CliContext& context) {
+namespace {
+
+int RunParsedCommand(const CommandLine& line, CliContext& context) {
     const bool digitGame = IsDigitGame(line.gameType);
     switch (line.command) {
     case CliCommand::Run:
@@ -50,6 +56,19 @@ int RunCommand(const CommandLine& line, CliContext& context) {
         break; // answered by main before the settings store is touched
     }
     return kExitUsage;
+}
+
+} // namespace
+
+int RunCommand(const CommandLine& line, CliContext& context) {
+    if (line.format == OutputFormat::Text) {
+        return RunParsedCommand(line, context);
+    }
+    // CSV and JSON: the messages are shown as always, and kept for the JSON document.
+    MessageRecorder recorder;
+    CliContext recording = context;
+    recording.messages = &recorder.texts();
+    return RunParsedCommand(line, recording);
 }
 
 } // namespace vantorel

@@ -2,6 +2,8 @@
 // what the result list would show (or, for the chart operations, what the chart would draw).
 
 #include "cli/Commands.h"
+
+#include "cli/CommandOutput.h"
 #include "digit/DigitGameTables.h"
 #include "digit/DigitPattern.h"
 #include "digit/DigitReports.h"
@@ -69,21 +71,28 @@ int RunDigitOperation(const CommandLine& line, CliContext& context) {
     // A result that came with messages (a restricted prediction that could not be made) is listed, but
     // the operation was not done as asked.
     const int status = outcome.notices().empty() ? kExitDone : kExitRefused;
+    ReportLines lines;
     switch (operation) {
     case kDistribution:
-        PrintLines(context.out, DistributionLines(line.dated, result));
+        lines = DistributionLines(line.dated, result);
         break;
     case kRandom:
     case kBestGuess:
-        PrintLines(context.out, {PaddedNumber(game, result.pickedNumber)});
+        lines = ReportLines{PaddedNumber(game, result.pickedNumber)};
         break;
     default: {
         Notices notices;
-        const ReportLines lines = tables->ListLines(operation, line.dated, line.choices, result, notices);
+        lines = tables->ListLines(operation, line.dated, line.choices, result, notices);
         ShowNotices(notices);
-        PrintLines(context.out, lines);
         break;
     }
+    }
+    if (line.format == OutputFormat::Text) {
+        PrintLines(context.out, lines);
+    } else {
+        ResultDocument document = StartDocument(line);
+        AddDigitTables(document, line, *tables, result);
+        PrintResult(line, context, std::move(document), lines);
     }
     return status;
 }
@@ -95,7 +104,8 @@ int RunDigitCompare(const CommandLine& line, CliContext& context) {
     }
     const Outcome<std::string> compared = tables->ComparePicks(line.dated, line.input);
     const bool read = ShowOutcome(compared);
-    PrintReport(context.out, read ? *compared : kFileInputError);
+    PrintResult(line, context, StartDocument(line),
+                ReportLines::FromText(read ? *compared : kFileInputError));
     return read ? kExitDone : kExitRefused;
 }
 
@@ -112,7 +122,7 @@ int RunPattern(const CommandLine& line, CliContext& context) {
     if (!ShowOutcome(result)) {
         return kExitRefused;
     }
-    PrintLines(context.out, ReportPattern(*result).lines);
+    PrintResult(line, context, StartDocument(line), ReportPattern(*result).lines);
     return kExitDone;
 }
 

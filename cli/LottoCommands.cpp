@@ -2,6 +2,8 @@
 
 #include "cli/Commands.h"
 
+#include "cli/CommandOutput.h"
+
 #include "lotto/LottoGameTables.h"
 #include "lotto/LottoOperations.h"
 #include "lotto/PowerballDrawTable.h"
@@ -17,6 +19,7 @@
 #include <algorithm>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace vantorel {
@@ -35,7 +38,7 @@ std::optional<LottoGameTables> LoadChosenHistory(int game, const GameSettings& s
 }
 
 // Distribution as the chart view draws it: one count per ball of each group.
-void PrintDistribution(const LottoResult& result, int maximum, int powerMaximum, std::ostream& out) {
+ReportLines DistributionLines(const LottoResult& result, int maximum, int powerMaximum) {
     ReportLines lines;
     const auto addGroup = [&lines](std::string_view name, const std::vector<int>& counts, int highest) {
         for (int ball = 1; ball <= highest; ++ball) {
@@ -49,21 +52,17 @@ void PrintDistribution(const LottoResult& result, int maximum, int powerMaximum,
     };
     addGroup("ball", result.ballCounts, maximum);
     addGroup("powerball", result.powerBallCounts, powerMaximum);
-    PrintLines(out, lines);
+    return lines;
 }
 
 // Random and Best Guess picks as the chart view draws them; Power Ball writes "+ P" after the first group.
-void PrintPicks(int gameType, const LottoResult& result, const GameSettings& settings, int plantedSeed,
-                const Clock& clock, std::ostream& out) {
-    RandomGenerator chartRandom = RandomGenerator::Seeded(plantedSeed, clock);
-    const ChartPicks chart = LottoChartPicks(gameType, result, settings, chartRandom);
+ReportLines PicksLines(int gameType, const ChartPicks& chart) {
     ReportLines lines;
     if (chart.insufficient) {
         lines.Add(kInsufficientBestGuess);
     }
     if (chart.picks.empty()) {
-        PrintLines(out, lines);
-        return;
+        return lines;
     }
     std::string& line = lines.OpenLine();
     for (std::size_t i = 0; i < chart.picks.size(); ++i) {
@@ -77,7 +76,7 @@ void PrintPicks(int gameType, const LottoResult& result, const GameSettings& set
         line += std::to_string(chart.picks[i]);
     }
     lines.EndLine();
-    PrintLines(out, lines);
+    return lines;
 }
 
 int RunOnHistory(const CommandLine& line, CliContext& context, const GameSettings& settings) {
@@ -93,25 +92,38 @@ int RunOnHistory(const CommandLine& line, CliContext& context, const GameSetting
         return kExitRefused;
     }
     const LottoResult& result = *outcome;
+    ReportLines lines;
+    std::optional<ChartPicks> chart;
+    LottoChartShown shown;
     if (line.operation == kDistribution) {
-        const auto [maximum, powerMaximum] = tables->ChartMaximums(line.dated, settings);
-        PrintDistribution(result, maximum, powerMaximum, context.out);
+        std::tie(shown.maximum, shown.powerMaximum) = tables->ChartMaximums(line.dated, settings);
+        lines = DistributionLines(result, shown.maximum, shown.powerMaximum);
     } else if (IsChartOperation(line.operation)) {
-        PrintPicks(line.gameType, result, settings, line.seed, context.clock, context.out);
+        RandomGenerator chartRandom = RandomGenerator::Seeded(line.seed, context.clock);
+        chart = LottoChartPicks(line.gameType, result, settings, chartRandom);
+        lines = PicksLines(line.gameType, *chart);
     } else {
         Notices notices;
-        const ReportLines lines = tables->ListLines(line.dated, result, notices);
+        lines = tables->ListLines(line.dated, result, notices);
         ShowNotices(notices);
+    }
+    if (line.format == OutputFormat::Text) {
         PrintLines(context.out, lines);
+    } else {
+        ResultDocument document = StartDocument(line);
+        shown.picks = chart ? &*chart : nullptr;
+        AddLottoTables(document, line, *tables, result, shown);
+        PrintResult(line, context, std::move(document), lines);
     }
     return result.refused ? kExitRefused : kExitDone;
 }
 
 // The comparison report, one line per "\n"-ended piece; kFileInputError when the pick file could not be
 // read.
-int PrintComparison(const Outcome<std::string>& compared, std::ostream& out) {
+int PrintComparison(const CommandLine& line, CliContext& context, const Outcome<std::string>& compared) {
     const bool read = ShowOutcome(compared);
-    PrintReport(out, read ? *compared : kFileInputError);
+    PrintResult(line, context, StartDocument(line),
+                ReportLines::FromText(read ? *compared : kFileInputError));
     return read ? kExitDone : kExitRefused;
 }
 
@@ -142,7 +154,7 @@ int RunLottoCompare(const CommandLine& line, CliContext& context) {
     if (!tables) {
         return kExitRefused;
     }
-    return PrintComparison(tables->ComparePicks(line.dated, line.input), context.out);
+    return PrintComparison(line, context, tables->ComparePicks(line.dated, line.input));
 }
 
 } // namespace vantorel

@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+#include "cli/CommandOutput.h"
+
 #include "platform/GamePresets.h"
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
@@ -111,7 +113,7 @@ int RunAppend(const CommandLine& line, CliContext& context) {
     return kExitDone;
 }
 
-int RunAnalyze(const CommandLine&, CliContext& context) {
+int RunAnalyze(const CommandLine& line, CliContext& context) {
     // The analysis checks the numbers of every lotto and Power Ball section against their settings.
     const Outcome<GameSettings> settings = ReadGameSettings(context.profile, GameSettingKeys::All());
     if (!ShowOutcome(settings)) {
@@ -119,8 +121,18 @@ int RunAnalyze(const CommandLine&, CliContext& context) {
     }
     const Outcome<CheckTable> table = AnalyseHistoryFile(*settings);
     ShowOutcome(table);
-    PrintLines(context.out, ShowAnalysisReport(*table));
-    return ExitStatus(table->wholeFile);
+    const ReportLines lines = ShowAnalysisReport(*table);
+    if (line.format == OutputFormat::Text) {
+        PrintLines(context.out, lines);
+    } else {
+        ResultDocument document = StartDocument(line);
+        AddAnalysisTables(document, *table);
+        PrintResult(line, context, std::move(document), lines);
+    }
+    if (!table->wholeFile) {
+        return kExitRefused;
+    }
+    return FoundErrors(*table) ? kExitErrorsFound : kExitDone;
 }
 
 int RunUndo(const CommandLine&, CliContext&) {

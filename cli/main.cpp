@@ -60,13 +60,14 @@ void KeepHistoryBufferInTheHeap() {
 int RunCli(int argc, char* argv[]) {
     KeepHistoryBufferInTheHeap();
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    std::optional<CommandLine> line = ParseCommandLine(arguments);
-    if (!line) {
-        std::cerr << kUsageText;
+    ParsedArguments parsed = ParseArguments(arguments);
+    if (!parsed.line) {
+        std::cerr << UsageErrorText(parsed);
         return kExitUsage;
     }
+    std::optional<CommandLine>& line = parsed.line;
     if (line->command == CliCommand::Help) {
-        std::cout << HelpText();
+        std::cout << (line->helpTopic == "--help" ? HelpText() : CommandHelpText(line->helpTopic));
         return kExitDone;
     }
     if (line->command == CliCommand::Version) {
@@ -88,7 +89,7 @@ int RunCli(int argc, char* argv[]) {
     CliContext context{profile, clock, std::cout};
     const int status = RunCommand(*line, context);
     if (status == kExitUsage) {
-        std::cerr << kUsageText;
+        std::cerr << UsageErrorText({std::nullopt, "this command line cannot be run", parsed.commandWord});
     }
     std::cout.flush();
     return status;

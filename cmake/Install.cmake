@@ -125,8 +125,11 @@ endfunction()
 vantorel_install_program(vantorel-cli)
 install(FILES ${manual_page_vantorel-cli} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/sample/vtrmain.dat DESTINATION ${VANTOREL_DATA_DESTINATION})
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/vantorel-cli.bash-completion
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME vantorel-cli)
+# The shell completions that the build wrote from the command table (cli/CMakeLists.txt).
+install(FILES ${VANTOREL_COMPLETIONS_DIR}/vantorel-cli DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+install(FILES ${VANTOREL_COMPLETIONS_DIR}/_vantorel-cli DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions)
+install(FILES ${VANTOREL_COMPLETIONS_DIR}/vantorel-cli.fish
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d)
 # The copyright file, the changelogs and the licence.
 set(doc ${CMAKE_INSTALL_DATADIR}/doc/vantorel)
 install(FILES ${generated}/copyright DESTINATION ${doc})

@@ -3,6 +3,8 @@
 #include "platform/GameSettings.h"
 #include "store/SectionReader.h"
 
+#include <type_traits>
+
 namespace vantorel {
 
 namespace {
@@ -91,6 +93,31 @@ bool LottoGameTables::Available(bool dated) const {
 
 int LottoGameTables::Count(bool dated) const {
     return std::visit([dated](const auto& histories) { return histories.Chosen(dated).count(); }, histories_);
+}
+
+std::optional<LottoGameTables::StoredDrawing> LottoGameTables::DrawingAt(bool dated, int row) const {
+    return std::visit(
+        [dated, row](const auto& histories) -> std::optional<StoredDrawing> {
+            const auto& table = histories.Chosen(dated);
+            if (row < 0 || row >= table.count()) {
+                return std::nullopt;
+            }
+            StoredDrawing drawing;
+            drawing.date = table.dated ? table.Date(row) : std::string();
+            using Table = std::decay_t<decltype(table)>;
+            if constexpr (std::is_same_v<Table, PowerballDrawTable>) {
+                for (int position = 0; position < table.ballsPerDrawing; ++position) {
+                    drawing.balls.push_back(table.Ball(row, position));
+                }
+                drawing.powerBall = table.PowerBall(row);
+            } else {
+                for (int position = 0; position < table.ballsPerDrawing(); ++position) {
+                    drawing.balls.push_back(table.Ball(row, position));
+                }
+            }
+            return drawing;
+        },
+        histories_);
 }
 
 std::string LottoGameTables::StatusText() const {

@@ -6,6 +6,7 @@
 #include "store/HistoryFile.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <utility>
 #include <variant>
@@ -47,6 +48,16 @@ public:
     Outcome<LottoResult> Apply(Operation operation, bool dated, const LottoInputs& inputs,
                                const GameSettings& settings, const SetupChoices& choices,
                                RandomSource& random) const;
+    // One drawing of the chosen history as stored: its date (stored form; empty in an undated history),
+    // its balls in the order of the file and, for Power Ball, the Power Ball. Nothing for a row that the
+    // history does not hold.
+    struct StoredDrawing {
+        std::string date;
+        std::vector<int> balls;
+        std::optional<int> powerBall;
+    };
+    std::optional<StoredDrawing> DrawingAt(bool dated, int row) const;
+
     // The result list lines of a result that ran on the history.
     ReportLines ListLines(bool dated, const LottoResult& result, Notices& notices) const;
     // The report ("\n"-ended lines) of comparing a pick file with the history; refused when the file

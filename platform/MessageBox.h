@@ -33,6 +33,9 @@ public:
     ScopedMessageSink(const ScopedMessageSink&) = delete;
     ScopedMessageSink& operator=(const ScopedMessageSink&) = delete;
 
+    // The sink that was installed before this one (nothing when none was).
+    MessageSink* previous() const { return previous_; }
+
 private:
     MessageSink* previous_;
 };

@@ -7,10 +7,10 @@ BUILD_DIR=${BUILD_DIR:-$REPO_DIR/build}
 # nlohmann-json3-dev: results files given as JSON;
 # libboost-dev: Boost.Math, header-only, the chi-square and hypergeometric distributions of the statistics);
 # the validators and helpers that the test of the installed tree runs (desktop-file-utils, appstream, man-db,
-# bash-completion, and lintian on the Debian package it packs); dpkg-dev and file for cpack -G DEB;
+# bash-completion, and lintian on the Debian package it packs); zsh and fish, whose completions the tests load; dpkg-dev and file for cpack -G DEB;
 # poppler-utils, whose pdftotext reads a printed result list back in the widget tests.
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libcurl4-openssl-dev nlohmann-json3-dev libboost-dev libgtest-dev libgmock-dev
-    libbenchmark-dev desktop-file-utils appstream man-db bash-completion lintian dpkg-dev file poppler-utils)
+    libbenchmark-dev desktop-file-utils appstream man-db bash-completion zsh fish lintian dpkg-dev file poppler-utils)
 
 install_missing_packages() {
     local missing=()

@@ -34,6 +34,10 @@ public:
     void ReturnToPreviousPage();
     void ExitProgram();
     void PrintResultList();
+    // Puts the selected lines, in list order, on the clipboard as text (Ctrl+C).
+    void CopySelectedLines();
+    // Saves every kept result as CSV, one section per operation ("Export...").
+    void ExportResultLog();
 
     // The pages of the last print.
     const std::vector<PrintPage>& printedPages() const { return printedPages_; }

@@ -43,6 +43,12 @@ QString ChooseWithFileDialog(const QString& caption, const QString& filter, QWid
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }
 
+// The platform's save dialog, which asks before it replaces a file.
+QString ChooseFileToSaveWithDialog(const QString& caption, const QString& filter,
+                                   const QString& suggestedName, QWidget* parent) {
+    return QFileDialog::getSaveFileName(parent, caption, suggestedName, filter);
+}
+
 } // namespace
 
 ShellServices::ShellServices(ProfileStore& profileStore, const Clock& programClock,
@@ -50,6 +56,6 @@ ShellServices::ShellServices(ProfileStore& profileStore, const Clock& programClo
     : profile(profileStore), clock(programClock), buildPages(std::move(pageFactory)),
       showHelp(&HelpWindow::ShowContext), choosePrinter(&ChooseWithPrintDialog),
       chooseChartFile(&ChooseChartFileWithDialog), chooseFileToOpen(&ChooseWithFileDialog),
-      exitProgram([] { std::exit(EXIT_SUCCESS); }) {}
+      chooseFileToSave(&ChooseFileToSaveWithDialog), exitProgram([] { std::exit(EXIT_SUCCESS); }) {}
 
 } // namespace vantorel

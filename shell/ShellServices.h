@@ -39,6 +39,11 @@ struct ShellServices {
     // Asks for an existing file to open, offering the files that `filter` names (Qt's form, "Text Files
     // (*.txt);;All Files (*)"); the chosen path, or an empty text when the user cancels.
     std::function<QString(const QString& caption, const QString& filter, QWidget* parent)> chooseFileToOpen;
+    // Asks where to save a file of the type `filter` names, proposing `suggestedName`; the chosen path, or
+    // an empty text when the user cancels.
+    std::function<QString(const QString& caption, const QString& filter, const QString& suggestedName,
+                          QWidget* parent)>
+        chooseFileToSave;
     // Ends the program at once with status 0.
     std::function<void()> exitProgram;
 };

@@ -285,6 +285,14 @@ std::string NamedErrorLine(const NamedError& error) {
     return line.append(": ").append(error.problem);
 }
 
+bool FoundErrors(const CheckTable& table) {
+    return !table.named.empty() ||
+           std::any_of(table.records.begin(), table.records.end(), [](const SectionCheck& record) {
+               return record.state == kIllegalSection ||
+                      (record.state >= 0 && record.state < kSectionCount && AnyErrorFlag(record));
+           });
+}
+
 Outcome<CheckTable> AnalyseHistoryFile(const GameSettings& settings, FileSystem& files) {
     std::string history;
     const ReadStatus read = ReadHistoryFile(files, std::filesystem::path(kHistoryFileName), history);

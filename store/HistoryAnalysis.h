@@ -65,4 +65,8 @@ Outcome<CheckTable> AnalyseHistoryText(std::string_view history, const GameSetti
 // then one line for each named error. A section that the file does not hold adds no line.
 ReportLines ShowAnalysisReport(const CheckTable& table);
 
+// Whether the report of the check table names any error: an illegal section marker, or a section line with
+// bad characters, numbers out of range, a wrong count or a bad date.
+bool FoundErrors(const CheckTable& table);
+
 } // namespace vantorel

@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include "cli/CommandTable.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -38,6 +40,16 @@ TEST(CommandLine, AcceptsTheFormsTheCommandTestsDoNotRun) {
         "update 3",
         "update pb --url=http://127.0.0.1:8080/rows.csv --column Evening --timeout 86400 --yes --dir a",
         "--help",
+        "--help run",
+        "run --help",
+        "run 7 --help",
+        "help",
+        "help wheel-of-fortune --help",
+        "help import",
+        "run 3 hottest --format json",
+        "compare 3 --dated picks.txt --format=csv",
+        "pattern 3 --undated 12 --format text",
+        "analyze --format json",
     };
     for (const char* line : accepted) {
         EXPECT_TRUE(Parse(line).has_value()) << line;
@@ -98,9 +110,12 @@ TEST(CommandLine, RefusesWhatTheGrammarDoesNot) {
         "analyze --dir",
         "--dir a --dir b analyze",
         "--dir a analyze --dir=b",
-        "--help run",
         "--version --dir a",
-        "run --help",
+        "--help run extra",
+        "run 3 hottest --format xml",
+        "analyze --format json --format csv",
+        "append 3 --dated 01/02/98 --format json",
+        "backup --format csv",
     };
     for (const char* line : refused) {
         EXPECT_FALSE(Parse(line).has_value()) << line;
@@ -155,6 +170,117 @@ TEST(CommandLine, CarriesTheValuesAndChoices) {
     EXPECT_EQ(elsewhere->input, "picks.txt");
     EXPECT_EQ(Parse("--version").value().command, CliCommand::Version);
     EXPECT_EQ(Parse("-h").value().command, CliCommand::Help);
+}
+
+// Each usage error names the word that is wrong and, where one is close, the word that was meant; the
+// "Try" line names the command's help.
+TEST(CommandLine, UsageErrorsNameTheirWord) {
+    struct Case {
+        std::string line;
+        std::string problem;
+        std::string command; // whose help the error points to
+    };
+    const std::vector<Case> cases = {
+        {"", "no command given", ""},
+        {"rnu 3 hottest", "unknown command \"rnu\"; did you mean \"run\"?", ""},
+        {"frobnicate", "unknown command \"frobnicate\"", ""},
+        {"-V", "unknown option \"-V\"", ""},
+        {"--json", "unknown option \"--json\"", ""},
+        {"--vers", "unknown option \"--vers\"; did you mean \"--version\"?", ""},
+        {"run 6 hot", "unknown operation \"hot\" for game 6; did you mean \"hottest\"?", "run"},
+        {"run 6 number-range", "unknown operation \"number-range\" for game 6; did you mean \"number\"?",
+         "run"},
+        {"run 3 partial-nmber",
+         "unknown operation \"partial-nmber\" for game 3; it has distribution, even-odd, high-low, totals, "
+         "overdue, hottest, random, best-guess, date, date-range, number, number-range",
+         "run"},
+        {"run 7 hottest", "unknown game \"7\"; GAME is 3, 4, 5, 6 or pb", "run"},
+        {"run pbb hottest", "unknown game \"pbb\"; did you mean \"pb\"?", "run"},
+        {"run", "run needs GAME and OPERATION", "run"},
+        {"run 3", "run needs OPERATION", "run"},
+        {"run 3 totals extra", "run takes no word \"extra\" here", "run"},
+        {"run 3 hottest --json", "run takes no option \"--json\"; did you mean \"--format json\"?", "run"},
+        {"run 3 hottest --undate", "run takes no option \"--undate\"; did you mean \"--undated\"?", "run"},
+        {"run 3 hottest --yes", "run takes no option \"--yes\"", "run"},
+        {"run 3 totals --input", "option \"--input\" needs a value (TEXT)", "run"},
+        {"run 3 totals --undated=1", "option \"--undated\" takes no value", "run"},
+        {"run 3 totals --even-odd maybe", "--even-odd takes balls or numbers, not \"maybe\"", "run"},
+        {"run 3 best-guess --strategy bold",
+         "--strategy takes optimistic, pessimistic or nihilistic, not \"bold\"", "run"},
+        {"run 3 random --seed -1", "--seed takes a whole number from 0 up, not \"-1\"", "run"},
+        {"run 3 date --undated", "date searches the dated history only; leave out --undated", "run"},
+        {"run 3 hottest --format xml", "--format takes text, csv or json, not \"xml\"", "run"},
+        {"run 3 hottest --format jsn",
+         "--format takes text, csv or json, not \"jsn\"; did you mean \"json\"?", "run"},
+        {"analyze --format csv --format json", "--format is given more than once", "analyze"},
+        {"import 3 draws.txt", "import needs one of --dated and --undated", "import"},
+        {"import 3 --dated --undated draws.txt", "import needs one of --dated and --undated, not both",
+         "import"},
+        {"compare 3 --dated", "compare needs FILE", "compare"},
+        {"append 3 --dated", "append needs DRAWING", "append"},
+        {"pattern 5 --dated 12345", "pattern searches the 3 and 4 Number games only, not game 5", "pattern"},
+        {"import 3 --dated r.csv --column Evening", "--column goes with --results", "import"},
+        {"update 3 --timeout 0", "--timeout takes whole seconds from 1 to 86400, not \"0\"", "update"},
+        {"settings --presets --preset powerball",
+         "settings takes KEY=VALUE words, --preset NAME or --presets, only one of them", "settings"},
+        {"--dir a --dir b analyze", "--dir is given more than once", "analyze"},
+        {"--version --dir a", "--version takes no other word", ""},
+        {"help runn", "unknown command \"runn\"; did you mean \"run\"?", ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> storage;
+        const ParsedArguments parsed = ParseArguments(Words(c.line, storage));
+        EXPECT_FALSE(parsed.line.has_value()) << c.line;
+        EXPECT_EQ(parsed.problem, c.problem) << c.line;
+        const std::string hint = c.command.empty() ? "Try \"vantorel-cli help\".\n"
+                                                   : "Try \"vantorel-cli help " + c.command + "\".\n";
+        EXPECT_EQ(UsageErrorText(parsed), "vantorel-cli: " + c.problem + "\n" + hint) << c.line;
+    }
+}
+
+TEST(CommandLine, HelpNamesItsCommand) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"help", ""},          {"--help", "--help"},  {"-h", "--help"},    {"help run", "run"},
+        {"--help run", "run"}, {"run --help", "run"}, {"run 7 -h", "run"}, {"analyze --help", "analyze"},
+    };
+    for (const auto& [text, topic] : cases) {
+        const std::optional<CommandLine> line = Parse(text);
+        ASSERT_TRUE(line) << text;
+        EXPECT_EQ(line->command, CliCommand::Help) << text;
+        EXPECT_EQ(line->helpTopic, topic) << text;
+    }
+}
+
+// help COMMAND prints the command's usage and one line per option it takes (and --dir); help alone one
+// line per command.
+TEST(CommandLine, HelpTextsComeFromTheCommandTable) {
+    const std::string overview = CommandHelpText("");
+    for (const CommandRow& row : kCommandTable) {
+        EXPECT_NE(overview.find("\n  " + std::string(row.name) + " "), std::string::npos) << row.name;
+        const std::string help = CommandHelpText(row.name);
+        EXPECT_EQ(help.rfind("usage:\n  vantorel-cli " + std::string(row.name), 0), 0U) << help;
+        for (const OptionRow& option : row.options) {
+            EXPECT_NE(help.find("\n  " + std::string(option.name)), std::string::npos)
+                << row.name << option.name;
+        }
+        EXPECT_NE(help.find("\n  --dir DIR "), std::string::npos);
+        EXPECT_NE(UsageText().find("  vantorel-cli " + std::string(row.name)), std::string::npos) << row.name;
+    }
+    EXPECT_NE(
+        CommandHelpText("run").find("  --power TEXT                  the Power Ball field (game pb only)\n"),
+        std::string::npos);
+    EXPECT_NE(HelpText().find("3 analyze found errors"), std::string::npos);
+}
+
+TEST(CommandLine, ClosestWord) {
+    const std::vector<std::string_view> known = {"hottest", "overdue", "number", "number-range"};
+    EXPECT_EQ(ClosestWord("hot", known), "hottest");
+    EXPECT_EQ(ClosestWord("overdeu", known), "overdue");
+    EXPECT_EQ(ClosestWord("numbr", known), "number");
+    EXPECT_EQ(ClosestWord("number", known), "");
+    EXPECT_EQ(ClosestWord("zz", known), "");
+    EXPECT_EQ(ClosestWord("completely-else", known), "");
+    EXPECT_EQ(ClosestWord("", known), "");
 }
 
 } // namespace

@@ -256,15 +256,26 @@ TEST(VantorelCli, TwoFirstRunsAtOnceNeverOverwriteAnExplicitSetting) {
     }
 }
 
-TEST(VantorelCli, UsageErrorsExitWithTwoAndPrintTheUsage) {
+TEST(VantorelCli, UsageErrorsExitWithTwoAndSayWhatIsWrong) {
     TempWorkingDir dir;
     const std::string config = (dir.path() / "config").string();
-    for (const std::vector<std::string>& arguments : {std::vector<std::string>{}, {"settings", "NOPE=1"}}) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{}, "vantorel-cli: no command given\nTry \"vantorel-cli help\".\n"},
+        {{"run", "6", "hot"},
+         "vantorel-cli: unknown operation \"hot\" for game 6; did you mean \"hottest\"?\n"
+         "Try \"vantorel-cli help run\".\n"},
+    };
+    for (const auto& [arguments, err] : cases) {
         const test::CliRun run = RunCli(arguments, config);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
-        EXPECT_NE(run.err.find("usage:\n  vantorel-cli run GAME OPERATION"), std::string::npos);
+        EXPECT_EQ(run.err, err);
     }
+    const test::CliRun help = RunCli({"help", "analyze"}, config);
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage:\n  vantorel-cli analyze", 0), 0U) << help.out;
+    const test::CliRun overview = RunCli({"--help"}, config);
+    EXPECT_NE(overview.out.find("usage:\n  vantorel-cli run GAME OPERATION"), std::string::npos);
 }
 
 } // namespace

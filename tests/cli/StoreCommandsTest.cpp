@@ -251,7 +251,7 @@ TEST_F(StoreCommandsTest, CommandsRewriteTheHistoryOrRefuseWithTheirMessages) {
                 "4 1 1 2 3 4 27\r\n6 1 1 2 3 4 5 50\r\n8 1 1 2 3 4 49 43\r\n9 1 98/01/07 1 2 3 4 50 17\r\n"
                 "9 1 98/01/07 1 2 3 4 5\r\n3 2 98/01/02 1234 98/01/03\r\n1\t1 98/01/02 123\r\n\r\n12 1 5\r\n"
                 "x 1 5\r\n7 0\r\n8 1 1 2 3 4 49 42\r\n",
-                0,
+                3,
                 {" 5 Number Undated game data" + kErrors, kCount, " 5 Number Undated game data" + kErrors,
                  kCount, " 5 Number Dated game data" + kErrors, " *** ONE OR MORE OF THE DATES HAS AN ERROR",
                  " 3 Number Undated game data" + kErrors, kBad, kCount,
@@ -322,7 +322,7 @@ TEST_F(StoreCommandsTest, RemoveRepairAndUndoAskUnlessYesAndUndoSwapsBack) {
     EXPECT_EQ(messages(), Lines{"There is no change to undo."});
 
     // analyze lists the named drawing after its report lines
-    EXPECT_EQ(Run({"analyze"}), kExitDone);
+    EXPECT_EQ(Run({"analyze"}), kExitErrorsFound);
     EXPECT_EQ(last.lines(),
               (Lines{" 3 Number Dated game data" + kErrors, " *** ONE OR MORE OF THE DATES HAS AN ERROR",
                      " 5 Number Dated game data" + kFree, named}));

@@ -40,6 +40,7 @@ cmake --install "$build" --prefix "$prefix" > "$work/install.log"
 files=(bin/vantorel bin/vantorel-cli share/vantorel/vtrmain.dat share/applications/$id.desktop
     share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg
     share/man/man1/vantorel.1.gz share/man/man1/vantorel-cli.1.gz share/bash-completion/completions/vantorel-cli
+    share/zsh/vendor-completions/_vantorel-cli share/fish/vendor_completions.d/vantorel-cli.fish
     $doc/copyright $doc/changelog.gz $doc/LICENSE)
 for size in 16 24 32 48 64 128 256; do
     files+=("share/icons/hicolor/${size}x$size/apps/$id.png")

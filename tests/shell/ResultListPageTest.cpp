@@ -2,7 +2,12 @@
 
 #include "shell/ResultListPrinting.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+#include <QListView>
 #include <QPrinter>
+#include <QTest>
 
 #include <regex>
 
@@ -142,6 +147,76 @@ TEST_F(ResultListPageTest, ListsWhatRanInThisRunOnceInOrder) {
     OpenSheet(kDejaViewPage);
     EXPECT_TRUE(ResultLines().empty());
     EXPECT_EQ(results.log().records().size(), 3U); // the log keeps every record
+}
+
+// Shift, Ctrl and Ctrl+A select lines of the list; Ctrl+C copies the selected ones, in list order.
+TEST_F(ResultListPageTest, CopiesTheSelectedLines) {
+    LogLines(kThreeNumber, "one\ntwo\nthree\nfour\n");
+    sheet->SetActivePage(kDejaViewPage);
+    auto* view = Find<QListView>("resultList");
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->selectionMode(), QAbstractItemView::ExtendedSelection);
+    QGuiApplication::clipboard()->clear();
+    const auto select = [view](std::initializer_list<int> rows) {
+        view->clearSelection();
+        for (const int row : rows) {
+            view->selectionModel()->select(view->model()->index(row, 0), QItemSelectionModel::Select);
+        }
+    };
+    const struct {
+        std::initializer_list<int> rows;
+        QString copied;
+    } cases[] = {
+        {{3, 1}, QStringLiteral("two\nfour\n")},
+        {{0}, QStringLiteral("one\n")},
+        {{0, 1, 2, 3}, QStringLiteral("one\ntwo\nthree\nfour\n")},
+    };
+    for (const auto& c : cases) {
+        select(c.rows);
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), c.copied);
+    }
+    view->clearSelection();
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("one\ntwo\nthree\nfour\n"));
+}
+
+// "Export..." writes every kept result, the cleared ones too, as CSV sections through the chosen file; a
+// cancelled dialog writes nothing, and a file that cannot be written is named in a message.
+TEST_F(ResultListPageTest, ExportsTheKeptResultsAsCsvSections) {
+    QString chosen;
+    services.chooseFileToSave = [&chosen](const QString&, const QString&, const QString&, QWidget*) {
+        return chosen;
+    };
+    OpenSheet(kDejaViewPage);
+    Click(kDejaViewPage, "exportListButton");
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"There is nothing to export."});
+
+    LogLines(std::nullopt, "Compare, \"quoted\"\nsecond\n");
+    Click(kDejaViewPage, "clearListButton");
+    Click(kThreeNumberPage, "totalsRadio");
+    ClickSheetButton("applyButton");
+    const ReportLines& totals = results.log().records().back().lines;
+
+    Click(kDejaViewPage, "exportListButton"); // cancelled
+    EXPECT_FALSE(std::filesystem::exists(workDir.path() / "results.csv"));
+
+    const std::filesystem::path file = workDir.path() / "results.csv";
+    chosen = QString::fromStdString(file.string());
+    Click(kDejaViewPage, "exportListButton");
+    std::string expected = "test\r\nline\r\n\"Compare, \"\"quoted\"\"\"\r\nsecond\r\n\r\n"
+                           "Totals - 3 Number - Dated\r\nline\r\n";
+    for (const std::string_view line : totals) {
+        expected.append(line).append("\r\n");
+    }
+    EXPECT_EQ(ReadFile(file), expected);
+
+    chosen = QString::fromStdString((workDir.path() / "no-such-folder" / "results.csv").string());
+    Click(kDejaViewPage, "exportListButton");
+    ASSERT_FALSE(messages.texts().empty());
+    EXPECT_EQ(messages.texts().back().rfind("The results could not be saved to ", 0), 0U)
+        << messages.texts().back();
 }
 
 } // namespace
