@@ -1,7 +1,7 @@
 # Fails when a source file of an engine folder includes the message seam or shows a message itself: engines
 # hand their messages and questions to their callers. In platform/ only the seam itself may. Run as a test:
 #   cmake -DROOT=<source dir> -P CheckEnginesShowNoMessages.cmake
-set(FOLDERS platform store digit lotto settings net update stats tickets wheels)
+set(FOLDERS platform formats store digit lotto settings net update stats tickets wheels)
 set(offenders "")
 foreach(folder IN LISTS FOLDERS)
     file(GLOB sources "${ROOT}/${folder}/*.h" "${ROOT}/${folder}/*.cpp")

@@ -1,7 +1,7 @@
 # Fails when a source file of an engine folder (or of the FOLDERS given) includes a Qt header. Run as a test:
 #   cmake -DROOT=<source dir> [-DFOLDERS=a;b] -P CheckNoQtInEngines.cmake
 if(NOT FOLDERS)
-    set(FOLDERS platform store digit lotto net update wheels stats tickets)
+    set(FOLDERS platform formats store digit lotto net update wheels stats tickets)
 endif()
 set(offenders "")
 foreach(folder IN LISTS FOLDERS)

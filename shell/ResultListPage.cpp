@@ -15,13 +15,13 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QListView>
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -61,9 +61,8 @@ ResultListPage::ResultListPage(OperationsSheet& sheet)
     resultList_->setUniformItemSizes(true);
     // Shift, Ctrl and Ctrl+A select lines; Ctrl+C copies them.
     resultList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    auto* copy = new QShortcut(QKeySequence::Copy, resultList_);
-    copy->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(copy, &QShortcut::activated, this, &ResultListPage::CopySelectedLines);
+    // The list's own Ctrl+C copies only the current line: the page copies the selection instead.
+    resultList_->installEventFilter(this);
 
     auto* clearList = MakeNamed<QPushButton>("clearListButton", "Clear List", this);
     previousPageButton_ = MakeNamed<QPushButton>("previousPageButton", "Previous Page", this);
@@ -152,6 +151,15 @@ void ResultListPage::PrintResultList() {
 } // namespace vantorel
 
 namespace vantorel {
+
+bool ResultListPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == resultList_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        CopySelectedLines();
+        return true;
+    }
+    return SheetPage::eventFilter(watched, event);
+}
 
 void ResultListPage::CopySelectedLines() {
     QModelIndexList selected = resultList_->selectionModel()->selectedIndexes();

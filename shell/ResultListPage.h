@@ -42,6 +42,9 @@ public:
     // The pages of the last print.
     const std::vector<PrintPage>& printedPages() const { return printedPages_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QListView* resultList_;
     ResultListModel* model_;
