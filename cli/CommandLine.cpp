@@ -715,6 +715,32 @@ CommandLine ParseWheel(const std::vector<Option>& options, const std::vector<std
     return line;
 }
 
+// remove: GAME, --dated or --undated, the drawing's place.
+CommandLine ParseRemove(const std::vector<Option>& options,
+                        const std::vector<std::string_view>& positionals) {
+    CheckWordCount("remove", positionals, {"GAME"});
+    CommandLine line;
+    line.command = CliCommand::Remove;
+    line.gameType = ParseGame(positionals[0]);
+    ApplyHistoryChoice("remove", options, line);
+    for (const Option& option : options) {
+        if (option.name == "--at") {
+            const std::optional<int> at = WholeNumber(option.value);
+            if (!at || *at < 1 || line.at != 0) {
+                throw UsageError("--at takes one drawing's place, a whole number from 1, not " +
+                                 Quoted(option.value));
+            }
+            line.at = *at;
+        } else {
+            ApplyFlag(option, line);
+        }
+    }
+    if (line.at == 0) {
+        throw UsageError("remove needs --at N, the drawing to remove");
+    }
+    return line;
+}
+
 CommandLine ParseHelp(const std::vector<std::string_view>& positionals) {
     if (positionals.size() > 1) {
         throw UsageError("help takes at most one COMMAND");
@@ -774,9 +800,13 @@ CommandLine ParseCommand(const CommandRow& row, const std::vector<Option>& optio
         return ParseWheel(options, positionals);
     case CliCommand::Help:
         return ParseHelp(positionals);
+    case CliCommand::Remove:
+        return ParseRemove(options, positionals);
     case CliCommand::New:
         return ParseNew(options, positionals);
     case CliCommand::Where:
+    case CliCommand::Undo:
+    case CliCommand::Repair:
     case CliCommand::Analyze:
     case CliCommand::Backup:
     case CliCommand::Restore:

@@ -28,6 +28,9 @@ enum class CliCommand {
     Wheel,
     New,
     Where,
+    Undo,
+    Remove,
+    Repair,
     Help,
     Version
 };
@@ -79,6 +82,7 @@ struct CommandLine {
     std::string helpTopic;  // help COMMAND, COMMAND --help: the command; empty: all
     std::optional<int> lastDrawings; // stats --last N
     std::optional<int> warmup;       // backtest --warmup W
+    int at = 0;                      // remove --at: the drawing, 1 = oldest
 };
 
 // The outcome of reading the arguments: the command line, or what is wrong with them.

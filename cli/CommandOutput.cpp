@@ -366,6 +366,16 @@ void AddAnalysisTables(ResultDocument& document, const CheckTable& checks) {
                       check.state % 2 == 1 ? "dated" : "undated", bad, range, count, date, Cell(),
                       bad || range || count || date});
     }
+    // Every error by its drawing: the file's line, the drawing (1 = oldest; none for the line's count) and
+    // what is wrong, as the text report names them.
+    ResultTable& named = document.AddTable(
+        "named_errors", {"line", "section", "game", "history", "in_use", "drawing", "problem", "text"});
+    for (const NamedError& error : checks.named) {
+        named.AddRow({error.line, error.section, GameOf(error.section / 2).cliWord,
+                      error.section % 2 == 1 ? "dated" : "undated", error.inUse,
+                      error.position > 0 ? Cell(error.position) : Cell(), error.problem,
+                      NamedErrorLine(error)});
+    }
 }
 
 } // namespace vantorel

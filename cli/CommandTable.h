@@ -67,6 +67,13 @@ inline constexpr std::array kImportOptions = {
 inline constexpr std::array kAppendOptions = {
     OptionRow{"--dated", "", "add to the dated history"},
     OptionRow{"--undated", "", "add to the undated history"},
+    OptionRow{"--yes", "", "remove the oldest drawing of a full history to make room"},
+};
+inline constexpr std::array kRemoveOptions = {
+    OptionRow{"--dated", "", "remove from the dated history"},
+    OptionRow{"--undated", "", "remove from the undated history"},
+    OptionRow{"--at", "N", "the drawing to remove, 1 = the oldest"},
+    OptionRow{"--yes", "", "answer yes to the question"},
 };
 inline constexpr std::array kCompareOptions = {
     OptionRow{"--dated", "", "compare with the dated history"},
@@ -152,7 +159,7 @@ inline constexpr std::array kCommandTable = {
                "import GAME --dated|--undated FILE [--append] [--filter] [--yes]\n"
                "import GAME --dated FILE --results [--column NAME] [--yes]",
                "read drawings from a text file or a published results file", kImportOptions, kGameFileWords},
-    CommandRow{"append", CliCommand::Append, "append GAME --dated|--undated \"DRAWING\"",
+    CommandRow{"append", CliCommand::Append, "append GAME --dated|--undated \"DRAWING\" [--yes]",
                "add one drawing to a history", kAppendOptions, kGameTextWords},
     CommandRow{"compare", CliCommand::Compare, "compare GAME --dated|--undated FILE [--format text|csv|json]",
                "compare a file of picks with a history", kCompareOptions, kGameFileWords},
@@ -194,6 +201,12 @@ inline constexpr std::array kCommandTable = {
     CommandRow{"where", CliCommand::Where, "where",
                "print the history file, the folder settings file and the user settings file in use",
                kNoOptions, kNoWords},
+    CommandRow{"undo", CliCommand::Undo, "undo [--yes]",
+               "put back the history as it was before its last change", kYesOptions, kNoWords},
+    CommandRow{"remove", CliCommand::Remove, "remove GAME --dated|--undated --at N [--yes]",
+               "remove one drawing from a history", kRemoveOptions, kGameWord},
+    CommandRow{"repair", CliCommand::Repair, "repair [--yes]",
+               "remove every drawing that the file analysis names", kYesOptions, kNoWords},
     CommandRow{"help", CliCommand::Help, "help [COMMAND]", "list the commands, or say how to use one",
                kNoOptions, kCommandWord},
 };

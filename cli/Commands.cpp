@@ -57,6 +57,12 @@ int RunParsedCommand(const CommandLine& line, CliContext& context) {
         return RunNew(line, context);
     case CliCommand::Where:
         return RunWhere(line, context);
+    case CliCommand::Undo:
+        return RunUndo(line, context);
+    case CliCommand::Remove:
+        return RunRemove(line, context);
+    case CliCommand::Repair:
+        return RunRepair(line, context);
     case CliCommand::Help:
     case CliCommand::Version:
         break; // answered by main before the settings store is touched

@@ -42,6 +42,9 @@ void ShowNewDrawingsCheck(int gameType, const GameSettings& settings, const std:
 int RunWheel(const CommandLine& line, CliContext& context);
 int RunNew(const CommandLine& line, CliContext& context);
 int RunWhere(const CommandLine& line, CliContext& context);
+int RunUndo(const CommandLine& line, CliContext& context);
+int RunRemove(const CommandLine& line, CliContext& context);
+int RunRepair(const CommandLine& line, CliContext& context);
 
 // Writes every line, each followed by "\n", in one piece.
 void PrintLines(std::ostream& out, const ReportLines& lines);

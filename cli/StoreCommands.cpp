@@ -10,6 +10,8 @@
 #include "store/HistoryAnalysis.h"
 #include "store/HistoryBackup.h"
 #include "store/HistoryFile.h"
+#include "store/HistoryRepair.h"
+#include "store/HistoryUndo.h"
 #include "store/ManualEntry.h"
 #include "store/ResultsImport.h"
 #include "tickets/HistoryTickets.h"
@@ -53,7 +55,7 @@ int ExitStatus(bool done) {
 int RunImport(const CommandLine& line, CliContext& context) {
     const Outcome<GameSettings> settings =
         ReadGameSettings(context.profile, line.results ? SettingsOfResultsImport(line.gameType)
-                                                       : SettingsOfDrawingShape(line.gameType));
+                                                       : SettingsOfImport(line.gameType));
     if (!ShowOutcome(settings)) {
         return kExitRefused;
     }
@@ -98,12 +100,18 @@ int RunAppend(const CommandLine& line, CliContext& context) {
         return kExitRefused;
     }
     const Outcome<GameSettings> settings =
-        ReadGameSettings(context.profile, SettingsOfDrawingShape(line.gameType));
+        ReadGameSettings(context.profile, SettingsOfManualEntry(line.gameType));
     if (!ShowOutcome(settings)) {
         return kExitRefused;
     }
-    if (!ShowOutcome(AppendEntry(line.input, line.gameType, line.dated, *settings))) {
+    const Outcome<ChangeOutcome> appended =
+        AppendEntry(line.input, line.gameType, line.dated, *settings, AskThroughMessageBox);
+    if (!ShowOutcome(appended)) {
         MessageBox(kDataAppendFailed, MessageIcon::Stop);
+        return kExitRefused;
+    }
+    if (*appended == ChangeOutcome::kDeclined) {
+        TellDeclined("remove the oldest drawing and append");
         return kExitRefused;
     }
     context.out << kAppendSuccessful << '\n';
@@ -130,6 +138,64 @@ int RunAnalyze(const CommandLine& line, CliContext& context) {
         return kExitRefused;
     }
     return FoundErrors(*table) ? kExitErrorsFound : kExitDone;
+}
+
+int RunUndo(const CommandLine&, CliContext&) {
+    const Outcome<ChangeOutcome> undone = UndoLastChange(AskThroughMessageBox);
+    if (!ShowOutcome(undone)) {
+        return kExitRefused;
+    }
+    if (*undone == ChangeOutcome::kDeclined) {
+        TellDeclined("undo it");
+        return kExitRefused;
+    }
+    return kExitDone;
+}
+
+int RunRemove(const CommandLine& line, CliContext& context) {
+    const Outcome<GameSettings> settings =
+        ReadGameSettings(context.profile, SettingsOfDrawingShape(line.gameType));
+    if (!ShowOutcome(settings)) {
+        return kExitRefused;
+    }
+    const int section = SectionNumber(line.gameType, line.dated);
+    const Outcome<ChangeOutcome> removed = RemoveDrawing(section, line.at, *settings, AskThroughMessageBox);
+    if (!ShowOutcome(removed)) {
+        return kExitRefused;
+    }
+    if (*removed == ChangeOutcome::kDeclined) {
+        TellDeclined("remove it");
+        return kExitRefused;
+    }
+    return kExitDone;
+}
+
+int RunRepair(const CommandLine&, CliContext& context) {
+    const Outcome<GameSettings> settings = ReadGameSettings(context.profile, GameSettingKeys::All());
+    if (!ShowOutcome(settings)) {
+        return kExitRefused;
+    }
+    const Outcome<CheckTable> table = AnalyseHistoryFile(*settings);
+    if (!ShowOutcome(table)) {
+        return kExitRefused;
+    }
+    for (const NamedError& error : table->named) {
+        context.out << NamedErrorLine(error) << '\n';
+    }
+    if (table->named.empty()) {
+        MessageBox(kNothingToRepair, MessageIcon::Information);
+        return kExitDone;
+    }
+    const Outcome<ChangeOutcome> repaired =
+        RemoveNamedDrawings(table->named, *settings, AskThroughMessageBox);
+    if (!ShowOutcome(repaired)) {
+        return kExitRefused;
+    }
+    if (*repaired == ChangeOutcome::kDeclined) {
+        TellDeclined("remove them");
+        return kExitRefused;
+    }
+    return kExitDone;
 }
 
 int RunBackup(const CommandLine&, CliContext& context) {

@@ -9,6 +9,7 @@
 #include "settings/FolderProfileStore.h"
 #include "settings/LotteryFolder.h"
 #include "shell/AboutDialog.h"
+#include "shell/BackgroundWork.h"
 #include "shell/ChartPainter.h"
 #include "shell/ChartView.h"
 #include "shell/HandOver.h"
@@ -24,6 +25,7 @@
 #include "shell/WheelWindow.h"
 #include "shell/WindowPlacement.h"
 #include "store/CalendarDates.h"
+#include "store/HistoryUndo.h"
 #include "store/SectionReader.h"
 
 #include <QAction>
@@ -168,6 +170,8 @@ const std::vector<MainWindow::MenuEntry>& MainWindow::MenuEntries() {
          "document-save-as", &MainWindow::ExportChart},
         {Menu::File, nullptr, "", "", "", 0, "", nullptr},
         {Menu::File, "exitAction", "E&xit", "", "Quit the application", 0, "", &MainWindow::ExitProgram},
+        {Menu::Edit, "undoAction", "&Undo Last Change", "Ctrl+Z",
+         "Put back the history file as it was before its last change", 0, "", &MainWindow::UndoLastChange},
         {Menu::Tools, "operationsAction", "&Operations...", kOperationsShortcut,
          "Open the operations sheet: the game pages, Setup, Data File and Deja View (a double-click on the "
          "chart does the same)",
@@ -243,6 +247,8 @@ void MainWindow::BuildMenus() {
     for (const auto& [place, action] : onToolBar) {
         toolBar_->addAction(action);
     }
+    connect(menus[Menu::Edit], &QMenu::aboutToShow, this, &MainWindow::NameUndoableChange);
+    NameUndoableChange();
     QMenu* file = menus[Menu::File];
     recentFolders_ = new QMenu(QStringLiteral("Recent &Folders"), file);
     recentFolders_->setObjectName(QStringLiteral("recentFoldersMenu"));
@@ -347,6 +353,27 @@ void MainWindow::NewLotteryFolder() {
         handOver_.savedStartPage = kDataFilePage;
         view_->OpenSheet();
     }
+}
+
+void MainWindow::NameUndoableChange() {
+    auto* undo = findChild<QAction*>(QStringLiteral("undoAction"));
+    const std::optional<std::string> change = LastChange();
+    undo->setEnabled(change.has_value());
+    undo->setText(change ? QStringLiteral("&") + QString::fromStdString(UndoActionText(*change))
+                         : QStringLiteral("&Undo Last Change"));
+}
+
+void MainWindow::UndoLastChange() {
+    const Outcome<ChangeOutcome> undone = RunOffWindowThread([this] {
+        return vantorel::UndoLastChange([this](const Question& question) {
+            bool yes = false;
+            OnWindowThread(*this, [&] { yes = AskThroughMessageBox(question); });
+            return yes;
+        });
+    });
+    ShowOutcome(undone);
+    NameUndoableChange();
+    ShowHistoryStatus();
 }
 
 void MainWindow::BuildStatusBar() {

@@ -86,12 +86,17 @@ public:
     void ShowHelp();
     void ShowAbout();
     void ExitProgram();
+    // Puts back the history as it was before its last change, after asking (the question names the
+    // change); an undo is itself undone the same way.
+    void UndoLastChange();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildMenus();
+    // Names the change that Edit > Undo Last Change would take back, and disables it when there is none.
+    void NameUndoableChange();
     void BuildStatusBar();
     void AddDocumentShortcuts();
     void UpdateLockIndicators();

@@ -2,8 +2,10 @@
 
 #include "platform/GameSettings.h"
 #include "store/CalendarDates.h"
+#include "store/DrawingCheck.h"
 #include "store/HistoryFile.h"
 #include "store/HistoryRewrite.h"
+#include "store/SectionEdit.h"
 #include "store/TextLines.h"
 
 #include <algorithm>
@@ -81,6 +83,7 @@ struct ImportShape {
     bool dated = false;
     bool digitGame = true;
     std::size_t digitWidth = 3;
+    int gameType = 0;
 };
 
 ImportShape ShapeOf(int gameType, bool dated, const GameSettings& settings) {
@@ -92,11 +95,12 @@ ImportShape ShapeOf(int gameType, bool dated, const GameSettings& settings) {
     shape.dated = dated;
     shape.digitGame = IsDigitGame(gameType);
     shape.digitWidth = static_cast<std::size_t>(GameOf(gameType).digits);
+    shape.gameType = gameType;
     return shape;
 }
 
 // kFailed and kDateError: a message says why.
-enum class BuildResult { kBuilt, kFailed, kDateError, kTooMany, kCancelled };
+enum class BuildResult { kBuilt, kFailed, kDateError, kTooMany, kCancelled, kBadDrawing };
 
 // Appends a blank and the stored form of a display-form date, as ToStoredDate converts it, without a
 // text of its own for every drawing. A date of the wrong length goes to ToStoredDate, whose message says so.
@@ -150,9 +154,59 @@ BuildResult WriteDrawings(const std::vector<std::string_view>& tokens, const Imp
     return BuildResult::kBuilt;
 }
 
+// The number of the line of `text` on which `token` (a view into it) stands.
+int LineOfToken(std::string_view text, std::string_view token) {
+    const auto offset = static_cast<std::size_t>(token.data() - text.data());
+    return static_cast<int>(
+               std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(offset), '\n')) +
+           1;
+}
+
+// The number of a digit-game token as the import writes it.
+std::string_view WrittenDigitNumber(std::string_view token, const ImportShape& shape) {
+    return NormalisedDigitNumber(shape.dated ? token : token.substr(0, shape.digitWidth), shape.digitWidth);
+}
+
+// Checks every drawing as the results import and manual entry do: a date that is a day of the calendar,
+// numbers within the maximums in force, no ball twice in its group. The first drawing that breaks a rule
+// is named with its line in `problem`. A date of the wrong length is left to the writing, which names it.
+bool DrawingsAreSound(std::string_view text, const std::vector<std::string_view>& tokens,
+                      const ImportShape& shape, const GameSettings& settings, std::string& problem) {
+    std::vector<std::string_view> numbers;
+    for (std::size_t first = 0; first < tokens.size(); first += shape.perDrawing) {
+        std::size_t next = first;
+        std::string found;
+        if (shape.dated) {
+            const std::string_view date = tokens[next++];
+            const Outcome<std::string> stored = ToStoredDate(date);
+            if (stored.refused()) {
+                return true;
+            }
+            if (!IsStoredCalendarDate(*stored)) {
+                found = "the date " + std::string(date) + " is not a day of the calendar";
+            }
+        }
+        numbers.clear();
+        for (; next < first + shape.perDrawing; ++next) {
+            numbers.push_back(shape.digitGame ? WrittenDigitNumber(tokens[next], shape)
+                                              : StoredLottoNumber(tokens[next]));
+        }
+        if (found.empty()) {
+            found = NumbersProblem(shape.gameType, numbers, settings);
+        }
+        if (!found.empty()) {
+            problem = "Line " + std::to_string(LineOfToken(text, tokens[first])) +
+                      " of the import file: " + found + ".\n" + std::string(kNothingChanged);
+            return false;
+        }
+    }
+    return true;
+}
+
 // The section line for the import text, without line end.
-BuildResult BuildSectionLine(std::string_view text, const ImportShape& shape, bool filter,
-                             const ProgressLight& progress, std::string& line, Notices& notices) {
+BuildResult BuildSectionLine(std::string_view text, const ImportShape& shape, const GameSettings& settings,
+                             bool filter, const ProgressLight& progress, std::string& line,
+                             Notices& notices) {
     const auto mostDrawings = static_cast<std::size_t>(shape.capacity) + 1;
     const std::vector<std::string_view> tokens = DrawingTokens(text, shape.perDrawing, filter, mostDrawings);
     if (tokens.empty()) {
@@ -162,6 +216,10 @@ BuildResult BuildSectionLine(std::string_view text, const ImportShape& shape, bo
     const std::size_t drawings = tokens.size() / shape.perDrawing;
     if (drawings > static_cast<std::size_t>(shape.capacity)) {
         return BuildResult::kTooMany;
+    }
+    if (std::string problem; !DrawingsAreSound(text, tokens, shape, settings, problem)) {
+        notices.push_back({std::move(problem), NoticeKind::Error});
+        return BuildResult::kBadDrawing;
     }
     line = std::to_string(shape.section);
     line += ' ';
@@ -184,7 +242,8 @@ BuildResult MassageIntoLine(const std::filesystem::path& importFile, int gameTyp
         AddNotices(notices, text.notices());
         return BuildResult::kFailed;
     }
-    return BuildSectionLine(*text, ShapeOf(gameType, dated, settings), filterImport, progress, line, notices);
+    return BuildSectionLine(*text, ShapeOf(gameType, dated, settings), settings, filterImport, progress, line,
+                            notices);
 }
 
 // The common course of both imports: the import file becomes one section line, and
@@ -215,6 +274,12 @@ Outcome<ChangeOutcome> ImportSectionLine(const std::filesystem::path& importFile
         return refuse(HistoryFullMessage(CapacityOfGame(gameType)));
     case BuildResult::kCancelled:
         return refuse(std::string(kImportCancelled));
+    case BuildResult::kBadDrawing: {
+        // The message naming the drawing is the refusal itself.
+        Outcome<ChangeOutcome> refused(Refusal{told.back().text});
+        told.pop_back();
+        return std::move(refused.Precede(told));
+    }
     }
     const std::string_view line(sectionLine);
     return ChangeHistory(
@@ -223,6 +288,13 @@ Outcome<ChangeOutcome> ImportSectionLine(const std::filesystem::path& importFile
             return plan(line, history, planNotes, newHistory);
         },
         std::move(notes));
+}
+
+// "12 drawings" (or "1 drawing"), the count of a section line.
+std::string DrawingsText(std::string_view sectionLine) {
+    const std::optional<SectionLineParts> parts = SplitSectionLine(sectionLine);
+    const int count = parts ? CountValue(parts->count) : 0;
+    return std::to_string(count) + (count == 1 ? " drawing" : " drawings");
 }
 
 // What the consent to a new import over `lines` lines of its history is known by.
@@ -254,6 +326,10 @@ GameSettingKeys SettingsOfDrawingShape(int gameType) {
     return GameOf(gameType).drawingShape;
 }
 
+GameSettingKeys SettingsOfImport(int gameType) {
+    return GameOf(gameType).drawingShape | GameOf(gameType).maximums;
+}
+
 int NumbersPerDrawing(int gameType, const GameSettings& settings) {
     const int numbers = GameOf(gameType).numbersPerDrawing;
     return numbers > 0 ? numbers : PowerballBallsPerDrawing(settings) + 1;
@@ -276,6 +352,7 @@ Outcome<std::string> MassageNewData(const std::filesystem::path& importFile, int
         break;
     case BuildResult::kDateError:
     case BuildResult::kFailed:
+    case BuildResult::kBadDrawing:
         break;
     }
     // The last message is the refusal.
@@ -306,6 +383,7 @@ Outcome<ChangeOutcome> ImportNew(const std::filesystem::path& importFile, int ga
                                                       }})) {
             return HistoryChange::kAsk;
         }
+        notes.Describe("new import of " + DrawingsText(sectionLine) + " into " + HistoryName(section));
         newHistory = InsertSectionLine(history, section, sectionLine);
         return HistoryChange::kReplace;
     };
@@ -324,6 +402,7 @@ Outcome<ChangeOutcome> ImportAppend(const std::filesystem::path& importFile, int
         if (!parts) {
             return HistoryChange::kRefused;
         }
+        notes.Describe("import of " + DrawingsText(sectionLine) + " appended to " + HistoryName(section));
         // The drawings follow the count after one blank.
         const std::string_view drawings = parts->rest.empty() ? parts->rest : parts->rest.substr(1);
         return PlanAppend(history, section, CountValue(parts->count), drawings, capacity, notes, newHistory);

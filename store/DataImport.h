@@ -43,9 +43,11 @@ Outcome<std::string> ReadImportFile(const std::filesystem::path& importFile,
 // dated drawing is a date in the form mm/dd/yy followed by the drawing's numbers. Numbers lose their
 // leading zeros (a digit-game number is first cut to the game's width). With `filterImport`, every line
 // holds one drawing at its start and the rest of the line is ignored; a line too short for a drawing is
-// skipped. The Power Ball width is the PBM of `settings`. A file with more drawings than the history can
-// hold is refused with the history-full message, as soon as that is clear; a date that does not have 8
-// characters with "Date Length Error".
+// skipped. Every drawing is checked: a date that is a day of the calendar, numbers within the maximums of
+// `settings`, no ball twice in its group; the first drawing that is not is named with its line, and the
+// import is refused. The Power Ball width is the PBM of `settings`. A file with more drawings than the
+// history can hold is refused with the history-full message, as soon as that is clear; a date that does not
+// have 8 characters with "Date Length Error".
 Outcome<std::string> MassageNewData(const std::filesystem::path& importFile, int gameType, bool dated,
                                     const ProgressLight& progress, bool filterImport,
                                     const GameSettings& settings, FileSystem& files = RealFileSystem());
@@ -53,6 +55,10 @@ Outcome<std::string> MassageNewData(const std::filesystem::path& importFile, int
 // Asked before a new import writes its section line into a history file that holds `lines` lines of that
 // section already (which the new line would leave behind, unused); true to go on.
 using ExistingHistoryConsent = std::function<bool(int lines)>;
+
+// The settings an import of the game reads: the shape of a drawing and the maximums its numbers are
+// checked against.
+GameSettingKeys SettingsOfImport(int gameType);
 
 // "Data Import (NEW)": writes the file's drawings as a new section line, placed before any line of the
 // same or a greater section (an old line of the same section stays behind the new one, unused). Creates

@@ -4,8 +4,10 @@
 #include "platform/PlainDecimal.h"
 #include "store/CalendarDates.h"
 #include "store/DataImport.h"
+#include "store/DrawingCheck.h"
 #include "store/HistoryFile.h"
 #include "store/HistoryRewrite.h"
+#include "store/SectionEdit.h"
 #include "store/TextLines.h"
 #include "store/TokenCursor.h"
 
@@ -137,12 +139,73 @@ LineFindings CheckDatedDrawings(TokenCursor& words, const NumberLimits& limits) 
     return findings;
 }
 
+// Names the errors of every drawing of a section line: a date that is no day of the calendar, a word that
+// is no number, a number out of range, a ball twice in its group, a drawing short of words; and a count
+// that differs from the drawings the line holds. Sets the record's date and range flags for what it finds.
+void NameErrors(std::string_view text, const NumberLimits& limits, const GameSettings& settings,
+                NamedError place, SectionCheck& record, std::vector<NamedError>& named) {
+    const auto name = [&](int position, std::string problem) {
+        place.position = position;
+        place.problem = std::move(problem);
+        named.push_back(place);
+    };
+    const int section = limits.section;
+    const int gameType = GameOfSection(section);
+    const bool dated = IsDatedSection(section);
+    const int wordsPerDrawing = limits.numbers + (dated ? 1 : 0);
+    TokenCursor words(text);
+    words.NextWord(); // the section number
+    const std::string_view countWord = words.NextWord();
+    std::vector<std::string_view> drawing;
+    std::vector<std::string_view> numbers;
+    int position = 0;
+    const auto check = [&] {
+        ++position;
+        if (static_cast<int>(drawing.size()) < wordsPerDrawing) {
+            name(position, "only " + std::to_string(drawing.size()) + " of the " +
+                               std::to_string(wordsPerDrawing) + " words of a drawing");
+            return;
+        }
+        if (dated && !IsStoredCalendarDate(drawing.front())) {
+            record.dateError = kFlagSet;
+            name(position, "date " + std::string(drawing.front()) + " is not a date");
+            return;
+        }
+        numbers.assign(drawing.begin() + (dated ? 1 : 0), drawing.end());
+        NumbersCheck found = CheckNumbers(gameType, numbers, settings);
+        if (found.fault == NumbersFault::kOutOfRange) {
+            record.outOfRange = kFlagSet;
+        }
+        if (found.fault != NumbersFault::kNone) {
+            name(position, std::move(found.text));
+        }
+    };
+    for (std::string_view word = words.NextWord(); !word.empty(); word = words.NextWord()) {
+        drawing.push_back(word);
+        if (static_cast<int>(drawing.size()) == wordsPerDrawing) {
+            check();
+            drawing.clear();
+        }
+    }
+    const int whole = position;
+    if (!drawing.empty()) {
+        check();
+    }
+    int count = 0;
+    if (!WholeNumberOf(countWord, count) || count != whole) {
+        name(0, "the count says " + (countWord.empty() ? std::string("nothing") : std::string(countWord)) +
+                    ", the line holds " + std::to_string(whole) + (whole == 1 ? " drawing" : " drawings"));
+    }
+}
+
 int Flag(bool set) {
     return set ? kFlagSet : kFlagClear;
 }
 
-// Examines one section line into its record. False when the line holds too much data to go on.
-bool CheckLine(std::string_view text, const GameSettings& settings, SectionCheck& record, Notices& notices) {
+// Examines one section line into its record, and names its errors. False when the line holds too much
+// data to go on.
+bool CheckLine(std::string_view text, const GameSettings& settings, NamedError place, SectionCheck& record,
+               std::vector<NamedError>& named, Notices& notices) {
     TokenCursor words(text);
     const int marker = HeadMarker(words.NextWord());
     if (marker < 0 || marker >= kSectionCount) {
@@ -169,6 +232,8 @@ bool CheckLine(std::string_view text, const GameSettings& settings, SectionCheck
     const bool countMissing = countWord.empty();
     record.countMismatch =
         Flag(countMissing || findings.partialDrawing || findings.drawings != PlainDecimal(countWord));
+    place.section = marker;
+    NameErrors(text, limits, settings, place, record, named);
     return true;
 }
 
@@ -209,14 +274,37 @@ void ReportRecord(const SectionCheck& record, ReportLines& lines) {
 
 } // namespace
 
+std::string NamedErrorLine(const NamedError& error) {
+    std::string line = HistoryName(error.section);
+    if (!error.inUse) {
+        line.append(" (line ").append(std::to_string(error.line)).append(", not in use)");
+    }
+    if (error.position > 0) {
+        line.append(", drawing ").append(std::to_string(error.position));
+    }
+    return line.append(": ").append(error.problem);
+}
+
 bool FoundErrors(const CheckTable& table) {
-    return std::any_of(table.records.begin(), table.records.end(), [](const SectionCheck& record) {
-        return record.state == kIllegalSection ||
-               (record.state >= 0 && record.state < kSectionCount && AnyErrorFlag(record));
-    });
+    return !table.named.empty() ||
+           std::any_of(table.records.begin(), table.records.end(), [](const SectionCheck& record) {
+               return record.state == kIllegalSection ||
+                      (record.state >= 0 && record.state < kSectionCount && AnyErrorFlag(record));
+           });
 }
 
 Outcome<CheckTable> AnalyseHistoryFile(const GameSettings& settings, FileSystem& files) {
+    std::string history;
+    const ReadStatus read = ReadHistoryFile(files, std::filesystem::path(kHistoryFileName), history);
+    if (read != ReadStatus::kRead) {
+        Outcome<CheckTable> outcome{CheckTable{}};
+        outcome.Tell({ReadFailureMessage(read, kHistoryLabel, kCantOpenForAnalysis), NoticeKind::Error});
+        return outcome;
+    }
+    return AnalyseHistoryText(history, settings);
+}
+
+Outcome<CheckTable> AnalyseHistoryText(std::string_view history, const GameSettings& settings) {
     CheckTable table;
     Notices notices;
     const auto ended = [&table, &notices] {
@@ -224,14 +312,10 @@ Outcome<CheckTable> AnalyseHistoryFile(const GameSettings& settings, FileSystem&
         outcome.Precede(notices);
         return outcome;
     };
-    std::string history;
-    const ReadStatus read = ReadHistoryFile(files, std::filesystem::path(kHistoryFileName), history);
-    if (read != ReadStatus::kRead) {
-        notices.push_back({ReadFailureMessage(read, kHistoryLabel, kCantOpenForAnalysis), NoticeKind::Error});
-        return ended();
-    }
     LineCursor lines(history);
+    int lineNumber = 0;
     for (std::string_view line; lines.Next(line);) {
+        ++lineNumber;
         if (IsBlankOnly(line)) {
             continue;
         }
@@ -240,7 +324,13 @@ Outcome<CheckTable> AnalyseHistoryFile(const GameSettings& settings, FileSystem&
             return ended();
         }
         SectionCheck& record = table.records.emplace_back();
-        if (!CheckLine(line, settings, record, notices)) {
+        NamedError place;
+        place.line = lineNumber;
+        const std::optional<int> section = SectionOfLine(line);
+        const std::optional<std::string_view> inUse =
+            section ? FindSectionLine(history, *section) : std::optional<std::string_view>{};
+        place.inUse = inUse && inUse->data() == line.data();
+        if (!CheckLine(line, settings, place, record, table.named, notices)) {
             return ended();
         }
     }
@@ -252,6 +342,9 @@ ReportLines ShowAnalysisReport(const CheckTable& table) {
     ReportLines lines;
     for (const SectionCheck& record : table.records) {
         ReportRecord(record, lines);
+    }
+    for (const NamedError& error : table.named) {
+        lines.Add(NamedErrorLine(error));
     }
     return lines;
 }

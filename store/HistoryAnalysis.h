@@ -26,10 +26,24 @@ struct SectionCheck {
     int dateError = kFlagClear;
 };
 
-// The check table: one record per section line, in file order (blank lines have none). `wholeFile` tells
-// whether every line was examined (false after a failed open or the "too much data" stop).
+// One error the analysis found, with the drawing it is in: "3 Number Dated, drawing 2456: date 25/13/45 is
+// not a date".
+struct NamedError {
+    int line = 0;      // the line of the file (1 = first)
+    int section = 0;   // the section number that heads it
+    int position = 0;  // the drawing (1 = oldest); 0 for an error of the line itself (its count)
+    bool inUse = true; // false for a line of a section that an earlier line of it hides from the readers
+    std::string problem;
+};
+// The report line of a named error.
+std::string NamedErrorLine(const NamedError& error);
+
+// The check table: one record per section line, in file order (blank lines have none), and the errors
+// named by drawing, in file order. `wholeFile` tells whether every line was examined (false after a failed
+// open or the "too much data" stop).
 struct CheckTable {
     std::vector<SectionCheck> records;
+    std::vector<NamedError> named;
     bool wholeFile = false;
 };
 
@@ -44,8 +58,11 @@ inline constexpr std::string_view kTooMuchData =
 // line holds more numbers than a full history of its section, which ends the analysis there.
 Outcome<CheckTable> AnalyseHistoryFile(const GameSettings& settings, FileSystem& files = RealFileSystem());
 
-// The report lines of a check table, in order: one verdict per line of the file and the errors under it.
-// A section that the file does not hold adds no line.
+// AnalyseHistoryFile of a history's text.
+Outcome<CheckTable> AnalyseHistoryText(std::string_view history, const GameSettings& settings);
+
+// The report lines of a check table, in order: one verdict per line of the file and the errors under it,
+// then one line for each named error. A section that the file does not hold adds no line.
 ReportLines ShowAnalysisReport(const CheckTable& table);
 
 // Whether the report of the check table names any error: an illegal section marker, or a section line with

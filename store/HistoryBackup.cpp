@@ -88,6 +88,7 @@ Outcome<BackupOutcome> RestoreHistoryFile(const GameSettings& settings, const As
                                           FileSystem& files) {
     const Outcome<ChangeOutcome> change =
         ChangeFile(files, kHistoryPath, kHistoryLabel, [&](ChangeNotes& notes, std::string& newHistory) {
+            notes.Describe("restore of the backup copy");
             std::string content;
             if (!ReadSource(files, kHistoryPath, kHistoryLabel, kMainFileNotFound, content, notes) ||
                 !ReadSource(files, kBackupPath, kBackupLabel, kBackupFileNotFound, content, notes)) {

@@ -322,7 +322,63 @@ std::optional<std::string> LinkRefusal(FileSystem& files, const std::filesystem:
     return LinkRefusalMessage(label, error ? target : shown);
 }
 
+// The undo file beside the history that `history` names (after symbolic links).
+std::filesystem::path UndoPathBeside(FileSystem& files, const std::filesystem::path& history) {
+    return files.FollowLinks(history).parent_path() / std::string(kUndoFileName);
+}
+
+// An undo file holds a history and its heading line.
+constexpr std::size_t kLargestUndoFile = kLargestHistoryFile + 4096;
+
+// Writes `content` to `destination` through a fresh work file made for `history`, so that it carries the
+// history's permissions, and renamed in one step.
+FileFault WriteLikeHistory(FileSystem& files, const std::filesystem::path& history,
+                           const std::filesystem::path& destination, std::string_view content) {
+    if (content.size() > kLargestUndoFile) {
+        return FileFault::kTooLarge;
+    }
+    WorkFile work = files.CreateWorkFile(history);
+    if (!work.file) {
+        return work.fault == FileFault::kNone ? FileFault::kOther : work.fault;
+    }
+    FileFault fault = work.file->Write(content);
+    if (fault == FileFault::kNone) {
+        fault = work.file->Flush();
+    }
+    const FileFault closed = work.file->Close();
+    fault = fault == FileFault::kNone ? closed : fault;
+    if (fault == FileFault::kNone) {
+        fault = files.Rename(work.path, destination);
+    }
+    if (fault != FileFault::kNone) {
+        files.Remove(work.path);
+    }
+    work.file.reset();
+    return fault;
+}
+
 } // namespace
+
+std::string UndoFileContent(std::string_view change, std::string_view replacedHistory) {
+    std::string content(kUndoHeading);
+    content.append(change).append(kLineEnd).append(replacedHistory);
+    return content;
+}
+
+std::optional<KeptUndo> ReadUndoContent(std::string_view content) {
+    if (content.substr(0, kUndoHeading.size()) != kUndoHeading) {
+        return std::nullopt;
+    }
+    const std::size_t end = content.find('\n');
+    if (end == std::string_view::npos) {
+        return std::nullopt;
+    }
+    std::string_view change = content.substr(kUndoHeading.size(), end - kUndoHeading.size());
+    if (!change.empty() && change.back() == '\r') {
+        change.remove_suffix(1);
+    }
+    return KeptUndo{std::string(change), std::string(content.substr(end + 1))};
+}
 
 // One change of a file, round after round until it is done: see ChangeFile.
 class FileChangeRun final {
@@ -374,8 +430,48 @@ private:
         case HistoryChange::kReplace:
             break;
         }
-        const FileFault fault = ReplaceFile(files_, file_, content);
+        if (!KeepsUndo()) {
+            const FileFault fault = ReplaceFile(files_, file_, content);
+            if (fault != FileFault::kNone) {
+                return Outcome<ChangeOutcome>(Refusal{NotWrittenMessage(label_, fault)});
+            }
+            return ChangeOutcome::kReplaced;
+        }
+        return ReplaceKeepingUndo(content);
+    }
+
+    bool KeepsUndo() const { return file_ == std::filesystem::path(kHistoryFileName); }
+
+    // Writes the undo file from the history as it is, then the history; when the history cannot be
+    // written, the undo file is put back as it was.
+    Outcome<ChangeOutcome> ReplaceKeepingUndo(std::string_view content) {
+        const std::filesystem::path undoFile = UndoPathBeside(files_, file_);
+        std::string replaced;
+        const ReadStatus read = ReadHistoryFile(files_, file_, replaced);
+        if (read != ReadStatus::kRead && read != ReadStatus::kMissing) {
+            return Outcome<ChangeOutcome>(Refusal{ReadFailureMessage(read, label_, kUnableToOpenHistory)});
+        }
+        std::string previousUndo;
+        // The undo file it replaces is put back when the history cannot be written, so it must be read.
+        const ReadStatus readUndo = files_.ReadWhole(undoFile, previousUndo, kLargestUndoFile);
+        if (readUndo != ReadStatus::kRead && readUndo != ReadStatus::kMissing) {
+            return Outcome<ChangeOutcome>(Refusal{NotReadMessage(kUndoLabel)});
+        }
+        const bool hadUndo = readUndo == ReadStatus::kRead;
+        const std::string_view change = notes_.description_.empty() ? kUnnamedChange : notes_.description_;
+        // A failure to keep the undo file stops the change: it is told as the history's, which stays as it
+        // was.
+        FileFault fault = WriteLikeHistory(files_, file_, undoFile, UndoFileContent(change, replaced));
         if (fault != FileFault::kNone) {
+            return Outcome<ChangeOutcome>(Refusal{NotWrittenMessage(label_, fault)});
+        }
+        fault = ReplaceFile(files_, file_, content);
+        if (fault != FileFault::kNone) {
+            if (hadUndo) {
+                WriteLikeHistory(files_, file_, undoFile, previousUndo);
+            } else {
+                files_.Remove(undoFile);
+            }
             return Outcome<ChangeOutcome>(Refusal{NotWrittenMessage(label_, fault)});
         }
         return ChangeOutcome::kReplaced;

@@ -135,13 +135,36 @@ public:
     // Keeps `message` for the caller, who shows it once the lock is free; returns kRefused for the plan to
     // return.
     HistoryChange Refuse(std::string message, NoticeKind kind = NoticeKind::Error);
+    // Names the change for the undo file that a change of the history leaves ("manual entry of a drawing
+    // into 5 Number Dated").
+    void Describe(std::string change) { description_ = std::move(change); }
 
 private:
     friend class FileChangeRun;
     std::vector<std::string> agreed_;
     std::optional<ChangeQuestion> question_;
     std::optional<Refusal> refusal_;
+    std::string description_;
 };
+
+// Every change of the history file keeps the file it replaced beside it as the undo file, whose first line
+// names the change ("Vantorel undo: results import of 12 drawings into 6 Number Dated"); the next change
+// replaces it. It is written like every rewrite (a fresh work file with the history's permissions, renamed
+// in one step) before the history is replaced, and put back as it was when the history cannot be.
+inline constexpr std::string_view kUndoFileName = "vtrmain.undo";
+inline constexpr std::string_view kUndoLabel = "VTRMAIN.UNDO";
+inline constexpr std::string_view kUndoHeading = "Vantorel undo: ";
+// What a change that did not name itself is called.
+inline constexpr std::string_view kUnnamedChange = "the last change";
+
+// The content of an undo file: its heading line naming `change`, then the replaced history as it was.
+std::string UndoFileContent(std::string_view change, std::string_view replacedHistory);
+// The change an undo file names and the history it keeps; nothing when `content` is no undo file.
+struct KeptUndo {
+    std::string change;
+    std::string history;
+};
+std::optional<KeptUndo> ReadUndoContent(std::string_view content);
 
 // How a change of a file ended, when it was not refused.
 enum class ChangeOutcome {

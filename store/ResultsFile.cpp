@@ -2,6 +2,7 @@
 
 #include "platform/GameSettings.h"
 #include "store/DataImport.h"
+#include "store/DrawingCheck.h"
 #include "store/ResultsDates.h"
 #include "store/ResultsJson.h"
 #include "store/TextLines.h"
@@ -228,32 +229,6 @@ int NumberValue(std::string_view digits) {
     return static_cast<int>(value);
 }
 
-// The range of one number of a drawing and the setting it comes from.
-struct NumberLimits {
-    int lowest = 1;
-    int highest = 0;
-    std::string_view setting; // empty for the fixed digit-game ranges
-    std::string_view what = "number";
-};
-
-NumberLimits LimitsOf(int gameType, int position, int numbers, const GameSettings& settings) {
-    switch (gameType) {
-    case kFiveNumber:
-        return {1, settings.fiveNumberMax, kKey5BC};
-    case kSixNumber:
-        return {1, settings.sixNumberMax, kKey6BC};
-    case kPowerball:
-        if (position == numbers - 1) {
-            return {1, settings.powerballGroup2Max, kKeyPBB, "power ball"};
-        }
-        return {1, settings.powerballGroup1Max, kKeyPBC};
-    case kFourNumber:
-        return {0, 9999, {}};
-    default:
-        return {0, 999, {}};
-    }
-}
-
 std::string LinePrefix(int line) {
     return "Line " + std::to_string(line) + ": ";
 }
@@ -273,13 +248,7 @@ std::string DateProblem(const ResultsDay& date, int line, std::string_view writt
 }
 
 std::string OutOfRangeProblem(int line, std::string_view written, const NumberLimits& limits) {
-    std::string problem = LinePrefix(line) + "the " + std::string(limits.what) + ' ' + std::string(written) +
-                          " is outside " + std::to_string(limits.lowest) + " to " +
-                          std::to_string(limits.highest);
-    if (!limits.setting.empty()) {
-        problem.append(" (setting ").append(limits.setting).append(")");
-    }
-    return problem + '.';
+    return LinePrefix(line) + OutOfRangeText(written, limits) + '.';
 }
 
 std::string NotANumberProblem(int line, std::string_view written) {
@@ -868,12 +837,16 @@ LineReading ResultsReader::ReadLine(std::string_view text, int line, DrawingsByD
     drawing.dateKey = dateKey;
     for (std::size_t i = 0; i < numberWords_.size(); ++i) {
         const int value = NumberValue(numberWords_[i]);
-        const NumberLimits limits = LimitsOf(gameType_, static_cast<int>(i), numbers_, settings_);
+        const NumberLimits limits = LimitsOfNumber(gameType_, static_cast<int>(i), numbers_, settings_);
         if (value < limits.lowest || value > limits.highest) {
             problem = OutOfRangeProblem(line, numberWords_[i], limits);
             return LineReading::kProblem;
         }
         drawing.numbers[i] = value;
+    }
+    if (const std::string repeated = NumbersProblem(gameType_, numberWords_, settings_); !repeated.empty()) {
+        problem = LinePrefix(line) + repeated + '.';
+        return LineReading::kProblem;
     }
     drawings.Add(drawing, DayIndex(*date));
     return LineReading::kDrawing;

@@ -6,6 +6,7 @@
 #include "store/HistoryRewrite.h"
 #include "store/KeptValidators.h"
 #include "store/ResultsFile.h"
+#include "store/SectionEdit.h"
 #include "store/TokenCursor.h"
 
 #include <algorithm>
@@ -199,6 +200,8 @@ HistoryChange PlanResults(std::string_view history, const ResultsReading& readin
     if (!line) {
         return notes.Refuse(std::string(kImportCancelled), NoticeKind::Information);
     }
+    notes.Describe("results import of " + std::to_string(counts.added) +
+                   (counts.added == 1 ? " drawing into " : " drawings into ") + HistoryName(section));
     newHistory = ReplaceSectionLine(history, section, *line);
     return HistoryChange::kReplace;
 }

@@ -16,9 +16,11 @@
 #include "shell/pages/DataFilePictures.h"
 #include "shell/pages/ExistingHistoryWarning.h"
 #include "shell/pages/PatternDialog.h"
+#include "shell/pages/RepairDialog.h"
 #include "store/DataFileTexts.h"
 #include "store/HistoryAnalysis.h"
 #include "store/HistoryFile.h"
+#include "store/HistoryRepair.h"
 #include "store/ManualEntry.h"
 #include "store/ResultsImport.h"
 #include "tickets/HistoryTickets.h"
@@ -42,6 +44,9 @@
 namespace vantorel {
 
 namespace {
+
+// A seed is an int of the random generator: nine digits always fit.
+constexpr std::size_t kLongestSeed = 9;
 
 // Which of the two data radios an item of the operation list enables.
 enum class DataRadios { kNeither, kBoth, kDatedOnly };
@@ -137,6 +142,16 @@ QString TypedDrawingExample(int game, int dataType) {
 
 std::string SeedPlantedMessage(std::string_view seedText) {
     return "Seed " + std::string(seedText) + " is planted.\nTo unplant enter a seed of 0.";
+}
+
+std::string SeedRefusedMessage(std::string_view seedText) {
+    return "\"" + std::string(seedText) +
+           "\" is not a whole number.\nType a seed such as 17, or 0 to unplant the seed.";
+}
+
+std::string RepairedMessage(int removed) {
+    return std::to_string(removed) + (removed == 1 ? " drawing was" : " drawings were") +
+           " removed from VTRMAIN.DAT.\nEdit > Undo Last Change puts them back.";
 }
 
 DataFilePage::DataFilePage(OperationsSheet& sheet) : SheetPage(sheet, kDataFilePage) {
@@ -336,6 +351,8 @@ void DataFilePage::OnOperationChosen(int index) {
     if (index < 0 || index >= static_cast<int>(kListItems.size())) {
         return;
     }
+    // What the field holds (a path, a drawing, a seed) belongs to the operation chosen before.
+    entryEdit_->clear();
     const ControlRow& row = kListItems[static_cast<std::size_t>(index)].controls;
     datedRadio_->setEnabled(row.dataRadios != DataRadios::kNeither);
     undatedRadio_->setEnabled(row.dataRadios == DataRadios::kBoth);
@@ -525,7 +542,7 @@ void DataFilePage::ApplySelection() {
         }
         break;
     case DataFileOperation::kRepair:
-        MessageBox(kRepairPlanned, MessageIcon::Information);
+        RepairDatafile();
         break;
     case DataFileOperation::kResultsImport:
         ImportResultsFile(game);
@@ -560,6 +577,46 @@ void DataFilePage::AnalyseDatafile() {
     sheet().SetActivePage(kDejaViewPage);
 }
 
+void DataFilePage::RepairDatafile() {
+    const Outcome<GameSettings> settings = ReadGameSettings(services().profile, GameSettingKeys::All());
+    if (!ShowOutcome(settings)) {
+        return;
+    }
+    applySelectionButton_->setEnabled(false);
+    ShowProcessing();
+    const Outcome<CheckTable> table = WhileBusy([&settings] { return AnalyseHistoryFile(*settings); });
+    ShowProgressOff();
+    applySelectionButton_->setEnabled(true);
+    if (!ShowOutcome(table) || !table->wholeFile) {
+        return;
+    }
+    if (table->named.empty()) {
+        MessageBox(kNothingToRepair, MessageIcon::Information);
+        return;
+    }
+    RepairDialog dialog(table->named, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const std::vector<NamedError> chosen = dialog.Chosen();
+    if (chosen.empty()) {
+        return;
+    }
+    const Outcome<ChangeOutcome> removed = WhileBusy([&] {
+        return RemoveNamedDrawings(chosen, *settings, [this](const Question& question) {
+            bool yes = false;
+            OnWindowThread(*this, [&] { yes = AskThroughMessageBox(question); });
+            return yes;
+        });
+    });
+    if (ShowOutcome(removed) && *removed == ChangeOutcome::kReplaced) {
+        NoteHistoryChanged();
+        const auto drawings = std::count_if(chosen.begin(), chosen.end(),
+                                            [](const NamedError& error) { return error.position > 0; });
+        MessageBox(RepairedMessage(static_cast<int>(drawings)), MessageIcon::Information);
+    }
+}
+
 void DataFilePage::CompareExternalFile(int game) {
     if (game < 0) {
         MessageBox(kNoGameTypeSelected);
@@ -590,7 +647,7 @@ std::optional<GameSettings> DataFilePage::SettingsForHistoryImport(int game) {
         MessageBox(kSelectGameAndData);
         return std::nullopt;
     }
-    return ShownSettings(SettingsOfDrawingShape(game));
+    return ShownSettings(SettingsOfImport(game));
 }
 
 std::optional<GameSettings> DataFilePage::ShownSettings(GameSettingKeys needed) {
@@ -736,7 +793,9 @@ void DataFilePage::NoteHistoryChanged() {
 
 void DataFilePage::EnterData() {
     const std::optional<DataFileOperation> operation = ChosenOperation();
-    if (entryEdit_->text().isEmpty() && operation != DataFileOperation::kPatternSearch) {
+    // The notice of the last append, not replaced by a new drawing, is no entry.
+    const bool noticeOnly = entryEdit_->text() == Latin1(kAppendSuccessful);
+    if ((entryEdit_->text().isEmpty() || noticeOnly) && operation != DataFileOperation::kPatternSearch) {
         MessageBox(kNoDataEntered);
         return;
     }
@@ -762,12 +821,17 @@ void DataFilePage::AppendTypedDrawing(int game, bool dated) {
     const std::string drawing = entryEdit_->text().toStdString();
     // The field keeps the focus, so that the next drawing (or a correction) can be typed at once.
     entryEdit_->setFocus();
-    const std::optional<GameSettings> settings = ShownSettings(SettingsOfDrawingShape(game));
+    const std::optional<GameSettings> settings = ShownSettings(SettingsOfManualEntry(game));
     if (!settings) {
         return;
     }
-    if (!ShowOutcome(AppendEntry(drawing, game, dated, *settings))) {
+    const Outcome<ChangeOutcome> appended =
+        AppendEntry(drawing, game, dated, *settings, AskThroughMessageBox);
+    if (!ShowOutcome(appended)) {
         MessageBox(kDataAppendFailed, MessageIcon::Stop);
+        return;
+    }
+    if (*appended == ChangeOutcome::kDeclined) {
         return;
     }
     NoteHistoryChanged();
@@ -775,9 +839,18 @@ void DataFilePage::AppendTypedDrawing(int game, bool dated) {
     entryEdit_->selectAll(); // the next drawing typed replaces the notice
 }
 
-// A seed whose value is 0 (also "00" or a text without digits) plants nothing, as 0 is no seed.
+// A seed is a whole number; 0 (also "00") plants nothing, as 0 is no seed. Any other text is refused, so
+// that nobody believes a seed planted that is not.
 void DataFilePage::PlantSeed() {
-    const std::string text = entryEdit_->text().toStdString();
+    const std::string text = entryEdit_->text().trimmed().toStdString();
+    const bool wholeNumber = !text.empty() && text.size() <= kLongestSeed &&
+                             text.find_first_not_of("0123456789") == std::string::npos;
+    if (!wholeNumber) {
+        MessageBox(SeedRefusedMessage(entryEdit_->text().toStdString()), MessageIcon::Exclamation);
+        entryEdit_->selectAll();
+        entryEdit_->setFocus();
+        return;
+    }
     const int seed = PlainDecimal(text);
     handOver().plantedSeed = seed;
     sheet().state().plantedSeed = seed;

@@ -63,13 +63,10 @@ inline constexpr std::string_view kFilterQuestion =
 inline constexpr std::string_view kSeedUnplanted = "Seed is unplanted.";
 inline constexpr std::string_view kResultsNeedDatedData =
     "A results file is imported into the dated history of a game.\nPlease choose \"Use Dated Data\".";
-inline constexpr std::string_view kRepairPlanned =
-    "Repairing data file errors is planned for a coming version of Vantorel.\n\n"
-    "Which repairs it will make depends on the errors that users really meet. If \"Analyze Datafile "
-    "Errors\" reports errors in your data file, please tell the makers of Vantorel which ones, and how "
-    "the file came to have them.\n\n"
-    "Until then, restore your backup copy with \"Backup Datafile\", or correct the line with a text "
-    "editor.";
+// "\"<text>\" is not a whole number.\nType a seed such as 17, or 0 to unplant the seed."
+std::string SeedRefusedMessage(std::string_view seedText);
+// "<n> drawings were removed from VTRMAIN.DAT.\nEdit > Undo Last Change puts them back."
+std::string RepairedMessage(int removed);
 
 // "Seed <text> is planted.\nTo unplant enter a seed of 0."
 std::string SeedPlantedMessage(std::string_view seedText);
@@ -128,6 +125,8 @@ private:
 
     // "Apply Selection" by operation.
     void AnalyseDatafile();
+    // Lists the drawings the analysis names and removes the chosen ones after a confirmation.
+    void RepairDatafile();
     void CompareExternalFile(int game);
     void ImportNewHistory(int game);
     void ImportIntoHistory(int game);

@@ -289,5 +289,29 @@ TEST_F(OutputFormatsTest, AnalyzeExitStatuses) {
     }
 }
 
+// analyze --format json: every error named by its drawing is a record of "named_errors", as its line reads.
+TEST_F(OutputFormatsTest, AnalyzeNamesBadDrawingsAsRecords) {
+    test::WriteFile("vtrmain.dat", "1 3 98/01/02 123 98/13/02 7 98/01/04 8\r\n5 2 98/01/02 1 2 2 4 5\r\n");
+    const test::CliOutcome json = cli.Run("analyze --format json");
+    EXPECT_EQ(json.status, 3);
+    const Json named = Json::parse(json.out)["named_errors"];
+    ASSERT_EQ(named.size(), 3U) << json.out;
+    EXPECT_EQ(named[0]["line"], 1);
+    EXPECT_EQ(named[0]["game"], "3");
+    EXPECT_EQ(named[0]["history"], "dated");
+    EXPECT_EQ(named[0]["in_use"], true);
+    EXPECT_EQ(named[0]["drawing"], 2);
+    EXPECT_EQ(named[0]["problem"], "date 98/13/02 is not a date");
+    EXPECT_EQ(named[0]["text"], "3 Number Dated, drawing 2: date 98/13/02 is not a date");
+    EXPECT_EQ(named[1]["drawing"], 1);
+    EXPECT_EQ(named[1]["problem"], "the number 2 is there twice");
+    EXPECT_TRUE(named[2]["drawing"].is_null());
+    EXPECT_EQ(named[2]["text"], "5 Number Dated: the count says 2, the line holds 1 drawing");
+    const std::vector<std::string> lines = Json::parse(json.out)["lines"].get<std::vector<std::string>>();
+    ASSERT_GE(lines.size(), 3U);
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 3, lines.end()),
+              (std::vector<std::string>{named[0]["text"], named[1]["text"], named[2]["text"]}));
+}
+
 } // namespace
 } // namespace vantorel

@@ -4,9 +4,11 @@
 
 #include "cli/CliContext.h"
 #include "platform/Clock.h"
+#include "platform/GameCatalogue.h"
 #include "platform/GameSettings.h"
 #include "platform/MessageBox.h"
 #include "platform/ProfileStore.h"
+#include "store/ManualEntry.h"
 #include "tests/cli/CliRunner.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/TestFiles.h"
@@ -37,7 +39,7 @@ std::string Repeat(std::string_view text, int times) {
     return repeated;
 }
 
-const std::string kBadData = "Insufficient Data or\nBad Data Entered";
+const std::string kNothingChanged = "Nothing was changed.\n\nOPERATION ABORTED";
 const std::string kAppendFailed = "Data Append Failed";
 const std::string kMassageFailed = "Failure in Data Massage";
 const std::string kUnexpected = "There was an unexpected problem\nwith the data operation.";
@@ -119,9 +121,14 @@ CommandCase Append(std::string_view arguments, std::string drawing, Text history
             setting};
 }
 
+// A typed drawing refused: what is wrong, then how the history's drawings are typed (with the settings the
+// test writes).
 CommandCase BadEntry(std::string_view arguments, std::string drawing, std::string history,
-                     std::string setting = {}) {
-    return Append(arguments, drawing, history, {}, {kBadData, kAppendFailed}, setting);
+                     std::string problem) {
+    const std::vector<std::string> words = Words(arguments);
+    const int game = GameOfCliWord(words[0]).value_or(kThreeNumber);
+    const std::string form = AcceptedFormOf(game, words[1] == "--dated", GameSettings{26, 49, 49, 42, 5});
+    return Append(arguments, drawing, history, {}, {problem + ".\n\n" + form, kAppendFailed});
 }
 
 CommandCase Analyze(Text history, int exitStatus, Lines output, Lines messages = {},
@@ -139,12 +146,12 @@ TEST_F(StoreCommandsTest, CommandsRewriteTheHistoryOrRefuseWithTheirMessages) {
     const std::string unableToOpen = "Unable to open VTRMAIN.DAT";
     const std::vector<CommandCase> cases = {
         // import NEW: the section line that the import file gives
-        New("5 --undated", "3,15,22,31,40 1-9-17-28-36", "4 2 3 15 22 31 40 1 9 17 28 36"),
+        New("5 --undated", "3,15,22,31,40 1-9-17-28-36", "4 2 3 15 22 31 40 1 9 17 28 36", "5BC=40"),
         New("3 --dated", "01/02/98 123\n01/03/98 007\n", "1 2 98/01/02 123 98/01/03 7"),
         New("4 --undated", "12345 0000 0012 0123 0001", "2 5 1234 0 12 123 1"),
         New("3 --undated", "0456 000 045 5", "0 4 45 0 45 5"),
-        New("3 --dated", "01/02/98 1234 01/03/98 0070 01/04/98", "1 2 98/01/02 1234 98/01/03 7"),
-        New("5 --undated", "012 05 0 7 9 1 2 3 4 005 6 7", "4 2 12 5 0 7 9 1 2 3 4 5"),
+        New("3 --dated", "01/02/98 123 01/03/98 0070 01/04/98", "1 2 98/01/02 123 98/01/03 7"),
+        New("5 --undated", "012 05 8 7 9 1 2 3 4 005 6 7", "4 2 12 5 8 7 9 1 2 3 4 5"),
         New("pb --dated", "11/01/97 01 02 03 04 05", "9 1 97/11/01 1 2 3 4 5", "PBM=4"),
         New("5 --dated --filter",
             "Date Numbers\n01/02/98 1 2 3 4 5 $1,000,000\n\n01/03/98 6 7 8 9 10 (3 won)\n",
@@ -176,14 +183,24 @@ TEST_F(StoreCommandsTest, CommandsRewriteTheHistoryOrRefuseWithTheirMessages) {
         Import("3 --dated", "0 0\r\n", "1/2/98 123", 1, {},
                {"Date Length Error", "Error in Date String\nOperation Aborted", kUnexpected}),
         Import("3 --undated", {}, Repeat("7\n", 3650), 1, {}, {full3, kUnexpected}),
+        // imports whose drawings break the game's rules: the first named, nothing written
+        Import("3 --dated", "0 0\r\n", "01/02/98 123\n01/03/98 1234\n", 1, {},
+               {"Line 2 of the import file: the number 1234 is outside 0 to 999.\n" + kNothingChanged,
+                kUnexpected}),
+        Import("5 --undated --append", "4 0\r\n", "1 2 3 4 5\n\n1 2 3 4 0\n", 1, {},
+               {"Line 3 of the import file: the number 0 is outside 1 to 26 (setting 5BC).\n" +
+                kNothingChanged}),
+        Import("6 --dated --append", "7 0\r\n", "01/02/98 1 2 3 4 5 6 01/03/98 1 2 3 4 5 1", 1, {},
+               {"Line 1 of the import file: the number 1 is there twice.\n" + kNothingChanged}),
         // append: the typed drawing at the end of its section line
         Append("3 --dated", "01/02/98 007", "0 1 5\r\n1 2 98/01/01 5 97/12/31 12\n3 0\r\n",
                "0 1 5\r\n1 3 98/01/01 5 97/12/31 12 98/01/02 007\r\n3 0\r\n"),
         Append("3 --undated", "10", "0 9 1 2 3 4 5 6 7 8 9\r\n", "0 10 1 2 3 4 5 6 7 8 9 10\r\n"),
         Append("3 --undated", "0123", "0 0\r\n", "0 1 0123\r\n"),
         Append("4 --undated", "9999", "2 0\r\n", "2 1 9999\r\n"),
-        Append("5 --dated", "01/02/98 03,15,22,31,40", "5 0\r\n", "5 1 98/01/02 3 15 22 31 40\r\n"),
-        Append("5 --undated", "3, 15 22 31 40", "4 0\r\n", "4 1 3  15 22 31 40\r\n"),
+        Append("5 --dated", "01/02/98 03,15,22,31,40", "5 0\r\n", "5 1 98/01/02 3 15 22 31 40\r\n", {},
+               "5BC=40"),
+        Append("5 --undated", "3, 15 22 31 40", "4 0\r\n", "4 1 3 15 22 31 40\r\n", {}, "5BC=40"),
         Append("pb --undated", "1 2 3 4 5", "8 0\r\n", "8 1 1 2 3 4 5\r\n", {}, "PBM=4"),
         Append("pb --dated", "01/02/98 1 2 3 4 5 06", "9 0\r\n", "9 1 98/01/02 1 2 3 4 5 6\r\n"),
         Append("5 --undated", "012 05 7 9 10", "4 0\r\n", "4 1 12 5 7 9 10\r\n"),
@@ -193,19 +210,33 @@ TEST_F(StoreCommandsTest, CommandsRewriteTheHistoryOrRefuseWithTheirMessages) {
         Import("5 --undated --filter", {}, "1 2 3 4 5 $9\r6 7 8 9 10 $1\r", 0,
                "4 2 1 2 3 4 5 6 7 8 9 10\r\n"),
         // append refused
-        BadEntry("5 --undated", "1 2 3 4", "4 0\r\n"),
-        BadEntry("5 --undated", "1 2 3 4 5 6", "4 0\r\n"),
-        BadEntry("pb --undated", "1 2 3 4 5", "8 0\r\n"),
-        BadEntry("3 --undated", "12a3", "0 0\r\n"),
-        BadEntry("3 --undated", "1000", "0 0\r\n"),
-        BadEntry("4 --dated", "01/02/98 10000", "3 0\r\n"),
-        BadEntry("3 --dated", "01/02/98", "1 0\r\n"),
-        BadEntry("3 --dated", "01/02/98 x", "1 0\r\n"),
-        BadEntry("3 --dated", "01/0\n/98 123", "1 0\r\n"),
-        Append("3 --dated", "1/2/98 123", "1 0\r\n", {}, {"Date Length Error", kAppendFailed}),
-        Append("3 --dated", "1/2/98", "1 0\r\n", {}, {"Date Length Error", kAppendFailed}),
+        BadEntry("5 --undated", "1 2 3 4", "4 0\r\n", "The drawing holds 4 numbers, not 5"),
+        BadEntry("5 --undated", "1 2 3 4 5 6", "4 0\r\n", "The drawing holds 6 numbers, not 5"),
+        BadEntry("pb --undated", "1 2 3 4 5", "8 0\r\n", "The drawing holds 5 numbers, not 6"),
+        BadEntry("3 --undated", "12a3", "0 0\r\n", "\"12a3\" is not one number of at most 3 digits"),
+        BadEntry("3 --undated", "1000", "0 0\r\n", "The number 1000 is outside 0 to 999"),
+        BadEntry("4 --dated", "01/02/98 10000", "3 0\r\n", "\"10000\" is not one number of at most 4 digits"),
+        BadEntry("3 --dated", "01/02/98", "1 0\r\n", "The drawing holds no numbers"),
+        BadEntry("3 --dated", "01/02/98 x", "1 0\r\n", "\"x\" is not one number of at most 3 digits"),
+        BadEntry("3 --dated", "01/0\n/98 123", "1 0\r\n", "The date 01/0\n/98 is not written as mm/dd/yy"),
+        BadEntry("3 --dated", "1/2/98 123", "1 0\r\n", "The date 1/2/98 is not written as mm/dd/yy"),
+        BadEntry("3 --dated", "13/45/25 123", "1 0\r\n", "The date 13/45/25 is not a day of the calendar"),
+        BadEntry("5 --dated", "01/07/26 3 15 22 24 99", "5 0\r\n",
+                 "The number 99 is outside 1 to 26 (setting 5BC)"),
+        BadEntry("6 --undated", "1 2 3 4 5 5", "6 0\r\n", "The number 5 is there twice"),
         Append("4 --dated", "01/02/98 1234", "0 1 5\r\n", {}, {kNoEntry, kAppendFailed}),
-        Append("5 --undated", "1 2 3 4 5", "4 2599\r\n", {}, {full5, kAppendFailed}),
+        Append("5 --undated", "1 2 3 4 5", "4 2599" + Repeat(" 1 2 3 4 5", 2599) + "\r\n", {},
+               {FullHistoryQuestion(kFiveNumber, false, 2599),
+                "Nothing was changed. Run again with --yes to remove the oldest drawing and append."}),
+        {{"append", "5", "--undated", "1 2 3 4 6", "--yes"},
+         "4 2599 1 2 3 4 7" + Repeat(" 1 2 3 4 5", 2598) + "\r\n",
+         {},
+         0,
+         "4 2599" + Repeat(" 1 2 3 4 5", 2598) + " 1 2 3 4 6\r\n",
+         {FullHistoryQuestion(kFiveNumber, false, 2599)},
+         {"Append Successful"},
+         {}},
+        Append("5 --undated", "1 2 3 4 5", "4 2600\r\n", {}, {full5, kAppendFailed}),
         Append("3 --undated", "123", {}, {}, {unableToOpen, kAppendFailed}),
         Append("3 --undated", "", "0 0\r\n", {}, {"No Data Entered !"}),
         // analyze: one verdict per line, in file order; absent sections add no line
@@ -221,38 +252,37 @@ TEST_F(StoreCommandsTest, CommandsRewriteTheHistoryOrRefuseWithTheirMessages) {
                 "9 1 98/01/07 1 2 3 4 5\r\n3 2 98/01/02 1234 98/01/03\r\n1\t1 98/01/02 123\r\n\r\n12 1 5\r\n"
                 "x 1 5\r\n7 0\r\n8 1 1 2 3 4 49 42\r\n",
                 3,
-                {" 5 Number Undated game data" + kErrors,
-                 kCount,
-                 " 5 Number Undated game data" + kErrors,
-                 kCount,
-                 " 5 Number Dated game data" + kErrors,
-                 " *** ONE OR MORE OF THE DATES HAS AN ERROR",
-                 " 3 Number Undated game data" + kErrors,
-                 kBad,
-                 kCount,
-                 " 3 Number Undated game data" + kErrors,
-                 kRange,
-                 " 4 Number Undated game data" + kErrors,
-                 kRange,
-                 " 5 Number Undated game data" + kErrors,
-                 kRange,
-                 " 6 Number Undated game data" + kErrors,
-                 kRange,
-                 " Powerball Undated game data" + kErrors,
-                 kRange,
-                 " Powerball Dated game data" + kErrors,
-                 kRange,
-                 " Powerball Dated game data" + kErrors,
-                 kCount,
-                 " 4 Number Dated game data" + kErrors,
-                 kCount,
-                 " 3 Number Dated game data" + kErrors,
-                 kBad,
+                {" 5 Number Undated game data" + kErrors, kCount, " 5 Number Undated game data" + kErrors,
+                 kCount, " 5 Number Dated game data" + kErrors, " *** ONE OR MORE OF THE DATES HAS AN ERROR",
+                 " 3 Number Undated game data" + kErrors, kBad, kCount,
+                 " 3 Number Undated game data" + kErrors, kRange, " 4 Number Undated game data" + kErrors,
+                 kRange, " 5 Number Undated game data" + kErrors, kRange,
+                 " 6 Number Undated game data" + kErrors, kRange, " Powerball Undated game data" + kErrors,
+                 kRange, " Powerball Dated game data" + kErrors, kRange,
+                 " Powerball Dated game data" + kErrors, kCount, " 4 Number Dated game data" + kErrors,
+                 kCount, " 3 Number Dated game data" + kErrors, kBad,
                  " *** AN ILLEGAL ENTRY HEAD MARKER NUMBERED 12 WAS ENCOUNTERED",
                  " *** AN ILLEGAL ENTRY HEAD MARKER NUMBERED 72 WAS ENCOUNTERED",
-                 " 6 Number Dated game data" + kFree,
-                 " Powerball Undated game data" + kFree}),
-        Analyze("4 2599" + Repeat(" 7", 2599 * 5) + "\r\n", 0, {" 5 Number Undated game data" + kFree}),
+                 " 6 Number Dated game data" + kFree, " Powerball Undated game data" + kFree,
+                 // then every error by its drawing; "not in use": a line the readers never take
+                 "5 Number Undated: the count says 3, the line holds 2 drawings",
+                 "5 Number Undated (line 2, not in use), drawing 3: only 1 of the 5 words of a drawing",
+                 "5 Number Dated, drawing 1: date 98/02/29 is not a date",
+                 "5 Number Dated, drawing 2: date 98/13/01 is not a date",
+                 "3 Number Undated (line 4, not in use), drawing 1: \"12,34\" is not a number",
+                 "3 Number Undated (line 4, not in use): the count says 2, the line holds 1 drawing",
+                 "3 Number Undated (line 5, not in use), drawing 1: the number 1000 is outside 0 to 999",
+                 "4 Number Undated (line 6, not in use), drawing 1: the number 10000 is outside 0 to 9999",
+                 "5 Number Undated (line 7, not in use), drawing 1: the number 27 is outside 1 to 26 "
+                 "(setting 5BC)",
+                 "6 Number Undated, drawing 1: the number 50 is outside 1 to 49 (setting 6BC)",
+                 "Powerball Undated, drawing 1: the power ball 43 is outside 1 to 42 (setting PBB)",
+                 "Powerball Dated, drawing 1: the number 50 is outside 1 to 49 (setting PBC)",
+                 "Powerball Dated (line 11, not in use), drawing 1: only 6 of the 7 words of a drawing",
+                 "Powerball Dated (line 11, not in use): the count says 1, the line holds 0 drawings",
+                 "4 Number Dated (line 12, not in use), drawing 2: only 1 of the 2 words of a drawing",
+                 "4 Number Dated (line 12, not in use): the count says 2, the line holds 1 drawing"}),
+        Analyze("4 2599" + Repeat(" 1 2 3 4 5", 2599) + "\r\n", 0, {" 5 Number Undated game data" + kFree}),
         Analyze("0 1 5\r\n0 3701" + Repeat(" 7", 3700) + " 1000\r\n1 0\r\n", 1,
                 {" 3 Number Undated game data" + kFree, " 3 Number Undated game data" + kErrors, kRange},
                 {"          There has been an Error.\n    Either your data file contains too\nmuch data or "
@@ -282,6 +312,55 @@ TEST_F(StoreCommandsTest, CommandsRewriteTheHistoryOrRefuseWithTheirMessages) {
         EXPECT_EQ(last.lines(), c.output) << context;
         EXPECT_FALSE(WorkFilesLeftIn(".")) << context;
     }
+}
+
+TEST_F(StoreCommandsTest, RemoveRepairAndUndoAskUnlessYesAndUndoSwapsBack) {
+    const std::string history = "1 3 98/01/01 5 45/13/25 123 97/12/31 12\r\n5 1 98/01/02 1 2 3 4 5\r\n";
+    const std::string named = "3 Number Dated, drawing 2: date 45/13/25 is not a date";
+    WriteFile("vtrmain.dat", history);
+    EXPECT_EQ(Run({"undo"}), kExitRefused);
+    EXPECT_EQ(messages(), Lines{"There is no change to undo."});
+
+    // analyze lists the named drawing after its report lines
+    EXPECT_EQ(Run({"analyze"}), kExitErrorsFound);
+    EXPECT_EQ(last.lines(),
+              (Lines{" 3 Number Dated game data" + kErrors, " *** ONE OR MORE OF THE DATES HAS AN ERROR",
+                     " 5 Number Dated game data" + kFree, named}));
+
+    // repair lists what it would remove, and removes it with --yes
+    const std::string repairQuestion = "Remove these drawings from VTRMAIN.DAT?\n\n" + named;
+    EXPECT_EQ(Run({"repair"}), kExitRefused);
+    EXPECT_EQ(last.lines(), Lines{named});
+    EXPECT_EQ(messages(),
+              (Lines{repairQuestion, "Nothing was changed. Run again with --yes to remove them."}));
+    EXPECT_EQ(ReadFile("vtrmain.dat"), history);
+    EXPECT_EQ(Run({"repair", "--yes"}), kExitDone);
+    const std::string repaired = "1 2 98/01/01 5 97/12/31 12\r\n5 1 98/01/02 1 2 3 4 5\r\n";
+    EXPECT_EQ(ReadFile("vtrmain.dat"), repaired);
+    EXPECT_EQ(Run({"repair"}), kExitDone);
+    EXPECT_EQ(messages(), Lines{"The analysis names no drawing to remove."});
+
+    // remove shows the drawing
+    const std::string removeQuestion = "Remove drawing 1 of the 3 Number Dated history?\n\n98/01/01 5";
+    EXPECT_EQ(Run({"remove", "3", "--dated", "--at", "1"}), kExitRefused);
+    EXPECT_EQ(messages(), (Lines{removeQuestion, "Nothing was changed. Run again with --yes to remove it."}));
+    EXPECT_EQ(Run({"remove", "3", "--dated", "--at", "1", "--yes"}), kExitDone);
+    EXPECT_EQ(ReadFile("vtrmain.dat"), "1 1 97/12/31 12\r\n5 1 98/01/02 1 2 3 4 5\r\n");
+    EXPECT_EQ(Run({"remove", "3", "--dated", "--at", "5", "--yes"}), kExitRefused);
+    EXPECT_EQ(messages(),
+              Lines{"3 Number Dated: there is no drawing 5 (the history holds 1).\n\nOPERATION ABORTED"});
+
+    // undo puts back the history before the removal; a second undo swaps back
+    const std::string undoQuestion =
+        "Undo removal of drawing 1 from 3 Number Dated?\n\nVTRMAIN.DAT goes back to "
+        "what it was before that change.\nThe undo can itself be undone.";
+    EXPECT_EQ(Run({"undo"}), kExitRefused);
+    EXPECT_EQ(messages(), (Lines{undoQuestion, "Nothing was changed. Run again with --yes to undo it."}));
+    EXPECT_EQ(Run({"undo", "--yes"}), kExitDone);
+    EXPECT_EQ(ReadFile("vtrmain.dat"), repaired);
+    EXPECT_EQ(Run({"undo", "--yes"}), kExitDone);
+    EXPECT_EQ(ReadFile("vtrmain.dat"), "1 1 97/12/31 12\r\n5 1 98/01/02 1 2 3 4 5\r\n");
+    EXPECT_FALSE(WorkFilesLeftIn("."));
 }
 
 TEST_F(StoreCommandsTest, BackupAndRestoreCopyLineByLineAndTakeTheCautiousAnswerUnlessYes) {

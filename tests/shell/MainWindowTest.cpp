@@ -8,6 +8,8 @@
 #include "shell/NewLotteryFolderDialog.h"
 #include "shell/OperationsSheet.h"
 #include "shell/WindowPlacement.h"
+#include "store/HistoryUndo.h"
+#include "store/ManualEntry.h"
 
 #include <QAction>
 #include <QDir>
@@ -54,12 +56,26 @@ TEST_F(MainWindowTest, MenusAndToolBarReachEveryOperation) {
                             (keys.isEmpty() ? "" : " " + keys.toStdString()));
         }
     }
-    EXPECT_EQ(menus, (std::vector<std::string>{
-                         "&File", "  &New Lottery Folder...", "  &Open Lottery Folder... Ctrl+O",
-                         "  Recent &Folders", "  ", "  &Print Chart... Ctrl+P", "  &Export Chart...", "  ",
-                         "  E&xit", "&Tools", "  &Operations... Ctrl+Shift+O", "  &Update Results...",
-                         "  My &Tickets... Ctrl+T", "  &Statistics...", "  &Wheel...", "&Help", "  &Help F1",
-                         "  &About Vantorel..."}));
+    EXPECT_EQ(menus, (std::vector<std::string>{"&File",
+                                               "  &New Lottery Folder...",
+                                               "  &Open Lottery Folder... Ctrl+O",
+                                               "  Recent &Folders",
+                                               "  ",
+                                               "  &Print Chart... Ctrl+P",
+                                               "  &Export Chart...",
+                                               "  ",
+                                               "  E&xit",
+                                               "&Edit",
+                                               "  &Undo Last Change Ctrl+Z",
+                                               "&Tools",
+                                               "  &Operations... Ctrl+Shift+O",
+                                               "  &Update Results...",
+                                               "  My &Tickets... Ctrl+T",
+                                               "  &Statistics...",
+                                               "  &Wheel...",
+                                               "&Help",
+                                               "  &Help F1",
+                                               "  &About Vantorel..."}));
     const auto* toolBar = window.findChild<QToolBar*>(QStringLiteral("mainToolBar"));
     ASSERT_NE(toolBar, nullptr);
     std::vector<std::string> buttons;
@@ -173,6 +189,32 @@ TEST_F(MainWindowTest, NewLotteryFolderMakesOpensAndOffersTheResultsImport) {
               std::string::npos);
     EXPECT_EQ(shownPage.toStdString(), "dataFilePage");
     QDir::setCurrent(start);
+}
+
+// Edit > Undo Last Change names the change it takes back and is offered only while there is one; an undo
+// is undone the same way.
+TEST_F(MainWindowTest, UndoLastChangeNamesTheChangeAndSwapsBack) {
+    QAction* undo = Action("undoAction");
+    QMenu* edit = window.findChild<QMenu*>(QStringLiteral("editMenu"));
+    const auto shown = [&] {
+        emit edit->aboutToShow();
+        return std::pair(undo->isEnabled(), undo->text().toStdString());
+    };
+    EXPECT_EQ(shown(), std::pair(false, std::string("&Undo Last Change")));
+    WriteFile("vtrmain.dat", "4 0\r\n");
+    ASSERT_TRUE(ShowOutcome(AppendEntry("1 2 3 4 5", kFiveNumber, false, GameSettings{26, 49, 49, 42, 5})));
+    EXPECT_EQ(shown(), std::pair(true, std::string("&Undo manual entry of a drawing into 5 Number Undated")));
+    messages.ScriptAnswer(MessageAnswer::Yes);
+    undo->trigger();
+    EXPECT_EQ(ReadFile("vtrmain.dat"), "4 0\r\n");
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>{UndoQuestion("manual entry of a drawing into 5 Number Undated")});
+    EXPECT_EQ(
+        shown(),
+        std::pair(true, std::string("&Undo the undoing of manual entry of a drawing into 5 Number Undated")));
+    messages.ScriptAnswer(MessageAnswer::Yes);
+    undo->trigger();
+    EXPECT_EQ(ReadFile("vtrmain.dat"), "4 1 1 2 3 4 5\r\n");
 }
 
 // Offscreen, each entry does what it says: the sheet opens (as a double-click opens it), the print and file

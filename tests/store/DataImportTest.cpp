@@ -17,8 +17,10 @@ TEST_F(StoreFixture, ImportBlinksEveryTwentyFiveDrawingsOrNumbersAndKnowsItsGame
     for (int i = 0; i < 60; ++i) {
         sixtyDrawings += "01/02/98 123\n";
     }
-    const std::string thirtyNumbers =
-        "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30";
+    std::string thirtyNumbers;
+    for (int i = 0; i < 6; ++i) {
+        thirtyNumbers += "1 2 3 4 5 ";
+    }
     for (const auto& [text, gameType, dated, expected] :
          {std::tuple{sixtyDrawings, 0, true, 3}, std::tuple{thirtyNumbers, 2, false, 2}}) {
         int blinks = 0; // at drawings (undated lotto: numbers) 0, 25, 50

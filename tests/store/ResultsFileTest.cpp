@@ -393,9 +393,10 @@ TEST(ResultsFile, EachPresetsEraLeavesOutTheDayBeforeIt) {
                    std::to_string(static_cast<unsigned>(day.day())) + ' ' + numbers + '\n';
         };
         const int numbers = NumbersPerDrawing(gameType, settings);
+        // Different balls in the first group; a Power Ball drawing's power ball is 1 again.
         std::string ones;
         for (int i = 0; i < numbers; ++i) {
-            ones += "1 ";
+            ones += std::to_string(gameType == kPowerball && i == numbers - 1 ? 1 : i + 1) + ' ';
         }
         const std::string text =
             line(before, std::string(numbers, '9') + " 99 99 99 99 99 99") + line(first, ones);

@@ -98,7 +98,7 @@ protected:
             return Shown(imported) && imported->change == ChangeOutcome::kReplaced;
         }
         case Operation::kAppendEntry:
-            return Shown(AppendEntry("01/02/98 007", 0, true, settings, files));
+            return Shown(AppendEntry("01/02/98 007", 0, true, settings, {}, files));
         case Operation::kBackupReplacingOld:
             return Completed(BackupHistoryFile(settings, Ask, files));
         case Operation::kRestore:

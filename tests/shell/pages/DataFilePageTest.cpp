@@ -13,6 +13,9 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 
 #include <filesystem>
 
@@ -470,7 +473,13 @@ TEST_F(DataFilePageTest, ManualEntryAppendsOneDrawingOrSaysWhyNot) {
         std::string_view history; // the whole file afterwards; empty when unchanged
     } cases[] = {
         {"threeNumber", "dated", "01/04/98 007", {}, appended},
-        {"threeNumber", "undated", "12a3", {std::string(kBadDataEntered), "Data Append Failed"}, ""},
+        {"threeNumber",
+         "undated",
+         "12a3",
+         {"\"12a3\" is not one number of at most 3 digits.\n\n" +
+              AcceptedFormOf(kThreeNumber, false, GameSettings{26, 49, 49, 42, 5}),
+          "Data Append Failed"},
+         ""},
         {"threeNumber", "dated", "", {"No Data Entered !"}, ""},
         {"threeNumber", "", "123", {"No Dated-Undated Selection !"}, ""},
         {"", "undated", "123", {"No Game Type Selected !"}, ""},
@@ -518,7 +527,8 @@ TEST_F(DataFilePageTest, AnalysisReportGoesToDejaView) {
     EXPECT_EQ(ResultLines(), (Lines{" 3 Number Undated game data was found and appears to be free of errors.",
                                     " 3 Number Dated game data was found and appears to have the following "
                                     "ERRORS:",
-                                    " *** ONE OR MORE OF THE DATES HAS AN ERROR"}));
+                                    " *** ONE OR MORE OF THE DATES HAS AN ERROR",
+                                    "3 Number Dated, drawing 1: date 98/02/30 is not a date"}));
     EXPECT_TRUE(Shown("blankPicture"));
     EXPECT_TRUE(IsEnabled(kDataFilePage, "applySelectionButton"));
     EXPECT_TRUE(messages.texts().empty());
@@ -603,20 +613,52 @@ TEST_F(DataFilePageTest, APlantedSeedRepeatsRandomUntilUnplanted) {
     OpenSheet();
     EXPECT_EQ(randomPick(), first);
 
-    // Seed 0, and a seed that is no number, unplant it.
-    for (const std::string_view seed : {"0", "none"}) {
-        OpenSheet();
-        plant("17");
-        plant(seed);
-        EXPECT_EQ(handOver.plantedSeed, 0);
-        EXPECT_EQ(sheet->state().plantedSeed, 0);
-        sheet->SetActivePage(kThreeNumberPage);
-        EXPECT_TRUE(Find("seedLabel", kThreeNumberPage)->isHidden());
-    }
+    // Seed 0 unplants it.
+    OpenSheet();
+    plant("17");
+    plant("0");
+    EXPECT_EQ(handOver.plantedSeed, 0);
+    EXPECT_EQ(sheet->state().plantedSeed, 0);
+    sheet->SetActivePage(kThreeNumberPage);
+    EXPECT_TRUE(Find("seedLabel", kThreeNumberPage)->isHidden());
     EXPECT_EQ(messages.texts(),
               (Lines{"Seed 17 is planted.\nTo unplant enter a seed of 0.",
-                     "Seed 17 is planted.\nTo unplant enter a seed of 0.", "Seed is unplanted.",
                      "Seed 17 is planted.\nTo unplant enter a seed of 0.", "Seed is unplanted."}));
+
+    // A seed that is no whole number is refused by name and plants nothing; the field keeps it.
+    for (const std::string_view seed : {"none", "17x", "-3", "1.5"}) {
+        messages.Clear();
+        plant("17");
+        sheet->SetActivePage(kDataFilePage);
+        TypeEntry(seed);
+        Press("enterDataButton");
+        EXPECT_EQ(Text(kDataFilePage, "entryEdit"), seed);
+        EXPECT_EQ(handOver.plantedSeed, 17) << seed;
+        EXPECT_EQ(messages.texts().back(), SeedRefusedMessage(seed));
+        EXPECT_EQ(SeedRefusedMessage(seed),
+                  "\"" + std::string(seed) +
+                      "\" is not a whole number.\nType a seed such as 17, or 0 to unplant the seed.");
+    }
+}
+
+// The field's text belongs to the operation it was chosen or typed for; after an append the notice is
+// selected, so the next drawing typed replaces it, and pressing Enter Data on the notice alone adds nothing.
+TEST_F(DataFilePageTest, TheEntryFieldStartsEmptyForEveryOperation) {
+    ChooseOperation("Data Import (APPEND)");
+    Select("threeNumber", "undated");
+    Press("manualButton");
+    TypeEntry("5");
+    Press("enterDataButton");
+    EXPECT_EQ(Text(kDataFilePage, "entryEdit"), "Append Successful");
+    EXPECT_TRUE(Find<QLineEdit>("entryEdit", kDataFilePage)->hasSelectedText());
+    messages.Clear();
+    Press("enterDataButton");
+    EXPECT_EQ(messages.texts(), Lines{"No Data Entered !"});
+    ChooseOperation("Seed Random Machine");
+    EXPECT_EQ(Text(kDataFilePage, "entryEdit"), "");
+    TypeEntry("17");
+    ChooseOperation("Data Import (APPEND)");
+    EXPECT_EQ(Text(kDataFilePage, "entryEdit"), "");
 }
 
 // The dialog offers Backup while there is a history and Restore while there is a backup.
@@ -695,13 +737,35 @@ TEST_F(DataFilePageTest, ImportKeepsTheWindowPaintedAndThePageDisabled) {
                 IsEnabled(kDataFilePage, "automaticButton"));
 }
 
-TEST_F(DataFilePageTest, RepairIsAnnouncedWithoutChangingTheFile) {
+TEST_F(DataFilePageTest, RepairListsTheNamedDrawingsAndRemovesTheTickedOnes) {
+    WriteHistory("0 3 7 70 123\r\n1 3 98/01/02 123 98/13/03 7 98/01/04 8\r\n5 1 98/01/02 1 2 2 4 5\r\n");
+    OpenSheet();
     ChooseOperation("Repair Datafile Errors");
+    Lines listed;
+    // The first time the list is cancelled; the second time the 5 Number drawing is unticked.
+    {
+        const ModalDialogs cancelled({});
+        Press("applySelectionButton");
+        EXPECT_EQ(cancelled.titles(), Lines{"Repair Datafile Errors"});
+    }
+    ModalDialogs dialogs({[&](QDialog& dialog) {
+        auto* list = dialog.findChild<QListWidget*>(QStringLiteral("namedErrorList"));
+        for (int row = 0; row < list->count(); ++row) {
+            listed.push_back(list->item(row)->text().toStdString());
+        }
+        list->item(1)->setCheckState(Qt::Unchecked);
+        dialog.findChild<QPushButton*>(QStringLiteral("removeChosenButton"))->click();
+    }});
+    messages.Clear();
+    messages.ScriptAnswer(MessageAnswer::Yes);
     Press("applySelectionButton");
-    ASSERT_EQ(messages.texts().size(), 1U);
-    EXPECT_EQ(messages.texts().front(), kRepairPlanned);
-    EXPECT_EQ(messages.texts().front().find('@'), std::string::npos);
-    EXPECT_EQ(History(), kHistory);
+    EXPECT_EQ(listed, (Lines{"3 Number Dated, drawing 2: date 98/13/03 is not a date",
+                             "5 Number Dated, drawing 1: the number 2 is there twice"}));
+    EXPECT_EQ(messages.texts(),
+              (Lines{"Remove these drawings from VTRMAIN.DAT?\n\n3 Number Dated, drawing 2: date "
+                     "98/13/03 is not a date",
+                     RepairedMessage(1)}));
+    EXPECT_EQ(History(), "0 3 7 70 123\r\n1 2 98/01/02 123 98/01/04 8\r\n5 1 98/01/02 1 2 2 4 5\r\n");
 }
 
 } // namespace
