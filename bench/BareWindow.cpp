@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A bare Qt window of the size of Vantorel's main window, which ends as soon as it has been shown on the
 // screen: what the desktop program's start is compared with (process-bench-desktop.sh).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Histories and numbers that the benchmarks build: the first-run settings, dated drawings, full sections.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every digit-game operation (with its result lines) on a full 3649-drawing table of each game, the
 // comparison with a 1000-pick file, and the reads they are measured against: the section, and the
 // section with the pick file.

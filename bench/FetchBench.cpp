@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fetching the published Power Ball file (58 KB) from a server on the loopback address: the whole file, and
 // the conditional request of an update when nothing changed. Then whole updates of the Power Ball history
 // from there: the 1997-2015 file into an empty history, a modern New York file of about 1,900 drawings with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the window's thread goes without handling events while the Data File page runs a "Data Import
 // (NEW)" of 3,549 dated 3 Number drawings, from the press of "Apply Selection" until the import is done. A
 // timer of the window's thread that fires whenever the thread handles events marks every stretch; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every 5 Number, 6 Number and Power Ball operation on full dated histories in a full history file, next
 // to the time to read the same section from it. Compare each "Operation/<game>/..." time with
 // "Load/<game>", and "Compare/<game>" with "LoadWithPicks/<game>" (the section and the pick file read).

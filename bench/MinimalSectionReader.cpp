@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The least a command can do with the history: read vtrmain.dat whole, find the line of one section by its
 // leading number and split that line into numbers. The whole-process benchmark runs it beside
 // vantorel-cli as the floor of what a command costs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The most heap memory that reading a large results file or settings file holds at once, against the
 // file's size: an 8 MiB results file (the largest an import takes) in four layouts (one of them a JSON
 // array), and a 1 MiB settings file (the largest the store reads) read and written. The allowance is twice

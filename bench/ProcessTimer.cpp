@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a command as a child process and prints what the system accounted to it: user and system CPU time
 // in microseconds, the peak resident memory in KiB, the exit status and the wall-clock time from start to
 // end in microseconds, as "user_us sys_us maxrss_kib exit_status wall_us". The command's standard output

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Importing a published results file of 2,000 Power Ball drawings into a full-size history, next to the
 // import of the same drawings written as an import file (new section and append), and the weekly update:
 // the same file with five new lines, and again with nothing new.

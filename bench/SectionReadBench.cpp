@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading full sections from a full history file: the yardstick the operations of the games are measured
 // against.
 

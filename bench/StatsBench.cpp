@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics and the backtests of every game on full dated histories, next to reading the same section
 // ("Load/<game>") and to the Distribution and Hottest operations on it. Compare "Stats/<game>" with
 // "Distribution/<game>" and each "Backtest/<game>/..." with "Hottest/<game>"; Best Guess backtests replay

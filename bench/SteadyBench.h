@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What makes the benchmarks' figures repeatable: an allocator that keeps the memory it was given, and

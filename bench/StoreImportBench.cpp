@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Import of full dated histories and the integrity analysis of a full history file, next to the time it
 // takes to copy the same bytes into a new file and flush them to the disk once.
 

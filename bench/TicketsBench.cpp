@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's tickets checked against a full Power Ball history: 1000 tickets of today's Powerball
 // (5 of 69 + 1 of 26) against 2079 dated drawings, every ticket played in every drawing (2079000 plays),
 // next to the Totals operation on the same history. Compare "Tickets/pb/check" with "Totals/pb", and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wheels against the sizes that are known: each case builds one wheel with an 8 second budget and seed 1,
 // as `vantorel-cli wheel` would, verified and tabulated. The counters give the pool (V), the ticket size
 // (K), the guarantee (T if M), the tickets reached (size), the proven optimum or best size known

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers of the benchmark scripts; sourced, not run.
 
 # bench_arguments SCRIPT BUILD_DIR [ROUNDS]: sets `build` (the build folder, absolute), `rounds` (21 unless

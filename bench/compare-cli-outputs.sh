@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs two builds of vantorel-cli through every run, compare, pattern and analyze variant on the sample
 # history, the test histories and a full-capacity history, and reports every command whose standard
 # output, standard error or exit status differs. Exit status 0 when all agree.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Desktop start-up benchmark: the time from starting vantorel to its main window shown on the screen,
 # against a bare Qt window of the same size, run in turn (which goes first alternates); then the time from
 # a double-click on the main window to the operations sheet shown. Needs a display: run it in a desktop

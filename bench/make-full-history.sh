@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes a history file with every section at its capacity, made of the drawings in tests/data/shared/
 # (real drawings for 3 Number, 4 Number, 6 Number and Power Ball; the generated 5 of 26 drawings for
 # 5 Number), repeated in order until the section is full. It fits the first-run settings.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs DigitBench and LottoBench and prints, for every operation with its result lines, its best CPU time
 next to the best CPU time of reading its section (for a comparison: the section and the pick file), and
 the ratio of the two.

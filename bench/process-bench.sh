@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Whole-process benchmark: vantorel-cli against the minimal section reader, on a full-capacity history.
 # For each game it times Totals, Hottest, Date Range over the whole history and compare with 1000 picks;
 # every round runs each command and the reader of the same section one after the other (which goes first

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Whole-process benchmark of `vantorel-cli stats` and `vantorel-cli backtest` on the full-capacity history of
 # make-full-history.sh: each case times the command and the `vantorel-cli run` it is measured against, one
 # after the other in every round (which goes first alternates). Prints the medians of CPU time (user +

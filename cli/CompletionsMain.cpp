@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the shell completions of vantorel-cli into a folder: vantorel-cli (bash), _vantorel-cli (zsh) and
 // vantorel-cli.fish. The build runs it; the install rules install what it wrote.
 

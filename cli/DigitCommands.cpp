@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantorel-cli for the digit games: run 3|4, pattern 3|4 and compare 3|4. Standard output is exactly
 // what the result list would show (or, for the chart operations, what the chart would draw).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantorel-cli run 5|6|pb and compare 5|6|pb: the 5 Number, 6 Number and Power Ball operations.
 
 #include "cli/Commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantorel-cli stats and backtest: the statistics of a history and the backtests of its predictions.
 
 #include "cli/CommandOutput.h"

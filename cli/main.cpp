@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantorel-cli: runs one operation on the history file of the current directory (or of --dir DIR) and
 // prints the result lines that the "Deja View" list would show.
 

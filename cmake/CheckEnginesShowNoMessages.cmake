@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source file of an engine folder includes the message seam or shows a message itself: engines
 # hand their messages and questions to their callers. In platform/ only the seam itself may. Run as a test:
 #   cmake -DROOT=<source dir> -P CheckEnginesShowNoMessages.cmake

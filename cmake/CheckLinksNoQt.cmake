@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when PROGRAM loads a Qt library, directly or through another library. Run as a test:
 #   cmake -DPROGRAM=<executable> -P CheckLinksNoQt.cmake
 find_program(LDD ldd)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a source file of an engine folder (or of the FOLDERS given) includes a Qt header. Run as a test:
 #   cmake -DROOT=<source dir> [-DFOLDERS=a;b] -P CheckNoQtInEngines.cmake
 if(NOT FOLDERS)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Vantorel as an installed desktop application: the build facts both programs print (version, desktop id,
 # where the sample history lies), the desktop program's icon, the files made from the changelog and the
 # package's addresses, the install rules, the Debian package and tarball made by CPack, and the test of an

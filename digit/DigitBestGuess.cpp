@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Best Guess": one predicted number built from the hottest (Optimistic) or the most overdue
 // (Pessimistic) digit of each position, leaning the first digit to the low or high half and the last
 // digit to odd or even against or with the history; or a scrambled random number (Nihilistic).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The searches of DigitDrawTable (Date, Date Range, Number, Number Range) and the Overdue and Hottest
 // prediction restricted to a weekday, a month or a date range.
 

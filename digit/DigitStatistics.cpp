@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole-table analyses of DigitDrawTable: Even - Odd, High - Low, Totals, Distribution, the hottest
 // and overdue digits per position and whole numbers, and the random digits of "Random".
 

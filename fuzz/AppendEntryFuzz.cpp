@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds random typed drawings to AppendEntry on an in-memory history. The first byte picks the game (or
 // an invalid one), the history kind and the PBM setting. An entry is either refused, leaving the history
 // as it was, or added as exactly one drawing to its own section line, every other line untouched.

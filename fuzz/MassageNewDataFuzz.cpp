@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds random import files to MassageNewData through ImportNew and ImportAppend on an in-memory history.
 // The first byte picks the game, the history kind, filtering, the operation and the PBM setting. Whatever
 // the text, an import either fails and leaves the history as it was, or writes one section line whose

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds random results files to ReadResultsText. The first byte picks the game, PBM and whether an era
 // applies, the bytes up to the first line end name a column when the second byte says so. Whatever the
 // text, the reader either names a problem and gives no drawing, or gives drawings in date order, one a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer harness: any bytes as the history file; every table kind must read it with a defined result,
 // within its capacity, without reading outside the file or the table.
 

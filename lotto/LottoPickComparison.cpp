@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comparison of a file of the player's picks with a 5 Number, 6 Number or Power Ball history.
 
 #include "lotto/LottoDrawTable.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the PNG sizes of the program's icon from its SVG (needs rsvg-convert, Debian's librsvg2-bin).
 # Run it after changing res/icons/net.nulvex.Vantorel.svg and commit the PNGs with the SVG.
 set -euo pipefail

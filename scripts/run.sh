@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Vantorel and starts the desktop program on the sample history. Installs what it needs on Debian 12 first.
 # The program works on run/vtrmain.dat, a copy of sample/vtrmain.dat made on first use; the original is
 # never touched, and an existing run/vtrmain.dat (with the drawings you added) is kept.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by run.sh and test.sh: installs the Debian packages the build needs when any is missing, then
 # configures and builds the project in $BUILD_DIR. Sourced, not run.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Vantorel and runs every test. Installs what it needs on Debian 12 first.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers drawn together: pairs and triples of balls, pairs of digits, box combinations.
 
 #include "stats/StatisticsParts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each drawing looks like: its sum, its even/odd and high/low split, its consecutive numbers and
 // what it repeats from the drawing before it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counts and skips of each number of a group, and the rows and dates of the drawings analysed.
 
 #include "stats/StatisticsParts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The predictions a backtest replays, each made from the drawings added so far. Overdue and Hottest keep

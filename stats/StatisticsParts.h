@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The pieces the statistics of every game are made of, on the analysed drawings laid out flat.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tickets/BuiltInPrizeTables.h"
 
 #include "store/HistoryFile.h"

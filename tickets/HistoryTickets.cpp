@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tickets/HistoryTickets.h"
 
 #include "digit/DigitDrawTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/pages/DigitGamePage.h"
 
 #include "digit/DigitCompare.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Several vantorel-cli processes writing one history at the same time, round after round: appends to one
 // section, imports appended to another, and a backup. Every reported success must be in the file, every
 // reported failure must not, and the history and its backup must always read whole.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results files that lotteries publish, imported unchanged by the real vantorel-cli: the drawings
 // against the file's own lines, the counts, the update with this week's file, and the result of an
 // operation on what was imported.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliContext.h"
 #include "platform/GameSettings.h"
 #include "platform/ProfileStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history maintenance commands of vantorel-cli (import, append, analyze, backup, restore), run in this
 // process on files of a fresh working directory: the history file afterwards, the messages in order, the
 // standard output and the exit status.

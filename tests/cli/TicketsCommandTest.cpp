@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantorel-cli tickets, and the check of the new drawings after a results import and an update: the
 // wins and the summary on standard output, bad lines and refusals as messages, the exit status.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantorel-cli update, run in this process against a server on the loopback address that each test starts
 // itself (no other address is used): the history and the kept validators after each update, the messages
 // and the exit status.

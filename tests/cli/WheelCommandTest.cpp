@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantorel-cli wheel and wheel --check, run in this process: the tickets on standard output, the summary
 // and the table of wins as messages, the exit statuses, and bad input named.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Loads the shell completions of vantorel-cli that the build wrote into FOLDER in bash, zsh and fish and
 # checks what they offer. A shell that is not installed is passed over with a note.
 #

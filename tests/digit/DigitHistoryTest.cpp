@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A real history: the New York evening numbers, written into a history file and read back, checked
 // against figures that the test counts from the text of the drawings.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result lines of the digit games: reports, pattern search and pick-file comparison.
 
 #include "digit/DigitReports.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analyses, searches, restricted predictions and Best Guess of DigitDrawTable.
 
 #include "digit/DigitDrawTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/lotto/LottoTestTables.h"
 #include "tests/support/RecordingMessageSink.h"
 #include "tests/support/TestFiles.h"

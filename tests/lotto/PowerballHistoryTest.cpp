@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A real history: US Powerball 1997-2002 (5 of 49 + 1 of 42) written as a dated section, checked against
 // counts taken straight from the text of the drawings.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fetches from a server on the loopback address that each test starts itself; no other address is used.
 
 #include "net/Fetch.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh prefix and checks the tree as a user's system would see it: every file
 # in its place, both programs answering --version with the project's version, the desktop entry, the
 # metainfo and the manual pages passing their validators, the copyright file, changelog and licence, the

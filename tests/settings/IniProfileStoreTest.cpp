@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/IniProfileStore.h"
 #include "tests/support/FaultInjectingFileSystem.h"
 #include "tests/support/RecordingMessageSink.h"

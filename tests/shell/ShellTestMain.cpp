@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of the widget tests: one QApplication on the offscreen platform, with a fixed locale, and
 // Qt's own settings and data paths moved away from the user's.
 

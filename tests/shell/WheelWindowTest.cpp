@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Wheel window offscreen: the ball grid, generation and check on the worker thread with Cancel, the
 // results shown, My Tickets, ticket files and printing, and the main window's entry that opens it.
 

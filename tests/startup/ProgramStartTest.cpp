@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Both programs started as a user starts them: --help and --version (without a display), the history
 // folder of vantorel-cli --dir with relative file arguments, and the desktop program's first start in an
 // empty data folder.

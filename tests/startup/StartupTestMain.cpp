@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main of the start-up tests: a QCoreApplication for QProcess, and Qt's own paths moved away from the
 // user's.
 

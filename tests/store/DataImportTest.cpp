@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What only the engine shows of an import: the progress light (of the results import too) and the message
 // for a game it does not know.
 // The section lines, the rewrites and their messages are checked through vantorel-cli.

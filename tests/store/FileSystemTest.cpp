@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real file system against what other processes and users do to the files around a rewrite: the lock
 // file deleted or replaced while it is held, writers killed midway, extended attributes on the history,
 // lock files that are no files, and links that lead round in a circle.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backup and restore against files that are no whole history, rewrites through links that lead to other
 // files, and the rule that no message or question is shown while the writers' lock is held.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mending a history: typed drawings and import files checked, bad drawings named by the analysis and
 // removed, the last change undone, a full history that takes the next drawing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The store on the real file system, against what a user may have set on the files or put in their way:
 // links, permissions, folders and devices where files belong, leftovers that look like work files,
 // another writer, and files far larger than a history.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Imports every sample-*.txt file as a new history, in section order, into an empty directory with
 # vantorel-cli, and compares the result with sample-vtrmain.dat byte for byte.
 file(REMOVE_RECURSE ${WORK})

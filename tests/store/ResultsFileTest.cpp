@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader of results files as lotteries publish them: each case is a small file and either the
 // drawings it gives (as a dated section line writes them, oldest first) or the problem it names.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results import into the dated history: what the history file holds afterwards and the messages, for
 // a new history, an update, drawings older than the newest held and the refusals. A full history is
 // checked through vantorel-cli on a published file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every operation that rewrites the history file or its backup, with each file operation failing in turn:
 // the file it protects must stay byte-identical and no work file may be left behind.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "store/HistoryFile.h"
 #include "tests/support/TestFiles.h"
 #include "tickets/BuiltInPrizeTables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tickets/TicketCheck.h"
 #include "digit/DigitDrawTable.h"
 #include "tests/lotto/LottoTestTables.h"

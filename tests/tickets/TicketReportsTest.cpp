@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tickets/TicketReports.h"
 #include "tests/lotto/LottoTestTables.h"
 #include "tickets/BuiltInPrizeTables.h"

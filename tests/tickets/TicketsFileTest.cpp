@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tickets/TicketsFile.h"
 #include "store/HistoryFile.h"
 #include "tests/support/TestFiles.h"

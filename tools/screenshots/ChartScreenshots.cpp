@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/screenshots/ChartScreenshots.h"
 
 #include "lotto/LottoBestGuess.h"

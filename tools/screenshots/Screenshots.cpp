@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // shell_screenshots DIR: saves pictures of the main window, every page of the operations sheet (on the
 // history file of the current directory, after a few operations), the Data File page in the states of an
 // import, a manual entry and a results import (on a copy of that history in a folder of its own), the
