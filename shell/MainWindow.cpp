@@ -347,12 +347,10 @@ void MainWindow::NewLotteryFolder() {
         return;
     }
     // Offered at once: the new history is empty until results come in.
-    const MessageAnswer answer =
-        MessageBox(made->message + "\n\nTurn to the Data File page now to import the results?",
-                   MessageIcon::Question, MessageButtons::YesNo);
+    const MessageAnswer answer = MessageBox(made->message + "\n\nFetch the results now (Update Results)?",
+                                            MessageIcon::Question, MessageButtons::YesNo);
     if (answer == MessageAnswer::Yes) {
-        handOver_.savedStartPage = kDataFilePage;
-        view_->OpenSheet();
+        UpdateResultsOf(static_cast<int>((*presets).front()->game));
     }
 }
 
@@ -461,7 +459,11 @@ void MainWindow::OpenOperations() {
 }
 
 void MainWindow::UpdateResults() {
-    ResultsUpdateDialog dialog(services_, results_.log(), handOver_.ActiveGame(), this);
+    UpdateResultsOf(handOver_.ActiveGame());
+}
+
+void MainWindow::UpdateResultsOf(int game) {
+    ResultsUpdateDialog dialog(services_, results_.log(), game, this);
     dialog.exec();
     if (dialog.historyChanged()) {
         ShowHistoryStatus();

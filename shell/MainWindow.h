@@ -80,6 +80,8 @@ public:
     // Opens the Statistics window on the active game's history, or brings the open one to the front.
     void OpenStatistics();
     void UpdateResults();
+    // The Update Results dialog on the game given (a game number; another value: the dialog's first game).
+    void UpdateResultsOf(int game);
     void OpenMyTickets();
     void OpenWheel();
     void PrintChart();

@@ -7,6 +7,7 @@
 #include "shell/MainWindow.h"
 #include "shell/NewLotteryFolderDialog.h"
 #include "shell/OperationsSheet.h"
+#include "shell/ResultsUpdateDialog.h"
 #include "shell/WindowPlacement.h"
 #include "store/HistoryUndo.h"
 #include "store/ManualEntry.h"
@@ -150,15 +151,14 @@ TEST(NewLotteryFolderDialogTest, TypedFoldersStartAtHome) {
     EXPECT_TRUE(dialog.ChosenPresets().empty());
 }
 
-// New Lottery Folder makes the folder from the ticked presets, opens it and offers the results import at
-// once: the sheet opens on the Data File page.
-TEST_F(MainWindowTest, NewLotteryFolderMakesOpensAndOffersTheResultsImport) {
+// New Lottery Folder makes the folder from the ticked presets, opens it and offers Update Results at once.
+TEST_F(MainWindowTest, NewLotteryFolderMakesOpensAndOffersUpdateResults) {
     const QString start = QDir::currentPath();
     const QString folder = QDir(start).filePath(QStringLiteral("Powerball"));
     services.chooseFolder = [&folder](const QString&, QWidget*) {
         return folder;
     };
-    QString shownPage;
+    bool updateOffered = false;
     QTimer::singleShot(0, &window, [] {
         auto* dialog = qobject_cast<NewLotteryFolderDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
@@ -168,11 +168,11 @@ TEST_F(MainWindowTest, NewLotteryFolderMakesOpensAndOffersTheResultsImport) {
         dialog->accept();
     });
     messages.ScriptAnswer(MessageAnswer::Yes);
-    QTimer::singleShot(50, &window, [&shownPage] {
-        auto* running = qobject_cast<OperationsSheet*>(QApplication::activeModalWidget());
-        ASSERT_NE(running, nullptr);
-        shownPage = running->findChild<QTabWidget*>()->currentWidget()->objectName();
-        running->reject();
+    QTimer::singleShot(50, &window, [&updateOffered] {
+        auto* dialog = qobject_cast<ResultsUpdateDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        updateOffered = true;
+        dialog->reject();
     });
     Action("newFolderAction")->trigger();
     EXPECT_EQ(
@@ -185,9 +185,8 @@ TEST_F(MainWindowTest, NewLotteryFolderMakesOpensAndOffersTheResultsImport) {
         messages.entries()[0].text.find("Lottery folder " + folder.toStdString() + " made for Powerball"),
         std::string::npos)
         << messages.entries()[0].text;
-    EXPECT_NE(messages.entries()[0].text.find("Turn to the Data File page now to import the results?"),
-              std::string::npos);
-    EXPECT_EQ(shownPage.toStdString(), "dataFilePage");
+    EXPECT_NE(messages.entries()[0].text.find("Fetch the results now (Update Results)?"), std::string::npos);
+    EXPECT_TRUE(updateOffered);
     QDir::setCurrent(start);
 }
 
