@@ -5,14 +5,19 @@
 #include "shell/ChartPainter.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
+#include "shell/MyTicketsWindow.h"
 #include "shell/NewLotteryFolderDialog.h"
 #include "shell/OperationsSheet.h"
 #include "shell/ResultsUpdateDialog.h"
+#include "shell/StatisticsWindow.h"
+#include "shell/WheelWindow.h"
 #include "shell/WindowPlacement.h"
 #include "store/HistoryUndo.h"
 #include "store/ManualEntry.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,6 +26,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <map>
 
@@ -36,6 +42,13 @@ protected:
     }
     std::string Pane(const char* objectName) const {
         return window.statusBar()->findChild<QLabel*>(QString::fromLatin1(objectName))->text().toStdString();
+    }
+
+    // The one window of type Window that the main window has opened.
+    template <class Window> Window* OnlyOpen() const {
+        const QList<Window*> open = window.findChildren<Window*>();
+        EXPECT_EQ(open.size(), 1) << Window::staticMetaObject.className();
+        return open.size() == 1 && open.front()->isVisible() ? open.front() : nullptr;
     }
 
     MainWindow window{handOver, results, services};
@@ -159,21 +172,20 @@ TEST_F(MainWindowTest, NewLotteryFolderMakesOpensAndOffersUpdateResults) {
         return folder;
     };
     bool updateOffered = false;
-    QTimer::singleShot(0, &window, [] {
-        auto* dialog = qobject_cast<NewLotteryFolderDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        dialog->findChild<QPushButton*>(QStringLiteral("browseButton"))->click();
-        ASSERT_TRUE(dialog->TickPreset("powerball"));
-        ASSERT_TRUE(dialog->TickPreset("lotto-6-59"));
-        dialog->accept();
+    WhenModal<NewLotteryFolderDialog>(window, [](NewLotteryFolderDialog& dialog) {
+        dialog.findChild<QPushButton*>(QStringLiteral("browseButton"))->click();
+        ASSERT_TRUE(dialog.TickPreset("powerball"));
+        ASSERT_TRUE(dialog.TickPreset("lotto-6-59"));
+        dialog.accept();
     });
     messages.ScriptAnswer(MessageAnswer::Yes);
-    QTimer::singleShot(50, &window, [&updateOffered] {
-        auto* dialog = qobject_cast<ResultsUpdateDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        updateOffered = true;
-        dialog->reject();
-    });
+    WhenModal<ResultsUpdateDialog>(
+        window,
+        [&updateOffered](ResultsUpdateDialog& dialog) {
+            updateOffered = true;
+            dialog.reject();
+        },
+        50);
     Action("newFolderAction")->trigger();
     EXPECT_EQ(
         ReadFile("vantorel.ini"),
@@ -221,20 +233,15 @@ TEST_F(MainWindowTest, UndoLastChangeNamesTheChangeAndSwapsBack) {
 // window, keeping its place for the next run.
 TEST_F(MainWindowTest, MenuEntriesTriggerTheirActions) {
     bool sheetRan = false;
-    QTimer::singleShot(0, &window, [&sheetRan] {
-        auto* running = qobject_cast<OperationsSheet*>(QApplication::activeModalWidget());
-        ASSERT_NE(running, nullptr);
+    WhenModal<OperationsSheet>(window, [&sheetRan](OperationsSheet& running) {
         sheetRan = true;
-        running->reject();
+        running.reject();
     });
     Action("operationsAction")->trigger();
     EXPECT_TRUE(sheetRan);
 
     std::vector<int> printed;
-    services.choosePrinter = [&printed](QPrinter&, int pageCount, QWidget*) {
-        printed.push_back(pageCount);
-        return false;
-    };
+    services.choosePrinter = PrintInto(workDir.path() / "chart.pdf", &printed);
     Action("printChartAction")->trigger();
     EXPECT_EQ(printed, std::vector<int>{1});
 
@@ -250,11 +257,9 @@ TEST_F(MainWindowTest, MenuEntriesTriggerTheirActions) {
     EXPECT_EQ(helpContexts, std::vector<int>{kMainWindowHelpContext});
 
     std::string aboutShown;
-    QTimer::singleShot(0, &window, [&aboutShown] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        aboutShown = dialog->objectName().toStdString();
-        dialog->close();
+    WhenModal<QWidget>(window, [&aboutShown](QWidget& dialog) {
+        aboutShown = dialog.objectName().toStdString();
+        dialog.close();
     });
     Action("aboutAction")->trigger();
     EXPECT_EQ(aboutShown, "aboutDialog");
@@ -269,23 +274,6 @@ TEST_F(MainWindowTest, MenuEntriesTriggerTheirActions) {
     EXPECT_EQ(kept->geometry.size(), QSize(700, 500));
     EXPECT_FALSE(kept->maximized);
     EXPECT_TRUE(messages.texts().empty());
-}
-
-// The key of "Operations..." opens the sheet from the keyboard.
-TEST_F(MainWindowTest, TheOperationsKeyOpensTheSheet) {
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    bool sheetRan = false;
-    QTimer::singleShot(0, &window, [&sheetRan] {
-        if (auto* running = qobject_cast<OperationsSheet*>(QApplication::activeModalWidget())) {
-            sheetRan = true;
-            running->reject();
-        }
-    });
-    QTest::keySequence(&window,
-                       QKeySequence(QString::fromLatin1(kOperationsShortcut), QKeySequence::PortableText));
-    EXPECT_TRUE(sheetRan);
 }
 
 // No key is bound twice, and the key of "Operations..." is none of the platform's standard keys (Ctrl+O
@@ -315,6 +303,33 @@ TEST_F(MainWindowTest, OperationsHasAKeyOfItsOwnThatTheTitleScreenNames) {
     EXPECT_EQ(action->shortcut(), operations);
     EXPECT_EQ(TitleScreenHint().toStdString(),
               "Double-click the window, or choose Tools > Operations... (Ctrl+Shift+O)");
+}
+
+// The Tools entries open their windows, each once however often it is chosen; Wheel and Statistics on the
+// game and history used last.
+TEST_F(MainWindowTest, ToolsEntriesOpenTheirWindowsOnceOnTheGameUsedLast) {
+    handOver.useDatedData = true;
+    MarkOneHot(handOver.activeGame, kSixNumber);
+    for (const char* name : {"wheelAction", "statisticsAction", "myTicketsAction"}) {
+        Action(name)->trigger();
+        Action(name)->trigger();
+    }
+    const WheelWindow* wheel = OnlyOpen<WheelWindow>();
+    ASSERT_NE(wheel, nullptr);
+    EXPECT_EQ(wheel->windowTitle(), QStringLiteral("Wheel - 6 Number"));
+    EXPECT_NE(wheel->findChild<QToolButton*>(QStringLiteral("ball49")), nullptr);
+    const StatisticsWindow* statistics = OnlyOpen<StatisticsWindow>();
+    ASSERT_NE(statistics, nullptr);
+    EXPECT_EQ(statistics->findChild<QComboBox*>(QStringLiteral("gameChoice"))->currentIndex(), kSixNumber);
+    EXPECT_TRUE(statistics->findChild<QCheckBox*>(QStringLiteral("datedCheck"))->isChecked());
+    EXPECT_NE(OnlyOpen<MyTicketsWindow>(), nullptr);
+    bool updateOpened = false;
+    WhenModal<ResultsUpdateDialog>(window, [&updateOpened](ResultsUpdateDialog& dialog) {
+        updateOpened = true;
+        dialog.reject();
+    });
+    Action("updateResultsAction")->trigger();
+    EXPECT_TRUE(updateOpened);
 }
 
 // The status bar names the history folder and the newest drawing of the game page used last, read again

@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Update Results" offscreen against a server on the loopback address that each test starts itself: the
-// drawings written, the messages, the tickets check, Cancel while the file arrives, and the entries that
-// open it.
+// drawings written, the messages, the tickets check and Cancel while the file arrives.
 #include "tests/shell/SheetTestSupport.h"
 
 #include "platform/GamePresets.h"
-#include "shell/MainWindow.h"
 #include "shell/ResultsUpdateDialog.h"
 #include "tests/support/LoopbackHttpServer.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QProgressBar>
 
@@ -142,21 +139,6 @@ TEST_F(ResultsUpdateDialogTest, ThePresetInForceGivesTheSource) {
     dialog.ChooseGame(kThreeNumber);
     EXPECT_EQ(Field("addressEdit")->text().toStdString(), FindGamePreset("ny-numbers-eve")->sourceUrl);
     EXPECT_EQ(Field("columnEdit")->text().toStdString(), FindGamePreset("ny-numbers-eve")->sourceColumn);
-}
-
-TEST_F(ResultsUpdateDialogTest, TheMainWindowAndTheDataFilePageOpenIt) {
-    MainWindow window(handOver, results, services);
-    auto* action = window.findChild<QAction*>(QStringLiteral("updateResultsAction"));
-    ASSERT_NE(action, nullptr);
-    bool opened = false;
-    QTimer::singleShot(0, &window, [&opened] {
-        auto* running = qobject_cast<ResultsUpdateDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(running, nullptr);
-        opened = true;
-        running->reject();
-    });
-    action->trigger();
-    EXPECT_TRUE(opened);
 }
 
 } // namespace

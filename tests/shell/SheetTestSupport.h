@@ -21,7 +21,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPrinter>
+#include <QProcess>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -44,6 +47,39 @@ inline QString ToQString(std::string_view text) {
 inline void ClickButton(QAbstractButton* button) {
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(4, button->height() / 2));
+}
+
+// Acts on the modal widget of type T that is running once the event loop turns (after `delay` ms).
+template <class T> void WhenModal(QObject& context, std::function<void(T&)> action, int delay = 0) {
+    QTimer::singleShot(delay, &context, [action = std::move(action)] {
+        auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
+        ASSERT_NE(modal, nullptr) << "no modal " << T::staticMetaObject.className();
+        action(*modal);
+    });
+}
+
+// A print dialog that prints into the PDF file `pdf`, recording the page counts it is offered.
+inline auto PrintInto(std::filesystem::path pdf, std::vector<int>* offered = nullptr) {
+    return [pdf = std::move(pdf), offered](QPrinter& printer, int pageCount, QWidget*) {
+        if (offered != nullptr) {
+            offered->push_back(pageCount);
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(pdf.string()));
+        return true;
+    };
+}
+
+// The text of a PDF as pdftotext reads it, `options` first; empty without pdftotext (poppler-utils).
+inline QString PdfText(const std::filesystem::path& pdf, QStringList options = {}) {
+    const QString reader = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (reader.isEmpty()) {
+        return {};
+    }
+    QProcess process;
+    process.start(reader, options << QString::fromStdString(pdf.string()) << QStringLiteral("-"));
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // A clock that stands still until a test sets it.

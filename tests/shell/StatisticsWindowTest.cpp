@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/shell/SheetTestSupport.h"
 
-#include "shell/MainWindow.h"
 #include "shell/StatisticsWindow.h"
 
-#include <QAction>
 #include <QChart>
 #include <QChartView>
 #include <QCheckBox>
@@ -138,21 +136,6 @@ TEST_F(StatisticsWindowTest, ExportsTablesAndCharts) {
     EXPECT_FALSE(window->ExportChartTo(QStringLiteral("sums"), QStringLiteral("sums.txt")));
     EXPECT_EQ(messages.texts().size(), 1U);
     EXPECT_FALSE(window->ExportTableTo(QStringLiteral("matches"), QStringLiteral("matches.csv"))); // none run
-}
-
-TEST_F(StatisticsWindowTest, TheMainWindowOpensItOnTheActiveGame) {
-    window.reset();
-    handOver.useDatedData = true;
-    MarkOneHot(handOver.activeGame, kSixNumber);
-    MainWindow main(handOver, results, services);
-    main.findChild<QAction*>(QStringLiteral("statisticsAction"))->trigger();
-    auto* opened = main.findChild<StatisticsWindow*>();
-    ASSERT_NE(opened, nullptr);
-    EXPECT_TRUE(opened->isVisible());
-    EXPECT_EQ(opened->findChild<QComboBox*>(QStringLiteral("gameChoice"))->currentIndex(), kSixNumber);
-    EXPECT_TRUE(opened->findChild<QCheckBox*>(QStringLiteral("datedCheck"))->isChecked());
-    main.findChild<QAction*>(QStringLiteral("statisticsAction"))->trigger();
-    EXPECT_EQ(main.findChildren<StatisticsWindow*>().size(), 1);
 }
 
 } // namespace

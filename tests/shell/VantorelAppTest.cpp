@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/shell/SheetTestSupport.h"
 
-#include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/QtMessageSink.h"
 #include "shell/VantorelApp.h"
 
 #include <QDir>
-#include <QFile>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStatusBar>
@@ -43,6 +40,11 @@ TEST_F(VantorelAppTest, FirstStartWritesTheDefaultsAndSaysSoBeforeTheWindowExist
         VantorelApp app(profile, clock, &BuildSheetPages);
         ASSERT_TRUE(app.InitInstance());
         EXPECT_EQ(app.mainWindow()->windowTitle().toStdString(), "VanTorel");
+        const QStatusBar* bar = app.mainWindow()->statusBar();
+        EXPECT_EQ(bar->findChild<QLabel*>(QStringLiteral("messagePane"))->text().toStdString(), "Ready");
+        for (const char* pane : {"capsIndicator", "numIndicator", "scrollIndicator"}) {
+            EXPECT_NE(bar->findChild<QLabel*>(QString::fromLatin1(pane)), nullptr) << pane;
+        }
     }
     ASSERT_EQ(sink.shown.size(), 1U);
     // After the described text: where the history lives and how to bring in current results.
@@ -62,27 +64,6 @@ TEST_F(VantorelAppTest, FirstStartWritesTheDefaultsAndSaysSoBeforeTheWindowExist
     VantorelApp again(profile, clock, &BuildSheetPages);
     ASSERT_TRUE(again.InitInstance());
     EXPECT_EQ(sink.shown.size(), 1U);
-}
-
-TEST_F(VantorelAppTest, MainWindowHasTheStatusBarPanes) {
-    VantorelApp app(profile, clock, &BuildSheetPages);
-    app.InitInstance();
-    MainWindow& frame = *app.mainWindow();
-    EXPECT_EQ(frame.statusBar()->findChild<QLabel*>(QStringLiteral("messagePane"))->text().toStdString(),
-              "Ready");
-    for (const char* pane :
-         {"historyFolderPane", "newestDrawingPane", "capsIndicator", "numIndicator", "scrollIndicator"}) {
-        EXPECT_NE(frame.statusBar()->findChild<QLabel*>(QString::fromLatin1(pane)), nullptr) << pane;
-    }
-}
-
-TEST(HelpPagesTest, EveryContextHasAPage) {
-    EnsureHelpResources();
-    for (const int context : {5000, 5005, 5006, 5007, 5008, 5009, 5010, 5011, 5012}) {
-        QFile page(QLatin1Char(':') + HelpPageUrl(context).path());
-        ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << context;
-        EXPECT_GT(page.size(), 400) << context;
-    }
 }
 
 // Runs the desktop program with the environment changed as given (an empty value removes the variable);
@@ -131,12 +112,10 @@ TEST(QtMessageSinkTest, ShowsTheTextCaptionedVantorelAndReturnsTheAnswer) {
     QtMessageSink sink;
     std::string caption;
     std::string text;
-    QTimer::singleShot(0, qApp, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        caption = box->windowTitle().toStdString();
-        text = box->text().toStdString();
-        box->button(QMessageBox::Cancel)->click();
+    WhenModal<QMessageBox>(*qApp, [&](QMessageBox& box) {
+        caption = box.windowTitle().toStdString();
+        text = box.text().toStdString();
+        box.button(QMessageBox::Cancel)->click();
     });
     EXPECT_EQ(sink.Show("Save?\nReally", MessageIcon::Question, MessageButtons::OkCancel),
               MessageAnswer::Cancel);
