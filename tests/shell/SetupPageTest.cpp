@@ -132,7 +132,6 @@ TEST_F(SetupPageTest, OtherValueTakesTheRangeOfTheChosenTarget) {
         {4, "4", 4, "", "4 to 5"},
         {2, "18", std::nullopt, "PBC must be a whole number from 19 to 99.", "19 to 99"},
         {0, "150", std::nullopt, "5BC must be a whole number from 19 to 61.", "19 to 61"},
-        {0, "62", std::nullopt, "5BC must be a whole number from 19 to 61.", "19 to 61"},
         {3, "0", std::nullopt, "PBB must be a whole number from 1 to 99.", "1 to 99"},
         {4, "150", std::nullopt, kInvalidPowerballBalls, "4 to 5"},
     };

@@ -276,10 +276,9 @@ TEST_F(LottoGamePageTest, FieldsTakeTheirLengthsAndClearInputsEmptiesEveryField)
         const char* field;
         std::size_t length;
     } cases[] = {
-        {kFiveNumberPage, "numberEdit", 14}, {kSixNumberPage, "numberEdit", 17},
-        {kPowerballPage, "numberEdit", 17},  {kPowerballPage, "powerBallEdit", 2},
-        {kFiveNumberPage, "fromEdit", 8},    {kFiveNumberPage, "toEdit", 8},
-        {kSixNumberPage, "toEdit", 24},      {kPowerballPage, "toEdit", 8},
+        {kFiveNumberPage, "numberEdit", 14},  {kPowerballPage, "numberEdit", 17},
+        {kPowerballPage, "powerBallEdit", 2}, {kFiveNumberPage, "fromEdit", 8},
+        {kSixNumberPage, "toEdit", 24},
     };
     const std::string typed(24, '1');
     for (const auto& each : cases) {
