@@ -127,19 +127,12 @@ TEST_F(OperationsSheetTest, WorkOffTheWindowThreadCanBeStoppedAndKeepsTheSheetOp
     EXPECT_FALSE(Find<QAbstractButton>("stopWorkButton")->isVisible());
 }
 
-TEST_F(OperationsSheetTest, OkAppliesChartOperationsAndCancelAppliesNothing) {
+TEST_F(OperationsSheetTest, CancelAppliesNothing) {
     OpenSheet();
     Click(kThreeNumberPage, "totalsRadio");
     ClickSheetButton("cancelButton");
     EXPECT_EQ(sheet->result(), QDialog::Rejected);
     EXPECT_TRUE(results.log().records().empty()); // Totals did not run
-
-    OpenSheet();
-    Click(kThreeNumberPage, "bestGuessRadio");
-    EXPECT_TRUE(sheet->state().chartPending);
-    ClickSheetButton("okButton");
-    EXPECT_EQ(sheet->result(), QDialog::Accepted);
-    EXPECT_NE(results.DigitPick(kThreeNumber), nullptr);
 }
 
 TEST_F(OperationsSheetTest, HelpAsksForTheActivePagesContext) {

@@ -194,8 +194,6 @@ TEST_F(LottoGamePageTest, ControlsFollowWhichHistoriesAreLoaded) {
         {
             {"", kFiveNumberPage, "dated off, undated off, date searches off, others off",
              "No 5 Number Game Data Available", true},
-            {"0 1 7\r\n", kSixNumberPage, "dated off, undated off, date searches off, others off",
-             "No 6 Number Game Data Available", true},
             {"4 2 1 2 3 4 5 6 7 8 9 10\r\n", kFiveNumberPage,
              "dated off, undated on checked, date searches off, others on", "Undated 2", false},
             {"7 1 06/03/11 1 2 3 4 5 6\r\n", kSixNumberPage,
