@@ -152,6 +152,7 @@ TEST(ChartPainterTest, ValueAxisTicksAreRoundAndFew) {
         {-3, {0}},
         {1, {0, 1}},
         {7, {0, 2, 4, 6}},
+        {10, {0, 2, 4, 6, 8, 10}}, // exactly the most steps
         {999, {0, 200, 400, 600, 800}},
         {2000000000, {0, 500000000, 1000000000, 1500000000, 2000000000}},
     };
@@ -268,6 +269,7 @@ TEST(ChartPainterTest, DigitDistributionDrawsTenRowsOfTwoBars) {
         const int top = 41 + 21 * row;
         const int thick = (row + 1) * 2 * kRoom / 20;
         const int thin = (40 - 4 * row) * kRoom / 40;
+        EXPECT_EQ(image.pixel(84, top + 2), kBlack); // the outline
         EXPECT_EQ(image.pixel(84 + thick - 3, top + 2), kViolet);
         EXPECT_EQ(image.pixel(84 + thick + 1, top + 2), kWhite);
         EXPECT_EQ(image.pixel(84 + thin - 3, top + 6), kGreen);

@@ -137,6 +137,8 @@ TEST_F(MyTicketsWindowTest, CheckFillsTheSortableWinsAndTheSummary) {
     auto* view = window->findChild<QTableView*>(QStringLiteral("winsView"));
     view->sortByColumn(TicketWinsModel::kPrize, Qt::AscendingOrder);
     EXPECT_EQ(Wins().front(), "4, 12/05/2026, 3 + Powerball, $100");
+    view->sortByColumn(TicketWinsModel::kDate, Qt::AscendingOrder);
+    EXPECT_EQ(Wins().front(), "2, 12/02/2026, 5 + Powerball, Jackpot");
 
     // The undated history is not there: the check says so and keeps the last wins.
     window->findChild<QComboBox*>(QStringLiteral("historyBox"))->setCurrentIndex(1);
