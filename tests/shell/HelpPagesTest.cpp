@@ -4,10 +4,8 @@
 
 #include "tests/shell/SheetTestSupport.h"
 
-#include "digit/DigitCompare.h"
-#include "digit/DigitDrawTable.h"
-#include "lotto/LottoDrawTable.h"
-#include "lotto/PowerballDrawTable.h"
+#include "digit/DigitGameTables.h"
+#include "lotto/LottoGameTables.h"
 #include "platform/MessageBox.h"
 #include "settings/FolderProfileStore.h"
 #include "shell/HelpWindow.h"
@@ -186,18 +184,13 @@ TEST_F(HelpStatementsTest, PickFileLinesMatchTheirDrawing) {
         WriteHistory(std::to_string(SectionNumber(game, false)) + " 1 " + pick.text + "\r\n");
         std::string report;
         if (IsDigitGame(game)) {
-            DigitDrawTable table(SectionNumber(game, false));
-            table.Load();
-            report = TextOf(ComparePickFile(table, "picks.txt"));
-        } else if (game == kPowerball) {
-            PowerballDrawTable table(false);
-            table.Load(5);
-            ASSERT_EQ(table.count(), 1);
-            report = TextOf(table.ComparePicks("picks.txt"));
+            DigitGameTables tables(game);
+            tables.Load();
+            report = TextOf(tables.ComparePicks(false, "picks.txt"));
         } else {
-            LottoDrawTable table(SectionNumber(game, false));
-            table.Load();
-            report = TextOf(table.ComparePicks("picks.txt"));
+            LottoGameTables tables(game);
+            tables.Load(*ReadGameSettings(profile, GameSettingKeys::All()));
+            report = TextOf(tables.ComparePicks(false, "picks.txt"));
         }
         EXPECT_EQ(report.substr(0, kWinner.size()), kWinner) << report;
     }

@@ -3,6 +3,7 @@
 
 #include "lotto/LottoBestGuess.h"
 #include "lotto/LottoDrawTable.h"
+#include "lotto/LottoGameTables.h"
 #include "lotto/LottoOperations.h"
 #include "lotto/LottoTexts.h"
 #include "lotto/PowerballDrawTable.h"
@@ -80,27 +81,14 @@ protected:
     // What the lotto engine lists for the same request on the same history.
     Lines EngineLines(const Request& request) const {
         const GameSettings settings = *ReadGameSettings(profile, GameSettingKeys::All());
-        const bool dated = !request.undated;
-        const LottoInputs inputs{request.number, request.from, request.to, request.power};
+        LottoGameTables tables(request.game);
+        tables.Load(settings);
         ScriptedRandom random({0});
-        if (request.game == kPowerballPage) {
-            PowerballDrawTable table(dated);
-            table.Load(settings.powerballBalls);
-            Notices notices;
-            return PowerballListLines(table,
-                                      *ApplyPowerballOperation(request.operation, table, inputs, settings,
-                                                               SetupChoices(), random),
-                                      notices)
-                .ToStrings();
-        }
-        LottoDrawTable table(SectionNumber(request.game, dated));
-        table.Load();
+        const LottoInputs inputs{request.number, request.from, request.to, request.power};
+        const Outcome<LottoResult> result =
+            tables.Apply(request.operation, !request.undated, inputs, settings, SetupChoices(), random);
         Notices notices;
-        return LottoListLines(
-                   table,
-                   *ApplyLottoOperation(request.operation, table, inputs, settings, SetupChoices(), random),
-                   notices)
-            .ToStrings();
+        return tables.ListLines(!request.undated, *result, notices).ToStrings();
     }
 
     // Which input fields are enabled: query, Power Ball (Power Ball page only), From, To.
