@@ -2,20 +2,15 @@
 #include "cli/CommandLine.h"
 
 #include "cli/CommandTable.h"
+#include "tests/cli/CliRunner.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace vantorel {
 namespace {
 
 std::vector<std::string_view> Words(const std::string& line, std::vector<std::string>& storage) {
-    std::istringstream stream(line);
-    storage.clear();
-    for (std::string word; stream >> word;) {
-        storage.push_back(word);
-    }
+    storage = test::CommandWords(line);
     return {storage.begin(), storage.end()};
 }
 

@@ -18,7 +18,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <sstream>
 
 namespace vantorel::test {
 namespace {
@@ -87,19 +86,10 @@ struct CommandCase {
     std::string setting; // KEY=VALUE in the profile
 };
 
-std::vector<std::string> Words(std::string_view text) {
-    std::vector<std::string> words;
-    std::istringstream stream{std::string(text)};
-    for (std::string word; stream >> word;) {
-        words.push_back(word);
-    }
-    return words;
-}
-
 // import GAME KIND draws.txt FLAGS..., from "GAME KIND FLAGS...".
 CommandCase Import(std::string_view arguments, Text history, Text draws, int exitStatus, Text after,
                    Lines messages = {}, std::string setting = {}) {
-    std::vector<std::string> words = Words(arguments);
+    std::vector<std::string> words = CommandWords(arguments);
     words.insert(words.begin(), "import");
     words.insert(words.begin() + 3, "draws.txt");
     return {words, history, draws, exitStatus, after, messages, {}, setting};
@@ -114,7 +104,7 @@ CommandCase New(std::string_view arguments, std::string draws, std::string secti
 // append GAME KIND "DRAWING" on a history of one line.
 CommandCase Append(std::string_view arguments, std::string drawing, Text history, Text after,
                    Lines messages = {}, std::string setting = {}) {
-    std::vector<std::string> words = Words(arguments);
+    std::vector<std::string> words = CommandWords(arguments);
     words.insert(words.begin(), "append");
     words.push_back(drawing);
     const bool added = after.has_value();
@@ -126,7 +116,7 @@ CommandCase Append(std::string_view arguments, std::string drawing, Text history
 // test writes).
 CommandCase BadEntry(std::string_view arguments, std::string drawing, std::string history,
                      std::string problem) {
-    const std::vector<std::string> words = Words(arguments);
+    const std::vector<std::string> words = CommandWords(arguments);
     const int game = GameOfCliWord(words[0]).value_or(kThreeNumber);
     const std::string form = AcceptedFormOf(game, words[1] == "--dated", GameSettings{26, 49, 49, 42, 5});
     return Append(arguments, drawing, history, {}, {problem + ".\n\n" + form, kAppendFailed});

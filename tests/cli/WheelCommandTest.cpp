@@ -30,40 +30,11 @@ std::vector<int> NumbersOf(const std::string& line) {
     return numbers;
 }
 
-// The words of a command typed in a shell: separated by blanks, "..." holding blanks.
-std::vector<std::string> ShellWords(const std::string& text) {
-    std::vector<std::string> words;
-    std::string word;
-    bool quoted = false;
-    bool inWord = false;
-    for (const char c : text) {
-        if (c == '"') {
-            quoted = !quoted;
-            inWord = true;
-        } else if (c == ' ' && !quoted) {
-            if (inWord) {
-                words.push_back(word);
-            }
-            word.clear();
-            inWord = false;
-        } else {
-            word += c;
-            inWord = true;
-        }
-    }
-    if (inWord) {
-        words.push_back(word);
-    }
-    return words;
-}
-
 class WheelCommandTest : public ::testing::Test {
 protected:
     WheelCommandTest() { static_cast<void>(RunFirstTimeSetup(profile)); }
 
-    CliOutcome Wheel(const std::string& arguments) {
-        return CliRunner(profile).Run(ShellWords("wheel " + arguments));
-    }
+    CliOutcome Wheel(const std::string& arguments) { return CliRunner(profile).Run("wheel " + arguments); }
 
     TempWorkingDir directory;
     MemoryProfileStore profile;
