@@ -10,8 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace vantorel {
 namespace {
 
@@ -220,11 +218,10 @@ TEST(VantorelCli, TwoFirstRunsAtOnceNeverOverwriteAnExplicitSetting) {
     constexpr int kRounds = 40;
     for (int round = 0; round < kRounds; ++round) {
         const std::string config = (dir.path() / ("config" + std::to_string(round))).string();
-        const std::string program =
-            "XDG_CONFIG_HOME='" + config + "' '" + test::CliProgramPath() + "' settings";
-        const std::string both = "(" + program + " >/dev/null 2>first.err & " + program +
-                                 " PBC=51 >/dev/null 2>second.err & wait)";
-        ASSERT_EQ(std::system(both.c_str()), 0);
+        const pid_t first = test::StartCli({"settings"}, config, "/dev/null", "first.err");
+        const pid_t second = test::StartCli({"settings", "PBC=51"}, config, "/dev/null", "second.err");
+        ASSERT_EQ(test::WaitForCli(first), 0);
+        ASSERT_EQ(test::WaitForCli(second), 0);
         const std::string messages = test::ReadFile("first.err") + test::ReadFile("second.err");
         std::size_t firstRuns = 0;
         for (std::size_t at = messages.find("VanTorel comes"); at != std::string::npos;

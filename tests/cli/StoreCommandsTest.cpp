@@ -364,13 +364,10 @@ TEST_F(StoreCommandsTest, BackupAndRestoreCopyLineByLineAndTakeTheCautiousAnswer
     const std::string notAHistory = "Backup data file\nMAINDAT.BAK\nis not a Vantorel history.\nNothing was "
                                     "changed.\n\nOPERATION ABORTED";
     WriteFile("vtrmain.dat", "0 1 5\r\n");
-    for (const char* backup :
-         {"Dear diary\r\n", "0 1 5\r\nx 1 5\r\n", "5 2600\r\n", "12 1 5\r\n", "0x 1 5\r\n"}) {
-        WriteFile("maindat.bak", backup);
-        EXPECT_EQ(Run({"restore", "--yes"}), kExitRefused) << backup;
-        EXPECT_EQ(messages(), Lines{notAHistory}) << backup;
-        EXPECT_EQ(ReadFile("vtrmain.dat"), "0 1 5\r\n");
-    }
+    WriteFile("maindat.bak", "0 1 5\r\nx 1 5\r\n"); // what else is no history: see the store's restore test
+    EXPECT_EQ(Run({"restore", "--yes"}), kExitRefused);
+    EXPECT_EQ(messages(), Lines{notAHistory});
+    EXPECT_EQ(ReadFile("vtrmain.dat"), "0 1 5\r\n");
     WriteFile("maindat.bak", "0 1 5\r\n\r\n5 1 98/01/02 1 2 3 4 5\r9 0");
     EXPECT_EQ(Run({"restore", "--yes"}), kExitDone);
     EXPECT_EQ(ReadFile("vtrmain.dat"), "0 1 5\r\n\r\n5 1 98/01/02 1 2 3 4 5\r\n9 0\r\n");

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -182,11 +181,6 @@ TEST_F(TicketsCommandTest, RefusalsSayWhy) {
 // file, or when nothing was added, nothing is shown.
 class NewDrawingsCheckTest : public TicketsCommandTest {
 protected:
-    NewDrawingsCheckTest() {
-        ::setenv("no_proxy", "*", 1);
-        ::setenv("NO_PROXY", "*", 1);
-    }
-
     // This week's file: the two drawings held, one placed between them, and a newer one.
     static constexpr std::string_view kResults = "Draw Date,Winning Numbers,Multiplier\n"
                                                  "12/09/2026,01 02 03 04 05 26,2\n"

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace vantorel::test {
@@ -63,6 +64,9 @@ void Answer(const HttpReply& reply, httplib::Response& response) {
 } // namespace
 
 LoopbackHttpServer::LoopbackHttpServer() : server_(std::make_unique<httplib::Server>()) {
+    // A proxy named in the environment must not see the tests' requests.
+    ::setenv("no_proxy", "*", 1);
+    ::setenv("NO_PROXY", "*", 1);
     server_->set_keep_alive_max_count(1);
     server_->set_pre_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
         ReceivedRequest received{request.method, request.path, {}};

@@ -44,8 +44,8 @@ struct ReceivedRequest {
 };
 
 // An HTTP server on 127.0.0.1 and a port the system chooses, for tests that fetch; paths without a reply
-// get 404. It never compresses, so that lengths and cut bodies reach the client as set. Stops when
-// destroyed.
+// get 404. It never compresses, so that lengths and cut bodies reach the client as set. Starting it tells
+// the process to use no proxy. Stops when destroyed.
 class LoopbackHttpServer final {
 public:
     LoopbackHttpServer();
