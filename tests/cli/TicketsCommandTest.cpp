@@ -159,10 +159,7 @@ TEST_F(TicketsCommandTest, RefusalsSayWhy) {
          "1 2 3 4 5 + 6\n",
          1,
          {"VTRMAIN.DAT holds no undated Power Ball history to check the tickets against."}},
-        {"tickets pb --format xml", "1 2 3 4 5 + 6\n", 2, {}},
-        {"tickets pb 3", "1 2 3 4 5 + 6\n", 2, {}},
-        {"tickets 7", "1 2 3 4 5 + 6\n", 2, {}},
-        {"tickets pb --file", "1 2 3 4 5 + 6\n", 2, {}},
+        {"tickets pb 3", "1 2 3 4 5 + 6\n", 2, {}}, // the grammar's other refusals: the command line test
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.command);

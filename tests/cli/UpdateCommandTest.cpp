@@ -72,7 +72,6 @@ TEST_F(UpdateCommandTest, TheSecondUpdateOfAnUnchangedFileWritesNothing) {
         {"modification time",
          Published({}, "Sat, 03 Oct 2015 23:00:00 GMT"),
          {std::string(kResultsSourceUnchanged)}},
-        {"both", Published("\"a\"", "Sat, 03 Oct 2015 23:00:00 GMT"), {std::string(kResultsSourceUnchanged)}},
         {"neither",
          Published({}),
          {"No new drawings: VTRMAIN.DAT was not changed.\n\nNew drawings written: 0\nAlready in the history: "
