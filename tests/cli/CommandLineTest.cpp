@@ -117,6 +117,7 @@ TEST(CommandLine, RefusesWhatTheGrammarDoesNot) {
     }
 }
 
+// The values that no command test shows on its output (--last, --filter, --dir and the like do).
 TEST(CommandLine, CarriesTheValuesAndChoices) {
     const std::optional<CommandLine> line = Parse(
         "run 4 best-guess --undated --input 12 --from 01/01/98 --to 02/02/98 --power 7 --even-odd balls "
@@ -136,13 +137,6 @@ TEST(CommandLine, CarriesTheValuesAndChoices) {
         EXPECT_TRUE(line->choices[choice]) << choice;
     }
 
-    const std::optional<CommandLine> stats = Parse("stats 6 --last 25 --undated");
-    ASSERT_TRUE(stats);
-    EXPECT_EQ(stats->command, CliCommand::Stats);
-    EXPECT_EQ(stats->gameType, 3);
-    EXPECT_FALSE(stats->dated);
-    EXPECT_EQ(stats->lastDrawings, 25);
-
     const std::optional<CommandLine> backtest =
         Parse("backtest 4 best-guess --warmup 30 --strategy pessimistic --seed 5 --method numbers");
     ASSERT_TRUE(backtest);
@@ -153,16 +147,6 @@ TEST(CommandLine, CarriesTheValuesAndChoices) {
     EXPECT_EQ(backtest->seed, 5);
     EXPECT_TRUE(backtest->choices[kBestGuessPessimistic]);
     EXPECT_TRUE(backtest->choices[kPredictUseNumbers]);
-
-    const std::optional<CommandLine> import = Parse("import pb --undated a.txt --filter");
-    ASSERT_TRUE(import);
-    EXPECT_EQ(import->gameType, 4);
-    EXPECT_FALSE(import->dated);
-    EXPECT_EQ(import->input, "a.txt");
-    EXPECT_TRUE(import->filter);
-    EXPECT_FALSE(import->append);
-    EXPECT_FALSE(import->yes);
-    EXPECT_FALSE(import->results);
 
     const std::optional<CommandLine> results = Parse("import 6 --dated r.csv --results --column=numbers");
     ASSERT_TRUE(results);
@@ -175,14 +159,6 @@ TEST(CommandLine, CarriesTheValuesAndChoices) {
     EXPECT_EQ(defaults->choices, SetupChoices());
     EXPECT_EQ(defaults->seed, 0);
     EXPECT_FALSE(defaults->directory);
-
-    const std::optional<CommandLine> elsewhere = Parse("--dir ../lotto compare 6 --dated picks.txt");
-    ASSERT_TRUE(elsewhere);
-    EXPECT_EQ(elsewhere->command, CliCommand::Compare);
-    EXPECT_EQ(elsewhere->directory, "../lotto");
-    EXPECT_EQ(elsewhere->input, "picks.txt");
-    EXPECT_EQ(Parse("--version").value().command, CliCommand::Version);
-    EXPECT_EQ(Parse("-h").value().command, CliCommand::Help);
 }
 
 // Each usage error names the word that is wrong and, where one is close, the word that was meant; the
