@@ -10,8 +10,9 @@ BUILD_DIR=${BUILD_DIR:-$REPO_DIR/build}
 # qt6-charts-dev: the Statistics window's charts, with libqt6opengl6-dev, which its CMake package needs);
 # the validators and helpers that the test of the installed tree runs (desktop-file-utils, appstream, man-db,
 # bash-completion, and lintian on the Debian package it packs); zsh and fish, whose completions the tests load; dpkg-dev and file for cpack -G DEB;
-# poppler-utils, whose pdftotext reads a printed result list back in the widget tests.
-PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libcurl4-openssl-dev nlohmann-json3-dev libboost-dev libgtest-dev libgmock-dev
+# poppler-utils, whose pdftotext reads a printed result list back in the widget tests; libcpp-httplib-dev (found
+# through pkg-config): the HTTP server on the loopback address that the fetching tests start.
+PACKAGES=(cmake ninja-build pkg-config g++ qt6-base-dev qt6-svg-dev qt6-charts-dev libqt6opengl6-dev libcurl4-openssl-dev nlohmann-json3-dev libboost-dev libgtest-dev libgmock-dev libcpp-httplib-dev
     libbenchmark-dev desktop-file-utils appstream man-db bash-completion zsh fish lintian dpkg-dev file poppler-utils)
 
 install_missing_packages() {

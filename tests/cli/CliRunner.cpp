@@ -31,6 +31,32 @@ private:
 
 } // namespace
 
+std::vector<std::string> CommandWords(std::string_view command) {
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false;
+    bool quoted = false;
+    for (const char c : command) {
+        if (c == '"') {
+            quoted = !quoted;
+            inWord = true;
+        } else if (c == ' ' && !quoted) {
+            if (inWord) {
+                words.push_back(std::move(word));
+            }
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord) {
+        words.push_back(std::move(word));
+    }
+    return words;
+}
+
 std::vector<std::string> CliOutcome::messages() const {
     std::vector<std::string> texts;
     for (const RecordingMessageSink::Entry& entry : shown) {
@@ -63,12 +89,7 @@ CliOutcome CliRunner::Run(const std::vector<std::string>& arguments, std::int64_
 }
 
 CliOutcome CliRunner::Run(std::string_view command, std::int64_t clockSeconds) const {
-    std::vector<std::string> words;
-    for (std::size_t start = 0, end = 0; end != std::string_view::npos; start = end + 1) {
-        end = command.find(' ', start);
-        words.emplace_back(command.substr(start, end - start));
-    }
-    return Run(words, clockSeconds);
+    return Run(CommandWords(command), clockSeconds);
 }
 
 } // namespace vantorel::test

@@ -15,6 +15,10 @@ class ProfileStore;
 
 namespace vantorel::test {
 
+// The words of a command as a shell splits it: separated by blanks, "..." holding blanks ("" is an empty
+// word).
+std::vector<std::string> CommandWords(std::string_view command);
+
 // What one run of a vantorel-cli command left: its exit status, its standard output and the messages it
 // showed, in order.
 struct CliOutcome {
@@ -37,7 +41,7 @@ public:
 
     CliOutcome Run(const std::vector<std::string>& arguments,
                    std::int64_t clockSeconds = kClockSeconds) const;
-    // The arguments as one text, words separated by single blanks (two blanks make an empty word).
+    // The arguments as one text, split by CommandWords.
     CliOutcome Run(std::string_view command, std::int64_t clockSeconds = kClockSeconds) const;
 
     static constexpr std::int64_t kClockSeconds = 4242;

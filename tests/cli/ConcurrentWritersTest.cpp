@@ -13,10 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fcntl.h>
 #include <set>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace vantorel::test {
 namespace {
@@ -26,33 +23,10 @@ constexpr int kAppenders = 4;
 constexpr int kImporters = 2;
 constexpr int kNumbersPerImport = 3;
 
-// Starts vantorel-cli with the arguments, its output thrown away; returns the process id.
-pid_t StartCli(const std::vector<std::string>& arguments, const std::string& configHome) {
-    std::vector<std::string> words{CliProgramPath()};
-    words.insert(words.end(), arguments.begin(), arguments.end());
-    const pid_t child = fork();
-    if (child == 0) {
-        setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
-        const int nowhere = open("/dev/null", O_RDWR);
-        dup2(nowhere, STDIN_FILENO);
-        dup2(nowhere, STDOUT_FILENO);
-        dup2(nowhere, STDERR_FILENO);
-        std::vector<char*> argv;
-        for (std::string& word : words) {
-            argv.push_back(word.data());
-        }
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    return child;
-}
-
 bool Succeeded(pid_t process) {
-    int status = 0;
-    waitpid(process, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && (WEXITSTATUS(status) == 0 || WEXITSTATUS(status) == 1));
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    const int status = WaitForCli(process);
+    EXPECT_TRUE(status == 0 || status == 1) << status;
+    return status == 0;
 }
 
 // The drawings of a section line of the file, by section number.

@@ -73,7 +73,7 @@ TEST_F(DigitCommandsTest, RunPrintsTheResultListLines) {
         {"run 3 number --input 5", 0, " Number was not found...\n"},
         // A number field that reads no digit is refused, not taken for 000.
         {"run 3 number --input abc", 1, "", {kNoNumber}},
-        {"run 3 number --undated --input ", 1, "", {kNoNumber}},
+        {"run 3 number --undated --input \"\"", 1, "", {kNoNumber}},
         {"run 3 number-range --from 0 --to 50", 0,
          "007 came in on 01/03/98\n045 came in on 01/05/98\n007 came in on 01/05/98\n"},
         {"run 3 number-range --undated --from 70 --to 700", 0, "070 was found  3 times\n"},
@@ -104,7 +104,7 @@ TEST_F(DigitCommandsTest, PatternAndComparePrintTheirLines) {
          "The pattern 07 or 70 was found in 4 draws:\n007  070  700  077  \n"},
         {"pattern 3 --dated 123", 1, "", {kTooLong3}},
         {"pattern 4 --dated 1234", 1, "", {kTooLong4}},
-        {"pattern 3 --dated ", 1, "", {"No Patterns Entered !"}},
+        {"pattern 3 --dated \"\"", 1, "", {"No Patterns Entered !"}},
         {"pattern 4 --undated 1", 1, "", {"Dated 2"}},
         {"compare 3 --dated picks.txt", 0,
          "We MAY have a WINNER here !\n7  came in on  01/03/98\n45  came in on  01/05/98\n"

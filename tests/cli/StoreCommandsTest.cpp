@@ -18,7 +18,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <sstream>
 
 namespace vantorel::test {
 namespace {
@@ -87,19 +86,10 @@ struct CommandCase {
     std::string setting; // KEY=VALUE in the profile
 };
 
-std::vector<std::string> Words(std::string_view text) {
-    std::vector<std::string> words;
-    std::istringstream stream{std::string(text)};
-    for (std::string word; stream >> word;) {
-        words.push_back(word);
-    }
-    return words;
-}
-
 // import GAME KIND draws.txt FLAGS..., from "GAME KIND FLAGS...".
 CommandCase Import(std::string_view arguments, Text history, Text draws, int exitStatus, Text after,
                    Lines messages = {}, std::string setting = {}) {
-    std::vector<std::string> words = Words(arguments);
+    std::vector<std::string> words = CommandWords(arguments);
     words.insert(words.begin(), "import");
     words.insert(words.begin() + 3, "draws.txt");
     return {words, history, draws, exitStatus, after, messages, {}, setting};
@@ -114,7 +104,7 @@ CommandCase New(std::string_view arguments, std::string draws, std::string secti
 // append GAME KIND "DRAWING" on a history of one line.
 CommandCase Append(std::string_view arguments, std::string drawing, Text history, Text after,
                    Lines messages = {}, std::string setting = {}) {
-    std::vector<std::string> words = Words(arguments);
+    std::vector<std::string> words = CommandWords(arguments);
     words.insert(words.begin(), "append");
     words.push_back(drawing);
     const bool added = after.has_value();
@@ -126,7 +116,7 @@ CommandCase Append(std::string_view arguments, std::string drawing, Text history
 // test writes).
 CommandCase BadEntry(std::string_view arguments, std::string drawing, std::string history,
                      std::string problem) {
-    const std::vector<std::string> words = Words(arguments);
+    const std::vector<std::string> words = CommandWords(arguments);
     const int game = GameOfCliWord(words[0]).value_or(kThreeNumber);
     const std::string form = AcceptedFormOf(game, words[1] == "--dated", GameSettings{26, 49, 49, 42, 5});
     return Append(arguments, drawing, history, {}, {problem + ".\n\n" + form, kAppendFailed});
@@ -196,35 +186,15 @@ TEST_F(StoreCommandsTest, CommandsRewriteTheHistoryOrRefuseWithTheirMessages) {
         // append: the typed drawing at the end of its section line
         Append("3 --dated", "01/02/98 007", "0 1 5\r\n1 2 98/01/01 5 97/12/31 12\n3 0\r\n",
                "0 1 5\r\n1 3 98/01/01 5 97/12/31 12 98/01/02 007\r\n3 0\r\n"),
-        Append("3 --undated", "10", "0 9 1 2 3 4 5 6 7 8 9\r\n", "0 10 1 2 3 4 5 6 7 8 9 10\r\n"),
-        Append("3 --undated", "0123", "0 0\r\n", "0 1 0123\r\n"),
-        Append("4 --undated", "9999", "2 0\r\n", "2 1 9999\r\n"),
-        Append("5 --dated", "01/02/98 03,15,22,31,40", "5 0\r\n", "5 1 98/01/02 3 15 22 31 40\r\n", {},
-               "5BC=40"),
-        Append("5 --undated", "3, 15 22 31 40", "4 0\r\n", "4 1 3 15 22 31 40\r\n", {}, "5BC=40"),
         Append("pb --undated", "1 2 3 4 5", "8 0\r\n", "8 1 1 2 3 4 5\r\n", {}, "PBM=4"),
-        Append("pb --dated", "01/02/98 1 2 3 4 5 06", "9 0\r\n", "9 1 98/01/02 1 2 3 4 5 6\r\n"),
-        Append("5 --undated", "012 05 7 9 10", "4 0\r\n", "4 1 12 5 7 9 10\r\n"),
         // every kind of line end is one; a rewrite writes CR LF
         Append("3 --undated", "7", "0 1 5\r1 0\r9 0\r", "0 2 5 7\r\n1 0\r\n9 0\r\n"),
         Import("3 --undated --append", "0 1 5\r1 0\n9 0", "7 8", 0, "0 3 5 7 8\r\n1 0\r\n9 0\r\n"),
         Import("5 --undated --filter", {}, "1 2 3 4 5 $9\r6 7 8 9 10 $1\r", 0,
                "4 2 1 2 3 4 5 6 7 8 9 10\r\n"),
-        // append refused
+        // append refused (each refusal of a typed drawing is the entry's own, checked with the store)
         BadEntry("5 --undated", "1 2 3 4", "4 0\r\n", "The drawing holds 4 numbers, not 5"),
-        BadEntry("5 --undated", "1 2 3 4 5 6", "4 0\r\n", "The drawing holds 6 numbers, not 5"),
-        BadEntry("pb --undated", "1 2 3 4 5", "8 0\r\n", "The drawing holds 5 numbers, not 6"),
-        BadEntry("3 --undated", "12a3", "0 0\r\n", "\"12a3\" is not one number of at most 3 digits"),
-        BadEntry("3 --undated", "1000", "0 0\r\n", "The number 1000 is outside 0 to 999"),
-        BadEntry("4 --dated", "01/02/98 10000", "3 0\r\n", "\"10000\" is not one number of at most 4 digits"),
-        BadEntry("3 --dated", "01/02/98", "1 0\r\n", "The drawing holds no numbers"),
-        BadEntry("3 --dated", "01/02/98 x", "1 0\r\n", "\"x\" is not one number of at most 3 digits"),
         BadEntry("3 --dated", "01/0\n/98 123", "1 0\r\n", "The date 01/0\n/98 is not written as mm/dd/yy"),
-        BadEntry("3 --dated", "1/2/98 123", "1 0\r\n", "The date 1/2/98 is not written as mm/dd/yy"),
-        BadEntry("3 --dated", "13/45/25 123", "1 0\r\n", "The date 13/45/25 is not a day of the calendar"),
-        BadEntry("5 --dated", "01/07/26 3 15 22 24 99", "5 0\r\n",
-                 "The number 99 is outside 1 to 26 (setting 5BC)"),
-        BadEntry("6 --undated", "1 2 3 4 5 5", "6 0\r\n", "The number 5 is there twice"),
         Append("4 --dated", "01/02/98 1234", "0 1 5\r\n", {}, {kNoEntry, kAppendFailed}),
         Append("5 --undated", "1 2 3 4 5", "4 2599" + Repeat(" 1 2 3 4 5", 2599) + "\r\n", {},
                {FullHistoryQuestion(kFiveNumber, false, 2599),
@@ -394,13 +364,10 @@ TEST_F(StoreCommandsTest, BackupAndRestoreCopyLineByLineAndTakeTheCautiousAnswer
     const std::string notAHistory = "Backup data file\nMAINDAT.BAK\nis not a Vantorel history.\nNothing was "
                                     "changed.\n\nOPERATION ABORTED";
     WriteFile("vtrmain.dat", "0 1 5\r\n");
-    for (const char* backup :
-         {"Dear diary\r\n", "0 1 5\r\nx 1 5\r\n", "5 2600\r\n", "12 1 5\r\n", "0x 1 5\r\n"}) {
-        WriteFile("maindat.bak", backup);
-        EXPECT_EQ(Run({"restore", "--yes"}), kExitRefused) << backup;
-        EXPECT_EQ(messages(), Lines{notAHistory}) << backup;
-        EXPECT_EQ(ReadFile("vtrmain.dat"), "0 1 5\r\n");
-    }
+    WriteFile("maindat.bak", "0 1 5\r\nx 1 5\r\n"); // what else is no history: see the store's restore test
+    EXPECT_EQ(Run({"restore", "--yes"}), kExitRefused);
+    EXPECT_EQ(messages(), Lines{notAHistory});
+    EXPECT_EQ(ReadFile("vtrmain.dat"), "0 1 5\r\n");
     WriteFile("maindat.bak", "0 1 5\r\n\r\n5 1 98/01/02 1 2 3 4 5\r9 0");
     EXPECT_EQ(Run({"restore", "--yes"}), kExitDone);
     EXPECT_EQ(ReadFile("vtrmain.dat"), "0 1 5\r\n\r\n5 1 98/01/02 1 2 3 4 5\r\n9 0\r\n");

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -160,10 +159,7 @@ TEST_F(TicketsCommandTest, RefusalsSayWhy) {
          "1 2 3 4 5 + 6\n",
          1,
          {"VTRMAIN.DAT holds no undated Power Ball history to check the tickets against."}},
-        {"tickets pb --format xml", "1 2 3 4 5 + 6\n", 2, {}},
-        {"tickets pb 3", "1 2 3 4 5 + 6\n", 2, {}},
-        {"tickets 7", "1 2 3 4 5 + 6\n", 2, {}},
-        {"tickets pb --file", "1 2 3 4 5 + 6\n", 2, {}},
+        {"tickets pb 3", "1 2 3 4 5 + 6\n", 2, {}}, // the grammar's other refusals: the command line test
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.command);
@@ -182,11 +178,6 @@ TEST_F(TicketsCommandTest, RefusalsSayWhy) {
 // file, or when nothing was added, nothing is shown.
 class NewDrawingsCheckTest : public TicketsCommandTest {
 protected:
-    NewDrawingsCheckTest() {
-        ::setenv("no_proxy", "*", 1);
-        ::setenv("NO_PROXY", "*", 1);
-    }
-
     // This week's file: the two drawings held, one placed between them, and a newer one.
     static constexpr std::string_view kResults = "Draw Date,Winning Numbers,Multiplier\n"
                                                  "12/09/2026,01 02 03 04 05 26,2\n"

@@ -30,40 +30,11 @@ std::vector<int> NumbersOf(const std::string& line) {
     return numbers;
 }
 
-// The words of a command typed in a shell: separated by blanks, "..." holding blanks.
-std::vector<std::string> ShellWords(const std::string& text) {
-    std::vector<std::string> words;
-    std::string word;
-    bool quoted = false;
-    bool inWord = false;
-    for (const char c : text) {
-        if (c == '"') {
-            quoted = !quoted;
-            inWord = true;
-        } else if (c == ' ' && !quoted) {
-            if (inWord) {
-                words.push_back(word);
-            }
-            word.clear();
-            inWord = false;
-        } else {
-            word += c;
-            inWord = true;
-        }
-    }
-    if (inWord) {
-        words.push_back(word);
-    }
-    return words;
-}
-
 class WheelCommandTest : public ::testing::Test {
 protected:
     WheelCommandTest() { static_cast<void>(RunFirstTimeSetup(profile)); }
 
-    CliOutcome Wheel(const std::string& arguments) {
-        return CliRunner(profile).Run(ShellWords("wheel " + arguments));
-    }
+    CliOutcome Wheel(const std::string& arguments) { return CliRunner(profile).Run("wheel " + arguments); }
 
     TempWorkingDir directory;
     MemoryProfileStore profile;
@@ -165,10 +136,6 @@ TEST_F(WheelCommandTest, ChecksTicketFiles) {
     } misses[] = {
         {"1 2 4\n2 3 5\n3 4 6\n4 5 7\n1 5 6\n2 6 7\n", "--count 7 --guarantee 2 --if 2", "1 3\n",
          "The tickets miss the guarantee 2 if 2: no ticket holds 2 of 1 3."},
-        {kFano, "--count 8 --guarantee 2 --if 2", "1 8\n",
-         "The tickets miss the guarantee 2 if 2: no ticket holds 2 of 1 8."},
-        {kFano, "--count 7 --guarantee 3 --if 3", "1 2 3\n",
-         "The tickets miss the guarantee 3 if 3: no ticket holds 3 of 1 2 3."},
         {"", "--pool \"10 20 30\" --guarantee 1 --if 2", "10 20\n",
          "The tickets miss the guarantee 1 if 2: no ticket holds 1 of 10 20."},
     };
@@ -188,7 +155,6 @@ TEST_F(WheelCommandTest, RefusesTicketFilesItCannotCheck) {
     } cases[] = {
         {nullptr, "The ticket file wheel.txt could not be read: there is no such file."},
         {"1 2 4\n2 3 x\n", "Line 2 of the ticket file: \"x\" is not a number."},
-        {"1 2 4\n2 3 9\n", "Ticket 2 holds 9, which is not in the pool."},
     };
     for (const auto& c : cases) {
         std::filesystem::remove("wheel.txt");
@@ -202,29 +168,17 @@ TEST_F(WheelCommandTest, RefusesTicketFilesItCannotCheck) {
     }
 }
 
+// The options' own words; the request's rules are the generator's (one row shows they reach the user here).
 TEST_F(WheelCommandTest, NamesBadInputAsAUsageError) {
     const struct {
         const char* arguments;
         const char* message;
     } cases[] = {
-        {"--pool \"1 2 3\" --size 6 --guarantee 2 --if 2",
-         "The pool of 3 numbers is smaller than the ticket size 6."},
-        {"--count 9 --size 3 --guarantee 3 --if 2",
-         "The guarantee 3 if 2 promises more numbers than are drawn: T must not exceed M."},
-        {"--count 9 --size 3 --guarantee 2 --if 4",
-         "The guarantee 2 if 4 counts 4 drawn numbers, more than a ticket of 3 holds: M must not exceed the "
-         "ticket size."},
-        {"--pool \"1 2 3 100\" --size 3 --guarantee 2 --if 2", "Pool number 100 is outside 1 to 99."},
-        {"--pool \"0 1 2 3\" --size 3 --guarantee 2 --if 2", "Pool number 0 is outside 1 to 99."},
         {"--pool \"1 2 3 123456789012345678901\" --size 3 --guarantee 2 --if 2",
          "Pool number 123456789012345678901 is outside 1 to 99."},
-        {"--pool \"1 2 5 4 5\" --size 3 --guarantee 2 --if 2", "Pool number 5 is given twice."},
         {"--pool \"1 2 -3 4\" --size 3 --guarantee 2 --if 2", "Pool number \"-3\" is not a whole number."},
         {"--pool \" , \" --size 3 --guarantee 2 --if 2", "The pool holds no numbers."},
         {"--count 9 --size 3 --guarantee 2 --if 2 --keys 12", "Key number 12 is not in the pool."},
-        {"--count 9 --size 3 --guarantee 1 --if 1 --keys \"1 2 3 4\"",
-         "4 key numbers do not fit on a ticket of 3."},
-        {"--count 9 --size 3 --guarantee 2 --if 2 --keys \"4 4\"", "Key number 4 is given twice."},
         {"--count 100 --size 3 --guarantee 2 --if 2",
          "--count takes a whole number from 1 to 99, not \"100\"."},
         {"--count 9 --size six --guarantee 2 --if 2",

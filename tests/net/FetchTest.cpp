@@ -12,7 +12,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstdlib>
 #include <functional>
 #include <optional>
 
@@ -26,12 +25,6 @@ constexpr std::string_view kLastModified = "Tue, 07 Oct 2025 10:00:00 GMT";
 
 class FetchTest : public ::testing::Test {
 protected:
-    FetchTest() {
-        // A proxy named in the environment must not see the tests' requests.
-        ::setenv("no_proxy", "*", 1);
-        ::setenv("NO_PROXY", "*", 1);
-    }
-
     FetchRequest RequestFor(std::string_view path) const {
         FetchRequest request;
         request.url = server_.Url(path);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <atomic>
+#include <condition_variable>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -10,6 +10,10 @@
 #include <thread>
 #include <utility>
 #include <vector>
+
+namespace httplib {
+class Server;
+}
 
 namespace vantorel::test {
 
@@ -39,9 +43,9 @@ struct ReceivedRequest {
     std::map<std::string, std::string> headers;
 };
 
-// A small HTTP/1.1 server on 127.0.0.1 and a port the system chooses, for tests that fetch. It answers
-// each connection on a thread of its own, one request per connection, and closes it; paths without a
-// reply get 404. Stops and joins its threads when destroyed.
+// An HTTP server on 127.0.0.1 and a port the system chooses, for tests that fetch; paths without a reply
+// get 404. It never compresses, so that lengths and cut bodies reach the client as set. Starting it tells
+// the process to use no proxy. Stops when destroyed.
 class LoopbackHttpServer final {
 public:
     LoopbackHttpServer();
@@ -61,23 +65,17 @@ public:
     std::vector<ReceivedRequest> Requests() const;
 
 private:
-    void AcceptConnections();
-    void Answer(int connection);
-    HttpReply ReplyFor(const ReceivedRequest& request) const;
+    HttpReply Received(const ReceivedRequest& request);
+    void WaitUntilStopped();
 
-    int listener_ = -1;
-    int stopPipe_[2] = {-1, -1}; // written when the server stops: wakes every waiting thread
+    std::unique_ptr<httplib::Server> server_;
     int port_ = 0;
     mutable std::mutex mutex_;
+    std::condition_variable stopping_;
+    bool stopped_ = false;
     std::map<std::string, HttpReply> replies_;
     std::vector<ReceivedRequest> requests_;
-    // The threads answering connections; finished ones are joined as new connections come.
-    struct Connection {
-        std::thread thread;
-        std::shared_ptr<std::atomic<bool>> finished;
-    };
-    std::vector<Connection> connections_;
-    std::thread acceptor_;
+    std::thread listener_;
 };
 
 } // namespace vantorel::test
