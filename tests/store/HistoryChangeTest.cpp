@@ -60,36 +60,29 @@ TEST_F(HistoryChangeTest, RestoreTakesOnlyABackupThatReadsAsAWholeHistory) {
         {"a Power Ball drawing of another width", "9 1 98/01/07 5 12 23 34 41 17\r\n", 4},
         {"a line that is no section", "0 1 5\r\nDear diary\r\n"},
     };
-    for (const auto& c : refused) {
+    // The backup restored over kHistory with the Power Ball drawing width `pbm`, agreeing to every question.
+    const auto restore = [this](const std::string& backup, int pbm) {
         SetHistory(kHistory);
-        WriteFile("maindat.bak", c.backup);
-        messages = RecordingMessageSink();
-        messages.ScriptAnswer(MessageAnswer::Ok);
+        WriteFile("maindat.bak", backup);
+        Answering(MessageAnswer::Ok);
         GameSettings withPbm = settings;
-        withPbm.powerballBalls = c.pbm;
-        EXPECT_FALSE(Shown(RestoreHistoryFile(withPbm, Ask))) << c.what;
+        withPbm.powerballBalls = pbm;
+        return RestoreHistoryFile(withPbm, Ask);
+    };
+    for (const auto& c : refused) {
+        EXPECT_FALSE(Shown(restore(c.backup, c.pbm))) << c.what;
         EXPECT_EQ(Messages(), Lines{std::string(kBackupNotAHistory)}) << c.what;
         EXPECT_EQ(History(), kHistory) << c.what;
     }
-    for (const std::string& whole : {sample, std::string("9 1 98/01/07 5 12 23 34 41 17\r\n"),
-                                     std::string("0 0\n\n1 1 98/01/02 007\n1 0")}) {
-        SetHistory(kHistory);
-        WriteFile("maindat.bak", whole);
-        messages = RecordingMessageSink();
-        messages.ScriptAnswer(MessageAnswer::Ok);
-        EXPECT_TRUE(Completed(RestoreHistoryFile(settings, Ask))) << whole.substr(0, 40);
+    // Without PBM (0) a Power Ball section of four or of five first-group balls reads whole.
+    const std::pair<std::string, int> wholes[] = {{sample, 5},
+                                                  {"9 1 98/01/07 5 12 23 34 41 17\r\n", 5},
+                                                  {"0 0\n\n1 1 98/01/02 007\n1 0", 5},
+                                                  {"8 1 5 12 23 34 17\r\n", 0},
+                                                  {"9 1 98/01/07 5 12 23 34 41 17\r\n", 0}};
+    for (const auto& [whole, pbm] : wholes) {
+        EXPECT_TRUE(Completed(restore(whole, pbm))) << whole.substr(0, 40);
         EXPECT_EQ(History(), WithLineEnds(whole));
-    }
-    // Without PBM a Power Ball section of four or of five first-group balls reads whole.
-    GameSettings withoutPbm = settings;
-    withoutPbm.powerballBalls = 0;
-    for (const char* whole : {"8 1 5 12 23 34 17\r\n", "9 1 98/01/07 5 12 23 34 41 17\r\n"}) {
-        SetHistory(kHistory);
-        WriteFile("maindat.bak", whole);
-        messages = RecordingMessageSink();
-        messages.ScriptAnswer(MessageAnswer::Ok);
-        EXPECT_TRUE(Completed(RestoreHistoryFile(withoutPbm, Ask))) << whole;
-        EXPECT_EQ(History(), whole);
     }
     EXPECT_FALSE(WorkFilesLeft());
 }
@@ -110,8 +103,7 @@ TEST_F(HistoryChangeTest, ABackupOfAHistoryThatDoesNotReadWholeAsksBeforeReplaci
     for (const auto& c : cases) {
         SetHistory(c.history);
         WriteFile("maindat.bak", goodBackup);
-        messages = RecordingMessageSink();
-        messages.ScriptAnswer(c.answer);
+        Answering(c.answer);
         const Outcome<BackupOutcome> outcome = BackupHistoryFile(settings, Ask);
         ASSERT_TRUE(Shown(outcome)) << c.history;
         EXPECT_EQ(*outcome, c.replaced ? BackupOutcome::kCompleted : BackupOutcome::kCancelled) << c.history;
@@ -158,8 +150,7 @@ TEST_F(HistoryChangeTest, ARewriteThroughALinkToAFileThatIsNoHistoryIsRefused) {
         fs::remove(c.link);
         WriteFile("elsewhere/passwd", stranger);
         fs::create_symlink("elsewhere/passwd", c.link);
-        messages = RecordingMessageSink();
-        messages.ScriptAnswer(MessageAnswer::Ok);
+        Answering(MessageAnswer::Ok);
         EXPECT_FALSE(c.rewrite()) << c.what;
         const std::string label(std::string_view(c.link) == "vtrmain.dat" ? kHistoryLabel : kBackupLabel);
         EXPECT_EQ(Messages(), Lines{LinkRefusalMessage(label, target)}) << c.what;

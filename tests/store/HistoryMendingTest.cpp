@@ -93,8 +93,7 @@ TEST_F(StoreFixture, AFullHistoryAsksToRemoveItsOldestDrawingForTheNextOne) {
     EXPECT_EQ(FullHistoryQuestion(kSixNumber, true, 1039), question);
     for (const bool yes : {false, true}) {
         SetHistory(full);
-        messages = RecordingMessageSink();
-        messages.ScriptAnswer(yes ? MessageAnswer::Yes : MessageAnswer::No);
+        Answering(yes ? MessageAnswer::Yes : MessageAnswer::No);
         const Outcome<ChangeOutcome> appended =
             AppendEntry("01/03/98 1 2 3 4 5 6", kSixNumber, true, settings, Ask);
         ASSERT_TRUE(Shown(appended));
@@ -239,8 +238,7 @@ TEST_F(StoreFixture, EveryChangeCanBeUndoneAndAnUndoSwapsBack) {
         const std::string changed = History();
         EXPECT_EQ(LastChange(), std::optional<std::string>(c.named)) << c.what;
 
-        messages = RecordingMessageSink();
-        messages.ScriptAnswer(MessageAnswer::No);
+        Answering(MessageAnswer::No);
         const Outcome<ChangeOutcome> declined = UndoLastChange(Ask);
         EXPECT_TRUE(Shown(declined) && *declined == ChangeOutcome::kDeclined) << c.what;
         EXPECT_EQ(History(), changed) << c.what;

@@ -51,6 +51,24 @@ ReaderCase Refuses(const char* what, int gameType, std::string text, std::string
     return {what, gameType, std::move(text), {}, std::move(problem), std::move(column)};
 }
 
+// The drawings read, as a dated section line writes them.
+Lines DrawingsOf(const ResultsReading& reading, int gameType, const GameSettings& settings = kSettings) {
+    Lines drawings;
+    for (const ResultsDrawing& drawing : reading.drawings) {
+        drawings.push_back(SectionTextOf(drawing, NumbersPerDrawing(gameType, settings)));
+    }
+    return drawings;
+}
+
+void ExpectReadings(const std::vector<ReaderCase>& cases) {
+    for (const ReaderCase& c : cases) {
+        const ResultsReading reading = ReadResultsText(c.text, c.gameType, kSettings, c.column);
+        EXPECT_EQ(DrawingsOf(reading, c.gameType), c.drawings) << c.what;
+        EXPECT_EQ(reading.problem, c.problem) << c.what;
+        EXPECT_EQ(reading.repeatedLines, c.repeatedLines) << c.what;
+    }
+}
+
 TEST(ResultsFile, ReadsPublishedLayoutsOrNamesTheLineThatBreaksTheRules) {
     const std::vector<ReaderCase> cases = {
         Reads(
@@ -119,16 +137,7 @@ TEST(ResultsFile, ReadsPublishedLayoutsOrNamesTheLineThatBreaksTheRules) {
         Refuses("no drawing at all", kFiveNumber, "Draw Date,Winning Numbers\nno drawings yet 12/25/2020\n",
                 "The results file holds no drawing:\nno line has a date followed by the game's numbers."),
     };
-    for (const ReaderCase& c : cases) {
-        const ResultsReading reading = ReadResultsText(c.text, c.gameType, kSettings, c.column);
-        Lines drawings;
-        for (const ResultsDrawing& drawing : reading.drawings) {
-            drawings.push_back(SectionTextOf(drawing, NumbersPerDrawing(c.gameType, kSettings)));
-        }
-        EXPECT_EQ(drawings, c.drawings) << c.what;
-        EXPECT_EQ(reading.problem, c.problem) << c.what;
-        EXPECT_EQ(reading.repeatedLines, c.repeatedLines) << c.what;
-    }
+    ExpectReadings(cases);
 }
 
 // A drawing is read from its own fields only: a garbled number, a field of another kind or an empty field
@@ -174,11 +183,7 @@ TEST(ResultsFile, GarbledDrawingFieldsRefuseTheFileWithTheirLine) {
         Refuses("blank-separated, a garbled ball", kFiveNumber, "09/26/2020 1 2 3O 4 5\n",
                 "Line 1: \"3O\" is not a ball number."),
     };
-    for (const ReaderCase& c : cases) {
-        const ResultsReading reading = ReadResultsText(c.text, c.gameType, kSettings, c.column);
-        EXPECT_TRUE(reading.drawings.empty()) << c.what;
-        EXPECT_EQ(reading.problem, c.problem) << c.what;
-    }
+    ExpectReadings(cases);
 }
 
 // Lines that hold digits but give no drawing are counted; blank lines, lines without digits and the
@@ -276,11 +281,7 @@ TEST(ResultsFile, ReadsEachPublishedLayoutFromItsFixture) {
             ReadResultsText(ReadFile(TestDataPath(std::string("results/") + c.file)), c.gameType, c.settings,
                             c.column, c.eraStart);
         EXPECT_EQ(reading.problem, "") << what;
-        Lines drawings;
-        for (const ResultsDrawing& drawing : reading.drawings) {
-            drawings.push_back(SectionTextOf(drawing, NumbersPerDrawing(c.gameType, c.settings)));
-        }
-        EXPECT_EQ(drawings, c.drawings) << what;
+        EXPECT_EQ(DrawingsOf(reading, c.gameType, c.settings), c.drawings) << what;
         EXPECT_EQ(reading.leftOutBeforeStorableYears, c.beforeStorableYears) << what;
         EXPECT_EQ(reading.leftOutBeforeEra, c.beforeEra) << what;
         EXPECT_EQ(reading.passedOverLines, c.passedOver) << what;
@@ -338,15 +339,7 @@ TEST(ResultsFile, FindsDatesInFieldsAndBallsByTheirColumnNames) {
         Refuses("month and day after a game's name, that fit only the other way round", kFiveNumber,
                 "Lotto,26,9,2020,1,2,3,4,5\n", "Line 1: 26,9,2020 is not a day of the calendar."),
     };
-    for (const ReaderCase& c : cases) {
-        const ResultsReading reading = ReadResultsText(c.text, c.gameType, kSettings, c.column);
-        Lines drawings;
-        for (const ResultsDrawing& drawing : reading.drawings) {
-            drawings.push_back(SectionTextOf(drawing, NumbersPerDrawing(c.gameType, kSettings)));
-        }
-        EXPECT_EQ(drawings, c.drawings) << c.what;
-        EXPECT_EQ(reading.problem, c.problem) << c.what;
-    }
+    ExpectReadings(cases);
 }
 
 // Drawings before 1984 and before the era are left out before their numbers are checked (the games had

@@ -35,6 +35,11 @@ protected:
     static bool Completed(const Outcome<BackupOutcome>& outcome) {
         return ShowOutcome(outcome) && *outcome == BackupOutcome::kCompleted;
     }
+    // A fresh recording sink that gives `answer` to the first question.
+    void Answering(MessageAnswer answer) {
+        messages = RecordingMessageSink();
+        messages.ScriptAnswer(answer);
+    }
     // The store's questions, put to the recording sink.
     static bool Ask(const Question& question) { return AskThroughMessageBox(question); }
 
