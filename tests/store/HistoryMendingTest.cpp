@@ -148,7 +148,7 @@ constexpr std::string_view kDamaged = "1 4 98/01/01 5 45/13/25 123 97/12/31 12 9
                                       "5 3 98/01/02 1 2 3 4 5 98/01/03 1 2 31 4 5 98/01/04 1 2 2 4 5\r\n"
                                       "7 2 98/01/02 1 2 3 4 5 6\r\n";
 
-TEST_F(StoreFixture, TheAnalysisKeepsItsReportAndThenNamesEveryBadDrawing) {
+TEST_F(StoreFixture, TheAnalysisNamesEveryBadDrawingAndRepairRemovesThemAlone) {
     SetHistory(kDamaged);
     const Outcome<CheckTable> table = AnalyseHistoryFile(settings);
     ASSERT_TRUE(Shown(table));
@@ -164,11 +164,8 @@ TEST_F(StoreFixture, TheAnalysisKeepsItsReportAndThenNamesEveryBadDrawing) {
               "5 Number Dated, drawing 2: the number 31 is outside 1 to 26 (setting 5BC)\n"
               "5 Number Dated, drawing 3: the number 2 is there twice\n"
               "6 Number Dated: the count says 2, the line holds 1 drawing\n");
-}
 
-TEST_F(StoreFixture, RepairRemovesTheNamedDrawingsAndKeepsTheRestAsTheyWere) {
-    SetHistory(kDamaged);
-    const Outcome<CheckTable> table = AnalyseHistoryFile(settings);
+    // Repair removes the named drawings and keeps the rest as they were.
     messages.ScriptAnswer(MessageAnswer::Yes);
     EXPECT_TRUE(Replaced(RemoveNamedDrawings(table->named, settings, Ask)));
     EXPECT_EQ(History(), "1 2 98/01/01 5 97/12/31 12\r\n"

@@ -155,7 +155,7 @@ TEST(TicketCheckTest, ATicketIsCheckedOnlyAgainstTheDrawingsOfItsDaysAndTheScope
     }
 }
 
-TEST(TicketCheckTest, AnUndatedHistoryLeavesOutTicketsWithDaysAndRefusesASinceDate) {
+TEST(TicketCheckTest, AnUndatedHistoryLeavesOutTicketsWithDaysAndRefusesASinceDateOrAnotherGame) {
     PowerballDrawTable table = JackpotsInJanuary();
     table.dated = false;
     table.dates.clear();
@@ -172,14 +172,11 @@ TEST(TicketCheckTest, AnUndatedHistoryLeavesOutTicketsWithDaysAndRefusesASinceDa
     EXPECT_EQ(refused.refusal().text,
               "The undated history has no dates: tickets are checked since 01/01/2026 "
               "only against the dated history.");
-}
-
-TEST(TicketCheckTest, TicketsOfAnotherGameAreRefused) {
-    const TicketGame game{kFiveNumber, 5, 39, 0};
-    const Outcome<TicketCheck> check = CheckTickets(game, TicketsOf("1 2 3 4 5", game),
-                                                    DrawingsOf(JackpotsInJanuary()), PrizeTableFor(game));
-    ASSERT_TRUE(check.refused());
-    EXPECT_EQ(check.refusal().text, "These are 5 Number tickets; the history is of the Power Ball game.");
+    const TicketGame fiveNumber{kFiveNumber, 5, 39, 0};
+    const Outcome<TicketCheck> otherGame = CheckTickets(fiveNumber, TicketsOf("1 2 3 4 5", fiveNumber),
+                                                        DrawingsOf(table), PrizeTableFor(fiveNumber));
+    ASSERT_TRUE(otherGame.refused());
+    EXPECT_EQ(otherGame.refusal().text, "These are 5 Number tickets; the history is of the Power Ball game.");
 }
 
 // The check against a plain reference: every ticket against every drawing, balls counted one by one,
