@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -360,47 +359,11 @@ TEST(ResultsFile, LeavesOutDrawingsBeforeTheStorableYearsAndBeforeTheEra) {
     EXPECT_EQ(onlyEarlier.problem, "");
     EXPECT_TRUE(onlyEarlier.drawings.empty());
     EXPECT_EQ(onlyEarlier.leftOutBeforeEra, 1);
+    const ResultsReading onlyBefore1984 = ReadResultsText("12/31/1983,1 2 3 4 5 6\n", kPowerball, kSettings);
+    EXPECT_EQ(onlyBefore1984.problem, "");
+    EXPECT_EQ(onlyBefore1984.leftOutBeforeStorableYears, 1);
     EXPECT_EQ(ReadResultsText("02/30/1983 1 2 3 4 5\n", kFiveNumber, kSettings).problem,
               "Line 1: 02/30/1983 is not a day of the calendar.");
-}
-
-// Each Power Ball and lotto preset, with its maximums: the day before its era is of an earlier game, left
-// out whatever its numbers; from the era's first day on, the drawings are read and checked.
-TEST(ResultsFile, EachPresetsEraLeavesOutTheDayBeforeIt) {
-    for (const GamePreset& preset : kGamePresets) {
-        if (preset.eraStart == 0) {
-            continue;
-        }
-        SCOPED_TRACE(std::string(preset.name));
-        const GameSettings settings{preset.values[0].value_or(39), preset.values[1].value_or(59),
-                                    preset.values[2].value_or(69), preset.values[3].value_or(26),
-                                    preset.values[4].value_or(5)};
-        const int gameType = static_cast<int>(preset.game);
-        const std::chrono::year_month_day first{
-            std::chrono::year{preset.eraStart / 10000},
-            std::chrono::month{static_cast<unsigned>(preset.eraStart / 100 % 100)},
-            std::chrono::day{static_cast<unsigned>(preset.eraStart % 100)}};
-        const std::chrono::year_month_day before{std::chrono::sys_days{first} - std::chrono::days{1}};
-        const auto line = [](const std::chrono::year_month_day& day, const std::string& numbers) {
-            return std::to_string(static_cast<int>(day.year())) + '-' +
-                   std::to_string(static_cast<unsigned>(day.month())) + '-' +
-                   std::to_string(static_cast<unsigned>(day.day())) + ' ' + numbers + '\n';
-        };
-        const int numbers = NumbersPerDrawing(gameType, settings);
-        // Different balls in the first group; a Power Ball drawing's power ball is 1 again.
-        std::string ones;
-        for (int i = 0; i < numbers; ++i) {
-            ones += std::to_string(gameType == kPowerball && i == numbers - 1 ? 1 : i + 1) + ' ';
-        }
-        const std::string text =
-            line(before, std::string(numbers, '9') + " 99 99 99 99 99 99") + line(first, ones);
-        const ResultsReading reading = ReadResultsText(text, gameType, settings, {}, preset.eraStart);
-        EXPECT_EQ(reading.problem, "");
-        const bool storable = preset.eraStart / 10000 >= kFirstStorableYear;
-        EXPECT_EQ(reading.drawings.size(), storable ? 1u : 0u);
-        EXPECT_EQ(reading.leftOutBeforeEra, storable ? 1 : 0);
-        EXPECT_EQ(reading.leftOutBeforeStorableYears, storable ? 0 : 2);
-    }
 }
 
 } // namespace
