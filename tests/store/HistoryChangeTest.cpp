@@ -191,6 +191,12 @@ TEST_F(HistoryChangeTest, NoMessageOrQuestionIsShownWhileTheWritersLockIsHeld) {
     }();
     WriteFile("results.csv", "09/26/2020 1 2 3 4 5\n");
     WriteFile("draws.txt", "01/02/98 1 2 3 4 5\n");
+    const auto importResults = [&] {
+        Shown(ImportResults("results.csv", kFiveNumber, {}, {}, settings, Ask));
+    };
+    const auto restore = [&] {
+        Shown(RestoreHistoryFile(settings, Ask));
+    };
     const struct {
         const char* what;
         std::string history;
@@ -198,26 +204,14 @@ TEST_F(HistoryChangeTest, NoMessageOrQuestionIsShownWhileTheWritersLockIsHeld) {
         bool answerYes;
         std::function<void()> run;
     } cases[] = {
-        {"results import, removal agreed", fullFive, nullptr, true,
-         [&] {
-             Shown(ImportResults("results.csv", kFiveNumber, {}, {}, settings, Ask));
-         }},
-        {"results import, removal declined", fullFive, nullptr, false,
-         [&] {
-             Shown(ImportResults("results.csv", kFiveNumber, {}, {}, settings, Ask));
-         }},
+        {"results import, removal agreed", fullFive, nullptr, true, importResults},
+        {"results import, removal declined", fullFive, nullptr, false, importResults},
         {"backup over a backup", kHistory, "0 0\r\n", true,
          [&] {
              Shown(BackupHistoryFile(settings, Ask));
          }},
-        {"restore", kHistory, "0 0\r\n", true,
-         [&] {
-             Shown(RestoreHistoryFile(settings, Ask));
-         }},
-        {"restore of no history", kHistory, "Dear diary\r\n", true,
-         [&] {
-             Shown(RestoreHistoryFile(settings, Ask));
-         }},
+        {"restore", kHistory, "0 0\r\n", true, restore},
+        {"restore of no history", kHistory, "Dear diary\r\n", true, restore},
         {"append to no section", kHistory, nullptr, true,
          [&] {
              Shown(AppendEntry("7", kFourNumber, false, settings));
