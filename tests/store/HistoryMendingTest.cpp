@@ -8,6 +8,7 @@
 #include "store/HistoryUndo.h"
 #include "store/ManualEntry.h"
 #include "store/ResultsImport.h"
+#include "store/SectionEdit.h"
 
 #include "tests/store/StoreFixture.h"
 
@@ -198,6 +199,14 @@ TEST_F(StoreFixture, RemoveShowsTheDrawingAndTakesOnlyItAway) {
     messages.Clear();
     EXPECT_FALSE(Shown(RemoveDrawing(5, 2, settings, Ask)));
     EXPECT_EQ(Messages(), std::vector<std::string>{NoSuchDrawingMessage(5, 2, 1)});
+}
+
+// The line left when drawings are taken out: a short drawing at its end stays as it was, but is not counted.
+TEST(SectionEdit, ALineWithoutDrawingsCountsOnlyItsWholeDrawings) {
+    EXPECT_EQ(LineWithoutDrawings("1 4 98/01/01 5 97/12/31 12 98/01/03 7 98/01/04", 2, {1}),
+              "1 2 97/12/31 12 98/01/03 7 98/01/04");
+    EXPECT_EQ(LineWithoutDrawings("4 2 1 2 3 4 5 6 7 8 9 10", 5, {2}), "4 1 1 2 3 4 5");
+    EXPECT_EQ(LineWithoutDrawings("no section", 5, {1}), std::nullopt);
 }
 
 TEST_F(StoreFixture, EveryChangeCanBeUndoneAndAnUndoSwapsBack) {
