@@ -145,7 +145,8 @@ TEST_F(StoreFixture, AnImportFileWithABallOutsideTheMaximumsIsRefusedNamingItsLi
     }
 }
 
-constexpr std::string_view kDamaged = "1 4 98/01/01 5 45/13/25 123 97/12/31 12 99/02/29 7\r\n"
+constexpr std::string_view kDamaged = "0 1  5\r\n" // a line of no bad drawing stays as it is
+                                      "1 4 98/01/01 5 45/13/25 123 97/12/31 12 99/02/29 7\r\n"
                                       "5 3 98/01/02 1 2 3 4 5 98/01/03 1 2 31 4 5 98/01/04 1 2 2 4 5\r\n"
                                       "7 2 98/01/02 1 2 3 4 5 6\r\n";
 
@@ -154,6 +155,7 @@ TEST_F(StoreFixture, TheAnalysisNamesEveryBadDrawingAndRepairRemovesThemAlone) {
     const Outcome<CheckTable> table = AnalyseHistoryFile(settings);
     ASSERT_TRUE(Shown(table));
     EXPECT_EQ(ShowAnalysisReport(*table).text(),
+              " 3 Number Undated game data was found and appears to be free of errors.\n"
               " 3 Number Dated game data was found and appears to have the following ERRORS:\n"
               " *** ONE OR MORE OF THE DATES HAS AN ERROR\n"
               " 5 Number Dated game data was found and appears to have the following ERRORS:\n"
@@ -169,7 +171,8 @@ TEST_F(StoreFixture, TheAnalysisNamesEveryBadDrawingAndRepairRemovesThemAlone) {
     // Repair removes the named drawings and keeps the rest as they were.
     messages.ScriptAnswer(MessageAnswer::Yes);
     EXPECT_TRUE(Replaced(RemoveNamedDrawings(table->named, settings, Ask)));
-    EXPECT_EQ(History(), "1 2 98/01/01 5 97/12/31 12\r\n"
+    EXPECT_EQ(History(), "0 1  5\r\n"
+                         "1 2 98/01/01 5 97/12/31 12\r\n"
                          "5 1 98/01/02 1 2 3 4 5\r\n"
                          "7 1 98/01/02 1 2 3 4 5 6\r\n");
     EXPECT_TRUE(AnalyseHistoryFile(settings)->named.empty());
