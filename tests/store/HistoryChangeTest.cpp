@@ -182,13 +182,7 @@ public:
 };
 
 TEST_F(HistoryChangeTest, NoMessageOrQuestionIsShownWhileTheWritersLockIsHeld) {
-    const std::string fullFive = [] {
-        std::string line = "5 2599";
-        for (int i = 0; i < 2599; ++i) {
-            line += " 98/01/01 1 2 3 4 5";
-        }
-        return line + "\r\n";
-    }();
+    const std::string fullFive = SectionLine(5, 2599, "98/01/01 1 2 3 4 5");
     WriteFile("results.csv", "09/26/2020 1 2 3 4 5\n");
     WriteFile("draws.txt", "01/02/98 1 2 3 4 5\n");
     const auto importResults = [&] {
@@ -267,10 +261,6 @@ private:
 // Another writer that changes the history while the user is asked loses nothing: the plan is made again
 // under the lock, and a question that now reads differently is asked again.
 TEST_F(HistoryChangeTest, AWriterThatComesBetweenTheQuestionAndTheWriteLosesNothing) {
-    std::string fiveNumber = "5 2598";
-    for (int i = 0; i < 2598; ++i) {
-        fiveNumber += " 98/01/01 1 2 3 4 5";
-    }
     WriteFile("results.csv", "09/26/2020 1 2 3 4 5\n09/30/2020 6 7 8 9 10\n");
     const auto removeQuestion = [](int removed) {
         return RemoveOldestQuestion(kFiveNumberCapacity, removed);
@@ -290,7 +280,7 @@ TEST_F(HistoryChangeTest, AWriterThatComesBetweenTheQuestionAndTheWriteLosesNoth
          {removeQuestion(1), removeQuestion(2)}},
     };
     for (const auto& c : cases) {
-        SetHistory("0 1 5\r\n" + fiveNumber + "\r\n");
+        SetHistory("0 1 5\r\n" + SectionLine(5, 2598, "98/01/01 1 2 3 4 5"));
         bool appended = false;
         InterruptingSink sink([&] {
             RecordingMessageSink quiet;
