@@ -67,36 +67,31 @@ TEST(BuiltInPrizeTablesTest, OtherGamesPayTheirUsualTiersWithoutAmounts) {
                                   "3+0 unknown", "2+1 unknown", "2+0 unknown", "1+1 unknown"}));
 }
 
-// Tiers of the file replace the built-in tiers and its price replaces the price; a price alone keeps the
-// built-in tiers; a box line covers every box not named on its own.
-TEST(PrizesFileTest, TheFilesTiersAndPriceReplaceTheBuiltInOnes) {
-    const TicketGame threeNumber{kThreeNumber, 3, 9, 0};
-    const struct {
-        TicketGame game;
-        const char* text;
-        std::string name;
-        std::optional<int> ticketCents;
-        std::vector<std::string> tiers;
-    } cases[] = {
-        {kSampleGame,
-         "# my game\nticket $1.50\n4+1 $50,000 # the big one\n5+1 JACKPOT\n0+1 4\n3 unknown\n",
-         "prizes.txt",
-         150,
-         {"5+1 jackpot", "4+1 50000", "3+0 unknown", "0+1 4"}},
-        {kPowerballGame, "ticket 3\n", "Powerball", 300, Described(PrizeTableFor(kPowerballGame))},
-        {threeNumber,
-         "straight 500\nbox 80\nbox-3 160\n",
-         "prizes.txt",
-         std::nullopt,
-         {"straight 500", "box-3 160", "box-6 80"}},
-    };
-    for (const auto& c : cases) {
-        const PrizesReading reading = ReadPrizesText(c.text, c.game, PrizeTableFor(c.game));
-        EXPECT_TRUE(reading.problems.empty()) << c.text;
-        EXPECT_EQ(reading.table.name, c.name) << c.text;
-        EXPECT_EQ(reading.table.ticketCents, c.ticketCents) << c.text;
-        EXPECT_EQ(Described(reading.table), c.tiers) << c.text;
-    }
+TEST(PrizesFileTest, TiersOfTheFileReplaceTheBuiltInTiersAndItsPriceReplacesThePrice) {
+    const PrizesReading reading = ReadPrizesText("# my game\nticket $1.50\n4+1 $50,000 # the big one\n"
+                                                 "5+1 JACKPOT\n0+1 4\n3 unknown\n",
+                                                 kSampleGame, PrizeTableFor(kSampleGame));
+    EXPECT_TRUE(reading.problems.empty());
+    EXPECT_EQ(reading.table.name, "prizes.txt");
+    EXPECT_EQ(reading.table.ticketCents, 150);
+    EXPECT_EQ(Described(reading.table),
+              (std::vector<std::string>{"5+1 jackpot", "4+1 50000", "3+0 unknown", "0+1 4"}));
+}
+
+TEST(PrizesFileTest, APriceAloneKeepsTheBuiltInTiers) {
+    const PrizeTable builtIn = PrizeTableFor(kPowerballGame);
+    const PrizesReading reading = ReadPrizesText("ticket 3\n", kPowerballGame, builtIn);
+    EXPECT_EQ(reading.table.tiers, builtIn.tiers);
+    EXPECT_EQ(reading.table.name, "Powerball");
+    EXPECT_EQ(reading.table.ticketCents, 300);
+}
+
+TEST(PrizesFileTest, ABoxLineCoversEveryBoxNotNamedOnItsOwn) {
+    const TicketGame game{kThreeNumber, 3, 9, 0};
+    const PrizesReading reading =
+        ReadPrizesText("straight 500\nbox 80\nbox-3 160\n", game, PrizeTableFor(game));
+    EXPECT_TRUE(reading.problems.empty());
+    EXPECT_EQ(Described(reading.table), (std::vector<std::string>{"straight 500", "box-3 160", "box-6 80"}));
 }
 
 TEST(PrizesFileTest, EachBadLineIsReportedAndLeftOut) {

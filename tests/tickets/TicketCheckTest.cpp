@@ -122,38 +122,35 @@ const std::string kLimitedTickets = "1 2 3 4 5 + 6\n"
                                     "1 2 3 4 5 + 6 ; from 01/11/2026\n"
                                     "1 2 3 4 5 + 6 ; from 02/01/2026\n";
 
-// A ticket is checked only against the drawings of its days; a since date and a first drawing narrow the
-// drawings further.
-TEST(TicketCheckTest, ATicketIsCheckedOnlyAgainstTheDrawingsOfItsDaysAndTheScope) {
+TEST(TicketCheckTest, ATicketIsCheckedOnlyAgainstTheDrawingsOfItsDays) {
+    const TicketCheck check =
+        Checked(CheckTickets(kPowerballGame, TicketsOf(kLimitedTickets, kPowerballGame),
+                             DrawingsOf(JackpotsInJanuary()), PrizeTableFor(kPowerballGame)));
+    EXPECT_EQ(LinesAndDatesOf(check),
+              (std::vector<std::string>{"1@2026-01-03", "4@2026-01-03", "1@2026-01-07", "2@2026-01-07", "1@",
+                                        "1@2026-01-10", "2@2026-01-10", "1@2026-01-14", "3@2026-01-14",
+                                        "5@2026-01-14"}));
+    EXPECT_EQ(check.summary.plays, 10);
+    EXPECT_EQ(check.summary.tickets, 6);
+    EXPECT_EQ(check.summary.drawings, 5);
+}
+
+TEST(TicketCheckTest, ASinceDateAndAFirstDrawingNarrowTheDrawings) {
     const std::vector<Ticket> tickets = TicketsOf(kLimitedTickets, kPowerballGame);
-    const struct {
-        CheckScope scope;
-        std::vector<std::string> wins;
-        int drawings;
-        std::int64_t plays;
-    } cases[] = {
-        {{},
-         {"1@2026-01-03", "4@2026-01-03", "1@2026-01-07", "2@2026-01-07", "1@", "1@2026-01-10",
-          "2@2026-01-10", "1@2026-01-14", "3@2026-01-14", "5@2026-01-14"},
-         5,
-         10},
-        {{20260110, 0},
-         {"1@2026-01-10", "2@2026-01-10", "1@2026-01-14", "3@2026-01-14", "5@2026-01-14"},
-         2,
-         5},
-        {{0, 4}, {"1@2026-01-14", "3@2026-01-14", "5@2026-01-14"}, 1, 3},
-        {{0, 9}, {}, 0, 0},
-    };
-    for (const auto& c : cases) {
-        const TicketCheck check =
-            Checked(CheckTickets(kPowerballGame, tickets, DrawingsOf(JackpotsInJanuary()),
-                                 PrizeTableFor(kPowerballGame), c.scope));
-        SCOPED_TRACE(testing::Message() << c.scope.since << ' ' << c.scope.fromDrawing);
-        EXPECT_EQ(LinesAndDatesOf(check), c.wins);
-        EXPECT_EQ(check.summary.drawings, c.drawings);
-        EXPECT_EQ(check.summary.plays, c.plays);
-        EXPECT_EQ(check.summary.tickets, 6);
-    }
+    const DrawingsToCheck drawings = DrawingsOf(JackpotsInJanuary());
+    const TicketCheck since = Checked(
+        CheckTickets(kPowerballGame, tickets, drawings, PrizeTableFor(kPowerballGame), {20260110, 0}));
+    EXPECT_EQ(LinesAndDatesOf(since),
+              (std::vector<std::string>{"1@2026-01-10", "2@2026-01-10", "1@2026-01-14", "3@2026-01-14",
+                                        "5@2026-01-14"}));
+    EXPECT_EQ(since.summary.drawings, 2);
+    const TicketCheck newest =
+        Checked(CheckTickets(kPowerballGame, tickets, drawings, PrizeTableFor(kPowerballGame), {0, 4}));
+    EXPECT_EQ(LinesAndDatesOf(newest),
+              (std::vector<std::string>{"1@2026-01-14", "3@2026-01-14", "5@2026-01-14"}));
+    const TicketCheck none =
+        Checked(CheckTickets(kPowerballGame, tickets, drawings, PrizeTableFor(kPowerballGame), {0, 9}));
+    EXPECT_EQ(none.summary.drawings, 0);
 }
 
 TEST(TicketCheckTest, AnUndatedHistoryLeavesOutTicketsWithDaysAndRefusesASinceDateOrAnotherGame) {
@@ -258,49 +255,38 @@ TEST(TicketCheckTest, AgreesWithCountingEveryTicketAgainstEveryDrawing) {
     EXPECT_GT(expected.size(), 500U);
 }
 
-// Straight wins in its order, a box in any order with its digits repeated alike, paying by the orders
-// its digits can be drawn in; a tier the table does not pay wins nothing.
-TEST(TicketCheckTest, DigitTicketsWinStraightOrBoxTiers) {
+TEST(TicketCheckTest, StraightWinsInItsOrderAndBoxInAnyOrderWithItsDigitsRepeatedAlike) {
+    const TicketGame game{kThreeNumber, 3, 9, 0};
+    const DigitDrawTable table = test::UndatedTable(kThreeNumber, {121, 112, 122, 123, 321, 1000, 7});
+    const TicketCheck check =
+        Checked(CheckTickets(game, TicketsOf("112 box\n123\n123 box\n700 box\n007\n", game),
+                             DrawingsOf(table), PrizeTableFor(game)));
+    EXPECT_EQ(LinesAndDatesOf(check), (std::vector<std::string>{"1@", "1@", "2@", "3@", "3@", "4@", "5@"}));
+    EXPECT_EQ(WinsOf(check), (std::vector<std::string>{"0:box-3:", "1:box-3:", "3:straight:", "3:box-6:",
+                                                       "4:box-6:", "6:box-3:", "6:straight:"}));
+    EXPECT_EQ(RecordOf(check, check.wins.front()).matched, 3);
+    EXPECT_FALSE(RecordOf(check, check.wins.front()).bonus);
+}
+
+TEST(TicketCheckTest, FourNumberBoxesPayByTheOrdersTheirDigitsCanBeDrawnIn) {
+    const TicketGame game{kFourNumber, 4, 9, 0};
+    const DigitDrawTable table = test::UndatedTable(kFourNumber, {3211, 2121, 2111, 4321, 1234});
+    const TicketCheck check =
+        Checked(CheckTickets(game, TicketsOf("1123 box\n1122 box\n1112 box\n1234 box\n1234\n", game),
+                             DrawingsOf(table), PrizeTableFor(game)));
+    EXPECT_EQ(WinsOf(check), (std::vector<std::string>{"0:box-12:", "1:box-6:", "2:box-4:", "3:box-24:",
+                                                       "4:box-24:", "4:straight:"}));
+}
+
+TEST(TicketCheckTest, ATicketWhoseTierTheTableDoesNotPayWinsNothing) {
+    const TicketGame game{kThreeNumber, 3, 9, 0};
     PrizeTable straightOnly;
     straightOnly.tiers.push_back(StraightTier(PrizeKind::kFixed, 500));
-    const TicketGame three{kThreeNumber, 3, 9, 0};
-    const TicketGame four{kFourNumber, 4, 9, 0};
-    const struct {
-        TicketGame game;
-        std::vector<int> drawn;
-        const char* tickets;
-        std::optional<PrizeTable> prizes;
-        std::vector<std::string> wins;
-        std::vector<std::string> lines;
-    } cases[] = {
-        {three,
-         {121, 112, 122, 123, 321, 1000, 7},
-         "112 box\n123\n123 box\n700 box\n007\n",
-         {},
-         {"0:box-3:", "1:box-3:", "3:straight:", "3:box-6:", "4:box-6:", "6:box-3:", "6:straight:"},
-         {"1@", "1@", "2@", "3@", "3@", "4@", "5@"}},
-        {four,
-         {3211, 2121, 2111, 4321, 1234},
-         "1123 box\n1122 box\n1112 box\n1234 box\n1234\n",
-         {},
-         {"0:box-12:", "1:box-6:", "2:box-4:", "3:box-24:", "4:box-24:", "4:straight:"},
-         {"1@", "2@", "3@", "4@", "4@", "5@"}},
-        {three, {123}, "123 box\n123\n", straightOnly, {"0:straight:500"}, {"2@"}},
-    };
-    for (const auto& c : cases) {
-        const DigitDrawTable table = test::UndatedTable(c.game.gameType, c.drawn);
-        const TicketCheck check =
-            Checked(CheckTickets(c.game, TicketsOf(c.tickets, c.game), DrawingsOf(table),
-                                 c.prizes.value_or(PrizeTableFor(c.game))));
-        SCOPED_TRACE(c.tickets);
-        EXPECT_EQ(WinsOf(check), c.wins);
-        EXPECT_EQ(LinesAndDatesOf(check), c.lines);
-        // Every ticket plays every drawing of an undated history.
-        EXPECT_EQ(check.summary.plays, std::ranges::count(std::string_view(c.tickets), '\n') *
-                                           static_cast<std::int64_t>(c.drawn.size()));
-        EXPECT_EQ(RecordOf(check, check.wins.front()).matched, c.game.mainCount);
-        EXPECT_FALSE(RecordOf(check, check.wins.front()).bonus);
-    }
+    const TicketCheck check =
+        Checked(CheckTickets(game, TicketsOf("123 box\n123\n", game),
+                             DrawingsOf(test::UndatedTable(kThreeNumber, {123})), straightOnly));
+    EXPECT_EQ(WinsOf(check), (std::vector<std::string>{"0:straight:500"}));
+    EXPECT_EQ(check.summary.plays, 2);
 }
 
 } // namespace
