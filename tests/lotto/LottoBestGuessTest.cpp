@@ -144,8 +144,8 @@ TEST(PowerballBestGuessOperation, ChecksBothGroups) {
 
 TEST(RandomPicks, DistinctNumbersInRangeWithoutEndlessWaits) {
     // Values modulo 100 until they lie in 1..maximum and differ from the picks so far.
-    ScriptedRandom scripted({105, 5, 205, 0, 3});
-    EXPECT_EQ(RandomLottoPicks(2, 10, scripted), (Picks{5, 3}));
+    ScriptedRandom scripted({105, 5, 205, 0, 110, 101});
+    EXPECT_EQ(RandomLottoPicks(3, 10, scripted), (Picks{5, 10, 1}));
     ScriptedRandom power({11, 7, 142});
     EXPECT_EQ(RandomPowerballPicks(1, 10, 42, power), (Picks{7, 42}));
     ScriptedRandom digits({7, 18, 29, 36});

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "lotto/LottoGameTables.h"
 #include "lotto/LottoReports.h"
 #include "platform/Operations.h"
 #include "tests/lotto/LottoTestTables.h"
 #include "tests/support/RecordingMessageSink.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -116,6 +118,27 @@ TEST(LottoStatus, StatusTextFollowsTheAvailableHistories) {
     EXPECT_EQ(LottoStatusText(kFiveNumber, 1, 120, -1, 0), "Undated 120");
     EXPECT_EQ(LottoStatusText(kFiveNumber, -1, 0, 1, 0), "Dated 0");
     EXPECT_EQ(LottoStatusText(kSixNumber, 1, 120, 1, 340), "Undated 120 : Dated 340");
+}
+
+// Each game reads its own two sections of one history file; a game that is no lotto game is 5 Number.
+TEST(LottoGameTables, EachGameReadsItsOwnSections) {
+    const TempWorkingDir directory;
+    WriteFile("vtrmain.dat",
+              "4 1 1 2 3 4 5\r\n6 2 1 2 3 4 5 6 1 2 3 4 5 7\r\n9 1 98/01/07 5 12 23 34 41 17\r\n");
+    const struct {
+        int game;
+        int tablesGame;
+        const char* status;
+    } cases[] = {{kFiveNumber, kFiveNumber, "Undated 1"},
+                 {kSixNumber, kSixNumber, "Undated 2"},
+                 {kPowerball, kPowerball, "Dated 1"},
+                 {kThreeNumber, kFiveNumber, "Undated 1"}};
+    for (const auto& c : cases) {
+        LottoGameTables tables(c.game);
+        tables.Load(Settings(26, 49));
+        EXPECT_EQ(tables.gameType(), c.tablesGame) << c.game;
+        EXPECT_EQ(tables.StatusText(), c.status) << c.game;
+    }
 }
 
 } // namespace

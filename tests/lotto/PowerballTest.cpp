@@ -175,6 +175,14 @@ TEST(PowerballDistribution, TalliesBallsAboveTheMaximums) {
     EXPECT_EQ(table.CountBalls(49).at(68), 1);
     EXPECT_EQ(table.CountPowerBalls(26).at(42), 1);
     EXPECT_EQ(table.CountPowerBalls(99).size(), 100U);
+    // The operation tallies each group by its own maximum.
+    ScriptedRandom random({0});
+    const LottoResult result =
+        ApplyPowerballOperation(kDistribution, table, {}, Settings(26, 49), SetupChoices(), random).value();
+    EXPECT_EQ(result.ballCounts[4], 1);
+    EXPECT_EQ(result.ballCounts[42], 0);
+    EXPECT_EQ(result.powerBallCounts[42], 1);
+    EXPECT_EQ(result.powerBallCounts[4], 0);
 }
 
 } // namespace

@@ -10,6 +10,7 @@ TEST(IniFile, ReadsEntriesAsQSettingsDoes) {
     const std::string text = "\xEF\xBB\xBF; a comment=not an entry\r\n"
                              "[settings]\r\n"
                              "5bc = 26 \r\n"
+                             "zone=z\r\n"
                              "PBC=\"  49 \" ; trailing comment\r\n"
                              "quoted=\"a;b,c\\\"d\\\\e\\tf\"\r\n"
                              "escaped=\\x41\\102C\r\n"
@@ -32,6 +33,7 @@ TEST(IniFile, ReadsEntriesAsQSettingsDoes) {
         std::optional<std::string> value;
     } cases[] = {
         {"Settings", "5BC", "26"},
+        {"Settings", "ZONE", "z"}, // names are folded from A to Z
         {"SETTINGS", "pbc", "51"}, // the later entry of a name counts
         {"Settings", "quoted", "a;b,c\"d\\e\tf"},
         {"Settings", "escaped", "ABC"},

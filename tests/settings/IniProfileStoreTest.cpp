@@ -108,27 +108,41 @@ TEST(IniProfileStore, AFailureAtAnyStepLeavesTheFileAsItWas) {
     }
 }
 
+// A folder, a file too large, or one in another encoding (UTF-16 here): nothing is read, and rewriting it
+// is refused, so that it is never damaged.
 TEST(IniProfileStore, AFileThatCannotBeReadIsNeverWrittenOver) {
     TempWorkingDir dir;
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : std::string_view("[Settings]\r\n5BC=26\r\n")) {
+        utf16 += c;
+        utf16 += '\0';
+    }
+    const std::string otherEncoding = "it is not written in UTF-8 or ASCII";
     const struct {
         const char* name;
         std::function<void(const std::filesystem::path&)> make;
-        const char* cause;
+        std::string cause;
+        std::string afterWrite = {}; // the problem after a write, when it is not the reading's
     } cases[] = {
         {"a folder", [](const auto& file) { std::filesystem::create_directory(file); }, "it is not a file"},
         {"too large", [](const auto& file) { WriteFile(file, std::string(kLargestProfileFile + 1, ';')); },
          "it is larger than a settings file can be"},
+        {"UTF-16", [&utf16](const auto& file) { WriteFile(file, utf16); }, otherEncoding,
+         " could not be written: " + otherEncoding + ", and rewriting it would damage it."},
     };
     for (const auto& c : cases) {
         const std::filesystem::path file = dir.path() / c.name;
         c.make(file);
         IniProfileStore store(file);
         EXPECT_EQ(store.GetString("Settings", "5BC"), "") << c.name;
-        EXPECT_EQ(store.Problem(),
-                  "The settings file " + file.string() + " could not be read: " + c.cause + '.');
+        const std::string readProblem = " could not be read: " + c.cause + '.';
+        EXPECT_EQ(store.Problem(), "The settings file " + file.string() + readProblem);
         EXPECT_FALSE(store.IsEmpty()) << c.name;
-        EXPECT_FALSE(store.WriteString("Settings", "5BC", "26")) << c.name;
+        EXPECT_FALSE(store.WriteString("Settings", "PBC", "69")) << c.name;
+        EXPECT_EQ(store.Problem(),
+                  "The settings file " + file.string() + (c.afterWrite.empty() ? readProblem : c.afterWrite));
     }
+    EXPECT_EQ(ReadFile(dir.path() / "UTF-16"), utf16);
 }
 
 TEST(IniProfileStore, AnUpdateWaitsForTheLockOfAnotherWriterThenGivesUp) {
@@ -142,28 +156,6 @@ TEST(IniProfileStore, AnUpdateWaitsForTheLockOfAnotherWriterThenGivesUp) {
     EXPECT_EQ(store.Problem(), "The settings file " + file.string() +
                                    " could not be written: it is in use by another Vantorel program.");
     EXPECT_FALSE(std::filesystem::exists(file));
-}
-
-TEST(IniProfileStore, AFileInAnotherEncodingIsNeitherReadNorWrittenOver) {
-    TempWorkingDir dir;
-    const std::filesystem::path file = dir.path() / "Vantorel.conf";
-    std::string utf16 = "\xFF\xFE";
-    for (const char c : std::string_view("[Settings]\r\n5BC=26\r\n")) {
-        utf16 += c;
-        utf16 += '\0';
-    }
-    WriteFile(file, utf16);
-    IniProfileStore store(file);
-    EXPECT_EQ(store.GetString("Settings", "5BC"), "");
-    EXPECT_EQ(store.Problem(), "The settings file " + file.string() +
-                                   " could not be read: it is not written in UTF-8 or ASCII.");
-    EXPECT_FALSE(store.IsEmpty());
-    EXPECT_FALSE(store.WriteString("Settings", "PBC", "69"));
-    EXPECT_EQ(store.Problem(),
-              "The settings file " + file.string() +
-                  " could not be written: it is not written in UTF-8 or ASCII, and rewriting it "
-                  "would damage it.");
-    EXPECT_EQ(ReadFile(file), utf16);
 }
 
 TEST(IniProfileStore, AFirstRunThatCannotWriteSaysWhy) {

@@ -89,25 +89,22 @@ TEST_F(FileSystemTest, AHeldLockStillExcludesWhenItsFileIsDeletedOrReplaced) {
     const auto settingsLock = [](FileFault& fault) {
         return LockFileExclusively("config/Vantorel.conf.lck", std::chrono::milliseconds(100), fault);
     };
+    const auto deleted = [](const char* file) {
+        fs::remove(file);
+    };
     const struct {
         const char* what;
         const char* lockFile;
         std::function<std::unique_ptr<WriterLock>(FileFault&)> lock;
         std::function<void(const char*)> tamper;
     } cases[] = {
-        {"history, deleted", "vtrmain.lck", historyLock,
-         [](const char* file) {
-             fs::remove(file);
-         }},
+        {"history, deleted", "vtrmain.lck", historyLock, deleted},
         {"history, replaced", "vtrmain.lck", historyLock,
          [](const char* file) {
              WriteFile("other.lck", "");
              fs::rename("other.lck", file);
          }},
-        {"settings, deleted", "config/Vantorel.conf.lck", settingsLock,
-         [](const char* file) {
-             fs::remove(file);
-         }},
+        {"settings, deleted", "config/Vantorel.conf.lck", settingsLock, deleted},
     };
     for (const auto& c : cases) {
         ChildProcess holder([&] {

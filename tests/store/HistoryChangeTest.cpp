@@ -60,36 +60,29 @@ TEST_F(HistoryChangeTest, RestoreTakesOnlyABackupThatReadsAsAWholeHistory) {
         {"a Power Ball drawing of another width", "9 1 98/01/07 5 12 23 34 41 17\r\n", 4},
         {"a line that is no section", "0 1 5\r\nDear diary\r\n"},
     };
-    for (const auto& c : refused) {
+    // The backup restored over kHistory with the Power Ball drawing width `pbm`, agreeing to every question.
+    const auto restore = [this](const std::string& backup, int pbm) {
         SetHistory(kHistory);
-        WriteFile("maindat.bak", c.backup);
-        messages = RecordingMessageSink();
-        messages.ScriptAnswer(MessageAnswer::Ok);
+        WriteFile("maindat.bak", backup);
+        Answering(MessageAnswer::Ok);
         GameSettings withPbm = settings;
-        withPbm.powerballBalls = c.pbm;
-        EXPECT_FALSE(Shown(RestoreHistoryFile(withPbm, Ask))) << c.what;
+        withPbm.powerballBalls = pbm;
+        return RestoreHistoryFile(withPbm, Ask);
+    };
+    for (const auto& c : refused) {
+        EXPECT_FALSE(Shown(restore(c.backup, c.pbm))) << c.what;
         EXPECT_EQ(Messages(), Lines{std::string(kBackupNotAHistory)}) << c.what;
         EXPECT_EQ(History(), kHistory) << c.what;
     }
-    for (const std::string& whole : {sample, std::string("9 1 98/01/07 5 12 23 34 41 17\r\n"),
-                                     std::string("0 0\n\n1 1 98/01/02 007\n1 0")}) {
-        SetHistory(kHistory);
-        WriteFile("maindat.bak", whole);
-        messages = RecordingMessageSink();
-        messages.ScriptAnswer(MessageAnswer::Ok);
-        EXPECT_TRUE(Completed(RestoreHistoryFile(settings, Ask))) << whole.substr(0, 40);
+    // Without PBM (0) a Power Ball section of four or of five first-group balls reads whole.
+    const std::pair<std::string, int> wholes[] = {{sample, 5},
+                                                  {"9 1 98/01/07 5 12 23 34 41 17\r\n", 5},
+                                                  {"0 0\n\n1 1 98/01/02 007\n1 0", 5},
+                                                  {"8 1 5 12 23 34 17\r\n", 0},
+                                                  {"9 1 98/01/07 5 12 23 34 41 17\r\n", 0}};
+    for (const auto& [whole, pbm] : wholes) {
+        EXPECT_TRUE(Completed(restore(whole, pbm))) << whole.substr(0, 40);
         EXPECT_EQ(History(), WithLineEnds(whole));
-    }
-    // Without PBM a Power Ball section of four or of five first-group balls reads whole.
-    GameSettings withoutPbm = settings;
-    withoutPbm.powerballBalls = 0;
-    for (const char* whole : {"8 1 5 12 23 34 17\r\n", "9 1 98/01/07 5 12 23 34 41 17\r\n"}) {
-        SetHistory(kHistory);
-        WriteFile("maindat.bak", whole);
-        messages = RecordingMessageSink();
-        messages.ScriptAnswer(MessageAnswer::Ok);
-        EXPECT_TRUE(Completed(RestoreHistoryFile(withoutPbm, Ask))) << whole;
-        EXPECT_EQ(History(), whole);
     }
     EXPECT_FALSE(WorkFilesLeft());
 }
@@ -110,8 +103,7 @@ TEST_F(HistoryChangeTest, ABackupOfAHistoryThatDoesNotReadWholeAsksBeforeReplaci
     for (const auto& c : cases) {
         SetHistory(c.history);
         WriteFile("maindat.bak", goodBackup);
-        messages = RecordingMessageSink();
-        messages.ScriptAnswer(c.answer);
+        Answering(c.answer);
         const Outcome<BackupOutcome> outcome = BackupHistoryFile(settings, Ask);
         ASSERT_TRUE(Shown(outcome)) << c.history;
         EXPECT_EQ(*outcome, c.replaced ? BackupOutcome::kCompleted : BackupOutcome::kCancelled) << c.history;
@@ -158,8 +150,7 @@ TEST_F(HistoryChangeTest, ARewriteThroughALinkToAFileThatIsNoHistoryIsRefused) {
         fs::remove(c.link);
         WriteFile("elsewhere/passwd", stranger);
         fs::create_symlink("elsewhere/passwd", c.link);
-        messages = RecordingMessageSink();
-        messages.ScriptAnswer(MessageAnswer::Ok);
+        Answering(MessageAnswer::Ok);
         EXPECT_FALSE(c.rewrite()) << c.what;
         const std::string label(std::string_view(c.link) == "vtrmain.dat" ? kHistoryLabel : kBackupLabel);
         EXPECT_EQ(Messages(), Lines{LinkRefusalMessage(label, target)}) << c.what;
@@ -191,15 +182,15 @@ public:
 };
 
 TEST_F(HistoryChangeTest, NoMessageOrQuestionIsShownWhileTheWritersLockIsHeld) {
-    const std::string fullFive = [] {
-        std::string line = "5 2599";
-        for (int i = 0; i < 2599; ++i) {
-            line += " 98/01/01 1 2 3 4 5";
-        }
-        return line + "\r\n";
-    }();
+    const std::string fullFive = SectionLine(5, 2599, "98/01/01 1 2 3 4 5");
     WriteFile("results.csv", "09/26/2020 1 2 3 4 5\n");
     WriteFile("draws.txt", "01/02/98 1 2 3 4 5\n");
+    const auto importResults = [&] {
+        Shown(ImportResults("results.csv", kFiveNumber, {}, {}, settings, Ask));
+    };
+    const auto restore = [&] {
+        Shown(RestoreHistoryFile(settings, Ask));
+    };
     const struct {
         const char* what;
         std::string history;
@@ -207,26 +198,14 @@ TEST_F(HistoryChangeTest, NoMessageOrQuestionIsShownWhileTheWritersLockIsHeld) {
         bool answerYes;
         std::function<void()> run;
     } cases[] = {
-        {"results import, removal agreed", fullFive, nullptr, true,
-         [&] {
-             Shown(ImportResults("results.csv", kFiveNumber, {}, {}, settings, Ask));
-         }},
-        {"results import, removal declined", fullFive, nullptr, false,
-         [&] {
-             Shown(ImportResults("results.csv", kFiveNumber, {}, {}, settings, Ask));
-         }},
+        {"results import, removal agreed", fullFive, nullptr, true, importResults},
+        {"results import, removal declined", fullFive, nullptr, false, importResults},
         {"backup over a backup", kHistory, "0 0\r\n", true,
          [&] {
              Shown(BackupHistoryFile(settings, Ask));
          }},
-        {"restore", kHistory, "0 0\r\n", true,
-         [&] {
-             Shown(RestoreHistoryFile(settings, Ask));
-         }},
-        {"restore of no history", kHistory, "Dear diary\r\n", true,
-         [&] {
-             Shown(RestoreHistoryFile(settings, Ask));
-         }},
+        {"restore", kHistory, "0 0\r\n", true, restore},
+        {"restore of no history", kHistory, "Dear diary\r\n", true, restore},
         {"append to no section", kHistory, nullptr, true,
          [&] {
              Shown(AppendEntry("7", kFourNumber, false, settings));
@@ -282,10 +261,6 @@ private:
 // Another writer that changes the history while the user is asked loses nothing: the plan is made again
 // under the lock, and a question that now reads differently is asked again.
 TEST_F(HistoryChangeTest, AWriterThatComesBetweenTheQuestionAndTheWriteLosesNothing) {
-    std::string fiveNumber = "5 2598";
-    for (int i = 0; i < 2598; ++i) {
-        fiveNumber += " 98/01/01 1 2 3 4 5";
-    }
     WriteFile("results.csv", "09/26/2020 1 2 3 4 5\n09/30/2020 6 7 8 9 10\n");
     const auto removeQuestion = [](int removed) {
         return RemoveOldestQuestion(kFiveNumberCapacity, removed);
@@ -305,7 +280,7 @@ TEST_F(HistoryChangeTest, AWriterThatComesBetweenTheQuestionAndTheWriteLosesNoth
          {removeQuestion(1), removeQuestion(2)}},
     };
     for (const auto& c : cases) {
-        SetHistory("0 1 5\r\n" + fiveNumber + "\r\n");
+        SetHistory("0 1 5\r\n" + SectionLine(5, 2598, "98/01/01 1 2 3 4 5"));
         bool appended = false;
         InterruptingSink sink([&] {
             RecordingMessageSink quiet;

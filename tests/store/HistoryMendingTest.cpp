@@ -8,6 +8,7 @@
 #include "store/HistoryUndo.h"
 #include "store/ManualEntry.h"
 #include "store/ResultsImport.h"
+#include "store/SectionEdit.h"
 
 #include "tests/store/StoreFixture.h"
 
@@ -93,8 +94,7 @@ TEST_F(StoreFixture, AFullHistoryAsksToRemoveItsOldestDrawingForTheNextOne) {
     EXPECT_EQ(FullHistoryQuestion(kSixNumber, true, 1039), question);
     for (const bool yes : {false, true}) {
         SetHistory(full);
-        messages = RecordingMessageSink();
-        messages.ScriptAnswer(yes ? MessageAnswer::Yes : MessageAnswer::No);
+        Answering(yes ? MessageAnswer::Yes : MessageAnswer::No);
         const Outcome<ChangeOutcome> appended =
             AppendEntry("01/03/98 1 2 3 4 5 6", kSixNumber, true, settings, Ask);
         ASSERT_TRUE(Shown(appended));
@@ -145,15 +145,17 @@ TEST_F(StoreFixture, AnImportFileWithABallOutsideTheMaximumsIsRefusedNamingItsLi
     }
 }
 
-constexpr std::string_view kDamaged = "1 4 98/01/01 5 45/13/25 123 97/12/31 12 99/02/29 7\r\n"
+constexpr std::string_view kDamaged = "0 1  5\r\n" // a line of no bad drawing stays as it is
+                                      "1 4 98/01/01 5 45/13/25 123 97/12/31 12 99/02/29 7\r\n"
                                       "5 3 98/01/02 1 2 3 4 5 98/01/03 1 2 31 4 5 98/01/04 1 2 2 4 5\r\n"
                                       "7 2 98/01/02 1 2 3 4 5 6\r\n";
 
-TEST_F(StoreFixture, TheAnalysisKeepsItsReportAndThenNamesEveryBadDrawing) {
+TEST_F(StoreFixture, TheAnalysisNamesEveryBadDrawingAndRepairRemovesThemAlone) {
     SetHistory(kDamaged);
     const Outcome<CheckTable> table = AnalyseHistoryFile(settings);
     ASSERT_TRUE(Shown(table));
     EXPECT_EQ(ShowAnalysisReport(*table).text(),
+              " 3 Number Undated game data was found and appears to be free of errors.\n"
               " 3 Number Dated game data was found and appears to have the following ERRORS:\n"
               " *** ONE OR MORE OF THE DATES HAS AN ERROR\n"
               " 5 Number Dated game data was found and appears to have the following ERRORS:\n"
@@ -165,14 +167,12 @@ TEST_F(StoreFixture, TheAnalysisKeepsItsReportAndThenNamesEveryBadDrawing) {
               "5 Number Dated, drawing 2: the number 31 is outside 1 to 26 (setting 5BC)\n"
               "5 Number Dated, drawing 3: the number 2 is there twice\n"
               "6 Number Dated: the count says 2, the line holds 1 drawing\n");
-}
 
-TEST_F(StoreFixture, RepairRemovesTheNamedDrawingsAndKeepsTheRestAsTheyWere) {
-    SetHistory(kDamaged);
-    const Outcome<CheckTable> table = AnalyseHistoryFile(settings);
+    // Repair removes the named drawings and keeps the rest as they were.
     messages.ScriptAnswer(MessageAnswer::Yes);
     EXPECT_TRUE(Replaced(RemoveNamedDrawings(table->named, settings, Ask)));
-    EXPECT_EQ(History(), "1 2 98/01/01 5 97/12/31 12\r\n"
+    EXPECT_EQ(History(), "0 1  5\r\n"
+                         "1 2 98/01/01 5 97/12/31 12\r\n"
                          "5 1 98/01/02 1 2 3 4 5\r\n"
                          "7 1 98/01/02 1 2 3 4 5 6\r\n");
     EXPECT_TRUE(AnalyseHistoryFile(settings)->named.empty());
@@ -202,6 +202,14 @@ TEST_F(StoreFixture, RemoveShowsTheDrawingAndTakesOnlyItAway) {
     messages.Clear();
     EXPECT_FALSE(Shown(RemoveDrawing(5, 2, settings, Ask)));
     EXPECT_EQ(Messages(), std::vector<std::string>{NoSuchDrawingMessage(5, 2, 1)});
+}
+
+// The line left when drawings are taken out: a short drawing at its end stays as it was, but is not counted.
+TEST(SectionEdit, ALineWithoutDrawingsCountsOnlyItsWholeDrawings) {
+    EXPECT_EQ(LineWithoutDrawings("1 4 98/01/01 5 97/12/31 12 98/01/03 7 98/01/04", 2, {1}),
+              "1 2 97/12/31 12 98/01/03 7 98/01/04");
+    EXPECT_EQ(LineWithoutDrawings("4 2 1 2 3 4 5 6 7 8 9 10", 5, {2}), "4 1 1 2 3 4 5");
+    EXPECT_EQ(LineWithoutDrawings("no section", 5, {1}), std::nullopt);
 }
 
 TEST_F(StoreFixture, EveryChangeCanBeUndoneAndAnUndoSwapsBack) {
@@ -239,8 +247,7 @@ TEST_F(StoreFixture, EveryChangeCanBeUndoneAndAnUndoSwapsBack) {
         const std::string changed = History();
         EXPECT_EQ(LastChange(), std::optional<std::string>(c.named)) << c.what;
 
-        messages = RecordingMessageSink();
-        messages.ScriptAnswer(MessageAnswer::No);
+        Answering(MessageAnswer::No);
         const Outcome<ChangeOutcome> declined = UndoLastChange(Ask);
         EXPECT_TRUE(Shown(declined) && *declined == ChangeOutcome::kDeclined) << c.what;
         EXPECT_EQ(History(), changed) << c.what;

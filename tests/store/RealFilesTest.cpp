@@ -99,8 +99,7 @@ TEST_F(RealFilesTest, FoldersAndDevicesWhereFilesBelongGetTheUnreadableFileMessa
 
     SetHistory(kHistory);
     fs::create_directory("maindat.bak");
-    messages = RecordingMessageSink();
-    messages.ScriptAnswer(MessageAnswer::Ok);
+    Answering(MessageAnswer::Ok);
     EXPECT_FALSE(Shown(BackupHistoryFile(settings, Ask)));
     EXPECT_FALSE(Shown(RestoreHistoryFile(settings, Ask)));
     EXPECT_EQ(Messages(), (std::vector<std::string>{std::string(kReplaceBackupQuestion),

@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -49,6 +48,24 @@ ReaderCase Reads(const char* what, int gameType, std::string text, Lines drawing
 ReaderCase Refuses(const char* what, int gameType, std::string text, std::string problem,
                    std::string column = {}) {
     return {what, gameType, std::move(text), {}, std::move(problem), std::move(column)};
+}
+
+// The drawings read, as a dated section line writes them.
+Lines DrawingsOf(const ResultsReading& reading, int gameType, const GameSettings& settings = kSettings) {
+    Lines drawings;
+    for (const ResultsDrawing& drawing : reading.drawings) {
+        drawings.push_back(SectionTextOf(drawing, NumbersPerDrawing(gameType, settings)));
+    }
+    return drawings;
+}
+
+void ExpectReadings(const std::vector<ReaderCase>& cases) {
+    for (const ReaderCase& c : cases) {
+        const ResultsReading reading = ReadResultsText(c.text, c.gameType, kSettings, c.column);
+        EXPECT_EQ(DrawingsOf(reading, c.gameType), c.drawings) << c.what;
+        EXPECT_EQ(reading.problem, c.problem) << c.what;
+        EXPECT_EQ(reading.repeatedLines, c.repeatedLines) << c.what;
+    }
 }
 
 TEST(ResultsFile, ReadsPublishedLayoutsOrNamesTheLineThatBreaksTheRules) {
@@ -119,16 +136,7 @@ TEST(ResultsFile, ReadsPublishedLayoutsOrNamesTheLineThatBreaksTheRules) {
         Refuses("no drawing at all", kFiveNumber, "Draw Date,Winning Numbers\nno drawings yet 12/25/2020\n",
                 "The results file holds no drawing:\nno line has a date followed by the game's numbers."),
     };
-    for (const ReaderCase& c : cases) {
-        const ResultsReading reading = ReadResultsText(c.text, c.gameType, kSettings, c.column);
-        Lines drawings;
-        for (const ResultsDrawing& drawing : reading.drawings) {
-            drawings.push_back(SectionTextOf(drawing, NumbersPerDrawing(c.gameType, kSettings)));
-        }
-        EXPECT_EQ(drawings, c.drawings) << c.what;
-        EXPECT_EQ(reading.problem, c.problem) << c.what;
-        EXPECT_EQ(reading.repeatedLines, c.repeatedLines) << c.what;
-    }
+    ExpectReadings(cases);
 }
 
 // A drawing is read from its own fields only: a garbled number, a field of another kind or an empty field
@@ -174,11 +182,7 @@ TEST(ResultsFile, GarbledDrawingFieldsRefuseTheFileWithTheirLine) {
         Refuses("blank-separated, a garbled ball", kFiveNumber, "09/26/2020 1 2 3O 4 5\n",
                 "Line 1: \"3O\" is not a ball number."),
     };
-    for (const ReaderCase& c : cases) {
-        const ResultsReading reading = ReadResultsText(c.text, c.gameType, kSettings, c.column);
-        EXPECT_TRUE(reading.drawings.empty()) << c.what;
-        EXPECT_EQ(reading.problem, c.problem) << c.what;
-    }
+    ExpectReadings(cases);
 }
 
 // Lines that hold digits but give no drawing are counted; blank lines, lines without digits and the
@@ -276,11 +280,7 @@ TEST(ResultsFile, ReadsEachPublishedLayoutFromItsFixture) {
             ReadResultsText(ReadFile(TestDataPath(std::string("results/") + c.file)), c.gameType, c.settings,
                             c.column, c.eraStart);
         EXPECT_EQ(reading.problem, "") << what;
-        Lines drawings;
-        for (const ResultsDrawing& drawing : reading.drawings) {
-            drawings.push_back(SectionTextOf(drawing, NumbersPerDrawing(c.gameType, c.settings)));
-        }
-        EXPECT_EQ(drawings, c.drawings) << what;
+        EXPECT_EQ(DrawingsOf(reading, c.gameType, c.settings), c.drawings) << what;
         EXPECT_EQ(reading.leftOutBeforeStorableYears, c.beforeStorableYears) << what;
         EXPECT_EQ(reading.leftOutBeforeEra, c.beforeEra) << what;
         EXPECT_EQ(reading.passedOverLines, c.passedOver) << what;
@@ -338,15 +338,7 @@ TEST(ResultsFile, FindsDatesInFieldsAndBallsByTheirColumnNames) {
         Refuses("month and day after a game's name, that fit only the other way round", kFiveNumber,
                 "Lotto,26,9,2020,1,2,3,4,5\n", "Line 1: 26,9,2020 is not a day of the calendar."),
     };
-    for (const ReaderCase& c : cases) {
-        const ResultsReading reading = ReadResultsText(c.text, c.gameType, kSettings, c.column);
-        Lines drawings;
-        for (const ResultsDrawing& drawing : reading.drawings) {
-            drawings.push_back(SectionTextOf(drawing, NumbersPerDrawing(c.gameType, kSettings)));
-        }
-        EXPECT_EQ(drawings, c.drawings) << c.what;
-        EXPECT_EQ(reading.problem, c.problem) << c.what;
-    }
+    ExpectReadings(cases);
 }
 
 // Drawings before 1984 and before the era are left out before their numbers are checked (the games had
@@ -367,47 +359,11 @@ TEST(ResultsFile, LeavesOutDrawingsBeforeTheStorableYearsAndBeforeTheEra) {
     EXPECT_EQ(onlyEarlier.problem, "");
     EXPECT_TRUE(onlyEarlier.drawings.empty());
     EXPECT_EQ(onlyEarlier.leftOutBeforeEra, 1);
+    const ResultsReading onlyBefore1984 = ReadResultsText("12/31/1983,1 2 3 4 5 6\n", kPowerball, kSettings);
+    EXPECT_EQ(onlyBefore1984.problem, "");
+    EXPECT_EQ(onlyBefore1984.leftOutBeforeStorableYears, 1);
     EXPECT_EQ(ReadResultsText("02/30/1983 1 2 3 4 5\n", kFiveNumber, kSettings).problem,
               "Line 1: 02/30/1983 is not a day of the calendar.");
-}
-
-// Each Power Ball and lotto preset, with its maximums: the day before its era is of an earlier game, left
-// out whatever its numbers; from the era's first day on, the drawings are read and checked.
-TEST(ResultsFile, EachPresetsEraLeavesOutTheDayBeforeIt) {
-    for (const GamePreset& preset : kGamePresets) {
-        if (preset.eraStart == 0) {
-            continue;
-        }
-        SCOPED_TRACE(std::string(preset.name));
-        const GameSettings settings{preset.values[0].value_or(39), preset.values[1].value_or(59),
-                                    preset.values[2].value_or(69), preset.values[3].value_or(26),
-                                    preset.values[4].value_or(5)};
-        const int gameType = static_cast<int>(preset.game);
-        const std::chrono::year_month_day first{
-            std::chrono::year{preset.eraStart / 10000},
-            std::chrono::month{static_cast<unsigned>(preset.eraStart / 100 % 100)},
-            std::chrono::day{static_cast<unsigned>(preset.eraStart % 100)}};
-        const std::chrono::year_month_day before{std::chrono::sys_days{first} - std::chrono::days{1}};
-        const auto line = [](const std::chrono::year_month_day& day, const std::string& numbers) {
-            return std::to_string(static_cast<int>(day.year())) + '-' +
-                   std::to_string(static_cast<unsigned>(day.month())) + '-' +
-                   std::to_string(static_cast<unsigned>(day.day())) + ' ' + numbers + '\n';
-        };
-        const int numbers = NumbersPerDrawing(gameType, settings);
-        // Different balls in the first group; a Power Ball drawing's power ball is 1 again.
-        std::string ones;
-        for (int i = 0; i < numbers; ++i) {
-            ones += std::to_string(gameType == kPowerball && i == numbers - 1 ? 1 : i + 1) + ' ';
-        }
-        const std::string text =
-            line(before, std::string(numbers, '9') + " 99 99 99 99 99 99") + line(first, ones);
-        const ResultsReading reading = ReadResultsText(text, gameType, settings, {}, preset.eraStart);
-        EXPECT_EQ(reading.problem, "");
-        const bool storable = preset.eraStart / 10000 >= kFirstStorableYear;
-        EXPECT_EQ(reading.drawings.size(), storable ? 1u : 0u);
-        EXPECT_EQ(reading.leftOutBeforeEra, storable ? 1 : 0);
-        EXPECT_EQ(reading.leftOutBeforeStorableYears, storable ? 0 : 2);
-    }
 }
 
 } // namespace

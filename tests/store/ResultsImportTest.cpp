@@ -208,8 +208,7 @@ TEST_F(ResultsImportTest, TheClosingMessageSaysWhatHappenedToEveryDrawingOfTheFi
             SetHistory(*c.history);
         }
         const std::string before = History();
-        messages = RecordingMessageSink();
-        messages.ScriptAnswer(MessageAnswer::Yes);
+        Answering(MessageAnswer::Yes);
         const std::optional<ChangeOutcome> result = Import(c.file, kSixNumber);
         const ResultsReading file = ReadResultsText(ReadFile(c.file), kSixNumber, settings);
         const ResultsImportCounts counts = CountsOfFiles(before, History(), file, 7, 6);
@@ -219,8 +218,7 @@ TEST_F(ResultsImportTest, TheClosingMessageSaysWhatHappenedToEveryDrawingOfTheFi
     }
     // The sample's import of the README: every drawing of 6 of 49 removed, none kept as it was.
     SetHistory(sample);
-    messages = RecordingMessageSink();
-    messages.ScriptAnswer(MessageAnswer::Yes);
+    Answering(MessageAnswer::Yes);
     Import(published, kSixNumber);
     EXPECT_EQ(Messages().back(),
               "Results Import Successful\n\nNew drawings written: 1039\nAlready in the history: "

@@ -82,8 +82,7 @@ protected:
         if (rewrite.backup != nullptr) {
             WriteFile("maindat.bak", rewrite.backup);
         }
-        messages = RecordingMessageSink();
-        messages.ScriptAnswer(MessageAnswer::Ok);
+        Answering(MessageAnswer::Ok);
         return ReadFile(rewrite.protectedFile);
     }
 

@@ -4,6 +4,7 @@
 #include "lotto/LottoDrawTable.h"
 #include "lotto/PowerballDrawTable.h"
 #include "store/TextLines.h"
+#include "tests/store/StoreFixture.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -14,17 +15,9 @@
 namespace vantorel {
 namespace {
 
+using test::SectionLine;
 using test::TempWorkingDir;
 using test::WriteFile;
-
-// A section line with `count` announced and as many copies of `drawing`.
-std::string SectionLine(int section, int count, const std::string& drawing) {
-    std::string line = std::to_string(section) + ' ' + std::to_string(count);
-    for (int i = 0; i < count; ++i) {
-        line += ' ' + drawing;
-    }
-    return line + "\r\n";
-}
 
 // Loads one section of vtrmain.dat into its table (Power Ball with five first-group balls): the result
 // and the number of drawings loaded.

@@ -17,6 +17,15 @@
 
 namespace vantorel::test {
 
+// A section line with `count` announced and as many copies of `drawing`.
+inline std::string SectionLine(int section, int count, const std::string& drawing) {
+    std::string line = std::to_string(section) + ' ' + std::to_string(count);
+    for (int i = 0; i < count; ++i) {
+        line += ' ' + drawing;
+    }
+    return line + "\r\n";
+}
+
 // A fresh working directory, a recording message sink and the first-run game settings for every test.
 class StoreFixture : public ::testing::Test {
 protected:
@@ -34,6 +43,11 @@ protected:
     }
     static bool Completed(const Outcome<BackupOutcome>& outcome) {
         return ShowOutcome(outcome) && *outcome == BackupOutcome::kCompleted;
+    }
+    // A fresh recording sink that gives `answer` to the first question.
+    void Answering(MessageAnswer answer) {
+        messages = RecordingMessageSink();
+        messages.ScriptAnswer(answer);
     }
     // The store's questions, put to the recording sink.
     static bool Ask(const Question& question) { return AskThroughMessageBox(question); }

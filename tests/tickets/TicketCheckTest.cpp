@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tickets/TicketCheck.h"
-#include "digit/DigitDrawTable.h"
+#include "tests/digit/DigitTestTables.h"
 #include "tests/lotto/LottoTestTables.h"
 #include "tickets/BuiltInPrizeTables.h"
 #include "tickets/TicketDates.h"
@@ -153,7 +153,7 @@ TEST(TicketCheckTest, ASinceDateAndAFirstDrawingNarrowTheDrawings) {
     EXPECT_EQ(none.summary.drawings, 0);
 }
 
-TEST(TicketCheckTest, AnUndatedHistoryLeavesOutTicketsWithDaysAndRefusesASinceDate) {
+TEST(TicketCheckTest, AnUndatedHistoryLeavesOutTicketsWithDaysAndRefusesASinceDateOrAnotherGame) {
     PowerballDrawTable table = JackpotsInJanuary();
     table.dated = false;
     table.dates.clear();
@@ -170,14 +170,11 @@ TEST(TicketCheckTest, AnUndatedHistoryLeavesOutTicketsWithDaysAndRefusesASinceDa
     EXPECT_EQ(refused.refusal().text,
               "The undated history has no dates: tickets are checked since 01/01/2026 "
               "only against the dated history.");
-}
-
-TEST(TicketCheckTest, TicketsOfAnotherGameAreRefused) {
-    const TicketGame game{kFiveNumber, 5, 39, 0};
-    const Outcome<TicketCheck> check = CheckTickets(game, TicketsOf("1 2 3 4 5", game),
-                                                    DrawingsOf(JackpotsInJanuary()), PrizeTableFor(game));
-    ASSERT_TRUE(check.refused());
-    EXPECT_EQ(check.refusal().text, "These are 5 Number tickets; the history is of the Power Ball game.");
+    const TicketGame fiveNumber{kFiveNumber, 5, 39, 0};
+    const Outcome<TicketCheck> otherGame = CheckTickets(fiveNumber, TicketsOf("1 2 3 4 5", fiveNumber),
+                                                        DrawingsOf(table), PrizeTableFor(fiveNumber));
+    ASSERT_TRUE(otherGame.refused());
+    EXPECT_EQ(otherGame.refusal().text, "These are 5 Number tickets; the history is of the Power Ball game.");
 }
 
 // The check against a plain reference: every ticket against every drawing, balls counted one by one,
@@ -258,16 +255,9 @@ TEST(TicketCheckTest, AgreesWithCountingEveryTicketAgainstEveryDrawing) {
     EXPECT_GT(expected.size(), 500U);
 }
 
-DigitDrawTable DigitTable(int section, const std::vector<int>& numbers) {
-    DigitDrawTable table(section);
-    table.loadStatus = 1;
-    table.numbers = numbers;
-    return table;
-}
-
 TEST(TicketCheckTest, StraightWinsInItsOrderAndBoxInAnyOrderWithItsDigitsRepeatedAlike) {
     const TicketGame game{kThreeNumber, 3, 9, 0};
-    const DigitDrawTable table = DigitTable(0, {121, 112, 122, 123, 321, 1000, 7});
+    const DigitDrawTable table = test::UndatedTable(kThreeNumber, {121, 112, 122, 123, 321, 1000, 7});
     const TicketCheck check =
         Checked(CheckTickets(game, TicketsOf("112 box\n123\n123 box\n700 box\n007\n", game),
                              DrawingsOf(table), PrizeTableFor(game)));
@@ -280,7 +270,7 @@ TEST(TicketCheckTest, StraightWinsInItsOrderAndBoxInAnyOrderWithItsDigitsRepeate
 
 TEST(TicketCheckTest, FourNumberBoxesPayByTheOrdersTheirDigitsCanBeDrawnIn) {
     const TicketGame game{kFourNumber, 4, 9, 0};
-    const DigitDrawTable table = DigitTable(2, {3211, 2121, 2111, 4321, 1234});
+    const DigitDrawTable table = test::UndatedTable(kFourNumber, {3211, 2121, 2111, 4321, 1234});
     const TicketCheck check =
         Checked(CheckTickets(game, TicketsOf("1123 box\n1122 box\n1112 box\n1234 box\n1234\n", game),
                              DrawingsOf(table), PrizeTableFor(game)));
@@ -292,8 +282,9 @@ TEST(TicketCheckTest, ATicketWhoseTierTheTableDoesNotPayWinsNothing) {
     const TicketGame game{kThreeNumber, 3, 9, 0};
     PrizeTable straightOnly;
     straightOnly.tiers.push_back(StraightTier(PrizeKind::kFixed, 500));
-    const TicketCheck check = Checked(CheckTickets(game, TicketsOf("123 box\n123\n", game),
-                                                   DrawingsOf(DigitTable(0, {123})), straightOnly));
+    const TicketCheck check =
+        Checked(CheckTickets(game, TicketsOf("123 box\n123\n", game),
+                             DrawingsOf(test::UndatedTable(kThreeNumber, {123})), straightOnly));
     EXPECT_EQ(WinsOf(check), (std::vector<std::string>{"0:straight:500"}));
     EXPECT_EQ(check.summary.plays, 2);
 }
