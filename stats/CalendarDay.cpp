@@ -3,6 +3,7 @@
 
 #include "store/CalendarDates.h"
 
+#include <array>
 #include <cctype>
 
 namespace vantorel {
@@ -26,6 +27,23 @@ bool HasStoredShape(std::string_view date) {
     return true;
 }
 
+// The two-digit value at `index` of a text whose digits there were checked.
+int TwoDigitsAt(std::string_view text, std::size_t index) {
+    return (text[index] - '0') * 10 + (text[index + 1] - '0');
+}
+
+int DaysInMonth(int year, int month) {
+    static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leapYear = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    return month == 2 && leapYear ? 29 : kDays[static_cast<std::size_t>(month - 1)];
+}
+
+// Appends a value of 0 .. 99 as two digits.
+void AppendTwoDigits(std::string& text, int value) {
+    text += static_cast<char>('0' + value / 10);
+    text += static_cast<char>('0' + value % 10);
+}
+
 // A value written with at least `width` digits, zeros in front.
 std::string Padded(int value, std::size_t width) {
     std::string digits = std::to_string(value);
@@ -35,19 +53,15 @@ std::string Padded(int value, std::size_t width) {
 } // namespace
 
 std::optional<CalendarDay> CalendarDay::FromStored(std::string_view storedDate) {
-    if (!HasStoredShape(storedDate) || DateHasError(storedDate)) {
+    if (!HasStoredShape(storedDate)) {
         return std::nullopt;
     }
-    int year = 0;
-    int month = 0;
-    int day = 0;
-    SplitDate(storedDate, year, month, day);
-    const int fullYear = CenturyWindowYear(year);
-    const bool leapYear = fullYear % 4 == 0 && (fullYear % 100 != 0 || fullYear % 400 == 0);
-    if (month == 2 && day == 29 && !leapYear) {
+    const CalendarDay day{CenturyWindowYear(TwoDigitsAt(storedDate, 0)), TwoDigitsAt(storedDate, 3),
+                          TwoDigitsAt(storedDate, 6)};
+    if (day.month < 1 || day.month > 12 || day.day < 1 || day.day > DaysInMonth(day.year, day.month)) {
         return std::nullopt;
     }
-    return CalendarDay{fullYear, month, day};
+    return day;
 }
 
 std::string CalendarDay::Iso() const {
@@ -55,7 +69,17 @@ std::string CalendarDay::Iso() const {
 }
 
 std::string CalendarDay::Display() const {
-    return Padded(month, 2) + '/' + Padded(day, 2) + '/' + Padded(year % 100, 2);
+    std::string text;
+    AppendDisplay(text);
+    return text;
+}
+
+void CalendarDay::AppendDisplay(std::string& text) const {
+    AppendTwoDigits(text, month);
+    text += '/';
+    AppendTwoDigits(text, day);
+    text += '/';
+    AppendTwoDigits(text, year % 100);
 }
 
 } // namespace vantorel

@@ -21,6 +21,7 @@ struct CalendarDay {
     std::string Iso() const;
     // The program's display form mm/dd/yy.
     std::string Display() const;
+    void AppendDisplay(std::string& text) const;
 
     auto operator<=>(const CalendarDay&) const = default;
 };

@@ -5,11 +5,14 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <cstdint>
 
 namespace vantorel::stats_detail {
 
 namespace {
+
+constexpr int kMostDigits = 4;
 
 // The most frequent first, then in the order of their numbers.
 bool RanksBefore(const NumberCombination& a, const NumberCombination& b) {
@@ -144,16 +147,14 @@ std::vector<NumberCombination> CountDigitPairs(const FlatDrawings& digits) {
     for (int drawing = 0; drawing < digits.count(); ++drawing) {
         const std::span<const int> positions = digits.Drawing(drawing);
         // A drawing counts once for each pair of digits it holds in two positions: 112 holds 1 1 and 1 2.
-        std::array<std::size_t, 6> held{};
-        std::size_t heldCount = 0;
+        std::bitset<100> held;
         for (std::size_t i = 0; i < positions.size(); ++i) {
-            for (std::size_t j = i + 1; j < positions.size() && heldCount < held.size(); ++j) {
+            for (std::size_t j = i + 1; j < positions.size(); ++j) {
                 const int low = std::min(positions[i], positions[j]);
                 const int high = std::max(positions[i], positions[j]);
                 const auto index = static_cast<std::size_t>(low * 10 + high);
-                const auto heldEnd = held.begin() + static_cast<std::ptrdiff_t>(heldCount);
-                if (std::find(held.begin(), heldEnd, index) == heldEnd) {
-                    held[heldCount++] = index;
+                if (!held.test(index)) {
+                    held.set(index);
                     ++counts[index];
                 }
             }
@@ -172,18 +173,18 @@ std::vector<NumberCombination> CountDigitPairs(const FlatDrawings& digits) {
 }
 
 std::vector<NumberCombination> CountBoxCombinations(const FlatDrawings& digits) {
-    std::size_t keys = 1;
-    for (int position = 0; position < digits.width; ++position) {
+    // A box combination is the same however its digits came: its key is its digits in ascending order.
+    const int width = std::min(digits.width, kMostDigits);
+    int keys = 1;
+    for (int position = 0; position < width; ++position) {
         keys *= 10;
     }
-    std::vector<NumberCombination> boxes;
-    std::vector<int> counts(keys, 0);
+    std::vector<int> counts(static_cast<std::size_t>(keys), 0);
     for (int drawing = 0; drawing < digits.count(); ++drawing) {
-        const std::span<const int> positions = digits.Drawing(drawing);
-        // The digits in ascending order, by insertion: a box combination is the same however they came.
-        std::array<int, 4> sorted{};
+        // The digits in ascending order, by insertion.
+        std::array<int, kMostDigits> sorted{};
         std::size_t size = 0;
-        for (const int digit : positions.first(std::min(positions.size(), sorted.size()))) {
+        for (const int digit : digits.Drawing(drawing).first(static_cast<std::size_t>(width))) {
             std::size_t at = size++;
             for (; at > 0 && sorted[at - 1] > digit; --at) {
                 sorted[at] = sorted[at - 1];
@@ -194,16 +195,20 @@ std::vector<NumberCombination> CountBoxCombinations(const FlatDrawings& digits) 
         for (std::size_t i = 0; i < size; ++i) {
             key = key * 10 + static_cast<std::size_t>(sorted[i]);
         }
-        if (counts[key]++ == 0) {
-            boxes.push_back({{sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(size)},
-                             static_cast<int>(key)});
+        ++counts[key];
+    }
+    // All keys have `width` digits, so ascending keys are the combinations in the order of their digits.
+    std::vector<NumberCombination> boxes;
+    for (int key = 0; key < keys; ++key) {
+        if (const int count = counts[static_cast<std::size_t>(key)]; count > 0) {
+            std::vector<int> combination(static_cast<std::size_t>(width));
+            for (int i = width - 1, rest = key; i >= 0; --i, rest /= 10) {
+                combination[static_cast<std::size_t>(i)] = rest % 10;
+            }
+            boxes.push_back({std::move(combination), count});
         }
     }
-    for (NumberCombination& box : boxes) {
-        box.count = counts[static_cast<std::size_t>(box.count)];
-    }
-    std::sort(boxes.begin(), boxes.end(), RanksBefore);
-    return boxes;
+    return Ranked(std::move(boxes));
 }
 
 } // namespace vantorel::stats_detail

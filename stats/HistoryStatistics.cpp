@@ -8,6 +8,7 @@
 #include "stats/StatisticsParts.h"
 #include "stats/StatsTexts.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -88,11 +89,15 @@ Outcome<HistoryStatistics> ComputeStatistics(const DigitDrawTable& table, const 
     const int positions = table.digitPositions();
     FlatDrawings numbers{1, {}};
     FlatDrawings digits{positions, {}};
+    numbers.values.reserve(dates.rows.size());
+    digits.values.reserve(dates.rows.size() * static_cast<std::size_t>(std::max(positions, 0)));
     for (const int row : dates.rows) {
         const int number = table.numbers[static_cast<std::size_t>(row)];
         numbers.values.push_back(number);
         if (const auto drawn = digit_detail::DigitsOf(number, positions)) {
-            digits.values.insert(digits.values.end(), drawn->begin(), drawn->begin() + positions);
+            for (int position = 0; position < positions; ++position) {
+                digits.values.push_back((*drawn)[static_cast<std::size_t>(position)]);
+            }
         }
     }
     HistoryStatistics statistics = StartRecord(table.game(), table.dated, table.count(), dates);

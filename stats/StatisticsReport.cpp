@@ -5,6 +5,7 @@
 #include "stats/HistoryStatistics.h"
 #include "stats/StatsTexts.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 
@@ -14,28 +15,93 @@ namespace {
 
 constexpr std::string_view kAbsent = "-";
 
-// Appends a whole number, at least `width` digits wide (leading zeros).
-void AppendNumber(std::string& text, int number, int width = 0) {
-    char digits[16];
-    const std::size_t length =
-        static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, number).ptr - digits);
-    if (static_cast<int>(length) < width) {
-        text.append(static_cast<std::size_t>(width) - length, '0');
-    }
-    text.append(digits, length);
-}
+// Builds a line of a report a piece at a time, in room kept from one line to the next: each piece is one
+// check of the room left and a copy, so tables of ten thousand lines cost little more than their text.
+class LineBuilder final {
+public:
+    LineBuilder() = default;
+    LineBuilder(const LineBuilder&) = delete;
+    LineBuilder& operator=(const LineBuilder&) = delete;
 
-void AppendOptional(std::string& text, const std::optional<int>& value) {
-    if (value) {
-        AppendNumber(text, *value);
-    } else {
-        text += kAbsent;
+    void Clear() { next_ = room_.data(); }
+    // Ends the report's lines with this one.
+    void AddTo(ReportLines& lines) const {
+        lines.OpenLine().append(room_.data(), Written());
+        lines.EndLine();
     }
-}
 
-std::string DayText(const std::optional<CalendarDay>& day) {
-    return day ? day->Display() : std::string(kAbsent);
-}
+    void Put(char c) {
+        MakeRoom(1);
+        *next_++ = c;
+    }
+    void Put(std::string_view piece) {
+        MakeRoom(piece.size());
+        next_ = std::copy(piece.begin(), piece.end(), next_);
+    }
+    // A whole number, at least `width` digits wide (leading zeros).
+    void PutNumber(int number, int width = 0) {
+        if (number >= 0 && number <= 9 && width <= 1) {
+            Put(static_cast<char>('0' + number));
+            return;
+        }
+        const std::size_t least = static_cast<std::size_t>(std::max(width, 0));
+        MakeRoom(kLongestInt + least);
+        char* const first = next_;
+        next_ = std::to_chars(first, room_.data() + room_.size(), number).ptr;
+        const auto length = static_cast<std::size_t>(next_ - first);
+        if (length < least) {
+            std::copy_backward(first, next_, first + least);
+            std::fill(first, first + (least - length), '0');
+            next_ = first + least;
+        }
+    }
+    void PutNumber(const std::optional<int>& number) {
+        if (number) {
+            PutNumber(*number);
+        } else {
+            Put(kAbsentMark);
+        }
+    }
+    void PutFixed(const std::optional<double>& value, int decimals) {
+        if (value) {
+            Put(FixedText(*value, decimals));
+        } else {
+            Put(kAbsentMark);
+        }
+    }
+    // The program's display form of a day, mm/dd/yy.
+    void PutDay(const std::optional<CalendarDay>& day) {
+        if (!day) {
+            Put(kAbsentMark);
+            return;
+        }
+        PutTwoDigits(day->month);
+        Put('/');
+        PutTwoDigits(day->day);
+        Put('/');
+        PutTwoDigits(day->year % 100);
+    }
+
+private:
+    static constexpr std::size_t kLongestInt = 11; // "-2147483648"
+    static constexpr char kAbsentMark = '-';       // kAbsent
+
+    std::size_t Written() const { return static_cast<std::size_t>(next_ - room_.data()); }
+    void MakeRoom(std::size_t characters) {
+        if (room_.size() - Written() < characters) {
+            const std::size_t written = Written();
+            room_.resize(std::max(room_.size() * 2, written + characters));
+            next_ = room_.data() + written;
+        }
+    }
+    void PutTwoDigits(int value) {
+        Put(static_cast<char>('0' + value / 10));
+        Put(static_cast<char>('0' + value % 10));
+    }
+
+    std::string room_ = std::string(64, '\0');
+    char* next_ = room_.data();
+};
 
 std::string HistoryName(int gameType, bool dated) {
     return std::string(GameTitle(gameType)) + (dated ? " dated history" : " undated history");
@@ -44,14 +110,6 @@ std::string HistoryName(int gameType, bool dated) {
 // Digit games write their whole numbers with every digit (007); balls are written as they are.
 int NumberWidth(const NumberGroupStatistics& group) {
     return group.lowest == 0 ? static_cast<int>(std::to_string(group.highest).size()) : 0;
-}
-
-std::string Joined(const std::vector<int>& numbers) {
-    std::string text;
-    for (const int number : numbers) {
-        text += (text.empty() ? "" : " ") + std::to_string(number);
-    }
-    return text;
 }
 
 void AddHeading(ReportLines& lines, const HistoryStatistics& statistics) {
@@ -72,21 +130,23 @@ void AddNumberGroup(ReportLines& lines, const NumberGroupStatistics& group) {
     lines.Add(group.name + " " + std::to_string(group.lowest) + " to " + std::to_string(group.highest) +
               " (number: count, current skip, longest skip, average skip, last seen)");
     const int width = NumberWidth(group);
-    lines.Reserve(group.numbers.size(), group.numbers.size() * 32);
+    lines.Reserve(group.numbers.size(), group.numbers.size() * 24);
+    LineBuilder line;
     for (const NumberStatistics& number : group.numbers) {
-        std::string& line = lines.OpenLine();
-        AppendNumber(line, number.number, width);
-        line += ": ";
-        AppendNumber(line, number.count);
-        line += ' ';
-        AppendOptional(line, number.currentSkip);
-        line += ' ';
-        AppendOptional(line, number.longestSkip);
-        line += ' ';
-        line += FixedText(number.averageSkip, 2);
-        line += ' ';
-        line += DayText(number.lastSeen);
-        lines.EndLine();
+        line.Clear();
+        line.PutNumber(number.number, width);
+        line.Put(':');
+        line.Put(' ');
+        line.PutNumber(number.count);
+        line.Put(' ');
+        line.PutNumber(number.currentSkip);
+        line.Put(' ');
+        line.PutNumber(number.longestSkip);
+        line.Put(' ');
+        line.PutFixed(number.averageSkip, 2);
+        line.Put(' ');
+        line.PutDay(number.lastSeen);
+        line.AddTo(lines);
     }
     if (group.outsideRange > 0) {
         lines.Add("drawn outside " + std::to_string(group.lowest) + " to " + std::to_string(group.highest) +
@@ -100,8 +160,18 @@ void AddCombinations(ReportLines& lines, std::string_view heading,
         return;
     }
     lines.Add(heading);
+    LineBuilder line;
     for (const NumberCombination& combination : list) {
-        lines.Add(Joined(combination.numbers) + ": " + std::to_string(combination.count));
+        line.Clear();
+        for (std::size_t i = 0; i < combination.numbers.size(); ++i) {
+            if (i > 0) {
+                line.Put(' ');
+            }
+            line.PutNumber(combination.numbers[i]);
+        }
+        line.Put(": ");
+        line.PutNumber(combination.count);
+        line.AddTo(lines);
     }
 }
 
