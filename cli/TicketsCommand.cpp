@@ -33,8 +33,7 @@ void ShowNewDrawingsCheck(int gameType, const GameSettings& settings, const std:
 }
 
 int RunTickets(const CommandLine& line, CliContext& context) {
-    const Outcome<GameSettings> settings =
-        ReadGameSettings(context.profile, SettingsNeededByTickets(line.gameType));
+    const Outcome<GameSettings> settings = ReadGameSettings(context.profile, SettingsOfGame(line.gameType));
     if (!ShowOutcome(settings)) {
         return kExitRefused;
     }

@@ -113,6 +113,11 @@ constexpr bool IsLottoGame(int game) {
 constexpr int CapacityOfGame(int game) {
     return GameOf(game).capacity;
 }
+// The settings a game's drawings need: those that bound its numbers and those that shape a drawing.
+constexpr GameSettingKeys SettingsOfGame(int game) {
+    return GameOf(game).maximums | GameOf(game).drawingShape;
+}
+
 // The game vantorel-cli names by `word`; nothing for another word.
 constexpr std::optional<GameType> GameOfCliWord(std::string_view word) {
     for (const GameEntry& entry : kGameCatalogue) {

@@ -225,7 +225,7 @@ void MyTicketsWindow::ChooseGame(int game) {
 
 std::optional<TicketGame> MyTicketsWindow::GameOfChoice(bool tell) const {
     const int game = gameBox_->currentIndex();
-    const Outcome<GameSettings> settings = ReadGameSettings(services_.profile, SettingsNeededByTickets(game));
+    const Outcome<GameSettings> settings = ReadGameSettings(services_.profile, SettingsOfGame(game));
     if (tell && !ShowOutcome(settings)) {
         return std::nullopt;
     }
@@ -382,8 +382,7 @@ void MyTicketsWindow::SetWorking(bool working) {
 void MyTicketsWindow::CheckTickets() {
     const int gameType = gameBox_->currentIndex();
     const bool dated = historyBox_->currentIndex() == 0;
-    const Outcome<GameSettings> settings =
-        ReadGameSettings(services_.profile, SettingsNeededByTickets(gameType));
+    const Outcome<GameSettings> settings = ReadGameSettings(services_.profile, SettingsOfGame(gameType));
     if (!ShowOutcome(settings)) {
         return;
     }

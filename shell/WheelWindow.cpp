@@ -2,6 +2,7 @@
 #include "shell/WheelWindow.h"
 
 #include "formats/ResultDocument.h"
+#include "platform/GameCatalogue.h"
 #include "platform/MessageBox.h"
 #include "shell/BackgroundWork.h"
 #include "shell/ShellServices.h"
@@ -91,7 +92,7 @@ QString PhaseText(const WheelProgress& progress) {
 }
 
 QString GameTitle(const TicketGame& game) {
-    return ToQString(TicketGameTitle(game.gameType));
+    return ToQString(GameOf(game.gameType).title);
 }
 
 } // namespace
@@ -491,7 +492,7 @@ void WheelWindow::AddToMyTickets() {
         const TicketLine read = ReadTicketLine(line, static_cast<int>(i) + 1, game_.ticket);
         if (!read.ticket) {
             MessageBox("These tickets cannot be added to My Tickets: a " +
-                           std::string(TicketGameTitle(game_.ticket.gameType)) + " ticket holds " +
+                           std::string(GameOf(game_.ticket.gameType).title) + " ticket holds " +
                            std::to_string(game_.ticket.mainCount) + " numbers" +
                            (game_.ticket.hasBonus() ? " and a Power Ball" : "") +
                            ".\nSave them as a ticket file instead.",

@@ -3,6 +3,7 @@
 
 #include "lotto/LottoBestGuess.h"
 #include "platform/Clock.h"
+#include "platform/GameCatalogue.h"
 #include "stats/Distributions.h"
 #include "stats/PredictionWalk.h"
 #include "stats/StatsTexts.h"
@@ -62,7 +63,7 @@ std::optional<Refusal> RefusedRequest(const BacktestRequest& request, int gameTy
     }
     if (drawings <= request.warmup) {
         return Refusal{"The " + std::string(dated ? "dated" : "undated") + ' ' +
-                       std::string(GameTitle(gameType)) + " history holds " + std::to_string(drawings) +
+                       std::string(GameOf(gameType).name) + " history holds " + std::to_string(drawings) +
                        " drawings: a backtest with " + std::to_string(request.warmup) +
                        " warm-up drawings needs at least " + std::to_string(request.warmup + 1) + '.'};
     }

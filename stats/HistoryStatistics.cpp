@@ -186,18 +186,4 @@ Outcome<HistoryStatistics> ComputeStatistics(const PowerballDrawTable& table, co
     return statistics;
 }
 
-GameSettingKeys SettingsNeededByStatistics(int gameType) {
-    switch (gameType) {
-    case kFiveNumber:
-        return {GameSettingKey::FiveNumberMax};
-    case kSixNumber:
-        return {GameSettingKey::SixNumberMax};
-    case kPowerball:
-        return {GameSettingKey::PowerballGroup1Max, GameSettingKey::PowerballGroup2Max,
-                GameSettingKey::PowerballBalls};
-    default:
-        return {};
-    }
-}
-
 } // namespace vantorel

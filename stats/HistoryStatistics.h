@@ -140,7 +140,4 @@ Outcome<HistoryStatistics> ComputeStatistics(const LottoDrawTable& table, const 
 Outcome<HistoryStatistics> ComputeStatistics(const PowerballDrawTable& table, const GameSettings& settings,
                                              const StatisticsOptions& options = {});
 
-// The settings the statistics and the backtests of a game read (none for the digit games).
-GameSettingKeys SettingsNeededByStatistics(int gameType);
-
 } // namespace vantorel

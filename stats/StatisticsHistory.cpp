@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/StatisticsHistory.h"
 
+#include "platform/GameCatalogue.h"
+
 namespace vantorel {
 
 StatisticsHistory::StatisticsHistory(int gameType, bool dated, GameSettings settings)
@@ -12,7 +14,7 @@ Outcome<StatisticsHistory> StatisticsHistory::Load(int gameType, bool dated, con
                                                    const std::filesystem::path& historyFile) {
     Outcome<GameSettings> settings = IsDigitGame(gameType)
                                          ? Outcome<GameSettings>(GameSettings{})
-                                         : ReadGameSettings(profile, SettingsNeededByStatistics(gameType));
+                                         : ReadGameSettings(profile, SettingsOfGame(gameType));
     if (settings.refused()) {
         return RefusedAs<StatisticsHistory>(settings);
     }

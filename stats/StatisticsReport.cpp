@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/StatisticsReport.h"
 
+#include "platform/GameCatalogue.h"
 #include "stats/Backtest.h"
 #include "stats/HistoryStatistics.h"
 #include "stats/StatsTexts.h"
@@ -104,7 +105,7 @@ private:
 };
 
 std::string HistoryName(int gameType, bool dated) {
-    return std::string(GameTitle(gameType)) + (dated ? " dated history" : " undated history");
+    return std::string(GameOf(gameType).name) + (dated ? " dated history" : " undated history");
 }
 
 // Digit games write their whole numbers with every digit (007); balls are written as they are.

@@ -22,20 +22,4 @@ inline constexpr std::string_view kBacktestCancelled = "The backtest was cancell
 // A maximum setting below the balls a drawing takes from its group.
 std::string MaximumTooSmallText(std::string_view key, int maximum, int balls, int gameType);
 
-// The games as the program names them in its texts.
-constexpr std::string_view GameTitle(int gameType) {
-    switch (gameType) {
-    case kThreeNumber:
-        return "3 Number";
-    case kFourNumber:
-        return "4 Number";
-    case kFiveNumber:
-        return "5 Number";
-    case kSixNumber:
-        return "6 Number";
-    default:
-        return "Powerball";
-    }
-}
-
 } // namespace vantorel

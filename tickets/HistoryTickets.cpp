@@ -4,6 +4,7 @@
 #include "digit/DigitDrawTable.h"
 #include "lotto/LottoDrawTable.h"
 #include "lotto/PowerballDrawTable.h"
+#include "platform/GameCatalogue.h"
 #include "store/HistoryFile.h"
 #include "tickets/BuiltInPrizeTables.h"
 #include "tickets/TicketDates.h"
@@ -26,8 +27,8 @@ Refusal HistoryMissing(int gameType, bool dated, int loadStatus) {
     if (loadStatus == kHistoryNotOpened) {
         return Refusal{"VTRMAIN.DAT could not be read: the tickets were not checked."};
     }
-    return Refusal{"VTRMAIN.DAT holds no " + HistoryWord(dated) + ' ' +
-                       std::string(TicketGameTitle(gameType)) + " history to check the tickets against.",
+    return Refusal{"VTRMAIN.DAT holds no " + HistoryWord(dated) + ' ' + std::string(GameOf(gameType).title) +
+                       " history to check the tickets against.",
                    NoticeKind::Warning};
 }
 

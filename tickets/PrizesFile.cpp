@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tickets/PrizesFile.h"
 
+#include "platform/GameCatalogue.h"
 #include "store/TextLines.h"
 #include "tickets/TicketGame.h"
 #include "tickets/TicketsFile.h"
@@ -166,7 +167,7 @@ std::optional<TicketProblem> ReadPrizeLine(const std::vector<std::string_view>& 
     if (!tier) {
         return Problem(lineNumber, TicketFault::kNotATier,
                        "\"" + std::string(words[0]) + "\" is not a winning tier of the " +
-                           std::string(TicketGameTitle(game.gameType)) + " game");
+                           std::string(GameOf(game.gameType).title) + " game");
     }
     if (value == "jackpot") {
         tier->kind = PrizeKind::kJackpot;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tickets/TicketCheck.h"
 
+#include "platform/GameCatalogue.h"
 #include "tickets/TicketDates.h"
 
 #include <algorithm>
@@ -181,8 +182,8 @@ private:
 
 std::string RefusalOf(const TicketGame& game, const DrawingsToCheck& history, const CheckScope& scope) {
     if (history.gameType != game.gameType) {
-        return "These are " + std::string(TicketGameTitle(game.gameType)) +
-               " tickets; the history is of the " + std::string(TicketGameTitle(history.gameType)) + " game.";
+        return "These are " + std::string(GameOf(game.gameType).title) + " tickets; the history is of the " +
+               std::string(GameOf(history.gameType).title) + " game.";
     }
     if (history.drawings.size() > kMostDrawingsChecked) {
         return "The history holds more than " + std::to_string(kMostDrawingsChecked) + " drawings.";

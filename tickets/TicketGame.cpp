@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tickets/TicketGame.h"
 
+#include "platform/GameCatalogue.h"
 #include "store/HistoryFile.h"
 
 namespace vantorel {
@@ -18,35 +19,6 @@ TicketGame TicketGameOf(int gameType, const GameSettings& settings) {
     default:
         return {kPowerball, settings.powerballBalls, settings.powerballGroup1Max,
                 settings.powerballGroup2Max};
-    }
-}
-
-GameSettingKeys SettingsNeededByTickets(int gameType) {
-    switch (gameType) {
-    case kFiveNumber:
-        return {GameSettingKey::FiveNumberMax};
-    case kSixNumber:
-        return {GameSettingKey::SixNumberMax};
-    case kPowerball:
-        return {GameSettingKey::PowerballGroup1Max, GameSettingKey::PowerballGroup2Max,
-                GameSettingKey::PowerballBalls};
-    default:
-        return {};
-    }
-}
-
-std::string_view TicketGameTitle(int gameType) {
-    switch (gameType) {
-    case kThreeNumber:
-        return "3 Number";
-    case kFourNumber:
-        return "4 Number";
-    case kFiveNumber:
-        return "5 Number";
-    case kSixNumber:
-        return "6 Number";
-    default:
-        return "Power Ball";
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/GameCatalogue.h"
 #include "platform/GameSettings.h"
 #include "store/HistoryFile.h"
 
@@ -21,14 +22,8 @@ struct TicketGame {
     bool operator==(const TicketGame&) const = default;
 };
 
-// The ticket shape of `gameType` under `settings`, which must hold the keys that SettingsNeededByTickets
-// names (ReadGameSettings checks them).
+// The ticket shape of `gameType` under `settings`, which must hold the keys that SettingsOfGame names
+// (ReadGameSettings checks them).
 TicketGame TicketGameOf(int gameType, const GameSettings& settings);
-
-// The settings a ticket of the game is read with: 5BC or 6BC; PBC, PBB and PBM; none for the digit games.
-GameSettingKeys SettingsNeededByTickets(int gameType);
-
-// "3 Number", "4 Number", "5 Number", "6 Number", "Power Ball".
-std::string_view TicketGameTitle(int gameType);
 
 } // namespace vantorel

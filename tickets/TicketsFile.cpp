@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tickets/TicketsFile.h"
 
+#include "platform/GameCatalogue.h"
 #include "store/TextLines.h"
 #include "tickets/TicketDates.h"
 
@@ -136,7 +137,7 @@ std::optional<TicketProblem> ReadBalls(std::span<const std::string_view> words, 
 
 std::optional<TicketProblem> ReadLottoTicket(const std::vector<std::string_view>& words,
                                              const TicketGame& game, int lineNumber, Ticket& ticket) {
-    const std::string title(TicketGameTitle(game.gameType));
+    const std::string title(GameOf(game.gameType).title);
     if (std::find(words.begin(), words.end(), "+") != words.end()) {
         return Problem(lineNumber, TicketFault::kWrongCount,
                        "the " + title + " game has no ball after \"+\"");
@@ -199,7 +200,7 @@ std::optional<TicketProblem> ReadPowerballTicket(const std::vector<std::string_v
 std::optional<TicketProblem> ReadDigitTicket(std::string_view written,
                                              const std::vector<std::string_view>& words,
                                              const TicketGame& game, int lineNumber, Ticket& ticket) {
-    const std::string shape = "a " + std::string(TicketGameTitle(game.gameType)) + " ticket is " +
+    const std::string shape = "a " + std::string(GameOf(game.gameType).title) + " ticket is " +
                               std::to_string(game.mainCount) + " digits, then \"box\" for a box play";
     if (words.empty() || words.size() > 2 || !AllDigits(words.front()) ||
         static_cast<int>(words.front().size()) != game.mainCount) {

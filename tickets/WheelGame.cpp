@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tickets/WheelGame.h"
 
+#include "platform/GameCatalogue.h"
 #include "platform/GamePresets.h"
 #include "tickets/BuiltInPrizeTables.h"
 #include "tickets/PrizesFile.h"
@@ -11,7 +12,7 @@ namespace vantorel {
 
 Outcome<WheelGame> WheelGameOf(const ProfileStore& profile, int gameType) {
     const int game = IsDigitGame(gameType) ? kSixNumber : gameType;
-    const Outcome<GameSettings> settings = ReadGameSettings(profile, SettingsNeededByTickets(game));
+    const Outcome<GameSettings> settings = ReadGameSettings(profile, SettingsOfGame(game));
     if (settings.refused()) {
         return RefusedAs<WheelGame>(settings);
     }
