@@ -337,6 +337,10 @@ void DataFilePage::OnSetActive() {
     handOver().MarkListReturnPage(kDataFilePage);
     handOver().MarkSetupReturnPage(kDataFilePage);
     HideCompletion();
+    // The pictures an import shows are ready before it starts, so that showing them costs a copy.
+    for (DrawnPicture* picture : {processingPicture_, blankPicture_, completionPicture_}) {
+        picture->Prepare();
+    }
     update();
 }
 
