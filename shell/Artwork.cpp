@@ -138,22 +138,46 @@ void PaintPlusSign(QPainter& painter, const QRectF& box) {
     painter.restore();
 }
 
-LogoBanner::LogoBanner(QWidget* parent, int height) : QWidget(parent) {
+void CachedPicture::Prepare(const QWidget& widget) {
+    const qreal ratio = widget.devicePixelRatioF();
+    if (!pixmap_.isNull() && pixmap_.size() == widget.size() * ratio && pixmap_.devicePixelRatio() == ratio &&
+        font_ == widget.font()) {
+        return;
+    }
+    font_ = widget.font();
+    pixmap_ = QPixmap(widget.size() * ratio);
+    pixmap_.setDevicePixelRatio(ratio);
+    pixmap_.fill(Qt::transparent);
+    QPainter painter(&pixmap_);
+    // What a painter on the widget starts with.
+    painter.setFont(QFont(font_, &pixmap_));
+    painter.setPen(QPen(widget.palette().brush(widget.foregroundRole()), 1));
+    paint_(painter, QRectF(QPointF(0, 0), QSizeF(widget.size())));
+}
+
+void CachedPicture::PaintOn(QWidget& widget) {
+    Prepare(widget);
+    QPainter(&widget).drawPixmap(0, 0, pixmap_);
+}
+
+LogoBanner::LogoBanner(QWidget* parent, int height)
+    : QWidget(parent), picture_([](QPainter& painter, const QRectF& area) {
+          painter.setRenderHint(QPainter::Antialiasing);
+          QLinearGradient night(0, 0, 0, area.height());
+          night.setColorAt(0.0, QColor(20, 20, 50));
+          night.setColorAt(1.0, QColor(0, 0, 0));
+          painter.setPen(Qt::NoPen);
+          painter.setBrush(night);
+          painter.drawRoundedRect(area, 6, 6);
+          PaintLogo(painter, area.adjusted(8, 4, -8, -4));
+      }) {
     setObjectName(QStringLiteral("logoBanner"));
     setFixedHeight(height);
     setMinimumWidth(height * 4);
 }
 
 void LogoBanner::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient night(0, 0, 0, height());
-    night.setColorAt(0.0, QColor(20, 20, 50));
-    night.setColorAt(1.0, QColor(0, 0, 0));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(night);
-    painter.drawRoundedRect(rect(), 6, 6);
-    PaintLogo(painter, QRectF(rect()).adjusted(8, 4, -8, -4));
+    picture_.PaintOn(*this);
 }
 
 } // namespace vantorel

@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QFont>
+#include <QPixmap>
 #include <QWidget>
+
+#include <functional>
+#include <utility>
 
 class QPainter;
 class QRectF;
@@ -23,6 +28,26 @@ void PaintDigitBall(QPainter& painter, const QRectF& box, int digit);
 // The plus sign that stands between the first-group picks and the Power Ball.
 void PaintPlusSign(QPainter& painter, const QRectF& box);
 
+// A widget's picture, painted once into a pixmap at the widget's size, pixel ratio and font and copied from
+// there on every repaint: a whole window repainted (as when the sheet is disabled for long work) then costs
+// a copy for it, not the gradients and the text again. The picture sets its own colours: it does not
+// follow the palette (nor look disabled).
+class CachedPicture final {
+public:
+    using Painter = std::function<void(QPainter& painter, const QRectF& area)>;
+    explicit CachedPicture(Painter paint) : paint_(std::move(paint)) {}
+
+    // Paints the picture ahead, so that the first time it is shown costs no more than a copy.
+    void Prepare(const QWidget& widget);
+    // From the widget's paintEvent.
+    void PaintOn(QWidget& widget);
+
+private:
+    Painter paint_;
+    QPixmap pixmap_;
+    QFont font_;
+};
+
 // A widget that shows the logo on a dark banner (Setup page, "Deja View", About dialog).
 class LogoBanner final : public QWidget {
     Q_OBJECT
@@ -33,6 +58,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    CachedPicture picture_;
 };
 
 } // namespace vantorel

@@ -337,6 +337,10 @@ void DataFilePage::OnSetActive() {
     handOver().MarkListReturnPage(kDataFilePage);
     handOver().MarkSetupReturnPage(kDataFilePage);
     HideCompletion();
+    // The pictures an import shows are ready before it starts, so that showing them costs a copy.
+    for (DrawnPicture* picture : {processingPicture_, blankPicture_, completionPicture_}) {
+        picture->Prepare();
+    }
     update();
 }
 
@@ -766,10 +770,12 @@ bool DataFilePage::RunImport(const ImportRoutine& import) {
     ShowProcessing();
     applySelectionButton_->setEnabled(false);
     const std::filesystem::path importFile = EntryPath();
-    // The import swaps the light through signals to the window's thread; "Stop" ends it before it writes.
+    // The import swaps the light on the window's thread, at most once a turn of its event loop however
+    // fast the drawings go; "Stop" ends it before it writes.
     std::atomic<bool> stopped = false;
-    const ProgressLight progress = [this, &stopped] {
-        QMetaObject::invokeMethod(this, &DataFilePage::BlinkProgress, Qt::QueuedConnection);
+    CoalescedCall blink(*this, [this] { BlinkProgress(); });
+    const ProgressLight progress = [&blink, &stopped] {
+        blink.Ask();
         return !stopped.load();
     };
     const Outcome<ChangeOutcome> result =

@@ -211,23 +211,11 @@ void PaintBackupPrompt(QPainter& painter, const QRectF& area) {
                      QString::fromLatin1(kBackupPromptWords));
 }
 
-} // namespace
-
-DrawnPicture::DrawnPicture(DataFilePicture picture, QWidget* parent) : QWidget(parent), picture_(picture) {
-    setFixedSize(PictureSize(picture));
-    setAccessibleName(PictureWords(picture));
-}
-
-QSize DrawnPicture::sizeHint() const {
-    return PictureSize(picture_);
-}
-
-void DrawnPicture::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+// The picture's painter, by picture.
+void PaintPicture(DataFilePicture picture, QPainter& painter, const QRectF& area) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const QRectF area(rect());
-    switch (picture_) {
+    switch (picture) {
     case DataFilePicture::kProcessing:
         PaintProgressLight(painter, area, true);
         break;
@@ -247,6 +235,23 @@ void DrawnPicture::paintEvent(QPaintEvent*) {
         PaintBackupPrompt(painter, area);
         break;
     }
+}
+
+} // namespace
+
+DrawnPicture::DrawnPicture(DataFilePicture picture, QWidget* parent)
+    : QWidget(parent), picture_(picture),
+      cached_([picture](QPainter& painter, const QRectF& area) { PaintPicture(picture, painter, area); }) {
+    setFixedSize(PictureSize(picture));
+    setAccessibleName(PictureWords(picture));
+}
+
+QSize DrawnPicture::sizeHint() const {
+    return PictureSize(picture_);
+}
+
+void DrawnPicture::paintEvent(QPaintEvent*) {
+    cached_.PaintOn(*this);
 }
 
 } // namespace vantorel

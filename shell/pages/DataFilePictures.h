@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "shell/Artwork.h"
+
 #include <QWidget>
 
 namespace vantorel {
@@ -26,12 +28,15 @@ public:
 
     DataFilePicture picture() const { return picture_; }
     QSize sizeHint() const override;
+    // Paints the picture ahead of its first showing (see CachedPicture).
+    void Prepare() { cached_.Prepare(*this); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     DataFilePicture picture_;
+    CachedPicture cached_;
 };
 
 } // namespace vantorel

@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -363,6 +364,49 @@ TEST(ChartPainterTest, PicksAreBallsCaptionedWithTheGameAndTheOperation) {
     MarkOneHot(shown.chart.pageFlags, kSixNumberPage);
     shown.chart.pickMode = 1;
     EXPECT_TRUE(PickCaption(shown).isEmpty());
+}
+
+// A widget painted through a CachedPicture, which counts the times its picture is painted anew.
+class CachedWidget final : public QWidget {
+public:
+    int paints = 0;
+    int fontSize = 0;
+    CachedPicture picture{[this](QPainter& painter, const QRectF& area) {
+        ++paints;
+        fontSize = painter.font().pixelSize();
+        painter.fillRect(area, Qt::blue);
+        painter.fillRect(QRectF(area.topLeft(), QSizeF(4, 4)), Qt::red);
+    }};
+
+protected:
+    void paintEvent(QPaintEvent*) override { picture.PaintOn(*this); }
+};
+
+// Painted once (ahead, here) and copied on every repaint; painted anew at a new size or font, which the
+// painter starts with; shown whole from the widget's corner.
+TEST(CachedPictureTest, PaintsOnceAndAgainOnlyForANewSizeOrFont) {
+    CachedWidget widget;
+    widget.resize(40, 20);
+    widget.picture.Prepare(widget);
+    const struct {
+        QSize size;
+        int fontSize;
+        int paints;
+    } steps[] = {{{40, 20}, 0, 1}, {{40, 20}, 0, 1}, {{30, 24}, 0, 2}, {{30, 24}, 17, 3}};
+    for (const auto& step : steps) {
+        widget.resize(step.size);
+        if (step.fontSize > 0) {
+            QFont font = widget.font();
+            font.setPixelSize(step.fontSize);
+            widget.setFont(font);
+        }
+        const QImage shown = widget.grab().toImage();
+        EXPECT_EQ(widget.paints, step.paints) << step.size.width() << ' ' << step.fontSize;
+        EXPECT_EQ(shown.size(), step.size * shown.devicePixelRatio());
+        EXPECT_EQ(shown.pixel(1, 1), qRgb(255, 0, 0));
+        EXPECT_EQ(shown.pixel(shown.width() - 1, shown.height() - 1), qRgb(0, 0, 255));
+    }
+    EXPECT_EQ(widget.fontSize, 17);
 }
 
 } // namespace

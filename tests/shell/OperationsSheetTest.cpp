@@ -5,7 +5,9 @@
 
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <thread>
+#include <utility>
 
 #include <QTabWidget>
 
@@ -164,6 +166,41 @@ TEST_F(OperationsSheetTest, PreviousPageReturnsToThePageItCameFromAndExitEndsThe
     }
     Click(kDejaViewPage, "exitButton");
     EXPECT_EQ(exitRequests, 1);
+}
+
+// Work that reports far faster than the window's thread turns leaves one call waiting there, not one per
+// report; an Ask after (or during) that call brings another, and a call left waiting outlives its owner.
+TEST(CoalescedCallTest, AsksWhileACallWaitsAreOneCall) {
+    QObject window;
+    int calls = 0;
+    bool askDuringCall = false;
+    std::optional<CoalescedCall> call;
+    call.emplace(window, [&] {
+        ++calls;
+        if (std::exchange(askDuringCall, false)) {
+            call->Ask();
+        }
+    });
+    std::thread work([&] {
+        for (int report = 0; report < 1000; ++report) {
+            call->Ask();
+        }
+    });
+    work.join();
+    EXPECT_EQ(calls, 0); // nothing runs until the window's thread handles events
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(calls, 1);
+
+    askDuringCall = true;
+    call->Ask();
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(calls, 3);
+
+    call->Ask();
+    call.reset();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(calls, 4);
 }
 
 } // namespace
