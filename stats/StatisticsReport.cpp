@@ -127,6 +127,11 @@ void AddHeading(ReportLines& lines, const HistoryStatistics& statistics) {
     lines.Add(heading);
 }
 
+bool NeverDrawn(const NumberStatistics& number) {
+    return number.count == 0 && !number.currentSkip && !number.longestSkip && !number.averageSkip &&
+           !number.lastSeen;
+}
+
 void AddNumberGroup(ReportLines& lines, const NumberGroupStatistics& group) {
     lines.Add(group.name + " " + std::to_string(group.lowest) + " to " + std::to_string(group.highest) +
               " (number: count, current skip, longest skip, average skip, last seen)");
@@ -136,6 +141,12 @@ void AddNumberGroup(ReportLines& lines, const NumberGroupStatistics& group) {
     for (const NumberStatistics& number : group.numbers) {
         line.Clear();
         line.PutNumber(number.number, width);
+        if (NeverDrawn(number)) {
+            // Most of the 10,000 numbers of a 4 Number history: nothing but the count to show.
+            line.Put(": 0 - - - -");
+            line.AddTo(lines);
+            continue;
+        }
         line.Put(':');
         line.Put(' ');
         line.PutNumber(number.count);
