@@ -72,10 +72,12 @@ public:
         return *this;
     }
     // Adds the messages of an earlier step, which come before this outcome's own.
-    Outcome& Precede(const Notices& earlier) {
+    Outcome& Precede(const Notices& earlier) & {
         notices_.insert(notices_.begin(), earlier.begin(), earlier.end());
         return *this;
     }
+    // The same on an outcome about to be returned, which then moves on instead of being copied.
+    Outcome&& Precede(const Notices& earlier) && { return std::move(Precede(earlier)); }
 
 private:
     std::optional<T> value_;

@@ -136,7 +136,6 @@ void AddNumberGroup(ReportLines& lines, const NumberGroupStatistics& group) {
     lines.Add(group.name + " " + std::to_string(group.lowest) + " to " + std::to_string(group.highest) +
               " (number: count, current skip, longest skip, average skip, last seen)");
     const int width = NumberWidth(group);
-    lines.Reserve(group.numbers.size(), group.numbers.size() * 24);
     LineBuilder line;
     for (const NumberStatistics& number : group.numbers) {
         line.Clear();
@@ -291,6 +290,15 @@ std::string FixedText(const std::optional<double>& value, int decimals) {
 
 ReportLines StatisticsReportLines(const HistoryStatistics& statistics) {
     ReportLines lines;
+    // Room for the whole report at once: the long tables (the numbers above all) and a few dozen lines of
+    // headings and short tables.
+    constexpr std::size_t kShortLines = 64;
+    constexpr std::size_t kUsualLineLength = 24;
+    const std::size_t longLines = statistics.numbers.numbers.size() +
+                                  (statistics.powerBalls ? statistics.powerBalls->numbers.size() : 0) +
+                                  statistics.pairs.size() + statistics.triples.size() +
+                                  statistics.boxCombinations.size() + statistics.sums.histogram.size();
+    lines.Reserve(longLines + kShortLines, (longLines + kShortLines) * kUsualLineLength);
     AddHeading(lines, statistics);
     AddNumberGroup(lines, statistics.numbers);
     if (statistics.powerBalls) {
