@@ -4,6 +4,7 @@
 // Histories and numbers that the benchmarks build: the first-run settings, dated drawings, full sections.
 
 #include "platform/GameSettings.h"
+#include "platform/RandomGenerator.h"
 
 #include <initializer_list>
 #include <string>
@@ -30,5 +31,10 @@ std::string ModernPowerballResults();
 // A history file with every section full, the sections of `ownLines` (each line starting with its
 // section number and ending with its line end) as given there.
 std::string FullHistoryWith(const GameSettings& settings, const std::vector<std::string>& ownLines);
+
+// Balls as a drawing or a ticket lists them: `count` different ones of 1 to `maximum`.
+std::vector<int> DistinctBalls(RandomGenerator& random, int count, int maximum);
+// Numbers written one after another, a blank between two.
+std::string Joined(const std::vector<int>& numbers);
 
 } // namespace vantorel::bench

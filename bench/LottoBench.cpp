@@ -28,6 +28,8 @@
 namespace vantorel {
 namespace {
 
+using bench::DistinctBalls;
+using bench::Joined;
 using bench::Steady;
 
 constexpr int kPicks = 1000;
@@ -68,28 +70,6 @@ private:
     int month_ = 1;
     int day_ = 1;
 };
-
-std::vector<int> DistinctBalls(RandomGenerator& random, int count, int maximum) {
-    std::vector<int> balls;
-    while (static_cast<int>(balls.size()) < count) {
-        const int ball = random.Next() % maximum + 1;
-        if (std::find(balls.begin(), balls.end(), ball) == balls.end()) {
-            balls.push_back(ball);
-        }
-    }
-    return balls;
-}
-
-std::string Joined(const std::vector<int>& numbers) {
-    std::string text;
-    for (const int number : numbers) {
-        if (!text.empty()) {
-            text += ' ';
-        }
-        text += std::to_string(number);
-    }
-    return text;
-}
 
 struct GameShape {
     int section;

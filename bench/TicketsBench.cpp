@@ -31,6 +31,8 @@
 namespace vantorel {
 namespace {
 
+using bench::DistinctBalls;
+using bench::Joined;
 using bench::Steady;
 
 constexpr int kTickets = 1000;
@@ -50,26 +52,6 @@ TicketGame Game() {
 
 std::string TwoDigits(unsigned value) {
     return value < 10 ? '0' + std::to_string(value) : std::to_string(value);
-}
-
-// Balls as a drawing or a ticket lists them: `count` different ones of 1 to `maximum`.
-std::vector<int> DistinctBalls(RandomGenerator& random, int count, int maximum) {
-    std::vector<int> balls;
-    while (static_cast<int>(balls.size()) < count) {
-        const int ball = random.Next() % maximum + 1;
-        if (std::find(balls.begin(), balls.end(), ball) == balls.end()) {
-            balls.push_back(ball);
-        }
-    }
-    return balls;
-}
-
-std::string Joined(const std::vector<int>& balls) {
-    std::string text;
-    for (const int ball : balls) {
-        text += (text.empty() ? "" : " ") + std::to_string(ball);
-    }
-    return text;
 }
 
 // A full dated Power Ball section, drawings on Wednesdays and Saturdays from January 2006.
