@@ -60,32 +60,20 @@ public:
         if (number) {
             PutNumber(*number);
         } else {
-            Put(kAbsentMark);
+            Put(kAbsent);
         }
     }
     void PutFixed(const std::optional<double>& value, int decimals) {
         if (value) {
             Put(FixedText(*value, decimals));
         } else {
-            Put(kAbsentMark);
+            Put(kAbsent);
         }
     }
-    // The program's display form of a day, mm/dd/yy.
-    void PutDay(const std::optional<CalendarDay>& day) {
-        if (!day) {
-            Put(kAbsentMark);
-            return;
-        }
-        PutTwoDigits(day->month);
-        Put('/');
-        PutTwoDigits(day->day);
-        Put('/');
-        PutTwoDigits(day->year % 100);
-    }
+    void PutDay(const std::optional<CalendarDay>& day) { Put(day ? day->Display() : std::string(kAbsent)); }
 
 private:
     static constexpr std::size_t kLongestInt = 11; // "-2147483648"
-    static constexpr char kAbsentMark = '-';       // kAbsent
 
     std::size_t Written() const { return static_cast<std::size_t>(next_ - room_.data()); }
     void MakeRoom(std::size_t characters) {
@@ -95,11 +83,6 @@ private:
             next_ = room_.data() + written;
         }
     }
-    void PutTwoDigits(int value) {
-        Put(static_cast<char>('0' + value / 10));
-        Put(static_cast<char>('0' + value % 10));
-    }
-
     std::string room_ = std::string(64, '\0');
     char* next_ = room_.data();
 };
