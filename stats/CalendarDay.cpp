@@ -38,10 +38,10 @@ int DaysInMonth(int year, int month) {
     return month == 2 && leapYear ? 29 : kDays[static_cast<std::size_t>(month - 1)];
 }
 
-// Appends a value of 0 .. 99 as two digits.
-void AppendTwoDigits(std::string& text, int value) {
-    text += static_cast<char>('0' + value / 10);
-    text += static_cast<char>('0' + value % 10);
+// Writes a value of 0 .. 99 as two digits at `at`.
+void PutTwoDigits(std::array<char, 8>& text, std::size_t at, int value) {
+    text[at] = static_cast<char>('0' + value / 10);
+    text[at + 1] = static_cast<char>('0' + value % 10);
 }
 
 // A value written with at least `width` digits, zeros in front.
@@ -56,12 +56,14 @@ std::optional<CalendarDay> CalendarDay::FromStored(std::string_view storedDate) 
     if (!HasStoredShape(storedDate)) {
         return std::nullopt;
     }
-    const CalendarDay day{CenturyWindowYear(TwoDigitsAt(storedDate, 0)), TwoDigitsAt(storedDate, 3),
-                          TwoDigitsAt(storedDate, 6)};
-    if (day.month < 1 || day.month > 12 || day.day < 1 || day.day > DaysInMonth(day.year, day.month)) {
+    const int year = CenturyWindowYear(TwoDigitsAt(storedDate, 0));
+    const int month = TwoDigitsAt(storedDate, 3);
+    const int day = TwoDigitsAt(storedDate, 6);
+    if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) {
         return std::nullopt;
     }
-    return day;
+    return CalendarDay{static_cast<std::int16_t>(year), static_cast<std::int8_t>(month),
+                       static_cast<std::int8_t>(day)};
 }
 
 std::string CalendarDay::Iso() const {
@@ -69,17 +71,18 @@ std::string CalendarDay::Iso() const {
 }
 
 std::string CalendarDay::Display() const {
-    std::string text;
-    AppendDisplay(text);
-    return text;
+    const std::array<char, 8> characters = DisplayCharacters();
+    return {characters.begin(), characters.end()};
 }
 
-void CalendarDay::AppendDisplay(std::string& text) const {
-    AppendTwoDigits(text, month);
-    text += '/';
-    AppendTwoDigits(text, day);
-    text += '/';
-    AppendTwoDigits(text, year % 100);
+std::array<char, 8> CalendarDay::DisplayCharacters() const {
+    std::array<char, 8> text{};
+    PutTwoDigits(text, 0, month);
+    text[2] = '/';
+    PutTwoDigits(text, 3, day);
+    text[5] = '/';
+    PutTwoDigits(text, 6, year % 100);
+    return text;
 }
 
 } // namespace vantorel

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <array>
-#include <bitset>
 #include <cstdint>
+#include <span>
 
 namespace vantorel::stats_detail {
 
@@ -45,6 +45,40 @@ int LeastCountOfTop(const std::vector<int>& counts, std::size_t limit) {
         }
     }
     return 1;
+}
+
+// Puts two values in ascending order, without a branch.
+void Exchange(int& low, int& high) {
+    const int least = std::min(low, high);
+    high = std::max(low, high);
+    low = least;
+}
+
+// The key of a box combination: its digits (at most kMostDigits) in ascending order, read as a number.
+// Sorting networks on values held in registers: no branch to mispredict, nothing stored and reloaded.
+std::size_t BoxKey(std::span<const int> digits) {
+    if (digits.size() == 4) {
+        int a = digits[0], b = digits[1], c = digits[2], d = digits[3];
+        Exchange(a, b);
+        Exchange(c, d);
+        Exchange(a, c);
+        Exchange(b, d);
+        Exchange(b, c);
+        return static_cast<std::size_t>(((a * 10 + b) * 10 + c) * 10 + d);
+    }
+    if (digits.size() == 3) {
+        int a = digits[0], b = digits[1], c = digits[2];
+        Exchange(a, b);
+        Exchange(b, c);
+        Exchange(a, b);
+        return static_cast<std::size_t>((a * 10 + b) * 10 + c);
+    }
+    if (digits.size() == 2) {
+        int a = digits[0], b = digits[1];
+        Exchange(a, b);
+        return static_cast<std::size_t>(a * 10 + b);
+    }
+    return digits.empty() ? 0 : static_cast<std::size_t>(digits[0]);
 }
 
 } // namespace
@@ -144,19 +178,19 @@ std::vector<NumberCombination> TopBallTriples(const DistinctBalls& drawings, int
 
 std::vector<NumberCombination> CountDigitPairs(const FlatDrawings& digits) {
     std::array<int, 100> counts{};
+    // A drawing counts once for each pair of digits it holds in two positions: 112 holds 1 1 and 1 2. The
+    // drawing that last counted each pair tells whether this one did already, without a branch to mispredict.
+    std::array<int, 100> countedBy{};
+    countedBy.fill(-1);
     for (int drawing = 0; drawing < digits.count(); ++drawing) {
         const std::span<const int> positions = digits.Drawing(drawing);
-        // A drawing counts once for each pair of digits it holds in two positions: 112 holds 1 1 and 1 2.
-        std::bitset<100> held;
         for (std::size_t i = 0; i < positions.size(); ++i) {
             for (std::size_t j = i + 1; j < positions.size(); ++j) {
                 const int low = std::min(positions[i], positions[j]);
                 const int high = std::max(positions[i], positions[j]);
                 const auto index = static_cast<std::size_t>(low * 10 + high);
-                if (!held.test(index)) {
-                    held.set(index);
-                    ++counts[index];
-                }
+                counts[index] += countedBy[index] != drawing ? 1 : 0;
+                countedBy[index] = drawing;
             }
         }
     }
@@ -181,34 +215,29 @@ std::vector<NumberCombination> CountBoxCombinations(const FlatDrawings& digits) 
     }
     std::vector<int> counts(static_cast<std::size_t>(keys), 0);
     for (int drawing = 0; drawing < digits.count(); ++drawing) {
-        // The digits in ascending order, by insertion.
-        std::array<int, kMostDigits> sorted{};
-        std::size_t size = 0;
-        for (const int digit : digits.Drawing(drawing).first(static_cast<std::size_t>(width))) {
-            std::size_t at = size++;
-            for (; at > 0 && sorted[at - 1] > digit; --at) {
-                sorted[at] = sorted[at - 1];
-            }
-            sorted[at] = digit;
-        }
-        std::size_t key = 0;
-        for (std::size_t i = 0; i < size; ++i) {
-            key = key * 10 + static_cast<std::size_t>(sorted[i]);
-        }
-        ++counts[key];
+        ++counts[BoxKey(digits.Drawing(drawing).first(static_cast<std::size_t>(width)))];
     }
-    // All keys have `width` digits, so ascending keys are the combinations in the order of their digits.
-    std::vector<NumberCombination> boxes;
+    // All keys have `width` digits, so ascending keys are the combinations in the order of their digits;
+    // the keys are ranked first, so that each combination is made once, in its place.
+    std::vector<int> drawnKeys;
     for (int key = 0; key < keys; ++key) {
-        if (const int count = counts[static_cast<std::size_t>(key)]; count > 0) {
-            std::vector<int> combination(static_cast<std::size_t>(width));
-            for (int i = width - 1, rest = key; i >= 0; --i, rest /= 10) {
-                combination[static_cast<std::size_t>(i)] = rest % 10;
-            }
-            boxes.push_back({std::move(combination), count});
+        if (counts[static_cast<std::size_t>(key)] > 0) {
+            drawnKeys.push_back(key);
         }
     }
-    return Ranked(std::move(boxes));
+    std::stable_sort(drawnKeys.begin(), drawnKeys.end(), [&counts](int a, int b) {
+        return counts[static_cast<std::size_t>(a)] > counts[static_cast<std::size_t>(b)];
+    });
+    std::vector<NumberCombination> boxes;
+    boxes.reserve(drawnKeys.size());
+    for (const int key : drawnKeys) {
+        std::vector<int> combination(static_cast<std::size_t>(width));
+        for (int i = width - 1, rest = key; i >= 0; --i, rest /= 10) {
+            combination[static_cast<std::size_t>(i)] = rest % 10;
+        }
+        boxes.push_back({std::move(combination), counts[static_cast<std::size_t>(key)]});
+    }
+    return boxes;
 }
 
 } // namespace vantorel::stats_detail

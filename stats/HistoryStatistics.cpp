@@ -84,8 +84,8 @@ Outcome<HistoryStatistics> ComputeStatistics(const DigitDrawTable& table, const 
     if (const std::optional<Refusal> refusal = RefusedOptions(options)) {
         return *refusal;
     }
-    const DrawingDates dates{table.dated ? &table.dates : nullptr,
-                             stats_detail::AnalysedRows(table.count(), table.dates, options.lastDrawings)};
+    const DrawingDates dates =
+        stats_detail::AnalysedDrawings(table.count(), table.dates, table.dated, options.lastDrawings);
     const int positions = table.digitPositions();
     FlatDrawings numbers{1, {}};
     FlatDrawings digits{positions, {}};
@@ -137,8 +137,8 @@ Outcome<HistoryStatistics> ComputeStatistics(const LottoDrawTable& table, const 
             table.gameType() == kFiveNumber ? kKey5BC : kKey6BC, maximum, perDrawing, table.gameType())) {
         return *refusal;
     }
-    const DrawingDates dates{table.dated ? &table.dates : nullptr,
-                             stats_detail::AnalysedRows(table.count(), table.dates, options.lastDrawings)};
+    const DrawingDates dates =
+        stats_detail::AnalysedDrawings(table.count(), table.dates, table.dated, options.lastDrawings);
     FlatDrawings balls{perDrawing, {}};
     for (const int row : dates.rows) {
         const LottoRow& drawn = table.numbers[static_cast<std::size_t>(row)];
@@ -165,8 +165,8 @@ Outcome<HistoryStatistics> ComputeStatistics(const PowerballDrawTable& table, co
     if (const std::optional<Refusal> refusal = RefusedMaximum(kKeyPBB, powerMaximum, 1, kPowerball)) {
         return *refusal;
     }
-    const DrawingDates dates{table.dated ? &table.dates : nullptr,
-                             stats_detail::AnalysedRows(table.count(), table.dates, options.lastDrawings)};
+    const DrawingDates dates =
+        stats_detail::AnalysedDrawings(table.count(), table.dates, table.dated, options.lastDrawings);
     FlatDrawings balls{perDrawing, {}};
     FlatDrawings powerBalls{1, {}};
     for (const int row : dates.rows) {

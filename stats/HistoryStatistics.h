@@ -31,9 +31,7 @@ struct NumberStatistics {
     std::optional<int> longestSkip;
     // The mean run of drawings without it between two of its appearances; absent below two appearances.
     std::optional<double> averageSkip;
-    // The newest drawing that holds it, counted from 0 for the oldest drawing analysed, and its date
-    // (dated histories).
-    std::optional<int> lastSeenDrawing;
+    // The date of the newest drawing that holds it (dated histories).
     std::optional<CalendarDay> lastSeen;
 
     bool operator==(const NumberStatistics&) const = default;

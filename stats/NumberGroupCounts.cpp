@@ -5,12 +5,14 @@
 #include "stats/TimeOrder.h"
 
 #include <algorithm>
+#include <numeric>
+#include <span>
 
 namespace vantorel::stats_detail {
 
 namespace {
 
-// What one walk over the drawings learns about one number.
+// What the drawings that hold a number tell of it.
 struct NumberWalk {
     int count = 0;
     int appearances = 0;   // drawings that hold it
@@ -19,12 +21,36 @@ struct NumberWalk {
     int longestGap = 0;    // between two appearances
 };
 
-NumberStatistics Summarise(int number, const NumberWalk& walk, int drawings, const DrawingDates& dates) {
-    NumberStatistics statistics;
-    statistics.number = number;
+// The record of every number of a group is kept: 10,000 of them in the 4 Number game.
+static_assert(sizeof(NumberStatistics) <= 48, "a number's statistics stay small");
+
+// The walk of one number over the drawings that hold it, oldest first (one drawing twice when it holds the
+// number twice, as a hand-edited history may).
+NumberWalk WalkOf(std::span<const int> drawingsHolding) {
+    NumberWalk walk;
+    walk.count = static_cast<int>(drawingsHolding.size());
+    for (const int drawing : drawingsHolding) {
+        if (drawing == walk.lastDrawing) {
+            continue;
+        }
+        if (walk.lastDrawing >= 0) {
+            walk.longestGap = std::max(walk.longestGap, drawing - walk.lastDrawing - 1);
+        } else {
+            walk.firstDrawing = drawing;
+        }
+        ++walk.appearances;
+        walk.lastDrawing = drawing;
+    }
+    return walk;
+}
+
+// Fills the record of a number in place (built elsewhere and copied, its many small fields cost more than
+// the counting).
+void Summarise(NumberStatistics& statistics, const NumberWalk& walk, int drawings,
+               const DrawingDates& dates) {
     statistics.count = walk.count;
     if (walk.lastDrawing < 0) {
-        return statistics;
+        return;
     }
     const int sinceLast = drawings - 1 - walk.lastDrawing;
     statistics.currentSkip = sinceLast;
@@ -35,28 +61,34 @@ NumberStatistics Summarise(int number, const NumberWalk& walk, int drawings, con
         const int gaps = walk.appearances - 1;
         statistics.averageSkip = static_cast<double>(walk.lastDrawing - walk.firstDrawing - gaps) / gaps;
     }
-    statistics.lastSeenDrawing = walk.lastDrawing;
     statistics.lastSeen = dates.At(walk.lastDrawing);
-    return statistics;
 }
 
 } // namespace
 
 std::optional<CalendarDay> DrawingDates::At(int drawing) const {
-    if (dates == nullptr || drawing < 0 || drawing >= static_cast<int>(rows.size())) {
+    if (drawing < 0 || drawing >= static_cast<int>(days.size())) {
         return std::nullopt;
     }
-    const auto row = static_cast<std::size_t>(rows[static_cast<std::size_t>(drawing)]);
-    return row < dates->size() ? CalendarDay::FromStored((*dates)[row]) : std::nullopt;
+    return days[static_cast<std::size_t>(drawing)];
 }
 
-std::vector<int> AnalysedRows(int count, const std::vector<std::string>& dates,
+DrawingDates AnalysedDrawings(int count, const std::vector<std::string>& dates, bool dated,
                               std::optional<int> lastDrawings) {
-    std::vector<int> rows = TimeOrder(count, dates);
+    DrawingDates drawings{TimeOrder(count, dates), {}};
+    std::vector<int>& rows = drawings.rows;
     if (lastDrawings && *lastDrawings < static_cast<int>(rows.size())) {
         rows.erase(rows.begin(), rows.end() - std::max(*lastDrawings, 0));
     }
-    return rows;
+    if (dated) {
+        drawings.days.reserve(rows.size());
+        for (const int row : rows) {
+            const auto index = static_cast<std::size_t>(row);
+            drawings.days.push_back(index < dates.size() ? CalendarDay::FromStored(dates[index])
+                                                         : std::nullopt);
+        }
+    }
+    return drawings;
 }
 
 NumberGroupStatistics CountNumberGroup(std::string name, int lowest, int highest,
@@ -65,31 +97,39 @@ NumberGroupStatistics CountNumberGroup(std::string name, int lowest, int highest
     group.name = std::move(name);
     group.lowest = lowest;
     group.highest = highest;
-    std::vector<NumberWalk> walks(static_cast<std::size_t>(std::max(highest - lowest + 1, 0)));
+    const auto range = static_cast<std::size_t>(std::max(highest - lowest + 1, 0));
+    const auto inRange = [lowest, highest](int value) {
+        return value >= lowest && value <= highest;
+    };
+    // The drawings that hold each number, gathered by a counting sort (a walk per number of the range would
+    // take five times the memory of the 4 Number game's record): after it, number lowest + i came in the
+    // drawings held[ends[i - 1] .. ends[i]), oldest first.
+    std::vector<int> ends(range + 1, 0);
+    for (const int value : drawings.values) {
+        if (inRange(value)) {
+            ++ends[static_cast<std::size_t>(value - lowest) + 1];
+        } else {
+            ++group.outsideRange;
+        }
+    }
+    std::partial_sum(ends.begin(), ends.end(), ends.begin());
+    std::vector<int> held(static_cast<std::size_t>(ends.back()));
     const int count = drawings.count();
     for (int drawing = 0; drawing < count; ++drawing) {
         for (const int value : drawings.Drawing(drawing)) {
-            if (value < lowest || value > highest) {
-                ++group.outsideRange;
-                continue;
+            if (inRange(value)) {
+                held[static_cast<std::size_t>(ends[static_cast<std::size_t>(value - lowest)]++)] = drawing;
             }
-            NumberWalk& walk = walks[static_cast<std::size_t>(value - lowest)];
-            ++walk.count;
-            if (walk.lastDrawing == drawing) {
-                continue; // the same number twice in one drawing (a hand-edited history)
-            }
-            if (walk.lastDrawing >= 0) {
-                walk.longestGap = std::max(walk.longestGap, drawing - walk.lastDrawing - 1);
-            } else {
-                walk.firstDrawing = drawing;
-            }
-            ++walk.appearances;
-            walk.lastDrawing = drawing;
         }
     }
-    group.numbers.reserve(walks.size());
-    for (std::size_t i = 0; i < walks.size(); ++i) {
-        group.numbers.push_back(Summarise(lowest + static_cast<int>(i), walks[i], count, dates));
+    group.numbers.resize(range);
+    for (std::size_t i = 0; i < range; ++i) {
+        NumberStatistics& number = group.numbers[i];
+        number.number = lowest + static_cast<int>(i);
+        const auto first = static_cast<std::size_t>(i == 0 ? 0 : ends[i - 1]);
+        const auto holding =
+            std::span<const int>(held).subspan(first, static_cast<std::size_t>(ends[i]) - first);
+        Summarise(number, WalkOf(holding), count, dates);
     }
     return group;
 }

@@ -40,16 +40,19 @@ struct DistinctBalls {
 };
 DistinctBalls DistinctBallsOf(const FlatDrawings& drawings, int highest);
 
-// The dates of the drawings analysed: drawing i is row rows[i] of its table; no dates for an undated one.
+// The drawings analysed: drawing i is row rows[i] of its table, drawn on days[i] (dated histories; none
+// when its date cannot be read). The days are read once, in order: looking a stored date up for each of
+// thousands of numbers would jump about the table.
 struct DrawingDates {
-    const std::vector<std::string>* dates = nullptr;
     std::vector<int> rows;
+    std::vector<std::optional<CalendarDay>> days;
 
     std::optional<CalendarDay> At(int drawing) const;
 };
 
-// The rows a history's statistics look at: in time order, the newest `lastDrawings` only when given.
-std::vector<int> AnalysedRows(int count, const std::vector<std::string>& dates,
+// The rows a history's statistics look at, in time order (the newest `lastDrawings` only when given), with
+// their days when the history is dated.
+DrawingDates AnalysedDrawings(int count, const std::vector<std::string>& dates, bool dated,
                               std::optional<int> lastDrawings);
 
 // Counts and skips of every number lowest .. highest over the drawings, each drawing holding the values of

@@ -7,7 +7,9 @@
 #include "stats/StatsTexts.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <span>
 #include <string_view>
 
 namespace vantorel {
@@ -15,46 +17,68 @@ namespace vantorel {
 namespace {
 
 constexpr std::string_view kAbsent = "-";
+// Room for a number written with decimals as the reports write them (larger ones are left out).
+constexpr std::size_t kLongestFixed = 32;
 
-// Builds a line of a report a piece at a time, in room kept from one line to the next: each piece is one
-// check of the room left and a copy, so tables of ten thousand lines cost little more than their text.
+// Writes a number with `decimals` decimals and a point, whatever the locale, into `room`; a value that rounds
+// to zero is written without a sign. Returns the characters written: none when the room is too small.
+std::string_view WriteFixed(std::span<char> room, double value, int decimals) {
+    const auto [end, error] =
+        std::to_chars(room.data(), room.data() + room.size(), value, std::chars_format::fixed, decimals);
+    if (error != std::errc()) {
+        return {};
+    }
+    std::string_view written(room.data(), static_cast<std::size_t>(end - room.data()));
+    if (written.starts_with('-') && written.find_first_not_of("-0.") == std::string_view::npos) {
+        written.remove_prefix(1);
+    }
+    return written;
+}
+
+// Builds a line of a report a piece at a time, in room kept from one line to the next, and adds it to the
+// report in one copy: each piece is a check of the room left and a few stores, so tables of ten thousand
+// lines cost little more than their text.
 class LineBuilder final {
 public:
     LineBuilder() = default;
     LineBuilder(const LineBuilder&) = delete;
     LineBuilder& operator=(const LineBuilder&) = delete;
 
-    void Clear() { next_ = room_.data(); }
+    void Clear() { size_ = 0; }
     // Ends the report's lines with this one.
     void AddTo(ReportLines& lines) const {
-        lines.OpenLine().append(room_.data(), Written());
+        lines.OpenLine().append(room_.data(), size_);
         lines.EndLine();
     }
 
     void Put(char c) {
         MakeRoom(1);
-        *next_++ = c;
+        room_[size_++] = c;
     }
     void Put(std::string_view piece) {
         MakeRoom(piece.size());
-        next_ = std::copy(piece.begin(), piece.end(), next_);
+        for (const char c : piece) {
+            room_[size_++] = c;
+        }
     }
     // A whole number, at least `width` digits wide (leading zeros).
     void PutNumber(int number, int width = 0) {
-        if (number >= 0 && number <= 9 && width <= 1) {
-            Put(static_cast<char>('0' + number));
-            return;
-        }
-        const std::size_t least = static_cast<std::size_t>(std::max(width, 0));
+        const auto least = static_cast<std::size_t>(std::max(width, 0));
         MakeRoom(kLongestInt + least);
-        char* const first = next_;
-        next_ = std::to_chars(first, room_.data() + room_.size(), number).ptr;
-        const auto length = static_cast<std::size_t>(next_ - first);
+        char* const first = room_.data() + size_;
+        const auto length =
+            static_cast<std::size_t>(std::to_chars(first, first + kLongestInt, number).ptr - first);
         if (length < least) {
-            std::copy_backward(first, next_, first + least);
-            std::fill(first, first + (least - length), '0');
-            next_ = first + least;
+            // Move the digits right and put zeros in front.
+            const std::size_t zeros = least - length;
+            for (std::size_t i = length; i-- > 0;) {
+                first[i + zeros] = first[i];
+            }
+            for (std::size_t i = 0; i < zeros; ++i) {
+                first[i] = '0';
+            }
         }
+        size_ += std::max(length, least);
     }
     void PutNumber(const std::optional<int>& number) {
         if (number) {
@@ -63,28 +87,37 @@ public:
             Put(kAbsent);
         }
     }
+    void PutFixed(double value, int decimals) {
+        MakeRoom(kLongestFixed);
+        size_ += WriteFixed(std::span<char>(room_).subspan(size_, kLongestFixed), value, decimals).size();
+    }
     void PutFixed(const std::optional<double>& value, int decimals) {
         if (value) {
-            Put(FixedText(*value, decimals));
+            PutFixed(*value, decimals);
         } else {
             Put(kAbsent);
         }
     }
-    void PutDay(const std::optional<CalendarDay>& day) { Put(day ? day->Display() : std::string(kAbsent)); }
+    void PutDay(const std::optional<CalendarDay>& day) {
+        if (day) {
+            const std::array<char, 8> characters = day->DisplayCharacters();
+            Put(std::string_view(characters.data(), characters.size()));
+        } else {
+            Put(kAbsent);
+        }
+    }
 
 private:
     static constexpr std::size_t kLongestInt = 11; // "-2147483648"
 
-    std::size_t Written() const { return static_cast<std::size_t>(next_ - room_.data()); }
     void MakeRoom(std::size_t characters) {
-        if (room_.size() - Written() < characters) {
-            const std::size_t written = Written();
-            room_.resize(std::max(room_.size() * 2, written + characters));
-            next_ = room_.data() + written;
+        if (room_.size() - size_ < characters) {
+            room_.resize(std::max(room_.size() * 2, size_ + characters));
         }
     }
-    std::string room_ = std::string(64, '\0');
-    char* next_ = room_.data();
+
+    std::string room_ = std::string(128, '\0');
+    std::size_t size_ = 0;
 };
 
 std::string HistoryName(int gameType, bool dated) {
@@ -129,8 +162,7 @@ void AddNumberGroup(ReportLines& lines, const NumberGroupStatistics& group) {
             line.AddTo(lines);
             continue;
         }
-        line.Put(':');
-        line.Put(' ');
+        line.Put(": ");
         line.PutNumber(number.count);
         line.Put(' ');
         line.PutNumber(number.currentSkip);
@@ -256,15 +288,8 @@ void AddGroupBacktest(ReportLines& lines, const GroupBacktest& group) {
 } // namespace
 
 std::string FixedText(double value, int decimals) {
-    std::string text(32, '\0');
-    const auto [end, error] =
-        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, decimals);
-    text.resize(error == std::errc() ? static_cast<std::size_t>(end - text.data()) : 0);
-    // A value that rounds to zero is written without a sign.
-    if (text.starts_with('-') && text.find_first_not_of("-0.") == std::string::npos) {
-        text.erase(0, 1);
-    }
-    return text;
+    std::array<char, kLongestFixed> room{};
+    return std::string(WriteFixed(room, value, decimals));
 }
 
 std::string FixedText(const std::optional<double>& value, int decimals) {

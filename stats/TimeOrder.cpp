@@ -34,6 +34,24 @@ int DateOrderKey(const std::string& storedDate) {
     return CenturyWindowYear(year) * 10000 + month * 100 + day;
 }
 
+// The rows of dates in descending order (keys non-increasing) put in time order: the days from the last
+// row to the first, each day's rows in file order.
+std::vector<int> NewestFirstReversed(const std::vector<int>& keys) {
+    std::vector<int> rows;
+    rows.reserve(keys.size());
+    for (std::size_t end = keys.size(); end > 0;) {
+        std::size_t start = end - 1;
+        while (start > 0 && keys[start - 1] == keys[end - 1]) {
+            --start;
+        }
+        for (std::size_t row = start; row < end; ++row) {
+            rows.push_back(static_cast<int>(row));
+        }
+        end = start;
+    }
+    return rows;
+}
+
 } // namespace
 
 std::vector<int> TimeOrder(int count, const std::vector<std::string>& dates) {
@@ -47,6 +65,11 @@ std::vector<int> TimeOrder(int count, const std::vector<std::string>& dates) {
                    [&dates](int row) { return DateOrderKey(dates[static_cast<std::size_t>(row)]); });
     if (std::is_sorted(keys.begin(), keys.end())) {
         return rows;
+    }
+    // A history kept newest first (the usual file): its days in reverse, the drawings of one day in file
+    // order, without a sort.
+    if (std::is_sorted(keys.rbegin(), keys.rend())) {
+        return NewestFirstReversed(keys);
     }
     std::stable_sort(rows.begin(), rows.end(), [&keys](int a, int b) {
         return keys[static_cast<std::size_t>(a)] < keys[static_cast<std::size_t>(b)];

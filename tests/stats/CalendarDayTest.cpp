@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "stats/CalendarDay.h"
+#include "stats/TimeOrder.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vantorel {
 namespace {
@@ -40,6 +42,27 @@ TEST(CalendarDayTest, ReadsStoredDatesThroughTheCenturyWindowAndRefusesImpossibl
             EXPECT_EQ(day->Iso(), *c.iso);
             EXPECT_EQ(day->Display(), *c.display);
         }
+    }
+}
+
+// Rows in time order: by date through the century window, one day's drawings in file order.
+TEST(CalendarDayTest, TimeOrderKeepsOneDaysDrawingsInFileOrder) {
+    struct Case {
+        const char* what;
+        int count;
+        std::vector<std::string> dates;
+        std::vector<int> order;
+    };
+    const Case cases[] = {
+        {"oldest first", 3, {"24/01/01", "24/01/01", "24/01/02"}, {0, 1, 2}},
+        {"newest first", 5, {"24/01/03", "24/01/02", "24/01/02", "99/12/31", "99/12/31"}, {3, 4, 1, 2, 0}},
+        {"mixed", 4, {"24/01/02", "84/01/01", "24/01/02", "83/12/31"}, {1, 0, 2, 3}},
+        {"an unreadable date is the earliest", 3, {"24/01/02", "xx", "24/01/01"}, {1, 2, 0}},
+        {"undated", 3, {}, {0, 1, 2}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(TimeOrder(c.count, c.dates), c.order);
     }
 }
 

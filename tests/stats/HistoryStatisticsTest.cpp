@@ -112,7 +112,7 @@ TEST(HistoryStatisticsTest, DatedDrawingsAreTakenInDateOrderAndTheNewestNAlone) 
     EXPECT_EQ(newest.drawings, 2);
     EXPECT_EQ(newest.numbers.numbers[0].count, 1);
     EXPECT_EQ(newest.numbers.numbers[0].currentSkip, 1);
-    EXPECT_EQ(newest.numbers.numbers[0].lastSeenDrawing, 0);
+    EXPECT_EQ(newest.numbers.numbers[0].lastSeen, newest.firstDate);
     EXPECT_EQ(newest.firstDate->Iso(), "2024-01-10");
 
     const Outcome<HistoryStatistics> none =
