@@ -138,7 +138,7 @@ TEST(HistoryStatisticsTest, DigitPositionsBoxesPairsAndNumbers) {
     EXPECT_EQ(statistics.pairs, pairs);
     ASSERT_EQ(statistics.numbers.numbers.size(), 1000U);
     EXPECT_EQ(statistics.numbers.numbers[123],
-              (NumberStatistics{123, 2, 0, 3, 3.0, 4, std::nullopt})); // drawn first and last
+              (NumberStatistics{123, 2, 0, 3, 3.0, std::nullopt})); // drawn first and last
     EXPECT_EQ(statistics.numbers.numbers[7].currentSkip, 2);
     EXPECT_FALSE(statistics.numbers.numbers[999].currentSkip);
     EXPECT_DOUBLE_EQ(*statistics.sums.mean, 29.0 / 5);
@@ -171,7 +171,7 @@ TEST(HistoryStatisticsTest, PowerBallsAreAGroupOfTheirOwn) {
 TEST(HistoryStatisticsTest, EmptyAndHandEditedHistoriesGiveAbsentValuesNotCrashes) {
     const HistoryStatistics empty = FiveNumberStatistics({});
     EXPECT_EQ(empty.drawings, 0);
-    EXPECT_EQ(empty.numbers.numbers[0], (NumberStatistics{1, 0, {}, {}, {}, {}, {}}));
+    EXPECT_EQ(empty.numbers.numbers[0], (NumberStatistics{1, 0, {}, {}, {}, {}}));
     EXPECT_FALSE(empty.sums.mean);
     EXPECT_TRUE(empty.sums.histogram.empty());
     EXPECT_FALSE(empty.repeats.meanPerDrawing);
