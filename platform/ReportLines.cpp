@@ -11,12 +11,7 @@ ReportLines::ReportLines(std::initializer_list<std::string_view> lines) {
 
 ReportLines ReportLines::FromText(std::string_view text) {
     ReportLines lines;
-    lines.text_.reserve(text.size() + 1);
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        lines.Add(text.substr(0, end));
-        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    }
+    lines.AddLines(text);
     return lines;
 }
 
@@ -24,6 +19,21 @@ void ReportLines::Add(std::string_view line) {
     DropLine();
     text_.append(line);
     EndLine();
+}
+
+void ReportLines::AddLines(std::string_view text) {
+    DropLine();
+    const std::size_t offset = text_.size();
+    text_.append(text);
+    for (std::size_t start = 0; start < text.size();) {
+        starts_.push_back(offset + start);
+        const std::size_t end = text.find('\n', start);
+        start = end == std::string_view::npos ? text.size() : end + 1;
+    }
+    if (!text.empty() && !text.ends_with('\n')) {
+        text_ += '\n';
+    }
+    completeEnd_ = text_.size();
 }
 
 void ReportLines::Append(const ReportLines& other) {

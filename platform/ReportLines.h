@@ -26,6 +26,9 @@ public:
     static ReportLines FromText(std::string_view text);
 
     void Add(std::string_view line);
+    // The lines of a text whose lines end with "\n", as FromText reads them: long tables are written a
+    // block of lines at a time.
+    void AddLines(std::string_view text);
     void Append(const ReportLines& other);
     // Room for `lines` more lines of `characters` characters in all, line ends included.
     void Reserve(std::size_t lines, std::size_t characters);

@@ -566,7 +566,7 @@ void StatisticsWindow::FillSkips(const HistoryStatistics& statistics) {
     if (static_cast<int>(shown.size()) > kMostSkipBars) {
         // The numbers longest away; those never drawn count as away for the whole history.
         const auto away = [&statistics](const NumberStatistics* number) {
-            return number->currentSkip.value_or(statistics.drawings);
+            return number->currentSkip().value_or(statistics.drawings);
         };
         std::stable_sort(shown.begin(), shown.end(),
                          [&away](const auto* a, const auto* b) { return away(a) > away(b); });
@@ -585,12 +585,12 @@ void StatisticsWindow::FillSkips(const HistoryStatistics& statistics) {
     std::vector<double> longest;
     for (const NumberStatistics* number : shown) {
         categories << QStringLiteral("%1").arg(number->number, width, 10, QLatin1Char('0'));
-        current.push_back(number->currentSkip.value_or(0));
-        longest.push_back(number->longestSkip.value_or(0));
+        current.push_back(number->currentSkip().value_or(0));
+        longest.push_back(number->longestSkip().value_or(0));
     }
     const auto tip = [shown](int index, const QBarSet& set) {
         const NumberStatistics& number = *shown[static_cast<std::size_t>(index)];
-        if (!number.currentSkip) {
+        if (!number.currentSkip()) {
             return QStringLiteral("%1: never drawn").arg(number.number);
         }
         return QStringLiteral("%1: %2 %3").arg(number.number).arg(set.label()).arg(set.at(index));

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <numeric>
 #include <span>
 
 namespace vantorel::stats_detail {
@@ -47,11 +48,12 @@ int LeastCountOfTop(const std::vector<int>& counts, std::size_t limit) {
     return 1;
 }
 
-// Puts two values in ascending order, without a branch.
+// Puts two small values in ascending order by arithmetic: digits come in no order a branch could learn.
 void Exchange(int& low, int& high) {
-    const int least = std::min(low, high);
-    high = std::max(low, high);
-    low = least;
+    const int difference = high - low;
+    const int swap = difference & (difference >> 31); // the difference when high < low, else 0
+    low += swap;
+    high -= swap;
 }
 
 // The key of a box combination: its digits (at most kMostDigits) in ascending order, read as a number.
@@ -79,6 +81,27 @@ std::size_t BoxKey(std::span<const int> digits) {
         return static_cast<std::size_t>(a * 10 + b);
     }
     return digits.empty() ? 0 : static_cast<std::size_t>(digits[0]);
+}
+
+// The keys with a count above 0, the most frequent first and ascending among equal counts: a counting sort,
+// as the counts are no more than the drawings.
+std::vector<int> RankedKeys(const std::vector<int>& counts) {
+    const int most = counts.empty() ? 0 : *std::max_element(counts.begin(), counts.end());
+    // Where the keys of each count start among the ranked keys: counts from the most down.
+    std::vector<std::size_t> start(static_cast<std::size_t>(most) + 2, 0);
+    for (const int count : counts) {
+        if (count > 0) {
+            ++start[static_cast<std::size_t>(most - count) + 1];
+        }
+    }
+    std::partial_sum(start.begin(), start.end(), start.begin());
+    std::vector<int> ranked(start.back());
+    for (std::size_t key = 0; key < counts.size(); ++key) {
+        if (const int count = counts[key]; count > 0) {
+            ranked[start[static_cast<std::size_t>(most - count)]++] = static_cast<int>(key);
+        }
+    }
+    return ranked;
 }
 
 } // namespace
@@ -186,8 +209,9 @@ std::vector<NumberCombination> CountDigitPairs(const FlatDrawings& digits) {
         const std::span<const int> positions = digits.Drawing(drawing);
         for (std::size_t i = 0; i < positions.size(); ++i) {
             for (std::size_t j = i + 1; j < positions.size(); ++j) {
-                const int low = std::min(positions[i], positions[j]);
-                const int high = std::max(positions[i], positions[j]);
+                int low = positions[i];
+                int high = positions[j];
+                Exchange(low, high);
                 const auto index = static_cast<std::size_t>(low * 10 + high);
                 counts[index] += countedBy[index] != drawing ? 1 : 0;
                 countedBy[index] = drawing;
@@ -219,15 +243,7 @@ std::vector<NumberCombination> CountBoxCombinations(const FlatDrawings& digits) 
     }
     // All keys have `width` digits, so ascending keys are the combinations in the order of their digits;
     // the keys are ranked first, so that each combination is made once, in its place.
-    std::vector<int> drawnKeys;
-    for (int key = 0; key < keys; ++key) {
-        if (counts[static_cast<std::size_t>(key)] > 0) {
-            drawnKeys.push_back(key);
-        }
-    }
-    std::stable_sort(drawnKeys.begin(), drawnKeys.end(), [&counts](int a, int b) {
-        return counts[static_cast<std::size_t>(a)] > counts[static_cast<std::size_t>(b)];
-    });
+    const std::vector<int> drawnKeys = RankedKeys(counts);
     std::vector<NumberCombination> boxes;
     boxes.reserve(drawnKeys.size());
     for (const int key : drawnKeys) {

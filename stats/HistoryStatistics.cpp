@@ -17,6 +17,13 @@ namespace vantorel {
 using stats_detail::DrawingDates;
 using stats_detail::FlatDrawings;
 
+NumberStatistics::NumberStatistics(int theNumber, int timesDrawn, std::optional<int> current,
+                                   std::optional<int> longest, std::optional<double> average,
+                                   std::optional<CalendarDay> day)
+    : number(theNumber), count(timesDrawn), currentSkip_(current.value_or(kAbsentSkip)),
+      longestSkip_(longest.value_or(kAbsentSkip)), averageSkip_(average.value_or(kAbsentMean)),
+      lastSeen_(day.value_or(CalendarDay{})) {}
+
 namespace {
 
 constexpr std::array<std::string_view, 4> kFourPositions = {"thousands", "hundreds", "tens", "units"};

@@ -18,23 +18,57 @@ class LottoDrawTable;
 class PowerballDrawTable;
 
 // The statistics of one history (dated or undated) of a game, over all its drawings or the newest N, in
-// time order. Plain records: a value that does not exist is an empty optional.
+// time order. Records: a value that does not exist is an empty optional.
 
-// One number of the game's range.
+// One number of the game's range. A record is kept for every number, 10,000 in the 4 Number game, so it is
+// kept to 32 bytes: a value that does not exist is stored as a mark no real value takes, and read as an
+// empty optional.
 struct NumberStatistics {
+    NumberStatistics() = default;
+    NumberStatistics(int theNumber, int timesDrawn, std::optional<int> current, std::optional<int> longest,
+                     std::optional<double> average, std::optional<CalendarDay> day);
+
     int number = 0;
     int count = 0; // how often it was drawn
+
     // Drawings since it last came: 0 when the newest drawing holds it; absent when it never came.
-    std::optional<int> currentSkip;
+    std::optional<int> currentSkip() const { return Present(currentSkip_); }
     // The longest run of drawings without it between two of its appearances or since its last one;
     // absent when it never came.
-    std::optional<int> longestSkip;
+    std::optional<int> longestSkip() const { return Present(longestSkip_); }
     // The mean run of drawings without it between two of its appearances; absent below two appearances.
-    std::optional<double> averageSkip;
+    std::optional<double> averageSkip() const { return Present(averageSkip_); }
     // The date of the newest drawing that holds it (dated histories).
-    std::optional<CalendarDay> lastSeen;
+    std::optional<CalendarDay> lastSeen() const {
+        return lastSeen_ == CalendarDay{} ? std::nullopt : std::optional(lastSeen_);
+    }
+    // Nothing but a count of 0: never drawn.
+    bool NeverDrawn() const {
+        return count == 0 && currentSkip_ < 0 && longestSkip_ < 0 && averageSkip_ < 0 &&
+               lastSeen_ == CalendarDay{};
+    }
+
+    void SetSkips(int current, int longest) {
+        currentSkip_ = current;
+        longestSkip_ = longest;
+    }
+    void SetAverageSkip(double average) { averageSkip_ = average; }
+    void SetLastSeen(const std::optional<CalendarDay>& day) { lastSeen_ = day.value_or(CalendarDay{}); }
 
     bool operator==(const NumberStatistics&) const = default;
+
+private:
+    // Skips and their mean are never negative; no drawing is dated 00/00/0000.
+    static constexpr int kAbsentSkip = -1;
+    static constexpr double kAbsentMean = -1.0;
+    template <typename Value> static std::optional<Value> Present(Value value) {
+        return value < 0 ? std::nullopt : std::optional(value);
+    }
+
+    int currentSkip_ = kAbsentSkip;
+    int longestSkip_ = kAbsentSkip;
+    double averageSkip_ = kAbsentMean;
+    CalendarDay lastSeen_;
 };
 
 // The numbers of one group: the whole numbers of a digit game, the balls of a lotto game, or the Power

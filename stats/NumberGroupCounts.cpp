@@ -22,7 +22,7 @@ struct NumberWalk {
 };
 
 // The record of every number of a group is kept: 10,000 of them in the 4 Number game.
-static_assert(sizeof(NumberStatistics) <= 48, "a number's statistics stay small");
+static_assert(sizeof(NumberStatistics) <= 32, "a number's statistics stay small");
 
 // The walk of one number over the drawings that hold it, oldest first (one drawing twice when it holds the
 // number twice, as a hand-edited history may).
@@ -53,15 +53,14 @@ void Summarise(NumberStatistics& statistics, const NumberWalk& walk, int drawing
         return;
     }
     const int sinceLast = drawings - 1 - walk.lastDrawing;
-    statistics.currentSkip = sinceLast;
-    statistics.longestSkip = std::max(walk.longestGap, sinceLast);
+    statistics.SetSkips(sinceLast, std::max(walk.longestGap, sinceLast));
     if (walk.appearances >= 2) {
         // The runs between appearances add up to the span from the first to the last, less the appearances
         // inside it.
         const int gaps = walk.appearances - 1;
-        statistics.averageSkip = static_cast<double>(walk.lastDrawing - walk.firstDrawing - gaps) / gaps;
+        statistics.SetAverageSkip(static_cast<double>(walk.lastDrawing - walk.firstDrawing - gaps) / gaps);
     }
-    statistics.lastSeen = dates.At(walk.lastDrawing);
+    statistics.SetLastSeen(dates.At(walk.lastDrawing));
 }
 
 } // namespace

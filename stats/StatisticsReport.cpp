@@ -35,20 +35,27 @@ std::string_view WriteFixed(std::span<char> room, double value, int decimals) {
     return written;
 }
 
-// Builds a line of a report a piece at a time, in room kept from one line to the next, and adds it to the
-// report in one copy: each piece is a check of the room left and a few stores, so tables of ten thousand
-// lines cost little more than their text.
+// Builds the lines of a table a piece at a time, in room kept from one line to the next, and adds them to
+// the report a block of lines at a time: each piece is a check of the room left and a few stores, so tables
+// of ten thousand lines cost little more than their text.
 class LineBuilder final {
 public:
-    LineBuilder() = default;
+    explicit LineBuilder(ReportLines& lines) : lines_(lines) {}
     LineBuilder(const LineBuilder&) = delete;
     LineBuilder& operator=(const LineBuilder&) = delete;
+    ~LineBuilder() { Flush(); }
 
-    void Clear() { size_ = 0; }
-    // Ends the report's lines with this one.
-    void AddTo(ReportLines& lines) const {
-        lines.OpenLine().append(room_.data(), size_);
-        lines.EndLine();
+    // Ends the line; the lines built so far reach the report when a block is full, or with Flush.
+    void EndLine() {
+        Put('\n');
+        if (size_ >= kBlock) {
+            Flush();
+        }
+    }
+    // Adds the lines built so far to the report.
+    void Flush() {
+        lines_.AddLines(std::string_view(room_.data(), size_));
+        size_ = 0;
     }
 
     void Put(char c) {
@@ -109,6 +116,7 @@ public:
 
 private:
     static constexpr std::size_t kLongestInt = 11; // "-2147483648"
+    static constexpr std::size_t kBlock = 8192;    // small enough to stay in the cache
 
     void MakeRoom(std::size_t characters) {
         if (room_.size() - size_ < characters) {
@@ -116,7 +124,8 @@ private:
         }
     }
 
-    std::string room_ = std::string(128, '\0');
+    ReportLines& lines_;
+    std::string room_ = std::string(kBlock + 128, '\0');
     std::size_t size_ = 0;
 };
 
@@ -143,37 +152,32 @@ void AddHeading(ReportLines& lines, const HistoryStatistics& statistics) {
     lines.Add(heading);
 }
 
-bool NeverDrawn(const NumberStatistics& number) {
-    return number.count == 0 && !number.currentSkip && !number.longestSkip && !number.averageSkip &&
-           !number.lastSeen;
-}
-
 void AddNumberGroup(ReportLines& lines, const NumberGroupStatistics& group) {
     lines.Add(group.name + " " + std::to_string(group.lowest) + " to " + std::to_string(group.highest) +
               " (number: count, current skip, longest skip, average skip, last seen)");
     const int width = NumberWidth(group);
-    LineBuilder line;
+    LineBuilder line(lines);
     for (const NumberStatistics& number : group.numbers) {
-        line.Clear();
         line.PutNumber(number.number, width);
-        if (NeverDrawn(number)) {
+        if (number.NeverDrawn()) {
             // Most of the 10,000 numbers of a 4 Number history: nothing but the count to show.
             line.Put(": 0 - - - -");
-            line.AddTo(lines);
+            line.EndLine();
             continue;
         }
         line.Put(": ");
         line.PutNumber(number.count);
         line.Put(' ');
-        line.PutNumber(number.currentSkip);
+        line.PutNumber(number.currentSkip());
         line.Put(' ');
-        line.PutNumber(number.longestSkip);
+        line.PutNumber(number.longestSkip());
         line.Put(' ');
-        line.PutFixed(number.averageSkip, 2);
+        line.PutFixed(number.averageSkip(), 2);
         line.Put(' ');
-        line.PutDay(number.lastSeen);
-        line.AddTo(lines);
+        line.PutDay(number.lastSeen());
+        line.EndLine();
     }
+    line.Flush();
     if (group.outsideRange > 0) {
         lines.Add("drawn outside " + std::to_string(group.lowest) + " to " + std::to_string(group.highest) +
                   ": " + std::to_string(group.outsideRange));
@@ -186,9 +190,8 @@ void AddCombinations(ReportLines& lines, std::string_view heading,
         return;
     }
     lines.Add(heading);
-    LineBuilder line;
+    LineBuilder line(lines);
     for (const NumberCombination& combination : list) {
-        line.Clear();
         for (std::size_t i = 0; i < combination.numbers.size(); ++i) {
             if (i > 0) {
                 line.Put(' ');
@@ -197,7 +200,7 @@ void AddCombinations(ReportLines& lines, std::string_view heading,
         }
         line.Put(": ");
         line.PutNumber(combination.count);
-        line.AddTo(lines);
+        line.EndLine();
     }
 }
 

@@ -40,8 +40,8 @@ void AddNumberGroup(ResultDocument& document, std::string name, const NumberGrou
     ResultTable& table = document.AddTable(
         std::move(name), {"number", "count", "current_skip", "longest_skip", "average_skip", "last_seen"});
     for (const NumberStatistics& number : group.numbers) {
-        table.AddRow({NumberCell(number.number, group), number.count, CellOf(number.currentSkip),
-                      CellOf(number.longestSkip), CellOf(number.averageSkip), CellOf(number.lastSeen)});
+        table.AddRow({NumberCell(number.number, group), number.count, CellOf(number.currentSkip()),
+                      CellOf(number.longestSkip()), CellOf(number.averageSkip()), CellOf(number.lastSeen())});
     }
 }
 

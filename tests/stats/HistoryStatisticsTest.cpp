@@ -57,10 +57,11 @@ TEST(HistoryStatisticsTest, CountsAndSkipsOfEveryBallMatchTheHandCount) {
             statistics.numbers.numbers[static_cast<std::size_t>(expected.number - 1)];
         EXPECT_EQ(number.number, expected.number);
         EXPECT_EQ(number.count, expected.count);
-        EXPECT_EQ(number.currentSkip, expected.currentSkip);
-        EXPECT_EQ(number.longestSkip, expected.longestSkip);
-        EXPECT_EQ(number.averageSkip, expected.averageSkip);
-        EXPECT_EQ(number.lastSeen ? std::optional(number.lastSeen->Iso()) : std::nullopt, expected.lastSeen);
+        EXPECT_EQ(number.currentSkip(), expected.currentSkip);
+        EXPECT_EQ(number.longestSkip(), expected.longestSkip);
+        EXPECT_EQ(number.averageSkip(), expected.averageSkip);
+        EXPECT_EQ(number.lastSeen() ? std::optional(number.lastSeen()->Iso()) : std::nullopt,
+                  expected.lastSeen);
     }
     EXPECT_EQ(statistics.firstDate->Iso(), "2024-01-03");
     EXPECT_EQ(statistics.lastDate->Display(), "01/13/24");
@@ -111,8 +112,8 @@ TEST(HistoryStatisticsTest, DatedDrawingsAreTakenInDateOrderAndTheNewestNAlone) 
     EXPECT_EQ(newest.drawingsInHistory, 4);
     EXPECT_EQ(newest.drawings, 2);
     EXPECT_EQ(newest.numbers.numbers[0].count, 1);
-    EXPECT_EQ(newest.numbers.numbers[0].currentSkip, 1);
-    EXPECT_EQ(newest.numbers.numbers[0].lastSeen, newest.firstDate);
+    EXPECT_EQ(newest.numbers.numbers[0].currentSkip(), 1);
+    EXPECT_EQ(newest.numbers.numbers[0].lastSeen(), newest.firstDate);
     EXPECT_EQ(newest.firstDate->Iso(), "2024-01-10");
 
     const Outcome<HistoryStatistics> none =
@@ -139,8 +140,8 @@ TEST(HistoryStatisticsTest, DigitPositionsBoxesPairsAndNumbers) {
     ASSERT_EQ(statistics.numbers.numbers.size(), 1000U);
     EXPECT_EQ(statistics.numbers.numbers[123],
               (NumberStatistics{123, 2, 0, 3, 3.0, std::nullopt})); // drawn first and last
-    EXPECT_EQ(statistics.numbers.numbers[7].currentSkip, 2);
-    EXPECT_FALSE(statistics.numbers.numbers[999].currentSkip);
+    EXPECT_EQ(statistics.numbers.numbers[7].currentSkip(), 2);
+    EXPECT_FALSE(statistics.numbers.numbers[999].currentSkip());
     EXPECT_DOUBLE_EQ(*statistics.sums.mean, 29.0 / 5);
     EXPECT_EQ(statistics.evenOdd[2], (SplitPattern{1, 2, 4})); // one even digit, two odd
     EXPECT_EQ(statistics.evenOdd[1], (SplitPattern{2, 1, 1}));
@@ -160,7 +161,7 @@ TEST(HistoryStatisticsTest, PowerBallsAreAGroupOfTheirOwn) {
     ASSERT_TRUE(outcome->powerBalls.has_value());
     EXPECT_EQ(outcome->powerBalls->numbers.size(), 42U);
     EXPECT_EQ(outcome->powerBalls->numbers[6].count, 2); // Power Ball 7
-    EXPECT_EQ(outcome->powerBalls->numbers[6].currentSkip, 1);
+    EXPECT_EQ(outcome->powerBalls->numbers[6].currentSkip(), 1);
     EXPECT_EQ(outcome->numbers.numbers[6].count, 1); // ball 7 of the first group
     EXPECT_DOUBLE_EQ(*outcome->powerBallRepeats->meanPerDrawing, 0.5);
     ASSERT_EQ(outcome->fairness.size(), 2U);
@@ -184,7 +185,7 @@ TEST(HistoryStatisticsTest, EmptyAndHandEditedHistoriesGiveAbsentValuesNotCrashe
     EXPECT_EQ(edited.numbers.outsideRange, 2);
     EXPECT_FALSE(edited.fairness[0].statistic);
     EXPECT_FALSE(edited.firstDate); // 2023 had no February 29
-    EXPECT_FALSE(edited.numbers.numbers[4].lastSeen);
+    EXPECT_FALSE(edited.numbers.numbers[4].lastSeen());
     const Outcome<HistoryStatistics> digits = ComputeStatistics(test::UndatedTable(kThreeNumber, {1234, 5}));
     ASSERT_FALSE(digits.refused());
     EXPECT_EQ(digits->numbers.outsideRange, 1);
@@ -231,7 +232,7 @@ TEST_P(SampleHistoryTest, NumbersAndPairsMatchAnIndependentCount) {
             }
         }
         EXPECT_EQ(number.count, count) << number.number;
-        EXPECT_EQ(number.currentSkip, last ? std::optional(newest - *last) : std::nullopt) << number.number;
+        EXPECT_EQ(number.currentSkip(), last ? std::optional(newest - *last) : std::nullopt) << number.number;
     }
     std::map<std::pair<int, int>, int> pairs;
     for (auto balls : drawings) {
