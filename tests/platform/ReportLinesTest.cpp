@@ -51,12 +51,15 @@ TEST(ReportLines, LinesWrittenInPlaceAndTakenBack) {
     EXPECT_NE(lines, (ReportLines{"heading", "first line\n", "last"}));
 }
 
-TEST(ReportLines, AppendKeepsEveryLineOfBoth) {
+TEST(ReportLines, AppendAndAddLinesKeepEveryLineOfBoth) {
     ReportLines lines{"a", "bb"};
     lines.OpenLine() += "open";
     lines.Append(ReportLines{"ccc", "", "d"});
     lines.Append(ReportLines{});
-    EXPECT_EQ(lines.ToStrings(), (Strings{"a", "bb", "ccc", "", "d"}));
+    lines.OpenLine() += "open again";
+    lines.AddLines("e\n\nf");
+    EXPECT_EQ(lines.ToStrings(), (Strings{"a", "bb", "ccc", "", "d", "e", "", "f"}));
+    EXPECT_EQ(lines.text(), "a\nbb\nccc\n\nd\ne\n\nf\n");
     Strings walked;
     for (const std::string_view line : lines) {
         walked.emplace_back(line);
