@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstring>
 #include <span>
 #include <string_view>
 
@@ -64,9 +65,19 @@ public:
     }
     void Put(std::string_view piece) {
         MakeRoom(piece.size());
-        for (const char c : piece) {
-            room_[size_++] = c;
-        }
+        std::memcpy(room_.data() + size_, piece.data(), piece.size());
+        size_ += piece.size();
+    }
+    // A piece whose length is known when compiling: copied without a call.
+    template <std::size_t Length> void Put(const std::array<char, Length>& piece) {
+        MakeRoom(Length);
+        std::memcpy(room_.data() + size_, piece.data(), Length);
+        size_ += Length;
+    }
+    template <std::size_t Size> void Put(const char (&literal)[Size]) {
+        MakeRoom(Size - 1);
+        std::memcpy(room_.data() + size_, literal, Size - 1);
+        size_ += Size - 1;
     }
     // A whole number, at least `width` digits wide (leading zeros).
     void PutNumber(int number, int width = 0) {
@@ -107,8 +118,7 @@ public:
     }
     void PutDay(const std::optional<CalendarDay>& day) {
         if (day) {
-            const std::array<char, 8> characters = day->DisplayCharacters();
-            Put(std::string_view(characters.data(), characters.size()));
+            Put(day->DisplayCharacters());
         } else {
             Put(kAbsent);
         }
