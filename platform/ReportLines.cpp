@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ReportLines.h"
 
+#include <algorithm>
+
 namespace vantorel {
 
 ReportLines::ReportLines(std::initializer_list<std::string_view> lines) {
@@ -30,6 +32,20 @@ void ReportLines::AddLines(std::string_view text) {
         const std::size_t end = text.find('\n', start);
         start = end == std::string_view::npos ? text.size() : end + 1;
     }
+    if (!text.empty() && !text.ends_with('\n')) {
+        text_ += '\n';
+    }
+    completeEnd_ = text_.size();
+}
+
+void ReportLines::AddLines(std::string_view text, std::span<const std::size_t> starts) {
+    DropLine();
+    const std::size_t offset = text_.size();
+    text_.append(text);
+    const std::size_t first = starts_.size();
+    starts_.resize(first + starts.size());
+    std::transform(starts.begin(), starts.end(), starts_.begin() + static_cast<std::ptrdiff_t>(first),
+                   [offset](std::size_t start) { return offset + start; });
     if (!text.empty() && !text.ends_with('\n')) {
         text_ += '\n';
     }

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <initializer_list>
 #include <iterator>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,8 @@ public:
     // The lines of a text whose lines end with "\n", as FromText reads them: long tables are written a
     // block of lines at a time.
     void AddLines(std::string_view text);
+    // The same for a writer that knows where its lines start in `text` (ascending, the first at 0).
+    void AddLines(std::string_view text, std::span<const std::size_t> starts);
     void Append(const ReportLines& other);
     // Room for `lines` more lines of `characters` characters in all, line ends included.
     void Reserve(std::size_t lines, std::size_t characters);

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace vantorel {
 
@@ -49,14 +50,18 @@ public:
     // Ends the line; the lines built so far reach the report when a block is full, or with Flush.
     void EndLine() {
         Put('\n');
+        starts_.push_back(lineStart_);
+        lineStart_ = size_;
         if (size_ >= kBlock) {
             Flush();
         }
     }
     // Adds the lines built so far to the report.
     void Flush() {
-        lines_.AddLines(std::string_view(room_.data(), size_));
+        lines_.AddLines(std::string_view(room_.data(), lineStart_), starts_);
         size_ = 0;
+        lineStart_ = 0;
+        starts_.clear();
     }
 
     void Put(char c) {
@@ -137,6 +142,45 @@ private:
     ReportLines& lines_;
     std::string room_ = std::string(kBlock + 128, '\0');
     std::size_t size_ = 0;
+    std::size_t lineStart_ = 0;       // where the line being built starts
+    std::vector<std::size_t> starts_; // where each line built since the last Flush starts
+};
+
+// The text of whole numbers from `first` up, at least `width` digits wide (leading zeros), counted up digit
+// by digit: the number column of a table of a whole range costs no conversion per row.
+class CountingNumberText final {
+public:
+    CountingNumberText(int first, int width) : value_(first), width_(width) { Write(); }
+
+    int value() const { return value_; }
+    std::string_view text() const { return text_; }
+
+    void Next() {
+        if (++value_ <= 0) {
+            Write(); // from a negative number: written afresh
+            return;
+        }
+        for (auto digit = text_.rbegin(); digit != text_.rend(); ++digit) {
+            if (*digit != '9') {
+                ++*digit;
+                return;
+            }
+            *digit = '0';
+        }
+        text_.insert(text_.begin(), '1'); // 99 to 100
+    }
+
+private:
+    void Write() {
+        text_ = std::to_string(value_);
+        if (value_ >= 0 && text_.size() < static_cast<std::size_t>(width_)) {
+            text_.insert(0, static_cast<std::size_t>(width_) - text_.size(), '0');
+        }
+    }
+
+    int value_ = 0;
+    int width_ = 0;
+    std::string text_;
 };
 
 std::string HistoryName(int gameType, bool dated) {
@@ -167,8 +211,13 @@ void AddNumberGroup(ReportLines& lines, const NumberGroupStatistics& group) {
               " (number: count, current skip, longest skip, average skip, last seen)");
     const int width = NumberWidth(group);
     LineBuilder line(lines);
+    CountingNumberText numberText(group.lowest, width);
     for (const NumberStatistics& number : group.numbers) {
-        line.PutNumber(number.number, width);
+        if (number.number != numberText.value()) { // a record not in the order of its range
+            numberText = CountingNumberText(number.number, width);
+        }
+        line.Put(numberText.text());
+        numberText.Next();
         if (number.NeverDrawn()) {
             // Most of the 10,000 numbers of a 4 Number history: nothing but the count to show.
             line.Put(": 0 - - - -");
