@@ -9,6 +9,8 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
 
 namespace vantorel {
 namespace {
@@ -85,6 +87,16 @@ TEST_F(StatsCommands, DigitNumbersAreWrittenWithEveryDigit) {
                              "last seen)"));
     EXPECT_TRUE(Holds(lines, "120: 1 1 1 - 01/03/98"));
     EXPECT_TRUE(Holds(lines, "123: 0 - - - -")); // drawn before the newest two only
+    // Every number of the range, in order, with three digits.
+    const auto heading = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.starts_with("numbers 0 to 999");
+    });
+    ASSERT_GE(lines.end() - heading, 1001);
+    for (int number = 0; number < 1000; ++number) {
+        char digits[4] = {};
+        std::snprintf(digits, sizeof digits, "%03d", number);
+        ASSERT_TRUE(heading[number + 1].starts_with(std::string(digits) + ": ")) << heading[number + 1];
+    }
     EXPECT_EQ(After(lines, "digits by position (digit: hundreds tens units)"), "0: 0 0 1");
 }
 
