@@ -9,7 +9,6 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 namespace vantorel {
@@ -93,9 +92,9 @@ TEST_F(StatsCommands, DigitNumbersAreWrittenWithEveryDigit) {
     });
     ASSERT_GE(lines.end() - heading, 1001);
     for (int number = 0; number < 1000; ++number) {
-        char digits[4] = {};
-        std::snprintf(digits, sizeof digits, "%03d", number);
-        ASSERT_TRUE(heading[number + 1].starts_with(std::string(digits) + ": ")) << heading[number + 1];
+        const std::string digits = std::to_string(number);
+        const std::string padded = std::string(3 - digits.size(), '0') + digits;
+        ASSERT_TRUE(heading[number + 1].starts_with(padded + ": ")) << heading[number + 1];
     }
     EXPECT_EQ(After(lines, "digits by position (digit: hundreds tens units)"), "0: 0 0 1");
 }
