@@ -32,12 +32,6 @@ int TwoDigitsAt(std::string_view text, std::size_t index) {
     return (text[index] - '0') * 10 + (text[index + 1] - '0');
 }
 
-int DaysInMonth(int year, int month) {
-    static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leapYear = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-    return month == 2 && leapYear ? 29 : kDays[static_cast<std::size_t>(month - 1)];
-}
-
 // Writes a value of 0 .. 99 as two digits at `at`.
 void PutTwoDigits(std::array<char, 8>& text, std::size_t at, int value) {
     text[at] = static_cast<char>('0' + value / 10);
@@ -59,7 +53,7 @@ std::optional<CalendarDay> CalendarDay::FromStored(std::string_view storedDate) 
     const int year = CenturyWindowYear(TwoDigitsAt(storedDate, 0));
     const int month = TwoDigitsAt(storedDate, 3);
     const int day = TwoDigitsAt(storedDate, 6);
-    if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) {
+    if (!IsGregorianDay(year, month, day)) {
         return std::nullopt;
     }
     return CalendarDay{static_cast<std::int16_t>(year), static_cast<std::int8_t>(month),

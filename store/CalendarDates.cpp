@@ -95,6 +95,15 @@ void ResetLastGoodDate() {
     lastGoodDate.clear();
 }
 
+bool IsGregorianDay(int year, int month, int day) {
+    constexpr std::array<int, 12> kDaysInMonth = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12 || day < 1) {
+        return false;
+    }
+    const bool leapYear = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return day <= kDaysInMonth[static_cast<std::size_t>(month - 1)] + (month == 2 && leapYear ? 1 : 0);
+}
+
 bool DateHasError(std::string_view storedDate) {
     if (storedDate.size() != kDateLength) {
         return true;

@@ -28,6 +28,10 @@ Outcome<std::string> ToDisplayDate(std::string_view storedDate);
 const std::string& LastGoodDate();
 void ResetLastGoodDate();
 
+// Whether `day` of `month` of `year` is a day of the Gregorian calendar: month 1..12, day 1 to the month's
+// last (29 February in leap years: every fourth year, not centuries unless divisible by 400).
+bool IsGregorianDay(int year, int month, int day);
+
 // False when a stored-form date is plausible: 8 characters, month 1..12, day 1..31, at most 29 in
 // February, at most 30 in April, June, September and November. The year is not checked.
 bool DateHasError(std::string_view storedDate);

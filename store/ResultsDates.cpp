@@ -102,10 +102,6 @@ std::optional<ResultsDay> DashDate(std::string_view word) {
     return ResultsDay{*year, *month, *day};
 }
 
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 } // namespace
 
 std::optional<ResultsDay> DateOfWord(std::string_view word) {
@@ -181,13 +177,7 @@ bool IsWeekdayName(std::string_view word) {
 }
 
 bool IsCalendarDay(const ResultsDay& date) {
-    constexpr std::array<int, 12> kDaysInMonth = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (date.month < 1 || date.month > 12 || date.day < 1) {
-        return false;
-    }
-    const int days = kDaysInMonth[static_cast<std::size_t>(date.month - 1)] +
-                     (date.month == 2 && IsLeapYear(date.year) ? 1 : 0);
-    return date.day <= days;
+    return IsGregorianDay(date.year, date.month, date.day);
 }
 
 } // namespace vantorel

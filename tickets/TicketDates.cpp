@@ -10,20 +10,6 @@ namespace vantorel {
 
 namespace {
 
-bool IsGregorianLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-bool IsCalendarDay(int year, int month, int day) {
-    constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12 || day < 1) {
-        return false;
-    }
-    const int last =
-        month == 2 && IsGregorianLeapYear(year) ? 29 : kDays[static_cast<std::size_t>(month - 1)];
-    return day <= last;
-}
-
 // The value of a field of `least` to `most` decimal digits taken from the front of `text`; nothing when
 // the front holds fewer or more digits.
 std::optional<int> TakeField(std::string_view& text, std::size_t least, std::size_t most) {
@@ -67,7 +53,7 @@ std::optional<int> DateKeyOfTyped(std::string_view text) {
         return std::nullopt;
     }
     const std::optional<int> year = TakeField(text, 4, 4);
-    if (!year || !text.empty() || *year < 1000 || !IsCalendarDay(*year, *month, *day)) {
+    if (!year || !text.empty() || *year < 1000 || !IsGregorianDay(*year, *month, *day)) {
         return std::nullopt;
     }
     return *year * 10000 + *month * 100 + *day;
@@ -85,7 +71,7 @@ int DateKeyOfStored(std::string_view storedDate) {
     }
     const std::optional<int> day = TakeField(text, 2, 2);
     const int fullYear = CenturyWindowYear(year.value());
-    if (!day || !text.empty() || !IsCalendarDay(fullYear, *month, *day)) {
+    if (!day || !text.empty() || !IsGregorianDay(fullYear, *month, *day)) {
         return kNoDate;
     }
     return fullYear * 10000 + *month * 100 + *day;

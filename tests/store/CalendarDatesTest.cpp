@@ -49,6 +49,23 @@ TEST_F(CalendarDates, DateHasErrorChecksMonthAndDay) {
     }
 }
 
+TEST_F(CalendarDates, GregorianDaysByMonthLengthAndLeapYear) {
+    const struct {
+        int year;
+        int month;
+        int day;
+        bool valid;
+    } cases[] = {
+        {2024, 2, 29, true}, {2023, 2, 29, false}, {1900, 2, 29, false}, {2000, 2, 29, true},
+        {2025, 4, 30, true}, {2025, 4, 31, false}, {2025, 12, 31, true}, {2025, 13, 1, false},
+        {2025, 0, 1, false}, {2025, 1, 0, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsGregorianDay(c.year, c.month, c.day), c.valid)
+            << c.year << '-' << c.month << '-' << c.day;
+    }
+}
+
 TEST_F(CalendarDates, SplitDateReadsTheThreeFields) {
     int first = -1;
     int second = -1;
