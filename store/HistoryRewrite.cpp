@@ -331,14 +331,13 @@ std::filesystem::path UndoPathBeside(FileSystem& files, const std::filesystem::p
 // An undo file holds a history and its heading line.
 constexpr std::size_t kLargestUndoFile = kLargestHistoryFile + 4096;
 
-// Writes `content` to `destination` through a fresh work file made for `history`, so that it carries the
-// history's permissions, and renamed in one step.
-FileFault WriteLikeHistory(FileSystem& files, const std::filesystem::path& history,
-                           const std::filesystem::path& destination, std::string_view content) {
-    if (content.size() > kLargestUndoFile) {
-        return FileFault::kTooLarge;
-    }
-    WorkFile work = files.CreateWorkFile(history);
+// Writes `content` through a fresh work file made beside `model` (so that it carries the model's
+// permissions) and renames it in one step onto `destination`, or onto the file the model names when there
+// is none. The work file is removed when any step fails.
+FileFault WriteThroughWorkFile(FileSystem& files, const std::filesystem::path& model,
+                               const std::optional<std::filesystem::path>& destination,
+                               std::string_view content) {
+    WorkFile work = files.CreateWorkFile(model);
     if (!work.file) {
         return work.fault == FileFault::kNone ? FileFault::kOther : work.fault;
     }
@@ -346,16 +345,28 @@ FileFault WriteLikeHistory(FileSystem& files, const std::filesystem::path& histo
     if (fault == FileFault::kNone) {
         fault = work.file->Flush();
     }
+    // Closed in every case, so that the work file can be removed; the object lives on until the work file
+    // is renamed or removed, so that no other writer takes it for abandoned before.
     const FileFault closed = work.file->Close();
     fault = fault == FileFault::kNone ? closed : fault;
     if (fault == FileFault::kNone) {
-        fault = files.Rename(work.path, destination);
+        fault = files.Rename(work.path, destination.value_or(work.target));
     }
     if (fault != FileFault::kNone) {
         files.Remove(work.path);
     }
     work.file.reset();
     return fault;
+}
+
+// Writes `content` to `destination` through a work file made for `history`, so that it carries the
+// history's permissions.
+FileFault WriteLikeHistory(FileSystem& files, const std::filesystem::path& history,
+                           const std::filesystem::path& destination, std::string_view content) {
+    if (content.size() > kLargestUndoFile) {
+        return FileFault::kTooLarge;
+    }
+    return WriteThroughWorkFile(files, history, destination, content);
 }
 
 } // namespace
@@ -528,26 +539,7 @@ FileFault ReplaceFile(FileSystem& files, const std::filesystem::path& file, std:
     if (content.size() > kLargestHistoryFile) {
         return FileFault::kTooLarge;
     }
-    WorkFile work = files.CreateWorkFile(file);
-    if (!work.file) {
-        return work.fault == FileFault::kNone ? FileFault::kOther : work.fault;
-    }
-    FileFault fault = work.file->Write(content);
-    if (fault == FileFault::kNone) {
-        fault = work.file->Flush();
-    }
-    // Closed in every case, so that the work file can be removed; the object lives on until the work file
-    // is renamed or removed, so that no other writer takes it for abandoned before.
-    const FileFault closed = work.file->Close();
-    fault = fault == FileFault::kNone ? closed : fault;
-    if (fault == FileFault::kNone) {
-        fault = files.Rename(work.path, work.target);
-    }
-    if (fault != FileFault::kNone) {
-        files.Remove(work.path);
-    }
-    work.file.reset();
-    return fault;
+    return WriteThroughWorkFile(files, file, std::nullopt, content);
 }
 
 } // namespace vantorel
