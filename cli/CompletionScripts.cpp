@@ -144,6 +144,124 @@ std::string Quoted(std::string_view text) {
     return quoted + "'";
 }
 
+// Where the bash and zsh scripts differ in their words; both walk the command table the same way.
+struct ShellDialect {
+    bool parenthesisedLabels = false; // a case label "(word)" rather than "word)"
+    std::string_view files;
+    std::string_view folders;
+    std::string_view freeText;     // a word of free text
+    std::string_view optionsOpen;  // adding to the list of options: its opening ...
+    std::string_view optionsClose; // ... and its closing
+    std::string (*completeWords)(std::string_view words) = nullptr;
+    std::vector<std::string> (*completeKeys)() = nullptr; // the settings keys, a line each
+};
+
+std::string Label(const ShellDialect& shell, std::string_view word) {
+    return (shell.parenthesisedLabels ? "(" : "") + std::string(word) + ")";
+}
+
+// The options each command takes (and each of its games): one case of `case $command in` per command,
+// written `indent` blanks in.
+void AppendCommandOptions(std::string& s, const ShellDialect& shell, std::size_t indent) {
+    const std::string outer(indent, ' ');
+    const std::string inner(indent + 4, ' ');
+    const std::string innermost(indent + 8, ' ');
+    const auto added = [&shell](const CommandRow& row, std::string_view game) {
+        return std::string(shell.optionsOpen) + Joined(OptionsFor(row, game)) +
+               std::string(shell.optionsClose);
+    };
+    for (const CommandRow& row : kCommandTable) {
+        s.append(outer).append(Label(shell, row.name)).append("\n");
+        if (HasGameWord(row)) {
+            s.append(inner).append("case $game in\n");
+            for (const std::string_view game : GameWords(row.games)) {
+                s.append(innermost)
+                    .append(Label(shell, game))
+                    .append(" ")
+                    .append(added(row, game))
+                    .append(" ;;\n");
+            }
+            s.append(innermost).append(Label(shell, "*")).append(" ").append(added(row, "")).append(" ;;\n");
+            s.append(inner).append("esac\n");
+        } else {
+            s.append(inner).append(added(row, "")).append("\n");
+        }
+        s.append(inner).append(";;\n");
+    }
+}
+
+// What completes each word after the command, by how many words come before it: one case of
+// `case $command in` per command that takes words.
+void AppendCommandWords(std::string& s, const ShellDialect& shell) {
+    for (const CommandRow& row : kCommandTable) {
+        if (row.words.empty()) {
+            continue;
+        }
+        s.append("        ").append(Label(shell, row.name)).append("\n");
+        for (std::size_t at = 0; at < row.words.size(); ++at) {
+            const bool last = at + 1 == row.words.size();
+            s.append(last && (row.words[at] == WordKind::Key || row.words[at] == WordKind::Text)
+                         ? "            if ((count >= " + std::to_string(at) + ")); then\n"
+                         : "            if ((count == " + std::to_string(at) + ")); then\n");
+            const std::string_view indent = "                ";
+            switch (row.words[at]) {
+            case WordKind::Game:
+                s.append(indent).append(shell.completeWords(Joined(GameWords(row.games)))).append("\n");
+                break;
+            case WordKind::Operation:
+                s.append(indent).append("case $game in\n");
+                for (const GameEntry& game : kGameCatalogue) {
+                    s.append(indent).append("    ").append(Label(shell, game.cliWord)).append(" ");
+                    s.append(shell.completeWords(Joined(OperationWords(game)))).append(" ;;\n");
+                }
+                s.append(indent).append("esac\n");
+                break;
+            case WordKind::File:
+                s.append(indent).append(shell.files).append("\n");
+                break;
+            case WordKind::Folder:
+                s.append(indent).append(shell.folders).append("\n");
+                break;
+            case WordKind::Key:
+                for (const std::string& line : shell.completeKeys()) {
+                    s.append(indent).append(line).append("\n");
+                }
+                break;
+            case WordKind::Command:
+                s.append(indent).append(shell.completeWords(Joined(CommandNames()))).append("\n");
+                break;
+            case WordKind::Text:
+                s.append(indent).append(shell.freeText).append("\n");
+                break;
+            }
+            s.append("            fi\n");
+        }
+        s.append("            ;;\n");
+    }
+}
+
+std::string BashWords(std::string_view words) {
+    return "COMPREPLY=($(compgen -W " + Quoted(words) + " -- \"$cur\"))";
+}
+
+const ShellDialect kBash = {
+    false,          "_filedir",
+    "_filedir -d",  ":",
+    "options+=\" ", "\"",
+    &BashWords,     [] { return std::vector<std::string>{"compopt -o nospace", BashWords(kKeys)}; },
+};
+
+const ShellDialect kZsh = {
+    true,
+    "_files",
+    "_files -/",
+    "_message 'text'",
+    "options+=(",
+    ")",
+    [](std::string_view words) { return "compadd -- " + std::string(words); },
+    [] { return std::vector<std::string>{"compadd -S '' -- " + std::string(kKeys)}; },
+};
+
 } // namespace
 
 std::string BashCompletionScript() {
@@ -160,19 +278,16 @@ std::string BashCompletionScript() {
         s.append("        ").append(option.name).append(")\n");
         switch (kind) {
         case ValueKind::Choices:
-            s.append("            COMPREPLY=($(compgen -W ").append(Quoted(Words(option.value)));
-            s.append(" -- \"$cur\"))\n");
+            s.append("            ").append(BashWords(Words(option.value))).append("\n");
             break;
         case ValueKind::Preset:
-            s.append("            COMPREPLY=($(compgen -W ")
-                .append(Quoted(PresetNames()))
-                .append(" -- \"$cur\"))\n");
+            s.append("            ").append(BashWords(PresetNames())).append("\n");
             break;
         case ValueKind::File:
-            s.append("            _filedir\n");
+            s.append("            ").append(kBash.files).append("\n");
             break;
         case ValueKind::Folder:
-            s.append("            _filedir -d\n");
+            s.append("            ").append(kBash.folders).append("\n");
             break;
         case ValueKind::None:
         case ValueKind::Free:
@@ -211,21 +326,7 @@ std::string BashCompletionScript() {
                 "    fi\n\n"
                 "    local options=\"--dir --help\"\n"
                 "    case $command in\n");
-    for (const CommandRow& row : kCommandTable) {
-        s.append("        ").append(row.name).append(")\n");
-        if (HasGameWord(row)) {
-            s.append("            case $game in\n");
-            for (const std::string_view game : GameWords(row.games)) {
-                s.append("                ").append(game).append(") options+=\" ");
-                s.append(Joined(OptionsFor(row, game))).append("\" ;;\n");
-            }
-            s.append("                *) options+=\" ").append(Joined(OptionsFor(row, ""))).append("\" ;;\n");
-            s.append("            esac\n");
-        } else {
-            s.append("            options+=\" ").append(Joined(OptionsFor(row, ""))).append("\"\n");
-        }
-        s.append("            ;;\n");
-    }
+    AppendCommandOptions(s, kBash, 8);
     s.append("    esac\n"
              "    if [[ $cur == -* ]]; then\n"
              "        COMPREPLY=($(compgen -W \"$options\" -- \"$cur\"))\n"
@@ -233,56 +334,7 @@ std::string BashCompletionScript() {
              "    fi\n\n"
              "    local count=${#positional[@]}\n"
              "    case $command in\n");
-    for (const CommandRow& row : kCommandTable) {
-        if (row.words.empty()) {
-            continue;
-        }
-        s.append("        ").append(row.name).append(")\n");
-        for (std::size_t at = 0; at < row.words.size(); ++at) {
-            const bool last = at + 1 == row.words.size();
-            s.append(last && (row.words[at] == WordKind::Key || row.words[at] == WordKind::Text)
-                         ? "            if ((count >= " + std::to_string(at) + ")); then\n"
-                         : "            if ((count == " + std::to_string(at) + ")); then\n");
-            switch (row.words[at]) {
-            case WordKind::Game:
-                s.append("                COMPREPLY=($(compgen -W ")
-                    .append(Quoted(Joined(GameWords(row.games))));
-                s.append(" -- \"$cur\"))\n");
-                break;
-            case WordKind::Operation:
-                s.append("                case $game in\n");
-                for (const GameEntry& game : kGameCatalogue) {
-                    s.append("                    ")
-                        .append(game.cliWord)
-                        .append(") COMPREPLY=($(compgen -W ");
-                    s.append(Quoted(Joined(OperationWords(game)))).append(" -- \"$cur\")) ;;\n");
-                }
-                s.append("                esac\n");
-                break;
-            case WordKind::File:
-                s.append("                _filedir\n");
-                break;
-            case WordKind::Folder:
-                s.append("                _filedir -d\n");
-                break;
-            case WordKind::Key:
-                s.append("                compopt -o nospace\n");
-                s.append("                COMPREPLY=($(compgen -W ")
-                    .append(Quoted(kKeys))
-                    .append(" -- \"$cur\"))\n");
-                break;
-            case WordKind::Command:
-                s.append("                COMPREPLY=($(compgen -W ").append(Quoted(Joined(CommandNames())));
-                s.append(" -- \"$cur\"))\n");
-                break;
-            case WordKind::Text:
-                s.append("                :\n");
-                break;
-            }
-            s.append("            fi\n");
-        }
-        s.append("            ;;\n");
-    }
+    AppendCommandWords(s, kBash);
     s.append("    esac\n"
              "} &&\n"
              "    complete -F _vantorel_cli vantorel-cli\n");
@@ -320,16 +372,16 @@ std::string ZshCompletionScript() {
         s.append("        (").append(option.name).append(") ");
         switch (kind) {
         case ValueKind::Choices:
-            s.append("compadd -- ").append(Words(option.value));
+            s.append(kZsh.completeWords(Words(option.value)));
             break;
         case ValueKind::Preset:
-            s.append("compadd -- ").append(PresetNames());
+            s.append(kZsh.completeWords(PresetNames()));
             break;
         case ValueKind::File:
-            s.append("_files");
+            s.append(kZsh.files);
             break;
         case ValueKind::Folder:
-            s.append("_files -/");
+            s.append(kZsh.folders);
             break;
         case ValueKind::None:
         case ValueKind::Free:
@@ -359,71 +411,14 @@ std::string ZshCompletionScript() {
              "        local -a options\n"
              "        options=(--dir --help)\n"
              "        case $command in\n");
-    for (const CommandRow& row : kCommandTable) {
-        s.append("            (").append(row.name).append(")\n");
-        if (HasGameWord(row)) {
-            s.append("                case $game in\n");
-            for (const std::string_view game : GameWords(row.games)) {
-                s.append("                    (").append(game).append(") options+=(");
-                s.append(Joined(OptionsFor(row, game))).append(") ;;\n");
-            }
-            s.append("                    (*) options+=(")
-                .append(Joined(OptionsFor(row, "")))
-                .append(") ;;\n");
-            s.append("                esac\n");
-        } else {
-            s.append("                options+=(").append(Joined(OptionsFor(row, ""))).append(")\n");
-        }
-        s.append("                ;;\n");
-    }
+    AppendCommandOptions(s, kZsh, 12);
     s.append("        esac\n"
              "        compadd -- $options\n"
              "        return\n"
              "    fi\n\n"
              "    local count=${#positional}\n"
              "    case $command in\n");
-    for (const CommandRow& row : kCommandTable) {
-        if (row.words.empty()) {
-            continue;
-        }
-        s.append("        (").append(row.name).append(")\n");
-        for (std::size_t at = 0; at < row.words.size(); ++at) {
-            const bool last = at + 1 == row.words.size();
-            s.append(last && (row.words[at] == WordKind::Key || row.words[at] == WordKind::Text)
-                         ? "            if ((count >= " + std::to_string(at) + ")); then\n"
-                         : "            if ((count == " + std::to_string(at) + ")); then\n");
-            switch (row.words[at]) {
-            case WordKind::Game:
-                s.append("                compadd -- ").append(Joined(GameWords(row.games))).append("\n");
-                break;
-            case WordKind::Operation:
-                s.append("                case $game in\n");
-                for (const GameEntry& game : kGameCatalogue) {
-                    s.append("                    (").append(game.cliWord).append(") compadd -- ");
-                    s.append(Joined(OperationWords(game))).append(" ;;\n");
-                }
-                s.append("                esac\n");
-                break;
-            case WordKind::File:
-                s.append("                _files\n");
-                break;
-            case WordKind::Folder:
-                s.append("                _files -/\n");
-                break;
-            case WordKind::Key:
-                s.append("                compadd -S '' -- ").append(kKeys).append("\n");
-                break;
-            case WordKind::Command:
-                s.append("                compadd -- ").append(Joined(CommandNames())).append("\n");
-                break;
-            case WordKind::Text:
-                s.append("                _message 'text'\n");
-                break;
-            }
-            s.append("            fi\n");
-        }
-        s.append("            ;;\n");
-    }
+    AppendCommandWords(s, kZsh);
     s.append("    esac\n"
              "}\n\n"
              "_vantorel_cli \"$@\"\n");
