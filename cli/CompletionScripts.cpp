@@ -245,21 +245,28 @@ std::string BashWords(std::string_view words) {
 }
 
 const ShellDialect kBash = {
-    false,          "_filedir",
-    "_filedir -d",  ":",
-    "options+=\" ", "\"",
-    &BashWords,     [] { return std::vector<std::string>{"compopt -o nospace", BashWords(kKeys)}; },
+    .parenthesisedLabels = false,
+    .files = "_filedir",
+    .folders = "_filedir -d",
+    .freeText = ":",
+    .optionsOpen = "options+=\" ",
+    .optionsClose = "\"",
+    .completeWords = &BashWords,
+    .completeKeys =
+        [] {
+            return std::vector<std::string>{"compopt -o nospace", BashWords(kKeys)};
+        },
 };
 
 const ShellDialect kZsh = {
-    true,
-    "_files",
-    "_files -/",
-    "_message 'text'",
-    "options+=(",
-    ")",
-    [](std::string_view words) { return "compadd -- " + std::string(words); },
-    [] { return std::vector<std::string>{"compadd -S '' -- " + std::string(kKeys)}; },
+    .parenthesisedLabels = true,
+    .files = "_files",
+    .folders = "_files -/",
+    .freeText = "_message 'text'",
+    .optionsOpen = "options+=(",
+    .optionsClose = ")",
+    .completeWords = [](std::string_view words) { return "compadd -- " + std::string(words); },
+    .completeKeys = [] { return std::vector<std::string>{"compadd -S '' -- " + std::string(kKeys)}; },
 };
 
 } // namespace
