@@ -100,9 +100,10 @@ NumberGroupStatistics CountNumberGroup(std::string name, int lowest, int highest
     const auto inRange = [lowest, highest](int value) {
         return value >= lowest && value <= highest;
     };
-    // The drawings that hold each number, gathered by a counting sort (a walk per number of the range would
-    // take five times the memory of the 4 Number game's record): after it, number lowest + i came in the
-    // drawings held[ends[i - 1] .. ends[i]), oldest first.
+    // The drawings that hold each number, gathered by a counting sort (a running walk for each number of the
+    // range would take five times this memory, most of it for the 4 Number game's never drawn numbers):
+    // after it, number lowest + i came in the drawings held[ends[i - 1] .. ends[i]), oldest first, with
+    // ends[-1] taken as 0.
     std::vector<int> ends(range + 1, 0);
     for (const int value : drawings.values) {
         if (inRange(value)) {
