@@ -176,6 +176,8 @@ TEST_F(StoreFixture, TheAnalysisNamesEveryBadDrawingAndRepairRemovesThemAlone) {
                          "5 1 98/01/02 1 2 3 4 5\r\n"
                          "7 1 98/01/02 1 2 3 4 5 6\r\n");
     EXPECT_TRUE(AnalyseHistoryFile(settings)->named.empty());
+    // The 6 Number count is an error of its line, no drawing: four drawings went.
+    EXPECT_EQ(LastChange(), "repair removing 4 drawings");
 
     // Chosen from an analysis of a file that has changed since: nothing is removed.
     SetHistory(kDamaged);
@@ -264,6 +266,12 @@ TEST_F(StoreFixture, EveryChangeCanBeUndoneAndAnUndoSwapsBack) {
         EXPECT_EQ(LastChange(), std::optional<std::string>(c.named)) << c.what;
         EXPECT_FALSE(WorkFilesLeft()) << c.what;
     }
+    // A history deleted since the change comes back with the undo.
+    std::filesystem::remove(std::string(kHistoryFileName));
+    messages.ScriptAnswer(MessageAnswer::Yes);
+    EXPECT_TRUE(Replaced(UndoLastChange(Ask)));
+    EXPECT_EQ(History(), kHistory);
+
     std::filesystem::remove(kUndoFileName);
     messages = RecordingMessageSink();
     EXPECT_FALSE(Shown(UndoLastChange(Ask)));
