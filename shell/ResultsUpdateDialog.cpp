@@ -23,6 +23,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <atomic>
+#include <cstdint>
+#include <memory>
 #include <string>
 
 namespace vantorel {
@@ -185,10 +188,18 @@ void ResultsUpdateDialog::StartUpdate() {
         OnWindowThread(*this, [&] { yes = AskThroughMessageBox(question); });
         return yes;
     };
-    const FetchProgressCallback progress = [this](const FetchProgress& reached) {
-        QMetaObject::invokeMethod(
-            this, [this, reached] { ShowProgress(reached.received, reached.expected); },
-            Qt::QueuedConnection);
+    // The amounts reached so far, shown once a turn of the window's thread however often the fetch
+    // reports them.
+    struct Reached {
+        std::atomic<std::int64_t> received = 0;
+        std::atomic<std::int64_t> expected = 0;
+    };
+    const auto reached = std::make_shared<Reached>();
+    CoalescedCall showReached(*this, [this, reached] { ShowProgress(reached->received, reached->expected); });
+    const FetchProgressCallback progress = [this, reached, &showReached](const FetchProgress& now) {
+        reached->received = now.received;
+        reached->expected = now.expected;
+        showReached.Ask();
         return !cancelled_.load();
     };
     struct Ended {
