@@ -10,6 +10,7 @@
 #include <array>
 #include <charconv>
 #include <cstring>
+#include <limits>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -45,7 +46,7 @@ public:
     explicit LineBuilder(ReportLines& lines) : lines_(lines) {}
     LineBuilder(const LineBuilder&) = delete;
     LineBuilder& operator=(const LineBuilder&) = delete;
-    ~LineBuilder() { Flush(); }
+    ~LineBuilder() { Flush(); } // lines built and not flushed are not lost
 
     // Ends the line; the lines built so far reach the report when a block is full, or with Flush.
     void EndLine() {
@@ -146,18 +147,24 @@ private:
     std::vector<std::size_t> starts_; // where each line built since the last Flush starts
 };
 
-// The text of whole numbers from `first` up, at least `width` digits wide (leading zeros), counted up digit
-// by digit: the number column of a table of a whole range costs no conversion per row.
+// The text of a whole number, at least `width` digits wide (leading zeros), that follows a table's rows: the
+// next number of a range is counted up digit by digit, so the number column of a table of a whole range
+// costs no conversion per row.
 class CountingNumberText final {
 public:
     CountingNumberText(int first, int width) : value_(first), width_(width) { Write(); }
 
-    int value() const { return value_; }
     std::string_view text() const { return text_; }
 
-    void Next() {
-        if (++value_ <= 0) {
-            Write(); // from a negative number: written afresh
+    // The text of `number`: counted up from the one before, written afresh otherwise.
+    void MoveTo(int number) {
+        if (number == value_) {
+            return;
+        }
+        const bool next = value_ >= 0 && value_ < std::numeric_limits<int>::max() && number == value_ + 1;
+        value_ = number;
+        if (!next) {
+            Write();
             return;
         }
         for (auto digit = text_.rbegin(); digit != text_.rend(); ++digit) {
@@ -213,11 +220,8 @@ void AddNumberGroup(ReportLines& lines, const NumberGroupStatistics& group) {
     LineBuilder line(lines);
     CountingNumberText numberText(group.lowest, width);
     for (const NumberStatistics& number : group.numbers) {
-        if (number.number != numberText.value()) { // a record not in the order of its range
-            numberText = CountingNumberText(number.number, width);
-        }
+        numberText.MoveTo(number.number);
         line.Put(numberText.text());
-        numberText.Next();
         if (number.NeverDrawn()) {
             // Most of the 10,000 numbers of a 4 Number history: nothing but the count to show.
             line.Put(": 0 - - - -");
@@ -261,6 +265,7 @@ void AddCombinations(ReportLines& lines, std::string_view heading,
         line.PutNumber(combination.count);
         line.EndLine();
     }
+    line.Flush();
 }
 
 void AddPositionDigits(ReportLines& lines, const std::vector<PositionDigits>& positions) {
