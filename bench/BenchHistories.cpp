@@ -110,17 +110,6 @@ std::string ModernPowerballResults() {
     return text;
 }
 
-std::vector<int> DistinctBalls(RandomGenerator& random, int count, int maximum) {
-    std::vector<int> balls;
-    while (static_cast<int>(balls.size()) < count) {
-        const int ball = random.Next() % maximum + 1;
-        if (std::find(balls.begin(), balls.end(), ball) == balls.end()) {
-            balls.push_back(ball);
-        }
-    }
-    return balls;
-}
-
 std::string Joined(const std::vector<int>& numbers) {
     std::string text;
     for (const int number : numbers) {

@@ -5,6 +5,7 @@
 
 #include "platform/GameSettings.h"
 #include "platform/RandomGenerator.h"
+#include "tests/support/RandomBalls.h"
 
 #include <initializer_list>
 #include <string>
@@ -32,8 +33,7 @@ std::string ModernPowerballResults();
 // section number and ending with its line end) as given there.
 std::string FullHistoryWith(const GameSettings& settings, const std::vector<std::string>& ownLines);
 
-// Balls as a drawing or a ticket lists them: `count` different ones of 1 to `maximum`.
-std::vector<int> DistinctBalls(RandomGenerator& random, int count, int maximum);
+using test::DistinctBalls; // distinct random balls, as the tests make them
 // Numbers written one after another, a blank between two.
 std::string Joined(const std::vector<int>& numbers);
 

@@ -40,6 +40,16 @@ protected:
         EXPECT_NE(action, nullptr) << objectName;
         return action;
     }
+    // Whether triggering the action opens a `Dialog` (closed again at once).
+    template <class Dialog> bool ActionOpens(const char* objectName) {
+        bool opened = false;
+        WhenModal<Dialog>(window, [&opened](Dialog& dialog) {
+            opened = true;
+            dialog.reject();
+        });
+        Action(objectName)->trigger();
+        return opened;
+    }
     std::string Pane(const char* objectName) const {
         return window.statusBar()->findChild<QLabel*>(QString::fromLatin1(objectName))->text().toStdString();
     }
@@ -220,13 +230,7 @@ TEST_F(MainWindowTest, UndoLastChangeNamesTheChangeAndSwapsBack) {
 // dialogs are asked for, help opens at the main window's page, the About dialog shows, and Exit closes the
 // window, keeping its place for the next run.
 TEST_F(MainWindowTest, MenuEntriesTriggerTheirActions) {
-    bool sheetRan = false;
-    WhenModal<OperationsSheet>(window, [&sheetRan](OperationsSheet& running) {
-        sheetRan = true;
-        running.reject();
-    });
-    Action("operationsAction")->trigger();
-    EXPECT_TRUE(sheetRan);
+    EXPECT_TRUE(ActionOpens<OperationsSheet>("operationsAction"));
 
     std::vector<int> printed;
     services.choosePrinter = PrintInto(workDir.path() / "chart.pdf", &printed);
@@ -311,13 +315,7 @@ TEST_F(MainWindowTest, ToolsEntriesOpenTheirWindowsOnceOnTheGameUsedLast) {
     EXPECT_EQ(statistics->findChild<QComboBox*>(QStringLiteral("gameChoice"))->currentIndex(), kSixNumber);
     EXPECT_TRUE(statistics->findChild<QCheckBox*>(QStringLiteral("datedCheck"))->isChecked());
     EXPECT_NE(OnlyOpen<MyTicketsWindow>(), nullptr);
-    bool updateOpened = false;
-    WhenModal<ResultsUpdateDialog>(window, [&updateOpened](ResultsUpdateDialog& dialog) {
-        updateOpened = true;
-        dialog.reject();
-    });
-    Action("updateResultsAction")->trigger();
-    EXPECT_TRUE(updateOpened);
+    EXPECT_TRUE(ActionOpens<ResultsUpdateDialog>("updateResultsAction"));
 }
 
 // The status bar names the history folder and the newest drawing of the game page used last, read again

@@ -2,6 +2,7 @@
 #include "tickets/TicketCheck.h"
 #include "tests/digit/DigitTestTables.h"
 #include "tests/lotto/LottoTestTables.h"
+#include "tests/support/RandomBalls.h"
 #include "tickets/BuiltInPrizeTables.h"
 #include "tickets/TicketDates.h"
 #include "tickets/TicketsFile.h"
@@ -182,19 +183,9 @@ TEST(TicketCheckTest, AnUndatedHistoryLeavesOutTicketsWithDaysAndRefusesASinceDa
 TEST(TicketCheckTest, AgreesWithCountingEveryTicketAgainstEveryDrawing) {
     const TicketGame game{kPowerball, 5, 20, 4};
     RandomGenerator random(7);
-    const auto distinct = [&random](int count, int maximum) {
-        std::vector<int> balls;
-        while (static_cast<int>(balls.size()) < count) {
-            const int ball = random.Next() % maximum + 1;
-            if (std::find(balls.begin(), balls.end(), ball) == balls.end()) {
-                balls.push_back(ball);
-            }
-        }
-        return balls;
-    };
     std::vector<DatedRow> rows;
     for (int drawing = 0; drawing < 120; ++drawing) {
-        std::vector<int> balls = distinct(5, 20);
+        std::vector<int> balls = test::DistinctBalls(random, 5, 20);
         balls.push_back(random.Next() % 4 + 1);
         rows.push_back({"26/" + std::string(drawing / 28 < 9 ? "0" : "") + std::to_string(drawing / 28 + 1) +
                             '/' + (drawing % 28 < 9 ? "0" : "") + std::to_string(drawing % 28 + 1),
@@ -202,7 +193,7 @@ TEST(TicketCheckTest, AgreesWithCountingEveryTicketAgainstEveryDrawing) {
     }
     std::string text;
     for (int ticket = 0; ticket < 150; ++ticket) {
-        for (const int ball : distinct(5, 20)) {
+        for (const int ball : test::DistinctBalls(random, 5, 20)) {
             text += std::to_string(ball) + ' ';
         }
         text += "+ " + std::to_string(random.Next() % 4 + 1);
